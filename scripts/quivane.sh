@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts the program or runs every test.
+#   scripts/quivane.sh run [design.qvd]   build and start the program, optionally on a design file
+#   scripts/quivane.sh test               build and run every test
+#   scripts/quivane.sh test --sanitize    the same with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+
+racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+paquets=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core
+         poppler-utils)
+
+installe_manquants() {
+  local manquants=()
+  for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+  done
+  [ ${#manquants[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${manquants[@]}"
+  else
+    echo "Missing packages; install them first with:"
+    echo "  sudo apt-get install -y ${manquants[*]}"
+    exit 1
+  fi
+}
+
+construit() {
+  local dossier=$1; shift
+  cmake -S "$racine" -B "$dossier" "$@" >/dev/null
+  cmake --build "$dossier" --parallel "$(nproc)"
+}
+
+commande=${1:-}
+[ $# -gt 0 ] && shift
+case "$commande" in
+  run)
+    installe_manquants
+    construit "$racine/build"
+    exec "$racine/build/quivane" "$@"
+    ;;
+  test)
+    installe_manquants
+    if [ "${1:-}" = "--sanitize" ]; then
+      dossier="$racine/build-sanitize"
+      construit "$dossier" -DQUIVANE_SANITIZE=ON -DQUIVANE_BENCH=OFF
+    else
+      dossier="$racine/build"
+      construit "$dossier"
+    fi
+    temporaire=$(mktemp -d)
+    trap 'rm -rf "$temporaire"' EXIT
+    export QT_QPA_PLATFORM=offscreen QUIVANE_DOSSIER="$temporaire"
+    ctest --test-dir "$dossier" --output-on-failure --parallel "$(nproc)"
+    ;;
+  *)
+    echo "usage: scripts/quivane.sh run [design.qvd] | test [--sanitize]" >&2
+    exit 2
+    ;;
+esac
