@@ -1,0 +1,64 @@
+// The shell's shared state: the document's names, the recent files, the question window's answer, the current view,
+// the window's remembered geometry and the files of this running instance.
+#pragma once
+
+#include <array>
+#include <string>
+
+// The answer of a question or message box: 6 Oui (or Ok), 7 Non, 2 Annuler.
+using TReponse = int;
+constexpr TReponse ReponseOui = 6;
+constexpr TReponse ReponseNon = 7;
+constexpr TReponse ReponseAnnuler = 2;
+
+// The current view's name, compared exactly: "Départ", "Tableau", "Instrument", "Dispositif", "Champ",
+// "Etoile Multiple", "Etoile Unique"; any other text matches no view.
+using TVue = std::string;
+
+constexpr int NombreFichiersRecents = 10;
+
+struct TEtatApplication
+{
+    // The document.
+    std::string CheminDocument;          // the path read and written by the file commands
+    std::string CheminAffiche;           // the path shown as the document's; empty for a new design
+    std::string NomEnregistrement;       // the name Save as proposes
+    std::string CheminDocumentMemorise;
+    bool DocumentNomme = false;          // saved under a name in this run
+    bool CopieSauvegarde = true;         // a save first moves the previous file to "<name>.bak"
+
+    // Element 0 is the path being inserted, 1 to 10 the recent files, most recent first.
+    std::array<std::string, NombreFichiersRecents + 1> FichiersRecents;
+    // The texts shown for the recent files, 1 to 10 (element 0 unused).
+    std::array<std::string, NombreFichiersRecents + 1> TextesHistorique;
+
+    // The last answer of the question window, and the button that gave it.
+    TReponse Reponse = ReponseOui;
+    TReponse BoutonInterrogation = ReponseOui;
+
+    TVue VueCourante;
+    bool FermetureEnCours = false;
+    bool AImprimerVue = false;
+    bool AImprimerTout = false;
+
+    // The window and the page, in pixels.
+    int EtatFenetreLu = 0;               // window state read from the configuration: 0 normal, 1 minimised, 2 maximised
+    int LargeurVisible = 820;
+    int HauteurVisible = 0;
+    int HauteurPage = 0;
+
+    // This running instance and its files, all in the program's folder (which ends with a separator).
+    int NumeroSession = -1;
+    bool DossierUtilisable = false;      // the program's folder exists and can be written
+    std::string DossierProgramme;
+    std::string CheminSession;           // "Session<N>.tmp", locked for the whole run
+    std::string CheminJournal;           // "Quivane<N>.tmp"
+    std::string CheminJournalProvisoire; // "Quivane<N>.bak"
+    std::string CheminCopieDeBase;       // full path of "QuivaneFile<N>.tmp"
+    std::string NomCopieDeBase;          // "QuivaneFile<N>.tmp", the name alone
+    std::string CheminConfiguration;     // "Quivane.ini"
+    std::string FichierAide;
+    std::string NumeroVersion;           // "3.3.0"
+};
+
+extern TEtatApplication Etat;
