@@ -1,0 +1,20 @@
+// Hooks through which the optical model reaches the window without knowing it: the window effects
+// of the resets and the beeps. The main window installs them; each defaults to doing nothing.
+#pragma once
+
+// Kinds of beep.
+inline constexpr int BipDefaut = 0;
+inline constexpr int BipExclamation = 48;
+
+struct TNotifications {
+  // Instrument reset: plate-glass table and row cursor blanked, sheet controls hidden (CheckBox1
+  // ticked and hidden), caption "Quivane", save and print actions disabled, type list shown empty,
+  // sheet image cleared.
+  void (*InstrumentReinitialise)() = [] {};
+  // Device reset: the three editing frames hidden, "replace device" enabled when
+  // `instrumentValide`, the place-before/after, save and diameter-optimisation actions disabled.
+  void (*DispositifReinitialise)(bool instrumentValide) = [](bool) {};
+  void (*Bip)(int genre) = [](int) {};
+};
+
+inline TNotifications Notifications;
