@@ -257,14 +257,12 @@ struct TReglages {
   std::int32_t AmplitudeRepere = 0;     // µm
 };
 
-// ---- Document and editing state the resets touch -----------------------------------------------
+// ---- Editing state the resets touch -------------------------------------------------------------
+// The document's path and name belong to the shell; the resets reach them through Notifications.h.
 
-struct TEtatDocument {
-  std::string CheminDocument;
-  std::string NomEnregistrement;
-  bool DocumentNomme = false;
+struct TEtatEdition {
   bool DocumentModifie = false;
-  bool AMettreAJour = false;
+  bool AMettreAJour = false;        // recompute and redraw at the next refresh
   std::int32_t PositionJournal = 0; // non-zero while a replay rebuilds a document
   bool InstrumentDeveloppe = true;
   bool DispositifDeveloppe = true;
@@ -274,7 +272,6 @@ struct TEtatDocument {
   TLigneCopiee LigneCopiee{};
   bool ReticuleEnCours = false;
   bool MarqueEditionTableau = false;
-  std::string VueCourante;
 };
 
 // ---- Validity --------------------------------------------------------------------------------------
@@ -326,6 +323,6 @@ inline TDioptreGroupe Groupe;
 inline TDioptre Dispositif;
 inline TLongueursOnde LongueursOnde;
 inline TReglages Reglages;
-inline TEtatDocument Document;
+inline TEtatEdition Edition;
 inline TValidite Validite;
 inline TSysteme Systeme;

@@ -7,6 +7,7 @@ inline constexpr int BipDefaut = 0;
 inline constexpr int BipExclamation = 48;
 
 struct TNotifications {
+  // Both resets leave the document unnamed: path and save name emptied, DocumentNomme cleared.
   // Instrument reset: plate-glass table and row cursor blanked, sheet controls hidden (CheckBox1
   // ticked and hidden), caption "Quivane", save and print actions disabled, type list shown empty,
   // sheet image cleared.
