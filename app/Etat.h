@@ -2,14 +2,10 @@
 // the window's remembered geometry and the files of this running instance.
 #pragma once
 
+#include "platform/Question.h"
+
 #include <array>
 #include <string>
-
-// The answer of a question or message box: 6 Oui (or Ok), 7 Non, 2 Annuler.
-using TReponse = int;
-constexpr TReponse ReponseOui = 6;
-constexpr TReponse ReponseNon = 7;
-constexpr TReponse ReponseAnnuler = 2;
 
 // The current view's name, compared exactly: "Départ", "Tableau", "Instrument", "Dispositif", "Champ",
 // "Etoile Multiple", "Etoile Unique"; any other text matches no view.
