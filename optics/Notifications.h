@@ -16,6 +16,11 @@ struct TNotifications {
   // `instrumentValide`, the place-before/after, save and diameter-optimisation actions disabled.
   void (*DispositifReinitialise)(bool instrumentValide) = [](bool) {};
   void (*Bip)(int genre) = [](int) {};
+  // A focus search gave up: ask the user for a new start value, stored in `DistanceFoyerDioptre`
+  // (afocal search) or `DecalageFoyerInitial` (focal searches) before returning true; false stops
+  // the computation. With nobody to ask, the computation stops.
+  bool (*DemandeDistanceFoyerDioptre)() = [] { return false; };
+  bool (*DemandeDecalageFoyer)() = [] { return false; };
 };
 
 inline TNotifications Notifications;
