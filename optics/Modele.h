@@ -255,6 +255,8 @@ struct TReglages {
   std::int32_t RayonChampAngulaire = 0; // arc minutes
   std::int32_t RayonChampAfocal = 0;    // degrees
   std::int32_t AmplitudeRepere = 0;     // µm
+  float PasBoiteDistance = 0;           // step of the off-axis distance box's arrows
+  std::int32_t EntierReserve = 0;       // kept only to be written back to the design file
 };
 
 // ---- Editing state the resets touch -------------------------------------------------------------
