@@ -1,0 +1,148 @@
+// The two requests of the focus searches, shown headless and answered by script.
+#include "dialogs/DemandesFoyer.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "platform/Format.h"
+
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char nom[] = "test_dialogs";
+  static char* argv[] = {nom, nullptr};
+  static QApplication* application =
+      QApplication::instance() != nullptr ? static_cast<QApplication*>(QApplication::instance()) : new QApplication(argc, argv);
+  return *application;
+}
+
+struct Forme {
+  const char* nom;
+  std::function<std::unique_ptr<TDemandeDepartForm>()> cree;
+  const char* titre;
+  const char* libelle;
+};
+
+const Forme Formes[] = {
+    {"DistanceDun", [] { return std::make_unique<TDistanceDunForm>(); }, "Quivane - Information nécessaire",
+     "Distance entre le foyer et le premier dioptre ="},
+    {"DistanceDeltaFun", [] { return std::make_unique<TDistanceDeltaFunForm>(); }, "Dialogue", "Décalage du foyer ="},
+};
+
+// Runs `action` once the modal request is open, then answers what `Demande` returned.
+std::optional<std::string> Repond(TDemandeDepartForm& forme, double precedente, std::function<void()> action) {
+  QTimer::singleShot(0, &forme, action);
+  return forme.Demande(precedente);
+}
+
+void Touche(QLineEdit* saisie, int touche) {
+  QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
+  QApplication::sendEvent(saisie, &appui);
+}
+
+class DistanceDemande : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Application();
+    SeparateurDecimal = '.';
+  }
+};
+
+TEST_F(DistanceDemande, TitresTextesEtBoutons) {
+  for (const Forme& f : Formes) {
+    SCOPED_TRACE(f.nom);
+    auto forme = f.cree();
+    EXPECT_EQ(forme->windowTitle().toStdString(), f.titre);
+    EXPECT_EQ(forme->Libelle->text().toStdString(), f.libelle);
+    EXPECT_EQ(forme->Unite->text().toStdString(), "mm");
+    EXPECT_EQ(forme->CancelBtn->text().toStdString(), "Abandonner");
+    EXPECT_EQ(forme->ButtonAide->text().toStdString(), "&Aide");
+    EXPECT_EQ(forme->OKBtn->text().toStdString(), "OK");
+    EXPECT_EQ(forme->SaisieDun->text().toStdString(), "0");
+    EXPECT_EQ(forme->size(), QSize(330, 110));
+  }
+}
+
+TEST_F(DistanceDemande, OkRendLeTexteQueLaBoiteGardePourLaFoisSuivante) {
+  for (const Forme& f : Formes) {
+    SCOPED_TRACE(f.nom);
+    auto forme = f.cree();
+    const auto reponse = Repond(*forme, 3.0, [&] {
+      forme->SaisieDun->setText("12,5");
+      forme->OKBtn->click();
+    });
+    ASSERT_TRUE(reponse.has_value());
+    EXPECT_EQ(*reponse, "12,5");
+    EXPECT_EQ(forme->SaisieDun->text().toStdString(), "12,5");
+  }
+}
+
+TEST_F(DistanceDemande, AbandonnerNeRendRien) {
+  for (const Forme& f : Formes) {
+    SCOPED_TRACE(f.nom);
+    auto forme = f.cree();
+    const auto reponse = Repond(*forme, 3.0, [&] {
+      forme->SaisieDun->setText("40");
+      forme->CancelBtn->click();
+    });
+    EXPECT_FALSE(reponse.has_value());
+  }
+}
+
+// Enter with a text that is not a number, and Esc, put back the start value that failed; neither
+// closes the request, which OK then answers with the value put back.
+TEST_F(DistanceDemande, EntreeEtEchapRemettentLaValeurPrecedente) {
+  for (int touche : {Qt::Key_Return, Qt::Key_Escape}) {
+    for (const Forme& f : Formes) {
+      SCOPED_TRACE(f.nom);
+      SCOPED_TRACE(touche);
+      auto forme = f.cree();
+      bool ouverte = false;
+      const auto reponse = Repond(*forme, -2.25, [&] {
+        forme->SaisieDun->setText("abc");
+        Touche(forme->SaisieDun, touche);
+        ouverte = forme->isVisible();
+        forme->OKBtn->click();
+      });
+      EXPECT_TRUE(ouverte);
+      ASSERT_TRUE(reponse.has_value());
+      EXPECT_EQ(*reponse, "-2.25");
+    }
+  }
+}
+
+TEST_F(DistanceDemande, EntreeAvecUnNombreLeGardeEtPasseAuBoutonOk) {
+  auto forme = std::make_unique<TDistanceDunForm>();
+  bool focusOk = false;
+  const auto reponse = Repond(*forme, 1.0, [&] {
+    forme->SaisieDun->setText("-7.5");
+    Touche(forme->SaisieDun, Qt::Key_Return);
+    focusOk = forme->OKBtn->hasFocus() || forme->focusWidget() == forme->OKBtn;
+    forme->OKBtn->click();
+  });
+  EXPECT_TRUE(focusOk);
+  ASSERT_TRUE(reponse.has_value());
+  EXPECT_EQ(*reponse, "-7.5");
+}
+
+TEST_F(DistanceDemande, OkAvecUnTexteQuiNEstPasUnNombreRemetLaValeurPrecedente) {
+  auto forme = std::make_unique<TDistanceDunForm>();
+  const auto reponse = Repond(*forme, 150.0, [&] {
+    forme->SaisieDun->setText("x");
+    forme->OKBtn->click();
+  });
+  ASSERT_TRUE(reponse.has_value());
+  EXPECT_EQ(*reponse, "x");
+  EXPECT_EQ(forme->SaisieDun->text().toStdString(), "150");
+}
+
+} // namespace
