@@ -1,0 +1,26 @@
+// A help file that records what was asked of it; FichierPresent says whether it exists.
+#pragma once
+
+#include "platform/Aide.h"
+
+#include <vector>
+
+class TAideEnregistree : public IAide
+{
+public:
+    bool FichierPresent() override { return Present; }
+    bool AfficheSommaire() override
+    {
+        ++Sommaires;
+        return Present;
+    }
+    bool AfficheRubrique(int contexteAide) override
+    {
+        Rubriques.push_back(contexteAide);
+        return Present;
+    }
+
+    bool Present = true;
+    int Sommaires = 0;
+    std::vector<int> Rubriques;
+};
