@@ -1,0 +1,68 @@
+// The question window: every warning, file message and question of the program is shown in it.
+#pragma once
+
+#include "platform/Question.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+struct TRectangle
+{
+    int Gauche = 0;
+    int Haut = 0;
+    int Largeur = 0;
+    int Hauteur = 0;
+};
+
+// Where the window puts its parts for one use: client size, the icon, the three lines and the shown buttons.
+struct TDispositionInterrogation
+{
+    int Largeur = 0;
+    int Hauteur = 0;
+    TRectangle Icone;
+    TRectangle Lignes[3];
+    TRectangle BoutonOK;
+    TRectangle BoutonNO;
+    TRectangle BoutonAnnuler;
+};
+
+TDispositionInterrogation DisposeInterrogation(const TQuestion& question);
+
+// The answer of Escape and of the close box: "Annuler" when that button is shown, "Non" for a yes/no question,
+// "Ok" for a plain message; never "Oui".
+TReponse ReponseEchappement(TBoutonsQuestion boutons);
+
+class TInterrogationForm : public QDialog, public IQuestion
+{
+    Q_OBJECT
+
+public:
+    explicit TInterrogationForm(QWidget* parent = nullptr);
+    TReponse Pose(const TQuestion& question) override;
+
+    QLabel* Ligne1;
+    QLabel* Ligne2;
+    QLabel* Ligne3;
+    QLabel* Avertissement;
+    QLabel* Disque;
+    QLabel* Stop;
+    QLabel* Interrogation;
+    QPushButton* BoutonOK;
+    QPushButton* BoutonNO;
+    QPushButton* BoutonAnnuler;
+
+protected:
+    void reject() override;
+
+private:
+    void ReinitialiseInterrogation();
+    void BoutonOKClick();
+    void BoutonNOClick();
+    void BoutonAnnulerClick();
+    void Repond(TReponse reponse);
+
+    TReponse Reponse = ReponseOui;
+    TReponse ReponseEchap = ReponseOk;
+};

@@ -1,0 +1,199 @@
+// The configuration file: its 17 lines read with the screen's limits, its faults, and the lines written.
+#include "app/Configuration.h"
+#include "app/Etat.h"
+#include "optics/Modele.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr TEcran Ecran{1920, 1080};
+
+std::vector<std::string> Fichier(const std::vector<std::string>& debut)
+{
+    std::vector<std::string> lignes = debut;
+    while (lignes.size() < 17)
+        lignes.emplace_back();
+    return lignes;
+}
+
+class Configuration : public testing::Test
+{
+protected:
+    void SetUp() override { Etat = TEtatApplication{}; }
+    void TearDown() override { Etat = TEtatApplication{}; }
+};
+
+}
+
+TEST_F(Configuration, LitLaGeometrieDansLesLimitesDeLEcran)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::vector<std::string> Lignes;
+        TGeometrieFenetre Attendue;
+    };
+    const TCas cas[] = {
+        {"valeurs ordinaires", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "40", "backup"}),
+         {0, 900, 1000, 30, 40}},
+        {"blancs finaux", Fichier({"[Quivane 3.3.0]", "2  ", "900 ", "1000", "30", "40", "backup"}),
+         {2, 900, 1000, 30, 40}},
+        {"plus large que l'écran", Fichier({"[Quivane 3.1.4]", "0", "2500", "1000", "30", "40", "backup"}),
+         {0, 1920, 1000, 30, 40}},
+        {"plus haute que l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1081", "30", "40", "backup"}),
+         {0, 900, 830, 30, 40}},
+        {"gauche au-delà de l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1901", "40", "backup"}),
+         {0, 900, 1000, 0, 40}},
+        {"gauche au bord", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1900", "40", "backup"}),
+         {0, 900, 1000, 1900, 40}},
+        {"haut au-delà de l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "1061", "backup"}),
+         {0, 900, 1000, 30, 0}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const TConfigurationLue lue = LitConfiguration(c.Lignes, Ecran);
+        EXPECT_FALSE(lue.Erreur);
+        EXPECT_EQ(lue.EtatFenetre, c.Attendue.EtatFenetre);
+        EXPECT_EQ(lue.Largeur, c.Attendue.Largeur);
+        EXPECT_EQ(lue.Hauteur, c.Attendue.Hauteur);
+        EXPECT_EQ(lue.Gauche, c.Attendue.Gauche);
+        EXPECT_EQ(lue.Haut, c.Attendue.Haut);
+        EXPECT_EQ(Etat.LargeurVisible, c.Attendue.Largeur);
+        EXPECT_EQ(Etat.HauteurVisible, c.Attendue.Hauteur);
+    }
+}
+
+TEST_F(Configuration, LOptionDeSauvegardeEtLesFichiersRecents)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::string Ligne7;
+        bool Sauvegarde;
+    };
+    const TCas cas[] = {
+        {"backup", "backup", true},
+        {"backup suivi de blancs", "backup   ", true},
+        {"pas de backup", "pas de backup", false},
+        {"majuscules", "Backup", false},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        Etat.CopieSauvegarde = !c.Sauvegarde;
+        auto lignes = Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "40", c.Ligne7, "/a/b.qvd ", "/c.qvd"});
+        EXPECT_FALSE(LitConfiguration(lignes, Ecran).Erreur);
+        EXPECT_EQ(Etat.CopieSauvegarde, c.Sauvegarde);
+        EXPECT_EQ(Etat.FichiersRecents[1], "/a/b.qvd ");
+        EXPECT_EQ(Etat.FichiersRecents[2], "/c.qvd");
+        EXPECT_EQ(Etat.FichiersRecents[3], "");
+    }
+}
+
+TEST_F(Configuration, UnFichierFautifEstUneErreurQuiArreteLesValeurs)
+{
+    const auto complet = Fichier({"[Quivane 3.3.0]", "2", "900", "1000", "30", "40", "backup", "/a.qvd"});
+    struct TCas
+    {
+        const char* Nom;
+        std::vector<std::string> Lignes;
+        std::optional<int> EtatFenetre; // line 2, applied only before the fault
+        std::optional<int> Gauche;
+    };
+    auto seize = complet;
+    seize.pop_back();
+    auto largeurFausse = complet;
+    largeurFausse[2] = "9OO";
+    auto entete2 = complet;
+    entete2[0] = "[Quivane 2.0]";
+    auto entete4 = complet;
+    entete4[0] = "[Quivane 4.0.0]";
+    const TCas cas[] = {
+        {"16 lignes", seize, 2, 30},
+        {"largeur illisible", largeurFausse, 2, std::nullopt},
+        {"en-tête d'une version 2", entete2, std::nullopt, std::nullopt},
+        {"en-tête d'une version 4", entete4, std::nullopt, std::nullopt},
+        {"fichier vide", {}, std::nullopt, std::nullopt},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const TConfigurationLue lue = LitConfiguration(c.Lignes, Ecran);
+        EXPECT_TRUE(lue.Erreur);
+        EXPECT_EQ(lue.EtatFenetre, c.EtatFenetre);
+        EXPECT_EQ(lue.Gauche, c.Gauche);
+    }
+}
+
+TEST_F(Configuration, LaHauteurEstGardeeMemeApresUneErreur)
+{
+    const TConfigurationLue lue =
+        LitConfiguration({"[Quivane 2.0]", "1", "900", "1000", "30", "40", "backup"}, Ecran);
+    EXPECT_TRUE(lue.Erreur);
+    EXPECT_FALSE(lue.Hauteur.has_value());
+    EXPECT_EQ(Etat.EtatFenetreLu, 1);
+    EXPECT_EQ(Etat.LargeurVisible, 900);
+    EXPECT_EQ(Etat.HauteurVisible, 1000);
+}
+
+TEST_F(Configuration, EcritDixSeptLignes)
+{
+    Etat.NumeroVersion = "3.3.0";
+    Etat.CopieSauvegarde = false;
+    Etat.EtatFenetreLu = 2;
+    Etat.FichiersRecents[1] = "/a/é.qvd";
+    struct TCas
+    {
+        const char* Nom;
+        TGeometrieFenetre Fenetre;
+        std::string Etat;
+        std::string Gauche;
+        std::string Haut;
+    };
+    const TCas cas[] = {
+        {"normale", {0, 820, 1000, 12, 5}, "0", "12", "5"},
+        {"maximisée", {2, 820, 1000, -4, -4}, "2", "0", "0"},
+        {"réduite: l'état lu au démarrage", {1, 820, 1000, 12, 5}, "2", "12", "5"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const auto lignes = LignesConfiguration(c.Fenetre);
+        ASSERT_EQ(lignes.size(), 17u);
+        EXPECT_EQ(lignes[0], "[Quivane 3.3.0]");
+        EXPECT_EQ(lignes[1], c.Etat);
+        EXPECT_EQ(lignes[2], "820");
+        EXPECT_EQ(lignes[3], "1000");
+        EXPECT_EQ(lignes[4], c.Gauche);
+        EXPECT_EQ(lignes[5], c.Haut);
+        EXPECT_EQ(lignes[6], "pas de backup");
+        EXPECT_EQ(lignes[7], "/a/é.qvd");
+        EXPECT_EQ(lignes[16], "");
+    }
+}
+
+TEST_F(Configuration, LaFenetreParDefautTientDansLEcran)
+{
+    struct TCas
+    {
+        const char* Nom;
+        TEcran Ecran;
+        int Largeur;
+        int Hauteur;
+    };
+    const TCas cas[] = {
+        {"grand écran", {1920, 1200}, 820, 1188},
+        {"écran de 1080", {1920, 1080}, 820, 1069},
+        {"écran de 1060", {1280, 1061}, 820, 1050},
+        {"petit écran", {800, 600}, 640, 594},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const TGeometrieFenetre fenetre = FenetreParDefaut(c.Ecran, {2, 640, 480, 33, 77});
+        EXPECT_EQ(fenetre.EtatFenetre, 0);
+        EXPECT_EQ(fenetre.Largeur, c.Largeur);
+        EXPECT_EQ(fenetre.Hauteur, c.Hauteur);
+        EXPECT_EQ(fenetre.Gauche, 33);
+        EXPECT_EQ(fenetre.Haut, 5);
+        EXPECT_EQ(Etat.LargeurVisible, 820);
+        EXPECT_TRUE(Reglages.ImpressionFondNoir);
+    }
+}

@@ -1,0 +1,116 @@
+// The question window: where its parts go, and what Enter, Escape and the close box answer.
+#include "dialogs/Interrogation.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void AssureApplication()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    static int argc = 1;
+    static char nom[] = "test_dialogs";
+    static char* argv[] = {nom, nullptr};
+    static QApplication application(argc, argv);
+}
+
+TQuestion Question(TBoutonsQuestion boutons, int largeur, int hauteur = 0)
+{
+    TQuestion question;
+    question.Titre = "Quivane - Essai";
+    question.Ligne1 = "Le texte";
+    question.Icone = TIconeQuestion::Stop;
+    question.Boutons = boutons;
+    question.Largeur = largeur;
+    question.Hauteur = hauteur;
+    return question;
+}
+
+}
+
+TEST(Interrogation, DispositionDesBoutons)
+{
+    struct TCas
+    {
+        const char* Nom;
+        TQuestion Question;
+        int Largeur;
+        int Hauteur;
+        TRectangle OK;
+        TRectangle NO;
+        TRectangle Annuler;
+    };
+    const TCas cas[] = {
+        {"avertissement de 326", Question(TBoutonsQuestion::Ok, 326), 326, 100, {125, 64, 75, 25}, {}, {}},
+        {"question de 515 x 150", Question(TBoutonsQuestion::OuiNon, 515, 150), 515, 150, {121, 78, 75, 25},
+         {317, 78, 75, 25}, {}},
+        {"trois boutons", Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138), 375, 138, {40, 64, 75, 25},
+         {145, 64, 75, 25}, {250, 64, 75, 25}},
+        {"taille par défaut", Question(TBoutonsQuestion::Ok, 0), 359, 100, {142, 64, 75, 25}, {}, {}},
+    };
+    const auto egaux = [](const TRectangle& a, const TRectangle& b) {
+        return a.Gauche == b.Gauche && a.Haut == b.Haut && a.Largeur == b.Largeur && a.Hauteur == b.Hauteur;
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        const TDispositionInterrogation d = DisposeInterrogation(c.Question);
+        EXPECT_EQ(d.Largeur, c.Largeur);
+        EXPECT_EQ(d.Hauteur, c.Hauteur);
+        EXPECT_TRUE(egaux(d.BoutonOK, c.OK));
+        EXPECT_TRUE(egaux(d.BoutonNO, c.NO));
+        EXPECT_TRUE(egaux(d.BoutonAnnuler, c.Annuler));
+    }
+}
+
+TEST(Interrogation, ToucheEtCaseDeFermetureRepondentSansJamaisDireOui)
+{
+    AssureApplication();
+    struct TCas
+    {
+        const char* Nom;
+        TBoutonsQuestion Boutons;
+        int Touche; // 0: the close box
+        TReponse Attendue;
+    };
+    const TCas cas[] = {
+        {"Echap sur un avertissement", TBoutonsQuestion::Ok, Qt::Key_Escape, ReponseOk},
+        {"Echap sur une question", TBoutonsQuestion::OuiNon, Qt::Key_Escape, ReponseNon},
+        {"Echap avec Annuler", TBoutonsQuestion::OuiNonAnnuler, Qt::Key_Escape, ReponseAnnuler},
+        {"fermeture d'une question", TBoutonsQuestion::OuiNon, 0, ReponseNon},
+        {"fermeture avec Annuler", TBoutonsQuestion::OuiNonAnnuler, 0, ReponseAnnuler},
+        {"Entrée choisit Oui", TBoutonsQuestion::OuiNonAnnuler, Qt::Key_Return, ReponseOui},
+    };
+    TInterrogationForm fenetre;
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        QTimer::singleShot(0, &fenetre, [&fenetre, touche = c.Touche] {
+            if (touche == 0) {
+                fenetre.close();
+                return;
+            }
+            QWidget* cible = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &fenetre;
+            QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
+            QApplication::sendEvent(cible, &appui);
+        });
+        EXPECT_EQ(fenetre.Pose(Question(c.Boutons, 0)), c.Attendue);
+        EXPECT_FALSE(fenetre.isVisible());
+    }
+}
+
+TEST(Interrogation, LesBoutonsRepondentSixSeptDeux)
+{
+    AssureApplication();
+    TInterrogationForm fenetre;
+    const std::pair<QPushButton* TInterrogationForm::*, TReponse> boutons[] = {
+        {&TInterrogationForm::BoutonOK, 6}, {&TInterrogationForm::BoutonNO, 7}, {&TInterrogationForm::BoutonAnnuler, 2}};
+    for (const auto& [bouton, reponse] : boutons) {
+        SCOPED_TRACE(reponse);
+        QTimer::singleShot(0, &fenetre, [&fenetre, bouton = bouton] { (fenetre.*bouton)->click(); });
+        EXPECT_EQ(fenetre.Pose(Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138)), reponse);
+    }
+}
