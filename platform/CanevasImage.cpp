@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -35,6 +36,43 @@ void PrepareSansLissage(QPainter& peintre)
 {
     peintre.setRenderHint(QPainter::Antialiasing, false);
     peintre.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+// Cuts the segment to the box [gauche, droite] x [haut, bas] (Liang-Barsky); false when it misses the box.
+bool CoupeSegment(int& x0, int& y0, int& x1, int& y1, int gauche, int haut, int droite, int bas)
+{
+    const double dx = static_cast<double>(x1) - x0;
+    const double dy = static_cast<double>(y1) - y0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {static_cast<double>(x0) - gauche, static_cast<double>(droite) - x0,
+                         static_cast<double>(y0) - haut, static_cast<double>(bas) - y0};
+    double debut = 0.0;
+    double fin = 1.0;
+    for (int i = 0; i < 4; ++i)
+    {
+        if (p[i] == 0.0)
+        {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            debut = std::max(debut, t);
+        else
+            fin = std::min(fin, t);
+    }
+    if (debut > fin)
+        return false;
+    const int nx0 = static_cast<int>(std::lround(x0 + debut * dx));
+    const int ny0 = static_cast<int>(std::lround(y0 + debut * dy));
+    const int nx1 = static_cast<int>(std::lround(x0 + fin * dx));
+    const int ny1 = static_cast<int>(std::lround(y0 + fin * dy));
+    x0 = nx0;
+    y0 = ny0;
+    x1 = nx1;
+    y1 = ny1;
+    return true;
 }
 }
 
@@ -92,6 +130,12 @@ void TCanevasImage::Ligne(int x0, int y0, int x1, int y1)
         plein = PointPlein;
         vide = PointVide;
     }
+    // A segment reaching far outside is first cut to a frame one pixel outside the image, so that a wild
+    // coordinate costs no more than the image's size; segments within the frame keep their exact pixels.
+    const bool dehors = std::min({x0, x1}) < -1 || std::max({x0, x1}) > Image_.width() || std::min({y0, y1}) < -1 ||
+                        std::max({y0, y1}) > Image_.height();
+    if (dehors && !CoupeSegment(x0, y0, x1, y1, -1, -1, Image_.width(), Image_.height()))
+        return;
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int pasX = x0 < x1 ? 1 : -1;

@@ -4,6 +4,7 @@
 #include "platform/CanevasQt.h"
 #include "platform/Polices.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QPrinter>
 
@@ -25,6 +26,13 @@ bool TCanevasImprimante::Debute()
 {
     if (Peintre_.isActive())
         return true;
+    // A PDF file that cannot be written is found here, before the painter would complain about it on stderr.
+    if (Imprimante_.outputFormat() == QPrinter::PdfFormat)
+    {
+        QFile fichier(Imprimante_.outputFileName());
+        if (!fichier.open(QIODevice::WriteOnly))
+            return false;
+    }
     return Peintre_.begin(&Imprimante_);
 }
 

@@ -73,6 +73,8 @@ QFont PoliceQt(const TPolice& police, int resolution, bool lissee)
     resultat.setBold(police.Gras);
     resultat.setKerning(false);
     resultat.setStyleStrategy(lissee ? QFont::PreferAntialias : QFont::NoAntialias);
+    // Screen glyphs keep whole-pixel advances, so that letters are evenly spaced and widths add up.
+    resultat.setHintingPreference(lissee ? QFont::PreferNoHinting : QFont::PreferFullHinting);
     int pixels = 0;
     if (police.Taille > 0)
         pixels = static_cast<int>(std::lround(police.Taille * resolution / 72.0));

@@ -3,6 +3,8 @@
 #include "doubles/CanevasEnregistreur.h"
 
 
+#include <QApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <sstream>
@@ -217,6 +219,16 @@ std::vector<TAppelCanevas> TCanevasEnregistreur::Textes() const
     std::copy_if(Journal_.begin(), Journal_.end(), std::back_inserter(textes),
                  [](const TAppelCanevas& appel) { return appel.Operation == TOperationCanevas::TextOut; });
     return textes;
+}
+
+void AssureApplicationGraphique()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return;
+    static int argc = 1;
+    static char nom[] = "quivane_test";
+    static char* argv[] = {nom, nullptr};
+    static QApplication application(argc, argv);
 }
 
 ::testing::AssertionResult TexteDessine(const TCanevasEnregistreur& canevas, const TTexteAttendu& attendu)

@@ -107,19 +107,23 @@ private:
     std::vector<TAppelCanevas> Journal_;
 };
 
+// The Qt application object that fonts, painters on paper and widgets need: made on first use (unless the test
+// program already has one) and kept to the end of the run.
+void AssureApplicationGraphique();
+
 // A text expected in the log; the fields left empty are not checked.
 struct TTexteAttendu
 {
-    std::string Texte;
-    std::optional<int> X;
-    std::optional<int> Y;
-    std::optional<std::string> Police;
-    std::optional<int> Hauteur;
-    std::optional<int> Taille;
-    std::optional<bool> Gras;
-    std::optional<TColor> Couleur;
+    std::string Texte = {};
+    std::optional<int> X = std::nullopt;
+    std::optional<int> Y = std::nullopt;
+    std::optional<std::string> Police = std::nullopt;
+    std::optional<int> Hauteur = std::nullopt;
+    std::optional<int> Taille = std::nullopt;
+    std::optional<bool> Gras = std::nullopt;
+    std::optional<TColor> Couleur = std::nullopt;
     // The colour of a solid brush filling the text cell.
-    std::optional<TColor> Fond;
+    std::optional<TColor> Fond = std::nullopt;
 };
 
 // Succeeds when one TextOut of the log matches every given field; otherwise lists the texts drawn.
