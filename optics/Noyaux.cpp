@@ -1,0 +1,646 @@
+// Surface kernels of the tracer and the mirror blocks shared by several forms' passes.
+#include "optics/Noyaux.h"
+
+#include <algorithm>
+
+#include "optics/Modele.h"
+#include "optics/Rayon.h"
+
+namespace {
+
+// Below this cosine of incidence the hit is taken as grazing: the construction point would run off
+// to infinity, so Snell's law in vector form gives the same refracted ray.
+constexpr double CosinusRasant = 1e-12;
+
+enum class TIssue { Refracte, Manque, ReflexionTotale };
+
+// Crossing of the line P + t D (P relative to the centre) with the sphere of radius `rayon`: the
+// first crossing for a surface convex towards the light (R > 0), the second for a concave one.
+bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
+  const double b = 2.0 * Scalaire(p, d);
+  const double c = Scalaire(p, p) - rayon * rayon;
+  const double discriminant = b * b - 4.0 * c;
+  if (discriminant < 0.0) return false;
+  const double t = (-b - std::copysign(std::sqrt(discriminant), rayon)) / 2.0;
+  impact = p + t * d;
+  return true;
+}
+
+// Refraction at the hit Q (relative to the centre of curvature) from index n into n'. The point
+// (R / cos I) D beyond the hit projects onto the normal at the centre; scaling it about the centre
+// by U = (n/n') cos I / cos I' gives a point of the refracted ray, which is left in `point`.
+bool RefracteEnImpact(TVecteur q, double rayon, double rapport, TVecteur& d, TVecteur& point) {
+  const double cosI = std::abs(Scalaire(d, q) / rayon);
+  const double sinI = std::sqrt(std::abs(1.0 - cosI * cosI));
+  const double sinR = rapport * sinI;
+  if (std::abs(sinR) > 1.0) return false;
+  const double cosR = std::sqrt(1.0 - sinR * sinR);
+  if (cosI < CosinusRasant) {
+    TVecteur normale = (-1.0 / rayon) * q;
+    double cosinus = Scalaire(d, normale);
+    if (cosinus < 0.0) {
+      normale = -1.0 * normale;
+      cosinus = -cosinus;
+    }
+    const TVecteur refracte = rapport * d + (cosR - rapport * cosinus) * normale;
+    d = (1.0 / Norme(refracte)) * refracte;
+    point = q;
+    return true;
+  }
+  const double u = rapport * cosI / cosR;
+  point = u * (q + (rayon / cosI) * d);
+  const TVecteur corde = point - q;
+  d = (1.0 / std::copysign(Norme(corde), rayon)) * corde;
+  return true;
+}
+
+// A sphere of radius `rayon` centred at z = `centre` on the ray's point `point` and direction `d`.
+// `enregistre`(hit relative to the centre) runs between the hit and the refraction, so that an
+// edge is recorded even for a ray that is then totally reflected. On success `point` is a point of
+// the refracted ray in the pass's frame (the hit itself when `laisseImpact`).
+template <class FEnregistre>
+TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre, float indice, float indiceSuivant,
+                      bool laisseImpact, FEnregistre enregistre) {
+  TRayon& r = Rayon;
+  const TVecteur relatif{point.x, point.y, point.z - centre};
+  r.XRelatif = relatif.x;
+  r.YRelatif = relatif.y;
+  r.ZRelatif = relatif.z;
+  TVecteur q;
+  if (!CoupeSphere(relatif, d, rayon, q)) return TIssue::Manque;
+  r.XImpact = q.x;
+  r.YImpact = q.y;
+  r.ZImpact = q.z;
+  enregistre(q);
+  TVecteur construit;
+  if (!RefracteEnImpact(q, rayon, static_cast<double>(indice) / static_cast<double>(indiceSuivant), d, construit))
+    return TIssue::ReflexionTotale;
+  const TVecteur laisse = laisseImpact ? q : construit;
+  point = {laisse.x, laisse.y, laisse.z + centre};
+  return TIssue::Refracte;
+}
+
+// Hit of the line with the plane z = `cote`; false when the ray does not travel towards it.
+bool CoupePlan(TVecteur p, TVecteur d, double cote, TVecteur& h) {
+  if (!(d.z > 0.0)) return false;
+  const double t = (cote - p.z) / d.z;
+  h = {p.x + t * d.x, p.y + t * d.y, cote};
+  return true;
+}
+
+// Refraction at a plane normal to the axis; false on total reflection (direction unchanged).
+bool RefracteAuPlan(TVecteur& d, double rapport) {
+  const double sinI = std::sqrt(std::abs(1.0 - d.z * d.z));
+  const double sinR = rapport * sinI;
+  if (std::abs(sinR) > 1.0) return false;
+  d = {rapport * d.x, rapport * d.y, std::sqrt(1.0 - sinR * sinR)};
+  return true;
+}
+
+double Rapport(float indice, float indiceSuivant) {
+  return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
+}
+
+TVecteur PointRayon() { return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon}; }
+TVecteur DirectionRayon() { return {Rayon.LRayon, Rayon.MRayon, Rayon.NRayon}; }
+TVecteur DirectionIncidente() { return {Rayon.LIncident, Rayon.MIncident, Rayon.NIncident}; }
+void PoseRayon(TVecteur point, TVecteur d) {
+  Rayon.XRayon = point.x;
+  Rayon.YRayon = point.y;
+  Rayon.ZRayon = point.z;
+  Rayon.LRayon = d.x;
+  Rayon.MRayon = d.y;
+  Rayon.NRayon = d.z;
+}
+void PoseRayonIncident(TVecteur point, TVecteur d) {
+  Rayon.XRayon = point.x;
+  Rayon.YRayon = point.y;
+  Rayon.ZRayon = point.z;
+  Rayon.LIncident = d.x;
+  Rayon.MIncident = d.y;
+  Rayon.NIncident = d.z;
+}
+
+void PerdDansDispositif(int i) {
+  Rayon.RayonBloque = true;
+  Rayon.RayonPerdu = true;
+  Rayon.VignettageDispositif = true;
+  Rayon.DioptreArret = i;
+}
+
+void Perd() {
+  Rayon.RayonBloque = true;
+  Rayon.RayonPerdu = true;
+}
+
+void EnregistreDispositif(int i, double x, double carre) {
+  TRayon& r = Rayon;
+  r.CarreDistanceAxe[i] = carre;
+  r.HauteurImpact[i] = x;
+  r.CarreDistanceAxeMaximal[i] = std::max(r.CarreDistanceAxeMaximal[i], carre);
+}
+
+// The Klevtsov group's clear apertures count as the device's.
+void TesteBordKlevtsov(double carre, int i) {
+  Rayon.ArretDispositif = Rayon.ArretDispositif || carre > Groupe.CarreDemiDiametreGroupe[i];
+  Rayon.RayonBloque = Rayon.RayonBloque || Rayon.ArretDispositif;
+}
+
+void TesteBordGroupe(double x, int i) {
+  Rayon.ArretGroupe = Rayon.ArretGroupe || x * x > Groupe.CarreDemiDiametreGroupe[i];
+}
+
+double Terme(double coefficient, double valeur) { return coefficient == 0.0 ? 0.0 : coefficient * valeur; }
+
+// Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
+double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
+  const double t = (cote - p.z) / d.z;
+  const double x = p.x + t * d.x;
+  const double y = p.y + t * d.y;
+  return x * x + y * y;
+}
+
+} // namespace
+
+// ---- Lens device ----
+
+void RefracteSphereDispositif(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.DispositifValide || r.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionRayon();
+  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], Dispositif.CentreDioptre[i],
+                                      Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1], false, [&](TVecteur q) {
+                                        const double carre = q.x * q.x + q.y * q.y;
+                                        EnregistreDispositif(i, q.x, carre);
+                                        r.ArretDispositif = r.ArretDispositif || carre > Dispositif.CarreDemiDiametre[i];
+                                        r.RayonBloque = r.RayonBloque || r.ArretDispositif;
+                                      });
+  if (issue == TIssue::Manque) {
+    PerdDansDispositif(i);
+  } else if (issue == TIssue::ReflexionTotale) {
+    r.RayonPerdu = true;
+  } else {
+    PoseRayon(point, d);
+  }
+}
+
+void RefractePlanDispositif(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.DispositifValide || r.RayonPerdu) return;
+  TVecteur d = DirectionRayon();
+  TVecteur h;
+  if (!CoupePlan(PointRayon(), d, Dispositif.SommetDioptre[i], h)) {
+    PerdDansDispositif(i);
+    return;
+  }
+  const double carre = h.x * h.x + h.y * h.y;
+  EnregistreDispositif(i, h.x, carre);
+  const bool dehors = carre > Dispositif.CarreDemiDiametre[i];
+  // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
+  if (EstDiaphragmeAbsolu(Dispositif.RayonDioptre[i])) {
+    if (dehors) r.DioptreArret = i;
+  } else {
+    r.ArretDispositif = r.ArretDispositif || dehors;
+  }
+  r.RayonBloque = r.RayonBloque || r.ArretDispositif;
+  if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
+    r.RayonPerdu = true;
+    return;
+  }
+  PoseRayon(h, d);
+}
+
+// ---- Lens group of the refractor, the meniscus and the Houghton corrector ----
+
+void RefracteSphereGroupe(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.InstrumentValide || r.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionIncidente();
+  const TIssue issue = TraverseSphere(point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i],
+                                      Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], false, [&](TVecteur q) {
+                                        r.HauteurGroupeAller[i] = q.x;
+                                        r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
+                                        TesteBordGroupe(q.x, i);
+                                      });
+  if (issue == TIssue::Manque) {
+    Perd();
+  } else if (issue == TIssue::ReflexionTotale) {
+    r.RayonPerdu = true;
+  } else {
+    PoseRayonIncident(point, d);
+  }
+}
+
+// The ray's point is left on the refracted ray at the z it had before, exactly on the ray's own line.
+void RefractePlanGroupe(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.InstrumentValide || r.RayonPerdu) return;
+  const TVecteur avant = PointRayon();
+  TVecteur d = DirectionIncidente();
+  TVecteur h;
+  if (!CoupePlan(avant, d, Groupe.SommetGroupe[i], h)) {
+    Perd();
+    return;
+  }
+  r.XImpact = h.x;
+  r.HauteurGroupeAller[i] = h.x;
+  r.CarreDistanceAxeGroupe[i] = h.x * h.x + h.y * h.y;
+  TesteBordGroupe(h.x, i);
+  // A diaphragm of the group only records its hit and its edge.
+  if (EstDiaphragme(Groupe.RayonGroupe[i])) return;
+  if (!RefracteAuPlan(d, Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]))) {
+    r.RayonPerdu = true;
+    return;
+  }
+  PoseRayonIncident(h + ((avant.z - h.z) / d.z) * d, d);
+}
+
+// ---- Klevtsov group ----
+
+namespace {
+
+void RefracteSphereKlevtsov(int i, bool retour) {
+  TRayon& r = Rayon;
+  if (!Validite.InstrumentValide || r.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionRayon();
+  // On the way back the frame is mirrored: the surface's centre and radius change sign.
+  const double signe = retour ? -1.0 : 1.0;
+  const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
+  const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
+  const TIssue issue =
+      TraverseSphere(point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], indice, indiceSuivant,
+                     retour, [&](TVecteur q) {
+                       const double carre = q.x * q.x + q.y * q.y;
+                       (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
+                       (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
+                       TesteBordKlevtsov(carre, i);
+                     });
+  if (issue == TIssue::Manque) {
+    Perd();
+  } else if (issue == TIssue::ReflexionTotale) {
+    r.RayonPerdu = true;
+  } else {
+    PoseRayon(point, d);
+  }
+}
+
+// The ray's point is left on the refracted ray 100 mm beyond the plane.
+void RefractePlanKlevtsov(int i, bool retour) {
+  TRayon& r = Rayon;
+  if (!Validite.InstrumentValide || r.RayonPerdu) return;
+  TVecteur d = DirectionRayon();
+  TVecteur h;
+  if (!CoupePlan(PointRayon(), d, retour ? -Groupe.SommetGroupe[i] : Groupe.SommetGroupe[i], h)) {
+    Perd();
+    return;
+  }
+  const double carre = h.x * h.x + h.y * h.y;
+  (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = h.x;
+  (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
+  TesteBordKlevtsov(carre, i);
+  const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
+  const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
+  if (!RefracteAuPlan(d, Rapport(indice, indiceSuivant))) {
+    r.RayonPerdu = true;
+    return;
+  }
+  PoseRayon(h + (100.0 / d.z) * d, d);
+}
+
+} // namespace
+
+void RefracteSphereKlevtsovAller(int i) { RefracteSphereKlevtsov(i, false); }
+void RefractePlanKlevtsovAller(int i) { RefractePlanKlevtsov(i, false); }
+void RefracteSphereKlevtsovRetour(int i) { RefracteSphereKlevtsov(i, true); }
+void RefractePlanKlevtsovRetour(int i) { RefractePlanKlevtsov(i, true); }
+
+// ---- Meridional rim ray ----
+
+void RefracteSphereBord(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.DispositifValide || r.RayonPerdu) return;
+  TVecteur point{r.XRayon, 0.0, r.ZRayon};
+  TVecteur d{r.LRayon, 0.0, r.NRayon};
+  const double centre = Dispositif.CentreDioptre[i];
+  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], centre, Dispositif.IndiceTrace[i],
+                                      Dispositif.IndiceTrace[i + 1], false, [&](TVecteur q) {
+                                        r.HauteurBord[i] = q.x;
+                                        r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif},
+                                                                    TVecteur{r.LRayon, 0.0, r.NRayon});
+                                      });
+  if (issue == TIssue::Manque) {
+    Perd();
+  } else if (issue == TIssue::ReflexionTotale) {
+    r.RayonPerdu = true;
+  } else {
+    r.XRayon = point.x;
+    r.ZRayon = point.z;
+    r.LRayon = d.x;
+    r.NRayon = d.z;
+  }
+}
+
+void RefractePlanBord(int i) {
+  TRayon& r = Rayon;
+  if (!Validite.DispositifValide || r.RayonPerdu) return;
+  TVecteur d{r.LRayon, 0.0, r.NRayon};
+  TVecteur h;
+  if (!CoupePlan({r.XRayon, 0.0, r.ZRayon}, d, Dispositif.SommetDioptre[i], h)) {
+    Perd();
+    return;
+  }
+  r.HauteurBord[i] = h.x;
+  if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
+    r.RayonPerdu = true;
+    return;
+  }
+  r.XRayon = h.x;
+  r.ZRayon = h.z;
+  r.LRayon = d.x;
+  r.NRayon = d.z;
+}
+
+// ---- Mirror sag series ----
+
+TMiroir MiroirPrimaire() {
+  const TInstrument& in = Instrument;
+  return {in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
+          in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2};
+}
+
+TMiroir MiroirSecondaire() {
+  const TInstrument& in = Instrument;
+  const double r = in.RayonCourbureSecondaire;
+  return {r, r * r * r, r * r * r * r * r, in.CoefficientDeformationSecondaire, in.CoefficientDeformationSecondaire2};
+}
+
+// A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
+double FlecheMiroir(const TMiroir& m, double h2) {
+  return h2 / (2.0 * m.R) + Terme(1.0 + m.K, h2 * h2 / (8.0 * m.R3)) + Terme(1.0 + m.K2, h2 * h2 * h2 / (16.0 * m.R5));
+}
+
+double FacteurNormaleMiroir(const TMiroir& m, double h2) {
+  return 1.0 / (Terme(1.0 + m.K, h2 / (2.0 * m.R3)) + 1.0 / m.R + Terme(1.0 + m.K2, 3.0 * h2 * h2 / (8.0 * m.R5)));
+}
+
+bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
+  for (int pas = 0; pas < PasMaximauxFleche; ++pas) {
+    const TVecteur q = p + t * d;
+    const double ecart = signe * (miroir.R - FlecheMiroir(miroir, q.x * q.x + q.y * q.y)) - q.z;
+    if (!std::isfinite(ecart)) return false;
+    if (std::abs(ecart) <= ToleranceFleche) return true;
+    t += ecart * d.z;
+  }
+  return false;
+}
+
+// ---- Mirror blocks ----
+
+void RefleteMiroirPrimaire() {
+  TRayon& r = Rayon;
+  const TInstrument& in = Instrument;
+  r.RayonPerdu = false;
+  r.ManqueSecondaire = false;
+  const double x = r.XDepart;
+  const double y = r.YDepart;
+  const double h2 = x * x + y * y;
+  r.CarreDistanceAxePrimaire = h2;
+  const TMiroir miroir = MiroirPrimaire();
+  const double z = FlecheMiroir(miroir, h2);
+  r.ZDepart = z;
+  // The field direction, pointing towards the sky.
+  const TVecteur champ{r.SinusAngleChamp, 0.0, r.CosinusAngleChamp};
+  r.LIncident = champ.x;
+  r.MIncident = champ.y;
+  r.NIncident = champ.z;
+  const double a = FacteurNormaleMiroir(miroir, h2);
+  const TVecteur depart{x, y, z};
+  const double longueur = std::sqrt(h2 + a * a);
+  const double s = longueur * longueur / Scalaire(champ, TVecteur{-x, -y, a});
+  // The point s along the field direction, reflected through the normal's crossing of the axis.
+  const TVecteur reflechi{-x - champ.x * s, -y - champ.y * s, 2.0 * (z + a) - (z + champ.z * s)};
+  const TVecteur d = (1.0 / s) * (reflechi - depart);
+  PoseRayon(reflechi, d);
+  if (r.EstRayonReference) {
+    r.RayonBloque = false;
+    return;
+  }
+  if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0) {
+    r.DansOmbreSecondaire = CarreAuPlan(depart, champ, in.DistanceEntreMiroirs) < in.RayonObstructionCarre;
+    r.RayonBloque = r.DansOmbreSecondaire;
+    r.CarreDistanceAxe[0] = CarreAuPlan(reflechi, d, in.DistanceEntreMiroirs);
+    r.HorsSecondaire = r.CarreDistanceAxe[0] > in.RayonObstructionCarre;
+    r.ManqueSecondaire = r.HorsSecondaire;
+    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+  } else {
+    r.RayonBloque = false;
+  }
+}
+
+void TesteEntreeTrou() {
+  TRayon& r = Rayon;
+  if (r.EstRayonReference) return;
+  const double rayonTrou = Instrument.DiametreTrouCentral / 2.0;
+  r.DansTrouCentral = rayonTrou * rayonTrou > r.CarreDistanceAxePrimaire;
+  r.RayonBloque = r.RayonBloque || r.DansTrouCentral;
+}
+
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, bool laisseImpact,
+                       TVecteur& impact) {
+  TRayon& r = Rayon;
+  const TInstrument& in = Instrument;
+  const TMiroir miroir = MiroirSecondaire();
+  // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
+  const TVecteur p{r.XRayon, r.YRayon, centre - r.ZRayon};
+  const TVecteur d{-r.LRayon, -r.MRayon, r.NRayon};
+  const double b = 2.0 * Scalaire(p, d);
+  const double c = Scalaire(p, p) - miroir.R * miroir.R;
+  const double discriminant = b * b - 4.0 * c;
+  if (discriminant < 0.0) {
+    Perd();
+    return false;
+  }
+  const double signe = forme == TFormeSecondaire::Concave ? -1.0 : 1.0;
+  double t = (-b + signe * std::sqrt(discriminant)) / 2.0;
+  if (chercheFleche && !ChercheImpactMiroir(miroir, signe, p, d, t)) {
+    Perd();
+    return false;
+  }
+  const TVecteur q = p + t * d;
+  impact = q;
+  const double h2 = q.x * q.x + q.y * q.y;
+  r.CarreDistanceAxe[0] = h2;
+  if (!r.EstRayonReference && static_cast<double>(in.DiametreSecondaire) * in.DistanceSecondaireFoyer > 1.0) {
+    r.HorsSecondaire = h2 > in.RayonObstructionCarre;
+    r.ManqueSecondaire = r.HorsSecondaire;
+    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+  }
+  TVecteur reflechi{};
+  TVecteur direction{};
+  switch (forme) {
+  case TFormeSecondaire::Convexe: {
+    const double a = FacteurNormaleMiroir(miroir, h2);
+    const double longueur = std::sqrt(h2 + a * a);
+    const double s = longueur / Scalaire(d, (1.0 / longueur) * TVecteur{q.x, q.y, a});
+    reflechi = 2.0 * TVecteur{0.0, 0.0, q.z - a} - (q - s * d);
+    direction = (1.0 / s) * (q - reflechi);
+    break;
+  }
+  case TFormeSecondaire::Concave: {
+    const double a = FacteurNormaleMiroir(miroir, h2);
+    const double longueur = std::sqrt(h2 + a * a);
+    const double s = longueur / Scalaire(d, (1.0 / longueur) * TVecteur{-q.x, -q.y, a});
+    reflechi = 2.0 * TVecteur{0.0, 0.0, q.z + a} - (q + s * d);
+    direction = (1.0 / s) * (reflechi - q);
+    break;
+  }
+  case TFormeSecondaire::Spherique: {
+    const double s = miroir.R / Scalaire(d, (1.0 / miroir.R) * q);
+    reflechi = -1.0 * (q - s * d);
+    direction = (1.0 / s) * (q - reflechi);
+    break;
+  }
+  }
+  const TVecteur laisse = laisseImpact ? q : reflechi;
+  PoseRayon({laisse.x, laisse.y, laisse.z - centre}, direction);
+  return true;
+}
+
+namespace {
+
+// Squared distance from the axis of the emerging ray at the plane of the primary's hole.
+double CarreAuPlanDuTrou() {
+  TRayon& r = Rayon;
+  const double plan = Systeme.PositionFoyer + Systeme.DecalageFoyer - Instrument.DegagementFoyer;
+  r.DistanceTrou = (plan - r.ZRayon) / r.NRayon;
+  const double x = r.XRayon + r.DistanceTrou * r.LRayon;
+  const double y = r.YRayon + r.DistanceTrou * r.MRayon;
+  return x * x + y * y;
+}
+
+} // namespace
+
+void TesteBordTrou() {
+  TRayon& r = Rayon;
+  const double trou = Instrument.DiametreTrouCentral;
+  if (!(trou > SeuilDiametreNul)) return;
+  r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou());
+  r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
+  r.RayonBloque = r.RayonBloque || r.ArretBordTrou;
+}
+
+void TesteBordTrouGregory() {
+  TRayon& r = Rayon;
+  const double trou = Instrument.DiametreTrouCentral;
+  r.ArretBordTrou = CarreAuPlanDuTrou() > trou * trou;
+  r.RayonBloque = r.RayonBloque || r.ArretBordTrou;
+}
+
+int NombreSurfacesGroupe() { return std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe); }
+int NombreSurfacesDispositif() { return std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres); }
+
+void TesteEntreeTrouReflechi() {
+  TRayon& r = Rayon;
+  const double trou = Instrument.DiametreTrouCentral;
+  if (!(trou > SeuilDiametreNul)) return;
+  r.HauteurTrou = std::sqrt(CarreReflechi(-Instrument.DegagementFoyer));
+  r.DansTrouCentral = trou / 2.0 > std::abs(r.HauteurTrou);
+  r.RayonBloque = r.RayonBloque || r.DansTrouCentral;
+}
+
+bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche) {
+  TRayon& r = Rayon;
+  TInstrument& in = Instrument;
+  const double rayon = in.RayonCourburePrimaire;
+  const double b = 2.0 * Scalaire(p, d);
+  const double c = Scalaire(p, p) - rayon * rayon;
+  const double discriminant = b * b - 4.0 * c;
+  if (discriminant < 0.0) {
+    Perd();
+    return false;
+  }
+  double t = (-b + std::sqrt(discriminant)) / 2.0;
+  if (chercheFleche && !ChercheImpactMiroir(MiroirPrimaire(), 1.0, p, d, t)) {
+    Perd();
+    return false;
+  }
+  const TVecteur q = p + t * d;
+  r.CarreDistanceAxePrimaire = q.x * q.x + q.y * q.y;
+  // The mirror frame: z' = R - z, and D' the direction of travel reversed.
+  const TVecteur inverse{-d.x, -d.y, d.z};
+  r.LIncident = inverse.x;
+  r.MIncident = inverse.y;
+  r.NIncident = inverse.z;
+  const TVecteur impact{q.x, q.y, rayon - q.z};
+  const double s = rayon / Scalaire(inverse, (1.0 / rayon) * TVecteur{-q.x, -q.y, q.z});
+  // The point s along D', reflected through the centre of curvature (0, 0, R).
+  const TVecteur reflechi = TVecteur{0.0, 0.0, 2.0 * rayon} - (impact + s * inverse);
+  in.ImpactPrimaire = {impact.x, impact.y, impact.z};
+  r.HauteurImpactMiroir = impact.x;
+  r.CoteImpactMiroir = impact.z;
+  PoseRayon(impact, (1.0 / s) * (reflechi - impact));
+  return true;
+}
+
+namespace {
+
+double CarreLigne(double x, double y, double dz, double pente, double penteY) {
+  const double px = x + dz * pente;
+  const double py = y + dz * penteY;
+  return px * px + py * py;
+}
+
+} // namespace
+
+double CarreEntrantDepuisImpact(double z) {
+  const auto& i = Instrument.ImpactPrimaire;
+  const TRayon& r = Rayon;
+  return CarreLigne(i[0], i[1], z - i[2], r.LIncident / r.NIncident, r.MIncident / r.NIncident);
+}
+
+double CarreEntrantDepuisPupille(double z) {
+  const auto& i = Instrument.ImpactPrimaire;
+  const TRayon& r = Rayon;
+  return CarreLigne(r.XDepart, r.YDepart, z - i[2], -r.LIncident / r.NIncident, -r.MIncident / r.NIncident);
+}
+
+double CarreReflechi(double z) {
+  const auto& i = Instrument.ImpactPrimaire;
+  const TRayon& r = Rayon;
+  return CarreLigne(i[0], i[1], z - i[2], r.LRayon / r.NRayon, r.MRayon / r.NRayon);
+}
+
+void TraverseGroupeCorrecteur(int nombre, double distanceMiroir) {
+  TRayon& r = Rayon;
+  r.RayonPerdu = false;
+  r.ManqueSecondaire = false;
+  r.DansOmbreSecondaire = false;
+  r.HorsSecondaire = false;
+  r.ArretGroupe = false;
+  r.RayonBloque = false;
+  r.RayonBloqueMiroir = false;
+  r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
+  r.ZDepart = 0.0;
+  PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
+  for (int i = 1; i <= nombre; ++i) {
+    const bool plan = !(Groupe.RayonGroupe[i] < SeuilRayonPlan);
+    if (plan) {
+      RefractePlanGroupe(i);
+    } else {
+      RefracteSphereGroupe(i);
+    }
+    r.HauteurImpactGroupe[i] = r.XImpact;
+    r.CoteImpactGroupe[i] = distanceMiroir - (plan ? Groupe.SommetGroupe[i] : Groupe.CentreGroupe[i] + r.ZImpact);
+    r.RayonBloqueGroupe[i] = r.RayonBloque;
+  }
+}
+
+void TesteBordMiroirCorrecteur() {
+  TRayon& r = Rayon;
+  const double diametre = Instrument.DiametreMiroir;
+  r.RayonBloqueMiroir = diametre * diametre / 4.0 < r.CarreDistanceAxePrimaire;
+  r.RayonBloque = r.RayonBloque || r.RayonBloqueMiroir;
+}

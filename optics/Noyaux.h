@@ -1,0 +1,112 @@
+// Surface kernels of the tracer (refraction at spheres and planes, the mirror sag series) and the
+// blocks that several forms' passes share (primary reflection, secondary mirror, central hole).
+#pragma once
+
+#include <cmath>
+
+struct TVecteur {
+  double x, y, z;
+};
+inline TVecteur operator+(TVecteur a, TVecteur b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+inline TVecteur operator-(TVecteur a, TVecteur b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+inline TVecteur operator*(double k, TVecteur a) { return {k * a.x, k * a.y, k * a.z}; }
+inline double Scalaire(TVecteur a, TVecteur b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline double Norme(TVecteur a) { return std::sqrt(Scalaire(a, a)); }
+
+// ---- Refraction kernels; `i` is the surface's row (1-based) ----
+// Each does nothing when its gate flag is clear or when the ray is already lost. Sphere kernels are
+// for radii below the plane threshold, plane kernels for the rest (planes and diaphragms).
+
+// Lens device: direction LRayon..; indices IndiceTrace[i] into [i+1]; records HauteurImpact,
+// CarreDistanceAxe and CarreDistanceAxeMaximal; edge flag ArretDispositif.
+void RefracteSphereDispositif(int i);
+void RefractePlanDispositif(int i);
+// Lens group of the refractor, the meniscus and the Houghton corrector: direction LIncident..;
+// indices IndiceTraceGroupe[i-1] into [i]; edge flag ArretGroupe on x alone.
+void RefracteSphereGroupe(int i);
+void RefractePlanGroupe(int i);
+// Klevtsov group towards the secondary, and back from it in the pass's mirrored frame (z negated).
+void RefracteSphereKlevtsovAller(int i);
+void RefractePlanKlevtsovAller(int i);
+void RefracteSphereKlevtsovRetour(int i);
+void RefractePlanKlevtsovRetour(int i);
+// Meridional rim ray through the lens device (y and M left out): records HauteurBord.
+void RefracteSphereBord(int i);
+void RefractePlanBord(int i);
+
+// ---- Mirror sag series ----
+// z(h) = h^2/2R + (1+K) h^4/8R^3 + (1+K2) h^6/16R^5 at h^2 = `h2`; K2 = -1 drops the last term.
+struct TMiroir {
+  double R, R3, R5, K, K2;
+};
+TMiroir MiroirPrimaire();   // cached powers of R1
+TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
+double FlecheMiroir(const TMiroir& miroir, double h2);
+// a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
+double FacteurNormaleMiroir(const TMiroir& miroir, double h2);
+
+// Most steps of a search for the hit on an aspheric mirror; a ray still unsettled is lost.
+inline constexpr int PasMaximauxFleche = 1000;
+inline constexpr double ToleranceFleche = 1e-8; // mm
+
+// Moves the path parameter `t` of P + t D, started on the vertex sphere, onto the mirror whose z in
+// the frame centred on its centre of curvature is `signe` (R - z(h)). False when it does not settle.
+bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t);
+
+// Rows of the lens group and of the device, kept within their tables whatever the counts hold.
+int NombreSurfacesGroupe();
+int NombreSurfacesDispositif();
+
+// ---- Blocks shared by the mirror passes ----
+
+// Newton's pass and the first block of the two-mirror forms: reflection at the primary from the
+// pupil point, then the flat's or secondary's shadow and edge tests. Frame: origin at the
+// primary's vertex, z towards the sky; the reflected light travels towards +z.
+void RefleteMiroirPrimaire();
+
+// The entering ray falls into the central hole of the primary (real rays only).
+void TesteEntreeTrou();
+
+enum class TFormeSecondaire {
+  Convexe,   // series normal, second crossing (Cassegrain family, Klevtsov, Maksutov-Cassegrain)
+  Concave,   // series normal, first crossing (Gregory, Schwarzschild)
+  Spherique, // the sphere's own normal (Schmidt-Cassegrain, Houghton-Cassegrain)
+};
+// Reflection at the secondary of centre of curvature `centre` (z in the incoming frame). The ray
+// leaves in the exit frame (z negated) from the reflected point, or from the hit itself when
+// `laisseImpact`. `impact` receives the hit in the secondary's frame (z' = centre - z). False when
+// the secondary is missed or its hit does not settle: the ray is then blocked and lost.
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, bool laisseImpact,
+                       TVecteur& impact);
+
+// The emerging ray at the plane of the primary's hole, when there is a hole (every ray).
+void TesteBordTrou();
+// The Gregory's stricter test, made whatever the hole: the squared distance against the hole's
+// squared diameter, so that without a hole only a ray through the axis passes.
+void TesteBordTrouGregory();
+
+// The reflected ray's line at z = -DegagementFoyer of the mirror frame falls into the central hole
+// (Schmidt-Cassegrain and Houghton-Cassegrain, every ray, when there is a hole).
+void TesteEntreeTrouReflechi();
+
+// ---- Spherical primary behind a plate, meniscus or corrector ----
+// `p`, `d`: the ray leaving the plate or group, in the frame centred on the mirror's centre of
+// curvature with z towards the mirror. The hit goes into `ImpactPrimaire` and the ray leaves in the
+// mirror frame (origin at the vertex, z back towards the plate) from the hit. With `chercheFleche`
+// the hit is moved onto the primary's sag series; the normal stays the sphere's. False when the
+// mirror is missed or the hit does not settle: the ray is then blocked and lost.
+bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche);
+
+// Squared distance from the axis, at the plane z of the mirror frame, of the incoming ray followed
+// back from the mirror hit, of the same ray through the pupil point, and of the reflected ray.
+double CarreEntrantDepuisImpact(double z);
+double CarreEntrantDepuisPupille(double z);
+double CarreReflechi(double z);
+
+// ---- Correctors in front of a spherical primary (meniscus, Houghton group) ----
+// Crosses group rows 1..`nombre` from the pupil point along the field direction, entry frame z = 0
+// at the start plane and z towards the mirror, recording each surface's hit with its z counted
+// from the primary's vertex (`distanceMiroir` from the start plane) and the blocked state after it.
+void TraverseGroupeCorrecteur(int nombre, double distanceMiroir);
+// The primary met outside DiametreMiroir / 2 (every ray): `RayonBloqueMiroir`.
+void TesteBordMiroirCorrecteur();

@@ -1,0 +1,15 @@
+// Gregory: primary, entering-hole test, concave aspheric secondary beyond the primary's focus, and
+// the two hole-edge tests. Frames as the Cassegrain's: entry z towards the sky, exit z negated.
+#include "optics/TraceGregory.h"
+
+#include "optics/Modele.h"
+#include "optics/Noyaux.h"
+
+void TraceGregory() {
+  RefleteMiroirPrimaire();
+  TesteEntreeTrou();
+  TVecteur impact;
+  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, false, impact)) return;
+  TesteBordTrouGregory();
+  TesteBordTrou();
+}

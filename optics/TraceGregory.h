@@ -1,0 +1,4 @@
+// The pass of the Gregory telescope.
+#pragma once
+
+void TraceGregory();

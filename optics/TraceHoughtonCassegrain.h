@@ -1,0 +1,4 @@
+// The pass of the Houghton-Cassegrain telescope.
+#pragma once
+
+void TraceHoughtonCassegrain();

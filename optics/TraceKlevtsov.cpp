@@ -1,0 +1,40 @@
+// Klevtsov-Cassegrain: primary, entering-hole test, the lens group crossed towards its spherical
+// secondary and back, hole-edge test. Entry frame: origin at the primary's vertex, z towards the
+// sky; the group's positions are in it. After the secondary the frame is mirrored (z negated), as
+// is the exit frame. A ray lost in the group ends the pass there.
+#include "optics/TraceKlevtsov.h"
+
+#include "optics/Modele.h"
+#include "optics/Noyaux.h"
+#include "optics/Rayon.h"
+
+void TraceKlevtsov() {
+  TRayon& r = Rayon;
+  RefleteMiroirPrimaire();
+  TesteEntreeTrou();
+  // The group is entered from the primary's hit along the reflected direction.
+  r.XRayon = r.XDepart;
+  r.YRayon = r.YDepart;
+  r.ZRayon = r.ZDepart;
+  const int n = NombreSurfacesGroupe();
+  for (int i = 1; i <= n; ++i) {
+    if (Groupe.RayonGroupe[i] < SeuilRayonPlan) {
+      RefracteSphereKlevtsovAller(i);
+    } else {
+      RefractePlanKlevtsovAller(i);
+    }
+    if (r.RayonPerdu) return;
+  }
+  TVecteur impact;
+  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Convexe, false, true, impact)) return;
+  r.HauteurGroupeAller[0] = impact.x;
+  for (int i = n; i >= 1; --i) {
+    if (Groupe.RayonGroupe[i] < SeuilRayonPlan) {
+      RefracteSphereKlevtsovRetour(i);
+    } else {
+      RefractePlanKlevtsovRetour(i);
+    }
+    if (r.RayonPerdu) return;
+  }
+  TesteBordTrou();
+}

@@ -1,0 +1,4 @@
+// The pass of the Klevtsov-Cassegrain telescope.
+#pragma once
+
+void TraceKlevtsov();

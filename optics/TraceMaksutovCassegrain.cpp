@@ -1,0 +1,26 @@
+// Maksutov-Cassegrain: the Maksutov pass, the entering-hole test, the convex secondary (its sag
+// searched only when it is aspheric) and the hole-edge test. Frames: the Maksutov pass's, then z
+// negated after the secondary.
+#include "optics/TraceMaksutovCassegrain.h"
+
+#include <cmath>
+
+#include "optics/Modele.h"
+#include "optics/Noyaux.h"
+#include "optics/Rayon.h"
+#include "optics/TraceMaksutov.h"
+
+void TraceMaksutovCassegrain() {
+  TRayon& r = Rayon;
+  TraceMaksutov();
+  if (r.RayonPerdu) return;
+  TesteEntreeTrou();
+  const double centre = Dispositif.CentreDioptre[0];
+  const double c = std::abs(Instrument.CoefficientDeformationSecondaire);
+  const bool aspherique = c > 1e-6 && c < SeuilCoefficientACalculer;
+  TVecteur impact;
+  if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, false, impact)) return;
+  r.HauteurImpactSecondaire = static_cast<float>(impact.x);
+  r.CoteImpactSecondaire = static_cast<float>(centre - impact.z);
+  TesteBordTrou();
+}

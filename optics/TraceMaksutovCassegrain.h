@@ -1,0 +1,4 @@
+// The pass of the Maksutov-Cassegrain telescope.
+#pragma once
+
+void TraceMaksutovCassegrain();

@@ -1,0 +1,91 @@
+// The tracer's entry: the one switch that picks the form's pass, then the lens device.
+#include "optics/TraceRayon.h"
+
+#include "optics/Modele.h"
+#include "optics/Noyaux.h"
+#include "optics/Rayon.h"
+#include "optics/TraceCassegrain.h"
+#include "optics/TraceGregory.h"
+#include "optics/TraceHoughtonCassegrain.h"
+#include "optics/TraceKlevtsov.h"
+#include "optics/TraceLunette.h"
+#include "optics/TraceLurieHoughton.h"
+#include "optics/TraceMaksutov.h"
+#include "optics/TraceMaksutovCassegrain.h"
+#include "optics/TraceSchmidt.h"
+#include "optics/TraceSchmidtCassegrain.h"
+#include "optics/TraceSchwarzschild.h"
+
+namespace {
+
+void TraceInstrument() {
+  switch (Instrument.TypeInstrument) {
+  case TTypeInstrument::Newton:
+    RefleteMiroirPrimaire();
+    break;
+  case TTypeInstrument::Cassegrain:
+  case TTypeInstrument::RitcheyChretien:
+  case TTypeInstrument::DallKirkham:
+    TraceCassegrain();
+    break;
+  case TTypeInstrument::Gregory:
+    TraceGregory();
+    break;
+  case TTypeInstrument::Schmidt:
+  case TTypeInstrument::SchmidtNewton:
+    TraceSchmidt();
+    break;
+  case TTypeInstrument::SchmidtCassegrain:
+    if (Validite.SansSecondaire && !Systeme.ConceptionSchmidtCassegrain) {
+      TraceSchmidt();
+    } else {
+      TraceSchmidtCassegrain();
+    }
+    break;
+  case TTypeInstrument::Maksutov:
+  case TTypeInstrument::MaksutovNewton:
+    TraceMaksutov();
+    break;
+  case TTypeInstrument::MaksutovCassegrain:
+    TraceMaksutovCassegrain();
+    break;
+  case TTypeInstrument::Lunette:
+    TraceLunette();
+    break;
+  case TTypeInstrument::Schwarzschild:
+    TraceSchwarzschild();
+    break;
+  case TTypeInstrument::KlevtsovCassegrain:
+    TraceKlevtsov();
+    break;
+  case TTypeInstrument::LurieHoughton:
+    TraceLurieHoughton();
+    break;
+  case TTypeInstrument::HoughtonCassegrain:
+    TraceHoughtonCassegrain();
+    break;
+  case TTypeInstrument::Aucun:
+    break;
+  }
+}
+
+} // namespace
+
+void TraceRayon() {
+  TRayon& r = Rayon;
+  r.RayonPerdu = false;
+  TraceInstrument();
+  r.DioptreArret = AucunDioptreArret;
+  if (r.RayonPerdu) return;
+  if (!Validite.DispositifValide || !r.DispositifActif) return;
+  if (r.HorsSecondaire && !r.EstRayonReference) return;
+  const int n = NombreSurfacesDispositif();
+  for (int i = 1; i <= n; ++i) {
+    if (Dispositif.RayonDioptre[i] < SeuilRayonPlan) {
+      RefracteSphereDispositif(i);
+    } else {
+      RefractePlanDispositif(i);
+    }
+    if (r.RayonPerdu) return;
+  }
+}

@@ -1,0 +1,4 @@
+// The pass of the Schmidt-Cassegrain telescope.
+#pragma once
+
+void TraceSchmidtCassegrain();

@@ -1,0 +1,13 @@
+// Schwarzschild: primary and concave aspheric secondary, the ray leaving from the secondary's hit;
+// the focus lies between the mirrors, so there is no hole to test. Entry frame: origin at the
+// primary's vertex, z towards the sky. Exit frame: z negated.
+#include "optics/TraceSchwarzschild.h"
+
+#include "optics/Modele.h"
+#include "optics/Noyaux.h"
+
+void TraceSchwarzschild() {
+  RefleteMiroirPrimaire();
+  TVecteur impact;
+  RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, true, impact);
+}

@@ -1,0 +1,4 @@
+// The pass of the Schwarzschild telescope.
+#pragma once
+
+void TraceSchwarzschild();
