@@ -35,6 +35,18 @@ std::string Decrit(const TAppelCanevas& appel)
     return flux.str();
 }
 
+// The application ends with the test run, before the program exits: destroyed later, among the exit handlers, it
+// would outlive Qt's own globals and crash.
+class TApplicationDeTest : public ::testing::Environment
+{
+public:
+    explicit TApplicationDeTest(QApplication* application) : Application(application) {}
+    void TearDown() override { Application.reset(); }
+
+private:
+    std::unique_ptr<QApplication> Application;
+};
+
 bool Correspond(const TAppelCanevas& appel, const TTexteAttendu& attendu)
 {
     return appel.Texte == attendu.Texte && (!attendu.X || appel.Valeurs.at(0) == *attendu.X) &&
@@ -228,7 +240,7 @@ void AssureApplicationGraphique()
     static int argc = 1;
     static char nom[] = "quivane_test";
     static char* argv[] = {nom, nullptr};
-    static QApplication application(argc, argv);
+    ::testing::AddGlobalTestEnvironment(new TApplicationDeTest(new QApplication(argc, argv)));
 }
 
 ::testing::AssertionResult TexteDessine(const TCanevasEnregistreur& canevas, const TTexteAttendu& attendu)
