@@ -32,10 +32,10 @@ enum class TBoutonsQuestion
 // the caller computed it from the caption (0: the window's own default); LibelleOk relabels the first button.
 struct TQuestion
 {
-    std::string Titre;
-    std::string Ligne1;
-    std::string Ligne2;
-    std::string Ligne3;
+    std::string Titre{};
+    std::string Ligne1{};
+    std::string Ligne2{};
+    std::string Ligne3{};
     TIconeQuestion Icone = TIconeQuestion::Aucune;
     TBoutonsQuestion Boutons = TBoutonsQuestion::Ok;
     std::string LibelleOk = "&Ok";

@@ -1,0 +1,177 @@
+// Text files on disk: both encodings and both line ends read to the same lines, the writers' bytes, and a replace
+// that fails (at any line, at closing, or for want of a folder) leaves the old file byte for byte.
+#include "platform/FichiersDisque.h"
+
+#include "doubles/FichiersDefaillants.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+class Fichiers : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Dossier = fs::temp_directory_path() / ("quivane-fichiers-" + std::to_string(::testing::UnitTest::GetInstance()
+                                                                                          ->random_seed()) +
+                                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Dossier);
+        fs::create_directories(Dossier);
+    }
+    void TearDown() override { fs::remove_all(Dossier); }
+
+    std::string Chemin(const std::string& nom) const { return (Dossier / nom).string(); }
+
+    static void EcritOctets(const std::string& chemin, const std::string& octets)
+    {
+        std::ofstream(chemin, std::ios::binary) << octets;
+    }
+    static std::string LitOctets(const std::string& chemin)
+    {
+        std::ifstream flux(chemin, std::ios::binary);
+        return {std::istreambuf_iterator<char>(flux), std::istreambuf_iterator<char>()};
+    }
+    static std::vector<std::string> Lignes(IFichiers& fichiers, const std::string& chemin)
+    {
+        std::vector<std::string> lignes;
+        auto lecture = fichiers.OuvreLecture(chemin);
+        std::string ligne;
+        while (lecture->LitLigne(ligne))
+            lignes.push_back(ligne);
+        EXPECT_TRUE(lecture->Fin());
+        EXPECT_EQ(lecture->Erreur(), TErreurFichier::Aucune);
+        return lignes;
+    }
+    static bool Ecrit(IFichiers& fichiers, const std::string& chemin, const std::vector<std::string>& lignes,
+                      TCodage codage, TModeEcriture mode = TModeEcriture::Remplace,
+                      const std::string& sauvegarde = {})
+    {
+        auto ecriture = fichiers.OuvreEcriture(chemin, codage, mode, sauvegarde);
+        bool reussi = true;
+        for (const std::string& ligne : lignes)
+            reussi = ecriture->EcritLigne(ligne) && reussi;
+        return ecriture->Termine() && reussi;
+    }
+    std::vector<std::string> Contenu() const
+    {
+        std::vector<std::string> noms;
+        for (const auto& entree : fs::directory_iterator(Dossier))
+            noms.push_back(entree.path().filename().string());
+        std::sort(noms.begin(), noms.end());
+        return noms;
+    }
+
+    fs::path Dossier;
+    TFichiersDisque Disque;
+};
+
+const std::vector<std::string> LignesConception{"<Quivane 3.3.0>", "[Télescope de Newton]", "1200,5", "",
+                                                "Verre « Œ » 5 €"};
+
+TEST_F(Fichiers, LesDeuxCodagesEtLesDeuxFinsDeLigneDonnentLesMemesLignes)
+{
+    EcritOctets(Chemin("w.qvd"), "<Quivane 3.3.0>\r\n[T\xE9lescope de Newton]\r\n1200,5\r\n\r\n"
+                                 "Verre \xAB \x8C \xBB 5 \x80\r\n");
+    EcritOctets(Chemin("u.qvd"), "<Quivane 3.3.0>\n[Télescope de Newton]\n1200,5\n\nVerre « Œ » 5 €\n");
+    EcritOctets(Chemin("b.qvd"), "\xEF\xBB\xBF<Quivane 3.3.0>\n[Télescope de Newton]\r\n1200,5\r\n\nVerre « Œ » 5 €");
+    for (const char* nom : {"w.qvd", "u.qvd", "b.qvd"})
+    {
+        SCOPED_TRACE(nom);
+        EXPECT_EQ(Lignes(Disque, Chemin(nom)), LignesConception);
+    }
+}
+
+TEST_F(Fichiers, ChaqueCodageEcritSesOctets)
+{
+    ASSERT_TRUE(Ecrit(Disque, Chemin("w.qvd"), {"[Télescope de Newton]", "Verre Œ 5 € λ", ""}, TCodage::Windows1252));
+    EXPECT_EQ(LitOctets(Chemin("w.qvd")), "[T\xE9lescope de Newton]\r\nVerre \x8C 5 \x80 ?\r\n\r\n");
+    ASSERT_TRUE(Ecrit(Disque, Chemin("Quivane.ini"), {"/home/é/λ.qvd", "3"}, TCodage::Utf8));
+    EXPECT_EQ(LitOctets(Chemin("Quivane.ini")), "/home/é/λ.qvd\n3\n");
+}
+
+TEST_F(Fichiers, UnAjoutCreeLeFichierPuisLeProlonge)
+{
+    const std::string journal = Chemin("Quivane0.tmp");
+    ASSERT_TRUE(Ecrit(Disque, journal, {"-1", "0"}, TCodage::Utf8, TModeEcriture::Ajoute));
+    ASSERT_TRUE(Ecrit(Disque, journal, {"newton"}, TCodage::Utf8, TModeEcriture::Ajoute));
+    EXPECT_EQ(LitOctets(journal), "-1\n0\nnewton\n");
+}
+
+TEST_F(Fichiers, UnRemplacementGardeLAncienFichierEnSauvegarde)
+{
+    const std::string cible = Chemin("a.qvd");
+    EcritOctets(cible, "ancien\r\n");
+    EcritOctets(Chemin("a.bak"), "plus ancien\r\n");
+    ASSERT_TRUE(Ecrit(Disque, cible, {"nouveau"}, TCodage::Windows1252, TModeEcriture::Remplace, Chemin("a.bak")));
+    EXPECT_EQ(LitOctets(cible), "nouveau\r\n");
+    EXPECT_EQ(LitOctets(Chemin("a.bak")), "ancien\r\n");
+    EXPECT_EQ(Contenu(), (std::vector<std::string>{"a.bak", "a.qvd"}));
+}
+
+TEST_F(Fichiers, UneEcritureQuiEchoueLaisseLAncienFichierIntact)
+{
+    const std::string cible = Chemin("a.qvd");
+    const std::string ancien = "<Quivane 3.3.0>\r\n[T\xE9lescope de Newton]\r\n";
+    const std::vector<std::string> lignes{"<Quivane 3.3.0>", "[Télescope de Newton]", "250", "1250"};
+    for (int lignesAvantEchec = 0; lignesAvantEchec <= static_cast<int>(lignes.size()); ++lignesAvantEchec)
+    {
+        SCOPED_TRACE(lignesAvantEchec);
+        EcritOctets(cible, ancien);
+        TFichiersDefaillants defaillants(lignesAvantEchec);
+        // Past the last line only the closing can fail.
+        defaillants.EchecALaFermeture = lignesAvantEchec == static_cast<int>(lignes.size());
+        auto ecriture = defaillants.OuvreEcriture(cible, TCodage::Windows1252, TModeEcriture::Remplace,
+                                                  Chemin("a.bak"));
+        for (const std::string& ligne : lignes)
+            ecriture->EcritLigne(ligne);
+        EXPECT_FALSE(ecriture->Termine());
+        EXPECT_EQ(ecriture->Erreur(), TErreurFichier::Ecriture);
+        EXPECT_EQ(LitOctets(cible), ancien);
+        EXPECT_EQ(Contenu(), std::vector<std::string>{"a.qvd"});
+    }
+}
+
+TEST_F(Fichiers, UnDossierImpossibleEstSignaleSansToucherAuReste)
+{
+    EcritOctets(Chemin("fichier"), "x");
+    const std::string impossible = Chemin("fichier") + "/sous/a.qvd";
+    auto ecriture = Disque.OuvreEcriture(impossible, TCodage::Windows1252, TModeEcriture::Remplace, {});
+    EXPECT_EQ(ecriture->Erreur(), TErreurFichier::Introuvable);
+    EXPECT_FALSE(ecriture->EcritLigne("ligne"));
+    EXPECT_FALSE(ecriture->Termine());
+    EXPECT_FALSE(Ecrit(Disque, impossible, {"ligne"}, TCodage::Utf8, TModeEcriture::Ajoute));
+
+    auto lecture = Disque.OuvreLecture(Chemin("absent.qvd"));
+    std::string ligne = "reste";
+    EXPECT_FALSE(lecture->LitLigne(ligne));
+    EXPECT_EQ(ligne, "");
+    EXPECT_EQ(lecture->Erreur(), TErreurFichier::Introuvable);
+    EXPECT_EQ(Contenu(), std::vector<std::string>{"fichier"});
+}
+
+TEST_F(Fichiers, ExisteSupprimeDeplaceAvecLesDeuxSeparateurs)
+{
+    EcritOctets(Chemin("a.qvd"), "x");
+    const std::string dos = Dossier.string() + "\\a.qvd";
+    EXPECT_TRUE(Disque.Existe(dos));
+    EXPECT_FALSE(Disque.Existe(Dossier.string()));
+    ASSERT_TRUE(Disque.Deplace(dos, Dossier.string() + "\\a.bak"));
+    EXPECT_FALSE(Disque.Existe(Chemin("a.qvd")));
+    EXPECT_EQ(LitOctets(Chemin("a.bak")), "x");
+    EXPECT_TRUE(Disque.Supprime(Chemin("a.bak")));
+    EXPECT_FALSE(Disque.Supprime(Chemin("a.bak")));
+    EXPECT_FALSE(Disque.Deplace(Chemin("a.bak"), Chemin("b.bak")));
+    EXPECT_TRUE(Contenu().empty());
+}
+
+} // namespace
