@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,11 +24,9 @@ class Fichiers : public ::testing::Test
 protected:
     void SetUp() override
     {
-        Dossier = fs::temp_directory_path() / ("quivane-fichiers-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                                                          ->random_seed()) +
-                                               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(Dossier);
-        fs::create_directories(Dossier);
+        std::string modele = (fs::temp_directory_path() / "quivane-fichiers-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(modele.data()), nullptr);
+        Dossier = modele;
     }
     void TearDown() override { fs::remove_all(Dossier); }
 

@@ -27,10 +27,9 @@ protected:
     {
         const char* valeur = std::getenv("QUIVANE_DOSSIER");
         Precedent = valeur != nullptr ? std::optional<std::string>(valeur) : std::nullopt;
-        Racine = fs::temp_directory_path() /
-                 ("quivane-dossier-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        fs::remove_all(Racine);
-        fs::create_directories(Racine);
+        std::string modele = (fs::temp_directory_path() / "quivane-dossier-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(modele.data()), nullptr);
+        Racine = modele;
     }
     void TearDown() override
     {
