@@ -1,0 +1,27 @@
+// Resets of a new design and the small helpers every part of the model shares.
+#pragma once
+
+#include "optics/Modele.h"
+
+// A new design is InitialiseInstrument, InitialiseDispositif, InitialiseLongueursOnde, in that order.
+void InitialiseInstrument();
+void InitialiseDispositif();
+void InitialiseLongueursOnde();
+// Gives the Schmidt plate (lens-group row 1) the glass BK7 at the three chosen lines.
+void InitialiseVerreLame();
+
+// Brings the object-space media and the working (green) indices up to date after a change of
+// lines, glasses or type.
+void AppliqueIndices();
+
+// Is the given row of the table being edited (`Edition.TableEditee`) empty? The diameter is not
+// looked at; a row outside the table is not empty.
+bool EstLigneVide(int ligne);
+
+// Sag of a spherical surface of radius `rayon` over the diameter `diametre`, signed like the radius.
+double FlecheSphere(double rayon, double diametre);
+
+// Index of air at a spectral line; 0 for no line or a number outside the table.
+float IndiceAir(TLongueurOnde ligne);
+// Wavelength of a spectral line in nm; 0 for no line or a number outside the table.
+float LongueurOndeNm(TLongueurOnde ligne);

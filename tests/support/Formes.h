@@ -1,0 +1,21 @@
+// A complete, valid design of each of the sixteen forms, built by setting the fields directly, and
+// the reset of the whole state that every test's SetUp runs.
+#pragma once
+
+#include <string>
+
+#include "optics/Modele.h"
+
+// Every record of the model and the ray back to a new design (the three resets), with no
+// notification installed.
+void ReinitialiseEtat();
+
+// Resets the state, chooses the form (its name and starting values), then enters a design as a
+// user would type it, applies the indices and runs the validity checks. The values
+// derived by the design formulas are not computed, except the few the checks need (the primary's
+// radius of the mirror forms, the secondary's distance of the two-mirror forms).
+void ConstruitFormeValide(TTypeInstrument forme);
+
+// Whether any real value of the instrument, the lens group, the lens device or the solved system is
+// NaN or infinite; `champ` receives the name of the first one found.
+bool EtatContientNonFini(std::string& champ);
