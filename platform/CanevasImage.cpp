@@ -108,7 +108,18 @@ void TCanevasImage::LineTo(int x, int y)
 // a wide pen goes through a painter.
 void TCanevasImage::Ligne(int x0, int y0, int x1, int y1)
 {
-    if (Stylo_.Style == TStyleStylo::Transparent || (x0 == x1 && y0 == y1))
+    if (Stylo_.Style == TStyleStylo::Transparent || (x0 == x1 && y0 == y1) || Image_.isNull())
+        return;
+    // A segment reaching far outside is first cut to a frame just outside the image (wider than half the pen),
+    // so that a wild coordinate costs no more than the image's size; segments within the frame keep their pixels.
+    const int marge = std::clamp(Stylo_.Epaisseur, 1, 1000);
+    const int gauche = -marge;
+    const int haut = -marge;
+    const int droite = Image_.width() - 1 + marge;
+    const int bas = Image_.height() - 1 + marge;
+    const bool dehors = std::min(x0, x1) < gauche || std::max(x0, x1) > droite || std::min(y0, y1) < haut ||
+                        std::max(y0, y1) > bas;
+    if (dehors && !CoupeSegment(x0, y0, x1, y1, gauche, haut, droite, bas))
         return;
     if (Stylo_.Epaisseur > 1)
     {
@@ -130,12 +141,6 @@ void TCanevasImage::Ligne(int x0, int y0, int x1, int y1)
         plein = PointPlein;
         vide = PointVide;
     }
-    // A segment reaching far outside is first cut to a frame one pixel outside the image, so that a wild
-    // coordinate costs no more than the image's size; segments within the frame keep their exact pixels.
-    const bool dehors = std::min({x0, x1}) < -1 || std::max({x0, x1}) > Image_.width() || std::min({y0, y1}) < -1 ||
-                        std::max({y0, y1}) > Image_.height();
-    if (dehors && !CoupeSegment(x0, y0, x1, y1, -1, -1, Image_.width(), Image_.height()))
-        return;
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int pasX = x0 < x1 ? 1 : -1;
@@ -208,6 +213,8 @@ void TCanevasImage::FillRect(int x1, int y1, int x2, int y2)
 
 void TCanevasImage::Ellipse(int x1, int y1, int x2, int y2)
 {
+    if (Image_.isNull())
+        return;
     QPainter peintre(&Image_);
     PrepareSansLissage(peintre);
     PeintEllipse(peintre, Stylo_, Pinceau_, x1, y1, x2, y2);
@@ -215,6 +222,8 @@ void TCanevasImage::Ellipse(int x1, int y1, int x2, int y2)
 
 void TCanevasImage::Polygon(std::span<const TPointCanevas> sommets)
 {
+    if (Image_.isNull())
+        return;
     QPainter peintre(&Image_);
     PrepareSansLissage(peintre);
     PeintPolygone(peintre, Stylo_, Pinceau_, sommets);
@@ -222,6 +231,8 @@ void TCanevasImage::Polygon(std::span<const TPointCanevas> sommets)
 
 void TCanevasImage::TextOut(int x, int y, const std::string& texte)
 {
+    if (Image_.isNull())
+        return;
     QPainter peintre(&Image_);
     PrepareSansLissage(peintre);
     PeintTexte(peintre, PoliceQt(Police_, ResolutionEcran, false), Police_.Couleur, Pinceau_, x, y,

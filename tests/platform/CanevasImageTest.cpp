@@ -1,5 +1,6 @@
 // The screen image canvas: exact pixels, excluded far edges, filled text cells, fonts and Symbol text.
 #include "platform/CanevasImage.h"
+#include "platform/Polices.h"
 
 #include "doubles/CanevasEnregistreur.h"
 
@@ -165,6 +166,17 @@ TEST_F(CanevasImage, LesFormesHorsDeLImageSontCoupees)
     Canevas.Rectangle(-5, 95, 200, 300);
     Canevas.MoveTo(-100, 50);
     Canevas.LineTo(300, 50);
+    // A wild coordinate, as a ray sent far off the drawing: the visible part is drawn, in no time.
+    Canevas.MoveTo(-2000000000, 60);
+    Canevas.LineTo(2000000000, 60);
+    Canevas.Stylo().Epaisseur = 3;
+    Canevas.MoveTo(60, 2000000000);
+    Canevas.LineTo(60, -2000000000);
+    Canevas.Stylo().Epaisseur = 1;
+    EXPECT_EQ(Canevas.Pixels(0, 60), clBlack);
+    EXPECT_EQ(Canevas.Pixels(119, 60), clBlack);
+    EXPECT_EQ(Canevas.Pixels(59, 0), clBlack);
+    EXPECT_EQ(Canevas.Pixels(61, 98), clBlack);
     Canevas.Pixels(-1, 0, clRed);
     Canevas.Pixels(120, 0, clRed);
     EXPECT_EQ(Canevas.Pixels(0, 0), clRed);
@@ -172,6 +184,21 @@ TEST_F(CanevasImage, LesFormesHorsDeLImageSontCoupees)
     EXPECT_EQ(Canevas.Pixels(119, 50), clBlack);
     EXPECT_EQ(Canevas.Pixels(-1, 0), CouleurIllisible);
     EXPECT_EQ(Canevas.Pixels(0, 100), CouleurIllisible);
+}
+
+TEST_F(CanevasImage, UneImageVideNeDessineRien)
+{
+    TCanevasImage vide(0, 0);
+    vide.MoveTo(0, 0);
+    vide.LineTo(10, 10);
+    vide.Rectangle(0, 0, 5, 5);
+    vide.Ellipse(0, 0, 5, 5);
+    const TPointCanevas sommets[] = {{0, 0}, {5, 0}, {0, 5}};
+    vide.Polygon(sommets);
+    vide.TextOut(0, 0, "Foyer");
+    vide.Pixels(0, 0, clRed);
+    EXPECT_EQ(vide.Pixels(0, 0), CouleurIllisible);
+    EXPECT_EQ(vide.Largeur(), 0);
 }
 
 TEST_F(CanevasImage, EllipseEtPolygoneTiennentDansLeurBoite)
@@ -322,6 +349,25 @@ TEST_F(CanevasImage, LesPolicesNommeesPrennentLesPolicesInstallees)
     const int arial = Canevas.TextWidth("Rayon de courbure (mm)");
     Canevas.Police().Nom = "Tahoma";
     EXPECT_LT(arial, Canevas.TextWidth("Rayon de courbure (mm)"));
+}
+
+TEST(TexteSymbole, LesLettresDeviennentLesLettresGrecquesDuCodageSymbole)
+{
+    struct TCas
+    {
+        std::string Symbole;
+        std::string Unicode;
+    };
+    const TCas cas[] = {
+        {"l", "λ"}, {"r", "ρ"}, {"f", "φ"}, {"n", "ν"}, {"m", "μ"}, {"p", "π"}, {"q", "θ"}, {"j", "ϕ"}, {"v", "ϖ"},
+        {"F", "Φ"}, {"W", "Ω"}, {"D", "Δ"}, {"J", "ϑ"}, {"V", "ς"}, {"C", "Χ"}, {"Û", "⇔"},
+        {"abcdefghijklmnopqrstuvwxyz", "αβχδεφγηιϕκλμνοπθρστυϖωξψζ"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ"},
+        // Blanks, digits and signs are the same in both encodings.
+        {" F1 = 2,5 ", " Φ1 = 2,5 "},
+    };
+    for (const TCas& c : cas)
+        EXPECT_EQ(TexteSymbole(c.Symbole), c.Unicode) << c.Symbole;
 }
 
 TEST_F(CanevasImage, LeTexteSymboleEstMesureEtDessineEnGrec)
