@@ -1,0 +1,14 @@
+// The design file writer: the lines of the current design in the file's order, and their writing to the document.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Every line of the current design, without line ends: header, the form's section (none without a form), the lens
+// device, the 19 display settings and the 10 tints. Numbers use the current decimal mark.
+std::vector<std::string> LignesFichierConception();
+
+// Writes the design to Etat.CheminDocument through a temporary file that replaces it only once complete; with
+// cheminSecours given, the previous file is kept under that name. False when the file could not be written: the
+// user is told, the previous file is untouched and the document stays modified.
+bool EcritFichierConception(const std::string& cheminSecours = {});

@@ -1,0 +1,751 @@
+// The design file reader. The file is read straight into the design, which is put back as it was when the read
+// fails, so a file that is not a design never leaves half of itself behind.
+#include "app/FichierLecture.h"
+
+#include "app/FichierFenetre.h"
+#include "app/FichierFormat.h"
+#include "app/Journal.h"
+#include "app/Messages.h"
+#include "app/Texte.h"
+#include "editing/Nombres.h"
+#include "optics/Initialisation.h"
+#include "optics/Validite.h"
+#include "platform/Services.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <string_view>
+
+namespace
+{
+
+constexpr const char* TitreLecture = "Quivane - Lecture d'un fichier";
+constexpr int ProfilMaximal = ProfilPartage;
+
+bool EstChiffre(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// What the lenient number reader converts, once blanks and unknown characters are set aside (those already mark the
+// file incorrect): one optional sign, digits with at most one decimal mark, then an optional exponent with its own
+// optional sign and at least one digit. An empty text reads as 0.
+bool EstReelLisible(std::string_view texte)
+{
+    std::string t;
+    for (const char c : texte)
+        if (EstChiffre(c) || c == '+' || c == '-' || c == '.' || c == ',' || c == 'E' || c == 'e')
+            t += c;
+    std::size_t i = 0;
+    const auto signe = [&] {
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            ++i;
+    };
+    const auto chiffres = [&] {
+        int n = 0;
+        for (; i < t.size() && EstChiffre(t[i]); ++i)
+            ++n;
+        return n;
+    };
+    if (t.empty())
+        return true;
+    signe();
+    int mantisse = chiffres();
+    if (i < t.size() && (t[i] == '.' || t[i] == ','))
+    {
+        ++i;
+        mantisse += chiffres();
+    }
+    if (mantisse == 0)
+        return false;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e'))
+    {
+        ++i;
+        signe();
+        if (chiffres() == 0)
+            return false;
+    }
+    return i == t.size();
+}
+
+// The lines of the file as values. Once a line is missing or cannot be converted the read stops: every later value
+// reads as empty or 0 and nothing more is taken from the file.
+class TLecteur
+{
+public:
+    explicit TLecteur(ILectureTexte& fichier) : Fichier(fichier) {}
+
+    bool Arrete() const { return Manquante || Illisible; }
+
+    std::string Brute()
+    {
+        std::string ligne;
+        if (!Arrete() && !Fichier.LitLigne(ligne))
+            Manquante = true;
+        return Arrete() ? std::string() : ligne;
+    }
+
+    // Old documents may enclose any value in double quotes.
+    std::string Valeur()
+    {
+        std::string ligne = Brute();
+        if (Ancien && !ligne.empty() && ligne.front() == '"')
+            ligne = ligne.size() >= 2 ? ligne.substr(1, ligne.size() - 2) : std::string();
+        return ligne;
+    }
+
+    double Reel()
+    {
+        const std::string ligne = Valeur();
+        if (Arrete())
+            return 0;
+        if (!EstReelLisible(ligne))
+            return Refuse();
+        const double valeur = LitNombre(ligne);
+        return std::isfinite(valeur) ? valeur : Refuse();
+    }
+
+    float ReelSimple()
+    {
+        const double valeur = Reel();
+        return std::abs(valeur) <= FLT_MAX ? static_cast<float>(valeur) : static_cast<float>(Refuse());
+    }
+
+    std::int32_t Entier(std::int32_t maximum = INT32_MAX)
+    {
+        const std::string ligne = Valeur();
+        if (Arrete())
+            return 0;
+        const std::int32_t valeur = LitEntier(ligne);
+        if (ErreurLecture || valeur > maximum)
+            return static_cast<std::int32_t>(Refuse());
+        return valeur;
+    }
+
+    bool Booleen()
+    {
+        const std::string ligne = Valeur();
+        if (Arrete())
+            return false;
+        if (ligne == "True")
+            return true;
+        if (ligne == "False")
+            return false;
+        if (ligne.empty() || !EstReelLisible(ligne))
+            return Refuse() != 0;
+        return LitNombre(ligne) != 0;
+    }
+
+    // A tint line; at the end of the file the tint keeps `parDefaut` and so do the following ones.
+    TColor Teinte(TColor parDefaut)
+    {
+        if (Arrete() || FinDesTeintes)
+            return parDefaut;
+        std::string ligne;
+        if (!Fichier.LitLigne(ligne))
+        {
+            if (Fichier.Erreur() == TErreurFichier::Aucune)
+                FinDesTeintes = true;
+            else
+                Manquante = true;
+            return parDefaut;
+        }
+        const auto couleur = LitCouleur(ligne);
+        if (!couleur)
+            return static_cast<TColor>(Refuse());
+        return *couleur;
+    }
+
+    void Refuser() { Illisible = true; }
+
+    bool Ancien = false;
+    bool Manquante = false;
+    bool Illisible = false;
+
+private:
+    double Refuse()
+    {
+        Illisible = true;
+        return 0;
+    }
+
+    ILectureTexte& Fichier;
+    bool FinDesTeintes = false;
+};
+
+enum class TIssue
+{
+    Reussie,
+    Manquante,
+    Incorrecte,
+    Incompatible,
+    Exces
+};
+
+bool EstModePlacement(const TModeLecture& mode)
+{
+    return mode == ModeAvantDispo || mode == ModeApresDispo;
+}
+
+bool DispositifCourantVide()
+{
+    Edition.TableEditee = 1;
+    return EstLigneVide(1);
+}
+
+class TLectureConception
+{
+public:
+    TLectureConception(TLecteur& lecteur, const TCopieConception& avant) : L(lecteur), Avant(avant) {}
+
+    void LitVersion3()
+    {
+        std::string ligne = L.Brute();
+        if (L.Arrete())
+            return;
+        if (ligne != TitreSectionDispositif)
+        {
+            const TTypeInstrument type = ReconnaitTitre(ligne);
+            if (type == TTypeInstrument::Aucun)
+                return L.Refuser();
+            LitSection(type);
+            if (L.Arrete())
+                return;
+            PrendInstrument(type);
+            if (Lecture.LectureInstrumentSeul)
+                return;
+            ligne = L.Brute();
+            if (L.Arrete())
+                return;
+            if (ligne != TitreSectionDispositif)
+                return L.Refuser();
+        }
+        if (Lecture.LectureInstrumentSeul)
+            return;
+        const std::string titre = L.Brute();
+        TLongueursOnde lignes;
+        lignes.LongueurOndeRouge = L.Entier(NombreLongueursOnde);
+        lignes.LongueurOndeVerte = L.Entier(NombreLongueursOnde);
+        lignes.LongueurOndeBleue = L.Entier(NombreLongueursOnde);
+        if (L.Arrete())
+            return;
+        // A file without chosen lines predates their choice.
+        if (lignes.LongueurOndeRouge + lignes.LongueurOndeVerte + lignes.LongueurOndeBleue == 0)
+            lignes = {8, 13, 17};
+        Lecture.TitreDispositifLu = titre;
+        const bool verifie = Lecture.LectureDispositifSeul && !DispositifCourantVide();
+        if (verifie && !MemesLignes(lignes) && EstModePlacement(Mode))
+        {
+            Incompatible = true;
+            return;
+        }
+        LitRangees(lignes);
+        if (L.Arrete() || Exces || EstModePlacement(Mode))
+            return;
+        LitReglages(false);
+        for (std::size_t k = 0; k < Reglages.TeinteVerre.size(); ++k)
+            Reglages.TeinteVerre[k] = L.Teinte(TeintesParDefaut[k]);
+    }
+
+    void LitAncienneVersion()
+    {
+        L.Ancien = true;
+        L.Brute();
+        const double d = L.Reel();
+        const double f1 = L.Reel();
+        const double b = L.Reel();
+        const float ds = L.ReelSimple();
+        const double s = L.Reel();
+        if (L.Arrete())
+            return;
+        if (!Lecture.LectureDispositifSeul)
+        {
+            Instrument.DiametreEntree = d;
+            Instrument.FocalePrimaire = f1;
+            Instrument.CoefficientDeformationPrimaire = b;
+            Instrument.DiametreSecondaire = ds;
+            Instrument.DistanceSecondaireFoyer = s;
+            PrendInstrument(TTypeInstrument::Newton);
+        }
+        if (Lecture.LectureInstrumentSeul)
+            return;
+        const std::string titre = L.Brute();
+        TLongueursOnde lignes;
+        lignes.LongueurOndeRouge = LigneDeLongueurOnde(L.Reel());
+        lignes.LongueurOndeVerte = LigneDeLongueurOnde(L.Reel());
+        lignes.LongueurOndeBleue = LigneDeLongueurOnde(L.Reel());
+        if (L.Arrete())
+            return;
+        Lecture.TitreDispositifLu = titre;
+        const bool courantVide = DispositifCourantVide();
+        if (!courantVide && !MemesLignes(lignes) && EstModePlacement(Mode))
+        {
+            Incompatible = true;
+            return;
+        }
+        LongueursOnde = lignes;
+        if (courantVide)
+            Dispositif.TitreDispositif = titre;
+        LitRangees(lignes);
+        if (L.Arrete() || Exces || EstModePlacement(Mode))
+            return;
+        LitReglages(true);
+    }
+
+    TModeLecture Mode;
+    bool Incompatible = false;
+    bool Exces = false;
+    TTypeInstrument TypeLu = TTypeInstrument::Aucun;
+    bool InstrumentPris = false;
+
+private:
+    static TTypeInstrument ReconnaitTitre(const std::string& ligne)
+    {
+        using T = TTypeInstrument;
+        constexpr T ordre[] = {T::Newton,        T::Cassegrain,         T::DallKirkham,       T::RitcheyChretien,
+                               T::Gregory,       T::Schwarzschild,      T::Schmidt,           T::SchmidtNewton,
+                               T::SchmidtCassegrain, T::Maksutov,       T::MaksutovNewton,    T::MaksutovCassegrain,
+                               T::KlevtsovCassegrain, T::LurieHoughton, T::HoughtonCassegrain};
+        for (const T type : ordre)
+        {
+            const std::string titre = TitreSection(type);
+            if (ligne.compare(0, titre.size(), titre) == 0)
+                return type;
+        }
+        return ligne == TitreSection(T::Lunette) ? T::Lunette : T::Aucun;
+    }
+
+    static TLongueurOnde LigneDeLongueurOnde(double nanometres)
+    {
+        TLongueurOnde trouvee = 0;
+        for (TLongueurOnde k = 1; k <= NombreLongueursOnde; ++k)
+            if (std::abs(nanometres - TableLongueursOnde[static_cast<std::size_t>(k)]) < 0.01)
+                trouvee = k;
+        return trouvee;
+    }
+
+    static bool MemesLignes(const TLongueursOnde& lignes)
+    {
+        return lignes.LongueurOndeRouge == LongueursOnde.LongueurOndeRouge &&
+               lignes.LongueurOndeVerte == LongueursOnde.LongueurOndeVerte &&
+               lignes.LongueurOndeBleue == LongueursOnde.LongueurOndeBleue;
+    }
+
+    // The values are read into the design; a lens-device read puts the instrument back afterwards.
+    void LitSection(TTypeInstrument type)
+    {
+        TInstrument& i = Instrument;
+        std::vector<TChampFichier> champs = ChampsInstrument(type, i.SecondaireSurMenisque);
+        for (std::size_t k = 0; k < champs.size() && !L.Arrete(); ++k)
+        {
+            const TChampFichier& champ = champs[k];
+            switch (champ.Genre)
+            {
+            case TGenreChamp::Reel: i.*champ.Reel = L.Reel(); break;
+            case TGenreChamp::ReelSimple: i.*champ.Simple = L.ReelSimple(); break;
+            case TGenreChamp::Profil: i.ProfilLame = static_cast<TOctet>(L.Entier(ProfilMaximal)); break;
+            case TGenreChamp::LigneChamp: i.ChampCourbe = L.Valeur() == "ChampCourbe"; break;
+            case TGenreChamp::Variante:
+                // The variant decides which list of values follows.
+                i.SecondaireSurMenisque = L.Booleen();
+                champs = ChampsInstrument(type, i.SecondaireSurMenisque);
+                break;
+            case TGenreChamp::VerreLame: LitRangeeGroupe(1, false); break;
+            case TGenreChamp::EnTeteGroupe:
+                if (L.Brute() != TitreGroupe(type))
+                    L.Refuser();
+                break;
+            case TGenreChamp::BlocGroupe: LitGroupe(); break;
+            }
+        }
+    }
+
+    void LitRangeeGroupe(int r, bool geometrie)
+    {
+        TDioptreGroupe& g = Groupe;
+        const auto k = static_cast<std::size_t>(r);
+        if (geometrie)
+        {
+            g.RayonGroupe[k] = L.Reel();
+            g.EpaisseurGroupe[k] = L.Reel();
+            g.DiametreGroupe[k] = L.Reel();
+        }
+        g.IndiceRougeGroupe[k] = L.ReelSimple();
+        g.IndiceVertGroupe[k] = L.ReelSimple();
+        g.IndiceBleuGroupe[k] = L.ReelSimple();
+        g.MatiereGroupe[k] = L.Valeur();
+    }
+
+    void LitGroupe()
+    {
+        // The table holds 13 rows: a longer group is no file of ours.
+        const std::int32_t n = L.Entier(NombreMaxDioptresGroupe);
+        if (L.Arrete())
+            return;
+        Groupe.NombreDioptresGroupe = n;
+        for (int r = 1; r <= n && !L.Arrete(); ++r)
+            LitRangeeGroupe(r, true);
+    }
+
+    void PrendInstrument(TTypeInstrument type)
+    {
+        if (Lecture.LectureDispositifSeul)
+        {
+            Instrument = Avant.Instrument;
+            Groupe = Avant.Groupe;
+            return;
+        }
+        Instrument.TypeInstrument = type;
+        Instrument.NomInstrument = NomInstrumentLu(type);
+        TypeLu = type;
+        InstrumentPris = true;
+    }
+
+    void LitRangee(int r)
+    {
+        TDioptre& d = Dispositif;
+        const auto k = static_cast<std::size_t>(r);
+        d.RayonDioptre[k] = L.Reel();
+        d.EpaisseurDioptre[k] = L.Reel();
+        d.DiametreDioptre[k] = L.Reel();
+        d.IndiceRouge[k + 1] = L.ReelSimple();
+        d.IndiceVert[k + 1] = L.ReelSimple();
+        d.IndiceBleu[k + 1] = L.ReelSimple();
+        d.MatiereDioptre[k + 1] = L.Valeur();
+    }
+
+    // Moves the current rows down by n, each with the medium behind it.
+    static void DecaleRangees(int n)
+    {
+        TDioptre& d = Dispositif;
+        for (int i = d.NombreDioptres; i >= 1; --i)
+        {
+            const auto a = static_cast<std::size_t>(i);
+            const auto b = static_cast<std::size_t>(i + n);
+            d.RayonDioptre[b] = d.RayonDioptre[a];
+            d.EpaisseurDioptre[b] = d.EpaisseurDioptre[a];
+            d.DiametreDioptre[b] = d.DiametreDioptre[a];
+            d.IndiceRouge[b + 1] = d.IndiceRouge[a + 1];
+            d.IndiceVert[b + 1] = d.IndiceVert[a + 1];
+            d.IndiceBleu[b + 1] = d.IndiceBleu[a + 1];
+            d.MatiereDioptre[b + 1] = d.MatiereDioptre[a + 1];
+        }
+    }
+
+    void LitRangees(const TLongueursOnde& lignes)
+    {
+        const std::int32_t n = L.Entier(INT32_MAX - NombreMaxDioptres);
+        if (L.Arrete())
+            return;
+        if (n < 1)
+            return L.Refuser();
+        const bool placement = EstModePlacement(Mode);
+        const int gardees = placement ? Dispositif.NombreDioptres : 0;
+        // A placed device must leave a free row, as it always has; a device read whole may fill the table, since
+        // the program writes such devices itself.
+        if (placement ? gardees + n >= NombreMaxDioptres : n > NombreMaxDioptres)
+        {
+            Exces = true;
+            return;
+        }
+        if (Mode == ModeAvantDispo)
+        {
+            DecaleRangees(n);
+            Dispositif.NombreDioptres += n;
+            for (int r = 1; r <= n && !L.Arrete(); ++r)
+                LitRangee(r);
+            return;
+        }
+        if (Mode == ModeApresDispo)
+        {
+            for (int r = gardees + 1; r <= gardees + n && !L.Arrete(); ++r)
+                LitRangee(r);
+            Dispositif.NombreDioptres += n;
+            return;
+        }
+        LongueursOnde = lignes;
+        Dispositif.TitreDispositif = Lecture.TitreDispositifLu;
+        Dispositif.NombreDioptres = n;
+        for (int r = 1; r <= n && !L.Arrete(); ++r)
+            LitRangee(r);
+    }
+
+    void LitReglages(bool ancien)
+    {
+        TReglages& r = Reglages;
+        r.AmplitudeChamp = L.Entier();
+        r.AmplitudeChampAfocal = L.Entier();
+        r.ChampLineaire = ancien ? L.Valeur() == "Vrai" : L.Booleen();
+        r.RayonChampLineaire = L.Entier();
+        r.RayonChampAngulaire = L.Entier();
+        r.RayonChampAfocal = L.Entier();
+        r.AmplitudeRepere = L.Entier();
+        r.IndiceLimite = L.ReelSimple();
+        r.EntierReserve = L.Entier();
+        r.PasEtoileUnique = L.Entier();
+        r.PasEtoileUniqueAfocal = L.Entier();
+        r.PasEtoileMultiple = L.Entier();
+        r.PasEtoileMultipleAfocal = L.Entier();
+        r.PasBoiteDistance = L.ReelSimple();
+        r.DensiteEtoileUnique = L.Entier();
+        r.DensiteEtoileMultiple = L.Entier();
+        Systeme.DecalageFoyerInitial = L.Reel();
+        if (ancien)
+        {
+            // Old documents measured this distance from the primary's focus.
+            Systeme.DistanceFoyerDioptre = L.Reel() - Instrument.FocalePrimaire;
+            L.Valeur();
+            return;
+        }
+        Systeme.DistanceFoyerDioptre = L.Reel();
+        Systeme.DistanceAxeRayonFoyer = L.Reel();
+    }
+
+    TLecteur& L;
+    const TCopieConception& Avant;
+};
+
+bool EstVersion3(const std::string& entete)
+{
+    const std::string debut = DebutTexte(entete, 10);
+    return NombreCaracteres(entete) >= 13 && NombreCaracteres(debut) == 10 && FinTexte(debut, 9) == "Quivane 3";
+}
+
+bool EstAncienneVersion(const std::string& entete)
+{
+    const std::string debut = DebutTexte(entete, 9);
+    return NombreCaracteres(entete) <= 12 && (debut == "Quivane 2" || debut == "Quivane 1");
+}
+
+// The values a form derives from its stored ones right after they are read.
+void DeriveInstrumentLu(TTypeInstrument type)
+{
+    TInstrument& i = Instrument;
+    const auto focaleDuRayon = [&i] {
+        i.FocalePrimaire = i.RayonCourburePrimaire > 1 && i.DiametreEntree > 1 ? i.RayonCourburePrimaire / 2 : 0;
+    };
+    switch (type)
+    {
+    case TTypeInstrument::Aucun: return;
+    case TTypeInstrument::Newton:
+        i.RayonCourburePrimaire = 2 * i.FocalePrimaire;
+        i.RayonPrimaireCube = std::pow(i.RayonCourburePrimaire, 3);
+        i.RayonPrimairePuissance5 = std::pow(i.RayonCourburePrimaire, 5);
+        i.DistanceEntreMiroirs = i.FocalePrimaire - i.DistanceSecondaireFoyer;
+        return;
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::Schwarzschild:
+    case TTypeInstrument::DallKirkham:
+        i.RayonCourburePrimaire = 2 * i.FocalePrimaire;
+        i.RayonPrimaireCube = std::pow(i.RayonCourburePrimaire, 3);
+        i.RayonPrimairePuissance5 = std::pow(i.RayonCourburePrimaire, 5);
+        return;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton:
+    case TTypeInstrument::SchmidtCassegrain: return;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+    case TTypeInstrument::MaksutovCassegrain:
+        focaleDuRayon();
+        Groupe.RayonGroupe[1] = -i.RayonMenisque1;
+        Groupe.RayonGroupe[2] = -i.RayonMenisque2;
+        return;
+    case TTypeInstrument::Lunette: return;
+    case TTypeInstrument::KlevtsovCassegrain:
+        i.CoefficientDeformationPrimaire = 0;
+        i.CoefficientDeformationPrimaire2 = 0;
+        i.CoefficientDeformationSecondaire = 0;
+        i.CoefficientDeformationSecondaire2 = 0;
+        return;
+    case TTypeInstrument::LurieHoughton: return;
+    case TTypeInstrument::HoughtonCassegrain:
+        i.DiametreMiroir = i.DiametreEntree;
+        focaleDuRayon();
+        return;
+    }
+}
+
+bool CopieFichier(const std::string& source, const std::string& destination)
+{
+    auto lecture = Services().Fichiers->OuvreLecture(source);
+    auto ecriture = Services().Fichiers->OuvreEcriture(destination, TCodage::Windows1252);
+    std::string ligne;
+    while (lecture->LitLigne(ligne))
+        if (!ecriture->EcritLigne(ligne))
+            return false;
+    return lecture->Erreur() == TErreurFichier::Aucune && ecriture->Termine();
+}
+
+std::int32_t CodeJournalLecture(const TModeLecture& mode)
+{
+    if (Lecture.LectureInstrumentSeul)
+        return -6;
+    if (mode == ModeRemplaceDispo)
+        return -3;
+    if (mode == ModeApresDispo)
+        return -4;
+    if (mode == ModeAvantDispo)
+        return -5;
+    return -2;
+}
+
+// Records the read; the first file read since the journal was emptied is kept as the base copy that undo rebuilds
+// from. False when that copy could not be made.
+bool JournaliseLecture(const TModeLecture& mode)
+{
+    const bool journalVide = Lecture.NouveauJournal || Journal.NombreEnregistrementsJournal == 0;
+    const bool estCopieDeBase = !Etat.NomCopieDeBase.empty() &&
+                                FinTexte(Etat.CheminDocument, NombreCaracteres(Etat.NomCopieDeBase)) ==
+                                    Etat.NomCopieDeBase;
+    if (journalVide && !estCopieDeBase && Etat.DossierUtilisable && !Etat.CheminCopieDeBase.empty() &&
+        !CopieFichier(Etat.CheminDocument, Etat.CheminCopieDeBase))
+        return false;
+    if (Lecture.NouveauJournal)
+        VideJournal();
+    if (journalVide)
+    {
+        Etat.CheminDocumentMemorise = Etat.CheminDocument;
+        if (estCopieDeBase)
+            return true;
+    }
+    Journal.CodeJournal = CodeJournalLecture(mode);
+    Journal.IndexJournal = 0;
+    Journal.ValeurJournal = Etat.CheminDocument;
+    AjouteAuJournal();
+    return true;
+}
+
+void FinDeLecture()
+{
+    Edition.TableEditee = 1;
+    const TDioptre& d = Dispositif;
+    if (EstLigneVide(1))
+    {
+        VerifieInstrument();
+        FenetreFichier.ActionsDispositif(Validite.InstrumentValide, false, false);
+    }
+    else
+    {
+        const auto derniere = static_cast<std::size_t>(std::clamp(d.NombreDioptres, 1, NombreMaxDioptres));
+        FenetreFichier.ActionsDispositif(true, true, !EstEpaisseurInfinie(d.EpaisseurDioptre[derniere]));
+    }
+    AppliqueIndices();
+    Edition.AMettreAJour = true;
+    FenetreFichier.BoutonsVuesInstrument();
+}
+
+TIssue Issue(const TLecteur& lecteur, const TLectureConception& lu)
+{
+    if (lecteur.Manquante)
+        return TIssue::Manquante;
+    if (lecteur.Illisible || FichierIncorrect)
+        return TIssue::Incorrecte;
+    if (lu.Incompatible)
+        return TIssue::Incompatible;
+    if (lu.Exces)
+        return TIssue::Exces;
+    return TIssue::Reussie;
+}
+
+void Signale(TIssue issue)
+{
+    switch (issue)
+    {
+    case TIssue::Reussie: return;
+    case TIssue::Manquante: AfficheMessageDisque(TitreLecture, "Erreur de lecture d'un fichier"); return;
+    case TIssue::Incorrecte: AfficheMessageDisque(TitreLecture, "Fichier incorrect"); return;
+    case TIssue::Incompatible:
+        if (!Journal.RejeuEnCours)
+            AfficheMessageDisque("Quivane - Longueur d'ondes incompatibles",
+                                 "Les longueurs d'ondes de ce fichier ne correspondent pas avec les longueurs "
+                                 "d'ondes du tableau en-cours");
+        return;
+    case TIssue::Exces:
+        AfficheAvertissementLarge("Quivane - Nombre de dioptres excessif",
+                                  "L'ajout de ce dispositif entraînerait un dépassement du nombre maximal de dioptre "
+                                  "que Quivane peut accepter.");
+        return;
+    }
+}
+
+} // namespace
+
+TCopieConception CopieConception()
+{
+    return {Instrument, Groupe, Dispositif, LongueursOnde, Reglages, Edition, Validite, Systeme, FichierIncorrect,
+            Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.CheminDocumentMemorise,
+            Etat.DocumentNomme};
+}
+
+void RestaureConception(const TCopieConception& copie)
+{
+    Instrument = copie.Instrument;
+    Groupe = copie.Groupe;
+    Dispositif = copie.Dispositif;
+    LongueursOnde = copie.LongueursOnde;
+    Reglages = copie.Reglages;
+    Edition = copie.Edition;
+    Validite = copie.Validite;
+    Systeme = copie.Systeme;
+    FichierIncorrect = copie.FichierIncorrect;
+    Etat.CheminDocument = copie.CheminDocument;
+    Etat.CheminAffiche = copie.CheminAffiche;
+    Etat.NomEnregistrement = copie.NomEnregistrement;
+    Etat.CheminDocumentMemorise = copie.CheminDocumentMemorise;
+    Etat.DocumentNomme = copie.DocumentNomme;
+}
+
+bool LitFichierConception()
+{
+    const TCopieConception avant = CopieConception();
+    const TModeLecture mode = Lecture.ModeLecture;
+    Lecture.LectureReussie = false;
+    auto fichier = Services().Fichiers->OuvreLecture(Etat.CheminDocument);
+    if (fichier->Erreur() != TErreurFichier::Aucune)
+    {
+        AfficheMessageDisque(TitreLecture, fichier->Erreur() == TErreurFichier::Verrouille
+                                               ? "Ce fichier est verrouillé pour modification par un autre utilisateur."
+                                               : "Fichier introuvable.");
+        FinDeLecture();
+        return false;
+    }
+    TLecteur lecteur(*fichier);
+    TLectureConception lu(lecteur, avant);
+    lu.Mode = mode;
+    FichierIncorrect = false;
+    Lecture.LigneEntete = lecteur.Brute();
+    if (EstVersion3(Lecture.LigneEntete))
+        lu.LitVersion3();
+    else if (EstAncienneVersion(Lecture.LigneEntete))
+        lu.LitAncienneVersion();
+    else if (!lecteur.Arrete())
+        lecteur.Refuser();
+    fichier.reset();
+
+    TIssue issue = Issue(lecteur, lu);
+    // A device too long for the table still lets an open take the file's instrument.
+    const bool instrumentSansDispositif = issue == TIssue::Exces && mode == ModeOuvreFichier &&
+                                          !Lecture.LectureDispositifSeul && !Lecture.LectureInstrumentSeul;
+    if (issue == TIssue::Exces)
+        Lecture.ModeLecture = ModeExces;
+    if ((issue == TIssue::Reussie || instrumentSansDispositif) && !JournaliseLecture(mode))
+        issue = TIssue::Manquante;
+    Signale(issue);
+    Lecture.LectureReussie = issue == TIssue::Reussie || (issue == TIssue::Exces && instrumentSansDispositif);
+    if (!Lecture.LectureReussie)
+        RestaureConception(avant);
+    else
+    {
+        Etat.NomEnregistrement = Etat.CheminDocument;
+        if (lu.InstrumentPris)
+        {
+            AppliqueIndices();
+            DeriveInstrumentLu(lu.TypeLu);
+        }
+    }
+    FinDeLecture();
+    return Lecture.LectureReussie;
+}
