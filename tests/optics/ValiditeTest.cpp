@@ -151,6 +151,38 @@ TEST(Validite, LunetteInvalideOublieSaFocale) {
   EXPECT_EQ(Instrument.FocalePrimaire, 0);
 }
 
+TEST(Validite, SchmidtCassegrainInvalideAvecSecondairePerdSonCoefficientDeLame) {
+  const struct {
+    const char* nom;
+    float secondaire;
+    double coefficient;
+  } cas[] = {{"avec secondaire", 70, 0}, {"sans secondaire", 0, 0.785}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    ConstruitFormeValide(TTypeInstrument::SchmidtCassegrain);
+    Instrument.DiametreSecondaire = c.secondaire;
+    Instrument.DegagementFoyer = 1e20;
+    VerifieValidite();
+    EXPECT_FALSE(Validite.InstrumentValide);
+    EXPECT_EQ(Validite.SansSecondaire, c.secondaire == 0);
+    EXPECT_EQ(Instrument.CoefficientDeformationLame, c.coefficient);
+  }
+}
+
+TEST(Validite, InstrumentViergeTantQueRienNEstSaisi) {
+  ConstruitFormeValide(TTypeInstrument::Newton);
+  Instrument.DiametreEntree = 0;
+  Instrument.FocalePrimaire = 0;
+  Instrument.DiametreSecondaire = 0;
+  Instrument.DistanceSecondaireFoyer = 0;
+  VerifieValidite();
+  EXPECT_TRUE(Validite.InstrumentVierge);
+  Instrument.DistanceSecondaireFoyer = 150;
+  VerifieValidite();
+  EXPECT_FALSE(Validite.InstrumentVierge);
+  EXPECT_FALSE(Validite.InstrumentValide);
+}
+
 TEST(Validite, CoteDeLameArrondieAuPairLePlusProche) {
   const struct {
     double epaisseur;
