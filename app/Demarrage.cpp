@@ -1,15 +1,300 @@
-// Start-up of the program: application object, main window, command-line design file, event loop.
+// Start-up and shutdown: the program entry, the preparation of the main window's document, the help and about
+// commands, and the close that removes this instance's files.
 #include "app/Demarrage.h"
 
+#include "app/Etat.h"
+#include "app/FichierLecture.h"
+#include "app/Historique.h"
+#include "app/Journal.h"
+#include "app/Messages.h"
 #include "app/Principale.h"
+#include "app/Rafraichissement.h"
+#include "app/Session.h"
+#include "app/Texte.h"
+#include "app/Vues.h"
+#include "dialogs/DemandesFoyer.h"
+#include "dialogs/Interrogation.h"
+#include "dialogs/Propos.h"
+#include "editing/Nombres.h"
+#include "optics/Initialisation.h"
+#include "optics/Modele.h"
+#include "platform/DossierProgramme.h"
+#include "platform/Format.h"
+#include "platform/Locale.h"
+#include "platform/ServicesQt.h"
+#include "platform/Version.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+TAboutBox* AboutBox = nullptr;
+
+// A termination request (the session ending, or `kill`) closes the main window as its close box does; the signal
+// handler only writes to a pipe, which the event loop reads.
+int TubeSignal[2] = {-1, -1};
+
+void SurSignalArret(int)
+{
+    const char octet = 1;
+    [[maybe_unused]] const auto ecrit = ::write(TubeSignal[1], &octet, 1);
+}
+
+void EcouteSignalArret(TPrincipale& principale)
+{
+    if (::pipe(TubeSignal) != 0)
+        return;
+    auto* ecoute = new QSocketNotifier(TubeSignal[0], QSocketNotifier::Read, &principale);
+    QObject::connect(ecoute, &QSocketNotifier::activated, &principale, [&principale] {
+        char octet = 0;
+        [[maybe_unused]] const auto lu = ::read(TubeSignal[0], &octet, 1);
+        principale.close();
+    });
+    struct sigaction action{};
+    action.sa_handler = SurSignalArret;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+void MessageSimple(const std::string& texte)
+{
+    if (Services().Question == nullptr)
+        return;
+    TQuestion question;
+    question.Titre = "Quivane";
+    question.Ligne1 = texte;
+    Services().Question->Pose(question);
+}
+
+void SupprimeSiPresent(const std::string& chemin)
+{
+    if (!chemin.empty() && Services().Fichiers != nullptr && Services().Fichiers->Existe(chemin))
+        Services().Fichiers->Supprime(chemin);
+}
+
+// The document named on the command line; false when it could not be read.
+bool OuvreLigneDeCommande(TPrincipale& principale, const std::string& chemin)
+{
+    Etat.CheminDocument = chemin;
+    Etat.CheminAffiche = CheminAfficheDe(chemin);
+    principale.setWindowTitle(QString::fromStdString(Etat.CheminDocument));
+    Lecture.ModeLecture = ModeOuvreFichier;
+    Lecture.LectureInstrumentSeul = false;
+    Lecture.LectureDispositifSeul = false;
+    Lecture.NouveauJournal = true;
+    // Trailing blanks of the joined arguments are not part of the file's name.
+    Etat.CheminDocument = SupprimeBlancsFin(chemin);
+    if (!LitFichierConception())
+        return false;
+    MetAJourHistorique();
+    Edition.DocumentModifie = false;
+    Edition.AMettreAJour = true;
+    EnfonceSeul(TBoutonVue::Instrument);
+    return true;
+}
+
+void NouveauDocument()
+{
+    VideJournal();
+    Instrument.TypeInstrument = TTypeInstrument::Aucun;
+    InitialiseInstrument();
+    InitialiseDispositif();
+    InitialiseLongueursOnde();
+    Etat.CheminAffiche.clear();
+    Etat.CheminDocumentMemorise.clear();
+    Edition.DocumentModifie = false;
+    Etat.RetourEtoileMultiple = false;
+    Etat.RetourChamp = false;
+    Etat.RetourDispositif = false;
+    Etat.FermetureEnCours = false;
+    Etat.DocumentNomme = false;
+    Etat.VueCourante = "Instrument";
+    Edition.InstrumentDeveloppe = false;
+    Edition.AMettreAJour = true;
+    EnfonceSeul(TBoutonVue::Instrument);
+    RafraichitVue();
+}
+
+}
+
+void NommeFichiersSession(const std::string& dossier, int n)
+{
+    const std::string numero = std::to_string(n);
+    Etat.NumeroSession = n;
+    Etat.CheminSession = CheminVerrou(dossier, n);
+    Etat.CheminJournal = dossier + "Quivane" + numero + ".tmp";
+    Etat.CheminJournalProvisoire = dossier + "Quivane" + numero + ".bak";
+    Etat.NomCopieDeBase = "QuivaneFile" + numero + ".tmp";
+    Etat.CheminCopieDeBase = dossier + Etat.NomCopieDeBase;
+    Etat.CheminConfiguration = dossier + "Quivane.ini";
+}
+
+std::string CheminLigneDeCommande(const std::vector<std::string>& arguments)
+{
+    std::string chemin;
+    for (const std::string& argument : arguments)
+        chemin += argument + " ";
+    return chemin;
+}
+
+std::string CheminAfficheDe(const std::string& cheminDocument)
+{
+    const std::size_t separateur = cheminDocument.find_last_of("\\/\"");
+    return separateur == std::string::npos ? cheminDocument : cheminDocument.substr(separateur + 1);
+}
+
+void FormCreate(TPrincipale& principale, const std::vector<std::string>& arguments)
+{
+    if (Services().Aide != nullptr && !Services().Aide->FichierPresent())
+        MessageSimple("Le fichier d'aide est introuvable !");
+    SeparateurDecimal = SeparateurDecimalDuSysteme();
+    Etat.Reponse = ReponseOui;
+    Systeme.CalculEchoue = false;
+    Edition.AMettreAJour = true;
+    Etat.NumeroVersion = VersionProgramme();
+    Etat.RetourEtoileMultiple = false;
+    Etat.FermetureEnCours = false;
+    Etat.DocumentNomme = false;
+    EnfonceSeul(TBoutonVue::Instrument);
+
+    principale.setWindowTitle(QStringLiteral("Quivane"));
+    const auto dossier = PrepareDossierProgramme();
+    Etat.DossierProgramme = dossier.value_or(std::string());
+    Etat.DossierUtilisable = dossier.has_value() && ChoisitNumeroSession();
+    NommeFichiersSession(Etat.DossierProgramme, Etat.NumeroSession < 0 ? 0 : Etat.NumeroSession);
+    if (!Etat.DossierUtilisable)
+        AfficheAvertissementLarge("Quivane - Initialisation",
+                                  "Le dossier " + Etat.DossierProgramme +
+                                      " ne peut pas être écrit : ni journal ni configuration ne seront gardés.");
+    Etat.CheminDocument.clear();
+
+    InitialiseInstrument();
+    InitialiseDispositif();
+    InitialiseLongueursOnde();
+    Etat.CheminDocumentMemorise.clear();
+
+    principale.AppliqueGeometrie(ConfigurationDemarrage(principale.Ecran(), principale.Geometrie()));
+    MetAJourHistorique();
+    Edition.DispositifDeveloppe = true;
+    Edition.ReticuleEnCours = false;
+    Etat.CheminDocument.clear();
+
+    const std::string cheminDocument = CheminLigneDeCommande(arguments);
+    if (!cheminDocument.empty()) {
+        if (!OuvreLigneDeCommande(principale, cheminDocument)) {
+            Etat.CheminDocument.clear();
+            Etat.CheminAffiche.clear();
+            principale.setWindowTitle(QStringLiteral("Quivane"));
+        }
+    } else {
+        NouveauDocument();
+    }
+
+    Edition.InstrumentDeveloppe = Instrument.TypeInstrument != TTypeInstrument::Aucun;
+    Etat.VueCourante = "Tableau";
+    RafraichitVue();
+    if (Edition.PositionJournal == 10000)
+        Edition.PositionJournal = 0;
+}
+
+bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
+{
+    Etat.FermetureEnCours = true;
+    if (requeteFermeture)
+        FermeCadresEtRafraichit();
+    // A design that was never changed is closed without a question.
+    Etat.Reponse = ReponseNon;
+    if (Edition.DocumentModifie) {
+        TQuestion question;
+        question.Titre = "Quivane - Confirmer";
+        question.Ligne1 = "Voulez-vous enregistrer ce fichier ?";
+        question.Icone = TIconeQuestion::Disque;
+        question.Boutons = TBoutonsQuestion::OuiNonAnnuler;
+        question.LibelleOk = "&Oui";
+        question.Largeur = 375;
+        question.Hauteur = 138;
+        MessageBeep(BipExclamation);
+        Etat.Reponse = Services().Question != nullptr ? Services().Question->Pose(question) : ReponseAnnuler;
+    }
+    Etat.BoutonInterrogation = Etat.Reponse;
+    if (Etat.Reponse != ReponseNon) {
+        Etat.FermetureEnCours = false;
+        return false;
+    }
+    Edition.DocumentModifie = false;
+    ErreurLecture = false;
+    EcritConfiguration(fenetre);
+
+    SupprimeSiPresent(Etat.CheminCopieDeBase);
+    SupprimeSiPresent(Etat.CheminJournal);
+    SupprimeSiPresent(Etat.CheminJournalProvisoire);
+    LibereSession();
+    return true;
+}
+
+void AideExecute()
+{
+    if (Services().Aide != nullptr)
+        Services().Aide->AfficheSommaire();
+}
+
+void SommaireExecute()
+{
+    if (Services().Aide != nullptr)
+        Services().Aide->AfficheRubrique(0);
+}
+
+void AproposExecute()
+{
+    FermeCadresEtRafraichit();
+    if (AboutBox == nullptr)
+        return;
+    AboutBox->ProductName->setText(TAboutBox::TexteProduit(Etat.NumeroVersion));
+    AboutBox->Version->setFixedWidth(230);
+    for (QLabel* etiquette : AboutBox->Comments)
+        etiquette->setFixedWidth(313);
+    AboutBox->exec();
+}
+
+void CopieSauvegardeExecute()
+{
+    Etat.CopieSauvegarde = !Etat.CopieSauvegarde;
+}
 
 int Demarre(int argc, char** argv)
 {
+    // The program writes nothing on the standard error: Qt's own diagnostics are dropped.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Quivane"));
+    application.setApplicationDisplayName(QStringLiteral("Quivane"));
+    InstalleServicesQt(Services());
+    // The question window comes first: the main window's creation may already have something to say.
+    TInterrogationForm interrogation;
+    Services().Question = &interrogation;
+    TDemandesFoyer demandesFoyer;
+    Services().DemandeFoyer = &demandesFoyer;
+    InstalleDemandesFoyer();
+
+    std::vector<std::string> arguments;
+    const QStringList liste = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < liste.size(); ++i)
+        arguments.push_back(liste[i].toStdString());
+
     TPrincipale principale;
+    FormCreate(principale, arguments);
+    TAboutBox aboutBox(Etat.NumeroVersion, &principale);
+    AboutBox = &aboutBox;
     principale.show();
-    return application.exec();
+    EcouteSignalArret(principale);
+    const int resultat = application.exec();
+    AboutBox = nullptr;
+    Services().Question = nullptr;
+    Services().DemandeFoyer = nullptr;
+    return resultat;
 }

@@ -13,6 +13,15 @@ using TVue = std::string;
 
 constexpr int NombreFichiersRecents = 10;
 
+enum class TBoutonVue
+{
+    Instrument,
+    Dispositif,
+    Champ,
+    Etoiles,
+    Unique
+};
+
 struct TEtatApplication
 {
     // The document.
@@ -33,6 +42,12 @@ struct TEtatApplication
     TReponse BoutonInterrogation = ReponseOui;
 
     TVue VueCourante;
+    // The view buttons of the tool bar, down or up, in the order of TBoutonVue; at most one is down.
+    std::array<bool, 5> BoutonsVue{};
+    // The single-star view was entered by a double click on the six-star, lens-device or field view.
+    bool RetourEtoileMultiple = false;
+    bool RetourDispositif = false;
+    bool RetourChamp = false;
     bool FermetureEnCours = false;
     bool AImprimerVue = false;
     bool AImprimerTout = false;

@@ -65,3 +65,8 @@ void PoseQuestion(const std::string& titre, const std::string& texte)
     question.Hauteur = 150;
     Montre(question);
 }
+
+void SonneBip(int type)
+{
+    MessageBeep(type);
+}

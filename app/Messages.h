@@ -9,3 +9,6 @@ void AfficheAvertissement(const std::string& titre, const std::string& texte);
 void AfficheAvertissementLarge(const std::string& titre, const std::string& texte);
 void AfficheMessageDisque(const std::string& titre, const std::string& texte);
 void PoseQuestion(const std::string& titre, const std::string& texte);
+
+// The system beep of the installed services, for the hooks of the routines that cannot reach them.
+void SonneBip(int type);

@@ -1,8 +1,582 @@
-// The main window of the program.
+// The main window: its menus, commands, tool bar, status bar and the page `Fiche` moved by two scroll bars.
 #include "app/Principale.h"
+
+#include "app/Demarrage.h"
+#include "app/Etat.h"
+#include "app/FichierFenetre.h"
+#include "app/Historique.h"
+#include "app/Messages.h"
+#include "app/Rafraichissement.h"
+#include "app/Vues.h"
+#include "optics/Modele.h"
+#include "optics/Notifications.h"
+#include "platform/ImageVue.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int LargeurFenetre = 800;
+constexpr int HauteurFenetre = 800;
+
+QAction* Commande(QObject* parent, const char* libelle, const QKeySequence& raccourci = {})
+{
+    auto* action = new QAction(QString::fromUtf8(libelle), parent);
+    action->setShortcut(raccourci);
+    QString indication = action->text();
+    indication.remove(QLatin1Char('&'));
+    action->setToolTip(indication);
+    action->setStatusTip(indication);
+    action->setEnabled(false);
+    return action;
+}
+
+// A tool-bar image of one to three letters, for the commands the style has no picture for.
+QIcon IconeLettres(const QString& lettres)
+{
+    QPixmap image(24, 24);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    QFont police = peintre.font();
+    police.setPixelSize(lettres.size() > 2 ? 9 : 12);
+    police.setBold(true);
+    peintre.setFont(police);
+    peintre.setPen(QColor(0, 0, 128));
+    peintre.drawRect(1, 1, 21, 21);
+    peintre.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, lettres);
+    return QIcon(image);
+}
+
+QToolButton* BoutonVue(QToolBar* barre, QAction* commande, const char* libelle)
+{
+    auto* bouton = new QToolButton(barre);
+    bouton->setText(QString::fromUtf8(libelle));
+    bouton->setToolTip(commande->toolTip());
+    bouton->setCheckable(true);
+    bouton->setEnabled(commande->isEnabled());
+    QObject::connect(commande, &QAction::changed, bouton, [bouton, commande] { bouton->setEnabled(commande->isEnabled()); });
+    QObject::connect(bouton, &QToolButton::clicked, commande, &QAction::trigger);
+    barre->addWidget(bouton);
+    return bouton;
+}
+
+}
 
 TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
 {
+    Principale = this;
     setWindowTitle(QStringLiteral("Quivane"));
-    resize(1000, 750);
+    CreeActions();
+    CreeMenus();
+    CreeBarreOutils();
+    CreePage();
+    QFont police = statusBar()->font();
+    police.setPixelSize(11);
+    statusBar()->setFont(police);
+    statusBar()->showMessage(QString());
+    InstalleCrochets();
+    resize(820, 750);
+}
+
+TPrincipale::~TPrincipale()
+{
+    ::RedessinePage = [] {};
+    ::MontreHistorique = [] {};
+    Notifications.InstrumentReinitialise = [] {};
+    Notifications.DispositifReinitialise = [](bool) {};
+    Notifications.Bip = [](int) {};
+    FenetreFichier = TFenetreFichier{};
+    Principale = nullptr;
+}
+
+void TPrincipale::CreeActions()
+{
+    Nouveau = Commande(this, "&Nouveau", QKeySequence(Qt::CTRL | Qt::Key_N));
+    OuvrirA = Commande(this, "&Ouvrir", QKeySequence(Qt::CTRL | Qt::Key_O));
+    for (int k = 0; k < NombreFichiersRecents; ++k) {
+        Historique[k] = Commande(this, "");
+        Historique[k]->setVisible(false);
+        connect(Historique[k], &QAction::triggered, this, [this, k] { HistoriqueClick(k + 1); });
+    }
+    N3 = new QAction(this);
+    N3->setSeparator(true);
+    LireInstrument = Commande(this, "Lire un instrument");
+    RemplaceDispo = Commande(this, "Remplacer le dispositif actuel");
+    PlacerAvantDispo = Commande(this, "Placer devant le dispositif actuel");
+    PlacerApresDispo = Commande(this, "Placer derrière le dispositif actuel");
+    Enregistrer = Commande(this, "&Enregistrer", QKeySequence(Qt::CTRL | Qt::Key_S));
+    EnregistrerSous = Commande(this, "Enregistrer sous", QKeySequence(Qt::Key_F12));
+    CopieSauvegarde = Commande(this, "Copie de Sauvegarde à l'enregistrement");
+    CopieSauvegarde->setCheckable(true);
+    CopieSauvegarde->setEnabled(true);
+    Imprimer = Commande(this, "&Imprimer la vue en-cours", QKeySequence(Qt::CTRL | Qt::Key_P));
+    ImprimerTout = Commande(this, "Imprimer &tout");
+    Quitter = Commande(this, "&Quitter", QKeySequence(Qt::ALT | Qt::Key_F4));
+    Quitter->setEnabled(true);
+
+    Annuler = Commande(this, "Annuler", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Retablir = Commande(this, "Rétablir", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z));
+    Couper = Commande(this, "Cou&per", QKeySequence(Qt::CTRL | Qt::Key_X));
+    Copier = Commande(this, "&Copier", QKeySequence(Qt::CTRL | Qt::Key_C));
+    Coller = Commande(this, "Co&ller", QKeySequence(Qt::CTRL | Qt::Key_V));
+    CouperLigne = Commande(this, "Couper la ligne en cours");
+    CopierLigne = Commande(this, "Copier la ligne en cours");
+    CollerLigne = Commande(this, "Coller la ligne copiée sur la ligne en cours");
+    InsererLigne = Commande(this, "Insérer une ligne");
+    InsererLigneCopiee = Commande(this, "Insérer la ligne copiée");
+    EffacerInstrument = Commande(this, "Effacer l'instrument actuel");
+    EffacerIndices = Commande(this, "Effacer les indices de réfraction du dispositif dioptrique");
+    EffacerDispo = Commande(this, "Effacer le dispositif dioptrique actuel");
+
+    AfficheInstrument = Commande(this, "Instrument", QKeySequence(Qt::CTRL | Qt::Key_I));
+    AfficheDispositifdioptrique = Commande(this, "Dispositif dioptrique", QKeySequence(Qt::CTRL | Qt::Key_D));
+    Analyseduchamp = Commande(this, "Analyse du champ", QKeySequence(Qt::CTRL | Qt::Key_H));
+    EtoileMultiple = Commande(this, "Etoiles multiples", QKeySequence(Qt::CTRL | Qt::Key_M));
+    EtoileUnique = Commande(this, "Etoile unique", QKeySequence(Qt::CTRL | Qt::Key_U));
+    ZoomAvant = Commande(this, "Zoom avant");
+    ZoomArriere = Commande(this, "Zoom arrière");
+    ZoomPlus = Commande(this, "Zoom Plus");
+    ZoomMoins = Commande(this, "Zoom Moins");
+    Copiercourbe = Commande(this, "Copier la courbe");
+    AfficheCourbeMemorisee = Commande(this, "Afficher la courbe mémorisée");
+    AfficheCourbeMemorisee->setCheckable(true);
+    EffaceCourbeMemorisee = Commande(this, "Effacer la courbe mémorisée");
+    Transversales = Commande(this, "Unique avec aberrations transversales");
+    Transversales->setCheckable(true);
+
+    RossQuivane = Commande(this, "Proposé par Quivane");
+    RossQuivane->setToolTip(QStringLiteral("Correcteur de ROSS proposé par Quivane"));
+    RossSpecial = Commande(this, "Selon vos spécifications");
+    RossSpecial->setToolTip(QStringLiteral("Correcteur de ROSS selon spécifications"));
+    Wynne = Commande(this, "Correcteur de Wynne");
+    Wynne->setToolTip(QStringLiteral("Correcteur de Wynne à 3 lentilles"));
+    Barlow = Commande(this, "Doublet de Barlow (2x)");
+    OculaireA = Commande(this, "Oculaire");
+
+    Homothetie = Commande(this, "Homothétie");
+    Optimisationdesdiametres = Commande(this, "Optimisation des diamètres du dispositif dioptrique");
+    Optimisationdesdiametres->setToolTip(QStringLiteral("Optimisation des diamètres"));
+    PuissanceGlobale = Commande(this, "Puissance globale du dispositif dioptrique");
+    PuissanceGlobale->setToolTip(QStringLiteral("Puissance globale"));
+    Encombrement = Commande(this, "Encombrement du dispositif dioptrique");
+
+    Preferences = Commande(this, "Préférences");
+    Positiondudispositif = Commande(this, "Position du dispositif dioptrique");
+    ConfigInstrument = Commande(this, "Configuration de l'Instrument");
+    Configdispo = Commande(this, "Configuration du dispositif dioptrique");
+    ConfigChamp = Commande(this, "Configuration de l'analyse du champ");
+    ConfigEtoilesMulti = Commande(this, "Configuration des étoiles multiples");
+    ConfigEtoilesMulti->setToolTip(QStringLiteral("Configuration des Etoiles multiples"));
+    ConfigEtoileUnique = Commande(this, "Configuration de l'étoile unique");
+
+    Aide = Commande(this, "&Aide", QKeySequence(Qt::Key_F1));
+    Aide->setEnabled(true);
+    Sommaire = Commande(this, "&Sommaire de l'aide");
+    Sommaire->setEnabled(true);
+    Apropos = Commande(this, "A &propos");
+    Apropos->setEnabled(true);
+
+    connect(Quitter, &QAction::triggered, this, &TPrincipale::QuitterExecute);
+    connect(CopieSauvegarde, &QAction::triggered, this, &TPrincipale::CopieSauvegardeExecute);
+    connect(Aide, &QAction::triggered, this, &TPrincipale::AideExecute);
+    connect(Sommaire, &QAction::triggered, this, &TPrincipale::SommaireExecute);
+    connect(Apropos, &QAction::triggered, this, &TPrincipale::AproposExecute);
+    connect(AfficheInstrument, &QAction::triggered, this, &TPrincipale::AfficheInstrumentExecute);
+    connect(AfficheDispositifdioptrique, &QAction::triggered, this, &TPrincipale::AfficheDispositifdioptriqueExecute);
+    connect(Analyseduchamp, &QAction::triggered, this, &TPrincipale::AnalyseduchampExecute);
+    connect(EtoileMultiple, &QAction::triggered, this, &TPrincipale::EtoileMultipleExecute);
+    connect(EtoileUnique, &QAction::triggered, this, &TPrincipale::EtoileUniqueExecute);
+}
+
+void TPrincipale::CreeMenus()
+{
+    QMenu* fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    fichier->addActions({Nouveau, OuvrirA});
+    fichier->addSeparator();
+    fichier->addActions({LireInstrument, RemplaceDispo, PlacerAvantDispo, PlacerApresDispo});
+    fichier->addSeparator();
+    fichier->addActions({Enregistrer, EnregistrerSous, CopieSauvegarde});
+    fichier->addSeparator();
+    fichier->addActions({Imprimer, ImprimerTout});
+    fichier->addAction(N3);
+    for (QAction* element : Historique)
+        fichier->addAction(element);
+    fichier->addSeparator();
+    fichier->addAction(Quitter);
+
+    QMenu* edition = menuBar()->addMenu(QStringLiteral("&Edition"));
+    edition->addActions({Annuler, Retablir});
+    edition->addSeparator();
+    edition->addActions({Couper, Copier, Coller});
+    edition->addSeparator();
+    edition->addActions({CouperLigne, CopierLigne, CollerLigne, InsererLigne, InsererLigneCopiee});
+    edition->addSeparator();
+    edition->addActions({EffacerInstrument, EffacerIndices, EffacerDispo});
+
+    QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    affichage->addActions({AfficheInstrument, AfficheDispositifdioptrique, Analyseduchamp, EtoileMultiple, EtoileUnique});
+    affichage->addSeparator();
+    affichage->addActions({ZoomAvant, ZoomArriere, ZoomPlus, ZoomMoins});
+    affichage->addSeparator();
+    affichage->addActions({Copiercourbe, AfficheCourbeMemorisee, EffaceCourbeMemorisee, Transversales});
+
+    QMenu* formules = menuBar()->addMenu(QStringLiteral("F&ormules"));
+    CorrecteurdeRossdeuxlentilles1 = formules->addMenu(QStringLiteral("Correcteur de ROSS à 2 lentilles"));
+    CorrecteurdeRossdeuxlentilles1->addActions({RossQuivane, RossSpecial});
+    CorrecteurdeRossdeuxlentilles1->setEnabled(false);
+    formules->addActions({Wynne, Barlow, OculaireA});
+
+    QMenu* outils = menuBar()->addMenu(QStringLiteral("Ou&tils"));
+    outils->addActions({Homothetie, Optimisationdesdiametres, PuissanceGlobale, Encombrement});
+
+    QMenu* configuration = menuBar()->addMenu(QStringLiteral("&Configuration"));
+    configuration->addActions({Preferences, Positiondudispositif});
+    configuration->addSeparator();
+    configuration->addActions({ConfigInstrument, Configdispo, ConfigChamp, ConfigEtoilesMulti, ConfigEtoileUnique});
+
+    QMenu* aide = menuBar()->addMenu(QStringLiteral("&?"));
+    aide->addActions({Aide, Sommaire});
+    aide->addSeparator();
+    aide->addAction(Apropos);
+}
+
+void TPrincipale::CreeBarreOutils()
+{
+    ToolBar1 = addToolBar(QStringLiteral("Outils"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setIconSize(QSize(24, 24));
+    const auto bouton = [this](QAction* commande, const QIcon& icone, const char* nom) {
+        commande->setIcon(icone);
+        ToolBar1->addAction(commande);
+        ToolBar1->widgetForAction(commande)->setObjectName(QString::fromUtf8(nom));
+    };
+    bouton(Nouveau, style()->standardIcon(QStyle::SP_FileIcon), "ToolNouveau");
+    bouton(OuvrirA, style()->standardIcon(QStyle::SP_DialogOpenButton), "ToolOuvrir");
+    bouton(Enregistrer, style()->standardIcon(QStyle::SP_DialogSaveButton), "FileSave1");
+    bouton(EnregistrerSous, IconeLettres(QStringLiteral("Sous")), "ToolSaveAs");
+    bouton(Imprimer, IconeLettres(QStringLiteral("Imp")), "ToolImprime");
+    ToolBar1->addSeparator();
+    bouton(Couper, IconeLettres(QStringLiteral("Cp")), "ToolCouper");
+    bouton(Copier, IconeLettres(QStringLiteral("Co")), "ToolCopier");
+    bouton(Coller, IconeLettres(QStringLiteral("Cl")), "ToolColler");
+    bouton(Annuler, style()->standardIcon(QStyle::SP_ArrowBack), "ToolAnnuler");
+    bouton(Retablir, style()->standardIcon(QStyle::SP_ArrowForward), "ToolRefait");
+    ToolBar1->addSeparator();
+    ToolInstrument = BoutonVue(ToolBar1, AfficheInstrument, "Instrument");
+    ToolDispositif = BoutonVue(ToolBar1, AfficheDispositifdioptrique, "Dispositif");
+    ToolChamp = BoutonVue(ToolBar1, Analyseduchamp, "Champ");
+    ToolEtoiles = BoutonVue(ToolBar1, EtoileMultiple, "Etoiles");
+    ToolUnique = BoutonVue(ToolBar1, EtoileUnique, "Unique");
+    ToolButton9 = ToolBar1->addSeparator();
+    bouton(Copiercourbe, IconeLettres(QStringLiteral("C+")), "ToolCopyCourbe");
+    bouton(AfficheCourbeMemorisee, IconeLettres(QStringLiteral("C=")), "ToolCompare");
+    bouton(EffaceCourbeMemorisee, IconeLettres(QStringLiteral("C-")), "ToolButton2");
+    bouton(Transversales, IconeLettres(QStringLiteral("T")), "AberTrans");
+    bouton(ZoomPlus, IconeLettres(QStringLiteral("Z+")), "ZoomPlus");
+    bouton(ZoomMoins, IconeLettres(QStringLiteral("Z-")), "ZoomMoins");
+    ToolButton20 = ToolBar1->addSeparator();
+    bouton(ZoomAvant, IconeLettres(QStringLiteral("+")), "ZoomAvant");
+    bouton(ZoomArriere, IconeLettres(QStringLiteral("-")), "ZoomArriere");
+    ToolBar1->addSeparator();
+    bouton(Preferences, IconeLettres(QStringLiteral("Pr")), "ToolPreferences");
+    bouton(Positiondudispositif, IconeLettres(QStringLiteral("Pos")), "ToolPosition");
+    bouton(ConfigInstrument, IconeLettres(QStringLiteral("CI")), "ToolConfInstrument");
+    ToolBar1->widgetForAction(ConfigInstrument)->setToolTip(QStringLiteral("Configuration de l'instrument"));
+    bouton(Configdispo, IconeLettres(QStringLiteral("CD")), "ToolConfDispo");
+    bouton(ConfigChamp, IconeLettres(QStringLiteral("CC")), "ToolConfChamp");
+    bouton(ConfigEtoilesMulti, IconeLettres(QStringLiteral("CE")), "ToolConfEtoiles");
+    bouton(ConfigEtoileUnique, IconeLettres(QStringLiteral("CU")), "ToolConfUnique");
+    bouton(Aide, style()->standardIcon(QStyle::SP_DialogHelpButton), "TooAide");
+    ToolBar1->setEnabled(true);
+}
+
+void TPrincipale::CreePage()
+{
+    Zone = new QWidget(this);
+    setCentralWidget(Zone);
+    Fiche = new QWidget(Zone);
+    Fiche->setObjectName(QStringLiteral("Fiche"));
+    Fiche->setAutoFillBackground(true);
+    QPalette palette = Fiche->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    Fiche->setPalette(palette);
+    Fenetre = new TImageVue(LargeurFenetre, HauteurFenetre, Fiche);
+    Fenetre->move(0, 0);
+    Dessin = new TImageVue(LargeurFenetre, 550, Fiche);
+    Dessin->hide();
+    Saisie = new QLineEdit(Fiche);
+    QFont police = Saisie->font();
+    police.setPixelSize(11);
+    Saisie->setFont(police);
+    Saisie->hide();
+    Fiche->setGeometry(0, 0, Fenetre->width(), Fenetre->height());
+
+    VerticalBar = new QScrollBar(Qt::Vertical, Zone);
+    HorizontalBar = new QScrollBar(Qt::Horizontal, Zone);
+    for (QScrollBar* barre : {VerticalBar, HorizontalBar}) {
+        barre->setRange(0, 0);
+        barre->hide();
+    }
+    connect(VerticalBar, &QScrollBar::valueChanged, this, &TPrincipale::VerticalBarChange);
+    connect(HorizontalBar, &QScrollBar::valueChanged, this, &TPrincipale::HorizontalBarChange);
+    connect(VerticalBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { AppliqueGrandPas(VerticalBar, BarreVerticale_, action); });
+    connect(HorizontalBar, &QScrollBar::actionTriggered, this,
+            [this](int action) { AppliqueGrandPas(HorizontalBar, BarreHorizontale_, action); });
+}
+
+void TPrincipale::InstalleCrochets()
+{
+    ::RedessinePage = [] { Principale->RedessinePage(); };
+    ::MontreHistorique = [] { Principale->MontreHistorique(); };
+    // Both resets leave the document unnamed.
+    Notifications.InstrumentReinitialise = [] {
+        Etat.CheminDocument.clear();
+        Etat.NomEnregistrement.clear();
+        Etat.DocumentNomme = false;
+        Principale->setWindowTitle(QStringLiteral("Quivane"));
+        Principale->Enregistrer->setEnabled(false);
+        Principale->Imprimer->setEnabled(false);
+        Principale->ImprimerTout->setEnabled(false);
+        TCanevasImage& canevas = Principale->Fenetre->Canevas();
+        canevas.Pinceau() = TPinceau{};
+        canevas.FillRect(0, 0, canevas.Largeur(), canevas.Hauteur());
+        Principale->Fenetre->update();
+    };
+    Notifications.DispositifReinitialise = [](bool) {
+        Etat.CheminDocument.clear();
+        Etat.NomEnregistrement.clear();
+        Etat.DocumentNomme = false;
+        for (QAction* commande : {Principale->PlacerAvantDispo, Principale->PlacerApresDispo, Principale->Enregistrer,
+                                  Principale->Optimisationdesdiametres})
+            commande->setEnabled(false);
+    };
+    Notifications.Bip = [](int genre) { SonneBip(genre); };
+    FenetreFichier.Titre = [](const std::string& titre) {
+        Principale->setWindowTitle(QString::fromStdString(titre));
+    };
+    FenetreFichier.ActionEnregistrer = [](bool active) { Principale->Enregistrer->setEnabled(active); };
+    FenetreFichier.BoutonsVuesInstrument = [] {
+        EnfonceSeul(TBoutonVue::Instrument);
+        Principale->SynchroniseBoutonsVue();
+    };
+    FenetreFichier.CacheSaisie = [] { Principale->Saisie->hide(); };
+}
+
+TGeometrieFenetre TPrincipale::Geometrie() const
+{
+    TGeometrieFenetre geometrie;
+    geometrie.EtatFenetre = isMinimized() ? 1 : isMaximized() ? 2 : 0;
+    const QRect normale = isMinimized() || isMaximized() ? normalGeometry() : geometry();
+    geometrie.Largeur = normale.width();
+    geometrie.Hauteur = normale.height();
+    geometrie.Gauche = normale.x();
+    geometrie.Haut = normale.y();
+    return geometrie;
+}
+
+void TPrincipale::AppliqueGeometrie(const TGeometrieFenetre& geometrie)
+{
+    if (geometrie.Largeur > 0 && geometrie.Hauteur > 0)
+        setGeometry(geometrie.Gauche, geometrie.Haut, geometrie.Largeur, geometrie.Hauteur);
+    setWindowState(geometrie.EtatFenetre == 2   ? Qt::WindowMaximized
+                   : geometrie.EtatFenetre == 1 ? Qt::WindowMinimized
+                                                : Qt::WindowNoState);
+    Fenetre->Redimensionne(LargeurFenetre, HauteurFenetre);
+}
+
+TEcran TPrincipale::Ecran() const
+{
+    const QScreen* ecran = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (ecran == nullptr)
+        return {LargeurFenetre, HauteurFenetre};
+    const QRect disponible = ecran->availableGeometry();
+    return {disponible.width(), disponible.height()};
+}
+
+void TPrincipale::MontreHistorique()
+{
+    for (QAction* element : Historique)
+        element->setVisible(false);
+    for (int k = 1; k <= NombreFichiersRecents && !Etat.FichiersRecents[k].empty(); ++k) {
+        QAction* element = Historique[k - 1];
+        element->setText(QStringLiteral("&%1 ").arg(k) + QString::fromStdString(Etat.TextesHistorique[k]));
+        element->setVisible(true);
+    }
+    N3->setVisible(!Etat.FichiersRecents[1].empty());
+}
+
+void TPrincipale::SynchroniseBoutonsVue()
+{
+    QToolButton* boutons[] = {ToolInstrument, ToolDispositif, ToolChamp, ToolEtoiles, ToolUnique};
+    for (std::size_t i = 0; i < Etat.BoutonsVue.size(); ++i)
+        boutons[i]->setChecked(Etat.BoutonsVue[i]);
+}
+
+void TPrincipale::RedessinePage()
+{
+    SynchroniseBoutonsVue();
+    CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
+    const bool analyses = Validite.InstrumentValide && (Validite.DispositifValide || !Validite.DispositifPresent);
+    AfficheInstrument->setEnabled(Validite.InstrumentValide);
+    AfficheDispositifdioptrique->setEnabled(Validite.DispositifValide);
+    for (QAction* commande : {Analyseduchamp, EtoileMultiple, EtoileUnique})
+        commande->setEnabled(analyses);
+    Fiche->resize(Fenetre->width(), Dessin->isVisible() ? Dessin->y() + Dessin->height() : Fenetre->height());
+    Etat.HauteurPage = Fiche->height();
+    DisposeBarres();
+    Fenetre->update();
+}
+
+void TPrincipale::DisposeBarres()
+{
+    TMesuresFenetre mesures;
+    mesures.HauteurClient = Zone->height();
+    mesures.LargeurClient = Zone->width();
+    mesures.HauteurBarreHorizontale = HorizontalBar->sizeHint().height();
+    mesures.LargeurBarreVerticale = VerticalBar->sizeHint().width();
+    mesures.HauteurPage = Fiche->height();
+    mesures.LargeurPage = Fiche->width();
+    const TDispositionBarres d = ::DisposeBarres(mesures, BarreVerticale_, BarreHorizontale_);
+    BarreVerticale_ = d.Verticale;
+    BarreHorizontale_ = d.Horizontale;
+    Etat.HauteurVisible = d.HauteurVisible;
+    Etat.LargeurVisible = d.LargeurVisible;
+
+    const auto place = [](QScrollBar* barre, const TBarreDefilement& modele, const QRect& cadre) {
+        const QSignalBlocker bloque(barre);
+        barre->setVisible(modele.Visible);
+        // The bar runs from 0 to 100 less the page shown, so position + page size never exceeds 100.
+        barre->setRange(0, std::max(0, 100 - modele.TaillePage));
+        barre->setPageStep(std::max(1, modele.TaillePage));
+        barre->setValue(modele.Position);
+        barre->setGeometry(cadre);
+        barre->raise();
+    };
+    const int largeurV = mesures.LargeurBarreVerticale;
+    const int hauteurH = mesures.HauteurBarreHorizontale;
+    place(VerticalBar, d.Verticale, QRect(Zone->width() - largeurV, 0, largeurV, d.HauteurVisible));
+    // The horizontal bar sits at the bottom of the client area, just above the status bar.
+    place(HorizontalBar, d.Horizontale, QRect(0, Zone->height() - hauteurH, d.LargeurVisible, hauteurH));
+    BarreVerticale_.Position = VerticalBar->value();
+    BarreHorizontale_.Position = HorizontalBar->value();
+    Fiche->move(DecalagePage(Fiche->width(), BarreHorizontale_.Position),
+                DecalagePage(Fiche->height(), BarreVerticale_.Position));
+}
+
+void TPrincipale::AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action)
+{
+    if (action == QAbstractSlider::SliderPageStepAdd)
+        barre->setSliderPosition(std::min(barre->maximum(), barre->value() + modele.GrandPas));
+    else if (action == QAbstractSlider::SliderPageStepSub)
+        barre->setSliderPosition(std::max(barre->minimum(), barre->value() - modele.GrandPas));
+}
+
+void TPrincipale::VerticalBarChange(int position)
+{
+    BarreVerticale_.Position = position;
+    Fiche->move(Fiche->x(), DecalagePage(Fiche->height(), position));
+    RafraichitVue();
+}
+
+void TPrincipale::HorizontalBarChange(int position)
+{
+    BarreHorizontale_.Position = position;
+    Fiche->move(DecalagePage(Fiche->width(), position), Fiche->y());
+}
+
+void TPrincipale::FormResize()
+{
+    if (Etat.FermetureEnCours)
+        return;
+    DisposeBarres();
+    RafraichitVue();
+}
+
+void TPrincipale::resizeEvent(QResizeEvent* evenement)
+{
+    QMainWindow::resizeEvent(evenement);
+    FormResize();
+}
+
+void TPrincipale::closeEvent(QCloseEvent* evenement)
+{
+    if (Fermee_ || FermeProgramme(true, Geometrie())) {
+        Fermee_ = true;
+        evenement->accept();
+        QCoreApplication::exit(0);
+        return;
+    }
+    evenement->ignore();
+}
+
+void TPrincipale::QuitterExecute()
+{
+    if (!FermeProgramme(false, Geometrie()))
+        return;
+    Fermee_ = true;
+    close();
+}
+
+void TPrincipale::HistoriqueClick(int k)
+{
+    static_cast<void>(k);
+}
+
+void TPrincipale::AproposExecute()
+{
+    ::AproposExecute();
+}
+
+void TPrincipale::AideExecute()
+{
+    ::AideExecute();
+}
+
+void TPrincipale::SommaireExecute()
+{
+    ::SommaireExecute();
+}
+
+void TPrincipale::CopieSauvegardeExecute()
+{
+    ::CopieSauvegardeExecute();
+    CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
+}
+
+void TPrincipale::AfficheInstrumentExecute()
+{
+    ::AfficheInstrumentExecute();
+}
+
+void TPrincipale::AfficheDispositifdioptriqueExecute()
+{
+    ::AfficheDispositifdioptriqueExecute();
+}
+
+void TPrincipale::AnalyseduchampExecute()
+{
+    ::AnalyseduchampExecute();
+}
+
+void TPrincipale::EtoileMultipleExecute()
+{
+    ::EtoileMultipleExecute();
+}
+
+void TPrincipale::EtoileUniqueExecute()
+{
+    ::EtoileUniqueExecute();
 }

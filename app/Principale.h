@@ -1,7 +1,18 @@
-// The main window of the program.
+// The main window: its menus, commands, tool bar, status bar and the page `Fiche` moved by two scroll bars.
 #pragma once
 
+#include "app/Configuration.h"
+#include "app/Defilement.h"
+
 #include <QMainWindow>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QToolBar;
+class QToolButton;
+class TImageVue;
 
 class TPrincipale : public QMainWindow
 {
@@ -9,4 +20,139 @@ class TPrincipale : public QMainWindow
 
 public:
     explicit TPrincipale(QWidget* parent = nullptr);
+    ~TPrincipale() override;
+
+    // The window's geometry and state as the configuration file keeps them, and back.
+    TGeometrieFenetre Geometrie() const;
+    void AppliqueGeometrie(const TGeometrieFenetre& geometrie);
+    TEcran Ecran() const;
+
+    // "Fichier"
+    QAction* Nouveau;
+    QAction* OuvrirA;
+    QAction* Historique[10];
+    QAction* N3;
+    QAction* LireInstrument;
+    QAction* RemplaceDispo;
+    QAction* PlacerAvantDispo;
+    QAction* PlacerApresDispo;
+    QAction* Enregistrer;
+    QAction* EnregistrerSous;
+    QAction* CopieSauvegarde;
+    QAction* Imprimer;
+    QAction* ImprimerTout;
+    QAction* Quitter;
+    // "Edition"
+    QAction* Annuler;
+    QAction* Retablir;
+    QAction* Couper;
+    QAction* Copier;
+    QAction* Coller;
+    QAction* CouperLigne;
+    QAction* CopierLigne;
+    QAction* CollerLigne;
+    QAction* InsererLigne;
+    QAction* InsererLigneCopiee;
+    QAction* EffacerInstrument;
+    QAction* EffacerIndices;
+    QAction* EffacerDispo;
+    // "Affichage"
+    QAction* AfficheInstrument;
+    QAction* AfficheDispositifdioptrique;
+    QAction* Analyseduchamp;
+    QAction* EtoileMultiple;
+    QAction* EtoileUnique;
+    QAction* ZoomAvant;
+    QAction* ZoomArriere;
+    QAction* ZoomPlus;
+    QAction* ZoomMoins;
+    QAction* Copiercourbe;
+    QAction* AfficheCourbeMemorisee;
+    QAction* EffaceCourbeMemorisee;
+    QAction* Transversales;
+    // "Formules"
+    QMenu* CorrecteurdeRossdeuxlentilles1;
+    QAction* RossQuivane;
+    QAction* RossSpecial;
+    QAction* Wynne;
+    QAction* Barlow;
+    QAction* OculaireA;
+    // "Outils"
+    QAction* Homothetie;
+    QAction* Optimisationdesdiametres;
+    QAction* PuissanceGlobale;
+    QAction* Encombrement;
+    // "Configuration"
+    QAction* Preferences;
+    QAction* Positiondudispositif;
+    QAction* ConfigInstrument;
+    QAction* Configdispo;
+    QAction* ConfigChamp;
+    QAction* ConfigEtoilesMulti;
+    QAction* ConfigEtoileUnique;
+    // "?"
+    QAction* Aide;
+    QAction* Sommaire;
+    QAction* Apropos;
+
+    QToolBar* ToolBar1;
+    // The view buttons keep their own down state; the other tool buttons follow their command.
+    QToolButton* ToolInstrument;
+    QToolButton* ToolDispositif;
+    QToolButton* ToolChamp;
+    QToolButton* ToolEtoiles;
+    QToolButton* ToolUnique;
+    QAction* ToolButton9;
+    QAction* ToolButton20;
+
+    QWidget* Zone;     // the client area below the tool bar, where the page moves
+    QWidget* Fiche;    // the page
+    TImageVue* Fenetre; // the sheet image
+    TImageVue* Dessin;  // the drawing of the views
+    QLineEdit* Saisie;  // the floating edit box
+    QScrollBar* VerticalBar;
+    QScrollBar* HorizontalBar;
+
+    // Repaints the page's images from the state and lays out the scroll bars; the refresh's last step.
+    void RedessinePage();
+    // Shows the recent-file items of the non-empty entries, stopping at the first empty one.
+    void MontreHistorique();
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    void CreeActions();
+    void CreeMenus();
+    void CreeBarreOutils();
+    void CreePage();
+    void InstalleCrochets();
+
+    // Handlers: each converts its event and calls the routine of the same name.
+    void QuitterExecute();
+    void AproposExecute();
+    void AideExecute();
+    void SommaireExecute();
+    void CopieSauvegardeExecute();
+    void VerticalBarChange(int position);
+    void HorizontalBarChange(int position);
+    void FormResize();
+    void HistoriqueClick(int k);
+    void AfficheInstrumentExecute();
+    void AfficheDispositifdioptriqueExecute();
+    void AnalyseduchampExecute();
+    void EtoileMultipleExecute();
+    void EtoileUniqueExecute();
+
+    void DisposeBarres();
+    void AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action);
+    void SynchroniseBoutonsVue();
+
+    TBarreDefilement BarreVerticale_;
+    TBarreDefilement BarreHorizontale_;
+    bool Fermee_ = false;
 };
+
+// The main window while it exists, for the hooks of the routines that change it.
+inline TPrincipale* Principale = nullptr;

@@ -1,16 +1,51 @@
-// The main window opens with the program's caption.
+// The main window: its caption, the recent-file items that stop at the first empty entry, and its scroll bars.
+#include "ApplicationQt.h"
+#include "app/Etat.h"
+#include "app/Historique.h"
 #include "app/Principale.h"
 
-#include <QApplication>
+#include <QAction>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
-TEST(Principale, OuvreLaFenetreAvecLeTitreDuProgramme)
+TEST(Principale, LesFichiersRecentsSArretentAuPremierVide)
 {
-    int argc = 1;
-    char nom[] = "test_app";
-    char* argv[] = {nom, nullptr};
-    QApplication application(argc, argv);
+    AssureApplicationQt();
     TPrincipale principale;
-    principale.show();
     EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane");
+    Etat.FichiersRecents = {};
+    Etat.FichiersRecents[1] = "/d/a.qvd";
+    Etat.FichiersRecents[2] = "/d/b.qvd";
+    Etat.FichiersRecents[4] = "/d/d.qvd";
+    Etat.CheminAffiche.clear();
+    MetAJourHistorique();
+    EXPECT_TRUE(principale.Historique[0]->isVisible());
+    EXPECT_EQ(principale.Historique[1]->text().toStdString(), "&2 /d/b.qvd");
+    EXPECT_FALSE(principale.Historique[2]->isVisible());
+    EXPECT_FALSE(principale.Historique[3]->isVisible());
+    EXPECT_TRUE(principale.N3->isVisible());
+    Etat.FichiersRecents = {};
+    MetAJourHistorique();
+    EXPECT_FALSE(principale.Historique[0]->isVisible());
+    EXPECT_FALSE(principale.N3->isVisible());
+}
+
+TEST(Principale, LaBarreVerticaleSuitLaPage)
+{
+    AssureApplicationQt();
+    TPrincipale principale;
+    principale.resize(820, 500);
+    principale.show();
+    principale.RedessinePage();
+    const int visible = Etat.HauteurVisible;
+    ASSERT_LT(visible, principale.Fiche->height());
+    EXPECT_TRUE(principale.VerticalBar->isVisible());
+    const int taillePage = visible * 100 / principale.Fiche->height();
+    EXPECT_EQ(principale.VerticalBar->maximum(), 100 - taillePage);
+    principale.VerticalBar->setValue(10);
+    EXPECT_EQ(principale.Fiche->y(), -(principale.Fiche->height() * 10 / 100));
+    principale.resize(820, 1200);
+    principale.RedessinePage();
+    EXPECT_FALSE(principale.VerticalBar->isVisible());
+    EXPECT_EQ(principale.Fiche->y(), 0);
 }
