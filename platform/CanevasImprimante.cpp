@@ -102,8 +102,9 @@ void TCanevasImprimante::FillRect(int x1, int y1, int x2, int y2)
 {
     if (!Peintre_.isActive() || Pinceau_.Style == TStylePinceau::Transparent)
         return;
-    Peintre_.fillRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)),
-                      CouleurQt(Pinceau_.Couleur));
+    const QPoint coinHaut(std::min(x1, x2), std::min(y1, y2));
+    const QPoint coinBas(std::max(x1, x2) - 1, std::max(y1, y2) - 1);
+    Peintre_.fillRect(QRect(coinHaut, coinBas), CouleurQt(Pinceau_.Couleur));
 }
 
 void TCanevasImprimante::Ellipse(int x1, int y1, int x2, int y2)

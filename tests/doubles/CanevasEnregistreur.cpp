@@ -17,8 +17,8 @@ constexpr int ResolutionEcran = 96;
 int NombreCaracteres(const std::string& texte)
 {
     // UTF-8: every byte but the continuation bytes starts a character.
-    return static_cast<int>(
-        std::count_if(texte.begin(), texte.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const auto debutCaractere = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    return static_cast<int>(std::count_if(texte.begin(), texte.end(), debutCaractere));
 }
 
 std::string Decrit(const TAppelCanevas& appel)
@@ -50,7 +50,8 @@ private:
 bool Correspond(const TAppelCanevas& appel, const TTexteAttendu& attendu)
 {
     return appel.Texte == attendu.Texte && (!attendu.X || appel.Valeurs.at(0) == *attendu.X) &&
-           (!attendu.Y || appel.Valeurs.at(1) == *attendu.Y) && (!attendu.Police || appel.Police.Nom == *attendu.Police) &&
+           (!attendu.Y || appel.Valeurs.at(1) == *attendu.Y) &&
+           (!attendu.Police || appel.Police.Nom == *attendu.Police) &&
            (!attendu.Hauteur || appel.Police.Hauteur == *attendu.Hauteur) &&
            (!attendu.Taille || appel.Police.Taille == *attendu.Taille) &&
            (!attendu.Gras || appel.Police.Gras == *attendu.Gras) &&
@@ -246,7 +247,8 @@ void AssureApplicationGraphique()
 ::testing::AssertionResult TexteDessine(const TCanevasEnregistreur& canevas, const TTexteAttendu& attendu)
 {
     const std::vector<TAppelCanevas> textes = canevas.Textes();
-    if (std::any_of(textes.begin(), textes.end(), [&](const TAppelCanevas& appel) { return Correspond(appel, attendu); }))
+    const auto trouve = [&](const TAppelCanevas& appel) { return Correspond(appel, attendu); };
+    if (std::any_of(textes.begin(), textes.end(), trouve))
         return ::testing::AssertionSuccess();
     ::testing::AssertionResult echec = ::testing::AssertionFailure();
     echec << "no text \"" << attendu.Texte << "\" drawn as expected; texts drawn:";

@@ -56,9 +56,8 @@ TEST_F(CanevasEnregistreur, LeJournalRetrouveUnTexteParPositionPoliceEtCouleur)
         const ::testing::AssertionResult resultat = TexteDessine(Canevas, cas.Attendu);
         EXPECT_FALSE(resultat);
         // The failure lists what was drawn, so that a failing test shows where the text went.
-        EXPECT_NE(std::string(resultat.message()).find("\"Infini\" at (121, 50), Arial height -11, colour 0xff on 0xf0f0f0"),
-                  std::string::npos)
-            << resultat.message();
+        const std::string ligne = "\"Infini\" at (121, 50), Arial height -11, colour 0xff on 0xf0f0f0";
+        EXPECT_NE(std::string(resultat.message()).find(ligne), std::string::npos) << resultat.message();
     }
 }
 
