@@ -81,11 +81,14 @@ void InitialiseInstrument() {
   Validite.SansSecondaire = false;
   Validite.InstrumentVierge = true;
 
-  const float facteurAiry = Systeme.FacteurAiry;
-  const std::int32_t nombreCouleurs = Systeme.NombreCouleurs;
-  Systeme = TSysteme{};
-  Systeme.FacteurAiry = facteurAiry;
-  Systeme.NombreCouleurs = nombreCouleurs;
+  // The solved values go with the instrument; the afocal search's start belongs to the device,
+  // which this reset keeps, and the Airy factor persists between computations.
+  TSysteme systeme{};
+  systeme.DistanceFoyerDioptre = Systeme.DistanceFoyerDioptre;
+  systeme.DistanceFoyerDioptrePrecedente = Systeme.DistanceFoyerDioptrePrecedente;
+  systeme.FacteurAiry = Systeme.FacteurAiry;
+  systeme.NombreCouleurs = Systeme.NombreCouleurs;
+  Systeme = systeme;
   Systeme.DistanceAxeRayonFoyer = std::sqrt(3.0) / 4.0;
 
   Rayon.ManqueSecondaire = false;
