@@ -109,6 +109,9 @@ TEST_F(Initialisation, RemiseAZeroOublieLesValeursDeriveesDuDessinPrecedent) {
   Systeme.GrossissementAfocal = 40;
   Systeme.DecalageFoyerPrecedent = 1.5;
   Instrument.DiametreSecondaireMinimal = 44;
+  Dispositif.NombreDioptres = 2;
+  Dispositif.RayonDioptre[1] = 50;
+  Systeme.DistanceFoyerDioptre = 12;
   ASSERT_TRUE(Validite.InstrumentValide);
 
   InitialiseInstrument();
@@ -119,6 +122,12 @@ TEST_F(Initialisation, RemiseAZeroOublieLesValeursDeriveesDuDessinPrecedent) {
   EXPECT_EQ(Systeme.DecalageFoyerPrecedent, 0);
   EXPECT_EQ(Instrument.DiametreSecondaireMinimal, 0);
   EXPECT_FALSE(Validite.InstrumentValide);
+  // The lens device and the start of its afocal search are the device reset's business.
+  EXPECT_EQ(Dispositif.NombreDioptres, 2);
+  EXPECT_EQ(Dispositif.RayonDioptre[1], 50);
+  EXPECT_EQ(Systeme.DistanceFoyerDioptre, 12);
+  InitialiseDispositif();
+  EXPECT_EQ(Systeme.DistanceFoyerDioptre, 0);
 }
 
 namespace notes {
