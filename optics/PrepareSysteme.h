@@ -17,6 +17,9 @@ void PrepareSysteme();
 void PlaceDispositifDepuisFin();
 void PlaceDispositifDepuisDebut();
 
+// Clears the flags the tracer only ever sets, as a caller does before each ray.
+void EffaceDrapeauxRayon();
+
 // Every search gives up after this many traces.
 inline constexpr long LimiteTracesRecherche = 100000;
 
