@@ -2,7 +2,10 @@
 // commands, and the close that removes this instance's files.
 #include "app/Demarrage.h"
 
+#include "app/CommandesFichier.h"
+#include "app/Enregistrement.h"
 #include "app/Etat.h"
+#include "app/FichierFenetre.h"
 #include "app/FichierLecture.h"
 #include "app/Historique.h"
 #include "app/Journal.h"
@@ -28,6 +31,7 @@
 #include <QLabel>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -98,28 +102,17 @@ bool OuvreLigneDeCommande(TPrincipale& principale, const std::string& chemin)
     return true;
 }
 
-void NouveauDocument()
-{
-    VideJournal();
-    Instrument.TypeInstrument = TTypeInstrument::Aucun;
-    InitialiseInstrument();
-    InitialiseDispositif();
-    InitialiseLongueursOnde();
-    Etat.CheminAffiche.clear();
-    Etat.CheminDocumentMemorise.clear();
-    Edition.DocumentModifie = false;
-    Etat.RetourEtoileMultiple = false;
-    Etat.RetourChamp = false;
-    Etat.RetourDispositif = false;
-    Etat.FermetureEnCours = false;
-    Etat.DocumentNomme = false;
-    Etat.VueCourante = "Instrument";
-    Edition.InstrumentDeveloppe = false;
-    Edition.AMettreAJour = true;
-    EnfonceSeul(TBoutonVue::Instrument);
-    RafraichitVue();
 }
 
+void ActiveCommandesDispositif()
+{
+    if (EstLigneVide(1)) {
+        FenetreFichier.ActionsDispositif(Validite.InstrumentValide, false, false);
+        return;
+    }
+    const int derniere = std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
+    const bool afocal = Dispositif.EpaisseurDioptre[derniere] >= SeuilEpaisseurInfinie;
+    FenetreFichier.ActionsDispositif(true, true, !afocal);
 }
 
 void NommeFichiersSession(const std::string& dossier, int n)
@@ -181,6 +174,7 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     principale.AppliqueGeometrie(ConfigurationDemarrage(principale.Ecran(), principale.Geometrie()));
     MetAJourHistorique();
     Edition.DispositifDeveloppe = true;
+    ActiveCommandesDispositif();
     Edition.ReticuleEnCours = false;
     Etat.CheminDocument.clear();
 
@@ -192,7 +186,7 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
             principale.setWindowTitle(QStringLiteral("Quivane"));
         }
     } else {
-        NouveauDocument();
+        CreeNouveauDocument();
     }
 
     Edition.InstrumentDeveloppe = Instrument.TypeInstrument != TTypeInstrument::Aucun;
@@ -207,24 +201,18 @@ bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
     Etat.FermetureEnCours = true;
     if (requeteFermeture)
         FermeCadresEtRafraichit();
-    // A design that was never changed is closed without a question.
-    Etat.Reponse = ReponseNon;
-    if (Edition.DocumentModifie) {
-        TQuestion question;
-        question.Titre = "Quivane - Confirmer";
-        question.Ligne1 = "Voulez-vous enregistrer ce fichier ?";
-        question.Icone = TIconeQuestion::Disque;
-        question.Boutons = TBoutonsQuestion::OuiNonAnnuler;
-        question.LibelleOk = "&Oui";
-        question.Largeur = 375;
-        question.Hauteur = 138;
-        MessageBeep(BipExclamation);
-        Etat.Reponse = Services().Question != nullptr ? Services().Question->Pose(question) : ReponseAnnuler;
-    }
-    Etat.BoutonInterrogation = Etat.Reponse;
-    if (Etat.Reponse != ReponseNon) {
+    ConfirmeEnregistrement();
+    if (Etat.Reponse == ReponseAnnuler) {
         Etat.FermetureEnCours = false;
         return false;
+    }
+    if (Etat.Reponse == ReponseOui) {
+        // Saved under a name chosen now, even when the design already has one.
+        EnregistreDocumentSous();
+        if (!OperationFichierReussie) {
+            Etat.FermetureEnCours = false;
+            return false;
+        }
     }
     Edition.DocumentModifie = false;
     ErreurLecture = false;

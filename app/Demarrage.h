@@ -15,6 +15,10 @@ int Demarre(int argc, char** argv);
 // The instance files of number n in the program's folder, into Etat.
 void NommeFichiersSession(const std::string& dossier, int n);
 
+// "Remplacer le dispositif actuel" enabled when there is a device or a valid instrument; placing before or behind
+// only when there is a device, and behind only when it is not afocal.
+void ActiveCommandesDispositif();
+
 // The command line as one path: every argument followed by one blank.
 std::string CheminLigneDeCommande(const std::vector<std::string>& arguments);
 // The characters after the last "\", "/" or double quote.

@@ -1,7 +1,9 @@
 // The main window: its menus, commands, tool bar, status bar and the page `Fiche` moved by two scroll bars.
 #include "app/Principale.h"
 
+#include "app/CommandesFichier.h"
 #include "app/Demarrage.h"
+#include "app/Enregistrement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
 #include "app/Historique.h"
@@ -107,6 +109,7 @@ void TPrincipale::CreeActions()
     for (int k = 0; k < NombreFichiersRecents; ++k) {
         Historique[k] = Commande(this, "");
         Historique[k]->setVisible(false);
+        Historique[k]->setEnabled(true);
         connect(Historique[k], &QAction::triggered, this, [this, k] { HistoriqueClick(k + 1); });
     }
     N3 = new QAction(this);
@@ -187,6 +190,16 @@ void TPrincipale::CreeActions()
     Apropos = Commande(this, "A &propos");
     Apropos->setEnabled(true);
 
+    for (QAction* commande : {Nouveau, OuvrirA, LireInstrument})
+        commande->setEnabled(true);
+    connect(Nouveau, &QAction::triggered, this, &TPrincipale::NouveauExecute);
+    connect(OuvrirA, &QAction::triggered, this, &TPrincipale::OuvrirAExecute);
+    connect(LireInstrument, &QAction::triggered, this, &TPrincipale::LireInstrumentExecute);
+    connect(RemplaceDispo, &QAction::triggered, this, &TPrincipale::RemplaceDispoExecute);
+    connect(PlacerAvantDispo, &QAction::triggered, this, &TPrincipale::PlacerAvantDispoExecute);
+    connect(PlacerApresDispo, &QAction::triggered, this, &TPrincipale::PlacerApresDispoExecute);
+    connect(Enregistrer, &QAction::triggered, this, &TPrincipale::EnregistrerExecute);
+    connect(EnregistrerSous, &QAction::triggered, this, &TPrincipale::EnregistrerSousExecute);
     connect(Quitter, &QAction::triggered, this, &TPrincipale::QuitterExecute);
     connect(CopieSauvegarde, &QAction::triggered, this, &TPrincipale::CopieSauvegardeExecute);
     connect(Aide, &QAction::triggered, this, &TPrincipale::AideExecute);
@@ -355,10 +368,11 @@ void TPrincipale::InstalleCrochets()
         canevas.FillRect(0, 0, canevas.Largeur(), canevas.Hauteur());
         Principale->Fenetre->update();
     };
-    Notifications.DispositifReinitialise = [](bool) {
+    Notifications.DispositifReinitialise = [](bool instrumentValide) {
         Etat.CheminDocument.clear();
         Etat.NomEnregistrement.clear();
         Etat.DocumentNomme = false;
+        Principale->RemplaceDispo->setEnabled(instrumentValide);
         for (QAction* commande : {Principale->PlacerAvantDispo, Principale->PlacerApresDispo, Principale->Enregistrer,
                                   Principale->Optimisationdesdiametres})
             commande->setEnabled(false);
@@ -368,6 +382,11 @@ void TPrincipale::InstalleCrochets()
         Principale->setWindowTitle(QString::fromStdString(titre));
     };
     FenetreFichier.ActionEnregistrer = [](bool active) { Principale->Enregistrer->setEnabled(active); };
+    FenetreFichier.ActionsDispositif = [](bool remplace, bool avant, bool apres) {
+        Principale->RemplaceDispo->setEnabled(remplace);
+        Principale->PlacerAvantDispo->setEnabled(avant);
+        Principale->PlacerApresDispo->setEnabled(apres);
+    };
     FenetreFichier.BoutonsVuesInstrument = [] {
         EnfonceSeul(TBoutonVue::Instrument);
         Principale->SynchroniseBoutonsVue();
@@ -434,6 +453,7 @@ void TPrincipale::RedessinePage()
     AfficheDispositifdioptrique->setEnabled(Validite.DispositifValide);
     for (QAction* commande : {Analyseduchamp, EtoileMultiple, EtoileUnique})
         commande->setEnabled(analyses);
+    EnregistrerSous->setEnabled(Instrument.TypeInstrument != TTypeInstrument::Aucun);
     Fiche->resize(Fenetre->width(), Dessin->isVisible() ? Dessin->y() + Dessin->height() : Fenetre->height());
     Etat.HauteurPage = Fiche->height();
     DisposeBarres();
@@ -532,7 +552,49 @@ void TPrincipale::QuitterExecute()
 
 void TPrincipale::HistoriqueClick(int k)
 {
-    static_cast<void>(k);
+    OuvreHistorique(k);
+}
+
+void TPrincipale::NouveauExecute()
+{
+    CreeNouveauDocument();
+    Annuler->setEnabled(false);
+    Retablir->setEnabled(false);
+}
+
+void TPrincipale::OuvrirAExecute()
+{
+    OuvreDocument();
+}
+
+void TPrincipale::LireInstrumentExecute()
+{
+    LitInstrument();
+}
+
+void TPrincipale::RemplaceDispoExecute()
+{
+    ::RemplaceDispoExecute();
+}
+
+void TPrincipale::PlacerAvantDispoExecute()
+{
+    ::PlacerAvantDispoExecute();
+}
+
+void TPrincipale::PlacerApresDispoExecute()
+{
+    ::PlacerApresDispoExecute();
+}
+
+void TPrincipale::EnregistrerExecute()
+{
+    EnregistreDocument();
+}
+
+void TPrincipale::EnregistrerSousExecute()
+{
+    EnregistreDocumentSous();
 }
 
 void TPrincipale::AproposExecute()

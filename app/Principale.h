@@ -139,6 +139,14 @@ private:
     void HorizontalBarChange(int position);
     void FormResize();
     void HistoriqueClick(int k);
+    void NouveauExecute();
+    void OuvrirAExecute();
+    void LireInstrumentExecute();
+    void RemplaceDispoExecute();
+    void PlacerAvantDispoExecute();
+    void PlacerApresDispoExecute();
+    void EnregistrerExecute();
+    void EnregistrerSousExecute();
     void AfficheInstrumentExecute();
     void AfficheDispositifdioptriqueExecute();
     void AnalyseduchampExecute();
