@@ -2,5 +2,6 @@
 #pragma once
 
 // `DiametreMaximalDispositif`: the largest device diameter (0 without rows), replaced by the
-// central hole's diameter when that largest value is below 1 mm.
+// central hole's diameter when that largest value is below 1 mm; for a Schmidt-Cassegrain without
+// secondary also `DiametreObstructionDispositif`, the width the section views shade.
 void CalculeDiametreMaximalDispositif();

@@ -170,6 +170,7 @@ struct TInstrument {
   bool SecondaireSurMenisque = true;
   double FinDispositif = 0;             // axial end of the optical train (overall geometry)
   double DiametreMaximalDispositif = 0; // largest device diameter (or the central hole's)
+  double DiametreObstructionDispositif = 0; // Schmidt-Cassegrain without secondary: beam width at the device
   double CarreRayonPupille = 0;         // D^2 / 4, set before the views run
   bool OuvertureLunetteCalculee = false; // the refractor's usable aperture has been computed
   double AncienneFocalePrimaire = 0;     // F1 when its entry opened, restored on refusal

@@ -28,4 +28,27 @@ TEST(DiametreMaximalDispositif, PlusGrandDiametreOuTrouCentral) {
   }
 }
 
+TEST(DiametreMaximalDispositif, SchmidtCassegrainSansSecondaireOmbreLeFaisceau) {
+  const struct {
+    const char* nom;
+    double focale, diametreDispositif, attendu;
+  } cas[] = {
+      {"faisceau à la lame plus large que le dispositif", 2000, 30, 170}, // (2000 - 300) / 2000 x 200
+      {"dispositif plus large que le faisceau", 2000, 180, 180},
+      {"foyer pas encore calculé", 0, 30, 30},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    ReinitialiseEtat();
+    Instrument.TypeInstrument = TTypeInstrument::SchmidtCassegrain;
+    Validite.SansSecondaire = true;
+    Instrument.DiametreEntree = 200;
+    Instrument.DistanceLameMiroir = 300;
+    Instrument.FocaleEffective = c.focale;
+    Dispositif.DiametreDioptre[1] = c.diametreDispositif;
+    CalculeDiametreMaximalDispositif();
+    EXPECT_DOUBLE_EQ(Instrument.DiametreObstructionDispositif, c.attendu);
+  }
+}
+
 } // namespace
