@@ -102,21 +102,27 @@ bool TraverseLame(TTraverseeLame& lame) {
   const double k = Instrument.CoefficientDeformationLame;
   lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
   lame.direction = {Rayon.SinusAngleChamp, 0.0, Rayon.CosinusAngleChamp};
-  bool traverse = true;
+  bool avant = true;
+  double kArriere = 0.0;
   switch (Instrument.ProfilLame) {
   case ProfilAvant:
-    traverse = RefracteLameAvantProfil(lame, k) && RefracteLameArrierePlane(lame);
+    avant = RefracteLameAvantProfil(lame, k);
     break;
   case ProfilArriere:
-    traverse = RefracteLameAvantPlane(lame) && RefracteLameArriereProfil(lame, k);
+    avant = RefracteLameAvantPlane(lame);
+    kArriere = k;
     break;
   case ProfilPartage:
-    traverse = RefracteLameAvantProfil(lame, 0.5 * k) && RefracteLameArriereProfil(lame, 0.5 * k);
+    avant = RefracteLameAvantProfil(lame, 0.5 * k);
+    kArriere = 0.5 * k;
     break;
   default: // no plate: the mirror is met from the pupil point along the field direction
-    break;
+    Rayon.ZDepart = 0.0;
+    return true;
   }
-  return traverse;
+  Rayon.ZDepart = lame.point.z;
+  if (!avant) return false;
+  return Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame) : RefracteLameArriereProfil(lame, kArriere);
 }
 
 void TesteObstructionSchmidt() {
@@ -188,7 +194,6 @@ void TraceSchmidt() {
     r.RayonBloque = true;
     return;
   }
-  r.ZDepart = lame.point.z;
   if (!RefleteMiroirSpherique(lame.point, lame.direction, false)) return;
   if (r.EstRayonReference) {
     r.RayonBloque = false;
