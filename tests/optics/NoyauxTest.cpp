@@ -72,26 +72,21 @@ struct TMembreSphere {
   bool laisseImpact;       // the ray's point is left on the hit
 };
 
+// Group surface 2 crossed forwards, from medium 1 into medium 2.
+void PrepareGroupe(double rayon, double centre, float n, float nSuivant) {
+  SurfaceGroupe(2, rayon, centre - rayon, 1e6);
+  Groupe.IndiceTraceGroupe[1] = n;
+  Groupe.IndiceTraceGroupe[2] = nSuivant;
+}
+
 const TMembreSphere MembresSphere[] = {
     {"dispositif",
      [](double rayon, double centre, float n, float nSuivant) {
        SurfaceDispositif(2, rayon, centre - rayon, 1e6, n, nSuivant);
      },
      RefracteSphereDispositif, false, false},
-    {"groupe",
-     [](double rayon, double centre, float n, float nSuivant) {
-       SurfaceGroupe(2, rayon, centre - rayon, 1e6);
-       Groupe.IndiceTraceGroupe[1] = n;
-       Groupe.IndiceTraceGroupe[2] = nSuivant;
-     },
-     RefracteSphereGroupe, true, false},
-    {"Klevtsov aller",
-     [](double rayon, double centre, float n, float nSuivant) {
-       SurfaceGroupe(2, rayon, centre - rayon, 1e6);
-       Groupe.IndiceTraceGroupe[1] = n;
-       Groupe.IndiceTraceGroupe[2] = nSuivant;
-     },
-     RefracteSphereKlevtsovAller, false, false},
+    {"groupe", PrepareGroupe, RefracteSphereGroupe, true, false},
+    {"Klevtsov aller", PrepareGroupe, RefracteSphereKlevtsovAller, false, false},
     // Back from the secondary the frame is mirrored: the surface stored with radius -R about -C is
     // met as the sphere of radius R about C, from the medium behind it into the one in front.
     {"Klevtsov retour",
