@@ -1,6 +1,6 @@
 // Start-up and shutdown of the real program, run as separate processes in a fresh folder: the instance number and
 // its lock file, leftovers of ended runs, and what a normal exit leaves behind.
-#include "ApplicationQt.h"
+#include "doubles/ApplicationQt.h"
 #include "app/Demarrage.h"
 
 #include <QProcess>

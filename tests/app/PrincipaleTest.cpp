@@ -1,5 +1,5 @@
 // The main window: its caption, the recent-file items that stop at the first empty entry, and its scroll bars.
-#include "ApplicationQt.h"
+#include "doubles/ApplicationQt.h"
 #include "app/Etat.h"
 #include "app/Historique.h"
 #include "app/Principale.h"

@@ -1,5 +1,6 @@
 // The question window: where its parts go, and what Enter, Escape and the close box answer.
 #include "dialogs/Interrogation.h"
+#include "doubles/ApplicationQt.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void AssureApplication()
-{
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    static int argc = 1;
-    static char nom[] = "test_dialogs";
-    static char* argv[] = {nom, nullptr};
-    static QApplication application(argc, argv);
-}
 
 TQuestion Question(TBoutonsQuestion boutons, int largeur, int hauteur = 0)
 {
@@ -69,7 +60,7 @@ TEST(Interrogation, DispositionDesBoutons)
 
 TEST(Interrogation, ToucheEtCaseDeFermetureRepondentSansJamaisDireOui)
 {
-    AssureApplication();
+    AssureApplicationQt();
     struct TCas
     {
         const char* Nom;
@@ -104,7 +95,7 @@ TEST(Interrogation, ToucheEtCaseDeFermetureRepondentSansJamaisDireOui)
 
 TEST(Interrogation, LesBoutonsRepondentSixSeptDeux)
 {
-    AssureApplication();
+    AssureApplicationQt();
     TInterrogationForm fenetre;
     const std::pair<QPushButton* TInterrogationForm::*, TReponse> boutons[] = {
         {&TInterrogationForm::BoutonOK, 6}, {&TInterrogationForm::BoutonNO, 7}, {&TInterrogationForm::BoutonAnnuler, 2}};

@@ -1,0 +1,157 @@
+// Start-up and close inside the test process, with scripted services: the boxes start-up may show, a close without
+// changes that asks nothing, and "Oui" at closing that always asks for a name.
+#include "doubles/ApplicationQt.h"
+#include "app/Demarrage.h"
+#include "app/Etat.h"
+#include "app/Principale.h"
+#include "app/Session.h"
+#include "doubles/ServicesDeTest.h"
+#include "optics/Modele.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Fermeture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AssureApplicationQt();
+        if (const char* precedent = std::getenv("QUIVANE_DOSSIER"))
+            DossierPrecedent = precedent;
+        char modele[] = "/tmp/quivane-fermeture-XXXXXX";
+        ASSERT_NE(::mkdtemp(modele), nullptr);
+        Dossier = modele;
+        ::setenv("QUIVANE_DOSSIER", Dossier.c_str(), 1);
+        Etat = TEtatApplication{};
+        Edition.DocumentModifie = false;
+    }
+    void TearDown() override
+    {
+        LibereSession();
+        Edition.DocumentModifie = false;
+        Etat = TEtatApplication{};
+        if (DossierPrecedent.empty())
+            ::unsetenv("QUIVANE_DOSSIER");
+        else
+            ::setenv("QUIVANE_DOSSIER", DossierPrecedent.c_str(), 1);
+        fs::remove_all(Dossier);
+    }
+
+    fs::path Dossier;
+    std::string DossierPrecedent;
+};
+
+}
+
+TEST_F(Fermeture, SansFichierDAideUnMessagePuisUneFermetureSansQuestion)
+{
+    TServicesDeTest services;
+    services.Aide.Present = false;
+    services.Question.Repond(ReponseOk);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane");
+    EXPECT_EQ(services.Question.Posees[0].Ligne1, "Le fichier d'aide est introuvable !");
+    EXPECT_EQ(Etat.NumeroSession, 0);
+    EXPECT_TRUE(fs::exists(Dossier / "Session0.tmp"));
+
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+    EXPECT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(Etat.Reponse, ReponseNon);
+    EXPECT_FALSE(fs::exists(Dossier / "Session0.tmp"));
+    EXPECT_FALSE(fs::exists(Dossier / "Quivane0.tmp"));
+    EXPECT_TRUE(fs::exists(Dossier / "Quivane.ini"));
+}
+
+TEST_F(Fermeture, OuiDemandeToujoursUnNomEtAbandonnerGardeLeProgramme)
+{
+    TServicesDeTest services;
+    TPrincipale principale;
+    FormCreate(principale, {});
+    Edition.DocumentModifie = true;
+    Etat.CheminDocument = (Dossier / "a.qvd").string();
+    Etat.CheminAffiche = Etat.CheminDocument;
+    services.Question.Repond(ReponseOui);
+    services.DialoguesFichier.RepondEnregistreSous(std::nullopt);
+
+    EXPECT_FALSE(FermeProgramme(false, principale.Geometrie()));
+    ASSERT_EQ(services.DialoguesFichier.Demandes.size(), 1u);
+    EXPECT_FALSE(Etat.FermetureEnCours);
+    EXPECT_TRUE(Edition.DocumentModifie);
+    EXPECT_TRUE(fs::exists(Dossier / "Session0.tmp"));
+    EXPECT_FALSE(fs::exists(Dossier / "Quivane.ini"));
+
+    services.Question.Repond(ReponseAnnuler);
+    EXPECT_FALSE(FermeProgramme(true, principale.Geometrie()));
+    EXPECT_TRUE(fs::exists(Dossier / "Session0.tmp"));
+
+    services.Question.Repond(ReponseNon);
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+    EXPECT_FALSE(fs::exists(Dossier / "Session0.tmp"));
+}
+
+TEST_F(Fermeture, UnFichierIlisibleDeLaLigneDeCommandeLaisseUnDocumentSansNom)
+{
+    TServicesDeTest services;
+    services.Question.Repond(ReponseOk);
+    TPrincipale principale;
+    FormCreate(principale, {(Dossier / "absent").string(), "b.qvd"});
+    EXPECT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(Etat.CheminDocument, "");
+    EXPECT_EQ(Etat.CheminAffiche, "");
+    EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane");
+    EXPECT_EQ(Etat.FichiersRecents[1], "");
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+}
+
+TEST_F(Fermeture, UneConfigurationFautiveDonneLeMessageEtLaFenetreParDefaut)
+{
+    TServicesDeTest services;
+    Etat.DossierUtilisable = true;
+    Etat.CheminConfiguration = (Dossier / "Quivane.ini").string();
+    const std::vector<std::string> seizeLignes = {"[Quivane 3.3.0]", "0", "1200", "900", "30", "40", "backup",
+                                                  "", "", "", "", "", "", "", "", ""};
+    {
+        std::ofstream fichier(Etat.CheminConfiguration);
+        for (const std::string& ligne : seizeLignes)
+            fichier << ligne << '\n';
+    }
+    services.Question.Repond(ReponseOk);
+    const TGeometrieFenetre fenetre = ConfigurationDemarrage({1920, 1200}, {2, 640, 480, 7, 9});
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane - Initialisation");
+    EXPECT_EQ(services.Question.Posees[0].Ligne1, "Erreur de lecture du fichier Quivane.ini");
+    EXPECT_EQ(fenetre.EtatFenetre, 0);
+    EXPECT_EQ(fenetre.Largeur, 820);
+    EXPECT_EQ(fenetre.Hauteur, 1188);
+    EXPECT_EQ(fenetre.Gauche, 30);
+    EXPECT_EQ(fenetre.Haut, 5);
+
+    fs::remove(Etat.CheminConfiguration);
+    const TGeometrieFenetre sansFichier = ConfigurationDemarrage({1920, 1200}, {2, 640, 480, 7, 9});
+    EXPECT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(sansFichier.Largeur, 820);
+    EXPECT_EQ(sansFichier.Gauche, 7);
+}
+
+TEST_F(Fermeture, UneConfigurationQuiNePeutEtreEcriteLeDit)
+{
+    TServicesDeTest services;
+    Etat.DossierUtilisable = true;
+    Etat.DossierProgramme = (Dossier / "absent" / "").string();
+    services.Question.Repond(ReponseOk);
+    EcritConfiguration({0, 820, 1000, 0, 0});
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane - Configuration");
+    EXPECT_EQ(services.Question.Posees[0].Ligne1, "Erreur d'ecriture dans le fichier Quivane.ini");
+    EXPECT_EQ(services.Bip.Nombre(BipExclamation), 1);
+}
