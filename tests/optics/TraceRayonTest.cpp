@@ -1,0 +1,157 @@
+// The tracer's entry: which rays enter the lens device, where the device stops a ray, and the
+// exactness of a long device.
+#include "optics/TraceRayon.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "optics/Modele.h"
+#include "optics/Rayon.h"
+#include "support/Formes.h"
+
+namespace {
+
+// Without an instrument form no pass runs: the ray enters the device as the test sets it.
+class TraceRayonDispositif : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ReinitialiseEtat();
+    Validite.InstrumentValide = true;
+    Validite.DispositifValide = true;
+  }
+
+  // Row i: radius, vertex z, diameter, glass index behind it (air in front of row 1).
+  static void Ligne(int i, double rayon, double sommet, double diametre, float indiceDerriere) {
+    Dispositif.NombreDioptres = i;
+    Dispositif.RayonDioptre[i] = rayon;
+    Dispositif.SommetDioptre[i] = sommet;
+    Dispositif.CentreDioptre[i] = rayon < SeuilRayonPlan ? sommet + rayon : sommet;
+    Dispositif.CarreDemiDiametre[i] = diametre * diametre / 4.0;
+    if (i == 1) Dispositif.IndiceTrace[1] = 1.0f;
+    Dispositif.IndiceTrace[i + 1] = indiceDerriere;
+  }
+
+  static void Lance(double x, double y, double l, double m) {
+    Rayon.XRayon = x;
+    Rayon.YRayon = y;
+    Rayon.ZRayon = 0.0;
+    Rayon.LRayon = l;
+    Rayon.MRayon = m;
+    Rayon.NRayon = std::sqrt(1.0 - l * l - m * m);
+  }
+
+  // Five rows, the third a small sphere that a ray 3 mm off the axis misses.
+  static void CinqLignes() {
+    Ligne(1, RayonPlan, 10, 50, 1.5f);
+    Ligne(2, RayonPlan, 15, 50, 1.0f);
+    Ligne(3, 2, 20, 4, 1.5f);
+    Ligne(4, -40, 25, 50, 1.0f);
+    Ligne(5, RayonPlan, 30, 50, 1.0f);
+  }
+};
+
+TEST_F(TraceRayonDispositif, UneSphereManqueeArreteLeRayonSurSaLigne) {
+  CinqLignes();
+  Rayon.HauteurImpact[4] = Rayon.HauteurImpact[5] = -99.0;
+  Lance(3, 0, 0, 0);
+  TraceRayon();
+  EXPECT_TRUE(Rayon.RayonPerdu);
+  EXPECT_EQ(Rayon.DioptreArret, 3);
+  EXPECT_TRUE(Rayon.VignettageDispositif);
+  EXPECT_EQ(Rayon.HauteurImpact[2], 3.0);
+  EXPECT_EQ(Rayon.HauteurImpact[4], -99.0) << "surface 4 not traced";
+  EXPECT_EQ(Rayon.HauteurImpact[5], -99.0) << "surface 5 not traced";
+}
+
+TEST_F(TraceRayonDispositif, UnDiaphragmeFranchiAuDehorsLaisseAllerLeRayonJusquauBout) {
+  Ligne(1, RayonPlan, 10, 50, 1.5f);
+  Ligne(2, RayonDiaphragme, 15, 4, 1.5f);
+  Ligne(3, -80, 20, 50, 1.0f);
+  Ligne(4, RayonPlan, 30, 50, 1.0f);
+  Rayon.HauteurImpact[4] = -99.0;
+  Lance(3, 0, 0.01, 0);
+  TraceRayon();
+  EXPECT_FALSE(Rayon.RayonPerdu);
+  EXPECT_EQ(Rayon.DioptreArret, 2);
+  EXPECT_FALSE(Rayon.ArretDispositif);
+  EXPECT_NE(Rayon.HauteurImpact[4], -99.0);
+  EXPECT_EQ(Rayon.ZRayon, 30.0);
+}
+
+TEST_F(TraceRayonDispositif, QuelsRayonsEntrentDansLeDispositif) {
+  struct TCas {
+    const char* nom;
+    bool dispositifValide, dispositifActif, horsSecondaire, reference, entre;
+  };
+  const TCas cas[] = {
+      {"normal", true, true, false, false, true},
+      {"sans dispositif", false, true, false, false, false},
+      {"instrument seul", true, false, false, false, false},
+      {"hors du secondaire", true, true, true, false, false},
+      {"hors du secondaire, référence", true, true, true, true, true},
+  };
+  for (const TCas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    SetUp();
+    CinqLignes();
+    Validite.DispositifValide = c.dispositifValide;
+    Rayon.DispositifActif = c.dispositifActif;
+    Rayon.HorsSecondaire = c.horsSecondaire;
+    Rayon.EstRayonReference = c.reference;
+    Rayon.HauteurImpact[1] = -99.0;
+    Rayon.DioptreArret = 7;
+    Lance(1, 0, 0, 0);
+    TraceRayon();
+    EXPECT_EQ(Rayon.HauteurImpact[1] != -99.0, c.entre);
+    EXPECT_EQ(Rayon.DioptreArret, AucunDioptreArret);
+    EXPECT_FALSE(Rayon.RayonPerdu);
+    if (!c.entre) {
+      EXPECT_EQ(Rayon.XRayon, 1.0) << "the ray is the pass's output";
+      EXPECT_EQ(Rayon.ZRayon, 0.0);
+    }
+  }
+}
+
+// Thirty surfaces, fifteen thin lenses of alternating power: rays of every height and slope leave
+// with direction cosines that are still a unit vector.
+TEST_F(TraceRayonDispositif, TrenteSurfacesGardentDesCosinusDirecteursUnitaires) {
+  for (int i = 1; i <= 30; ++i) {
+    const double rayon = (i % 4 < 2 ? 1.0 : -1.0) * (60.0 + 3.0 * i);
+    Ligne(i, i % 2 ? rayon : -rayon, 5.0 * i, 200, i % 2 ? 1.62f : 1.0f);
+  }
+  const double rayons[][4] = {{0, 0, 0, 0}, {5, 0, 0.02, 0}, {-12, 7, 0, -0.03}, {20, -15, -0.05, 0.04}, {1e-6, 0, 0, 0}};
+  for (const auto& r : rayons) {
+    SCOPED_TRACE(r[0]);
+    Rayon.RayonPerdu = false;
+    Lance(r[0], r[1], r[2], r[3]);
+    TraceRayon();
+    ASSERT_FALSE(Rayon.RayonPerdu);
+    const double norme = std::sqrt(Rayon.LRayon * Rayon.LRayon + Rayon.MRayon * Rayon.MRayon +
+                                   Rayon.NRayon * Rayon.NRayon);
+    EXPECT_NEAR(norme, 1.0, 1e-12);
+    EXPECT_EQ(Rayon.DioptreArret, AucunDioptreArret);
+  }
+}
+
+// The device behind a Newton: the largest squared distance met on each row over a fan of rays.
+TEST_F(TraceRayonDispositif, LeCarreMaximalSuitLeFaisceau) {
+  Instrument.TypeInstrument = TTypeInstrument::Newton;
+  Instrument.RayonCourburePrimaire = 2000;
+  Instrument.CoefficientDeformationPrimaire = -1;
+  Instrument.CoefficientDeformationPrimaire2 = -1;
+  // A plane 100 mm beyond the focus of the paraboloid (z = 1000): the beam of a pupil of radius
+  // 100 has spread to about 100 x 100 / 1000 there.
+  Ligne(1, RayonPlan, 1100, 100, 1.0f);
+  Rayon.EstRayonReference = true;
+  for (double x : {-100.0, -50.0, 0.0, 30.0, 100.0}) {
+    Rayon.XDepart = x;
+    Rayon.YDepart = 0;
+    TraceRayon();
+  }
+  const double a = 100.0 * 100.0 / 4000.0; // sag at the rim
+  const double hauteur = 100.0 * 100.0 / (1000.0 - a);
+  EXPECT_NEAR(Rayon.CarreDistanceAxeMaximal[1], hauteur * hauteur, 1e-6);
+}
+
+} // namespace
