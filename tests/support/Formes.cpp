@@ -45,13 +45,13 @@ void PrimaireParRayon(double rayon, double focale) {
   Instrument.FocalePrimaire = focale;
 }
 
-// D 200, F1 1000, F 4000, B 200, secondary 60 mm.
-void DeuxMiroirs(double distanceSecondaire) {
+// D 200, F1 1000, F 4000, B 200; the secondary wide enough for the beam at its distance.
+void DeuxMiroirs(double distanceSecondaire, float diametreSecondaire) {
   Instrument.DiametreEntree = 200;
   PrimaireParFocale(1000);
   Instrument.FocaleResultante = 4000;
   Instrument.DegagementFoyer = 200;
-  Instrument.DiametreSecondaire = 60;
+  Instrument.DiametreSecondaire = diametreSecondaire;
   Instrument.DistanceSecondaireFoyer = distanceSecondaire;
 }
 
@@ -121,22 +121,22 @@ void ConstruitFormeValide(TTypeInstrument forme) {
     break;
 
   case TTypeInstrument::Cassegrain:
-    DeuxMiroirs(240); // p = (F1 + B) / (m + 1)
+    DeuxMiroirs(240, 60); // p = (F1 + B) / (m + 1), beam 48 mm there
     break;
 
   case TTypeInstrument::RitcheyChretien:
-    DeuxMiroirs(240);
+    DeuxMiroirs(240, 60);
     // The aplanatic pair of this geometry, entered as typed values.
     I.CoefficientDeformationPrimaire = -1.0394737;
     I.CoefficientDeformationSecondaire = -3.1676413;
     break;
 
   case TTypeInstrument::Gregory:
-    DeuxMiroirs(400); // p = (F1 + B) / (m - 1)
+    DeuxMiroirs(400, 90); // p = (F1 + B) / (m - 1), beam 80 mm there
     break;
 
   case TTypeInstrument::DallKirkham:
-    DeuxMiroirs(240);
+    DeuxMiroirs(240, 60);
     break;
 
   case TTypeInstrument::Schwarzschild:
