@@ -8,6 +8,9 @@
 #include "app/Messages.h"
 #include "app/Texte.h"
 #include "editing/Nombres.h"
+#include "optics/FormulesCatadioptriques.h"
+#include "optics/FormulesDeuxMiroirs.h"
+#include "optics/FormulesSchmidt.h"
 #include "optics/Initialisation.h"
 #include "optics/Validite.h"
 #include "platform/Services.h"
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
 
 namespace
@@ -30,7 +34,7 @@ bool EstChiffre(char c)
 
 // What the lenient number reader converts, once blanks and unknown characters are set aside (those already mark the
 // file incorrect): one optional sign, digits with at most one decimal mark, then an optional exponent with its own
-// optional sign and at least one digit. An empty text reads as 0.
+// optional sign and at least one digit, the whole within the range of a double. An empty text reads as 0.
 bool EstReelLisible(std::string_view texte)
 {
     std::string t;
@@ -66,7 +70,12 @@ bool EstReelLisible(std::string_view texte)
         if (chiffres() == 0)
             return false;
     }
-    return i == t.size();
+    if (i != t.size())
+        return false;
+    for (char& c : t)
+        if (c == ',')
+            c = '.';
+    return std::isfinite(std::strtod(t.c_str(), nullptr));
 }
 
 // The lines of the file as values. Once a line is missing or cannot be converted the read stops: every later value
@@ -183,6 +192,97 @@ enum class TIssue
     Exces
 };
 
+// The values a form derives from its stored ones once they are read; the rest waits for the central refresh.
+void DeriveInstrumentLu(TTypeInstrument type)
+{
+    TInstrument& i = Instrument;
+    const bool dimensionne = i.DiametreEntree > 1;
+    const auto focaleDuRayon = [&i, dimensionne] {
+        i.FocalePrimaire = i.RayonCourburePrimaire > 1 && dimensionne ? i.RayonCourburePrimaire / 2 : 0;
+    };
+    const auto plaqueSchmidt = [] {
+        CalculeSchmidt();
+        CalculeCoefficientsLame();
+    };
+    const auto menisque = [&i, &focaleDuRayon] {
+        focaleDuRayon();
+        Groupe.RayonGroupe[1] = -i.RayonMenisque1;
+        Groupe.RayonGroupe[2] = -i.RayonMenisque2;
+    };
+    switch (type)
+    {
+    case TTypeInstrument::Aucun: return;
+    case TTypeInstrument::Newton:
+        CalculeRayonPrimaire();
+        i.DistanceEntreMiroirs = i.FocalePrimaire - i.DistanceSecondaireFoyer;
+        return;
+    case TTypeInstrument::Cassegrain:
+        CalculeRayonPrimaire();
+        CalculeCassegrain();
+        return;
+    case TTypeInstrument::RitcheyChretien:
+        CalculeRayonPrimaire();
+        CalculeRitcheyChretien();
+        return;
+    case TTypeInstrument::Gregory:
+        CalculeRayonPrimaire();
+        CalculeGregory();
+        return;
+    case TTypeInstrument::Schwarzschild:
+        CalculeRayonPrimaire();
+        CalculeSchwarzschild();
+        return;
+    case TTypeInstrument::DallKirkham:
+        CalculeRayonPrimaire();
+        CalculeDallKirkham();
+        return;
+    case TTypeInstrument::Schmidt:
+        if (i.RayonCourburePrimaire > 1 && dimensionne)
+            CalculeFocaleSchmidt();
+        else
+            i.FocalePrimaire = 0;
+        i.FocaleResultante = i.FocalePrimaire;
+        // The focal adjustment would move the stored mirror radius on every read, towards a focal length that was
+        // itself derived from that radius: the camera keeps its radius and its plate is set up for it.
+        plaqueSchmidt();
+        return;
+    case TTypeInstrument::SchmidtNewton:
+        i.FocalePrimaire = i.FocaleResultante;
+        if (i.FocalePrimaire > 1 && dimensionne)
+            CalculeRayonSchmidt();
+        else
+            i.RayonCourburePrimaire = 0;
+        plaqueSchmidt();
+        if (i.FocalePrimaire > 1 && dimensionne)
+            AjusteFocaleSchmidt();
+        return;
+    case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); return;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+        menisque();
+        PrepareMaksutov();
+        return;
+    case TTypeInstrument::MaksutovCassegrain:
+        menisque();
+        PrepareMaksutovCassegrain();
+        if (i.SecondaireSurMenisque)
+            i.CoefficientDeformationSecondaire = 0;
+        return;
+    case TTypeInstrument::Lunette: PrepareLunette(); return;
+    case TTypeInstrument::KlevtsovCassegrain:
+        i.CoefficientDeformationPrimaire = 0;
+        i.CoefficientDeformationPrimaire2 = 0;
+        i.CoefficientDeformationSecondaire = 0;
+        i.CoefficientDeformationSecondaire2 = 0;
+        return;
+    case TTypeInstrument::LurieHoughton: return;
+    case TTypeInstrument::HoughtonCassegrain:
+        i.DiametreMiroir = i.DiametreEntree;
+        focaleDuRayon();
+        return;
+    }
+}
+
 bool EstModePlacement(const TModeLecture& mode)
 {
     return mode == ModeAvantDispo || mode == ModeApresDispo;
@@ -296,8 +396,6 @@ public:
     TModeLecture Mode;
     bool Incompatible = false;
     bool Exces = false;
-    TTypeInstrument TypeLu = TTypeInstrument::Aucun;
-    bool InstrumentPris = false;
 
 private:
     static TTypeInstrument ReconnaitTitre(const std::string& ligne)
@@ -398,8 +496,9 @@ private:
         }
         Instrument.TypeInstrument = type;
         Instrument.NomInstrument = NomInstrumentLu(type);
-        TypeLu = type;
-        InstrumentPris = true;
+        // Derived before the rest of the file, whose settings the set-ups' solving must not overwrite.
+        AppliqueIndices();
+        DeriveInstrumentLu(type);
     }
 
     void LitRangee(int r)
@@ -516,56 +615,6 @@ bool EstAncienneVersion(const std::string& entete)
 {
     const std::string debut = DebutTexte(entete, 9);
     return NombreCaracteres(entete) <= 12 && (debut == "Quivane 2" || debut == "Quivane 1");
-}
-
-// The values a form derives from its stored ones right after they are read.
-void DeriveInstrumentLu(TTypeInstrument type)
-{
-    TInstrument& i = Instrument;
-    const auto focaleDuRayon = [&i] {
-        i.FocalePrimaire = i.RayonCourburePrimaire > 1 && i.DiametreEntree > 1 ? i.RayonCourburePrimaire / 2 : 0;
-    };
-    switch (type)
-    {
-    case TTypeInstrument::Aucun: return;
-    case TTypeInstrument::Newton:
-        i.RayonCourburePrimaire = 2 * i.FocalePrimaire;
-        i.RayonPrimaireCube = std::pow(i.RayonCourburePrimaire, 3);
-        i.RayonPrimairePuissance5 = std::pow(i.RayonCourburePrimaire, 5);
-        i.DistanceEntreMiroirs = i.FocalePrimaire - i.DistanceSecondaireFoyer;
-        return;
-    case TTypeInstrument::Cassegrain:
-    case TTypeInstrument::RitcheyChretien:
-    case TTypeInstrument::Gregory:
-    case TTypeInstrument::Schwarzschild:
-    case TTypeInstrument::DallKirkham:
-        i.RayonCourburePrimaire = 2 * i.FocalePrimaire;
-        i.RayonPrimaireCube = std::pow(i.RayonCourburePrimaire, 3);
-        i.RayonPrimairePuissance5 = std::pow(i.RayonCourburePrimaire, 5);
-        return;
-    case TTypeInstrument::Schmidt:
-    case TTypeInstrument::SchmidtNewton:
-    case TTypeInstrument::SchmidtCassegrain: return;
-    case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
-    case TTypeInstrument::MaksutovCassegrain:
-        focaleDuRayon();
-        Groupe.RayonGroupe[1] = -i.RayonMenisque1;
-        Groupe.RayonGroupe[2] = -i.RayonMenisque2;
-        return;
-    case TTypeInstrument::Lunette: return;
-    case TTypeInstrument::KlevtsovCassegrain:
-        i.CoefficientDeformationPrimaire = 0;
-        i.CoefficientDeformationPrimaire2 = 0;
-        i.CoefficientDeformationSecondaire = 0;
-        i.CoefficientDeformationSecondaire2 = 0;
-        return;
-    case TTypeInstrument::LurieHoughton: return;
-    case TTypeInstrument::HoughtonCassegrain:
-        i.DiametreMiroir = i.DiametreEntree;
-        focaleDuRayon();
-        return;
-    }
 }
 
 bool CopieFichier(const std::string& source, const std::string& destination)
@@ -738,14 +787,7 @@ bool LitFichierConception()
     if (!Lecture.LectureReussie)
         RestaureConception(avant);
     else
-    {
         Etat.NomEnregistrement = Etat.CheminDocument;
-        if (lu.InstrumentPris)
-        {
-            AppliqueIndices();
-            DeriveInstrumentLu(lu.TypeLu);
-        }
-    }
     FinDeLecture();
     return Lecture.LectureReussie;
 }
