@@ -12,18 +12,10 @@
 #include <functional>
 #include <memory>
 
+#include "doubles/ApplicationQt.h"
 #include "platform/Format.h"
 
 namespace {
-
-QApplication& Application() {
-  static int argc = 1;
-  static char nom[] = "test_dialogs";
-  static char* argv[] = {nom, nullptr};
-  static QApplication* application =
-      QApplication::instance() != nullptr ? static_cast<QApplication*>(QApplication::instance()) : new QApplication(argc, argv);
-  return *application;
-}
 
 struct Forme {
   const char* nom;
@@ -52,7 +44,7 @@ void Touche(QLineEdit* saisie, int touche) {
 class DistanceDemande : public ::testing::Test {
 protected:
   void SetUp() override {
-    Application();
+    AssureApplicationQt();
     SeparateurDecimal = '.';
   }
 };
