@@ -2,11 +2,15 @@
 #include "optics/FormulesDeuxMiroirs.h"
 
 #include <cmath>
+#include <numbers>
 #include <gtest/gtest.h>
 
 #include "optics/DefautsTypes.h"
+#include "optics/Initialisation.h"
 #include "optics/Modele.h"
+#include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
+#include "optics/Validite.h"
 #include "support/Formes.h"
 
 namespace {
@@ -223,6 +227,59 @@ TEST_F(FormulesDeuxMiroirs, UneRechercheSansAucunRayonPassantEchoue) {
   EXPECT_TRUE(Systeme.CalculEchoue);
   EXPECT_EQ(Instrument.CoefficientDeformationSecondaire2, 0);
   EXPECT_TRUE(std::isfinite(Systeme.PositionFoyer));
+}
+
+// Where the ray from the pupil point (x, y) at the field angle u meets the plane z = `plan`.
+void Image(double x, double y, double u, double plan, double& xImage, double& yImage) {
+  LanceRayonAxial(x);
+  Rayon.YDepart = y;
+  Rayon.AngleChamp = u;
+  Rayon.SinusAngleChamp = std::sin(u);
+  Rayon.CosinusAngleChamp = std::cos(u);
+  Rayon.EstRayonReference = true;
+  TraceDeuxMiroirs();
+  ASSERT_FALSE(Rayon.RayonPerdu);
+  const double t = (plan - Rayon.ZRayon) / Rayon.NRayon;
+  xImage = Rayon.XRayon + t * Rayon.LRayon;
+  yImage = Rayon.YRayon + t * Rayon.MRayon;
+}
+
+// The coma of the spot at the field angle u on the solved image plane: how far the centre of the
+// image of the pupil's rim lies from the chief ray's image (defocus and astigmatism keep that
+// centre on the chief ray; coma moves it).
+double Coma(double u) {
+  const double plan = Systeme.PositionFoyer + Systeme.DecalageFoyer;
+  double xPrincipal = 0, yPrincipal = 0;
+  Image(0, 0, u, plan, xPrincipal, yPrincipal);
+  const double rayonPupille = Instrument.DiametreEntree / 2;
+  const int rayons = 72;
+  double xMoyen = 0, yMoyen = 0;
+  for (int k = 0; k < rayons; ++k) {
+    const double angle = 2 * std::numbers::pi * k / rayons;
+    double x = 0, y = 0;
+    Image(rayonPupille * std::cos(angle), rayonPupille * std::sin(angle), u, plan, x, y);
+    xMoyen += x / rayons;
+    yMoyen += y / rayons;
+  }
+  return std::hypot(xMoyen - xPrincipal, yMoyen - yPrincipal);
+}
+
+TEST_F(FormulesDeuxMiroirs, LeRitcheyChretienEstSansComa) {
+  // Same first-order layout: F1 1000, F 4000, clearance 200, D 200.
+  double coma[2] = {};
+  const TTypeInstrument formes[2] = {TTypeInstrument::Cassegrain, TTypeInstrument::RitcheyChretien};
+  for (int i = 0; i < 2; ++i) {
+    SCOPED_TRACE(NomTypeInstrument(formes[i]));
+    EntreCassegrain(formes[i]);
+    Calcule(formes[i]);
+    VerifieValidite();
+    PrepareSysteme();
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    coma[i] = Coma(0.2 * std::numbers::pi / 180);
+  }
+  // The classical Cassegrain has the coma of a paraboloid of focal length F: several micrometres.
+  EXPECT_GT(coma[0], 0.001);
+  EXPECT_LT(coma[1], coma[0] / 10);
 }
 
 } // namespace
