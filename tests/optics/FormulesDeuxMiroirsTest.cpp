@@ -217,6 +217,16 @@ TEST_F(FormulesDeuxMiroirs, LeCassegrainTrouveLeTermeDOrdre6DeLHyperboloide) {
   EXPECT_NEAR(Instrument.CoefficientDeformationSecondaire2, (1 + c) * (1 + c) - 1, 0.05);
 }
 
+TEST_F(FormulesDeuxMiroirs, UneErreurQuiNeCroitJamaisArreteLaRechercheASaBorne) {
+  // A Schwarzschild whose primary focus lies before the secondary: the beam is so narrow there
+  // that the secondary's sixth-order term changes nothing, and the error only creeps down.
+  EntreSchwarzschild();
+  Instrument.FocalePrimaire = 1000;
+  CalculeSchwarzschild();
+  EXPECT_TRUE(Systeme.CalculEchoue);
+  EXPECT_TRUE(std::isfinite(Instrument.CoefficientDeformationSecondaire2));
+}
+
 TEST_F(FormulesDeuxMiroirs, UneRechercheSansAucunRayonPassantEchoue) {
   // A secondary moved far beyond the rays: every ray misses it, no error can be measured.
   EntreCassegrain(TTypeInstrument::Cassegrain);

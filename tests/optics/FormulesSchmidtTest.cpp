@@ -261,6 +261,18 @@ TEST_F(FormulesSchmidt, FocaleRestaureeEtLamePlaceeSelonLeProfil) {
   EXPECT_EQ(Instrument.DistanceEntreMiroirs, 850);
 }
 
+TEST_F(FormulesSchmidt, ReliefDeLaLameSelonSonProfil) {
+  // For k 1.5 the profile's main terms 6 u^2 - 16 u^4 peak at u^2 = 3/16 with 9/16, in units of
+  // D^4 / (64 (n - 1) R^3); the high-order terms move that peak by far less than a percent.
+  EntreCamera(1000, 1.5);
+  Instrument.RayonCourburePrimaire = 2000;
+  Instrument.CoefficientDeformationLame = 0.5;
+  CalculeCoefficientsLame();
+  const double n = Groupe.IndiceVertGroupe[1] - Groupe.IndiceVertGroupe[0];
+  const double unite = std::pow(200.0, 4) / (64 * n * std::pow(2000.0, 3));
+  EXPECT_NEAR(Instrument.ReliefLame, 0.5 * 9.0 / 16.0 * unite, 0.005 * unite);
+}
+
 TEST_F(FormulesSchmidt, LaChambreAtteintSaFocaleTracee) {
   EntreCamera(1000, 1.5);
   CalculeRayonSchmidt();
