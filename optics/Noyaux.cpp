@@ -8,10 +8,6 @@
 
 namespace {
 
-// Below this cosine of incidence the hit is taken as grazing: the construction point would run off
-// to infinity, so Snell's law in vector form gives the same refracted ray.
-constexpr double CosinusRasant = 1e-12;
-
 enum class TIssue { Refracte, Manque, ReflexionTotale };
 
 // Crossing of the line P + t D (P relative to the centre) with the sphere of radius `rayon`: the
@@ -28,29 +24,17 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
 
 // Refraction at the hit Q (relative to the centre of curvature) from index n into n'. The point
 // (R / cos I) D beyond the hit projects onto the normal at the centre; scaling it about the centre
-// by U = (n/n') cos I / cos I' gives a point of the refracted ray, which is left in `point`.
+// by U = (n/n') cos I / cos I' gives a point of the refracted ray, P' = (n/n') / cos I'
+// (cos I Q + R D), left in `point`. P' - Q is (R / cos I') times the refracted direction, which is
+// Snell's law in vector form; the two stay defined at a grazing hit, where cos I = 0.
 bool RefracteEnImpact(TVecteur q, double rayon, double rapport, TVecteur& d, TVecteur& point) {
-  const double cosI = std::abs(Scalaire(d, q) / rayon);
-  const double sinI = std::sqrt(std::abs(1.0 - cosI * cosI));
-  const double sinR = rapport * sinI;
-  if (std::abs(sinR) > 1.0) return false;
-  const double cosR = std::sqrt(1.0 - sinR * sinR);
-  if (cosI < CosinusRasant) {
-    TVecteur normale = (-1.0 / rayon) * q;
-    double cosinus = Scalaire(d, normale);
-    if (cosinus < 0.0) {
-      normale = -1.0 * normale;
-      cosinus = -cosinus;
-    }
-    const TVecteur refracte = rapport * d + (cosR - rapport * cosinus) * normale;
-    d = (1.0 / Norme(refracte)) * refracte;
-    point = q;
-    return true;
-  }
-  const double u = rapport * cosI / cosR;
-  point = u * (q + (rayon / cosI) * d);
-  const TVecteur corde = point - q;
-  d = (1.0 / std::copysign(Norme(corde), rayon)) * corde;
+  const double inverse = 1.0 / rayon;
+  const double cosI = std::abs(Scalaire(d, q) * inverse);
+  const double sinR2 = rapport * rapport * (1.0 - cosI * cosI);
+  if (sinR2 > 1.0) return false;
+  const double cosR = std::sqrt(1.0 - sinR2);
+  point = (rapport / cosR) * (cosI * q + rayon * d);
+  d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
   return true;
 }
 
@@ -149,8 +133,6 @@ void TesteBordKlevtsov(double carre, int i) {
 void TesteBordGroupe(double x, int i) {
   Rayon.ArretGroupe = Rayon.ArretGroupe || x * x > Groupe.CarreDemiDiametreGroupe[i];
 }
-
-double Terme(double coefficient, double valeur) { return coefficient == 0.0 ? 0.0 : coefficient * valeur; }
 
 // Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
 double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
@@ -365,25 +347,37 @@ void RefractePlanBord(int i) {
 
 // ---- Mirror sag series ----
 
+TMiroir FormeMiroir(double r, double r3, double r5, double k, double k2) {
+  // A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
+  const auto terme = [](double coefficient, double denominateur) {
+    return coefficient == 0.0 ? 0.0 : coefficient / denominateur;
+  };
+  return {r,
+          1.0 / (2.0 * r),
+          terme(1.0 + k, 8.0 * r3),
+          terme(1.0 + k2, 16.0 * r5),
+          1.0 / r,
+          terme(1.0 + k, 2.0 * r3),
+          terme(3.0 * (1.0 + k2), 8.0 * r5)};
+}
+
 TMiroir MiroirPrimaire() {
   const TInstrument& in = Instrument;
-  return {in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
-          in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2};
+  return FormeMiroir(in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
+                     in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2);
 }
 
 TMiroir MiroirSecondaire() {
   const TInstrument& in = Instrument;
   const double r = in.RayonCourbureSecondaire;
-  return {r, r * r * r, r * r * r * r * r, in.CoefficientDeformationSecondaire, in.CoefficientDeformationSecondaire2};
+  return FormeMiroir(r, r * r * r, r * r * r * r * r, in.CoefficientDeformationSecondaire,
+                     in.CoefficientDeformationSecondaire2);
 }
 
-// A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
-double FlecheMiroir(const TMiroir& m, double h2) {
-  return h2 / (2.0 * m.R) + Terme(1.0 + m.K, h2 * h2 / (8.0 * m.R3)) + Terme(1.0 + m.K2, h2 * h2 * h2 / (16.0 * m.R5));
-}
+double FlecheMiroir(const TMiroir& m, double h2) { return h2 * (m.Fleche2 + h2 * (m.Fleche4 + h2 * m.Fleche6)); }
 
 double FacteurNormaleMiroir(const TMiroir& m, double h2) {
-  return 1.0 / (Terme(1.0 + m.K, h2 / (2.0 * m.R3)) + 1.0 / m.R + Terme(1.0 + m.K2, 3.0 * h2 * h2 / (8.0 * m.R5)));
+  return 1.0 / (m.Normale0 + h2 * (m.Normale2 + h2 * m.Normale4));
 }
 
 bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {

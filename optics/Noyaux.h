@@ -36,10 +36,14 @@ void RefractePlanBord(int i);
 
 // ---- Mirror sag series ----
 // z(h) = h^2/2R + (1+K) h^4/8R^3 + (1+K2) h^6/16R^5 at h^2 = `h2`; K2 = -1 drops the last term.
+// The series' coefficients are worked out once per mirror and per ray.
 struct TMiroir {
-  double R, R3, R5, K, K2;
+  double R;
+  double Fleche2, Fleche4, Fleche6;    // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
+  double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
 };
-TMiroir MiroirPrimaire();   // cached powers of R1
+TMiroir FormeMiroir(double r, double r3, double r5, double k, double k2);
+TMiroir MiroirPrimaire();   // with the cached powers of R1
 TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.

@@ -411,14 +411,14 @@ TEST_F(Noyaux, LesNoyauxDuBordSontMeridiens) {
 
 TEST(MiroirSerie, LaFlecheEtLaNormaleSuiventLaSerieDeLaConique) {
   // A sphere of radius 1000 to the sixth order: K = K2 = 0.
-  const TMiroir sphere{1000.0, 1e9, 1e15, 0.0, 0.0};
+  const TMiroir sphere = FormeMiroir(1000.0, 1e9, 1e15, 0.0, 0.0);
   const double h = 100.0;
   const double exacte = 1000.0 - std::sqrt(1000.0 * 1000.0 - h * h);
   EXPECT_NEAR(FlecheMiroir(sphere, h * h), exacte, 1e-6);
   // Its normal crosses the axis near the centre of curvature: z(h) + a = R, to the sixth order.
   EXPECT_NEAR(FlecheMiroir(sphere, h * h) + FacteurNormaleMiroir(sphere, h * h), 1000.0, 1e-3);
   // A paraboloid, without the powers of R cached: exactly h^2 / 2R, normal crossing at z + R.
-  const TMiroir parabole{1000.0, 0.0, 0.0, -1.0, -1.0};
+  const TMiroir parabole = FormeMiroir(1000.0, 0.0, 0.0, -1.0, -1.0);
   EXPECT_DOUBLE_EQ(FlecheMiroir(parabole, h * h), h * h / 2000.0);
   EXPECT_DOUBLE_EQ(FacteurNormaleMiroir(parabole, h * h), 1000.0);
 }
