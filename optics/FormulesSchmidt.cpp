@@ -2,12 +2,14 @@
 #include "optics/FormulesSchmidt.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <numbers>
 #include <string>
+#include <string_view>
 
 #include "optics/Arrondis.h"
 #include "optics/FormulesDeuxMiroirs.h"
@@ -114,14 +116,16 @@ float InterpoleLigne(const TLigneLame& ligne, float X, int colonne) {
   return InterpoleFD(static_cast<float>(ligne[colonne]), static_cast<float>(ligne[colonne + 1]), X, colonne);
 }
 
-// The numbers of a device title "*c1   c2   c3   ": five characters each from the second. A field
-// that is not a number reads as 0, which leaves the tables' values in place.
+// The numbers of a device title "*c1   c2   c3   ": five characters each from the second. As the
+// typed numbers are read, only digits, signs, decimal marks and exponents count; a field that is
+// then no number reads as 0, which leaves the tables' values in place.
 double NombreDuTitre(const std::string& titre, std::size_t debut) {
   if (debut >= titre.size()) return 0;
   std::string chiffres;
   for (char caractere : titre.substr(debut, 5)) {
-    if (caractere == ' ') continue;
-    chiffres += caractere == ',' ? '.' : caractere;
+    if (caractere == ',') caractere = '.';
+    if (std::isdigit(static_cast<unsigned char>(caractere)) || std::string_view("+-.Ee").find(caractere) != std::string_view::npos)
+      chiffres += caractere;
   }
   if (chiffres.empty()) return 0;
   char* fin = nullptr;
@@ -194,8 +198,9 @@ void CalculeReliefLame() {
   I.ReliefLame = plusHaut - plusBas;
 }
 
+// The solver neither gave up nor was stopped (it then sets `CalculInterrompu`), and measured a focal length.
 bool RechercheEnCours() {
-  return !Systeme.CalculInterrompu && !Systeme.CalculEchoue && Validite.InstrumentValide &&
+  return !Systeme.CalculInterrompu && Validite.InstrumentValide &&
          std::isfinite(Instrument.FocaleEffective) && Instrument.FocaleEffective > 0;
 }
 

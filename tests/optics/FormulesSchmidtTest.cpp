@@ -108,9 +108,11 @@ TEST_F(FormulesSchmidt, UnTitreEnEtoileRemplaceLesDiviseurs) {
   const TCas cas[] = {
       {"*  200  150 -100 correcteur", {200, 150, -100}},
       {"*  2,5 1.25 -3E1", {2.5, 1.25, -30}},
+      {"*200mm150mm-100mm", {200, 150, -100}},
       // A field that reads 0, or is missing, leaves the tables' values.
       {"*  200    0 -100", {170, 76, -118.8}},
       {"*  200", {170, 76, -118.8}},
+      {"*Correcteur de champ", {170, 76, -118.8}},
       {"   200  150 -100", {170, 76, -118.8}},
   };
   for (const TCas& unCas : cas) {
