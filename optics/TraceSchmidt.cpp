@@ -143,12 +143,14 @@ void TesteObstructionSchmidt() {
   if (static_cast<double>(in.DiametreSecondaire) > 1.0) {
     const double plan = foyer - in.DistanceSecondaireFoyer;
     r.DansOmbreSecondaire = CarreEntrantDepuisImpact(plan) < carreSecondaire;
+    r.RayonBloque = r.RayonBloque || r.DansOmbreSecondaire;
+    // With a lens device present the beam goes on to the device, not past the secondary's edge.
     if (!Validite.DispositifPresent) {
       r.CarreDistanceAxe[0] = CarreReflechi(plan);
       r.HorsSecondaire = carreSecondaire < r.CarreDistanceAxe[0];
       r.ManqueSecondaire = r.HorsSecondaire;
+      r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
     }
-    r.RayonBloque = r.RayonBloque || r.DansOmbreSecondaire || r.ManqueSecondaire;
   } else {
     const double rayonChamp = static_cast<double>(in.DiametreChampPleineLumiere) / 2.0;
     r.DansOmbreSecondaire = CarreEntrantDepuisImpact(foyer) < rayonChamp * rayonChamp;
