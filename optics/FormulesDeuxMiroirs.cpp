@@ -66,7 +66,8 @@ void RechercheCoefficient(double& coefficient, void (*passe)()) {
   const double ecartZero = mesure();
   coefficient = 0.001;
   const double ecartSonde = mesure();
-  int sens = 1;
+  int& sens = Systeme.SensRecherche;
+  sens = 1;
   double precedente = ecartZero;
   double courante = ecartSonde;
   if (!Ameliore(ecartSonde, ecartZero)) {
