@@ -49,6 +49,11 @@ struct TEtatApplication
     bool RetourDispositif = false;
     bool RetourChamp = false;
     bool FermetureEnCours = false;
+    bool TailleMaximaleAJour = true;     // the field analysis's largest image size is current
+    bool Transversales = false;          // the single star shows its transverse aberrations
+    // The star views' zoom commands, disabled at their limits until a star view enables them again.
+    bool ZoomAvantActif = true;
+    bool ZoomArriereActif = true;
     bool AImprimerVue = false;
     bool AImprimerTout = false;
 

@@ -99,6 +99,7 @@ TPrincipale::~TPrincipale()
     Notifications.DispositifReinitialise = [](bool) {};
     Notifications.Bip = [](int) {};
     FenetreFichier = TFenetreFichier{};
+    ActiveCommandesEdition = [](bool) {};
     Principale = nullptr;
 }
 
@@ -210,6 +211,14 @@ void TPrincipale::CreeActions()
     connect(Analyseduchamp, &QAction::triggered, this, &TPrincipale::AnalyseduchampExecute);
     connect(EtoileMultiple, &QAction::triggered, this, &TPrincipale::EtoileMultipleExecute);
     connect(EtoileUnique, &QAction::triggered, this, &TPrincipale::EtoileUniqueExecute);
+    connect(ZoomAvant, &QAction::triggered, this, &TPrincipale::ZoomAvantExecute);
+    connect(ZoomArriere, &QAction::triggered, this, &TPrincipale::ZoomArriereExecute);
+    connect(ZoomPlus, &QAction::triggered, this, &TPrincipale::ZoomPlusExecute);
+    connect(ZoomMoins, &QAction::triggered, this, &TPrincipale::ZoomMoinsExecute);
+    connect(Transversales, &QAction::triggered, this, &TPrincipale::TransversalesExecute);
+    connect(Couper, &QAction::triggered, this, &TPrincipale::CouperExecute);
+    connect(Copier, &QAction::triggered, this, &TPrincipale::CopierExecute);
+    connect(Coller, &QAction::triggered, this, &TPrincipale::CollerExecute);
 }
 
 void TPrincipale::CreeMenus()
@@ -392,6 +401,11 @@ void TPrincipale::InstalleCrochets()
         Principale->SynchroniseBoutonsVue();
     };
     FenetreFichier.CacheSaisie = [] { Principale->Saisie->hide(); };
+    ActiveCommandesEdition = [](bool coller) {
+        Principale->Coller->setEnabled(coller);
+        Principale->Copier->setEnabled(true);
+        Principale->Couper->setEnabled(true);
+    };
 }
 
 TGeometrieFenetre TPrincipale::Geometrie() const
@@ -448,6 +462,7 @@ void TPrincipale::RedessinePage()
 {
     SynchroniseBoutonsVue();
     CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
+    Transversales->setChecked(Etat.Transversales);
     const bool analyses = Validite.InstrumentValide && (Validite.DispositifValide || !Validite.DispositifPresent);
     AfficheInstrument->setEnabled(Validite.InstrumentValide);
     AfficheDispositifdioptrique->setEnabled(Validite.DispositifValide);
@@ -641,4 +656,54 @@ void TPrincipale::EtoileMultipleExecute()
 void TPrincipale::EtoileUniqueExecute()
 {
     ::EtoileUniqueExecute();
+}
+
+void TPrincipale::ZoomAvantExecute()
+{
+    ::ZoomAvantExecute();
+    if (!Etat.ZoomAvantActif)
+        ZoomAvant->setEnabled(false);
+}
+
+void TPrincipale::ZoomArriereExecute()
+{
+    ::ZoomArriereExecute();
+    if (!Etat.ZoomArriereActif)
+        ZoomArriere->setEnabled(false);
+}
+
+void TPrincipale::ZoomPlusExecute()
+{
+    ::ZoomPlusExecute();
+}
+
+void TPrincipale::ZoomMoinsExecute()
+{
+    ::ZoomMoinsExecute();
+}
+
+void TPrincipale::TransversalesExecute()
+{
+    ::TransversalesExecute();
+}
+
+// The clipboard commands act on the edit box only while it is shown; the clipboard is the platform's service.
+void TPrincipale::CouperExecute()
+{
+    if (!Saisie->isVisible() || !Saisie->hasSelectedText())
+        return;
+    PlaceDansPressePapiers(Saisie->selectedText().toStdString());
+    Saisie->del();
+}
+
+void TPrincipale::CopierExecute()
+{
+    if (Saisie->isVisible() && Saisie->hasSelectedText())
+        PlaceDansPressePapiers(Saisie->selectedText().toStdString());
+}
+
+void TPrincipale::CollerExecute()
+{
+    if (Saisie->isVisible())
+        Saisie->insert(QString::fromStdString(TexteDuPressePapiers()));
 }

@@ -152,6 +152,14 @@ private:
     void AnalyseduchampExecute();
     void EtoileMultipleExecute();
     void EtoileUniqueExecute();
+    void ZoomAvantExecute();
+    void ZoomArriereExecute();
+    void ZoomPlusExecute();
+    void ZoomMoinsExecute();
+    void TransversalesExecute();
+    void CouperExecute();
+    void CopierExecute();
+    void CollerExecute();
 
     void DisposeBarres();
     void AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action);

@@ -3,6 +3,7 @@
 
 #include "app/Rafraichissement.h"
 #include "optics/Modele.h"
+#include "platform/Services.h"
 
 namespace {
 
@@ -78,4 +79,129 @@ void EtoileUniqueExecute()
 {
     Systeme.CalculInterrompu = false;
     BasculeVue(TBoutonVue::Unique);
+}
+
+namespace {
+
+constexpr int ZoomMaximalEtoileMultiple = 256;
+constexpr int ZoomMaximalEtoileUnique = 128;
+
+std::int32_t* ZoomDeLaVue()
+{
+    if (Etat.VueCourante == "Etoile Multiple")
+        return &Reglages.ZoomEtoileMultiple;
+    if (Etat.VueCourante == "Etoile Unique")
+        return &Reglages.ZoomEtoileUnique;
+    return nullptr;
+}
+
+void RafraichitEchelleChamp()
+{
+    Edition.AMettreAJour = true;
+    Etat.TailleMaximaleAJour = false;
+    RafraichitVue();
+    Etat.TailleMaximaleAJour = true;
+}
+
+}
+
+void ZoomAvantExecute()
+{
+    std::int32_t* zoom = ZoomDeLaVue();
+    if (zoom == nullptr)
+        return;
+    const int maximum = zoom == &Reglages.ZoomEtoileMultiple ? ZoomMaximalEtoileMultiple : ZoomMaximalEtoileUnique;
+    if (*zoom >= maximum)
+        Etat.ZoomAvantActif = false;
+    else
+        *zoom *= 2;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+}
+
+void ZoomArriereExecute()
+{
+    std::int32_t* zoom = ZoomDeLaVue();
+    if (zoom == nullptr)
+        return;
+    if (*zoom < 2)
+        Etat.ZoomArriereActif = false;
+    else
+        *zoom /= 2;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+}
+
+void ZoomMoinsExecute()
+{
+    if (Etat.VueCourante != "Champ")
+        return;
+    if (Validite.SystemeAfocal) {
+        Reglages.AmplitudeChampAfocal = Reglages.AmplitudeChampAfocal == 72 ? 24 : 72;
+    } else {
+        switch (Reglages.AmplitudeChamp) {
+        case 12:
+            Reglages.AmplitudeChamp = 24;
+            break;
+        case 24:
+            Reglages.AmplitudeChamp = 60;
+            break;
+        case 60:
+            Reglages.AmplitudeChamp = 150;
+            break;
+        default:
+            break;
+        }
+    }
+    RafraichitEchelleChamp();
+}
+
+void ZoomPlusExecute()
+{
+    if (Etat.VueCourante != "Champ")
+        return;
+    if (Validite.SystemeAfocal) {
+        Reglages.AmplitudeChampAfocal = Reglages.AmplitudeChampAfocal == 24 ? 72 : 24;
+    } else {
+        switch (Reglages.AmplitudeChamp) {
+        case 150:
+            Reglages.AmplitudeChamp = 60;
+            break;
+        case 60:
+            Reglages.AmplitudeChamp = 24;
+            break;
+        case 24:
+            Reglages.AmplitudeChamp = 12;
+            break;
+        default:
+            break;
+        }
+    }
+    RafraichitEchelleChamp();
+}
+
+void TransversalesExecute()
+{
+    Etat.Transversales = !Etat.Transversales;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+}
+
+void ActiveEdition()
+{
+    const bool texte = Services().PressePapiers != nullptr && Services().PressePapiers->ContientTexte();
+    ActiveCommandesEdition(texte);
+}
+
+void PlaceDansPressePapiers(const std::string& texte)
+{
+    if (Services().PressePapiers != nullptr)
+        Services().PressePapiers->FixeTexte(texte);
+}
+
+std::string TexteDuPressePapiers()
+{
+    if (Services().PressePapiers == nullptr || !Services().PressePapiers->ContientTexte())
+        return {};
+    return Services().PressePapiers->Texte();
 }

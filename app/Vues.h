@@ -4,6 +4,8 @@
 
 #include "app/Etat.h"
 
+#include <string>
+
 void AfficheInstrumentExecute();
 void AfficheDispositifdioptriqueExecute();
 void AnalyseduchampExecute();
@@ -15,3 +17,22 @@ TVue VueDesBoutons(const TVue& actuelle);
 
 // Presses one button and releases the four others.
 void EnfonceSeul(TBoutonVue bouton);
+
+// The zooms of the current star view: each doubles or halves its zoom, or disables itself at the limit.
+void ZoomAvantExecute();
+void ZoomArriereExecute();
+// The field analysis's scale (view "Champ" only): 12, 24, 60, 150 for a focal system, 24 or 72 for an afocal one.
+void ZoomPlusExecute();
+void ZoomMoinsExecute();
+// Switches the transverse aberrations of the single star on or off.
+void TransversalesExecute();
+
+// Run by every opening of the edit box: cut and copy enabled, paste only while the clipboard holds text.
+void ActiveEdition();
+// Installed by the main window: enables the clipboard commands and their tool buttons.
+inline void (*ActiveCommandesEdition)(bool coller) = [](bool) {};
+
+// The edit box's cut, copy and paste go through the platform's clipboard.
+void PlaceDansPressePapiers(const std::string& texte);
+// Empty when the clipboard holds no text.
+std::string TexteDuPressePapiers();

@@ -69,3 +69,87 @@ TEST_F(Vues, UnRetourParDoubleClicGardeLaVueUnique)
     Etat.BoutonsVue = {false, false, true, false, false};
     EXPECT_EQ(VueDesBoutons("Dispositif"), "Dispositif");
 }
+
+TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
+{
+    struct TPas
+    {
+        void (*Commande)();
+        int Zoom;
+        bool AvantActif;
+        bool ArriereActif;
+    };
+    struct TCas
+    {
+        const char* Nom;
+        const char* Vue;
+        std::int32_t* Zoom;
+        int Depart;
+        std::vector<TPas> Pas;
+    };
+    const TCas cas[] = {
+        {"six étoiles en avant",
+         "Etoile Multiple",
+         &Reglages.ZoomEtoileMultiple,
+         64,
+         {{ZoomAvantExecute, 128, true, true}, {ZoomAvantExecute, 256, true, true}, {ZoomAvantExecute, 256, false, true}}},
+        {"étoile unique en avant",
+         "Etoile Unique",
+         &Reglages.ZoomEtoileUnique,
+         64,
+         {{ZoomAvantExecute, 128, true, true}, {ZoomAvantExecute, 128, false, true}}},
+        {"étoile unique en arrière",
+         "Etoile Unique",
+         &Reglages.ZoomEtoileUnique,
+         2,
+         {{ZoomArriereExecute, 1, true, true}, {ZoomArriereExecute, 1, true, false}}},
+        {"hors des vues d'étoiles", "Champ", &Reglages.ZoomEtoileMultiple, 64, {{ZoomAvantExecute, 64, true, true}}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        SetUp();
+        *c.Zoom = c.Depart;
+        for (const TPas& pas : c.Pas) {
+            Etat.VueCourante = c.Vue;
+            Etat.BoutonsVue = {};
+            pas.Commande();
+            EXPECT_EQ(*c.Zoom, pas.Zoom);
+            EXPECT_EQ(Etat.ZoomAvantActif, pas.AvantActif);
+            EXPECT_EQ(Etat.ZoomArriereActif, pas.ArriereActif);
+        }
+    }
+}
+
+TEST_F(Vues, LesZoomsDuChampParcourentLeursEchelles)
+{
+    struct TCas
+    {
+        const char* Nom;
+        bool Afocal;
+        void (*Commande)();
+        int Depart;
+        int Attendu;
+    };
+    const TCas cas[] = {
+        {"moins de 12", false, ZoomMoinsExecute, 12, 24},  {"moins de 24", false, ZoomMoinsExecute, 24, 60},
+        {"moins de 60", false, ZoomMoinsExecute, 60, 150}, {"moins de 150", false, ZoomMoinsExecute, 150, 150},
+        {"plus de 150", false, ZoomPlusExecute, 150, 60},  {"plus de 24", false, ZoomPlusExecute, 24, 12},
+        {"plus de 12", false, ZoomPlusExecute, 12, 12},    {"afocal moins de 24", true, ZoomMoinsExecute, 24, 72},
+        {"afocal moins de 72", true, ZoomMoinsExecute, 72, 24}, {"afocal plus de 24", true, ZoomPlusExecute, 24, 72},
+        {"afocal plus de 72", true, ZoomPlusExecute, 72, 24},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        SetUp();
+        Validite.SystemeAfocal = c.Afocal;
+        Reglages.AmplitudeChamp = c.Afocal ? 12 : c.Depart;
+        Reglages.AmplitudeChampAfocal = c.Afocal ? c.Depart : 24;
+        Etat.VueCourante = "Champ";
+        Etat.BoutonsVue = {false, false, true, false, false};
+        c.Commande();
+        EXPECT_EQ(c.Afocal ? Reglages.AmplitudeChampAfocal : Reglages.AmplitudeChamp, c.Attendu);
+        EXPECT_EQ(c.Afocal ? Reglages.AmplitudeChamp : Reglages.AmplitudeChampAfocal, c.Afocal ? 12 : 24);
+        EXPECT_TRUE(Etat.TailleMaximaleAJour);
+    }
+    Validite.SystemeAfocal = false;
+}
