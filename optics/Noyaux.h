@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "optics/Sentinelles.h"
+
 struct TVecteur {
   double x, y, z;
 };
@@ -48,6 +50,13 @@ TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
 double FacteurNormaleMiroir(const TMiroir& miroir, double h2);
+
+// Whether a conic constant makes the mirror aspheric enough to search its hit on the sag series:
+// above 1e-6 in size, and not the mark of a constant still to be computed.
+inline bool EstAspherique(double conique) {
+  const double taille = std::abs(conique);
+  return taille > 1e-6 && taille < SeuilCoefficientACalculer;
+}
 
 // Most steps of a search for the hit on an aspheric mirror; a ray still unsettled is lost.
 inline constexpr int PasMaximauxFleche = 1000;

@@ -4,8 +4,6 @@
 // towards the meniscus.
 #include "optics/TraceMaksutov.h"
 
-#include <cmath>
-
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 #include "optics/Rayon.h"
@@ -70,10 +68,8 @@ void TraceMaksutov() {
   TraverseGroupeCorrecteur(2, distanceMiroir);
   if (r.RayonPerdu) return;
   const double rayon = in.RayonCourburePrimaire;
-  const double b = std::abs(in.CoefficientDeformationPrimaire);
-  const bool aspherique = b > 1e-6 && b < SeuilCoefficientACalculer;
   if (!RefleteMiroirSpherique({r.XRayon, r.YRayon, r.ZRayon - distanceMiroir + rayon},
-                              {r.LIncident, r.MIncident, r.NIncident}, aspherique))
+                              {r.LIncident, r.MIncident, r.NIncident}, EstAspherique(in.CoefficientDeformationPrimaire)))
     return;
   TesteBordMiroirCorrecteur();
   if (r.EstRayonReference) {

@@ -3,8 +3,6 @@
 // negated after the secondary.
 #include "optics/TraceMaksutovCassegrain.h"
 
-#include <cmath>
-
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 #include "optics/Rayon.h"
@@ -16,8 +14,7 @@ void TraceMaksutovCassegrain() {
   if (r.RayonPerdu) return;
   TesteEntreeTrou();
   const double centre = Dispositif.CentreDioptre[0];
-  const double c = std::abs(Instrument.CoefficientDeformationSecondaire);
-  const bool aspherique = c > 1e-6 && c < SeuilCoefficientACalculer;
+  const bool aspherique = EstAspherique(Instrument.CoefficientDeformationSecondaire);
   TVecteur impact;
   if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, false, impact)) return;
   r.HauteurImpactSecondaire = static_cast<float>(impact.x);
