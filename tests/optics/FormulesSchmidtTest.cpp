@@ -299,6 +299,17 @@ TEST_F(FormulesSchmidt, LeSchmidtCassegrainAtteintSaFocaleTracee) {
                    Instrument.CoefficientLameOptimal * Instrument.CoefficientLameRelatif);
 }
 
+TEST_F(FormulesSchmidt, SansSecondaireLeFoyerEstCeluiDuMiroir) {
+  ConstruitFormeValide(TTypeInstrument::SchmidtCassegrain);
+  Instrument.DiametreSecondaire = 0;
+  VerifieValidite();
+  ASSERT_TRUE(Validite.SansSecondaire);
+  CalculeSchmidtCassegrain();
+  // Traced as a Schmidt camera: the corrected mirror focuses F1 from its vertex.
+  EXPECT_NEAR(Systeme.PositionFoyer, Instrument.FocalePrimaire, 1);
+  EXPECT_FALSE(Systeme.ConceptionSchmidtCassegrain);
+}
+
 // Sum over ten zones of the distance from the axis at which the zone's ray crosses the focal plane
 // of the reference ray.
 double EtalementZones() {
