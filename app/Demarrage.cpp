@@ -23,11 +23,14 @@
 #include "optics/Modele.h"
 #include "platform/DossierProgramme.h"
 #include "platform/Format.h"
+#include "platform/ImageVue.h"
 #include "platform/Locale.h"
 #include "platform/ServicesQt.h"
 #include "platform/Version.h"
+#include "sheet/Fiche.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QLabel>
 #include <QSocketNotifier>
 
@@ -150,6 +153,7 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     Systeme.CalculEchoue = false;
     Edition.AMettreAJour = true;
     Etat.NumeroVersion = VersionProgramme();
+    DocumentFiche.DateDuJour = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
     Etat.RetourEtoileMultiple = false;
     Etat.FermetureEnCours = false;
     Etat.DocumentNomme = false;
@@ -165,6 +169,16 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
                                   "Le dossier " + Etat.DossierProgramme +
                                       " ne peut pas être écrit : ni journal ni configuration ne seront gardés.");
     Etat.CheminDocument.clear();
+
+    // The sheet's title line is as high as "Bp" in the title's font.
+    TCanevasImage& fenetre = principale.Fenetre->Canevas();
+    fenetre.Pinceau() = TPinceau{};
+    fenetre.FillRect(0, 0, fenetre.Largeur(), fenetre.Hauteur());
+    fenetre.Police().FixeHauteur(-20);
+    fenetre.Police().Gras = true;
+    MiseEnPage.HauteurTitre = fenetre.TextHeight("Bp");
+    fenetre.Police().FixeHauteur(-11);
+    fenetre.Police().Gras = false;
 
     InitialiseInstrument();
     InitialiseDispositif();

@@ -73,7 +73,6 @@ struct TEtatApplication
     std::string CheminCopieDeBase;       // full path of "QuivaneFile<N>.tmp"
     std::string NomCopieDeBase;          // "QuivaneFile<N>.tmp", the name alone
     std::string CheminConfiguration;     // "Quivane.ini"
-    std::string FichierAide;
     std::string NumeroVersion;           // "3.3.0"
 };
 

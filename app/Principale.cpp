@@ -13,6 +13,7 @@
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
 #include "platform/ImageVue.h"
+#include "sheet/Fiche.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,6 +101,7 @@ TPrincipale::~TPrincipale()
     Notifications.Bip = [](int) {};
     FenetreFichier = TFenetreFichier{};
     ActiveCommandesEdition = [](bool) {};
+    ImagesFiche.Fenetre = nullptr;
     Principale = nullptr;
 }
 
@@ -361,6 +363,7 @@ void TPrincipale::CreePage()
 
 void TPrincipale::InstalleCrochets()
 {
+    ImagesFiche.Fenetre = &Fenetre->Canevas();
     ::RedessinePage = [] { Principale->RedessinePage(); };
     ::MontreHistorique = [] { Principale->MontreHistorique(); };
     // Both resets leave the document unnamed.
