@@ -32,12 +32,21 @@ protected:
         FenetreFichier = TFenetreFichier{};
         FichierIncorrect = false;
         ErreurLecture = false;
+        SeparateurAvant = SeparateurDecimal;
         SeparateurDecimal = ',';
         std::string modele = (std::filesystem::temp_directory_path() / "quivane-fichier-XXXXXX").string();
         Dossier = mkdtemp(modele.data());
     }
 
-    void TearDown() override { std::filesystem::remove_all(Dossier); }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(Dossier);
+        SeparateurDecimal = SeparateurAvant;
+        FenetreFichier = TFenetreFichier{};
+        Etat = TEtatApplication{};
+        Journal = TJournal{};
+        Lecture = TLecture{};
+    }
 
     std::string Chemin(const std::string& nom) const { return (std::filesystem::path(Dossier) / nom).string(); }
 
@@ -76,4 +85,5 @@ protected:
 
     TServicesDeTest Services;
     std::string Dossier;
+    char SeparateurAvant = '.';
 };
