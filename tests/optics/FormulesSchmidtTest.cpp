@@ -299,6 +299,20 @@ TEST_F(FormulesSchmidt, LeSchmidtCassegrainAtteintSaFocaleTracee) {
                    Instrument.CoefficientLameOptimal * Instrument.CoefficientLameRelatif);
 }
 
+TEST_F(FormulesSchmidt, UnCalculInterrompuArreteLaBoucleEtRendLesDrapeaux) {
+  ConstruitFormeValide(TTypeInstrument::SchmidtCassegrain);
+  // Stopped by the user: the solver does nothing, so no focal length can ever match.
+  Systeme.CalculInterrompu = true;
+  CalculeSchmidtCassegrain();
+  EXPECT_FALSE(Systeme.ConceptionSchmidtCassegrain);
+  EXPECT_TRUE(Rayon.DispositifActif);
+
+  EntreCamera(1000, 1.5);
+  Systeme.CalculInterrompu = true;
+  AjusteFocaleSchmidt();
+  EXPECT_EQ(Instrument.FocalePrimaire, 1000);
+}
+
 TEST_F(FormulesSchmidt, SansSecondaireLeFoyerEstCeluiDuMiroir) {
   ConstruitFormeValide(TTypeInstrument::SchmidtCassegrain);
   Instrument.DiametreSecondaire = 0;
