@@ -1,7 +1,7 @@
 // The two requests of the focus searches, shown headless and answered by script.
 #include "dialogs/DemandesFoyer.h"
 
-#include <QApplication>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,9 +36,13 @@ std::optional<std::string> Repond(TDemandeDepartForm& forme, double precedente, 
   return forme.Demande(precedente);
 }
 
-void Touche(QLineEdit* saisie, int touche) {
-  QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
-  QApplication::sendEvent(saisie, &appui);
+// A key pressed in the box, handed straight to the dialog's filter on a keyboard of the test's own:
+// the application's default keyboard would be destroyed at exit after the device registry.
+void Touche(TDemandeDepartForm& forme, int touche) {
+  static QInputDevice* clavier =
+      new QInputDevice(QStringLiteral("clavier de test"), 1, QInputDevice::DeviceType::Keyboard);
+  QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, 0, 0, 0, QString(), false, 1, clavier);
+  EXPECT_TRUE(static_cast<QObject&>(forme).eventFilter(forme.SaisieDun, &appui));
 }
 
 class DistanceDemande : public ::testing::Test {
@@ -101,7 +105,7 @@ TEST_F(DistanceDemande, EntreeEtEchapRemettentLaValeurPrecedente) {
       bool ouverte = false;
       const auto reponse = Repond(*forme, -2.25, [&] {
         forme->SaisieDun->setText("abc");
-        Touche(forme->SaisieDun, touche);
+        Touche(*forme, touche);
         ouverte = forme->isVisible();
         forme->OKBtn->click();
       });
@@ -117,7 +121,7 @@ TEST_F(DistanceDemande, EntreeAvecUnNombreLeGardeEtPasseAuBoutonOk) {
   bool focusOk = false;
   const auto reponse = Repond(*forme, 1.0, [&] {
     forme->SaisieDun->setText("-7.5");
-    Touche(forme->SaisieDun, Qt::Key_Return);
+    Touche(*forme, Qt::Key_Return);
     focusOk = forme->OKBtn->hasFocus() || forme->focusWidget() == forme->OKBtn;
     forme->OKBtn->click();
   });
