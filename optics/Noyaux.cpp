@@ -13,11 +13,12 @@ enum class TIssue { Refracte, Manque, ReflexionTotale };
 // Crossing of the line P + t D (P relative to the centre) with the sphere of radius `rayon`: the
 // first crossing for a surface convex towards the light (R > 0), the second for a concave one.
 bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
-  const double b = 2.0 * Scalaire(p, d);
+  // Half of b and a quarter of the discriminant b^2 - 4c: the same signs, zero at the same time.
+  const double demiB = Scalaire(p, d);
   const double c = Scalaire(p, p) - rayon * rayon;
-  const double discriminant = b * b - 4.0 * c;
+  const double discriminant = demiB * demiB - c;
   if (discriminant < 0.0) return false;
-  const double t = (-b - std::copysign(std::sqrt(discriminant), rayon)) / 2.0;
+  const double t = -demiB - std::copysign(std::sqrt(discriminant), rayon);
   impact = p + t * d;
   return true;
 }
@@ -507,15 +508,20 @@ namespace {
 
 // Squared distance from the axis of the emerging ray at the plane of the primary's hole.
 double CarreAuPlanDuTrou() {
-  TRayon& r = Rayon;
-  const double plan = Systeme.PositionFoyer + Systeme.DecalageFoyer - Instrument.DegagementFoyer;
-  r.DistanceTrou = (plan - r.ZRayon) / r.NRayon;
-  const double x = r.XRayon + r.DistanceTrou * r.LRayon;
-  const double y = r.YRayon + r.DistanceTrou * r.MRayon;
+  const TRayon& r = Rayon;
+  const double t = (PlanDuTrou() - r.ZRayon) / r.NRayon;
+  const double x = r.XRayon + t * r.LRayon;
+  const double y = r.YRayon + t * r.MRayon;
   return x * x + y * y;
 }
 
 } // namespace
+
+double PlanDuTrou() { return Systeme.PositionFoyer + Systeme.DecalageFoyer - Instrument.DegagementFoyer; }
+
+void MesureDistanceTrou(double centre, TVecteur impact) {
+  Rayon.DistanceTrou = (PlanDuTrou() - (impact.z - centre)) / Rayon.NRayon;
+}
 
 void TesteBordTrou() {
   TRayon& r = Rayon;

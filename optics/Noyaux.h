@@ -92,8 +92,12 @@ enum class TFormeSecondaire {
 bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, bool laisseImpact,
                        TVecteur& impact);
 
+// z of the primary's plane in the exit frame of the Cassegrain forms.
+double PlanDuTrou();
 // The emerging ray at the plane of the primary's hole, when there is a hole (every ray).
 void TesteBordTrou();
+// Path of the emerging ray from the secondary's hit (secondary frame, centre `centre`) to that plane.
+void MesureDistanceTrou(double centre, TVecteur impact);
 // The Gregory's stricter test, made whatever the hole: the squared distance against the hole's
 // squared diameter, so that without a hole only a ray through the axis passes.
 void TesteBordTrouGregory();

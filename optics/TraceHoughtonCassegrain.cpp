@@ -14,5 +14,6 @@ void TraceHoughtonCassegrain() {
   TesteEntreeTrouReflechi();
   TVecteur impact;
   if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Spherique, false, false, impact)) return;
+  MesureDistanceTrou(Groupe.CentreGroupe[0], impact);
   TesteBordTrou();
 }

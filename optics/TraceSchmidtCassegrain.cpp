@@ -18,5 +18,6 @@ void TraceSchmidtCassegrain() {
   TesteEntreeTrouReflechi();
   TVecteur impact;
   if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Spherique, false, false, impact)) return;
+  MesureDistanceTrou(Dispositif.CentreDioptre[0], impact);
   TesteBordTrou();
 }
