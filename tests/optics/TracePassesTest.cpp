@@ -58,6 +58,8 @@ void Lance(double x, double y, double angle, bool reference) {
 // z where the emerging ray (meridional) crosses the axis.
 double CroisementAxe() { return Rayon.ZRayon - Rayon.XRayon * Rayon.NRayon / Rayon.LRayon; }
 
+void Schmidt(TOctet profil, double coefficient);
+
 // ---- Two-mirror layouts, D 200, F1 1000, F 4000, B 200 ----
 
 void Newton(double conique, double conique2) {
@@ -346,6 +348,43 @@ TEST(PassesMiroirs, UnImpactQuiNeSeStabilisePasPerdLeRayon) {
   EXPECT_TRUE(Rayon.RayonBloque);
   for (double v : {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon})
     EXPECT_TRUE(std::isfinite(v));
+}
+
+// A mirror or group surface that the ray's line misses loses the ray there: no direction is made
+// up for it and it never reaches the lens device.
+TEST(PassesMiroirs, UnMiroirOuUneSurfaceManquesPerdentLeRayon) {
+  struct TCas {
+    const char* nom;
+    void (*construit)();
+    double x, angle;
+  };
+  const TCas cas[] = {
+      {"secondaire du Cassegrain", Cassegrain, 100, 0.5},
+      {"primaire du Schmidt", [] { Schmidt(ProfilAucun, 0); }, 2100, 0},
+      {"groupe du Klevtsov", [] {
+         Klevtsov();
+         Groupe.RayonGroupe[1] = -5;
+         Groupe.CentreGroupe[1] = 615;
+       }, 90, 0},
+  };
+  for (const TCas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    c.construit();
+    Validite.DispositifValide = true;
+    Dispositif.NombreDioptres = 1;
+    Dispositif.RayonDioptre[1] = RayonPlan;
+    Dispositif.SommetDioptre[1] = 3000;
+    Dispositif.CarreDemiDiametre[1] = 1e8;
+    Rayon.HauteurImpact[1] = -99;
+    Rayon.HauteurGroupeRetour[1] = -99;
+    Lance(c.x, 0, c.angle, true);
+    TraceRayon();
+    EXPECT_TRUE(Rayon.RayonPerdu);
+    EXPECT_TRUE(Rayon.RayonBloque);
+    EXPECT_EQ(Rayon.HauteurImpact[1], -99.0);
+    EXPECT_EQ(Rayon.HauteurGroupeRetour[1], -99.0);
+    for (double v : {Rayon.XRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.NRayon}) EXPECT_TRUE(std::isfinite(v));
+  }
 }
 
 // ---- Schmidt plate ----
