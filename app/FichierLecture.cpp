@@ -297,7 +297,10 @@ bool DispositifCourantVide()
 class TLectureConception
 {
 public:
-    TLectureConception(TLecteur& lecteur, const TCopieConception& avant) : L(lecteur), Avant(avant) {}
+    TLectureConception(TLecteur& lecteur, const TCopieConception& avant, const TModeLecture& mode, bool derive)
+        : Mode(mode), L(lecteur), Avant(avant), Derive(derive)
+    {
+    }
 
     void LitVersion3()
     {
@@ -497,6 +500,8 @@ private:
         Instrument.TypeInstrument = type;
         Instrument.NomInstrument = NomInstrumentLu(type);
         // Derived before the rest of the file, whose settings the set-ups' solving must not overwrite.
+        if (!Derive)
+            return;
         AppliqueIndices();
         DeriveInstrumentLu(type);
     }
@@ -603,6 +608,7 @@ private:
 
     TLecteur& L;
     const TCopieConception& Avant;
+    const bool Derive;
 };
 
 bool EstVersion3(const std::string& entete)
@@ -720,6 +726,27 @@ void Signale(TIssue issue)
     }
 }
 
+// One pass over the file into the design, deriving each form's values or not. The error of opening the file, or
+// none, with the issue of the pass.
+TErreurFichier Parcourt(const TCopieConception& avant, const TModeLecture& mode, bool derive, TIssue& issue)
+{
+    auto fichier = Services().Fichiers->OuvreLecture(Etat.CheminDocument);
+    if (fichier->Erreur() != TErreurFichier::Aucune)
+        return fichier->Erreur();
+    TLecteur lecteur(*fichier);
+    TLectureConception lu(lecteur, avant, mode, derive);
+    FichierIncorrect = false;
+    Lecture.LigneEntete = lecteur.Brute();
+    if (EstVersion3(Lecture.LigneEntete))
+        lu.LitVersion3();
+    else if (EstAncienneVersion(Lecture.LigneEntete))
+        lu.LitAncienneVersion();
+    else if (!lecteur.Arrete())
+        lecteur.Refuser();
+    issue = Issue(lecteur, lu);
+    return TErreurFichier::Aucune;
+}
+
 } // namespace
 
 TCopieConception CopieConception()
@@ -752,32 +779,28 @@ bool LitFichierConception()
     const TCopieConception avant = CopieConception();
     const TModeLecture mode = Lecture.ModeLecture;
     Lecture.LectureReussie = false;
-    auto fichier = Services().Fichiers->OuvreLecture(Etat.CheminDocument);
-    if (fichier->Erreur() != TErreurFichier::Aucune)
+    // A first pass only judges the file: the set-ups, which may solve the system and even ask the user, run on the
+    // second pass alone, for a file that reads through.
+    TIssue issue = TIssue::Incorrecte;
+    TErreurFichier erreur = Parcourt(avant, mode, false, issue);
+    const bool accepte = issue == TIssue::Reussie || (issue == TIssue::Exces && mode == ModeOuvreFichier &&
+                                                       !Lecture.LectureDispositifSeul && !Lecture.LectureInstrumentSeul);
+    if (erreur == TErreurFichier::Aucune && accepte)
     {
-        AfficheMessageDisque(TitreLecture, fichier->Erreur() == TErreurFichier::Verrouille
+        RestaureConception(avant);
+        erreur = Parcourt(avant, mode, true, issue);
+    }
+    if (erreur != TErreurFichier::Aucune)
+    {
+        RestaureConception(avant);
+        AfficheMessageDisque(TitreLecture, erreur == TErreurFichier::Verrouille
                                                ? "Ce fichier est verrouillé pour modification par un autre utilisateur."
                                                : "Fichier introuvable.");
         FinDeLecture();
         return false;
     }
-    TLecteur lecteur(*fichier);
-    TLectureConception lu(lecteur, avant);
-    lu.Mode = mode;
-    FichierIncorrect = false;
-    Lecture.LigneEntete = lecteur.Brute();
-    if (EstVersion3(Lecture.LigneEntete))
-        lu.LitVersion3();
-    else if (EstAncienneVersion(Lecture.LigneEntete))
-        lu.LitAncienneVersion();
-    else if (!lecteur.Arrete())
-        lecteur.Refuser();
-    fichier.reset();
-
-    TIssue issue = Issue(lecteur, lu);
     // A device too long for the table still lets an open take the file's instrument.
-    const bool instrumentSansDispositif = issue == TIssue::Exces && mode == ModeOuvreFichier &&
-                                          !Lecture.LectureDispositifSeul && !Lecture.LectureInstrumentSeul;
+    const bool instrumentSansDispositif = issue == TIssue::Exces && accepte;
     if (issue == TIssue::Exces)
         Lecture.ModeLecture = ModeExces;
     if ((issue == TIssue::Reussie || instrumentSansDispositif) && !JournaliseLecture(mode))

@@ -42,16 +42,17 @@ protected:
 TEST_F(Enregistrement, DeuxEnregistrementsLaissentLaVersionPrecedenteEnBak)
 {
     Etat.CheminDocument = Chemin("a.qvd");
-    Modifie(200);
-    EnregistreDocument();
-    Modifie(250);
-    EnregistreDocument();
-    Modifie(300);
-    EnregistreDocument();
+    std::string contenus[3];
+    for (int i = 0; i < 3; ++i)
+    {
+        Modifie(200 + 50 * i);
+        contenus[i] = Contenu(200 + 50 * i);
+        EnregistreDocument();
+    }
 
     EXPECT_TRUE(OperationFichierReussie);
-    EXPECT_EQ(Octets(Chemin("a.qvd")), Contenu(300));
-    EXPECT_EQ(Octets(Chemin("a.bak")), Contenu(250));
+    EXPECT_EQ(Octets(Chemin("a.qvd")), contenus[2]);
+    EXPECT_EQ(Octets(Chemin("a.bak")), contenus[1]);
     EXPECT_FALSE(Edition.DocumentModifie);
     EXPECT_EQ(Etat.CheminAffiche, Chemin("a.qvd"));
     EXPECT_EQ(Etat.FichiersRecents[1], Chemin("a.qvd"));
@@ -65,8 +66,9 @@ TEST_F(Enregistrement, SansCopieDeSauvegardeLeBakResteIntact)
     Modifie(200);
     EnregistreDocument();
     Modifie(250);
+    const std::string attendu = Contenu(250);
     EnregistreDocument();
-    EXPECT_EQ(Octets(Chemin("a.qvd")), Contenu(250));
+    EXPECT_EQ(Octets(Chemin("a.qvd")), attendu);
     EXPECT_EQ(Octets(Chemin("a.bak")), "ancienne sauvegarde\r\n");
 }
 
@@ -194,9 +196,10 @@ TEST_F(Enregistrement, EnregistrerSousSurUnFichierExistant)
 
     Services.DialoguesFichier.RepondEnregistreSous(Chemin("a.qvd"));
     Services.Question.Repond(ReponseOui);
+    const std::string attendu = Contenu(300);
     EnregistreDocumentSous();
     EXPECT_TRUE(OperationFichierReussie);
-    EXPECT_EQ(Octets(Chemin("a.qvd")), Contenu(300));
+    EXPECT_EQ(Octets(Chemin("a.qvd")), attendu);
     EXPECT_EQ(Octets(Chemin("a.bak")), "ancien a\r\n");
     EXPECT_EQ(Etat.CheminDocument, Chemin("a.qvd"));
     EXPECT_EQ(Etat.CheminAffiche, Chemin("a.qvd"));
@@ -223,9 +226,10 @@ TEST_F(Enregistrement, UnDocumentSansCheminEstEnregistreSous)
 {
     Modifie(300);
     Services.DialoguesFichier.RepondEnregistreSous(Chemin("neuf"));
+    const std::string attendu = Contenu(300);
     EnregistreDocument();
     EXPECT_TRUE(OperationFichierReussie);
-    EXPECT_EQ(Octets(Chemin("neuf.qvd")), Contenu(300));
+    EXPECT_EQ(Octets(Chemin("neuf.qvd")), attendu);
     EXPECT_EQ(Etat.CheminDocument, Chemin("neuf.qvd"));
 }
 
