@@ -74,6 +74,15 @@ bool TDemandeDepartForm::eventFilter(QObject* objet, QEvent* evenement) {
   return QDialog::eventFilter(objet, evenement);
 }
 
+// F1, like the help button, opens the help file at its contents.
+void TDemandeDepartForm::keyPressEvent(QKeyEvent* evenement) {
+  if (evenement->key() == Qt::Key_F1) {
+    ButtonAideClick();
+    return;
+  }
+  QDialog::keyPressEvent(evenement);
+}
+
 void TDemandeDepartForm::SaisieDunKeyPress(int touche) {
   if (touche == Qt::Key_Escape) {
     RemetValeurPrecedente();

@@ -32,6 +32,7 @@ public:
 
 protected:
   bool eventFilter(QObject* objet, QEvent* evenement) override;
+  void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
   void SaisieDunKeyPress(int touche);

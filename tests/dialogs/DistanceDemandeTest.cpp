@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "doubles/ApplicationQt.h"
+#include "doubles/ServicesDeTest.h"
 #include "platform/Format.h"
 
 namespace {
@@ -38,10 +39,14 @@ std::optional<std::string> Repond(TDemandeDepartForm& forme, double precedente, 
 
 // A key pressed in the box, handed straight to the dialog's filter on a keyboard of the test's own:
 // the application's default keyboard would be destroyed at exit after the device registry.
-void Touche(TDemandeDepartForm& forme, int touche) {
+QKeyEvent Appui(int touche) {
   static QInputDevice* clavier =
       new QInputDevice(QStringLiteral("clavier de test"), 1, QInputDevice::DeviceType::Keyboard);
-  QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, 0, 0, 0, QString(), false, 1, clavier);
+  return QKeyEvent(QEvent::KeyPress, touche, Qt::NoModifier, 0, 0, 0, QString(), false, 1, clavier);
+}
+
+void Touche(TDemandeDepartForm& forme, int touche) {
+  QKeyEvent appui = Appui(touche);
   EXPECT_TRUE(static_cast<QObject&>(forme).eventFilter(forme.SaisieDun, &appui));
 }
 
@@ -139,6 +144,20 @@ TEST_F(DistanceDemande, OkAvecUnTexteQuiNEstPasUnNombreRemetLaValeurPrecedente) 
   ASSERT_TRUE(reponse.has_value());
   EXPECT_EQ(*reponse, "x");
   EXPECT_EQ(forme->SaisieDun->text().toStdString(), "150");
+}
+
+TEST_F(DistanceDemande, AideEtF1OuvrentLeSommaireDeLAide) {
+  TServicesDeTest services;
+  for (const Forme& f : Formes) {
+    SCOPED_TRACE(f.nom);
+    auto forme = f.cree();
+    const int avant = services.Aide.Sommaires;
+    forme->ButtonAide->click();
+    QKeyEvent f1 = Appui(Qt::Key_F1);
+    static_cast<QObject&>(*forme).event(&f1);
+    EXPECT_EQ(services.Aide.Sommaires - avant, 2);
+    EXPECT_TRUE(services.Aide.Rubriques.empty());
+  }
 }
 
 } // namespace
