@@ -413,8 +413,8 @@ void RefleteMiroirPrimaire() {
   r.NIncident = champ.z;
   const double a = FacteurNormaleMiroir(miroir, h2);
   const TVecteur depart{x, y, z};
-  const double longueur = std::sqrt(h2 + a * a);
-  const double s = longueur * longueur / Scalaire(champ, TVecteur{-x, -y, a});
+  // s = |n| / cos I with n = (-x, -y, a) the normal and cos I = D . n / |n|.
+  const double s = (h2 + a * a) / Scalaire(champ, TVecteur{-x, -y, a});
   // The point s along the field direction, reflected through the normal's crossing of the axis.
   const TVecteur reflechi{-x - champ.x * s, -y - champ.y * s, 2.0 * (z + a) - (z + champ.z * s)};
   const TVecteur d = (1.0 / s) * (reflechi - depart);
