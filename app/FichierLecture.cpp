@@ -783,8 +783,8 @@ bool LitFichierConception()
     // second pass alone, for a file that reads through.
     TIssue issue = TIssue::Incorrecte;
     TErreurFichier erreur = Parcourt(avant, mode, false, issue);
-    const bool accepte = issue == TIssue::Reussie || (issue == TIssue::Exces && mode == ModeOuvreFichier &&
-                                                       !Lecture.LectureDispositifSeul && !Lecture.LectureInstrumentSeul);
+    const bool lectureEntiere = !Lecture.LectureDispositifSeul && !Lecture.LectureInstrumentSeul;
+    const bool accepte = issue == TIssue::Reussie || (issue == TIssue::Exces && lectureEntiere);
     if (erreur == TErreurFichier::Aucune && accepte)
     {
         RestaureConception(avant);

@@ -165,6 +165,34 @@ TEST_F(FichierEcriture, LongueurDeLaSectionParForme)
     EXPECT_EQ(LignesFichierConception()[1], "[Dispositif dioptrique]") << "sans forme, pas de section d'instrument";
 }
 
+TEST(FichierCouleurs, IdentifiantsHexadecimalEtDecimal)
+{
+    struct TCas
+    {
+        TColor Couleur;
+        const char* Ecrite;
+    };
+    const TCas ecrites[] = {
+        {0x00FFFFFF, "clWhite"},       {0x00F0CAA6, "clSkyBlue"}, {0x00A4A0A0, "clMedGray"},
+        {0xFF00000F, "clBtnFace"},     {0xFF00001E, "clMenuBar"}, {0x1FFFFFFF, "clNone"},
+        {0x00D4FFF0, "$00D4FFF0"},     {0x00000001, "$00000001"},
+    };
+    for (const TCas& c : ecrites)
+    {
+        SCOPED_TRACE(c.Ecrite);
+        EXPECT_EQ(TexteCouleur(c.Couleur), c.Ecrite);
+        EXPECT_EQ(LitCouleur(c.Ecrite), c.Couleur);
+    }
+    EXPECT_EQ(LitCouleur("16777215"), 0x00FFFFFFu);
+    EXPECT_EQ(LitCouleur("-16777201"), 0xFF00000Fu) << "une couleur système en entier signé";
+    EXPECT_EQ(LitCouleur("$d4fff0"), 0x00D4FFF0u);
+    for (const char* illisible : {"", "$", "$1G", "clRouge", "12.5", "$123456789"})
+    {
+        SCOPED_TRACE(illisible);
+        EXPECT_FALSE(LitCouleur(illisible).has_value());
+    }
+}
+
 TEST_F(FichierEcriture, UnSautDeLigneDansUnTexteNeDecalePasLesLignes)
 {
     Dispositif.TitreDispositif = "Correcteur\r\nde champ";
