@@ -292,4 +292,29 @@ TEST_F(PrepareSystemeTest, LaDemandeAfocaleUneFoisSurDeuxEtAbandonArreteLeCalcul
   EXPECT_EQ(Systeme.GrossissementAfocal, avant.GrossissementAfocal);
 }
 
+// A mirror figured almost flat behind its nominal focal length: the image lies a billion kilometres
+// away, every 10 mm step brings the ray nearer the axis by a hair, and the search, with or without
+// a device, gives up at its trace limit instead of walking on: the computation is marked failed,
+// once, with finite values.
+TEST_F(PrepareSystemeTest, UneRechercheQuiNAboutitPasEchoueALaLimiteDeTraces) {
+  for (bool dispositif : {false, true}) {
+    SCOPED_TRACE(dispositif);
+    Newton(-1);
+    Instrument.RayonCourburePrimaire = 2e12;
+    Instrument.RayonPrimaireCube = std::pow(2e12, 3);
+    Instrument.RayonPrimairePuissance5 = std::pow(2e12, 5);
+    if (dispositif) EntreDispositif({{RayonPlan, 10, 40, AirVert}});
+    VerifieValidite();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    BipsDefaut = 0;
+    PrepareSysteme();
+    EXPECT_TRUE(Systeme.CalculEchoue);
+    EXPECT_TRUE(Systeme.CalculInterrompu);
+    EXPECT_FALSE(Validite.InstrumentValide);
+    EXPECT_EQ(BipsDefaut, 1);
+    EXPECT_EQ(Demandes, 0);
+    EXPECT_NEAR(std::abs(Systeme.DecalageFoyer), 10.0 * LimiteTracesRecherche, 20.0);
+  }
+}
+
 } // namespace
