@@ -1,24 +1,502 @@
-// The central refresh: every change of the design, of the view or of a setting ends by calling it.
+// The central refresh: recomputes the design, redraws the current view and decides the states of the commands.
 #include "app/Rafraichissement.h"
 
-#include "app/Etat.h"
+#include "app/Impression.h"
+#include "app/Journal.h"
 #include "app/Vues.h"
-#include "optics/Modele.h"
+#include "optics/Diffraction.h"
+#include "optics/FormulesCatadioptriques.h"
+#include "optics/FormulesDeuxMiroirs.h"
+#include "optics/FormulesSchmidt.h"
+#include "optics/Initialisation.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/Rayon.h"
+#include "optics/Validite.h"
+#include "platform/Format.h"
+#include "sheet/Fiche.h"
+#include "sheet/LignesEditees.h"
+#include "sheet/Tableau.h"
 
-void RafraichitVue()
+#include <algorithm>
+#include <cmath>
+
+void TEtatsPage::Fusionne(const TEtatsPage& autre)
 {
+    for (std::size_t k = 0; k < Actives.size(); ++k)
+        if (autre.Actives[k])
+            Actives[k] = autre.Actives[k];
+    for (std::size_t k = 0; k < Visibles.size(); ++k)
+        if (autre.Visibles[k])
+            Visibles[k] = autre.Visibles[k];
+}
+
+TEtatsPage CommandesFormules(TTypeInstrument forme, bool sansSecondaire)
+{
+    TEtatsPage etats;
+    const auto ross = [&](bool actif) {
+        for (TCommande commande : {TCommande::CorrecteurdeRossdeuxlentilles1, TCommande::RossQuivane,
+                                   TCommande::RossSpecial, TCommande::Wynne})
+            etats.Active(commande, actif);
+    };
+    const auto barlow = [&](bool actif) {
+        etats.Active(TCommande::Barlow, actif);
+        etats.Active(TCommande::OculaireA, actif);
+    };
+    switch (forme) {
+    case TTypeInstrument::Aucun:
+        etats.Montre(TElementPage::VerticalBar, false);
+        break;
+    case TTypeInstrument::Newton:
+        ross(true);
+        barlow(true);
+        etats.Montre(TElementPage::LigneMiroir, false);
+        etats.Montre(TElementPage::LigneMiroirActive, false);
+        break;
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::SchmidtCassegrain:
+    case TTypeInstrument::MaksutovCassegrain:
+    case TTypeInstrument::Lunette:
+    case TTypeInstrument::Schwarzschild:
+    case TTypeInstrument::MaksutovNewton:
+    case TTypeInstrument::DallKirkham:
+    case TTypeInstrument::KlevtsovCassegrain:
+    case TTypeInstrument::LurieHoughton:
+    case TTypeInstrument::HoughtonCassegrain:
+    case TTypeInstrument::SchmidtNewton:
+        ross(false);
+        barlow(!sansSecondaire);
+        break;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::Maksutov:
+        ross(false);
+        barlow(false);
+        break;
+    }
+    return etats;
+}
+
+TEtatsPage CommandesValidite(TTypeInstrument forme, const TValidite& validite, bool ligneVisible,
+                             bool ligneCouranteVide, bool ligneCopiee)
+{
+    TEtatsPage etats;
+    etats.Active(TCommande::ToolDispositif, validite.InstrumentValide && validite.DispositifValide);
+    etats.Active(TCommande::EffacerInstrument, forme != TTypeInstrument::Aucun);
+    etats.Active(TCommande::EffacerIndices, validite.DispositifPresent);
+    etats.Active(TCommande::EffacerDispo, validite.DispositifPresent);
+    etats.Active(TCommande::CopierLigne, ligneVisible && !ligneCouranteVide);
+    etats.Active(TCommande::CollerLigne, ligneVisible && ligneCopiee);
+    etats.Active(TCommande::InsererLigneCopiee, ligneVisible && ligneCopiee);
+    etats.Active(TCommande::CouperLigne, ligneVisible);
+    etats.Active(TCommande::InsererLigne, ligneVisible);
+    return etats;
+}
+
+TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide)
+{
+    TEtatsPage etats;
+    const bool iv = validite.InstrumentValide;
+    const bool dv = validite.DispositifValide;
+    const bool present = validite.DispositifPresent;
+    etats.Active(TCommande::AfficheInstrument, iv);
+    etats.Active(TCommande::AfficheDispositifdioptrique, dv);
+    for (TCommande commande : {TCommande::Analyseduchamp, TCommande::EtoileMultiple, TCommande::EtoileUnique,
+                               TCommande::ImprimerTout})
+        etats.Active(commande, iv && (dv || !present));
+    etats.Active(TCommande::Imprimer, !validite.InstrumentVierge && !premiereLigneVide);
+    etats.Active(TCommande::Optimisationdesdiametres, iv && present && dv);
+    etats.Active(TCommande::Homothetie, !validite.InstrumentVierge || present);
+    etats.Active(TCommande::PuissanceGlobale, present && dv);
+    etats.Active(TCommande::Encombrement, present && dv);
+    etats.Active(TCommande::RossQuivane, iv);
+    etats.Active(TCommande::RossSpecial, iv);
+    return etats;
+}
+
+TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool systemeAfocal)
+{
+    TEtatsPage etats;
+    // Dessin, ToolButton9, the curve commands, Transversales, the field zooms, the star zooms, ToolButton20.
+    struct TLigneVue
+    {
+        const char* Nom;
+        std::optional<bool> Dessin;
+        bool Separateur9, Courbe, Transversales, ZoomsChamp, ZoomsEtoiles, Separateur20;
+    };
+    static const TLigneVue Table[] = {
+        {"Tableau", false, false, false, false, false, false, false},
+        {"Instrument", std::nullopt, false, false, false, false, false, false},
+        {"Dispositif", std::nullopt, false, false, false, false, false, false},
+        {"Champ", std::nullopt, true, true, false, true, false, true},
+        {"Etoile Multiple", true, false, false, false, false, true, true},
+        {"Etoile Unique", true, true, false, true, false, true, true},
+    };
+    for (const TLigneVue& ligne : Table) {
+        if (vue != ligne.Nom)
+            continue;
+        if (ligne.Dessin)
+            etats.Montre(TElementPage::Dessin, *ligne.Dessin);
+        etats.Montre(TElementPage::ToolButton9, ligne.Separateur9);
+        etats.Montre(TElementPage::CommandesCourbe, ligne.Courbe);
+        etats.Montre(TElementPage::Transversales, ligne.Transversales);
+        etats.Montre(TElementPage::ZoomsChamp, ligne.ZoomsChamp);
+        etats.Montre(TElementPage::ZoomsEtoiles, ligne.ZoomsEtoiles);
+        etats.Montre(TElementPage::ToolButton20, ligne.Separateur20);
+    }
+    if (vue == "Champ") {
+        etats.Active(TCommande::Copiercourbe, true);
+        const bool memorisee = std::abs(marques.Memorisee) > 0.1;
+        const bool afocale = std::abs(marques.Afocale) > 0.1;
+        const bool comparable = memorisee && afocale == systemeAfocal;
+        etats.Active(TCommande::AfficheCourbeMemorisee, comparable);
+        etats.Active(TCommande::EffaceCourbeMemorisee, comparable);
+    }
+    return etats;
+}
+
+TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, const std::string& cheminAffiche,
+                                   const std::string& cheminDocument, int positionJournal,
+                                   int nombreEnregistrements)
+{
+    TEtatsPage etats;
+    if (documentModifie) {
+        if (!cheminAffiche.empty() && cheminAffiche != "Fichier Récupéré") {
+            if (!cheminDocument.empty())
+                etats.Active(TCommande::Enregistrer, true);
+        } else {
+            etats.Active(TCommande::Enregistrer, false);
+        }
+    }
+    etats.Active(TCommande::EnregistrerSous, forme != TTypeInstrument::Aucun);
+    etats.Active(TCommande::Retablir, 0 < positionJournal && positionJournal < nombreEnregistrements);
+    etats.Active(TCommande::Annuler, nombreEnregistrements > 1 && positionJournal != 1);
+    return etats;
+}
+
+int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int nombreDioptresGroupe)
+{
+    const int groupe = 16 * nombreDioptresGroupe + (nombreDioptresGroupe == 0 ? 16 : 0);
+    switch (forme) {
+    case TTypeInstrument::Aucun:
+        return 0;
+    case TTypeInstrument::Newton:
+        return 64;
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::Schwarzschild:
+    case TTypeInstrument::DallKirkham:
+        return 96;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+    case TTypeInstrument::LurieHoughton:
+        return 112;
+    case TTypeInstrument::SchmidtCassegrain:
+    case TTypeInstrument::SchmidtNewton:
+        return 160;
+    case TTypeInstrument::MaksutovCassegrain:
+        return secondaireSurMenisque ? 160 : 176;
+    case TTypeInstrument::Lunette:
+        return 85 + groupe;
+    case TTypeInstrument::KlevtsovCassegrain:
+        return 149 + groupe;
+    case TTypeInstrument::HoughtonCassegrain:
+        return 144;
+    }
+    return 0;
+}
+
+int HauteurVue(const TVue& vue)
+{
+    if (vue == "Instrument")
+        return 350;
+    if (vue == "Dispositif")
+        return 366;
+    if (vue == "Champ")
+        return 400;
+    if (vue == "Etoile Multiple" || vue == "Etoile Unique")
+        return 550;
+    return 0;
+}
+
+int ContexteAideVue(const TVue& vue)
+{
+    if (vue == "Instrument")
+        return 3100;
+    if (vue == "Dispositif")
+        return 3200;
+    if (vue == "Champ")
+        return 3300;
+    if (vue == "Etoile Multiple")
+        return 3400;
+    if (vue == "Etoile Unique")
+        return 3500;
+    return 0;
+}
+
+namespace {
+
+// The form's set-up, run while its block of the sheet is expanded.
+void PrepareForme()
+{
+    const double carreSecondaire = static_cast<double>(Instrument.DiametreSecondaire) * Instrument.DiametreSecondaire;
+    switch (Instrument.TypeInstrument) {
+    case TTypeInstrument::Aucun:
+        break;
+    case TTypeInstrument::Newton:
+        Instrument.DiametreObstruction = Instrument.DiametreSecondaire;
+        break;
+    case TTypeInstrument::Cassegrain:
+        CalculeCassegrain();
+        break;
+    case TTypeInstrument::RitcheyChretien:
+        CalculeRitcheyChretien();
+        break;
+    case TTypeInstrument::Gregory:
+        CalculeGregory();
+        break;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton:
+        CalculeSchmidt();
+        break;
+    case TTypeInstrument::SchmidtCassegrain:
+        CalculeSchmidtCassegrain();
+        break;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+        PrepareMaksutov();
+        break;
+    case TTypeInstrument::MaksutovCassegrain:
+        PrepareMaksutovCassegrain();
+        break;
+    case TTypeInstrument::Lunette:
+        PrepareLunette();
+        break;
+    case TTypeInstrument::Schwarzschild:
+        CalculeSchwarzschild();
+        break;
+    case TTypeInstrument::DallKirkham:
+        CalculeDallKirkham();
+        break;
+    case TTypeInstrument::KlevtsovCassegrain: {
+        double obstruction = Instrument.DiametreSecondaire;
+        for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
+            obstruction = std::max(obstruction, Groupe.DiametreGroupe[static_cast<std::size_t>(i)]);
+        Instrument.DiametreObstruction = obstruction;
+        Instrument.RayonObstructionCarre = obstruction * obstruction / 4;
+        PrepareKlevtsov();
+        break;
+    }
+    case TTypeInstrument::LurieHoughton:
+        Instrument.RayonObstructionCarre = carreSecondaire / 4;
+        PrepareLurieHoughton();
+        break;
+    case TTypeInstrument::HoughtonCassegrain:
+        Instrument.RayonObstructionCarre = carreSecondaire / 4;
+        PrepareHoughtonCassegrain();
+        break;
+    }
+}
+
+bool LigneVide(int table, int ligne)
+{
+    const int tableEditee = Edition.TableEditee;
+    Edition.TableEditee = table;
+    const bool vide = EstLigneVide(ligne);
+    Edition.TableEditee = tableEditee;
+    return vide;
+}
+
+// The focal length of the instrument alone and the Airy radius; the device's place is kept.
+void FocaleObjectifSeul()
+{
+    const double distance = Systeme.DistanceFoyerDioptre;
+    Rayon.DispositifActif = false;
+    PrepareSysteme();
+    Instrument.FocaleObjectif = Instrument.FocaleEffective;
+    Rayon.DispositifActif = true;
+    Systeme.DistanceFoyerDioptre = distance;
+    CalculeTacheDiffraction();
+}
+
+// The instrument's length (and for two forms the primary-to-focus distance) at the right of the block's first line.
+void EcritLongueurInstrument()
+{
+    const TTypeInstrument forme = Instrument.TypeInstrument;
+    const double longueur = Instrument.LongueurInstrument;
+    if (ImagesFiche.Fenetre == nullptr || !(longueur > 1) || forme == TTypeInstrument::Lunette ||
+        !Validite.InstrumentValide || !Edition.InstrumentDeveloppe || !(Instrument.EpaisseurPrimaire > 1e-6))
+        return;
+    ICanevas& c = *ImagesFiche.Fenetre;
+    c.Police().Nom = "Arial";
+    c.Police().FixeHauteur(-11);
+    c.Police().Gras = false;
+    c.Police().Couleur = clBlack;
+    c.Pinceau() = TPinceau{};
+    MiseEnPage.OrdonneeCourante = MiseEnPage.OrdonneePremiereLigne;
+    MiseEnPage.TexteCourant = "Longueur de l'instrument = " +
+                              (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
+                                               : FormateNombre(longueur, "0.0") + " mm");
+    MiseEnPage.AbscisseCourante = c.Largeur() - c.TextWidth(MiseEnPage.TexteCourant) - 20;
+    c.TextOut(MiseEnPage.AbscisseCourante, MiseEnPage.OrdonneeCourante, MiseEnPage.TexteCourant);
+    if (forme == TTypeInstrument::LurieHoughton || forme == TTypeInstrument::MaksutovNewton)
+        c.TextOut(MiseEnPage.AbscisseCourante / 2, MiseEnPage.OrdonneeCourante,
+                  "Distance miroir principal - foyer = " + FormateNombre(Systeme.PositionFoyer, "###0.0") + " mm");
+}
+
+void RouvreSaisie()
+{
+    const TTypeInstrument forme = Instrument.TypeInstrument;
+    if (Relais.CodeSaisie() == 0 && forme != TTypeInstrument::Aucun && forme != TTypeInstrument::Lunette)
+        Relais.OuvreSaisieDiametreEntree();
+    if (Relais.CodeSaisie() != 0 || Relais.CadreOuvert() || forme == TTypeInstrument::Aucun ||
+        Edition.PositionJournal >= 1000)
+        return;
+    if (forme == TTypeInstrument::Lunette) {
+        if (Edition.InstrumentDeveloppe && (Edition.TableEditee == 2 || Edition.TableEditee == 0))
+            Relais.OuvreSaisieRayonGroupe();
+        if (Edition.DispositifDeveloppe && Edition.TableEditee == 1)
+            Relais.OuvreSaisieRayonDioptre();
+    } else if (Relais.SaisieVisible()) {
+        Relais.OuvreSaisieDiametreEntree();
+    }
+}
+
+void DessineVue(const TVue& vue)
+{
+    const TEtatsPage elements = ElementsVue(vue, MarquesCourbe, Validite.SystemeAfocal);
+    EtatsPage.Fusionne(elements);
+    if (const auto dessin = elements.EstVisible(TElementPage::Dessin))
+        Controles.Dessin.Visible = *dessin;
+    if (!Relais.SaisieVisible() && ContexteAideVue(vue) != 0)
+        FixeContexteAide(ContexteAideVue(vue));
+    // Every view draws the sheet first; the views below it draw nothing more until they exist.
+    if (vue == "Tableau" || HauteurVue(vue) != 0)
+        DessineTableau();
+    if (Controles.ImprimerActive)
+        EtatsPage.Active(TCommande::Imprimer, true);
+}
+
+void RecalculeEtDessine()
+{
+    Controles.Dessin.Visible = false;
+    Controles.BoxDistance.Visible = false;
+    Etat.VueCourante = VueDesBoutons(Etat.VueCourante);
+    VerifieInstrument();
+    VerifieDispositif();
+
+    const TTypeInstrument forme = Instrument.TypeInstrument;
+    const bool ligneVisible = Controles.Ligne.Visible;
+    EtatsPage.Fusionne(CommandesValidite(forme, Validite, ligneVisible,
+                                         ligneVisible && LigneVide(Edition.TableEditee, Edition.LigneCourante),
+                                         Edition.LigneCopiee[0] > 1e-6f));
+    if (ligneVisible)
+        DessineLigneEditee();
+
+    Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4;
+    const double secondaire = Instrument.DiametreSecondaire;
+    Instrument.RayonObstructionCarre = secondaire * secondaire / 4;
+
+    MesureHauteurTitre();
+    int hauteur = MiseEnPage.HauteurTitre + 32;
+    if (Edition.InstrumentDeveloppe) {
+        hauteur += HauteurBlocInstrument(forme, Instrument.SecondaireSurMenisque, Groupe.NombreDioptresGroupe);
+        PrepareForme();
+    }
+    hauteur += 96;
+    if (Edition.DispositifDeveloppe) {
+        hauteur += 16 * Dispositif.NombreDioptres;
+    } else {
+        Controles.Ligne.Visible = false;
+        Controles.LigneSchmidt.Visible = false;
+    }
+    Controles.TableauKlevtsov.Visible =
+        Edition.InstrumentDeveloppe &&
+        (forme == TTypeInstrument::Lunette || forme == TTypeInstrument::KlevtsovCassegrain);
+    Controles.Dessin.Width = Controles.Grille.Width;
+    Controles.Dessin.Height = 550;
+    Controles.Dessin.Left = Controles.Grille.Left;
+    hauteur += HauteurVue(Etat.VueCourante);
+    Etat.HauteurPage = hauteur;
+    const int lignesGrille = std::max(Dispositif.NombreDioptres, 1);
+    Controles.Grille.Height = Edition.DispositifDeveloppe ? 16 * lignesGrille + 49 : 49;
+
+    EtatsPage.Fusionne(CommandesResultats(Validite, LigneVide(Edition.TableEditee, 1)));
+
+    if (Validite.InstrumentValide)
+        FocaleObjectifSeul();
+
+    DessineVue(Etat.VueCourante);
+    Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height;
+    EcritLongueurInstrument();
+    RouvreSaisie();
+    Edition.AMettreAJour = false;
+}
+
+void Rafraichit()
+{
+    EtatsPage = TEtatsPage{};
     if (Systeme.CalculInterrompu)
         Etat.VueCourante = "Tableau";
     if (Etat.VueCourante == "Départ")
         Etat.BoutonsVue[static_cast<std::size_t>(TBoutonVue::Instrument)] = true;
+    Relais.CurseurAttente(true);
+
+    const TTypeInstrument forme = Instrument.TypeInstrument;
+    EtatsPage.Fusionne(CommandesFormules(forme, Validite.SansSecondaire));
+    if (forme == TTypeInstrument::Schmidt)
+        CalculeFocaleSchmidt();
+    if (!Relais.SaisieVisible() && ContexteAideVue(Etat.VueCourante) != 0)
+        FixeContexteAide(ContexteAideVue(Etat.VueCourante));
+
+    DocumentFiche.NomEnregistrement = Etat.NomEnregistrement;
+    DocumentFiche.CheminDocument = Etat.CheminDocument;
+    DocumentFiche.LargeurVisible = Etat.LargeurVisible;
     if (Edition.AMettreAJour && Etat.VueCourante != "Départ") {
-        Etat.VueCourante = VueDesBoutons(Etat.VueCourante);
-        Edition.AMettreAJour = false;
+        RecalculeEtDessine();
+        Etat.NomEnregistrement = DocumentFiche.NomEnregistrement;
     }
+
+    EtatsPage.Fusionne(CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie,
+                                               Etat.CheminAffiche, Etat.CheminDocument, Edition.PositionJournal,
+                                               Journal.NombreEnregistrementsJournal));
+    Relais.CurseurAttente(false);
     RedessinePage();
+    ImprimeSiDemande();
+}
+
+} // namespace
+
+void RafraichitVue()
+{
+    // The solver may open a modal dialog whose event loop calls back here (a resize, a scroll): that call is run once
+    // the refresh in progress has ended, not in the middle of it.
+    static bool enCours = false;
+    static bool redemande = false;
+    if (enCours) {
+        redemande = true;
+        return;
+    }
+    enCours = true;
+    redemande = false;
+    Rafraichit();
+    if (redemande) {
+        redemande = false;
+        Rafraichit();
+    }
+    enCours = false;
 }
 
 void FermeCadresEtRafraichit()
 {
+    Relais.FermeCadres();
+    RafraichitVue();
+}
+
+void FermeCadreDioptre()
+{
+    Relais.FermeCadreDioptre();
     RafraichitVue();
 }

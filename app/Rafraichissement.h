@@ -1,11 +1,144 @@
-// The central refresh: every change of the design, of the view or of a setting ends by calling it.
+// The central refresh: every change of the design, of the view or of a setting ends by calling it. It recomputes
+// the design, redraws the current view into the page's retained images and sets the states of the commands, which
+// the main window then applies.
 #pragma once
 
-// Redraws the current view on the page. For now the page shows the empty sheet image.
+#include "app/Etat.h"
+#include "optics/Modele.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+// The commands whose enabled state the refresh decides.
+enum class TCommande
+{
+    CorrecteurdeRossdeuxlentilles1,
+    RossQuivane,
+    RossSpecial,
+    Wynne,
+    Barlow,
+    OculaireA,
+    ToolDispositif,
+    EffacerInstrument,
+    EffacerIndices,
+    EffacerDispo,
+    CopierLigne,
+    CollerLigne,
+    InsererLigneCopiee,
+    CouperLigne,
+    InsererLigne,
+    AfficheInstrument,
+    AfficheDispositifdioptrique,
+    Analyseduchamp,
+    EtoileMultiple,
+    EtoileUnique,
+    ImprimerTout,
+    Imprimer,
+    Optimisationdesdiametres,
+    Homothetie,
+    PuissanceGlobale,
+    Encombrement,
+    Copiercourbe,
+    AfficheCourbeMemorisee,
+    EffaceCourbeMemorisee,
+    Enregistrer,
+    EnregistrerSous,
+    Annuler,
+    Retablir,
+    Nombre
+};
+
+// The tool-bar items and page parts the refresh shows or hides.
+enum class TElementPage
+{
+    VerticalBar,
+    LigneMiroir,
+    LigneMiroirActive,
+    Dessin,
+    ToolButton9,
+    CommandesCourbe, // Copiercourbe, AfficheCourbeMemorisee, EffaceCourbeMemorisee
+    Transversales,   // Transversales and AberTrans
+    ZoomsChamp,      // ZoomPlus, ZoomMoins
+    ZoomsEtoiles,    // ZoomAvant, ZoomArriere
+    ToolButton20,
+    Nombre
+};
+
+// What one refresh decided; an empty entry leaves the command or the item as it is.
+struct TEtatsPage
+{
+    std::array<std::optional<bool>, static_cast<std::size_t>(TCommande::Nombre)> Actives{};
+    std::array<std::optional<bool>, static_cast<std::size_t>(TElementPage::Nombre)> Visibles{};
+
+    void Active(TCommande commande, bool active) { Actives[static_cast<std::size_t>(commande)] = active; }
+    void Montre(TElementPage element, bool visible) { Visibles[static_cast<std::size_t>(element)] = visible; }
+    std::optional<bool> EstActive(TCommande commande) const { return Actives[static_cast<std::size_t>(commande)]; }
+    std::optional<bool> EstVisible(TElementPage element) const
+    {
+        return Visibles[static_cast<std::size_t>(element)];
+    }
+    // The other's decisions override these.
+    void Fusionne(const TEtatsPage& autre);
+};
+
+// The states decided by the last refresh, for the main window to apply; each refresh starts them empty.
+inline TEtatsPage EtatsPage;
+
+// The two marks of the memorised field-analysis curve: a curve is memorised, it was computed for an afocal system.
+struct TMarquesCourbe
+{
+    double Memorisee = 0;
+    double Afocale = 0;
+};
+inline TMarquesCourbe MarquesCourbe;
+
+// What the refresh asks of in-place editing and of the main window; inert until they install their routines.
+struct TRelaisRafraichissement
+{
+    int (*CodeSaisie)() = [] { return 0; };
+    bool (*SaisieVisible)() = [] { return false; };
+    // One of the frames CadreDioptre, CadreLentille, CadreEpaisseur, CadreDiametre is shown.
+    bool (*CadreOuvert)() = [] { return false; };
+    void (*FermeCadres)() = [] {};
+    void (*FermeCadreDioptre)() = [] {};
+    void (*OuvreSaisieDiametreEntree)() = [] {};
+    void (*OuvreSaisieRayonGroupe)() = [] {};
+    void (*OuvreSaisieRayonDioptre)() = [] {};
+    void (*CurseurAttente)(bool attente) = [](bool) {};
+};
+inline TRelaisRafraichissement Relais;
+
+// The formula commands by instrument form, with the parts the form hides.
+TEtatsPage CommandesFormules(TTypeInstrument forme, bool sansSecondaire);
+// The commands that follow the validity flags and the lens-row highlight.
+TEtatsPage CommandesValidite(TTypeInstrument forme, const TValidite& validite, bool ligneVisible,
+                             bool ligneCouranteVide, bool ligneCopiee);
+// The commands that follow the results: the views, printing and the tools.
+TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide);
+// The tool-bar items of a view and, for the field analysis, its curve commands.
+TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool systemeAfocal);
+// Save, Save as, Undo and Redo.
+TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, const std::string& cheminAffiche,
+                                   const std::string& cheminDocument, int positionJournal,
+                                   int nombreEnregistrements);
+
+// The height the instrument's expanded block adds to the page, by form.
+int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int nombreDioptresGroupe);
+// The height the view adds below the sheet.
+int HauteurVue(const TVue& vue);
+// The help context of a view, 0 for none.
+int ContexteAideVue(const TVue& vue);
+
+// Recomputes and redraws the current view when AMettreAJour is set, then sets the save and journal commands and
+// runs a pending print job. A call made while a refresh runs (from a modal dialog of the solver) is run once the
+// first ends.
 void RafraichitVue();
 
 // Closes the editing frames, then refreshes.
 void FermeCadresEtRafraichit();
+// Closes the lens-row frame and its pressed buttons, then refreshes.
+void FermeCadreDioptre();
 
 // Installed by the main window: repaints the page's images and lays out the scroll bars.
 inline void (*RedessinePage)() = [] {};

@@ -1,0 +1,44 @@
+// The layout rules every instrument block of the sheet follows (value boxes, left, right and middle items, the
+// toggle glyph) and the diffraction line that every block paints, on screen and on paper.
+#pragma once
+
+#include "platform/Canevas.h"
+#include "sheet/Fiche.h"
+
+#include <string>
+
+// The regular and bold fonts of the sheet's lines: Arial, character height 11 px.
+void PoliceLigne(ICanevas& canevas, bool gras = false);
+
+// A value of a box: "#0.#", blank when exactly 0.
+std::string TexteValeurCase(double valeur);
+// A printed diameter or focal length: "#0.#", six spaces at 0.1 mm or less.
+std::string TexteValeurImprimee(double valeur);
+
+// Paints the box of slot `numero` from x = `gauche` on the line y, its width that of the sample text, with the value
+// right-aligned inside, and records it in CaseValeur.
+const TCase& PeintCase(ICanevas& canevas, TNumeroCase numero, int gauche, int y, const std::string& valeur,
+                       const std::string& echantillon);
+
+// Label at x, its box, its value and its unit (which may be empty); AbscisseFinElement ends after the unit.
+void PeintElementGauche(ICanevas& canevas, int x, int y, const std::string& libelle, TNumeroCase numero,
+                        const std::string& valeur, const std::string& echantillon, const std::string& unite);
+// The same item ending 20 px before the right edge of the sheet; LargeurDisponible runs from AbscisseFinElement to
+// its label.
+void PeintElementDroit(ICanevas& canevas, int y, const std::string& libelle, TNumeroCase numero,
+                       const std::string& valeur, const std::string& echantillon, const std::string& unite);
+// The same item centred in LargeurDisponible, the space measured on `mesure` (label and unit of a sample).
+void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, const std::string& libelle,
+                        TNumeroCase numero, const std::string& valeur, const std::string& echantillon,
+                        const std::string& unite);
+// A plain text ending 20 px before the right edge of the sheet; answers its x.
+int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte);
+
+// The "+" (collapsed) or "-" glyph of the instrument's toggle box; expanded, the connector down to ye.
+void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye);
+
+// Computes the Airy radius, then paints the line "Rayon de la tache de diffraction = ..." ending 20 px before the
+// right edge, with the block's suffix after the wavelength.
+void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe);
+// The printed twin, right-aligned to the page's right margin.
+void ImprimeLigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe, int marge);

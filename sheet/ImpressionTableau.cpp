@@ -1,0 +1,273 @@
+// The report's first page and the page-break rule of the printed bands.
+#include "sheet/ImpressionTableau.h"
+
+#include "optics/Initialisation.h"
+#include "optics/Modele.h"
+#include "optics/Validite.h"
+#include "platform/Format.h"
+#include "platform/Version.h"
+#include "sheet/BlocNewton.h"
+#include "sheet/Fiche.h"
+#include "sheet/FormatsNombresTableau.h"
+
+#include <algorithm>
+#include <cmath>
+
+void PoliceImpression(ICanevas& canevas, int taille, bool gras)
+{
+    TPolice& police = canevas.Police();
+    police.Nom = "Arial";
+    police.FixeTaille(taille);
+    police.Gras = gras;
+    police.Couleur = clBlack;
+}
+
+namespace {
+
+void NouvellePageSuite(IImprimante& imprimante)
+{
+    imprimante.NouvellePage();
+    imprimante.Canevas().TextOut(0, 0, "Suite de : " + NomFichierSansDossier(DocumentFiche.CheminDocument));
+    MiseEnPage.OrdonneeCourante = ImpressionEtat.PasLigneImpression;
+}
+
+void ImprimeBlocInstrument(ICanevas& canevas)
+{
+    switch (Instrument.TypeInstrument) {
+    case TTypeInstrument::Newton:
+        ImprimeParametresNewton(canevas);
+        break;
+    // The printed blocks of these forms come with their own sheet blocks.
+    case TTypeInstrument::Aucun:
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::DallKirkham:
+    case TTypeInstrument::Schwarzschild:
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton:
+    case TTypeInstrument::SchmidtCassegrain:
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+    case TTypeInstrument::MaksutovCassegrain:
+    case TTypeInstrument::Lunette:
+    case TTypeInstrument::KlevtsovCassegrain:
+    case TTypeInstrument::LurieHoughton:
+    case TTypeInstrument::HoughtonCassegrain:
+        break;
+    }
+}
+
+void TexteCentre(ICanevas& canevas, int gauche, int droite, int y, const std::string& texte)
+{
+    canevas.TextOut(gauche + (droite - gauche - canevas.TextWidth(texte)) / 2, y, texte);
+}
+
+// The columns of the printed lens table.
+struct TColonnes
+{
+    std::array<int, 9> Bords{}; // c0 .. c7, then the right edge
+};
+
+TColonnes MesureColonnes(ICanevas& canevas)
+{
+    TColonnes colonnes;
+    auto& c = colonnes.Bords;
+    c[0] = ImpressionEtat.MargeImpression;
+    c[1] = c[0] + canevas.TextWidth(" Dioptre  ");
+    c[2] = c[1] + canevas.TextWidth(" courbure (mm)  ");
+    c[3] = c[2] + canevas.TextWidth(" Epaisseur  ");
+    c[4] = c[3] + canevas.TextWidth(" Diamètre  ");
+    const int indice = canevas.TextWidth("1.123456 mmm");
+    c[5] = c[4] + indice;
+    c[6] = c[4] + 2 * indice;
+    c[7] = c[4] + 3 * indice;
+    c[8] = canevas.Largeur() - ImpressionEtat.MargeImpression;
+    return colonnes;
+}
+
+// The header of the table from y0, its frame and the vertical rules down over `lignes` rows; answers the y of the
+// rows' origin.
+int ImprimeEnteteTable(ICanevas& canevas, const TColonnes& colonnes, int y0, int lignes)
+{
+    const int s = ImpressionEtat.PasLigneTableauImprime;
+    const auto& c = colonnes.Bords;
+    canevas.Rectangle(c[0], y0, c[8], y0 + 21 * s / 10);
+    for (int bord : c) {
+        canevas.MoveTo(bord, y0);
+        canevas.LineTo(bord, y0 + 21 * s / 10 + lignes * s);
+    }
+    const int y1 = y0 + s / 10;
+    const int y2 = y0 + 11 * s / 10;
+
+    PoliceImpression(canevas, 11, false);
+    TexteCentre(canevas, c[7], c[8], y1 + s / 4, "Matière");
+    PoliceImpression(canevas, 9, false);
+    const int decalageLambda = canevas.TextWidth("l");
+    const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
+    const std::array<TLongueurOnde, 3> lignesSpectrales = {
+        LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const int gauche = c[4 + k];
+        TexteCentre(canevas, gauche, c[5 + k], y1, titres[k]);
+        canevas.Police().Nom = "Symbol";
+        canevas.Police().FixeTaille(11);
+        canevas.TextOut(gauche + decalageLambda, y2 - canevas.TextHeight("l") / 4, "l");
+        const int apres = gauche + decalageLambda + canevas.TextWidth("l");
+        PoliceImpression(canevas, 9, false);
+        const TLongueurOnde ligne = lignesSpectrales[k];
+        if (ligne >= 1 && ligne <= NombreLongueursOnde)
+            canevas.TextOut(apres, y2,
+                            " = " + FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#") + "nm");
+    }
+    TexteCentre(canevas, c[0], c[1], (y1 + y2) / 2, "Dioptre");
+    TexteCentre(canevas, c[1], c[2], y1, "Rayon de");
+    TexteCentre(canevas, c[1], c[2], y2, "courbure (mm)");
+    TexteCentre(canevas, c[2], c[3], y1, "Epaisseur");
+    TexteCentre(canevas, c[2], c[3], y2, "(mm)");
+    TexteCentre(canevas, c[3], c[4], y1, "Diamètre");
+    TexteCentre(canevas, c[3], c[4], y2, "(mm)");
+    return y0 + 11 * s / 10;
+}
+
+void ImprimeLigneTable(ICanevas& canevas, const TColonnes& colonnes, int i, int y)
+{
+    const auto& c = colonnes.Bords;
+    const auto aDroite = [&](int bord, const std::string& texte) {
+        canevas.TextOut(bord - canevas.TextWidth(texte + " "), y, texte);
+    };
+    const std::size_t ligne = static_cast<std::size_t>(i);
+    TexteCentre(canevas, c[0], c[1], y, std::to_string(i));
+    const double rayon = Dispositif.RayonDioptre[ligne];
+    aDroite(c[2], std::abs(rayon) > SeuilRayonDiaphragme ? "Diaphragme" : FormateRayonTableau(rayon));
+    aDroite(c[3], FormateEpaisseurDispositif(Dispositif.EpaisseurDioptre[ligne]));
+    aDroite(c[4], FormateDiametreTableau(Dispositif.DiametreDioptre[ligne]));
+    aDroite(c[5], FormateIndiceTableau(Dispositif.IndiceRouge[ligne + 1]));
+    aDroite(c[6], FormateIndiceTableau(Dispositif.IndiceVert[ligne + 1]));
+    aDroite(c[7], FormateIndiceTableau(Dispositif.IndiceBleu[ligne + 1]));
+    canevas.TextOut(c[7] + canevas.TextWidth(" "), y, Dispositif.MatiereDioptre[ligne + 1]);
+}
+
+// The lens table from OrdonneeCourante. A table taller than what is left of the page goes on between two rows onto
+// continuation pages, each with the column header again.
+void ImprimeTableDispositif(IImprimante& imprimante)
+{
+    ICanevas& canevas = imprimante.Canevas();
+    const int s = ImpressionEtat.PasLigneTableauImprime;
+    const int cadres = Dispositif.NombreDioptres;
+    int imprimees = cadres;
+    {
+        const int tableEditee = Edition.TableEditee;
+        Edition.TableEditee = 1;
+        if (imprimees > 0 && EstLigneVide(imprimees))
+            --imprimees;
+        Edition.TableEditee = tableEditee;
+    }
+    PoliceImpression(canevas, 9, false);
+    const TColonnes colonnes = MesureColonnes(canevas);
+    const int epaisseurStylo = canevas.Stylo().Epaisseur;
+
+    int premiere = 1;
+    for (;;) {
+        const int y0 = MiseEnPage.OrdonneeCourante;
+        const int yr0 = y0 + 11 * s / 10;
+        int lignes = cadres - premiere + 1;
+        while (lignes > 1 && yr0 + (lignes + 1) * s > imprimante.HauteurPage())
+            --lignes;
+        const int yr = ImprimeEnteteTable(canevas, colonnes, y0, lignes);
+        for (int k = 1; k <= lignes; ++k) {
+            const int i = premiere + k - 1;
+            if (i <= imprimees)
+                ImprimeLigneTable(canevas, colonnes, i, yr + k * s + epaisseurStylo);
+            canevas.MoveTo(colonnes.Bords[0], yr + (k + 1) * s);
+            canevas.LineTo(colonnes.Bords[8], yr + (k + 1) * s);
+        }
+        premiere += lignes;
+        if (premiere > cadres || lignes < 1) {
+            MiseEnPage.OrdonneeCourante = yr + lignes * s;
+            return;
+        }
+        NouvellePageSuite(imprimante);
+    }
+}
+
+} // namespace
+
+void BlocImprime(IImprimante& imprimante, int hauteur)
+{
+    ImpressionEtat.HauteurRestantePage = imprimante.HauteurPage() - MiseEnPage.OrdonneeCourante;
+    if (ImpressionEtat.HauteurRestantePage < hauteur)
+        NouvellePageSuite(imprimante);
+}
+
+void ImprimeTableau(IImprimante& imprimante)
+{
+    ICanevas& canevas = imprimante.Canevas();
+    const int largeurPage = imprimante.LargeurPage();
+    VerifieInstrument();
+    VerifieDispositif();
+
+    canevas.Pinceau() = TPinceau{};
+    canevas.Stylo().Couleur = clBlack;
+    TPolice& police = canevas.Police();
+    police.Nom = "Arial";
+    police.FixeHauteur(20 * imprimante.Resolution() / 72);
+    police.Gras = true;
+    police.Couleur = clBlack;
+
+    const std::string version = VersionProgramme();
+    const std::string nom = NomFichierSansExtension(DocumentFiche.NomEnregistrement);
+    const bool sansFichier = nom.empty();
+    std::string titre = sansFichier ? "Quivane V " + version : "Simulation optique de : " + nom;
+    ImpressionEtat.MargeImpression = canevas.TextHeight(titre) / 2;
+    const int marge = ImpressionEtat.MargeImpression;
+    ImpressionEtat.LargeurImprimable = largeurPage - 2 * marge;
+    ImpressionEtat.PasLigneImpression = ImpressionEtat.LargeurImprimable * 16 / 762;
+    ImpressionEtat.PasLigneTableauImprime = ImpressionEtat.PasLigneImpression * 10 / 10;
+    const int pas = ImpressionEtat.PasLigneImpression;
+
+    int xTitre = marge;
+    if (canevas.TextWidth(titre) <= largeurPage) {
+        xTitre = (largeurPage - canevas.TextWidth(titre)) / 2;
+    } else if (!sansFichier) {
+        titre = nom;
+        if (canevas.TextWidth(titre) <= largeurPage)
+            xTitre = (largeurPage - canevas.TextWidth(titre)) / 2;
+    }
+    MiseEnPage.OrdonneeCourante = marge;
+    canevas.TextOut(xTitre, MiseEnPage.OrdonneeCourante, titre);
+
+    const std::string date = DocumentFiche.DateDuJour;
+    MiseEnPage.OrdonneeCourante += canevas.TextHeight(date);
+    PoliceImpression(canevas, 8, false);
+    if (sansFichier)
+        canevas.TextOut(largeurPage - canevas.TextWidth(date) - marge,
+                        MiseEnPage.OrdonneeCourante - canevas.TextHeight(date), date);
+    TexteCentre(canevas, 0, largeurPage, MiseEnPage.OrdonneeCourante,
+                "Imprimé avec le logiciel Quivane V " + version + " le " + date);
+    MiseEnPage.OrdonneeCourante += 2 * pas;
+    MiseEnPage.AbscisseCourante = marge;
+    PoliceImpression(canevas, 9, false);
+
+    ImprimeBlocInstrument(canevas);
+
+    if (Validite.DispositifPresent) {
+        ImpressionEtat.HauteurBlocImprime =
+            Edition.DispositifDeveloppe ? pas * (Dispositif.NombreDioptres + 4) : 2 * pas;
+        BlocImprime(imprimante, ImpressionEtat.HauteurBlocImprime);
+        MiseEnPage.OrdonneeCourante += pas;
+        PoliceImpression(canevas, 9, true);
+        const std::string entete = "Dispositif Dioptrique";
+        canevas.TextOut(marge, MiseEnPage.OrdonneeCourante, entete);
+        const int fin = marge + canevas.TextWidth(entete);
+        PoliceImpression(canevas, 9, false);
+        canevas.TextOut(fin + (largeurPage - fin - canevas.TextWidth(Dispositif.TitreDispositif)) / 2,
+                        MiseEnPage.OrdonneeCourante, Dispositif.TitreDispositif);
+        if (Edition.DispositifDeveloppe) {
+            MiseEnPage.OrdonneeCourante += pas;
+            ImprimeTableDispositif(imprimante);
+        }
+    }
+    MiseEnPage.OrdonneeCourante += pas;
+    MiseEnPage.AbscisseCourante = marge;
+}
