@@ -261,6 +261,10 @@ void LitInstrument()
         {
             const TCopieConception avant = CopieConception();
             InitialiseInstrument();
+            // The instrument reset also resets the spectral lines and star settings, which this read does not
+            // take from the file: the device's index columns stay those of the design's lines.
+            LongueursOnde = avant.LongueursOnde;
+            Reglages = avant.Reglages;
             CombineAvecFichier(*chemin, avant);
         }
     Etat.VueCourante = "Tableau";

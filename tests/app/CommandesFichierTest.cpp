@@ -215,10 +215,14 @@ TEST_F(CommandesFichier, PlacerUnDispositifJointLesTitres)
 TEST_F(CommandesFichier, LireUnInstrumentGardeLeDispositifEtLeNom)
 {
     EcritAutre();
+    LongueursOnde.LongueurOndeBleue = 16;
+    Reglages.PasEtoileMultiple = 7;
     Services.DialoguesFichier.RepondOuvre(Chemin("autre.qvd"));
     LitInstrument();
     EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::Newton);
     EXPECT_EQ(Dispositif.TitreDispositif, "A");
+    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 16);
+    EXPECT_EQ(Reglages.PasEtoileMultiple, 7);
     EXPECT_EQ(Etat.CheminDocument, Chemin("courant.qvd"));
     EXPECT_TRUE(Edition.DocumentModifie) << "la conception n'est plus celle d'aucun fichier";
 }
