@@ -234,6 +234,7 @@ void CalculeEclairement(std::optional<TRayonsComptes> comptes) {
   const double d = Instrument.DistanceSecondaireFoyer;
   const TTypeInstrument forme = Instrument.TypeInstrument;
   Systeme.Eclairement = 0.0;
+  if (D <= 0.0) return;
 
   const double focale = forme == TTypeInstrument::LurieHoughton ? Instrument.FocaleObjectif : Instrument.FocalePrimaire;
   Instrument.DiametreSecondaireMinimal = focale > 0.0 ? static_cast<float>(d * D / focale) : 0.0f;
@@ -342,5 +343,6 @@ void CalculeEclairement(std::optional<TRayonsComptes> comptes) {
     eclairement = std::min(eclairement, plafond);
   }
   RendEntrees(entrees);
-  Systeme.Eclairement = eclairement;
+  // Heights from a degenerate trace must not leave a NaN in the design.
+  Systeme.Eclairement = std::isfinite(eclairement) ? eclairement : 0.0;
 }

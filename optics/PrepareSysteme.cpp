@@ -63,6 +63,12 @@ double XSurPlanImage() {
   return Rayon.XRayon + (Systeme.PositionFoyer + Systeme.DecalageFoyer - Rayon.ZRayon) * Rayon.LRayon / Rayon.NRayon;
 }
 
+// Keeps a residual in `XImage` unless it is not a number, which the search then refuses.
+double NoteXImage(double x) {
+  if (std::isfinite(x)) Systeme.XImage = x;
+  return x;
+}
+
 // The reference ray as it leaves the pass: where it crosses the axis, and the focal length its
 // slope gives. False for a ray leaving parallel to the axis, which has no focus.
 bool FoyerDuRayon(double& position, double& focale) {
@@ -144,8 +150,8 @@ bool MesureFocaleEffective() {
   Rayon.XDepart = 0.0;
   EffaceDrapeauxRayon();
   TraceRayon();
-  Systeme.XImage = XSurPlanImage();
-  const double focale = std::abs(Systeme.XImage * Rayon.CosinusAngleChamp / Rayon.SinusAngleChamp);
+  const double x = NoteXImage(XSurPlanImage());
+  const double focale = std::abs(x * Rayon.CosinusAngleChamp / Rayon.SinusAngleChamp);
   if (!std::isfinite(focale)) {
     EchecCalcul();
     return false;
@@ -176,8 +182,7 @@ void RechercheFocaleAvecDispositif() {
         EffaceDrapeauxRayon();
         TraceRayon();
         if (Rayon.RayonPerdu) return TEssaiRecherche{0.0, true};
-        Systeme.XImage = XSurPlanImage();
-        return TEssaiRecherche{Systeme.XImage, false};
+        return TEssaiRecherche{NoteXImage(XSurPlanImage()), false};
       },
       RelanceDecalage);
   if (!IssueAcceptee(issue)) return;
@@ -251,13 +256,14 @@ void RechercheFocaleSansDispositif() {
         EffaceDrapeauxRayon();
         TraceRayon();
         if (Rayon.RayonPerdu) return TEssaiRecherche{0.0, true};
+        double x = 0.0;
         if (!Instrument.ChampCourbe) {
-          Systeme.XImage = XSurPlanImage();
-        } else if (!XSurChampCourbe(decalage, Systeme.XImage)) {
+          x = XSurPlanImage();
+        } else if (!XSurChampCourbe(decalage, x)) {
           champManque = true;
           return TEssaiRecherche{0.0, true};
         }
-        return TEssaiRecherche{Systeme.XImage, false};
+        return TEssaiRecherche{NoteXImage(x), false};
       },
       RelanceDecalage);
   if (!IssueAcceptee(issue)) return;
