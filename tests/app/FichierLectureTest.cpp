@@ -6,6 +6,7 @@
 #include "app/FichierFormat.h"
 #include "optics/Initialisation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -396,6 +397,33 @@ TEST_F(FichierPlacement, VingtQuatrePlusCinqPassentVingtCinqPlusCinqNon)
     EXPECT_EQ(Lecture.ModeLecture, ModeExces);
 }
 
+TEST_F(FichierLecture, UnDispositifQuiRemplitLaTableSeRelit)
+{
+    // The program itself writes devices of 30 rows: they must open again; one more is refused.
+    struct TCas
+    {
+        int Rangees;
+        bool Lu;
+    };
+    for (const TCas c : {TCas{29, true}, TCas{30, true}, TCas{31, false}})
+    {
+        SCOPED_TRACE(c.Rangees);
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        DonneDispositif(std::min(c.Rangees, NombreMaxDioptres));
+        std::vector<std::string> lignes = LignesFichierConception();
+        if (c.Rangees > NombreMaxDioptres)
+            lignes[14] = std::to_string(c.Rangees);
+        EcritFichier(Chemin("long.qvd"), lignes);
+        ReinitialiseEtat();
+        Services.Question.Posees.clear();
+        if (!c.Lu)
+            Services.Question.Repond(ReponseOk);
+        ASSERT_TRUE(Ouvre(Chemin("long.qvd")));
+        EXPECT_EQ(Dispositif.NombreDioptres, c.Lu ? c.Rangees : 1);
+        EXPECT_EQ(Services.Question.Posees.size(), c.Lu ? 0u : 1u);
+    }
+}
+
 TEST_F(FichierPlacement, DevantDecaleLesRangeesAvecLeursMilieux)
 {
     Prepare(2, 3);
@@ -595,7 +623,7 @@ TEST_F(FichierRefuse, FichiersAbimesAuHasard)
 {
     ConstruitFormeValide(TTypeInstrument::KlevtsovCassegrain);
     DonneDispositif(3);
-    const std::vector<std::string> modele = LignesFichierConception();
+    const std::vector<std::string> modeles[2] = {LignesFichierConception(), AncienDocument("656.3")};
     ConstruitFormeValide(TTypeInstrument::Newton);
     Courant = LignesFichierConception();
     TQuestionComptee questions;
@@ -606,7 +634,7 @@ TEST_F(FichierRefuse, FichiersAbimesAuHasard)
                                                "31", "[Lunette]", "True", "$", "clWhite", "\"", "0"};
     for (int essai = 0; essai < 600; ++essai)
     {
-        std::vector<std::string> lignes = modele;
+        std::vector<std::string> lignes = modeles[essai % 2];
         for (int abimes = 1 + static_cast<int>(tirage(3)); abimes > 0; --abimes)
         {
             const std::size_t i = tirage(lignes.size());
