@@ -115,4 +115,57 @@ TEST_F(GeometrieTest, GregoryALaLargeurDeSonPrimaire) {
   EXPECT_EQ(Instrument.EncombrementLateral, 200.0);
 }
 
+// A classical Cassegrain (paraboloid, confocal hyperboloid) with its image 20 mm behind the
+// primary's vertex, inside a 40 mm thick primary, and a thin window in front of the image: the tube
+// ends at the primary's back, so it grows exactly with the primary's thickness.
+TEST_F(GeometrieTest, CassegrainDontLeDispositifFinitDansLePrimaireSeMesureAuDosDuPrimaire) {
+  double longueurs[2];
+  const double epaisseurs[2] = {40, 45};
+  for (int k = 0; k < 2; ++k) {
+    ConstruitFormeValide(TTypeInstrument::Cassegrain);
+    const double f1 = 800, m = 3000.0 / 800.0, b = 20;
+    const double p = (f1 + b) / (m + 1);
+    const double r2 = 2 * m * p / (m - 1);
+    const double conique = -std::pow((m + 1) / (m - 1), 2);
+    Instrument.FocalePrimaire = f1;
+    Instrument.RayonCourburePrimaire = 2 * f1;
+    Instrument.RayonPrimaireCube = std::pow(2 * f1, 3);
+    Instrument.RayonPrimairePuissance5 = std::pow(2 * f1, 5);
+    Instrument.FocaleResultante = 3000;
+    Instrument.DegagementFoyer = b;
+    Instrument.DistanceSecondaireFoyer = p;
+    Instrument.DistanceFoyerPrimaireSecondaire = p;
+    Instrument.DistanceEntreMiroirs = f1 - p;
+    Instrument.RayonCourbureSecondaire = r2;
+    Instrument.CoefficientDeformationSecondaire = conique;
+    Instrument.CoefficientDeformationSecondaire2 = std::pow(1 + conique, 2) - 1;
+    Instrument.DiametreSecondaire = 60;
+    Instrument.EpaisseurSecondaire = 15;
+    Instrument.EpaisseurPrimaire = epaisseurs[k];
+    Dispositif.CentreDioptre[0] = f1 - p + r2;
+    Dispositif.NombreDioptres = 2;
+    const double rayons[] = {500, 500};
+    const double suivantes[] = {3, 30};
+    const float indices[] = {1.51872f, 1.000278f};
+    for (int i = 1; i <= 2; ++i) {
+      Dispositif.RayonDioptre[i] = rayons[i - 1];
+      Dispositif.EpaisseurDioptre[i] = suivantes[i - 1];
+      Dispositif.DiametreDioptre[i] = 20;
+      Dispositif.IndiceRouge[i + 1] = Dispositif.IndiceVert[i + 1] = Dispositif.IndiceBleu[i + 1] = indices[i - 1];
+    }
+    AppliqueIndices();
+    VerifieValidite();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    ASSERT_TRUE(Validite.DispositifValide);
+    CalculeGeometrieInstrument();
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    ASSERT_GT(Instrument.FinDispositif, b);
+    ASSERT_LT(Instrument.FinDispositif, epaisseurs[k]);
+    longueurs[k] = Instrument.LongueurInstrument;
+    // From the primary's back to the secondary's back.
+    EXPECT_NEAR(longueurs[k], (f1 - p) + 15 + epaisseurs[k], 1e-9);
+  }
+  EXPECT_NEAR(longueurs[1] - longueurs[0], 5.0, 1e-9);
+}
+
 } // namespace
