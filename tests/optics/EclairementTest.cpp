@@ -151,6 +151,36 @@ TEST_F(EclairementTest, SchmidtAuDelaDuChampPleineLumiereRienNePasse) {
   }
 }
 
+// A refractor's objective passes the whole on-axis beam; off axis the beam slides across the rims
+// of the later surfaces and loses a little more as the angle grows.
+TEST_F(EclairementTest, LunetteToutPasseSurLAxeEtDeMoinsEnMoinsEnChamp) {
+  ConstruitFormeValide(TTypeInstrument::Lunette);
+  double sommet = 0.0;
+  for (int i = 1; i <= Groupe.NombreDioptresGroupe; ++i) {
+    Groupe.SommetGroupe[i] = sommet;
+    Groupe.CentreGroupe[i] = sommet + Groupe.RayonGroupe[i];
+    Groupe.CarreDemiDiametreGroupe[i] = 50.0 * 50.0;
+    sommet += Groupe.EpaisseurGroupe[i];
+  }
+  Instrument.DiametreObjectif = 100;
+  VerifieValidite();
+  ASSERT_TRUE(Validite.InstrumentValide);
+  PrepareSysteme();
+  ASSERT_FALSE(Systeme.CalculEchoue);
+  double precedent = 2.0;
+  for (double angle : {0.0, 0.01, 0.03, 0.05}) {
+    SCOPED_TRACE(angle);
+    Champ(angle);
+    CalculeEclairement();
+    if (angle == 0.0) {
+      EXPECT_EQ(Systeme.Eclairement, 1.0);
+    }
+    EXPECT_LT(Systeme.Eclairement, precedent);
+    EXPECT_GT(Systeme.Eclairement, 0.9);
+    precedent = Systeme.Eclairement;
+  }
+}
+
 // The star views count their rays: the forms with shadows the rim rays cannot follow report the
 // counted share, the others keep their own estimate.
 TEST_F(EclairementTest, LesVuesEtoilesDonnentLeRapportCompteAuxFormesOmbragees) {
