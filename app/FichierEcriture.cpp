@@ -9,6 +9,8 @@
 #include "platform/Format.h"
 #include "platform/Services.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -42,8 +44,10 @@ void EcritVerreLame(TLignes& l)
 
 void EcritGroupe(TLignes& l)
 {
-    l.Entier(Groupe.NombreDioptresGroupe);
-    for (int i = 1; i <= Groupe.NombreDioptresGroupe && i <= NombreMaxDioptresGroupe; ++i)
+    // The count written is the count of rows written, so the file always reads back.
+    const int n = std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
+    l.Entier(n);
+    for (int i = 1; i <= n; ++i)
     {
         l.Reel(Groupe.RayonGroupe[i], "#0.##");
         l.Reel(Groupe.EpaisseurGroupe[i], "#0.##");
@@ -84,8 +88,9 @@ void EcritDispositif(TLignes& l)
     l.Entier(LongueursOnde.LongueurOndeRouge);
     l.Entier(LongueursOnde.LongueurOndeVerte);
     l.Entier(LongueursOnde.LongueurOndeBleue);
-    l.Entier(d.NombreDioptres);
-    for (int i = 1; i <= d.NombreDioptres && i <= NombreMaxDioptres; ++i)
+    const int n = std::clamp(d.NombreDioptres, 1, NombreMaxDioptres);
+    l.Entier(n);
+    for (int i = 1; i <= n; ++i)
     {
         l.Reel(d.RayonDioptre[i], "#0.##");
         l.Reel(d.EpaisseurDioptre[i], "#0.##");
