@@ -144,9 +144,7 @@ bool OuvreFichier(const std::string& chemin)
     Etat.CheminDocumentMemorise.clear();
     InitialiseLongueursOnde();
     Lecture.NouveauJournal = true;
-    const bool reussi = LitFichierChoisi(chemin, avant);
-    Lecture.NouveauJournal = false;
-    return reussi;
+    return LitFichierChoisi(chemin, avant);
 }
 
 void DebutOuverture()

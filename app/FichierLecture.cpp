@@ -793,6 +793,7 @@ bool LitFichierConception()
     if (erreur != TErreurFichier::Aucune)
     {
         RestaureConception(avant);
+        Lecture.NouveauJournal = false;
         AfficheMessageDisque(TitreLecture, erreur == TErreurFichier::Verrouille
                                                ? "Ce fichier est verrouillé pour modification par un autre utilisateur."
                                                : "Fichier introuvable.");
@@ -811,6 +812,7 @@ bool LitFichierConception()
         RestaureConception(avant);
     else
         Etat.NomEnregistrement = Etat.CheminDocument;
+    Lecture.NouveauJournal = false;
     FinDeLecture();
     return Lecture.LectureReussie;
 }

@@ -21,7 +21,8 @@ struct TLecture
     TModeLecture ModeLecture = ModeOuvreFichier;
     bool LectureInstrumentSeul = false;
     bool LectureDispositifSeul = false;  // the three lens-device reads
-    bool NouveauJournal = false;         // a read that succeeds starts the journal anew, with this file as its base
+    bool NouveauJournal = false;         // a read that succeeds starts the journal anew, with this file as its
+                                         // base; every read clears it
 
     // Outputs.
     bool LectureReussie = false;
