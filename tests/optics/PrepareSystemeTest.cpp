@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "optics/FormulesSchmidt.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
@@ -177,6 +178,24 @@ TEST_F(PrepareSystemeTest, UnCassegrainClassiqueFocaliseAuDegagementPrevu) {
   EXPECT_FALSE(Systeme.CalculEchoue);
   EXPECT_NEAR(Systeme.PositionFoyer + Systeme.DecalageFoyer, b, 1e-3);
   EXPECT_NEAR(Instrument.FocaleEffective, f, 0.01 * f);
+}
+
+// A Schmidt camera images on the sphere about the mirror's centre of curvature. With k = 1.5 the
+// reference ray crosses the plate at its neutral zone, undeviated, and meets the axis at the focus
+// the design computed for that zone (rounded to 0.1 mm); the focal length stays the mirror's, R / 2.
+TEST_F(PrepareSystemeTest, UneChambreDeSchmidtFocaliseSurSonChampCourbe) {
+  Construit(TTypeInstrument::Schmidt);
+  CalculeSchmidt();
+  VerifieValidite();
+  ASSERT_TRUE(Validite.InstrumentValide);
+  ASSERT_TRUE(Instrument.ChampCourbe);
+  PrepareSysteme();
+  ASSERT_FALSE(Systeme.CalculEchoue);
+  EXPECT_FALSE(Rayon.RayonBloque);
+  const double demiRayon = Instrument.RayonCourburePrimaire / 2.0;
+  EXPECT_NEAR(Instrument.FocaleEffective, demiRayon, 0.005 * demiRayon);
+  EXPECT_EQ(Systeme.PositionFoyer, Instrument.FocalePrimaire);
+  EXPECT_LT(std::abs(Systeme.DecalageFoyer), 0.05 + 1e-3);
 }
 
 // Paraxial (y, n u) trace of the Newton and the device as the solver placed it: the focal length
