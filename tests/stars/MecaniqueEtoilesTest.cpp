@@ -1,0 +1,234 @@
+// The star views' mechanics: the pupil grid, the division, the chief ray and its aiming, the plotting of hits on
+// screen and on paper, and the coma of an off-axis star against third-order theory.
+#include "stars/MecaniqueEtoiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "Conceptions.h"
+#include "doubles/CanevasEnregistreur.h"
+#include "doubles/ServicesDeTest.h"
+#include "optics/Diffraction.h"
+#include "optics/Modele.h"
+#include "optics/PrepareSysteme.h"
+#include "platform/CanevasImage.h"
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+
+class MecaniqueEtoiles : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { AssureApplicationGraphique(); }
+    TServicesDeTest Services;
+};
+
+int RayonsGrille(int densite, bool ferme)
+{
+    int rayons = 0;
+    ParcourtPupille(densite, ferme, [&](int) {
+        ++rayons;
+        return true;
+    });
+    return rayons;
+}
+
+// The counts of a pass over half the pupil: the six-star rule keeps the rim out, the single-star rule traces it.
+TEST_F(MecaniqueEtoiles, LaGrilleCompteSesRayonsSelonSaRegle)
+{
+    NewtonEtoiles(true);
+    struct Cas
+    {
+        int densite;
+        bool ferme;
+        int rayons;
+    };
+    for (const Cas& cas : {Cas{10, false, 162}, Cas{15, true, 370}, Cas{5, false, 39}, Cas{5, true, 46}}) {
+        SCOPED_TRACE(cas.densite);
+        EXPECT_EQ(RayonsGrille(cas.densite, cas.ferme), cas.rayons);
+    }
+    // A density of 0 walks the grid of density 1 instead of dividing by zero.
+    EXPECT_EQ(RayonsGrille(0, true), RayonsGrille(1, true));
+}
+
+// Rows go outward from the axis, and along a row the rays alternate about the axis: 0, +s, -s, +2s, -2s ...
+TEST_F(MecaniqueEtoiles, LaGrilleAlterneAutourDeLAxeRangParRang)
+{
+    NewtonEtoiles(true);
+    std::vector<std::pair<double, double>> points;
+    std::vector<int> rangs;
+    ParcourtPupille(10, false, [&](int rang) {
+        points.emplace_back(Rayon.XDepart, Rayon.YDepart);
+        rangs.push_back(rang);
+        return true;
+    });
+    const double s = 10.0;
+    const std::vector<double> debut = {0, s, -s, 2 * s, -2 * s, 3 * s};
+    for (std::size_t i = 0; i < debut.size(); ++i) {
+        EXPECT_NEAR(points[i].first, debut[i], 1e-9);
+        EXPECT_EQ(points[i].second, 0.0);
+    }
+    EXPECT_TRUE(std::is_sorted(rangs.begin(), rangs.end()));
+    EXPECT_EQ(rangs[debut.size()], 0);
+    EXPECT_NEAR(points[static_cast<std::size_t>(std::find(rangs.begin(), rangs.end(), 9) - rangs.begin())].second,
+                90.0, 1e-9);
+}
+
+TEST_F(MecaniqueEtoiles, LaDivisionSuitLeZoom)
+{
+    for (const auto& [zoom, division] : {std::pair{1, 10}, {2, 10}, {4, 5}, {8, 5}, {16, 1}, {128, 1}, {256, 1}}) {
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(GraduationPourZoom(zoom), division);
+    }
+}
+
+// A star on the axis images on the axis, and an image exactly on the axis counts as below it.
+TEST_F(MecaniqueEtoiles, UneEtoileSurLAxeALeSigneMoins)
+{
+    for (bool afocal : {false, true}) {
+        SCOPED_TRACE(afocal);
+        afocal ? NewtonOculaire() : NewtonEtoiles(true);
+        PrepareSysteme();
+        FixeSystemeAfocal();
+        ASSERT_EQ(Validite.SystemeAfocal, afocal);
+        FixeAngleChamp(AngleChampEtoile(0.0));
+        Etoiles.SigneImage = 1;
+        EXPECT_EQ(ViseRayonPrincipal(0.0), TVisee::Trouvee);
+        EXPECT_EQ(Systeme.HauteurImagePrincipale, 0.0);
+        EXPECT_EQ(Etoiles.SigneImage, -1);
+    }
+}
+
+// The eyepiece's chief ray is aimed until it leaves at the wanted apparent angle. Past the field the eyepiece can
+// take, the aiming gives up within its bound and reports the chief ray lost.
+TEST_F(MecaniqueEtoiles, LaViseeAfocaleAtteintLAngleApparent)
+{
+    NewtonOculaire();
+    PrepareSysteme();
+    FixeSystemeAfocal();
+    ASSERT_TRUE(Validite.SystemeAfocal);
+    ASSERT_NEAR(Systeme.GrossissementAfocal, 40.0, 1.0);
+    for (double degres : {2.0, 10.0}) {
+        SCOPED_TRACE(degres);
+        FixeAngleChamp(AngleChampEtoile(degres));
+        ASSERT_EQ(ViseRayonPrincipal(degres), TVisee::Trouvee);
+        EXPECT_LE(std::abs(degres * Pi / 180.0 - std::abs(Systeme.HauteurImagePrincipale)), 1e-7);
+        EXPECT_GT(Rayon.AngleChamp, 0.0);
+    }
+    FixeAngleChamp(AngleChampEtoile(89.0));
+    EXPECT_EQ(ViseRayonPrincipal(89.0), TVisee::Perdue);
+    EXPECT_TRUE(Rayon.RayonPerdu);
+}
+
+TImageRayon ImagePupille(double x, double y)
+{
+    Rayon.XDepart = x;
+    Rayon.YDepart = y;
+    TraceRayonGrille();
+    TImageRayon image;
+    EXPECT_FALSE(Rayon.RayonBloque || Rayon.RayonPerdu);
+    EXPECT_TRUE(ImageRayon(image));
+    return image;
+}
+
+// A paraboloid's coma at 0.25 degree: the flare runs from the chief ray's image to its tip, where the two rim rays
+// of the meridian meet, over 3 theta D^2 / (16 F); the rim's circle, half the flare's width, is a third of that.
+// Pairs of rays symmetric about the axis cancel the field's curvature and astigmatism, which are odd in the pupil.
+TEST_F(MecaniqueEtoiles, LaComaDuParaboloideSuitLeTroisiemeOrdre)
+{
+    NewtonEtoiles(true);
+    PrepareSysteme();
+    FixeSystemeAfocal();
+    const double theta = 0.25 * Pi / 180.0;
+    FixeAngleChamp(AngleChampEtoile(15.0));
+    ASSERT_EQ(ViseRayonPrincipal(15.0), TVisee::Trouvee);
+    Rayon.EstRayonReference = false;
+    const double pointe = (ImagePupille(100, 0).Meridien + ImagePupille(-100, 0).Meridien) / 2.0;
+    const double a = 100.0 / std::sqrt(2.0);
+    const double demiLargeur = std::abs(ImagePupille(a, a).Sagittal - ImagePupille(-a, a).Sagittal) / 2.0;
+    const double attendue = 3.0 * theta * 200.0 * 200.0 / (16.0 * 1000.0);
+    EXPECT_NEAR(std::abs(pointe), attendue, 0.02 * attendue);
+    EXPECT_NEAR(demiLargeur, attendue / 3.0, 0.02 * attendue / 3.0);
+}
+
+// On screen a hit adds its colour to the pixel: green, red and blue on one pixel build up to white, and a hit
+// leaves its neighbours alone.
+TEST_F(MecaniqueEtoiles, LesImpactsSeMelangentParOu)
+{
+    TCanevasImage image(20, 20);
+    image.Pinceau().Couleur = clBlack;
+    image.FillRect(0, 0, 20, 20);
+    PointOu(image, 5, 6, clLime);
+    EXPECT_EQ(image.Pixels(5, 6), clLime);
+    PointOu(image, 5, 6, clRed);
+    EXPECT_EQ(image.Pixels(5, 6), clYellow);
+    PointOu(image, 5, 6, clBlue);
+    EXPECT_EQ(image.Pixels(5, 6), clWhite);
+    EXPECT_EQ(image.Pixels(6, 6), clBlack);
+    PointOu(image, -1, 25, clRed);
+}
+
+// On paper the three pass colours lie side by side in strokes 3 dots apart; any other colour is a square of k dots.
+TEST_F(MecaniqueEtoiles, UnImpactImprimeEstUnTraitParCouleur)
+{
+    struct Cas
+    {
+        TColor couleur;
+        int decalage;
+    };
+    for (const Cas& cas : {Cas{clRed, 1}, Cas{clLime, 0}, Cas{clBlue, -1}}) {
+        SCOPED_TRACE(cas.couleur);
+        auto page = TCanevasEnregistreur::Page(5000, 7000, 600);
+        PointImprime(*page, 100, 200, cas.couleur, 7, 8);
+        std::vector<int> traits;
+        for (const TAppelCanevas& appel : page->Journal()) {
+            if (appel.Operation == TOperationCanevas::LineTo) {
+                traits.push_back(appel.Valeurs[0]);
+                EXPECT_EQ(appel.Valeurs[1], 207);
+                EXPECT_EQ(appel.Stylo.Couleur, cas.couleur);
+                EXPECT_EQ(appel.Stylo.Epaisseur, 1);
+            }
+        }
+        // k = 7: m = 1, two strokes.
+        EXPECT_EQ(traits, (std::vector<int>{100 + cas.decalage, 103 + cas.decalage}));
+        EXPECT_EQ(page->Stylo().Epaisseur, 8);
+    }
+    auto page = TCanevasEnregistreur::Page(5000, 7000, 600);
+    PointImprime(*page, 100, 200, clWhite, 7, 8);
+    const auto& journal = page->Journal();
+    ASSERT_FALSE(journal.empty());
+    for (const TAppelCanevas& appel : journal) {
+        EXPECT_EQ(appel.Operation, TOperationCanevas::Rectangle);
+        EXPECT_EQ(appel.Valeurs, (std::vector<int>{100, 200, 107, 207}));
+        EXPECT_EQ(appel.Pinceau.Couleur, clWhite);
+    }
+}
+
+// The colour passes: three only when asked for and every traced glass has its red and blue indices.
+TEST_F(MecaniqueEtoiles, LesPassesDeCouleurSuiventLesVerres)
+{
+    NewtonEtoiles(true);
+    Reglages.AnalyseChromatique = true;
+    ChoisitNombreCouleurs();
+    EXPECT_EQ(Systeme.NombreCouleurs, 1);
+    NewtonDispositif(4);
+    Reglages.AnalyseChromatique = true;
+    ChoisitNombreCouleurs();
+    EXPECT_EQ(Systeme.NombreCouleurs, 3);
+    EXPECT_EQ(CouleurPassageEcran(1), clLime);
+    Reglages.AnalyseChromatique = false;
+    ChoisitNombreCouleurs();
+    EXPECT_EQ(Systeme.NombreCouleurs, 1);
+    EXPECT_EQ(CouleurPassageEcran(1), clWhite);
+    // Pass 2 traces the red indices, and the medium in front of the lens group stays green.
+    ChargeIndicesCouleur(2);
+    EXPECT_EQ(Dispositif.IndiceTrace[2], Dispositif.IndiceRouge[2]);
+    EXPECT_EQ(Groupe.IndiceTraceGroupe[0], Groupe.IndiceVertGroupe[0]);
+}
+
+} // namespace
