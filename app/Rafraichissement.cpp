@@ -13,6 +13,7 @@
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
 #include "platform/Format.h"
+#include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
@@ -336,9 +337,7 @@ void EcritLongueurInstrument()
     c.Police().Couleur = clBlack;
     c.Pinceau() = TPinceau{};
     MiseEnPage.OrdonneeCourante = MiseEnPage.OrdonneePremiereLigne;
-    MiseEnPage.TexteCourant = "Longueur de l'instrument = " +
-                              (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
-                                               : FormateNombre(longueur, "0.0") + " mm");
+    MiseEnPage.TexteCourant = TexteLongueurInstrument(longueur);
     MiseEnPage.AbscisseCourante = c.Largeur() - c.TextWidth(MiseEnPage.TexteCourant) - 20;
     c.TextOut(MiseEnPage.AbscisseCourante, MiseEnPage.OrdonneeCourante, MiseEnPage.TexteCourant);
     if (forme == TTypeInstrument::LurieHoughton || forme == TTypeInstrument::MaksutovNewton)

@@ -24,6 +24,12 @@ std::string TexteValeurImprimee(double valeur)
     return valeur <= 0.1 ? std::string(6, ' ') : FormateNombre(valeur, "#0.#");
 }
 
+std::string TexteLongueurInstrument(double longueur)
+{
+    return "Longueur de l'instrument = " + (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
+                                                            : FormateNombre(longueur, "0.0") + " mm");
+}
+
 const TCase& PeintCase(ICanevas& canevas, TNumeroCase numero, int gauche, int y, const std::string& valeur,
                        const std::string& echantillon)
 {

@@ -15,6 +15,9 @@ std::string TexteValeurCase(double valeur);
 // A printed diameter or focal length: "#0.#", six spaces at 0.1 mm or less.
 std::string TexteValeurImprimee(double valeur);
 
+// "Longueur de l'instrument = " and the length: in metres with three decimals above 1000 mm, else in millimetres.
+std::string TexteLongueurInstrument(double longueur);
+
 // Paints the box of slot `numero` from x = `gauche` on the line y, its width that of the sample text, with the value
 // right-aligned inside, and records it in CaseValeur.
 const TCase& PeintCase(ICanevas& canevas, TNumeroCase numero, int gauche, int y, const std::string& valeur,

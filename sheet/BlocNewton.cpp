@@ -98,12 +98,6 @@ void DessineReplie(ICanevas& c)
     MiseEnPage.OrdonneeDispositif = MiseEnPage.CaseValeur[CaseFocalePrimaire].Bottom + 16;
 }
 
-std::string TexteLongueur(double longueur)
-{
-    return "Longueur de l'instrument = " + (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
-                                                            : FormateNombre(longueur, "0.0") + " mm");
-}
-
 void ImprimeDeveloppe(ICanevas& c)
 {
     const int x0 = ImpressionEtat.MargeImpression;
@@ -118,7 +112,7 @@ void ImprimeDeveloppe(ICanevas& c)
     if (Validite.InstrumentValide &&
         (std::abs(distance) <= 0.01 ||
          (distance > 1e-6 && Instrument.DiametreSecondaire > 1e-6 && Instrument.EpaisseurPrimaire > 1e-6))) {
-        const std::string texte = TexteLongueur(Instrument.LongueurInstrument);
+        const std::string texte = TexteLongueurInstrument(Instrument.LongueurInstrument);
         c.TextOut(p - x0 - c.TextWidth(texte), y, texte);
     }
 

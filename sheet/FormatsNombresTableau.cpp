@@ -63,3 +63,10 @@ std::string FormateIndiceTableau(float indice)
         return {};
     return FormateNombre(indice, "#0.000000");
 }
+
+std::string FormateLongueurOnde(TLongueurOnde ligne)
+{
+    if (ligne < 1 || ligne > NombreLongueursOnde)
+        return {};
+    return FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#");
+}

@@ -1,6 +1,8 @@
 // The texts of the cells of the surface tables (lens device, lens group, plate glass, and their printed twins).
 #pragma once
 
+#include "optics/Modele.h"
+
 #include <string>
 
 // A radius: "Diaph." for a stop, "Plan" for a plane, blank when never given, else the signed value with fewer
@@ -14,3 +16,5 @@ std::string FormateEpaisseurGroupe(double epaisseur);
 std::string FormateDiametreTableau(double diametre);
 // A refractive index: blank below 1 (no glass, or no line chosen).
 std::string FormateIndiceTableau(float indice);
+// The wavelength of a spectral line in nm ("#0.#"), blank when no line is chosen.
+std::string FormateLongueurOnde(TLongueurOnde ligne);

@@ -115,10 +115,9 @@ int ImprimeEnteteTable(ICanevas& canevas, const TColonnes& colonnes, int y0, int
         canevas.TextOut(gauche + decalageLambda, y2 - canevas.TextHeight("l") / 4, "l");
         const int apres = gauche + decalageLambda + canevas.TextWidth("l");
         PoliceImpression(canevas, 9, false);
-        const TLongueurOnde ligne = lignesSpectrales[k];
-        if (ligne >= 1 && ligne <= NombreLongueursOnde)
-            canevas.TextOut(apres, y2,
-                            " = " + FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#") + "nm");
+        const std::string longueur = FormateLongueurOnde(lignesSpectrales[k]);
+        if (!longueur.empty())
+            canevas.TextOut(apres, y2, " = " + longueur + "nm");
     }
     TexteCentre(canevas, c[0], c[1], (y1 + y2) / 2, "Dioptre");
     TexteCentre(canevas, c[1], c[2], y1, "Rayon de");

@@ -86,13 +86,6 @@ void PeintLigneMiroirActive(ICanevas& c)
     c.Stylo().Style = TStyleStylo::Plein;
 }
 
-std::string TexteLongueurOnde(TLongueurOnde ligne)
-{
-    if (ligne < 1 || ligne > NombreLongueursOnde)
-        return {};
-    return FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#");
-}
-
 } // namespace
 
 void DessineLigneEditee()
@@ -193,7 +186,7 @@ void DessineTableauSchmidt()
     for (std::size_t k = 0; k < 3; ++k) {
         const TCase& cellule = CasesLongueurOndeLame[k];
         c.FillRect(cellule.Left, cellule.Top, cellule.Right, cellule.Bottom);
-        const std::string texte = TexteLongueurOnde(lignes[k]);
+        const std::string texte = FormateLongueurOnde(lignes[k]);
         c.TextOut(cellule.Left + (56 - c.TextWidth(texte)) / 2, 16, texte);
     }
     MiseEnPage.OrdonneeCourante = 32;

@@ -259,10 +259,7 @@ void DessineGrille(ICanevas& g)
     for (std::size_t k = 0; k < 3; ++k) {
         const TCase& cellule = CasesLongueurOndeGrille[k];
         g.Rectangle(cellule.Left, cellule.Top, cellule.Right, cellule.Bottom);
-        const TLongueurOnde ligne = lignes[k];
-        const std::string texte = ligne >= 1 && ligne <= NombreLongueursOnde
-                                      ? FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#")
-                                      : std::string();
+        const std::string texte = FormateLongueurOnde(lignes[k]);
         g.TextOut(cellule.Left + (56 - g.TextWidth(texte)) / 2, 27, texte);
     }
 

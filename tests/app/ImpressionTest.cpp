@@ -1,0 +1,168 @@
+// Printing to a PDF file read back as text: the report's first page through the print dialog, a cancelled dialog,
+// and a long lens device continued on further pages.
+#include "app/Etat.h"
+#include "app/Impression.h"
+#include "app/Rafraichissement.h"
+#include "doubles/CanevasEnregistreur.h"
+#include "doubles/ServicesDeTest.h"
+#include "optics/Modele.h"
+#include "platform/CanevasImprimante.h"
+#include "platform/Format.h"
+#include "sheet/Fiche.h"
+#include "support/Formes.h"
+
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> PagesLues(const std::string& chemin)
+{
+    const std::string commande = "pdftotext -enc UTF-8 -layout '" + chemin + "' - 2>/dev/null";
+    std::string texte;
+    if (FILE* flux = popen(commande.c_str(), "r")) {
+        std::array<char, 4096> tampon{};
+        std::size_t lus = 0;
+        while ((lus = fread(tampon.data(), 1, tampon.size(), flux)) > 0)
+            texte.append(tampon.data(), lus);
+        pclose(flux);
+    }
+    std::vector<std::string> pages(1);
+    for (const char c : texte) {
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back().push_back(c);
+    }
+    if (pages.back().empty())
+        pages.pop_back();
+    return pages;
+}
+
+bool Contient(const std::string& page, const std::string& texte)
+{
+    return page.find(texte) != std::string::npos;
+}
+
+class Impression : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AssureApplicationGraphique();
+        ASSERT_TRUE(Dossier.isValid());
+        ReinitialiseEtat();
+        Etat = TEtatApplication{};
+        MiseEnPage = TMiseEnPage{};
+        Controles = TControlesFiche{};
+        DocumentFiche = TDocumentFiche{};
+        SeparateurDecimal = ',';
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        Etat.NomEnregistrement = "/home/moi/Mon Newton.qvd";
+        Etat.CheminDocument = "/home/moi/Mon Newton.qvd";
+        Etat.VueCourante = "Tableau";
+    }
+    void TearDown() override
+    {
+        Etat = TEtatApplication{};
+        SeparateurDecimal = '.';
+    }
+
+    static void Dioptres(int nombre)
+    {
+        Dispositif.NombreDioptres = nombre;
+        Dispositif.TitreDispositif = "Correcteur d'essai";
+        for (int i = 1; i <= nombre; ++i) {
+            const std::size_t r = static_cast<std::size_t>(i);
+            Dispositif.RayonDioptre[r] = i % 2 == 1 ? 250.0 : -250.0;
+            Dispositif.EpaisseurDioptre[r] = i % 2 == 1 ? 4.0 : 12.0;
+            Dispositif.DiametreDioptre[r] = 60;
+            const float indice = i % 2 == 1 ? 1.5168f : 1.000277f;
+            Dispositif.IndiceRouge[r + 1] = Dispositif.IndiceVert[r + 1] = Dispositif.IndiceBleu[r + 1] = indice;
+            Dispositif.MatiereDioptre[r + 1] = i % 2 == 1 ? "BK7" : "Air";
+        }
+        Validite.DispositifPresent = true;
+    }
+
+    std::string Chemin(const char* nom) const { return Dossier.filePath(nom).toStdString(); }
+
+    QTemporaryDir Dossier;
+    TServicesDeTest Services;
+};
+
+} // namespace
+
+TEST_F(Impression, LaPremierePageATitreBlocEtTableau)
+{
+    Dioptres(2);
+    Edition.TableEditee = 2;
+    const std::string pdf = Chemin("vue.pdf");
+    Services.Impression.RepondPdf(pdf);
+    Etat.AImprimerVue = true;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    EXPECT_FALSE(Etat.AImprimerVue);
+    EXPECT_EQ(Services.Impression.TitresTravaux, std::vector<std::string>{"Quivane - Impression"});
+    const auto pages = PagesLues(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    const std::string& page = pages[0];
+    EXPECT_TRUE(Contient(page, "Simulation optique de : Mon Newton")) << page;
+    EXPECT_TRUE(Contient(page, "Imprimé avec le logiciel Quivane V 3.3.0")) << page;
+    EXPECT_TRUE(Contient(page, "Télescope de Newton")) << page;
+    EXPECT_TRUE(Contient(page, "Diamètre du miroir primaire = 200 mm")) << page;
+    EXPECT_TRUE(Contient(page, "F/D = 5,00")) << page;
+    // The Airy radius 1.22 x 546.1 nm x 5 = 3.33 µm, computed by the refresh before the job.
+    EXPECT_TRUE(Contient(page, "Rayon de la tache de diffraction = 3,33 µm")) << page;
+    EXPECT_TRUE(Contient(page, "Petit côté du miroir plan = 50 mm")) << page;
+    EXPECT_TRUE(Contient(page, "Dispositif Dioptrique")) << page;
+    EXPECT_TRUE(Contient(page, "Correcteur d'essai")) << page;
+    EXPECT_TRUE(Contient(page, "Matière")) << page;
+    EXPECT_TRUE(Contient(page, "-250,00")) << page;
+    EXPECT_TRUE(Contient(page, "1,516800")) << page;
+    EXPECT_FALSE(Contient(page, "Suite de")) << page;
+    EXPECT_EQ(Edition.TableEditee, 2);
+}
+
+TEST_F(Impression, UnDialogueAnnuleNImprimeRien)
+{
+    Services.Impression.RepondPdf(std::nullopt);
+    Etat.AImprimerTout = true;
+    RafraichitVue();
+    EXPECT_FALSE(Etat.AImprimerTout);
+    EXPECT_FALSE(Etat.AImprimerVue);
+    EXPECT_EQ(Services.Impression.TitresTravaux.size(), 1u);
+}
+
+TEST_F(Impression, TrenteDioptresSurUnePageCourteSePoursuiventSurUnePageDeSuite)
+{
+    Dioptres(30);
+    const std::string pdf = Chemin("court.pdf");
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setResolution(300);
+    imprimante.setPageSize(QPageSize(QSizeF(210, 120), QPageSize::Millimeter));
+    imprimante.setOutputFileName(QString::fromStdString(pdf));
+    {
+        TCanevasImprimante travail(imprimante);
+        ASSERT_TRUE(travail.Debute());
+        ImprimeTravail(travail, false);
+        travail.Termine();
+    }
+    const auto pages = PagesLues(pdf);
+    ASSERT_GE(pages.size(), 3u);
+    EXPECT_TRUE(Contient(pages[0], "Simulation optique de : Mon Newton"));
+    for (std::size_t p = 1; p < pages.size(); ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_TRUE(Contient(pages[p], "Suite de : Mon Newton.qvd")) << pages[p];
+        EXPECT_TRUE(Contient(pages[p], "courbure (mm)")) << pages[p];
+    }
+    EXPECT_TRUE(Contient(pages.back(), " 30 ")) << pages.back();
+}
