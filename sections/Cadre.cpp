@@ -1,0 +1,191 @@
+// The shared frame of the instrument sections.
+#include "sections/Cadre.h"
+
+#include "sections/Primitives.h"
+#include "sheet/Fiche.h"
+
+#include <algorithm>
+#include <cmath>
+
+bool PorteCoupeOuverte()
+{
+    return Validite.InstrumentValide && !Validite.ConflitGeometrique && !Systeme.CalculEchoue &&
+           !(Validite.DispositifPresent && !Validite.DispositifValide);
+}
+
+std::string TexteCoupeRefusee(bool blancs)
+{
+    const std::string texte = Validite.ConflitGeometrique
+                                  ? "Conflit entre l'emplacement du miroir plan et le dispositif dioptrique"
+                                  : "Les données sont incomplètes ou incohérentes";
+    return blancs ? " " + texte + " " : texte;
+}
+
+void PrepareBandeEcran(ICanevas& dessin)
+{
+    Controles.Dessin.Visible = true;
+    Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height + 16;
+    dessin.Pinceau().Couleur = clBtnFace;
+    dessin.Pinceau().Style = TStylePinceau::Plein;
+    dessin.Stylo().Couleur = clBlack;
+    dessin.Stylo().Style = TStyleStylo::Plein;
+    dessin.Stylo().Epaisseur = 1;
+    dessin.Police().Couleur = clBlack;
+    dessin.FillRect(0, 0, dessin.Largeur(), dessin.Hauteur());
+    dessin.Pinceau().Couleur = clWhite;
+    dessin.Rectangle(0, 0, dessin.Largeur(), HauteurBande);
+}
+
+void PrepareBandeImprimee(ICanevas& canevas)
+{
+    HauteurBandeImprimee = ImpressionEtat.HauteurBlocImprime;
+    canevas.Pinceau().Couleur = clWhite;
+    canevas.Pinceau().Style = TStylePinceau::Plein;
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Stylo().Style = TStyleStylo::Plein;
+    canevas.Police().Couleur = clBlack;
+    canevas.Rectangle(MiseEnPage.AbscisseCourante, MiseEnPage.OrdonneeCourante,
+                      canevas.Largeur() - ImpressionEtat.MargeImpression,
+                      MiseEnPage.OrdonneeCourante + HauteurBandeImprimee);
+}
+
+void TermineBandeImprimee()
+{
+    MiseEnPage.OrdonneeCourante += HauteurBandeImprimee + ImpressionEtat.PasLigneImpression;
+    MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
+}
+
+void MontreBandeau(const TBandeau& bandeau)
+{
+    BandeauOcculte = bandeau;
+    TControle& label = Controles.LabelOcculte;
+    label.Top = Controles.Dessin.Top;
+    label.Left = Controles.Dessin.Left + Controles.Dessin.Width - label.Width;
+    label.Visible = bandeau.Visible;
+}
+
+float EchelleEcran(double longueur, double hauteur, int largeur, int hauteurUtile, int marge)
+{
+    if (!(longueur > 0) || !(hauteur > 0) || largeur <= marge)
+        return 0;
+    if (hauteur / longueur > static_cast<double>(hauteurUtile) / (largeur - marge))
+        return static_cast<float>(hauteurUtile / hauteur);
+    return static_cast<float>((largeur - marge) / longueur);
+}
+
+float EchelleImprimee(double longueur, double hauteur, int hauteurBande, int largeurPage, int marge, int unite)
+{
+    const int utileHauteur = hauteurBande - 2 * unite;
+    const int utileLargeur = largeurPage - 2 * (marge + unite);
+    if (!(longueur > 0) || !(hauteur > 0) || utileHauteur <= 0 || utileLargeur <= 0)
+        return 0;
+    if (hauteur / longueur > static_cast<double>(utileHauteur) / utileLargeur)
+        return static_cast<float>(utileHauteur / hauteur);
+    return static_cast<float>(utileLargeur / longueur);
+}
+
+bool EstVerre(int milieu)
+{
+    return Dispositif.IndiceVert[milieu] > Reglages.IndiceLimite;
+}
+
+void AttribueTeintes()
+{
+    TeinteSuivante = 0;
+    const int n = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+    for (int i = 1; i <= n; ++i)
+    {
+        const bool verre = EstVerre(i + 1);
+        if (i > 1 && verre)
+        {
+            // Only an earlier glass can lend its slot: an air row of the same name has none.
+            int egal = 0;
+            for (int j = 1; j < i; ++j)
+                if (EstVerre(j + 1) && Dispositif.MatiereDioptre[j + 1] == Dispositif.MatiereDioptre[i + 1])
+                    egal = j;
+            if (egal > 0)
+            {
+                Dispositif.TeinteDioptre[i] = Dispositif.TeinteDioptre[egal];
+                continue;
+            }
+        }
+        else if (i > 1)
+            continue;
+        Dispositif.TeinteDioptre[i] = TeinteSuivante;
+        if (verre)
+            TeinteSuivante = (TeinteSuivante + 1) % 10;
+    }
+    TeinteSuivante = 0;
+}
+
+void CalculeJoints(int i)
+{
+    const auto& R = Dispositif.RayonDioptre;
+    const auto& n = Dispositif.IndiceVert;
+    const float limite = Reglages.IndiceLimite;
+    JointPrecedent = i > 1 && n[i] >= limite && std::abs(R[i - 1] - R[i]) <= 0.01;
+    JointSuivant = i < NombreMaxDioptres && n[i + 2] >= limite && std::abs(R[i + 1] - R[i]) <= 0.01;
+}
+
+TBandeau LegendeBandeau(bool vignettageDispositif, bool dansTrouCentral, bool vignettageSecondaire,
+                        TTypeInstrument type)
+{
+    TBandeau bandeau;
+    if (vignettageDispositif)
+    {
+        bandeau.Legende = " Le faisceau est interrompu par le bord du dispositif dioptrique ";
+        bandeau.Couleur = CouleurFuchsia;
+    }
+    else
+    {
+        if (dansTrouCentral)
+            bandeau.Legende = " Le faisceau est interrompu par le bord du trou central ";
+        else if (type != TTypeInstrument::Lunette && vignettageSecondaire)
+            bandeau.Legende = " Le faisceau est interrompu par le bord du miroir secondaire ";
+        bandeau.Couleur = CouleurRouge;
+    }
+    bandeau.Visible = !bandeau.Legende.empty();
+    return bandeau;
+}
+
+void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond)
+{
+    const int largeur = dessin.Largeur();
+    const int texte = dessin.TextWidth(message);
+    dessin.Pinceau().Couleur = fond;
+    dessin.Stylo().Couleur = clBlack;
+    dessin.Rectangle(largeur - texte, 0, largeur, 18);
+    dessin.Police().Couleur = clWhite;
+    dessin.TextOut(largeur - texte, 2, message);
+    dessin.Police().Couleur = clBlack;
+}
+
+void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond)
+{
+    const int droite = canevas.Largeur() - ImpressionEtat.MargeImpression;
+    const int texte = canevas.TextWidth(message);
+    const int y = MiseEnPage.OrdonneeCourante;
+    const int pas = ImpressionEtat.PasLigneImpression;
+    // The hole's orange is printed as it is; the fuchsia of a too small mirror is lightened.
+    canevas.Pinceau().Couleur = fond == CouleurFuchsia ? EclaircitCouleur(fond) : fond;
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Rectangle(droite - texte, y, droite, y + pas * 12 / 10);
+    canevas.Police().Couleur = clWhite;
+    canevas.TextOut(droite - texte, y + pas * 2 / 10, message);
+    canevas.Police().Couleur = clBlack;
+}
+
+void DessineCarreFoyer(ICanevas& dessin, int x, int y)
+{
+    dessin.Stylo().Couleur = clBlack;
+    dessin.Pinceau().Couleur = clWhite;
+    dessin.Rectangle(x - 1, y - 1, x + 2, y + 2);
+}
+
+void ImprimeCarreFoyer(ICanevas& canevas, int x, int y)
+{
+    const int p = ImpressionEtat.PasLigneImpression / 16;
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Pinceau().Couleur = clWhite;
+    canevas.Rectangle(x - p, y - p, x + p, y + p);
+}

@@ -1,0 +1,82 @@
+// What every instrument section shares: its colours, the band, the validity gate, the fit into the band, the glass
+// tints and joined faces of the lens device, the beam-cut banner, the size boxes and the focus marks.
+#pragma once
+
+#include "optics/Modele.h"
+#include "platform/Canevas.h"
+#include "sections/Repere.h"
+#include "sheet/ImpressionTableau.h"
+
+#include <string>
+
+// The fixed colours of the sections.
+inline constexpr TColor CouleurRouge = 0x0000FF;      // incoming light, a ray that passes unhindered
+inline constexpr TColor CouleurBleuCiel = 0xFACE87;   // a ray moved in from the flat's edge, or a too small flat
+inline constexpr TColor CouleurRose = 0xC1B6FF;       // the central ray in the flat's shadow
+inline constexpr TColor CouleurVertClair = 0x90EE90;  // a ray moved in from a device surface's edge
+inline constexpr TColor CouleurFuchsia = 0xFF00FF;    // too small flat or secondary; cut by the device
+inline constexpr TColor CouleurOrange = 0x00A5FF;     // too small central hole
+inline constexpr TColor CouleurGrise = 0x808080;      // axis and focal plane on screen
+inline constexpr TColor CouleurBlanche = 0xFFFFFF;
+
+// The screen band of the sections is 350 pixels high.
+inline constexpr int HauteurBande = 350;
+
+// The banner `LabelOcculte` at the top right of the drawing: white bold text on its own colour. The sheet's
+// controls record (`Controles.LabelOcculte`) holds where it shows.
+struct TBandeau
+{
+    std::string Legende;
+    TColor Couleur = CouleurRouge;
+    bool Visible = false;
+};
+inline TBandeau BandeauOcculte;
+
+// Working values of one drawing: the palette slot the next new glass takes.
+inline int TeinteSuivante = 0;
+// The joined-face flags of the device element being drawn.
+inline bool JointPrecedent = false;
+inline bool JointSuivant = false;
+// The edge ray's first trace passed outside the flat or secondary.
+inline bool VignettageSecondaire = false;
+
+// A section is drawn only for a valid instrument without conflict or failed solve, and a valid device if any.
+bool PorteCoupeOuverte();
+// The gate's text on screen and in print.
+std::string TexteCoupeRefusee(bool blancs);
+
+// Screen band: the drawing image shown 16 pixels under the lens table, filled with the button face, the white band
+// framed.
+void PrepareBandeEcran(ICanevas& dessin);
+// Printed band at the current print position, as high as the block.
+void PrepareBandeImprimee(ICanevas& canevas);
+// The normal end of a printed section: the position moves past the band and one line.
+void TermineBandeImprimee();
+// Shows the banner after a cut edge ray, at the drawing's top right.
+void MontreBandeau(const TBandeau& bandeau);
+
+// Scale of the fit: the band's usable height over the height when the drawing is relatively taller than the usable
+// width, else that width over the length; 0 when the drawing has no extent.
+float EchelleEcran(double longueur, double hauteur, int largeur, int hauteurUtile, int marge);
+float EchelleImprimee(double longueur, double hauteur, int hauteurBande, int largeurPage, int marge, int unite);
+
+// Palette slots of the device rows (`TeinteDioptre`): a glass already met shares its slot, air takes none, a new
+// glass takes the next of the ten slots in turn.
+void AttribueTeintes();
+// The joined-face flags of the element between surfaces i and i + 1.
+void CalculeJoints(int i);
+// A medium of the device (element k: in front of surface k) counts as glass.
+bool EstVerre(int milieu);
+
+// The banner's caption and colour after an edge ray that was cut; the device's edge comes first, then the central
+// hole, then (except for the refractor) the secondary's edge.
+TBandeau LegendeBandeau(bool vignettageDispositif, bool dansTrouCentral, bool vignettageSecondaire,
+                        TTypeInstrument type);
+
+// The coloured size warning at the top right of the band, white text.
+void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond);
+void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond);
+
+// The focus square: a 3 x 3 black outline with a white centre (printed: one sixteenth of a line each side).
+void DessineCarreFoyer(ICanevas& dessin, int x, int y);
+void ImprimeCarreFoyer(ICanevas& canevas, int x, int y);

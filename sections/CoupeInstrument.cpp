@@ -1,0 +1,92 @@
+// The one switch on the form for the instrument sections, on screen and on paper.
+#include "sections/CoupeInstrument.h"
+
+#include "optics/Arrondis.h"
+#include "optics/Modele.h"
+#include "optics/Validite.h"
+#include "sections/Cadre.h"
+#include "sections/CoupeNewton.h"
+#include "sheet/Fiche.h"
+#include "sheet/ImpressionTableau.h"
+
+namespace
+{
+
+struct TCoupeForme
+{
+    void (*Dessine)(ICanevas& dessin) = nullptr;
+    void (*Imprime)(ICanevas& canevas) = nullptr;
+};
+
+// The forms whose sections are not drawn yet have none.
+TCoupeForme CoupeDeLaForme(TTypeInstrument type)
+{
+    switch (type)
+    {
+    case TTypeInstrument::Newton:
+        return {DessineCoupeNewton, ImprimeCoupeNewton};
+    case TTypeInstrument::Aucun:
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::SchmidtCassegrain:
+    case TTypeInstrument::Schwarzschild:
+    case TTypeInstrument::DallKirkham:
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton:
+    case TTypeInstrument::LurieHoughton:
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+    case TTypeInstrument::MaksutovCassegrain:
+    case TTypeInstrument::HoughtonCassegrain:
+    case TTypeInstrument::KlevtsovCassegrain:
+    case TTypeInstrument::Lunette:
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+void DessineCoupeInstrument(ICanevas& dessin)
+{
+    Controles.BoxDistance.Visible = false;
+    Controles.BoutonRayons.Visible = false;
+    Controles.LabelDistanceAxe.Visible = false;
+    Controles.LabelUnites.Visible = false;
+    MontreBandeau({});
+    Controles.Dessin.Visible = Instrument.TypeInstrument != TTypeInstrument::Aucun;
+    VerifieInstrument();
+    if (!Validite.InstrumentValide || Instrument.TypeInstrument == TTypeInstrument::Aucun)
+    {
+        Controles.Dessin.Visible = false;
+        return;
+    }
+    FixeContexteAide(3100);
+    if (const TCoupeForme coupe = CoupeDeLaForme(Instrument.TypeInstrument); coupe.Dessine)
+        coupe.Dessine(dessin);
+}
+
+void ImprimeCoupeInstrument(IImprimante& imprimante)
+{
+    ICanevas& canevas = imprimante.Canevas();
+    const int pas = ImpressionEtat.PasLigneImpression;
+    ImpressionEtat.HauteurBlocImprime =
+        static_cast<int>(Round(imprimante.LargeurPage() * 350.0 / 762 + pas));
+    BlocImprime(imprimante, ImpressionEtat.HauteurBlocImprime);
+    VerifieInstrument();
+    VerifieDispositif();
+
+    const bool ouverte = PorteCoupeOuverte();
+    MiseEnPage.OrdonneeCourante += pas;
+    PoliceImpression(canevas, 9, true);
+    canevas.TextOut(MiseEnPage.AbscisseCourante, MiseEnPage.OrdonneeCourante,
+                    ouverte ? "Vue en coupe de l'instrument" : TexteCoupeRefusee(true));
+    MiseEnPage.OrdonneeCourante += pas;
+    MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
+    PoliceImpression(canevas, 9, false);
+    if (!ouverte)
+        return;
+    if (const TCoupeForme coupe = CoupeDeLaForme(Instrument.TypeInstrument); coupe.Imprime)
+        coupe.Imprime(canevas);
+}

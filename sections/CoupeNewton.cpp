@@ -1,0 +1,550 @@
+// The Newton section on screen and on paper. The reference point is the back of the primary mirror; axial
+// distances run leftwards from it, the mirror faces left and the light enters from the left.
+#include "sections/CoupeNewton.h"
+
+#include "optics/Arrondis.h"
+#include "optics/DiametreDispositif.h"
+#include "optics/Geometrie.h"
+#include "optics/Initialisation.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/Rayon.h"
+#include "optics/Validite.h"
+#include "sections/Cadre.h"
+#include "sections/Primitives.h"
+#include "sections/RayonsBord.h"
+#include "sheet/Fiche.h"
+#include "sheet/ImpressionTableau.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace
+{
+
+constexpr std::int64_t LimitePx = 10000000;
+
+int Entier(std::int64_t v) { return static_cast<int>(std::clamp(v, -LimitePx, LimitePx)); }
+
+// The drawing surface of one section: the screen image or the paper, with their rounding and their primitives.
+class TSupport
+{
+public:
+    TSupport(ICanevas& canevas, bool papier) : C(canevas), Papier_(papier) {}
+
+    bool Papier() const { return Papier_; }
+    // Positions round to the nearest pixel on screen and drop the fraction on paper.
+    int Pos(double v) const { return Entier(Papier() ? Trunc(v) : Round(v)); }
+    // A length fixed in screen pixels, as printed: from a 16-pixel line.
+    int Ligne16(int n) const { return Papier() ? ImpressionEtat.PasLigneImpression * n / 16 : n; }
+    int HautBande() const { return Papier() ? MiseEnPage.OrdonneeCourante : 0; }
+    int BasBande() const { return Papier() ? MiseEnPage.OrdonneeCourante + HauteurBandeImprimee : HauteurBande; }
+
+    void Trait(int x1, int y1, int x2, int y2, TColor couleur)
+    {
+        C.Stylo().Couleur = couleur;
+        C.Stylo().Style = TStyleStylo::Plein;
+        if (Papier())
+        {
+            C.MoveTo(x1, y1);
+            C.LineTo(x2, y2);
+        }
+        else
+            DessineLigneLissee(C, x1, y1, x2, y2, couleur);
+    }
+
+    void Element(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
+                 bool jointB, bool jointA)
+    {
+        if (Papier())
+            ImprimeElement(C, x, y, teinte, rB, rA, e, dB, dA, s);
+        else
+            DessineElement(C, x, y, teinte, rB, rA, e, dB, dA, s, jointB, jointA);
+    }
+
+    void ElementVertical(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA,
+                         float s, bool jointB, bool jointA)
+    {
+        if (Papier())
+            ImprimeElementVertical(C, x, y, teinte, rB, rA, e, dB, dA, s);
+        else
+            DessineElementVertical(C, x, y, teinte, rB, rA, e, dB, dA, s, jointB, jointA);
+    }
+
+    void Axe(int y)
+    {
+        if (Papier())
+            ImprimeAxe(C, y, clBlack);
+        else
+            DessineAxe(C, y, CouleurGrise);
+    }
+
+    void PlanFocal(int x)
+    {
+        if (Papier())
+            ImprimePlanFocal(C, x, BasBande(), clBlack);
+        else
+            DessinePlanFocal(C, x, HauteurBande, CouleurGrise);
+    }
+
+    void AxeCourt(int x, int y)
+    {
+        if (Papier())
+            ImprimeAxeCourt(C, x, y, clBlack);
+        else
+            DessineAxeCourt(C, x, y, CouleurGrise);
+    }
+
+    void CarreFoyer(int x, int y)
+    {
+        if (Papier())
+            ImprimeCarreFoyer(C, x, y);
+        else
+            DessineCarreFoyer(C, x, y);
+    }
+
+    void BoiteTaille(const std::string& message)
+    {
+        if (Papier())
+            ImprimeBoiteTaille(C, message, CouleurFuchsia);
+        else
+            DessineBoiteTaille(C, message, CouleurFuchsia);
+    }
+
+    // "F" beside the focus, in 9 points on paper.
+    void TexteFoyer(int x, int y)
+    {
+        C.Stylo().Couleur = clBlack;
+        C.Police().Couleur = clBlack;
+        C.Pinceau().Couleur = clWhite;
+        const TPolice police = C.Police();
+        if (Papier())
+            C.Police().FixeTaille(9);
+        C.TextOut(x, y, "F");
+        C.Police() = police;
+    }
+
+    ICanevas& C;
+
+private:
+    bool Papier_;
+};
+
+struct TPoint
+{
+    int X;
+    int Y;
+};
+
+// The values of one drawing, in millimetres, and the points derived from the frame.
+struct TNewton
+{
+    double D = 0, F1 = 0, d = 0, Ds = 0;
+    double s0 = 0, e1 = 0, e2 = 0;
+    bool Plan = false;
+    double L = 0, H = 0;
+    float s = 0;
+    int Ao = 0, Oa = 0;
+    TPoint BordBas{}, BordHaut{}; // rims of the mirror surface
+};
+
+void MesureNewton(TNewton& n, bool papier)
+{
+    const TInstrument& I = Instrument;
+    n.D = I.DiametreEntree;
+    n.F1 = I.FocalePrimaire;
+    n.d = I.DistanceSecondaireFoyer;
+    n.Ds = I.DiametreSecondaire;
+    n.Plan = n.d > 1e-6;
+    n.s0 = FlecheSphere(2 * n.F1, n.D);
+    CalculeGeometrieInstrument();
+    n.L = I.LongueurInstrument;
+    n.e1 = I.EpaisseurPrimaire;
+    if (n.e1 < 1e-6)
+    {
+        n.e1 = n.D / 10;
+        n.L += n.D / 10;
+    }
+    n.H = I.EncombrementLateral;
+    Instrument.EpaisseurPrimaireDessin = n.e1;
+    if (n.Plan)
+    {
+        n.e2 = I.EpaisseurSecondaire;
+        // On paper the flat keeps its own thickness; the screen gives an unset one a tenth of its size.
+        if (!papier && n.e2 < 1e-6)
+        {
+            n.e2 = n.Ds / 10;
+            n.L += n.e2 / std::sqrt(2.0);
+        }
+        Instrument.EpaisseurSecondaireDessin = n.e2;
+    }
+}
+
+void DessinePrimaire(TSupport& sup, TNewton& n)
+{
+    const double rayon = -2 * n.F1;
+    sup.C.Stylo().Couleur = clBlack;
+    const TColor teinte = sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs;
+    if (n.e1 > n.s0)
+        sup.Element(n.Ao, n.Oa, teinte, rayon, RayonPlan, n.e1, n.D, n.D, n.s, false, false);
+    else
+        // A blank of even thickness whose back rim is at the reference point.
+        sup.Element(n.Ao + sup.Pos(n.s0 * n.s), n.Oa, teinte, rayon, rayon, n.e1, n.D, n.D, n.s, false, false);
+    n.BordBas = {BordsFaces.XBordFace1, n.Oa + BordsFaces.YBordFace1};
+    n.BordHaut = {BordsFaces.XBordFace1, n.Oa - BordsFaces.YBordFace1};
+}
+
+// Sum of the device's finite thicknesses of rows [premier, dernier].
+double SommeEpaisseurs(int premier, int dernier)
+{
+    double somme = 0;
+    for (int i = premier; i <= dernier; ++i)
+        if (!EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[i]))
+            somme += Dispositif.EpaisseurDioptre[i];
+    return somme;
+}
+
+void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2)
+{
+    sup.C.Stylo().Couleur = clBlack;
+    sup.C.Stylo().Style = TStyleStylo::Plein;
+    sup.C.MoveTo(x1, y1);
+    sup.C.LineTo(x2, y2);
+}
+
+TColor TeinteLigne(int i)
+{
+    return Reglages.TeinteVerre[static_cast<std::size_t>(std::clamp(Dispositif.TeinteDioptre[i], 0, 9))];
+}
+
+// The device's elements and stops; `sommet`(i) places vertex i, `element` draws the glass between two vertices.
+template <class FElement, class FArret>
+void DessineDispositif(FElement element, FArret arret)
+{
+    AttribueTeintes();
+    CalculeDiametreMaximalDispositif();
+    const int n = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+    for (int i = 1; i <= n; ++i)
+    {
+        if (EstVerre(i + 1) && i < n)
+        {
+            CalculeJoints(i);
+            element(i, false);
+        }
+        else if (EstDiaphragme(Dispositif.RayonDioptre[i]))
+            arret(i);
+        if (i == n && EstVerre(n + 1) && !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[n]))
+        {
+            CalculeJoints(n);
+            JointSuivant = false;
+            element(n, true);
+        }
+    }
+}
+
+// The edge rays as polylines from their start points; false when a ray needed too many steps.
+template <class FPoint>
+bool DessineRayons(TSupport& sup, const TNewton& n, TPoint debutBas, TPoint debutHaut, FPoint point)
+{
+    TReglesRayonsBord regles;
+    regles.SecondaireTropPetit = n.Plan && n.Ds < Instrument.DiametreSecondaireMinimal;
+    const TRayonsBord rayons = TraceRayonsBord(regles);
+    const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+    for (int r = 0; r < rayons.Nombre; r += 2)
+    {
+        const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
+        // The path: the start, the point on each surface, then the end the form gives.
+        std::vector<TPoint> chemin{r == 0 ? debutBas : debutHaut};
+        for (int i = 1; i <= nombre + 1; ++i)
+            chemin.push_back(point(i, rayon, chemin.back()));
+        const std::size_t fin = rayon.SuiteDessinee ? chemin.size() : std::min<std::size_t>(2, chemin.size());
+        for (std::size_t j = 1; j < fin; ++j)
+            sup.Trait(chemin[j - 1].X, chemin[j - 1].Y, chemin[j].X, chemin[j].Y, rayon.Couleur);
+    }
+    return rayons.Issue != TIssueRayonsBord::Abandon;
+}
+
+// The three chevrons of the incoming light on the line ending at the rim (xBord, y).
+void Chevrons(TSupport& sup, int xBord, int xDebut, int y)
+{
+    const double recul = 0.9 * (xBord - xDebut);
+    const int x0 = xBord - (sup.Papier() ? Entier(Trunc(recul)) : Entier(Round(recul)));
+    sup.C.Stylo().Couleur = CouleurRouge;
+    for (int i = 0; i < 3; ++i)
+    {
+        const int x = x0 + sup.Ligne16(5 * i);
+        sup.C.MoveTo(x - sup.Ligne16(5), y - sup.Ligne16(4));
+        sup.C.LineTo(x, y);
+        sup.C.LineTo(x - sup.Ligne16(5), y + sup.Ligne16(5));
+    }
+}
+
+// Folded layout: the flat at 45 degrees sends the beam up to the side focus, where the device stands upright.
+bool DessinePlie(TSupport& sup, TNewton& n)
+{
+    const double denominateur = 4 * std::pow((n.F1 - n.s0) / n.D, 2) - 1;
+    const double pente = -(n.D / 2) / (n.F1 - n.s0);
+    // A mirror faster than f/0.5 has no flat in this construction.
+    if (!(denominateur > 0) || !(n.F1 - n.s0 > n.D / 2))
+        return true;
+    const double c = n.d / denominateur;
+    const float s = n.s;
+    const int xf = n.Ao - sup.Pos((n.e1 + n.F1 - n.d) * s);
+    const int yF = n.Oa - sup.Pos(n.d * s);
+    const int yI = n.Oa - sup.Pos((n.d + Systeme.DecalageFoyer) * s);
+
+    const bool dessineePlan = sup.Papier() ? n.Ds > 1e-6 : n.e2 > 1e-6;
+    if (dessineePlan)
+    {
+        const double t0 = n.e2 / std::sqrt(2.0) * s;
+        const int t = sup.Pos(t0);
+        const int a = sup.Pos((n.Ds / 2 - c) * s);
+        const int b = sup.Pos((n.Ds / 2 + c) * s);
+        const TPointCanevas coins[] = {{xf - a, n.Oa - a}, {xf + b, n.Oa + b}, {xf + b - t, n.Oa + b + t},
+                                       {xf - a - t, n.Oa - a + t}};
+        sup.C.Stylo().Couleur = clBlack;
+        sup.C.Pinceau().Couleur =
+            sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs;
+        sup.C.Polygon(coins);
+    }
+
+    // The marginal rays from the rims towards the primary focus, met by the flat's face h = -z - (F1 - s0 - d).
+    const double k = n.F1 - n.s0 - n.d;
+    const double zBas = (n.D / 2 - k) / (pente + 1);
+    const double hBas = pente * zBas - n.D / 2;
+    const double zHaut = -(k + n.D / 2) / (1 - pente);
+    const double hHaut = -pente * zHaut + n.D / 2;
+    auto versPoint = [&](double z, double h) {
+        return TPoint{n.Ao + sup.Pos((z - n.e1 - n.s0) * s), n.Oa - sup.Pos(h * s)};
+    };
+    TPoint impactBas = versPoint(zBas, hBas);
+    TPoint impactHaut = versPoint(zHaut, hHaut);
+    if (impactBas.X == xf)
+        impactBas.X = xf - 1;
+    if (impactHaut.X == xf)
+        impactHaut.X = xf + 1;
+
+    const double g = 2 * n.F1 - 2 * n.s0;
+    const double minimal = g > n.D ? n.d * n.D * (1 / (g + n.D) + 1 / (g - n.D)) : 0;
+    if (!sup.Papier())
+        Instrument.DiametreSecondaireMinimal = static_cast<float>(minimal);
+    const bool tropPetit = n.Ds < minimal && Validite.SecondaireDefini;
+    const TColor couleurRayons = tropPetit ? CouleurBleuCiel : CouleurRouge;
+    if (tropPetit)
+        sup.BoiteTaille(" Le miroir plan est trop petit ");
+
+    const bool dispositif = Validite.DispositifPresent;
+    sup.Trait(n.BordBas.X, n.BordBas.Y, impactBas.X, impactBas.Y, CouleurRouge);
+    if (!dispositif)
+    {
+        sup.Trait(impactBas.X, impactBas.Y, xf, yF, couleurRayons);
+        sup.Trait(xf, yF, impactHaut.X, impactHaut.Y, couleurRayons);
+    }
+    sup.Trait(impactHaut.X, impactHaut.Y, n.BordHaut.X, n.BordHaut.Y, CouleurRouge);
+    DessinePrimaire(sup, n);
+
+    sup.C.Stylo().Couleur = CouleurRouge;
+    sup.C.MoveTo(impactBas.X, n.BordBas.Y);
+    sup.C.LineTo(n.BordBas.X, n.BordBas.Y);
+    sup.C.MoveTo(impactBas.X, n.BordHaut.Y);
+    sup.C.LineTo(n.BordHaut.X, n.BordHaut.Y);
+    Chevrons(sup, n.BordHaut.X, impactBas.X, n.BordHaut.Y);
+    Chevrons(sup, n.BordBas.X, impactBas.X, n.BordBas.Y);
+
+    const bool afocal = Validite.SystemeAfocal;
+    if (!afocal)
+        sup.AxeCourt(xf, yI);
+    if (!dispositif)
+    {
+        const int yTexte = !sup.Papier() && yF <= 12 ? 2 : yF - sup.Ligne16(14);
+        sup.TexteFoyer(xf + sup.Ligne16(5), yTexte);
+    }
+    sup.CarreFoyer(xf, yI);
+
+    if (dispositif)
+    {
+        const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+        const double total = SommeEpaisseurs(1, nombre);
+        const double hauteurAfocale = n.H - n.D / 2;
+        // Vertex j lies r(j - 1) below the image: r(i) is the distance from vertex i + 1 to the image.
+        auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
+        auto ySommet = [&](int j, double fleche) {
+            if (afocal)
+                return n.Oa - sup.Pos((hauteurAfocale - reste(j - 1) + fleche) * s);
+            return yI + sup.Pos((reste(j - 1) - fleche) * s);
+        };
+        const auto& R = Dispositif.RayonDioptre;
+        const auto& E = Dispositif.EpaisseurDioptre;
+        const auto& Dia = Dispositif.DiametreDioptre;
+        DessineDispositif(
+            [&](int i, bool dernier) {
+                const int y = dernier ? yI : ySommet(i + 1, 0);
+                sup.ElementVertical(xf, y, TeinteLigne(i), R[i], dernier ? RayonPlan : R[i + 1], E[i], Dia[i],
+                                    dernier ? Dia[i] : Dia[i + 1], s, JointPrecedent, JointSuivant);
+            },
+            [&](int i) {
+                const double maximal = Instrument.DiametreMaximalDispositif;
+                if (!(maximal > Dia[i]))
+                    return;
+                const int y = ySommet(i, 0);
+                const int ouvert = sup.Pos(Dia[i] / 2 * s);
+                const int ferme = sup.Pos(maximal / 2 * s);
+                LigneArret(sup, xf - ouvert, y, xf - ferme, y);
+                LigneArret(sup, xf + ouvert, y, xf + ferme, y);
+            });
+        auto point = [&](int i, const TRayonBord& rayon, TPoint avant) {
+            if (i > nombre)
+                return afocal ? TPoint{avant.X, sup.HautBande()} : TPoint{xf, yI};
+            const double h = rayon.Hauteurs[i];
+            return TPoint{xf - sup.Pos(h * s), ySommet(i, FlecheSphere(R[i], 2 * h))};
+        };
+        if (!DessineRayons(sup, n, impactBas, impactHaut, point))
+            return false;
+    }
+    sup.Axe(n.Oa);
+    sup.PlanFocal(xf);
+    return true;
+}
+
+// Prime-focus layout: the beam converges on the axis, where the device lies with the light running leftwards.
+bool DessinePrimeFoyer(TSupport& sup, TNewton& n)
+{
+    const float s = n.s;
+    const bool afocal = Validite.SystemeAfocal;
+    const bool dispositif = Validite.DispositifPresent;
+    const int xF = n.Ao - sup.Pos((n.e1 + n.F1) * s);
+    // On paper the margin unit is the page-width equivalent of 10 screen pixels.
+    const int unite = Entier(Trunc(sup.C.Largeur() * 10 / 762.0));
+    const int marge = ImpressionEtat.MargeImpression;
+    int xI = n.Ao - sup.Pos((n.e1 + n.F1 + Systeme.DecalageFoyer) * s);
+    if (afocal)
+        xI = sup.Papier() ? marge + unite : 12;
+
+    const int xLumiere = sup.Papier() ? marge + unite / 2 : 5;
+    sup.C.Stylo().Couleur = CouleurRouge;
+    sup.C.MoveTo(xLumiere, n.BordBas.Y);
+    sup.C.LineTo(n.BordBas.X, n.BordBas.Y);
+    sup.C.MoveTo(xLumiere, n.BordHaut.Y);
+    sup.C.LineTo(n.BordHaut.X, n.BordHaut.Y);
+    if (!dispositif)
+    {
+        sup.Trait(n.BordBas.X, n.BordBas.Y, xF, n.Oa, CouleurRouge);
+        sup.Trait(xF, n.Oa, n.BordHaut.X, n.BordHaut.Y, CouleurRouge);
+    }
+    if (!afocal && !sup.Papier())
+        sup.PlanFocal(xI);
+    if (!dispositif)
+    {
+        if (sup.Papier())
+            sup.TexteFoyer(xF + sup.Ligne16(2), n.Oa - sup.Ligne16(16));
+        else
+            sup.TexteFoyer(xF + 5, n.Oa - 14);
+    }
+    if (!(sup.Papier() && afocal))
+        sup.CarreFoyer(xI, n.Oa);
+
+    if (dispositif)
+    {
+        const auto& R = Dispositif.RayonDioptre;
+        const auto& E = Dispositif.EpaisseurDioptre;
+        const auto& Dia = Dispositif.DiametreDioptre;
+        const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+        auto xSommet = [&](int i) {
+            const double reste = SommeEpaisseurs(i, nombre);
+            if (afocal)
+                return n.Ao - sup.Pos((n.L - reste) * s);
+            return xI + sup.Pos(reste * s);
+        };
+        DessineDispositif(
+            [&](int i, bool dernier) {
+                sup.Element(xSommet(i), n.Oa, TeinteLigne(i), dernier ? RayonPlan : -R[i + 1], -R[i], E[i],
+                            dernier ? Dia[i] : Dia[i + 1], Dia[i], s, JointPrecedent, JointSuivant);
+            },
+            [&](int i) {
+                const int x = xSommet(i);
+                const int ouvert = sup.Pos(Dia[i] / 2 * s);
+                const int ferme = sup.Pos(Instrument.DiametreMaximalDispositif / 2 * s);
+                LigneArret(sup, x, n.Oa - ouvert, x, n.Oa - ferme);
+                LigneArret(sup, x, n.Oa + ouvert, x, n.Oa + ferme);
+            });
+        const int bord = sup.Papier() ? marge + ImpressionEtat.EpaisseurTraitImpression : 0;
+        auto point = [&](int i, const TRayonBord& rayon, TPoint avant) {
+            if (i > nombre)
+                return afocal ? TPoint{bord, avant.Y} : TPoint{xI, n.Oa};
+            const double h = rayon.Hauteurs[i];
+            return TPoint{xSommet(i) - sup.Pos(FlecheSphere(R[i], 2 * h) * s), n.Oa - sup.Pos(h * s)};
+        };
+        if (!DessineRayons(sup, n, n.BordBas, n.BordHaut, point))
+            return false;
+    }
+    sup.Axe(n.Oa);
+    if (sup.Papier() && !afocal)
+        sup.PlanFocal(xI);
+    return true;
+}
+
+// The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
+bool DessineAuRepere(TSupport& sup, TNewton& n)
+{
+    RepereDessin = {n.s, n.Ao, n.Oa};
+    LongueurSchema = n.L;
+    HauteurSchema = n.H;
+    DessinePrimaire(sup, n);
+    return n.Plan ? DessinePlie(sup, n) : DessinePrimeFoyer(sup, n);
+}
+
+} // namespace
+
+void DessineCoupeNewton(ICanevas& dessin)
+{
+    PrepareBandeEcran(dessin);
+    VerifieDispositif();
+    VerifieInstrument();
+    AppliqueIndices();
+    if (Validite.InstrumentValide)
+        PrepareSysteme();
+    VerifieInstrument();
+    if (!PorteCoupeOuverte())
+    {
+        dessin.Police().Couleur = clBlack;
+        dessin.Pinceau().Couleur = clWhite;
+        dessin.TextOut(0, 0, TexteCoupeRefusee(true));
+        return;
+    }
+    TNewton n;
+    MesureNewton(n, false);
+    const int largeur = dessin.Largeur();
+    n.s = EchelleEcran(n.L, n.H, largeur, 330, n.Plan ? 20 : 22);
+    // A design without extent cannot be scaled: nothing is drawn.
+    if (!(n.s > 0))
+        return;
+    n.Oa = HauteurBande - (HauteurBande - Entier(Round(n.H * n.s))) / 2 - Entier(Round(n.D / 2 * n.s));
+    n.Ao = n.Plan ? largeur - (largeur - Entier(Round(n.L * n.s))) / 2 : largeur - 10;
+    TSupport sup(dessin, false);
+    DessineAuRepere(sup, n);
+}
+
+void ImprimeCoupeNewton(ICanevas& canevas)
+{
+    if (!PorteCoupeOuverte())
+        return;
+    PrepareBandeImprimee(canevas);
+    TNewton n;
+    MesureNewton(n, true);
+    const int largeur = canevas.Largeur();
+    const double unite = largeur * 10 / 762.0;
+    const int u = Entier(n.Plan ? Round(unite) : Trunc(unite));
+    n.s = EchelleImprimee(n.L, n.H, HauteurBandeImprimee, largeur, ImpressionEtat.MargeImpression, u);
+    if (!(n.s > 0))
+    {
+        TermineBandeImprimee();
+        return;
+    }
+    auto arrondi = [&](double v) { return Entier(n.Plan ? Round(v) : Trunc(v)); };
+    const int bande = HauteurBandeImprimee;
+    n.Oa = MiseEnPage.OrdonneeCourante + bande - (bande - arrondi(n.H * n.s)) / 2 - arrondi(n.D / 2 * n.s);
+    n.Ao = largeur - (largeur - arrondi(n.L * n.s)) / 2;
+    TSupport sup(canevas, true);
+    DessineAuRepere(sup, n);
+    TermineBandeImprimee();
+}

@@ -1,0 +1,340 @@
+// The Newton section with the real tracer: the folded and the prime-focus layouts, the flat's size warning, the
+// printed block and its page break, and a design left as it was.
+#include "doubles/CanevasEnregistreur.h"
+#include "doubles/ServicesDeTest.h"
+#include "optics/Initialisation.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/Validite.h"
+#include "platform/CanevasImage.h"
+#include "sections/Cadre.h"
+#include "sections/CoupeInstrument.h"
+#include "sections/CoupeNewton.h"
+#include "sections/Primitives.h"
+#include "sheet/Fiche.h"
+#include "sheet/ImpressionTableau.h"
+#include "support/Formes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct TVerre
+{
+    const char* Nom;
+    float Rouge, Vert, Bleu;
+};
+constexpr TVerre BK7 = {"BK7", 1.51432f, 1.51872f, 1.52283f};
+constexpr TVerre F2 = {"F2", 1.61503f, 1.62408f, 1.63310f};
+constexpr TVerre Air = {"Air", 1.000276f, 1.000278f, 1.00028f};
+
+void LigneDispositif(int i, double rayon, double epaisseur, double diametre, const TVerre& verre)
+{
+    Dispositif.RayonDioptre[i] = rayon;
+    Dispositif.EpaisseurDioptre[i] = epaisseur;
+    Dispositif.DiametreDioptre[i] = diametre;
+    Dispositif.IndiceRouge[i + 1] = verre.Rouge;
+    Dispositif.IndiceVert[i + 1] = verre.Vert;
+    Dispositif.IndiceBleu[i + 1] = verre.Bleu;
+    Dispositif.MatiereDioptre[i + 1] = verre.Nom;
+}
+
+// Two separated singlets 40 mm wide before the side focus: a weak positive lens of BK7, a negative one of F2;
+// the system is solved, as the refresh does before any view.
+void DispositifDeuxLentilles()
+{
+    Dispositif.NombreDioptres = 4;
+    LigneDispositif(1, 200, 4, 40, BK7);
+    LigneDispositif(2, -200, 5, 40, Air);
+    LigneDispositif(3, -300, 4, 40, F2);
+    LigneDispositif(4, 300, 60, 40, Air);
+    AppliqueIndices();
+    VerifieValidite();
+    PrepareSysteme();
+    VerifieValidite();
+}
+
+class CoupeNewton : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { AssureApplicationGraphique(); }
+    void SetUp() override
+    {
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        Controles = TControlesFiche{};
+        MiseEnPage = TMiseEnPage{};
+        ImpressionEtat = TImpressionEtat{};
+        DocumentFiche = TDocumentFiche{};
+    }
+
+    TServicesDeTest Services;
+};
+
+// The focus square: a 3 x 3 box, black outline, white inside.
+std::optional<TPointCanevas> CarreFoyer(const TCanevasEnregistreur& canevas)
+{
+    for (const TAppelCanevas& appel : canevas.Journal())
+        if (appel.Operation == TOperationCanevas::Rectangle && appel.Valeurs[2] - appel.Valeurs[0] == 3 &&
+            appel.Valeurs[3] - appel.Valeurs[1] == 3 && appel.Pinceau.Couleur == clWhite)
+            return TPointCanevas{appel.Valeurs[0] + 1, appel.Valeurs[1] + 1};
+    return std::nullopt;
+}
+
+TEST_F(CoupeNewton, LePlanRenvoieLeFoyerSurLeCoteEtSansPlanLeFoyerEstSurLAxe)
+{
+    struct TCas
+    {
+        const char* Nom;
+        double DistancePlanFoyer;
+        float Plan;
+    };
+    for (const TCas cas : {TCas{"folded", 150, 50}, TCas{"prime focus", 0, 0}})
+    {
+        SCOPED_TRACE(cas.Nom);
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        Instrument.DistanceSecondaireFoyer = cas.DistancePlanFoyer;
+        Instrument.DiametreSecondaire = cas.Plan;
+        Instrument.EpaisseurPrimaire = 30;
+        TCanevasEnregistreur dessin(762, 350);
+        DessineCoupeNewton(dessin);
+        ASSERT_TRUE(Controles.Dessin.Visible);
+        const float s = RepereDessin.EchelleDessin;
+        const int ao = RepereDessin.AbscisseOrigine;
+        const int oa = RepereDessin.OrdonneeAxe;
+        ASSERT_GT(s, 0);
+        const std::optional<TPointCanevas> foyer = CarreFoyer(dessin);
+        ASSERT_TRUE(foyer);
+        // The primary, 30 mm thick, has its focus F1 in front of its face; the flat sends it d upwards.
+        const double e1 = 30;
+        const double d = cas.DistancePlanFoyer;
+        EXPECT_NEAR(foyer->X, ao - (e1 + 1000 - d) * s, 1.0);
+        EXPECT_NEAR(foyer->Y, oa - d * s, 1.0);
+        EXPECT_TRUE(TexteDessine(dessin, {.Texte = "F", .X = foyer->X + 5, .Y = foyer->Y - 14}));
+        if (d > 0)
+        {
+            // Centred in the band.
+            const int longueur = static_cast<int>(std::lround(LongueurSchema * s));
+            EXPECT_NEAR(ao, 762 - (762 - longueur) / 2, 1);
+        }
+        else
+        {
+            // Right end fixed 10 px from the edge, the light coming in from x = 5.
+            EXPECT_EQ(ao, 752);
+            bool lumiere = false;
+            const auto& journal = dessin.Journal();
+            for (std::size_t i = 0; i + 1 < journal.size(); ++i)
+                lumiere = lumiere || (journal[i].Operation == TOperationCanevas::MoveTo &&
+                                      journal[i].Valeurs[0] == 5 &&
+                                      journal[i + 1].Operation == TOperationCanevas::LineTo &&
+                                      journal[i + 1].Stylo.Couleur == CouleurRouge);
+            EXPECT_TRUE(lumiere);
+        }
+        // The whole drawing stays in the band.
+        EXPECT_GT(oa, 0);
+        EXPECT_LT(oa, 350);
+    }
+}
+
+TEST_F(CoupeNewton, LaBoiteDuPlanTropPetitNApparaitQueSousLeMinimumDUnPlanDefini)
+{
+    struct TCas
+    {
+        float Plan;
+        bool Boite;
+    };
+    // The beam is about d D / F1 = 30 mm wide at the flat.
+    for (const TCas cas : {TCas{50, false}, TCas{20, true}, TCas{0, false}})
+    {
+        SCOPED_TRACE(cas.Plan);
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        Instrument.DiametreSecondaire = cas.Plan;
+        TCanevasEnregistreur dessin(762, 350);
+        DessineCoupeNewton(dessin);
+        EXPECT_NEAR(Instrument.DiametreSecondaireMinimal, 30.4, 0.2);
+        const std::string message = " Le miroir plan est trop petit ";
+        const int largeur = dessin.TextWidth(message);
+        EXPECT_EQ(TexteDessine(dessin, {.Texte = message, .X = 762 - largeur, .Y = 2, .Couleur = clWhite,
+                                        .Fond = CouleurFuchsia}),
+                  cas.Boite);
+    }
+}
+
+TEST_F(CoupeNewton, UnConflitOuDesDonneesIncompletesNeDessinentQueLeMessage)
+{
+    Instrument.FocalePrimaire = 0;
+    TCanevasEnregistreur dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    const auto textes = dessin.Textes();
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(textes[0].Texte, " Les données sont incomplètes ou incohérentes ");
+    EXPECT_EQ(textes[0].Valeurs, (std::vector<int>{0, 0}));
+}
+
+TEST_F(CoupeNewton, LesRayonsDeBordTraversentLeDispositifEnRouge)
+{
+    DispositifDeuxLentilles();
+    ASSERT_TRUE(Validite.DispositifValide);
+    TCanevasImage dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    ASSERT_TRUE(PorteCoupeOuverte());
+    int rouges = 0, verre1 = 0, verre2 = 0;
+    for (int y = 0; y < 350; ++y)
+        for (int x = 0; x < 762; ++x)
+        {
+            const TColor c = dessin.Pixels(x, y);
+            rouges += c == CouleurRouge;
+            verre1 += c == Reglages.TeinteVerre[0];
+            verre2 += c == Reglages.TeinteVerre[1];
+        }
+    EXPECT_GT(rouges, 100);
+    EXPECT_GT(verre1, 20);
+    EXPECT_GT(verre2, 20);
+    // No "F" beside the focus when a device is drawn.
+    const char* dossier = std::getenv("QUIVANE_DOSSIER");
+    if (dossier)
+        dessin.Image().save(QString::fromUtf8(dossier) + "/CoupeNewton.png");
+}
+
+// The design values a section reads, which it must give back as they were.
+struct TConception
+{
+    TInstrument Instrument;
+    TDioptre Dispositif;
+    TDioptreGroupe Groupe;
+    TPaletteTeintes Teintes;
+
+    static TConception Lue()
+    {
+        return {::Instrument, ::Dispositif, ::Groupe, Reglages.TeinteVerre};
+    }
+};
+
+void AttendMemeConception(const TConception& a, const TConception& b)
+{
+    const TInstrument& i = a.Instrument;
+    const TInstrument& j = b.Instrument;
+    EXPECT_EQ(i.TypeInstrument, j.TypeInstrument);
+    EXPECT_EQ(i.DiametreEntree, j.DiametreEntree);
+    EXPECT_EQ(i.FocalePrimaire, j.FocalePrimaire);
+    EXPECT_EQ(i.RayonCourburePrimaire, j.RayonCourburePrimaire);
+    EXPECT_EQ(i.DiametreSecondaire, j.DiametreSecondaire);
+    EXPECT_EQ(i.DistanceSecondaireFoyer, j.DistanceSecondaireFoyer);
+    EXPECT_EQ(i.EpaisseurPrimaire, j.EpaisseurPrimaire);
+    EXPECT_EQ(i.EpaisseurSecondaire, j.EpaisseurSecondaire);
+    EXPECT_EQ(i.TeinteMiroirs, j.TeinteMiroirs);
+    const TDioptre& p = a.Dispositif;
+    const TDioptre& q = b.Dispositif;
+    EXPECT_EQ(p.NombreDioptres, q.NombreDioptres);
+    EXPECT_EQ(p.RayonDioptre, q.RayonDioptre);
+    EXPECT_EQ(p.EpaisseurDioptre, q.EpaisseurDioptre);
+    EXPECT_EQ(p.DiametreDioptre, q.DiametreDioptre);
+    EXPECT_EQ(p.IndiceRouge, q.IndiceRouge);
+    EXPECT_EQ(p.IndiceVert, q.IndiceVert);
+    EXPECT_EQ(p.IndiceBleu, q.IndiceBleu);
+    EXPECT_EQ(p.MatiereDioptre, q.MatiereDioptre);
+    EXPECT_EQ(a.Groupe.RayonGroupe, b.Groupe.RayonGroupe);
+    EXPECT_EQ(a.Teintes, b.Teintes);
+}
+
+TEST_F(CoupeNewton, LaCoupeLaisseLaConceptionCommeElleEtait)
+{
+    DispositifDeuxLentilles();
+    const TConception avant = TConception::Lue();
+    TCanevasImage dessin(762, 350);
+    DessineCoupeInstrument(dessin);
+    auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    ImpressionEtat.PasLigneImpression = 99;
+    ImpressionEtat.MargeImpression = 100;
+    MiseEnPage.OrdonneeCourante = 1000;
+    ImprimeCoupeInstrument(*page);
+    AttendMemeConception(avant, TConception::Lue());
+}
+
+class CoupeNewtonImprimee : public CoupeNewton
+{
+protected:
+    void SetUp() override
+    {
+        CoupeNewton::SetUp();
+        ImpressionEtat.PasLigneImpression = 99;
+        ImpressionEtat.MargeImpression = 100;
+        ImpressionEtat.EpaisseurTraitImpression = 8;
+        MiseEnPage.OrdonneeCourante = 1000;
+        MiseEnPage.AbscisseCourante = 100;
+        DocumentFiche.CheminDocument = "/home/essai/essai.qvd";
+    }
+
+    std::unique_ptr<TCanevasEnregistreur> Page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    // The band: 350 pixels of a 762-pixel screen on a 4960-dot page, plus one line.
+    const int Bande = static_cast<int>(std::lround(4960 * 350 / 762.0 + 99));
+};
+
+TEST_F(CoupeNewtonImprimee, LeBlocAvanceDuTitreDeLaBandeEtDUneLigne)
+{
+    ImprimeCoupeInstrument(*Page);
+    EXPECT_EQ(ImpressionEtat.HauteurBlocImprime, Bande);
+    EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1000 + 2 * 99 + Bande + 99);
+    EXPECT_EQ(MiseEnPage.AbscisseCourante, 100);
+    EXPECT_TRUE(TexteDessine(*Page, {.Texte = "Vue en coupe de l'instrument", .X = 100, .Y = 1099, .Gras = true}));
+    for (const TAppelCanevas& appel : Page->Journal())
+        EXPECT_NE(appel.Operation, TOperationCanevas::NouvellePage);
+}
+
+TEST_F(CoupeNewtonImprimee, UnePageTropCourteRepartSurUnePageTitreeDuDocument)
+{
+    MiseEnPage.OrdonneeCourante = 7016 - Bande + 1;
+    ImprimeCoupeInstrument(*Page);
+    ASSERT_FALSE(Page->Journal().empty());
+    EXPECT_EQ(Page->Journal().front().Operation, TOperationCanevas::NouvellePage);
+    EXPECT_TRUE(TexteDessine(*Page, {.Texte = "Suite de : essai.qvd", .X = 0, .Y = 0}));
+    EXPECT_EQ(MiseEnPage.OrdonneeCourante, 99 + 2 * 99 + Bande + 99);
+}
+
+TEST_F(CoupeNewtonImprimee, UnDessinImpossibleNImprimeQueLaLigneDuMessage)
+{
+    DispositifDeuxLentilles();
+    Dispositif.DiametreDioptre[2] = 0; // an incomplete device
+    ImprimeCoupeInstrument(*Page);
+    EXPECT_TRUE(TexteDessine(*Page, {.Texte = " Les données sont incomplètes ou incohérentes ", .Gras = true}));
+    EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1000 + 2 * 99);
+    for (const TAppelCanevas& appel : Page->Journal())
+        EXPECT_NE(appel.Operation, TOperationCanevas::Rectangle);
+    // The twin alone prints nothing and keeps the position.
+    Page->EffaceJournal();
+    ImprimeCoupeNewton(*Page);
+    EXPECT_TRUE(Page->Journal().empty());
+    EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1000 + 2 * 99);
+}
+
+TEST_F(CoupeNewtonImprimee, LesMiroirsSontEclaircisMaisPasLesVerresDuDispositif)
+{
+    DispositifDeuxLentilles();
+    ImprimeCoupeInstrument(*Page);
+    const TColor miroir = EclaircitCouleur(Instrument.TeinteMiroirs);
+    bool plan = false, primaire = false, verre = false, verreEclairci = false, miroirPlein = false;
+    for (const TAppelCanevas& appel : Page->Journal())
+    {
+        if (appel.Operation == TOperationCanevas::Polygon && appel.Pinceau.Couleur == miroir)
+            plan = true;
+        if (appel.Operation != TOperationCanevas::LineTo)
+            continue;
+        primaire = primaire || appel.Stylo.Couleur == miroir;
+        miroirPlein = miroirPlein || appel.Stylo.Couleur == Instrument.TeinteMiroirs;
+        verre = verre || appel.Stylo.Couleur == Reglages.TeinteVerre[0];
+        verreEclairci = verreEclairci || appel.Stylo.Couleur == EclaircitCouleur(Reglages.TeinteVerre[0]);
+    }
+    EXPECT_TRUE(plan);
+    EXPECT_TRUE(primaire);
+    EXPECT_FALSE(miroirPlein);
+    EXPECT_TRUE(verre);
+    EXPECT_FALSE(verreEclairci);
+    EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1000 + 2 * 99 + Bande + 99);
+}
+
+} // namespace
