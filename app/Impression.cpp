@@ -32,10 +32,18 @@ std::string DateDuJour()
     return date;
 }
 
-// The printed twins of the views; each prints nothing until its view exists.
-void ImprimeVue(const TVue& vue)
+// The printed twin of a view, under the view's condition; the device section needs a valid device, the others a
+// valid instrument.
+void ImprimeVue(IImprimante& imprimante, const TVue& vue)
 {
-    static_cast<void>(vue);
+    const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
+    if (!bouton)
+        return;
+    const bool condition =
+        *bouton == TBoutonVue::Dispositif ? Validite.DispositifValide : Validite.InstrumentValide;
+    const TRoutinesVue& routines = RoutinesVues[static_cast<std::size_t>(*bouton)];
+    if (condition && routines.Imprime != nullptr)
+        routines.Imprime(imprimante);
 }
 
 } // namespace
@@ -68,10 +76,10 @@ void ImprimeTravail(IImprimante& imprimante, bool tout)
     VerifieInstrument();
     VerifieDispositif();
     if (!tout) {
-        ImprimeVue(Etat.VueCourante);
+        ImprimeVue(imprimante, Etat.VueCourante);
     } else {
         for (const char* vue : {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"})
-            ImprimeVue(vue);
+            ImprimeVue(imprimante, vue);
     }
     Edition.TableEditee = tableEditee;
 }

@@ -209,6 +209,21 @@ int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int
     return 0;
 }
 
+std::optional<TBoutonVue> BoutonDeVue(const TVue& vue)
+{
+    if (vue == "Instrument")
+        return TBoutonVue::Instrument;
+    if (vue == "Dispositif")
+        return TBoutonVue::Dispositif;
+    if (vue == "Champ")
+        return TBoutonVue::Champ;
+    if (vue == "Etoile Multiple")
+        return TBoutonVue::Etoiles;
+    if (vue == "Etoile Unique")
+        return TBoutonVue::Unique;
+    return std::nullopt;
+}
+
 int HauteurVue(const TVue& vue)
 {
     if (vue == "Instrument")
@@ -371,9 +386,12 @@ void DessineVue(const TVue& vue)
         Controles.Dessin.Visible = *dessin;
     if (!Relais.SaisieVisible() && ContexteAideVue(vue) != 0)
         FixeContexteAide(ContexteAideVue(vue));
-    // Every view draws the sheet first; the views below it draw nothing more until they exist.
-    if (vue == "Tableau" || HauteurVue(vue) != 0)
+    // Every view draws the sheet first, then its own drawing below it.
+    const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
+    if (vue == "Tableau" || bouton)
         DessineTableau();
+    if (bouton && RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine != nullptr)
+        RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine();
     if (Controles.ImprimerActive)
         EtatsPage.Active(TCommande::Imprimer, true);
 }

@@ -5,6 +5,7 @@
 
 #include "app/Etat.h"
 #include "optics/Modele.h"
+#include "platform/Canevas.h"
 
 #include <array>
 #include <cstddef>
@@ -129,6 +130,18 @@ int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int
 int HauteurVue(const TVue& vue);
 // The help context of a view, 0 for none.
 int ContexteAideVue(const TVue& vue);
+
+// The views below the sheet, in the order of TBoutonVue: the screen routine draws after the sheet, the printed twin
+// after the report page. A view whose routines are not installed draws and prints nothing.
+struct TRoutinesVue
+{
+    void (*Dessine)() = nullptr;
+    void (*Imprime)(IImprimante& imprimante) = nullptr;
+};
+inline std::array<TRoutinesVue, 5> RoutinesVues{};
+
+// The view of a name, or nothing for "Tableau", "Départ" and any other text.
+std::optional<TBoutonVue> BoutonDeVue(const TVue& vue);
 
 // Recomputes and redraws the current view when AMettreAJour is set, then sets the save and journal commands and
 // runs a pending print job. A call made while a refresh runs (from a modal dialog of the solver) is run once the

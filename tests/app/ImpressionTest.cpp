@@ -119,8 +119,9 @@ TEST_F(Impression, LaPremierePageATitreBlocEtTableau)
     EXPECT_TRUE(Contient(page, "Télescope de Newton")) << page;
     EXPECT_TRUE(Contient(page, "Diamètre du miroir primaire = 200 mm")) << page;
     EXPECT_TRUE(Contient(page, "F/D = 5,00")) << page;
-    // The Airy radius 1.22 x 546.1 nm x 5 = 3.33 µm, computed by the refresh before the job.
-    EXPECT_TRUE(Contient(page, "Rayon de la tache de diffraction = 3,33 µm")) << page;
+    // Computed by the refresh before the job: the flat obstructs a quarter of the aperture, which brings the first
+    // dark ring in from 1.22 to 1.13 lambda F/D: 1.13 x 546.1 nm x 5 = 3.09 µm, 0.64" at 1000 mm.
+    EXPECT_TRUE(Contient(page, "Rayon de la tache de diffraction = 3,09 µm = 0,64\" pour")) << page;
     EXPECT_TRUE(Contient(page, "Petit côté du miroir plan = 50 mm")) << page;
     EXPECT_TRUE(Contient(page, "Dispositif Dioptrique")) << page;
     EXPECT_TRUE(Contient(page, "Correcteur d'essai")) << page;
@@ -165,4 +166,50 @@ TEST_F(Impression, TrenteDioptresSurUnePageCourteSePoursuiventSurUnePageDeSuite)
         EXPECT_TRUE(Contient(pages[p], "courbure (mm)")) << pages[p];
     }
     EXPECT_TRUE(Contient(pages.back(), " 30 ")) << pages.back();
+}
+
+namespace {
+
+std::vector<std::string> VuesImprimees;
+
+template <std::size_t K>
+void NoteVue(IImprimante&)
+{
+    static const char* const Noms[] = {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"};
+    VuesImprimees.push_back(Noms[K]);
+}
+
+} // namespace
+
+TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
+{
+    RoutinesVues = {{{nullptr, NoteVue<0>}, {nullptr, NoteVue<1>}, {nullptr, NoteVue<2>}, {nullptr, NoteVue<3>},
+                     {nullptr, NoteVue<4>}}};
+    // A device whose second row has no thickness: present but invalid.
+    Dioptres(2);
+    Dispositif.EpaisseurDioptre[2] = -1;
+    struct TCas
+    {
+        const char* Nom;
+        bool Tout;
+        const char* Vue;
+        std::vector<std::string> Imprimees;
+    };
+    const TCas cas[] = {
+        {"tout", true, "Tableau", {"Instrument", "Champ", "Etoile Multiple", "Etoile Unique"}},
+        {"vue du champ", false, "Champ", {"Champ"}},
+        {"vue du dispositif invalide", false, "Dispositif", {}},
+        {"tableau seul", false, "Tableau", {}},
+        {"départ", false, "Départ", {}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        VuesImprimees.clear();
+        Etat.VueCourante = c.Vue;
+        auto page = TCanevasEnregistreur::Page(782, 1100, 72);
+        ImprimeTravail(*page, c.Tout);
+        EXPECT_FALSE(Validite.DispositifValide);
+        EXPECT_EQ(VuesImprimees, c.Imprimees);
+    }
+    RoutinesVues = {};
 }
