@@ -16,13 +16,14 @@ namespace {
 std::atomic<long> Allocations{0};
 }
 
-void* operator new(std::size_t taille) {
+// Kept out of line, so that the compiler pairs each free with this replacement of operator new.
+[[gnu::noinline]] void* operator new(std::size_t taille) {
   Allocations.fetch_add(1, std::memory_order_relaxed);
   if (void* p = std::malloc(taille == 0 ? 1 : taille)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

@@ -23,29 +23,26 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
   return true;
 }
 
-// Refraction at the hit Q (relative to the centre of curvature) from index n into n'. The point
-// (R / cos I) D beyond the hit projects onto the normal at the centre; scaling it about the centre
-// by U = (n/n') cos I / cos I' gives a point of the refracted ray, P' = (n/n') / cos I'
-// (cos I Q + R D), left in `point`. P' - Q is (R / cos I') times the refracted direction, which is
-// Snell's law in vector form; the two stay defined at a grazing hit, where cos I = 0.
-bool RefracteEnImpact(TVecteur q, double rayon, double rapport, TVecteur& d, TVecteur& point) {
+// Refraction at the hit Q (relative to the centre of curvature) from index n into n': Snell's law
+// in vector form, defined at a grazing hit too. (The point construction U (Q + (R / cos I) D),
+// U = (n/n') cos I / cos I', gives the same refracted ray; the hit is kept as its point.)
+bool RefracteEnImpact(TVecteur q, double rayon, double rapport, TVecteur& d) {
   const double inverse = 1.0 / rayon;
   const double cosI = std::abs(Scalaire(d, q) * inverse);
   const double sinR2 = rapport * rapport * (1.0 - cosI * cosI);
   if (sinR2 > 1.0) return false;
   const double cosR = std::sqrt(1.0 - sinR2);
-  point = (rapport / cosR) * (cosI * q + rayon * d);
   d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
   return true;
 }
 
 // A sphere of radius `rayon` centred at z = `centre` on the ray's point `point` and direction `d`.
 // `enregistre`(hit relative to the centre) runs between the hit and the refraction, so that an
-// edge is recorded even for a ray that is then totally reflected. On success `point` is a point of
-// the refracted ray in the pass's frame (the hit itself when `laisseImpact`).
+// edge is recorded even for a ray that is then totally reflected. On success `point` is the hit,
+// in the pass's frame, and `d` the refracted direction.
 template <class FEnregistre>
 TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre, float indice, float indiceSuivant,
-                      bool laisseImpact, FEnregistre enregistre) {
+                      FEnregistre enregistre) {
   TRayon& r = Rayon;
   const TVecteur relatif{point.x, point.y, point.z - centre};
   r.XRelatif = relatif.x;
@@ -57,11 +54,9 @@ TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre,
   r.YImpact = q.y;
   r.ZImpact = q.z;
   enregistre(q);
-  TVecteur construit;
-  if (!RefracteEnImpact(q, rayon, static_cast<double>(indice) / static_cast<double>(indiceSuivant), d, construit))
+  if (!RefracteEnImpact(q, rayon, static_cast<double>(indice) / static_cast<double>(indiceSuivant), d))
     return TIssue::ReflexionTotale;
-  const TVecteur laisse = laisseImpact ? q : construit;
-  point = {laisse.x, laisse.y, laisse.z + centre};
+  point = {q.x, q.y, q.z + centre};
   return TIssue::Refracte;
 }
 
@@ -153,7 +148,7 @@ void RefracteSphereDispositif(int i) {
   TVecteur point = PointRayon();
   TVecteur d = DirectionRayon();
   const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], Dispositif.CentreDioptre[i],
-                                      Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1], false, [&](TVecteur q) {
+                                      Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1], [&](TVecteur q) {
                                         const double carre = q.x * q.x + q.y * q.y;
                                         EnregistreDispositif(i, q.x, carre);
                                         r.ArretDispositif = r.ArretDispositif || carre > Dispositif.CarreDemiDiametre[i];
@@ -202,7 +197,7 @@ void RefracteSphereGroupe(int i) {
   TVecteur point = PointRayon();
   TVecteur d = DirectionIncidente();
   const TIssue issue = TraverseSphere(point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i],
-                                      Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], false, [&](TVecteur q) {
+                                      Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], [&](TVecteur q) {
                                         r.HauteurGroupeAller[i] = q.x;
                                         r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
                                         TesteBordGroupe(q.x, i);
@@ -255,7 +250,7 @@ void RefracteSphereKlevtsov(int i, bool retour) {
   const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
   const TIssue issue =
       TraverseSphere(point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], indice, indiceSuivant,
-                     retour, [&](TVecteur q) {
+                     [&](TVecteur q) {
                        const double carre = q.x * q.x + q.y * q.y;
                        (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
                        (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
@@ -309,7 +304,7 @@ void RefracteSphereBord(int i) {
   TVecteur d{r.LRayon, 0.0, r.NRayon};
   const double centre = Dispositif.CentreDioptre[i];
   const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], centre, Dispositif.IndiceTrace[i],
-                                      Dispositif.IndiceTrace[i + 1], false, [&](TVecteur q) {
+                                      Dispositif.IndiceTrace[i + 1], [&](TVecteur q) {
                                         r.HauteurBord[i] = q.x;
                                         r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif},
                                                                     TVecteur{r.LRayon, 0.0, r.NRayon});
@@ -348,38 +343,39 @@ void RefractePlanBord(int i) {
 
 // ---- Mirror sag series ----
 
-TMiroir FormeMiroir(double r, double r3, double r5, double k, double k2) {
+TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2) {
   // A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
-  const auto terme = [](double coefficient, double denominateur) {
-    return coefficient == 0.0 ? 0.0 : coefficient / denominateur;
-  };
+  const auto terme = [](double coefficient, double inverse) { return coefficient == 0.0 ? 0.0 : coefficient * inverse; };
+  const double inverse = 1.0 / r;
   return {r,
-          1.0 / (2.0 * r),
-          terme(1.0 + k, 8.0 * r3),
-          terme(1.0 + k2, 16.0 * r5),
-          1.0 / r,
-          terme(1.0 + k, 2.0 * r3),
-          terme(3.0 * (1.0 + k2), 8.0 * r5)};
+          0.5 * inverse,
+          terme((1.0 + k) / 8.0, inverseR3),
+          terme((1.0 + k2) / 16.0, inverseR5),
+          inverse,
+          terme((1.0 + k) / 2.0, inverseR3),
+          terme(3.0 * (1.0 + k2) / 8.0, inverseR5)};
 }
 
 TMiroir MiroirPrimaire() {
   const TInstrument& in = Instrument;
-  return FormeMiroir(in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
+  return FormeMiroir(in.RayonCourburePrimaire, 1.0 / in.RayonPrimaireCube, 1.0 / in.RayonPrimairePuissance5,
                      in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2);
 }
 
 TMiroir MiroirSecondaire() {
   const TInstrument& in = Instrument;
   const double r = in.RayonCourbureSecondaire;
-  return FormeMiroir(r, r * r * r, r * r * r * r * r, in.CoefficientDeformationSecondaire,
+  const double inverse = 1.0 / r;
+  const double inverse3 = inverse * inverse * inverse;
+  return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, in.CoefficientDeformationSecondaire,
                      in.CoefficientDeformationSecondaire2);
 }
 
 double FlecheMiroir(const TMiroir& m, double h2) { return h2 * (m.Fleche2 + h2 * (m.Fleche4 + h2 * m.Fleche6)); }
 
-double FacteurNormaleMiroir(const TMiroir& m, double h2) {
-  return 1.0 / (m.Normale0 + h2 * (m.Normale2 + h2 * m.Normale4));
-}
+double InverseFacteurNormale(const TMiroir& m, double h2) { return m.Normale0 + h2 * (m.Normale2 + h2 * m.Normale4); }
+
+double FacteurNormaleMiroir(const TMiroir& m, double h2) { return 1.0 / InverseFacteurNormale(m, h2); }
 
 bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
   for (int pas = 0; pas < PasMaximauxFleche; ++pas) {
@@ -411,14 +407,14 @@ void RefleteMiroirPrimaire() {
   r.LIncident = champ.x;
   r.MIncident = champ.y;
   r.NIncident = champ.z;
-  const double a = FacteurNormaleMiroir(miroir, h2);
+  // The field direction reflected about the normal (-x, -y, a), taken to within its length as
+  // (-x P, -y P, 1) with P = 1/a: the direction of the point construction. The ray leaves from the
+  // hit.
+  const double pente = InverseFacteurNormale(miroir, h2);
+  const TVecteur normale{-x * pente, -y * pente, 1.0};
   const TVecteur depart{x, y, z};
-  // s = |n| / cos I with n = (-x, -y, a) the normal and cos I = D . n / |n|.
-  const double s = (h2 + a * a) / Scalaire(champ, TVecteur{-x, -y, a});
-  // The point s along the field direction, reflected through the normal's crossing of the axis.
-  const TVecteur reflechi{-x - champ.x * s, -y - champ.y * s, 2.0 * (z + a) - (z + champ.z * s)};
-  const TVecteur d = (1.0 / s) * (reflechi - depart);
-  PoseRayon(reflechi, d);
+  const TVecteur d = (2.0 * Scalaire(champ, normale) / Scalaire(normale, normale)) * normale - champ;
+  PoseRayon(depart, d);
   if (r.EstRayonReference) {
     r.RayonBloque = false;
     return;
@@ -426,7 +422,7 @@ void RefleteMiroirPrimaire() {
   if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0) {
     r.DansOmbreSecondaire = CarreAuPlan(depart, champ, in.DistanceEntreMiroirs) < in.RayonObstructionCarre;
     r.RayonBloque = r.DansOmbreSecondaire;
-    r.CarreDistanceAxe[0] = CarreAuPlan(reflechi, d, in.DistanceEntreMiroirs);
+    r.CarreDistanceAxe[0] = CarreAuPlan(depart, d, in.DistanceEntreMiroirs);
     r.HorsSecondaire = r.CarreDistanceAxe[0] > in.RayonObstructionCarre;
     r.ManqueSecondaire = r.HorsSecondaire;
     r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
@@ -443,8 +439,7 @@ void TesteEntreeTrou() {
   r.RayonBloque = r.RayonBloque || r.DansTrouCentral;
 }
 
-bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, bool laisseImpact,
-                       TVecteur& impact) {
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact) {
   TRayon& r = Rayon;
   const TInstrument& in = Instrument;
   const TMiroir miroir = MiroirSecondaire();
@@ -473,34 +468,24 @@ bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche
     r.ManqueSecondaire = r.HorsSecondaire;
     r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
   }
-  TVecteur reflechi{};
-  TVecteur direction{};
+  // The normal at the hit, to within its length: along (x, y, a) on a convex series and
+  // (-x, -y, a) on a concave one, a the series' normal factor; along the radius on a sphere.
+  TVecteur normale{};
   switch (forme) {
-  case TFormeSecondaire::Convexe: {
-    const double a = FacteurNormaleMiroir(miroir, h2);
-    const double longueur = std::sqrt(h2 + a * a);
-    const double s = longueur / Scalaire(d, (1.0 / longueur) * TVecteur{q.x, q.y, a});
-    reflechi = 2.0 * TVecteur{0.0, 0.0, q.z - a} - (q - s * d);
-    direction = (1.0 / s) * (q - reflechi);
+  case TFormeSecondaire::Convexe:
+    normale = {q.x * InverseFacteurNormale(miroir, h2), q.y * InverseFacteurNormale(miroir, h2), 1.0};
+    break;
+  case TFormeSecondaire::Concave:
+    normale = {-q.x * InverseFacteurNormale(miroir, h2), -q.y * InverseFacteurNormale(miroir, h2), 1.0};
+    break;
+  case TFormeSecondaire::Spherique:
+    normale = q;
     break;
   }
-  case TFormeSecondaire::Concave: {
-    const double a = FacteurNormaleMiroir(miroir, h2);
-    const double longueur = std::sqrt(h2 + a * a);
-    const double s = longueur / Scalaire(d, (1.0 / longueur) * TVecteur{-q.x, -q.y, a});
-    reflechi = 2.0 * TVecteur{0.0, 0.0, q.z + a} - (q + s * d);
-    direction = (1.0 / s) * (reflechi - q);
-    break;
-  }
-  case TFormeSecondaire::Spherique: {
-    const double s = miroir.R / Scalaire(d, (1.0 / miroir.R) * q);
-    reflechi = -1.0 * (q - s * d);
-    direction = (1.0 / s) * (q - reflechi);
-    break;
-  }
-  }
-  const TVecteur laisse = laisseImpact ? q : reflechi;
-  PoseRayon({laisse.x, laisse.y, laisse.z - centre}, direction);
+  // The direction of travel, -D' here, reflected about the normal: the direction of the point
+  // construction, which the exit frame keeps as it is.
+  const TVecteur direction = (2.0 * Scalaire(d, normale) / Scalaire(normale, normale)) * normale - d;
+  PoseRayon({q.x, q.y, q.z - centre}, direction);
   return true;
 }
 

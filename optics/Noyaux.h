@@ -44,12 +44,13 @@ struct TMiroir {
   double Fleche2, Fleche4, Fleche6;    // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
   double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
 };
-TMiroir FormeMiroir(double r, double r3, double r5, double k, double k2);
+TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2);
 TMiroir MiroirPrimaire();   // with the cached powers of R1
 TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
 double FacteurNormaleMiroir(const TMiroir& miroir, double h2);
+double InverseFacteurNormale(const TMiroir& miroir, double h2); // 1 / a
 
 // Whether a conic constant makes the mirror aspheric enough to search its hit on the sag series:
 // above 1e-6 in size, and not the mark of a constant still to be computed.
@@ -74,7 +75,7 @@ int NombreSurfacesDispositif();
 
 // Newton's pass and the first block of the two-mirror forms: reflection at the primary from the
 // pupil point, then the flat's or secondary's shadow and edge tests. Frame: origin at the
-// primary's vertex, z towards the sky; the reflected light travels towards +z.
+// primary's vertex, z towards the sky; the reflected light leaves the hit towards +z.
 void RefleteMiroirPrimaire();
 
 // The entering ray falls into the central hole of the primary (real rays only).
@@ -86,11 +87,10 @@ enum class TFormeSecondaire {
   Spherique, // the sphere's own normal (Schmidt-Cassegrain, Houghton-Cassegrain)
 };
 // Reflection at the secondary of centre of curvature `centre` (z in the incoming frame). The ray
-// leaves in the exit frame (z negated) from the reflected point, or from the hit itself when
-// `laisseImpact`. `impact` receives the hit in the secondary's frame (z' = centre - z). False when
-// the secondary is missed or its hit does not settle: the ray is then blocked and lost.
-bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, bool laisseImpact,
-                       TVecteur& impact);
+// leaves from its hit, in the exit frame (z negated). `impact` receives the hit in the secondary's
+// frame (z' = centre - z). False when the secondary is missed or its hit does not settle: the ray
+// is then blocked and lost.
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact);
 
 // z of the primary's plane in the exit frame of the Cassegrain forms.
 double PlanDuTrou();

@@ -24,7 +24,7 @@ struct TRayon {
   bool DispositifActif = true;    // false traces the instrument alone
 
   // ---- Running ray ----
-  double XRayon = 0, YRayon = 0, ZRayon = 0; // a point of the current ray (after a sphere: not the hit)
+  double XRayon = 0, YRayon = 0, ZRayon = 0; // a point of the current ray (after a sphere: its hit)
   double LRayon = 0, MRayon = 0, NRayon = 1; // direction in the device, on the mirrors, in the Klevtsov group
   // Direction at the primary and inside the groups of the refractor, the meniscus and the Houghton
   // corrector; a group pass copies it into LRayon.. when it ends.

@@ -10,6 +10,6 @@ void TraceCassegrain() {
   RefleteMiroirPrimaire();
   TesteEntreeTrou();
   TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, false, impact)) return;
+  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact)) return;
   TesteBordTrou();
 }

@@ -9,7 +9,7 @@ void TraceGregory() {
   RefleteMiroirPrimaire();
   TesteEntreeTrou();
   TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, false, impact)) return;
+  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact)) return;
   TesteBordTrouGregory();
   TesteBordTrou();
 }

@@ -13,7 +13,7 @@ void TraceHoughtonCassegrain() {
   if (Rayon.RayonPerdu) return;
   TesteEntreeTrouReflechi();
   TVecteur impact;
-  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Spherique, false, false, impact)) return;
+  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Spherique, false, impact)) return;
   MesureDistanceTrou(Groupe.CentreGroupe[0], impact);
   TesteBordTrou();
 }

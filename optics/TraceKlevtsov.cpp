@@ -12,10 +12,6 @@ void TraceKlevtsov() {
   TRayon& r = Rayon;
   RefleteMiroirPrimaire();
   TesteEntreeTrou();
-  // The group is entered from the primary's hit along the reflected direction.
-  r.XRayon = r.XDepart;
-  r.YRayon = r.YDepart;
-  r.ZRayon = r.ZDepart;
   const int n = NombreSurfacesGroupe();
   for (int i = 1; i <= n; ++i) {
     if (Groupe.RayonGroupe[i] < SeuilRayonPlan) {
@@ -26,7 +22,7 @@ void TraceKlevtsov() {
     if (r.RayonPerdu) return;
   }
   TVecteur impact;
-  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Convexe, false, true, impact)) return;
+  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Convexe, false, impact)) return;
   r.HauteurGroupeAller[0] = impact.x;
   for (int i = n; i >= 1; --i) {
     if (Groupe.RayonGroupe[i] < SeuilRayonPlan) {

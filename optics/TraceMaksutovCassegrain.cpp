@@ -16,7 +16,7 @@ void TraceMaksutovCassegrain() {
   const double centre = Dispositif.CentreDioptre[0];
   const bool aspherique = EstAspherique(Instrument.CoefficientDeformationSecondaire);
   TVecteur impact;
-  if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, false, impact)) return;
+  if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, impact)) return;
   r.HauteurImpactSecondaire = static_cast<float>(impact.x);
   r.CoteImpactSecondaire = static_cast<float>(centre - impact.z);
   TesteBordTrou();

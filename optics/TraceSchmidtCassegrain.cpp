@@ -17,7 +17,7 @@ void TraceSchmidtCassegrain() {
   r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
   TesteEntreeTrouReflechi();
   TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Spherique, false, false, impact)) return;
+  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Spherique, false, impact)) return;
   MesureDistanceTrou(Dispositif.CentreDioptre[0], impact);
   TesteBordTrou();
 }

@@ -9,5 +9,5 @@
 void TraceSchwarzschild() {
   RefleteMiroirPrimaire();
   TVecteur impact;
-  RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, true, impact);
+  RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact);
 }
