@@ -2,9 +2,7 @@
 // of the resets and the beeps. The main window installs them; each defaults to doing nothing.
 #pragma once
 
-// Kinds of beep.
-inline constexpr int BipDefaut = 0;
-inline constexpr int BipExclamation = 48;
+#include "optics/GenresBip.h"
 
 struct TNotifications {
   // Both resets leave the document unnamed: path and save name emptied, DocumentNomme cleared.

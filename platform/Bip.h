@@ -1,8 +1,7 @@
 // The system beep, in its two kinds.
 #pragma once
 
-constexpr int BipDefaut = 0;        // the default beep
-constexpr int BipExclamation = 48;  // the exclamation beep
+#include "optics/GenresBip.h"
 
 class IBip
 {
