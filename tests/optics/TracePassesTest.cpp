@@ -96,6 +96,19 @@ void Gregory() {
   Instrument.DistanceSecondaireFoyer = 400;
 }
 
+// F 1000: F1 2500, a concave secondary R2 1670 half-way, 1250 from the primary (centre at -420),
+// which images the primary focus 1250 behind it at 1 / (2/R2 + 1/1250) in front of it.
+void Schwarzschild() {
+  Nouveau(TTypeInstrument::Schwarzschild);
+  Instrument.DiametreEntree = 200;
+  Primaire(5000, -13.5, -1);
+  Instrument.CoefficientDeformationSecondaire = 1.97;
+  Instrument.CoefficientDeformationSecondaire2 = -1;
+  Instrument.RayonCourbureSecondaire = 1670;
+  Dispositif.CentreDioptre[0] = -420;
+  Instrument.DistanceEntreMiroirs = 1250;
+}
+
 // The catadioptric Cassegrains: a spherical primary R 800 (F1 400) and a secondary with m 5 for a
 // back focus of 200: p 100, R2 250, 300 from the primary, centre 550 in the mirror frame.
 void SecondaireM5(double& centre) {
@@ -266,8 +279,9 @@ TEST(PassesMiroirs, LeBordDeLOmbreDuMiroirPlanNEstPasDansLOmbre) {
   }
 }
 
-// Near the axis, every Cassegrain-like layout focuses its on-axis beam B behind the primary, in
-// the exit frame where z runs from the secondary through the primary's vertex (z = 0).
+// Near the axis, every two-mirror layout focuses its on-axis beam where the paraxial mirror law
+// puts it: B behind the primary for the Cassegrains, between the mirrors for the Schwarzschild, in
+// the exit frame where z runs from the secondary towards the primary's vertex (z = 0).
 TEST(PassesMiroirs, LesCassegrainsFocalisentPresDeLAxeDerriereLePrimaire) {
   struct TCas {
     const char* nom;
@@ -281,6 +295,7 @@ TEST(PassesMiroirs, LesCassegrainsFocalisentPresDeLAxeDerriereLePrimaire) {
       {"Maksutov-Cassegrain", MaksutovCassegrain, 200},
       {"Houghton-Cassegrain", HoughtonCassegrain, 200},
       {"Klevtsov", Klevtsov, 160},
+      {"Schwarzschild", Schwarzschild, -(1250 - 1 / (2 / 1670.0 + 1 / 1250.0))},
   };
   for (const TCas& c : cas) {
     for (double h : {0.2, -0.3}) {
