@@ -4,6 +4,10 @@
 #include "optics/Diffraction.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
+#include "sheet/ImpressionTableau.h"
+
+#include <cmath>
+#include <initializer_list>
 
 void PoliceLigne(ICanevas& canevas, bool gras)
 {
@@ -178,4 +182,318 @@ void ImprimeLigneDiffraction(ICanevas& canevas, int y, const std::string& suffix
     x += largeurLambda;
     canevas.Police() = texte;
     canevas.TextOut(x, y, MiseEnPage.TexteLongueurOnde);
+}
+
+namespace {
+
+using TForme = TTypeInstrument;
+
+bool EstForme(std::initializer_list<TForme> formes)
+{
+    for (TForme forme : formes)
+        if (Instrument.TypeInstrument == forme)
+            return true;
+    return false;
+}
+
+bool MaksutovCassegrainCoche()
+{
+    return Instrument.TypeInstrument == TForme::MaksutovCassegrain && Instrument.SecondaireSurMenisque;
+}
+
+// The Maksutov-Cassegrain with its secondary on the meniscus shows its focal length once five values are given.
+bool CinqValeursDonnees()
+{
+    return Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 && Instrument.RayonMenisque2 > 1 &&
+           Instrument.DistanceLameMiroir > 1 && Instrument.FocaleResultante > 1;
+}
+
+std::string TexteFocaleResultante()
+{
+    return "Distance focale résultante = " + FormateNombre(Instrument.FocaleResultante, "#0.#") + " mm";
+}
+
+int BasConnecteurPrimaire()
+{
+    const int bas = MiseEnPage.CaseBasculeInstrument.Bottom;
+    switch (Instrument.TypeInstrument) {
+    case TForme::SchmidtCassegrain:
+        return bas + 160;
+    case TForme::MaksutovCassegrain:
+        return Instrument.SecondaireSurMenisque ? bas + 146 : bas + 162;
+    case TForme::KlevtsovCassegrain:
+        return Groupe.NombreDioptresGroupe < 2 ? 211 : 195 + 16 * Groupe.NombreDioptresGroupe;
+    case TForme::HoughtonCassegrain:
+        return bas + 4 + 16 * (MiseEnPage.NombreLignesHoughton + 9);
+    case TForme::Aucun:
+    case TForme::Newton:
+    case TForme::Cassegrain:
+    case TForme::RitcheyChretien:
+    case TForme::Gregory:
+    case TForme::Schmidt:
+    case TForme::Maksutov:
+    case TForme::Lunette:
+    case TForme::Schwarzschild:
+    case TForme::MaksutovNewton:
+    case TForme::DallKirkham:
+    case TForme::LurieHoughton:
+    case TForme::SchmidtNewton:
+        break;
+    }
+    return bas + 92;
+}
+
+std::string LibelleDiametrePrimaire()
+{
+    if (EstForme({TForme::SchmidtCassegrain}))
+        return "Diamètre de la lame = ";
+    if (EstForme({TForme::MaksutovCassegrain, TForme::HoughtonCassegrain}))
+        return "Diamètre d'entrée = ";
+    if (EstForme({TForme::KlevtsovCassegrain}))
+        return "Diamètre du miroir primaire sphérique = ";
+    return "Diamètre du miroir primaire = ";
+}
+
+} // namespace
+
+void DessineParametresPrimaire(ICanevas& c)
+{
+    PeintBasculeInstrument(c, true, BasConnecteurPrimaire());
+    int y = MiseEnPage.OrdonneePremiereLigne;
+    MiseEnPage.OrdonneeCourante = y;
+    PoliceLigne(c, true);
+    c.TextOut(20, y, Instrument.NomInstrument);
+    MiseEnPage.AbscisseCourante = c.TextWidth(Instrument.NomInstrument) + 70;
+    PoliceLigne(c);
+    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+        Controles.CheckBox1.Left = MiseEnPage.AbscisseCourante;
+        Controles.CheckBox1.Top = y;
+        Controles.CheckBox1Active = Validite.InstrumentVierge;
+        Controles.CheckBox1.Visible = Validite.InstrumentVierge || Instrument.SecondaireSurMenisque;
+    } else {
+        Controles.CheckBox1.Visible = false;
+    }
+
+    y += 16;
+    MiseEnPage.OrdonneeCourante = y;
+    PeintElementGauche(c, 20, y, LibelleDiametrePrimaire(), CaseDiametreEntree,
+                       TexteValeurCase(Instrument.DiametreEntree), "10000.0", " mm");
+    const std::string rayon = "Rayon de courbure du miroir primaire = ";
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+        PeintElementDroit(c, y, rayon, CaseRayonCourburePrimaire, TexteValeurCase(Instrument.RayonCourburePrimaire),
+                          "10000.0", " mm");
+        if (Validite.InstrumentValide && Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 &&
+            (Validite.DispositifValide || !Validite.DispositifPresent)) {
+            const std::string texte = TexteFocaleResultante();
+            c.TextOut(MiseEnPage.AbscisseFinElement + (MiseEnPage.LargeurDisponible - c.TextWidth(texte)) / 2, y,
+                      texte);
+        }
+        return;
+    }
+    if (MaksutovCassegrainCoche()) {
+        const std::string texte = TexteFocaleResultante();
+        const int x = Controles.LargeurFenetre - 20 - c.TextWidth(texte);
+        if (CinqValeursDonnees())
+            c.TextOut(x, y, texte);
+        MiseEnPage.LargeurDisponible = x - MiseEnPage.AbscisseFinElement;
+    } else {
+        PeintElementDroit(c, y, "Distance focale résultante = ", CaseFocaleResultante,
+                          TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
+    }
+    if (EstForme({TForme::SchmidtCassegrain, TForme::MaksutovCassegrain, TForme::HoughtonCassegrain}))
+        PeintElementMilieu(c, y, "Rayon de courbure du miroir primaire = mm", rayon, CaseRayonCourburePrimaire,
+                           TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", " mm");
+    else
+        PeintElementMilieu(c, y, "Distance Focale du miroir primaire = mm", "Distance Focale du miroir primaire = ",
+                           CaseFocalePrimaire, TexteValeurCase(Instrument.FocalePrimaire), "10000.0", " mm");
+}
+
+namespace {
+
+// A length of the refractor's line: rounded to 0.1 mm, in the shortest form.
+std::string DixiemeCourt(double valeur)
+{
+    return FormateGeneral(std::nearbyint(valeur * 10) / 10);
+}
+
+} // namespace
+
+void DessineEnteteInstrument(ICanevas& c)
+{
+    for (TControle* controle : {&Controles.TableauSchmidt, &Controles.BoutonLame, &Controles.BoutonChampCourbe,
+                                &Controles.CheckBox1, &Controles.LigneMiroir, &Controles.LigneMiroirActive,
+                                &Controles.CaseZf, &Controles.CaseArl})
+        controle->Visible = false;
+    PeintBasculeInstrument(c, false, 0);
+    const int y = MiseEnPage.OrdonneePremiereLigne;
+    MiseEnPage.OrdonneeCourante = y;
+    PoliceLigne(c, true);
+
+    if (Instrument.TypeInstrument == TForme::Lunette) {
+        // The ratio divides by the objective's own diameter, so that diameter is the one that must be known.
+        if (Instrument.DiametreObjectif > 1) {
+            std::string texte = Instrument.NomInstrument + " : D = " + DixiemeCourt(Instrument.DiametreObjectif) + " mm";
+            if (Instrument.FocalePrimaire > 1)
+                texte += " : F = " + DixiemeCourt(Instrument.FocalePrimaire) + " mm : F/D = " +
+                         FormateNombre(Instrument.FocalePrimaire / Instrument.DiametreObjectif, "#0.00");
+            c.TextOut(20, y, texte);
+        }
+        PoliceLigne(c);
+        return;
+    }
+
+    c.TextOut(20, y, Instrument.NomInstrument);
+    const int x = 20 + c.TextWidth(Instrument.NomInstrument) + c.TextWidth("vide");
+    PoliceLigne(c);
+    const std::string libelle = EstForme({TForme::MaksutovCassegrain})   ? "Diamètre de l'ouverture = "
+                                : EstForme({TForme::HoughtonCassegrain}) ? "Diamètre d'entrée = "
+                                                                         : "Diamètre du miroir primaire = ";
+    PeintElementGauche(c, x, y, libelle, CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree), "10000.0",
+                       " mm");
+
+    if (MaksutovCassegrainCoche()) {
+        if (CinqValeursDonnees())
+            PeintTexteDroit(c, y, TexteFocaleResultante());
+    } else if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+        PeintElementDroit(c, y, "Distance focale résultante = ", CaseFocaleResultante,
+                          TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
+    } else if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+        Controles.EpaisseurOff.Visible = false;
+        if (Validite.InstrumentValide)
+            PeintTexteDroit(c, y, TexteFocaleResultante());
+    } else {
+        if (Instrument.DiametreEntree > 1 && Instrument.FocaleResultante > 1)
+            MiseEnPage.LargeurDisponible =
+                PeintTexteDroit(c, y,
+                                "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree,
+                                                         "#0.00")) -
+                MiseEnPage.AbscisseFinElement;
+        else
+            MiseEnPage.LargeurDisponible = Controles.LargeurFenetre - MiseEnPage.AbscisseFinElement;
+        PeintElementMilieu(c, y, "Distance Focale =  mm", "Distance focale résultante = ", CaseFocaleResultante,
+                           TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
+    }
+    MiseEnPage.OrdonneeDispositif = y + 32;
+}
+
+namespace {
+
+int MargeImprimee()
+{
+    return ImpressionEtat.MargeImpression;
+}
+
+// A text right-aligned to the page's right margin; answers its x.
+int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
+{
+    const int x = c.Largeur() - MargeImprimee() - c.TextWidth(texte);
+    c.TextOut(x, y, texte);
+    return x;
+}
+
+void PoliceImprimee(ICanevas& c, bool gras)
+{
+    TPolice& police = c.Police();
+    police.Nom = "Arial";
+    police.FixeTaille(9);
+    police.Gras = gras;
+    police.Couleur = clBlack;
+}
+
+} // namespace
+
+void ImprimeParametresPrimaire(ICanevas& c)
+{
+    const int marge = MargeImprimee();
+    const int largeur = c.Largeur();
+    int y = MiseEnPage.OrdonneeCourante;
+    PoliceImprimee(c, true);
+    c.TextOut(marge, y, Instrument.NomInstrument);
+    MiseEnPage.AbscisseCourante = marge + c.TextWidth(Instrument.NomInstrument);
+    PoliceImprimee(c, false);
+    if (Instrument.LongueurInstrument > 1 && Instrument.EpaisseurPrimaire > 1e-6)
+        MiseEnPage.AbscisseFinElement = ImprimeADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
+    else
+        MiseEnPage.AbscisseFinElement = largeur - marge;
+    if (MaksutovCassegrainCoche())
+        c.TextOut(MiseEnPage.AbscisseCourante, y, " avec Secondaire métallisé sur la lame");
+
+    y += ImpressionEtat.PasLigneImpression;
+    MiseEnPage.OrdonneeCourante = y;
+    const std::string libelle = EstForme({TForme::SchmidtCassegrain})    ? "Diamètre de la lame = "
+                                : EstForme({TForme::MaksutovCassegrain}) ? "Diamètre d'entrée = "
+                                : EstForme({TForme::KlevtsovCassegrain}) ? "Diamètre du primaire sphérique = "
+                                                                         : "Diamètre du miroir primaire = ";
+    const std::string diametre = libelle + TexteValeurImprimee(Instrument.DiametreEntree) + " mm";
+    c.TextOut(marge, y, diametre);
+    MiseEnPage.AbscisseCourante = marge + c.TextWidth(diametre);
+
+    const std::string rayon = FormateNombre(Instrument.RayonCourburePrimaire, "#0.#");
+    int xDroite = largeur - marge;
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+        xDroite = ImprimeADroite(c, y, "Rayon de courbure du primaire = " + rayon + " mm");
+        if (Validite.InstrumentValide && Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 &&
+            (Validite.DispositifValide || !Validite.DispositifPresent)) {
+            const std::string texte = TexteFocaleResultante();
+            c.TextOut(MiseEnPage.AbscisseCourante +
+                          (xDroite - MiseEnPage.AbscisseCourante - c.TextWidth(texte)) / 2,
+                      y, texte);
+        }
+        MiseEnPage.LargeurDisponible = xDroite - MiseEnPage.AbscisseCourante;
+        return;
+    }
+    if (!MaksutovCassegrainCoche() || CinqValeursDonnees())
+        xDroite = ImprimeADroite(c, y, TexteFocaleResultante());
+    MiseEnPage.LargeurDisponible = xDroite - MiseEnPage.AbscisseCourante;
+    const std::string milieu =
+        EstForme({TForme::SchmidtCassegrain, TForme::MaksutovCassegrain})
+            ? "Rayon de courbure du miroir primaire = " + rayon + " mm"
+            : "Distance Focale du miroir primaire = " + FormateNombre(Instrument.FocalePrimaire, "#0.#") + " mm";
+    c.TextOut(MiseEnPage.AbscisseCourante + (MiseEnPage.LargeurDisponible - c.TextWidth(milieu)) / 2, y, milieu);
+}
+
+void ImprimeEnteteInstrument(ICanevas& c)
+{
+    const int marge = MargeImprimee();
+    const int largeur = c.Largeur();
+    const int y = MiseEnPage.OrdonneeCourante;
+    PoliceImprimee(c, true);
+    c.TextOut(MiseEnPage.AbscisseCourante, y, Instrument.NomInstrument);
+    MiseEnPage.AbscisseCourante = c.TextWidth(Instrument.NomInstrument) + marge + c.TextWidth("vide");
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain)
+        MiseEnPage.AbscisseCourante += c.TextWidth("vide");
+    PoliceImprimee(c, false);
+    const std::string libelle = Instrument.TypeInstrument == TForme::MaksutovCassegrain
+                                    ? "Diamètre de l'ouverture = "
+                                    : "Diamètre du miroir primaire = ";
+    const std::string diametre = libelle + FormateNombre(Instrument.DiametreEntree, "#0.#") + " mm";
+    c.TextOut(MiseEnPage.AbscisseCourante, y, diametre);
+    MiseEnPage.AbscisseCourante += c.TextWidth(diametre);
+
+    if (MaksutovCassegrainCoche()) {
+        if (CinqValeursDonnees())
+            ImprimeADroite(c, y, TexteFocaleResultante());
+        return;
+    }
+    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+        if (Instrument.FocaleResultante > 1)
+            ImprimeADroite(c, y, TexteFocaleResultante());
+        return;
+    }
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+        if (Validite.InstrumentValide)
+            ImprimeADroite(c, y, TexteFocaleResultante());
+        return;
+    }
+    // The ratio divides the resulting focal length by the diameter: both must be known.
+    if (Instrument.DiametreEntree > 1 && Instrument.FocaleResultante > 1)
+        MiseEnPage.LargeurDisponible =
+            ImprimeADroite(c, y,
+                           "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree, "#0.00")) -
+            MiseEnPage.AbscisseCourante;
+    else
+        MiseEnPage.LargeurDisponible = largeur - MiseEnPage.AbscisseCourante;
+    const std::string focale = TexteFocaleResultante();
+    MiseEnPage.AbscisseCourante += (MiseEnPage.LargeurDisponible - c.TextWidth(focale)) / 2;
+    c.TextOut(MiseEnPage.AbscisseCourante, y, focale);
 }

@@ -45,3 +45,13 @@ void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye);
 void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe);
 // The printed twin, right-aligned to the page's right margin.
 void ImprimeLigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe, int marge);
+
+// The expanded first two lines of the mirror forms 2, 3, 4, 110, 10, 6, 8, 120, 140: the toggle "-" and its
+// connector, the type's name, then the entrance diameter, the focal lengths or the primary's radius. Leaves
+// OrdonneeCourante on the second line.
+void DessineParametresPrimaire(ICanevas& canevas);
+// The collapsed one-line form of the same forms and of the refractor; sets OrdonneeDispositif (not for the refractor).
+void DessineEnteteInstrument(ICanevas& canevas);
+// The printed twins: the same lines as plain text from OrdonneeCourante, the expanded one with the instrument length.
+void ImprimeParametresPrimaire(ICanevas& canevas);
+void ImprimeEnteteInstrument(ICanevas& canevas);

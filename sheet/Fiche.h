@@ -69,6 +69,7 @@ struct TMiseEnPage
     int OrdonneeDispositif = 0;
     int OrdonneeTexte = 0;
     std::string TexteLongueurOnde;
+    int NombreLignesHoughton = 2; // rows of the Houghton corrector table, set by its block
 
     TCase CaseBasculeInstrument;
     TCase CaseTitreDispositif;
