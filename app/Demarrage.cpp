@@ -52,15 +52,17 @@ void SurSignalArret(int)
     [[maybe_unused]] const auto ecrit = ::write(TubeSignal[1], &octet, 1);
 }
 
-void EcouteSignalArret(TPrincipale& principale)
+// Installed before the main window exists: a request that comes during start-up is served once the event loop runs.
+void EcouteSignalArret(QApplication& application)
 {
     if (::pipe(TubeSignal) != 0)
         return;
-    auto* ecoute = new QSocketNotifier(TubeSignal[0], QSocketNotifier::Read, &principale);
-    QObject::connect(ecoute, &QSocketNotifier::activated, &principale, [&principale] {
+    auto* ecoute = new QSocketNotifier(TubeSignal[0], QSocketNotifier::Read, &application);
+    QObject::connect(ecoute, &QSocketNotifier::activated, &application, [] {
         char octet = 0;
         [[maybe_unused]] const auto lu = ::read(TubeSignal[0], &octet, 1);
-        principale.close();
+        if (Principale != nullptr)
+            Principale->close();
     });
     struct sigaction action{};
     action.sa_handler = SurSignalArret;
@@ -163,7 +165,11 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     const auto dossier = PrepareDossierProgramme();
     Etat.DossierProgramme = dossier.value_or(std::string());
     Etat.DossierUtilisable = dossier.has_value() && ChoisitNumeroSession();
-    NommeFichiersSession(Etat.DossierProgramme, Etat.NumeroSession < 0 ? 0 : Etat.NumeroSession);
+    // Without a usable folder no instance file has a path, so that none is written anywhere else.
+    if (Etat.DossierUtilisable)
+        NommeFichiersSession(Etat.DossierProgramme, Etat.NumeroSession);
+    else
+        Etat.NumeroSession = 0;
     if (!Etat.DossierUtilisable)
         AfficheAvertissementLarge("Quivane - Initialisation",
                                   "Le dossier " + Etat.DossierProgramme +
@@ -275,6 +281,7 @@ int Demarre(int argc, char** argv)
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Quivane"));
     application.setApplicationDisplayName(QStringLiteral("Quivane"));
+    EcouteSignalArret(application);
     InstalleServicesQt(Services());
     // The question window comes first: the main window's creation may already have something to say.
     TInterrogationForm interrogation;
@@ -293,7 +300,6 @@ int Demarre(int argc, char** argv)
     TAboutBox aboutBox(Etat.NumeroVersion, &principale);
     AboutBox = &aboutBox;
     principale.show();
-    EcouteSignalArret(principale);
     const int resultat = application.exec();
     AboutBox = nullptr;
     Services().Question = nullptr;

@@ -101,7 +101,9 @@ TPrincipale::~TPrincipale()
     Notifications.Bip = [](int) {};
     FenetreFichier = TFenetreFichier{};
     ActiveCommandesEdition = [](bool) {};
-    ImagesFiche.Fenetre = nullptr;
+    ImagesFiche = TImagesFiche{};
+    Relais.SaisieVisible = [] { return false; };
+    Relais.CurseurAttente = [](bool) {};
     Principale = nullptr;
 }
 
@@ -338,8 +340,16 @@ void TPrincipale::CreePage()
     Fiche->setPalette(palette);
     Fenetre = new TImageVue(LargeurFenetre, HauteurFenetre, Fiche);
     Fenetre->move(0, 0);
-    Dessin = new TImageVue(LargeurFenetre, 550, Fiche);
-    Dessin->hide();
+    // The sheet paints each image whole; the page shows the part its control's size gives.
+    Dessin = new TImageVue(Controles.Dessin.Width, Controles.Dessin.Height, Fiche);
+    Grille = new TImageVue(Controles.Grille.Width, 16 * NombreMaxDioptres + 49, Fiche);
+    Ligne = new TImageVue(Controles.Ligne.Width, Controles.Ligne.Height, Fiche);
+    LigneMiroirActive = new TImageVue(Controles.LigneMiroirActive.Width, Controles.LigneMiroirActive.Height, Fiche);
+    LigneSchmidt = new TImageVue(Controles.LigneSchmidt.Width, Controles.LigneSchmidt.Height, Fiche);
+    TableauSchmidt = new TImageVue(Controles.TableauSchmidt.Width, Controles.TableauSchmidt.Height, Fiche);
+    CaseArl = new TImageVue(Controles.CaseArl.Width, Controles.CaseArl.Height, Fiche);
+    for (TImageVue* image : {Dessin, Ligne, LigneMiroirActive, LigneSchmidt, TableauSchmidt, CaseArl})
+        image->hide();
     Saisie = new QLineEdit(Fiche);
     QFont police = Saisie->font();
     police.setPixelSize(11);
@@ -364,6 +374,19 @@ void TPrincipale::CreePage()
 void TPrincipale::InstalleCrochets()
 {
     ImagesFiche.Fenetre = &Fenetre->Canevas();
+    ImagesFiche.Grille = &Grille->Canevas();
+    ImagesFiche.Ligne = &Ligne->Canevas();
+    ImagesFiche.LigneMiroirActive = &LigneMiroirActive->Canevas();
+    ImagesFiche.LigneSchmidt = &LigneSchmidt->Canevas();
+    ImagesFiche.TableauSchmidt = &TableauSchmidt->Canevas();
+    ImagesFiche.CaseArl = &CaseArl->Canevas();
+    Relais.SaisieVisible = [] { return Principale->Saisie->isVisible(); };
+    Relais.CurseurAttente = [](bool attente) {
+        if (attente)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
     ::RedessinePage = [] { Principale->RedessinePage(); };
     ::MontreHistorique = [] { Principale->MontreHistorique(); };
     // Both resets leave the document unnamed.
@@ -466,15 +489,95 @@ void TPrincipale::RedessinePage()
     SynchroniseBoutonsVue();
     CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
     Transversales->setChecked(Etat.Transversales);
-    const bool analyses = Validite.InstrumentValide && (Validite.DispositifValide || !Validite.DispositifPresent);
-    AfficheInstrument->setEnabled(Validite.InstrumentValide);
-    AfficheDispositifdioptrique->setEnabled(Validite.DispositifValide);
-    for (QAction* commande : {Analyseduchamp, EtoileMultiple, EtoileUnique})
-        commande->setEnabled(analyses);
-    EnregistrerSous->setEnabled(Instrument.TypeInstrument != TTypeInstrument::Aucun);
-    Fiche->resize(Fenetre->width(), Dessin->isVisible() ? Dessin->y() + Dessin->height() : Fenetre->height());
-    Etat.HauteurPage = Fiche->height();
+    AppliqueEtatsPage();
+    PlaceImagesPage();
+    // The page ends below the views' drawing, or below the lens-device table.
+    const TControle& dessin = Controles.Dessin;
+    const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
+    Fiche->resize(Fenetre->width(), std::max(bas, 1));
     DisposeBarres();
+    if (EtatsPage.EstVisible(TElementPage::VerticalBar) == false)
+        VerticalBar->hide();
+}
+
+void TPrincipale::AppliqueEtatsPage()
+{
+    QAction* commandes[] = {nullptr,
+                            RossQuivane,
+                            RossSpecial,
+                            Wynne,
+                            Barlow,
+                            OculaireA,
+                            nullptr,
+                            EffacerInstrument,
+                            EffacerIndices,
+                            EffacerDispo,
+                            CopierLigne,
+                            CollerLigne,
+                            InsererLigneCopiee,
+                            CouperLigne,
+                            InsererLigne,
+                            AfficheInstrument,
+                            AfficheDispositifdioptrique,
+                            Analyseduchamp,
+                            EtoileMultiple,
+                            EtoileUnique,
+                            ImprimerTout,
+                            Imprimer,
+                            Optimisationdesdiametres,
+                            Homothetie,
+                            PuissanceGlobale,
+                            Encombrement,
+                            Copiercourbe,
+                            AfficheCourbeMemorisee,
+                            EffaceCourbeMemorisee,
+                            Enregistrer,
+                            EnregistrerSous,
+                            Annuler,
+                            Retablir};
+    static_assert(std::size(commandes) == static_cast<std::size_t>(TCommande::Nombre));
+    for (std::size_t k = 0; k < std::size(commandes); ++k) {
+        const std::optional<bool> active = EtatsPage.Actives[k];
+        if (!active)
+            continue;
+        switch (static_cast<TCommande>(k)) {
+        case TCommande::CorrecteurdeRossdeuxlentilles1:
+            CorrecteurdeRossdeuxlentilles1->setEnabled(*active);
+            break;
+        case TCommande::ToolDispositif:
+            ToolDispositif->setEnabled(*active);
+            break;
+        default:
+            commandes[k]->setEnabled(*active);
+            break;
+        }
+    }
+    const auto montre = [](std::optional<bool> visible, std::initializer_list<QAction*> elements) {
+        if (visible)
+            for (QAction* element : elements)
+                element->setVisible(*visible);
+    };
+    montre(EtatsPage.EstVisible(TElementPage::ToolButton9), {ToolButton9});
+    montre(EtatsPage.EstVisible(TElementPage::CommandesCourbe),
+           {Copiercourbe, AfficheCourbeMemorisee, EffaceCourbeMemorisee});
+    montre(EtatsPage.EstVisible(TElementPage::Transversales), {Transversales});
+    montre(EtatsPage.EstVisible(TElementPage::ZoomsChamp), {ZoomPlus, ZoomMoins});
+    montre(EtatsPage.EstVisible(TElementPage::ZoomsEtoiles), {ZoomAvant, ZoomArriere});
+    montre(EtatsPage.EstVisible(TElementPage::ToolButton20), {ToolButton20});
+}
+
+void TPrincipale::PlaceImagesPage()
+{
+    const std::pair<TImageVue*, const TControle*> images[] = {
+        {Dessin, &Controles.Dessin},           {Grille, &Controles.Grille},
+        {Ligne, &Controles.Ligne},             {LigneMiroirActive, &Controles.LigneMiroirActive},
+        {LigneSchmidt, &Controles.LigneSchmidt}, {TableauSchmidt, &Controles.TableauSchmidt},
+        {CaseArl, &Controles.CaseArl}};
+    for (const auto& [image, controle] : images) {
+        image->setGeometry(controle->Left, controle->Top, controle->Width, controle->Height);
+        image->setVisible(controle->Visible);
+        image->update();
+    }
     Fenetre->update();
 }
 

@@ -109,6 +109,12 @@ public:
     QWidget* Fiche;    // the page
     TImageVue* Fenetre; // the sheet image
     TImageVue* Dessin;  // the drawing of the views
+    TImageVue* Grille;  // the lens-device table
+    TImageVue* Ligne;   // the highlight of the current table row
+    TImageVue* LigneMiroirActive;
+    TImageVue* LigneSchmidt;
+    TImageVue* TableauSchmidt;
+    TImageVue* CaseArl;
     QLineEdit* Saisie;  // the floating edit box
     QScrollBar* VerticalBar;
     QScrollBar* HorizontalBar;
@@ -164,6 +170,8 @@ private:
     void DisposeBarres();
     void AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action);
     void SynchroniseBoutonsVue();
+    void AppliqueEtatsPage();
+    void PlaceImagesPage();
 
     TBarreDefilement BarreVerticale_;
     TBarreDefilement BarreHorizontale_;

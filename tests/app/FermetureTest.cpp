@@ -155,3 +155,21 @@ TEST_F(Fermeture, UneConfigurationQuiNePeutEtreEcriteLeDit)
     EXPECT_EQ(services.Question.Posees[0].Ligne1, "Erreur d'ecriture dans le fichier Quivane.ini");
     EXPECT_EQ(services.Bip.Nombre(BipExclamation), 1);
 }
+
+TEST_F(Fermeture, UnDossierImpossibleEstSignaleEtLeProgrammeContinueSansLui)
+{
+    std::ofstream(Dossier / "fichier") << "x";
+    ::setenv("QUIVANE_DOSSIER", (Dossier / "fichier" / "sous").c_str(), 1);
+    TServicesDeTest services;
+    services.Question.Repond(ReponseOk);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane - Initialisation");
+    EXPECT_FALSE(Etat.DossierUtilisable);
+    EXPECT_EQ(Etat.CheminJournal, "");
+    EXPECT_EQ(Etat.CheminCopieDeBase, "");
+    EXPECT_FALSE(fs::exists("Quivane0.tmp"));
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+    EXPECT_EQ(services.Question.Posees.size(), 1u);
+}

@@ -3,6 +3,7 @@
 #include "app/Etat.h"
 #include "app/Historique.h"
 #include "app/Principale.h"
+#include "sheet/Fiche.h"
 
 #include <QAction>
 #include <QScrollBar>
@@ -36,7 +37,11 @@ TEST(Principale, LaBarreVerticaleSuitLaPage)
     TPrincipale principale;
     principale.resize(820, 500);
     principale.show();
+    // A views' drawing below the lens-device table makes the page 950 high.
+    const TControlesFiche avant = Controles;
+    Controles.Dessin = {true, 20, 400, 762, 550};
     principale.RedessinePage();
+    EXPECT_EQ(principale.Fiche->height(), 950);
     const int visible = Etat.HauteurVisible;
     ASSERT_LT(visible, principale.Fiche->height());
     EXPECT_TRUE(principale.VerticalBar->isVisible());
@@ -48,4 +53,5 @@ TEST(Principale, LaBarreVerticaleSuitLaPage)
     principale.RedessinePage();
     EXPECT_FALSE(principale.VerticalBar->isVisible());
     EXPECT_EQ(principale.Fiche->y(), 0);
+    Controles = avant;
 }
