@@ -2,6 +2,9 @@
 #include "sections/Primitives.h"
 
 #include "optics/Arrondis.h"
+#include "optics/DiametreDispositif.h"
+#include "optics/Modele.h"
+#include "optics/Validite.h"
 #include "optics/Sentinelles.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
@@ -645,6 +648,188 @@ void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
     canevas.Stylo().Couleur = clBlack;
     canevas.Stylo().Epaisseur = ImpressionEtat.EpaisseurTraitImpression / 2;
     ContourVertical(canevas, x);
+}
+
+namespace
+{
+
+// The plate's drawn profile: f(u) = 1.5 u^2 - u^4, whose top at u = 0.866 is the neutral zone.
+constexpr double ZoneNeutre = 0.866;
+double ProfilLame(double u) { return 1.5 * u * u - u * u * u * u; }
+const double ProfilZone = ProfilLame(ZoneNeutre);
+
+bool SansSecondaireSchmidtCassegrain()
+{
+    return Instrument.TypeInstrument == TTypeInstrument::SchmidtCassegrain && Validite.SansSecondaire;
+}
+
+// The first row of the plate: the device's shadow when a Schmidt-Cassegrain has no secondary.
+int PremiereRangeeLame(float echelle)
+{
+    if (!SansSecondaireSchmidtCassegrain())
+        return 0;
+    CalculeDiametreMaximalDispositif();
+    return RoundPx(echelle * Instrument.DiametreMaximalDispositif / 2);
+}
+
+struct TNuances
+{
+    TColor C1, C2, C3;
+};
+
+// The three shades across a profiled face, from the profile's height A (-1 on the axis, 2 at the zone).
+TNuances NuancesLame(double a)
+{
+    if (a < 0)
+    {
+        const int k = Indice(Trunc(Frac(a + 1) * 5));
+        return {DegradeNoir[k], DegradeGris[k], DegradeGris[0]};
+    }
+    const int k = std::min(Indice(Trunc(Frac(a) * 5)), 4);
+    if (a < 1)
+        return {DegradeNoir[k + 5], DegradeNoir[k], DegradeGris[k]};
+    return {DegradeNoir[9], DegradeNoir[k + 5], DegradeGris[k + 5]};
+}
+
+} // namespace
+
+void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
+                 double epaisseur, float echelle)
+{
+    const int m = RoundPx(epaisseur * echelle);
+    const int n = RoundPx(diametre / 2 * echelle);
+    const int code = static_cast<int>(Round(profil));
+    BordsFaces.XBordFace2 = x;
+    canevas.Stylo().Style = TStyleStylo::Plein;
+    if (code == ProfilAucun)
+    {
+        // No plate: the entrance stop, a black jaw above and below with grey hatching inside.
+        const int xs = TruncPx(x - m / 2.0);
+        canevas.Stylo().Couleur = clBlack;
+        for (const int sens : {-1, 1})
+        {
+            const int bord = y + sens * n;
+            canevas.MoveTo(xs, bord);
+            canevas.LineTo(xs, bord + sens * 10);
+            canevas.LineTo(xs - 5, bord + sens * 10);
+            canevas.LineTo(xs - 5, bord + sens * 5);
+            canevas.LineTo(xs, bord);
+        }
+        canevas.Stylo().Couleur = 0xC0C0C0;
+        for (int i = 1; i <= 4; ++i)
+        {
+            Segment(canevas, xs - i, y - n - i - 1, xs - i, y - n - 10);
+            Segment(canevas, xs - i, y + n + i + 1, xs - i, y + n + 10);
+        }
+        return;
+    }
+    canevas.Stylo().Couleur = clBlack;
+    Segment(canevas, x - m, y - n, x, y - n);
+    Segment(canevas, x - m, y + n, x, y + n);
+    const bool sansSecondaire = SansSecondaireSchmidtCassegrain();
+    const int h0 = PremiereRangeeLame(echelle);
+    CalculeDegradeNoir(remplissage);
+    const int zone = RoundPx(n * ZoneNeutre);
+    for (int i = h0; i < n; ++i)
+    {
+        double a = 3 * ProfilLame(static_cast<double>(i) / n) / ProfilZone - 1;
+        if (i > zone)
+            a = 2 - 5 * (2 - a);
+        const TNuances c = NuancesLame(a);
+        for (const int ligne : {y - i, y + i})
+        {
+            canevas.Stylo().Couleur = (sansSecondaire && i == h0) ? clBlack : remplissage;
+            Segment(canevas, x - m, ligne, x, ligne);
+            if (code == ProfilArriere || code == ProfilPartage)
+            {
+                canevas.Pixels(x - 1, ligne, c.C1);
+                canevas.Pixels(x, ligne, c.C2);
+                canevas.Pixels(x + 1, ligne, c.C3);
+            }
+            if (code == ProfilAvant || code == ProfilPartage)
+            {
+                canevas.Pixels(x - m - 1, ligne, c.C3);
+                canevas.Pixels(x - m, ligne, c.C2);
+                canevas.Pixels(x - m + 1, ligne, c.C1);
+            }
+        }
+    }
+    if (code == ProfilPartage)
+        return;
+    // The face without profile is a plain line, open across the device's shadow.
+    const int xFace = code == ProfilArriere ? x - m : x;
+    canevas.Stylo().Couleur = clBlack;
+    if (sansSecondaire)
+    {
+        Segment(canevas, xFace, y - n, xFace, y - h0);
+        Segment(canevas, xFace, y + h0, xFace, y + n);
+    }
+    else
+        Segment(canevas, xFace, y - n, xFace, y + n);
+}
+
+void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
+                 double epaisseur, float echelle)
+{
+    TStyloSauve sauve(canevas);
+    const int w0 = sauve.Stylo.Epaisseur;
+    const int l = ImpressionEtat.PasLigneImpression;
+    canevas.Stylo().Epaisseur = ImpressionEtat.EpaisseurTraitImpression;
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Stylo().Style = TStyleStylo::Plein;
+    const double m = epaisseur * echelle;
+    BordsFaces.XBordFace1 = TruncPx(x - m);
+    BordsFaces.XBordFace2 = x;
+    const int n = TruncPx(diametre / 2 * echelle);
+    BordsFaces.YBordFace1 = n;
+    const int x1 = BordsFaces.XBordFace1;
+    const int code = static_cast<int>(Round(profil));
+    if (code == ProfilAucun)
+    {
+        const int xs = TruncPx(x - m / 2);
+        canevas.Stylo().Couleur = 0xC0C0C0;
+        for (int j = 1; j <= 4; ++j)
+            for (const int sens : {-1, 1})
+                Segment(canevas, xs - j * l / 16, y + sens * (n + j * l / 16 + l / 16), xs - j * l / 16,
+                        y + sens * (n + 2 * l / 3));
+        canevas.Stylo().Couleur = clBlack;
+        for (const int sens : {-1, 1})
+        {
+            const int bord = y + sens * n;
+            canevas.MoveTo(xs, bord);
+            canevas.LineTo(xs, bord + sens * (2 * l / 3));
+            canevas.LineTo(xs - l / 3, bord + sens * (2 * l / 3));
+            canevas.LineTo(xs - l / 3, bord + sens * (l / 3));
+            canevas.LineTo(xs, bord);
+        }
+        return;
+    }
+    const int zone = TruncPx(n * ZoneNeutre);
+    for (int i = PremiereRangeeLame(echelle); i < n; ++i)
+    {
+        double v = ProfilLame(static_cast<double>(i) / n) / ProfilZone - 1;
+        if (i > zone)
+            v *= 2;
+        const int w = TruncPx(2 * v * w0);
+        const int gauche = (code == ProfilArriere) ? x1 : x1 - w;
+        const int droite = (code == ProfilAvant) ? x : x + w;
+        const int faceArriere = (code == ProfilAvant) ? x : x + w;
+        const int faceAvant = (code == ProfilArriere) ? x1 : x1 - w;
+        for (const int ligne : {y - i, y + i})
+        {
+            canevas.Stylo().Epaisseur = 1;
+            canevas.Stylo().Couleur = remplissage;
+            Segment(canevas, gauche, ligne, droite, ligne);
+            canevas.Stylo().Couleur = clBlack;
+            canevas.Pinceau().Couleur = clBlack;
+            Disque(canevas, faceArriere, ligne, 2);
+            Disque(canevas, faceAvant, ligne, 2);
+        }
+    }
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Stylo().Epaisseur = ImpressionEtat.EpaisseurTraitImpression;
+    Segment(canevas, x1, y - n, x, y - n);
+    Segment(canevas, x1, y + n, x, y + n);
 }
 
 namespace

@@ -70,6 +70,14 @@ void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
                             double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
                             float echelle);
 
+// The Schmidt plate between x - e s and x, D wide, its profile shown by shading on screen and by displacement on
+// paper (profile code 0: no plate, an entrance stop instead). A Schmidt-Cassegrain without secondary leaves the
+// device's shadow out of the plate's rows.
+void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
+                 double epaisseur, float echelle);
+void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
+                 double epaisseur, float echelle);
+
 // A stop whose opening spans OrdonneeAxe +- b (pixels or dots), with lines out to the band's edges.
 void DessineDiaphragme(ICanevas& canevas, int x, int b);
 void ImprimeDiaphragme(ICanevas& canevas, int x, int b);

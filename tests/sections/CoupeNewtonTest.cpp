@@ -201,6 +201,123 @@ TEST_F(CoupeNewton, LesRayonsDeBordTraversentLeDispositifEnRouge)
         dessin.Image().save(QString::fromUtf8(dossier) + "/CoupeNewton.png");
 }
 
+// The mean height of the pixels of a colour, or -1 when there is none.
+double OrdonneeMoyenne(TCanevasImage& image, TColor couleur)
+{
+    double somme = 0;
+    int nombre = 0;
+    for (int y = 0; y < image.Hauteur(); ++y)
+        for (int x = 0; x < image.Largeur(); ++x)
+            if (image.Pixels(x, y) == couleur)
+            {
+                somme += y;
+                ++nombre;
+            }
+    return nombre > 0 ? somme / nombre : -1;
+}
+
+TEST_F(CoupeNewton, ApresLePlanLeDispositifMonteVersLeFoyerPremiereSurfaceEnBas)
+{
+    DispositifDeuxLentilles();
+    TCanevasImage dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    const double bk7 = OrdonneeMoyenne(dessin, Reglages.TeinteVerre[0]);
+    const double f2 = OrdonneeMoyenne(dessin, Reglages.TeinteVerre[1]);
+    ASSERT_GT(bk7, 0);
+    ASSERT_GT(f2, 0);
+    // The light climbs from the flat: the first lens met is the lower one.
+    EXPECT_GT(bk7, f2);
+    EXPECT_LT(f2, RepereDessin.OrdonneeAxe);
+}
+
+TEST_F(CoupeNewton, AuFoyerPrimaireUnDiaphragmeEstDeuxTraitsEtLeDernierVerreVaJusquAuPlanImage)
+{
+    Instrument.DistanceSecondaireFoyer = 0;
+    Instrument.DiametreSecondaire = 0;
+    Dispositif.NombreDioptres = 4;
+    LigneDispositif(1, 60, 4, 30, BK7);
+    LigneDispositif(2, -60, 10, 30, Air);
+    LigneDispositif(3, RayonDiaphragme, 10, 12, Air);
+    LigneDispositif(4, 50, 8, 30, BK7);
+    AppliqueIndices();
+    VerifieValidite();
+    ASSERT_TRUE(Validite.DispositifValide);
+    TCanevasEnregistreur dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    ASSERT_TRUE(PorteCoupeOuverte());
+    const std::optional<TPointCanevas> image = CarreFoyer(dessin);
+    ASSERT_TRUE(image);
+    const float s = RepereDessin.EchelleDessin;
+    const int oa = RepereDessin.OrdonneeAxe;
+    EXPECT_EQ(image->Y, oa);
+    // The stop lies 18 mm before the image, open over 12 mm, its lines reaching the largest diameter, 30 mm.
+    const int xArret = image->X + static_cast<int>(std::lround(18 * s));
+    const int ouvert = static_cast<int>(std::lround(6 * s));
+    const int ferme = static_cast<int>(std::lround(15 * s));
+    int traits = 0;
+    const auto& journal = dessin.Journal();
+    for (std::size_t i = 0; i + 1 < journal.size(); ++i)
+    {
+        const TAppelCanevas& a = journal[i];
+        const TAppelCanevas& b = journal[i + 1];
+        if (a.Operation == TOperationCanevas::MoveTo && b.Operation == TOperationCanevas::LineTo &&
+            b.Stylo.Couleur == clBlack && a.Valeurs[0] == xArret && b.Valeurs[0] == xArret &&
+            std::abs(a.Valeurs[1] - oa) == ouvert && std::abs(b.Valeurs[1] - oa) == ferme)
+            ++traits;
+    }
+    EXPECT_EQ(traits, 2);
+    // The last glass, BK7 like the first lens and so in its tint, fills the axis right up to the image plane.
+    EXPECT_EQ(dessin.Pixels(image->X + 2, oa + 3), Reglages.TeinteVerre[0]);
+}
+
+TEST_F(CoupeNewton, UnSystemeAfocalAuFoyerPrimaireSortVersLeBordGaucheSansPlanFocal)
+{
+    Instrument.DistanceSecondaireFoyer = 0;
+    Instrument.DiametreSecondaire = 0;
+    // A 25 mm eyepiece lens; the light leaves it parallel.
+    Dispositif.NombreDioptres = 2;
+    LigneDispositif(1, 26, 5, 20, BK7);
+    LigneDispositif(2, -26, EpaisseurInfinie, 20, Air);
+    AppliqueIndices();
+    VerifieValidite();
+    ASSERT_TRUE(Validite.SystemeAfocal);
+    TCanevasImage dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    ASSERT_TRUE(PorteCoupeOuverte());
+    // Rays reach the left edge; no grey dashes cross the band vertically there.
+    int rayonsAuBord = 0;
+    for (int y = 0; y < 350; ++y)
+    {
+        const TColor c = dessin.Pixels(0, y);
+        rayonsAuBord += c != clBlack && c != clWhite && c != CouleurGrise;
+    }
+    EXPECT_GT(rayonsAuBord, 0);
+    int grisVerticaux = 0;
+    for (int x = 1; x < 100; ++x)
+    {
+        int gris = 0;
+        for (int y = 1; y < 349; ++y)
+            gris += dessin.Pixels(x, y) == CouleurGrise;
+        grisVerticaux = std::max(grisVerticaux, gris);
+    }
+    EXPECT_LT(grisVerticaux, 100);
+}
+
+TEST_F(CoupeNewton, UnMiroirMinceALaFlecheEstUnMenisqueDEpaisseurConstante)
+{
+    // A 2 mm blank is thinner than the mirror's 2.5 mm sag: both faces are curved, the back rim on the reference.
+    Instrument.EpaisseurPrimaire = 2;
+    TCanevasEnregistreur dessin(762, 350);
+    DessineCoupeNewton(dessin);
+    ASSERT_GT(RepereDessin.EchelleDessin, 0);
+    EXPECT_EQ(BordsFaces.XBordFace2, RepereDessin.AbscisseOrigine);
+    // Unset, the primary is drawn a tenth of its diameter thick: the drawing grows by 20 mm.
+    const double epais = LongueurSchema;
+    Instrument.EpaisseurPrimaire = 0;
+    DessineCoupeNewton(dessin);
+    EXPECT_NEAR(LongueurSchema - epais, 20 - 2, 1e-9);
+}
+
 // The design values a section reads, which it must give back as they were.
 struct TConception
 {

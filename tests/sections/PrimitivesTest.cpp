@@ -2,6 +2,7 @@
 // ramps and the element drawers' rims and joined faces.
 #include "doubles/CanevasEnregistreur.h"
 #include "platform/CanevasImage.h"
+#include "optics/Modele.h"
 #include "optics/Sentinelles.h"
 #include "sections/Primitives.h"
 #include "sheet/Fiche.h"
@@ -273,6 +274,118 @@ TEST_F(Primitives, LesAxesImprimesRendentLEpaisseurDuStylo)
             EXPECT_LE(appel.Valeurs[1], 3000);
         }
     EXPECT_TRUE(vu);
+}
+
+TEST_F(Primitives, UnTrouDeMoinsDUnMillimetreNaPasDeBords)
+{
+    struct TCas
+    {
+        double Trou;
+        bool Bords;
+    };
+    // A flat-backed mirror 10 mm thick, 100 mm wide, at 2 px/mm; the hole's edges are black runs between the faces.
+    for (const TCas cas : {TCas{40, true}, TCas{1, false}})
+    {
+        SCOPED_TRACE(cas.Trou);
+        TCanevasImage image(200, 200);
+        DessineMiroirPerce(image, 150, 100, 0xD6D618, -2000, RayonPlan, 10, 100, 100, cas.Trou, 2.0f, false, false);
+        // The hole shows the background on the axis.
+        EXPECT_TRUE(EstBlanc(image, 140, 100));
+        // Near the rows where the hole ends, above and below the axis.
+        const int bord = static_cast<int>(cas.Trou);
+        int noirs = 0;
+        for (int y = 0; y < 200; ++y)
+            if (std::abs(std::abs(y - 100) - bord) <= 2)
+                for (int x = 132; x < 148; ++x)
+                    noirs += image.Pixels(x, y) == clBlack;
+        EXPECT_EQ(noirs > 0, cas.Bords);
+        // Beyond the hole the mirror is filled.
+        EXPECT_EQ(image.Pixels(140, 100 - 60), TColor{0xD6D618});
+    }
+}
+
+TEST_F(Primitives, SansProfilLaLameNeDessineQueLeDiaphragmeDEntree)
+{
+    // A plate 10 mm thick and 100 mm wide at 1 px/mm, its back face at x = 100: the stop stands at x = 95.
+    TCanevasImage image(200, 200);
+    DessineLame(image, 100, 100, 0xB7F5DE, 100, ProfilAucun, 10, 1.0f);
+    const auto peints = PixelsPeints(image);
+    EXPECT_FALSE(peints.empty());
+    for (const auto& [x, y] : peints)
+    {
+        EXPECT_GE(x, 90);
+        EXPECT_LE(x, 95);
+        EXPECT_GE(std::abs(y - 100), 50);
+        EXPECT_LE(std::abs(y - 100), 60);
+    }
+}
+
+TEST_F(Primitives, LaFaceSansProfilDeLaLameEstUnTraitNoir)
+{
+    struct TCas
+    {
+        TProfilLame Profil;
+        int FacePlane; // x of the face drawn as a plain black line, or -1 for none
+    };
+    for (const TCas cas : {TCas{ProfilAvant, 100}, TCas{ProfilArriere, 90}, TCas{ProfilPartage, -1}})
+    {
+        SCOPED_TRACE(cas.Profil);
+        TCanevasImage image(200, 200);
+        DessineLame(image, 100, 100, 0xB7F5DE, 100, cas.Profil, 10, 1.0f);
+        for (const int x : {90, 100})
+        {
+            int noirs = 0;
+            for (int y = 51; y < 150; ++y)
+                noirs += image.Pixels(x, y) == clBlack;
+            EXPECT_EQ(noirs == 99, x == cas.FacePlane) << x;
+        }
+        EXPECT_EQ(image.Pixels(95, 100), TColor{0xB7F5DE});
+    }
+}
+
+TEST_F(Primitives, LeDiaphragmeLaisseSonOuvertureLibreEtMonteJusquAuxBordsDeLaBande)
+{
+    TCanevasImage image(100, 350);
+    RepereDessin.OrdonneeAxe = 175;
+    DessineDiaphragme(image, 50, 30);
+    for (int y = 146; y < 205; ++y)
+        EXPECT_TRUE(EstBlanc(image, 50, y)) << y;
+    for (int y = 1; y <= 145; ++y)
+        EXPECT_EQ(image.Pixels(50, y), clBlack) << y;
+    for (int y = 205; y < 350; ++y)
+        EXPECT_EQ(image.Pixels(50, y), clBlack) << y;
+    // The jaws' shading stays within 5 px of the line and 11 px of the opening's edge.
+    for (const auto& [x, y] : PixelsPeints(image))
+        if (x != 50)
+        {
+            EXPECT_LE(std::abs(x - 50), 5);
+            EXPECT_TRUE((y < 145 && y >= 145 - 11) || (y > 205 && y <= 205 + 11)) << x << ", " << y;
+        }
+}
+
+TEST_F(Primitives, LaLameEtLesElementsImprimesRendentStyloEtPinceau)
+{
+    auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    ImpressionEtat = TImpressionEtat{};
+    ImpressionEtat.PasLigneImpression = 99;
+    ImpressionEtat.EpaisseurTraitImpression = 8;
+    const TStylo stylo{0x123456, 3, TStyleStylo::Plein};
+    for (const double profil : {0.0, 1.0, 3.0})
+    {
+        page->Stylo() = stylo;
+        page->Pinceau().Couleur = 0x654321;
+        ImprimeLame(*page, 2000, 2000, 0xB7F5DE, 200, profil, 10, 4.0f);
+        EXPECT_EQ(page->Stylo().Couleur, stylo.Couleur);
+        EXPECT_EQ(page->Stylo().Epaisseur, 3);
+        EXPECT_EQ(page->Pinceau().Couleur, TColor{0x654321});
+    }
+    page->Stylo() = stylo;
+    ImprimeElement(*page, 2000, 2000, 0xB7F5DE, 100, -100, 10, 40, 40, 4.0f);
+    ImprimeElementVertical(*page, 2000, 2000, 0xB7F5DE, 100, -100, 10, 40, 40, 4.0f);
+    ImprimeMiroirPerce(*page, 2000, 2000, 0xB7F5DE, -2000, RayonPlan, 10, 100, 100, 30, 4.0f);
+    EXPECT_EQ(page->Stylo().Couleur, stylo.Couleur);
+    EXPECT_EQ(page->Stylo().Epaisseur, 3);
+    EXPECT_EQ(page->Pinceau().Couleur, TColor{0x654321});
 }
 
 } // namespace
