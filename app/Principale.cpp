@@ -491,10 +491,10 @@ void TPrincipale::RedessinePage()
     Transversales->setChecked(Etat.Transversales);
     AppliqueEtatsPage();
     PlaceImagesPage();
-    // The page ends below the views' drawing, or below the lens-device table.
+    // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
-    Fiche->resize(Fenetre->width(), std::max(bas, 1));
+    Fiche->resize(Fenetre->width(), bas + ToolBar1->height());
     DisposeBarres();
     if (EtatsPage.EstVisible(TElementPage::VerticalBar) == false)
         VerticalBar->hide();

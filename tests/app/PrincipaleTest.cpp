@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QScrollBar>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 TEST(Principale, LesFichiersRecentsSArretentAuPremierVide)
@@ -37,11 +38,11 @@ TEST(Principale, LaBarreVerticaleSuitLaPage)
     TPrincipale principale;
     principale.resize(820, 500);
     principale.show();
-    // A views' drawing below the lens-device table makes the page 950 high.
+    // A views' drawing below the lens-device table makes the page 950 high, and a tool bar's height more.
     const TControlesFiche avant = Controles;
     Controles.Dessin = {true, 20, 400, 762, 550};
     principale.RedessinePage();
-    EXPECT_EQ(principale.Fiche->height(), 950);
+    EXPECT_EQ(principale.Fiche->height(), 950 + principale.ToolBar1->height());
     const int visible = Etat.HauteurVisible;
     ASSERT_LT(visible, principale.Fiche->height());
     EXPECT_TRUE(principale.VerticalBar->isVisible());
