@@ -66,6 +66,9 @@ struct TPortsEdition
 
     // The spectral line chosen in the wavelength list applied to the edited table (codes 1001 to 1003).
     void (*AppliqueLongueurOnde)() = [] {};
+
+    // The entry-box model changed outside a refresh (an opener, a key): the shell mirrors it onto its widget.
+    void (*MontreSaisie)() = [] {};
 };
 
 inline TPortsEdition PortsEdition;
