@@ -1,7 +1,9 @@
 // The sheet: title, type chooser, device heading and the lens-device table.
 #include "FicheDeTest.h"
 
+#include "optics/FormulesCatadioptriques.h"
 #include "optics/Modele.h"
+#include "optics/PrepareSysteme.h"
 #include "sheet/Tableau.h"
 
 namespace {
@@ -164,4 +166,28 @@ TEST_F(Tableau, BasculeDuDispositifEtCaseDuTitre)
         });
         EXPECT_TRUE(connecteur);
     }
+}
+
+TEST_F(Tableau, LeLurieHoughtonMesureSaFocaleSansDeplacerLeFoyer)
+{
+    ConstruitFormeValide(TTypeInstrument::LurieHoughton);
+    PrepareLurieHoughton();
+    PrepareSysteme();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    const double focaleSolveur = Instrument.FocaleEffective;
+    const double decalage = Systeme.DecalageFoyer;
+    const double distance = Systeme.DistanceFoyerDioptre;
+    Instrument.FocaleEffective = 0;
+    DessineTableau();
+    // One ray an arc minute off axis gives the paraxial focal length the solver found from its reference ray.
+    EXPECT_NEAR(Instrument.FocaleEffective, focaleSolveur, focaleSolveur * 2e-3);
+    EXPECT_EQ(Systeme.DecalageFoyer, decalage);
+    EXPECT_EQ(Systeme.DistanceFoyerDioptre, distance);
+
+    // An invalid instrument is not measured: the stored value stays.
+    Instrument.DiametreEntree = 0;
+    Validite.InstrumentValide = false;
+    Instrument.FocaleEffective = 1234;
+    DessineTableau();
+    EXPECT_EQ(Instrument.FocaleEffective, 1234);
 }
