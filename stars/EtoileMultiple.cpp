@@ -195,7 +195,7 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
         EcritDistance(c, x + 88, y + 5, numero, distance);
 
         const bool fini = PassesEtoile(
-            densite, false, CouleurPassageEcran,
+            densite, false, CouleurPassageEcran, [](const TImageRayon*) {},
             [&](int px, int py) {
                 if (px <= 0 || px >= LargeurCaseEtoile)
                     return;
@@ -298,6 +298,7 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
 
         const bool fini = PassesEtoile(
             densite, false, [&cadre](int passe) { return CouleurPassageImprimee(passe, cadre); },
+            [](const TImageRayon*) {},
             [&](int px, int py) {
                 if (0 < px && px < w && 0 < y0 + py && y0 + py < h) {
                     PointImprime(c, p.X + px, p.Y + y0 + py, Etoiles.CouleurPassage, cadre.k,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numbers>
+#include <vector>
 
 #include "optics/Arrondis.h"
 #include "optics/Diffraction.h"
@@ -163,31 +164,70 @@ bool CourbesTransversales(const TBoitesTransversales& b, TTraceurCourbe& traceur
     return true;
 }
 
-// The share of the grid rays, traced again without obstruction, whose image lies within the Airy radius of the
-// spot's mean meridional position. False when a ray missed the curved image surface; no ratio when none counted.
-bool RapportStrehl(std::optional<float>& rapport)
+// What a grid ray of the spot gave, kept for the Strehl estimate.
+struct TImpactGrille
+{
+    bool Passe = false;
+    double Hauteur = 0;
+    double Sagittal = 0;
+};
+
+// The spot's rays, one entry per grid ray traced, sized once per drawing.
+class TImpactsGrille
+{
+public:
+    void Prepare()
+    {
+        Impacts_.clear();
+        Impacts_.reserve(static_cast<std::size_t>(Systeme.NombreCouleurs) *
+                         static_cast<std::size_t>(NombreRayonsGrille(Reglages.DensiteEtoileUnique, true)));
+    }
+    void Note(const TImageRayon* image)
+    {
+        Impacts_.push_back(image != nullptr ? TImpactGrille{true, image->Hauteur, image->Sagittal} : TImpactGrille{});
+    }
+    const std::vector<TImpactGrille>& Impacts() const { return Impacts_; }
+
+private:
+    std::vector<TImpactGrille> Impacts_;
+};
+
+// The share of the grid rays, traced without obstruction, whose image lies within the Airy radius of the spot's
+// mean meridional position. A ray the spot plotted meets no obstruction either way and lands where it did, so only
+// the others are traced again. False when a ray missed the curved image surface; no ratio when none counted.
+bool RapportStrehl(const TImpactsGrille& spot, std::optional<float>& rapport)
 {
     rapport.reset();
     const double moyenne = Etoiles.SommeHauteursImage / Systeme.NombreRayonsPasses;
     const float carreAiry = static_cast<float>(Systeme.RayonAiryImage * Systeme.RayonAiryImage * 1e-6);
     long dans = 0;
     long hors = 0;
+    const auto juge = [&](double hauteur, double sagittal) {
+        const double dx = hauteur - moyenne;
+        if (dx * dx + sagittal * sagittal <= carreAiry)
+            ++dans;
+        else
+            ++hors;
+    };
+    const std::vector<TImpactGrille>& impacts = spot.Impacts();
+    std::size_t k = 0;
     Rayon.EstRayonReference = true;
     for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe) {
         ChargeIndicesCouleur(passe);
         const bool fini = ParcourtPupille(Reglages.DensiteEtoileUnique, true, [&](int) {
+            const TImpactGrille impact = k < impacts.size() ? impacts[k] : TImpactGrille{};
+            ++k;
+            if (impact.Passe) {
+                juge(impact.Hauteur, impact.Sagittal);
+                return true;
+            }
             TraceRayonGrille();
             if (Rayon.RayonBloque || Rayon.RayonPerdu)
                 return true;
             TImageRayon image;
             if (!ImageRayon(image))
                 return false;
-            const double dx = image.Hauteur - moyenne;
-            const double dy = image.Sagittal;
-            if (dx * dx + dy * dy <= carreAiry)
-                ++dans;
-            else
-                ++hors;
+            juge(image.Hauteur, image.Sagittal);
             return true;
         });
         if (!fini)
@@ -439,9 +479,12 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     }
 
     TTraceurEcran traceur(c, W);
+    TImpactsGrille spot;
+    spot.Prepare();
     const TBoitesTransversales boites{x0, H - 35, y0, W - 35, 280, 560};
     const bool fini = PassesEtoile(
         Reglages.DensiteEtoileUnique, true, CouleurPassageEcran,
+        [&spot](const TImageRayon* image) { spot.Note(image); },
         [&](int px, int py) {
             PointOu(c, px, y0 + py, Etoiles.CouleurPassage);
             PointOu(c, px, y0 - py, Etoiles.CouleurPassage);
@@ -457,7 +500,7 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     c.Pinceau().Couleur = clBlack;
     if (!Validite.SystemeAfocal && Systeme.NombreRayonsPasses > 0) {
         std::optional<float> rapport;
-        if (!RapportStrehl(rapport))
+        if (!RapportStrehl(spot, rapport))
             return;
         if (rapport) {
             if (const auto texte = TexteRapportStrehl(*rapport))
@@ -593,9 +636,12 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     }
 
     TTraceurPapier traceur(c, cadre, OC + HB, AC + LW, b);
+    TImpactsGrille spot;
+    spot.Prepare();
     const TBoitesTransversales boites{x0, ya, y0, xa, 14.0 * (B / 30), 56 * (B / 30)};
     const bool fini = PassesEtoile(
         Reglages.DensiteEtoileUnique, true, [&cadre](int passe) { return CouleurPassageImprimee(passe, cadre); },
+        [&spot](const TImageRayon* image) { spot.Note(image); },
         [&](int px, int py) {
             PointImprime(c, px, y0 + py, Etoiles.CouleurPassage, cadre.k, position.EpaisseurTraitImpression);
             PointImprime(c, px, y0 - py, Etoiles.CouleurPassage, cadre.k, position.EpaisseurTraitImpression);
@@ -620,7 +666,7 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     c.Pinceau().Couleur = cadre.Fond;
     if (!afocal && Systeme.NombreRayonsPasses > 0) {
         std::optional<float> rapport;
-        if (!RapportStrehl(rapport))
+        if (!RapportStrehl(spot, rapport))
             return termine();
         if (rapport) {
             if (const auto texte = TexteRapportStrehl(*rapport))

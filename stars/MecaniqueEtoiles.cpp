@@ -209,6 +209,16 @@ int EntierPixel(double valeur)
     return static_cast<int>(std::trunc(std::clamp(valeur, -limite, limite)));
 }
 
+int NombreRayonsGrille(int densite, bool intervalleFerme)
+{
+    int rayons = 0;
+    ParcourtPupille(densite, intervalleFerme, [&rayons](int) {
+        ++rayons;
+        return true;
+    });
+    return rayons;
+}
+
 void TraceRayonGrille()
 {
     EffaceDrapeauxRayon();

@@ -160,12 +160,17 @@ bool ParcourtPupille(int densite, bool intervalleFerme, FRayon&& rayon)
     return true;
 }
 
-// The colour passes of one star: the counts and the sum of image heights start from zero; every grid ray is traced
-// and counted; a plotted ray adds its meridional coordinate (on the curved field of the six-star view, the chief
-// image's height less its offset) and goes to `point`(px, py); after each pass `apresPasse`(k) runs. False when a
-// ray missed the curved image surface or `apresPasse` returned false.
-template <class FCouleur, class FPoint, class FApres>
-bool PassesEtoile(int densite, bool intervalleFerme, FCouleur&& couleur, FPoint&& point, FApres&& apresPasse)
+// The rays of one pass over the grid, counted without tracing them.
+int NombreRayonsGrille(int densite, bool intervalleFerme);
+
+// The colour passes of one star: the counts and the sum of image heights start from zero; every grid ray is traced,
+// counted and handed to `trace`(image), the image being null for a ray blocked or lost; a plotted ray adds its
+// meridional coordinate (on the curved field of the six-star view, the chief image's height less its offset) and
+// goes to `point`(px, py); after each pass `apresPasse`(k) runs. False when a ray missed the curved image surface or
+// `apresPasse` returned false.
+template <class FCouleur, class FTrace, class FPoint, class FApres>
+bool PassesEtoile(int densite, bool intervalleFerme, FCouleur&& couleur, FTrace&& trace, FPoint&& point,
+                  FApres&& apresPasse)
 {
     Etoiles.SommeHauteursImage = 0.0;
     Systeme.NombreRayonsPasses = 0;
@@ -178,11 +183,14 @@ bool PassesEtoile(int densite, bool intervalleFerme, FCouleur&& couleur, FPoint&
         const bool fini = ParcourtPupille(densite, intervalleFerme, [&](int) {
             TraceRayonGrille();
             ++Systeme.NombreRayonsTraces;
-            if (Rayon.RayonBloque || Rayon.RayonPerdu)
+            if (Rayon.RayonBloque || Rayon.RayonPerdu) {
+                trace(static_cast<const TImageRayon*>(nullptr));
                 return true;
+            }
             TImageRayon image;
             if (!ImageRayon(image))
                 return false;
+            trace(&image);
             ++Systeme.NombreRayonsPasses;
             Etoiles.SommeHauteursImage +=
                 depuisPrincipal ? Systeme.HauteurImagePrincipale - Etoiles.XImage : image.Hauteur;
