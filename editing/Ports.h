@@ -69,6 +69,8 @@ struct TPortsEdition
 
     // The entry-box model changed outside a refresh (an opener, a key): the shell mirrors it onto its widget.
     void (*MontreSaisie)() = [] {};
+    // The name of the current view ("Tableau", "Instrument", "Etoile Unique" ...), which some help contexts follow.
+    std::string (*VueCourante)() = [] { return std::string(); };
 };
 
 inline TPortsEdition PortsEdition;
