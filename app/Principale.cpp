@@ -7,6 +7,7 @@
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
 #include "app/Historique.h"
+#include "app/Impression.h"
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
@@ -197,32 +198,34 @@ void TPrincipale::CreeActions()
 
     for (QAction* commande : {Nouveau, OuvrirA, LireInstrument})
         commande->setEnabled(true);
-    connect(Nouveau, &QAction::triggered, this, &TPrincipale::NouveauExecute);
-    connect(OuvrirA, &QAction::triggered, this, &TPrincipale::OuvrirAExecute);
-    connect(LireInstrument, &QAction::triggered, this, &TPrincipale::LireInstrumentExecute);
-    connect(RemplaceDispo, &QAction::triggered, this, &TPrincipale::RemplaceDispoExecute);
-    connect(PlacerAvantDispo, &QAction::triggered, this, &TPrincipale::PlacerAvantDispoExecute);
-    connect(PlacerApresDispo, &QAction::triggered, this, &TPrincipale::PlacerApresDispoExecute);
-    connect(Enregistrer, &QAction::triggered, this, &TPrincipale::EnregistrerExecute);
-    connect(EnregistrerSous, &QAction::triggered, this, &TPrincipale::EnregistrerSousExecute);
-    connect(Quitter, &QAction::triggered, this, &TPrincipale::QuitterExecute);
-    connect(CopieSauvegarde, &QAction::triggered, this, &TPrincipale::CopieSauvegardeExecute);
-    connect(Aide, &QAction::triggered, this, &TPrincipale::AideExecute);
-    connect(Sommaire, &QAction::triggered, this, &TPrincipale::SommaireExecute);
-    connect(Apropos, &QAction::triggered, this, &TPrincipale::AproposExecute);
-    connect(AfficheInstrument, &QAction::triggered, this, &TPrincipale::AfficheInstrumentExecute);
-    connect(AfficheDispositifdioptrique, &QAction::triggered, this, &TPrincipale::AfficheDispositifdioptriqueExecute);
-    connect(Analyseduchamp, &QAction::triggered, this, &TPrincipale::AnalyseduchampExecute);
-    connect(EtoileMultiple, &QAction::triggered, this, &TPrincipale::EtoileMultipleExecute);
-    connect(EtoileUnique, &QAction::triggered, this, &TPrincipale::EtoileUniqueExecute);
-    connect(ZoomAvant, &QAction::triggered, this, &TPrincipale::ZoomAvantExecute);
-    connect(ZoomArriere, &QAction::triggered, this, &TPrincipale::ZoomArriereExecute);
-    connect(ZoomPlus, &QAction::triggered, this, &TPrincipale::ZoomPlusExecute);
-    connect(ZoomMoins, &QAction::triggered, this, &TPrincipale::ZoomMoinsExecute);
-    connect(Transversales, &QAction::triggered, this, &TPrincipale::TransversalesExecute);
-    connect(Couper, &QAction::triggered, this, &TPrincipale::CouperExecute);
-    connect(Copier, &QAction::triggered, this, &TPrincipale::CopierExecute);
-    connect(Coller, &QAction::triggered, this, &TPrincipale::CollerExecute);
+    Relie(Nouveau, &TPrincipale::NouveauExecute);
+    Relie(OuvrirA, &TPrincipale::OuvrirAExecute);
+    Relie(LireInstrument, &TPrincipale::LireInstrumentExecute);
+    Relie(RemplaceDispo, &TPrincipale::RemplaceDispoExecute);
+    Relie(PlacerAvantDispo, &TPrincipale::PlacerAvantDispoExecute);
+    Relie(PlacerApresDispo, &TPrincipale::PlacerApresDispoExecute);
+    Relie(Enregistrer, &TPrincipale::EnregistrerExecute);
+    Relie(EnregistrerSous, &TPrincipale::EnregistrerSousExecute);
+    Relie(Imprimer, &TPrincipale::ImprimerExecute);
+    Relie(ImprimerTout, &TPrincipale::ImprimerToutExecute);
+    Relie(Quitter, &TPrincipale::QuitterExecute);
+    Relie(CopieSauvegarde, &TPrincipale::CopieSauvegardeExecute);
+    Relie(Aide, &TPrincipale::AideExecute);
+    Relie(Sommaire, &TPrincipale::SommaireExecute);
+    Relie(Apropos, &TPrincipale::AproposExecute);
+    Relie(AfficheInstrument, &TPrincipale::AfficheInstrumentExecute);
+    Relie(AfficheDispositifdioptrique, &TPrincipale::AfficheDispositifdioptriqueExecute);
+    Relie(Analyseduchamp, &TPrincipale::AnalyseduchampExecute);
+    Relie(EtoileMultiple, &TPrincipale::EtoileMultipleExecute);
+    Relie(EtoileUnique, &TPrincipale::EtoileUniqueExecute);
+    Relie(ZoomAvant, &TPrincipale::ZoomAvantExecute);
+    Relie(ZoomArriere, &TPrincipale::ZoomArriereExecute);
+    Relie(ZoomPlus, &TPrincipale::ZoomPlusExecute);
+    Relie(ZoomMoins, &TPrincipale::ZoomMoinsExecute);
+    Relie(Transversales, &TPrincipale::TransversalesExecute);
+    Relie(Couper, &TPrincipale::CouperExecute);
+    Relie(Copier, &TPrincipale::CopierExecute);
+    Relie(Coller, &TPrincipale::CollerExecute);
 }
 
 void TPrincipale::CreeMenus()
@@ -542,13 +545,15 @@ void TPrincipale::AppliqueEtatsPage()
             continue;
         switch (static_cast<TCommande>(k)) {
         case TCommande::CorrecteurdeRossdeuxlentilles1:
-            CorrecteurdeRossdeuxlentilles1->setEnabled(*active);
+            CorrecteurdeRossdeuxlentilles1->setEnabled(
+                *active && (CommandesReliees_.contains(RossQuivane) || CommandesReliees_.contains(RossSpecial)));
             break;
         case TCommande::ToolDispositif:
             ToolDispositif->setEnabled(*active);
             break;
         default:
-            commandes[k]->setEnabled(*active);
+            // A command whose routine is not there yet stays disabled.
+            commandes[k]->setEnabled(*active && CommandesReliees_.contains(commandes[k]));
             break;
         }
     }
@@ -812,4 +817,20 @@ void TPrincipale::CollerExecute()
 {
     if (Saisie->isVisible())
         Saisie->insert(QString::fromStdString(TexteDuPressePapiers()));
+}
+
+void TPrincipale::Relie(QAction* commande, void (TPrincipale::*routine)())
+{
+    connect(commande, &QAction::triggered, this, routine);
+    CommandesReliees_.insert(commande);
+}
+
+void TPrincipale::ImprimerExecute()
+{
+    ::ImprimerExecute();
+}
+
+void TPrincipale::ImprimerToutExecute()
+{
+    ::ImprimerToutExecute();
 }

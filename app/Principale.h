@@ -5,6 +5,7 @@
 #include "app/Defilement.h"
 
 #include <QMainWindow>
+#include <QSet>
 
 class QAction;
 class QLineEdit;
@@ -163,6 +164,8 @@ private:
     void ZoomPlusExecute();
     void ZoomMoinsExecute();
     void TransversalesExecute();
+    void ImprimerExecute();
+    void ImprimerToutExecute();
     void CouperExecute();
     void CopierExecute();
     void CollerExecute();
@@ -170,12 +173,15 @@ private:
     void DisposeBarres();
     void AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action);
     void SynchroniseBoutonsVue();
+    // Connects a command to its handler; only connected commands are ever enabled by the refresh.
+    void Relie(QAction* commande, void (TPrincipale::*routine)());
     void AppliqueEtatsPage();
     void PlaceImagesPage();
 
     TBarreDefilement BarreVerticale_;
     TBarreDefilement BarreHorizontale_;
     bool Fermee_ = false;
+    QSet<const QAction*> CommandesReliees_;
 };
 
 // The main window while it exists, for the hooks of the routines that change it.

@@ -3,11 +3,14 @@
 #include "app/Etat.h"
 #include "app/Historique.h"
 #include "app/Principale.h"
+#include "app/Rafraichissement.h"
 #include "sheet/Fiche.h"
 
 #include <QAction>
 #include <QScrollBar>
 #include <QToolBar>
+#include <QToolButton>
+#include <QMenu>
 #include <gtest/gtest.h>
 
 TEST(Principale, LesFichiersRecentsSArretentAuPremierVide)
@@ -41,6 +44,8 @@ TEST(Principale, LaBarreVerticaleSuitLaPage)
     // A views' drawing below the lens-device table makes the page 950 high, and a tool bar's height more.
     const TControlesFiche avant = Controles;
     Controles.Dessin = {true, 20, 400, 762, 550};
+    // No decision of a refresh on the bar (one without an instrument type hides it).
+    EtatsPage = TEtatsPage{};
     principale.RedessinePage();
     EXPECT_EQ(principale.Fiche->height(), 950 + principale.ToolBar1->height());
     const int visible = Etat.HauteurVisible;
@@ -51,8 +56,33 @@ TEST(Principale, LaBarreVerticaleSuitLaPage)
     principale.VerticalBar->setValue(10);
     EXPECT_EQ(principale.Fiche->y(), -(principale.Fiche->height() * 10 / 100));
     principale.resize(820, 1200);
+    EtatsPage = TEtatsPage{};
     principale.RedessinePage();
     EXPECT_FALSE(principale.VerticalBar->isVisible());
     EXPECT_EQ(principale.Fiche->y(), 0);
     Controles = avant;
+}
+
+TEST(Principale, LeRafraichissementNActiveQueLesCommandesQuiOntLeurRoutine)
+{
+    AssureApplicationQt();
+    TPrincipale principale;
+    const TEtatsPage avant = EtatsPage;
+    EtatsPage = TEtatsPage{};
+    for (TCommande commande : {TCommande::Imprimer, TCommande::Analyseduchamp, TCommande::Wynne,
+                               TCommande::CorrecteurdeRossdeuxlentilles1, TCommande::Homothetie})
+        EtatsPage.Active(commande, true);
+    EtatsPage.Montre(TElementPage::ZoomsChamp, false);
+    principale.RedessinePage();
+    EXPECT_TRUE(principale.Imprimer->isEnabled());
+    EXPECT_TRUE(principale.Analyseduchamp->isEnabled());
+    EXPECT_TRUE(principale.ToolChamp->isEnabled());
+    EXPECT_FALSE(principale.Wynne->isEnabled());
+    EXPECT_FALSE(principale.CorrecteurdeRossdeuxlentilles1->isEnabled());
+    EXPECT_FALSE(principale.Homothetie->isEnabled());
+    EXPECT_FALSE(principale.ZoomPlus->isVisible());
+    EtatsPage.Active(TCommande::Analyseduchamp, false);
+    principale.RedessinePage();
+    EXPECT_FALSE(principale.ToolChamp->isEnabled());
+    EtatsPage = avant;
 }
