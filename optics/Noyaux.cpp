@@ -377,13 +377,16 @@ double InverseFacteurNormale(const TMiroir& m, double h2) { return m.Normale0 + 
 
 double FacteurNormaleMiroir(const TMiroir& m, double h2) { return 1.0 / InverseFacteurNormale(m, h2); }
 
+// Newton's steps on the gap between the mirror and the ray: the surface's z moves with t at the
+// rate -signe (x L + y M) / a, since its slope at height h is h / a.
 bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
   for (int pas = 0; pas < PasMaximauxFleche; ++pas) {
     const TVecteur q = p + t * d;
-    const double ecart = signe * (miroir.R - FlecheMiroir(miroir, q.x * q.x + q.y * q.y)) - q.z;
+    const double h2 = q.x * q.x + q.y * q.y;
+    const double ecart = signe * (miroir.R - FlecheMiroir(miroir, h2)) - q.z;
     if (!std::isfinite(ecart)) return false;
     if (std::abs(ecart) <= ToleranceFleche) return true;
-    t += ecart * d.z;
+    t += ecart / (d.z + signe * (q.x * d.x + q.y * d.y) * InverseFacteurNormale(miroir, h2));
   }
   return false;
 }
