@@ -117,7 +117,8 @@ void TextesDroite(ICanevas& c, int R, int y1, int y2)
     const int wv = c.TextWidth(tv);
     const int ww = c.TextWidth(tw);
     TexteSymbole(c, R - wv - ww - LargeurSymbole(c, "r = ") - LargeurSymbole(c, " l = "), y2, "r = ");
-    c.TextOut(R - wv - ww - c.TextWidth(" l = "), y2, tv);
+    // Every piece is measured in its own font, so that the pieces neither overlap nor leave gaps.
+    c.TextOut(R - wv - ww - LargeurSymbole(c, " l = "), y2, tv);
     TexteSymbole(c, R - ww - LargeurSymbole(c, " l = "), y2, " l = ");
     c.TextOut(R - ww, y2, tw);
 }

@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "optics/Diffraction.h"
 #include "optics/Initialisation.h"
+#include "optics/PrepareSysteme.h"
 #include "optics/Modele.h"
 #include "optics/Validite.h"
 #include "support/Formes.h"
@@ -26,13 +28,16 @@ void Ligne(int i, double rayon, double epaisseur, double diametre, bool verre)
     Dispositif.MatiereDioptre[i + 1] = verre ? "BK7" : "Air";
 }
 
-// What the central refresh sets before a view: the instrument's own focal length and the pupil.
+// What the central refresh sets before a view: the pupil, the instrument's own focal length (the paraboloid's),
+// the solved system and the Airy radius.
 void Termine()
 {
     AppliqueIndices();
     VerifieValidite();
     Instrument.FocaleObjectif = Instrument.FocalePrimaire;
     Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4.0;
+    PrepareSysteme();
+    CalculeTacheDiffraction();
 }
 
 void Newton(bool plan)
