@@ -398,8 +398,8 @@ void DessineVue(const TVue& vue)
 
 void RecalculeEtDessine()
 {
-    Controles.Dessin.Visible = false;
-    Controles.BoxDistance.Visible = false;
+    for (TControle* controle : {&Controles.Dessin, &Controles.BoxDistance, &Controles.Spinup, &Controles.SpinDown})
+        controle->Visible = false;
     Etat.VueCourante = VueDesBoutons(Etat.VueCourante);
     VerifieInstrument();
     VerifieDispositif();
@@ -457,6 +457,8 @@ void Rafraichit()
     EtatsPage = TEtatsPage{};
     if (Systeme.CalculInterrompu)
         Etat.VueCourante = "Tableau";
+    Controles.AppuiDeroule.Visible = false;
+    Controles.AppuiDeroulePlus.Visible = false;
     if (Etat.VueCourante == "Départ")
         Etat.BoutonsVue[static_cast<std::size_t>(TBoutonVue::Instrument)] = true;
     Relais.CurseurAttente(true);
@@ -508,12 +510,15 @@ void RafraichitVue()
 
 void FermeCadresEtRafraichit()
 {
+    Controles.AppuiDeroule.Visible = false;
     Relais.FermeCadres();
     RafraichitVue();
 }
 
 void FermeCadreDioptre()
 {
+    for (TControle* controle : {&Controles.AppuiDeroule, &Controles.Spinup, &Controles.SpinDown})
+        controle->Visible = false;
     Relais.FermeCadreDioptre();
     RafraichitVue();
 }

@@ -101,6 +101,7 @@ struct TRelaisRafraichissement
     bool (*SaisieVisible)() = [] { return false; };
     // One of the frames CadreDioptre, CadreLentille, CadreEpaisseur, CadreDiametre is shown.
     bool (*CadreOuvert)() = [] { return false; };
+    // Hide CadreDioptre, CadreLentille, CadreEpaisseur, CadreDiametre and CadreMiroirPlan; CadreDioptre alone.
     void (*FermeCadres)() = [] {};
     void (*FermeCadreDioptre)() = [] {};
     void (*OuvreSaisieDiametreEntree)() = [] {};

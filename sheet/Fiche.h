@@ -112,8 +112,12 @@ struct TControlesFiche
     TControle LigneSchmidt{false, 0, 0, 449, 17};
     TControle Grille{true, 20, 0, 762, 49};
     TControle Dessin{false, 20, 0, 762, 550};
-    int HauteurFenetre = 800;  // the sheet image
-    int LargeurFenetre = 800;
+    // The pressed images of the tables' drop-down and spin buttons.
+    TControle AppuiDeroule{false, 0, 0, 17, 17};
+    TControle AppuiDeroulePlus;
+    TControle Spinup{false, 0, 0, 13, 9};
+    TControle SpinDown{false, 0, 0, 13, 9};
+    int LargeurFenetre = 800; // the sheet image
     bool ImprimerActive = false; // the sheet, once drawn, can be printed
 };
 inline TControlesFiche Controles;
