@@ -403,3 +403,24 @@ TEST_F(Rafraichissement, UnAppelPendantUnRafraichissementAttendSaFin)
     EXPECT_EQ(debuts, 2);
     EXPECT_EQ(profondeur, 0);
 }
+
+TEST_F(Rafraichissement, ChaqueFormeSePrepareEtDonneSaHauteurDePage)
+{
+    for (T forme : FormesInstrument) {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeValide(forme);
+        Fenetre.EffaceJournal();
+        Etat.VueCourante = "Tableau";
+        Etat.BoutonsVue.fill(false);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        EXPECT_FALSE(Edition.AMettreAJour);
+        EXPECT_EQ(Etat.HauteurPage,
+                  MiseEnPage.HauteurTitre + 32 +
+                      HauteurBlocInstrument(forme, Instrument.SecondaireSurMenisque, Groupe.NombreDioptresGroupe) +
+                      96 + 16 * Dispositif.NombreDioptres);
+        std::string champ;
+        EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+        EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "Dispositif Dioptrique", .Gras = true}));
+    }
+}
