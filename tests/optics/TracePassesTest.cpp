@@ -9,8 +9,6 @@
 #include "optics/Noyaux.h"
 #include "optics/Rayon.h"
 #include "optics/TraceLunette.h"
-#include "optics/TraceLurieHoughton.h"
-#include "optics/TraceMaksutov.h"
 #include "optics/TraceRayon.h"
 #include "optics/TraceSchmidt.h"
 #include "support/Formes.h"
