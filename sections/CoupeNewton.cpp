@@ -256,7 +256,12 @@ bool DessineRayons(TSupport& sup, const TNewton& n, TPoint debutBas, TPoint debu
         // The path: the start, the point on each surface, then the end the form gives.
         std::vector<TPoint> chemin{r == 0 ? debutBas : debutHaut};
         for (int i = 1; i <= nombre + 1; ++i)
+        {
+            // A surface the ray never reached in a computable place ends the path there.
+            if (i <= nombre && !std::isfinite(rayon.Hauteurs[i]))
+                break;
             chemin.push_back(point(i, rayon, chemin.back()));
+        }
         const std::size_t fin = rayon.SuiteDessinee ? chemin.size() : std::min<std::size_t>(2, chemin.size());
         for (std::size_t j = 1; j < fin; ++j)
             sup.Trait(chemin[j - 1].X, chemin[j - 1].Y, chemin[j].X, chemin[j].Y, rayon.Couleur);

@@ -318,6 +318,53 @@ TEST_F(CoupeNewton, UnMiroirMinceALaFlecheEstUnMenisqueDEpaisseurConstante)
     EXPECT_NEAR(LongueurSchema - epais, 20 - 2, 1e-9);
 }
 
+// Whether the optical axis (dot 0-3, dash from 8, grey) was drawn across the band at the axis height.
+bool AxeDessine(const TCanevasEnregistreur& canevas, int y)
+{
+    const auto& journal = canevas.Journal();
+    for (std::size_t i = 0; i + 1 < journal.size(); ++i)
+        if (journal[i].Operation == TOperationCanevas::MoveTo && journal[i].Valeurs == std::vector<int>{0, y} &&
+            journal[i + 1].Operation == TOperationCanevas::LineTo && journal[i + 1].Stylo.Couleur == CouleurGrise)
+            return true;
+    return false;
+}
+
+TEST_F(CoupeNewton, UnRayonQuiNePasseNullePartArreteLeDessinApresMillePas)
+{
+    // A 250 mm mirror at prime focus before a glass plate open over a pinhole: the lower edge ray is moved in by
+    // 0.1 mm from 125 mm and would need 1250 steps to reach the axis.
+    struct TCas
+    {
+        double Trou;
+        bool Axe;
+    };
+    for (const TCas cas : {TCas{20, true}, TCas{0.001, false}})
+    {
+        SCOPED_TRACE(cas.Trou);
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        Instrument.DiametreEntree = 250;
+        Instrument.DistanceSecondaireFoyer = 0;
+        Instrument.DiametreSecondaire = 0;
+        Dispositif.NombreDioptres = 2;
+        LigneDispositif(1, RayonPlan, 5, cas.Trou, BK7);
+        LigneDispositif(2, RayonPlan, 20, cas.Trou, Air);
+        AppliqueIndices();
+        VerifieValidite();
+        TCanevasEnregistreur dessin(762, 350);
+        DessineCoupeNewton(dessin);
+        ASSERT_TRUE(PorteCoupeOuverte());
+        EXPECT_EQ(AxeDessine(dessin, RepereDessin.OrdonneeAxe), cas.Axe);
+
+        // On paper the position still moves past the band.
+        auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+        ImpressionEtat.PasLigneImpression = 99;
+        ImpressionEtat.HauteurBlocImprime = 2377;
+        MiseEnPage.OrdonneeCourante = 1000;
+        ImprimeCoupeNewton(*page);
+        EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1000 + 2377 + 99);
+    }
+}
+
 // The design values a section reads, which it must give back as they were.
 struct TConception
 {
