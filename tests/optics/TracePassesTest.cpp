@@ -340,7 +340,7 @@ TEST(PassesMiroirs, LesTrousDuCassegrainEtDuGregory) {
   }
 }
 
-// Decision of the kind a reference ray makes: the hole's edge stops it too in the Cassegrain forms.
+// The hole's edge stops a reference ray too in the Cassegrain forms.
 TEST(PassesMiroirs, LeBordDuTrouArreteAussiLeRayonDeReference) {
   Cassegrain();
   Instrument.DiametreTrouCentral = 10;
