@@ -217,7 +217,8 @@ TColor TeinteLigne(int i)
     return Reglages.TeinteVerre[static_cast<std::size_t>(std::clamp(Dispositif.TeinteDioptre[i], 0, 9))];
 }
 
-// The device's elements and stops; `sommet`(i) places vertex i, `element` draws the glass between two vertices.
+// The device's glass and stops: `element`(i, dernier) draws the glass behind surface i (the last one running to the
+// image plane), `arret`(i) the stop of surface i.
 template <class FElement, class FArret>
 void DessineDispositif(FElement element, FArret arret)
 {
