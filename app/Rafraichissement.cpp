@@ -17,6 +17,7 @@
 #include "sheet/Fiche.h"
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
+#include "stars/PageEtoiles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -522,3 +523,29 @@ void FermeCadreDioptre()
     Relais.FermeCadreDioptre();
     RafraichitVue();
 }
+
+namespace {
+
+// The two star views: drawn on the page with the shell's options, printed as report blocks.
+void DessineEtoiles(bool unique)
+{
+    TFenetreEtoiles fenetre;
+    fenetre.Transversales = Etat.Transversales;
+    fenetre.RetourEtoileMultiple = Etat.RetourEtoileMultiple;
+    fenetre.ZoomAvantActif = Etat.ZoomAvantActif;
+    fenetre.ZoomArriereActif = Etat.ZoomArriereActif;
+    DessineEtoilesPage(unique, fenetre);
+    Etat.ZoomAvantActif = fenetre.ZoomAvantActif;
+    Etat.ZoomArriereActif = fenetre.ZoomArriereActif;
+}
+
+[[maybe_unused]] const bool VuesEtoilesInstallees = [] {
+    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Etoiles)] = {[] { DessineEtoiles(false); },
+                                                                   ImprimeEtoileMultiplePage};
+    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Unique)] = {
+        [] { DessineEtoiles(true); },
+        [](IImprimante& imprimante) { ImprimeEtoileUniquePage(imprimante, Etat.Transversales); }};
+    return true;
+}();
+
+} // namespace
