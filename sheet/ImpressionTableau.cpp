@@ -270,3 +270,82 @@ void ImprimeTableau(IImprimante& imprimante)
     MiseEnPage.OrdonneeCourante += pas;
     MiseEnPage.AbscisseCourante = marge;
 }
+
+void ImprimeParametresLame(ICanevas& c)
+{
+    const int y = MiseEnPage.OrdonneeCourante;
+    const int s = ImpressionEtat.PasLigneImpression;
+    const int marge = ImpressionEtat.MargeImpression;
+    const int xL = MiseEnPage.AbscisseCourante;
+    const int xR = c.Largeur() - marge;
+    PoliceImpression(c, 9, false);
+    const int wm = c.TextWidth("123456789012345678901234567890123");
+    const int wc = c.TextWidth("1.123456 mmm");
+    const int xi = xR - wm - 3 * wc;
+    MiseEnPage.AbscisseFinElement = xi;
+
+    c.Rectangle(xL, y, xR, y + 4 * s);
+    c.Rectangle(xR - wm, y, xR, y + 4 * s);
+    c.Rectangle(xi + wc, y, xi + 2 * wc, y + 4 * s);
+    c.Rectangle(xi, y, xi + wc, y + 4 * s);
+    c.MoveTo(xi, y + 5 * s / 2);
+    c.LineTo(xR, y + 5 * s / 2);
+
+    PoliceImpression(c, 11, false);
+    TexteCentre(c, xL, xi, y + s / 2, "Lame Correctrice");
+    PoliceImpression(c, 9, false);
+    const TTypeInstrument forme = Instrument.TypeInstrument;
+    if (forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::SchmidtCassegrain ||
+        forme == TTypeInstrument::SchmidtNewton) {
+        static const char* const Profils[] = {"Aucune lame correctrice", "Avec profil de Schmidt sur la face avant",
+                                              "Avec profil de Schmidt sur la face arrière",
+                                              "Avec profil de Schmidt réparti sur les deux faces"};
+        if (Instrument.ProfilLame <= ProfilPartage)
+            TexteCentre(c, xL, xi, y + 2 * s, Profils[Instrument.ProfilLame]);
+    }
+
+    TexteCentre(c, xR - wm, xR, y + 2 * s / 3, "Matière");
+    const int decalageLambda = c.TextWidth("l");
+    const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
+    const std::array<TLongueurOnde, 3> lignes = {LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
+                                                 LongueursOnde.LongueurOndeBleue};
+    const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[1], Groupe.IndiceVertGroupe[1],
+                                          Groupe.IndiceBleuGroupe[1]};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const int gauche = xi + static_cast<int>(k) * wc;
+        TexteCentre(c, gauche, gauche + wc, y + 3 * s / 10, titres[k]);
+        c.Police().Nom = "Symbol";
+        c.Police().FixeTaille(11);
+        const int yLambda = y + 13 * s / 10;
+        c.TextOut(gauche + decalageLambda, yLambda - c.TextHeight("l") / 4, "l");
+        const int apres = gauche + decalageLambda + c.TextWidth("l");
+        PoliceImpression(c, 9, false);
+        const std::string longueur = FormateLongueurOnde(lignes[k]);
+        if (!longueur.empty())
+            c.TextOut(apres, yLambda, " = " + longueur + "nm");
+        // A glass without an index still prints its value, so that the row shows what is missing.
+        TexteCentre(c, gauche, gauche + wc, y + 28 * s / 10, FormateNombre(indices[k], "#0.000000"));
+    }
+    c.TextOut(xi + 3 * wc + c.TextWidth("M"), y + 28 * s / 10, Groupe.MatiereGroupe[1]);
+
+    if (forme == TTypeInstrument::Maksutov || forme == TTypeInstrument::MaksutovNewton ||
+        forme == TTypeInstrument::MaksutovCassegrain) {
+        MiseEnPage.OrdonneeCourante += 2 * s;
+        const int yM = MiseEnPage.OrdonneeCourante;
+        const std::string d = "D = " +
+                              (Instrument.DiametreMenisque == 0 ? std::string(3, ' ')
+                                                                : FormateNombre(Instrument.DiametreMenisque, "#0.#")) +
+                              " mm";
+        const int xD = marge + c.TextWidth("l");
+        c.TextOut(xD, yM, d);
+        const std::string t2 = "R2 = " + FormateNombre(Instrument.RayonMenisque2, "#0.#") + " mm";
+        const int x2 = xi - c.TextWidth(t2 + "l");
+        c.TextOut(x2, yM, t2);
+        const std::string t1 = "R1 = " + FormateNombre(Instrument.RayonMenisque1, "#0.#") + " mm";
+        TexteCentre(c, xD + c.TextWidth(d), x2, yM, t1);
+        MiseEnPage.OrdonneeCourante += 22 * s / 10;
+    } else {
+        MiseEnPage.OrdonneeCourante += 42 * s / 10;
+    }
+    MiseEnPage.AbscisseCourante = marge;
+}

@@ -28,3 +28,7 @@ void BlocImprime(IImprimante& imprimante, int hauteur);
 // Paints the report's first page band from OrdonneeCourante; leaves OrdonneeCourante one line below the lens table
 // and AbscisseCourante on the margin. The editing state is left as it was.
 void ImprimeTableau(IImprimante& imprimante);
+
+// The printed plate-and-meniscus box of the Schmidt and Maksutov forms, from OrdonneeCourante and AbscisseCourante:
+// the plate's profile or the meniscus values, and the glass with its three indices. Advances 4.2 lines.
+void ImprimeParametresLame(ICanevas& canevas);

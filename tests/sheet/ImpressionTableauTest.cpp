@@ -140,3 +140,53 @@ TEST_F(ImpressionTableau, UnTableauQuiTientSurUnePageNeuveCommenceSurUnePageDeSu
     EXPECT_EQ(pages[1].front().Texte, "Suite de : Mon.qvd");
     EXPECT_TRUE(TexteDessine(*page, {.Texte = "Dispositif Dioptrique", .X = 10, .Y = 32, .Gras = true}));
 }
+
+TEST_F(ImpressionTableau, CadreDeLaLameSelonLaForme)
+{
+    Groupe.IndiceRougeGroupe[1] = 0;
+    Groupe.IndiceVertGroupe[1] = 1.51872f;
+    Groupe.IndiceBleuGroupe[1] = 1.52283f;
+    Groupe.MatiereGroupe[1] = "BK7";
+    Instrument.DiametreMenisque = 0;
+    Instrument.RayonMenisque1 = 305.5;
+    Instrument.RayonMenisque2 = 320;
+    LongueursOnde.LongueurOndeRouge = 0;
+    struct TCas
+    {
+        TTypeInstrument Forme;
+        TOctet Profil;
+        std::vector<std::string> Presents;
+        std::vector<std::string> Absents;
+    };
+    const TCas cas[] = {
+        {TTypeInstrument::Schmidt, ProfilAvant, {"Avec profil de Schmidt sur la face avant"}, {"R1 = 305,5 mm"}},
+        {TTypeInstrument::SchmidtCassegrain, ProfilAucun, {"Aucune lame correctrice"}, {}},
+        {TTypeInstrument::SchmidtNewton, ProfilPartage, {"Avec profil de Schmidt réparti sur les deux faces"}, {}},
+        {TTypeInstrument::Maksutov, ProfilAucun, {"D =     mm", "R1 = 305,5 mm", "R2 = 320 mm"},
+         {"Aucune lame correctrice"}},
+    };
+    ImpressionEtat.MargeImpression = 10;
+    ImpressionEtat.PasLigneImpression = 16;
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(static_cast<int>(c.Forme));
+        auto page = TCanevasEnregistreur::Page(LargeurPage, 1100, 72);
+        Instrument.TypeInstrument = c.Forme;
+        Instrument.ProfilLame = c.Profil;
+        MiseEnPage.OrdonneeCourante = 200;
+        MiseEnPage.AbscisseCourante = 10;
+        ImprimeParametresLame(*page);
+        for (const std::string& texte : c.Presents)
+            EXPECT_TRUE(TexteDessine(*page, {.Texte = texte}));
+        for (const std::string& texte : c.Absents)
+            EXPECT_FALSE(TexteDessine(*page, {.Texte = texte}));
+        // An index missing from the glass still prints; no red line: the red header keeps only the letter.
+        EXPECT_TRUE(TexteDessine(*page, {.Texte = "0,000000", .Y = 200 + 44}));
+        EXPECT_TRUE(TexteDessine(*page, {.Texte = "1,518720", .Y = 200 + 44}));
+        EXPECT_TRUE(TexteDessine(*page, {.Texte = " = 546,1nm"}));
+        EXPECT_FALSE(TexteDessine(*page, {.Texte = " = 656,3nm"}));
+        EXPECT_TRUE(TexteDessine(*page, {.Texte = "BK7"}));
+        // 4.2 lines in all, whatever the form.
+        EXPECT_EQ(MiseEnPage.OrdonneeCourante, 200 + 42 * 16 / 10);
+        EXPECT_EQ(MiseEnPage.AbscisseCourante, 10);
+    }
+}
