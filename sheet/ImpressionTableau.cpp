@@ -63,6 +63,20 @@ void TexteCentre(ICanevas& canevas, int gauche, int droite, int y, const std::st
     canevas.TextOut(gauche + (droite - gauche - canevas.TextWidth(texte)) / 2, y, texte);
 }
 
+// The Greek letter lambda from x, raised by a quarter of its height, then " = " and the wavelength of the line when one
+// is chosen.
+void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne)
+{
+    canevas.Police().Nom = "Symbol";
+    canevas.Police().FixeTaille(11);
+    canevas.TextOut(x, y - canevas.TextHeight("l") / 4, "l");
+    const int apres = x + canevas.TextWidth("l");
+    PoliceImpression(canevas, 9, false);
+    const std::string longueur = FormateLongueurOnde(ligne);
+    if (!longueur.empty())
+        canevas.TextOut(apres, y, " = " + longueur + "nm");
+}
+
 // The columns of the printed lens table.
 struct TColonnes
 {
@@ -108,16 +122,8 @@ int ImprimeEnteteTable(ICanevas& canevas, const TColonnes& colonnes, int y0, int
     const std::array<TLongueurOnde, 3> lignesSpectrales = {
         LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
     for (std::size_t k = 0; k < 3; ++k) {
-        const int gauche = c[4 + k];
-        TexteCentre(canevas, gauche, c[5 + k], y1, titres[k]);
-        canevas.Police().Nom = "Symbol";
-        canevas.Police().FixeTaille(11);
-        canevas.TextOut(gauche + decalageLambda, y2 - canevas.TextHeight("l") / 4, "l");
-        const int apres = gauche + decalageLambda + canevas.TextWidth("l");
-        PoliceImpression(canevas, 9, false);
-        const std::string longueur = FormateLongueurOnde(lignesSpectrales[k]);
-        if (!longueur.empty())
-            canevas.TextOut(apres, y2, " = " + longueur + "nm");
+        TexteCentre(canevas, c[4 + k], c[5 + k], y1, titres[k]);
+        ImprimeLongueurOnde(canevas, c[4 + k] + decalageLambda, y2, lignesSpectrales[k]);
     }
     TexteCentre(canevas, c[0], c[1], (y1 + y2) / 2, "Dioptre");
     TexteCentre(canevas, c[1], c[2], y1, "Rayon de");
@@ -314,15 +320,7 @@ void ImprimeParametresLame(ICanevas& c)
     for (std::size_t k = 0; k < 3; ++k) {
         const int gauche = xi + static_cast<int>(k) * wc;
         TexteCentre(c, gauche, gauche + wc, y + 3 * s / 10, titres[k]);
-        c.Police().Nom = "Symbol";
-        c.Police().FixeTaille(11);
-        const int yLambda = y + 13 * s / 10;
-        c.TextOut(gauche + decalageLambda, yLambda - c.TextHeight("l") / 4, "l");
-        const int apres = gauche + decalageLambda + c.TextWidth("l");
-        PoliceImpression(c, 9, false);
-        const std::string longueur = FormateLongueurOnde(lignes[k]);
-        if (!longueur.empty())
-            c.TextOut(apres, yLambda, " = " + longueur + "nm");
+        ImprimeLongueurOnde(c, gauche + decalageLambda, y + 13 * s / 10, lignes[k]);
         // A glass without an index still prints its value, so that the row shows what is missing.
         TexteCentre(c, gauche, gauche + wc, y + 28 * s / 10, FormateNombre(indices[k], "#0.000000"));
     }
