@@ -191,3 +191,40 @@ TEST_F(Tableau, LeLurieHoughtonMesureSaFocaleSansDeplacerLeFoyer)
     DessineTableau();
     EXPECT_EQ(Instrument.FocaleEffective, 1234);
 }
+
+TEST_F(Tableau, LeFondDuTableauPlaceSesReglesEtSesBoutonsOuLesEditeursLesAttendent)
+{
+    TCanevasImage fond(762, 529);
+    DessineGrilleFond(fond);
+    const int haut = 16 * 2 + 33; // row 2
+    const int milieu = haut + 8;
+    for (int x : {1, 25, 42, 90, 103, 120, 165, 178, 195, 228, 241, 258, 323, 336, 353, 418, 431, 448, 513, 526, 543,
+                  761}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(fond.Pixels(x, milieu), clBlack);
+    }
+    // Value cells, the row-number cell and the glass column are plain button face.
+    for (int x : {10, 60, 140, 210, 290, 380, 470, 560, 700}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(fond.Pixels(x, milieu), clBtnFace);
+    }
+    // Each spin button has an up arrow in its upper half and a down arrow in its lower half.
+    for (int gauche : {91, 166, 229, 324, 419, 514}) {
+        SCOPED_TRACE(gauche);
+        EXPECT_EQ(fond.Pixels(gauche + 6, haut + 5), clBlack);
+        EXPECT_EQ(fond.Pixels(gauche + 6, haut + 11), clBlack);
+        EXPECT_EQ(fond.Pixels(gauche + 1, haut + 3), clBtnFace);
+    }
+    // Each drop-down button has its arrow in the middle.
+    for (auto [gauche, droite] : {std::pair{26, 41}, {104, 119}, {179, 194}, {242, 257}, {337, 352}, {432, 447},
+                                  {527, 542}}) {
+        SCOPED_TRACE(gauche);
+        EXPECT_EQ(fond.Pixels((gauche + droite) / 2, haut + 8), clBlack);
+        EXPECT_EQ(fond.Pixels(gauche + 2, haut + 8), clBtnFace);
+    }
+    // The header's rules stand where the columns meet.
+    for (int x : {1, 42, 120, 195, 258, 353, 448, 543, 761}) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(fond.Pixels(x, 2), clBlack);
+    }
+}
