@@ -75,6 +75,36 @@ TEST_F(Cadre, UnVerreDejaVuPartageSaTeinteEtUnNouveauPrendLaSuivante)
     }
 }
 
+TEST_F(Cadre, UneFaceEstJointeQuandLeVerreVoisinALeMemeRayonAUnCentiemePres)
+{
+    // Rows 1 and 2 glass, row 3 air: the element behind surface 2 touches the one behind surface 1.
+    struct TCas
+    {
+        const char* Nom;
+        double R1, R2, R3;
+        int Ligne;
+        bool Precedent, Suivant;
+    };
+    const TCas cas[] = {
+        {"first element: no previous face", 50, 50, 50, 1, false, true},
+        {"radii 0.01 apart", 50, 50.01, 80, 2, true, false},
+        {"radii apart", 50, -50, -50, 2, false, false},
+        {"same radius, but air behind the next surface", 50, 60, 60, 2, false, false},
+    };
+    Milieux({"BK7", "F2", ""});
+    Reglages.IndiceLimite = 1.1f;
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        Dispositif.RayonDioptre[1] = c.R1;
+        Dispositif.RayonDioptre[2] = c.R2;
+        Dispositif.RayonDioptre[3] = c.R3;
+        CalculeJoints(c.Ligne);
+        EXPECT_EQ(JointPrecedent, c.Precedent);
+        EXPECT_EQ(JointSuivant, c.Suivant);
+    }
+}
+
 TEST_F(Cadre, LEchelleSuitLaHauteurQuandLeDessinEstRelativementPlusHaut)
 {
     // 330 px for the height, 742 for the length (762 wide less a margin of 20).
