@@ -1,0 +1,384 @@
+// The openers of the surface tables' cells.
+#include "editing/OuvreCellules.h"
+
+#include "editing/EtatEdition.h"
+#include "editing/OuvreSaisie.h"
+#include "editing/Ports.h"
+#include "platform/Format.h"
+#include "sheet/Fiche.h"
+#include "sheet/LignesEditees.h"
+
+#include <cmath>
+
+namespace {
+
+// The light cyan of the cells; white marks the sheet's values.
+constexpr TColor CouleurCellule = 0xFFFFC0;
+
+enum class TDebut
+{
+    CacheCadres, // the frames hidden, nothing refreshed
+    FermeCadres  // the frames closed and the view refreshed
+};
+
+struct TCellule
+{
+    int Code = 0;
+    int Gauche = 0;
+    int Largeur = 0;
+    int LongueurMax = 0;
+    std::string Texte;
+    std::string Conseil;
+    int Aide = 0; // 0: the help context set before stays
+    bool Matiere = false; // a glass name: the clipboard commands and the list are left as they were
+};
+
+const std::string ConseilRayon = "Entrer une valeur inférieure à 100 000, \"p\" pour Plan ou \"d\" pour diaphragme";
+const std::string ConseilDixMille = "Entrer une valeur inférieure à 10 000";
+const std::string ConseilIndice = "Entrer une valeur comprise entre 1 et 5";
+
+void Debute(TDebut debut)
+{
+    if (debut == TDebut::FermeCadres) {
+        PortsEdition.FermeCadresEtRafraichit();
+        return;
+    }
+    EtatSaisie.CadreDioptre = false;
+    EtatSaisie.CadreLentille = false;
+    EtatSaisie.CadreEpaisseur = false;
+    EtatSaisie.CadreDiametre = false;
+    EtatSaisie.CadreMiroirPlan = false;
+}
+
+void MontreLigne(int gauche, int haut)
+{
+    EtatSaisie.Ligne = true;
+    Controles.Ligne.Visible = true;
+    Controles.Ligne.Left = gauche;
+    Controles.Ligne.Top = haut;
+}
+
+void CacheLigneMiroirActive()
+{
+    EtatSaisie.LigneMiroirActive = false;
+    Controles.LigneMiroirActive.Visible = false;
+}
+
+// The box over a cell, once the table's own steps are done.
+void PlaceBoite(const TCellule& c, TImageSaisie image, int haut)
+{
+    EtatSaisie.CodeSaisie = c.Code;
+    TBoiteSaisie& boite = EtatSaisie.Saisie;
+    boite.Couleur = CouleurCellule;
+    boite.Image = image;
+    boite.Gauche = c.Gauche;
+    boite.Haut = haut;
+    boite.Largeur = c.Largeur;
+    boite.Hauteur = 17;
+    boite.LongueurMax = c.LongueurMax;
+    boite.Texte = c.Texte;
+    EtatSaisie.TexteLimiteSaisie = c.Conseil;
+    boite.Conseil = c.Conseil;
+    PortsEdition.AfficheStatut(c.Conseil);
+    if (c.Aide != 0) {
+        boite.ContexteAide = c.Aide;
+        PortsEdition.FixeContexteAide(c.Aide);
+    }
+    boite.Visible = true;
+    if (!c.Matiere)
+        ActiveEditionSaisie();
+    boite.ToutSelectionne = true;
+    boite.Focus = true;
+    PortsEdition.MontreSaisie();
+}
+
+double ArrondiIndice(float indice)
+{
+    return std::nearbyint(static_cast<double>(indice) * 1e7) / 1e7;
+}
+
+// ---- Lens device ------------------------------------------------------------------------------------------------
+
+int LigneDispositif()
+{
+    return Edition.LigneCourante;
+}
+
+// The table's own steps come after the frames are closed: closing them refreshes the view, which may open a field.
+void OuvreDispositif(const TCellule& c)
+{
+    const int haut = 16 * LigneDispositif() + 32;
+    MontreLigne(Controles.Grille.Left + 1, Controles.Grille.Top + haut);
+    DessineLigneEditee();
+    PlaceBoite(c, TImageSaisie::Grille, haut);
+}
+
+void OuvreIndiceDispositif(int code, const std::array<float, NombreMaxDioptres + 2>& indices, int gauche)
+{
+    Debute(TDebut::FermeCadres);
+    const int milieu = LigneDispositif() + 1;
+    EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(milieu)]);
+    OuvreDispositif({code, gauche, 66, 8, TexteIndiceCellule(EtatSaisie.ValeurAvantSaisie),
+                                          ConseilIndice, 3250, false});
+}
+
+// ---- Lens group -------------------------------------------------------------------------------------------------
+
+void OuvreGroupe(TDebut debut, const TCellule& c)
+{
+    Edition.TableEditee = 2;
+    const int haut = 16 * Edition.LigneCourante + 43;
+    MontreLigne(Controles.TableauKlevtsov.Left + 1, Controles.TableauKlevtsov.Top + haut);
+    CacheLigneMiroirActive();
+    if (debut == TDebut::CacheCadres) {
+        DessineLigneEditee();
+        EtatSaisie.Saisie.Active = true;
+    }
+    PlaceBoite(c, TImageSaisie::TableauKlevtsov, haut);
+}
+
+void OuvreIndiceGroupe(int code, const std::array<float, NombreMaxDioptresGroupe + 1>& indices, int gauche)
+{
+    Debute(TDebut::FermeCadres);
+    EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(Edition.LigneCourante)]);
+    OuvreGroupe(TDebut::FermeCadres, {code, gauche, 66, 8, TexteIndiceCellule(EtatSaisie.ValeurAvantSaisie),
+                                      ConseilIndice, 3020, false});
+}
+
+// A lens-group thickness: no unset text below 0, and an infinite one is named as the sheet names it.
+std::string TexteEpaisseurGroupe(double epaisseur)
+{
+    if (epaisseur < 0)
+        return {};
+    if (EstEpaisseurInfinie(epaisseur))
+        return "Infini";
+    return FormateNombre(epaisseur, epaisseur > 9999 ? "#0" : epaisseur > 999 ? "#0.0" : "#0.00");
+}
+
+// ---- Mirror row and plate glass ---------------------------------------------------------------------------------
+
+void OuvreLigneMiroir(const TCellule& c, bool redessine)
+{
+    EtatSaisie.Ligne = false;
+    Controles.Ligne.Visible = false;
+    EtatSaisie.LigneMiroirActive = true;
+    Controles.LigneMiroirActive.Visible = true;
+    if (redessine)
+        DessineLigneEditee();
+    PlaceBoite(c, TImageSaisie::LigneMiroir, 0);
+}
+
+void OuvreLame(const TCellule& c)
+{
+    EtatSaisie.LigneSchmidt = true;
+    Controles.LigneSchmidt.Visible = true;
+    Controles.LigneSchmidt.Left = Controles.TableauSchmidt.Left + 313;
+    Controles.LigneSchmidt.Top = Controles.TableauSchmidt.Top + 31;
+    DessineLigneSchmidt();
+    PlaceBoite(c, TImageSaisie::TableauSchmidt, 31);
+}
+
+void OuvreIndiceLame(int code, const float& indice, int gauche, int largeur, int aide)
+{
+    Debute(TDebut::FermeCadres);
+    EtatSaisie.ValeurAvantSaisie = indice;
+    OuvreLame({code, gauche, largeur, 8, TexteIndiceCellule(indice), ConseilIndice, aide, false});
+}
+
+} // namespace
+
+std::string TexteRayonCellule(double rayon)
+{
+    const double r = std::abs(rayon);
+    if (r < SeuilRayonNul)
+        return {};
+    if (r > SeuilRayonDiaphragme)
+        return "Diaph.";
+    if (r > SeuilRayonPlan)
+        return "Plan";
+    return FormateNombre(rayon, r > 9999 ? "#0" : r > 999 ? "#0.0" : "#0.00");
+}
+
+std::string TexteEpaisseurDioptre(double epaisseur)
+{
+    if (epaisseur < 0)
+        return {};
+    if (EstEpaisseurInfinie(epaisseur))
+        return "Infini";
+    return FormateNombre(epaisseur, epaisseur > 999 ? "#0" : epaisseur > 99 ? "#0.0" : "#0.00");
+}
+
+std::string TexteDiametreCellule(double diametre)
+{
+    if (diametre < SeuilDiametreNul)
+        return {};
+    return FormateNombre(diametre, diametre > 999 ? "#0" : "#0.0");
+}
+
+std::string TexteIndiceCellule(double indice)
+{
+    return indice < 1 ? std::string() : FormateNombre(indice, "0.000000");
+}
+
+std::string SansBlancs(const std::string& texte)
+{
+    const auto debut = texte.find_first_not_of(' ');
+    if (debut == std::string::npos)
+        return {};
+    return texte.substr(debut, texte.find_last_not_of(' ') - debut + 1);
+}
+
+void OuvreSaisieRayonDioptre()
+{
+    Debute(TDebut::CacheCadres);
+    const double rayon = Dispositif.RayonDioptre[static_cast<std::size_t>(LigneDispositif())];
+    EtatSaisie.ValeurAvantSaisie = rayon;
+    OuvreDispositif({2001, 43, 49, 7, TexteRayonCellule(rayon), ConseilRayon, 3250, false});
+}
+
+void OuvreSaisieEpaisseurDioptre()
+{
+    Debute(TDebut::FermeCadres);
+    const double epaisseur = Dispositif.EpaisseurDioptre[static_cast<std::size_t>(LigneDispositif())];
+    EtatSaisie.ValeurAvantSaisie = epaisseur;
+    const bool derniere = LigneDispositif() == Dispositif.NombreDioptres;
+    OuvreDispositif(
+                    {2002, 121, 46, 6, TexteEpaisseurDioptre(epaisseur),
+                     derniere ? "Entrer une valeur inférieure à 10 000 ou \"i\" pour infini" : ConseilDixMille, 3250,
+                     false});
+}
+
+void OuvreSaisieDiametreDioptre()
+{
+    Debute(TDebut::FermeCadres);
+    const double diametre = Dispositif.DiametreDioptre[static_cast<std::size_t>(LigneDispositif())];
+    EtatSaisie.ValeurAvantSaisie = diametre;
+    OuvreDispositif(
+                    {2003, 196, 34, 5, TexteDiametreCellule(diametre), ConseilDixMille, 3250, false});
+}
+
+void OuvreSaisieIndiceRouge() { OuvreIndiceDispositif(2004, Dispositif.IndiceRouge, 259); }
+void OuvreSaisieIndiceVert() { OuvreIndiceDispositif(2005, Dispositif.IndiceVert, 354); }
+void OuvreSaisieIndiceBleu() { OuvreIndiceDispositif(2006, Dispositif.IndiceBleu, 449); }
+
+void OuvreSaisieMatiereDioptre()
+{
+    Debute(TDebut::FermeCadres);
+    const std::string nom = SansBlancs(Dispositif.MatiereDioptre[static_cast<std::size_t>(LigneDispositif() + 1)]);
+    EtatSaisie.TexteAvantSaisie = nom;
+    OuvreDispositif(
+                    {2007, 544, 219, 45, nom, "Texte libre de 45 caractères maximum", 3250, true});
+}
+
+void OuvreSaisieRayonGroupe()
+{
+    Debute(TDebut::CacheCadres);
+    const double rayon = Groupe.RayonGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
+    EtatSaisie.ValeurAvantSaisie = rayon;
+    OuvreGroupe(TDebut::CacheCadres, {2011, 43, 49, 7, TexteRayonCellule(rayon), ConseilRayon, 0, false});
+}
+
+void OuvreSaisieEpaisseurGroupe()
+{
+    Debute(TDebut::FermeCadres);
+    const double epaisseur = Groupe.EpaisseurGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
+    EtatSaisie.ValeurAvantSaisie = epaisseur;
+    OuvreGroupe(TDebut::FermeCadres,
+                {2012, 121, 46, 6, TexteEpaisseurGroupe(epaisseur), ConseilDixMille, 3020, false});
+}
+
+void OuvreSaisieDiametreGroupe()
+{
+    Debute(TDebut::FermeCadres);
+    const double diametre = Groupe.DiametreGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
+    EtatSaisie.ValeurAvantSaisie = diametre;
+    OuvreGroupe(TDebut::FermeCadres,
+                {2013, 196, 34, 5, TexteDiametreCellule(diametre), ConseilDixMille, 3020, false});
+}
+
+void OuvreSaisieIndiceRougeGroupe() { OuvreIndiceGroupe(2014, Groupe.IndiceRougeGroupe, 259); }
+void OuvreSaisieIndiceVertGroupe() { OuvreIndiceGroupe(2015, Groupe.IndiceVertGroupe, 354); }
+void OuvreSaisieIndiceBleuGroupe() { OuvreIndiceGroupe(2016, Groupe.IndiceBleuGroupe, 449); }
+
+void OuvreSaisieMatiereGroupe()
+{
+    Debute(TDebut::FermeCadres);
+    const std::string nom = SansBlancs(Groupe.MatiereGroupe[static_cast<std::size_t>(Edition.LigneCourante)]);
+    EtatSaisie.TexteAvantSaisie = nom;
+    OuvreGroupe(TDebut::FermeCadres, {2017, 543, 219, 45, nom, "Texte libre de 45 caractères maximum", 3020, true});
+}
+
+void OuvreSaisieRayonLigneMiroir()
+{
+    Debute(TDebut::FermeCadres);
+    const double rayon = Instrument.RayonCourbureSecondaire;
+    EtatSaisie.ValeurAvantSaisie = rayon;
+    const double r = std::abs(rayon);
+    const std::string texte = r < SeuilRayonNul ? std::string()
+                              : r > SeuilRayonPlan
+                                  ? std::string("Plan")
+                                  : FormateNombre(rayon, r > 9999 ? "#0" : r > 999 ? "#0.0" : "#0.00");
+    OuvreLigneMiroir({2018, 42, 49, 7, texte, "Entrer une valeur inférieure à 100 000 ou \"p\" pour Plan", 3050,
+                      false},
+                     true);
+}
+
+void OuvreSaisieDiametreLigneMiroir()
+{
+    Debute(TDebut::FermeCadres);
+    EtatSaisie.ValeurAvantSaisie = Instrument.DiametreSecondaire;
+    OuvreLigneMiroir({2019, 195, 34, 5, TexteLongueurFiche(Instrument.DiametreSecondaire),
+                      "Le diamètre du miroir secondaire doit être inférieur à " + std::to_string(5) + ".000 mm" +
+                          " (" + std::to_string(5) + "m)",
+                      3050, false},
+                     false);
+}
+
+void OuvreSaisieEpaisseurLigneMiroir()
+{
+    Debute(TDebut::FermeCadres);
+    EtatSaisie.ValeurAvantSaisie = Instrument.EpaisseurSecondaire;
+    OuvreLigneMiroir({2020, 120, 46, 3, TexteLongueurFiche(Instrument.EpaisseurSecondaire),
+                      "Cette épaisseur doit être inférieure à 1000mm", 3050, false},
+                     false);
+}
+
+void OuvreSaisieIndiceRougeLame() { OuvreIndiceLame(2054, Groupe.IndiceRougeGroupe[1], 314, 67, 3020); }
+void OuvreSaisieIndiceVertLame() { OuvreIndiceLame(2055, Groupe.IndiceVertGroupe[1], 410, 66, 3020); }
+void OuvreSaisieIndiceBleuLame() { OuvreIndiceLame(2056, Groupe.IndiceBleuGroupe[1], 505, 66, 3250); }
+
+void OuvreSaisieMatiereLame()
+{
+    Debute(TDebut::FermeCadres);
+    const std::string nom = SansBlancs(Groupe.MatiereGroupe[1]);
+    EtatSaisie.TexteAvantSaisie = nom;
+    OuvreLame({2057, 600, 163, 30, nom, "Texte libre de 30 caractères maximum", 3020, true});
+}
+
+void OuvreCellule(int code)
+{
+    switch (code) {
+    case 2001: OuvreSaisieRayonDioptre(); break;
+    case 2002: OuvreSaisieEpaisseurDioptre(); break;
+    case 2003: OuvreSaisieDiametreDioptre(); break;
+    case 2004: OuvreSaisieIndiceRouge(); break;
+    case 2005: OuvreSaisieIndiceVert(); break;
+    case 2006: OuvreSaisieIndiceBleu(); break;
+    case 2007: OuvreSaisieMatiereDioptre(); break;
+    case 2011: OuvreSaisieRayonGroupe(); break;
+    case 2012: OuvreSaisieEpaisseurGroupe(); break;
+    case 2013: OuvreSaisieDiametreGroupe(); break;
+    case 2014: OuvreSaisieIndiceRougeGroupe(); break;
+    case 2015: OuvreSaisieIndiceVertGroupe(); break;
+    case 2016: OuvreSaisieIndiceBleuGroupe(); break;
+    case 2017: OuvreSaisieMatiereGroupe(); break;
+    case 2018: OuvreSaisieRayonLigneMiroir(); break;
+    case 2019: OuvreSaisieDiametreLigneMiroir(); break;
+    case 2020: OuvreSaisieEpaisseurLigneMiroir(); break;
+    case 2054: OuvreSaisieIndiceRougeLame(); break;
+    case 2055: OuvreSaisieIndiceVertLame(); break;
+    case 2056: OuvreSaisieIndiceBleuLame(); break;
+    case 2057: OuvreSaisieMatiereLame(); break;
+    default: break;
+    }
+}

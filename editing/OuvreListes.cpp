@@ -1,0 +1,28 @@
+// The openers of the wavelength list.
+#include "editing/OuvreListes.h"
+
+#include "editing/EtatEdition.h"
+#include "editing/Ports.h"
+
+namespace {
+
+void OuvreListe(TCodeSaisie code, int canal)
+{
+    PortsEdition.FermeCadresEtRafraichit();
+    EtatSaisie.CodeSaisie = code;
+    EtatSaisie.ComboBoxLambda = true;
+    EtatSaisie.Saisie.Visible = false;
+    EtatSaisie.CanalLongueurOnde = canal;
+    EtatSaisie.Saisie.ContexteAide = 3250;
+    PortsEdition.FixeContexteAide(3250);
+    PortsEdition.MontreSaisie();
+}
+
+} // namespace
+
+void OuvreListeLongueurOndeRouge() { OuvreListe(1001, 1); }
+void OuvreListeLongueurOndeVerte() { OuvreListe(1002, 2); }
+void OuvreListeLongueurOndeBleue() { OuvreListe(1003, 3); }
+void OuvreListeLongueurOndeRougeLame() { OuvreListe(57, 1); }
+void OuvreListeLongueurOndeVerteLame() { OuvreListe(58, 2); }
+void OuvreListeLongueurOndeBleueLame() { OuvreListe(59, 3); }
