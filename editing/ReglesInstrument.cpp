@@ -1,0 +1,494 @@
+// The value rules of the instrument block of the sheet: entrance diameter, focal lengths, conic constants, the
+// secondary mirror or the diagonal flat, the back-focus clearance, the central hole, the mirror thicknesses; and the
+// device title.
+#include "editing/Regles.h"
+
+#include "editing/Nombres.h"
+#include "editing/Stockage.h"
+#include "platform/Format.h"
+
+#include <cmath>
+
+namespace
+{
+
+using enum TTypeInstrument;
+
+// A primary conic constant emptied by the user, shown as an empty box.
+constexpr double CoefficientPrimaireVide = 1e19;
+
+const std::string LegendeDiametre = "Quivane - Saisie du diamètre";
+const std::string LegendeDiametreMiroir = "Quivane - Saisie du diamètre du miroir";
+const std::string LegendeLameSchmidt = "Quivane - Saisie du diamètre de la lame de Schmidt";
+const std::string LegendeMenisque = "Quivane - Saisie du diamètre du ménisque de Maksutov";
+const std::string LegendeFocale = "Quivane - Saisie de la distance focale";
+const std::string LegendeFocaleResultante = "Quivane - Saisie de la distance focale résultante";
+const std::string LegendeCoefficient = "Quivane - Saisie du Coefficient de déformation";
+const std::string LegendeMiroirPlan = "Quivane - Saisie du petit côté du miroir plan";
+const std::string LegendeSecondaire = "Quivane - Saisie du petit côté du miroir secondaire";
+const std::string LegendePlanFoyer = "Quivane - Saisie de la distance miroir plan-foyer";
+const std::string LegendeEpaisseurPlan = "Quivane - Epaisseur du miroir plan";
+
+// A value emptied or typed as no number: stored as the special value, recorded so that a replay empties it too.
+void Vide(std::int32_t codeJournal, double special)
+{
+    if (!StockeOuRefuse(codeJournal, special))
+        return;
+    EtatSaisie.Saisie.Texte.clear();
+    Accepte();
+    Journalise(codeJournal, 0, special);
+}
+
+void RegleDiametreEntree()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double x = *lu;
+    if (x >= 50000)
+        return Refuse(LegendeDiametre, "Le diamètre doit être inférieur à 50.000mm (50m)");
+    if (x > 1e-6 && x < 1)
+        return Refuse(LegendeDiametreMiroir, "Le diamètre doit être supérieur à 1mm");
+    if (Inchange(x) || !StockeOuRefuse(1, x))
+        return;
+    AfficheValeur(x, "#0.#");
+    Accepte();
+    const TInstrument& I = Instrument;
+    const double D = I.DiametreEntree;
+    if (D <= I.DiametreSecondaire && D > 1e-6)
+        Signale("Quivane - Saisie du diamètre du miroir principal",
+                Forme() == Newton ? "\"Attention!\" Le petit côté du miroir plan est supérieur au diamètre du miroir "
+                                    "principal. La luminosité sera nulle."
+                                  : "\"Attention!\" Le petit côté du miroir secondaire est supérieur au diamètre du "
+                                    "miroir principal. La luminosité sera nulle.");
+    const bool schmidt = Forme() == Schmidt || Forme() == SchmidtNewton;
+    if (schmidt && D > I.DiametreMiroir && I.DiametreMiroir > 1)
+        Signale(LegendeLameSchmidt,
+                "\"Attention!\" Le diamètre de la lame ne doit pas être supérieur au diamètre du miroir !");
+    if (schmidt && I.DiametreMiroir / 3 >= D)
+        Signale(LegendeLameSchmidt, "\"Attention!\" Le diamètre de la lame ne doit pas être égal ou inférieur au "
+                                    "tiers du diamètre du miroir !");
+    if (Forme() == Maksutov && I.DiametreMiroir / 3 >= D)
+        Signale(LegendeMenisque, "\"Attention!\" Le diamètre du ménisque ne doit pas être égal ou inférieur au tiers "
+                                 "du diamètre du miroir !");
+    if (Forme() == Maksutov && D > I.DiametreMenisque && I.DiametreMenisque > 1)
+    {
+        StockeValeur(1, EtatSaisie.ValeurAvantSaisie);
+        AfficheValeur(I.DiametreEntree, "#0.#");
+        Signale(LegendeMenisque, "\"Attention!\" Le diamètre d'entrée ne peut pas être supérieur au diamètre du "
+                                 "ménisque de Maksutov !");
+    }
+    Journalise(1, 0, I.DiametreEntree);
+    if (Forme() == LurieHoughton || Forme() == HoughtonCassegrain)
+    {
+        Journalise(2013, 1, Groupe.DiametreGroupe[1]);
+        Journalise(2013, 2, Groupe.DiametreGroupe[2]);
+    }
+}
+
+void RegleFocalePrimaireNewton()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    if (*lu >= 100000)
+        return Refuse(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
+    if (Inchange(*lu) || !StockeOuRefuse(2, *lu))
+        return;
+    Conclut(2, Instrument.FocalePrimaire);
+}
+
+void RegleFocalePrimaire()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    if (*lu >= 50000)
+        return Refuse(LegendeFocale, "La distance focale du miroir primaire doit être inférieure à 50.000 mm (50m)");
+    if (Inchange(*lu) || !StockeOuRefuse(12, *lu))
+        return;
+    Conclut(12, Instrument.FocalePrimaire);
+}
+
+void RegleFocaleResultante()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double x = *lu;
+    const double F1 = Instrument.FocalePrimaire;
+    if (x >= 100000)
+        return Refuse(LegendeFocaleResultante, "La distance focale résultante doit être inférieure à 100.000 mm (100m)");
+    if (Forme() != Schwarzschild && x <= 1.25 * F1 && F1 >= 0.01 && x >= 0.1)
+        return Refuse(LegendeFocaleResultante,
+                      "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire");
+    if (Inchange(x) || !StockeOuRefuse(13, x))
+        return;
+    Conclut(13, Instrument.FocaleResultante);
+}
+
+// The primary's conic of the Newton and the Maksutov-Cassegrain, kept as typed.
+void RegleCoefficientPrimaire(TCodeSaisie code)
+{
+    if (!SaisieEstNombre())
+    {
+        if (SaisieVide() && Instrument.CoefficientDeformationPrimaire != CoefficientPrimaireVide)
+            Vide(4, CoefficientPrimaireVide);
+        return;
+    }
+    // Kept as the journal writes it, so that a replay stores the very same number.
+    const double x = LitNombre(FormateGeneral(LitSaisieBrute()), PolitiqueDialogue);
+    if (x < -999)
+    {
+        EtatSaisie.CodeSaisieRefusee = code;
+        return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être supérieur à -1000.", "#0.####");
+    }
+    if (x >= 999)
+        return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", "#0.####");
+    if (Inchange(x) || !StockeOuRefuse(4, x, "#0.####"))
+        return;
+    Conclut(4, x, "#0.####");
+}
+
+void RegleCoefficientPrimaireRitchey()
+{
+    const auto lu = LitSaisieSignee(1000);
+    if (!lu)
+        return Vide(26, CoefficientACalculer);
+    const double x = *lu;
+    if (x < -999)
+        return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être supérieur à -1000.", "#0.####");
+    if (x >= 999)
+    {
+        if (Forme() == RitcheyChretien)
+            return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", "#0.####");
+        return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.####");
+    }
+    if (Inchange(x) || !StockeOuRefuse(26, x, "#0.####"))
+        return;
+    Conclut(26, x, "#0.####");
+}
+
+void RegleCoefficientSecondaire()
+{
+    const auto lu = LitSaisieSignee(10000);
+    if (!lu)
+        return Vide(27, CoefficientACalculer);
+    const double x = *lu;
+    const std::string_view motif = std::abs(EtatSaisie.ValeurAvantSaisie) > 100 ? "#0.###" : "#0.####";
+    if (x < -999)
+        return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être supérieur à -1000.", motif);
+    if (x >= 999)
+        return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", motif);
+    if (Inchange(x) || !StockeOuRefuse(27, x))
+        return;
+    Conclut(27, x, std::abs(x) > 100 ? "#0.###" : "#0.####");
+}
+
+void RegleCoefficientSecondaire2()
+{
+    const auto lu = LitSaisieSignee(10000);
+    if (!lu)
+        return Vide(-27, 0);
+    const double x = *lu;
+    if (x <= -1000000)
+        return Refuse(LegendeCoefficient, "Ce Coefficient de déformation doit être supérieur à -1000000.", "#0.####");
+    if (x >= 1000000)
+        return Refuse(LegendeCoefficient, "Ce Coefficient de déformation doit être inférieur à 1.000.000.", "#0.####");
+    if (Inchange(x) || !StockeOuRefuse(-27, x, "#0.####"))
+        return;
+    Conclut(-27, x, "#0.####");
+}
+
+void RegleMiroirPlan()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double x = *lu;
+    if (x >= 5000)
+        return Refuse(LegendeMiroirPlan, "Le petit côté du miroir plan doit être inférieur à 5000 mm");
+    if (Inchange(x))
+        return;
+    TInstrument& I = Instrument;
+    const double precedent = I.DiametreSecondaire;
+    const double F1 = I.FocalePrimaire;
+    switch (Forme())
+    {
+    case Newton:
+    case SchmidtNewton:
+        if (!StockeOuRefuse(5, x))
+            return;
+        AfficheValeur(x, "#0.#");
+        Accepte();
+        if (I.DiametreEntree <= I.DiametreSecondaire)
+        {
+            StockeValeur(5, precedent);
+            Signale(LegendeMiroirPlan, "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au "
+                                       "diamètre du miroir principal.");
+        }
+        if (Forme() == SchmidtNewton && ConflitLameMiroirPlan(F1))
+        {
+            EtatSaisie.Saisie.Texte.clear();
+            Signale(LegendeMiroirPlan, "Conflit avec la lame qui doit être au-delà du miroir plan");
+        }
+        return Journalise(5, 0, I.DiametreSecondaire);
+    case MaksutovNewton:
+    case LurieHoughton:
+    {
+        const std::int32_t codeJournal = Forme() == MaksutovNewton ? 5 : 137;
+        const double devant = Forme() == MaksutovNewton ? I.DistanceLameMiroir : I.DistanceApresGroupe;
+        const double dSF = I.DistanceSecondaireFoyer;
+        if (F1 > 1 && I.DistanceLameMiroir > 0.1 && dSF > 0.1 &&
+            x >= 2 * ((devant - F1 + dSF) - I.EpaisseurSecondaire / std::sqrt(2.0)))
+        {
+            if (PasseAffichee())
+                PortsEdition.AfficheConflitMiroirPlan();
+            return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.#");
+        }
+        if (!StockeOuRefuse(codeJournal, x))
+            return;
+        AfficheValeur(x, "#0.#");
+        Accepte();
+        if (I.DiametreEntree <= I.DiametreSecondaire)
+        {
+            StockeValeur(codeJournal, precedent);
+            Signale(LegendeMiroirPlan, "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au "
+                                       "diamètre du diaphragme.");
+        }
+        return Journalise(codeJournal, 0, I.DiametreSecondaire);
+    }
+    default:
+        return;
+    }
+}
+
+void RegleDiametreSecondaire()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double x = *lu;
+    if (x >= 5000)
+        return Refuse(LegendeSecondaire, "Le petit côté du miroir secondaire doit être inférieur à 5000 mm");
+    const double precedent = Instrument.DiametreSecondaire;
+    if (Inchange(x) || !StockeOuRefuse(14, x))
+        return;
+    AfficheValeur(x, "#0.#");
+    Accepte();
+    const double D = Instrument.DiametreEntree;
+    if (D <= Instrument.DiametreSecondaire && D > 1)
+    {
+        // The design is made again from the previous size, as a replay of the record would make it.
+        StockeValeur(14, precedent);
+        Signale(LegendeSecondaire, "\"Attention!\" Le petit côté du miroir secondaire ne peut pas être égal ou "
+                                   "supérieur au diamètre du miroir principal.");
+    }
+    Journalise(14, 0, Instrument.DiametreSecondaire);
+}
+
+void RegleDistanceSecondaireFoyer()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double x = *lu;
+    const TInstrument& I = Instrument;
+    const double F1 = I.FocalePrimaire;
+    if (x >= F1)
+    {
+        // Before any focal length the distance cannot be judged: it is ignored.
+        if (F1 > 1)
+            Refuse(LegendePlanFoyer,
+                   "La distance entre le miroir plan et le foyer doit être inférieure à la distance focale.");
+        return;
+    }
+    if (Inchange(x))
+        return;
+    const bool conflitMenisque = F1 > 1 && I.DistanceLameMiroir > 0.1 && I.DiametreSecondaire > 0.1 &&
+                                 F1 - I.DistanceLameMiroir + I.DiametreSecondaire / 2.0 + I.EpaisseurSecondaire / 2 >= x;
+    const char* texteConflitMenisque =
+        "Cette valeur est trop petite, elle provoque un conflit entre le miroir plan et le ménisque correcteur.";
+    switch (Forme())
+    {
+    case Newton:
+    case SchmidtNewton:
+        if (!StockeOuRefuse(6, x))
+            return;
+        Conclut(6, x);
+        if (F1 / 2 < I.DistanceSecondaireFoyer)
+        {
+            EtatSaisie.Saisie.Texte.clear();
+            Signale(LegendeFocale, "Distance focale trop petite ou distance entre le miroir-plan et le foyer trop grande");
+        }
+        if (Forme() == SchmidtNewton && ConflitLameMiroirPlan(F1))
+        {
+            EtatSaisie.Saisie.Texte.clear();
+            Signale(LegendePlanFoyer, "Conflit entre la lame et le miroir plan qui qui est trop près du foyer");
+        }
+        if (Forme() == SchmidtNewton && conflitMenisque)
+            Signale(LegendePlanFoyer, texteConflitMenisque);
+        return;
+    case LurieHoughton:
+        if (StockeOuRefuse(136, x))
+            Conclut(136, x);
+        return;
+    case MaksutovNewton:
+        if (conflitMenisque)
+            return Refuse(LegendePlanFoyer, texteConflitMenisque);
+        if (StockeOuRefuse(6, x))
+            Conclut(6, x);
+        return;
+    default:
+        return;
+    }
+}
+
+void RegleDegagementFoyer(TCodeSaisie code)
+{
+    const TInstrument& I = Instrument;
+    const double x = SaisieVide() ? DegagementNonSaisi : ArrondiAuPas(LitSaisieBrute(), 10);
+    if (x >= SeuilDegagementNonSaisi)
+    {
+        if (!EstDegagementNonSaisi(I.DegagementFoyer))
+            Vide(15, DegagementNonSaisi);
+        return;
+    }
+    if (x >= 5000)
+    {
+        EtatSaisie.CodeSaisieRefusee = code;
+        return Refuse("Quivane - Saisie du dégagement du foyer", "Le dégagement du foyer doit être inférieur à 5000mm ");
+    }
+    // A focus inside the secondary's reach cannot be asked for; the box comes back on the field at once.
+    if (x <= I.DistanceFoyerPrimaireSecondaire - I.FocalePrimaire)
+    {
+        EtatSaisie.CodeSaisieRefusee = code;
+        return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.#");
+    }
+    if (Inchange(x) || !StockeOuRefuse(15, x))
+        return;
+    Conclut(15, x);
+}
+
+void RegleDiametreTrouCentral()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu)
+        return;
+    const double D = Instrument.DiametreEntree;
+    if (*lu >= D / 2 && D >= 1)
+        return Refuse("Quivane - Saisie du diamètre du trou du primaire",
+                      "Le diamètre du trou du miroir primaire doit être inférieur à la moitié du diamètre du miroir "
+                      "primaire.");
+    if (Inchange(*lu) || !StockeOuRefuse(18, *lu))
+        return;
+    Conclut(18, *lu);
+}
+
+void RegleEpaisseurPrimaire()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu || Inchange(*lu) || !StockeOuRefuse(7, *lu))
+        return;
+    Conclut(7, *lu);
+}
+
+void RegleEpaisseurSecondaire()
+{
+    const auto lu = LitSaisieCommune(10);
+    if (!lu || Inchange(*lu))
+        return;
+    const double x = *lu;
+    const TInstrument& I = Instrument;
+    const double F1 = I.FocalePrimaire;
+    if (Forme() == MaksutovNewton && F1 > 1 && I.DistanceLameMiroir > 0.1 && I.DiametreSecondaire > 0.1 &&
+        x > std::sqrt(2.0) * ((I.DistanceLameMiroir - F1 + I.DistanceSecondaireFoyer) - I.DiametreSecondaire / 2.0))
+        return Refuse(LegendeEpaisseurPlan, "Cette valeur est trop grande, elle provoque un conflit entre le miroir "
+                                            "plan et le ménisque correcteur.");
+    // Stored whatever the message toggle says: a value typed while a message is pending is not lost.
+    if (!StockeOuRefuse(8, x))
+        return;
+    AfficheValeur(x, "#0.#");
+    Accepte();
+    if (Forme() == SchmidtNewton && ConflitLameMiroirPlan(F1))
+    {
+        if (PasseAffichee())
+        {
+            EtatSaisie.Saisie.Texte.clear();
+            StockeValeur(8, 0);
+            PortsEdition.AfficheAvertissement(LegendeEpaisseurPlan,
+                                              "Conflit de l'épaisseur du miroir plan avec la lame de Schmidt");
+        }
+    }
+    Journalise(8, 0, I.EpaisseurSecondaire);
+}
+
+void RegleTitreDispositif()
+{
+    Edition.TableEditee = 1;
+    const std::string& texte = EtatSaisie.Saisie.Texte;
+    if (texte == EtatSaisie.TexteAvantSaisie)
+        return;
+    StockeTitreDispositif(texte);
+    Accepte();
+    JournaliseTexte(1000, 0, texte);
+}
+
+} // namespace
+
+bool AppliqueRegleInstrument(TCodeSaisie code)
+{
+    switch (code)
+    {
+    case 1: case 11: case 21: case 31: case 51: case 61: case 101: case 111: case 121: case 131:
+        RegleDiametreEntree();
+        return true;
+    case 2:
+        RegleFocalePrimaireNewton();
+        return true;
+    case 12: case 22: case 32: case 62: case 102: case 112:
+        RegleFocalePrimaire();
+        return true;
+    case 13: case 23: case 33: case 63: case 81: case 103: case 113: case 142:
+        RegleFocaleResultante();
+        return true;
+    case 4: case 82:
+        RegleCoefficientPrimaire(code);
+        return true;
+    case 26:
+        RegleCoefficientPrimaireRitchey();
+        return true;
+    case 27: case 83:
+        RegleCoefficientSecondaire();
+        return true;
+    case -27:
+        RegleCoefficientSecondaire2();
+        return true;
+    case 5: case 137: case 154:
+        RegleMiroirPlan();
+        return true;
+    case 14: case 24: case 34: case 64: case 104: case 114: case 141: case 2019:
+        RegleDiametreSecondaire();
+        return true;
+    case 6: case 136: case 155:
+        RegleDistanceSecondaireFoyer();
+        return true;
+    case 15: case 25: case 35: case 65: case 115: case 143:
+        RegleDegagementFoyer(code);
+        return true;
+    case 18: case 30: case 38: case 68: case 118: case 124: case 144:
+        RegleDiametreTrouCentral();
+        return true;
+    case 7: case 16: case 28: case 36: case 55: case 66: case 106: case 116: case 125: case 135: case 156:
+        RegleEpaisseurPrimaire();
+        return true;
+    case 8: case 17: case 29: case 37: case 67: case 107: case 117: case 138: case 145: case 157: case 2020:
+        RegleEpaisseurSecondaire();
+        return true;
+    case 1000:
+        RegleTitreDispositif();
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,589 @@
+// The store routines of the instrument's values and the journal's way into them.
+#include "editing/Stockage.h"
+
+#include "editing/Nombres.h"
+#include "optics/Arrondis.h"
+#include "optics/FormulesCatadioptriques.h"
+#include "optics/FormulesDeuxMiroirs.h"
+#include "optics/FormulesSchmidt.h"
+
+#include <array>
+#include <cmath>
+
+namespace
+{
+
+using enum TTypeInstrument;
+
+TTypeInstrument Forme()
+{
+    return Instrument.TypeInstrument;
+}
+
+void CalculeRayonPuissances()
+{
+    const double R = Instrument.RayonCourburePrimaire;
+    Instrument.RayonPrimaireCube = R * R * R;
+    Instrument.RayonPrimairePuissance5 = R * R * R * R * R;
+}
+
+// The Schwarzschild's secondary when none was given: about half the entrance, to 0.1 mm below.
+void DiametreSecondaireSchwarzschildParDefaut()
+{
+    if (Instrument.DiametreSecondaire < 1)
+        Instrument.DiametreSecondaire = static_cast<float>(Int(5.048729174 * Instrument.DiametreEntree + 1) / 10);
+}
+
+// The formula of the two-mirror forms and the Schmidt-Cassegrain after a change of their mirrors.
+void CalculeDeuxMiroirs()
+{
+    switch (Forme())
+    {
+    case Cassegrain:
+        CalculeCassegrain();
+        break;
+    case DallKirkham:
+        CalculeDallKirkham();
+        break;
+    case RitcheyChretien:
+        CalculeRitcheyChretien();
+        break;
+    case SchmidtCassegrain:
+        CalculeSchmidtCassegrain();
+        break;
+    default:
+        break;
+    }
+}
+
+// The Schmidt-Cassegrain's plate before the primary's focus, shifted for a profiled plate.
+double PlaceLameSchmidtCassegrain()
+{
+    const TInstrument& I = Instrument;
+    return I.FocalePrimaire - I.DistanceFoyerPrimaireSecondaire + I.EpaisseurLame / 2 + 10 + I.DiametreEntree / 20;
+}
+
+void CalculeSchmidtComplet()
+{
+    CalculeFocaleSchmidt();
+    CalculeSchmidt();
+    CalculeChampSchmidt();
+}
+
+template <typename T>
+bool DevenuNonFini(T avant, T apres)
+{
+    return std::isfinite(avant) && !std::isfinite(apres);
+}
+
+template <typename T, std::size_t N>
+bool TableDevenueNonFinie(const std::array<T, N>& avant, const std::array<T, N>& apres)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (DevenuNonFini(avant[i], apres[i]))
+            return true;
+    return false;
+}
+
+// A value that was a finite number before the store is no longer one.
+bool NonFiniIntroduit(const TInstrument& I, const TDioptreGroupe& G)
+{
+    for (const auto champ : ChampsReelsInstrument())
+        if (DevenuNonFini(I.*champ, Instrument.*champ))
+            return true;
+    for (const auto champ : ChampsSimplesInstrument())
+        if (DevenuNonFini(I.*champ, Instrument.*champ))
+            return true;
+    return TableDevenueNonFinie(I.CoefficientsAspheriquesLame, Instrument.CoefficientsAspheriquesLame) ||
+           TableDevenueNonFinie(I.CoefficientsAspheriquesLameProche, Instrument.CoefficientsAspheriquesLameProche) ||
+           TableDevenueNonFinie(G.RayonGroupe, Groupe.RayonGroupe) ||
+           TableDevenueNonFinie(G.DiametreGroupe, Groupe.DiametreGroupe) ||
+           TableDevenueNonFinie(G.EpaisseurGroupe, Groupe.EpaisseurGroupe) ||
+           TableDevenueNonFinie(G.SommetGroupe, Groupe.SommetGroupe) ||
+           TableDevenueNonFinie(G.CentreGroupe, Groupe.CentreGroupe) ||
+           TableDevenueNonFinie(G.CarreDemiDiametreGroupe, Groupe.CarreDemiDiametreGroupe);
+}
+
+constexpr double TInstrument::* ReelsInstrument[] = {
+    &TInstrument::DiametreEntree,
+    &TInstrument::FocalePrimaire,
+    &TInstrument::DiametreMiroir,
+    &TInstrument::DiametreObjectif,
+    &TInstrument::DiametreUtilePrimaire,
+    &TInstrument::DiametreUtileHoughton,
+    &TInstrument::RayonCourburePrimaire,
+    &TInstrument::RayonPrimaireCube,
+    &TInstrument::RayonPrimairePuissance5,
+    &TInstrument::RayonMenisque1,
+    &TInstrument::RayonMenisque2,
+    &TInstrument::FocaleResultante,
+    &TInstrument::FocaleObjectif,
+    &TInstrument::FocaleEffective,
+    &TInstrument::RapportFD,
+    &TInstrument::DiametreObstruction,
+    &TInstrument::DistanceSecondaireFoyer,
+    &TInstrument::DistanceFoyerPrimaireSecondaire,
+    &TInstrument::RayonCourbureSecondaire,
+    &TInstrument::DegagementFoyer,
+    &TInstrument::LongueurInstrument,
+    &TInstrument::EncombrementLateral,
+    &TInstrument::LongueurTotale,
+    &TInstrument::Grandissement,
+    &TInstrument::CoefficientDeformationPrimaire,
+    &TInstrument::CoefficientDeformationPrimaire2,
+    &TInstrument::CoefficientDeformationSecondaire,
+    &TInstrument::CoefficientDeformationSecondaire2,
+    &TInstrument::EpaisseurPrimaire,
+    &TInstrument::EpaisseurSecondaire,
+    &TInstrument::EpaisseurLame,
+    &TInstrument::EpaisseurPrimaireDessin,
+    &TInstrument::EpaisseurSecondaireDessin,
+    &TInstrument::EpaisseurLameDessin,
+    &TInstrument::EpaisseurCentrePrimaireDessin,
+    &TInstrument::RayonObstructionCarre,
+    &TInstrument::DistanceEntreMiroirs,
+    &TInstrument::DiametreTrouCentral,
+    &TInstrument::DiametreTrouCentralDessin,
+    &TInstrument::ReliefLame,
+    &TInstrument::CoefficientK,
+    &TInstrument::CoefficientDeformationLame,
+    &TInstrument::CoefficientLameOptimal,
+    &TInstrument::CoefficientLameRelatif,
+    &TInstrument::DiametreMenisque,
+    &TInstrument::DistanceApresGroupe,
+    &TInstrument::FinDispositif,
+    &TInstrument::DiametreMaximalDispositif,
+    &TInstrument::DiametreObstructionDispositif,
+    &TInstrument::CarreRayonPupille,
+    &TInstrument::AncienneFocalePrimaire,
+};
+
+constexpr float TInstrument::* SimplesInstrument[] = {
+    &TInstrument::DiametreSecondaire,
+    &TInstrument::DiametreSecondaireMinimal,
+    &TInstrument::TacheDiffractionMicrons,
+    &TInstrument::TacheDiffractionSecondes,
+    &TInstrument::DistanceLameMiroir,
+    &TInstrument::DistanceDiaphragmeMiroir,
+    &TInstrument::EpaisseurTotaleMenisque,
+    &TInstrument::DiametreSecondaireSchwarzschild,
+    &TInstrument::DiametreUtileSecondaire,
+    &TInstrument::DiametreChampPleineLumiere,
+};
+
+} // namespace
+
+std::span<double TInstrument::* const> ChampsReelsInstrument()
+{
+    return ReelsInstrument;
+}
+
+std::span<float TInstrument::* const> ChampsSimplesInstrument()
+{
+    return SimplesInstrument;
+}
+
+void PositionneLameSchmidt()
+{
+    if (Instrument.ProfilLame <= ProfilPartage)
+        PlaceLameSchmidt();
+}
+
+bool ConflitLameMiroirPlan(double focale)
+{
+    const TInstrument& I = Instrument;
+    const double dlm = I.DistanceLameMiroir;
+    const double s = I.DiametreSecondaire;
+    const double e2 = I.EpaisseurSecondaire;
+    const double t = I.EpaisseurLame;
+    const double dSF = I.DistanceSecondaireFoyer;
+    return dlm > 0 && focale > 0 && dSF > 0 && s > 0 && e2 > 0 && t > 0 &&
+           e2 / std::sqrt(2.0) + (focale - dSF) + s / 2 + t / 2 > dlm;
+}
+
+void StockeDiametreEntree(double diametre)
+{
+    TInstrument& I = Instrument;
+    I.DiametreEntree = diametre;
+    switch (Forme())
+    {
+    case Cassegrain:
+    case RitcheyChretien:
+    case DallKirkham:
+    case SchmidtCassegrain:
+        CalculeDeuxMiroirs();
+        break;
+    case MaksutovCassegrain:
+        PrepareMaksutovCassegrain();
+        break;
+    case Schwarzschild:
+        if (I.FocalePrimaire < 1)
+        {
+            I.FocaleResultante = 3 * diametre;
+            I.FocalePrimaire = I.FocaleResultante * 5 / 2;
+        }
+        DiametreSecondaireSchwarzschildParDefaut();
+        CalculeSchwarzschild();
+        break;
+    case Schmidt:
+        if (I.RayonCourburePrimaire > 1)
+            CalculeSchmidtComplet();
+        break;
+    case SchmidtNewton:
+        if (I.FocalePrimaire > 1)
+        {
+            CalculeRayonSchmidt();
+            CalculeSchmidt();
+        }
+        break;
+    case LurieHoughton:
+    case HoughtonCassegrain:
+    {
+        TDioptreGroupe& G = Groupe;
+        if (G.NombreDioptresGroupe == 0)
+            G.NombreDioptresGroupe = 2;
+        bool aucunDiametre = true;
+        for (int i = 1; i <= G.NombreDioptresGroupe; ++i)
+            aucunDiametre = aucunDiametre && G.DiametreGroupe[i] <= 0.01;
+        const int dernier = aucunDiametre ? G.NombreDioptresGroupe : 1;
+        for (int i = 1; i <= dernier; ++i)
+            G.DiametreGroupe[i] = diametre;
+        break;
+    }
+    case Aucun:
+    case Newton:
+    case Gregory:
+    case Maksutov:
+    case Lunette:
+    case MaksutovNewton:
+    case KlevtsovCassegrain:
+        break;
+    }
+}
+
+void StockeFocalePrimaireNewton(double focale)
+{
+    Instrument.FocalePrimaire = focale;
+    CalculeRayonPrimaire();
+    Instrument.DistanceEntreMiroirs = focale - Instrument.DistanceSecondaireFoyer;
+}
+
+void StockeFocalePrimaire(double focale)
+{
+    TInstrument& I = Instrument;
+    I.FocalePrimaire = focale;
+    switch (Forme())
+    {
+    case Schwarzschild:
+        I.FocaleResultante = focale * 2 / 5;
+        if (I.DiametreEntree < 1)
+            I.DiametreEntree = I.FocaleResultante / 3;
+        DiametreSecondaireSchwarzschildParDefaut();
+        CalculeSchwarzschild();
+        break;
+    case SchmidtCassegrain:
+        CalculeSchmidtCassegrain();
+        if (I.EpaisseurLame > 0.1)
+        {
+            if (I.ProfilLame == ProfilAucun)
+                I.DistanceLameMiroir = static_cast<float>(I.FocalePrimaire - I.DistanceFoyerPrimaireSecondaire);
+            else if (I.ProfilLame <= ProfilPartage)
+                I.DistanceLameMiroir = static_cast<float>(PlaceLameSchmidtCassegrain());
+        }
+        break;
+    default:
+        CalculeDeuxMiroirs();
+        break;
+    }
+}
+
+void StockeFocaleResultante(double focale)
+{
+    TInstrument& I = Instrument;
+    I.FocaleResultante = focale;
+    switch (Forme())
+    {
+    case Schwarzschild:
+        I.FocalePrimaire = focale * 5 / 2;
+        if (I.DiametreEntree < 1)
+            I.DiametreEntree = focale / 3;
+        DiametreSecondaireSchwarzschildParDefaut();
+        CalculeSchwarzschild();
+        break;
+    case SchmidtCassegrain:
+        CalculeSchmidtCassegrain();
+        if (I.EpaisseurLame > 0.01 && I.DiametreEntree > 0.01 && I.FocalePrimaire > 0.01)
+            I.DistanceLameMiroir = static_cast<float>(PlaceLameSchmidtCassegrain());
+        break;
+    case MaksutovCassegrain:
+        PrepareMaksutovCassegrain();
+        break;
+    default:
+        CalculeDeuxMiroirs();
+        break;
+    }
+}
+
+void StockeCoefficientDeformationPrimaire(double coefficient)
+{
+    Instrument.CoefficientDeformationPrimaire = coefficient;
+}
+
+void StockeCoefficientDeformationSecondaire(double coefficient)
+{
+    Instrument.CoefficientDeformationSecondaire = coefficient;
+}
+
+void StockeCoefficientDeformationSecondaire2(double coefficient)
+{
+    Instrument.CoefficientDeformationSecondaire2 = coefficient;
+}
+
+void StockeDiametreMiroirPlan(double diametre)
+{
+    Instrument.DiametreSecondaire = static_cast<float>(diametre);
+}
+
+void StockeDiametreSecondaire(double diametre)
+{
+    Instrument.DiametreSecondaire = static_cast<float>(diametre);
+    CalculeDeuxMiroirs();
+}
+
+void StockeDistanceSecondaireFoyer(double distance)
+{
+    Instrument.DistanceSecondaireFoyer = distance;
+    Instrument.DistanceEntreMiroirs = Instrument.FocalePrimaire - distance;
+}
+
+void StockeDegagementFoyer(double degagement)
+{
+    Instrument.DegagementFoyer = degagement;
+    CalculeDeuxMiroirs();
+}
+
+void StockeDiametreTrouCentral(double diametre)
+{
+    Instrument.DiametreTrouCentral = diametre;
+    CalculeDeuxMiroirs();
+}
+
+void StockeEpaisseurPrimaire(double epaisseur)
+{
+    Instrument.EpaisseurPrimaire = epaisseur;
+}
+
+void StockeEpaisseurSecondaire(double epaisseur)
+{
+    Instrument.EpaisseurSecondaire = epaisseur;
+}
+
+void StockeTitreDispositif(const std::string& titre)
+{
+    Dispositif.TitreDispositif = titre;
+}
+
+void StockeDiametreMiroir(std::int32_t codeJournal, double diametre)
+{
+    Instrument.DiametreMiroir = diametre;
+    const bool schmidt = Forme() == Schmidt && Instrument.RayonCourburePrimaire > 1;
+    if (schmidt || (codeJournal == 52 && Forme() == SchmidtNewton))
+        CalculeSchmidtComplet();
+}
+
+void StockeRayonCourburePrimaireSchmidt(double rayon)
+{
+    TInstrument& I = Instrument;
+    I.RayonCourburePrimaire = rayon;
+    if (rayon > 1 && I.DiametreEntree > 1)
+        CalculeFocaleSchmidt();
+    CalculeRayonPuissances();
+    if (rayon == 0)
+        I.FocalePrimaire = 0;
+    if (Forme() == Schmidt)
+    {
+        PositionneLameSchmidt();
+        CalculeChampSchmidt();
+    }
+}
+
+void StockeRayonCourburePrimaireMaksutov(double rayon)
+{
+    Instrument.RayonCourburePrimaire = rayon;
+    Instrument.FocalePrimaire = rayon / 2;
+    CalculeRayonPuissances();
+    if (Forme() == MaksutovCassegrain)
+        PrepareMaksutovCassegrain();
+}
+
+void StockeFocaleSchmidt(double focale)
+{
+    TInstrument& I = Instrument;
+    I.FocaleResultante = focale;
+    I.FocalePrimaire = focale;
+    if (focale > 1 && I.DiametreEntree > 1)
+        CalculeRayonSchmidt();
+    else
+        I.RayonCourburePrimaire = 0;
+    CalculeRayonPuissances();
+    AjusteFocaleSchmidt();
+    if (Forme() == Schmidt)
+    {
+        PositionneLameSchmidt();
+        CalculeChampSchmidt();
+    }
+}
+
+void StockeEpaisseurLame(double epaisseur)
+{
+    TInstrument& I = Instrument;
+    I.EpaisseurLame = epaisseur;
+    if (std::abs(epaisseur - I.CoteLame) < 10)
+        I.CoteLame = static_cast<std::int32_t>(Trunc(2 * epaisseur));
+    CalculeSchmidtComplet();
+    switch (Forme())
+    {
+    case Schmidt:
+        PositionneLameSchmidt();
+        AjusteFocaleSchmidt();
+        break;
+    case SchmidtCassegrain:
+        CalculeSchmidtCassegrain();
+        if (I.ProfilLame == ProfilAucun)
+            I.DistanceLameMiroir = static_cast<float>(I.FocalePrimaire - I.DistanceFoyerPrimaireSecondaire);
+        else if (I.ProfilLame <= ProfilPartage && epaisseur > 0.01)
+            I.DistanceLameMiroir = static_cast<float>(PlaceLameSchmidtCassegrain());
+        break;
+    case Maksutov:
+        PrepareMaksutov();
+        if (I.DistanceLameMiroir + I.EpaisseurTotaleMenisque > I.DistanceDiaphragmeMiroir)
+        {
+            I.DistanceDiaphragmeMiroir = I.DistanceLameMiroir + I.EpaisseurTotaleMenisque;
+            PrepareMaksutov();
+        }
+        break;
+    case SchmidtNewton:
+        if (!ConflitLameMiroirPlan(I.FocalePrimaire))
+            AjusteFocaleSchmidt();
+        break;
+    default:
+        break;
+    }
+}
+
+void StockeCoefficientDeformationLame(double coefficient)
+{
+    Instrument.CoefficientDeformationLame = coefficient;
+    Instrument.CoefficientLameRelatif = coefficient / Instrument.CoefficientLameOptimal;
+}
+
+void StockeDistanceDiaphragmeMiroir(double distance)
+{
+    Instrument.DistanceDiaphragmeMiroir = static_cast<float>(distance);
+}
+
+void StockeDiametreMenisque(double diametre)
+{
+    Instrument.DiametreMenisque = diametre;
+}
+
+void StockeRayonMenisque1(double rayon)
+{
+    Instrument.RayonMenisque1 = rayon;
+    Groupe.RayonGroupe[1] = -rayon;
+    if (Forme() == MaksutovCassegrain)
+        PrepareMaksutovCassegrain();
+}
+
+void StockeRayonMenisque2(double rayon)
+{
+    Instrument.RayonMenisque2 = rayon;
+    Groupe.RayonGroupe[2] = -rayon;
+}
+
+void StockeDistanceLameMiroir(double distance)
+{
+    Instrument.DistanceLameMiroir = static_cast<float>(distance);
+    if (Forme() == Schmidt || Forme() == SchmidtNewton)
+        AjusteFocaleSchmidt();
+}
+
+void StockeCoefficientK(double k)
+{
+    Instrument.CoefficientK = k;
+}
+
+namespace
+{
+
+bool AppliqueStockage(std::int32_t code, double x)
+{
+    switch (code)
+    {
+    case 1: StockeDiametreEntree(x); return true;
+    case 2: StockeFocalePrimaireNewton(x); return true;
+    case 12: StockeFocalePrimaire(x); return true;
+    case 13: StockeFocaleResultante(x); return true;
+    case 4:
+    case 26: StockeCoefficientDeformationPrimaire(x); return true;
+    case 27: StockeCoefficientDeformationSecondaire(x); return true;
+    case -27: StockeCoefficientDeformationSecondaire2(x); return true;
+    case 5:
+    case 137: StockeDiametreMiroirPlan(x); return true;
+    case 14: StockeDiametreSecondaire(x); return true;
+    case 6:
+    case 136: StockeDistanceSecondaireFoyer(x); return true;
+    case 15: StockeDegagementFoyer(x); return true;
+    case 18: StockeDiametreTrouCentral(x); return true;
+    case 7: StockeEpaisseurPrimaire(x); return true;
+    case 8: StockeEpaisseurSecondaire(x); return true;
+    case 52:
+    case 132: StockeDiametreMiroir(code, x); return true;
+    case 53: StockeRayonCourburePrimaireSchmidt(x); return true;
+    case 72: StockeRayonCourburePrimaireMaksutov(x); return true;
+    case 54: StockeFocaleSchmidt(x); return true;
+    case 56: StockeEpaisseurLame(x); return true;
+    case 69: StockeCoefficientDeformationLame(x); return true;
+    case 71:
+    case 123: StockeDistanceDiaphragmeMiroir(x); return true;
+    case 73: StockeDiametreMenisque(x); return true;
+    case 74: StockeRayonMenisque1(x); return true;
+    case 75: StockeRayonMenisque2(x); return true;
+    case 561: StockeDistanceLameMiroir(x); return true;
+    case 562: StockeCoefficientK(x); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool StockeValeur(std::int32_t codeJournal, double valeur)
+{
+    if (!std::isfinite(valeur))
+        return false;
+    const TInstrument instrument = Instrument;
+    const TDioptreGroupe groupe = Groupe;
+    const TReglages reglages = Reglages;
+    const TSysteme systeme = Systeme;
+    const TValidite validite = Validite;
+    if (!AppliqueStockage(codeJournal, valeur))
+        return false;
+    if (!NonFiniIntroduit(instrument, groupe))
+        return true;
+    Instrument = instrument;
+    Groupe = groupe;
+    Reglages = reglages;
+    Systeme = systeme;
+    Validite = validite;
+    return false;
+}
+
+bool StockeEnregistrement(const TEnregistrementJournal& enregistrement)
+{
+    if (enregistrement.Code == 1000)
+    {
+        StockeTitreDispositif(enregistrement.Valeur);
+        return true;
+    }
+    return StockeValeur(enregistrement.Code, LitNombre(enregistrement.Valeur, PolitiqueDialogue));
+}

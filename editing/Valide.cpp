@@ -1,0 +1,68 @@
+// The commit of the entry box: dispatch on the field code, then the ending every call shares.
+#include "editing/Valide.h"
+
+#include "editing/Ports.h"
+#include "editing/Regles.h"
+#include "optics/Initialisation.h"
+
+namespace
+{
+
+bool EstCelluleTableau(TCodeSaisie code)
+{
+    return (code >= 2001 && code <= 2007) || code == 2009 || code == 2010 || (code >= 2011 && code <= 2018) ||
+           (code >= 2054 && code <= 2057);
+}
+
+void AppliqueRegle(TCodeSaisie code)
+{
+    if (code >= 1001 && code <= 1003)
+        return PortsEdition.AppliqueLongueurOnde();
+    if (EstCelluleTableau(code))
+        return RegleCelluleTableau(code);
+    if (!AppliqueRegleInstrument(code))
+        AppliqueRegleLame(code);
+}
+
+// The commands that place another file's lens device relative to this one follow the device's state.
+void ActiveCommandesPlacement()
+{
+    const auto active = PortsEdition.ActiveCommande;
+    if (!EstLigneVide(1))
+    {
+        active(TCommandeEdition::PlacerAvantDispo, true);
+        active(TCommandeEdition::RemplaceDispo, true);
+        active(TCommandeEdition::PlacerApresDispo,
+               !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[Dispositif.NombreDioptres]));
+    }
+    else
+    {
+        active(TCommandeEdition::PlacerAvantDispo, false);
+        active(TCommandeEdition::RemplaceDispo, Validite.InstrumentValide);
+        active(TCommandeEdition::PlacerApresDispo, false);
+    }
+}
+
+void Termine()
+{
+    // A commit that changed nothing keeps the undo position: the shown design is still the one it names.
+    if (Edition.AMettreAJour)
+        Edition.PositionJournal = PortsEdition.NombreEnregistrementsJournal();
+    if (EtatSaisie.Saisie.Visible)
+        EtatSaisie.CodeSaisie = AucuneSaisie;
+    if (Edition.TableEditee == 1)
+        ActiveCommandesPlacement();
+    if (Edition.AMettreAJour)
+        PortsEdition.ActiveCommande(TCommandeEdition::Annuler, true);
+    EtatSaisie.Saisie.Visible = false;
+    PortsEdition.RafraichitVue();
+}
+
+} // namespace
+
+void ValideSaisie()
+{
+    Systeme.CalculEchoue = false;
+    AppliqueRegle(EtatSaisie.CodeSaisie);
+    Termine();
+}
