@@ -67,12 +67,6 @@ void DessineCoupeInstrument(ICanevas& dessin)
         coupe.Dessine(dessin);
 }
 
-void DessineVueInstrument()
-{
-    if (ImageDessin != nullptr)
-        DessineCoupeInstrument(*ImageDessin);
-}
-
 void ImprimeCoupeInstrument(IImprimante& imprimante)
 {
     ICanevas& canevas = imprimante.Canevas();

@@ -7,11 +7,6 @@
 // places the lens table `Grille`); sets the image's visibility and top, and the banner, in the sheet's controls.
 void DessineCoupeInstrument(ICanevas& dessin);
 
-// The drawing image of the views under the sheet, installed by the main window; without it the view draws nothing.
-inline ICanevas* ImageDessin = nullptr;
-// The view's routine for the refresh: the section on the installed drawing image.
-void DessineVueInstrument();
-
 // Prints the title and the section at the current print position, on a new page when the block does not fit, and
 // leaves the position after it.
 void ImprimeCoupeInstrument(IImprimante& imprimante);

@@ -52,9 +52,7 @@ TEST_F(CoupeInstrument, SeulUnInstrumentValideMontreLImageSousLaGrille)
         Controles.LabelOcculte.Visible = true;
         Controles.BoxDistance.Visible = true;
         TCanevasEnregistreur dessin(762, 550);
-        ImageDessin = &dessin;
-        DessineVueInstrument();
-        ImageDessin = nullptr;
+        DessineCoupeInstrument(dessin);
         EXPECT_EQ(Controles.Dessin.Visible, c.Visible);
         EXPECT_EQ(!dessin.Journal().empty(), c.Dessine);
         EXPECT_FALSE(Controles.LabelOcculte.Visible);
