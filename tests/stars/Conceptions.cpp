@@ -68,6 +68,14 @@ void NewtonOculaire()
     Termine();
 }
 
+void NewtonPetiteSphere()
+{
+    Newton(true);
+    Dispositif.NombreDioptres = 1;
+    Ligne(1, 2.0, 50, 4, false);
+    Termine();
+}
+
 void NewtonDispositif(int nombre)
 {
     Newton(true);

@@ -8,5 +8,9 @@ void NewtonEtoiles(bool plan);
 // The same Newton with a plano-convex BK7 eyepiece of about 25 mm focal length: an afocal system of about x40.
 void NewtonOculaire();
 
+// The Newton with its flat and one small sphere (radius 2 mm, 4 mm wide) 50 mm before the image, which the rim rays
+// of the illumination miss.
+void NewtonPetiteSphere();
+
 // A Newton with a device of `nombre` surfaces (weak BK7 menisci in turn), complete in three colours.
 void NewtonDispositif(int nombre);

@@ -81,6 +81,22 @@ TEST_F(EtoileMultiple, LaLuminositeEstLaPartDesRayonsPasses)
     EXPECT_TRUE(trouve);
 }
 
+// When the illumination's rim rays are lost, no panel writes a luminosity; the stars are drawn all the same.
+TEST_F(EtoileMultiple, SansLuminositeQuandLesRayonsDeBordSontPerdus)
+{
+    NewtonPetiteSphere();
+    ASSERT_TRUE(Validite.DispositifValide);
+    Dessine();
+    ASSERT_TRUE(Fenetre.DessinVisible);
+    EXPECT_EQ(Systeme.Eclairement, -100.0);
+    int distances = 0;
+    for (const TAppelCanevas& texte : Image.Textes()) {
+        EXPECT_NE(texte.Texte.rfind("L = ", 0), 0u) << texte.Texte;
+        distances += texte.Texte.rfind("Dist = ", 0) == 0;
+    }
+    EXPECT_EQ(distances, 6);
+}
+
 // A spot far larger than its panel (defocused 0.3 mm, zoom 256) is cut at the panel's edges: it reaches them, and
 // the white strips between the panels stay white.
 TEST_F(EtoileMultiple, UneGrandeTacheResteDansSonPanneau)

@@ -16,6 +16,7 @@
 #include "optics/Modele.h"
 #include "optics/PrepareSysteme.h"
 #include "platform/CanevasImage.h"
+#include "support/Formes.h"
 
 namespace {
 
@@ -225,6 +226,14 @@ TEST_F(MecaniqueEtoiles, LesPassesDeCouleurSuiventLesVerres)
     ChoisitNombreCouleurs();
     EXPECT_EQ(Systeme.NombreCouleurs, 1);
     EXPECT_EQ(CouleurPassageEcran(1), clWhite);
+    // A refractor without device has its own glasses: three passes although the device offers none.
+    ConstruitFormeValide(TTypeInstrument::Lunette);
+    Reglages.AnalyseChromatique = true;
+    ASSERT_TRUE(Validite.CouleursInstrumentCompletes);
+    EXPECT_FALSE(Validite.TroisCouleursPossibles);
+    ChoisitNombreCouleurs();
+    EXPECT_EQ(Systeme.NombreCouleurs, 3);
+    NewtonDispositif(4);
     // Pass 2 traces the red indices, and the medium in front of the lens group stays green.
     ChargeIndicesCouleur(2);
     EXPECT_EQ(Dispositif.IndiceTrace[2], Dispositif.IndiceRouge[2]);
