@@ -393,7 +393,8 @@ void DessineVue(const TVue& vue)
         DessineTableau();
     if (bouton && RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine != nullptr)
         RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine();
-    if (Controles.ImprimerActive)
+    // A drawn sheet can always be printed, whatever the results decided before.
+    if (vue == "Tableau" || bouton)
         EtatsPage.Active(TCommande::Imprimer, true);
 }
 

@@ -118,7 +118,6 @@ struct TControlesFiche
     TControle Spinup{false, 0, 0, 13, 9};
     TControle SpinDown{false, 0, 0, 13, 9};
     int LargeurFenetre = 800; // the sheet image
-    bool ImprimerActive = false; // the sheet, once drawn, can be printed
 };
 inline TControlesFiche Controles;
 

@@ -168,8 +168,9 @@ void DessineChoixType(ICanevas& c, int y1)
     Controles.LigneMiroir.Visible = false;
 }
 
-// The focal length of the Lurie-Houghton alone, from one ray one arc minute off axis. The solver's focus shift and
-// device distance stay as the refresh left them; a lost ray or a ray along the image plane keeps the stored value.
+// The focal length of the Lurie-Houghton alone, from one ray one arc minute off axis to the focus the solver found.
+// The solver's focus shift and device distance stay as the refresh left them; a failed solve, a lost ray or a ray
+// along the image plane keeps the stored value.
 void MesureFocaleLurieHoughton()
 {
     Rayon.AngleChamp = 0.0002908882086657216;
@@ -198,7 +199,7 @@ void DessineBlocInstrument(ICanevas& c, int y1)
         DessineParametresNewton(c);
         break;
     case TTypeInstrument::LurieHoughton:
-        if (Validite.InstrumentValide)
+        if (Validite.InstrumentValide && !Systeme.CalculEchoue)
             MesureFocaleLurieHoughton();
         break;
     case TTypeInstrument::Cassegrain:
@@ -315,7 +316,6 @@ void DessineTableau()
     for (TControle* vue : {&Controles.BoxDistance, &Controles.BoutonRayons, &Controles.LabelDistanceAxe,
                            &Controles.LabelOcculte, &Controles.LabelUnites})
         vue->Visible = false;
-    Controles.ImprimerActive = true;
     CalculeGeometrieInstrument();
 
     if (Edition.AMettreAJour && ImagesFiche.Fenetre != nullptr) {

@@ -282,6 +282,8 @@ TEST_F(Rafraichissement, UnNewtonRecalculeEtDessine)
     EXPECT_EQ(EtatsPage.EstActive(TCommande::Barlow), true);
     EXPECT_EQ(EtatsPage.EstActive(TCommande::AfficheInstrument), true);
     EXPECT_EQ(EtatsPage.EstActive(TCommande::EnregistrerSous), true);
+    // No device row is filled in, yet the drawn sheet can be printed.
+    EXPECT_EQ(EtatsPage.EstActive(TCommande::Imprimer), true);
     EXPECT_EQ(EtatsPage.EstVisible(TElementPage::Dessin), false);
     EXPECT_EQ(ContexteAide, 3000);
 }
