@@ -79,7 +79,7 @@ struct TEtatsPage
     {
         return Visibles[static_cast<std::size_t>(element)];
     }
-    // The other's decisions override these.
+    // The states the other one sets override these.
     void Fusionne(const TEtatsPage& autre);
 };
 

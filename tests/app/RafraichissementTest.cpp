@@ -426,3 +426,19 @@ TEST_F(Rafraichissement, ChaqueFormeSePrepareEtDonneSaHauteurDePage)
         EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "Dispositif Dioptrique", .Gras = true}));
     }
 }
+
+TEST_F(Rafraichissement, UnGroupeKlevtsovPlusLargeQueLeSecondaireFaitLObstruction)
+{
+    ConstruitFormeValide(T::KlevtsovCassegrain);
+    const int n = Groupe.NombreDioptresGroupe;
+    ASSERT_GE(n, 2);
+    const double large = Instrument.DiametreSecondaire + 12.5;
+    Groupe.DiametreGroupe[static_cast<std::size_t>(n)] = large;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    EXPECT_DOUBLE_EQ(Instrument.DiametreObstruction, large);
+    Groupe.DiametreGroupe[static_cast<std::size_t>(n)] = 1;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    EXPECT_DOUBLE_EQ(Instrument.DiametreObstruction, Instrument.DiametreSecondaire);
+}
