@@ -115,3 +115,28 @@ TEST_F(LignesEditees, TableauDeLaLameEtMenisque)
         EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = "210"}), c.BoiteDiametre);
     }
 }
+
+TEST_F(LignesEditees, LigneDuVerreDeLaLameSeulementQuandElleEstMontree)
+{
+    Groupe.IndiceRougeGroupe[1] = 1.51432f;
+    Groupe.IndiceVertGroupe[1] = 0;
+    Groupe.MatiereGroupe[1] = "BK7";
+    Controles.LigneSchmidt.Visible = false;
+    DessineLigneSchmidt();
+    EXPECT_TRUE(LigneSchmidt.Journal().empty());
+    EXPECT_TRUE(Controles.Ligne.Visible);
+
+    Controles.LigneSchmidt.Visible = true;
+    DessineLigneSchmidt();
+    EXPECT_FALSE(Controles.Ligne.Visible);
+    // An index ends one "m" before 65 (red) or 160 (green); the glass starts at 288.
+    EXPECT_TRUE(TexteDessine(LigneSchmidt, {.Texte = "1,514320", .X = 64 - 45, .Y = 1}));
+    EXPECT_TRUE(TexteDessine(LigneSchmidt, {.Texte = "", .X = 159 - 5, .Y = 1}));
+    EXPECT_TRUE(TexteDessine(LigneSchmidt, {.Texte = "BK7", .X = 288, .Y = 1}));
+}
+
+TEST_F(LignesEditees, TexteDuCoefficientDeLaLameContreSesFleches)
+{
+    DessineCaseArl("0,785");
+    EXPECT_TRUE(TexteDessine(CaseArl, {.Texte = "0,785", .X = 55 - 16 - 25, .Y = 2}));
+}
