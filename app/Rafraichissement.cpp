@@ -13,6 +13,7 @@
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
 #include "platform/Format.h"
+#include "sections/CoupeInstrument.h"
 #include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
 #include "sheet/LignesEditees.h"
@@ -546,6 +547,18 @@ void DessineEtoiles(bool unique)
     RoutinesVues[static_cast<std::size_t>(TBoutonVue::Unique)] = {
         [] { DessineEtoiles(true); },
         [](IImprimante& imprimante) { ImprimeEtoileUniquePage(imprimante, Etat.Transversales); }};
+    return true;
+}();
+
+// The instrument's section, on the drawing image under the sheet that the main window installs for the views.
+void DessineVueInstrument()
+{
+    if (ImagesEtoiles.Dessin != nullptr)
+        DessineCoupeInstrument(*ImagesEtoiles.Dessin);
+}
+
+[[maybe_unused]] const bool VueInstrumentInstallee = [] {
+    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Instrument)] = {DessineVueInstrument, ImprimeCoupeInstrument};
     return true;
 }();
 
