@@ -18,13 +18,11 @@ constexpr double Pi = std::numbers::pi;
 constexpr int AbscisseEtoile = 83; // the chief image within a screen panel
 constexpr int OrdonneeEtoile = 132;
 
-// A printed panel: its corner and size in dots.
+// The corner of a printed panel, in dots.
 struct TPanneau
 {
-    int X = 0; // the panel's corner
+    int X = 0;
     int Y = 0;
-    int Largeur = 0;
-    int Hauteur = 0;
 };
 
 std::string TexteDistance(double distance)
@@ -48,14 +46,6 @@ void EcritDistance(ICanevas& c, int x, int y, int numero, double distance)
     suite += c.TextWidth(" Û ");
     c.Police().Nom = "Arial";
     c.TextOut(suite, y, TexteAngleCiel(Rayon.AngleChamp));
-}
-
-std::string TexteDivisionAfocale()
-{
-    const int g = Etoiles.GraduationEtoile;
-    const double G = Systeme.GrossissementAfocal;
-    return "1 division = " + std::to_string(g) + "'' sur l'image = " +
-           FormateNombre(G != 0.0 ? g * 60.0 / G : 0.0, "0.00") + "\" sur le ciel";
 }
 
 // "r = " in Symbol, then the Airy radius.
@@ -182,7 +172,7 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
         if (numero == 1) {
             c.Police().Couleur = clBlack;
             c.Pinceau().Couleur = clWhite;
-            c.TextOut(5, 267, Validite.SystemeAfocal ? TexteDivisionAfocale() : TexteDivisionFocale());
+            c.TextOut(5, 267, Validite.SystemeAfocal ? TexteDivisionAfocale("''") : TexteDivisionFocale());
             c.TextOut(255, 267, Validite.SystemeAfocal ? TexteGrossissement() : TexteFocaleEcran());
             EcritRayonAiry(c, 568, 267);
         } else {
@@ -232,8 +222,7 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
     const int y1 = cadre.Haut + L / 8;
     const int y2 = cadre.Haut + h + (6 * L) / 4;
     const std::array<TPanneau, 6> panneaux = {
-        TPanneau{x1, y1, w, h}, TPanneau{x2, y1, w, h}, TPanneau{x3, y1, w, h},
-        TPanneau{x1, y2, w, h}, TPanneau{x2, y2, w, h}, TPanneau{x3, y2, w, h}};
+        TPanneau{x1, y1}, TPanneau{x2, y1}, TPanneau{x3, y1}, TPanneau{x1, y2}, TPanneau{x2, y2}, TPanneau{x3, y2}};
     for (const TPanneau& p : panneaux)
         c.Rectangle(p.X, p.Y, p.X + w, p.Y + h);
 
@@ -279,7 +268,7 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
             c.Pinceau().Couleur = clWhite;
             const int ys = y1 + h + (3 * L) / 16;
             if (Validite.SystemeAfocal) {
-                c.TextOut(x1, ys, TexteDivisionAfocale());
+                c.TextOut(x1, ys, TexteDivisionAfocale("''"));
                 c.TextOut(x2 + 3 * L, ys, TexteGrossissement());
             } else {
                 c.TextOut(x1, ys, TexteDivisionFocale());

@@ -21,7 +21,7 @@ constexpr double Pi = std::numbers::pi;
 constexpr double MinuteArc = Pi / 10800.0;
 constexpr TColor VertFonce = 0x008000;
 
-// Where the transverse curves of one pass go, and how a point is put there.
+// Where the transverse curves go and how finely the pupil is scanned.
 struct TBoitesTransversales
 {
     int X0 = 0;            // pupil centre of the meridional curve
@@ -32,31 +32,12 @@ struct TBoitesTransversales
     int NombrePas = 560;   // rays across the pupil diameter
 };
 
-// The plot of one point of a curve, and the test that it lies in its box.
-struct TTraceurCourbe
-{
-    virtual bool MeridienDedans(int xp, int y) const = 0;
-    virtual bool SagittalDedans(int x) const = 0;
-    virtual void Point(int x, int y, TColor couleur) = 0;
-
-protected:
-    ~TTraceurCourbe() = default;
-};
-
 std::string TexteDistanceFocale(double d)
 {
     return FormateNombre(d, d < 1.0 ? "0.##" : d < 10.0 ? "0.#" : "0") + " '";
 }
 
 std::string TexteDistanceAfocale(double d) { return FormateNombre(d, "0.##") + " °"; }
-
-std::string TexteDivisionAfocale()
-{
-    const int g = Etoiles.GraduationEtoile;
-    const double G = Systeme.GrossissementAfocal;
-    return "1 division = " + std::to_string(g) + "' sur l'image = " +
-           FormateNombre(G != 0.0 ? g * 60.0 / G : 0.0, "0.00") + "\" sur le ciel";
-}
 
 std::string TexteImageFocale()
 {
@@ -132,8 +113,10 @@ TColor CouleurCourbe(int passe, TColor couleurPassage, bool imprimee)
 }
 
 // Two scans of the pupil diameter in reference mode, not counted: the meridional offset against the pupil
-// coordinate, and the sagittal one turned by a quarter turn. False when a ray missed the curved image surface.
-bool CourbesTransversales(const TBoitesTransversales& b, TTraceurCourbe& traceur, TColor couleur)
+// coordinate, and the sagittal one turned by a quarter turn. The plotter says whether a point lies in its box and
+// puts it there. False when a ray missed the curved image surface.
+template <class TTraceur>
+bool CourbesTransversales(const TBoitesTransversales& b, TTraceur& traceur, TColor couleur)
 {
     const double D = Instrument.DiametreEntree;
     const double pas = D / b.NombrePas;
@@ -308,14 +291,15 @@ void AnnonceRayonCentralPerdu()
 
 // ---- Screen ----
 
-struct TTraceurEcran final : TTraceurCourbe
+// The curves on screen: a point over white takes the colour, over anything else adds it.
+struct TTraceurEcran
 {
     ICanevas& C;
     int W;
     TTraceurEcran(ICanevas& c, int w) : C(c), W(w) {}
-    bool MeridienDedans(int xp, int) const override { return xp < 35; }
-    bool SagittalDedans(int x) const override { return x > W - 70; }
-    void Point(int x, int y, TColor couleur) override
+    bool MeridienDedans(int xp, int) const { return xp < 35; }
+    bool SagittalDedans(int x) const { return x > W - 70; }
+    void Point(int x, int y, TColor couleur)
     {
         const TColor ancien = C.Pixels(x, y);
         if (ancien == CouleurIllisible)
@@ -463,7 +447,7 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     c.Police().Couleur = clWhite;
     c.Pinceau().Couleur = clBlack;
     const int xm = static_cast<int>(Trunc(x0 * 1.1 + 30));
-    c.TextOut(5, 5, Validite.SystemeAfocal ? TexteDivisionAfocale() : TexteDivisionFocale());
+    c.TextOut(5, 5, Validite.SystemeAfocal ? TexteDivisionAfocale("'") : TexteDivisionFocale());
     fenetre.BoiteDistanceGauche = EcritDistanceEcran(fenetre, c, xm);
     fenetre.BoiteDistanceVisible = true;
     TextesDroite(c, W - 5, 5, 21);
@@ -519,7 +503,8 @@ namespace {
 
 // ---- Paper ----
 
-struct TTraceurPapier final : TTraceurCourbe
+// The curves on paper: squares of m dots painted over what is there.
+struct TTraceurPapier
 {
     ICanevas& C;
     const TCadreImpression& Cadre;
@@ -533,9 +518,9 @@ struct TTraceurPapier final : TTraceurCourbe
           m(std::max(0, cadre.k / 3 - 1))
     {
     }
-    bool MeridienDedans(int, int y) const override { return HautBoite < y && y < BasBoite; }
-    bool SagittalDedans(int x) const override { return DroiteBoite - b < x && x < DroiteBoite; }
-    void Point(int x, int y, TColor couleur) override
+    bool MeridienDedans(int, int y) const { return HautBoite < y && y < BasBoite; }
+    bool SagittalDedans(int x) const { return DroiteBoite - b < x && x < DroiteBoite; }
+    void Point(int x, int y, TColor couleur)
     {
         C.Pinceau().Couleur = couleur;
         C.FillRect(x, y, x + m, y + m);
@@ -617,7 +602,7 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     const int gauche = AC + (5 * L) / 16;
     const int milieu = x0 + position.MargeImpression;
     const bool afocal = Validite.SystemeAfocal;
-    c.TextOut(gauche, ligne1, afocal ? TexteDivisionAfocale() : TexteDivisionFocale());
+    c.TextOut(gauche, ligne1, afocal ? TexteDivisionAfocale("'") : TexteDivisionFocale());
     c.TextOut(milieu, ligne1,
               afocal ? "Distance à l'axe sur l'image = " + TexteDistanceAfocale(Reglages.DistanceAxeEtoile) + " = " +
                            TexteAngleCiel(Rayon.AngleChamp)

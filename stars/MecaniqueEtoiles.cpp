@@ -330,6 +330,14 @@ std::string TexteDivisionFocale()
     return "1 division = " + FormateNombre(g / 100.0, "0.00") + " mm = " + FormateNombre(secondes, "0.00") + "\"";
 }
 
+std::string TexteDivisionAfocale(const std::string& minute)
+{
+    const int g = Etoiles.GraduationEtoile;
+    const double G = Systeme.GrossissementAfocal;
+    return "1 division = " + std::to_string(g) + minute + " sur l'image = " +
+           FormateNombre(G != 0.0 ? g * 60.0 / G : 0.0, "0.00") + "\" sur le ciel";
+}
+
 bool DebuteCadreImpression(IImprimante& imprimante, TPositionImpression& position, TCadreImpression& cadre)
 {
     if (!EtoilesDessinables())

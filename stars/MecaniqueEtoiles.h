@@ -285,6 +285,8 @@ std::string TexteFocaleImprimee();
 std::string TexteGrossissement();
 // "1 division = ..." of a focal system.
 std::string TexteDivisionFocale();
+// "1 division = ..." of an afocal system, the division in arc minutes on the image followed by `minute`.
+std::string TexteDivisionAfocale(const std::string& minute);
 
 // ---- Printed frame --------------------------------------------------------------------------------
 

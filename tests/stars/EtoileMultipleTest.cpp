@@ -52,6 +52,40 @@ TEST_F(EtoileMultiple, SixEtoilesDeCinqEnCinqMinutes)
     EXPECT_TRUE(Fenetre.ZoomArriereActif);
 }
 
+// Through an eyepiece the stars are 5 degrees apart in the apparent field: the axis star gives its distance alone,
+// the others follow it with the Symbol double arrow and their angle on the sky, about 5 degrees / 40 = 7.5'.
+TEST_F(EtoileMultiple, AvecUnOculaireLesDistancesSontApparentes)
+{
+    NewtonOculaire();
+    Dessine();
+    ASSERT_TRUE(Fenetre.DessinVisible);
+    EXPECT_TRUE(TexteDessine(Image, {.Texte = "Dist = 0°", .X = 2 + 88, .Y = 2 + 5}));
+    EXPECT_TRUE(TexteDessine(Image, {.Texte = "Dist = 5°", .X = 255 + 88, .Y = 2 + 5}));
+    int fleches = 0;
+    int angles = 0;
+    for (const TAppelCanevas& texte : Image.Textes()) {
+        if (texte.Texte == " Û ") {
+            EXPECT_EQ(texte.Police.Nom, "Symbol");
+            EXPECT_FALSE(texte.Valeurs[0] < 253 && texte.Valeurs[1] < 267) << "in the axis star's panel";
+            ++fleches;
+        }
+        const std::string ciel = "' sur le ciel";
+        if (texte.Valeurs[0] > 255 + 88 && texte.Valeurs[0] < 508 && texte.Valeurs[1] == 7 &&
+            texte.Police.Nom == "Arial" && texte.Texte.rfind("Dist", 0) != 0) {
+            ASSERT_GT(texte.Texte.size(), ciel.size());
+            EXPECT_EQ(texte.Texte.substr(texte.Texte.size() - ciel.size()), ciel);
+            EXPECT_NEAR(std::stod(texte.Texte), 7.5, 0.5) << texte.Texte;
+            ++angles;
+        }
+    }
+    EXPECT_EQ(fleches, 5);
+    EXPECT_EQ(angles, 1);
+    EXPECT_TRUE(TexteDessine(Image, {.Texte = "1 division = 1'' sur l'image = " +
+                                              FormateNombre(60.0 / Systeme.GrossissementAfocal, "0.00") +
+                                              "\" sur le ciel",
+                                     .X = 5, .Y = 267}));
+}
+
 // Under the first row: the division at zoom 64 (10 µm, 2.06" at 1000 mm), the instrument's focal length without
 // any ratio since there is no device, and the Airy radius after a Symbol rho.
 TEST_F(EtoileMultiple, LaLigneDEchelleSansDispositif)
