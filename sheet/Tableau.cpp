@@ -169,7 +169,7 @@ void DessineChoixType(ICanevas& c, int y1)
 }
 
 // The focal length of the Lurie-Houghton alone, from one ray one arc minute off axis to the focus the solver found.
-// The solver's focus shift and device distance stay as the refresh left them; a failed solve, a lost ray or a ray
+// The solver's focus shift and device distance stay as the refresh left them; a failed or stopped solve, a lost ray or a ray
 // along the image plane keeps the stored value.
 void MesureFocaleLurieHoughton()
 {
@@ -199,7 +199,7 @@ void DessineBlocInstrument(ICanevas& c, int y1)
         DessineParametresNewton(c);
         break;
     case TTypeInstrument::LurieHoughton:
-        if (Validite.InstrumentValide && !Systeme.CalculEchoue)
+        if (Validite.InstrumentValide && !Systeme.CalculEchoue && !Systeme.CalculInterrompu)
             MesureFocaleLurieHoughton();
         break;
     case TTypeInstrument::Cassegrain:
