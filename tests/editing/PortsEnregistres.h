@@ -1,0 +1,79 @@
+// Recording fakes of the editing ports and the fixture every commit test starts from: the whole design reset to a
+// valid design of one form, the editor state cleared, the fakes installed.
+#pragma once
+
+#include "editing/EtatEdition.h"
+#include "editing/Ports.h"
+#include "platform/Format.h"
+#include "support/Formes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct TMessageVu
+{
+    std::string Titre;
+    std::string Texte;
+};
+
+// What the ports were asked, since the fixture installed them.
+struct TAppelsPorts
+{
+    std::vector<TMessageVu> Messages;
+    int ConflitsMiroirPlan = 0;
+    int Bips = 0;
+    std::vector<TEnregistrementJournal> Enregistrements;
+    int Rafraichissements = 0;
+    std::map<TCommandeEdition, bool> Commandes;
+};
+
+inline TAppelsPorts Appels;
+
+inline void InstallePortsEnregistres()
+{
+    Appels = TAppelsPorts{};
+    PortsEdition = TPortsEdition{};
+    PortsEdition.AfficheAvertissement = [](const std::string& titre, const std::string& texte) {
+        Appels.Messages.push_back({titre, texte});
+    };
+    PortsEdition.AfficheConflitMiroirPlan = [] { ++Appels.ConflitsMiroirPlan; };
+    PortsEdition.Bip = [] { ++Appels.Bips; };
+    PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { Appels.Enregistrements.push_back(e); };
+    PortsEdition.NombreEnregistrementsJournal = [] {
+        return static_cast<std::int32_t>(Appels.Enregistrements.size());
+    };
+    PortsEdition.RafraichitVue = [] { ++Appels.Rafraichissements; };
+    PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) { Appels.Commandes[commande] = active; };
+}
+
+class SaisieForme : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SeparateurPrecedent = SeparateurDecimal;
+        SeparateurDecimal = ',';
+        ReinitialiseEtat();
+        EtatSaisie = TEtatSaisie{};
+        InstallePortsEnregistres();
+    }
+    void TearDown() override
+    {
+        PortsEdition = TPortsEdition{};
+        SeparateurDecimal = SeparateurPrecedent;
+    }
+
+    // The box opened on a field as an opener leaves it, the text typed over it.
+    static void Tape(TCodeSaisie code, double valeurAvant, const std::string& texte)
+    {
+        EtatSaisie.CodeSaisie = code;
+        EtatSaisie.ValeurAvantSaisie = valeurAvant;
+        EtatSaisie.Saisie.Visible = true;
+        EtatSaisie.Saisie.Texte = texte;
+    }
+
+    char SeparateurPrecedent = '.';
+};
