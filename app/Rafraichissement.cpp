@@ -392,6 +392,8 @@ void DessineVue(const TVue& vue)
     const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
     if (vue == "Tableau" || bouton)
         DessineTableau();
+    // The drawing goes right below the lens-device table; a view may move it.
+    Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height;
     if (bouton && RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine != nullptr)
         RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine();
     // A drawn sheet can always be printed, whatever the results decided before.
@@ -449,7 +451,6 @@ void RecalculeEtDessine()
         FocaleObjectifSeul();
 
     DessineVue(Etat.VueCourante);
-    Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height;
     EcritLongueurInstrument();
     RouvreSaisie();
     Edition.AMettreAJour = false;
