@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "optics/Diffraction.h"
+#include "optics/FormulesSchmidt.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Modele.h"
@@ -73,6 +74,13 @@ void NewtonPetiteSphere()
     Newton(true);
     Dispositif.NombreDioptres = 1;
     Ligne(1, 2.0, 50, 4, false);
+    Termine();
+}
+
+void SchmidtEtoiles()
+{
+    ConstruitFormeValide(TTypeInstrument::Schmidt);
+    CalculeSchmidt();
     Termine();
 }
 

@@ -12,5 +12,9 @@ void NewtonOculaire();
 // of the illumination miss.
 void NewtonPetiteSphere();
 
+// The Schmidt camera of the test designs (D 200, mirror R 2001.9, F1 1000), its image on the sphere about the
+// mirror's centre of curvature.
+void SchmidtEtoiles();
+
 // A Newton with a device of `nombre` surfaces (weak BK7 menisci in turn), complete in three colours.
 void NewtonDispositif(int nombre);

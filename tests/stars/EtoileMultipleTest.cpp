@@ -193,6 +193,27 @@ TEST_F(EtoileMultiple, SansInstrumentValideRienNEstDessine)
     EXPECT_EQ(position.OrdonneeCourante, 1000);
 }
 
+// A stopped computation leaves the panels and their ticks, draws no star, and on paper still moves past the block.
+TEST_F(EtoileMultiple, UnCalculInterrompuLaisseLesPanneauxVides)
+{
+    NewtonEtoiles(true);
+    Systeme.CalculInterrompu = true;
+    Dessine();
+    EXPECT_TRUE(Fenetre.DessinVisible);
+    EXPECT_TRUE(Image.Textes().empty());
+    int panneaux = 0;
+    for (const TAppelCanevas& appel : Image.Journal())
+        panneaux += appel.Operation == TOperationCanevas::Rectangle;
+    EXPECT_EQ(panneaux, 6);
+    EXPECT_EQ(Image.Pixels(2 + 83, 2 + 132), clBlack);
+
+    TPositionImpression position{100, 100, 1000, 8, "essai.qvd"};
+    auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    ImprimeEtoileMultiple(*page, position);
+    EXPECT_EQ(position.OrdonneeCourante, 1000 + 96 + 3300 + 96);
+    EXPECT_TRUE(page->Textes().empty());
+}
+
 // The printed block takes 550 k dots after a blank line and one more line after it; when it does not fit, a new
 // page headed with the document's name takes it.
 TEST_F(EtoileMultiple, LeBlocImprimeAvanceOuChangeDePage)

@@ -92,6 +92,29 @@ TEST_F(EtoileUnique, LeParaboloideSurLAxeEstParfait)
     EXPECT_GT(rayons, 300);
 }
 
+// A Schmidt camera images a star 1 degree off the axis on its curved field, at the arc (R - F1) u = 17.486 mm from
+// the axis, as sharply as on the axis and without distortion: its stop lies at the mirror's centre of curvature.
+TEST_F(EtoileUnique, LaChambreDeSchmidtImageSurSonChampCourbe)
+{
+    SchmidtEtoiles();
+    ASSERT_TRUE(Instrument.ChampCourbe);
+    Reglages.DistanceAxeEtoile = 60;
+    Dessine();
+    ASSERT_TRUE(Fenetre.DessinVisible);
+    EXPECT_TRUE(TexteDessine(Image, {.Texte = " = 17.486 mm", .Y = 5}));
+    EXPECT_TRUE(TexteDessine(Image, {.Texte = "Rapport de Strehl = 1 ", .Y = 37}));
+    bool distorsion = false;
+    for (const TAppelCanevas& texte : Image.Textes()) {
+        const std::size_t egal = texte.Texte.find(" mm = ");
+        if (texte.Texte.rfind("Distorsion = ", 0) == 0 && egal != std::string::npos) {
+            EXPECT_LT(std::abs(std::stod(texte.Texte.substr(egal + 6))), 0.01) << texte.Texte;
+            distorsion = true;
+        }
+    }
+    EXPECT_TRUE(distorsion);
+    EXPECT_EQ(Services.Bip.Total(), 0);
+}
+
 // The distortion is written only without a positive focus shift: -2 mm shows it, 0.5 mm hides it.
 TEST_F(EtoileUnique, LaDistorsionDependDuDecalageDeMiseAuPoint)
 {
