@@ -94,7 +94,8 @@ TEST_F(CoupeNewton, LePlanRenvoieLeFoyerSurLeCoteEtSansPlanLeFoyerEstSurLAxe)
         double DistancePlanFoyer;
         float Plan;
     };
-    for (const TCas cas : {TCas{"folded", 150, 50}, TCas{"prime focus", 0, 0}})
+    for (const TCas cas : {TCas{"folded", 150, 50}, TCas{"focus near the band's top", 600, 130},
+                           TCas{"prime focus", 0, 0}})
     {
         SCOPED_TRACE(cas.Nom);
         ConstruitFormeValide(TTypeInstrument::Newton);
@@ -115,7 +116,13 @@ TEST_F(CoupeNewton, LePlanRenvoieLeFoyerSurLeCoteEtSansPlanLeFoyerEstSurLAxe)
         const double d = cas.DistancePlanFoyer;
         EXPECT_NEAR(foyer->X, ao - (e1 + 1000 - d) * s, 1.0);
         EXPECT_NEAR(foyer->Y, oa - d * s, 1.0);
-        EXPECT_TRUE(TexteDessine(dessin, {.Texte = "F", .X = foyer->X + 5, .Y = foyer->Y - 14}));
+        // "F" above right of the focus, kept inside the band.
+        const int yTexte = foyer->Y <= 12 ? 2 : foyer->Y - 14;
+        EXPECT_TRUE(TexteDessine(dessin, {.Texte = "F", .X = foyer->X + 5, .Y = yTexte}));
+        if (d == 600)
+        {
+            EXPECT_LE(foyer->Y, 12);
+        }
         if (d > 0)
         {
             // Centred in the band.
