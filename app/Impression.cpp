@@ -13,24 +13,8 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 
 namespace {
-
-// The date the report carries: the day the program started, as dd/mm/yyyy.
-std::string DateDuJour()
-{
-    static const std::string date = [] {
-        const std::time_t maintenant = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-        std::tm jour{};
-        localtime_r(&maintenant, &jour);
-        char texte[16];
-        std::strftime(texte, sizeof texte, "%d/%m/%Y", &jour);
-        return std::string(texte);
-    }();
-    return date;
-}
 
 // The printed twin of a view, under the view's condition; the device section needs a valid device, the others a
 // valid instrument.
@@ -69,8 +53,6 @@ void ImprimeTravail(IImprimante& imprimante, bool tout)
     canevas.Stylo() = {clBlack, ImpressionEtat.EpaisseurTraitImpression, TStyleStylo::Plein};
     DocumentFiche.NomEnregistrement = Etat.NomEnregistrement;
     DocumentFiche.CheminDocument = Etat.CheminDocument;
-    if (DocumentFiche.DateDuJour.empty())
-        DocumentFiche.DateDuJour = DateDuJour();
     MiseEnPage.OrdonneeCourante = 0;
     ImprimeTableau(imprimante);
     VerifieInstrument();
