@@ -238,6 +238,37 @@ TEST_F(EtoileMultiple, LeBlocImprimeAvanceOuChangeDePage)
     }
 }
 
+// Printed on black without colour, the panels are black and every hit of the three passes a white square of k
+// dots; in colour the passes are strokes of their own colours.
+TEST_F(EtoileMultiple, ImprimeSurFondNoirSansCouleurEnCarresBlancs)
+{
+    for (bool couleur : {false, true}) {
+        SCOPED_TRACE(couleur);
+        NewtonDispositif(4);
+        Reglages.AnalyseChromatique = true;
+        Reglages.ImpressionFondNoir = true;
+        Reglages.ImpressionCouleur = couleur;
+        TPositionImpression position{100, 100, 1000, 8, "essai.qvd"};
+        auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+        ImprimeEtoileMultiple(*page, position);
+        int panneauxNoirs = 0;
+        int carresBlancs = 0;
+        int traitsRouges = 0;
+        for (const TAppelCanevas& appel : page->Journal()) {
+            if (appel.Operation == TOperationCanevas::Rectangle) {
+                const int largeur = appel.Valeurs[2] - appel.Valeurs[0];
+                panneauxNoirs += largeur > 1000 && appel.Pinceau.Couleur == clBlack;
+                carresBlancs += largeur == 6 && appel.Valeurs[3] - appel.Valeurs[1] == 6 &&
+                                appel.Pinceau.Couleur == clWhite;
+            }
+            traitsRouges += appel.Operation == TOperationCanevas::LineTo && appel.Stylo.Couleur == clRed;
+        }
+        EXPECT_EQ(panneauxNoirs, 6);
+        EXPECT_EQ(carresBlancs > 0, !couleur);
+        EXPECT_EQ(traitsRouges > 0, couleur);
+    }
+}
+
 // The panel under a click, for the mouse handlers of the image.
 TEST_F(EtoileMultiple, LePanneauSousUnClic)
 {
