@@ -199,30 +199,30 @@ void TPrincipale::CreeActions()
     for (QAction* commande : {Nouveau, OuvrirA, LireInstrument})
         commande->setEnabled(true);
     Relie(Nouveau, &TPrincipale::NouveauExecute);
-    Relie(OuvrirA, &TPrincipale::OuvrirAExecute);
-    Relie(LireInstrument, &TPrincipale::LireInstrumentExecute);
-    Relie(RemplaceDispo, &TPrincipale::RemplaceDispoExecute);
-    Relie(PlacerAvantDispo, &TPrincipale::PlacerAvantDispoExecute);
-    Relie(PlacerApresDispo, &TPrincipale::PlacerApresDispoExecute);
-    Relie(Enregistrer, &TPrincipale::EnregistrerExecute);
-    Relie(EnregistrerSous, &TPrincipale::EnregistrerSousExecute);
-    Relie(Imprimer, &TPrincipale::ImprimerExecute);
-    Relie(ImprimerTout, &TPrincipale::ImprimerToutExecute);
+    Relie(OuvrirA, OuvreDocument);
+    Relie(LireInstrument, LitInstrument);
+    Relie(RemplaceDispo, ::RemplaceDispoExecute);
+    Relie(PlacerAvantDispo, ::PlacerAvantDispoExecute);
+    Relie(PlacerApresDispo, ::PlacerApresDispoExecute);
+    Relie(Enregistrer, EnregistreDocument);
+    Relie(EnregistrerSous, EnregistreDocumentSous);
+    Relie(Imprimer, ::ImprimerExecute);
+    Relie(ImprimerTout, ::ImprimerToutExecute);
     Relie(Quitter, &TPrincipale::QuitterExecute);
     Relie(CopieSauvegarde, &TPrincipale::CopieSauvegardeExecute);
-    Relie(Aide, &TPrincipale::AideExecute);
-    Relie(Sommaire, &TPrincipale::SommaireExecute);
-    Relie(Apropos, &TPrincipale::AproposExecute);
-    Relie(AfficheInstrument, &TPrincipale::AfficheInstrumentExecute);
-    Relie(AfficheDispositifdioptrique, &TPrincipale::AfficheDispositifdioptriqueExecute);
-    Relie(Analyseduchamp, &TPrincipale::AnalyseduchampExecute);
-    Relie(EtoileMultiple, &TPrincipale::EtoileMultipleExecute);
-    Relie(EtoileUnique, &TPrincipale::EtoileUniqueExecute);
+    Relie(Aide, ::AideExecute);
+    Relie(Sommaire, ::SommaireExecute);
+    Relie(Apropos, ::AproposExecute);
+    Relie(AfficheInstrument, ::AfficheInstrumentExecute);
+    Relie(AfficheDispositifdioptrique, ::AfficheDispositifdioptriqueExecute);
+    Relie(Analyseduchamp, ::AnalyseduchampExecute);
+    Relie(EtoileMultiple, ::EtoileMultipleExecute);
+    Relie(EtoileUnique, ::EtoileUniqueExecute);
     Relie(ZoomAvant, &TPrincipale::ZoomAvantExecute);
     Relie(ZoomArriere, &TPrincipale::ZoomArriereExecute);
-    Relie(ZoomPlus, &TPrincipale::ZoomPlusExecute);
-    Relie(ZoomMoins, &TPrincipale::ZoomMoinsExecute);
-    Relie(Transversales, &TPrincipale::TransversalesExecute);
+    Relie(ZoomPlus, ::ZoomPlusExecute);
+    Relie(ZoomMoins, ::ZoomMoinsExecute);
+    Relie(Transversales, ::TransversalesExecute);
     Relie(Couper, &TPrincipale::CouperExecute);
     Relie(Copier, &TPrincipale::CopierExecute);
     Relie(Coller, &TPrincipale::CollerExecute);
@@ -688,85 +688,10 @@ void TPrincipale::NouveauExecute()
     Retablir->setEnabled(false);
 }
 
-void TPrincipale::OuvrirAExecute()
-{
-    OuvreDocument();
-}
-
-void TPrincipale::LireInstrumentExecute()
-{
-    LitInstrument();
-}
-
-void TPrincipale::RemplaceDispoExecute()
-{
-    ::RemplaceDispoExecute();
-}
-
-void TPrincipale::PlacerAvantDispoExecute()
-{
-    ::PlacerAvantDispoExecute();
-}
-
-void TPrincipale::PlacerApresDispoExecute()
-{
-    ::PlacerApresDispoExecute();
-}
-
-void TPrincipale::EnregistrerExecute()
-{
-    EnregistreDocument();
-}
-
-void TPrincipale::EnregistrerSousExecute()
-{
-    EnregistreDocumentSous();
-}
-
-void TPrincipale::AproposExecute()
-{
-    ::AproposExecute();
-}
-
-void TPrincipale::AideExecute()
-{
-    ::AideExecute();
-}
-
-void TPrincipale::SommaireExecute()
-{
-    ::SommaireExecute();
-}
-
 void TPrincipale::CopieSauvegardeExecute()
 {
     ::CopieSauvegardeExecute();
     CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
-}
-
-void TPrincipale::AfficheInstrumentExecute()
-{
-    ::AfficheInstrumentExecute();
-}
-
-void TPrincipale::AfficheDispositifdioptriqueExecute()
-{
-    ::AfficheDispositifdioptriqueExecute();
-}
-
-void TPrincipale::AnalyseduchampExecute()
-{
-    ::AnalyseduchampExecute();
-}
-
-void TPrincipale::EtoileMultipleExecute()
-{
-    ::EtoileMultipleExecute();
-}
-
-void TPrincipale::EtoileUniqueExecute()
-{
-    ::EtoileUniqueExecute();
 }
 
 void TPrincipale::ZoomAvantExecute()
@@ -781,21 +706,6 @@ void TPrincipale::ZoomArriereExecute()
     ::ZoomArriereExecute();
     if (!Etat.ZoomArriereActif)
         ZoomArriere->setEnabled(false);
-}
-
-void TPrincipale::ZoomPlusExecute()
-{
-    ::ZoomPlusExecute();
-}
-
-void TPrincipale::ZoomMoinsExecute()
-{
-    ::ZoomMoinsExecute();
-}
-
-void TPrincipale::TransversalesExecute()
-{
-    ::TransversalesExecute();
 }
 
 // The clipboard commands act on the edit box only while it is shown; the clipboard is the platform's service.
@@ -825,12 +735,9 @@ void TPrincipale::Relie(QAction* commande, void (TPrincipale::*routine)())
     CommandesReliees_.insert(commande);
 }
 
-void TPrincipale::ImprimerExecute()
+void TPrincipale::Relie(QAction* commande, void (*routine)())
 {
-    ::ImprimerExecute();
+    connect(commande, &QAction::triggered, this, routine);
+    CommandesReliees_.insert(commande);
 }
 
-void TPrincipale::ImprimerToutExecute()
-{
-    ::ImprimerToutExecute();
-}

@@ -136,36 +136,16 @@ private:
     void CreePage();
     void InstalleCrochets();
 
-    // Handlers: each converts its event and calls the routine of the same name.
+    // Handlers of what the window itself does around its routine; the other commands call their routine directly.
     void QuitterExecute();
-    void AproposExecute();
-    void AideExecute();
-    void SommaireExecute();
     void CopieSauvegardeExecute();
     void VerticalBarChange(int position);
     void HorizontalBarChange(int position);
     void FormResize();
     void HistoriqueClick(int k);
     void NouveauExecute();
-    void OuvrirAExecute();
-    void LireInstrumentExecute();
-    void RemplaceDispoExecute();
-    void PlacerAvantDispoExecute();
-    void PlacerApresDispoExecute();
-    void EnregistrerExecute();
-    void EnregistrerSousExecute();
-    void AfficheInstrumentExecute();
-    void AfficheDispositifdioptriqueExecute();
-    void AnalyseduchampExecute();
-    void EtoileMultipleExecute();
-    void EtoileUniqueExecute();
     void ZoomAvantExecute();
     void ZoomArriereExecute();
-    void ZoomPlusExecute();
-    void ZoomMoinsExecute();
-    void TransversalesExecute();
-    void ImprimerExecute();
-    void ImprimerToutExecute();
     void CouperExecute();
     void CopierExecute();
     void CollerExecute();
@@ -175,6 +155,7 @@ private:
     void SynchroniseBoutonsVue();
     // Connects a command to its handler; only connected commands are ever enabled by the refresh.
     void Relie(QAction* commande, void (TPrincipale::*routine)());
+    void Relie(QAction* commande, void (*routine)());
     void AppliqueEtatsPage();
     void PlaceImagesPage();
 
