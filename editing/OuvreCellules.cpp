@@ -6,6 +6,7 @@
 #include "editing/Ports.h"
 #include "platform/Format.h"
 #include "sheet/Fiche.h"
+#include "sheet/FormatsNombresTableau.h"
 #include "sheet/LignesEditees.h"
 
 #include <cmath>
@@ -118,7 +119,7 @@ void OuvreIndiceDispositif(int code, const std::array<float, NombreMaxDioptres +
     Debute(TDebut::FermeCadres);
     const int milieu = LigneDispositif() + 1;
     EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(milieu)]);
-    OuvreDispositif({code, gauche, 66, 8, TexteIndiceCellule(EtatSaisie.ValeurAvantSaisie),
+    OuvreDispositif({code, gauche, 66, 8, FormateIndiceTableau(static_cast<float>(EtatSaisie.ValeurAvantSaisie)),
                                           ConseilIndice, 3250, false});
 }
 
@@ -141,18 +142,8 @@ void OuvreIndiceGroupe(int code, const std::array<float, NombreMaxDioptresGroupe
 {
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(Edition.LigneCourante)]);
-    OuvreGroupe(TDebut::FermeCadres, {code, gauche, 66, 8, TexteIndiceCellule(EtatSaisie.ValeurAvantSaisie),
+    OuvreGroupe(TDebut::FermeCadres, {code, gauche, 66, 8, FormateIndiceTableau(static_cast<float>(EtatSaisie.ValeurAvantSaisie)),
                                       ConseilIndice, 3020, false});
-}
-
-// A lens-group thickness: no unset text below 0, and an infinite one is named as the sheet names it.
-std::string TexteEpaisseurGroupe(double epaisseur)
-{
-    if (epaisseur < 0)
-        return {};
-    if (EstEpaisseurInfinie(epaisseur))
-        return "Infini";
-    return FormateNombre(epaisseur, epaisseur > 9999 ? "#0" : epaisseur > 999 ? "#0.0" : "#0.00");
 }
 
 // ---- Mirror row and plate glass ---------------------------------------------------------------------------------
@@ -182,43 +173,10 @@ void OuvreIndiceLame(int code, const float& indice, int gauche, int largeur, int
 {
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = indice;
-    OuvreLame({code, gauche, largeur, 8, TexteIndiceCellule(indice), ConseilIndice, aide, false});
+    OuvreLame({code, gauche, largeur, 8, FormateIndiceTableau(indice), ConseilIndice, aide, false});
 }
 
 } // namespace
-
-std::string TexteRayonCellule(double rayon)
-{
-    const double r = std::abs(rayon);
-    if (r < SeuilRayonNul)
-        return {};
-    if (r > SeuilRayonDiaphragme)
-        return "Diaph.";
-    if (r > SeuilRayonPlan)
-        return "Plan";
-    return FormateNombre(rayon, r > 9999 ? "#0" : r > 999 ? "#0.0" : "#0.00");
-}
-
-std::string TexteEpaisseurDioptre(double epaisseur)
-{
-    if (epaisseur < 0)
-        return {};
-    if (EstEpaisseurInfinie(epaisseur))
-        return "Infini";
-    return FormateNombre(epaisseur, epaisseur > 999 ? "#0" : epaisseur > 99 ? "#0.0" : "#0.00");
-}
-
-std::string TexteDiametreCellule(double diametre)
-{
-    if (diametre < SeuilDiametreNul)
-        return {};
-    return FormateNombre(diametre, diametre > 999 ? "#0" : "#0.0");
-}
-
-std::string TexteIndiceCellule(double indice)
-{
-    return indice < 1 ? std::string() : FormateNombre(indice, "0.000000");
-}
 
 std::string SansBlancs(const std::string& texte)
 {
@@ -233,7 +191,7 @@ void OuvreSaisieRayonDioptre()
     Debute(TDebut::CacheCadres);
     const double rayon = Dispositif.RayonDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = rayon;
-    OuvreDispositif({2001, 43, 49, 7, TexteRayonCellule(rayon), ConseilRayon, 3250, false});
+    OuvreDispositif({2001, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 3250, false});
 }
 
 void OuvreSaisieEpaisseurDioptre()
@@ -243,7 +201,7 @@ void OuvreSaisieEpaisseurDioptre()
     EtatSaisie.ValeurAvantSaisie = epaisseur;
     const bool derniere = LigneDispositif() == Dispositif.NombreDioptres;
     OuvreDispositif(
-                    {2002, 121, 46, 6, TexteEpaisseurDioptre(epaisseur),
+                    {2002, 121, 46, 6, FormateEpaisseurDispositif(epaisseur),
                      derniere ? "Entrer une valeur inférieure à 10 000 ou \"i\" pour infini" : ConseilDixMille, 3250,
                      false});
 }
@@ -254,7 +212,7 @@ void OuvreSaisieDiametreDioptre()
     const double diametre = Dispositif.DiametreDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = diametre;
     OuvreDispositif(
-                    {2003, 196, 34, 5, TexteDiametreCellule(diametre), ConseilDixMille, 3250, false});
+                    {2003, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3250, false});
 }
 
 void OuvreSaisieIndiceRouge() { OuvreIndiceDispositif(2004, Dispositif.IndiceRouge, 259); }
@@ -275,7 +233,7 @@ void OuvreSaisieRayonGroupe()
     Debute(TDebut::CacheCadres);
     const double rayon = Groupe.RayonGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = rayon;
-    OuvreGroupe(TDebut::CacheCadres, {2011, 43, 49, 7, TexteRayonCellule(rayon), ConseilRayon, 0, false});
+    OuvreGroupe(TDebut::CacheCadres, {2011, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 0, false});
 }
 
 void OuvreSaisieEpaisseurGroupe()
@@ -284,7 +242,7 @@ void OuvreSaisieEpaisseurGroupe()
     const double epaisseur = Groupe.EpaisseurGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = epaisseur;
     OuvreGroupe(TDebut::FermeCadres,
-                {2012, 121, 46, 6, TexteEpaisseurGroupe(epaisseur), ConseilDixMille, 3020, false});
+                {2012, 121, 46, 6, FormateEpaisseurGroupe(epaisseur), ConseilDixMille, 3020, false});
 }
 
 void OuvreSaisieDiametreGroupe()
@@ -293,7 +251,7 @@ void OuvreSaisieDiametreGroupe()
     const double diametre = Groupe.DiametreGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = diametre;
     OuvreGroupe(TDebut::FermeCadres,
-                {2013, 196, 34, 5, TexteDiametreCellule(diametre), ConseilDixMille, 3020, false});
+                {2013, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3020, false});
 }
 
 void OuvreSaisieIndiceRougeGroupe() { OuvreIndiceGroupe(2014, Groupe.IndiceRougeGroupe, 259); }

@@ -33,12 +33,5 @@ void OuvreSaisieMatiereLame();
 // 2057 on the plate glass); any other code opens nothing.
 void OuvreCellule(int code);
 
-// The cells' texts as the boxes show them. A radius: empty near 0, "Diaph.", "Plan", then fewer decimals as it grows.
-std::string TexteRayonCellule(double rayon);
-// A device thickness: empty when unset, "Infini", then fewer decimals as it grows.
-std::string TexteEpaisseurDioptre(double epaisseur);
-std::string TexteDiametreCellule(double diametre);
-// An index: empty below 1.
-std::string TexteIndiceCellule(double indice);
 // A glass name without its leading and trailing blanks.
 std::string SansBlancs(const std::string& texte);

@@ -96,9 +96,10 @@ std::string ConseilEpaisseur(int limite)
     return "Cette épaisseur doit être inférieure à " + Nombre(limite) + ".000 mm (" + Nombre(limite) + "m)";
 }
 
+// In extended precision, as the typed values are rounded: 123.45 is a little above the half and gives 123.5.
 double ArrondiDixieme(double valeur)
 {
-    return std::nearbyint(valeur * 10) / 10;
+    return static_cast<double>(std::nearbyint(static_cast<long double>(valeur) * 10) / 10);
 }
 
 std::string TexteSaufAuDela(double valeur, double seuil, const char* motif)
