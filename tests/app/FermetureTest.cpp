@@ -3,10 +3,12 @@
 #include "doubles/ApplicationQt.h"
 #include "app/Demarrage.h"
 #include "app/Etat.h"
+#include "app/FichierEcriture.h"
 #include "app/Principale.h"
 #include "app/Session.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
+#include "support/Formes.h"
 
 #include <gtest/gtest.h>
 
@@ -172,4 +174,32 @@ TEST_F(Fermeture, UnDossierImpossibleEstSignaleEtLeProgrammeContinueSansLui)
     EXPECT_FALSE(fs::exists("Quivane0.tmp"));
     EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
     EXPECT_EQ(services.Question.Posees.size(), 1u);
+}
+
+TEST_F(Fermeture, LaLigneDeCommandeOuvreSonFichierMalgreLeBlancFinal)
+{
+    TServicesDeTest services;
+    const std::string chemin = (Dossier / "mon newton.qvd").string();
+    ReinitialiseEtat();
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Etat.CheminDocument = chemin;
+    ASSERT_TRUE(EcritFichierConception());
+    ReinitialiseEtat();
+    Etat = TEtatApplication{};
+
+    TPrincipale principale;
+    const std::string dossier = Dossier.string();
+    FormCreate(principale, {dossier + "/mon", "newton.qvd"});
+    EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::Newton);
+    EXPECT_EQ(Etat.CheminDocument, chemin);
+    EXPECT_EQ(Etat.FichiersRecents[1], chemin);
+    EXPECT_EQ(principale.windowTitle().toStdString(), chemin + " ");
+    EXPECT_FALSE(Edition.DocumentModifie);
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+    std::ifstream configuration(Dossier / "Quivane.ini");
+    std::vector<std::string> lignes;
+    for (std::string ligne; std::getline(configuration, ligne);)
+        lignes.push_back(ligne);
+    ASSERT_EQ(lignes.size(), 17u);
+    EXPECT_EQ(lignes[7], chemin);
 }
