@@ -15,16 +15,6 @@
 
 #include <optional>
 
-namespace
-{
-
-void MontreTitreDocument()
-{
-    FenetreFichier.Titre(Etat.CheminAffiche.empty() ? std::string("Quivane")
-                                                    : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
-}
-
-// The save question and, on "Oui", the save: true when the command may go on (Non, or a save that wrote).
 bool EnregistreSiDemande()
 {
     ConfirmeEnregistrement();
@@ -37,6 +27,15 @@ bool EnregistreSiDemande()
     else
         EnregistreDocument();
     return OperationFichierReussie;
+}
+
+namespace
+{
+
+void MontreTitreDocument()
+{
+    FenetreFichier.Titre(Etat.CheminAffiche.empty() ? std::string("Quivane")
+                                                    : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
 }
 
 std::optional<std::string> DemandeFichierALire()

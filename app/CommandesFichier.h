@@ -7,6 +7,9 @@
 // The save question, asked only when the design is modified; the answer is left in Etat.Reponse (6, 7 or 2;
 // 7 without a question when nothing changed).
 void ConfirmeEnregistrement();
+// The save question and, on "Oui", the save (Save as for a design without a path): true when the command may go on
+// (Non, or a save that wrote).
+bool EnregistreSiDemande();
 
 // New: the save question (Annuler, or a save that did not happen, stops), then an empty design and journal.
 void CreeNouveauDocument();

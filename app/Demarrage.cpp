@@ -12,6 +12,7 @@
 #include "app/Messages.h"
 #include "app/Principale.h"
 #include "app/Rafraichissement.h"
+#include "app/Recuperation.h"
 #include "app/Session.h"
 #include "app/Texte.h"
 #include "app/Vues.h"
@@ -205,6 +206,8 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
             Etat.CheminAffiche.clear();
             principale.setWindowTitle(QStringLiteral("Quivane"));
         }
+    } else if (SessionInterrompue()) {
+        RecupereSession();
     } else {
         CreeNouveauDocument();
     }

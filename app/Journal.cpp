@@ -1,30 +1,124 @@
-// The edit journal: records appended as three lines each, in UTF-8 with LF (they hold paths).
+// The edit journal file: appends, the cut after an undo, the rewrite and the reading, in UTF-8 with LF.
 #include "app/Journal.h"
 
 #include "app/Etat.h"
+#include "app/Messages.h"
+#include "editing/Nombres.h"
 #include "optics/Modele.h"
 #include "platform/Services.h"
+
+namespace {
+
+// A journal that can no longer be written makes undo, redo and recovery incomplete: the user hears of it once.
+void SignaleEchec()
+{
+    if (Journal.EchecSignale)
+        return;
+    Journal.EchecSignale = true;
+    AfficheAvertissementLarge("Quivane - Journal",
+                              "Le journal des modifications ne peut pas être écrit : annuler, rétablir et la "
+                              "récupération d'une session interrompue seront incomplets.");
+}
+
+bool EcritEnregistrement(IEcritureTexte& fichier, const TEnregistrementJournal& enregistrement)
+{
+    return fichier.EcritLigne(std::to_string(enregistrement.Code)) &&
+           fichier.EcritLigne(std::to_string(enregistrement.Index)) && fichier.EcritLigne(enregistrement.Valeur);
+}
+
+}
+
+bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements)
+{
+    enregistrements.clear();
+    auto fichier = Services().Fichiers->OuvreLecture(Etat.CheminJournal);
+    if (fichier->Erreur() != TErreurFichier::Aucune)
+        return false;
+    std::string code;
+    std::string index;
+    std::string valeur;
+    for (std::int32_t i = 0; i < nombre; ++i)
+    {
+        if (!fichier->LitLigne(code) || code.empty())
+            break;
+        const bool entier = fichier->LitLigne(index) && fichier->LitLigne(valeur);
+        enregistrements.push_back({LitEntierSigne(code), LitEntierSigne(index), valeur});
+        if (!entier)
+        {
+            Etat.Reponse = 0;
+            break;
+        }
+    }
+    return true;
+}
+
+bool RemplaceJournal(const std::vector<TEnregistrementJournal>& enregistrements)
+{
+    if (Etat.CheminJournal.empty() || Etat.CheminJournalProvisoire.empty())
+        return false;
+    auto provisoire = Services().Fichiers->OuvreEcriture(Etat.CheminJournalProvisoire, TCodage::Utf8);
+    bool reussi = provisoire->Erreur() == TErreurFichier::Aucune;
+    for (const TEnregistrementJournal& enregistrement : enregistrements)
+        reussi = reussi && EcritEnregistrement(*provisoire, enregistrement);
+    reussi = provisoire->Termine() && reussi;
+    if (reussi)
+        return Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal);
+    if (Services().Fichiers->Existe(Etat.CheminJournalProvisoire))
+        Services().Fichiers->Supprime(Etat.CheminJournalProvisoire);
+    return false;
+}
 
 void AjouteAuJournal()
 {
     if (Journal.RejeuEnCours)
         return;
-    ++Journal.NombreEnregistrementsJournal;
     if (Journal.CodeJournal == -2)
         Journal.ValeurJournal = Etat.CheminDocument;
-    if (Etat.CheminJournal.empty())
+    const bool coupe = Edition.PositionJournal > 0;
+    if (coupe)
+    {
+        // The undone records go: the count is what was actually kept.
+        std::vector<TEnregistrementJournal> gardes;
+        if (!Etat.CheminJournal.empty() &&
+            !(LitJournal(Edition.PositionJournal, gardes) && RemplaceJournal(gardes)))
+            SignaleEchec();
+        Journal.NombreEnregistrementsJournal = Etat.CheminJournal.empty()
+                                                   ? Edition.PositionJournal
+                                                   : static_cast<std::int32_t>(gardes.size());
+    }
+    ++Journal.NombreEnregistrementsJournal;
+    if (!Etat.CheminJournal.empty())
+    {
+        auto fichier =
+            Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
+        const bool ecrit =
+            EcritEnregistrement(*fichier, {Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal});
+        if (!fichier->Termine() || !ecrit)
+            SignaleEchec();
+    }
+    if (coupe)
+        Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+}
+
+void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
+{
+    if (Journal.RejeuEnCours)
         return;
-    auto fichier = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
-    fichier->EcritLigne(std::to_string(Journal.CodeJournal));
-    fichier->EcritLigne(std::to_string(Journal.IndexJournal));
-    fichier->EcritLigne(Journal.ValeurJournal);
-    fichier->Termine();
+    Journal.CodeJournal = enregistrement.Code;
+    Journal.IndexJournal = enregistrement.Index;
+    Journal.ValeurJournal = enregistrement.Valeur;
+    AjouteAuJournal();
 }
 
 void VideJournal()
 {
     if (!Etat.CheminJournal.empty())
-        Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8)->Termine();
+    {
+        if (Services().Fichiers->Existe(Etat.CheminJournal))
+            Services().Fichiers->Supprime(Etat.CheminJournal);
+        if (!Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8)->Termine())
+            SignaleEchec();
+    }
     Journal.NombreEnregistrementsJournal = 0;
     Edition.PositionJournal = 0;
 }

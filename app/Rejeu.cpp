@@ -1,0 +1,291 @@
+// The journal's replay: the dispatch of every record code to the routine that repeats its change.
+#include "app/Rejeu.h"
+
+#include "app/Effacement.h"
+#include "app/Etat.h"
+#include "app/FichierFenetre.h"
+#include "app/FichierLecture.h"
+#include "app/Journal.h"
+#include "app/Texte.h"
+#include "editing/EtatEdition.h"
+#include "editing/Navigation.h"
+#include "editing/Nombres.h"
+#include "editing/Stockage.h"
+#include "optics/DefautsTypes.h"
+#include "optics/GenresBip.h"
+#include "optics/Initialisation.h"
+#include "optics/Modele.h"
+#include "optics/Validite.h"
+#include "platform/Bip.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstddef>
+#include <string>
+
+namespace {
+
+double Nombre(const std::string& valeur)
+{
+    return LitNombre(valeur, PolitiqueDialogue);
+}
+
+// The several sheet codes of one instrument value (one per form) come back to the code its store routine answers.
+std::int32_t CodeStockage(std::int32_t code)
+{
+    struct TAlias
+    {
+        std::int32_t Stockage;
+        std::array<std::int32_t, 9> Codes;
+    };
+    static constexpr std::array<TAlias, 11> Alias = {{
+        {1, {11, 21, 31, 51, 61, 101, 111, 121, 131}},
+        {12, {22, 32, 62, 102, 112}},
+        {13, {23, 33, 63, 81, 103, 113}},
+        {14, {24, 34, 64, 104, 114, 2019}},
+        {15, {25, 35, 65, 115}},
+        {7, {16, 28, 36, 55, 66, 106, 116, 125}},
+        {8, {17, 29, 37, 67, 107, 117}},
+        {18, {30, 38, 68, 118, 124}},
+        {4, {82}},
+        {27, {83}},
+        {53, {122}},
+    }};
+    for (const TAlias& alias : Alias)
+        if (std::find(alias.Codes.begin(), alias.Codes.end(), code) != alias.Codes.end() && code != 0)
+            return alias.Stockage;
+    return code;
+}
+
+bool LigneDispositif(std::int32_t ligne)
+{
+    return ligne >= 1 && ligne <= NombreMaxDioptres;
+}
+
+bool LigneGroupe(std::int32_t ligne)
+{
+    return ligne >= 1 && ligne <= NombreMaxDioptresGroupe;
+}
+
+// A cell of the lens device: the row becomes current and the table grows to it.
+void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& valeur)
+{
+    const auto i = static_cast<std::size_t>(r);
+    TDioptre& d = Dispositif;
+    switch (code)
+    {
+    case 2001: d.RayonDioptre[i] = Nombre(valeur); break;
+    case 2002: d.EpaisseurDioptre[i] = Nombre(valeur); break;
+    case 2003: d.DiametreDioptre[i] = Nombre(valeur); break;
+    case 2004: d.IndiceRouge[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    case 2005: d.IndiceVert[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    case 2006: d.IndiceBleu[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    default: d.MatiereDioptre[i + 1] = valeur; break;
+    }
+    Edition.LigneCourante = r;
+    d.NombreDioptres = std::max(d.NombreDioptres, r);
+    if (code != 2007 || EstLigneVide(r))
+        return;
+    // The glass name is the row's last cell: the edit moved on to the next row, adding it past a finite end.
+    if (r < d.NombreDioptres)
+        Edition.LigneCourante = r + 1;
+    else if (d.NombreDioptres < NombreMaxDioptres && !EstEpaisseurInfinie(d.EpaisseurDioptre[i]))
+    {
+        ++d.NombreDioptres;
+        d.DiametreDioptre[i + 1] = d.DiametreDioptre[i];
+        Edition.LigneCourante = r + 1;
+    }
+}
+
+// A cell of the lens group (2011 to 2017), the secondary's radius of the mirror row (2018), or the plate or
+// meniscus glass (2054 to 2057).
+void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
+{
+    const auto i = static_cast<std::size_t>(r);
+    TDioptreGroupe& g = Groupe;
+    switch (code)
+    {
+    case 2011: g.RayonGroupe[i] = Nombre(valeur); break;
+    case 2012: g.EpaisseurGroupe[i] = Nombre(valeur); break;
+    case 2013: g.DiametreGroupe[i] = Nombre(valeur); break;
+    case 2014:
+    case 2054: g.IndiceRougeGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case 2015:
+    case 2055: g.IndiceVertGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case 2016:
+    case 2056: g.IndiceBleuGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case 2018: Instrument.RayonCourbureSecondaire = Nombre(valeur); break;
+    default: g.MatiereGroupe[i] = valeur; break;
+    }
+    Edition.LigneCourante = r;
+    g.NombreDioptresGroupe = std::max(g.NombreDioptresGroupe, r);
+    if (code >= 2054 && code <= 2056)
+        VerifieInstrument();
+}
+
+// A glass of the catalogue: red, green and blue indices in ten columns each (all blank: the index the row already
+// had, as the choice left it), then the glass's name.
+void VerreCatalogue(std::int32_t index, const std::string& valeur)
+{
+    const auto colonne = [&valeur](std::size_t debut) {
+        return debut < valeur.size() ? valeur.substr(debut, 10) : std::string();
+    };
+    const auto indice = [&colonne](std::size_t debut, float& cible) {
+        const std::string texte = colonne(debut);
+        if (texte.find_first_not_of(' ') != std::string::npos)
+            cible = static_cast<float>(Nombre(texte));
+    };
+    const std::string nom = valeur.size() > 30 ? valeur.substr(30) : std::string();
+    if (LigneDispositif(index))
+    {
+        const auto e = static_cast<std::size_t>(index) + 1;
+        indice(0, Dispositif.IndiceRouge[e]);
+        indice(10, Dispositif.IndiceVert[e]);
+        indice(20, Dispositif.IndiceBleu[e]);
+        Dispositif.MatiereDioptre[e] = nom;
+    }
+    else if (LigneGroupe(index - 100))
+    {
+        const auto e = static_cast<std::size_t>(index - 100);
+        indice(0, Groupe.IndiceRougeGroupe[e]);
+        indice(10, Groupe.IndiceVertGroupe[e]);
+        indice(20, Groupe.IndiceBleuGroupe[e]);
+        Groupe.MatiereGroupe[e] = nom;
+    }
+}
+
+// Reads another file into the design as a journaled read did, the document keeping the path it has.
+void RelitFichier(const std::string& chemin, const TModeLecture& mode, bool instrumentSeul, bool dispositifSeul)
+{
+    Lecture.LectureInstrumentSeul = instrumentSeul;
+    Lecture.LectureDispositifSeul = dispositifSeul;
+    Lecture.NouveauJournal = false;
+    Lecture.ModeLecture = mode;
+    Etat.CheminDocument = chemin;
+    LitFichierConception();
+    Etat.CheminDocument = Etat.CheminDocumentMemorise;
+}
+
+void AppliqueLectureBase(const std::string& valeur)
+{
+    Journal.NomFichierOrigine = ExtraitNomFichier(valeur);
+    RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false);
+    if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
+        Edition.TableEditee = 2;
+    FenetreFichier.Titre("Quivane - " + ExtraitNomFichier(Etat.CheminDocument));
+}
+
+void AppliqueTypeChoisi(const std::string& valeur)
+{
+    std::string nom = valeur;
+    for (char& c : nom)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    Instrument.NomInstrument = nom;
+    ReconnaitTypeInstrument();
+}
+
+void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
+{
+    if (Etat.VueCourante != "Dispositif")
+    {
+        Reglages.DistanceAxeEtoile = Nombre(valeur);
+        return;
+    }
+    Reglages.RayonsLumineuxTraces = index == 1;
+    Reglages.DistanceAxeImage = Nombre(valeur);
+}
+
+void AppliqueValeurEditee(const TEnregistrementJournal& e)
+{
+    const std::int32_t code = e.Code;
+    if (code >= 2001 && code <= 2007)
+    {
+        if (LigneDispositif(e.Index))
+            CelluleDispositif(code, e.Index, e.Valeur);
+        return;
+    }
+    if ((code >= 2011 && code <= 2017) || (code >= 2054 && code <= 2057))
+    {
+        if (LigneGroupe(e.Index))
+            CelluleGroupe(code, e.Index, e.Valeur);
+        return;
+    }
+    if (code == 2018)
+    {
+        // The mirror row stands below the lens group and carries no row number of its own.
+        CelluleGroupe(code, std::max(Edition.LigneCourante, 1), e.Valeur);
+        return;
+    }
+    switch (code)
+    {
+    case 1001: LongueursOnde.LongueurOndeRouge = LitEntierSigne(e.Valeur); return;
+    case 1002: LongueursOnde.LongueurOndeVerte = LitEntierSigne(e.Valeur); return;
+    case 1003: LongueursOnde.LongueurOndeBleue = LitEntierSigne(e.Valeur); return;
+    default: break;
+    }
+    StockeEnregistrement({CodeStockage(code), e.Index, e.Valeur});
+}
+
+}
+
+const std::vector<std::int32_t>& CodesSansRoutine()
+{
+    static const std::vector<std::int32_t> codes = {-7,  -8,  -9,  -10, -11, -12, -13, -14, -18, -19,
+                                                    -20, -21, -22, -23, -24, -26, -28, 9001, 9002, 9101,
+                                                    9102, 9103, 9104, 9105, 9106};
+    return codes;
+}
+
+void AppliqueEnregistrement(const TEnregistrementJournal& e)
+{
+    switch (e.Code)
+    {
+    case -1: AppliqueTypeChoisi(e.Valeur); return;
+    case -2: AppliqueLectureBase(e.Valeur); return;
+    case -3:
+        InitialiseDispositif();
+        RelitFichier(e.Valeur, ModeRemplaceDispo, false, true);
+        return;
+    case -4: RelitFichier(e.Valeur, ModeApresDispo, false, true); return;
+    case -5: RelitFichier(e.Valeur, ModeAvantDispo, false, true); return;
+    case -6: RelitFichier(e.Valeur, Lecture.ModeLecture, true, false); return;
+    case -15: EffaceInstrument(); return;
+    case -16: EffaceIndices(); return;
+    case -17: EffaceDispositif(); return;
+    case -25:
+        if (e.Index >= ProfilAucun && e.Index <= ProfilPartage)
+            Instrument.ProfilLame = static_cast<TOctet>(e.Index);
+        return;
+    case -27: StockeEnregistrement(e); return;
+    case 9003: VerreCatalogue(e.Index, e.Valeur); return;
+    case 9004: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
+    default: break;
+    }
+    if (e.Code > 0)
+        AppliqueValeurEditee(e);
+}
+
+void RejoueJournal()
+{
+    if (Edition.PositionJournal > 0)
+    {
+        InitialiseInstrument();
+        InitialiseDispositif();
+        std::vector<TEnregistrementJournal> enregistrements;
+        if (!LitJournal(Edition.PositionJournal, enregistrements))
+            MessageBeep(BipDefaut);
+        Journal.RejeuEnCours = true;
+        for (const TEnregistrementJournal& enregistrement : enregistrements)
+            AppliqueEnregistrement(enregistrement);
+    }
+    if (Edition.PositionJournal > 1)
+        Edition.DocumentModifie = true;
+    Edition.AMettreAJour = true;
+    EtatSaisie.CodeSaisieRefusee = EtatSaisie.CodeSaisie;
+    Journal.RejeuEnCours = false;
+    AppliqueIndices();
+    Etat.NomEnregistrement = Etat.CheminDocumentMemorise;
+    OuvreSaisieSuivante(EtatSaisie.CodeSaisie);
+    EtatSaisie.Ligne = false;
+}

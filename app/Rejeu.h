@@ -1,0 +1,20 @@
+// The replay of the edit journal: the design rebuilt from its first records, each record applied by the routine
+// that made the change in the first place.
+#pragma once
+
+#include "editing/Ports.h"
+
+#include <cstdint>
+#include <vector>
+
+// Rebuilds the design from records 1 to Edition.PositionJournal (every record while it exceeds their count): the
+// design reset, then each record applied with the journal silenced. A journal that cannot be read leaves the design
+// reset, with a beep. The caller refreshes.
+void RejoueJournal();
+
+// Applies one record to the design; a code the program does not know, or a row outside its table, changes nothing.
+void AppliqueEnregistrement(const TEnregistrementJournal& enregistrement);
+
+// The codes whose commands (row commands, design tools, settings dialogs) have no routine in the program yet: their
+// records are kept in the journal and replayed as nothing.
+const std::vector<std::int32_t>& CodesSansRoutine();
