@@ -183,6 +183,7 @@ void NoteVue(IImprimante&)
 
 TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
 {
+    const auto installees = RoutinesVues;
     RoutinesVues = {{{nullptr, NoteVue<0>}, {nullptr, NoteVue<1>}, {nullptr, NoteVue<2>}, {nullptr, NoteVue<3>},
                      {nullptr, NoteVue<4>}}};
     // A device whose second row has no thickness: present but invalid.
@@ -211,5 +212,5 @@ TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
         EXPECT_FALSE(Validite.DispositifValide);
         EXPECT_EQ(VuesImprimees, c.Imprimees);
     }
-    RoutinesVues = {};
+    RoutinesVues = installees;
 }
