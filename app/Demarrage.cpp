@@ -20,6 +20,9 @@
 #include "dialogs/Interrogation.h"
 #include "dialogs/Propos.h"
 #include "editing/Nombres.h"
+#include "editing/Ports.h"
+#include "platform/Bip.h"
+#include "platform/Services.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "platform/DossierProgramme.h"
@@ -30,10 +33,12 @@
 #include "platform/Version.h"
 #include "sheet/Fiche.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
 #include <QSocketNotifier>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <csignal>
@@ -112,7 +117,12 @@ bool OuvreLigneDeCommande(TPrincipale& principale, const std::string& chemin)
 
 void ActiveCommandesDispositif()
 {
-    if (EstLigneVide(1)) {
+    // Row 1 of the lens device, whichever table is being edited.
+    const std::int32_t tableEditee = Edition.TableEditee;
+    Edition.TableEditee = 1;
+    const bool dispositifVide = EstLigneVide(1);
+    Edition.TableEditee = tableEditee;
+    if (dispositifVide) {
         FenetreFichier.ActionsDispositif(Validite.InstrumentValide, false, false);
         return;
     }
@@ -277,8 +287,57 @@ void CopieSauvegardeExecute()
     Etat.CopieSauvegarde = !Etat.CopieSauvegarde;
 }
 
+// In-place editing reaches the messages, the journal, the refresh and the commands through its ports.
+void InstallePortsEdition()
+{
+    PortsEdition.AfficheAvertissement = [](const std::string& t, const std::string& x) { AfficheAvertissement(t, x); };
+    PortsEdition.AfficheAvertissementLarge = [](const std::string& t, const std::string& x) {
+        AfficheAvertissementLarge(t, x);
+    };
+    PortsEdition.PoseQuestion = [](const std::string& t, const std::string& x) {
+        PoseQuestion(t, x);
+        return static_cast<int>(Etat.Reponse);
+    };
+    PortsEdition.Bip = [] { SonneBip(BipExclamation); };
+    PortsEdition.AfficheConflitMiroirPlan = [] {
+        MessageBeep(BipExclamation);
+        TQuestion q{"Quivane - Saisie du petit côté du miroir plan", "La disposition actuelle provoque un conflit entre",
+                    "le miroir plan et le ménisque correcteur.", "Il faut augmenter la distance lame-miroir principal.",
+                    TIconeQuestion::Avertissement, TBoutonsQuestion::Ok, "&Ok", 350, 0};
+        if (Services().Question != nullptr)
+            Etat.Reponse = Services().Question->Pose(q);
+    };
+    PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
+    PortsEdition.NombreEnregistrementsJournal = [] { return Journal.NombreEnregistrementsJournal; };
+    PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
+    PortsEdition.RafraichitVue = [] { RafraichitVue(); };
+    PortsEdition.FermeCadresEtRafraichit = [] { FermeCadresEtRafraichit(); };
+    PortsEdition.FermeCadreDioptre = [] { FermeCadreDioptre(); };
+    PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) {
+        TPrincipale* p = Principale;
+        if (p == nullptr)
+            return;
+        // In the order of TCommandeEdition; the device view's button is not the main window's.
+        QAction* actions[] = {p->Annuler, p->Copier, p->Couper, p->Coller, p->PlacerAvantDispo, p->RemplaceDispo,
+                              p->PlacerApresDispo, p->CopierLigne, p->CollerLigne, p->InsererLigneCopiee,
+                              p->CouperLigne, p->InsererLigne};
+        const auto rang = static_cast<std::size_t>(commande);
+        if (rang < std::size(actions))
+            actions[rang]->setEnabled(active);
+    };
+    PortsEdition.PressePapiersTexte = [] {
+        return Services().PressePapiers != nullptr && Services().PressePapiers->ContientTexte();
+    };
+    PortsEdition.AfficheStatut = [](const std::string& texte) {
+        if (Principale != nullptr)
+            Principale->statusBar()->showMessage(QString::fromStdString(texte));
+    };
+    PortsEdition.FixeContexteAide = [](int contexte) { FixeContexteAide(contexte); };
+}
+
 int Demarre(int argc, char** argv)
 {
+    InstallePortsEdition();
     // The program writes nothing on the standard error: Qt's own diagnostics are dropped.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
