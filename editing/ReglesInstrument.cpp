@@ -258,7 +258,19 @@ void RegleMiroirPlan()
         }
         return Journalise(codeJournal, 0, I.DiametreSecondaire);
     }
-    default:
+    case Aucun:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case Schmidt:
+    case SchmidtCassegrain:
+    case Maksutov:
+    case MaksutovCassegrain:
+    case Lunette:
+    case Schwarzschild:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case HoughtonCassegrain:
         return;
     }
 }
@@ -339,7 +351,19 @@ void RegleDistanceSecondaireFoyer()
         if (StockeOuRefuse(6, x))
             Conclut(6, x);
         return;
-    default:
+    case Aucun:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case Schmidt:
+    case SchmidtCassegrain:
+    case Maksutov:
+    case MaksutovCassegrain:
+    case Lunette:
+    case Schwarzschild:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case HoughtonCassegrain:
         return;
     }
 }

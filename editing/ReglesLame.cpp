@@ -265,7 +265,17 @@ void ReglePositionLame()
                                                    : "Le ménisque doit se situer entre le diaphragme et le miroir plan.");
         break;
     }
-    default:
+    case Aucun:
+    case Newton:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case Lunette:
+    case Schwarzschild:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case LurieHoughton:
+    case HoughtonCassegrain:
         break;
     }
     if (accepte && StockeOuRefuse(561, x))

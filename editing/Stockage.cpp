@@ -51,7 +51,19 @@ void CalculeDeuxMiroirs()
     case SchmidtCassegrain:
         CalculeSchmidtCassegrain();
         break;
-    default:
+    case Aucun:
+    case Newton:
+    case Gregory:
+    case Schmidt:
+    case Maksutov:
+    case MaksutovCassegrain:
+    case Lunette:
+    case Schwarzschild:
+    case MaksutovNewton:
+    case KlevtsovCassegrain:
+    case LurieHoughton:
+    case HoughtonCassegrain:
+    case SchmidtNewton:
         break;
     }
 }
@@ -291,7 +303,21 @@ void StockeFocalePrimaire(double focale)
                 I.DistanceLameMiroir = static_cast<float>(PlaceLameSchmidtCassegrain());
         }
         break;
-    default:
+    case Aucun:
+    case Newton:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case Schmidt:
+    case Maksutov:
+    case MaksutovCassegrain:
+    case Lunette:
+    case MaksutovNewton:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case LurieHoughton:
+    case HoughtonCassegrain:
+    case SchmidtNewton:
         CalculeDeuxMiroirs();
         break;
     }
@@ -318,7 +344,20 @@ void StockeFocaleResultante(double focale)
     case MaksutovCassegrain:
         PrepareMaksutovCassegrain();
         break;
-    default:
+    case Aucun:
+    case Newton:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case Schmidt:
+    case Maksutov:
+    case Lunette:
+    case MaksutovNewton:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case LurieHoughton:
+    case HoughtonCassegrain:
+    case SchmidtNewton:
         CalculeDeuxMiroirs();
         break;
     }
@@ -466,7 +505,19 @@ void StockeEpaisseurLame(double epaisseur)
         if (!ConflitLameMiroirPlan(I.FocalePrimaire))
             AjusteFocaleSchmidt();
         break;
-    default:
+    case Aucun:
+    case Newton:
+    case Cassegrain:
+    case RitcheyChretien:
+    case Gregory:
+    case MaksutovCassegrain:
+    case Lunette:
+    case Schwarzschild:
+    case MaksutovNewton:
+    case DallKirkham:
+    case KlevtsovCassegrain:
+    case LurieHoughton:
+    case HoughtonCassegrain:
         break;
     }
 }
