@@ -1,16 +1,19 @@
-// The main window: its caption, the recent-file items that stop at the first empty entry, and its scroll bars.
-#include "doubles/ApplicationQt.h"
+// The main window: the recent-file items, the scroll bars, and which commands the refresh and the lens device enable.
+#include "app/Demarrage.h"
 #include "app/Etat.h"
 #include "app/Historique.h"
 #include "app/Principale.h"
 #include "app/Rafraichissement.h"
+#include "doubles/ApplicationQt.h"
+#include "optics/Modele.h"
 #include "sheet/Fiche.h"
+#include "support/Formes.h"
 
 #include <QAction>
 #include <QScrollBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QMenu>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 TEST(Principale, LesFichiersRecentsSArretentAuPremierVide)
@@ -85,4 +88,45 @@ TEST(Principale, LeRafraichissementNActiveQueLesCommandesQuiOntLeurRoutine)
     principale.RedessinePage();
     EXPECT_FALSE(principale.ToolChamp->isEnabled());
     EtatsPage = avant;
+}
+
+TEST(Principale, LesCommandesDePlacementSuiventLeDispositif)
+{
+    AssureApplicationQt();
+    TPrincipale principale;
+    struct TCas
+    {
+        const char* Nom;
+        bool Dispositif;
+        double DerniereEpaisseur;
+        bool InstrumentValide;
+        bool Remplace;
+        bool Avant;
+        bool Apres;
+    };
+    const TCas cas[] = {
+        {"sans dispositif, instrument valide", false, 0, true, true, false, false},
+        {"sans dispositif, instrument invalide", false, 0, false, false, false, false},
+        {"dispositif focal", true, 50, false, true, true, true},
+        {"dispositif afocal", true, 1e20, true, true, true, false},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        ReinitialiseEtat();
+        Edition.TableEditee = 2;
+        Validite.InstrumentValide = c.InstrumentValide;
+        if (c.Dispositif) {
+            Dispositif.NombreDioptres = 2;
+            Dispositif.RayonDioptre[1] = 100;
+            Dispositif.EpaisseurDioptre[1] = 5;
+            Dispositif.RayonDioptre[2] = -100;
+            Dispositif.EpaisseurDioptre[2] = c.DerniereEpaisseur;
+        }
+        ActiveCommandesDispositif();
+        EXPECT_EQ(principale.RemplaceDispo->isEnabled(), c.Remplace);
+        EXPECT_EQ(principale.PlacerAvantDispo->isEnabled(), c.Avant);
+        EXPECT_EQ(principale.PlacerApresDispo->isEnabled(), c.Apres);
+        EXPECT_EQ(Edition.TableEditee, 2);
+    }
+    ReinitialiseEtat();
 }
