@@ -11,6 +11,10 @@
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
+#include "editing/BoiteSaisie.h"
+#include "editing/OuvreCellules.h"
+#include "editing/OuvreSaisie.h"
+#include "editing/Ports.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
 #include "platform/ImageVue.h"
@@ -91,6 +95,19 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     statusBar()->showMessage(QString());
     InstalleCrochets();
     resize(820, 750);
+    // The entry box shows its model: at the end of each refresh, and whenever an editor changes it.
+    InstalleBoiteSaisie(Saisie);
+    ::RedessinePage = [] {
+        Principale->RedessinePage();
+        MontreBoiteSaisie();
+    };
+    FenetreFichier.CacheSaisie = [] { CacheBoiteSaisie(); };
+    PortsEdition.VueCourante = [] { return Etat.VueCourante; };
+    Relais.CodeSaisie = [] { return static_cast<int>(EtatSaisie.CodeSaisie); };
+    Relais.SaisieVisible = [] { return EtatSaisie.Saisie.Visible; };
+    Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
+    Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
+    Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
 }
 
 TPrincipale::~TPrincipale()
