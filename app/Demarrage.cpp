@@ -37,6 +37,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSocketNotifier>
 #include <QStatusBar>
 
@@ -254,6 +255,8 @@ bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
     SupprimeSiPresent(Etat.CheminCopieDeBase);
     SupprimeSiPresent(Etat.CheminJournal);
     SupprimeSiPresent(Etat.CheminJournalProvisoire);
+    if (Principale != nullptr)
+        Principale->Saisie->setEnabled(false);
     LibereSession();
     return true;
 }
