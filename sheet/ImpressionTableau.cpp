@@ -1,4 +1,5 @@
 // The report's first page and the page-break rule of the printed bands.
+#include "sheet/BlocLunette.h"
 #include "sheet/ImpressionTableau.h"
 
 #include "optics/Initialisation.h"
@@ -37,6 +38,9 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::Newton:
         ImprimeParametresNewton(canevas);
         break;
+    case TTypeInstrument::Lunette:
+        ImprimeParametresLunette(canevas);
+        break;
     // The printed blocks of these forms come with their own sheet blocks.
     case TTypeInstrument::Aucun:
     case TTypeInstrument::Cassegrain:
@@ -50,7 +54,6 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
-    case TTypeInstrument::Lunette:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::LurieHoughton:
     case TTypeInstrument::HoughtonCassegrain:

@@ -1,4 +1,5 @@
 // The design sheet: title, the instrument's block, the lens-device heading and the lens-device table.
+#include "sheet/BlocLunette.h"
 #include "sheet/Tableau.h"
 
 #include "optics/Geometrie.h"
@@ -198,6 +199,9 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::Newton:
         DessineParametresNewton(c);
         break;
+    case TTypeInstrument::Lunette:
+        DessineParametresLunette(c);
+        break;
     case TTypeInstrument::LurieHoughton:
         if (Validite.InstrumentValide && !Systeme.CalculEchoue && !Systeme.CalculInterrompu)
             MesureFocaleLurieHoughton();
@@ -213,7 +217,6 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
-    case TTypeInstrument::Lunette:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
         break;
