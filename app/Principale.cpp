@@ -1,8 +1,10 @@
 // The main window: its menus, commands, tool bar, status bar and the page `Fiche` moved by two scroll bars.
 #include "app/Principale.h"
 
+#include "app/AnnulerRefaire.h"
 #include "app/CommandesFichier.h"
 #include "app/Demarrage.h"
+#include "app/Effacement.h"
 #include "app/Enregistrement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
@@ -226,6 +228,11 @@ void TPrincipale::CreeActions()
     Relie(Imprimer, ::ImprimerExecute);
     Relie(ImprimerTout, ::ImprimerToutExecute);
     Relie(Quitter, &TPrincipale::QuitterExecute);
+    Relie(Annuler, AnnulerExecute);
+    Relie(Retablir, RetablirExecute);
+    Relie(EffacerInstrument, EffacerInstrumentExecute);
+    Relie(EffacerIndices, EffacerIndicesExecute);
+    Relie(EffacerDispo, EffacerDispoExecute);
     Relie(CopieSauvegarde, &TPrincipale::CopieSauvegardeExecute);
     Relie(Aide, ::AideExecute);
     Relie(Sommaire, ::SommaireExecute);
