@@ -51,6 +51,9 @@ double DiaphragmeMiroir() { return Instrument.DistanceDiaphragmeMiroir; }
 double DiametreMiroir() { return Instrument.DiametreMiroir; }
 double MiroirPlan() { return Instrument.DiametreSecondaire; }
 double RayonPrimaire() { return Instrument.RayonCourburePrimaire; }
+double C2() { return Instrument.CoefficientDeformationSecondaire2; }
+double KLame() { return Instrument.CoefficientDeformationLame; }
+double DMenisque() { return Instrument.DiametreMenisque; }
 double EpaisseurLame() { return Instrument.EpaisseurLame; }
 
 const std::string Diametre = "Quivane - Saisie du diamètre";
@@ -155,6 +158,32 @@ const TCasRegle CasRegles[] = {
      561, DistanceLame, "1300", 1300, "", "", true},
     {"MiroirEgalAuDiametreDeLaLame", Schmidt, nullptr, 52, DiametreMiroir, "200", 300, DiametreMiroirLegende,
      "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre de la lame !", false},
+    {"SecondCoefficientTropBas", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
+     "-1000000", 0.5, Coefficient,
+     "Ce Coefficient de déformation doit être supérieur à -1000000.", false},
+    {"SecondCoefficientTropHaut", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
+     "1000000", 0.5, Coefficient,
+     "Ce Coefficient de déformation doit être inférieur à 1.000.000.", false},
+    {"RayonALaLimite", Schmidt, nullptr, 53, RayonPrimaire, "200000", 2001.9, "Quivane - Saisie du rayon de courbure",
+     "Le rayon de courbure doit être inférieur à 200.000 mm (200m)", false},
+    {"CoefficientLameDix", SchmidtCassegrain, [] { Instrument.CoefficientDeformationLame = 1.5; }, 69, KLame, "10",
+     1.5,
+     "Quivane - Saisie du coefficient de déformation de la lame",
+     "Le coefficient de déformation de la lame de Schmidt doit être inférieur à 10", false},
+    {"DiaphragmeDansLeMenisque", Maksutov, nullptr, 71, DiaphragmeMiroir, "300", 600, "Quivane - Position du diaphragme",
+     "Le diaphragme doit être au-delà du ménisque", false},
+    {"MenisquePlusEtroitQueLEntree", Maksutov, nullptr, 73, DMenisque, "90", 100,
+     "Quivane - Saisie du diamètre du ménisque de Maksutov",
+     "Le diamètre du ménisque doit être supérieur ou égal au diamètre du diaphragme d'entrée", false},
+    {"LameAvantLeFoyer", Schmidt, nullptr, 561, DistanceLame, "1000", 1999.9f, "Quivane - Position de la lame de Schmidt",
+     "La lame doit être au-delà du foyer", false},
+    {"LameSansFocale", Schmidt, [] { Instrument.FocalePrimaire = 0; }, 561, DistanceLame, "2100", 1999.9f,
+     "Quivane - Position de la lame de Schmidt", "Indiquez auparavant la valeur de la distance focale", false},
+    {"SecondaireAussiLargeQueLeMiroir", Cassegrain, nullptr, 14, MiroirPlan, "200", 60,
+     "Quivane - Saisie du petit côté du miroir secondaire",
+     "\"Attention!\" Le petit côté du miroir secondaire ne peut pas être égal ou supérieur au diamètre du miroir "
+     "principal.",
+     true},
     {"MiroirPlanPlusGrandQueLeMiroir", Newton, nullptr, 5, MiroirPlan, "250", 50, "Quivane - Saisie du petit côté du miroir plan",
      "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au diamètre du miroir principal.", true},
 };
@@ -337,6 +366,26 @@ TEST_F(SaisieForme, CalculQuiDonneraitUnNonNombreRefuse)
     EXPECT_EQ(Appels.Bips, 1);
     EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, 69);
     EXPECT_TRUE(Appels.Enregistrements.empty());
+}
+
+TEST_F(SaisieForme, MenisqueAuSecondaireProcheDuFoyerRevientSansMessage)
+{
+    ConstruitFormeValide(MaksutovCassegrain); // F1 1000, the secondary aluminised on the meniscus
+    Tape(561, 800, "995");
+
+    ValideSaisie();
+
+    EXPECT_FLOAT_EQ(Instrument.DistanceLameMiroir, 800);
+    EXPECT_TRUE(Appels.Messages.empty());
+    EXPECT_EQ(Systeme.MessageDejaAffiche, 1);
+    EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, 561);
+
+    Tape(561, 800, "1005");
+    Systeme.MessageDejaAffiche = 0;
+    ValideSaisie();
+
+    ASSERT_EQ(Appels.Messages.size(), 1u);
+    EXPECT_EQ(Appels.Messages[0].Texte, "Le ménisque doit se situer entre le miroir et le foyer");
 }
 
 TEST_F(SaisieForme, EpaisseurDuPlanStockeeMalgreUnMessageEnAttente)
