@@ -70,6 +70,8 @@ void EffaceDispositif()
 void EffacerInstrumentExecute()
 {
     EffaceInstrument();
+    // The reset also brought the spectral lines back to their defaults: the media follow them.
+    AppliqueIndices();
     Journalise(-15);
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;

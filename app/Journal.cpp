@@ -41,13 +41,13 @@ bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregi
     {
         if (!fichier->LitLigne(code) || code.empty())
             break;
-        const bool entier = fichier->LitLigne(index) && fichier->LitLigne(valeur);
-        enregistrements.push_back({LitEntierSigne(code), LitEntierSigne(index), valeur});
-        if (!entier)
+        // A record cut short is the last append of a run that stopped while writing it: only its start exists.
+        if (!fichier->LitLigne(index) || !fichier->LitLigne(valeur))
         {
             Etat.Reponse = 0;
             break;
         }
+        enregistrements.push_back({LitEntierSigne(code), LitEntierSigne(index), valeur});
     }
     return true;
 }

@@ -34,8 +34,8 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
 // Starts an empty journal: the file is made anew and empty, no record and no undo in progress.
 void VideJournal();
 
-// The first `nombre` records of the journal file, fewer when the file ends first; an empty code line ends them, a
-// record cut short is kept with its missing lines empty and ends them. False when the file cannot be opened.
+// The first `nombre` records of the journal file, fewer when the file ends first; an empty code line ends them, and
+// so does a record cut short, which is left out. False when the file cannot be opened.
 bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements);
 
 // Puts these records in place of the journal file: written whole to the provisional file, which is then renamed

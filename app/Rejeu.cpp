@@ -98,8 +98,7 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     }
 }
 
-// A cell of the lens group (2011 to 2017), the secondary's radius of the mirror row (2018), or the plate or
-// meniscus glass (2054 to 2057).
+// A cell of the lens group (2011 to 2017), or of the plate or meniscus glass (2054 to 2057).
 void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
 {
     const auto i = static_cast<std::size_t>(r);
@@ -115,13 +114,17 @@ void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
     case 2055: g.IndiceVertGroupe[i] = static_cast<float>(Nombre(valeur)); break;
     case 2016:
     case 2056: g.IndiceBleuGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    case 2018: Instrument.RayonCourbureSecondaire = Nombre(valeur); break;
     default: g.MatiereGroupe[i] = valeur; break;
     }
     Edition.LigneCourante = r;
+    // The plate or meniscus glass is kept in the group's first row without making it a row of the table.
+    if (code >= 2054)
+    {
+        if (code != 2057)
+            VerifieInstrument();
+        return;
+    }
     g.NombreDioptresGroupe = std::max(g.NombreDioptresGroupe, r);
-    if (code >= 2054 && code <= 2056)
-        VerifieInstrument();
 }
 
 // A glass of the catalogue: red, green and blue indices in ten columns each (all blank: the index the row already
@@ -213,8 +216,8 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
     }
     if (code == 2018)
     {
-        // The mirror row stands below the lens group and carries no row number of its own.
-        CelluleGroupe(code, std::max(Edition.LigneCourante, 1), e.Valeur);
+        // The mirror row stands below the lens group and carries no row of its own.
+        Instrument.RayonCourbureSecondaire = Nombre(e.Valeur);
         return;
     }
     switch (code)

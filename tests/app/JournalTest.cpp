@@ -1,0 +1,354 @@
+// The edit journal: records as written, the cut at the first change after an undo, undo and redo at both ends,
+// every record code replayed into the design its change gave, and the codes still replayed as nothing.
+#include "JournalTest.h"
+
+#include "app/AnnulerRefaire.h"
+#include "app/Effacement.h"
+#include "app/Rejeu.h"
+#include "app/Vues.h"
+#include "optics/Sentinelles.h"
+#include "optics/Validite.h"
+
+#include <functional>
+
+namespace {
+
+class Journal_ : public JournalTest
+{
+};
+
+// The commands' undo and redo states as the refresh decides them now.
+std::pair<bool, bool> AnnulerRetablir()
+{
+    const TEtatsPage etats = CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie,
+                                                     Etat.CheminAffiche, Etat.CheminDocument,
+                                                     Edition.PositionJournal, Journal.NombreEnregistrementsJournal);
+    return {etats.EstActive(TCommande::Annuler).value_or(false), etats.EstActive(TCommande::Retablir).value_or(false)};
+}
+
+}
+
+TEST_F(Journal_, UneModificationApresUneAnnulationRemplaceLaSuiteDuJournal)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(1, 210);
+    const auto apresPremiere = ConceptionRafraichie();
+    Modifie(13, 3000);
+    AnnulerExecute();
+    EXPECT_EQ(Edition.PositionJournal, 2);
+    EXPECT_EQ(Instrument.DiametreEntree, 210);
+    Modifie(14, 70);
+
+    EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "210", "14", "0",
+                                                         "70"}));
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 3);
+    EXPECT_EQ(Edition.PositionJournal, 3);
+    EXPECT_FALSE(std::filesystem::exists(Etat.CheminJournalProvisoire));
+    EXPECT_EQ(AnnulerRetablir(), std::make_pair(true, false));
+    EXPECT_EQ(Instrument.DiametreSecondaire, 70.0f);
+
+    AnnulerExecute();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), apresPremiere), "");
+}
+
+TEST_F(Journal_, AnnulerAuDebutEtRetablirALaFinNeChangentRien)
+{
+    OuvreBase(TTypeInstrument::Newton);
+    const auto base = ConceptionRafraichie();
+    // The base design alone: nothing to undo.
+    AnnulerExecute();
+    EXPECT_EQ(Edition.PositionJournal, 0);
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+    RetablirExecute();
+    EXPECT_EQ(Edition.PositionJournal, 0);
+
+    Modifie(2, 1300);
+    const auto modifiee = ConceptionRafraichie();
+    EXPECT_EQ(AnnulerRetablir(), std::make_pair(true, false));
+    for (int fois = 0; fois < 2; ++fois)
+    {
+        SCOPED_TRACE(fois);
+        AnnulerExecute();
+        EXPECT_EQ(Edition.PositionJournal, 1);
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+        EXPECT_EQ(AnnulerRetablir(), std::make_pair(false, true));
+    }
+    for (int fois = 0; fois < 2; ++fois)
+    {
+        SCOPED_TRACE(fois);
+        RetablirExecute();
+        EXPECT_EQ(Edition.PositionJournal, 2);
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+        EXPECT_EQ(Instrument.FocalePrimaire, 1300);
+    }
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 2);
+}
+
+TEST_F(Journal_, UneSpectraleBleueRevientAvecRetablir)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    LongueursOnde.LongueurOndeBleue = 17;
+    AjouteEnregistrement({1003, 0, "17"});
+    AnnulerExecute();
+    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 15);
+    RetablirExecute();
+    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 17);
+}
+
+namespace {
+
+struct TCasRejeu
+{
+    const char* Nom;
+    TTypeInstrument Forme;
+    // Makes the change as its command does, journal record included.
+    std::function<void()> Change;
+};
+
+void Enregistre(std::int32_t code, std::int32_t index, const std::string& valeur)
+{
+    AjouteEnregistrement({code, index, valeur});
+}
+
+std::function<void()> Valeur(std::int32_t code, double valeur)
+{
+    return [=] { Modifie(code, valeur); };
+}
+
+// Ten columns of a packed glass record.
+std::string Colonne(const std::string& texte)
+{
+    return texte + std::string(10 - texte.size(), ' ');
+}
+
+const std::vector<TCasRejeu>& CasRejeu()
+{
+    using T = TTypeInstrument;
+    static const std::vector<TCasRejeu> cas = {
+        {"diametre d'entree", T::Cassegrain, Valeur(1, 254.6)},
+        {"focale du primaire", T::Cassegrain, Valeur(12, 1100)},
+        {"focale resultante", T::Cassegrain, Valeur(13, 3600)},
+        {"diametre du secondaire", T::Cassegrain, Valeur(14, 70)},
+        {"degagement", T::Cassegrain, Valeur(15, 150)},
+        {"trou central", T::Cassegrain, Valeur(18, 60)},
+        {"deformation du primaire", T::Newton, Valeur(4, -0.9)},
+        {"deformation du secondaire", T::HoughtonCassegrain, Valeur(27, -3.2)},
+        {"second coefficient du secondaire, exposant signe", T::HoughtonCassegrain, Valeur(-27, -1.5e-5)},
+        {"epaisseur du primaire", T::Cassegrain, Valeur(7, 30)},
+        {"epaisseur du secondaire", T::Cassegrain, Valeur(8, 12)},
+        {"focale du Newton", T::Newton, Valeur(2, 1300)},
+        {"petit axe du plan", T::Newton, Valeur(5, 60)},
+        {"plan au foyer", T::Newton, Valeur(6, 250)},
+        {"rayon du miroir de Schmidt", T::Schmidt, Valeur(53, 2100)},
+        {"focale de Schmidt", T::Schmidt, Valeur(54, 980)},
+        {"epaisseur de lame", T::Schmidt, Valeur(56, 8)},
+        {"coefficient de lame", T::Schmidt, Valeur(69, 1.1)},
+        {"lame au miroir", T::Schmidt, Valeur(561, 1900)},
+        {"zone neutre", T::Schmidt, Valeur(562, 1.2)},
+        {"diametre du miroir", T::Schmidt, Valeur(52, 320)},
+        {"rayon du Maksutov", T::Maksutov, Valeur(72, 2400)},
+        {"diametre du menisque", T::Maksutov, Valeur(73, 220)},
+        {"premier rayon du menisque", T::Maksutov, Valeur(74, 300)},
+        {"second rayon du menisque", T::Maksutov, Valeur(75, 310)},
+        {"diaphragme au miroir", T::Maksutov, Valeur(71, 100)},
+        {"miroir de Lurie-Houghton", T::LurieHoughton, Valeur(132, 240)},
+        {"titre du dispositif", T::Cassegrain,
+         [] {
+             StockeTitreDispositif("Oculaire à 25 mm");
+             Enregistre(1000, 0, "Oculaire à 25 mm");
+         }},
+        {"spectrale rouge", T::Cassegrain,
+         [] {
+             LongueursOnde.LongueurOndeRouge = 7;
+             Enregistre(1001, 0, "7");
+         }},
+        {"rayon d'une ligne du dispositif", T::Cassegrain,
+         [] {
+             Dispositif.RayonDioptre[2] = -60;
+             Edition.LigneCourante = 2;
+             Enregistre(2001, 2, "-60");
+         }},
+        {"epaisseur et diametre du dispositif", T::Cassegrain,
+         [] {
+             Dispositif.EpaisseurDioptre[2] = 45.5;
+             Dispositif.DiametreDioptre[1] = 28;
+             Edition.LigneCourante = 1;
+             Enregistre(2002, 2, FormateGeneral(45.5));
+             Enregistre(2003, 1, "28");
+         }},
+        {"indices d'une ligne du dispositif", T::Cassegrain,
+         [] {
+             Dispositif.IndiceRouge[2] = 1.6f;
+             Dispositif.IndiceVert[2] = 1.61f;
+             Dispositif.IndiceBleu[2] = 1.62f;
+             Edition.LigneCourante = 1;
+             Enregistre(2004, 1, FormateGeneral(1.6));
+             Enregistre(2005, 1, FormateGeneral(1.61));
+             Enregistre(2006, 1, FormateGeneral(1.62));
+         }},
+        {"verre de la derniere ligne: une ligne ajoutee au diametre herite", T::Cassegrain,
+         [] {
+             Dispositif.MatiereDioptre[3] = "N-BK7";
+             Dispositif.NombreDioptres = 3;
+             Dispositif.DiametreDioptre[3] = 30;
+             Edition.LigneCourante = 3;
+             Enregistre(2007, 2, "N-BK7");
+         }},
+        {"rayon de la ligne 5 d'un dispositif de 2 lignes", T::Cassegrain,
+         [] {
+             Dispositif.RayonDioptre[5] = 20;
+             Dispositif.NombreDioptres = 5;
+             Edition.LigneCourante = 5;
+             Enregistre(2001, 5, "20");
+         }},
+        {"cellules du groupe", T::Lunette,
+         [] {
+             Groupe.RayonGroupe[2] = -300;
+             Groupe.EpaisseurGroupe[1] = 12;
+             Groupe.DiametreGroupe[1] = 105;
+             Groupe.IndiceRougeGroupe[2] = 1.6f;
+             Groupe.IndiceVertGroupe[2] = 1.61f;
+             Groupe.IndiceBleuGroupe[2] = 1.62f;
+             Groupe.MatiereGroupe[2] = "F2";
+             Edition.LigneCourante = 2;
+             Enregistre(2011, 2, "-300");
+             Enregistre(2012, 1, "12");
+             Enregistre(2013, 1, "105");
+             Enregistre(2014, 2, FormateGeneral(1.6));
+             Enregistre(2015, 2, FormateGeneral(1.61));
+             Enregistre(2016, 2, FormateGeneral(1.62));
+             Enregistre(2017, 2, "F2");
+         }},
+        {"rayon du secondaire de la ligne miroir", T::KlevtsovCassegrain,
+         [] {
+             Instrument.RayonCourbureSecondaire = -500;
+             Enregistre(2018, 0, "-500");
+         }},
+        {"verre de la lame", T::Schmidt,
+         [] {
+             Groupe.IndiceRougeGroupe[1] = 1.5f;
+             Groupe.IndiceVertGroupe[1] = 1.51f;
+             Groupe.IndiceBleuGroupe[1] = 1.52f;
+             Groupe.MatiereGroupe[1] = "UBK7";
+             Edition.LigneCourante = 1;
+             VerifieInstrument();
+             Enregistre(2054, 1, FormateGeneral(1.5));
+             Enregistre(2055, 1, FormateGeneral(1.51));
+             Enregistre(2056, 1, FormateGeneral(1.52));
+             Enregistre(2057, 1, "UBK7");
+         }},
+        {"verre du catalogue dans le dispositif", T::Cassegrain,
+         [] {
+             Dispositif.IndiceRouge[2] = 1.61503f;
+             Dispositif.IndiceVert[2] = 1.62408f;
+             Dispositif.IndiceBleu[2] = 1.6331f;
+             Dispositif.MatiereDioptre[2] = "F2";
+             Enregistre(9003, 1,
+                        Colonne(FormateGeneral(1.61503)) + Colonne(FormateGeneral(1.62408)) +
+                            Colonne(FormateGeneral(1.6331)) + "F2");
+         }},
+        {"verre du catalogue sans indice vert dans le groupe", T::Lunette,
+         [] {
+             Groupe.IndiceRougeGroupe[2] = 1.64208f;
+             Groupe.IndiceBleuGroupe[2] = 1.66238f;
+             Groupe.MatiereGroupe[2] = "SF2";
+             Enregistre(9003, 102,
+                        Colonne(FormateGeneral(1.64208)) + std::string(10, ' ') + Colonne(FormateGeneral(1.66238)) +
+                            "SF2");
+         }},
+        {"distance de l'etoile hors de la vue du dispositif", T::Cassegrain,
+         [] {
+             Etat.VueCourante = "Instrument";
+             Reglages.DistanceAxeEtoile = 12;
+             Enregistre(9004, 0, "12");
+         }},
+        {"distance de l'image dans la vue du dispositif", T::Cassegrain,
+         [] {
+             EnfonceSeul(TBoutonVue::Dispositif);
+             Etat.VueCourante = "Dispositif";
+             Reglages.RayonsLumineuxTraces = true;
+             Reglages.DistanceAxeImage = 3.5;
+             Enregistre(9004, 1, FormateGeneral(3.5));
+         }},
+        {"profil de la lame", T::Schmidt,
+         [] {
+             Instrument.ProfilLame = ProfilArriere;
+             Enregistre(-25, ProfilArriere, "0");
+         }},
+        {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
+        {"effacer les indices", T::Cassegrain, [] { EffaceIndices(); }},
+        {"effacer le dispositif", T::Cassegrain, [] { EffacerDispoExecute(); }},
+    };
+    return cas;
+}
+
+}
+
+TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
+{
+    for (const TCasRejeu& cas : CasRejeu())
+    {
+        SCOPED_TRACE(cas.Nom);
+        OuvreBase(cas.Forme);
+        const auto base = Conception();
+        const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+        cas.Change();
+        EXPECT_GT(Journal.NombreEnregistrementsJournal, avant);
+        const auto modifiee = ConceptionRafraichie();
+        EXPECT_NE(modifiee, base);
+
+        Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+        RejoueJournal();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+        Edition.PositionJournal = 0;
+        Etat.VueCourante = "Tableau";
+        Etat.BoutonsVue = {};
+    }
+}
+
+TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
+{
+    // The row commands, the design tools and the settings dialogs; each takes its code when it is built.
+    EXPECT_EQ(CodesSansRoutine(), (std::vector<std::int32_t>{-7, -8, -9, -10, -11, -12, -13, -14, -18, -19, -20, -21,
+                                                             -22, -23, -24, -26, -28, 9001, 9002, 9101, 9102, 9103,
+                                                             9104, 9105, 9106}));
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(1, 230);
+    std::vector<TEnregistrementJournal> autres = {
+        {2001, 31, "5"}, {2001, 0, "5"},   {2011, 14, "5"},  {2057, 0, "X"}, {9003, 31, "1.5"},
+        {9003, 114, "1.5"}, {-25, 7, "0"}, {12345, 0, "1"}, {0, 0, "1"}};
+    for (std::int32_t code : CodesSansRoutine())
+        autres.push_back({code, 1, "1.5"});
+    const auto attendue = ConceptionRafraichie();
+    for (const TEnregistrementJournal& enregistrement : autres)
+        AjouteEnregistrement(enregistrement);
+    Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+    RejoueJournal();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), attendue), "");
+    EXPECT_EQ(LignesJournal().size(), 3 * (2 + autres.size()));
+}
+
+TEST_F(Journal_, UnEnregistrementInacheveNEstPasRejoue)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(1, 230);
+    const auto attendue = ConceptionRafraichie();
+    std::ofstream(Etat.CheminJournal, std::ios::app) << "13\n0\n";
+    Edition.PositionJournal = 3;
+    RejoueJournal();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), attendue), "");
+    EXPECT_EQ(Etat.Reponse, 0);
+}
+
+TEST_F(Journal_, UnJournalQuOnNePeutEcrireEstSignaleUneFois)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Etat.CheminJournal = Chemin("absent/Quivane0.tmp");
+    Services.Question.Repond(ReponseOk);
+    Modifie(1, 230);
+    Modifie(1, 240);
+    EXPECT_EQ(Boites(), (std::vector<std::string>{"Quivane - Journal / Le journal des modifications ne peut pas être "
+                                                  "écrit : annuler, rétablir et la récupération d'une session "
+                                                  "interrompue seront incomplets."}));
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 3);
+}

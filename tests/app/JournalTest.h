@@ -1,0 +1,164 @@
+// What the journal, recovery and erase tests share: the design files of FichierTest, this instance's journal and
+// base copy in the test's folder, the editors' journal port, a base design read from a file, and the whole design
+// as exact texts to compare.
+#pragma once
+
+#include "FichierTest.h"
+#include "app/Demarrage.h"
+#include "app/FichierEcriture.h"
+#include "app/Journal.h"
+#include "app/Rafraichissement.h"
+#include "editing/EtatEdition.h"
+#include "editing/Ports.h"
+#include "editing/Stockage.h"
+#include "optics/Initialisation.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// An instrument value stored and journaled as the commit of the entry box does.
+inline void Modifie(std::int32_t code, double valeur)
+{
+    ASSERT_TRUE(StockeValeur(code, valeur));
+    AjouteEnregistrement({code, 0, FormateGeneral(valeur)});
+    Edition.DocumentModifie = true;
+    Edition.AMettreAJour = true;
+}
+
+inline std::string Exact(double valeur)
+{
+    char texte[40];
+    std::snprintf(texte, sizeof texte, "%.17g", valeur);
+    return texte;
+}
+
+// The whole design as texts, every number exact: the design file's lines, then each field that a file rounds
+// or leaves out.
+inline std::vector<std::string> Conception()
+{
+    std::vector<std::string> t = LignesFichierConception();
+    t.push_back("type " + std::to_string(static_cast<int>(Instrument.TypeInstrument)));
+    for (double TInstrument::* champ : ChampsReelsInstrument())
+        t.push_back(Exact(Instrument.*champ));
+    for (float TInstrument::* champ : ChampsSimplesInstrument())
+        t.push_back(Exact(Instrument.*champ));
+    t.push_back("profil " + std::to_string(Instrument.ProfilLame) + " cote " + std::to_string(Instrument.CoteLame));
+    const TDioptreGroupe& g = Groupe;
+    t.push_back("groupe " + std::to_string(g.NombreDioptresGroupe));
+    for (std::size_t i = 0; i <= NombreMaxDioptresGroupe; ++i)
+        t.push_back(Exact(g.RayonGroupe[i]) + " " + Exact(g.EpaisseurGroupe[i]) + " " + Exact(g.DiametreGroupe[i]) +
+                    " " + Exact(g.IndiceRougeGroupe[i]) + " " + Exact(g.IndiceVertGroupe[i]) + " " +
+                    Exact(g.IndiceBleuGroupe[i]) + " " + g.MatiereGroupe[i]);
+    const TDioptre& d = Dispositif;
+    t.push_back("dispositif " + std::to_string(d.NombreDioptres) + " " + d.TitreDispositif);
+    for (std::size_t i = 1; i <= NombreMaxDioptres; ++i)
+        t.push_back(Exact(d.RayonDioptre[i]) + " " + Exact(d.EpaisseurDioptre[i]) + " " +
+                    Exact(d.DiametreDioptre[i]));
+    for (std::size_t e = 1; e <= NombreMaxDioptres + 1; ++e)
+        t.push_back(Exact(d.IndiceRouge[e]) + " " + Exact(d.IndiceVert[e]) + " " + Exact(d.IndiceBleu[e]) + " " +
+                    d.MatiereDioptre[e]);
+    t.push_back("lignes " + std::to_string(LongueursOnde.LongueurOndeRouge) + " " +
+                std::to_string(LongueursOnde.LongueurOndeVerte) + " " +
+                std::to_string(LongueursOnde.LongueurOndeBleue));
+    t.push_back("distances " + Exact(Reglages.DistanceAxeEtoile) + " " + Exact(Reglages.DistanceAxeImage) + " " +
+                std::to_string(Reglages.RayonsLumineuxTraces));
+    return t;
+}
+
+
+// The design as the user sees it: after the refresh that follows every change, undo and redo.
+inline std::vector<std::string> ConceptionRafraichie()
+{
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    return Conception();
+}
+
+// The lines where two designs differ, "" when they are the same: a failure shows the fields, not two long lists.
+inline std::string Ecarts(const std::vector<std::string>& obtenue, const std::vector<std::string>& attendue)
+{
+    std::string ecarts;
+    for (std::size_t i = 0; i < std::max(obtenue.size(), attendue.size()); ++i)
+    {
+        const std::string a = i < obtenue.size() ? obtenue[i] : "(rien)";
+        const std::string b = i < attendue.size() ? attendue[i] : "(rien)";
+        if (a != b)
+            ecarts += "ligne " + std::to_string(i) + " : " + a + " au lieu de " + b + "\n";
+    }
+    return ecarts;
+}
+
+class JournalTest : public FichierTest
+{
+protected:
+    void SetUp() override
+    {
+        FichierTest::SetUp();
+        EtatSaisie = TEtatSaisie{};
+        PortsEdition = TPortsEdition{};
+        PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
+        PortsEdition.NombreEnregistrementsJournal = [] { return Journal.NombreEnregistrementsJournal; };
+        PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
+        Etat.DossierUtilisable = true;
+        NommeFichiersSession(Dossier + "/", 0);
+        Etat.VueCourante = "Tableau";
+    }
+
+    void TearDown() override
+    {
+        EtatSaisie = TEtatSaisie{};
+        PortsEdition = TPortsEdition{};
+        FichierTest::TearDown();
+    }
+
+    // Two lens-device rows: a BK7 lens, then air to the image.
+    static void PoseDispositif()
+    {
+        TDioptre& d = Dispositif;
+        d.TitreDispositif = "Lentille";
+        d.NombreDioptres = 2;
+        d.RayonDioptre[1] = 50;
+        d.EpaisseurDioptre[1] = 5;
+        d.DiametreDioptre[1] = 30;
+        d.RayonDioptre[2] = -50;
+        d.EpaisseurDioptre[2] = 48;
+        d.DiametreDioptre[2] = 30;
+        d.IndiceRouge[2] = 1.51432f;
+        d.IndiceVert[2] = 1.51872f;
+        d.IndiceBleu[2] = 1.52283f;
+        d.MatiereDioptre[2] = "BK7";
+        d.IndiceRouge[3] = 1.000276f;
+        d.IndiceVert[3] = 1.000278f;
+        d.IndiceBleu[3] = 1.00028f;
+        d.MatiereDioptre[3] = "Air";
+    }
+
+    // A valid design of the form with the two-row device, saved, then read as the journal's base: one record.
+    void OuvreBase(TTypeInstrument forme)
+    {
+        ConstruitFormeValide(forme);
+        PoseDispositif();
+        AppliqueIndices();
+        const std::string chemin = Chemin("base.qvd");
+        Etat.CheminDocument = chemin;
+        ASSERT_TRUE(EcritFichierConception());
+        ReinitialiseEtat();
+        Etat.CheminDocument.clear();
+        Lecture.NouveauJournal = true;
+        ASSERT_TRUE(Ouvre(chemin));
+        ASSERT_EQ(Journal.NombreEnregistrementsJournal, 1);
+        Edition.DocumentModifie = false;
+    }
+
+    // The journal file's three lines per record, in the order written.
+    std::vector<std::string> LignesJournal() const
+    {
+        std::vector<std::string> lignes;
+        std::ifstream fichier(Etat.CheminJournal, std::ios::binary);
+        for (std::string ligne; std::getline(fichier, ligne);)
+            lignes.push_back(ligne);
+        return lignes;
+    }
+};
