@@ -13,6 +13,7 @@
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
 #include "platform/Format.h"
+#include "sections/CoupeDispositif.h"
 #include "sections/CoupeInstrument.h"
 #include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
@@ -560,6 +561,18 @@ void DessineVueInstrument()
 
 [[maybe_unused]] const bool VueInstrumentInstallee = [] {
     RoutinesVues[static_cast<std::size_t>(TBoutonVue::Instrument)] = {DessineVueInstrument, ImprimeCoupeInstrument};
+    return true;
+}();
+
+// The lens device's section, on the same drawing image, with the distance box's own image.
+void DessineVueDispositif()
+{
+    if (ImagesEtoiles.Dessin != nullptr)
+        DessineCoupeDispositif(*ImagesEtoiles.Dessin, ImagesEtoiles.BoiteDistance);
+}
+
+[[maybe_unused]] const bool VueDispositifInstallee = [] {
+    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Dispositif)] = {DessineVueDispositif, ImprimeCoupeDispositif};
     return true;
 }();
 
