@@ -7,7 +7,10 @@
 #include "optics/Validite.h"
 #include "platform/Format.h"
 #include "platform/Version.h"
+#include "sheet/BlocDeuxMiroirs.h"
 #include "sheet/BlocNewton.h"
+#include "sheet/BlocSchmidt.h"
+#include "sheet/BlocSchmidtCassegrain.h"
 #include "sheet/Fiche.h"
 #include "sheet/FormatsNombresTableau.h"
 
@@ -41,16 +44,26 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::Lunette:
         ImprimeParametresLunette(canevas);
         break;
-    // The printed blocks of these forms come with their own sheet blocks.
-    case TTypeInstrument::Aucun:
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
     case TTypeInstrument::Gregory:
     case TTypeInstrument::DallKirkham:
+        ImprimeParametresCassegrain(canevas);
+        break;
     case TTypeInstrument::Schwarzschild:
+        ImprimeParametresSchwarzschild(canevas);
+        break;
     case TTypeInstrument::Schmidt:
+        ImprimeParametresSchmidt(canevas);
+        break;
     case TTypeInstrument::SchmidtNewton:
+        ImprimeParametresSchmidtNewton(canevas);
+        break;
     case TTypeInstrument::SchmidtCassegrain:
+        ImprimeParametresSchmidtCassegrain(canevas);
+        break;
+    // The printed blocks of these forms come with their own sheet blocks.
+    case TTypeInstrument::Aucun:
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
