@@ -1,5 +1,4 @@
 // The report's first page and the page-break rule of the printed bands.
-#include "sheet/BlocLunette.h"
 #include "sheet/ImpressionTableau.h"
 
 #include "optics/Initialisation.h"
@@ -8,6 +7,8 @@
 #include "platform/Format.h"
 #include "platform/Version.h"
 #include "sheet/BlocDeuxMiroirs.h"
+#include "sheet/BlocLunette.h"
+#include "sheet/BlocMaksutov.h"
 #include "sheet/BlocNewton.h"
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
@@ -41,6 +42,10 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::Newton:
         ImprimeParametresNewton(canevas);
         break;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+        ImprimeParametresMaksutov(canevas);
+        break;
     case TTypeInstrument::Lunette:
         ImprimeParametresLunette(canevas);
         break;
@@ -64,8 +69,6 @@ void ImprimeBlocInstrument(ICanevas& canevas)
         break;
     // The printed blocks of these forms come with their own sheet blocks.
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::LurieHoughton:

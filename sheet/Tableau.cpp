@@ -1,5 +1,4 @@
 // The design sheet: title, the instrument's block, the lens-device heading and the lens-device table.
-#include "sheet/BlocLunette.h"
 #include "sheet/Tableau.h"
 
 #include "optics/Geometrie.h"
@@ -11,6 +10,8 @@
 #include "platform/Version.h"
 #include "sheet/BlocDeuxMiroirs.h"
 #include "sheet/BlocInstrument.h"
+#include "sheet/BlocLunette.h"
+#include "sheet/BlocMaksutov.h"
 #include "sheet/BlocNewton.h"
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
@@ -202,6 +203,10 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::Newton:
         DessineParametresNewton(c);
         break;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+        DessineParametresMaksutov(c);
+        break;
     case TTypeInstrument::Lunette:
         DessineParametresLunette(c);
         break;
@@ -227,8 +232,6 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::SchmidtCassegrain:
         DessineParametresSchmidtCassegrain(c);
         break;
-    case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
