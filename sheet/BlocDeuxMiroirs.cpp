@@ -84,8 +84,7 @@ void DessineLigneEpaisseurs(ICanevas& c, int y, const std::string& libellePrimai
     PeintElementGauche(c, xDroit, y, LibelleEpaisseurSecondaire, CaseEpaisseurSecondaire,
                        TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0", " mm");
     if (avecMilieu) {
-        const std::string texte = TexteGrandissement();
-        c.TextOut(finGauche + (xDroit - finGauche - c.TextWidth(texte)) / 2, y, texte);
+        TexteEntre(c, y, finGauche, xDroit, TexteGrandissement());
     }
 }
 
@@ -167,8 +166,7 @@ void DessineSchwarzschildDeveloppe(ICanevas& c)
     const int xDroit =
         PeintTexteDroit(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
     if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1) {
-        const std::string texte = TexteGrandissement();
-        c.TextOut(finGauche + (xDroit - finGauche - c.TextWidth(texte)) / 2, y, texte);
+        TexteEntre(c, y, finGauche, xDroit, TexteGrandissement());
     }
 
     y += 16;
@@ -190,19 +188,6 @@ void DessineSchwarzschildDeveloppe(ICanevas& c)
 int Marge()
 {
     return ImpressionEtat.MargeImpression;
-}
-
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - Marge() - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
-// A middle text centred between the end of a left text and the start of a right one.
-void ImprimeEntre(ICanevas& c, int y, int gauche, int droite, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
 }
 
 void ImprimeLigneRapport(ICanevas& c, int y)
@@ -268,7 +253,7 @@ void ImprimeLigneEpaisseurs(ICanevas& c, int y, const std::string& libellePrimai
     if (Instrument.EpaisseurSecondaire > 0.1)
         c.TextOut(xDroit, y, droite);
     if (avecMilieu)
-        ImprimeEntre(c, y, m + c.TextWidth(gauche), xDroit, TexteGrandissement());
+        TexteEntre(c, y, m + c.TextWidth(gauche), xDroit, TexteGrandissement());
 }
 
 void ImprimeCassegrainDeveloppe(ICanevas& c)
@@ -286,8 +271,8 @@ void ImprimeCassegrainDeveloppe(ICanevas& c)
         " mm";
     c.TextOut(m, y, degagement);
     const int xDroit =
-        ImprimeADroite(c, y, "Diamètre du miroir secondaire = " + TexteMillimetres(Instrument.DiametreSecondaire));
-    ImprimeEntre(c, y, m + c.TextWidth(degagement), xDroit,
+        ImprimeTexteADroite(c, y, "Diamètre du miroir secondaire = " + TexteMillimetres(Instrument.DiametreSecondaire));
+    TexteEntre(c, y, m + c.TextWidth(degagement), xDroit,
                  "Diamètre du trou central du miroir primaire = " + TexteMillimetres(Instrument.DiametreTrouCentral));
 
     y += pas;
@@ -295,7 +280,7 @@ void ImprimeCassegrainDeveloppe(ICanevas& c)
     y += pas;
     if (Validite.InstrumentValide) {
         c.TextOut(m, y, LibelleDistanceP + TexteMillimetres(Instrument.DistanceFoyerPrimaireSecondaire));
-        ImprimeADroite(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
+        ImprimeTexteADroite(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
     }
     y += pas;
     ImprimeLigneEpaisseurs(c, y, "Epaisseur du miroir primaire = ",
@@ -318,15 +303,15 @@ void ImprimeSchwarzschildDeveloppe(ICanevas& c)
     if (Instrument.DiametreSecondaire > SeuilDiametreNul)
         c.TextOut(m, y, diametre);
     const int xDroit =
-        ImprimeADroite(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
+        ImprimeTexteADroite(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
     if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1)
-        ImprimeEntre(c, y, m + c.TextWidth(diametre), xDroit, TexteGrandissement());
+        TexteEntre(c, y, m + c.TextWidth(diametre), xDroit, TexteGrandissement());
 
     y += pas;
     c.TextOut(m, y,
               "Distance entre miroirs = " +
                   TexteMillimetres(Instrument.FocalePrimaire + Instrument.DistanceFoyerPrimaireSecondaire, "#0.###"));
-    ImprimeADroite(c, y,
+    ImprimeTexteADroite(c, y,
                    "Distance entre miroir secondaire et foyer résultant = " +
                        TexteMillimetres(Instrument.DistanceSecondaireFoyer, "#0.###"));
     y += pas;
@@ -389,6 +374,18 @@ int LigneDiffractionMesuree(ICanevas& c, int y, double microns, const std::strin
     PoliceLigne(c);
     c.TextOut(x, y, onde);
     return debut;
+}
+
+int ImprimeTexteADroite(ICanevas& c, int y, const std::string& texte)
+{
+    const int x = c.Largeur() - Marge() - c.TextWidth(texte);
+    c.TextOut(x, y, texte);
+    return x;
+}
+
+void TexteEntre(ICanevas& c, int y, int gauche, int droite, const std::string& texte)
+{
+    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
 }
 
 int DebutLigneDiffractionImprimee(ICanevas& c)

@@ -83,12 +83,6 @@ int PeintNom(ICanevas& c, int y)
     return fin;
 }
 
-// A plain text centred between two x.
-void TexteEntre(ICanevas& c, int y, int gauche, int droite, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
-}
-
 void FinBlocDeveloppe()
 {
     DessineTableauSchmidt();
@@ -192,13 +186,20 @@ void DessineSchmidtDeveloppe(ICanevas& c)
     FinBlocDeveloppe();
 }
 
-void DessineSchmidtReplie(ICanevas& c)
+// The collapsed line up to the plate's diameter, the plate controls hidden; answers the line's y.
+int DebutBlocReplie(ICanevas& c)
 {
     CacheControlesLame();
     PeintBasculeInstrument(c, false, 0);
     const int y = MiseEnPage.OrdonneePremiereLigne;
     const int x = PeintNom(c, y) + c.TextWidth("vide");
     PeintElementGauche(c, x, y, "Diamètre de la lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
+    return y;
+}
+
+void DessineSchmidtReplie(ICanevas& c)
+{
+    const int y = DebutBlocReplie(c);
     // The ratio's place is kept while it cannot be computed, so that the items do not move once it can.
     const int xRapport =
         PrimaireConnu()
@@ -291,11 +292,7 @@ void DessineSchmidtNewtonDeveloppe(ICanevas& c)
 
 void DessineSchmidtNewtonReplie(ICanevas& c)
 {
-    CacheControlesLame();
-    PeintBasculeInstrument(c, false, 0);
-    const int y = MiseEnPage.OrdonneePremiereLigne;
-    const int x = PeintNom(c, y) + c.TextWidth("vide");
-    PeintElementGauche(c, x, y, "Diamètre de la lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
+    const int y = DebutBlocReplie(c);
     if (PrimaireConnu())
         MiseEnPage.LargeurDisponible =
             PeintTexteDroit(c, y, "F/D = " + FormateNombre(Instrument.FocalePrimaire / D(), "#0.00")) -
@@ -331,13 +328,6 @@ std::string Valeur3(double valeur)
     return valeur == 0 ? std::string(3, ' ') : FormateNombre(valeur, "#0.#");
 }
 
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - Marge() - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
 // Texts spread from x to the right margin with equal gaps, one before the first when `ecartAvant`.
 template <std::size_t N>
 void ImprimeRepartis(ICanevas& c, int y, int x, const std::array<std::string, N>& textes, bool ecartAvant)
@@ -368,7 +358,7 @@ int ImprimeNom(ICanevas& c, int y)
 void ImprimeLongueur(ICanevas& c, int y)
 {
     if (Instrument.LongueurInstrument > 1 && Instrument.EpaisseurPrimaire > 1e-6)
-        ImprimeADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
+        ImprimeTexteADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
 }
 
 void ImprimeLame(ICanevas& c, int y)
@@ -418,7 +408,7 @@ void ImprimeSchmidtDeveloppe(ICanevas& c)
         }
         c.TextOut(m, y, rapport);
         const int fin = m + c.TextWidth(rapport);
-        c.TextOut(fin + (debut - fin - c.TextWidth(milieu)) / 2, y, milieu);
+        TexteEntre(c, y, fin, debut, milieu);
     }
 
     ImprimeLame(c, y + Pas());
@@ -448,10 +438,10 @@ void ImprimeSchmidtDeveloppe(ICanevas& c)
     }
     int debutRelief = c.Largeur() - m;
     if (Validite.InstrumentValide && AvecProfil())
-        debutRelief = ImprimeADroite(c, y, TexteReliefLame(false));
+        debutRelief = ImprimeTexteADroite(c, y, TexteReliefLame(false));
     const std::string coefficient =
         LibelleCoefficientLame + FormateNombre(Instrument.CoefficientDeformationLame, "#0.000");
-    c.TextOut(finChamp + (debutRelief - finChamp - c.TextWidth(coefficient)) / 2, y, coefficient);
+    TexteEntre(c, y, finChamp, debutRelief, coefficient);
     MiseEnPage.OrdonneeCourante = y + Pas();
 }
 
@@ -492,26 +482,26 @@ void ImprimeSchmidtNewtonDeveloppe(ICanevas& c)
         c.TextOut(m, y, rapport);
         ImprimeLigneDiffraction(c, y, "", m);
         const int fin = m + c.TextWidth(rapport);
-        c.TextOut(fin + (DebutLigneDiffractionImprimee(c) - fin - c.TextWidth(rayon)) / 2, y, rayon);
+        TexteEntre(c, y, fin, DebutLigneDiffractionImprimee(c), rayon);
     } else {
-        c.TextOut(m + (c.Largeur() - 2 * m - c.TextWidth(rayon)) / 2, y, rayon);
+        TexteEntre(c, y, m, c.Largeur() - m, rayon);
     }
 
     ImprimeLame(c, y + Pas());
     y = MiseEnPage.OrdonneeCourante;
     c.TextOut(m, y, LibelleCoefficientLame + FormateNombre(Instrument.CoefficientDeformationLame, "#0.000"));
     if (Validite.InstrumentValide && AvecProfil())
-        ImprimeADroite(c, y, TexteReliefLame(false));
+        ImprimeTexteADroite(c, y, TexteReliefLame(false));
 
     y += Pas();
-    const int xDistance = ImprimeADroite(c, y, TexteDistanceLame(std::string(3, ' ')));
+    const int xDistance = ImprimeTexteADroite(c, y, TexteDistanceLame(std::string(3, ' ')));
     if (Instrument.DistanceSecondaireFoyer > 1) {
         const std::string plan =
             "Distance Miroir Plan - Foyer = " + FormateNombre(Instrument.DistanceSecondaireFoyer, "#0.#") + " mm";
         c.TextOut(m, y, plan);
         const std::string cote = "Petit côté du miroir plan = " + Valeur3(Instrument.DiametreSecondaire) + " mm";
         const int fin = m + c.TextWidth(plan);
-        c.TextOut(fin + (xDistance - fin - c.TextWidth(cote)) / 2, y, cote);
+        TexteEntre(c, y, fin, xDistance, cote);
     }
 
     y += Pas();

@@ -84,8 +84,7 @@ void DessineDeveloppe(ICanevas& c)
                                                          TMesureDiffraction::PolicesDessinees, 20);
         const std::string miroir =
             "Diamètre du miroir primaire = " + FormateNombre(Instrument.DiametreMiroir, "#0.0") + " mm";
-        const int fin = 20 + c.TextWidth(rapport);
-        c.TextOut(fin + (xDiffraction - fin - c.TextWidth(miroir)) / 2, y, miroir);
+        TexteEntre(c, y, 20 + c.TextWidth(rapport), xDiffraction, miroir);
     }
 
     y += 16;
@@ -152,23 +151,6 @@ void DessineDeveloppe(ICanevas& c)
 
 // ---- Printed twin ----
 
-int Marge()
-{
-    return ImpressionEtat.MargeImpression;
-}
-
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - Marge() - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
-void ImprimeEntre(ICanevas& c, int y, int gauche, int droite, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
-}
-
 // "#0.#", or the given blanks when the value is 0.
 std::string ValeurOuBlancs(double valeur, int blancs)
 {
@@ -177,7 +159,7 @@ std::string ValeurOuBlancs(double valeur, int blancs)
 
 void ImprimeDeveloppe(ICanevas& c)
 {
-    const int m = Marge();
+    const int m = ImpressionEtat.MargeImpression;
     const int pas = ImpressionEtat.PasLigneImpression;
     ImprimeParametresPrimaire(c);
 
@@ -186,7 +168,7 @@ void ImprimeDeveloppe(ICanevas& c)
         const std::string rapport = TexteRapport();
         c.TextOut(m, y, rapport);
         ImprimeLigneDiffraction(c, y, " (Objectif Seul)", m);
-        ImprimeEntre(c, y, m + c.TextWidth(rapport), DebutLigneDiffractionImprimee(c),
+        TexteEntre(c, y, m + c.TextWidth(rapport), DebutLigneDiffractionImprimee(c),
                      "Diamètre miroir primaire = " + FormateNombre(Instrument.DiametreMiroir, "#0.0") + " mm");
     }
 
@@ -195,9 +177,9 @@ void ImprimeDeveloppe(ICanevas& c)
     const std::string texteDegagement = "Dégagement du foyer = " + FormateNombre(degagement, "#0.#") + " mm";
     if (!EstDegagementNonSaisi(degagement))
         c.TextOut(m, y, texteDegagement);
-    const int xDroit = ImprimeADroite(
+    const int xDroit = ImprimeTexteADroite(
         c, y, "Diamètre du miroir secondaire = " + ValeurOuBlancs(Instrument.DiametreSecondaire, 4) + " mm");
-    ImprimeEntre(c, y, m + c.TextWidth(texteDegagement), xDroit,
+    TexteEntre(c, y, m + c.TextWidth(texteDegagement), xDroit,
                  "Diamètre du trou central du miroir primaire = " + ValeurOuBlancs(Instrument.DiametreTrouCentral, 4) +
                      " mm");
 
@@ -210,14 +192,14 @@ void ImprimeDeveloppe(ICanevas& c)
     const int xLame = m + c.TextWidth(LibelleCoefficients) + ecart;
     c.TextOut(xLame, y, lame);
     c.TextOut(xLame + c.TextWidth(lame) + ecart, y, LibellePrimaire);
-    ImprimeADroite(c, y, LibelleSecondaire);
+    ImprimeTexteADroite(c, y, LibelleSecondaire);
 
     y += pas;
     if (SecondairePlace(false)) {
         c.TextOut(m, y,
                   "Distance entre le foyer primaire et le miroir secondaire = " +
                       FormateNombre(Instrument.DistanceFoyerPrimaireSecondaire, "#0.#") + " mm");
-        ImprimeADroite(c, y, TexteRayonSecondaire());
+        ImprimeTexteADroite(c, y, TexteRayonSecondaire());
     }
 
     MiseEnPage.OrdonneeCourante = y + pas;
@@ -227,10 +209,10 @@ void ImprimeDeveloppe(ICanevas& c)
     const std::string epaisseurLame = "Epaisseur de la lame = " + ValeurOuBlancs(Instrument.EpaisseurLame, 3) + " mm";
     if (AvecProfil())
         c.TextOut(m, y, epaisseurLame);
-    const int xPrimaire = ImprimeADroite(
+    const int xPrimaire = ImprimeTexteADroite(
         c, y, "Epaisseur du miroir primaire = " + ValeurOuBlancs(Instrument.EpaisseurPrimaire, 3) + " mm");
     const double lameMiroir = Instrument.DistanceLameMiroir;
-    ImprimeEntre(c, y, m + c.TextWidth(epaisseurLame), xPrimaire,
+    TexteEntre(c, y, m + c.TextWidth(epaisseurLame), xPrimaire,
                  LibelleDistanceLame() +
                      (lameMiroir < 1 ? std::string(5, ' ') : FormateNombre(lameMiroir, "#0.#")) + " mm");
 
@@ -243,8 +225,8 @@ void ImprimeDeveloppe(ICanevas& c)
     }
     int debutDroit = c.Largeur() - m;
     if (AvecProfil() && Instrument.ReliefLame > 0)
-        debutDroit = ImprimeADroite(c, y, TexteReliefLame(true));
-    ImprimeEntre(c, y, finGauche, debutDroit,
+        debutDroit = ImprimeTexteADroite(c, y, TexteReliefLame(true));
+    TexteEntre(c, y, finGauche, debutDroit,
                  "Epaisseur du miroir secondaire = " + ValeurOuBlancs(Instrument.EpaisseurSecondaire, 2) + " mm");
     MiseEnPage.OrdonneeCourante = y + pas;
 }
