@@ -9,6 +9,7 @@
 #include "sheet/BlocDeuxMiroirs.h"
 #include "sheet/BlocLunette.h"
 #include "sheet/BlocMaksutov.h"
+#include "sheet/BlocMaksutovCassegrain.h"
 #include "sheet/BlocNewton.h"
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
@@ -42,6 +43,9 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::Newton:
         ImprimeParametresNewton(canevas);
         break;
+    case TTypeInstrument::MaksutovCassegrain:
+        ImprimeParametresMaksutovCassegrain(canevas);
+        break;
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
         ImprimeParametresMaksutov(canevas);
@@ -69,7 +73,6 @@ void ImprimeBlocInstrument(ICanevas& canevas)
         break;
     // The printed blocks of these forms come with their own sheet blocks.
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::LurieHoughton:
     case TTypeInstrument::HoughtonCassegrain:

@@ -12,6 +12,7 @@
 #include "sheet/BlocInstrument.h"
 #include "sheet/BlocLunette.h"
 #include "sheet/BlocMaksutov.h"
+#include "sheet/BlocMaksutovCassegrain.h"
 #include "sheet/BlocNewton.h"
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
@@ -203,6 +204,9 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::Newton:
         DessineParametresNewton(c);
         break;
+    case TTypeInstrument::MaksutovCassegrain:
+        DessineParametresMaksutovCassegrain(c);
+        break;
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
         DessineParametresMaksutov(c);
@@ -232,7 +236,6 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::SchmidtCassegrain:
         DessineParametresSchmidtCassegrain(c);
         break;
-    case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
         break;
