@@ -53,8 +53,11 @@ std::string TexteGrandissement()
     return "Grandissement = " + FormateNombre(Instrument.Grandissement, "#0.##") + " x";
 }
 
+// The controls the plate forms place on the sheet; the plate coefficient's spin box would otherwise still take
+// clicks over a two-mirror block.
 void CacheControles()
 {
+    Controles.CaseArl.Visible = false;
     Controles.ComboBox.Visible = false;
     Controles.TableauSchmidt.Visible = false;
     Controles.BoutonLame.Visible = false;

@@ -225,3 +225,34 @@ TEST_F(BlocSchmidt, ImpressionRepliee)
         EXPECT_FALSE(ContientTexte(*page, "Lame Correctrice"));
     }
 }
+
+TEST_F(BlocSchmidt, UnDispositifTraceDonneLeRapportResultant)
+{
+    struct TCas
+    {
+        const char* Nom;
+        double Epaisseur; // from the plate's last face to the image
+        bool Resolu;
+    };
+    // A plane-parallel plate behind the focus moves the image, not the focal length.
+    const TCas cas[] = {{"lame à faces parallèles", 50, true}, {"sortie afocale", 1e20, false}};
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        Construit(TTypeInstrument::Schmidt);
+        AjouteDispositif();
+        Dispositif.RayonDioptre[1] = Dispositif.RayonDioptre[2] = 1e20;
+        Dispositif.EpaisseurDioptre[2] = c.Epaisseur;
+        Dispositif.IndiceRouge[2] = Dispositif.IndiceBleu[2] = 1.5f;
+        Dispositif.IndiceRouge[3] = Dispositif.IndiceBleu[3] = 1.0f;
+        Instrument.FocaleEffective = 0;
+        Dessine();
+        const int y = Y0() + 32;
+        EXPECT_EQ(ContientTexte(Fenetre, "F/D résultant = "), c.Resolu);
+        EXPECT_EQ(ContientTexte(Fenetre, "Distance focale résultante = "), c.Resolu);
+        EXPECT_EQ(TexteDessine(Fenetre, {.Texte = "F/D = 5,00", .X = 20, .Y = y}), !c.Resolu);
+        if (c.Resolu) {
+            EXPECT_NEAR(Instrument.FocaleEffective, 1000, 5);
+            EXPECT_TRUE(ContientTexte(Fenetre, "F/D résultant = 5,0"));
+        }
+    }
+}
