@@ -1,5 +1,6 @@
 // The refractor's block on the sheet and on paper: the objective table, the focus distance, the heading.
 #include "FicheDeTest.h"
+#include "PageDeTest.h"
 
 #include "optics/Modele.h"
 #include "sheet/BlocLunette.h"
@@ -28,17 +29,9 @@ protected:
         FicheDeTest::TearDown();
     }
 
-    // The printed block on a fresh page with the report's layout.
-    std::unique_ptr<TCanevasEnregistreur> Imprime()
+    static std::unique_ptr<TCanevasEnregistreur> Imprime()
     {
-        auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
-        ImpressionEtat.MargeImpression = 200;
-        ImpressionEtat.PasLigneImpression = 100;
-        ImpressionEtat.PasLigneTableauImprime = 100;
-        MiseEnPage.OrdonneeCourante = 1000;
-        MiseEnPage.AbscisseCourante = 200;
-        ImprimeParametresLunette(*page);
-        return page;
+        return ImprimeBlocSurPage(ImprimeParametresLunette);
     }
 
     TCanevasEnregistreur Tableau{762, 268};

@@ -1,5 +1,6 @@
 // The Maksutov-Cassegrain block on the sheet and on paper, with its secondary on the meniscus or separate.
 #include "FicheDeTest.h"
+#include "PageDeTest.h"
 
 #include "optics/Modele.h"
 #include "sheet/BlocMaksutovCassegrain.h"
@@ -35,17 +36,9 @@ protected:
         DessineTableau();
     }
 
-    std::unique_ptr<TCanevasEnregistreur> Imprime()
+    static std::unique_ptr<TCanevasEnregistreur> Imprime()
     {
-        auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
-        ImpressionEtat.MargeImpression = 200;
-        ImpressionEtat.PasLigneImpression = 100;
-        ImpressionEtat.PasLigneTableauImprime = 100;
-        MiseEnPage.OrdonneeCourante = 1000;
-        MiseEnPage.AbscisseCourante = 200;
-        PoliceImpression(*page, 9, false);
-        ImprimeParametresMaksutovCassegrain(*page);
-        return page;
+        return ImprimeBlocSurPage(ImprimeParametresMaksutovCassegrain);
     }
 
     bool TexteSurLigne(const std::string& debut, int y) const

@@ -1,5 +1,6 @@
 // The Maksutov and Maksutov-Newton block on the sheet and on paper.
 #include "FicheDeTest.h"
+#include "PageDeTest.h"
 
 #include "optics/Modele.h"
 #include "sheet/BlocMaksutov.h"
@@ -26,17 +27,9 @@ protected:
         DessineTableau();
     }
 
-    std::unique_ptr<TCanevasEnregistreur> Imprime()
+    static std::unique_ptr<TCanevasEnregistreur> Imprime()
     {
-        auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
-        ImpressionEtat.MargeImpression = 200;
-        ImpressionEtat.PasLigneImpression = 100;
-        ImpressionEtat.PasLigneTableauImprime = 100;
-        MiseEnPage.OrdonneeCourante = 1000;
-        MiseEnPage.AbscisseCourante = 200;
-        PoliceImpression(*page, 9, false);
-        ImprimeParametresMaksutov(*page);
-        return page;
+        return ImprimeBlocSurPage(ImprimeParametresMaksutov);
     }
 
     // The y of the texts drawn on the sheet that start with `debut`.
