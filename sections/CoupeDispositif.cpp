@@ -97,16 +97,20 @@ public:
     {
         C.Stylo().Couleur = couleur;
         C.Stylo().Style = TStyleStylo::Plein;
+        // On paper the band's frame bounds the rays, as the image's edges do on screen.
+        double xa = x1, ya = y1, xb = x2, yb = y2;
+        const bool dedans = Papier ? CoupeSegment(xa, ya, xb, yb, Gauche(), Haut(), Droite(), Bas())
+                                   : CoupeSegment(xa, ya, xb, yb, -1, -1, C.Largeur(), C.Hauteur());
+        if (!dedans)
+            return;
+        const int ax = Entier(Round(xa)), ay = Entier(Round(ya)), bx = Entier(Round(xb)), by = Entier(Round(yb));
         if (Papier)
         {
-            C.MoveTo(x1, y1);
-            C.LineTo(x2, y2);
-            return;
+            C.MoveTo(ax, ay);
+            C.LineTo(bx, by);
         }
-        double xa = x1, ya = y1, xb = x2, yb = y2;
-        if (!CoupeSegment(xa, ya, xb, yb, -1, -1, C.Largeur(), C.Hauteur()))
-            return;
-        DessineLigneLissee(C, Entier(Round(xa)), Entier(Round(ya)), Entier(Round(xb)), Entier(Round(yb)), couleur);
+        else
+            DessineLigneLissee(C, ax, ay, bx, by, couleur);
     }
 
     // Black text on white, 9 points on paper.
@@ -707,11 +711,16 @@ void Regle(TSupport& sup, const TVue& v, int x0)
     for (int n = 0; n < largeur; ++n)
     {
         const int d = Tronque(n * pasRegle);
-        if (sup.Papier && x0 + d >= largeur)
+        // On paper the ticks run on while either side is still inside the band (the image plane lies near its
+        // right end, so its right side alone would leave the ruler a few millimetres long).
+        if (sup.Papier && x0 + d >= sup.Droite() && x0 - d <= sup.Gauche())
             break;
         const int longueur = sup.L16(n % 10 == 0 ? 10 : n % 5 == 0 ? 6 : 3);
         for (const int x : {x0 + d, x0 - d})
         {
+            // Printed ticks stay inside the band's frame, off the page's margins.
+            if (sup.Papier && (x <= sup.Gauche() || x >= sup.Droite()))
+                continue;
             c.MoveTo(x, haut);
             c.LineTo(x, haut + longueur);
         }

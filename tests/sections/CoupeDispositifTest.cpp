@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -213,6 +214,16 @@ TEST_F(CoupeDispositif, LaRegleCompteEnMillimetresAuDelaDeCinqPixelsParMillimetr
             EXPECT_NE(std::find(traits.begin(), traits.end(), std::pair{ao - d, longueur}), traits.end());
             EXPECT_NE(std::find(traits.begin(), traits.end(), std::pair{ao + d, longueur}), traits.end());
         }
+
+        // Printed, the ticks run from the image plane near the band's right end out to its left edge.
+        const auto page = Imprime();
+        const int hautBande = 1000 + 2 * 99;
+        int plusAGauche = page->Largeur();
+        for (const TSegment& t : Segments(*page, clBlack))
+            if (t.Y1 == hautBande && t.X1 == t.X2 && t.Y2 > t.Y1)
+                plusAGauche = std::min(plusAGauche, t.X1);
+        EXPECT_GT(plusAGauche, 100);
+        EXPECT_LE(plusAGauche, 100 + static_cast<int>(10 * RepereDessin.EchelleDessin));
     }
 }
 
@@ -245,7 +256,8 @@ TEST_F(CoupeDispositif, LesTroisRayonsPartentDuBordDeLaPupilleEtSeRejoignentALaD
         const int oa = RepereDessin.OrdonneeAxe;
         const auto rayons = Rayons(*page, CouleurRouge);
         ASSERT_EQ(rayons.size(), 3u);
-        // In the order k = 0, -1, +1: from the pupil's centre and its two rims, one focal length before the image.
+        // In the order k = 0, -1, +1: from the pupil's centre and its two rims, one focal length before the image,
+        // far to the left of the band, whose frame cuts them.
         const double depart = ao - (1000 + Systeme.DecalageFoyer) * s;
         for (int i = 0; i < 3; ++i)
         {
@@ -254,8 +266,10 @@ TEST_F(CoupeDispositif, LesTroisRayonsPartentDuBordDeLaPupilleEtSeRejoignentALaD
             const std::vector<TSegment>& rayon = rayons[static_cast<std::size_t>(i)];
             // Start, the five surfaces, the image.
             EXPECT_EQ(rayon.size(), 6u);
-            EXPECT_NEAR(rayon.front().X1, depart, 1.0);
-            EXPECT_NEAR(rayon.front().Y1, oa - k * 25 * s, 1.0);
+            const TSegment& premier = rayon.front();
+            EXPECT_EQ(premier.X1, 100);
+            const double pente = static_cast<double>(premier.Y2 - premier.Y1) / (premier.X2 - premier.X1);
+            EXPECT_NEAR(premier.Y1 + pente * (depart - premier.X1), oa - k * 25 * s, s);
             EXPECT_EQ(rayon.back().X2, ao);
             // The pencil meets at the box's distance above the axis, to a tenth of a millimetre.
             EXPECT_NEAR(rayon.back().Y2, oa - distance * s, 0.1 * s + 1);
