@@ -228,3 +228,37 @@ TEST_F(BlocMaksutov, LImpressionDuRapportPasseParLeTableau)
     ImprimeTableau(*page);
     EXPECT_TRUE(ContientTexte(*page, "Petit côté du miroir plan = "));
 }
+
+TEST_F(BlocMaksutov, LEpaisseurDuMenisqueDuMaksutovNewtonEntreLeRapportEtLaTache)
+{
+    struct TCas
+    {
+        float Epaisseur;
+        bool Montree;
+    };
+    const TCas cas[] = {{14.5f, true}, {0.09f, false}};
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Epaisseur);
+        Construit(TTypeInstrument::MaksutovNewton);
+        Instrument.EpaisseurTotaleMenisque = c.Epaisseur;
+        Dessine();
+        ASSERT_TRUE(Validite.InstrumentValide);
+        const int y2 = MiseEnPage.OrdonneePremiereLigne + 32;
+        EXPECT_EQ(LignesDe("Epaisseur totale du ménisque = "), c.Montree ? std::set<int>{y2} : std::set<int>{});
+        if (!c.Montree)
+            continue;
+        const std::string rapport = "F/D = " + FormateNombre(Instrument.FocaleObjectif / 150, "#0.00");
+        const int fin = 20 + Fenetre.TextWidth(rapport);
+        int debutTache = 0;
+        for (const TAppelCanevas& appel : Fenetre.Textes())
+            if (appel.Texte.rfind("Rayon de la tache", 0) == 0)
+                debutTache = appel.Valeurs[0];
+        const std::string texte = "Epaisseur totale du ménisque = 14,5 mm";
+        // Centred between the ratio and the diffraction line as that line measured itself (bold Symbol widths).
+        for (const TAppelCanevas& appel : Fenetre.Textes())
+            if (appel.Texte == texte) {
+                EXPECT_GT(appel.Valeurs[0], fin + 4);
+                EXPECT_LT(appel.Valeurs[0] + Fenetre.TextWidth(texte), debutTache);
+            }
+    }
+}
