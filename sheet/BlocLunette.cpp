@@ -78,6 +78,9 @@ void DessineCaseZf()
     zf.Visible = true;
     zf.Top = tableau.Top + 16 * n + 43;
     zf.Left = tableau.Left + 120;
+    // 75 px wide, its fill ends on the right edge of the thickness cell it covers.
+    zf.Width = 75;
+    zf.Height = 17;
     if (ImagesGroupe.CaseZf == nullptr)
         return;
     ICanevas& c = *ImagesGroupe.CaseZf;
