@@ -7,6 +7,8 @@
 #include "platform/Format.h"
 #include "platform/Version.h"
 #include "sheet/BlocDeuxMiroirs.h"
+#include "sheet/BlocHoughton.h"
+#include "sheet/BlocKlevtsov.h"
 #include "sheet/BlocLunette.h"
 #include "sheet/BlocMaksutov.h"
 #include "sheet/BlocMaksutovCassegrain.h"
@@ -71,11 +73,16 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     case TTypeInstrument::SchmidtCassegrain:
         ImprimeParametresSchmidtCassegrain(canevas);
         break;
-    // The printed blocks of these forms come with their own sheet blocks.
-    case TTypeInstrument::Aucun:
     case TTypeInstrument::KlevtsovCassegrain:
+        ImprimeParametresKlevtsov(canevas);
+        break;
     case TTypeInstrument::LurieHoughton:
+        ImprimeParametresLurieHoughton(canevas);
+        break;
     case TTypeInstrument::HoughtonCassegrain:
+        ImprimeParametresHoughtonCassegrain(canevas);
+        break;
+    case TTypeInstrument::Aucun:
         break;
     }
 }

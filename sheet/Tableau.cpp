@@ -9,7 +9,9 @@
 #include "platform/Format.h"
 #include "platform/Version.h"
 #include "sheet/BlocDeuxMiroirs.h"
+#include "sheet/BlocHoughton.h"
 #include "sheet/BlocInstrument.h"
+#include "sheet/BlocKlevtsov.h"
 #include "sheet/BlocLunette.h"
 #include "sheet/BlocMaksutov.h"
 #include "sheet/BlocMaksutovCassegrain.h"
@@ -217,6 +219,7 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::LurieHoughton:
         if (Validite.InstrumentValide && !Systeme.CalculEchoue && !Systeme.CalculInterrompu)
             MesureFocaleLurieHoughton();
+        DessineParametresLurieHoughton(c);
         break;
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
@@ -237,7 +240,10 @@ void DessineBlocInstrument(ICanevas& c, int y1)
         DessineParametresSchmidtCassegrain(c);
         break;
     case TTypeInstrument::KlevtsovCassegrain:
+        DessineParametresKlevtsov(c);
+        break;
     case TTypeInstrument::HoughtonCassegrain:
+        DessineParametresHoughtonCassegrain(c);
         break;
     }
 }

@@ -13,6 +13,8 @@ struct TImagesGroupe
 {
     ICanevas* TableauKlevtsov = nullptr;
     ICanevas* CaseZf = nullptr;
+    ICanevas* LigneMiroir = nullptr;  // the Klevtsov secondary mirror's row, laid over the table's last row
+    ICanevas* EpaisseurOff = nullptr; // covers that row's thickness cell when the group's surfaces are odd in number
 };
 inline TImagesGroupe ImagesGroupe;
 
