@@ -197,3 +197,12 @@ TEST_F(BlocLunette, ReplieLeTableauEstCacheEtLeDispositifSuitLaLigne)
     EXPECT_FALSE(Controles.CaseZf.Visible);
     EXPECT_EQ(MiseEnPage.OrdonneeDispositif, MiseEnPage.OrdonneePremiereLigne + 29);
 }
+
+TEST_F(BlocLunette, LeRapportImprimeLeBlocDeLaLunette)
+{
+    DessineTableau();
+    const auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    ImprimeTableau(*page);
+    EXPECT_TRUE(ContientTexte(*page, "Caractéristiques de la lunette"));
+    EXPECT_TRUE(ContientTexte(*page, "Lunette : D = "));
+}

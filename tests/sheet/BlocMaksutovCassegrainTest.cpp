@@ -226,3 +226,13 @@ TEST_F(BlocMaksutovCassegrain, ReplieUneLigneEtLImpressionAvanceDUneLigne)
     EXPECT_TRUE(ContientTexte(*page, "Diamètre de l'ouverture = 100 mm"));
     EXPECT_EQ(MiseEnPage.OrdonneeCourante, 1100);
 }
+
+TEST_F(BlocMaksutovCassegrain, LeRapportImprimeLeBlocDuMaksutovCassegrain)
+{
+    Construit(false);
+    Dessine();
+    const auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
+    ImprimeTableau(*page);
+    EXPECT_TRUE(ContientTexte(*page, "Trou central du miroir primaire = "));
+    EXPECT_TRUE(ContientTexte(*page, "Lame Correctrice"));
+}
