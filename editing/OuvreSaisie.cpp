@@ -1,6 +1,7 @@
 // The openers of the sheet's values, of the device title and of the off-axis distances.
 #include "editing/OuvreSaisie.h"
 
+#include "editing/OuvreCellules.h"
 #include "editing/Ports.h"
 #include "platform/Format.h"
 #include "sheet/Fiche.h"
@@ -486,9 +487,7 @@ void OuvreSaisieTitreDispositif()
     Controles.LigneSchmidt.Visible = false;
     EtatSaisie.CodeSaisie = 1000;
     const std::string& titre = Dispositif.TitreDispositif;
-    const auto debut = titre.find_first_not_of(' ');
-    EtatSaisie.TexteAvantSaisie =
-        debut == std::string::npos ? std::string() : titre.substr(debut, titre.find_last_not_of(' ') - debut + 1);
+    EtatSaisie.TexteAvantSaisie = SansBlancs(titre);
     TBoiteSaisie& boite = EtatSaisie.Saisie;
     boite.Hauteur = 18;
     boite.Texte = titre;
