@@ -69,7 +69,7 @@ void Haut()
         OuvreCellule(quitte == 2018 ? 2011 : quitte == 2019 ? 2013 : 2012);
         return;
     }
-    if (Edition.TableEditee == 2 && ligne > 1) {
+    if (Edition.TableEditee == 2 && ligneVisible && ligne > 1) {
         if (ligne == Groupe.NombreDioptresGroupe && EstLigneVide(ligne))
             Groupe.NombreDioptresGroupe -= 1;
         PlaceLigne(ligne - 1, true);

@@ -183,6 +183,24 @@ TEST_F(Touches, HautRetireLaDerniereLigneVideEtGardeLaColonne)
     }
 }
 
+TEST_F(Touches, HautDansLeGroupeRetireSaDerniereLigneVide)
+{
+    Instrument.TypeInstrument = T::Lunette;
+    Groupe.NombreDioptresGroupe = 3;
+    for (int r = 1; r <= 2; ++r)
+        Groupe.RayonGroupe[static_cast<std::size_t>(r)] = 120;
+    Edition.LigneCourante = 3;
+    OuvreSaisieIndiceBleuGroupe();
+    FicheSaisieKeyDown(ToucheHaut);
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
+    EXPECT_EQ(Edition.LigneCourante, 2);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 2016);
+    FicheSaisieKeyDown(ToucheHaut);
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
+    EXPECT_EQ(Edition.LigneCourante, 1);
+    EXPECT_EQ(EtatSaisie.Saisie.Haut, 16 + 43);
+}
+
 TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
 {
     struct TCas
