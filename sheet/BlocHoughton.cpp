@@ -33,11 +33,14 @@ std::string TexteRapport(double focale)
     return "F/D = " + FormateNombre(focale / Instrument.DiametreEntree, "#0.00");
 }
 
-// Both expanded blocks: the corrector's rows, at least two on the sheet.
+// Both blocks. The Klevtsov's mirror row and its covered thickness cell, left from a Klevtsov design drawn before,
+// would lie over a corrector row and lead its keys and clicks to the Klevtsov's secondary: they go. The corrector
+// shows at least two rows on the sheet.
 void PrepareBloc()
 {
-    Controles.ComboBox.Visible = false;
-    Controles.CheckBox1.Visible = false;
+    for (TControle* controle : {&Controles.ComboBox, &Controles.CheckBox1, &Controles.LigneMiroir,
+                                &Controles.LigneMiroirActive, &Controles.EpaisseurOff})
+        controle->Visible = false;
     VerifieInstrument();
     Controles.TableauKlevtsov.Visible = Edition.InstrumentDeveloppe;
     MiseEnPage.NombreLignesHoughton = std::max(Groupe.NombreDioptresGroupe, 2);

@@ -222,3 +222,21 @@ TEST_F(BlocHoughton, LeTableauImprimeDuLurieHoughtonRemonteQuandLesLignesTroisEt
         EXPECT_EQ(MiseEnPage.OrdonneeCourante, y0 + 33 * Pas / 10 - 90 * Pas / 100 + 4 * Pas + Pas);
     }
 }
+
+TEST_F(BlocHoughton, LaLigneMiroirDUnKlevtsovDessineAvantNeResteNiSurLaFicheNiSousLesTouches)
+{
+    for (TTypeInstrument forme : {TTypeInstrument::LurieHoughton, TTypeInstrument::HoughtonCassegrain}) {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeValide(TTypeInstrument::KlevtsovCassegrain);
+        Groupe.NombreDioptresGroupe = 3;
+        Dessine();
+        Controles.LigneMiroirActive.Visible = true;
+        ASSERT_TRUE(Controles.LigneMiroir.Visible);
+        ASSERT_TRUE(Controles.EpaisseurOff.Visible);
+        ConstruitFormeValide(forme);
+        Dessine();
+        EXPECT_FALSE(Controles.LigneMiroir.Visible);
+        EXPECT_FALSE(Controles.LigneMiroirActive.Visible);
+        EXPECT_FALSE(Controles.EpaisseurOff.Visible);
+    }
+}
