@@ -263,6 +263,37 @@ TEST_F(Navigation, UnChampRefuseEstRouvertUneFois)
     EXPECT_EQ(EtatSaisie.Saisie.Gauche, 300);
 }
 
+// The group's lists come after the primary's thickness, and Previous goes back there.
+TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
+{
+    struct TCas
+    {
+        T Forme;
+        TCodeSaisie Epaisseur;
+    };
+    for (const TCas& c : {TCas{T::KlevtsovCassegrain, 125}, TCas{T::LurieHoughton, 135},
+                          TCas{T::HoughtonCassegrain, 135}}) {
+        SCOPED_TRACE(static_cast<int>(c.Forme));
+        SetUp();
+        Instrument.TypeInstrument = c.Forme;
+        Edition.TableEditee = 2;
+        OuvreSaisiePrecedente(1001);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, c.Epaisseur);
+        EXPECT_TRUE(EtatSaisie.Saisie.Visible);
+    }
+    // From the group's first radius back to its blue list, the group staying the edited table.
+    Instrument.TypeInstrument = T::Lunette;
+    Edition.LigneCourante = 1;
+    OuvreSaisieRayonGroupe();
+    OuvreSaisiePrecedente(2011);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 1003);
+    EXPECT_EQ(Edition.TableEditee, 2);
+    EXPECT_FALSE(EtatSaisie.Saisie.Visible);
+    OuvreSaisieSuivante(1003);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 2011);
+    EXPECT_EQ(Edition.LigneCourante, 1);
+}
+
 TEST_F(Navigation, LeTitreMeneAuxListesPuisAuxCellulesDuDispositif)
 {
     Instrument.TypeInstrument = T::Newton;
