@@ -1,6 +1,6 @@
-// The lens-device section on screen and on paper. The reference point `AbscisseOrigine` is the image plane (for an
-// afocal device its last vertex); axial distances run leftwards from it to the first vertex and the light runs
-// rightwards.
+// The lens-device section on screen and on paper.
+// The reference point `AbscisseOrigine` is the image plane (for an afocal device its last vertex); axial distances
+// run leftwards from it to the first vertex and the light runs rightwards.
 #include "sections/CoupeDispositif.h"
 
 #include "optics/Arrondis.h"
@@ -438,7 +438,7 @@ void ViseRayonPrincipal(const TVue& v)
     for (int essai = 0; essai < VisesMaximales && !r.RayonPerdu; ++essai)
     {
         // An exit parallel to the axis gives no ratio to correct the angle by.
-        if (hauteur == 0)
+        if (hauteur == 0 || !std::isfinite(hauteur))
         {
             r.RayonPerdu = true;
             break;

@@ -321,6 +321,32 @@ TEST_F(CoupeDispositif, UnDiaphragmeQuiArreteLesRayonsDeBordLesFinitSurLuiAvecSo
     }
 }
 
+TEST_F(CoupeDispositif, UnRayonPrincipalQuiManqueUneSurfaceMasqueLeFaisceauSansAucunRayon)
+{
+    // A ball lens 12 mm wide: a chief ray aimed 10 mm off the axis passes beside its first sphere.
+    Dispositif.NombreDioptres = 2;
+    LigneDispositif(1, 6, 12, 12, BK7);
+    LigneDispositif(2, -6, 10, 12, Air);
+    Valide();
+    PrepareSysteme();
+    ASSERT_FALSE(Systeme.CalculInterrompu);
+    Reglages.RayonsLumineuxTraces = true;
+    const std::string masque = " Le faisceau est masqué par le bord du dispositif dioptrique ";
+    for (const double distance : {0.0, 10.0})
+    {
+        SCOPED_TRACE(distance);
+        const bool perdu = distance > 0;
+        Reglages.DistanceAxeImage = distance;
+        TCanevasEnregistreur dessin(762, 350);
+        DessineCoupeDispositif(dessin, nullptr);
+        EXPECT_EQ(BandeauOcculte.Legende == masque, perdu);
+        EXPECT_EQ(BandeauOcculte.Couleur, CouleurRouge);
+        const auto page = Imprime();
+        EXPECT_EQ(Rayons(*page, CouleurRouge).empty(), perdu);
+        EXPECT_EQ(TexteDessine(*page, {.Texte = masque}), perdu);
+    }
+}
+
 TEST_F(CoupeDispositif, LaViseeAfocaleRattrapeLAngleApparentDemande)
 {
     DispositifAfocal();
