@@ -2,6 +2,7 @@
 // stop that cuts it, the afocal aiming, and a design left as it was after the screen and the printed view.
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
+#include "optics/FormulesDeuxMiroirs.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
@@ -344,6 +345,38 @@ TEST_F(CoupeDispositif, UnRayonPrincipalQuiManqueUneSurfaceMasqueLeFaisceauSansA
         const auto page = Imprime();
         EXPECT_EQ(Rayons(*page, CouleurRouge).empty(), perdu);
         EXPECT_EQ(TexteDessine(*page, {.Texte = masque}), perdu);
+    }
+}
+
+TEST_F(CoupeDispositif, LeGregoryQuiRedresseLImageDessineLesHauteursDeLAutreCote)
+{
+    for (const TTypeInstrument forme : {TTypeInstrument::Newton, TTypeInstrument::Gregory})
+    {
+        SCOPED_TRACE(static_cast<int>(forme));
+        SetUp();
+        ConstruitFormeValide(forme);
+        if (forme == TTypeInstrument::Gregory)
+        {
+            CalculeGregory();
+            Instrument.FocaleObjectif = Instrument.FocaleResultante;
+            // The obstruction the refresh derives from the secondary's diameter.
+            Instrument.RayonObstructionCarre = std::pow(Instrument.DiametreSecondaire / 2.0, 2);
+        }
+        DispositifAvecDiaphragme(40);
+        PrepareSysteme();
+        ASSERT_TRUE(Validite.InstrumentValide);
+        Reglages.RayonsLumineuxTraces = true;
+        Reglages.DistanceAxeImage = 1;
+        const auto page = Imprime();
+        // The last ray traced and drawn is k = +1; its hit on the first surface ends its first segment.
+        const double hauteur = Rayon.HauteurImpact[1];
+        ASSERT_GT(std::abs(hauteur), 0.5);
+        const auto rayons = Rayons(*page, CouleurRouge);
+        ASSERT_FALSE(rayons.empty());
+        const int dessinee = rayons.back().front().Y2 - RepereDessin.OrdonneeAxe;
+        // Upwards (towards smaller y) for a positive height, except behind the Gregory.
+        const int signe = forme == TTypeInstrument::Gregory ? 1 : -1;
+        EXPECT_EQ(dessinee > 0 ? 1 : -1, signe * (hauteur > 0 ? 1 : -1));
     }
 }
 
