@@ -283,7 +283,8 @@ void ImprimeLurieHoughtonDeveloppe(ICanevas& c)
         c.TextOut(marge, y, t);
         ImprimeLigneDiffraction(c, y, "", marge);
         const int xd = DebutLigneDiffractionImprimee(c);
-        if (Validite.InstrumentValide)
+        // The ratio divides the instrument's own focal length, known once the design is solved.
+        if (Validite.InstrumentValide && i.FocaleObjectif > 1)
             TexteEntre(c, y, marge + c.TextWidth(t), xd, TexteRapport(i.FocaleObjectif));
 
         y += s;

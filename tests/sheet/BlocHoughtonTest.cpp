@@ -240,3 +240,17 @@ TEST_F(BlocHoughton, LaLigneMiroirDUnKlevtsovDessineAvantNeResteNiSurLaFicheNiSo
         EXPECT_FALSE(Controles.EpaisseurOff.Visible);
     }
 }
+
+TEST_F(BlocHoughton, LeRapportImprimeDuLurieHoughtonAttendSaFocale)
+{
+    for (const auto& [focaleObjectif, rapport] : {std::pair{800.0, true}, std::pair{0.0, false}}) {
+        SCOPED_TRACE(focaleObjectif);
+        ConstruitFormeValide(TTypeInstrument::LurieHoughton);
+        ASSERT_TRUE(Validite.InstrumentValide);
+        Instrument.FocaleObjectif = focaleObjectif;
+        const auto page = Imprime(ImprimeParametresLurieHoughton);
+        EXPECT_EQ(TexteDessine(*page, {.Texte = "F/D = 4,00", .Y = Haut + 2 * Pas}), rapport);
+        EXPECT_EQ(ContientTexte(*page, "Distance Focale = 800 mm"), rapport);
+        EXPECT_FALSE(ContientTexte(*page, "F/D = 0,00"));
+    }
+}
