@@ -40,13 +40,20 @@ void EffaceInstrument()
 void EffaceIndices()
 {
     // Element 1 is the object space in front of the first surface: it keeps its air.
-    for (std::size_t element = 2; element < Dispositif.IndiceRouge.size(); ++element)
+    bool efface = false;
+    TDioptre& d = Dispositif;
+    for (std::size_t element = 2; element < d.IndiceRouge.size(); ++element)
     {
-        Dispositif.IndiceRouge[element] = 0;
-        Dispositif.IndiceVert[element] = 0;
-        Dispositif.IndiceBleu[element] = 0;
-        Dispositif.MatiereDioptre[element].clear();
+        efface = efface || d.IndiceRouge[element] != 0 || d.IndiceVert[element] != 0 || d.IndiceBleu[element] != 0 ||
+                 !d.MatiereDioptre[element].empty();
+        d.IndiceRouge[element] = 0;
+        d.IndiceVert[element] = 0;
+        d.IndiceBleu[element] = 0;
+        d.MatiereDioptre[element].clear();
     }
+    // Indices already cleared make no change: no record, so that an undo in progress keeps what it can redo.
+    if (!efface)
+        return;
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;
     Journalise(-16);

@@ -5,7 +5,7 @@
 // The instrument cleared, its form included, whatever replay is running.
 void EffaceInstrument();
 // The indices and glass names of every medium behind a device surface cleared; the medium in front of the first
-// surface keeps its air. Records (-16, 0, 0) unless a replay is running.
+// surface keeps its air. Records (-16, 0, 0) unless a replay is running or there was nothing to clear.
 void EffaceIndices();
 // The lens device cleared; the document keeps its path and its save name.
 void EffaceDispositif();

@@ -54,6 +54,13 @@ TEST_F(Effacement, EffacerLesIndicesGardeLaGeometrieEtLAirDevantPuisAnnulerLesRa
     EXPECT_EQ((std::vector<float>{d.IndiceRouge[2], d.IndiceVert[2], d.IndiceBleu[2]}),
               (std::vector<float>{1.51432f, 1.51872f, 1.52283f}));
     EXPECT_EQ(d.MatiereDioptre[2], "BK7");
+
+    // Redone, then erased again: nothing more to clear, nothing recorded.
+    RetablirExecute();
+    Services.Question.Repond(ReponseNon);
+    EffacerIndicesExecute();
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 2);
+    EXPECT_EQ(Edition.PositionJournal, 2);
 }
 
 TEST_F(Effacement, UneQuestionAbandonneeNEffaceRienNiNeJournalise)
