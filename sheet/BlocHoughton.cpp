@@ -68,12 +68,13 @@ void DessineLurieHoughtonDeveloppe(ICanevas& c)
 {
     const int w = Controles.LargeurFenetre;
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
-    PeintBasculeInstrument(c, true, MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 7) - 4);
+    PeintBasculeInstrument(c, true,
+                           MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 7) - 4);
     PeintNom(c, y0);
 
     const int y1 = y0 + 16;
-    PeintElementGauche(c, 20, y1, "Diamètre d'entrée = ", CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree),
-                       "10000.0", " mm");
+    PeintElementGauche(c, 20, y1, "Diamètre d'entrée = ", CaseDiametreEntree,
+                       TexteValeurCase(Instrument.DiametreEntree), "10000.0", " mm");
     const int fin1a = MiseEnPage.AbscisseFinElement;
     const std::string rayon = "Rayon de courbure du miroir = ";
     const int x1b = w - 20 - c.TextWidth("10000.0") - 8 - c.TextWidth(" mm") - c.TextWidth(rayon);
@@ -90,7 +91,8 @@ void DessineLurieHoughtonDeveloppe(ICanevas& c)
 
     const int y2 = y1 + 19;
     const std::string epaisseur = TexteValeurCase(Instrument.EpaisseurPrimaire);
-    PeintElementGauche(c, 20, y2, "Epaisseur du miroir primaire = ", CaseEpaisseurPrimaire, epaisseur, "10000.0", " mm");
+    PeintElementGauche(c, 20, y2, "Epaisseur du miroir primaire = ", CaseEpaisseurPrimaire, epaisseur, "10000.0",
+                       " mm");
     const int e2 = MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Right + 2 + c.TextWidth(epaisseur) + c.TextWidth(" mm");
     if (Instrument.DiametreEntree > 1 && Instrument.FocaleEffective > 1) {
         PeintDiffraction(c, y2, "");
@@ -176,7 +178,8 @@ void DessineHoughtonCassegrainDeveloppe(ICanevas& c)
 {
     const int w = Controles.LargeurFenetre;
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
-    PeintBasculeInstrument(c, true, MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 8) + 4);
+    PeintBasculeInstrument(c, true,
+                           MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 8) + 4);
     PeintNom(c, y0);
     DessineParametresPrimaire(c);
 
@@ -279,7 +282,8 @@ void ImprimeLurieHoughtonDeveloppe(ICanevas& c)
 
     y += s;
     if (i.DiametreEntree > 1 && i.FocalePrimaire > 1) {
-        const std::string t = i.EpaisseurPrimaire == 0 ? std::string() : "Epaisseur du miroir primaire = " + Mm(i.EpaisseurPrimaire);
+        const std::string t =
+            i.EpaisseurPrimaire == 0 ? std::string() : "Epaisseur du miroir primaire = " + Mm(i.EpaisseurPrimaire);
         c.TextOut(marge, y, t);
         ImprimeLigneDiffraction(c, y, "", marge);
         const int xd = DebutLigneDiffractionImprimee(c);
@@ -291,7 +295,8 @@ void ImprimeLurieHoughtonDeveloppe(ICanevas& c)
         const std::string distance =
             "Distance miroir plan - Foyer = " + ValeurOuBlancs(i.DistanceSecondaireFoyer, 3) + " mm";
         c.TextOut(marge, y, distance);
-        const int xp = ImprimeTexteADroite(c, y, "Epaisseur du miroir plan = " + ValeurOuBlancs(i.EpaisseurSecondaire, 3) + " mm");
+        const int xp =
+            ImprimeTexteADroite(c, y, "Epaisseur du miroir plan = " + ValeurOuBlancs(i.EpaisseurSecondaire, 3) + " mm");
         TexteEntre(c, y, marge + c.TextWidth(distance), xp,
                    "Petit côté du miroir plan = " + ValeurOuBlancs(i.DiametreSecondaire, 3) + " mm");
     }
@@ -307,8 +312,7 @@ void ImprimeLurieHoughtonReplie(ICanevas& c)
     const std::string a = "Diamètre d'entrée = " + ValeurOuBlancs(i.DiametreEntree, 4) + " mm";
     const std::string b = "Diamètre miroir = " + ValeurOuBlancs(i.DiametreMiroir, 3) + " mm";
     const std::string r = "Rdc miroir = " + ValeurOuBlancs(i.RayonCourburePrimaire, 3) + " mm";
-    const std::string f =
-        i.DiametreEntree > 1 && i.FocaleObjectif > 1 ? TexteRapport(i.FocaleObjectif) : std::string();
+    const std::string f = i.DiametreEntree > 1 && i.FocaleObjectif > 1 ? TexteRapport(i.FocaleObjectif) : std::string();
     const int xf = ImprimeTexteADroite(c, y, f);
     const int quart = (xf - x - c.TextWidth(a) - c.TextWidth(b) - c.TextWidth(r)) / 4;
     int xt = x + quart;
@@ -326,8 +330,8 @@ void ImprimeHoughtonCassegrainDeveloppe(ICanevas& c)
     const int p = c.Largeur();
     const TInstrument& i = Instrument;
     int y = MiseEnPage.OrdonneeCourante;
-    ImprimeLigneNom(c, y,
-                    i.DiametreMiroir > 1 ? "Diamètre du miroir primaire = " + Mm(i.DiametreUtilePrimaire) : std::string());
+    ImprimeLigneNom(
+        c, y, i.DiametreMiroir > 1 ? "Diamètre du miroir primaire = " + Mm(i.DiametreUtilePrimaire) : std::string());
 
     y += s;
     const std::string a = "Diamètre d'entrée = " + Mm(i.DiametreEntree);
@@ -357,7 +361,8 @@ void ImprimeHoughtonCassegrainDeveloppe(ICanevas& c)
     if (i.DiametreSecondaire > 1)
         c.TextOut(xs, y, secondaire);
     if (i.DiametreTrouCentral > 1)
-        TexteEntre(c, y, finDegagement, xs, "Diamètre du trou central du miroir primaire = " + Mm(i.DiametreTrouCentral));
+        TexteEntre(c, y, finDegagement, xs,
+                   "Diamètre du trou central du miroir primaire = " + Mm(i.DiametreTrouCentral));
 
     y += s;
     if (SecondaireCalcule()) {
@@ -398,8 +403,8 @@ void ImprimeHoughtonCassegrainReplie(ICanevas& c)
 void ImprimeCorrecteur(ICanevas& c)
 {
     ImprimeGroupeHoughton(c);
-    MiseEnPage.OrdonneeCourante += std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe) *
-                                   ImpressionEtat.PasLigneTableauImprime;
+    MiseEnPage.OrdonneeCourante +=
+        std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe) * ImpressionEtat.PasLigneTableauImprime;
     MiseEnPage.OrdonneeCourante += ImpressionEtat.PasLigneImpression;
 }
 

@@ -53,7 +53,8 @@ std::string TexteRayonMiroir()
 std::string TexteEpaisseurMiroir()
 {
     const double e = Instrument.EpaisseurSecondaire;
-    return !EstEpaisseurInfinie(std::abs(e)) && e <= SeuilEpaisseurNulle ? std::string() : FormateEpaisseurDispositif(e);
+    return !EstEpaisseurInfinie(std::abs(e)) && e <= SeuilEpaisseurNulle ? std::string()
+                                                                         : FormateEpaisseurDispositif(e);
 }
 
 std::string TexteFocaleResultanteSurDiametre()
@@ -162,8 +163,7 @@ void DessineDeveloppe(ICanevas& c)
     PeintElementGauche(c, 20, y, "Trou central du miroir primaire = ", CaseDiametreTrouCentral,
                        TexteValeurCase(Instrument.DiametreTrouCentral), "1000.0", " mm");
     const std::string epaisseur = "Epaisseur du miroir primaire = ";
-    PeintElementGauche(c,
-                       largeur - c.TextWidth(epaisseur) - c.TextWidth(" mm") - 2 - (c.TextWidth("10000.0") + 8) - 20,
+    PeintElementGauche(c, largeur - c.TextWidth(epaisseur) - c.TextWidth(" mm") - 2 - (c.TextWidth("10000.0") + 8) - 20,
                        y, epaisseur, CaseEpaisseurPrimaire, TexteValeurCase(Instrument.EpaisseurPrimaire), "10000.0",
                        " mm");
 
@@ -210,7 +210,9 @@ int ImprimeTableauKlevtsov(ICanevas& c, int y0)
         ImprimeLigneGroupe(c, colonnes, PresentationKlevtsov, i, b + i * t + (i > 1 ? stylo : 0));
 
     const int y = b + (lignes + 1) * t + stylo;
-    const auto aDroite = [&](int bord, const std::string& texte) { c.TextOut(bord - c.TextWidth(texte + " "), y, texte); };
+    const auto aDroite = [&](int bord, const std::string& texte) {
+        c.TextOut(bord - c.TextWidth(texte + " "), y, texte);
+    };
     TexteEntre(c, y, x[4], x[8], "Miroir secondaire sphérique");
     TexteEntre(c, y, x[0], x[1], std::to_string(NumeroMiroir()));
     aDroite(x[2], TexteRayonMiroir());
@@ -243,14 +245,16 @@ void ImprimeDeveloppe(ICanevas& c)
 
     y += s;
     c.TextOut(marge, y,
-              "Distance Miroir primaire - 1er dioptre Klevtsov = " + ValeurOuBlancs(Instrument.DistanceDiaphragmeMiroir, 3) +
-                  " mm");
+              "Distance Miroir primaire - 1er dioptre Klevtsov = " +
+                  ValeurOuBlancs(Instrument.DistanceDiaphragmeMiroir, 3) + " mm");
     if (!EstDegagementNonSaisi(Instrument.DegagementFoyer))
         ImprimeTexteADroite(c, y, TexteDegagement());
 
     y += s;
-    c.TextOut(marge, y, "Trou central du miroir primaire = " + ValeurOuBlancs(Instrument.DiametreTrouCentral, 4) + " mm");
-    ImprimeTexteADroite(c, y, "Epaisseur du miroir primaire = " + ValeurOuBlancs(Instrument.EpaisseurPrimaire, 3) + " mm");
+    c.TextOut(marge, y,
+              "Trou central du miroir primaire = " + ValeurOuBlancs(Instrument.DiametreTrouCentral, 4) + " mm");
+    ImprimeTexteADroite(c, y,
+                        "Epaisseur du miroir primaire = " + ValeurOuBlancs(Instrument.EpaisseurPrimaire, 3) + " mm");
 
     y += s;
     MiseEnPage.OrdonneeCourante = ImprimeTableauKlevtsov(c, y) + s;

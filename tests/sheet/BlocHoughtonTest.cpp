@@ -97,7 +97,8 @@ TEST_F(BlocHoughton, LaDistanceEntreLesMiroirsDemandeSesSixConditions)
         const std::string distance = "Distance entre les miroirs = 400 mm";
         const std::string rayon = "Rayon de courbure du miroir secondaire = 500 mm";
         EXPECT_EQ(TexteDessine(Fenetre, {.Texte = distance, .X = 20, .Y = Y0 + 64}), c.Montree);
-        EXPECT_EQ(TexteDessine(Fenetre, {.Texte = rayon, .X = 780 - Fenetre.TextWidth(rayon), .Y = Y0 + 64}), c.Montree);
+        EXPECT_EQ(TexteDessine(Fenetre, {.Texte = rayon, .X = 780 - Fenetre.TextWidth(rayon), .Y = Y0 + 64}),
+                  c.Montree);
         // The line keeps its place: the thicknesses stay on the line below.
         EXPECT_EQ(MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Top, Y0 + 80 - 2);
 
@@ -183,7 +184,8 @@ TEST_F(BlocHoughton, LeLurieHoughtonReplie)
         // The ratio needs the instrument's own focal length, which it divides.
         EXPECT_EQ(TexteDessine(Fenetre, {.Texte = "F/D = 4,00", .Y = Y0}), rapport);
         const TCase& rayon = MiseEnPage.CaseValeur[CaseRayonCourburePrimaire];
-        EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "RdC miroir = ", .X = rayon.Left - Fenetre.TextWidth("RdC miroir = ")}));
+        EXPECT_TRUE(
+            TexteDessine(Fenetre, {.Texte = "RdC miroir = ", .X = rayon.Left - Fenetre.TextWidth("RdC miroir = ")}));
         EXPECT_FALSE(TexteDessine(Fenetre, {.Texte = " mm", .X = rayon.Right + 2}));
 
         const auto page = Imprime(ImprimeParametresLurieHoughton);

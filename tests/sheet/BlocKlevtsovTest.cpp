@@ -62,7 +62,8 @@ TEST_F(BlocKlevtsov, LaLigneMiroirCouvreLaDerniereLigneEtUnNombreImpairCacheSonE
         EXPECT_EQ(miroir.Left, tableau.Left + 1);
         EXPECT_EQ(Controles.LigneMiroirActive.Top, miroir.Top);
         EXPECT_EQ(Controles.LigneMiroirActive.Left, miroir.Left);
-        EXPECT_TRUE(TexteDessine(LigneMiroir, {.Texte = numero, .X = 25 - LigneMiroir.TextWidth("n" + numero), .Y = 1}));
+        EXPECT_TRUE(
+            TexteDessine(LigneMiroir, {.Texte = numero, .X = 25 - LigneMiroir.TextWidth("n" + numero), .Y = 1}));
         EXPECT_TRUE(TexteDessine(LigneMiroir, {.Texte = "Miroir secondaire sphérique", .X = 480, .Y = 1}));
 
         const bool impair = n % 2 != 0;
@@ -99,7 +100,8 @@ TEST_F(BlocKlevtsov, LeRayonDuMiroirSeLitParSaGrandeur)
         double Rayon;
         std::string Texte;
     };
-    const TCas cas[] = {{-1e20, "Plan"}, {1e20, "Plan"}, {0, ""}, {-12000, "-12000"}, {1500, "1500,0"}, {400, "400,00"}};
+    const TCas cas[] = {{-1e20, "Plan"},    {1e20, "Plan"},   {0, ""},
+                        {-12000, "-12000"}, {1500, "1500,0"}, {400, "400,00"}};
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.Rayon);
         Instrument.RayonCourbureSecondaire = c.Rayon;
@@ -107,7 +109,8 @@ TEST_F(BlocKlevtsov, LeRayonDuMiroirSeLitParSaGrandeur)
         EXPECT_TRUE(TexteDessine(LigneMiroir, {.Texte = c.Texte, .X = 89 - LigneMiroir.TextWidth(c.Texte), .Y = 1}));
         const auto page = Imprime();
         const auto x = MesureColonnesGroupe(*page).Bords;
-        EXPECT_TRUE(TexteDessine(*page, {.Texte = c.Texte, .X = x[2] - page->TextWidth(c.Texte + " "),
+        EXPECT_TRUE(TexteDessine(*page, {.Texte = c.Texte,
+                                         .X = x[2] - page->TextWidth(c.Texte + " "),
                                          .Y = LigneMiroirImprimee(2, page->Stylo().Epaisseur)}));
     }
 }

@@ -57,11 +57,15 @@ TEST_F(BlocsToutesFormes, ChaqueFormeSeDessineEtSImprimeDansSesImages)
     std::vector<TTypeInstrument> formes(FormesInstrument.begin(), FormesInstrument.end());
     formes.push_back(TTypeInstrument::Aucun);
     for (TTypeInstrument forme : formes) {
-        for (bool developpe : {true, false}) {
-            SCOPED_TRACE(std::to_string(static_cast<int>(forme)) + (developpe ? " développé" : " replié"));
-            if (forme == TTypeInstrument::Aucun)
-                ReinitialiseEtat();
-            else
+        for (const auto& [vierge, developpe] :
+             {std::pair{false, true}, std::pair{false, false}, std::pair{true, true}}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(forme)) + (developpe ? " développé" : " replié") +
+                         (vierge ? " vierge" : ""));
+            // A form just chosen has nothing entered: every value 0, no group row.
+            ReinitialiseEtat();
+            if (vierge)
+                Instrument.TypeInstrument = forme;
+            else if (forme != TTypeInstrument::Aucun)
                 ConstruitFormeValide(forme);
             Edition.InstrumentDeveloppe = developpe;
             Edition.AMettreAJour = true;
@@ -81,7 +85,8 @@ TEST_F(BlocsToutesFormes, ChaqueFormeSeDessineEtSImprimeDansSesImages)
             EXPECT_TRUE(DansImage(MiseEnPage.CaseTitreDispositif, Fenetre_));
             EXPECT_GT(MiseEnPage.OrdonneeDispositif, MiseEnPage.OrdonneePremiereLigne);
 
-            const QString chemin = dossier.filePath(QString("forme%1-%2.pdf").arg(static_cast<int>(forme)).arg(developpe));
+            const QString chemin =
+                dossier.filePath(QString("forme%1-%2-%3.pdf").arg(static_cast<int>(forme)).arg(developpe).arg(vierge));
             QPrinter imprimante(QPrinter::HighResolution);
             imprimante.setOutputFormat(QPrinter::PdfFormat);
             imprimante.setOutputFileName(chemin);

@@ -31,15 +31,19 @@ TEST_F(TableauHoughton, LaFicheEtLePapierLisentLesCellulesAvecLeursPropresSeuils
         Dessine();
         const int y = 16 + 44;
         EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.RayonEcran, .X = 90 - Tableau.TextWidth(c.RayonEcran), .Y = y}));
-        EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.EpaisseurEcran, .X = 165 - Tableau.TextWidth(c.EpaisseurEcran), .Y = y}));
+        EXPECT_TRUE(
+            TexteDessine(Tableau, {.Texte = c.EpaisseurEcran, .X = 165 - Tableau.TextWidth(c.EpaisseurEcran), .Y = y}));
 
         const auto page = Page();
         const auto colonnes = MesureColonnesGroupe(*page).Bords;
         ImprimeGroupeHoughton(*page);
         const int ligne = Haut + 33 * Pas / 10 - 90 * Pas / 100 + Pas;
         EXPECT_EQ(MiseEnPage.OrdonneeCourante, ligne - Pas);
-        EXPECT_TRUE(TexteDessine(*page, {.Texte = c.RayonPapier, .X = colonnes[2] - page->TextWidth(c.RayonPapier + " "), .Y = ligne}));
-        EXPECT_TRUE(TexteDessine(*page, {.Texte = c.EpaisseurPapier, .X = colonnes[3] - page->TextWidth(c.EpaisseurPapier + " "), .Y = ligne}));
+        EXPECT_TRUE(TexteDessine(
+            *page, {.Texte = c.RayonPapier, .X = colonnes[2] - page->TextWidth(c.RayonPapier + " "), .Y = ligne}));
+        EXPECT_TRUE(TexteDessine(
+            *page,
+            {.Texte = c.EpaisseurPapier, .X = colonnes[3] - page->TextWidth(c.EpaisseurPapier + " "), .Y = ligne}));
     }
 }
 
