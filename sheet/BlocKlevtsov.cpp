@@ -43,7 +43,8 @@ bool EpaisseurMiroirCouverte()
     return Groupe.NombreDioptresGroupe % 2 != 0;
 }
 
-// The mirror's radius by magnitude, so that a concave plane (-1e20) reads "Plan" as well.
+// The mirror's radius by magnitude, so that a plane entered with a minus sign reads "Plan" too, never as a
+// 21-digit number.
 std::string TexteRayonMiroir()
 {
     const double r = Instrument.RayonCourbureSecondaire;
