@@ -279,7 +279,9 @@ void Figures(ICanevas& c, int W)
     c.Pinceau().Couleur = clWhite;
 }
 
-void CourbesTailles(ICanevas& c)
+} // namespace
+
+void DessineCourbesTailles(ICanevas& c)
 {
     const bool trois = Systeme.NombreCouleurs == 3;
     const TColor couleur = trois ? clLime : clBlack;
@@ -321,6 +323,8 @@ void CourbesTailles(ICanevas& c)
         }
     }
 }
+
+namespace {
 
 void CourbeMemoriseeTailles(ICanevas& c)
 {
@@ -510,7 +514,7 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
 
     if (CalculeAnalyseChamp() != TIssueChamp::Complete)
         return;
-    CourbesTailles(c);
+    DessineCourbesTailles(c);
     if (fenetre.CourbeAffichee)
         CourbeMemoriseeTailles(c);
     LigneRepere(c, W);
