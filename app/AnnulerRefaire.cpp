@@ -8,28 +8,41 @@
 
 #include <algorithm>
 
+namespace {
+
+// The design rebuilt at the new undo position; when the journal cannot be read, the design and the position stay.
+void RejoueA(std::int32_t position)
+{
+    const TEtatEdition avant = Edition;
+    // Leaving the end of the journal: the replay decides again whether the design differs from its base.
+    if (avant.PositionJournal == 0)
+    {
+        Edition.AMettreAJour = false;
+        Edition.DocumentModifie = false;
+    }
+    Edition.PositionJournal = position;
+    if (!RejoueJournal())
+        Edition = avant;
+    RafraichitVue();
+}
+
+}
+
 void AnnulerExecute()
 {
     if (Edition.PositionJournal == 0)
     {
-        if (Journal.NombreEnregistrementsJournal <= 1)
-            return;
-        Edition.PositionJournal = Journal.NombreEnregistrementsJournal - 1;
-        Edition.AMettreAJour = false;
-        Edition.DocumentModifie = false;
+        if (Journal.NombreEnregistrementsJournal > 1)
+            RejoueA(Journal.NombreEnregistrementsJournal - 1);
+        return;
     }
-    else if (Edition.PositionJournal > 1)
-        --Edition.PositionJournal;
-    RejoueJournal();
-    RafraichitVue();
+    // The first record, the design the journal starts from, stays.
+    RejoueA(std::max(Edition.PositionJournal - 1, 1));
 }
 
 void RetablirExecute()
 {
     // At the end of the journal there is nothing to redo.
-    if (Edition.PositionJournal <= 0)
-        return;
-    Edition.PositionJournal = std::min(Edition.PositionJournal + 1, Journal.NombreEnregistrementsJournal);
-    RejoueJournal();
-    RafraichitVue();
+    if (Edition.PositionJournal > 0)
+        RejoueA(std::min(Edition.PositionJournal + 1, Journal.NombreEnregistrementsJournal));
 }

@@ -74,26 +74,26 @@ void AjouteAuJournal()
         return;
     if (Journal.CodeJournal == -2)
         Journal.ValeurJournal = Etat.CheminDocument;
+    // Without the program's folder the records are only counted; an undo then finds no journal to read.
+    const bool fichier = !Etat.CheminJournal.empty();
     const bool coupe = Edition.PositionJournal > 0;
     if (coupe)
     {
         // The undone records go: the count is what was actually kept.
         std::vector<TEnregistrementJournal> gardes;
-        if (!Etat.CheminJournal.empty() &&
-            !(LitJournal(Edition.PositionJournal, gardes) && RemplaceJournal(gardes)))
+        if (fichier && (!LitJournal(Edition.PositionJournal, gardes) || !RemplaceJournal(gardes)))
             SignaleEchec();
-        Journal.NombreEnregistrementsJournal = Etat.CheminJournal.empty()
-                                                   ? Edition.PositionJournal
-                                                   : static_cast<std::int32_t>(gardes.size());
+        Journal.NombreEnregistrementsJournal =
+            fichier ? static_cast<std::int32_t>(gardes.size()) : Edition.PositionJournal;
     }
     ++Journal.NombreEnregistrementsJournal;
-    if (!Etat.CheminJournal.empty())
+    if (fichier)
     {
-        auto fichier =
+        auto ecriture =
             Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
         const bool ecrit =
-            EcritEnregistrement(*fichier, {Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal});
-        if (!fichier->Termine() || !ecrit)
+            EcritEnregistrement(*ecriture, {Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal});
+        if (!ecriture->Termine() || !ecrit)
             SignaleEchec();
     }
     if (coupe)

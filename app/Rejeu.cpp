@@ -269,15 +269,19 @@ void AppliqueEnregistrement(const TEnregistrementJournal& e)
         AppliqueValeurEditee(e);
 }
 
-void RejoueJournal()
+bool RejoueJournal()
 {
     if (Edition.PositionJournal > 0)
     {
-        InitialiseInstrument();
-        InitialiseDispositif();
+        // Read first: a journal gone from the disk must not cost the design the user has.
         std::vector<TEnregistrementJournal> enregistrements;
         if (!LitJournal(Edition.PositionJournal, enregistrements))
+        {
             MessageBeep(BipDefaut);
+            return false;
+        }
+        InitialiseInstrument();
+        InitialiseDispositif();
         Journal.RejeuEnCours = true;
         for (const TEnregistrementJournal& enregistrement : enregistrements)
             AppliqueEnregistrement(enregistrement);
@@ -291,4 +295,5 @@ void RejoueJournal()
     Etat.NomEnregistrement = Etat.CheminDocumentMemorise;
     OuvreSaisieSuivante(EtatSaisie.CodeSaisie);
     EtatSaisie.Ligne = false;
+    return true;
 }

@@ -8,9 +8,9 @@
 #include <vector>
 
 // Rebuilds the design from records 1 to Edition.PositionJournal (every record while it exceeds their count): the
-// design reset, then each record applied with the journal silenced. A journal that cannot be read leaves the design
-// reset, with a beep. The caller refreshes.
-void RejoueJournal();
+// design reset, then each record applied with the journal silenced. A journal that cannot be read beeps and leaves
+// the design as it was: false. The caller refreshes.
+bool RejoueJournal();
 
 // Applies one record to the design; a code the program does not know, or a row outside its table, changes nothing.
 void AppliqueEnregistrement(const TEnregistrementJournal& enregistrement);

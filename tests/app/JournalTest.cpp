@@ -352,3 +352,26 @@ TEST_F(Journal_, UnJournalQuOnNePeutEcrireEstSignaleUneFois)
                                                   "interrompue seront incomplets."}));
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 3);
 }
+
+TEST_F(Journal_, UnJournalIllisibleLaisseLaConceptionQuAnnulerNeSaitPlusRefaire)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> cas = {
+        {"journal disparu", [] { std::filesystem::remove(Etat.CheminJournal); }},
+        {"sans dossier du programme", [] { Etat.CheminJournal.clear(); }},
+    };
+    for (const auto& [nom, perte] : cas)
+    {
+        SCOPED_TRACE(nom);
+        OuvreBase(TTypeInstrument::Cassegrain);
+        Services.Bip.Oublie();
+        Modifie(1, 230);
+        perte();
+        AnnulerExecute();
+        EXPECT_EQ(Services.Bip.Nombre(0), 1);
+        EXPECT_EQ(Instrument.DiametreEntree, 230);
+        EXPECT_EQ(Dispositif.NombreDioptres, 2);
+        EXPECT_EQ(Edition.PositionJournal, 0);
+        EXPECT_TRUE(Edition.DocumentModifie);
+        NommeFichiersSession(Dossier + "/", 0);
+    }
+}
