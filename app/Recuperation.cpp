@@ -89,7 +89,11 @@ void Reconstruit()
 
 bool SessionInterrompue()
 {
-    return Etat.DossierUtilisable && !Etat.CheminJournal.empty() && Services().Fichiers->Existe(Etat.CheminJournal);
+    if (!Etat.DossierUtilisable || Etat.CheminJournal.empty() || !Services().Fichiers->Existe(Etat.CheminJournal))
+        return false;
+    // A run that stopped before its first change left an empty journal: there is nothing to offer.
+    std::vector<TEnregistrementJournal> premier;
+    return LitJournal(1, premier) && !premier.empty();
 }
 
 void RecupereSession()

@@ -1,7 +1,8 @@
 // The recovery of an interrupted run at start-up: the journal that run left, offered for replay.
 #pragma once
 
-// This instance's journal is on disk at start-up: the run of the same number ended without closing.
+// This instance's journal is on disk at start-up with at least one record: the run of the same number ended
+// without closing, after a change.
 bool SessionInterrompue();
 
 // The recovery question. "Non": the journal and the base copy go, and a new design starts. "Oui": the design is

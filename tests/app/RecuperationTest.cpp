@@ -206,6 +206,17 @@ TEST_F(Recuperation, NonEffaceLaSessionEtCommenceUneConceptionNouvelle)
     EXPECT_FALSE(Edition.DocumentModifie);
 }
 
+TEST_F(Recuperation, UnJournalVideNeDemandeRien)
+{
+    std::ofstream(Chemin("Quivane0.tmp")).flush();
+    EtatDeDepart();
+    TPrincipale principale;
+    FormCreate(principale, {});
+    EXPECT_TRUE(Services.Question.Posees.empty());
+    EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane");
+    EXPECT_FALSE(Edition.DocumentModifie);
+}
+
 TEST_F(Recuperation, UnJournalQuOnNePeutRecrireResteEntier)
 {
     const auto lue = EcritConception();
