@@ -1,0 +1,101 @@
+// The glass choice of a table row from the catalogue's answer.
+#include "editing/ChoixVerre.h"
+
+#include "editing/EtatEdition.h"
+#include "editing/Nombres.h"
+#include "editing/OuvreCellules.h"
+#include "editing/Valide.h"
+#include "sheet/LignesEditees.h"
+
+namespace {
+
+constexpr std::int32_t CodeJournalVerre = 9003;
+// The journal tells lens-group rows from device rows by this offset.
+constexpr int DecalageLigneGroupe = 100;
+constexpr std::size_t LargeurColonneIndice = 10;
+
+std::string ColonneIndice(const std::string& texte)
+{
+    std::string colonne = texte.substr(0, LargeurColonneIndice);
+    colonne.resize(LargeurColonneIndice, ' ');
+    return colonne;
+}
+
+void VideReponse()
+{
+    MatiereChoisie = {};
+    MatiereSelectionnee = false;
+}
+
+bool EstCelluleIndice(TCodeSaisie code)
+{
+    return (code >= 2004 && code <= 2006) || (code >= 2014 && code <= 2016);
+}
+
+} // namespace
+
+std::string TexteChoixVerre(const std::array<std::string, 4>& matiere)
+{
+    return ColonneIndice(matiere[1]) + ColonneIndice(matiere[2]) + ColonneIndice(matiere[3]) + matiere[0];
+}
+
+void AppliqueChoixVerre(TTableVerre table, int ligne)
+{
+    const bool groupe = table == TTableVerre::Groupe;
+    const int maximum = groupe ? NombreMaxDioptresGroupe : NombreMaxDioptres;
+    if (ligne < 1 || ligne > maximum)
+        return;
+    // A device row's glass is the medium behind its surface, one element further than the row.
+    const auto element = static_cast<std::size_t>(groupe ? ligne : ligne + 1);
+    std::array<float*, 3> indices = groupe ? std::array<float*, 3>{&Groupe.IndiceRougeGroupe[element],
+                                                                    &Groupe.IndiceVertGroupe[element],
+                                                                    &Groupe.IndiceBleuGroupe[element]}
+                                           : std::array<float*, 3>{&Dispositif.IndiceRouge[element],
+                                                                    &Dispositif.IndiceVert[element],
+                                                                    &Dispositif.IndiceBleu[element]};
+    for (std::size_t couleur = 0; couleur < 3; ++couleur)
+        if (!MatiereChoisie[couleur + 1].empty())
+            *indices[couleur] = static_cast<float>(LitNombre(MatiereChoisie[couleur + 1]));
+    if (!MatiereChoisie[0].empty())
+        (groupe ? Groupe.MatiereGroupe[element] : Dispositif.MatiereDioptre[element]) = MatiereChoisie[0];
+    if (MatiereSelectionnee)
+        PortsEdition.AjouteAuJournal(
+            {CodeJournalVerre, groupe ? ligne + DecalageLigneGroupe : ligne, TexteChoixVerre(MatiereChoisie)});
+}
+
+void ChoixVerreLigne()
+{
+    const int table = Edition.TableEditee;
+    if (table != 1 && table != 2)
+        return;
+    VideReponse();
+    PortsCatalogue.Montre();
+    AppliqueChoixVerre(table == 2 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
+    if (MatiereSelectionnee)
+    {
+        Edition.AMettreAJour = true;
+        Edition.DocumentModifie = true;
+    }
+}
+
+void ChoixVerreClavierIndice()
+{
+    const TCodeSaisie code = EtatSaisie.CodeSaisie;
+    if (!EstCelluleIndice(code))
+        return;
+    EtatSaisie.CodeSaisieMemorise = code;
+    ValideSaisie();
+    EtatSaisie.CodeSaisie = EtatSaisie.CodeSaisieMemorise;
+    VideReponse();
+    PortsCatalogue.Montre();
+    AppliqueChoixVerre(code >= 2014 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
+    DessineLigneEditee();
+    // The commit hid the box: the cell is opened again so that the open code always has its box, showing the index
+    // now stored.
+    OuvreCellule(code);
+    if (MatiereSelectionnee)
+    {
+        Edition.AMettreAJour = true;
+        Edition.DocumentModifie = true;
+    }
+}

@@ -1,0 +1,263 @@
+// The instrument-type list and the wavelength list of the sheet.
+#include "editing/ListeTypes.h"
+
+#include "editing/ChoixVerre.h"
+#include "editing/EtatEdition.h"
+#include "editing/Nombres.h"
+#include "editing/OuvreCellules.h"
+#include "editing/OuvreSaisie.h"
+#include "editing/Ports.h"
+#include "editing/Valide.h"
+#include "optics/DefautsTypes.h"
+#include "optics/Initialisation.h"
+#include "platform/Format.h"
+#include "sheet/Fiche.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::int32_t CodeJournalType = -1;
+// The red, green and blue header cells of the plate-glass table.
+constexpr TCodeSaisie PremierCodeLame = 57;
+constexpr TCodeSaisie DernierCodeLame = 59;
+constexpr TCodeSaisie PremierCodeTableaux = 1001;
+
+char Minuscule(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool MemeTexteSansCasse(const std::string& a, const std::string& b)
+{
+    return MinusculesAZ(a) == MinusculesAZ(b);
+}
+
+bool EstListeLame(TCodeSaisie code)
+{
+    return code >= PremierCodeLame && code <= DernierCodeLame;
+}
+
+TLongueurOnde& LigneCanal(int canal)
+{
+    return canal == 1 ? LongueursOnde.LongueurOndeRouge
+                      : canal == 2 ? LongueursOnde.LongueurOndeVerte : LongueursOnde.LongueurOndeBleue;
+}
+
+// The channel of a list code, 0 for none.
+int CanalCode(TCodeSaisie code)
+{
+    if (EstListeLame(code))
+        return code - PremierCodeLame + 1;
+    if (code >= PremierCodeTableaux && code <= PremierCodeTableaux + 2)
+        return code - PremierCodeTableaux + 1;
+    return 0;
+}
+
+// The position of a text among the 23 lines' texts, letter case ignored.
+std::optional<TLongueurOnde> LigneDuTexte(const std::string& texte)
+{
+    for (TLongueurOnde ligne = 1; ligne <= NombreLongueursOnde; ++ligne)
+        if (MemeTexteSansCasse(texte, TexteLongueurOnde(ligne)))
+            return ligne;
+    return std::nullopt;
+}
+
+// The catalogue's index text of a glass at a line, found by name; nothing for a glass it does not hold.
+std::optional<float> IndiceCatalogue(const TCatalogueLu& catalogue, std::string nom, TLongueurOnde ligne)
+{
+    nom = SansBlancs(nom);
+    // The stops of the device are air for the catalogue.
+    if (nom == "Air - Diaphragme de champ" || nom == "Air - Diaphragme")
+        nom = "Air";
+    for (const TMatiereCatalogue& matiere : catalogue.Matieres)
+        if (MemeTexteSansCasse(matiere.Lignes[0], nom))
+            return ligne < 1 || ligne > NombreLongueursOnde
+                       ? 0.0f
+                       : static_cast<float>(
+                             LitNombre(matiere.Lignes[static_cast<std::size_t>(ligne)], PolitiqueDialogue));
+    return std::nullopt;
+}
+
+void MetAJourIndices(const TCatalogueLu& catalogue, int canal, TCodeSaisie code)
+{
+    const TLongueurOnde ligne = LigneCanal(canal);
+    const auto index = static_cast<std::size_t>(canal - 1);
+    const auto ecrit = [&](std::array<float*, 3> colonnes, const std::string& nom) {
+        *colonnes[index] = IndiceCatalogue(catalogue, nom, ligne).value_or(0.0f);
+    };
+    const auto groupe = [&](std::size_t i) {
+        ecrit({&Groupe.IndiceRougeGroupe[i], &Groupe.IndiceVertGroupe[i], &Groupe.IndiceBleuGroupe[i]},
+              Groupe.MatiereGroupe[i]);
+    };
+    if (EstListeLame(code))
+    {
+        // Only element 1 is the plate's or meniscus's glass; the meniscus's second row is left alone.
+        groupe(1);
+        return;
+    }
+    if (Edition.TableEditee == 2)
+        for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
+            groupe(static_cast<std::size_t>(i));
+    else if (Edition.TableEditee == 1)
+        for (int i = 1; i <= std::min(Dispositif.NombreDioptres, NombreMaxDioptres); ++i)
+        {
+            const auto e = static_cast<std::size_t>(i + 1);
+            ecrit({&Dispositif.IndiceRouge[e], &Dispositif.IndiceVert[e], &Dispositif.IndiceBleu[e]},
+                  Dispositif.MatiereDioptre[e]);
+        }
+}
+
+} // namespace
+
+std::string MinusculesAZ(std::string texte)
+{
+    std::transform(texte.begin(), texte.end(), texte.begin(), Minuscule);
+    return texte;
+}
+
+void AppliqueTypeInstrument()
+{
+    InitialiseDispositif();
+    InitialiseLongueursOnde();
+    if (Edition.PositionJournal == 0)
+        Instrument.TypeInstrument = TTypeInstrument::Aucun;
+    ReconnaitTypeInstrument();
+    Controles.ComboBox.Visible = false;
+    EtatSaisie.ComboBoxLambda = false;
+    if (Instrument.TypeInstrument != TTypeInstrument::Aucun)
+        Edition.InstrumentDeveloppe = true;
+    EtatSaisie.Ligne = false;
+    Edition.AMettreAJour = true;
+}
+
+bool ChoisitTypeInstrument(const std::string& texte)
+{
+    Instrument.NomInstrument = MinusculesAZ(texte);
+    AppliqueTypeInstrument();
+    // A recognised form carries its display name, which the lower-cased text never equals.
+    const bool reconnu = Instrument.TypeInstrument != TTypeInstrument::Aucun &&
+                         Instrument.NomInstrument == NomTypeInstrument(Instrument.TypeInstrument);
+    if (reconnu)
+        PortsEdition.AjouteAuJournal({CodeJournalType, 0, Instrument.NomInstrument});
+    else if (Instrument.TypeInstrument == TTypeInstrument::Aucun)
+        PortsListes.CreeNouveauDocument();
+    PortsEdition.RafraichitVue();
+    if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
+    {
+        Edition.TableEditee = 2;
+        Edition.LigneCourante = 1;
+        OuvreSaisieRayonGroupe();
+    }
+    else if (Instrument.TypeInstrument != TTypeInstrument::Aucun)
+        OuvreSaisieDiametreEntree();
+    return reconnu;
+}
+
+std::string TexteLongueurOnde(TLongueurOnde ligne)
+{
+    if (ligne < 1 || ligne > NombreLongueursOnde)
+        return {};
+    return FormateNombre(TableLongueursOnde[static_cast<std::size_t>(ligne)], "#0.#");
+}
+
+std::vector<TLongueurOnde> LignesOffertes(int canal, const TLongueursOnde& lignes)
+{
+    std::vector<TLongueurOnde> offertes = {0};
+    TLongueurOnde debut = 1;
+    TLongueurOnde fin = 0;
+    switch (canal)
+    {
+    case 1:
+        fin = lignes.LongueurOndeVerte < 1 ? NombreLongueursOnde - 1
+                                           : std::clamp(lignes.LongueurOndeVerte - 1, 0, NombreLongueursOnde - 1);
+        break;
+    case 2:
+        debut = std::clamp(lignes.LongueurOndeRouge + 1, 1, NombreLongueursOnde);
+        fin = lignes.LongueurOndeBleue < 0 ? NombreLongueursOnde : std::min(lignes.LongueurOndeBleue, NombreLongueursOnde);
+        break;
+    case 3:
+        debut = std::clamp(lignes.LongueurOndeVerte + 1, 2, NombreLongueursOnde);
+        fin = NombreLongueursOnde;
+        if (debut == NombreLongueursOnde)
+            offertes.push_back(0);
+        break;
+    default: return offertes;
+    }
+    for (TLongueurOnde ligne = debut; ligne <= fin; ++ligne)
+        offertes.push_back(ligne);
+    return offertes;
+}
+
+void PrepareListeLongueurOnde()
+{
+    const TCodeSaisie code = EtatSaisie.CodeSaisie;
+    const int canal = CanalCode(code);
+    if (canal == 0)
+        return;
+    const auto cellule = static_cast<std::size_t>(canal - 1);
+    TListeLongueursOnde& liste = ListeLongueursOnde;
+    if (EstListeLame(code))
+    {
+        const TCase& c = CasesLongueurOndeLame[cellule];
+        liste.Gauche = Controles.TableauSchmidt.Left + c.Left - 1;
+        liste.Haut = Controles.TableauSchmidt.Top + c.Top - 1;
+        liste.Largeur = c.Right - c.Left;
+    }
+    else
+    {
+        // The list keeps its place for a table that is neither of the two.
+        const TCase& grille = CasesLongueurOndeGrille[cellule];
+        if (Edition.TableEditee == 1)
+        {
+            liste.Gauche = Controles.Grille.Left + grille.Left;
+            liste.Haut = Controles.Grille.Top + grille.Top;
+        }
+        else if (Edition.TableEditee == 2)
+        {
+            const TCase& c = CasesLongueurOndeGroupe[cellule];
+            liste.Gauche = Controles.TableauKlevtsov.Left + c.Left;
+            liste.Haut = Controles.TableauKlevtsov.Top + c.Top;
+        }
+        liste.Largeur = grille.Right - grille.Left;
+    }
+    liste.Hauteur = 12;
+    liste.Entrees.clear();
+    for (TLongueurOnde ligne : LignesOffertes(canal, LongueursOnde))
+        liste.Entrees.push_back(TexteLongueurOnde(ligne));
+    liste.Texte = TexteLongueurOnde(LigneCanal(canal));
+}
+
+void AppliqueLongueurOnde()
+{
+    const int canal = CanalCode(EtatSaisie.CodeSaisie);
+    if (canal == 0)
+        return;
+    if (const std::optional<TLongueurOnde> ligne = LigneDuTexte(ListeLongueursOnde.Texte))
+        LigneCanal(canal) = *ligne;
+}
+
+void ChoisitLongueurOnde()
+{
+    const int canal = EtatSaisie.CanalLongueurOnde;
+    if (canal < 1 || canal > 3)
+        return;
+    // The empty entry clears the channel.
+    const TLongueurOnde nouvelle = LigneDuTexte(ListeLongueursOnde.Texte).value_or(-1);
+    TLongueurOnde& ligne = LigneCanal(canal);
+    if (nouvelle != ligne)
+    {
+        ligne = nouvelle;
+        Edition.DocumentModifie = true;
+        Edition.AMettreAJour = true;
+        PortsEdition.AjouteAuJournal({PremierCodeTableaux + canal - 1, 0, FormateGeneral(nouvelle)});
+    }
+    const TCatalogueLu catalogue = PortsCatalogue.Lit();
+    if (catalogue.Erreur)
+        PortsCatalogue.AfficheMessageDisque("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
+    else
+        MetAJourIndices(catalogue, canal, EtatSaisie.CodeSaisie);
+    ValideSaisie();
+}
