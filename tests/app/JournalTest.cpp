@@ -6,6 +6,7 @@
 #include "app/Effacement.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "optics/DefautsTypes.h"
 #include "optics/Sentinelles.h"
 #include "optics/Validite.h"
 
@@ -374,4 +375,15 @@ TEST_F(Journal_, UnJournalIllisibleLaisseLaConceptionQuAnnulerNeSaitPlusRefaire)
         EXPECT_TRUE(Edition.DocumentModifie);
         NommeFichiersSession(Dossier + "/", 0);
     }
+}
+
+TEST_F(Journal_, LeDiametreDUnSchwarzschildSansFocaleDonneSesValeursParDefaut)
+{
+    AppliqueDefautsType(TTypeInstrument::Schwarzschild);
+    AppliqueEnregistrement({101, 0, "200"});
+    EXPECT_EQ(Instrument.DiametreEntree, 200);
+    EXPECT_EQ(Instrument.FocaleResultante, 600);
+    EXPECT_EQ(Instrument.FocalePrimaire, 1500);
+    // Int(5.048729174 x 200 + 1) / 10
+    EXPECT_EQ(Instrument.DiametreSecondaire, 101.0f);
 }

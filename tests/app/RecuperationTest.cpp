@@ -181,7 +181,8 @@ TEST_F(Recuperation, UneSessionTueeEstRetrouveeAvecSesModifications)
     // Closing asks to save the recovered design; "Non" ends the run and removes its files.
     Services.Question.Repond(ReponseNon);
     EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
-    EXPECT_EQ(Services.Question.Posees.size(), 4u);
+    ASSERT_EQ(Services.Question.Posees.size(), 4u);
+    EXPECT_EQ(Services.Question.Posees[3].Titre, "Quivane - Confirmer");
     for (const char* nom : {"Quivane0.tmp", "QuivaneFile0.tmp", "Session0.tmp"})
     {
         SCOPED_TRACE(nom);
