@@ -8,10 +8,10 @@
 #include "app/Journal.h"
 #include "app/Texte.h"
 #include "editing/EtatEdition.h"
+#include "editing/ListeTypes.h"
 #include "editing/Navigation.h"
 #include "editing/Nombres.h"
 #include "editing/Stockage.h"
-#include "optics/DefautsTypes.h"
 #include "optics/GenresBip.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstddef>
 #include <string>
 
@@ -179,15 +178,6 @@ void AppliqueLectureBase(const std::string& valeur)
     FenetreFichier.Titre("Quivane - " + ExtraitNomFichier(Etat.CheminDocument));
 }
 
-void AppliqueTypeChoisi(const std::string& valeur)
-{
-    std::string nom = valeur;
-    for (char& c : nom)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    Instrument.NomInstrument = nom;
-    ReconnaitTypeInstrument();
-}
-
 void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
 {
     if (Etat.VueCourante != "Dispositif")
@@ -244,7 +234,10 @@ void AppliqueEnregistrement(const TEnregistrementJournal& e)
 {
     switch (e.Code)
     {
-    case -1: AppliqueTypeChoisi(e.Valeur); return;
+    case -1:
+        Instrument.NomInstrument = MinusculesAZ(e.Valeur);
+        AppliqueTypeInstrument();
+        return;
     case -2: AppliqueLectureBase(e.Valeur); return;
     case -3:
         InitialiseDispositif();

@@ -6,6 +6,7 @@
 #include "app/Effacement.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "editing/ListeTypes.h"
 #include "optics/DefautsTypes.h"
 #include "optics/Sentinelles.h"
 #include "optics/Validite.h"
@@ -276,6 +277,7 @@ const std::vector<TCasRejeu>& CasRejeu()
              Instrument.ProfilLame = ProfilArriere;
              Enregistre(-25, ProfilArriere, "0");
          }},
+        {"type choisi dans la liste", T::Cassegrain, [] { ChoisitTypeInstrument("Télescope de Newton"); }},
         {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
         {"effacer les indices", T::Cassegrain, [] { EffaceIndices(); }},
         {"effacer le dispositif", T::Cassegrain, [] { EffacerDispoExecute(); }},
