@@ -19,6 +19,7 @@
 #include "sheet/Fiche.h"
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
+#include "stars/ChampPage.h"
 #include "stars/PageEtoiles.h"
 
 #include <algorithm>
@@ -549,6 +550,23 @@ void DessineEtoiles(bool unique)
     RoutinesVues[static_cast<std::size_t>(TBoutonVue::Unique)] = {
         [] { DessineEtoiles(true); },
         [](IImprimante& imprimante) { ImprimeEtoileUniquePage(imprimante, Etat.Transversales); }};
+    return true;
+}();
+
+// The field analysis, on the same drawing image; the view enables the curve commands whenever a curve is kept.
+void DessineVueChamp()
+{
+    TFenetreChamp fenetre;
+    fenetre.Depart = Etat.VueCourante == "Départ";
+    DessineChampPage(fenetre);
+    if (fenetre.CopieActive) {
+        EtatsPage.Active(TCommande::Copiercourbe, true);
+        EtatsPage.Active(TCommande::AfficheCourbeMemorisee, fenetre.CourbeActive);
+    }
+}
+
+[[maybe_unused]] const bool VueChampInstallee = [] {
+    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Champ)] = {DessineVueChamp, ImprimeChampPage};
     return true;
 }();
 

@@ -6,6 +6,10 @@
 #include <numbers>
 
 #include "optics/Arrondis.h"
+#include "optics/Diffraction.h"
+#include "optics/Initialisation.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/Rayon.h"
 #include "optics/Modele.h"
 #include "optics/Sentinelles.h"
 #include "platform/Format.h"
@@ -99,6 +103,24 @@ std::string LigneFocale(bool impression)
 } // namespace
 
 bool ChampDessinable() { return EtoilesDessinables(); }
+
+void ChoisitCouleursChamp()
+{
+    Rayon.RayonPerdu = false;
+    ChoisitNombreCouleurs();
+    AppliqueIndices();
+}
+
+bool ResoutSystemeChamp()
+{
+    AppliqueIndices();
+    Rayon.EstRayonReference = true;
+    PrepareSysteme();
+    if (Systeme.CalculInterrompu)
+        return false;
+    CalculeTacheDiffraction();
+    return true;
+}
 
 int RayonChampGrapheCourant(bool impression)
 {

@@ -50,9 +50,5 @@ struct TFenetreChamp
     bool ZoomMoinsActif = false;
 };
 
-// The size curves and their point ticks from `ResultatsChamp`: a segment is drawn only when the fan reached the
-// image at its far end with more than a tenth of its rays.
-void DessineCourbesTailles(ICanevas& canevas);
-
 // Draws the view "Champ" on the drawing image; recomputes the whole analysis.
 void DessineAnalyseChamp(TFenetreChamp& fenetre);

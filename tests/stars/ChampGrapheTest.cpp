@@ -9,6 +9,7 @@
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
 #include "stars/Champ.h"
+#include "stars/ChampDessin.h"
 #include "stars/ChampTextes.h"
 #include "support/Formes.h"
 
@@ -72,7 +73,7 @@ TEST_F(ChampGraphe, LesSegmentsSautentLesPositionsPeuEclairees)
     for (int j = 0; j < 21; ++j)
         ResultatsChamp[j] = {1.0 * j, 0.001 * j, 0.001 * j, j == 11 ? 0.1 : j > 11 ? 0.5 : 1.0, 0, 0};
     TCanevasEnregistreur canevas(762, 400);
-    DessineCourbesTailles(canevas);
+    DessineCourbesTailles(canevas, TTraitsGraphe{});
 
     std::vector<std::pair<int, int>> segments;
     std::vector<int> ticks;
