@@ -172,6 +172,7 @@ constexpr std::int32_t CodeJournalCoefficientLame = 69;
 // One arc minute in radians.
 constexpr double MinuteArc = 0.0002908882086657216;
 constexpr double PasCoefficientLame = 0.001;
+constexpr double InversePasCoefficientLame = 1000;
 // The arrows of the distance box start right of x 36 (pressed) or at x 36 (released), those of the plate coefficient
 // box at x 42; the upper arrow ends above y 9.
 constexpr int DebutFlechesDistance = 36;
@@ -411,7 +412,11 @@ void FicheCaseArlMouseUp(int x, int y)
         EtatSaisie.Saisie.Visible = false;
         Controles.Spinup.Visible = false;
         Controles.SpinDown.Visible = false;
-        Instrument.CoefficientDeformationLame += y < BasFlecheHaute ? PasCoefficientLame : -PasCoefficientLame;
+        // Kept on the 0.001 grid of a typed coefficient: a drifting sum would show one value and hold another.
+        const double pas = y < BasFlecheHaute ? PasCoefficientLame : -PasCoefficientLame;
+        Instrument.CoefficientDeformationLame =
+            std::round((Instrument.CoefficientDeformationLame + pas) * InversePasCoefficientLame) /
+            InversePasCoefficientLame;
         if (Instrument.CoefficientLameOptimal != 0)
             Instrument.CoefficientLameRelatif = Instrument.CoefficientDeformationLame / Instrument.CoefficientLameOptimal;
         // Journaled under the typed coefficient's code, so that undo and recovery see the step.
