@@ -117,6 +117,13 @@ TIssueChamp CalculeAnalyseChamp()
     if (afocal && Systeme.GrossissementAfocal == 0.0)
         return TIssueChamp::GrossissementNul;
     const int passes = Systeme.NombreCouleurs == 3 ? 3 : 1;
+    // Rings every D/22 up to the rim, azimuths every 15 degrees over the half pupil y >= 0, the axis once.
+    std::array<std::array<double, 2>, RayonsEventailChamp> eventail{};
+    for (int k = 0, i = 0; k < Anneaux; ++k)
+        for (int a = 0; a < (k == 0 ? 1 : Azimuts); ++a, ++i) {
+            const double rayon = k * Instrument.DiametreEntree / 22.0;
+            eventail[static_cast<std::size_t>(i)] = {std::cos(a * Pi / 12.0) * rayon, std::sin(a * Pi / 12.0) * rayon};
+        }
     for (int j = 0; j < NombrePositionsChamp; ++j) {
         TResultatChamp& resultat = ResultatsChamp[static_cast<std::size_t>(j)];
         const double u = AngleChampPosition(j, afocal);
@@ -148,27 +155,23 @@ TIssueChamp CalculeAnalyseChamp()
             if (passe > 1)
                 ChargeIndicesCouleur(passe);
             auto& emergents = RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)];
-            int i = 0;
-            for (int k = 0; k < Anneaux; ++k) {
-                for (int a = 0; a < (k == 0 ? 1 : Azimuts); ++a, ++i) {
-                    const double rayon = k * Instrument.DiametreEntree / 22.0;
-                    Rayon.XDepart = std::cos(a * Pi / 12.0) * rayon;
-                    Rayon.YDepart = std::sin(a * Pi / 12.0) * rayon;
-                    Rayon.ArretGroupe = false;
-                    TraceRayonGrille();
-                    const bool arrive = !Rayon.RayonBloque && !Rayon.RayonPerdu;
-                    if (gardee)
-                        emergents[static_cast<std::size_t>(i)] = arrive ? RayonEmergent() : TRayonEmergent{};
-                    if (!arrive)
-                        continue;
-                    TImageRayon image;
-                    if (!ImageRayon(image))
-                        return TIssueChamp::HorsChamp;
-                    ++arrives;
-                    // The star mechanics measure the flat and afocal offsets from the chief image the other way.
-                    const double m = Instrument.ChampCourbe && !afocal ? image.Meridien : -image.Meridien;
-                    etendues[static_cast<std::size_t>(passe - 1)].Ajoute(m, image.Sagittal);
-                }
+            for (std::size_t i = 0; i < eventail.size(); ++i) {
+                Rayon.XDepart = eventail[i][0];
+                Rayon.YDepart = eventail[i][1];
+                Rayon.ArretGroupe = false;
+                TraceRayonGrille();
+                const bool arrive = !Rayon.RayonBloque && !Rayon.RayonPerdu;
+                if (gardee)
+                    emergents[i] = arrive ? RayonEmergent() : TRayonEmergent{};
+                if (!arrive)
+                    continue;
+                TImageRayon image;
+                if (!ImageRayon(image))
+                    return TIssueChamp::HorsChamp;
+                ++arrives;
+                // The star mechanics measure the flat and afocal offsets from the chief image the other way.
+                const double m = Instrument.ChampCourbe && !afocal ? image.Meridien : -image.Meridien;
+                etendues[static_cast<std::size_t>(passe - 1)].Ajoute(m, image.Sagittal);
             }
         }
         resultat.TailleVert = TailleUnites(etendues[0]);

@@ -1,0 +1,84 @@
+// The field analysis drawn into a screen image, as every redraw and every move of the cross-hair does it: 21
+// positions in three colours through a Newton and a lens device of 30 surfaces, the size and luminosity curves, the
+// scales and the figures.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "optics/Initialisation.h"
+#include "optics/Modele.h"
+#include "optics/Validite.h"
+#include "platform/CanevasImage.h"
+#include "stars/Champ.h"
+#include "stars/GrapheChamp.h"
+#include "support/Formes.h"
+
+namespace {
+
+void ApplicationHorsEcran()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nom[] = "quivane_bench";
+    static char* argv[] = {nom, nullptr};
+    static QGuiApplication application(argc, argv);
+}
+
+// Newton 200/1000 with a 50 mm flat; behind its focus 15 thin F2 lenses of 30 mm, 3 mm apart, nearly afocal each.
+void NewtonTrenteDioptres()
+{
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Instrument.DiametreSecondaire = 50.0f;
+    Instrument.DistanceSecondaireFoyer = 150;
+    Instrument.DistanceEntreMiroirs = 850;
+    Instrument.DiametreObstruction = 50;
+    Instrument.RayonObstructionCarre = 625;
+    constexpr float F2[] = {1.61503f, 1.62408f, 1.63208f};
+    Dispositif.NombreDioptres = NombreMaxDioptres;
+    for (int lentille = 0; lentille < NombreMaxDioptres / 2; ++lentille) {
+        const int face = 2 * lentille + 1;
+        Dispositif.RayonDioptre[face] = 3000.0 + 10.0 * lentille;
+        Dispositif.RayonDioptre[face + 1] = -3000.0;
+        Dispositif.EpaisseurDioptre[face] = 1.5;
+        Dispositif.EpaisseurDioptre[face + 1] = 3.0;
+        Dispositif.DiametreDioptre[face] = Dispositif.DiametreDioptre[face + 1] = 30.0;
+        Dispositif.IndiceRouge[face + 1] = F2[0];
+        Dispositif.IndiceVert[face + 1] = F2[1];
+        Dispositif.IndiceBleu[face + 1] = F2[2];
+        Dispositif.MatiereDioptre[face + 1] = "F2";
+        Dispositif.IndiceRouge[face + 2] = IndiceAir(LongueursOnde.LongueurOndeRouge);
+        Dispositif.IndiceVert[face + 2] = IndiceAir(LongueursOnde.LongueurOndeVerte);
+        Dispositif.IndiceBleu[face + 2] = IndiceAir(LongueursOnde.LongueurOndeBleue);
+        Dispositif.MatiereDioptre[face + 2] = "Air";
+    }
+    Dispositif.EpaisseurDioptre[NombreMaxDioptres] = 40.0;
+    AppliqueIndices();
+    VerifieValidite();
+    Instrument.FocaleObjectif = Instrument.FocalePrimaire;
+    Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4.0;
+    Reglages.AnalyseChromatique = true;
+    Reglages.ChampLineaire = false;
+    Reglages.RayonChampAngulaire = 30;
+    Reglages.AmplitudeChamp = 12;
+}
+
+void AnalyseDuChamp(benchmark::State& etat)
+{
+    ApplicationHorsEcran();
+    NewtonTrenteDioptres();
+    TCanevasImage image(762, 550);
+    TFenetreChamp fenetre;
+    fenetre.Dessin = &image;
+    fenetre.CourbeAffichee = true;
+    for (auto _ : etat)
+        DessineAnalyseChamp(fenetre);
+    if (!fenetre.CopieActive || Systeme.NombreCouleurs != 3 || !(ResultatsChamp[20].Luminosite > 0.1))
+        etat.SkipWithError("the field analysis was not drawn in three colours");
+    etat.counters["rayons"] = NombrePositionsChamp * (1.0 + 3.0 * RayonsEventailChamp);
+}
+BENCHMARK(AnalyseDuChamp)->Unit(benchmark::kMillisecond);
+
+} // namespace
