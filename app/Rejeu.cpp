@@ -7,6 +7,7 @@
 #include "app/FichierLecture.h"
 #include "app/Journal.h"
 #include "app/Texte.h"
+#include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
 #include "editing/Navigation.h"
@@ -24,6 +25,9 @@
 #include <string>
 
 namespace {
+
+// A glass record of the lens group carries the row plus this.
+constexpr std::int32_t DecalageLigneGroupe = 100;
 
 double Nombre(const std::string& valeur)
 {
@@ -126,35 +130,22 @@ void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
     g.NombreDioptresGroupe = std::max(g.NombreDioptresGroupe, r);
 }
 
-// A glass of the catalogue: red, green and blue indices in ten columns each (all blank: the index the row already
-// had, as the choice left it), then the glass's name.
+// A glass of the catalogue, as its choice wrote it: red, green and blue index texts in ten columns each (all blank:
+// the row keeps the index it had), then the glass's name.
 void VerreCatalogue(std::int32_t index, const std::string& valeur)
 {
-    const auto colonne = [&valeur](std::size_t debut) {
-        return debut < valeur.size() ? valeur.substr(debut, 10) : std::string();
+    const bool groupe = index > DecalageLigneGroupe;
+    const std::int32_t ligne = groupe ? index - DecalageLigneGroupe : index;
+    const auto colonne = [&valeur](std::size_t debut, std::size_t longueur) {
+        return debut < valeur.size() ? SupprimeBlancsAutour(valeur.substr(debut, longueur)) : std::string();
     };
-    const auto indice = [&colonne](std::size_t debut, float& cible) {
-        const std::string texte = colonne(debut);
-        if (texte.find_first_not_of(' ') != std::string::npos)
-            cible = static_cast<float>(Nombre(texte));
-    };
-    const std::string nom = valeur.size() > 30 ? valeur.substr(30) : std::string();
-    if (LigneDispositif(index))
-    {
-        const auto e = static_cast<std::size_t>(index) + 1;
-        indice(0, Dispositif.IndiceRouge[e]);
-        indice(10, Dispositif.IndiceVert[e]);
-        indice(20, Dispositif.IndiceBleu[e]);
-        Dispositif.MatiereDioptre[e] = nom;
-    }
-    else if (LigneGroupe(index - 100))
-    {
-        const auto e = static_cast<std::size_t>(index - 100);
-        indice(0, Groupe.IndiceRougeGroupe[e]);
-        indice(10, Groupe.IndiceVertGroupe[e]);
-        indice(20, Groupe.IndiceBleuGroupe[e]);
-        Groupe.MatiereGroupe[e] = nom;
-    }
+    const std::array<std::string, 4> reponse = MatiereChoisie;
+    const bool selectionnee = MatiereSelectionnee;
+    MatiereChoisie = {colonne(30, std::string::npos), colonne(0, 10), colonne(10, 10), colonne(20, 10)};
+    MatiereSelectionnee = true;
+    AppliqueChoixVerre(groupe ? TTableVerre::Groupe : TTableVerre::Dispositif, ligne);
+    MatiereChoisie = reponse;
+    MatiereSelectionnee = selectionnee;
 }
 
 // Reads another file into the design as a journaled read did, the document keeping the path it has.
@@ -176,6 +167,20 @@ void AppliqueLectureBase(const std::string& valeur)
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
         Edition.TableEditee = 2;
     FenetreFichier.Titre("Quivane - " + ExtraitNomFichier(Etat.CheminDocument));
+}
+
+// The plate's profile as its button left it: a Schmidt camera without a lens device also had its plate moved to
+// the profile's place.
+void AppliqueProfilLame(std::int32_t profil)
+{
+    if (profil < ProfilAucun || profil > ProfilPartage)
+        return;
+    Instrument.ProfilLame = static_cast<TOctet>(profil);
+    if (Instrument.TypeInstrument != TTypeInstrument::Schmidt)
+        return;
+    VerifieDispositif();
+    if (!Validite.DispositifPresent)
+        PositionneLameSchmidt();
 }
 
 void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
@@ -249,10 +254,7 @@ void AppliqueEnregistrement(const TEnregistrementJournal& e)
     case -15: EffaceInstrument(); return;
     case -16: EffaceIndices(); return;
     case -17: EffaceDispositif(); return;
-    case -25:
-        if (e.Index >= ProfilAucun && e.Index <= ProfilPartage)
-            Instrument.ProfilLame = static_cast<TOctet>(e.Index);
-        return;
+    case -25: AppliqueProfilLame(e.Index); return;
     case -27: StockeEnregistrement(e); return;
     case 9003: VerreCatalogue(e.Index, e.Valeur); return;
     case 9004: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;

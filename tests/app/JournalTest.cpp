@@ -6,6 +6,8 @@
 #include "app/Effacement.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "editing/ChoixVerre.h"
+#include "editing/ClicsFiche.h"
 #include "editing/ListeTypes.h"
 #include "optics/DefautsTypes.h"
 #include "optics/Sentinelles.h"
@@ -105,6 +107,7 @@ struct TCasRejeu
     TTypeInstrument Forme;
     // Makes the change as its command does, journal record included.
     std::function<void()> Change;
+    bool AvecDispositif = true;
 };
 
 void Enregistre(std::int32_t code, std::int32_t index, const std::string& valeur)
@@ -117,10 +120,12 @@ std::function<void()> Valeur(std::int32_t code, double valeur)
     return [=] { Modifie(code, valeur); };
 }
 
-// Ten columns of a packed glass record.
-std::string Colonne(const std::string& texte)
+// A glass chosen in the catalogue window for a table row.
+void ChoisitVerre(TTableVerre table, int ligne, const std::array<std::string, 4>& matiere)
 {
-    return texte + std::string(10 - texte.size(), ' ');
+    MatiereChoisie = matiere;
+    MatiereSelectionnee = true;
+    AppliqueChoixVerre(table, ligne);
 }
 
 const std::vector<TCasRejeu>& CasRejeu()
@@ -240,24 +245,9 @@ const std::vector<TCasRejeu>& CasRejeu()
              Enregistre(2057, 1, "UBK7");
          }},
         {"verre du catalogue dans le dispositif", T::Cassegrain,
-         [] {
-             Dispositif.IndiceRouge[2] = 1.61503f;
-             Dispositif.IndiceVert[2] = 1.62408f;
-             Dispositif.IndiceBleu[2] = 1.6331f;
-             Dispositif.MatiereDioptre[2] = "F2";
-             Enregistre(9003, 1,
-                        Colonne(FormateGeneral(1.61503)) + Colonne(FormateGeneral(1.62408)) +
-                            Colonne(FormateGeneral(1.6331)) + "F2");
-         }},
+         [] { ChoisitVerre(TTableVerre::Dispositif, 1, {"F2", "1,61503", "1,62408", "1,63310"}); }},
         {"verre du catalogue sans indice vert dans le groupe", T::Lunette,
-         [] {
-             Groupe.IndiceRougeGroupe[2] = 1.64208f;
-             Groupe.IndiceBleuGroupe[2] = 1.66238f;
-             Groupe.MatiereGroupe[2] = "SF2";
-             Enregistre(9003, 102,
-                        Colonne(FormateGeneral(1.64208)) + std::string(10, ' ') + Colonne(FormateGeneral(1.66238)) +
-                            "SF2");
-         }},
+         [] { ChoisitVerre(TTableVerre::Groupe, 2, {"SF2", "1.64208", "", "1.66238"}); }},
         {"distance de l'etoile hors de la vue du dispositif", T::Cassegrain,
          [] {
              Etat.VueCourante = "Instrument";
@@ -272,11 +262,8 @@ const std::vector<TCasRejeu>& CasRejeu()
              Reglages.DistanceAxeImage = 3.5;
              Enregistre(9004, 1, FormateGeneral(3.5));
          }},
-        {"profil de la lame", T::Schmidt,
-         [] {
-             Instrument.ProfilLame = ProfilArriere;
-             Enregistre(-25, ProfilArriere, "0");
-         }},
+        {"profil de la lame", T::Schmidt, [] { FicheBoutonLameClick(); }},
+        {"profil de la lame d'une chambre sans dispositif", T::Schmidt, [] { FicheBoutonLameClick(); }, false},
         {"type choisi dans la liste", T::Cassegrain, [] { ChoisitTypeInstrument("Télescope de Newton"); }},
         {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
         {"effacer les indices", T::Cassegrain, [] { EffaceIndices(); }},
@@ -292,7 +279,7 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
     for (const TCasRejeu& cas : CasRejeu())
     {
         SCOPED_TRACE(cas.Nom);
-        OuvreBase(cas.Forme);
+        OuvreBase(cas.Forme, cas.AvecDispositif);
         const auto base = Conception();
         const std::int32_t avant = Journal.NombreEnregistrementsJournal;
         cas.Change();

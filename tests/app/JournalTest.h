@@ -135,11 +135,13 @@ protected:
         d.MatiereDioptre[3] = "Air";
     }
 
-    // A valid design of the form with the two-row device, saved, then read as the journal's base: one record.
-    void OuvreBase(TTypeInstrument forme)
+    // A valid design of the form, with the two-row device unless told otherwise, saved, then read as the journal's
+    // base: one record.
+    void OuvreBase(TTypeInstrument forme, bool avecDispositif = true)
     {
         ConstruitFormeValide(forme);
-        PoseDispositif();
+        if (avecDispositif)
+            PoseDispositif();
         AppliqueIndices();
         const std::string chemin = Chemin("base.qvd");
         Etat.CheminDocument = chemin;
