@@ -71,6 +71,18 @@ void ChoisitPointChamp(int x)
         ChoixSouris.DistancePointChamp = static_cast<float>((x - g.AbscisseOrigine) / s);
 }
 
+void DessinRelache(const std::string& vue, int x, int y)
+{
+    if (vue == "Etoile Multiple")
+        ChoisitCaseEtoile(x, y);
+    if (vue == "Champ")
+        ChoisitPointChamp(x);
+    else
+        ChoixSouris.DistancePointChamp = 0;
+    if (vue == "Instrument" && Instrument.TypeInstrument == TTypeInstrument::Lunette && x < 10 && y < 9)
+        Edition.LongueurTotaleAffichee = !Edition.LongueurTotaleAffichee;
+}
+
 TBasculeVue BasculeDoubleClic(const std::string& vue, TRetoursEtoile& retours)
 {
     TChoixSouris& c = ChoixSouris;

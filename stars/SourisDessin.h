@@ -27,6 +27,10 @@ int PointChampProche(double distance);
 // point gives that point's own position; 0 left of the origin.
 void ChoisitPointChamp(int x);
 
+// A release on the drawing, once the editors are closed: the panel of the six stars, the point of the field graph
+// (0 in every other case), or the refractor's whole-length box (x < 10, y < 9) in its section.
+void DessinRelache(const std::string& vue, int x, int y);
+
 // The return flags of the single-star view: it was entered by a double click from that view.
 struct TRetoursEtoile
 {

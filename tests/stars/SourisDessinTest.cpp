@@ -160,6 +160,41 @@ TEST_F(SourisDessin, UnDrapeauRestantNeFaitPasDeSecondeBascule)
     }
 }
 
+// A release reads the view it happens on; the refractor's box answers in its own section only.
+TEST_F(SourisDessin, UnRelachementAgitSelonLaVue)
+{
+    Positions(1.0);
+    ChoixSouris.DistancePointChamp = 3.0f;
+    DessinRelache("Etoile Multiple", 600, 400);
+    EXPECT_EQ(ChoixSouris.CaseEtoileChoisie, 6);
+    EXPECT_EQ(ChoixSouris.DistancePointChamp, 0.0f);
+    DessinRelache("Champ", 100, 200);
+    EXPECT_FLOAT_EQ(ChoixSouris.DistancePointChamp, 7.0f);
+    EXPECT_EQ(ChoixSouris.CaseEtoileChoisie, 6);
+
+    struct Cas
+    {
+        const char* vue;
+        TTypeInstrument forme;
+        int x, y;
+        bool bascule;
+    };
+    const Cas cas[] = {
+        {"Instrument", TTypeInstrument::Lunette, 5, 5, true},
+        {"Instrument", TTypeInstrument::Lunette, 10, 5, false},
+        {"Instrument", TTypeInstrument::Lunette, 5, 9, false},
+        {"Instrument", TTypeInstrument::LurieHoughton, 5, 5, false},
+        {"Dispositif", TTypeInstrument::Lunette, 5, 5, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.vue);
+        Instrument.TypeInstrument = c.forme;
+        Edition.LongueurTotaleAffichee = false;
+        DessinRelache(c.vue, c.x, c.y);
+        EXPECT_EQ(Edition.LongueurTotaleAffichee, c.bascule);
+    }
+}
+
 TEST_F(SourisDessin, LeReticuleNeSeDessineQueSurLeGraphe)
 {
     TCanevasEnregistreur canevas(762, 400);
