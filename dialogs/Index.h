@@ -1,0 +1,84 @@
+// The glass catalogue window "Quivane - Choix des Indices de réfraction": the list of the catalogue's materials at
+// the three chosen lines with their Abbe numbers, sorted by any column, and the edit page of one material; a choice
+// is handed back through MatiereChoisie. Its file and computations are in IndexCalcul.
+#pragma once
+
+#include "dialogs/IndexCalcul.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+class TImageVue;
+
+class TIndicesForm : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Checks the catalogue file (creating it when missing or corrupt) and reads the list once.
+    explicit TIndicesForm(QWidget* parent = nullptr);
+
+    // Shows the window modally, from its list page.
+    void Montre();
+
+    // The list page, read anew from the file and sorted by the current column.
+    void AfficheListeMatieres();
+    // The edit page of Materiau, its box on row LigneEdition (0 the name, 1 to 23 the lines, 24 the spare row).
+    void AfficheFicheMatiere();
+
+    // The page's events in pixels of the page image, and the buttons, as the window's controls report them.
+    void FondMouseUp(int x, int y);
+    void FondDblClick();
+    void Bouton_SelectionnerClick();
+    void Bouton_EditerClick();
+    void Bouton_NouveauClick();
+    void Bouton_ValiderClick();
+    void Bouton_AnnulerClick();
+    void TriClick(TColonneCatalogue colonne);
+    void AscenseurChange(int position);
+    // Enter, Esc, Up and Down in the edit box.
+    void SaisieTouche(int touche);
+    // The edit box lost the focus: the name is checked against the other materials, then committed.
+    void SaisieExit();
+
+    TImageVue* Fond;
+    QPushButton* Bouton_Selectionner;
+    QPushButton* Bouton_Editer;
+    QPushButton* Bouton_Nouveau;
+    QPushButton* Bouton_Annuler;
+    QPushButton* Bouton_Valider;
+    QScrollBar* Ascenseur;
+    QLineEdit* Saisie;
+    std::array<QToolButton*, 5> Fleches{}; // Abbe, red, green, blue, name
+
+    std::string ModeCatalogue = "Liste";
+    TColonneCatalogue TriColonne = TColonneCatalogue::Nom;
+    int PremiereLigneCatalogue = 0;
+    int LigneSelectionneeCatalogue = 0;
+    std::array<int, 25> NumeroMatiereLigne{};
+    int NombreMatieres = 0;
+    TMateriau Materiau;
+    // The edit page's current row; kept apart from the sheet's field code, which the editors still need.
+    int LigneEdition = 0;
+    bool ErreurLecture = false;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void ValideIndiceMatiere();
+    void ChargeMatiere();
+    void SelectionneMatiere();
+    int NumeroSelectionne() const;
+    const TMatiereCatalogue* MatiereSelectionneeLue(TCatalogueLu& catalogue) const;
+};
+
+// Creates the catalogue window once and makes it the catalogue the editors reach (reading and choosing).
+void InstalleCatalogue(QWidget* parent);
