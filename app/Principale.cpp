@@ -2,6 +2,7 @@
 #include "app/Principale.h"
 
 #include "app/AnnulerRefaire.h"
+#include "app/CablageVues.h"
 #include "app/CommandesFichier.h"
 #include "app/Demarrage.h"
 #include "app/Effacement.h"
@@ -13,14 +14,24 @@
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
+#include "dialogs/Index.h"
 #include "editing/BoiteSaisie.h"
+#include "editing/ChoixVerre.h"
+#include "editing/ClicsFiche.h"
+#include "editing/ListeTypes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
+#include "editing/Touches.h"
+#include "editing/Valide.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
 #include "platform/ImageVue.h"
 #include "sheet/Fiche.h"
+#include "stars/Champ.h"
+#include "stars/ChampPage.h"
+#include "stars/PageEtoiles.h"
+#include "stars/SourisDessin.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,6 +107,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     statusBar()->setFont(police);
     statusBar()->showMessage(QString());
     InstalleCrochets();
+    new TCablageVues(Fiche, Ligne, Saisie, statusBar());
     resize(820, 750);
     // The entry box shows its model: at the end of each refresh, and whenever an editor changes it.
     InstalleBoiteSaisie(Saisie);
@@ -110,6 +122,17 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
     Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
     Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
+    // The sheet's clicks, the lists and the glass catalogue reach their editors.
+    connect(Fenetre, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        FicheFenetreMouseUp(x, y);
+        MontreBoiteSaisie();
+    });
+    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = "Tableau"; };
+    PortsListes.CreeNouveauDocument = CreeNouveauDocument;
+    PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
+    PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
+    ChoixVerreClavier = ChoixVerreClavierIndice;
+    InstalleCatalogue(this);
 }
 
 TPrincipale::~TPrincipale()
@@ -122,6 +145,7 @@ TPrincipale::~TPrincipale()
     FenetreFichier = TFenetreFichier{};
     ActiveCommandesEdition = [](bool) {};
     ImagesFiche = TImagesFiche{};
+    ImagesEtoiles = TImagesEtoiles{};
     Relais.SaisieVisible = [] { return false; };
     Relais.CurseurAttente = [](bool) {};
     Principale = nullptr;
@@ -400,6 +424,80 @@ void TPrincipale::CreePage()
 
 void TPrincipale::InstalleCrochets()
 {
+    // The views draw on the image under the sheet; its mouse chooses a star panel or a field point, holds a
+    // cross-hair on the field graph, and switches to the single star and back by a double click.
+    ImagesEtoiles.Dessin = &Dessin->Canevas();
+    const auto fermeEditeurs = [] {
+        if (Principale->Saisie->isVisible())
+            ValideSaisie();
+        FermeCadresEtRafraichit();
+        EtatSaisie.ComboBoxLambda = false;
+        Controles.Ligne.Visible = false;
+        Principale->Saisie->hide();
+    };
+    connect(Dessin, &TImageVue::SourisEnfoncee, this,
+            [this](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
+        if (bouton == Qt::LeftButton && Etat.VueCourante == "Champ" &&
+            DessineReticule(Dessin->Canevas(), x, y, width())) {
+            Edition.ReticuleEnCours = true;
+            Dessin->update();
+        }
+    });
+    connect(Dessin, &TImageVue::SourisDeplacee, this,
+            [this](Qt::MouseButtons boutons, Qt::KeyboardModifiers, int x, int y) {
+        if (!(boutons & Qt::LeftButton) || Etat.VueCourante != "Champ")
+            return;
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        DessineReticule(Dessin->Canevas(), x, y, width());
+        Dessin->update();
+    });
+    connect(Dessin, &TImageVue::SourisRelachee, this,
+            [fermeEditeurs](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        fermeEditeurs();
+        DessinRelache(Etat.VueCourante, x, y);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        Edition.ReticuleEnCours = false;
+    });
+    connect(Dessin, &TImageVue::DoubleClic, this, [this, fermeEditeurs](int, int) {
+        fermeEditeurs();
+        TRetoursEtoile retours{Etat.RetourEtoileMultiple, Etat.RetourDispositif, Etat.RetourChamp};
+        const TBasculeVue bascule = BasculeDoubleClic(Etat.VueCourante, retours);
+        Etat.RetourEtoileMultiple = retours.EtoileMultiple;
+        Etat.RetourDispositif = retours.Dispositif;
+        Etat.RetourChamp = retours.Champ;
+        const std::optional<TBoutonVue> bouton = BoutonDeVue(bascule.Vue);
+        if (!bouton)
+            return;
+        EnfonceSeul(*bouton);
+        Etat.VueCourante = bascule.Vue;
+        if (!bascule.TexteStatut.empty())
+            statusBar()->showMessage(QString::fromStdString(bascule.TexteStatut));
+        RafraichitVue();
+    });
+    // The memorised field curve: its marks go to the refresh, which enables the commands by them.
+    Relie(Copiercourbe, +[] {
+        CopieCourbeMemorisee(Validite.SystemeAfocal);
+        MarquesCourbe = {CourbeMemorisee[0].Position, CourbeMemorisee[0].TailleVert};
+        Principale->AfficheCourbeMemorisee->setEnabled(true);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+    });
+    Relie(AfficheCourbeMemorisee, +[] {
+        CourbeMemoriseeAffichee = Principale->AfficheCourbeMemorisee->isChecked();
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+    });
+    Relie(EffaceCourbeMemorisee, +[] {
+        ::EffaceCourbeMemorisee();
+        MarquesCourbe = {};
+        CourbeMemoriseeAffichee = false;
+        Principale->AfficheCourbeMemorisee->setChecked(false);
+        Principale->AfficheCourbeMemorisee->setEnabled(false);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+    });
     ImagesFiche.Fenetre = &Fenetre->Canevas();
     ImagesFiche.Grille = &Grille->Canevas();
     ImagesFiche.Ligne = &Ligne->Canevas();
@@ -518,6 +616,7 @@ void TPrincipale::RedessinePage()
     Transversales->setChecked(Etat.Transversales);
     AppliqueEtatsPage();
     PlaceImagesPage();
+    AppliqueCablageVues();
     // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;

@@ -154,7 +154,8 @@ TIssueChamp CalculeAnalyseChamp()
         for (int passe = 1; passe <= passes; ++passe) {
             if (passe > 1)
                 ChargeIndicesCouleur(passe);
-            auto& emergents = RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)];
+            auto& emergents =
+                RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)];
             for (std::size_t i = 0; i < eventail.size(); ++i) {
                 Rayon.XDepart = eventail[i][0];
                 Rayon.YDepart = eventail[i][1];
