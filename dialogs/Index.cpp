@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
@@ -35,7 +36,17 @@ constexpr TColor Blanc = 0xFFFFFF;
 constexpr std::array<TColor, 3> FondsRaies = {CouleurRVB(255, 208, 208), CouleurRVB(208, 255, 208),
                                               CouleurRVB(208, 208, 255)};
 
-TIndicesForm* Catalogue = nullptr;
+// Both go with the main window that owns them.
+QPointer<TIndicesForm> Catalogue;
+QPointer<QWidget> Parent;
+
+// The window is created, and the file checked, at the first use of the catalogue.
+TIndicesForm* AssureCatalogue()
+{
+    if (Catalogue == nullptr)
+        Catalogue = new TIndicesForm(Parent);
+    return Catalogue;
+}
 
 void Police(ICanevas& c, int hauteur, bool gras = false)
 {
@@ -518,8 +529,10 @@ void TIndicesForm::SelectionneMatiere()
 
 void InstalleCatalogue(QWidget* parent)
 {
-    if (Catalogue == nullptr)
-        Catalogue = new TIndicesForm(parent);
-    PortsCatalogue.Lit = [] { return LitCatalogue(); };
-    PortsCatalogue.Montre = [] { Catalogue->Montre(); };
+    Parent = parent;
+    PortsCatalogue.Lit = [] {
+        AssureCatalogue();
+        return LitCatalogue();
+    };
+    PortsCatalogue.Montre = [] { AssureCatalogue()->Montre(); };
 }

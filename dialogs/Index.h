@@ -80,5 +80,6 @@ private:
     const TMatiereCatalogue* MatiereSelectionneeLue(TCatalogueLu& catalogue) const;
 };
 
-// Creates the catalogue window once and makes it the catalogue the editors reach (reading and choosing).
+// Makes the catalogue window the catalogue the editors reach (reading and choosing); the window, a child of
+// `parent`, is created and the file checked at the first of them.
 void InstalleCatalogue(QWidget* parent);
