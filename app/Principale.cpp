@@ -2,7 +2,6 @@
 #include "app/Principale.h"
 
 #include "app/AnnulerRefaire.h"
-#include "app/CablageVues.h"
 #include "app/CommandesFichier.h"
 #include "app/Demarrage.h"
 #include "app/Effacement.h"
@@ -14,15 +13,10 @@
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
-#include "dialogs/Index.h"
 #include "editing/BoiteSaisie.h"
-#include "editing/ChoixVerre.h"
-#include "editing/ClicsFiche.h"
-#include "editing/ListeTypes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
-#include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
@@ -107,7 +101,6 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     statusBar()->setFont(police);
     statusBar()->showMessage(QString());
     InstalleCrochets();
-    new TCablageVues(Fiche, Ligne, Saisie, statusBar());
     resize(820, 750);
     // The entry box shows its model: at the end of each refresh, and whenever an editor changes it.
     InstalleBoiteSaisie(Saisie);
@@ -122,17 +115,6 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
     Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
     Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
-    // The sheet's clicks, the lists and the glass catalogue reach their editors.
-    connect(Fenetre, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-        FicheFenetreMouseUp(x, y);
-        MontreBoiteSaisie();
-    });
-    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = "Tableau"; };
-    PortsListes.CreeNouveauDocument = CreeNouveauDocument;
-    PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
-    PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
-    ChoixVerreClavier = ChoixVerreClavierIndice;
-    InstalleCatalogue(this);
 }
 
 TPrincipale::~TPrincipale()
@@ -616,7 +598,6 @@ void TPrincipale::RedessinePage()
     Transversales->setChecked(Etat.Transversales);
     AppliqueEtatsPage();
     PlaceImagesPage();
-    AppliqueCablageVues();
     // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
