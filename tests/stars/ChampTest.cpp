@@ -134,6 +134,47 @@ TEST_F(Champ, LaLuminositeEstLaPartArriveeDeLEventail)
     }
 }
 
+// The illumination replaces the fan's share only for an obstructed system, a device or a vignetting form; a
+// position whose chief ray failed is replaced too.
+TEST_F(Champ, LEclairementRemplaceLaLuminositeSelonLeSysteme)
+{
+    NewtonEtoiles(false);
+    EXPECT_FALSE(LuminositeParEclairement());
+    for (TResultatChamp& r : ResultatsChamp)
+        r.Luminosite = 0.25;
+    CalculeLuminositeChamp();
+    for (const TResultatChamp& r : ResultatsChamp)
+        EXPECT_EQ(r.Luminosite, 0.25);
+
+    NewtonEtoiles(true);
+    EXPECT_TRUE(LuminositeParEclairement());
+    Reglages.ChampLineaire = false;
+    Reglages.RayonChampAngulaire = 30;
+    EchecRayonPrincipal[7] = true;
+    CalculeLuminositeChamp();
+    for (int j = 0; j < 21; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_NE(ResultatsChamp[j].Luminosite, 0.25);
+        EXPECT_GT(ResultatsChamp[j].Luminosite, 0.5);
+        EXPECT_LE(ResultatsChamp[j].Luminosite, 1.0);
+    }
+
+    // Forms that vignette by themselves use it without obstruction or device.
+    struct Cas
+    {
+        TTypeInstrument forme;
+        bool eclairement;
+    };
+    NewtonEtoiles(false);
+    for (const Cas& c : {Cas{TTypeInstrument::Schmidt, true}, Cas{TTypeInstrument::SchmidtNewton, true},
+                         Cas{TTypeInstrument::Maksutov, true}, Cas{TTypeInstrument::Lunette, true},
+                         Cas{TTypeInstrument::Cassegrain, false}, Cas{TTypeInstrument::MaksutovCassegrain, false}}) {
+        SCOPED_TRACE(static_cast<int>(c.forme));
+        Instrument.TypeInstrument = c.forme;
+        EXPECT_EQ(LuminositeParEclairement(), c.eclairement);
+    }
+}
+
 // The Schmidt's rim rays cross the plane of the mirror's centre of curvature about a pupil radius (100 mm) from
 // it. An image sphere of 100 mm about that centre catches the fan on the axis, and is missed off the axis. The run
 // stops there with one beep, the positions before it filled and the later ones as they were.
