@@ -3,10 +3,12 @@
 
 #include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
+#include "editing/Navigation.h"
 #include "editing/Nombres.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
+#include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/DefautsTypes.h"
 #include "optics/Initialisation.h"
@@ -131,6 +133,21 @@ void AppliqueTypeInstrument()
         Edition.InstrumentDeveloppe = true;
     EtatSaisie.Ligne = false;
     Edition.AMettreAJour = true;
+}
+
+void FicheComboBoxEnter()
+{
+    EtatSaisie.Saisie.Visible = false;
+    EtatSaisie.CodeSaisieMemorise = EtatSaisie.CodeSaisie;
+    PortsEdition.FermeCadresEtRafraichit();
+}
+
+void FicheComboBoxKeyPress(char caractere, const std::string& texte)
+{
+    EtatSaisie.Saisie.Visible = false;
+    PortsEdition.FermeCadresEtRafraichit();
+    if (caractere == CaractereEntree)
+        ChoisitTypeInstrument(texte);
 }
 
 bool ChoisitTypeInstrument(const std::string& texte)
@@ -260,4 +277,25 @@ void ChoisitLongueurOnde()
     else
         MetAJourIndices(catalogue, canal, EtatSaisie.CodeSaisie);
     ValideSaisie();
+}
+
+void FicheComboBoxLambdaEnter()
+{
+    ListeLongueursOnde.Conseil = "Valider après avoir choisi une longueur d'onde";
+    PortsEdition.AfficheStatut(ListeLongueursOnde.Conseil);
+}
+
+bool FicheComboBoxLambdaKeyPress(char caractere)
+{
+    const TCodeSaisie quitte = EtatSaisie.CodeSaisie;
+    const bool suivant = caractere == CaractereEntree || caractere == '+' || caractere == '>';
+    const bool precedent = caractere == '-' || caractere == '<';
+    if (!suivant && !precedent)
+        return false;
+    AppliqueLongueurOnde();
+    if (suivant)
+        OuvreSaisieSuivante(quitte);
+    else
+        OuvreSaisiePrecedente(quitte);
+    return true;
 }

@@ -28,6 +28,11 @@ void AppliqueTypeInstrument();
 // True when a form was recognised.
 bool ChoisitTypeInstrument(const std::string& texte);
 
+// Entering the type list: the entry box is hidden and the frames closed.
+void FicheComboBoxEnter();
+// A character typed in the type list: the box hidden and the frames closed; Enter then chooses the list's text.
+void FicheComboBoxKeyPress(char caractere, const std::string& texte);
+
 // The wavelength list as the shell shows it: its entries, its text and its place on the page.
 struct TListeLongueursOnde
 {
@@ -37,6 +42,7 @@ struct TListeLongueursOnde
     int Haut = 0;
     int Largeur = 0;
     int Hauteur = 12;
+    std::string Conseil;
 };
 
 inline TListeLongueursOnde ListeLongueursOnde;
@@ -59,3 +65,9 @@ void AppliqueLongueurOnde();
 // the edited table's indices of that channel looked up in the catalogue by glass name, and the commit. When the
 // catalogue cannot be read the indices are kept and the reading error is reported.
 void ChoisitLongueurOnde();
+
+// Entering the wavelength list: its hint, also the status bar's text.
+void FicheComboBoxLambdaEnter();
+// A character typed in the wavelength list: Enter, "+" or ">" take its text and open the next field, "-" or "<" the
+// previous one. True when handled; any other character is left to the list, where a wavelength can be typed.
+bool FicheComboBoxLambdaKeyPress(char caractere);

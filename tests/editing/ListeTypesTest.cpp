@@ -312,3 +312,35 @@ TEST_F(ListeLongueurs, UnCatalogueIllisibleGardeLesIndices)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
+{
+    ConstruitFormeValide(T::Newton);
+    SeparateurDecimal = ',';
+    LongueursOnde = {8, 13, 15};
+    Edition.TableEditee = 1;
+    struct TCas
+    {
+        char Caractere;
+        bool Traite;
+    };
+    for (const TCas& c : std::vector<TCas>{{'+', true}, {'>', true}, {13, true}, {'-', true}, {'<', true}, {'5', false}})
+    {
+        SCOPED_TRACE(c.Caractere);
+        LongueursOnde.LongueurOndeVerte = 13;
+        EtatSaisie.CodeSaisie = 1002;
+        EtatSaisie.CanalLongueurOnde = 2;
+        ListeLongueursOnde.Texte = "589,3";
+        EXPECT_EQ(FicheComboBoxLambdaKeyPress(c.Caractere), c.Traite);
+        EXPECT_EQ(LongueursOnde.LongueurOndeVerte, c.Traite ? 11 : 13);
+        if (c.Traite)
+        {
+            EXPECT_NE(EtatSaisie.CodeSaisie, 1002) << "another field is open";
+        }
+    }
+    EXPECT_TRUE(Appels.Enregistrements.empty()) << "a typed line is not journaled by itself";
+}
+
+} // namespace
