@@ -10,15 +10,16 @@ namespace {
 
 enum class TIssue { Refracte, Manque, ReflexionTotale };
 
-// Crossing of the line P + t D (P relative to the centre) with the sphere of radius `rayon`: the
-// first crossing for a surface convex towards the light (R > 0), the second for a concave one.
-bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
-  // Half of b and a quarter of the discriminant b^2 - 4c: the same signs, zero at the same time.
+// Crossing of the line P + t D (P relative to the centre, D a unit vector) with the sphere of
+// radius `rayon`: the first crossing for a surface convex towards the light (R > 0), the second for
+// a concave one. `discriminant` receives a quarter of b^2 - 4c (b = 2 P.D) and `racine` its root.
+bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double& discriminant, double& racine) {
   const double demiB = Scalaire(p, d);
   const double c = Scalaire(p, p) - rayon * rayon;
-  const double discriminant = demiB * demiB - c;
+  discriminant = demiB * demiB - c;
   if (discriminant < 0.0) return false;
-  const double t = -demiB - std::copysign(std::sqrt(discriminant), rayon);
+  racine = std::sqrt(discriminant);
+  const double t = -demiB - std::copysign(racine, rayon);
   impact = p + t * d;
   return true;
 }
@@ -26,22 +27,30 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact) {
 // Refraction at the hit Q (relative to the centre of curvature) from index n into n': Snell's law
 // in vector form, defined at a grazing hit too. (The point construction U (Q + (R / cos I) D),
 // U = (n/n') cos I / cos I', gives the same refracted ray; the hit is kept as its point.)
-bool RefracteEnImpact(TVecteur q, double rayon, double rapport, TVecteur& d) {
+// Both cosines come from the crossing's discriminant: D.Q = -sign(R) sqrt(discriminant) for a unit
+// D, so cos I = sqrt(discriminant) / |R| and cos^2 I' = 1 - (n/n')^2 (1 - discriminant / R^2).
+// Neither waits for the hit itself, which shortens the chain from one surface to the next.
+bool RefracteEnImpact(TVecteur q, double rayon, double rapport, double discriminant, double racine, TVecteur& d) {
   const double inverse = 1.0 / rayon;
-  const double cosI = std::abs(Scalaire(d, q) * inverse);
-  const double sinR2 = rapport * rapport * (1.0 - cosI * cosI);
-  if (sinR2 > 1.0) return false;
-  const double cosR = std::sqrt(1.0 - sinR2);
+  const double carreRapport = rapport * rapport;
+  const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
+  if (cosR2 < 0.0) return false;
+  const double cosR = std::sqrt(cosR2);
+  const double cosI = racine * std::abs(inverse);
   d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
   return true;
+}
+
+double Rapport(float indice, float indiceSuivant) {
+  return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
 }
 
 // A sphere of radius `rayon` centred at z = `centre` on the ray's point `point` and direction `d`.
 // `enregistre`(hit relative to the centre) runs between the hit and the refraction, so that an
 // edge is recorded even for a ray that is then totally reflected. On success `point` is the hit,
-// in the pass's frame, and `d` the refracted direction.
+// in the pass's frame, and `d` the refracted direction; otherwise both are left as they were.
 template <class FEnregistre>
-TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre, float indice, float indiceSuivant,
+TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre, double rapport,
                       FEnregistre enregistre) {
   TRayon& r = Rayon;
   const TVecteur relatif{point.x, point.y, point.z - centre};
@@ -49,13 +58,14 @@ TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre,
   r.YRelatif = relatif.y;
   r.ZRelatif = relatif.z;
   TVecteur q;
-  if (!CoupeSphere(relatif, d, rayon, q)) return TIssue::Manque;
+  double discriminant = 0.0;
+  double racine = 0.0;
+  if (!CoupeSphere(relatif, d, rayon, q, discriminant, racine)) return TIssue::Manque;
   r.XImpact = q.x;
   r.YImpact = q.y;
   r.ZImpact = q.z;
   enregistre(q);
-  if (!RefracteEnImpact(q, rayon, static_cast<double>(indice) / static_cast<double>(indiceSuivant), d))
-    return TIssue::ReflexionTotale;
+  if (!RefracteEnImpact(q, rayon, rapport, discriminant, racine, d)) return TIssue::ReflexionTotale;
   point = {q.x, q.y, q.z + centre};
   return TIssue::Refracte;
 }
@@ -69,16 +79,12 @@ bool CoupePlan(TVecteur p, TVecteur d, double cote, TVecteur& h) {
 }
 
 // Refraction at a plane normal to the axis; false on total reflection (direction unchanged).
+// sin^2 I' = (n/n')^2 (1 - N^2), with no root taken on the way to the new N.
 bool RefracteAuPlan(TVecteur& d, double rapport) {
-  const double sinI = std::sqrt(std::abs(1.0 - d.z * d.z));
-  const double sinR = rapport * sinI;
-  if (std::abs(sinR) > 1.0) return false;
-  d = {rapport * d.x, rapport * d.y, std::sqrt(1.0 - sinR * sinR)};
+  const double sinR2 = rapport * rapport * std::abs(1.0 - d.z * d.z);
+  if (sinR2 > 1.0) return false;
+  d = {rapport * d.x, rapport * d.y, std::sqrt(1.0 - sinR2)};
   return true;
-}
-
-double Rapport(float indice, float indiceSuivant) {
-  return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
 }
 
 TVecteur PointRayon() { return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon}; }
@@ -142,35 +148,37 @@ double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
 
 // ---- Lens device ----
 
-void RefracteSphereDispositif(int i) {
+namespace {
+
+// Device rows on a ray held in locals: false when the ray is lost, `point` and `d` then left as
+// they were before the row.
+[[gnu::always_inline]] inline bool PasSphereDispositif(int i, TVecteur& point, TVecteur& d) {
   TRayon& r = Rayon;
-  if (!Validite.DispositifValide || r.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionRayon();
-  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], Dispositif.CentreDioptre[i],
-                                      Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1], [&](TVecteur q) {
-                                        const double carre = q.x * q.x + q.y * q.y;
-                                        EnregistreDispositif(i, q.x, carre);
-                                        r.ArretDispositif = r.ArretDispositif || carre > Dispositif.CarreDemiDiametre[i];
-                                        r.RayonBloque = r.RayonBloque || r.ArretDispositif;
-                                      });
+  const TIssue issue =
+      TraverseSphere(point, d, Dispositif.RayonDioptre[i], Dispositif.CentreDioptre[i],
+                     Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]), [&](TVecteur q) {
+                       const double carre = q.x * q.x + q.y * q.y;
+                       EnregistreDispositif(i, q.x, carre);
+                       r.ArretDispositif = r.ArretDispositif || carre > Dispositif.CarreDemiDiametre[i];
+                       r.RayonBloque = r.RayonBloque || r.ArretDispositif;
+                     });
   if (issue == TIssue::Manque) {
     PerdDansDispositif(i);
-  } else if (issue == TIssue::ReflexionTotale) {
-    r.RayonPerdu = true;
-  } else {
-    PoseRayon(point, d);
+    return false;
   }
+  if (issue == TIssue::ReflexionTotale) {
+    r.RayonPerdu = true;
+    return false;
+  }
+  return true;
 }
 
-void RefractePlanDispositif(int i) {
+[[gnu::always_inline]] inline bool PasPlanDispositif(int i, TVecteur& point, TVecteur& d) {
   TRayon& r = Rayon;
-  if (!Validite.DispositifValide || r.RayonPerdu) return;
-  TVecteur d = DirectionRayon();
   TVecteur h;
-  if (!CoupePlan(PointRayon(), d, Dispositif.SommetDioptre[i], h)) {
+  if (!CoupePlan(point, d, Dispositif.SommetDioptre[i], h)) {
     PerdDansDispositif(i);
-    return;
+    return false;
   }
   const double carre = h.x * h.x + h.y * h.y;
   EnregistreDispositif(i, h.x, carre);
@@ -184,9 +192,42 @@ void RefractePlanDispositif(int i) {
   r.RayonBloque = r.RayonBloque || r.ArretDispositif;
   if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
     r.RayonPerdu = true;
-    return;
+    return false;
   }
-  PoseRayon(h, d);
+  point = h;
+  return true;
+}
+
+bool PasDispositif(int i, TVecteur& point, TVecteur& d) {
+  return Dispositif.RayonDioptre[i] < SeuilRayonPlan ? PasSphereDispositif(i, point, d)
+                                                      : PasPlanDispositif(i, point, d);
+}
+
+} // namespace
+
+void RefracteSphereDispositif(int i) {
+  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionRayon();
+  if (PasSphereDispositif(i, point, d)) PoseRayon(point, d);
+}
+
+void RefractePlanDispositif(int i) {
+  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionRayon();
+  if (PasPlanDispositif(i, point, d)) PoseRayon(point, d);
+}
+
+// The ray stays in registers from row to row and is stored once, where it stopped.
+void TraverseDispositif(int nombre) {
+  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
+  TVecteur point = PointRayon();
+  TVecteur d = DirectionRayon();
+  for (int i = 1; i <= nombre; ++i) {
+    if (!PasDispositif(i, point, d)) break;
+  }
+  PoseRayon(point, d);
 }
 
 // ---- Lens group of the refractor, the meniscus and the Houghton corrector ----
@@ -196,12 +237,13 @@ void RefracteSphereGroupe(int i) {
   if (!Validite.InstrumentValide || r.RayonPerdu) return;
   TVecteur point = PointRayon();
   TVecteur d = DirectionIncidente();
-  const TIssue issue = TraverseSphere(point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i],
-                                      Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], [&](TVecteur q) {
-                                        r.HauteurGroupeAller[i] = q.x;
-                                        r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
-                                        TesteBordGroupe(q.x, i);
-                                      });
+  const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
+  const TIssue issue =
+      TraverseSphere(point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
+        r.HauteurGroupeAller[i] = q.x;
+        r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
+        TesteBordGroupe(q.x, i);
+      });
   if (issue == TIssue::Manque) {
     Perd();
   } else if (issue == TIssue::ReflexionTotale) {
@@ -249,8 +291,8 @@ void RefracteSphereKlevtsov(int i, bool retour) {
   const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
   const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
   const TIssue issue =
-      TraverseSphere(point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], indice, indiceSuivant,
-                     [&](TVecteur q) {
+      TraverseSphere(point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
+                     Rapport(indice, indiceSuivant), [&](TVecteur q) {
                        const double carre = q.x * q.x + q.y * q.y;
                        (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
                        (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
@@ -303,12 +345,11 @@ void RefracteSphereBord(int i) {
   TVecteur point{r.XRayon, 0.0, r.ZRayon};
   TVecteur d{r.LRayon, 0.0, r.NRayon};
   const double centre = Dispositif.CentreDioptre[i];
-  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], centre, Dispositif.IndiceTrace[i],
-                                      Dispositif.IndiceTrace[i + 1], [&](TVecteur q) {
-                                        r.HauteurBord[i] = q.x;
-                                        r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif},
-                                                                    TVecteur{r.LRayon, 0.0, r.NRayon});
-                                      });
+  const double rapport = Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]);
+  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], centre, rapport, [&](TVecteur q) {
+    r.HauteurBord[i] = q.x;
+    r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif}, TVecteur{r.LRayon, 0.0, r.NRayon});
+  });
   if (issue == TIssue::Manque) {
     Perd();
   } else if (issue == TIssue::ReflexionTotale) {

@@ -23,6 +23,8 @@ inline double Norme(TVecteur a) { return std::sqrt(Scalaire(a, a)); }
 // CarreDistanceAxe and CarreDistanceAxeMaximal; edge flag ArretDispositif.
 void RefracteSphereDispositif(int i);
 void RefractePlanDispositif(int i);
+// Device rows 1..`nombre` in turn, as the two kernels above, up to the first row that loses the ray.
+void TraverseDispositif(int nombre);
 // Lens group of the refractor, the meniscus and the Houghton corrector: direction LIncident..;
 // indices IndiceTraceGroupe[i-1] into [i]; edge flag ArretGroupe on x alone.
 void RefracteSphereGroupe(int i);

@@ -79,13 +79,5 @@ void TraceRayon() {
   if (r.RayonPerdu) return;
   if (!Validite.DispositifValide || !r.DispositifActif) return;
   if (r.HorsSecondaire && !r.EstRayonReference) return;
-  const int n = NombreSurfacesDispositif();
-  for (int i = 1; i <= n; ++i) {
-    if (Dispositif.RayonDioptre[i] < SeuilRayonPlan) {
-      RefracteSphereDispositif(i);
-    } else {
-      RefractePlanDispositif(i);
-    }
-    if (r.RayonPerdu) return;
-  }
+  TraverseDispositif(NombreSurfacesDispositif());
 }
