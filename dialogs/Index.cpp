@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -96,6 +98,21 @@ bool LigneChoisie(TLongueurOnde ligne)
     return ligne >= 1 && ligne <= NombreLongueursOnde;
 }
 
+// A caption too wide for its button breaks at the blank nearest its middle, as the buttons' two lines allow.
+QString SurDeuxLignes(QString texte, const QFontMetrics& mesure, int largeur)
+{
+    if (mesure.horizontalAdvance(texte) <= largeur)
+        return texte;
+    const int milieu = static_cast<int>(texte.size()) / 2;
+    int coupure = -1;
+    for (int k = 0; k < texte.size(); ++k)
+        if (texte[k] == u' ' && (coupure < 0 || std::abs(k - milieu) < std::abs(coupure - milieu)))
+            coupure = k;
+    if (coupure >= 0)
+        texte[coupure] = u'\n';
+    return texte;
+}
+
 void MessageLecture()
 {
     AfficheMessageCatalogue("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
@@ -110,11 +127,12 @@ TIndicesForm::TIndicesForm(QWidget* parent) : QDialog(parent)
     Fond = new TImageVue(LargeurFond, HauteurFond, this);
     Fond->move(0, 0);
     const auto bouton = [this](const char* texte, int x, int largeur) {
-        auto* b = new QPushButton(QString::fromUtf8(texte), this);
+        auto* b = new QPushButton(this);
         b->setGeometry(x, 473, largeur, 41);
         QFont police = b->font();
         police.setPixelSize(11);
         b->setFont(police);
+        b->setText(SurDeuxLignes(QString::fromUtf8(texte), QFontMetrics(police), largeur - 8));
         return b;
     };
     Bouton_Selectionner = bouton("Sélectionner ce matériau", 24, 73);
