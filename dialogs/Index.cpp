@@ -413,6 +413,17 @@ bool TIndicesForm::eventFilter(QObject* objet, QEvent* evenement)
     return QDialog::eventFilter(objet, evenement);
 }
 
+void TIndicesForm::keyPressEvent(QKeyEvent* evenement)
+{
+    if (evenement->key() == Qt::Key_F1)
+        Services().Aide->AfficheSommaire();
+    // Esc acts as "Annuler": back to the list from an edit page, closing from the list.
+    else if (evenement->key() == Qt::Key_Escape)
+        Bouton_AnnulerClick();
+    else
+        QDialog::keyPressEvent(evenement);
+}
+
 void TIndicesForm::FondMouseUp(int x, int y)
 {
     if (ModeCatalogue == "Liste")

@@ -71,6 +71,7 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
     void ValideIndiceMatiere();

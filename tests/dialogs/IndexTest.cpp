@@ -6,6 +6,8 @@
 #include "optics/Initialisation.h"
 #include "platform/Format.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -136,6 +138,24 @@ TEST_F(FenetreCatalogue, AuDelaDe24MateriauxLaListeDefile)
     ASSERT_EQ(noms.size(), 24u);
     EXPECT_EQ(noms.front(), "Air");
     EXPECT_EQ(noms.back(), "ZC");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(FenetreCatalogue, EchapRevientALaListePuisFerme)
+{
+    const std::unique_ptr<TIndicesForm> f = Cree();
+    f->Bouton_Nouveau->click();
+    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(f->Bouton_Annuler, &echap);
+    EXPECT_EQ(f->ModeCatalogue, "Liste") << "the material is dropped, the window stays";
+    EXPECT_EQ(f->result(), 0);
+    f->show();
+    QApplication::sendEvent(f->Bouton_Annuler, &echap);
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(LitCatalogue().Matieres.size(), 22u);
 }
 
 } // namespace
