@@ -66,11 +66,15 @@ void AppliqueChoixVerre(TTableVerre table, int ligne)
 void ChoixVerreLigne()
 {
     const int table = Edition.TableEditee;
-    if (table != 1 && table != 2)
+    if (table < 1 || table > 3)
         return;
     VideReponse();
     PortsCatalogue.Montre();
-    AppliqueChoixVerre(table == 2 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
+    // The plate glass is the lens group's first medium.
+    if (table == 3)
+        AppliqueChoixVerre(TTableVerre::Groupe, 1);
+    else
+        AppliqueChoixVerre(table == 2 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
     if (MatiereSelectionnee)
     {
         Edition.AMettreAJour = true;

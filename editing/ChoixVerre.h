@@ -59,7 +59,8 @@ enum class TTableVerre
 void AppliqueChoixVerre(TTableVerre table, int ligne);
 
 // The catalogue button of a row: empties the answer, shows the catalogue and applies the answer to the current row
-// of Edition.TableEditee (1 lens device, 2 lens group); a choice marks the document modified.
+// of Edition.TableEditee (1 lens device, 2 lens group, 3 the plate glass: group row 1); a choice marks the document
+// modified.
 void ChoixVerreLigne();
 
 // Page Down in an index cell of the lens device (2004 to 2006) or of the lens group (2014 to 2016): commits the box in

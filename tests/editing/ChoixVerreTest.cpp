@@ -57,16 +57,18 @@ TEST_F(ChoixVerre, LaLigneTroisEcritSonElementEtJournalise)
     {
         int Table;
         std::int32_t Index;
+        std::size_t Element;
     };
-    for (const TCas& c : std::vector<TCas>{{1, 3}, {2, 103}})
+    // The plate glass (table 3) is the group's first medium, whatever the current row.
+    for (const TCas& c : std::vector<TCas>{{1, 3, 4}, {2, 103, 3}, {3, 101, 1}})
     {
         SCOPED_TRACE(c.Table);
         Appels = TAppelsPorts{};
         Edition.TableEditee = c.Table;
         Edition.LigneCourante = 3;
         ChoixVerreLigne();
-        const bool groupe = c.Table == 2;
-        const std::size_t e = groupe ? 3 : 4;
+        const bool groupe = c.Table != 1;
+        const std::size_t e = c.Element;
         EXPECT_EQ(groupe ? Groupe.MatiereGroupe[e] : Dispositif.MatiereDioptre[e], "F2");
         EXPECT_FLOAT_EQ(groupe ? Groupe.IndiceRougeGroupe[e] : Dispositif.IndiceRouge[e], 1.61503f);
         EXPECT_FLOAT_EQ(groupe ? Groupe.IndiceVertGroupe[e] : Dispositif.IndiceVert[e], 1.62408f);
