@@ -6,8 +6,6 @@
 #include "optics/Initialisation.h"
 #include "platform/Format.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -144,17 +142,18 @@ TEST_F(FenetreCatalogue, AuDelaDe24MateriauxLaListeDefile)
 
 namespace {
 
-TEST_F(FenetreCatalogue, EchapRevientALaListePuisFerme)
+TEST_F(FenetreCatalogue, AnnulerRevientALaListePuisFerme)
 {
     const std::unique_ptr<TIndicesForm> f = Cree();
+    int fermetures = 0;
+    QObject::connect(f.get(), &QDialog::rejected, [&fermetures] { ++fermetures; });
     f->Bouton_Nouveau->click();
-    QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(f->Bouton_Annuler, &echap);
+    f->Saisie->setText("Abandonné");
+    f->Bouton_Annuler->click();
     EXPECT_EQ(f->ModeCatalogue, "Liste") << "the material is dropped, the window stays";
-    EXPECT_EQ(f->result(), 0);
-    f->show();
-    QApplication::sendEvent(f->Bouton_Annuler, &echap);
-    EXPECT_FALSE(f->isVisible());
+    EXPECT_EQ(fermetures, 0);
+    f->Bouton_Annuler->click();
+    EXPECT_EQ(fermetures, 1);
     EXPECT_EQ(LitCatalogue().Matieres.size(), 22u);
 }
 
