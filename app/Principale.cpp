@@ -2,6 +2,7 @@
 #include "app/Principale.h"
 
 #include "app/AnnulerRefaire.h"
+#include "app/CablageVues.h"
 #include "app/CommandesFichier.h"
 #include "app/Demarrage.h"
 #include "app/Effacement.h"
@@ -101,6 +102,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     statusBar()->setFont(police);
     statusBar()->showMessage(QString());
     InstalleCrochets();
+    new TCablageVues(Fiche, Ligne, Saisie, statusBar());
     resize(820, 750);
     // The entry box shows its model: at the end of each refresh, and whenever an editor changes it.
     InstalleBoiteSaisie(Saisie);
@@ -598,6 +600,7 @@ void TPrincipale::RedessinePage()
     Transversales->setChecked(Etat.Transversales);
     AppliqueEtatsPage();
     PlaceImagesPage();
+    AppliqueCablageVues();
     // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;

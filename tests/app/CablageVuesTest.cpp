@@ -1,0 +1,231 @@
+// The page's widgets of the views in the real main window: what a refresh leaves in the records reaches the screen.
+#include "app/CablageVues.h"
+#include "app/Etat.h"
+#include "app/Principale.h"
+#include "app/Rafraichissement.h"
+#include "app/Vues.h"
+#include "doubles/ApplicationQt.h"
+#include "editing/EtatEdition.h"
+#include "editing/Ports.h"
+#include "optics/Modele.h"
+#include "optics/Initialisation.h"
+#include "optics/Validite.h"
+#include "platform/ImageVue.h"
+#include "sections/Cadre.h"
+#include "sheet/Fiche.h"
+#include "sheet/TableauGroupe.h"
+#include "stars/PageEtoiles.h"
+#include "support/Formes.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+using T = TTypeInstrument;
+
+class CablageVuesFenetre : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        AssureApplicationQt();
+        ReinitialiseEtat();
+        Etat = TEtatApplication{};
+        Controles = TControlesFiche{};
+        MiseEnPage = TMiseEnPage{};
+        // As the program's start installs it: the editors' clicks end with the central refresh.
+        PortsEdition.RafraichitVue = [] { RafraichitVue(); };
+        Principale_ = std::make_unique<TPrincipale>();
+    }
+    void TearDown() override
+    {
+        Principale_.reset();
+        PortsEdition.RafraichitVue = [] {};
+        ReinitialiseEtat();
+        Etat = TEtatApplication{};
+        Controles = TControlesFiche{};
+    }
+
+    // The form built valid, its block expanded, shown in a view through the view's own button.
+    void Montre(T forme, TBoutonVue bouton, const char* vue)
+    {
+        ConstruitFormeValide(forme);
+        Affiche(bouton, vue);
+    }
+    void Affiche(TBoutonVue bouton, const char* vue)
+    {
+        Edition.InstrumentDeveloppe = true;
+        Edition.DispositifDeveloppe = true;
+        EnfonceSeul(bouton);
+        Etat.VueCourante = vue;
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+    }
+
+    // A Newton of 1000 mm with two BK7 singlets 30 mm before the image.
+    void AjouteDispositif()
+    {
+        const auto ligne = [](int i, double rayon, double epaisseur, bool verre) {
+            Dispositif.RayonDioptre[i] = rayon;
+            Dispositif.EpaisseurDioptre[i] = epaisseur;
+            Dispositif.DiametreDioptre[i] = 40;
+            Dispositif.IndiceRouge[i + 1] = verre ? 1.51432f : 1.000276f;
+            Dispositif.IndiceVert[i + 1] = verre ? 1.51872f : 1.000278f;
+            Dispositif.IndiceBleu[i + 1] = verre ? 1.52283f : 1.00028f;
+            Dispositif.MatiereDioptre[i + 1] = verre ? "BK7" : "Air";
+        };
+        Dispositif.NombreDioptres = 4;
+        ligne(1, 100, 5, true);
+        ligne(2, -100, 5, false);
+        ligne(3, 150, 5, true);
+        ligne(4, -150, 30, false);
+        AppliqueIndices();
+        VerifieValidite();
+    }
+
+    static std::set<TColor> Couleurs(TImageVue& image, int haut, int bas)
+    {
+        std::set<TColor> couleurs;
+        TCanevasImage& c = image.Canevas();
+        for (int y = haut; y < std::min(bas, c.Hauteur()); ++y)
+            for (int x = 0; x < c.Largeur(); x += 2)
+                couleurs.insert(c.Pixels(x, y));
+        return couleurs;
+    }
+
+    std::unique_ptr<TPrincipale> Principale_;
+};
+
+TEST_F(CablageVuesFenetre, LaCoupeDUnNewtonSeDessineSousLaFiche)
+{
+    Montre(T::Newton, TBoutonVue::Instrument, "Instrument");
+    TPrincipale& p = *Principale_;
+    ASSERT_TRUE(p.Dessin->isVisibleTo(p.Fiche));
+    EXPECT_GE(p.Dessin->y(), p.Grille->y() + Controles.Grille.Height);
+    // The band holds the light: red rays over the white band and the button face around it.
+    const std::set<TColor> couleurs = Couleurs(*p.Dessin, 0, HauteurBande);
+    EXPECT_GT(couleurs.size(), 3u);
+    EXPECT_TRUE(couleurs.contains(CouleurRouge));
+    EXPECT_FALSE(CablageVues->TableauKlevtsov->isVisibleTo(p.Fiche));
+}
+
+TEST_F(CablageVuesFenetre, LeTableauDeLObjectifDUneLunetteEstInstalleEtMontre)
+{
+    Montre(T::Lunette, TBoutonVue::Instrument, "Instrument");
+    TImageVue& tableau = *CablageVues->TableauKlevtsov;
+    EXPECT_EQ(ImagesGroupe.TableauKlevtsov, &tableau.Canevas());
+    ASSERT_TRUE(tableau.isVisibleTo(Principale_->Fiche));
+    const TControle& place = Controles.TableauKlevtsov;
+    EXPECT_EQ(tableau.geometry(), QRect(place.Left, place.Top, place.Width, place.Height));
+    // Three surfaces: a header and three rows of values, drawn in black on the button face.
+    EXPECT_EQ(place.Height, HauteurEnteteGroupe + 1 + 16 * Groupe.NombreDioptresGroupe);
+    EXPECT_TRUE(Couleurs(tableau, HauteurEnteteGroupe, place.Height).contains(clBlack));
+    // The focus distance of the last surface covers its thickness cell.
+    EXPECT_EQ(CablageVues->CaseZf->isVisibleTo(Principale_->Fiche), Controles.CaseZf.Visible);
+}
+
+TEST_F(CablageVuesFenetre, LesBoutonsDeLaLamePortentLeProfilEtLeChamp)
+{
+    const struct
+    {
+        TProfilLame Profil;
+        bool ChampCourbe;
+        const char* Lame;
+        const char* Champ;
+    } cas[] = {{ProfilAvant, false, "Profil de Schmidt sur la face avant", "Champ plan"},
+               {ProfilArriere, true, "Profil de Schmidt sur la face arrière", "Champ courbe"},
+               {ProfilPartage, false, "Profil de Schmidt réparti sur les deux faces", "Champ plan"}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.Lame);
+        ConstruitFormeValide(T::Schmidt);
+        Instrument.ProfilLame = c.Profil;
+        Instrument.ChampCourbe = c.ChampCourbe;
+        Edition.InstrumentDeveloppe = true;
+        Etat.VueCourante = "Tableau";
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        ASSERT_TRUE(CablageVues->BoutonLame->isVisibleTo(Principale_->Fiche));
+        EXPECT_EQ(CablageVues->BoutonLame->text().toStdString(), c.Lame);
+        ASSERT_TRUE(CablageVues->BoutonChampCourbe->isVisibleTo(Principale_->Fiche));
+        EXPECT_EQ(CablageVues->BoutonChampCourbe->text().toStdString(), c.Champ);
+        EXPECT_EQ(CablageVues->BoutonChampCourbe->pos(),
+                  QPoint(Controles.BoutonChampCourbe.Left, Controles.BoutonChampCourbe.Top));
+    }
+}
+
+TEST_F(CablageVuesFenetre, LesRayonsDuDispositifSeCommandentEtLaDistanceAvanceDUnPas)
+{
+    ConstruitFormeValide(T::Newton);
+    AjouteDispositif();
+    Affiche(TBoutonVue::Dispositif, "Dispositif");
+    TCablageVues& v = *CablageVues;
+    QWidget* page = Principale_->Fiche;
+    ASSERT_TRUE(v.BoutonRayons->isVisibleTo(page));
+    EXPECT_EQ(v.BoutonRayons->text().toStdString(), "Tracer les rayons lumineux");
+    EXPECT_FALSE(v.BoxDistance->isVisibleTo(page));
+
+    v.BoutonRayons->click();
+    EXPECT_EQ(v.BoutonRayons->text().toStdString(), "Effacer les rayons lumineux");
+    ASSERT_TRUE(v.BoxDistance->isVisibleTo(page));
+    EXPECT_TRUE(v.LabelDistanceAxe->isVisibleTo(page));
+    EXPECT_EQ(v.LabelUnites->text().toStdString(), "mm");
+    // The buttons sit just above the drawing, the box after its label.
+    EXPECT_EQ(v.BoutonRayons->y(), Principale_->Dessin->y() - 16);
+    EXPECT_EQ(v.BoxDistance->x(), v.LabelDistanceAxe->x() + v.LabelDistanceAxe->width());
+
+    // A 1000 mm primary steps the image distance by one millimetre per arrow.
+    const double avant = Reglages.DistanceAxeImage;
+    emit v.BoxDistance->SourisRelachee(Qt::LeftButton, {}, 45, 4);
+    EXPECT_DOUBLE_EQ(Reglages.DistanceAxeImage, avant + 1);
+    emit v.BoxDistance->SourisRelachee(Qt::LeftButton, {}, 45, 13);
+    EXPECT_DOUBLE_EQ(Reglages.DistanceAxeImage, avant);
+}
+
+TEST_F(CablageVuesFenetre, LEtoileUniqueDitSaDensiteDansLaBarreDEtat)
+{
+    ConstruitFormeValide(T::Newton);
+    Reglages.DensiteEtoileUnique = 20;
+    Affiche(TBoutonVue::Unique, "Etoile Unique");
+    EXPECT_EQ(Principale_->statusBar()->currentMessage().toStdString(), "Densité = 40 rayons / diamètre");
+    EXPECT_TRUE(CablageVues->BoxDistance->isVisibleTo(Principale_->Fiche));
+}
+
+TEST_F(CablageVuesFenetre, LeBandeauSuitSaLegendeEtSaCouleur)
+{
+    Montre(T::Newton, TBoutonVue::Instrument, "Instrument");
+    BandeauOcculte = {" Le faisceau est interrompu par le bord du trou central ", CouleurRouge, true};
+    Controles.LabelOcculte.Visible = true;
+    Controles.LabelOcculte.Top = Controles.Dessin.Top;
+    AppliqueCablageVues();
+    QLabel& bandeau = *CablageVues->LabelOcculte;
+    ASSERT_TRUE(bandeau.isVisibleTo(Principale_->Fiche));
+    EXPECT_EQ(bandeau.text().toStdString(), BandeauOcculte.Legende);
+    EXPECT_EQ(bandeau.palette().color(QPalette::Window), QColor(255, 0, 0));
+    // Its right edge stays on the drawing's, whatever its caption's width.
+    EXPECT_EQ(bandeau.x() + bandeau.width(), Controles.Dessin.Left + Controles.Dessin.Width);
+}
+
+TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
+{
+    const struct
+    {
+        T Forme;
+        int Code;
+    } cas[] = {{T::Newton, 1}, {T::Cassegrain, 11}, {T::Lunette, 2011}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(static_cast<int>(c.Forme));
+        Montre(c.Forme, TBoutonVue::Instrument, "Instrument");
+        EtatSaisie.CodeSaisie = 0;
+        Edition.LigneCourante = 1;
+        RouvreSaisieApresOuverture();
+        EXPECT_EQ(static_cast<int>(EtatSaisie.CodeSaisie), c.Code);
+    }
+}
+
+} // namespace
