@@ -411,13 +411,14 @@ void TPrincipale::InstalleCrochets()
     // The views draw on the image under the sheet; its mouse chooses a star panel or a field point, holds a
     // cross-hair on the field graph, and switches to the single star and back by a double click.
     ImagesEtoiles.Dessin = &Dessin->Canevas();
+    // The box's model, not the widget, says whether a value is open: the widget is hidden while the window is.
     const auto fermeEditeurs = [] {
-        if (Principale->Saisie->isVisible())
+        if (EtatSaisie.Saisie.Visible)
             ValideSaisie();
         FermeCadresEtRafraichit();
         EtatSaisie.ComboBoxLambda = false;
         Controles.Ligne.Visible = false;
-        Principale->Saisie->hide();
+        CacheBoiteSaisie();
     };
     connect(Dessin, &TImageVue::SourisEnfoncee, this,
             [this](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
