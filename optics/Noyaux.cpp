@@ -119,6 +119,8 @@ void Perd() {
   Rayon.RayonPerdu = true;
 }
 
+// Flags gather with |= rather than ||: a branch on a ray's own values is often mispredicted, and
+// each miss throws away the work already started on the following rays.
 void EnregistreDispositif(int i, double x, double carre) {
   TRayon& r = Rayon;
   r.CarreDistanceAxe[i] = carre;
@@ -128,12 +130,12 @@ void EnregistreDispositif(int i, double x, double carre) {
 
 // The Klevtsov group's clear apertures count as the device's.
 void TesteBordKlevtsov(double carre, int i) {
-  Rayon.ArretDispositif = Rayon.ArretDispositif || carre > Groupe.CarreDemiDiametreGroupe[i];
-  Rayon.RayonBloque = Rayon.RayonBloque || Rayon.ArretDispositif;
+  Rayon.ArretDispositif |= (carre > Groupe.CarreDemiDiametreGroupe[i]);
+  Rayon.RayonBloque |= Rayon.ArretDispositif;
 }
 
 void TesteBordGroupe(double x, int i) {
-  Rayon.ArretGroupe = Rayon.ArretGroupe || x * x > Groupe.CarreDemiDiametreGroupe[i];
+  Rayon.ArretGroupe |= (x * x > Groupe.CarreDemiDiametreGroupe[i]);
 }
 
 // Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
@@ -159,8 +161,8 @@ namespace {
                      Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]), [&](TVecteur q) {
                        const double carre = q.x * q.x + q.y * q.y;
                        EnregistreDispositif(i, q.x, carre);
-                       r.ArretDispositif = r.ArretDispositif || carre > Dispositif.CarreDemiDiametre[i];
-                       r.RayonBloque = r.RayonBloque || r.ArretDispositif;
+                       r.ArretDispositif |= (carre > Dispositif.CarreDemiDiametre[i]);
+                       r.RayonBloque |= r.ArretDispositif;
                      });
   if (issue == TIssue::Manque) {
     PerdDansDispositif(i);
@@ -187,9 +189,9 @@ namespace {
   if (EstDiaphragmeAbsolu(Dispositif.RayonDioptre[i])) {
     if (dehors) r.DioptreArret = i;
   } else {
-    r.ArretDispositif = r.ArretDispositif || dehors;
+    r.ArretDispositif |= dehors;
   }
-  r.RayonBloque = r.RayonBloque || r.ArretDispositif;
+  r.RayonBloque |= r.ArretDispositif;
   if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
     r.RayonPerdu = true;
     return false;
@@ -412,25 +414,78 @@ TMiroir MiroirSecondaire() {
                      in.CoefficientDeformationSecondaire2);
 }
 
-double FlecheMiroir(const TMiroir& m, double h2) { return h2 * (m.Fleche2 + h2 * (m.Fleche4 + h2 * m.Fleche6)); }
+// Both series are summed as two halves worked out side by side, h^2 c2 + h^4 (c4 + h^2 c6), which
+// leaves fewer operations waiting on one another than the nested form.
+double FlecheMiroir(const TMiroir& m, double h2) { return h2 * m.Fleche2 + (h2 * h2) * (m.Fleche4 + h2 * m.Fleche6); }
 
-double InverseFacteurNormale(const TMiroir& m, double h2) { return m.Normale0 + h2 * (m.Normale2 + h2 * m.Normale4); }
+double InverseFacteurNormale(const TMiroir& m, double h2) {
+  return (m.Normale0 + h2 * m.Normale2) + (h2 * h2) * m.Normale4;
+}
 
 double FacteurNormaleMiroir(const TMiroir& m, double h2) { return 1.0 / InverseFacteurNormale(m, h2); }
 
 // Newton's steps on the gap between the mirror and the ray: the surface's z moves with t at the
 // rate -signe (x L + y M) / a, since its slope at height h is h / a.
-bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
+// The sign goes into the series' coefficients (exactly, being +-1) and the search runs on local
+// copies, out of reach of the stores through `t`; the step's divisor is inverted while the gap is
+// still being worked out, so that one step waits on fewer operations before the next can start.
+namespace {
+
+// Also gives, at the settled hit, h^2 and the slope factor `signe` / a that the search worked out.
+[[gnu::always_inline]] inline bool ChercheImpact(const TMiroir& miroir, double signe, TVecteur p, TVecteur d,
+                                                 double& t, TVecteur& impact, double& carre, double& pente) {
+  const double cote = signe * miroir.R;
+  const double a2 = signe * miroir.Fleche2;
+  const double a4 = signe * miroir.Fleche4;
+  const double a6 = signe * miroir.Fleche6;
+  const double n0 = signe * miroir.Normale0;
+  const double n2 = signe * miroir.Normale2;
+  const double n4 = signe * miroir.Normale4;
+  double parcours = t;
+  bool atteint = false;
   for (int pas = 0; pas < PasMaximauxFleche; ++pas) {
-    const TVecteur q = p + t * d;
+    const TVecteur q = p + parcours * d;
     const double h2 = q.x * q.x + q.y * q.y;
-    const double ecart = signe * (miroir.R - FlecheMiroir(miroir, h2)) - q.z;
-    if (!std::isfinite(ecart)) return false;
-    if (std::abs(ecart) <= ToleranceFleche) return true;
-    t += ecart / (d.z + signe * (q.x * d.x + q.y * d.y) * InverseFacteurNormale(miroir, h2));
+    const double h4 = h2 * h2;
+    const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
+    const double penteIci = (n0 + h2 * n2) + h4 * n4;
+    const double inverseDiviseur = 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
+    if (!std::isfinite(ecart)) break;
+    if (std::abs(ecart) <= ToleranceFleche) {
+      atteint = true;
+      impact = q;
+      carre = h2;
+      pente = penteIci;
+      break;
+    }
+    parcours += ecart * inverseDiviseur;
   }
-  return false;
+  t = parcours;
+  return atteint;
 }
+
+} // namespace
+
+bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
+  TVecteur impact;
+  double carre = 0.0;
+  double pente = 0.0;
+  return ChercheImpact(miroir, signe, p, d, t, impact, carre, pente);
+}
+
+namespace {
+
+// `d` reflected about the normal (x s, y s, 1) of a mirror series at the hit (x, y), s the slope
+// factor 1/a with its sign and h2 = x^2 + y^2: (2 d.n / n.n) n - d. The two sums are taken as
+// n.n = 1 + s^2 h2 and d.n = d_z + s (x d_x + y d_y), which wait on s alone, not on n.
+TVecteur RefleteSurSerie(TVecteur d, double x, double y, double h2, double s) {
+  const double scalaire = d.z + s * (x * d.x + y * d.y);
+  const double carreNormale = 1.0 + (s * s) * h2;
+  const TVecteur normale{x * s, y * s, 1.0};
+  return (2.0 * scalaire / carreNormale) * normale - d;
+}
+
+} // namespace
 
 // ---- Mirror blocks ----
 
@@ -454,10 +509,8 @@ void RefleteMiroirPrimaire() {
   // The field direction reflected about the normal (-x, -y, a), taken to within its length as
   // (-x P, -y P, 1) with P = 1/a: the direction of the point construction. The ray leaves from the
   // hit.
-  const double pente = InverseFacteurNormale(miroir, h2);
-  const TVecteur normale{-x * pente, -y * pente, 1.0};
   const TVecteur depart{x, y, z};
-  const TVecteur d = (2.0 * Scalaire(champ, normale) / Scalaire(normale, normale)) * normale - champ;
+  const TVecteur d = RefleteSurSerie(champ, x, y, h2, -InverseFacteurNormale(miroir, h2));
   PoseRayon(depart, d);
   if (r.EstRayonReference) {
     r.RayonBloque = false;
@@ -469,7 +522,7 @@ void RefleteMiroirPrimaire() {
     r.CarreDistanceAxe[0] = CarreAuPlan(depart, d, in.DistanceEntreMiroirs);
     r.HorsSecondaire = r.CarreDistanceAxe[0] > in.RayonObstructionCarre;
     r.ManqueSecondaire = r.HorsSecondaire;
-    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+    r.RayonBloque |= r.ManqueSecondaire;
   } else {
     r.RayonBloque = false;
   }
@@ -480,7 +533,7 @@ void TesteEntreeTrou() {
   if (r.EstRayonReference) return;
   const double rayonTrou = Instrument.DiametreTrouCentral / 2.0;
   r.DansTrouCentral = rayonTrou * rayonTrou > r.CarreDistanceAxePrimaire;
-  r.RayonBloque = r.RayonBloque || r.DansTrouCentral;
+  r.RayonBloque |= r.DansTrouCentral;
 }
 
 bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact) {
@@ -490,45 +543,45 @@ bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche
   // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
   const TVecteur p{r.XRayon, r.YRayon, centre - r.ZRayon};
   const TVecteur d{-r.LRayon, -r.MRayon, r.NRayon};
-  const double b = 2.0 * Scalaire(p, d);
+  // Half of b and a quarter of the discriminant: the same root, without the scalings by 2 and 4.
+  const double demiB = Scalaire(p, d);
   const double c = Scalaire(p, p) - miroir.R * miroir.R;
-  const double discriminant = b * b - 4.0 * c;
+  const double discriminant = demiB * demiB - c;
   if (discriminant < 0.0) {
     Perd();
     return false;
   }
   const double signe = forme == TFormeSecondaire::Concave ? -1.0 : 1.0;
-  double t = (-b + signe * std::sqrt(discriminant)) / 2.0;
-  if (chercheFleche && !ChercheImpactMiroir(miroir, signe, p, d, t)) {
+  const double racine = std::sqrt(discriminant);
+  double t = forme == TFormeSecondaire::Concave ? -demiB - racine : -demiB + racine;
+  TVecteur q = p + t * d;
+  double h2 = q.x * q.x + q.y * q.y;
+  double pente = signe * InverseFacteurNormale(miroir, h2);
+  if (chercheFleche && !ChercheImpact(miroir, signe, p, d, t, q, h2, pente)) {
     Perd();
     return false;
   }
-  const TVecteur q = p + t * d;
   impact = q;
-  const double h2 = q.x * q.x + q.y * q.y;
   r.CarreDistanceAxe[0] = h2;
   if (!r.EstRayonReference && static_cast<double>(in.DiametreSecondaire) * in.DistanceSecondaireFoyer > 1.0) {
     r.HorsSecondaire = h2 > in.RayonObstructionCarre;
     r.ManqueSecondaire = r.HorsSecondaire;
-    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+    r.RayonBloque |= r.ManqueSecondaire;
   }
   // The normal at the hit, to within its length: along (x, y, a) on a convex series and
   // (-x, -y, a) on a concave one, a the series' normal factor; along the radius on a sphere.
-  TVecteur normale{};
-  switch (forme) {
-  case TFormeSecondaire::Convexe:
-    normale = {q.x * InverseFacteurNormale(miroir, h2), q.y * InverseFacteurNormale(miroir, h2), 1.0};
-    break;
-  case TFormeSecondaire::Concave:
-    normale = {-q.x * InverseFacteurNormale(miroir, h2), -q.y * InverseFacteurNormale(miroir, h2), 1.0};
-    break;
-  case TFormeSecondaire::Spherique:
-    normale = q;
-    break;
-  }
   // The direction of travel, -D' here, reflected about the normal: the direction of the point
   // construction, which the exit frame keeps as it is.
-  const TVecteur direction = (2.0 * Scalaire(d, normale) / Scalaire(normale, normale)) * normale - d;
+  TVecteur direction{};
+  switch (forme) {
+  case TFormeSecondaire::Convexe:
+  case TFormeSecondaire::Concave:
+    direction = RefleteSurSerie(d, q.x, q.y, h2, pente);
+    break;
+  case TFormeSecondaire::Spherique:
+    direction = (2.0 * Scalaire(d, q) / Scalaire(q, q)) * q - d;
+    break;
+  }
   PoseRayon({q.x, q.y, q.z - centre}, direction);
   return true;
 }
@@ -558,14 +611,14 @@ void TesteBordTrou() {
   if (!(trou > SeuilDiametreNul)) return;
   r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou());
   r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
-  r.RayonBloque = r.RayonBloque || r.ArretBordTrou;
+  r.RayonBloque |= r.ArretBordTrou;
 }
 
 void TesteBordTrouGregory() {
   TRayon& r = Rayon;
   const double trou = Instrument.DiametreTrouCentral;
   r.ArretBordTrou = CarreAuPlanDuTrou() > trou * trou;
-  r.RayonBloque = r.RayonBloque || r.ArretBordTrou;
+  r.RayonBloque |= r.ArretBordTrou;
 }
 
 int NombreSurfacesGroupe() { return std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe); }
@@ -577,26 +630,28 @@ void TesteEntreeTrouReflechi() {
   if (!(trou > SeuilDiametreNul)) return;
   r.HauteurTrou = std::sqrt(CarreReflechi(-Instrument.DegagementFoyer));
   r.DansTrouCentral = trou / 2.0 > std::abs(r.HauteurTrou);
-  r.RayonBloque = r.RayonBloque || r.DansTrouCentral;
+  r.RayonBloque |= r.DansTrouCentral;
 }
 
 bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche) {
   TRayon& r = Rayon;
   TInstrument& in = Instrument;
   const double rayon = in.RayonCourburePrimaire;
-  const double b = 2.0 * Scalaire(p, d);
+  const double demiB = Scalaire(p, d);
   const double c = Scalaire(p, p) - rayon * rayon;
-  const double discriminant = b * b - 4.0 * c;
+  const double discriminant = demiB * demiB - c;
   if (discriminant < 0.0) {
     Perd();
     return false;
   }
-  double t = (-b + std::sqrt(discriminant)) / 2.0;
-  if (chercheFleche && !ChercheImpactMiroir(MiroirPrimaire(), 1.0, p, d, t)) {
+  double t = -demiB + std::sqrt(discriminant);
+  TVecteur q = p + t * d;
+  double h2 = 0.0;
+  double pente = 0.0;
+  if (chercheFleche && !ChercheImpact(MiroirPrimaire(), 1.0, p, d, t, q, h2, pente)) {
     Perd();
     return false;
   }
-  const TVecteur q = p + t * d;
   r.CarreDistanceAxePrimaire = q.x * q.x + q.y * q.y;
   // The mirror frame: z' = R - z, and D' the direction of travel reversed.
   const TVecteur inverse{-d.x, -d.y, d.z};
@@ -671,5 +726,5 @@ void TesteBordMiroirCorrecteur() {
   TRayon& r = Rayon;
   const double diametre = Instrument.DiametreMiroir;
   r.RayonBloqueMiroir = diametre * diametre / 4.0 < r.CarreDistanceAxePrimaire;
-  r.RayonBloque = r.RayonBloque || r.RayonBloqueMiroir;
+  r.RayonBloque |= r.RayonBloqueMiroir;
 }
