@@ -50,8 +50,8 @@ double Rapport(float indice, float indiceSuivant) {
 // edge is recorded even for a ray that is then totally reflected. On success `point` is the hit,
 // in the pass's frame, and `d` the refracted direction; otherwise both are left as they were.
 template <class FEnregistre>
-TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre, double rapport,
-                      FEnregistre enregistre) {
+[[gnu::always_inline]] inline TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre,
+                                                    double rapport, FEnregistre enregistre) {
   TRayon& r = Rayon;
   const TVecteur relatif{point.x, point.y, point.z - centre};
   r.XRelatif = relatif.x;
