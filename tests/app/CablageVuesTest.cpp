@@ -1,6 +1,7 @@
 // The page's widgets of the views in the real main window: what a refresh leaves in the records reaches the screen.
 #include "app/CablageVues.h"
 #include "app/Etat.h"
+#include "app/FichierFenetre.h"
 #include "app/Principale.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
@@ -223,7 +224,7 @@ TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
         Montre(c.Forme, TBoutonVue::Instrument, "Instrument");
         EtatSaisie.CodeSaisie = 0;
         Edition.LigneCourante = 1;
-        RouvreSaisieApresOuverture();
+        FenetreFichier.RouvreSaisie();
         EXPECT_EQ(static_cast<int>(EtatSaisie.CodeSaisie), c.Code);
     }
 }
