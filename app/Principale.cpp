@@ -14,10 +14,15 @@
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
+#include "dialogs/Index.h"
 #include "editing/BoiteSaisie.h"
+#include "editing/ChoixVerre.h"
+#include "editing/ClicsFiche.h"
+#include "editing/ListeTypes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
+#include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
@@ -117,6 +122,17 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
     Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
     Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
+    // The sheet's clicks, the lists and the glass catalogue reach their editors.
+    connect(Fenetre, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        FicheFenetreMouseUp(x, y);
+        MontreBoiteSaisie();
+    });
+    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = "Tableau"; };
+    PortsListes.CreeNouveauDocument = CreeNouveauDocument;
+    PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
+    PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
+    ChoixVerreClavier = ChoixVerreClavierIndice;
+    InstalleCatalogue(this);
 }
 
 TPrincipale::~TPrincipale()
