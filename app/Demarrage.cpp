@@ -17,6 +17,7 @@
 #include "app/Texte.h"
 #include "app/Vues.h"
 #include "dialogs/DemandesFoyer.h"
+#include "dialogs/IndexCalcul.h"
 #include "dialogs/Interrogation.h"
 #include "dialogs/Propos.h"
 #include "editing/Nombres.h"
@@ -40,6 +41,7 @@
 #include <QLineEdit>
 #include <QSocketNotifier>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <csignal>
@@ -68,6 +70,9 @@ void EcouteSignalArret(QApplication& application)
     QObject::connect(ecoute, &QSocketNotifier::activated, &application, [] {
         char octet = 0;
         [[maybe_unused]] const auto lu = ::read(TubeSignal[0], &octet, 1);
+        // A message box still open, such as the catalogue's at start-up, would keep the program running.
+        if (QWidget* modale = QApplication::activeModalWidget())
+            modale->close();
         if (Principale != nullptr)
             Principale->close();
     });
@@ -365,6 +370,9 @@ int Demarre(int argc, char** argv)
     TAboutBox aboutBox(Etat.NumeroVersion, &principale);
     AboutBox = &aboutBox;
     principale.show();
+    // The glass catalogue is checked once the window is up, so that a missing or corrupt file is said and mended at
+    // start, not at the first choice of a glass or a spectral line.
+    QTimer::singleShot(0, &principale, [] { VerifieCatalogue(); });
     const int resultat = application.exec();
     AboutBox = nullptr;
     Services().Question = nullptr;

@@ -11,6 +11,7 @@
 #include "app/FichierFenetre.h"
 #include "app/Historique.h"
 #include "app/Impression.h"
+#include "app/ListesFiche.h"
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
@@ -122,6 +123,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
     Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
     Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
+    new TListesFiche(Fiche, Saisie);
     // The sheet's clicks, the lists and the glass catalogue reach their editors.
     connect(Fenetre, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
         FicheFenetreMouseUp(x, y);
@@ -618,6 +620,7 @@ void TPrincipale::RedessinePage()
     AppliqueEtatsPage();
     PlaceImagesPage();
     AppliqueCablageVues();
+    AppliqueListesFiche();
     // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
