@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 #include "optics/Modele.h"
 #include "optics/Rayon.h"
@@ -152,6 +153,49 @@ TEST_F(TraceRayonDispositif, LeCarreMaximalSuitLeFaisceau) {
   const double a = 100.0 * 100.0 / 4000.0; // sag at the rim
   const double hauteur = 100.0 * 100.0 / (1000.0 - a);
   EXPECT_NEAR(Rayon.CarreDistanceAxeMaximal[1], hauteur * hauteur, 1e-6);
+}
+
+// A ray lost inside the device stays where the last row it crossed left it: its point on that
+// row's hit and its direction after it, whatever stopped it; the hit on the row that lost it is kept.
+TEST_F(TraceRayonDispositif, LeRayonPerduResteSurLeDernierDioptreFranchi) {
+  struct TCas {
+    const char* nom;
+    void (*lignes)();
+    double l;                    // launched from (3, 0, 0) with direction (l, 0, sqrt(1 - l^2))
+    double x, z, lApres, nApres; // point and direction after the last row crossed
+    double hauteurLigne2;
+    std::int32_t dioptreArret;
+  };
+  const TCas cas[] = {
+      // Parallel to the axis: the planes at z = 10 and 15, then the sphere of radius 2 missed.
+      {"sphère manquée", CinqLignes, 0.0, 3.0, 15.0, 0.0, 1.0, 3.0, 3},
+      // Inside glass at sin 0.8: the first plane keeps the index, the second into air reflects it
+      // totally (1.5 x 0.8 > 1). Hits at x = 3 + 10 x 0.8 / 0.6 and 3 + 15 x 0.8 / 0.6.
+      {"réflexion totale à un plan",
+       [] {
+         Ligne(1, RayonPlan, 10, 80, 1.5f);
+         Dispositif.IndiceTrace[1] = 1.5f;
+         Ligne(2, RayonPlan, 15, 80, 1.0f);
+         Ligne(3, RayonPlan, 20, 80, 1.0f);
+       },
+       0.8, 3.0 + 40.0 / 3.0, 10.0, 0.8, 0.6, 23.0, AucunDioptreArret},
+  };
+  for (const TCas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    SetUp();
+    c.lignes();
+    Lance(3, 0, c.l, 0);
+    TraceRayon();
+    EXPECT_TRUE(Rayon.RayonPerdu);
+    EXPECT_EQ(Rayon.DioptreArret, c.dioptreArret);
+    EXPECT_NEAR(Rayon.XRayon, c.x, 1e-12);
+    EXPECT_NEAR(Rayon.YRayon, 0.0, 1e-12);
+    EXPECT_NEAR(Rayon.ZRayon, c.z, 1e-12);
+    EXPECT_NEAR(Rayon.LRayon, c.lApres, 1e-12);
+    EXPECT_NEAR(Rayon.MRayon, 0.0, 1e-12);
+    EXPECT_NEAR(Rayon.NRayon, c.nApres, 1e-12);
+    EXPECT_NEAR(Rayon.HauteurImpact[2], c.hauteurLigne2, 1e-12);
+  }
 }
 
 } // namespace
