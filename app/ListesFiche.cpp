@@ -118,6 +118,11 @@ void TListesFiche::Applique()
     const TControle& type = Controles.ComboBox;
     ComboBox->setGeometry(type.Left, type.Top, type.Width, std::max(type.Height, ComboBox->sizeHint().height()));
     EnCours_ = true;
+    // A new design starts from a blank list: a form left in it from the last design would be made by the first
+    // click on the sheet.
+    if (type.Visible && !TypeMontre_)
+        ComboBox->setEditText(QString());
+    TypeMontre_ = type.Visible;
     ComboBox->setVisible(type.Visible);
     if (!EtatSaisie.ComboBoxLambda)
     {

@@ -36,6 +36,8 @@ private:
     bool ToucheType(const QString& texte, int touche);
     bool ToucheLambda(const QString& texte, int touche);
 
+    // Whether the type list was shown by the last refresh.
+    bool TypeMontre_ = false;
     // The field code the wavelength list was last filled for; 0 while it is hidden.
     int CodeLambda_ = 0;
     // The list is being filled or left by the program: its text and focus changes are not the user's.

@@ -9,6 +9,7 @@
 #include "app/Session.h"
 #include "doubles/ApplicationQt.h"
 #include "doubles/ServicesDeTest.h"
+#include "editing/ClicsFiche.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
 #include "editing/OuvreListes.h"
@@ -216,6 +217,20 @@ TEST_F(ListesFenetre, UneRaieTapeePuisEntreeOuvreLaListeVerteSurSesPropresRaies)
     ASSERT_EQ(entrees.size(), 9u);
     EXPECT_EQ(entrees[1], Texte("656", "3"));
     EXPECT_EQ(entrees[8], "480");
+}
+
+TEST_F(ListesFenetre, UneConceptionNouvelleMontreLaListeSansLaFormePrecedente)
+{
+    ChoisitType("Télescope de Cassegrain");
+    ASSERT_EQ(Instrument.TypeInstrument, T::Cassegrain);
+    // Erasing the form brings the blank sheet back; a click on it must not make the last form again.
+    Instrument.TypeInstrument = T::Aucun;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    QComboBox* types = ListesFiche->ComboBox;
+    ASSERT_TRUE(types->isVisibleTo(Principale_->Fiche));
+    EXPECT_EQ(types->currentText(), QString());
+    EXPECT_EQ(PortsClicsFiche.TexteListeTypes(), "");
 }
 
 TEST(ListeTypes, ChaqueEntreeDeLaListeDonneSaForme)
