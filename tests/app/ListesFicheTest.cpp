@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -82,6 +83,9 @@ protected:
         else
             ::setenv("QUIVANE_DOSSIER", DossierPrecedent.c_str(), 1);
         fs::remove_all(Dossier);
+        // The keyboard Qt makes for the first key event is dropped while the application exists: left to the end,
+        // it would outlive Qt's list of devices and break the test program's exit.
+        delete QInputDevice::primaryKeyboard();
     }
 
     static void Touche(QWidget* widget, int touche, const QString& texte = {})
