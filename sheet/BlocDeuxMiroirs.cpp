@@ -379,18 +379,6 @@ int LigneDiffractionMesuree(ICanevas& c, int y, double microns, const std::strin
     return debut;
 }
 
-int ImprimeTexteADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - Marge() - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
-void TexteEntre(ICanevas& c, int y, int gauche, int droite, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
-}
-
 int DebutLigneDiffractionImprimee(ICanevas& c)
 {
     const TPolice texte = c.Police();

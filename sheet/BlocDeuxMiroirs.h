@@ -29,11 +29,6 @@ enum class TMesureDiffraction
 int LigneDiffractionMesuree(ICanevas& canevas, int y, double microns, const std::string& suffixe,
                             TMesureDiffraction mesure, int marge);
 
-// A printed text right-aligned to the page's right margin; answers its x.
-int ImprimeTexteADroite(ICanevas& canevas, int y, const std::string& texte);
-// A text centred between two x (the end of a left item and the start of a right one), on the sheet or on paper.
-void TexteEntre(ICanevas& canevas, int y, int gauche, int droite, const std::string& texte);
-
 // Where the printed diffraction line last printed starts, from its texts (the lambda in Symbol size 11).
 int DebutLigneDiffractionImprimee(ICanevas& canevas);
 

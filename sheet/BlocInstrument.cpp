@@ -28,6 +28,13 @@ std::string TexteValeurImprimee(double valeur)
     return valeur <= 0.1 ? std::string(6, ' ') : FormateNombre(valeur, "#0.#");
 }
 
+std::string TexteImprime(const std::string& libelle, double valeur, int blancs)
+{
+    return libelle +
+           (valeur == 0 ? std::string(static_cast<std::size_t>(blancs), ' ') : FormateNombre(valeur, "#0.#")) +
+           " mm";
+}
+
 std::string TexteLongueurInstrument(double longueur)
 {
     return "Longueur de l'instrument = " + (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
@@ -100,6 +107,18 @@ int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte)
     const int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(texte);
     canevas.TextOut(x, y, texte);
     return x;
+}
+
+int ImprimeTexteADroite(ICanevas& canevas, int y, const std::string& texte)
+{
+    const int x = canevas.Largeur() - ImpressionEtat.MargeImpression - canevas.TextWidth(texte);
+    canevas.TextOut(x, y, texte);
+    return x;
+}
+
+void TexteEntre(ICanevas& canevas, int y, int gauche, int droite, const std::string& texte)
+{
+    canevas.TextOut(gauche + (droite - gauche - canevas.TextWidth(texte)) / 2, y, texte);
 }
 
 void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye)
@@ -383,14 +402,6 @@ int MargeImprimee()
     return ImpressionEtat.MargeImpression;
 }
 
-// A text right-aligned to the page's right margin; answers its x.
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - MargeImprimee() - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
 void PoliceImprimee(ICanevas& c, bool gras)
 {
     TPolice& police = c.Police();
@@ -412,7 +423,8 @@ void ImprimeParametresPrimaire(ICanevas& c)
     MiseEnPage.AbscisseCourante = marge + c.TextWidth(Instrument.NomInstrument);
     PoliceImprimee(c, false);
     if (Instrument.LongueurInstrument > 1 && Instrument.EpaisseurPrimaire > 1e-6)
-        MiseEnPage.AbscisseFinElement = ImprimeADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
+        MiseEnPage.AbscisseFinElement =
+            ImprimeTexteADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
     else
         MiseEnPage.AbscisseFinElement = largeur - marge;
     if (MaksutovCassegrainCoche())
@@ -431,7 +443,7 @@ void ImprimeParametresPrimaire(ICanevas& c)
     const std::string rayon = FormateNombre(Instrument.RayonCourburePrimaire, "#0.#");
     int xDroite = largeur - marge;
     if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
-        xDroite = ImprimeADroite(c, y, "Rayon de courbure du primaire = " + rayon + " mm");
+        xDroite = ImprimeTexteADroite(c, y, "Rayon de courbure du primaire = " + rayon + " mm");
         if (Validite.InstrumentValide && Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 &&
             (Validite.DispositifValide || !Validite.DispositifPresent)) {
             const std::string texte = TexteFocaleResultante();
@@ -443,7 +455,7 @@ void ImprimeParametresPrimaire(ICanevas& c)
         return;
     }
     if (!MaksutovCassegrainCoche() || CinqValeursDonnees())
-        xDroite = ImprimeADroite(c, y, TexteFocaleResultante());
+        xDroite = ImprimeTexteADroite(c, y, TexteFocaleResultante());
     MiseEnPage.LargeurDisponible = xDroite - MiseEnPage.AbscisseCourante;
     const std::string milieu =
         EstForme({TForme::SchmidtCassegrain, TForme::MaksutovCassegrain})
@@ -472,23 +484,23 @@ void ImprimeEnteteInstrument(ICanevas& c)
 
     if (MaksutovCassegrainCoche()) {
         if (CinqValeursDonnees())
-            ImprimeADroite(c, y, TexteFocaleResultante());
+            ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
     }
     if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
         if (Instrument.FocaleResultante > 1)
-            ImprimeADroite(c, y, TexteFocaleResultante());
+            ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
     }
     if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
         if (Validite.InstrumentValide)
-            ImprimeADroite(c, y, TexteFocaleResultante());
+            ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
     }
     // The ratio divides the resulting focal length by the diameter: both must be known.
     if (Instrument.DiametreEntree > 1 && Instrument.FocaleResultante > 1)
         MiseEnPage.LargeurDisponible =
-            ImprimeADroite(c, y,
+            ImprimeTexteADroite(c, y,
                            "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree, "#0.00")) -
             MiseEnPage.AbscisseCourante;
     else

@@ -14,6 +14,8 @@ void PoliceLigne(ICanevas& canevas, bool gras = false);
 std::string TexteValeurCase(double valeur);
 // A printed diameter or focal length: "#0.#", six spaces at 0.1 mm or less.
 std::string TexteValeurImprimee(double valeur);
+// A printed label, value ("#0.#") and " mm", the value replaced by `blancs` spaces when it is 0.
+std::string TexteImprime(const std::string& libelle, double valeur, int blancs);
 
 // "Longueur de l'instrument = " and the length: in metres with three decimals above 1000 mm, else in millimetres.
 std::string TexteLongueurInstrument(double longueur);
@@ -36,6 +38,10 @@ void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, con
                         const std::string& unite);
 // A plain text ending 20 px before the right edge of the sheet; answers its x.
 int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte);
+// A printed text right-aligned to the page's right margin; answers its x.
+int ImprimeTexteADroite(ICanevas& canevas, int y, const std::string& texte);
+// A text centred between two x (the end of a left item and the start of a right one), on the sheet or on paper.
+void TexteEntre(ICanevas& canevas, int y, int gauche, int droite, const std::string& texte);
 
 // The "+" (collapsed) or "-" glyph of the instrument's toggle box; expanded, the connector down to ye.
 void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye);

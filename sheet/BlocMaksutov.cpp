@@ -191,14 +191,6 @@ void DessineReplie(ICanevas& c)
     MiseEnPage.OrdonneeDispositif = y + 32;
 }
 
-// label + value ("#0.#") + " mm", the value replaced by `blancs` spaces when it is 0.
-std::string TexteImprime(const std::string& libelle, double valeur, int blancs)
-{
-    return libelle +
-           (valeur == 0 ? std::string(static_cast<std::size_t>(blancs), ' ') : FormateNombre(valeur, "#0.#")) +
-           " mm";
-}
-
 // The same for a distance that only counts from 1 mm.
 std::string TexteDistanceImprimee(const std::string& libelle, double valeur, int blancs)
 {
@@ -209,13 +201,6 @@ std::string TexteDistanceImprimee(const std::string& libelle, double valeur, int
 std::string TexteLongueur(double longueur)
 {
     return longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m" : FormateNombre(longueur, "0.0") + " mm";
-}
-
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - ImpressionEtat.MargeImpression - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
 }
 
 // Two texts spread in thirds of the room between `debut` and `fin`.
@@ -253,7 +238,7 @@ void ImprimeDeveloppe(ICanevas& c)
     PoliceImpression(c, 9, false);
     int droite = c.Largeur() - marge;
     if (Validite.InstrumentValide && Instrument.LongueurInstrument > 1 && Instrument.EpaisseurPrimaire > 1e-6)
-        droite = ImprimeADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
+        droite = ImprimeTexteADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
     if (Validite.InstrumentValide && Systeme.PositionFoyer > 1) {
         const std::string foyer = "Distance Miroir principal - Foyer = " + TexteLongueur(Systeme.PositionFoyer);
         c.TextOut(finNom + (droite - finNom - c.TextWidth(foyer)) / 2, y, foyer);
@@ -263,7 +248,7 @@ void ImprimeDeveloppe(ICanevas& c)
     const std::string diametre = TexteImprime("Diamètre d'entrée = ", Instrument.DiametreEntree, 4);
     c.TextOut(marge, y, diametre);
     const int xRayon =
-        ImprimeADroite(c, y, TexteImprime("Rayon de courbure du miroir = ", Instrument.RayonCourburePrimaire, 5));
+        ImprimeTexteADroite(c, y, TexteImprime("Rayon de courbure du miroir = ", Instrument.RayonCourburePrimaire, 5));
     ImprimeEnTiers(c, y, marge + c.TextWidth(diametre), xRayon,
                    TexteImprime("Diamètre du miroir = ", Instrument.DiametreMiroir, 5),
                    Validite.InstrumentValide ? TexteFocaleObjectif() : std::string());
@@ -300,7 +285,7 @@ void ImprimeDeveloppe(ICanevas& c)
 
     const std::string lame = TexteImprime("Epaisseur lame = ", Instrument.EpaisseurLame, 2);
     c.TextOut(marge, y, lame);
-    const int xMiroir = ImprimeADroite(c, y, TexteImprime("Epaisseur miroir = ", Instrument.EpaisseurPrimaire, 3));
+    const int xMiroir = ImprimeTexteADroite(c, y, TexteImprime("Epaisseur miroir = ", Instrument.EpaisseurPrimaire, 3));
     ImprimeEnTiers(c, y, marge + c.TextWidth(lame), xMiroir,
                    TexteDistanceImprimee("Distance diaphragme-miroir = ", Instrument.DistanceDiaphragmeMiroir, 4),
                    TexteDistanceImprimee("Distance lame-miroir = ", Instrument.DistanceLameMiroir, 5));
@@ -311,7 +296,7 @@ void ImprimeDeveloppe(ICanevas& c)
         c.TextOut(marge, y, foyer);
         const int fin = marge + c.TextWidth(foyer);
         const int xPlan =
-            ImprimeADroite(c, y, TexteImprime("Epaisseur du miroir plan = ", Instrument.EpaisseurSecondaire, 3));
+            ImprimeTexteADroite(c, y, TexteImprime("Epaisseur du miroir plan = ", Instrument.EpaisseurSecondaire, 3));
         const std::string cote = TexteImprime("Petit côté du miroir plan = ", Instrument.DiametreSecondaire, 3);
         c.TextOut(fin + (xPlan - fin - c.TextWidth(cote)) / 2, y, cote);
     } else {
@@ -321,7 +306,7 @@ void ImprimeDeveloppe(ICanevas& c)
                       "Diamètre du champ de pleine lumière = " +
                           FormateNombre(Instrument.DiametreChampPleineLumiere, "#0") + " mm");
             if (Instrument.EpaisseurTotaleMenisque > 0.1)
-                ImprimeADroite(c, y, TexteEpaisseurMenisque());
+                ImprimeTexteADroite(c, y, TexteEpaisseurMenisque());
         }
     }
     MiseEnPage.OrdonneeCourante = y + s;
@@ -347,7 +332,7 @@ void ImprimeReplie(ICanevas& c)
     const std::string r = TexteImprime("Rdc miroir = ", Instrument.RayonCourburePrimaire, 3);
     int xRapport = c.Largeur() - marge;
     if (Instrument.DiametreEntree > 1 && Instrument.FocaleObjectif > 1)
-        xRapport = ImprimeADroite(c, y, TexteRapport());
+        xRapport = ImprimeTexteADroite(c, y, TexteRapport());
     const int g = xRapport - x - c.TextWidth(a) - c.TextWidth(b) - c.TextWidth(r);
     x += g / 4;
     c.TextOut(x, y, a);

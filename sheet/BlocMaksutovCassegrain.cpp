@@ -213,21 +213,6 @@ void DessineDeveloppe(ICanevas& c)
     MiseEnPage.OrdonneeDispositif = y6 + 48;
 }
 
-// label + value ("#0.#") + " mm", the value replaced by `blancs` spaces when it is 0.
-std::string TexteImprime(const std::string& libelle, double valeur, int blancs)
-{
-    return libelle +
-           (valeur == 0 ? std::string(static_cast<std::size_t>(blancs), ' ') : FormateNombre(valeur, "#0.#")) +
-           " mm";
-}
-
-int ImprimeADroite(ICanevas& c, int y, const std::string& texte)
-{
-    const int x = c.Largeur() - ImpressionEtat.MargeImpression - c.TextWidth(texte);
-    c.TextOut(x, y, texte);
-    return x;
-}
-
 void ImprimeDeveloppe(ICanevas& c)
 {
     const int marge = ImpressionEtat.MargeImpression;
@@ -256,7 +241,7 @@ void ImprimeDeveloppe(ICanevas& c)
         x += c.TextWidth(LibelleDegagement) + c.TextWidth("1000.0") + c.TextWidth(" mm");
     }
     const int xSecondaire =
-        ImprimeADroite(c, y, TexteImprime("Diamètre miroir secondaire = ", Instrument.DiametreSecondaire, 3));
+        ImprimeTexteADroite(c, y, TexteImprime("Diamètre miroir secondaire = ", Instrument.DiametreSecondaire, 3));
     const std::string trou =
         TexteImprime(t ? "Diamètre du trou central du miroir primaire = " : "Trou central du miroir primaire = ",
                      Instrument.DiametreTrouCentral, 4);
@@ -306,7 +291,7 @@ void ImprimeDeveloppe(ICanevas& c)
         c.TextOut(marge, y, TexteImprime("Epaisseur de la lame = ", Instrument.EpaisseurLame, 3));
     x = marge + c.TextWidth(" mm");
     const int xPrimaire =
-        ImprimeADroite(c, y, TexteImprime("Epaisseur du miroir primaire = ", Instrument.EpaisseurPrimaire, 3));
+        ImprimeTexteADroite(c, y, TexteImprime("Epaisseur du miroir primaire = ", Instrument.EpaisseurPrimaire, 3));
     const double lp = Instrument.DistanceLameMiroir;
     const std::string distance = TexteImprime(LibelleDistanceLame(), lp < 1 ? 0.0 : lp, 3);
     c.TextOut(x + (xPrimaire - x - c.TextWidth(distance)) / 2, y, distance);
