@@ -15,6 +15,7 @@
 #include "sheet/BlocNewton.h"
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
+#include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
 #include "sheet/FormatsNombresTableau.h"
 
@@ -28,6 +29,42 @@ void PoliceImpression(ICanevas& canevas, int taille, bool gras)
     police.FixeTaille(taille);
     police.Gras = gras;
     police.Couleur = clBlack;
+}
+
+void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne)
+{
+    canevas.Police().Nom = "Symbol";
+    canevas.Police().FixeTaille(11);
+    canevas.TextOut(x, y - canevas.TextHeight("l") / 4, "l");
+    const int apres = x + canevas.TextWidth("l");
+    PoliceImpression(canevas, 9, false);
+    const std::string longueur = FormateLongueurOnde(ligne);
+    if (!longueur.empty())
+        canevas.TextOut(apres, y, " = " + longueur + "nm");
+}
+
+void ImprimeTitresColonnes(ICanevas& canevas, const std::array<int, 9>& bords, int droiteMatiere, int yMatiere, int ya,
+                           int yb)
+{
+    const auto& c = bords;
+    PoliceImpression(canevas, 11, false);
+    TexteEntre(canevas, yMatiere, c[7], droiteMatiere, "Matière");
+    PoliceImpression(canevas, 9, false);
+    const int decalageLambda = canevas.TextWidth("l");
+    const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
+    const std::array<TLongueurOnde, 3> lignesSpectrales = {
+        LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
+    for (std::size_t k = 0; k < 3; ++k) {
+        TexteEntre(canevas, ya, c[4 + k], c[5 + k], titres[k]);
+        ImprimeLongueurOnde(canevas, c[4 + k] + decalageLambda, yb, lignesSpectrales[k]);
+    }
+    TexteEntre(canevas, (ya + yb) / 2, c[0], c[1], "Dioptre");
+    TexteEntre(canevas, ya, c[1], c[2], "Rayon de");
+    TexteEntre(canevas, yb, c[1], c[2], "courbure (mm)");
+    TexteEntre(canevas, ya, c[2], c[3], "Epaisseur");
+    TexteEntre(canevas, yb, c[2], c[3], "(mm)");
+    TexteEntre(canevas, ya, c[3], c[4], "Diamètre");
+    TexteEntre(canevas, yb, c[3], c[4], "(mm)");
 }
 
 namespace {
@@ -87,25 +124,6 @@ void ImprimeBlocInstrument(ICanevas& canevas)
     }
 }
 
-void TexteCentre(ICanevas& canevas, int gauche, int droite, int y, const std::string& texte)
-{
-    canevas.TextOut(gauche + (droite - gauche - canevas.TextWidth(texte)) / 2, y, texte);
-}
-
-// The Greek letter lambda from x, raised by a quarter of its height, then " = " and the wavelength of the line when one
-// is chosen.
-void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne)
-{
-    canevas.Police().Nom = "Symbol";
-    canevas.Police().FixeTaille(11);
-    canevas.TextOut(x, y - canevas.TextHeight("l") / 4, "l");
-    const int apres = x + canevas.TextWidth("l");
-    PoliceImpression(canevas, 9, false);
-    const std::string longueur = FormateLongueurOnde(ligne);
-    if (!longueur.empty())
-        canevas.TextOut(apres, y, " = " + longueur + "nm");
-}
-
 // The columns of the printed lens table.
 struct TColonnes
 {
@@ -143,24 +161,7 @@ int ImprimeEnteteTable(ICanevas& canevas, const TColonnes& colonnes, int y0, int
     const int y1 = y0 + s / 10;
     const int y2 = y0 + 11 * s / 10;
 
-    PoliceImpression(canevas, 11, false);
-    TexteCentre(canevas, c[7], c[8], y1 + s / 4, "Matière");
-    PoliceImpression(canevas, 9, false);
-    const int decalageLambda = canevas.TextWidth("l");
-    const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
-    const std::array<TLongueurOnde, 3> lignesSpectrales = {
-        LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
-        TexteCentre(canevas, c[4 + k], c[5 + k], y1, titres[k]);
-        ImprimeLongueurOnde(canevas, c[4 + k] + decalageLambda, y2, lignesSpectrales[k]);
-    }
-    TexteCentre(canevas, c[0], c[1], (y1 + y2) / 2, "Dioptre");
-    TexteCentre(canevas, c[1], c[2], y1, "Rayon de");
-    TexteCentre(canevas, c[1], c[2], y2, "courbure (mm)");
-    TexteCentre(canevas, c[2], c[3], y1, "Epaisseur");
-    TexteCentre(canevas, c[2], c[3], y2, "(mm)");
-    TexteCentre(canevas, c[3], c[4], y1, "Diamètre");
-    TexteCentre(canevas, c[3], c[4], y2, "(mm)");
+    ImprimeTitresColonnes(canevas, c, c[8], y1 + s / 4, y1, y2);
     return y0 + 11 * s / 10;
 }
 
@@ -171,7 +172,7 @@ void ImprimeLigneTable(ICanevas& canevas, const TColonnes& colonnes, int i, int 
         canevas.TextOut(bord - canevas.TextWidth(texte + " "), y, texte);
     };
     const std::size_t ligne = static_cast<std::size_t>(i);
-    TexteCentre(canevas, c[0], c[1], y, std::to_string(i));
+    TexteEntre(canevas, y, c[0], c[1], std::to_string(i));
     const double rayon = Dispositif.RayonDioptre[ligne];
     aDroite(c[2], std::abs(rayon) > SeuilRayonDiaphragme ? "Diaphragme" : FormateRayonTableau(rayon));
     aDroite(c[3], FormateEpaisseurDispositif(Dispositif.EpaisseurDioptre[ligne]));
@@ -277,8 +278,8 @@ void ImprimeTableau(IImprimante& imprimante)
     if (sansFichier)
         canevas.TextOut(largeurPage - canevas.TextWidth(date) - marge,
                         MiseEnPage.OrdonneeCourante - canevas.TextHeight(date), date);
-    TexteCentre(canevas, 0, largeurPage, MiseEnPage.OrdonneeCourante,
-                "Imprimé avec le logiciel Quivane V " + version + " le " + date);
+    TexteEntre(canevas, MiseEnPage.OrdonneeCourante, 0, largeurPage,
+               "Imprimé avec le logiciel Quivane V " + version + " le " + date);
     MiseEnPage.OrdonneeCourante += 2 * pas;
     MiseEnPage.AbscisseCourante = marge;
     PoliceImpression(canevas, 9, false);
@@ -327,7 +328,7 @@ void ImprimeParametresLame(ICanevas& c)
     c.LineTo(xR, y + 5 * s / 2);
 
     PoliceImpression(c, 11, false);
-    TexteCentre(c, xL, xi, y + s / 2, "Lame Correctrice");
+    TexteEntre(c, y + s / 2, xL, xi, "Lame Correctrice");
     PoliceImpression(c, 9, false);
     const TTypeInstrument forme = Instrument.TypeInstrument;
     if (forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::SchmidtCassegrain ||
@@ -336,10 +337,10 @@ void ImprimeParametresLame(ICanevas& c)
                                               "Avec profil de Schmidt sur la face arrière",
                                               "Avec profil de Schmidt réparti sur les deux faces"};
         if (Instrument.ProfilLame <= ProfilPartage)
-            TexteCentre(c, xL, xi, y + 2 * s, Profils[Instrument.ProfilLame]);
+            TexteEntre(c, y + 2 * s, xL, xi, Profils[Instrument.ProfilLame]);
     }
 
-    TexteCentre(c, xR - wm, xR, y + 2 * s / 3, "Matière");
+    TexteEntre(c, y + 2 * s / 3, xR - wm, xR, "Matière");
     const int decalageLambda = c.TextWidth("l");
     const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
     const std::array<TLongueurOnde, 3> lignes = {LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
@@ -348,10 +349,10 @@ void ImprimeParametresLame(ICanevas& c)
                                           Groupe.IndiceBleuGroupe[1]};
     for (std::size_t k = 0; k < 3; ++k) {
         const int gauche = xi + static_cast<int>(k) * wc;
-        TexteCentre(c, gauche, gauche + wc, y + 3 * s / 10, titres[k]);
+        TexteEntre(c, y + 3 * s / 10, gauche, gauche + wc, titres[k]);
         ImprimeLongueurOnde(c, gauche + decalageLambda, y + 13 * s / 10, lignes[k]);
         // A glass without an index still prints its value, so that the row shows what is missing.
-        TexteCentre(c, gauche, gauche + wc, y + 28 * s / 10, FormateNombre(indices[k], "#0.000000"));
+        TexteEntre(c, y + 28 * s / 10, gauche, gauche + wc, FormateNombre(indices[k], "#0.000000"));
     }
     c.TextOut(xi + 3 * wc + c.TextWidth("M"), y + 28 * s / 10, Groupe.MatiereGroupe[1]);
 
@@ -369,7 +370,7 @@ void ImprimeParametresLame(ICanevas& c)
         const int x2 = xi - c.TextWidth(t2 + "l");
         c.TextOut(x2, yM, t2);
         const std::string t1 = "R1 = " + FormateNombre(Instrument.RayonMenisque1, "#0.#") + " mm";
-        TexteCentre(c, xD + c.TextWidth(d), x2, yM, t1);
+        TexteEntre(c, yM, xD + c.TextWidth(d), x2, t1);
         MiseEnPage.OrdonneeCourante += 22 * s / 10;
     } else {
         MiseEnPage.OrdonneeCourante += 42 * s / 10;

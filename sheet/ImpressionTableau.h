@@ -2,7 +2,10 @@
 // page-break rule that the printed views follow after it.
 #pragma once
 
+#include "optics/Modele.h"
 #include "platform/Canevas.h"
+
+#include <array>
 
 // The layout of the print job, in printer dots; set by the report, read by the printed views of the same job.
 struct TImpressionEtat
@@ -20,6 +23,16 @@ inline TImpressionEtat ImpressionEtat;
 
 // Arial at a size in points, regular or bold, black.
 void PoliceImpression(ICanevas& canevas, int taille, bool gras);
+
+// The Greek letter lambda from x, raised by a quarter of its height, then " = " and the wavelength of the line when one
+// is chosen. Leaves Arial 9 regular.
+void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne);
+
+// The column titles of a printed lens table whose column edges are `bords` (x0 .. x7, then the right edge): "Matière"
+// in Arial 11 centred from x7 to `droiteMatiere` at `yMatiere`, then in Arial 9 the titles on the lines ya and yb and
+// under each index title the lambda of its line. Leaves Arial 9 regular.
+void ImprimeTitresColonnes(ICanevas& canevas, const std::array<int, 9>& bords, int droiteMatiere, int yMatiere, int ya,
+                           int yb);
 
 // Before a band of the given height: a new page headed "Suite de : " and the document's file name when the band does
 // not fit below OrdonneeCourante.

@@ -79,11 +79,6 @@ void DessineLigneFond(ICanevas& c, int haut)
     c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
 }
 
-void TexteCentreColonne(ICanevas& c, int gauche, int droite, int y, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
-}
-
 } // namespace
 
 void DessineGrilleFond(ICanevas& c)
@@ -100,17 +95,17 @@ void DessineGrilleFond(ICanevas& c)
         c.LineTo(x, 48);
     }
     PoliceLigne(c);
-    TexteCentreColonne(c, 1, 42, 17, "Dioptre");
-    TexteCentreColonne(c, 42, 120, 9, "Rayon de");
-    TexteCentreColonne(c, 42, 120, 25, "courbure (mm)");
-    TexteCentreColonne(c, 120, 195, 9, "Epaisseur");
-    TexteCentreColonne(c, 120, 195, 25, "(mm)");
-    TexteCentreColonne(c, 195, 258, 9, "Diamètre");
-    TexteCentreColonne(c, 195, 258, 25, "(mm)");
+    TexteEntre(c, 17, 1, 42, "Dioptre");
+    TexteEntre(c, 9, 42, 120, "Rayon de");
+    TexteEntre(c, 25, 42, 120, "courbure (mm)");
+    TexteEntre(c, 9, 120, 195, "Epaisseur");
+    TexteEntre(c, 25, 120, 195, "(mm)");
+    TexteEntre(c, 9, 195, 258, "Diamètre");
+    TexteEntre(c, 25, 195, 258, "(mm)");
     const std::array<const char*, 3> indices = {"N rouge", "N vert", "N bleu"};
     for (std::size_t k = 0; k < 3; ++k) {
         const int gauche = ReglesEntete[4 + k];
-        TexteCentreColonne(c, gauche, gauche + 95, 6, indices[k]);
+        TexteEntre(c, 6, gauche, gauche + 95, indices[k]);
         c.Police().Nom = "Symbol";
         c.TextOut(gauche + 6, 27, "l =");
         PoliceLigne(c);
@@ -119,7 +114,7 @@ void DessineGrilleFond(ICanevas& c)
         c.Pinceau().Couleur = clBtnFace;
         c.TextOut(gauche + 81, 27, "nm");
     }
-    TexteCentreColonne(c, 543, 761, 17, "Matière");
+    TexteEntre(c, 17, 543, 761, "Matière");
     for (int i = 1; i <= NombreMaxDioptres; ++i)
         DessineLigneFond(c, 16 * i + 33);
 }

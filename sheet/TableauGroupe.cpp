@@ -4,6 +4,7 @@
 #include "optics/Modele.h"
 #include "optics/Sentinelles.h"
 #include "platform/Format.h"
+#include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
 #include "sheet/FormatsNombresTableau.h"
 #include "sheet/ImpressionTableau.h"
@@ -28,11 +29,6 @@ void PoliceTableau(ICanevas& c, bool gras = false)
     police.Couleur = clBlack;
 }
 
-void TexteCentre(ICanevas& c, int gauche, int droite, int y, const std::string& texte)
-{
-    c.TextOut(gauche + (droite - gauche - c.TextWidth(texte)) / 2, y, texte);
-}
-
 void Triangle(ICanevas& c, int milieu, int pointe, int base)
 {
     const std::array<TPointCanevas, 3> sommets = {{{milieu - 3, base}, {milieu + 3, base}, {milieu, pointe}}};
@@ -55,23 +51,23 @@ void DessineFond(ICanevas& c, int lignes)
         c.LineTo(x, HauteurEnteteGroupe);
     }
     PoliceTableau(c);
-    TexteCentre(c, 1, 42, 31, "Dioptre");
-    TexteCentre(c, 42, 120, 22, "Rayon de");
-    TexteCentre(c, 42, 120, 38, "courbure (mm)");
-    TexteCentre(c, 120, 195, 22, "Epaisseur");
-    TexteCentre(c, 120, 195, 38, "(mm)");
-    TexteCentre(c, 195, 258, 22, "Diamètre");
-    TexteCentre(c, 195, 258, 38, "(mm)");
+    TexteEntre(c, 31, 1, 42, "Dioptre");
+    TexteEntre(c, 22, 42, 120, "Rayon de");
+    TexteEntre(c, 38, 42, 120, "courbure (mm)");
+    TexteEntre(c, 22, 120, 195, "Epaisseur");
+    TexteEntre(c, 38, 120, 195, "(mm)");
+    TexteEntre(c, 22, 195, 258, "Diamètre");
+    TexteEntre(c, 38, 195, 258, "(mm)");
     const std::array<const char*, 3> indices = {"N rouge", "N vert", "N bleu"};
     for (std::size_t k = 0; k < 3; ++k) {
         const int gauche = ReglesEntete[4 + k];
-        TexteCentre(c, gauche, gauche + 95, 22, indices[k]);
+        TexteEntre(c, 22, gauche, gauche + 95, indices[k]);
         c.Police().Nom = "Symbol";
         c.TextOut(gauche + 6, 38, "l =");
         PoliceTableau(c);
         c.TextOut(gauche + 81, 38, "nm");
     }
-    TexteCentre(c, 543, 761, 31, "Matière");
+    TexteEntre(c, 31, 543, 761, "Matière");
 
     for (int k = 1; k <= lignes; ++k) {
         const int haut = 16 * k + 43;
@@ -91,19 +87,6 @@ void DessineFond(ICanevas& c, int lignes)
             Triangle(c, milieu, haut + 11, haut + 6);
     }
     c.Pinceau().Couleur = clBtnFace;
-}
-
-// The Greek letter lambda at x, raised by a quarter of its height, then the wavelength of the line when one is chosen.
-void ImprimeLambda(ICanevas& c, int x, int y, TLongueurOnde ligne)
-{
-    c.Police().Nom = "Symbol";
-    c.Police().FixeTaille(11);
-    c.TextOut(x, y - c.TextHeight("l") / 4, "l");
-    const int apres = x + c.TextWidth("l");
-    PoliceImpression(c, 9, false);
-    const std::string longueur = FormateLongueurOnde(ligne);
-    if (!longueur.empty())
-        c.TextOut(apres, y, " = " + longueur + "nm");
 }
 
 std::string TexteRayon(double rayon, const std::string& diaphragme)
@@ -209,24 +192,7 @@ int ImprimeEnteteGroupe(ICanevas& canevas, const TColonnesGroupe& colonnes, int 
 
     const int ya = y0 + 13 * s / 10;
     const int yb = y0 + 23 * s / 10;
-    PoliceImpression(canevas, 11, false);
-    TexteCentre(canevas, x[7], p, ya, "Matière");
-    PoliceImpression(canevas, 9, false);
-    const int decalageLambda = canevas.TextWidth("l");
-    const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
-    const std::array<TLongueurOnde, 3> lignesSpectrales = {
-        LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
-        TexteCentre(canevas, x[4 + k], x[5 + k], ya, titres[k]);
-        ImprimeLambda(canevas, x[4 + k] + decalageLambda, yb, lignesSpectrales[k]);
-    }
-    TexteCentre(canevas, x[0], x[1], (ya + yb) / 2, "Dioptre");
-    TexteCentre(canevas, x[1], x[2], ya, "Rayon de");
-    TexteCentre(canevas, x[1], x[2], yb, "courbure (mm)");
-    TexteCentre(canevas, x[2], x[3], ya, "Epaisseur");
-    TexteCentre(canevas, x[2], x[3], yb, "(mm)");
-    TexteCentre(canevas, x[3], x[4], ya, "Diamètre");
-    TexteCentre(canevas, x[3], x[4], yb, "(mm)");
+    ImprimeTitresColonnes(canevas, x, p, ya, ya, yb);
     return yh;
 }
 
@@ -240,7 +206,7 @@ void ImprimeLigneGroupe(ICanevas& canevas, const TColonnesGroupe& colonnes, cons
     const auto aDroite = [&](int bord, const std::string& texte) {
         canevas.TextOut(bord - canevas.TextWidth(texte + " "), y, texte);
     };
-    TexteCentre(canevas, x[0], x[1], y, std::to_string(i));
+    TexteEntre(canevas, y, x[0], x[1], std::to_string(i));
     aDroite(x[2], TexteRayon(Groupe.RayonGroupe[r], presentation.DiaphragmePapier));
     aDroite(x[3], FormateEpaisseurDispositif(Groupe.EpaisseurGroupe[r]));
     aDroite(x[4], FormateDiametreTableau(Groupe.DiametreGroupe[r]));
