@@ -1,0 +1,205 @@
+// Editing through the real main window, end to end: a click on the sheet opens a value, the keys type and commit it,
+// the refusals say why and put the old value back; a design typed with the keyboard alone survives an abrupt stop
+// of the run and its journal steps back through every typed value.
+#include "JournalTest.h"
+#include "doubles/ApplicationQt.h"
+
+#include "app/AnnulerRefaire.h"
+#include "app/ListesFiche.h"
+#include "app/Principale.h"
+#include "app/Session.h"
+#include "editing/EtatEdition.h"
+#include "optics/Modele.h"
+#include "platform/Canevas.h"
+#include "platform/ImageVue.h"
+#include "sheet/Fiche.h"
+#include "support/Formes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputDevice>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointingDevice>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using T = TTypeInstrument;
+
+class EditionBoutEnBout : public JournalTest
+{
+protected:
+    void SetUp() override
+    {
+        JournalTest::SetUp();
+        AssureApplicationQt();
+        if (const char* precedent = std::getenv("QUIVANE_DOSSIER"))
+            DossierPrecedent = precedent;
+        ::setenv("QUIVANE_DOSSIER", Dossier.c_str(), 1);
+        EtatDeDepart();
+    }
+
+    void TearDown() override
+    {
+        Principale_.reset();
+        LibereSession();
+        Controles = TControlesFiche{};
+        if (DossierPrecedent.empty())
+            ::unsetenv("QUIVANE_DOSSIER");
+        else
+            ::setenv("QUIVANE_DOSSIER", DossierPrecedent.c_str(), 1);
+        JournalTest::TearDown();
+    }
+
+    // A program that has just started: nothing in memory, the editors connected as its start connects them.
+    static void EtatDeDepart()
+    {
+        ReinitialiseEtat();
+        Etat = TEtatApplication{};
+        Journal = TJournal{};
+        Lecture = TLecture{};
+        EtatSaisie = TEtatSaisie{};
+        Controles = TControlesFiche{};
+        PortsEdition = TPortsEdition{};
+        InstallePortsEdition();
+    }
+
+    TPrincipale& Demarre()
+    {
+        Principale_ = std::make_unique<TPrincipale>();
+        FormCreate(*Principale_, {});
+        // Shown, as the program shows it: the entry box hides only a widget that is on screen.
+        Principale_->show();
+        return *Principale_;
+    }
+
+    // The devices are the test's own: the default ones Qt would make outlive the application and break the exit.
+    void Touche(QWidget* widget, int touche, const QString& texte = {})
+    {
+        QKeyEvent evenement(QEvent::KeyPress, touche, Qt::NoModifier, 0, 0, 0, texte, false, 1, Clavier.get());
+        QApplication::sendEvent(widget, &evenement);
+    }
+    void Tape(QWidget* widget, const std::string& texte)
+    {
+        for (char c : texte)
+            Touche(widget, 0, QString(QChar(c)));
+    }
+    void Clic(QWidget* widget, QPoint point)
+    {
+        const QPointF local(point);
+        const QPointF global(widget->mapToGlobal(point));
+        QMouseEvent enfonce(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                            Qt::NoModifier, Souris.get());
+        QApplication::sendEvent(widget, &enfonce);
+        QMouseEvent relache(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier, Souris.get());
+        QApplication::sendEvent(widget, &relache);
+    }
+
+    // The pixels of a rectangle of the sheet image.
+    static std::vector<TColor> Pixels(TImageVue& image, const TCase& c)
+    {
+        std::vector<TColor> pixels;
+        for (int y = c.Top; y <= c.Bottom; ++y)
+            for (int x = c.Left; x <= c.Right; ++x)
+                pixels.push_back(image.Canevas().Pixels(x, y));
+        return pixels;
+    }
+
+    static std::string Nombre(const char* entier, const char* decimale)
+    {
+        return std::string(entier) + SeparateurDecimal + decimale;
+    }
+
+    std::unique_ptr<QInputDevice> Clavier =
+        std::make_unique<QInputDevice>(QStringLiteral("clavier"), 1, QInputDevice::DeviceType::Keyboard);
+    std::unique_ptr<QPointingDevice> Souris = std::make_unique<QPointingDevice>(
+        QStringLiteral("souris"), 2, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
+        QInputDevice::Capability::Position, 1, 3);
+    std::unique_ptr<TPrincipale> Principale_;
+    std::string DossierPrecedent;
+};
+
+TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi)
+{
+    TPrincipale& p = Demarre();
+    ConstruitFormeValide(T::Newton);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    const TCase caseDiametre = MiseEnPage.CaseValeur[0];
+    const std::vector<TColor> avant = Pixels(*p.Fenetre, caseDiametre);
+    const std::int32_t records = Journal.NombreEnregistrementsJournal;
+
+    const QPoint centre((caseDiametre.Left + caseDiametre.Right) / 2, (caseDiametre.Top + caseDiametre.Bottom) / 2);
+
+    // A refusal's box shows every other time: the refusal that follows a shown one only puts the old value back and
+    // lets the box move on.
+    const struct
+    {
+        const char* Tape;
+        const char* Titre;
+        const char* Texte;
+    } refus[] = {
+        {"0,5", "Quivane - Saisie du diamètre du miroir", "Le diamètre doit être supérieur à 1mm"},
+        {"50000", nullptr, nullptr},
+        {"50000", "Quivane - Saisie du diamètre", "Le diamètre doit être inférieur à 50.000mm (50m)"},
+    };
+    for (const auto& r : refus) {
+        SCOPED_TRACE(r.Tape);
+        Clic(p.Fenetre, centre);
+        ASSERT_TRUE(p.Saisie->isVisibleTo(p.Fiche));
+        EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+        EXPECT_EQ(p.Saisie->text().toStdString(), "200");
+        EXPECT_EQ(p.Saisie->x(), caseDiametre.Left);
+        EXPECT_EQ(p.Saisie->selectedText(), p.Saisie->text());
+        if (r.Titre != nullptr)
+            Services.Question.Repond(ReponseOk);
+        Tape(p.Saisie, r.Tape);
+        EXPECT_EQ(p.Saisie->text().toStdString(), r.Tape);
+        Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+        if (r.Titre == nullptr)
+            EXPECT_TRUE(Services.Question.Posees.empty());
+        else {
+            ASSERT_EQ(Services.Question.Posees.size(), 1u);
+            EXPECT_EQ(Services.Question.Posees[0].Titre, r.Titre);
+            EXPECT_EQ(Services.Question.Posees[0].Ligne1, r.Texte);
+            // The value refused aloud stays open, showing the old one again.
+            EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+            EXPECT_EQ(p.Saisie->text().toStdString(), "200");
+        }
+        Services.Question.Posees.clear();
+        // Nothing is stored nor journaled.
+        EXPECT_EQ(Instrument.DiametreEntree, 200);
+        EXPECT_EQ(Journal.NombreEnregistrementsJournal, records);
+    }
+
+    // Six characters do not fit the box by typing; pasted they do, and the commit rounds them to 0.1 mm.
+    Services.PressePapiers.Contenu = "254,55";
+    Clic(p.Fenetre, centre);
+    ASSERT_TRUE(p.Coller->isEnabled());
+    p.Coller->trigger();
+    EXPECT_EQ(p.Saisie->text().toStdString(), "254,55");
+    Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(Services.Question.Posees.empty());
+    EXPECT_EQ(Instrument.DiametreEntree, 254.6);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, records + 1);
+    const std::vector<std::string> journal = LignesJournal();
+    ASSERT_GE(journal.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(journal.end() - 3, journal.end()),
+              (std::vector<std::string>{"1", "0", Nombre("254", "6")}));
+    EXPECT_TRUE(Edition.DocumentModifie);
+    // The sheet is drawn again with the new value, which the box shows when it is opened again.
+    EXPECT_NE(Pixels(*p.Fenetre, caseDiametre), avant);
+    Clic(p.Fenetre, centre);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+    EXPECT_EQ(p.Saisie->text().toStdString(), Nombre("254", "6"));
+}
+
+}
