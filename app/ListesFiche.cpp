@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -189,15 +190,24 @@ bool TListesFiche::eventFilter(QObject* objet, QEvent* evenement)
             MontreBoiteSaisie();
         }
         else
+        {
             FicheComboBoxLambdaEnter();
+            ComboBoxLambda->setToolTip(QString::fromStdString(ListeLongueursOnde.Conseil));
+        }
         break;
     case QEvent::FocusOut: {
         // The drop-down, a menu or another window taking the focus for a while is not leaving the list.
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
-        if (!type && !EnCours_ && raison != Qt::PopupFocusReason && raison != Qt::ActiveWindowFocusReason &&
+        if (type)
+            break;
+        if (!EnCours_ && raison != Qt::PopupFocusReason && raison != Qt::ActiveWindowFocusReason &&
             raison != Qt::MenuBarFocusReason)
             AppliqueLongueurOnde();
-        break;
+        // Qt takes a typed text equal to an entry as chosen from the drop-down when the list is left; leaving only
+        // takes the text, with nothing journaled and no index read.
+        const QSignalBlocker bloque(ComboBoxLambda);
+        static_cast<QObject*>(ComboBoxLambda)->event(evenement);
+        return true;
     }
     default:
         break;

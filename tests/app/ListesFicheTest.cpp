@@ -69,6 +69,8 @@ protected:
         FormCreate(*Principale_, {});
         // Shown, as the program shows it: the box hides only a widget that is on screen.
         Principale_->show();
+        Principale_->activateWindow();
+        QApplication::processEvents();
     }
     void TearDown() override
     {
@@ -173,6 +175,9 @@ TEST_F(ListesFenetre, UnNewtonChoisiDansLaListePuisUneRaieRougeQuiSuitLeCatalogu
     QComboBox* lambda = ListesFiche->ComboBoxLambda;
     ASSERT_TRUE(lambda->isVisibleTo(p.Fiche));
     EXPECT_FALSE(p.Saisie->isVisibleTo(p.Fiche));
+    // The list has the focus, and says what to do with it.
+    EXPECT_EQ(QApplication::focusWidget(), lambda);
+    EXPECT_EQ(lambda->toolTip().toStdString(), "Valider après avoir choisi une longueur d'onde");
     const TCase& cellule = CasesLongueurOndeGrille[0];
     EXPECT_EQ(lambda->x(), Controles.Grille.Left + cellule.Left);
     EXPECT_EQ(lambda->y(), Controles.Grille.Top + cellule.Top);
@@ -221,6 +226,14 @@ TEST_F(ListesFenetre, UneRaieTapeePuisEntreeOuvreLaListeVerteSurSesPropresRaies)
     ASSERT_EQ(entrees.size(), 9u);
     EXPECT_EQ(entrees[1], Texte("656", "3"));
     EXPECT_EQ(entrees[8], "480");
+
+    // A text typed and the list left: the line is taken as typed, not as a choice from the drop-down.
+    const std::int32_t records = Journal.NombreEnregistrementsJournal;
+    lambda->setEditText(QString::fromStdString(Texte("486", "1")));
+    lambda->clearFocus();
+    EXPECT_EQ(LongueursOnde.LongueurOndeVerte, 14);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, records);
+    EXPECT_FLOAT_EQ(Dispositif.IndiceVert[2], Bk7Vert546);
 }
 
 TEST_F(ListesFenetre, UneConceptionNouvelleMontreLaListeSansLaFormePrecedente)
