@@ -113,6 +113,17 @@ protected:
         return pixels;
     }
 
+    // The form and every value of the instrument, exact.
+    static std::vector<std::string> ValeursInstrument()
+    {
+        std::vector<std::string> t = {"type " + std::to_string(static_cast<int>(Instrument.TypeInstrument))};
+        for (double TInstrument::* champ : ChampsReelsInstrument())
+            t.push_back(Exact(Instrument.*champ));
+        for (float TInstrument::* champ : ChampsSimplesInstrument())
+            t.push_back(Exact(Instrument.*champ));
+        return t;
+    }
+
     static std::string Nombre(const char* entier, const char* decimale)
     {
         return std::string(entier) + SeparateurDecimal + decimale;
@@ -200,6 +211,79 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
     Clic(p.Fenetre, centre);
     EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
     EXPECT_EQ(p.Saisie->text().toStdString(), Nombre("254", "6"));
+}
+
+TEST_F(EditionBoutEnBout, UnCassegrainTapeAuClavierSurvitALArretBrutalEtSeDefaitValeurParValeur)
+{
+    TPrincipale& p = Demarre();
+    ASSERT_EQ(Instrument.TypeInstrument, T::Aucun);
+    QComboBox* types = ListesFiche->ComboBox;
+    ASSERT_TRUE(types->isVisibleTo(p.Fiche));
+    for (int pas = 0; pas < types->count() && types->currentText() != QStringLiteral("Télescope de Cassegrain"); ++pas)
+        Touche(types, Qt::Key_Down);
+    ASSERT_EQ(types->currentText(), QStringLiteral("Télescope de Cassegrain"));
+    Touche(types, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_EQ(Instrument.TypeInstrument, T::Cassegrain);
+    // The form chosen first is the journal's starting design.
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 1);
+
+    // The values in the order the keys move through the form; Enter and the right arrow both commit and move on.
+    const std::map<TCodeSaisie, std::string> valeurs = {{11, "200"}, {12, "1000"}, {13, "4000"}, {15, "200"},
+                                                        {18, "40"},  {14, "60"},   {16, "30"},   {17, "10"}};
+    std::vector<TCodeSaisie> parcourus;
+    // The instrument before each typed value.
+    std::vector<std::vector<std::string>> avant;
+    for (int pas = 0; valeurs.contains(EtatSaisie.CodeSaisie) && pas < 20; ++pas) {
+        const TCodeSaisie code = EtatSaisie.CodeSaisie;
+        SCOPED_TRACE(code);
+        ASSERT_TRUE(p.Saisie->isVisibleTo(p.Fiche));
+        avant.push_back(ValeursInstrument());
+        // Each box opens with its text selected, so the keys replace it.
+        EXPECT_EQ(p.Saisie->selectedText(), p.Saisie->text());
+        Tape(p.Saisie, valeurs.at(code));
+        if (pas % 2 == 0)
+            Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+        else
+            Touche(p.Saisie, Qt::Key_Right);
+        parcourus.push_back(code);
+    }
+    EXPECT_EQ(parcourus, (std::vector<TCodeSaisie>{11, 12, 13, 15, 18, 14, 16, 17}));
+    EXPECT_TRUE(Services.Question.Posees.empty());
+    // One record a typed value, on disk as soon as it is typed.
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 1 + static_cast<std::int32_t>(parcourus.size()));
+    EXPECT_EQ(LignesJournal().size(), 3 * (1 + parcourus.size()));
+    const std::vector<std::string> tapee = Conception();
+    EXPECT_EQ(Instrument.DiametreEntree, 200);
+    EXPECT_EQ(Instrument.FocaleResultante, 4000);
+    EXPECT_EQ(Instrument.EpaisseurSecondaire, 10);
+
+    // The run stops dead here: what is on disk at this instant is all the next start has. The doomed run still
+    // shows its undo before it goes.
+    const fs::path arret = fs::path(Dossier).parent_path() / (fs::path(Dossier).filename().string() + "-arret");
+    fs::remove_all(arret);
+    fs::copy(Dossier, arret);
+
+    // Undo steps back through the typed values, last first, down to the form as it was chosen.
+    for (std::size_t k = avant.size(); k-- > 0;) {
+        SCOPED_TRACE(parcourus[k]);
+        ASSERT_TRUE(p.Annuler->isEnabled());
+        p.Annuler->trigger();
+        EXPECT_EQ(Ecarts(ValeursInstrument(), avant[k]), "");
+    }
+    EXPECT_FALSE(p.Annuler->isEnabled());
+
+    Principale_.reset();
+    LibereSession();
+    fs::remove_all(Dossier);
+    fs::rename(arret, Dossier);
+    EtatDeDepart();
+    Services.Question.Repond(ReponseOui);
+    TPrincipale& relancee = Demarre();
+    ASSERT_EQ(Services.Question.Posees.size(), 1u);
+    EXPECT_EQ(Services.Question.Posees[0].Ligne1, "Voulez-vous récupérer la dernière session interrompue ?");
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), tapee), "");
+    EXPECT_EQ(relancee.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
+    EXPECT_TRUE(Edition.DocumentModifie);
 }
 
 }
