@@ -5,6 +5,7 @@
 #include "app/Rafraichissement.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
+#include "doubles/TextePdf.h"
 #include "optics/Modele.h"
 #include "platform/CanevasImprimante.h"
 #include "platform/Format.h"
@@ -16,8 +17,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -26,22 +25,7 @@ namespace {
 
 std::vector<std::string> PagesLues(const std::string& chemin)
 {
-    const std::string commande = "pdftotext -enc UTF-8 -layout '" + chemin + "' - 2>/dev/null";
-    std::string texte;
-    if (FILE* flux = popen(commande.c_str(), "r")) {
-        std::array<char, 4096> tampon{};
-        std::size_t lus = 0;
-        while ((lus = fread(tampon.data(), 1, tampon.size(), flux)) > 0)
-            texte.append(tampon.data(), lus);
-        pclose(flux);
-    }
-    std::vector<std::string> pages(1);
-    for (const char c : texte) {
-        if (c == '\f')
-            pages.emplace_back();
-        else
-            pages.back().push_back(c);
-    }
+    std::vector<std::string> pages = PagesPdf(chemin, true);
     if (pages.back().empty())
         pages.pop_back();
     return pages;

@@ -2,40 +2,17 @@
 #include "platform/CanevasImprimante.h"
 
 #include "doubles/CanevasEnregistreur.h"
+#include "doubles/TextePdf.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace
 {
-// The text of each page of a PDF file, as pdftotext reads it.
-std::vector<std::string> PagesLues(const QString& chemin)
-{
-    const std::string commande = "pdftotext -enc UTF-8 '" + chemin.toStdString() + "' - 2>/dev/null";
-    std::string texte;
-    if (FILE* flux = popen(commande.c_str(), "r"))
-    {
-        std::array<char, 4096> tampon{};
-        size_t lus = 0;
-        while ((lus = fread(tampon.data(), 1, tampon.size(), flux)) > 0)
-            texte.append(tampon.data(), lus);
-        pclose(flux);
-    }
-    std::vector<std::string> pages(1);
-    for (const char c : texte)
-        if (c == '\f')
-            pages.emplace_back();
-        else
-            pages.back().push_back(c);
-    return pages;
-}
-
 class CanevasImprimante : public ::testing::Test
 {
 protected:
@@ -88,7 +65,7 @@ TEST_F(CanevasImprimante, UnRapportDeDeuxPagesSeRelitAvecSesTextes)
     canevas.TextOut(100, 3 * ligne, "r = 2 Û F");
     impression.Termine();
 
-    const std::vector<std::string> pages = PagesLues(Chemin);
+    const std::vector<std::string> pages = PagesPdf(Chemin.toStdString());
     ASSERT_GE(pages.size(), 2u);
     EXPECT_NE(pages[0].find("Télescope de Newton"), std::string::npos) << pages[0];
     EXPECT_NE(pages[0].find("Tache de diffraction pour"), std::string::npos) << pages[0];

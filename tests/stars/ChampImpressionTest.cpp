@@ -9,12 +9,12 @@
 #include <QTemporaryDir>
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "Conceptions.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
+#include "doubles/TextePdf.h"
 #include "optics/Modele.h"
 #include "platform/CanevasImprimante.h"
 #include "sheet/Fiche.h"
@@ -44,20 +44,6 @@ protected:
     }
     TServicesDeTest Services;
 };
-
-std::string TexteLu(const QString& chemin)
-{
-    const std::string commande = "pdftotext -enc UTF-8 '" + chemin.toStdString() + "' - 2>/dev/null";
-    std::string texte;
-    if (FILE* flux = popen(commande.c_str(), "r")) {
-        std::array<char, 4096> tampon{};
-        std::size_t lus = 0;
-        while ((lus = fread(tampon.data(), 1, tampon.size(), flux)) > 0)
-            texte.append(tampon.data(), lus);
-        pclose(flux);
-    }
-    return texte;
-}
 
 // Band top at y = 100, right end at x = 500.
 TEST(SegmentBande, LesSegmentsSontCoupesAuHautEtADroite)
@@ -169,7 +155,7 @@ TEST_F(ChampImpression, LeBlocSeRelitDansLePdf)
         ImprimeAnalyseChamp(impression, false);
         impression.Termine();
     }
-    const std::string texte = TexteLu(chemin);
+    const std::string texte = TextePdf(chemin.toStdString());
     for (const char* attendu : {"Plus grande dimension des images stellaires",
                                 "Distance à l'axe en minutes d'arc sur le ciel", "Distance focale = 1000.0 mm",
                                 "Dimension avec N vert", "Luminosité", "50%"}) {

@@ -4,33 +4,18 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 #include "Conceptions.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
+#include "doubles/TextePdf.h"
 #include "optics/Modele.h"
 #include "platform/CanevasImprimante.h"
 #include "stars/EtoileMultiple.h"
 #include "stars/EtoileUnique.h"
 
 namespace {
-
-std::string TexteLu(const QString& chemin)
-{
-    const std::string commande = "pdftotext -enc UTF-8 '" + chemin.toStdString() + "' - 2>/dev/null";
-    std::string texte;
-    if (FILE* flux = popen(commande.c_str(), "r")) {
-        std::array<char, 4096> tampon{};
-        std::size_t lus = 0;
-        while ((lus = fread(tampon.data(), 1, tampon.size(), flux)) > 0)
-            texte.append(tampon.data(), lus);
-        pclose(flux);
-    }
-    return texte;
-}
 
 // The six stars and the single star of a Newton, on paper: their texts can be read back, and the second block,
 // which does not fit under the first, moves to a new page headed with the document's name. The Airy radius, 1.22
@@ -58,7 +43,7 @@ TEST(ImpressionEtoiles, LesDeuxVuesSImprimentEnBlocsLisibles)
         ImprimeEtoileUnique(impression, position, true);
         impression.Termine();
     }
-    const std::string texte = TexteLu(chemin);
+    const std::string texte = TextePdf(chemin.toStdString());
     for (const char* attendu : {"Dist = 25' = 7.272 mm", "Distance focale = 1000.0 mm", "1 division = 0.01 mm",
                                 "Suite de : newton.qvd", "Rapport de Strehl = 1", "Luminosité = ",
                                 "Distance à l'axe = 0 ' = 0.000 mm", "Décalage du Foyer = ", "ρ = 3."}) {
