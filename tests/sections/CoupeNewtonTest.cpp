@@ -13,6 +13,7 @@
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 #include "support/Formes.h"
+#include "support/Verres.h"
 
 #include <gtest/gtest.h>
 
@@ -24,26 +25,6 @@
 
 namespace
 {
-
-struct TVerre
-{
-    const char* Nom;
-    float Rouge, Vert, Bleu;
-};
-constexpr TVerre BK7 = {"BK7", 1.51432f, 1.51872f, 1.52283f};
-constexpr TVerre F2 = {"F2", 1.61503f, 1.62408f, 1.63310f};
-constexpr TVerre Air = {"Air", 1.000276f, 1.000278f, 1.00028f};
-
-void LigneDispositif(int i, double rayon, double epaisseur, double diametre, const TVerre& verre)
-{
-    Dispositif.RayonDioptre[i] = rayon;
-    Dispositif.EpaisseurDioptre[i] = epaisseur;
-    Dispositif.DiametreDioptre[i] = diametre;
-    Dispositif.IndiceRouge[i + 1] = verre.Rouge;
-    Dispositif.IndiceVert[i + 1] = verre.Vert;
-    Dispositif.IndiceBleu[i + 1] = verre.Bleu;
-    Dispositif.MatiereDioptre[i + 1] = verre.Nom;
-}
 
 // Two separated singlets 40 mm wide before the side focus: a weak positive lens of BK7, a negative one of F2;
 // the system is solved, as the refresh does before any view.

@@ -9,26 +9,19 @@
 #include "optics/Notifications.h"
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
+#include "support/Verres.h"
 
 namespace {
-
-struct TVerre {
-  const char* nom;
-  float rouge, vert, bleu; // at the default lines 8, 13, 15
-};
-constexpr TVerre BK7 = {"BK7", 1.51432f, 1.51872f, 1.52283f};
-constexpr TVerre F2 = {"F2", 1.61503f, 1.62408f, 1.63310f};
-constexpr TVerre Air = {"Air", 1.000276f, 1.000278f, 1.00028f};
 
 // Row i of the lens group; the glass is the medium behind the surface.
 void LigneGroupe(int i, double rayon, double epaisseur, double diametre, const TVerre& verre) {
   Groupe.RayonGroupe[i] = rayon;
   Groupe.EpaisseurGroupe[i] = epaisseur;
   Groupe.DiametreGroupe[i] = diametre;
-  Groupe.IndiceRougeGroupe[i] = verre.rouge;
-  Groupe.IndiceVertGroupe[i] = verre.vert;
-  Groupe.IndiceBleuGroupe[i] = verre.bleu;
-  Groupe.MatiereGroupe[i] = verre.nom;
+  Groupe.IndiceRougeGroupe[i] = verre.Rouge;
+  Groupe.IndiceVertGroupe[i] = verre.Vert;
+  Groupe.IndiceBleuGroupe[i] = verre.Bleu;
+  Groupe.MatiereGroupe[i] = verre.Nom;
 }
 
 void PrimaireParFocale(double focale) {
