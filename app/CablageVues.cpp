@@ -57,16 +57,9 @@ QFont PoliceControles(const QWidget* page)
 // The star views as the refresh draws them, with the status text the single star leaves.
 void DessineEtoilesEtStatut(bool unique)
 {
-    TFenetreEtoiles fenetre;
-    fenetre.Transversales = Etat.Transversales;
-    fenetre.RetourEtoileMultiple = Etat.RetourEtoileMultiple;
-    fenetre.ZoomAvantActif = Etat.ZoomAvantActif;
-    fenetre.ZoomArriereActif = Etat.ZoomArriereActif;
-    DessineEtoilesPage(unique, fenetre);
-    Etat.ZoomAvantActif = fenetre.ZoomAvantActif;
-    Etat.ZoomArriereActif = fenetre.ZoomArriereActif;
+    const std::string statut = DessineEtoiles(unique);
     if (CablageVues != nullptr)
-        CablageVues->MontreStatut(fenetre.TexteStatut);
+        CablageVues->MontreStatut(statut);
 }
 
 // The box's arrows start where its clicks start stepping instead of opening the value.

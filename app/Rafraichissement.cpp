@@ -529,10 +529,7 @@ void FermeCadreDioptre()
     RafraichitVue();
 }
 
-namespace {
-
-// The two star views: drawn on the page with the shell's options, printed as report blocks.
-void DessineEtoiles(bool unique)
+std::string DessineEtoiles(bool unique)
 {
     TFenetreEtoiles fenetre;
     fenetre.Transversales = Etat.Transversales;
@@ -542,8 +539,12 @@ void DessineEtoiles(bool unique)
     DessineEtoilesPage(unique, fenetre);
     Etat.ZoomAvantActif = fenetre.ZoomAvantActif;
     Etat.ZoomArriereActif = fenetre.ZoomArriereActif;
+    return fenetre.TexteStatut;
 }
 
+namespace {
+
+// The two star views: drawn on the page, printed as report blocks.
 [[maybe_unused]] const bool VuesEtoilesInstallees = [] {
     RoutinesVues[static_cast<std::size_t>(TBoutonVue::Etoiles)] = {[] { DessineEtoiles(false); },
                                                                    ImprimeEtoileMultiplePage};

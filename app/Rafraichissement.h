@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 
 // The commands whose enabled state the refresh decides.
 enum class TCommande
@@ -143,6 +144,10 @@ inline std::array<TRoutinesVue, 5> RoutinesVues{};
 
 // The view of a name, or nothing for "Tableau", "Départ" and any other text.
 std::optional<TBoutonVue> BoutonDeVue(const TVue& vue);
+
+// Draws the six stars or the single star on the page with the shell's options and takes back the zoom states the
+// view leaves; answers the status text the view leaves (the single star's, else empty).
+std::string DessineEtoiles(bool unique);
 
 // Recomputes and redraws the current view when AMettreAJour is set, then sets the save and journal commands and
 // runs a pending print job. A call made while a refresh runs (from a modal dialog of the solver) is run once the
