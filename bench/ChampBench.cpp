@@ -3,8 +3,7 @@
 // scales and the figures.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "ApplicationHorsEcran.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Validite.h"
@@ -15,27 +14,10 @@
 
 namespace {
 
-void ApplicationHorsEcran()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nom[] = "quivane_bench";
-    static char* argv[] = {nom, nullptr};
-    static QGuiApplication application(argc, argv);
-}
-
 // Newton 200/1000 with a 50 mm flat; behind its focus 15 thin F2 lenses of 30 mm, 3 mm apart, nearly afocal each.
 void NewtonTrenteDioptres()
 {
-    ConstruitFormeValide(TTypeInstrument::Newton);
-    Instrument.DiametreSecondaire = 50.0f;
-    Instrument.DistanceSecondaireFoyer = 150;
-    Instrument.DistanceEntreMiroirs = 850;
-    Instrument.DiametreObstruction = 50;
-    Instrument.RayonObstructionCarre = 625;
+    NewtonAvecPlan();
     constexpr float F2[] = {1.61503f, 1.62408f, 1.63208f};
     Dispositif.NombreDioptres = NombreMaxDioptres;
     for (int lentille = 0; lentille < NombreMaxDioptres / 2; ++lentille) {

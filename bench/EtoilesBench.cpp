@@ -3,8 +3,7 @@
 // density and at the densest setting.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
+#include "ApplicationHorsEcran.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Validite.h"
@@ -15,30 +14,11 @@
 
 namespace {
 
-// The texts of the views are measured with fonts, which need the application object; without a display the
-// offscreen platform serves.
-void AssureApplication()
-{
-    if (QGuiApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char nom[] = "quivane_bench";
-    static char* argv[] = {nom, nullptr};
-    static QGuiApplication application(argc, argv);
-}
-
 // Newton D 200, F1 1000 with its flat, and `nombre` surfaces: weak BK7 menisci 1 mm apart, 60 mm to the image.
 void NewtonDispositif(int nombre)
 {
-    AssureApplication();
-    ConstruitFormeValide(TTypeInstrument::Newton);
-    Instrument.DiametreSecondaire = 50.0f;
-    Instrument.DistanceSecondaireFoyer = 150;
-    Instrument.DistanceEntreMiroirs = 850;
-    Instrument.DiametreObstruction = 50;
-    Instrument.RayonObstructionCarre = 625;
+    ApplicationHorsEcran();
+    NewtonAvecPlan();
     Dispositif.NombreDioptres = nombre;
     for (int i = 1; i <= nombre; ++i) {
         const bool verre = i % 2 == 1;
