@@ -24,6 +24,7 @@
 #include <QInputDevice>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointingDevice>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,9 +86,10 @@ protected:
         else
             ::setenv("QUIVANE_DOSSIER", DossierPrecedent.c_str(), 1);
         fs::remove_all(Dossier);
-        // The keyboard Qt makes for the first key event is dropped while the application exists: left to the end,
-        // it would outlive Qt's list of devices and break the test program's exit.
+        // The keyboard and the pointer Qt makes for the first events are dropped while the application exists: left
+        // to the end, they would outlive Qt's list of devices and break the test program's exit.
         delete QInputDevice::primaryKeyboard();
+        delete QPointingDevice::primaryPointingDevice();
     }
 
     static void Touche(QWidget* widget, int touche, const QString& texte = {})
