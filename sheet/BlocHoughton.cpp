@@ -46,13 +46,6 @@ void PrepareBloc()
     MiseEnPage.NombreLignesHoughton = std::max(Groupe.NombreDioptresGroupe, 2);
 }
 
-void PeintNom(ICanevas& c, int y)
-{
-    PoliceLigne(c, true);
-    c.TextOut(20, y, Instrument.NomInstrument);
-    PoliceLigne(c);
-}
-
 // The sheet's diffraction line, measured in the fonts it is drawn with, ending 20 px before the right edge; answers
 // where it starts.
 int PeintDiffraction(ICanevas& c, int y, const std::string& suffixe)
@@ -70,7 +63,7 @@ void DessineLurieHoughtonDeveloppe(ICanevas& c)
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
     PeintBasculeInstrument(c, true,
                            MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 7) - 4);
-    PeintNom(c, y0);
+    PeintNomInstrument(c, y0);
 
     const int y1 = y0 + 16;
     PeintElementGauche(c, 20, y1, "Diamètre d'entrée = ", CaseDiametreEntree,
@@ -180,7 +173,7 @@ void DessineHoughtonCassegrainDeveloppe(ICanevas& c)
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
     PeintBasculeInstrument(c, true,
                            MiseEnPage.CaseBasculeInstrument.Bottom + 16 * (MiseEnPage.NombreLignesHoughton + 8) + 4);
-    PeintNom(c, y0);
+    PeintNomInstrument(c, y0);
     DessineParametresPrimaire(c);
 
     int y = y0 + 32;

@@ -102,6 +102,15 @@ void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, con
                        unite);
 }
 
+int PeintNomInstrument(ICanevas& canevas, int y)
+{
+    PoliceLigne(canevas, true);
+    canevas.TextOut(20, y, Instrument.NomInstrument);
+    const int fin = 20 + canevas.TextWidth(Instrument.NomInstrument);
+    PoliceLigne(canevas);
+    return fin;
+}
+
 int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte)
 {
     const int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(texte);

@@ -36,6 +36,8 @@ void PeintElementDroit(ICanevas& canevas, int y, const std::string& libelle, TNu
 void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, const std::string& libelle,
                         TNumeroCase numero, const std::string& valeur, const std::string& echantillon,
                         const std::string& unite);
+// The instrument's name in bold at the start of the line y, the font then back to regular; answers where it ends.
+int PeintNomInstrument(ICanevas& canevas, int y);
 // A plain text ending 20 px before the right edge of the sheet; answers its x.
 int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte);
 // A printed text right-aligned to the page's right margin; answers its x.

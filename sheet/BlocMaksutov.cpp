@@ -74,9 +74,7 @@ void DessineDeveloppe(ICanevas& c)
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
     const int largeur = Controles.LargeurFenetre;
 
-    PoliceLigne(c, true);
-    c.TextOut(20, y0, Instrument.NomInstrument);
-    PoliceLigne(c);
+    PeintNomInstrument(c, y0);
 
     int y = y0 + 16;
     MiseEnPage.OrdonneeCourante = y;

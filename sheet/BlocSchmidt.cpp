@@ -73,16 +73,6 @@ void CacheControlesLame()
     Controles.CaseArl.Visible = false;
 }
 
-// The bold name on the first line; answers where it ends.
-int PeintNom(ICanevas& c, int y)
-{
-    PoliceLigne(c, true);
-    c.TextOut(20, y, Instrument.NomInstrument);
-    const int fin = 20 + c.TextWidth(Instrument.NomInstrument);
-    PoliceLigne(c);
-    return fin;
-}
-
 void FinBlocDeveloppe()
 {
     DessineTableauSchmidt();
@@ -96,7 +86,7 @@ void DessineSchmidtDeveloppe(ICanevas& c)
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
     const int largeur = Controles.LargeurFenetre;
     PeintBasculeInstrument(c, true, MiseEnPage.CaseBasculeInstrument.Bottom + 112);
-    PeintNom(c, y0);
+    PeintNomInstrument(c, y0);
 
     int y = y0 + 16;
     PeintElementGauche(c, 20, y, "Diamètre de lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
@@ -192,7 +182,7 @@ int DebutBlocReplie(ICanevas& c)
     CacheControlesLame();
     PeintBasculeInstrument(c, false, 0);
     const int y = MiseEnPage.OrdonneePremiereLigne;
-    const int x = PeintNom(c, y) + c.TextWidth("vide");
+    const int x = PeintNomInstrument(c, y) + c.TextWidth("vide");
     PeintElementGauche(c, x, y, "Diamètre de la lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
     return y;
 }
@@ -220,7 +210,7 @@ void DessineSchmidtNewtonDeveloppe(ICanevas& c)
     const int y0 = MiseEnPage.OrdonneePremiereLigne;
     const int largeur = Controles.LargeurFenetre;
     PeintBasculeInstrument(c, true, MiseEnPage.CaseBasculeInstrument.Bottom + 140);
-    PeintNom(c, y0);
+    PeintNomInstrument(c, y0);
 
     int y = y0 + 16;
     PeintElementGauche(c, 20, y, "Diamètre de la lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
