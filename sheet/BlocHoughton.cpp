@@ -116,7 +116,6 @@ void DessineLurieHoughtonReplie(ICanevas& c)
          {&Controles.TableauSchmidt, &Controles.BoutonLame, &Controles.BoutonChampCourbe, &Controles.CaseArl})
         controle->Visible = false;
     PeintBasculeInstrument(c, false, 0);
-    const int w = Controles.LargeurFenetre;
     const int y = MiseEnPage.OrdonneePremiereLigne;
     PoliceLigne(c, true);
     c.TextOut(20, y, Instrument.NomInstrument);
@@ -128,12 +127,7 @@ void DessineLurieHoughtonReplie(ICanevas& c)
     // The ratio divides the instrument's own focal length, which must be known as well.
     if (Instrument.DiametreEntree > 1 && Instrument.FocalePrimaire > 1 && Instrument.FocaleObjectif > 1)
         PeintTexteDroit(c, y, TexteRapport(Instrument.FocaleObjectif));
-    const int gc = (w - 20 - c.TextWidth("F/D = 00,00")) - finC2 - c.TextWidth("Diamètre miroir =  mm") -
-                   c.TextWidth("RdC miroir =  mm") - c.TextWidth("10000.0") - 40;
-    PeintElementGauche(c, finC2 + gc / 3, y, "Diamètre miroir = ", CaseDiametreMiroir,
-                       TexteValeurCase(Instrument.DiametreMiroir), "10000.0", " mm");
-    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + gc / 3, y, "RdC miroir = ", CaseRayonCourburePrimaire,
-                       TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", "");
+    PeintMiroirReplie(c, y, finC2);
     MiseEnPage.OrdonneeDispositif = MiseEnPage.CaseValeur[CaseRayonCourburePrimaire].Bottom + 16;
 }
 

@@ -111,6 +111,17 @@ int PeintNomInstrument(ICanevas& canevas, int y)
     return fin;
 }
 
+void PeintMiroirReplie(ICanevas& canevas, int y, int debut)
+{
+    const int gc = (Controles.LargeurFenetre - canevas.TextWidth("F/D = 00,00") - 20) - debut -
+                   canevas.TextWidth("Diamètre miroir =  mm") - canevas.TextWidth("RdC miroir =  mm") -
+                   canevas.TextWidth("10000.0") - 40;
+    PeintElementGauche(canevas, debut + gc / 3, y, "Diamètre miroir = ", CaseDiametreMiroir,
+                       TexteValeurCase(Instrument.DiametreMiroir), "10000.0", " mm");
+    PeintElementGauche(canevas, MiseEnPage.AbscisseFinElement + gc / 3, y, "RdC miroir = ", CaseRayonCourburePrimaire,
+                       TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", "");
+}
+
 int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte)
 {
     const int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(texte);

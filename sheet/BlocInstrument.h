@@ -38,6 +38,9 @@ void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, con
                         const std::string& unite);
 // The instrument's name in bold at the start of the line y, the font then back to regular; answers where it ends.
 int PeintNomInstrument(ICanevas& canevas, int y);
+// The collapsed line's mirror diameter and radius of curvature, from `debut` (where the entrance diameter ends),
+// spread in thirds of the room left before the place kept for "F/D = 00,00" at the right edge.
+void PeintMiroirReplie(ICanevas& canevas, int y, int debut);
 // A plain text ending 20 px before the right edge of the sheet; answers its x.
 int PeintTexteDroit(ICanevas& canevas, int y, const std::string& texte);
 // A printed text right-aligned to the page's right margin; answers its x.

@@ -168,7 +168,6 @@ void DessineReplie(ICanevas& c)
         Instrument.ChampCourbe = false;
     PeintBasculeInstrument(c, false, 0);
     const int y = MiseEnPage.OrdonneePremiereLigne;
-    const int largeur = Controles.LargeurFenetre;
     MiseEnPage.OrdonneeCourante = y;
 
     PoliceLigne(c, true);
@@ -180,12 +179,7 @@ void DessineReplie(ICanevas& c)
     const int finC2 = MiseEnPage.AbscisseFinElement;
     if (RapportConnu())
         PeintTexteDroit(c, y, TexteRapport());
-    const int gc = (largeur - c.TextWidth("F/D = 00,00") - 20) - finC2 - c.TextWidth("Diamètre miroir =  mm") -
-                   c.TextWidth("RdC miroir =  mm") - c.TextWidth("10000.0") - 40;
-    PeintElementGauche(c, finC2 + gc / 3, y, "Diamètre miroir = ", CaseDiametreMiroir,
-                       TexteValeurCase(Instrument.DiametreMiroir), "10000.0", " mm");
-    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + gc / 3, y, "RdC miroir = ", CaseRayonCourburePrimaire,
-                       TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", "");
+    PeintMiroirReplie(c, y, finC2);
     MiseEnPage.OrdonneeDispositif = y + 32;
 }
 
