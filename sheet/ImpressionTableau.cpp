@@ -43,6 +43,22 @@ void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne)
         canevas.TextOut(apres, y, " = " + longueur + "nm");
 }
 
+std::array<int, 9> MesureBordsColonnes(ICanevas& canevas)
+{
+    std::array<int, 9> c{};
+    c[0] = ImpressionEtat.MargeImpression;
+    c[1] = c[0] + canevas.TextWidth(" Dioptre  ");
+    c[2] = c[1] + canevas.TextWidth(" courbure (mm)  ");
+    c[3] = c[2] + canevas.TextWidth(" Epaisseur  ");
+    c[4] = c[3] + canevas.TextWidth(" Diamètre  ");
+    const int indice = canevas.TextWidth("1.123456 mmm");
+    c[5] = c[4] + indice;
+    c[6] = c[4] + 2 * indice;
+    c[7] = c[4] + 3 * indice;
+    c[8] = canevas.Largeur() - ImpressionEtat.MargeImpression;
+    return c;
+}
+
 void ImprimeTitresColonnes(ICanevas& canevas, const std::array<int, 9>& bords, int droiteMatiere, int yMatiere, int ya,
                            int yb)
 {
@@ -132,19 +148,7 @@ struct TColonnes
 
 TColonnes MesureColonnes(ICanevas& canevas)
 {
-    TColonnes colonnes;
-    auto& c = colonnes.Bords;
-    c[0] = ImpressionEtat.MargeImpression;
-    c[1] = c[0] + canevas.TextWidth(" Dioptre  ");
-    c[2] = c[1] + canevas.TextWidth(" courbure (mm)  ");
-    c[3] = c[2] + canevas.TextWidth(" Epaisseur  ");
-    c[4] = c[3] + canevas.TextWidth(" Diamètre  ");
-    const int indice = canevas.TextWidth("1.123456 mmm");
-    c[5] = c[4] + indice;
-    c[6] = c[4] + 2 * indice;
-    c[7] = c[4] + 3 * indice;
-    c[8] = canevas.Largeur() - ImpressionEtat.MargeImpression;
-    return colonnes;
+    return {MesureBordsColonnes(canevas)};
 }
 
 // The header of the table from y0, its frame and the vertical rules down over `lignes` rows; answers the y of the

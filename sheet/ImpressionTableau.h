@@ -28,6 +28,10 @@ void PoliceImpression(ICanevas& canevas, int taille, bool gras);
 // is chosen. Leaves Arial 9 regular.
 void ImprimeLongueurOnde(ICanevas& canevas, int x, int y, TLongueurOnde ligne);
 
+// The column edges of a printed lens table, measured on the printer font in force: x0 on the margin, x1 .. x4 after the
+// titles, x5 .. x7 after each index column, then the right edge P - M.
+std::array<int, 9> MesureBordsColonnes(ICanevas& canevas);
+
 // The column titles of a printed lens table whose column edges are `bords` (x0 .. x7, then the right edge): "Matière"
 // in Arial 11 centred from x7 to `droiteMatiere` at `yMatiere`, then in Arial 9 the titles on the lines ya and yb and
 // under each index title the lambda of its line. Leaves Arial 9 regular.

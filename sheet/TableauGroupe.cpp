@@ -164,17 +164,7 @@ void DessineTableauGroupe(const TPresentationGroupe& presentation, int lignes)
 
 TColonnesGroupe MesureColonnesGroupe(ICanevas& canevas)
 {
-    TColonnesGroupe colonnes;
-    auto& x = colonnes.Bords;
-    x[0] = ImpressionEtat.MargeImpression;
-    x[1] = x[0] + canevas.TextWidth(" Dioptre  ");
-    x[2] = x[1] + canevas.TextWidth(" courbure (mm)  ");
-    x[3] = x[2] + canevas.TextWidth(" Epaisseur  ");
-    x[4] = x[3] + canevas.TextWidth(" Diamètre  ");
-    for (std::size_t k = 5; k <= 7; ++k)
-        x[k] = x[k - 1] + canevas.TextWidth("1.123456 mmm");
-    x[8] = canevas.Largeur() - ImpressionEtat.MargeImpression;
-    return colonnes;
+    return {MesureBordsColonnes(canevas)};
 }
 
 int ImprimeEnteteGroupe(ICanevas& canevas, const TColonnesGroupe& colonnes, int y0, const std::string& titre,
