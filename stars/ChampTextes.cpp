@@ -111,17 +111,6 @@ void ChoisitCouleursChamp()
     AppliqueIndices();
 }
 
-bool ResoutSystemeChamp()
-{
-    AppliqueIndices();
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
-    if (Systeme.CalculInterrompu)
-        return false;
-    CalculeTacheDiffraction();
-    return true;
-}
-
 int RayonChampGrapheCourant(bool impression)
 {
     if (Validite.SystemeAfocal)

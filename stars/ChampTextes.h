@@ -11,8 +11,6 @@ bool ChampDessinable();
 
 // The colour passes of the analysis, with their working indices.
 void ChoisitCouleursChamp();
-// The system solved and the Airy radius computed; false when the user stopped the solve.
-bool ResoutSystemeChamp();
 
 // The field radius of the horizontal axis, at least 1. On screen the linear radius of a Schmidt or Maksutov without
 // device is lowered to half its fully illuminated field when it exceeds it by 10 %, and the setting keeps it; on

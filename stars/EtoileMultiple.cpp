@@ -150,12 +150,8 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
     }
 
     ChoisitNombreCouleurs();
-    AppliqueIndices();
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
-    if (Systeme.CalculInterrompu)
+    if (!ResoutSystemeEtoiles())
         return;
-    CalculeTacheDiffraction();
 
     for (int numero = 1; numero <= 6; ++numero) {
         const int x = GaucheCasesEtoiles[static_cast<std::size_t>(numero - 1)];

@@ -267,13 +267,7 @@ bool ResoutSysteme()
 {
     Rayon.RayonPerdu = false;
     ChoisitNombreCouleurs();
-    AppliqueIndices();
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
-    if (Systeme.CalculInterrompu)
-        return false;
-    CalculeTacheDiffraction();
-    return true;
+    return ResoutSystemeEtoiles();
 }
 
 void AnnonceRayonCentralPerdu()

@@ -274,7 +274,7 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
     ChoisitCouleursChamp();
     Legende(c, W, fenetre.CourbeAffichee);
 
-    if (!ResoutSystemeChamp())
+    if (!ResoutSystemeEtoiles())
         return;
     BandeAiry(c, W);
     Figures(c, W);

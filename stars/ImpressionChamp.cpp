@@ -216,7 +216,7 @@ void ImprimeContenu(ICanevas& c, const TBande& b, int hauteurBande, bool courbeA
     ChoisitCouleursChamp();
     Legende(c, b, courbeAffichee);
 
-    if (!ResoutSystemeChamp())
+    if (!ResoutSystemeEtoiles())
         return;
     const int yA = PixelTronque(g.OrdonneeAxe + DiametreAiryGraphe() * g.EchelleTailleGraphe);
     c.Pinceau().Couleur = FondAiry;

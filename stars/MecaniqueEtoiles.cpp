@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <numbers>
 
+#include "optics/Diffraction.h"
+#include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/TraceRayon.h"
 #include "platform/Bip.h"
@@ -85,6 +87,17 @@ void ChoisitNombreCouleurs()
     const bool trois = Reglages.AnalyseChromatique && Validite.CouleursInstrumentCompletes &&
                        ((Validite.DispositifValide && Validite.TroisCouleursPossibles) || verreInstrument);
     Systeme.NombreCouleurs = trois ? 3 : 1;
+}
+
+bool ResoutSystemeEtoiles()
+{
+    AppliqueIndices();
+    Rayon.EstRayonReference = true;
+    PrepareSysteme();
+    if (Systeme.CalculInterrompu)
+        return false;
+    CalculeTacheDiffraction();
+    return true;
 }
 
 void ChargeIndicesCouleur(int passe)

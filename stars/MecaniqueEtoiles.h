@@ -75,6 +75,10 @@ void FixeSystemeAfocal();
 // indices, else one.
 void ChoisitNombreCouleurs();
 
+// The working indices applied, the system solved from the reference ray and the Airy radius computed; false when the
+// user stopped the solve.
+bool ResoutSystemeEtoiles();
+
 // Working indices of pass k: 1 green, 2 red, 3 blue. The medium in front of the lens group keeps the green value.
 void ChargeIndicesCouleur(int passe);
 
