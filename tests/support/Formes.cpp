@@ -134,7 +134,7 @@ void ConstruitFormeValide(TTypeInstrument forme) {
 
   case TTypeInstrument::Schwarzschild:
     I.DiametreEntree = 200;
-    PrimaireParFocale(1000);
+    PrimaireParFocale(2500); // the aplanatic pair of this form has F1 = 2.5 F
     I.FocaleResultante = 1000;
     I.DiametreSecondaire = 101; // the formula asks 0.505 D
     I.DistanceSecondaireFoyer = 500;
