@@ -111,6 +111,15 @@ int PeintNomInstrument(ICanevas& canevas, int y)
     return fin;
 }
 
+int PeintNomReplie(ICanevas& canevas, int y)
+{
+    PoliceLigne(canevas, true);
+    canevas.TextOut(20, y, Instrument.NomInstrument);
+    const int x = 20 + canevas.TextWidth(Instrument.NomInstrument) + canevas.TextWidth("vide");
+    PoliceLigne(canevas);
+    return x;
+}
+
 void PeintMiroirReplie(ICanevas& canevas, int y, int debut)
 {
     const int gc = (Controles.LargeurFenetre - canevas.TextWidth("F/D = 00,00") - 20) - debut -
@@ -381,9 +390,7 @@ void DessineEnteteInstrument(ICanevas& c)
         return;
     }
 
-    c.TextOut(20, y, Instrument.NomInstrument);
-    const int x = 20 + c.TextWidth(Instrument.NomInstrument) + c.TextWidth("vide");
-    PoliceLigne(c);
+    const int x = PeintNomReplie(c, y);
     const std::string libelle = EstForme({TForme::MaksutovCassegrain})   ? "Diamètre de l'ouverture = "
                                 : EstForme({TForme::HoughtonCassegrain}) ? "Diamètre d'entrée = "
                                                                          : "Diamètre du miroir primaire = ";

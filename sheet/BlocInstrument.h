@@ -38,6 +38,9 @@ void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, con
                         const std::string& unite);
 // The instrument's name in bold at the start of the line y, the font then back to regular; answers where it ends.
 int PeintNomInstrument(ICanevas& canevas, int y);
+// The instrument's name in bold at the start of the collapsed line y; answers where the line's first item starts, a
+// bold "vide" after the name. The font is then back to regular.
+int PeintNomReplie(ICanevas& canevas, int y);
 // The collapsed line's mirror diameter and radius of curvature, from `debut` (where the entrance diameter ends),
 // spread in thirds of the room left before the place kept for "F/D = 00,00" at the right edge.
 void PeintMiroirReplie(ICanevas& canevas, int y, int debut);

@@ -170,10 +170,7 @@ void DessineReplie(ICanevas& c)
     const int y = MiseEnPage.OrdonneePremiereLigne;
     MiseEnPage.OrdonneeCourante = y;
 
-    PoliceLigne(c, true);
-    c.TextOut(20, y, Instrument.NomInstrument);
-    const int x = 20 + c.TextWidth(Instrument.NomInstrument) + c.TextWidth("vide");
-    PoliceLigne(c);
+    const int x = PeintNomReplie(c, y);
     PeintElementGauche(c, x, y, "Diamètre d'entrée = ", CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree),
                        "10000.0", " mm");
     const int finC2 = MiseEnPage.AbscisseFinElement;

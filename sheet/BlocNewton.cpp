@@ -80,10 +80,7 @@ void DessineReplie(ICanevas& c)
     PeintBasculeInstrument(c, false, 0);
     const int y = MiseEnPage.OrdonneePremiereLigne;
 
-    PoliceLigne(c, true);
-    c.TextOut(20, y, Instrument.NomInstrument);
-    const int x = 20 + c.TextWidth(Instrument.NomInstrument) + c.TextWidth("vide");
-    PoliceLigne(c);
+    const int x = PeintNomReplie(c, y);
     PeintElementGauche(c, x, y, LibelleDiametre, CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree),
                        "10000.0", " mm");
     if (RapportConnu())
