@@ -196,11 +196,15 @@ void PoliceSymbole(ICanevas& canevas, bool gras)
 void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
 {
     PrepareTextesDiffraction(suffixe);
-    PoliceSymbole(canevas, true);
-    canevas.Police().FixeHauteur(-11);
-    int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(MiseEnPage.TexteCourant) - canevas.TextWidth("l") -
-            canevas.TextWidth(MiseEnPage.TexteLongueurOnde);
+    // Each piece is measured in the font it is painted in, so that the line ends 20 px before the edge.
+    // Measured whole in Symbol, as the line once was, the Greek glyphs that stand for its Latin letters
+    // here are far wider, and the line ran over the block's heading.
+    PoliceSymbole(canevas, false);
+    canevas.Police().FixeHauteur(-13);
+    const int largeurLambda = canevas.TextWidth("l");
     PoliceLigne(canevas);
+    int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(MiseEnPage.TexteCourant) - largeurLambda -
+            canevas.TextWidth(MiseEnPage.TexteLongueurOnde);
     canevas.TextOut(x, y, MiseEnPage.TexteCourant);
     x += canevas.TextWidth(MiseEnPage.TexteCourant);
     PoliceSymbole(canevas, false);
