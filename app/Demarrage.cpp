@@ -298,9 +298,16 @@ void CopieSauvegardeExecute()
 // In-place editing reaches the messages, the journal, the refresh and the commands through its ports.
 void InstallePortsEdition()
 {
-    PortsEdition.AfficheAvertissement = [](const std::string& t, const std::string& x) { AfficheAvertissement(t, x); };
+    // A refusal's warning is said every other time because the modal box once took the entry box's focus and that
+    // focus loss ran the commit again, silently. Our entry box does not commit when a modal box takes its focus, so
+    // the silent pass is done here: each refused entry is said once, and the next one is said again.
+    PortsEdition.AfficheAvertissement = [](const std::string& t, const std::string& x) {
+        AfficheAvertissement(t, x);
+        Systeme.MessageDejaAffiche = 0;
+    };
     PortsEdition.AfficheAvertissementLarge = [](const std::string& t, const std::string& x) {
         AfficheAvertissementLarge(t, x);
+        Systeme.MessageDejaAffiche = 0;
     };
     PortsEdition.PoseQuestion = [](const std::string& t, const std::string& x) {
         PoseQuestion(t, x);

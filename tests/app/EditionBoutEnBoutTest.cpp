@@ -150,8 +150,7 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
 
     const QPoint centre((caseDiametre.Left + caseDiametre.Right) / 2, (caseDiametre.Top + caseDiametre.Bottom) / 2);
 
-    // A refusal's box shows every other time: the refusal that follows a shown one only puts the old value back and
-    // lets the box move on.
+    // Every refusal is said: one right after another is not swallowed by the message toggle.
     const struct
     {
         const char* Tape;
@@ -159,8 +158,8 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
         const char* Texte;
     } refus[] = {
         {"0,5", "Quivane - Saisie du diamètre du miroir", "Le diamètre doit être supérieur à 1mm"},
-        {"50000", nullptr, nullptr},
         {"50000", "Quivane - Saisie du diamètre", "Le diamètre doit être inférieur à 50.000mm (50m)"},
+        {"0,5", "Quivane - Saisie du diamètre du miroir", "Le diamètre doit être supérieur à 1mm"},
     };
     for (const auto& r : refus) {
         SCOPED_TRACE(r.Tape);
