@@ -2,7 +2,9 @@
 #include "optics/Noyaux.h"
 
 #include <algorithm>
+#include <array>
 
+#include "optics/DeuxVoies.h"
 #include "optics/Modele.h"
 #include "optics/Rayon.h"
 
@@ -30,8 +32,7 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double&
 // Both cosines come from the crossing's discriminant: D.Q = -sign(R) sqrt(discriminant) for a unit
 // D, so cos I = sqrt(discriminant) / |R| and cos^2 I' = 1 - (n/n')^2 (1 - discriminant / R^2).
 // Neither waits for the hit itself, which shortens the chain from one surface to the next.
-bool RefracteEnImpact(TVecteur q, double rayon, double rapport, double discriminant, double racine, TVecteur& d) {
-  const double inverse = 1.0 / rayon;
+bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant, double racine, TVecteur& d) {
   const double carreRapport = rapport * rapport;
   const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
   if (cosR2 < 0.0) return false;
@@ -45,14 +46,15 @@ double Rapport(float indice, float indiceSuivant) {
   return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
 }
 
-// A sphere of radius `rayon` centred at z = `centre` on the ray's point `point` and direction `d`.
-// `enregistre`(hit relative to the centre) runs between the hit and the refraction, so that an
-// edge is recorded even for a ray that is then totally reflected. On success `point` is the hit,
-// in the pass's frame, and `d` the refracted direction; otherwise both are left as they were.
+// A sphere of radius `rayon` (and its inverse) centred at z = `centre` on the ray's point `point`
+// and direction `d`. `enregistre`(hit relative to the centre) runs between the hit and the
+// refraction, so that an edge is recorded even for a ray that is then totally reflected. On
+// success `point` is the hit, in the pass's frame, and `d` the refracted direction; otherwise both
+// are left as they were.
 template <class FEnregistre>
-[[gnu::always_inline]] inline TIssue TraverseSphere(TVecteur& point, TVecteur& d, double rayon, double centre,
-                                                    double rapport, FEnregistre enregistre) {
-  TRayon& r = Rayon;
+[[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
+                                                    double inverse, double centre, double rapport,
+                                                    FEnregistre enregistre) {
   const TVecteur relatif{point.x, point.y, point.z - centre};
   r.XRelatif = relatif.x;
   r.YRelatif = relatif.y;
@@ -65,9 +67,15 @@ template <class FEnregistre>
   r.YImpact = q.y;
   r.ZImpact = q.z;
   enregistre(q);
-  if (!RefracteEnImpact(q, rayon, rapport, discriminant, racine, d)) return TIssue::ReflexionTotale;
+  if (!RefracteEnImpact(q, inverse, rapport, discriminant, racine, d)) return TIssue::ReflexionTotale;
   point = {q.x, q.y, q.z + centre};
   return TIssue::Refracte;
+}
+
+template <class FEnregistre>
+[[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
+                                                    double centre, double rapport, FEnregistre enregistre) {
+  return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, enregistre);
 }
 
 // Hit of the line with the plane z = `cote`; false when the ray does not travel towards it.
@@ -90,14 +98,15 @@ bool RefracteAuPlan(TVecteur& d, double rapport) {
 TVecteur PointRayon() { return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon}; }
 TVecteur DirectionRayon() { return {Rayon.LRayon, Rayon.MRayon, Rayon.NRayon}; }
 TVecteur DirectionIncidente() { return {Rayon.LIncident, Rayon.MIncident, Rayon.NIncident}; }
-void PoseRayon(TVecteur point, TVecteur d) {
-  Rayon.XRayon = point.x;
-  Rayon.YRayon = point.y;
-  Rayon.ZRayon = point.z;
-  Rayon.LRayon = d.x;
-  Rayon.MRayon = d.y;
-  Rayon.NRayon = d.z;
+void PoseRayon(TRayon& r, TVecteur point, TVecteur d) {
+  r.XRayon = point.x;
+  r.YRayon = point.y;
+  r.ZRayon = point.z;
+  r.LRayon = d.x;
+  r.MRayon = d.y;
+  r.NRayon = d.z;
 }
+void PoseRayon(TVecteur point, TVecteur d) { PoseRayon(Rayon, point, d); }
 void PoseRayonIncident(TVecteur point, TVecteur d) {
   Rayon.XRayon = point.x;
   Rayon.YRayon = point.y;
@@ -107,11 +116,11 @@ void PoseRayonIncident(TVecteur point, TVecteur d) {
   Rayon.NIncident = d.z;
 }
 
-void PerdDansDispositif(int i) {
-  Rayon.RayonBloque = true;
-  Rayon.RayonPerdu = true;
-  Rayon.VignettageDispositif = true;
-  Rayon.DioptreArret = i;
+void PerdDansDispositif(TRayon& r, int i) {
+  r.RayonBloque = true;
+  r.RayonPerdu = true;
+  r.VignettageDispositif = true;
+  r.DioptreArret = i;
 }
 
 void Perd() {
@@ -121,8 +130,7 @@ void Perd() {
 
 // Flags gather with |= rather than ||: a branch on a ray's own values is often mispredicted, and
 // each miss throws away the work already started on the following rays.
-void EnregistreDispositif(int i, double x, double carre) {
-  TRayon& r = Rayon;
+void EnregistreDispositif(TRayon& r, int i, double x, double carre) {
   r.CarreDistanceAxe[i] = carre;
   r.HauteurImpact[i] = x;
   r.CarreDistanceAxeMaximal[i] = std::max(r.CarreDistanceAxeMaximal[i], carre);
@@ -152,20 +160,40 @@ double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
 
 namespace {
 
+// What the rays need of device row i, worked out once for all the rays that cross it together.
+struct TRangDispositif {
+  int i;
+  bool sphere;
+  double rayon, inverse, centre, sommet, rapport, carreDemiDiametre;
+};
+
+[[gnu::always_inline]] inline TRangDispositif RangDispositif(int i) {
+  const double rayon = Dispositif.RayonDioptre[i];
+  const bool sphere = rayon < SeuilRayonPlan;
+  return {i,
+          sphere,
+          rayon,
+          sphere ? 1.0 / rayon : 0.0,
+          Dispositif.CentreDioptre[i],
+          Dispositif.SommetDioptre[i],
+          Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]),
+          Dispositif.CarreDemiDiametre[i]};
+}
+
 // Device rows on a ray held in locals: false when the ray is lost, `point` and `d` then left as
 // they were before the row.
-[[gnu::always_inline]] inline bool PasSphereDispositif(int i, TVecteur& point, TVecteur& d) {
-  TRayon& r = Rayon;
+[[gnu::always_inline]] inline bool PasSphereDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
+                                                       TVecteur& d) {
+  const int i = rang.i;
   const TIssue issue =
-      TraverseSphere(point, d, Dispositif.RayonDioptre[i], Dispositif.CentreDioptre[i],
-                     Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]), [&](TVecteur q) {
-                       const double carre = q.x * q.x + q.y * q.y;
-                       EnregistreDispositif(i, q.x, carre);
-                       r.ArretDispositif |= (carre > Dispositif.CarreDemiDiametre[i]);
-                       r.RayonBloque |= r.ArretDispositif;
-                     });
+      TraverseSphere(r, point, d, rang.rayon, rang.inverse, rang.centre, rang.rapport, [&](TVecteur q) {
+        const double carre = q.x * q.x + q.y * q.y;
+        EnregistreDispositif(r, i, q.x, carre);
+        r.ArretDispositif |= (carre > rang.carreDemiDiametre);
+        r.RayonBloque |= r.ArretDispositif;
+      });
   if (issue == TIssue::Manque) {
-    PerdDansDispositif(i);
+    PerdDansDispositif(r, i);
     return false;
   }
   if (issue == TIssue::ReflexionTotale) {
@@ -175,24 +203,25 @@ namespace {
   return true;
 }
 
-[[gnu::always_inline]] inline bool PasPlanDispositif(int i, TVecteur& point, TVecteur& d) {
-  TRayon& r = Rayon;
+[[gnu::always_inline]] inline bool PasPlanDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
+                                                     TVecteur& d) {
+  const int i = rang.i;
   TVecteur h;
-  if (!CoupePlan(point, d, Dispositif.SommetDioptre[i], h)) {
-    PerdDansDispositif(i);
+  if (!CoupePlan(point, d, rang.sommet, h)) {
+    PerdDansDispositif(r, i);
     return false;
   }
   const double carre = h.x * h.x + h.y * h.y;
-  EnregistreDispositif(i, h.x, carre);
-  const bool dehors = carre > Dispositif.CarreDemiDiametre[i];
+  EnregistreDispositif(r, i, h.x, carre);
+  const bool dehors = carre > rang.carreDemiDiametre;
   // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
-  if (EstDiaphragmeAbsolu(Dispositif.RayonDioptre[i])) {
+  if (EstDiaphragmeAbsolu(rang.rayon)) {
     if (dehors) r.DioptreArret = i;
   } else {
     r.ArretDispositif |= dehors;
   }
   r.RayonBloque |= r.ArretDispositif;
-  if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
+  if (!RefracteAuPlan(d, rang.rapport)) {
     r.RayonPerdu = true;
     return false;
   }
@@ -200,9 +229,9 @@ namespace {
   return true;
 }
 
-bool PasDispositif(int i, TVecteur& point, TVecteur& d) {
-  return Dispositif.RayonDioptre[i] < SeuilRayonPlan ? PasSphereDispositif(i, point, d)
-                                                      : PasPlanDispositif(i, point, d);
+[[gnu::always_inline]] inline bool PasDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
+                                                 TVecteur& d) {
+  return rang.sphere ? PasSphereDispositif(r, rang, point, d) : PasPlanDispositif(r, rang, point, d);
 }
 
 } // namespace
@@ -211,14 +240,14 @@ void RefracteSphereDispositif(int i) {
   if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
   TVecteur point = PointRayon();
   TVecteur d = DirectionRayon();
-  if (PasSphereDispositif(i, point, d)) PoseRayon(point, d);
+  if (PasSphereDispositif(Rayon, RangDispositif(i), point, d)) PoseRayon(point, d);
 }
 
 void RefractePlanDispositif(int i) {
   if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
   TVecteur point = PointRayon();
   TVecteur d = DirectionRayon();
-  if (PasPlanDispositif(i, point, d)) PoseRayon(point, d);
+  if (PasPlanDispositif(Rayon, RangDispositif(i), point, d)) PoseRayon(point, d);
 }
 
 // The ray stays in registers from row to row and is stored once, where it stopped.
@@ -227,9 +256,186 @@ void TraverseDispositif(int nombre) {
   TVecteur point = PointRayon();
   TVecteur d = DirectionRayon();
   for (int i = 1; i <= nombre; ++i) {
-    if (!PasDispositif(i, point, d)) break;
+    if (!PasDispositif(Rayon, RangDispositif(i), point, d)) break;
   }
   PoseRayon(point, d);
+}
+
+namespace {
+
+// Two rays crossing device rows in the two lanes of the same instructions. A row that would lose
+// either ray (a sphere missed, a total reflection, a plane not reached) is left to the one-ray
+// code, which then takes both rays from that row on.
+struct TPaireDispositif {
+  TRayon* a; // lane 0
+  TRayon* b; // lane 1
+  TDeux x, y, z, l, m, n;
+  TDeuxMasque arret, bloque; // ArretDispositif, RayonBloque
+  TDeux xRelatif, yRelatif, zRelatif, xImpact, yImpact, zImpact; // of the last sphere crossed
+  bool sphereFaite;
+};
+
+[[gnu::always_inline]] inline TDeuxMasque MasqueDrapeaux(bool a, bool b) {
+  return TDeuxMasque{a ? -1 : 0, b ? -1 : 0};
+}
+
+TPaireDispositif OuvrePaire(TRayon& a, TRayon& b) {
+  return {&a,
+          &b,
+          TDeux{a.XRayon, b.XRayon},
+          TDeux{a.YRayon, b.YRayon},
+          TDeux{a.ZRayon, b.ZRayon},
+          TDeux{a.LRayon, b.LRayon},
+          TDeux{a.MRayon, b.MRayon},
+          TDeux{a.NRayon, b.NRayon},
+          MasqueDrapeaux(a.ArretDispositif, b.ArretDispositif),
+          MasqueDrapeaux(a.RayonBloque, b.RayonBloque),
+          TDeux{},
+          TDeux{},
+          TDeux{},
+          TDeux{},
+          TDeux{},
+          TDeux{},
+          false};
+}
+
+void RendVoie(TRayon& r, int voie, const TPaireDispositif& p) {
+  r.XRayon = p.x[voie], r.YRayon = p.y[voie], r.ZRayon = p.z[voie];
+  r.LRayon = p.l[voie], r.MRayon = p.m[voie], r.NRayon = p.n[voie];
+  r.ArretDispositif = p.arret[voie] != 0;
+  r.RayonBloque = p.bloque[voie] != 0;
+  if (p.sphereFaite) {
+    r.XRelatif = p.xRelatif[voie], r.YRelatif = p.yRelatif[voie], r.ZRelatif = p.zRelatif[voie];
+    r.XImpact = p.xImpact[voie], r.YImpact = p.yImpact[voie], r.ZImpact = p.zImpact[voie];
+  }
+}
+
+void RendPaire(const TPaireDispositif& p) {
+  RendVoie(*p.a, 0, p);
+  RendVoie(*p.b, 1, p);
+}
+
+[[gnu::always_inline]] inline void EnregistrePaire(TPaireDispositif& p, int i, TDeux x, TDeux carre) {
+  EnregistreDispositif(*p.a, i, x[0], carre[0]);
+  EnregistreDispositif(*p.b, i, x[1], carre[1]);
+}
+
+// The one-ray kernels' arithmetic, lane by lane. False, the pair untouched, when the row would
+// lose either ray.
+[[gnu::always_inline]] inline bool PasSpherePaire(TPaireDispositif& p, const TRangDispositif& rang) {
+  const TDeux rx = p.x, ry = p.y, rz = p.z - rang.centre;
+  const TDeux demiB = rx * p.l + ry * p.m + rz * p.n;
+  const TDeux c = rx * rx + ry * ry + rz * rz - rang.rayon * rang.rayon;
+  const TDeux discriminant = demiB * demiB - c;
+  const double carreRapport = rang.rapport * rang.rapport;
+  const TDeux cosR2 = (1.0 - carreRapport) + (carreRapport * rang.inverse * rang.inverse) * discriminant;
+  if (UneVoie((discriminant < 0.0) | (cosR2 < 0.0))) return false;
+  const TDeux racine = RacineDeux(discriminant);
+  const TDeux t = -demiB - AvecSigne(racine, std::bit_cast<std::int64_t>(rang.rayon) & BitSigne);
+  const TDeux qx = rx + t * p.l, qy = ry + t * p.m, qz = rz + t * p.n;
+  const TDeux carre = qx * qx + qy * qy;
+  EnregistrePaire(p, rang.i, qx, carre);
+  p.arret |= carre > rang.carreDemiDiametre;
+  p.bloque |= p.arret;
+  const TDeux cosR = RacineDeux(cosR2);
+  const TDeux cosI = racine * std::abs(rang.inverse);
+  const TDeux k = (rang.rapport * cosI - cosR) * rang.inverse;
+  p.l = rang.rapport * p.l + k * qx;
+  p.m = rang.rapport * p.m + k * qy;
+  p.n = rang.rapport * p.n + k * qz;
+  p.xRelatif = rx, p.yRelatif = ry, p.zRelatif = rz;
+  p.xImpact = qx, p.yImpact = qy, p.zImpact = qz;
+  p.sphereFaite = true;
+  p.x = qx, p.y = qy, p.z = qz + rang.centre;
+  return true;
+}
+
+[[gnu::always_inline]] inline bool PasPlanPaire(TPaireDispositif& p, const TRangDispositif& rang) {
+  const TDeux sinR2 = rang.rapport * rang.rapport * AbsDeux(1.0 - p.n * p.n);
+  if (UneVoie(~(p.n > 0.0) | (sinR2 > 1.0))) return false;
+  const TDeux t = (rang.sommet - p.z) / p.n;
+  const TDeux hx = p.x + t * p.l, hy = p.y + t * p.m;
+  const TDeux carre = hx * hx + hy * hy;
+  EnregistrePaire(p, rang.i, hx, carre);
+  const TDeuxMasque dehors = carre > rang.carreDemiDiametre;
+  // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
+  if (EstDiaphragmeAbsolu(rang.rayon)) {
+    if (dehors[0]) p.a->DioptreArret = rang.i;
+    if (dehors[1]) p.b->DioptreArret = rang.i;
+  } else {
+    p.arret |= dehors;
+  }
+  p.bloque |= p.arret;
+  p.l = rang.rapport * p.l;
+  p.m = rang.rapport * p.m;
+  p.n = RacineDeux(1.0 - sinR2);
+  p.x = hx, p.y = hy, p.z = TDeux{rang.sommet, rang.sommet};
+  return true;
+}
+
+[[gnu::always_inline]] inline bool PasPaire(TPaireDispositif& p, const TRangDispositif& rang) {
+  return rang.sphere ? PasSpherePaire(p, rang) : PasPlanPaire(p, rang);
+}
+
+// Rows `depuis`.. of one pair as long as neither ray would be lost; the row where they part.
+int AvancePaire(TPaireDispositif& p, int depuis, int lignes) {
+  int i = depuis;
+  while (i <= lignes && PasPaire(p, RangDispositif(i))) ++i;
+  return i;
+}
+
+// One ray from row `depuis` on, as TraverseDispositif.
+void TraverseDepuis(TRayon& r, int depuis, int lignes) {
+  TVecteur point{r.XRayon, r.YRayon, r.ZRayon};
+  TVecteur d{r.LRayon, r.MRayon, r.NRayon};
+  for (int i = depuis; i <= lignes; ++i) {
+    if (!PasDispositif(r, RangDispositif(i), point, d)) break;
+  }
+  PoseRayon(r, point, d);
+}
+
+} // namespace
+
+// Each row's square roots wait on the row before, so that one ray alone leaves the processor idle
+// most of the time. Two rays in the lanes of one register share the instructions, and two such
+// pairs, independent of each other, fill the time one pair's chain waits.
+void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, int lignes) {
+  if (!Validite.DispositifValide) return;
+  std::array<TRayon*, 4> entrants{};
+  std::array<int, 4> depuis{1, 1, 1, 1};
+  int n = 0;
+  for (int k = 0; k < nombre && k < 4; ++k) {
+    if (entre[k] && !rayons[k].RayonPerdu) entrants[n++] = &rayons[k];
+  }
+  if (n == 4) {
+    TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
+    TPaireDispositif q = OuvrePaire(*entrants[2], *entrants[3]);
+    int i = 1;
+    bool continueP = true, continueQ = true;
+    for (; i <= lignes && continueP && continueQ; ++i) {
+      const TRangDispositif rang = RangDispositif(i);
+      continueP = PasPaire(p, rang);
+      continueQ = PasPaire(q, rang);
+    }
+    // `i` is past the last row both pairs tried; a pair that stopped there parts at that row.
+    const int finP = continueP ? AvancePaire(p, i, lignes) : i - 1;
+    const int finQ = continueQ ? AvancePaire(q, i, lignes) : i - 1;
+    RendPaire(p);
+    RendPaire(q);
+    depuis = {finP, finP, finQ, finQ};
+  } else if (n >= 2) {
+    TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
+    const int fin = AvancePaire(p, 1, lignes);
+    RendPaire(p);
+    depuis[0] = depuis[1] = fin;
+  }
+  for (int k = 0; k < n; ++k) TraverseDepuis(*entrants[k], depuis[k], lignes);
+  // Each ray follows the ones before it, so its running maxima include theirs.
+  for (int k = 1; k < nombre; ++k) {
+    auto& maximal = rayons[k].CarreDistanceAxeMaximal;
+    for (std::size_t i = 0; i < maximal.size(); ++i)
+      maximal[i] = std::max(maximal[i], rayons[k - 1].CarreDistanceAxeMaximal[i]);
+  }
 }
 
 // ---- Lens group of the refractor, the meniscus and the Houghton corrector ----
@@ -241,7 +447,7 @@ void RefracteSphereGroupe(int i) {
   TVecteur d = DirectionIncidente();
   const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
   const TIssue issue =
-      TraverseSphere(point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
+      TraverseSphere(Rayon, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
         r.HauteurGroupeAller[i] = q.x;
         r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
         TesteBordGroupe(q.x, i);
@@ -293,7 +499,7 @@ void RefracteSphereKlevtsov(int i, bool retour) {
   const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
   const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
   const TIssue issue =
-      TraverseSphere(point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
+      TraverseSphere(Rayon, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
                      Rapport(indice, indiceSuivant), [&](TVecteur q) {
                        const double carre = q.x * q.x + q.y * q.y;
                        (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
@@ -348,7 +554,7 @@ void RefracteSphereBord(int i) {
   TVecteur d{r.LRayon, 0.0, r.NRayon};
   const double centre = Dispositif.CentreDioptre[i];
   const double rapport = Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]);
-  const TIssue issue = TraverseSphere(point, d, Dispositif.RayonDioptre[i], centre, rapport, [&](TVecteur q) {
+  const TIssue issue = TraverseSphere(Rayon, point, d, Dispositif.RayonDioptre[i], centre, rapport, [&](TVecteur q) {
     r.HauteurBord[i] = q.x;
     r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif}, TVecteur{r.LRayon, 0.0, r.NRayon});
   });

@@ -25,6 +25,10 @@ void RefracteSphereDispositif(int i);
 void RefractePlanDispositif(int i);
 // Device rows 1..`nombre` in turn, as the two kernels above, up to the first row that loses the ray.
 void TraverseDispositif(int nombre);
+// The same rows for `nombre` rays (at most four) side by side, ray k entering when `entre`[k]; each
+// ray's running maxima then include those of the rays before it, as if traced one after the other.
+struct TRayon;
+void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, int lignes);
 // Lens group of the refractor, the meniscus and the Houghton corrector: direction LIncident..;
 // indices IndiceTraceGroupe[i-1] into [i]; edge flag ArretGroupe on x alone.
 void RefracteSphereGroupe(int i);

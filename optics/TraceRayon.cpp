@@ -71,13 +71,20 @@ void TraceInstrument() {
 
 } // namespace
 
-void TraceRayon() {
+bool TraceRayonInstrument() {
   TRayon& r = Rayon;
   r.RayonPerdu = false;
   TraceInstrument();
   r.DioptreArret = AucunDioptreArret;
-  if (r.RayonPerdu) return;
-  if (!Validite.DispositifValide || !r.DispositifActif) return;
-  if (r.HorsSecondaire && !r.EstRayonReference) return;
-  TraverseDispositif(NombreSurfacesDispositif());
+  if (r.RayonPerdu) return false;
+  if (!Validite.DispositifValide || !r.DispositifActif) return false;
+  return !r.HorsSecondaire || r.EstRayonReference;
+}
+
+void TraceRayon() {
+  if (TraceRayonInstrument()) TraverseDispositif(NombreSurfacesDispositif());
+}
+
+void TraverseDispositifGroupe(int nombre, const std::array<bool, RayonsEnSemble>& entre) {
+  TraverseDispositifEnSemble(RayonsGroupe.data(), entre.data(), nombre, NombreSurfacesDispositif());
 }

@@ -232,12 +232,17 @@ int NombreRayonsGrille(int densite, bool intervalleFerme)
     return rayons;
 }
 
-void TraceRayonGrille()
+void EffaceDrapeauxGrille()
 {
     EffaceDrapeauxRayon();
     Rayon.RayonOcculte = false;
     Rayon.ManqueSecondaire = false;
     Rayon.DansOmbreSecondaire = false;
+}
+
+void TraceRayonGrille()
+{
+    EffaceDrapeauxGrille();
     TraceRayon();
 }
 

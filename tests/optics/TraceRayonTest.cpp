@@ -6,10 +6,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "optics/Modele.h"
 #include "optics/Rayon.h"
 #include "support/Formes.h"
+#include "support/MemeRayon.h"
 
 namespace {
 
@@ -199,3 +201,85 @@ TEST_F(TraceRayonDispositif, LeRayonPerduResteSurLeDernierDioptreFranchi) {
 }
 
 } // namespace
+
+// Rays traced together, in pairs of lanes, end bit for bit where they end traced one after the
+// other, whatever stops them and wherever the members of a group part. Behind a plane into glass
+// of index 1.9, a sphere of radius 5 centred on that plane: a ray parallel to the axis reflects
+// totally above 2.63 mm and misses it above 5; then a diaphragm of 2 mm and a lens of 3 mm.
+TEST_F(TraceRayonDispositif, DesRayonsTracesEnsembleFinissentCommeTracesUnAUn) {
+  const auto pieges = [] {
+    Ligne(1, RayonPlan, 10, 50, 1.9f);
+    Ligne(2, -5, 15, 50, 1.0f);
+    Ligne(3, RayonDiaphragme, 20, 2, 1.0f);
+    Ligne(4, 40, 25, 3, 1.5f);
+    Ligne(5, RayonPlan, 30, 50, 1.0f);
+  };
+  struct TDepart {
+    double x, y, l, m;
+    bool entre;
+  };
+  const TDepart axe{0, 0, 0, 0, true}, bas{0, -1.5, 0, 0.05, true}, biais{0.5, 0.5, 0.02, -0.01, true},
+      fort{2, 1, 0, 0, true}, reflechi{3, 0, 0, 0, true}, manque{6, 0, 0, 0, true}, dehors{1, 0, 0, 0, false};
+  const std::vector<std::vector<TDepart>> groupes = {
+      {axe, bas, biais, fort},      {axe, reflechi, bas, biais}, {bas, biais, axe, manque},
+      {reflechi, manque, axe, fort}, {axe, dehors, bas, fort},   {axe, bas, reflechi},
+      {fort, axe},                  {manque},                    {dehors, biais},
+  };
+  for (std::size_t g = 0; g < groupes.size(); ++g) {
+    SCOPED_TRACE(g);
+    SetUp();
+    pieges();
+    const std::vector<TDepart>& groupe = groupes[g];
+    const int nombre = static_cast<int>(groupe.size());
+    const auto prepare = [&](int k) {
+      const TDepart& d = groupe[static_cast<std::size_t>(k)];
+      Lance(d.x, d.y, d.l, d.m);
+      Rayon.RayonBloque = Rayon.ArretDispositif = Rayon.VignettageDispositif = false;
+      Rayon.HorsSecondaire = !d.entre;
+    };
+    MarqueRestesDispositif(Rayon);
+    const TRayon debut = Rayon;
+    std::vector<TRayon> attendus;
+    for (int k = 0; k < nombre; ++k) {
+      prepare(k);
+      MarqueRestesDispositif(Rayon);
+      TraceRayon();
+      attendus.push_back(Rayon);
+    }
+    Rayon = debut;
+    std::vector<TRayon> obtenus;
+    EXPECT_TRUE(TraceRayonsEnSemble(nombre, prepare, [&](int) {
+      obtenus.push_back(Rayon);
+      return true;
+    }));
+    ASSERT_EQ(obtenus.size(), attendus.size());
+    for (std::size_t k = 0; k < attendus.size(); ++k) {
+      SCOPED_TRACE(k);
+      ExpectMemeRayon(attendus[k], obtenus[k]);
+    }
+    // A reader that stops at the second ray finds it in `Rayon`, and no other ray after it.
+    if (nombre < 2) continue;
+    Rayon = debut;
+    int lus = 0;
+    EXPECT_FALSE(TraceRayonsEnSemble(nombre, prepare, [&](int k) {
+      ++lus;
+      return k != 1;
+    }));
+    EXPECT_EQ(lus, 2);
+    ExpectMemeRayon(attendus[1], Rayon);
+  }
+  // The fixture does stop rays in every way it means to.
+  SetUp();
+  pieges();
+  const auto trace = [](const TDepart& d) {
+    Lance(d.x, d.y, d.l, d.m);
+    Rayon.RayonBloque = Rayon.ArretDispositif = Rayon.VignettageDispositif = false;
+    Rayon.DioptreArret = AucunDioptreArret;
+    TraceRayon();
+    return Rayon;
+  };
+  EXPECT_TRUE(trace(reflechi).RayonPerdu && !Rayon.VignettageDispositif);
+  EXPECT_TRUE(trace(manque).VignettageDispositif && Rayon.DioptreArret == 2);
+  EXPECT_TRUE(!trace(fort).RayonPerdu && Rayon.DioptreArret == 3 && Rayon.ArretDispositif);
+  EXPECT_TRUE(!trace(axe).RayonPerdu && !Rayon.RayonBloque && Rayon.DioptreArret == AucunDioptreArret);
+}

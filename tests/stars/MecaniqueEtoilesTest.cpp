@@ -13,10 +13,16 @@
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Diffraction.h"
+#include "optics/FormulesCatadioptriques.h"
+#include "optics/FormulesDeuxMiroirs.h"
+#include "optics/FormulesSchmidt.h"
+#include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/PrepareSysteme.h"
+#include "optics/Validite.h"
 #include "platform/CanevasImage.h"
 #include "support/Formes.h"
+#include "support/MemeRayon.h"
 
 namespace {
 
@@ -238,6 +244,84 @@ TEST_F(MecaniqueEtoiles, LesPassesDeCouleurSuiventLesVerres)
     ChargeIndicesCouleur(2);
     EXPECT_EQ(Dispositif.IndiceTrace[2], Dispositif.IndiceRouge[2]);
     EXPECT_EQ(Groupe.IndiceTraceGroupe[0], Groupe.IndiceVertGroupe[0]);
+}
+
+// The design formulas that the forms with a secondary need before a ray can reach their focus.
+const std::pair<TTypeInstrument, void (*)()> CalculsSecondaires[] = {
+    {TTypeInstrument::Cassegrain, CalculeCassegrain},
+    {TTypeInstrument::RitcheyChretien, CalculeRitcheyChretien},
+    {TTypeInstrument::Gregory, CalculeGregory},
+    {TTypeInstrument::DallKirkham, CalculeDallKirkham},
+    {TTypeInstrument::Schwarzschild, CalculeSchwarzschild},
+    {TTypeInstrument::SchmidtCassegrain, CalculeSchmidtCassegrain},
+    {TTypeInstrument::MaksutovCassegrain, PrepareMaksutovCassegrain},
+    {TTypeInstrument::KlevtsovCassegrain, PrepareKlevtsov},
+    {TTypeInstrument::HoughtonCassegrain, PrepareHoughtonCassegrain},
+};
+
+// Every form with a lens device that stops some rays and loses others: walking the grid with the rays traced in
+// groups hands out each ray exactly as tracing them one by one does, in the same order.
+TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
+{
+    int passes = 0, perdus = 0;
+    for (const TTypeInstrument forme : FormesInstrument) {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeValide(forme);
+        for (const auto& [f, calcule] : CalculsSecondaires)
+            if (f == forme)
+                calcule();
+        // Weak menisci, then a sphere of radius 3 that the outer rays miss, then a lens whose edge stops some.
+        const double rayons[] = {2000, 2100, 2000, 2100, 3, -50, RayonPlan};
+        const double epaisseurs[] = {2, 1, 2, 1, 2, 2, 30};
+        const double diametres[] = {40, 40, 40, 40, 6, 20, 40};
+        Dispositif.NombreDioptres = 7;
+        for (int i = 1; i <= 7; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i - 1);
+            const bool verre = i % 2 == 1;
+            Dispositif.RayonDioptre[i] = rayons[k];
+            Dispositif.EpaisseurDioptre[i] = epaisseurs[k];
+            Dispositif.DiametreDioptre[i] = diametres[k];
+            Dispositif.IndiceVert[i + 1] = verre ? 1.51872f : 1.0f;
+            Dispositif.MatiereDioptre[i + 1] = verre ? "BK7" : "Air";
+        }
+        AppliqueIndices();
+        VerifieValidite();
+        Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4.0;
+        PrepareSysteme();
+        ASSERT_TRUE(Validite.InstrumentValide && Validite.DispositifValide);
+        // Real rays meet the obstructions; aiming rays do not, and enter the device all the same.
+        for (const bool reference : {false, true}) {
+            SCOPED_TRACE(reference);
+            Rayon.EstRayonReference = reference;
+            Rayon.DispositifActif = true;
+            FixeAngleChamp(0.002);
+            const TRayon debut = Rayon;
+            std::vector<TRayon> unAUn;
+            ParcourtPupille(7, true, [&](int) {
+                MarqueRestesDispositif(Rayon);
+                TraceRayonGrille();
+                unAUn.push_back(Rayon);
+                return true;
+            });
+            Rayon = debut;
+            MarqueRestesDispositif(Rayon);
+            std::vector<TRayon> parGroupes;
+            ParcourtPupilleTracee(7, true, [&](int) {
+                parGroupes.push_back(Rayon);
+                MarqueRestesDispositif(Rayon);
+                return true;
+            });
+            ASSERT_EQ(parGroupes.size(), unAUn.size());
+            for (std::size_t k = 0; k < unAUn.size(); ++k) {
+                SCOPED_TRACE(k);
+                ExpectMemeRayon(unAUn[k], parGroupes[k]);
+                passes += !unAUn[k].RayonBloque && !unAUn[k].RayonPerdu;
+                perdus += unAUn[k].VignettageDispositif;
+            }
+        }
+    }
+    EXPECT_GT(passes, 100);
+    EXPECT_GT(perdus, 100);
 }
 
 } // namespace
