@@ -11,6 +11,7 @@
 #include "editing/OuvreSaisie.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
+#include "sheet/Fiche.h"
 
 #include <cstddef>
 
@@ -61,8 +62,8 @@ void EffaceIndices()
 
 void EffaceDispositif()
 {
-    EtatSaisie.Ligne = false;
-    EtatSaisie.LigneSchmidt = false;
+    Controles.Ligne.Visible = false;
+    Controles.LigneSchmidt.Visible = false;
     EtatSaisie.Saisie.Visible = false;
     FenetreFichier.CacheSaisie();
     const std::string chemin = Etat.CheminDocument;

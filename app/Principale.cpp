@@ -37,8 +37,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -129,6 +131,8 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
         FicheFenetreMouseUp(x, y);
         MontreBoiteSaisie();
     });
+    Zone->installEventFilter(this);
+    Fiche->installEventFilter(this);
     PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = "Tableau"; };
     PortsListes.CreeNouveauDocument = CreeNouveauDocument;
     PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
@@ -776,6 +780,40 @@ void TPrincipale::FormResize()
         return;
     DisposeBarres();
     RafraichitVue();
+}
+
+void TPrincipale::keyPressEvent(QKeyEvent* evenement)
+{
+    int touche = 0;
+    switch (evenement->key()) {
+    case Qt::Key_Left:
+        touche = ToucheGauche;
+        break;
+    case Qt::Key_Right:
+        touche = ToucheDroite;
+        break;
+    case Qt::Key_Up:
+        touche = ToucheHaut;
+        break;
+    case Qt::Key_Down:
+        touche = ToucheBas;
+        break;
+    default:
+        QMainWindow::keyPressEvent(evenement);
+        return;
+    }
+    FormKeyDown(touche);
+    MontreBoiteSaisie();
+}
+
+bool TPrincipale::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if ((objet == Zone || objet == Fiche) && evenement->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+        FormClick();
+        MontreBoiteSaisie();
+    }
+    return QMainWindow::eventFilter(objet, evenement);
 }
 
 void TPrincipale::resizeEvent(QResizeEvent* evenement)

@@ -128,6 +128,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    // The arrows while no control has the focus, and a click on the page around its images.
+    void keyPressEvent(QKeyEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
     void CreeActions();

@@ -18,6 +18,7 @@
 #include "optics/Modele.h"
 #include "optics/Validite.h"
 #include "platform/Bip.h"
+#include "sheet/Fiche.h"
 
 #include <algorithm>
 #include <array>
@@ -289,6 +290,6 @@ bool RejoueJournal()
     AppliqueIndices();
     Etat.NomEnregistrement = Etat.CheminDocumentMemorise;
     OuvreSaisieSuivante(EtatSaisie.CodeSaisie);
-    EtatSaisie.Ligne = false;
+    Controles.Ligne.Visible = false;
     return true;
 }

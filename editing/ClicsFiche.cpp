@@ -159,7 +159,7 @@ std::vector<TRegle> ReglesForme(F forme)
 // The entry box made ready for an instrument value, before its opener.
 void PrepareSaisieFiche()
 {
-    EtatSaisie.Ligne = false;
+    Controles.Ligne.Visible = false;
     EtatSaisie.Saisie.Visible = true;
     ActiveEditionSaisie();
     EtatSaisie.Saisie.Couleur = 0xFFFFFF;
@@ -227,31 +227,54 @@ std::optional<TValeurFiche> ValeurSousClic(int x, int y)
     return std::nullopt;
 }
 
-void FicheFenetreMouseUp(int x, int y)
+namespace {
+
+// What a click anywhere on the page does first: the row highlights and the wavelength list hidden, the frames closed.
+void CacheLignesEtFerme()
 {
-    EtatSaisie.Ligne = false;
-    EtatSaisie.LigneMiroirActive = false;
-    EtatSaisie.LigneSchmidt = false;
+    Controles.Ligne.Visible = false;
+    Controles.LigneMiroirActive.Visible = false;
+    Controles.LigneSchmidt.Visible = false;
     EtatSaisie.ComboBoxLambda = false;
     PortsEdition.FermeCadresEtRafraichit();
+}
+
+// On a blank sheet with the type list shown, the list's text taken as the form chosen; false otherwise.
+bool ChoisitTypeDeLaListe()
+{
+    if (Instrument.TypeInstrument != F::Aucun || !Controles.ComboBox.Visible)
+        return false;
+    PortsClicsFiche.AfficheVueTableau();
+    ChoisitTypeInstrument(PortsClicsFiche.TexteListeTypes());
+    return true;
+}
+
+} // namespace
+
+void FormClick()
+{
+    CacheLignesEtFerme();
+    if (ChoisitTypeDeLaListe())
+        return;
+    EtatSaisie.Saisie.Visible = false;
+    ValideSaisie();
+}
+
+void FicheFenetreMouseUp(int x, int y)
+{
+    CacheLignesEtFerme();
     PortsEdition.ActiveCommande(TCommandeEdition::Coller, false);
     PortsEdition.ActiveCommande(TCommandeEdition::Copier, false);
     PortsEdition.ActiveCommande(TCommandeEdition::Couper, false);
     PortsEdition.AfficheStatut("");
-    bool traite = false;
-    if (Instrument.TypeInstrument == F::Aucun && Controles.ComboBox.Visible)
-    {
-        PortsClicsFiche.AfficheVueTableau();
-        ChoisitTypeInstrument(PortsClicsFiche.TexteListeTypes());
-        traite = true;
-    }
+    bool traite = ChoisitTypeDeLaListe();
     const auto bascule = [&](const TCase& c, bool& developpe) {
         if (!EstDansCase(c, x, y))
             return;
         developpe = !developpe;
         EtatSaisie.CodeSaisie = AucuneSaisie;
         EtatSaisie.Saisie.Visible = false;
-        EtatSaisie.Ligne = false;
+        Controles.Ligne.Visible = false;
         traite = true;
         Edition.AMettreAJour = true;
         PortsEdition.RafraichitVue();

@@ -30,6 +30,9 @@ std::optional<TValeurFiche> ValeurSousClic(int x, int y);
 
 // A click released on the sheet image.
 void FicheFenetreMouseUp(int x, int y);
+// A click on the page around its images: the highlights hidden and the frames closed; on a blank sheet the type
+// list's text chosen as on the sheet image; otherwise the entry box hidden and committed.
+void FormClick();
 
 // The plate-profile button: the next profile (the Schmidt-Cassegrain skips "no profile"), the Schmidt camera's plate
 // distance with it, journaled.

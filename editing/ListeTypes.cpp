@@ -131,7 +131,7 @@ void AppliqueTypeInstrument()
     EtatSaisie.ComboBoxLambda = false;
     if (Instrument.TypeInstrument != TTypeInstrument::Aucun)
         Edition.InstrumentDeveloppe = true;
-    EtatSaisie.Ligne = false;
+    Controles.Ligne.Visible = false;
     Edition.AMettreAJour = true;
 }
 

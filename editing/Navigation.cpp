@@ -264,7 +264,6 @@ void Rouvre(TCodeSaisie code)
 
 void MontreLigne()
 {
-    EtatSaisie.Ligne = true;
     Controles.Ligne.Visible = true;
 }
 
@@ -401,7 +400,6 @@ void PrecedentTables(TCodeSaisie code)
             return;
         }
         Edition.TableEditee = 2;
-        EtatSaisie.Ligne = false;
         Controles.Ligne.Visible = false;
         OuvreListeLongueurOndeBleue();
     } else if (code == 2018) {

@@ -53,7 +53,6 @@ void Debute(TDebut debut)
 
 void MontreLigne(int gauche, int haut)
 {
-    EtatSaisie.Ligne = true;
     Controles.Ligne.Visible = true;
     Controles.Ligne.Left = gauche;
     Controles.Ligne.Top = haut;
@@ -61,7 +60,6 @@ void MontreLigne(int gauche, int haut)
 
 void CacheLigneMiroirActive()
 {
-    EtatSaisie.LigneMiroirActive = false;
     Controles.LigneMiroirActive.Visible = false;
 }
 
@@ -150,9 +148,7 @@ void OuvreIndiceGroupe(int code, const std::array<float, NombreMaxDioptresGroupe
 
 void OuvreLigneMiroir(const TCellule& c, bool redessine)
 {
-    EtatSaisie.Ligne = false;
     Controles.Ligne.Visible = false;
-    EtatSaisie.LigneMiroirActive = true;
     Controles.LigneMiroirActive.Visible = true;
     if (redessine)
         DessineLigneEditee();
@@ -161,7 +157,6 @@ void OuvreLigneMiroir(const TCellule& c, bool redessine)
 
 void OuvreLame(const TCellule& c)
 {
-    EtatSaisie.LigneSchmidt = true;
     Controles.LigneSchmidt.Visible = true;
     Controles.LigneSchmidt.Left = Controles.TableauSchmidt.Left + 313;
     Controles.LigneSchmidt.Top = Controles.TableauSchmidt.Top + 31;

@@ -111,8 +111,6 @@ std::string TexteSaufAuDela(double valeur, double seuil, const char* motif)
 
 void CacheLignes()
 {
-    EtatSaisie.Ligne = false;
-    EtatSaisie.LigneMiroirActive = false;
     Controles.Ligne.Visible = false;
     Controles.LigneMiroirActive.Visible = false;
 }
@@ -484,7 +482,6 @@ void OuvreSaisieTitreDispositif()
 {
     PortsEdition.FermeCadresEtRafraichit();
     CacheLignes();
-    EtatSaisie.LigneSchmidt = false;
     Controles.LigneSchmidt.Visible = false;
     EtatSaisie.CodeSaisie = 1000;
     const std::string& titre = Dispositif.TitreDispositif;

@@ -1,4 +1,4 @@
-// The keys and events of the entry box.
+// The keys and events of the entry box, and the keys the page takes while no control has the focus.
 #include "editing/Touches.h"
 
 #include "editing/Navigation.h"
@@ -12,6 +12,7 @@
 #include "sheet/FormatsNombresTableau.h"
 #include "sheet/LignesEditees.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -211,15 +212,27 @@ TCodeSaisie ValideEnPlace()
     return quitte;
 }
 
+namespace {
+
+// Left and Right, in the box or on the page: the box committed, then the field before or after it opened.
+bool OuvreChampVoisin(int touche)
+{
+    if (touche == ToucheGauche)
+        OuvreSaisiePrecedente(ValideEnPlace());
+    else if (touche == ToucheDroite)
+        OuvreSaisieSuivante(ValideEnPlace());
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
 void FicheSaisieKeyDown(int touche)
 {
+    if (OuvreChampVoisin(touche))
+        return;
     switch (touche) {
-    case ToucheGauche:
-        OuvreSaisiePrecedente(ValideEnPlace());
-        break;
-    case ToucheDroite:
-        OuvreSaisieSuivante(ValideEnPlace());
-        break;
     case ToucheHaut:
         Haut();
         break;
@@ -292,4 +305,29 @@ void FicheSaisieExit()
     PortsEdition.ActiveCommande(TCommandeEdition::Couper, false);
     PortsEdition.AfficheStatut("");
     ValideSaisie();
+}
+
+void FormKeyDown(int touche)
+{
+    if (OuvreChampVoisin(touche))
+        return;
+    switch (touche) {
+    case ToucheHaut:
+    case ToucheBas: {
+        // The highlight is taken before the commit, whose refresh may hide it. At either end of the table it stays
+        // where it is, its editor open again, rather than leave the table for the sheet's first value.
+        const bool ligneVisible = Controles.Ligne.Visible && Edition.TableEditee == 1;
+        const int ligne = Edition.LigneCourante + (touche == ToucheHaut ? -1 : 1);
+        const TCodeSaisie quitte = ValideEnPlace();
+        if (ligneVisible && Dispositif.NombreDioptres >= 1) {
+            PlaceLigne(std::clamp(ligne, 1, Dispositif.NombreDioptres), false);
+            if (Entre(quitte, 2001, 2007))
+                OuvreCellule(quitte);
+        }
+        PortsEdition.RafraichitVue();
+        break;
+    }
+    default:
+        break;
+    }
 }

@@ -27,6 +27,11 @@ void FicheSaisieKeyDown(int touche);
 // thickness's "i"): the box then does not type the character itself.
 bool FicheSaisieKeyPress(char caractere);
 
+// A key pressed while the page itself has the focus: Left and Right commit and open the field before or after; Up
+// and Down commit and carry the lens-device table's highlight, with the editor of its column, to the row above or
+// below; at the table's ends the highlight stays and its editor opens again.
+void FormKeyDown(int touche);
+
 void FicheSaisieClick();
 void FicheSaisieEnter();
 // The box lost the focus to another control of the program: the clipboard commands are disabled and the box commits.

@@ -369,3 +369,32 @@ TEST_F(ClicsFiche, CoefficientDeLameParFleches)
 }
 
 } // namespace
+
+// A click on the sheet or on the page around it hides the row highlights it leaves (they are the page's own controls),
+// commits the box, and on a blank sheet takes the type list's text.
+TEST_F(ClicsFiche, UnClicHorsDesValeursCacheLesLignesEtValide)
+{
+    for (const bool surLaFiche : {true, false}) {
+        SCOPED_TRACE(surLaFiche);
+        SetUp();
+        ConstruitFormeValide(T::Newton);
+        MiseEnPage.CaseValeur = {};
+        Controles.Ligne.Visible = Controles.LigneMiroirActive.Visible = Controles.LigneSchmidt.Visible = true;
+        Tape(CodeValeurFiche(V::DiametreEntree, T::Newton), Instrument.DiametreEntree, "123");
+        if (surLaFiche)
+            FicheFenetreMouseUp(700, 700);
+        else
+            FormClick();
+        EXPECT_FALSE(Controles.Ligne.Visible || Controles.LigneMiroirActive.Visible || Controles.LigneSchmidt.Visible);
+        EXPECT_FALSE(EtatSaisie.Saisie.Visible);
+        EXPECT_EQ(Instrument.DiametreEntree, 123);
+    }
+    ReinitialiseEtat();
+    Appels = TAppelsPorts{};
+    Controles.ComboBox.Visible = true;
+    PortsClicsFiche.TexteListeTypes = [] { return std::string("télescope de newton"); };
+    FormClick();
+    EXPECT_EQ(Instrument.TypeInstrument, T::Newton);
+    ASSERT_EQ(Appels.Enregistrements.size(), 1u);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, -1);
+}

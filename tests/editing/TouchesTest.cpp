@@ -352,3 +352,33 @@ TEST_F(Touches, EntreeSurLaDistanceDuDispositifNOuvreRienDApres)
 }
 
 } // namespace
+
+// The arrows reaching the page itself: Up and Down carry the device table's highlight and its column's editor, and
+// keep both on the table at its ends; Left and Right move between fields as in the box.
+TEST_F(Touches, LesFlechesDeLaPageSuiventLeTableauDuDispositif)
+{
+    Instrument.TypeInstrument = T::Newton;
+    RemplitDispositif(3, 0);
+    Edition.LigneCourante = 2;
+    OuvreSaisieDiametreDioptre();
+    ASSERT_TRUE(Controles.Ligne.Visible);
+    const std::vector<std::pair<int, int>> pas = {
+        {ToucheHaut, 1}, {ToucheHaut, 1}, {ToucheBas, 2}, {ToucheBas, 3}, {ToucheBas, 3}};
+    for (const auto& [touche, ligne] : pas) {
+        SCOPED_TRACE(ligne);
+        FormKeyDown(touche);
+        EXPECT_EQ(Edition.LigneCourante, ligne);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, 2003);
+        EXPECT_EQ(Controles.Ligne.Top, Controles.Grille.Top + 32 + 16 * ligne);
+        EXPECT_EQ(EtatSaisie.Saisie.Haut, 16 * ligne + 32);
+    }
+    FormKeyDown(ToucheGauche);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 2002);
+    FormKeyDown(ToucheDroite);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, 2003);
+
+    // Without the highlight the rows stay put.
+    Controles.Ligne.Visible = false;
+    FormKeyDown(ToucheHaut);
+    EXPECT_EQ(Edition.LigneCourante, 3);
+}
