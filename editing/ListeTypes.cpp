@@ -112,6 +112,30 @@ void MetAJourIndices(const TCatalogueLu& catalogue, int canal, TCodeSaisie code)
         }
 }
 
+// A catalogue that could not be read whole is reported, and its materials read so far still give their indices: the
+// channel's old indices belong to the old line and cannot stay under the new one.
+void RelitIndicesCanal(int canal, TCodeSaisie code)
+{
+    const TCatalogueLu catalogue = PortsCatalogue.Lit();
+    if (catalogue.Erreur)
+        PortsCatalogue.AfficheMessageDisque("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
+    MetAJourIndices(catalogue, canal, code);
+}
+
+// A new line for a channel is a change of the design, journaled so that undo and recovery find it again. False when
+// the line was already that one.
+bool ChangeLigneCanal(int canal, TLongueurOnde nouvelle)
+{
+    TLongueurOnde& ligne = LigneCanal(canal);
+    if (nouvelle == ligne)
+        return false;
+    ligne = nouvelle;
+    Edition.DocumentModifie = true;
+    Edition.AMettreAJour = true;
+    PortsEdition.AjouteAuJournal({PremierCodeTableaux + canal - 1, 0, FormateGeneral(nouvelle)});
+    return true;
+}
+
 } // namespace
 
 std::string MinusculesAZ(std::string texte)
@@ -252,8 +276,9 @@ void AppliqueLongueurOnde()
     const int canal = CanalCode(EtatSaisie.CodeSaisie);
     if (canal == 0)
         return;
-    if (const std::optional<TLongueurOnde> ligne = LigneDuTexte(ListeLongueursOnde.Texte))
-        LigneCanal(canal) = *ligne;
+    const std::optional<TLongueurOnde> ligne = LigneDuTexte(ListeLongueursOnde.Texte);
+    if (ligne && ChangeLigneCanal(canal, *ligne))
+        RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
 }
 
 void ChoisitLongueurOnde()
@@ -262,20 +287,8 @@ void ChoisitLongueurOnde()
     if (canal < 1 || canal > 3)
         return;
     // The empty entry clears the channel.
-    const TLongueurOnde nouvelle = LigneDuTexte(ListeLongueursOnde.Texte).value_or(-1);
-    TLongueurOnde& ligne = LigneCanal(canal);
-    if (nouvelle != ligne)
-    {
-        ligne = nouvelle;
-        Edition.DocumentModifie = true;
-        Edition.AMettreAJour = true;
-        PortsEdition.AjouteAuJournal({PremierCodeTableaux + canal - 1, 0, FormateGeneral(nouvelle)});
-    }
-    const TCatalogueLu catalogue = PortsCatalogue.Lit();
-    if (catalogue.Erreur)
-        PortsCatalogue.AfficheMessageDisque("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
-    else
-        MetAJourIndices(catalogue, canal, EtatSaisie.CodeSaisie);
+    ChangeLigneCanal(canal, LigneDuTexte(ListeLongueursOnde.Texte).value_or(-1));
+    RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
     ValideSaisie();
 }
 

@@ -58,12 +58,13 @@ std::vector<TLongueurOnde> LignesOffertes(int canal, const TLongueursOnde& ligne
 void PrepareListeLongueurOnde();
 
 // The list's text taken as the line of the channel being edited, when it is one of the 23 lines (letter case
-// ignored); nothing journaled, no index changed.
+// ignored). A line that changes is handled as a chosen one (journal, modified flags, indices); the commit is left to
+// the caller.
 void AppliqueLongueurOnde();
 
 // An entry chosen in the drop-down: the channel's new line (-1 for the empty entry), journaled when it changed, then
 // the edited table's indices of that channel looked up in the catalogue by glass name, and the commit. When the
-// catalogue cannot be read the indices are kept and the reading error is reported.
+// catalogue cannot be read whole the reading error is reported and a glass it did not give gets index 0.
 void ChoisitLongueurOnde();
 
 // Entering the wavelength list: its hint, also the status bar's text.

@@ -189,7 +189,11 @@ TEST_F(ListeTypes, UneRaieTapeeEstPriseSiElleEstUneDes23)
     ListeLongueursOnde.Texte = "248,3";
     AppliqueLongueurOnde();
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 23);
-    EXPECT_TRUE(Appels.Enregistrements.empty());
+    ASSERT_EQ(Appels.Enregistrements.size(), 2u) << "the refused text journals nothing";
+    EXPECT_EQ(Appels.Enregistrements[0].Code, 1002);
+    EXPECT_EQ(Appels.Enregistrements[0].Valeur, "4");
+    EXPECT_EQ(Appels.Enregistrements[1].Code, 1001) << "the plate's red line is the design's red line";
+    EXPECT_EQ(Appels.Enregistrements[1].Valeur, "23");
 }
 
 // A catalogue of three glasses whose index at line k is 1 + k / 100 (Air: 1 + k / 10000).
@@ -208,7 +212,8 @@ TCatalogueLu CatalogueEssai()
     return catalogue;
 }
 
-bool CatalogueIllisible = false;
+// The materials the catalogue gives before its reading fails; all three read without error by default.
+std::size_t MatieresLisibles = 3;
 std::vector<std::string> MessagesDisque;
 
 class ListeLongueurs : public ListeTypes
@@ -217,10 +222,15 @@ protected:
     void SetUp() override
     {
         ListeTypes::SetUp();
-        CatalogueIllisible = false;
+        MatieresLisibles = 3;
         MessagesDisque.clear();
         PortsCatalogue.Lit = [] {
-            TCatalogueLu c = CatalogueIllisible ? TCatalogueLu{{}, true} : CatalogueEssai();
+            TCatalogueLu c = CatalogueEssai();
+            if (MatieresLisibles < c.Matieres.size())
+            {
+                c.Matieres.resize(MatieresLisibles);
+                c.Erreur = true;
+            }
             return c;
         };
         PortsCatalogue.AfficheMessageDisque = [](const std::string& titre, const std::string& texte) {
@@ -300,15 +310,56 @@ TEST_F(ListeLongueurs, LeGroupeEtLaLameSuiventLeurTable)
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
 }
 
-TEST_F(ListeLongueurs, UnCatalogueIllisibleGardeLesIndices)
+TEST_F(ListeLongueurs, UnCatalogueIllisibleDonneSesMatieresLuesEtZeroAuxAutres)
 {
-    Dispositif.IndiceRouge[2] = 1.5f;
-    CatalogueIllisible = true;
-    Choisit(1001, 1, TexteLongueurOnde(6));
-    EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 6);
-    EXPECT_EQ(Appels.Enregistrements.size(), 1u) << "the new line stays journaled";
-    EXPECT_EQ(Dispositif.IndiceRouge[2], 1.5f);
-    EXPECT_EQ(MessagesDisque, std::vector<std::string>{"Quivane - Lecture d'un fichier | Erreur de lecture d'un fichier"});
+    struct TCas
+    {
+        std::size_t Lues;
+        float Verre;
+        float Diaphragme;
+    };
+    // Only Air is read before the failure, then nothing at all.
+    for (const TCas& c : std::vector<TCas>{{1, 0.0f, 1.0006f}, {0, 0.0f, 0.0f}})
+    {
+        SCOPED_TRACE(c.Lues);
+        LongueursOnde.LongueurOndeRouge = 8;
+        Appels = TAppelsPorts{};
+        MessagesDisque.clear();
+        Dispositif.IndiceRouge[2] = 1.5f;
+        Dispositif.IndiceRouge[3] = 1.5f;
+        MatieresLisibles = c.Lues;
+        Choisit(1001, 1, TexteLongueurOnde(6));
+        EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 6);
+        EXPECT_EQ(Appels.Enregistrements.size(), 1u) << "the new line stays journaled";
+        EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], c.Verre) << "no index of the old line under the new one";
+        EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[3], c.Diaphragme);
+        EXPECT_EQ(MessagesDisque,
+                  std::vector<std::string>{"Quivane - Lecture d'un fichier | Erreur de lecture d'un fichier"});
+    }
+}
+
+TEST_F(ListeLongueurs, UneRaieTapeeQuiChangeEstJournaliseeCommeUneRaieChoisie)
+{
+    Edition.DocumentModifie = false;
+    EtatSaisie.CodeSaisie = 1001;
+    ListeLongueursOnde.Texte = TexteLongueurOnde(5);
+    AppliqueLongueurOnde();
+    EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
+    ASSERT_EQ(Appels.Enregistrements.size(), 1u);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, 1001);
+    EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
+    EXPECT_EQ(Appels.Enregistrements[0].Valeur, "5");
+    EXPECT_TRUE(Edition.DocumentModifie);
+    EXPECT_TRUE(Edition.AMettreAJour);
+    EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
+    EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[3], 1.0005f);
+    EXPECT_EQ(Dispositif.IndiceRouge[4], 0.0f);
+
+    // Leaving the list on the line it already holds changes nothing.
+    Dispositif.IndiceRouge[2] = 3.0f;
+    AppliqueLongueurOnde();
+    EXPECT_EQ(Appels.Enregistrements.size(), 1u);
+    EXPECT_EQ(Dispositif.IndiceRouge[2], 3.0f);
 }
 
 } // namespace
@@ -333,14 +384,15 @@ TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
         EtatSaisie.CodeSaisie = 1002;
         EtatSaisie.CanalLongueurOnde = 2;
         ListeLongueursOnde.Texte = "589,3";
+        const std::size_t enregistres = Appels.Enregistrements.size();
         EXPECT_EQ(FicheComboBoxLambdaKeyPress(c.Caractere), c.Traite);
         EXPECT_EQ(LongueursOnde.LongueurOndeVerte, c.Traite ? 11 : 13);
+        EXPECT_EQ(Appels.Enregistrements.size() - enregistres, c.Traite ? 1u : 0u) << "the line taken is journaled";
         if (c.Traite)
         {
             EXPECT_NE(EtatSaisie.CodeSaisie, 1002) << "another field is open";
         }
     }
-    EXPECT_TRUE(Appels.Enregistrements.empty()) << "a typed line is not journaled by itself";
 }
 
 } // namespace
