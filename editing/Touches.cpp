@@ -173,8 +173,11 @@ std::optional<std::string> TexteStocke(TCodeSaisie code)
         return FormateRayonTableau(Groupe.RayonGroupe[ligne]);
     if (code == 2002)
         return FormateEpaisseurDispositif(Dispositif.EpaisseurDioptre[ligne]);
-    if (code == 2003)
-        return FormateDiametreTableau(Dispositif.DiametreDioptre[ligne]);
+    if (code == 2003) {
+        // Esc drops the decimal from 100 mm on, sooner than the table does.
+        const double diametre = Dispositif.DiametreDioptre[ligne];
+        return diametre < SeuilDiametreNul ? std::string() : FormateNombre(diametre, diametre > 99 ? "#0" : "#0.0");
+    }
     if (code == 2004)
         return FormateIndiceTableau(Dispositif.IndiceRouge[ligne + 1]);
     if (code == 2005)

@@ -382,3 +382,21 @@ TEST_F(Touches, LesFlechesDeLaPageSuiventLeTableauDuDispositif)
     FormKeyDown(ToucheHaut);
     EXPECT_EQ(Edition.LigneCourante, 3);
 }
+
+// Esc in a device diameter writes whole millimetres from 100 mm on.
+TEST_F(Touches, EchapDansUnDiametreDuDispositif)
+{
+    const std::vector<std::pair<double, std::string>> cas = {{150, "150"}, {98.5, "98.5"}, {0, ""}};
+    for (const auto& [diametre, attendu] : cas) {
+        SCOPED_TRACE(diametre);
+        SetUp();
+        Instrument.TypeInstrument = T::Newton;
+        RemplitDispositif(1, 0);
+        Edition.LigneCourante = 1;
+        Dispositif.DiametreDioptre[1] = diametre;
+        OuvreSaisieDiametreDioptre();
+        EtatSaisie.Saisie.Texte = "12";
+        FicheSaisieKeyPress(CaractereEchap);
+        EXPECT_EQ(EtatSaisie.Saisie.Texte, attendu);
+    }
+}
