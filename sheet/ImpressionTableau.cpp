@@ -88,7 +88,9 @@ namespace {
 void NouvellePageSuite(IImprimante& imprimante)
 {
     imprimante.NouvellePage();
-    imprimante.Canevas().TextOut(0, 0, "Suite de : " + NomFichierSansDossier(DocumentFiche.CheminDocument));
+    const std::string nom = NomFichierSansDossier(DocumentFiche.CheminDocument);
+    if (!nom.empty())
+        imprimante.Canevas().TextOut(0, 0, "Suite de : " + nom);
     MiseEnPage.OrdonneeCourante = ImpressionEtat.PasLigneImpression;
 }
 

@@ -141,6 +141,19 @@ TEST_F(ImpressionTableau, UnTableauQuiTientSurUnePageNeuveCommenceSurUnePageDeSu
     EXPECT_TRUE(TexteDessine(*page, {.Texte = "Dispositif Dioptrique", .X = 10, .Y = 32, .Gras = true}));
 }
 
+TEST_F(ImpressionTableau, UnePageDeSuiteSansFichierNePorteRienEnTete)
+{
+    Dioptres(4);
+    DocumentFiche.CheminDocument.clear();
+    auto page = TCanevasEnregistreur::Page(LargeurPage, 62 + 6 * 16 + 5 * 16, 72);
+    ImprimeTableau(*page);
+    const auto pages = Pages(*page);
+    ASSERT_EQ(pages.size(), 2u);
+    for (const TAppelCanevas& appel : pages[1])
+        EXPECT_EQ(appel.Texte.rfind("Suite de", 0), std::string::npos) << appel.Texte;
+    EXPECT_TRUE(TexteDessine(*page, {.Texte = "Dispositif Dioptrique", .X = 10, .Y = 32, .Gras = true}));
+}
+
 TEST_F(ImpressionTableau, CadreDeLaLameSelonLaForme)
 {
     Groupe.IndiceRougeGroupe[1] = 0;
