@@ -193,7 +193,7 @@ void PoliceSymbole(ICanevas& canevas, bool gras)
 
 } // namespace
 
-void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
+int LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
 {
     PrepareTextesDiffraction(suffixe);
     // Each piece is measured in the font it is painted in, so that the line ends 20 px before the edge.
@@ -203,8 +203,9 @@ void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
     canevas.Police().FixeHauteur(-13);
     const int largeurLambda = canevas.TextWidth("l");
     PoliceLigne(canevas);
-    int x = Controles.LargeurFenetre - 20 - canevas.TextWidth(MiseEnPage.TexteCourant) - largeurLambda -
-            canevas.TextWidth(MiseEnPage.TexteLongueurOnde);
+    const int debut = Controles.LargeurFenetre - 20 - canevas.TextWidth(MiseEnPage.TexteCourant) - largeurLambda -
+                      canevas.TextWidth(MiseEnPage.TexteLongueurOnde);
+    int x = debut;
     canevas.TextOut(x, y, MiseEnPage.TexteCourant);
     x += canevas.TextWidth(MiseEnPage.TexteCourant);
     PoliceSymbole(canevas, false);
@@ -213,6 +214,7 @@ void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
     x += canevas.TextWidth("l");
     PoliceLigne(canevas);
     canevas.TextOut(x, y, MiseEnPage.TexteLongueurOnde);
+    return debut;
 }
 
 void ImprimeLigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe, int marge)

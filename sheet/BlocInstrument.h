@@ -55,8 +55,8 @@ void TexteEntre(ICanevas& canevas, int y, int gauche, int droite, const std::str
 void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye);
 
 // Computes the Airy radius, then paints the line "Rayon de la tache de diffraction = ..." ending 20 px before the
-// right edge, with the block's suffix after the wavelength.
-void LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe);
+// right edge, with the block's suffix after the wavelength. Answers the x where the line starts.
+int LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe);
 // The printed twin, right-aligned to the page's right margin.
 void ImprimeLigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe, int marge);
 

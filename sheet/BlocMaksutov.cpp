@@ -42,19 +42,6 @@ std::string TexteFocaleObjectif()
     return "Distance Focale = " + FormateNombre(Instrument.FocaleObjectif, "#0.#") + " mm";
 }
 
-// The x where the diffraction line painted last begins, as its placing measured it.
-int DebutLigneDiffraction(ICanevas& c, int droite)
-{
-    const TPolice police = c.Police();
-    c.Police().Nom = "Symbol";
-    c.Police().Gras = true;
-    c.Police().FixeHauteur(-11);
-    const int x = droite - c.TextWidth(MiseEnPage.TexteCourant) - c.TextWidth("l") -
-                  c.TextWidth(MiseEnPage.TexteLongueurOnde);
-    c.Police() = police;
-    return x;
-}
-
 void PlaceBoutonChampCourbe(int y0)
 {
     TControle& bouton = Controles.BoutonChampCourbe;
@@ -99,11 +86,11 @@ void DessineDeveloppe(ICanevas& c)
         if (Validite.InstrumentValide)
             c.TextOut(20, y, rapport);
         const int fin2a = 20 + c.TextWidth(rapport);
-        LigneDiffraction(c, y, "");
+        const int debutDiffraction = LigneDiffraction(c, y, "");
         if (AvecPlan()) {
             VerifieInstrument();
             const std::string menisque = TexteEpaisseurMenisque();
-            const int marge = (DebutLigneDiffraction(c, largeur - 20) - fin2a - c.TextWidth(menisque)) / 2;
+            const int marge = (debutDiffraction - fin2a - c.TextWidth(menisque)) / 2;
             if (Validite.InstrumentValide && Instrument.EpaisseurTotaleMenisque > 0.1 && marge > 4)
                 c.TextOut(fin2a + marge, y, menisque);
         }
@@ -152,8 +139,7 @@ void DessineDeveloppe(ICanevas& c)
     }
 
     PlaceBoutonChampCourbe(y0);
-    if (!Controles.Ligne.Visible)
-        Edition.TableEditee = 3;
+    RendLameEditee();
     MiseEnPage.OrdonneeDispositif = y0 + 147;
     DessineTableauSchmidt();
     DessineLigneSchmidt();

@@ -204,8 +204,7 @@ void DessineDeveloppe(ICanevas& c)
     Controles.TableauSchmidt.Left = 20;
     Controles.TableauSchmidt.Top = yT + 2;
     Controles.BoutonLame.Visible = false;
-    if (!Controles.Ligne.Visible)
-        Edition.TableEditee = 3;
+    RendLameEditee();
     DessineTableauSchmidt();
     const int y6 = yT + Controles.TableauSchmidt.Height + 8;
     PoliceLigne(c);

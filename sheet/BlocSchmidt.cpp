@@ -555,12 +555,6 @@ std::string TexteReliefLame(bool amplitude)
            FormateNombre(Instrument.ReliefLame * 1000 * coefficient, "#0.#") + " µm";
 }
 
-void RendLameEditee()
-{
-    if (!Controles.Ligne.Visible)
-        Edition.TableEditee = 3;
-}
-
 void DessineParametresSchmidt(ICanevas& canevas)
 {
     Controles.TableauKlevtsov.Visible = false;

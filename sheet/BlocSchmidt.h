@@ -31,5 +31,3 @@ int PlaceCaseArl(ICanevas& canevas, int x, int y);
 // The plate's relief (profile depth times the coefficient), per face when the profile is split over both faces; on
 // paper the Schmidt-Cassegrain names it an amplitude.
 std::string TexteReliefLame(bool amplitude);
-// The plate glass row becomes the edited table unless a row of another table is being edited.
-void RendLameEditee();

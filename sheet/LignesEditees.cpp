@@ -1,10 +1,12 @@
 // The images laid over the tables: highlighted rows, the plate glass table and the plate coefficient's box.
 #include "sheet/LignesEditees.h"
 
+#include "editing/EtatEdition.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
 #include "sheet/BlocInstrument.h"
 #include "sheet/Fiche.h"
+#include "sheet/FondsImages.h"
 #include "sheet/FormatsNombresTableau.h"
 
 #include <array>
@@ -46,6 +48,7 @@ void CelluleNumero(ICanevas& c)
 
 void PeintLigne(ICanevas& c, const TValeursLigne& v)
 {
+    DessineLigneFond(c, 0);
     PrepareCanevas(c, clBtnFace);
     CelluleNumero(c);
     CelluleDroite(c, 43, 90, 89, v.Rayon);
@@ -70,6 +73,7 @@ std::string DiametreLigne(double diametre)
 
 void PeintLigneMiroirActive(ICanevas& c)
 {
+    DessineFondLigneMiroirActive(c);
     PrepareCanevas(c, clWhite);
     CelluleNumero(c);
     CelluleDroite(c, 43, 90, 89, FormateRayonTableau(Instrument.RayonCourbureSecondaire));
@@ -121,6 +125,7 @@ void DessineLigneSchmidt()
         return;
     Controles.Ligne.Visible = false;
     ICanevas& c = *ImagesFiche.LigneSchmidt;
+    DessineFondLigneSchmidt(c);
     PrepareCanevas(c, clBtnFace);
     const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[1], Groupe.IndiceVertGroupe[1],
                                           Groupe.IndiceBleuGroupe[1]};
@@ -141,7 +146,6 @@ void PeintMenisque(ICanevas& c, TTypeInstrument forme)
 {
     const int y = 24;
     MiseEnPage.OrdonneeCourante = y;
-    c.Pinceau() = {clWhite, TStylePinceau::Plein};
     c.Stylo().Style = TStyleStylo::Plein;
     const auto boite = [&](TNumeroCase numero, int gauche, const std::string& echantillon, double valeur,
                            bool peinte) -> const TCase& {
@@ -180,6 +184,7 @@ void DessineTableauSchmidt()
     if (ImagesFiche.TableauSchmidt == nullptr)
         return;
     ICanevas& c = *ImagesFiche.TableauSchmidt;
+    DessineFondTableauSchmidt(c);
     PrepareCanevas(c, clBtnFace);
     const std::array<TLongueurOnde, 3> lignes = {LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
                                                  LongueursOnde.LongueurOndeBleue};
@@ -220,7 +225,14 @@ void DessineCaseArl(const std::string& texte)
     if (ImagesFiche.CaseArl == nullptr)
         return;
     ICanevas& c = *ImagesFiche.CaseArl;
+    DessineFondCaseArl(c);
     c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
     PoliceLigne(c);
     c.TextOut(c.Largeur() - 16 - c.TextWidth(texte), 2, texte);
+}
+
+void RendLameEditee()
+{
+    if (!Controles.Ligne.Visible && !EtatSaisie.ComboBoxLambda)
+        Edition.TableEditee = 3;
 }

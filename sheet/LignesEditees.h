@@ -13,3 +13,6 @@ void DessineLigneSchmidt();
 void DessineTableauSchmidt();
 // The text of the plate coefficient's spin box, right-aligned against its arrows.
 void DessineCaseArl(const std::string& texte);
+// The plate glass row becomes the edited table unless a row of another table is highlighted or a wavelength list
+// is open.
+void RendLameEditee();

@@ -19,6 +19,7 @@
 #include "sheet/BlocSchmidt.h"
 #include "sheet/BlocSchmidtCassegrain.h"
 #include "sheet/Fiche.h"
+#include "sheet/FondsImages.h"
 #include "sheet/FormatsNombresTableau.h"
 #include "sheet/LignesEditees.h"
 
@@ -42,42 +43,7 @@ std::string NomFichierSansExtension(const std::string& chemin)
 
 namespace {
 
-// Rules between the cells of a row, and the spin and drop-down buttons that sit between the value cells.
-constexpr std::array<int, 22> ReglesLigne = {1,   25,  42,  90,  103, 120, 165, 178, 195, 228, 241,
-                                             258, 323, 336, 353, 418, 431, 448, 513, 526, 543, 761};
 constexpr std::array<int, 9> ReglesEntete = {1, 42, 120, 195, 258, 353, 448, 543, 761};
-constexpr std::array<int, 6> GauchesFleches = {91, 166, 229, 324, 419, 514};
-constexpr std::array<int, 7> GauchesDeroulants = {26, 104, 179, 242, 337, 432, 527};
-constexpr std::array<int, 7> DroitesDeroulants = {41, 119, 194, 257, 352, 447, 542};
-
-void Fleche(ICanevas& c, int milieu, int pointe, int base)
-{
-    const std::array<TPointCanevas, 3> sommets = {{{milieu - 3, base}, {milieu + 3, base}, {milieu, pointe}}};
-    c.Polygon(sommets);
-}
-
-void DessineLigneFond(ICanevas& c, int haut)
-{
-    c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
-    c.Stylo() = TStylo{};
-    c.FillRect(1, haut, 762, haut + 16);
-    for (int x : ReglesLigne) {
-        c.MoveTo(x, haut);
-        c.LineTo(x, haut + 16);
-    }
-    c.MoveTo(1, haut + 16);
-    c.LineTo(762, haut + 16);
-    c.Pinceau() = {clBlack, TStylePinceau::Plein};
-    for (int gauche : GauchesFleches) {
-        Fleche(c, gauche + 6, haut + 3, haut + 6);
-        Fleche(c, gauche + 6, haut + 13, haut + 10);
-        c.MoveTo(gauche, haut + 8);
-        c.LineTo(gauche + 12, haut + 8);
-    }
-    for (std::size_t k = 0; k < GauchesDeroulants.size(); ++k)
-        Fleche(c, (GauchesDeroulants[k] + DroitesDeroulants[k]) / 2, haut + 11, haut + 6);
-    c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
-}
 
 } // namespace
 

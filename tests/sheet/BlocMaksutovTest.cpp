@@ -254,11 +254,12 @@ TEST_F(BlocMaksutov, LEpaisseurDuMenisqueDuMaksutovNewtonEntreLeRapportEtLaTache
             if (appel.Texte.rfind("Rayon de la tache", 0) == 0)
                 debutTache = appel.Valeurs[0];
         const std::string texte = "Epaisseur totale du ménisque = 14,5 mm";
-        // Centred between the ratio and the diffraction line as that line measured itself (bold Symbol widths).
+        // Centred between the ratio and the diffraction line where that line is painted.
         for (const TAppelCanevas& appel : Fenetre.Textes())
             if (appel.Texte == texte) {
                 EXPECT_GT(appel.Valeurs[0], fin + 4);
                 EXPECT_LT(appel.Valeurs[0] + Fenetre.TextWidth(texte), debutTache);
+                EXPECT_EQ(appel.Valeurs[0], fin + (debutTache - fin - Fenetre.TextWidth(texte)) / 2);
             }
     }
 }

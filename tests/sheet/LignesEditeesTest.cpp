@@ -1,6 +1,7 @@
 // The highlighted rows laid over the tables.
 #include "FicheDeTest.h"
 
+#include "editing/EtatEdition.h"
 #include "optics/Modele.h"
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
@@ -67,9 +68,9 @@ TEST_F(LignesEditees, LigneDuGroupeEtLigneDuMiroir)
         int Lentilles;
         std::vector<std::string> Miroir;
     };
-    // The mirror row's thickness shows only after an even count of lens rows.
-    const TCas cas[] = {{2, {"1", "Plan", "12,00", "60,0", "Miroir secondaire sphérique"}},
-                        {3, {"1", "Plan", "60,0", "Miroir secondaire sphérique"}}};
+    // The mirror row's thickness shows only after an even count of lens rows; "Miroir" is its picture's.
+    const TCas cas[] = {{2, {"Miroir", "1", "Plan", "12,00", "60,0", "Miroir secondaire sphérique"}},
+                        {3, {"Miroir", "1", "Plan", "60,0", "Miroir secondaire sphérique"}}};
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.Lentilles);
         Ligne.EffaceJournal();
@@ -113,6 +114,12 @@ TEST_F(LignesEditees, TableauDeLaLameEtMenisque)
         EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = "", .X = 335 + 28, .Y = 16}));
         EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = "210 mm"}), c.Forme == TTypeInstrument::MaksutovCassegrain);
         EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = "210"}), c.BoiteDiametre);
+        // The meniscus labels sit on the table's grey, not on white patches.
+        for (const char* libelle : {"D = ", "R1 = ", "R2 = ", " mm"}) {
+            SCOPED_TRACE(libelle);
+            EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = libelle, .Fond = clBtnFace}), !c.Cases.empty());
+            EXPECT_FALSE(TexteDessine(TableauSchmidt, {.Texte = libelle, .Fond = clWhite}));
+        }
     }
 }
 
@@ -139,4 +146,102 @@ TEST_F(LignesEditees, TexteDuCoefficientDeLaLameContreSesFleches)
 {
     DessineCaseArl("0,785");
     EXPECT_TRUE(TexteDessine(CaseArl, {.Texte = "0,785", .X = 55 - 16 - 25, .Y = 2}));
+}
+
+TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
+{
+    Edition.LigneCourante = 1;
+    Groupe.NombreDioptresGroupe = 2;
+    Groupe.MatiereGroupe[1] = "BK7";
+    Controles.LigneMiroirActive.Visible = true;
+    Controles.LigneSchmidt.Visible = true;
+    struct TPoint
+    {
+        int X;
+        int Y;
+    };
+    struct TCas
+    {
+        const char* Nom;
+        TCanevasEnregistreur* Image;
+        void (*Peint)();
+        std::string Valeur;      // a value painted over the picture
+        std::vector<TPoint> Noir; // rules, arrows and frames
+        std::vector<TPoint> Clair; // inside cells, away from any text
+    };
+    // Arrows: the up one at 5 px and the down one at 11 px below the row's top, in the middle of the zones the
+    // clicks step on; drop-down arrows in the middle of their buttons.
+    const TCas cas[] = {
+        {"Ligne", &Ligne, [] { Edition.TableEditee = 1; DessineLigneEditee(); }, "1",
+         {{25, 8}, {42, 8}, {97, 5}, {97, 11}, {172, 5}, {235, 11}, {330, 5}, {425, 11}, {520, 5}, {33, 8}, {111, 8},
+          {186, 8}, {249, 8}, {344, 8}, {439, 8}, {534, 8}, {543, 8}, {761, 8}},
+         {{100, 14}, {130, 14}, {700, 14}}},
+        {"LigneMiroirActive", &LigneMiroirActive, [] { Edition.TableEditee = 2; DessineLigneEditee(); },
+         "Miroir secondaire sphérique",
+         {{25, 8}, {42, 8}, {97, 5}, {172, 11}, {235, 5}, {33, 8}, {111, 8}, {186, 8}, {249, 8}, {258, 8}},
+         {{330, 5}, {344, 8}, {700, 14}}},
+        {"LigneSchmidt", &LigneSchmidt, DessineLigneSchmidt, "BK7",
+         {{73, 5}, {73, 11}, {168, 5}, {263, 11}, {87, 8}, {182, 8}, {277, 8}, {66, 8}, {448, 8}},
+         {{30, 14}, {120, 14}, {400, 14}}},
+        {"TableauSchmidt", &TableauSchmidt, DessineTableauSchmidt, "BK7",
+         {{386, 37}, {386, 43}, {481, 37}, {576, 43}, {400, 40}, {495, 40}, {590, 40}, {334, 20}, {429, 20}, {524, 20},
+          {314, 5}, {409, 5}, {504, 5}, {599, 5}},
+         {{350, 45}, {700, 45}, {150, 45}}},
+        {"CaseArl", &CaseArl, [] { DessineCaseArl("0,785"); }, "0,785",
+         {{0, 8}, {40, 8}, {47, 4}, {47, 12}, {45, 8}},
+         {{5, 8}, {50, 2}}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        c.Image->EffaceJournal();
+        c.Peint();
+        for (const TPoint& p : c.Noir)
+            EXPECT_EQ(c.Image->Pixels(p.X, p.Y), clBlack) << p.X << ", " << p.Y;
+        for (const TPoint& p : c.Clair)
+            EXPECT_NE(c.Image->Pixels(p.X, p.Y), clBlack) << p.X << ", " << p.Y;
+        // The picture comes first: its last arrow is drawn before the value.
+        const auto& journal = c.Image->Journal();
+        std::size_t derniereFleche = 0;
+        std::size_t valeur = 0;
+        for (std::size_t k = 0; k < journal.size(); ++k) {
+            if (journal[k].Operation == TOperationCanevas::Polygon)
+                derniereFleche = k;
+            if (journal[k].Operation == TOperationCanevas::TextOut && journal[k].Texte == c.Valeur)
+                valeur = k;
+        }
+        EXPECT_GT(derniereFleche, 0u);
+        EXPECT_GT(valeur, derniereFleche);
+    }
+    for (const char* titre : {"Lame correctrice", "N rouge", "N vert", "N bleu", "Matière", "nm"}) {
+        SCOPED_TRACE(titre);
+        EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = titre}));
+    }
+    EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = "l =", .X = 314 + 6, .Y = 16, .Police = "Symbol"}));
+}
+
+TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOnde)
+{
+    struct TCas
+    {
+        bool Ligne;
+        bool Liste;
+        int Table;
+    };
+    const TCas cas[] = {{false, false, 3}, {true, false, 1}, {false, true, 1}};
+    for (TTypeInstrument forme :
+         {TTypeInstrument::Schmidt, TTypeInstrument::Maksutov, TTypeInstrument::MaksutovCassegrain}) {
+        for (const TCas& c : cas) {
+            SCOPED_TRACE(static_cast<int>(forme));
+            SCOPED_TRACE(c.Ligne ? "ligne" : c.Liste ? "liste" : "rien");
+            ConstruitFormeValide(forme);
+            Edition.InstrumentDeveloppe = true;
+            Edition.AMettreAJour = true;
+            Edition.TableEditee = 1;
+            Controles.Ligne.Visible = c.Ligne;
+            EtatSaisie.ComboBoxLambda = c.Liste;
+            DessineTableau();
+            EXPECT_EQ(Edition.TableEditee, c.Table);
+        }
+    }
+    EtatSaisie = TEtatSaisie{};
 }
