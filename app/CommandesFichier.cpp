@@ -9,6 +9,7 @@
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "app/Texte.h"
+#include "editing/EtatEdition.h"
 #include "optics/Initialisation.h"
 #include "platform/Bip.h"
 #include "platform/Services.h"
@@ -98,10 +99,11 @@ void DebutLectureDispositif(const TModeLecture& mode)
     Lecture.NouveauJournal = false;
 }
 
-// The three lens-device commands once their mode is set: `titre` builds the new device title from the old one
-// and the file's.
-void LitDispositif(bool reinitialise, std::string (*titre)(const std::string& ancien, const std::string& lu))
+// The three lens-device commands once their mode is set.
+void LitDispositif(bool reinitialise)
 {
+    // The read itself may change the mode (a device too long for the table).
+    const TModeLecture mode = Lecture.ModeLecture;
     if (!EnregistreSiDemande())
         return;
     const auto chemin = DemandeFichierALire();
@@ -111,7 +113,8 @@ void LitDispositif(bool reinitialise, std::string (*titre)(const std::string& an
     if (reinitialise)
         InitialiseDispositif();
     if (CombineAvecFichier(*chemin, avant))
-        Dispositif.TitreDispositif = titre(avant.Dispositif.TitreDispositif, Lecture.TitreDispositifLu);
+        Dispositif.TitreDispositif =
+            TitreDispositifCombine(mode, avant.Dispositif.TitreDispositif, Lecture.TitreDispositifLu);
 }
 
 void FinLectureDispositif(bool vueTableau)
@@ -155,6 +158,24 @@ void DebutOuverture()
 }
 
 } // namespace
+
+std::string TitreDispositifCombine(const TModeLecture& mode, const std::string& ancien, const std::string& lu)
+{
+    if (mode == ModeApresDispo)
+        return ancien + " & " + lu;
+    if (mode == ModeAvantDispo)
+        return lu + " & " + ancien;
+    return lu;
+}
+
+void ReinitialiseAvantLectureInstrument()
+{
+    const TLongueursOnde lignes = LongueursOnde;
+    const TReglages reglages = Reglages;
+    InitialiseInstrument();
+    LongueursOnde = lignes;
+    Reglages = reglages;
+}
 
 void ConfirmeEnregistrement()
 {
@@ -215,6 +236,10 @@ void CreeNouveauDocument()
     Lecture.LectureInstrumentSeul = false;
     Lecture.LectureDispositifSeul = false;
     Etat.FermetureEnCours = false;
+    Etat.RetourEtoileMultiple = false;
+    Etat.RetourChamp = false;
+    Etat.RetourDispositif = false;
+    EtatSaisie.ComboBoxLambda = false;
     Etat.DocumentNomme = false;
     Etat.VueCourante = "Instrument";
     Edition.InstrumentDeveloppe = false;
@@ -240,10 +265,11 @@ void OuvreHistorique(int k)
         return;
     DebutOuverture();
     const std::string entree = Etat.FichiersRecents[static_cast<std::size_t>(k)];
+    // The design that stays is not made recent by the failure: only the entry goes.
     if (EnregistreSiDemande() && !entree.empty() && !OuvreFichier(entree))
     {
         RetireFichierRecent(k);
-        MetAJourHistorique();
+        MontreFichiersRecents();
     }
     FinOuverture();
 }
@@ -257,11 +283,7 @@ void LitInstrument()
         if (const auto chemin = DemandeFichierALire())
         {
             const TCopieConception avant = CopieConception();
-            InitialiseInstrument();
-            // The instrument reset also resets the spectral lines and star settings, which this read does not
-            // take from the file: the device's index columns stay those of the design's lines.
-            LongueursOnde = avant.LongueursOnde;
-            Reglages = avant.Reglages;
+            ReinitialiseAvantLectureInstrument();
             CombineAvecFichier(*chemin, avant);
         }
     Etat.VueCourante = "Tableau";
@@ -272,7 +294,7 @@ void LitInstrument()
 void RemplaceDispoExecute()
 {
     DebutLectureDispositif(ModeRemplaceDispo);
-    LitDispositif(true, [](const std::string&, const std::string& lu) { return lu; });
+    LitDispositif(true);
     FinLectureDispositif(true);
 }
 
@@ -281,7 +303,7 @@ void PlacerAvantDispoExecute()
     DebutLectureDispositif(ModeAvantDispo);
     FenetreFichier.BoutonsVuesInstrument();
     Etat.VueCourante = "Tableau";
-    LitDispositif(false, [](const std::string& ancien, const std::string& lu) { return lu + " & " + ancien; });
+    LitDispositif(false);
     FinLectureDispositif(true);
 }
 
@@ -291,6 +313,6 @@ void PlacerApresDispoExecute()
     FermeCadresEtRafraichit();
     FenetreFichier.BoutonsVuesInstrument();
     Etat.VueCourante = "Tableau";
-    LitDispositif(false, [](const std::string& ancien, const std::string& lu) { return ancien + " & " + lu; });
+    LitDispositif(false);
     FinLectureDispositif(false);
 }

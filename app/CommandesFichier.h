@@ -4,6 +4,10 @@
 // were.
 #pragma once
 
+#include "app/FichierLecture.h"
+
+#include <string>
+
 // The save question, asked only when the design is modified; the answer is left in Etat.Reponse (6, 7 or 2;
 // 7 without a question when nothing changed).
 void ConfirmeEnregistrement();
@@ -29,3 +33,11 @@ void LitInstrument();
 void RemplaceDispoExecute();
 void PlacerAvantDispoExecute();
 void PlacerApresDispoExecute();
+
+// The device title after another file's device was read in this mode: the file's title when it replaced the
+// device, else both titles joined by " & " in the order the two devices stand.
+std::string TitreDispositifCombine(const TModeLecture& mode, const std::string& ancien, const std::string& lu);
+
+// The reset before another file's instrument is read: the instrument as new, but the spectral lines and star
+// settings, which that read does not take from the file, kept (the device's index columns stay those of its lines).
+void ReinitialiseAvantLectureInstrument();

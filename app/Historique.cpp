@@ -37,8 +37,13 @@ void MetAJourHistorique()
         for (int i = NombreFichiersRecents; i >= 1; --i)
             fichiers[i] = fichiers[i - 1];
     }
+    MontreFichiersRecents();
+}
+
+void MontreFichiersRecents()
+{
     for (int k = 1; k <= NombreFichiersRecents; ++k)
-        Etat.TextesHistorique[k] = TexteHistorique(fichiers[k]);
+        Etat.TextesHistorique[k] = TexteHistorique(Etat.FichiersRecents[k]);
     MontreHistorique();
 }
 

@@ -7,6 +7,9 @@
 // (Etat.CheminAffiche not empty), rebuilds the texts, then lets the main window rebuild its menu items.
 void MetAJourHistorique();
 
+// Rebuilds the texts of the recent files, then lets the main window rebuild its menu items; the list is unchanged.
+void MontreFichiersRecents();
+
 // The text shown in the menu for one recent file.
 std::string TexteHistorique(const std::string& entree);
 

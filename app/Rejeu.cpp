@@ -1,6 +1,7 @@
 // The journal's replay: the dispatch of every record code to the routine that repeats its change.
 #include "app/Rejeu.h"
 
+#include "app/CommandesFichier.h"
 #include "app/Effacement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
@@ -29,6 +30,29 @@ namespace {
 
 // A glass record of the lens group carries the row plus this.
 constexpr std::int32_t DecalageLigneGroupe = 100;
+
+// Which file the design is. A replay rebuilds the design, not its document, while the resets and reads it runs
+// leave the document unnamed or named after the files they read: the names around a replay are put back after it.
+struct TNomsDocument
+{
+    std::string CheminDocument;
+    std::string CheminAffiche;
+    std::string NomEnregistrement;
+    bool DocumentNomme = false;
+};
+
+TNomsDocument NomsDocument()
+{
+    return {Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.DocumentNomme};
+}
+
+void RemetNomsDocument(const TNomsDocument& noms)
+{
+    Etat.CheminDocument = noms.CheminDocument;
+    Etat.CheminAffiche = noms.CheminAffiche;
+    Etat.NomEnregistrement = noms.NomEnregistrement;
+    Etat.DocumentNomme = noms.DocumentNomme;
+}
 
 double Nombre(const std::string& valeur)
 {
@@ -89,7 +113,14 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     }
     Edition.LigneCourante = r;
     d.NombreDioptres = std::max(d.NombreDioptres, r);
-    if (code != 2007 || EstLigneVide(r))
+    if (code != 2007)
+        return;
+    // The row tested is the device's, whatever table the replay last left edited (a refractor's read: the group).
+    const std::int32_t tableEditee = Edition.TableEditee;
+    Edition.TableEditee = 1;
+    const bool vide = EstLigneVide(r);
+    Edition.TableEditee = tableEditee;
+    if (vide)
         return;
     // The glass name is the row's last cell: the edit moved on to the next row, adding it past a finite end.
     if (r < d.NombreDioptres)
@@ -149,16 +180,23 @@ void VerreCatalogue(std::int32_t index, const std::string& valeur)
     MatiereSelectionnee = selectionnee;
 }
 
-// Reads another file into the design as a journaled read did, the document keeping the path it has.
-void RelitFichier(const std::string& chemin, const TModeLecture& mode, bool instrumentSeul, bool dispositifSeul)
+// Reads another file into the design as a journaled read did.
+bool RelitFichier(const std::string& chemin, const TModeLecture& mode, bool instrumentSeul, bool dispositifSeul)
 {
     Lecture.LectureInstrumentSeul = instrumentSeul;
     Lecture.LectureDispositifSeul = dispositifSeul;
     Lecture.NouveauJournal = false;
     Lecture.ModeLecture = mode;
     Etat.CheminDocument = chemin;
-    LitFichierConception();
-    Etat.CheminDocument = Etat.CheminDocumentMemorise;
+    return LitFichierConception();
+}
+
+// Another file's lens device, its title made as the command that read it made it.
+void RelitDispositif(const std::string& chemin, const TModeLecture& mode)
+{
+    const std::string ancien = Dispositif.TitreDispositif;
+    if (RelitFichier(chemin, mode, false, true))
+        Dispositif.TitreDispositif = TitreDispositifCombine(mode, ancien, Lecture.TitreDispositifLu);
 }
 
 void AppliqueLectureBase(const std::string& valeur)
@@ -167,7 +205,6 @@ void AppliqueLectureBase(const std::string& valeur)
     RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false);
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
         Edition.TableEditee = 2;
-    FenetreFichier.Titre("Quivane - " + ExtraitNomFichier(Etat.CheminDocument));
 }
 
 // The plate's profile as its button left it: a Schmidt camera without a lens device also had its plate moved to
@@ -182,6 +219,12 @@ void AppliqueProfilLame(std::int32_t profil)
     VerifieDispositif();
     if (!Validite.DispositifPresent)
         PositionneLameSchmidt();
+}
+
+void AppliqueChampCourbe(std::int32_t courbe)
+{
+    if (courbe == 0 || courbe == 1)
+        Instrument.ChampCourbe = courbe == 1;
 }
 
 void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
@@ -226,6 +269,39 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
     StockeEnregistrement({CodeStockage(code), e.Index, e.Valeur});
 }
 
+void AppliqueCode(const TEnregistrementJournal& e)
+{
+    switch (e.Code)
+    {
+    case -1:
+        Instrument.NomInstrument = MinusculesAZ(e.Valeur);
+        AppliqueTypeInstrument();
+        return;
+    case -2: AppliqueLectureBase(e.Valeur); return;
+    case -3:
+        InitialiseDispositif();
+        RelitDispositif(e.Valeur, ModeRemplaceDispo);
+        return;
+    case -4: RelitDispositif(e.Valeur, ModeApresDispo); return;
+    case -5: RelitDispositif(e.Valeur, ModeAvantDispo); return;
+    case -6:
+        ReinitialiseAvantLectureInstrument();
+        RelitFichier(e.Valeur, Lecture.ModeLecture, true, false);
+        return;
+    case -15: EffaceInstrument(); return;
+    case -16: EffaceIndices(); return;
+    case -17: EffaceDispositif(); return;
+    case -25: AppliqueProfilLame(e.Index); return;
+    case -27: StockeEnregistrement(e); return;
+    case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
+    case 9003: VerreCatalogue(e.Index, e.Valeur); return;
+    case 9004: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
+    default: break;
+    }
+    if (e.Code > 0)
+        AppliqueValeurEditee(e);
+}
+
 }
 
 const std::vector<std::int32_t>& CodesSansRoutine()
@@ -238,31 +314,9 @@ const std::vector<std::int32_t>& CodesSansRoutine()
 
 void AppliqueEnregistrement(const TEnregistrementJournal& e)
 {
-    switch (e.Code)
-    {
-    case -1:
-        Instrument.NomInstrument = MinusculesAZ(e.Valeur);
-        AppliqueTypeInstrument();
-        return;
-    case -2: AppliqueLectureBase(e.Valeur); return;
-    case -3:
-        InitialiseDispositif();
-        RelitFichier(e.Valeur, ModeRemplaceDispo, false, true);
-        return;
-    case -4: RelitFichier(e.Valeur, ModeApresDispo, false, true); return;
-    case -5: RelitFichier(e.Valeur, ModeAvantDispo, false, true); return;
-    case -6: RelitFichier(e.Valeur, Lecture.ModeLecture, true, false); return;
-    case -15: EffaceInstrument(); return;
-    case -16: EffaceIndices(); return;
-    case -17: EffaceDispositif(); return;
-    case -25: AppliqueProfilLame(e.Index); return;
-    case -27: StockeEnregistrement(e); return;
-    case 9003: VerreCatalogue(e.Index, e.Valeur); return;
-    case 9004: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
-    default: break;
-    }
-    if (e.Code > 0)
-        AppliqueValeurEditee(e);
+    const TNomsDocument noms = NomsDocument();
+    AppliqueCode(e);
+    RemetNomsDocument(noms);
 }
 
 bool RejoueJournal()
@@ -276,11 +330,15 @@ bool RejoueJournal()
             MessageBeep(BipDefaut);
             return false;
         }
+        const TNomsDocument noms = NomsDocument();
         InitialiseInstrument();
         InitialiseDispositif();
         Journal.RejeuEnCours = true;
         for (const TEnregistrementJournal& enregistrement : enregistrements)
-            AppliqueEnregistrement(enregistrement);
+            AppliqueCode(enregistrement);
+        RemetNomsDocument(noms);
+        FenetreFichier.Titre(Etat.CheminAffiche.empty() ? std::string("Quivane")
+                                                        : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
     }
     if (Edition.PositionJournal > 1)
         Edition.DocumentModifie = true;
@@ -288,7 +346,6 @@ bool RejoueJournal()
     EtatSaisie.CodeSaisieRefusee = EtatSaisie.CodeSaisie;
     Journal.RejeuEnCours = false;
     AppliqueIndices();
-    Etat.NomEnregistrement = Etat.CheminDocumentMemorise;
     OuvreSaisieSuivante(EtatSaisie.CodeSaisie);
     Controles.Ligne.Visible = false;
     return true;

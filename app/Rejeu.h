@@ -8,11 +8,13 @@
 #include <vector>
 
 // Rebuilds the design from records 1 to Edition.PositionJournal (every record while it exceeds their count): the
-// design reset, then each record applied with the journal silenced. A journal that cannot be read beeps and leaves
-// the design as it was: false. The caller refreshes.
+// design reset, then each record applied with the journal silenced. The document keeps the names it had (path,
+// shown path, save name, named flag) and the caption shows them again. A journal that cannot be read beeps and
+// leaves the design as it was: false. The caller refreshes.
 bool RejoueJournal();
 
-// Applies one record to the design; a code the program does not know, or a row outside its table, changes nothing.
+// Applies one record to the design, the document's names kept; a code the program does not know, or a row outside
+// its table, changes nothing.
 void AppliqueEnregistrement(const TEnregistrementJournal& enregistrement);
 
 // The codes whose commands (row commands, design tools, settings dialogs) have no routine in the program yet: their

@@ -4,6 +4,10 @@
 
 #include "app/CommandesFichier.h"
 #include "app/FichierEcriture.h"
+#include "editing/EtatEdition.h"
+
+#include <algorithm>
+#include <array>
 
 namespace
 {
@@ -239,8 +243,43 @@ TEST_F(CommandesFichier, UnFichierRecentIllisibleQuitteLaListe)
     EXPECT_EQ(Etat.FichiersRecents[1], Chemin("courant.qvd"));
 }
 
+TEST_F(CommandesFichier, UnFichierRecentIllisibleNeMetRienEnTeteDeLaListe)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::string CheminDocument;
+        std::string CheminAffiche;
+    };
+    const TCas cas[] = {
+        {"conception récupérée, sans chemin", "", "Fichier Récupéré"},
+        {"document absent de la liste", Chemin("courant.qvd"), Chemin("courant.qvd")},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        Etat.FichiersRecents = {};
+        Etat.TextesHistorique = {};
+        Etat.FichiersRecents[1] = Chemin("disparu.qvd");
+        Etat.FichiersRecents[2] = Chemin("autre.qvd");
+        Etat.CheminDocument = c.CheminDocument;
+        Etat.CheminAffiche = c.CheminAffiche;
+        Services.Question.Repond(ReponseOk);
+        OuvreHistorique(1);
+        std::array<std::string, NombreFichiersRecents> attendus{};
+        attendus[0] = Chemin("autre.qvd");
+        EXPECT_TRUE(std::equal(attendus.begin(), attendus.end(), Etat.FichiersRecents.begin() + 1));
+        EXPECT_EQ(Etat.TextesHistorique[1], Chemin("autre.qvd"));
+        EXPECT_EQ(Etat.TextesHistorique[2], "");
+        EXPECT_EQ(Etat.CheminDocument, c.CheminDocument);
+    }
+}
+
 TEST_F(CommandesFichier, NouveauApresNonViderTout)
 {
+    // Views left by a double click on the single star, and the spectral-line list, belong to the old design.
+    Etat.RetourEtoileMultiple = Etat.RetourChamp = Etat.RetourDispositif = true;
+    EtatSaisie.ComboBoxLambda = true;
     Edition.DocumentModifie = true;
     Services.Question.Repond(ReponseNon);
     CreeNouveauDocument();
@@ -252,6 +291,8 @@ TEST_F(CommandesFichier, NouveauApresNonViderTout)
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 0);
     EXPECT_EQ(Octets(Etat.CheminJournal), "");
     EXPECT_EQ(TitreFenetre, "Quivane");
+    EXPECT_FALSE(Etat.RetourEtoileMultiple || Etat.RetourChamp || Etat.RetourDispositif);
+    EXPECT_FALSE(EtatSaisie.ComboBoxLambda);
 }
 
 TEST_F(CommandesFichier, NouveauSArreteQuandLEnregistrementEchoue)

@@ -1,8 +1,10 @@
 // The edit journal: records as written, the cut at the first change after an undo, undo and redo at both ends,
-// every record code replayed into the design its change gave, and the codes still replayed as nothing.
+// every record code replayed into the design its change gave, the reads of another file replayed as their commands
+// made them, and the codes still replayed as nothing.
 #include "JournalTest.h"
 
 #include "app/AnnulerRefaire.h"
+#include "app/CommandesFichier.h"
 #include "app/Effacement.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
@@ -201,6 +203,20 @@ const std::vector<TCasRejeu>& CasRejeu()
              Edition.LigneCourante = 3;
              Enregistre(2007, 2, "N-BK7");
          }},
+        {"verres des dernieres lignes du dispositif d'une lunette: chacun ajoute une ligne", T::Lunette,
+         [] {
+             // The device's own rows are tested, not the lens group's, whose fourth row is empty.
+             const std::array<std::string, 3> verres = {"N-BK7", "F2", "SF2"};
+             for (int r = 2; r <= 4; ++r)
+             {
+                 const auto i = static_cast<std::size_t>(r);
+                 Dispositif.MatiereDioptre[i + 1] = verres[i - 2];
+                 Dispositif.DiametreDioptre[i + 1] = 30;
+                 Enregistre(2007, r, verres[i - 2]);
+             }
+             Dispositif.NombreDioptres = 5;
+             Edition.LigneCourante = 5;
+         }},
         {"rayon de la ligne 5 d'un dispositif de 2 lignes", T::Cassegrain,
          [] {
              Dispositif.RayonDioptre[5] = 20;
@@ -263,6 +279,7 @@ const std::vector<TCasRejeu>& CasRejeu()
              Enregistre(9004, 1, FormateGeneral(3.5));
          }},
         {"profil de la lame", T::Schmidt, [] { FicheBoutonLameClick(); }},
+        {"champ d'une chambre de Schmidt rendu plan", T::Schmidt, [] { FicheBoutonChampCourbeClick(); }},
         {"profil de la lame d'une chambre sans dispositif", T::Schmidt, [] { FicheBoutonLameClick(); }, false},
         {"type choisi dans la liste", T::Cassegrain, [] { ChoisitTypeInstrument("Télescope de Newton"); }},
         {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
@@ -293,6 +310,50 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
         Edition.PositionJournal = 0;
         Etat.VueCourante = "Tableau";
         Etat.BoutonsVue = {};
+    }
+}
+
+TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)
+{
+    struct TCas
+    {
+        const char* Commande;
+        void (*Execute)();
+    };
+    const TCas cas[] = {
+        {"Lire un instrument", LitInstrument},
+        {"Remplacer le dispositif actuel", RemplaceDispoExecute},
+        {"Placer devant le dispositif actuel", PlacerAvantDispoExecute},
+        {"Placer derrière le dispositif actuel", PlacerApresDispoExecute},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Commande);
+        // The other file: a Newton, its lens titled "B"; the Cassegrain read as the base keeps values a Newton's
+        // file does not hold.
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        PoseDispositif();
+        Dispositif.TitreDispositif = "B";
+        Dispositif.RayonDioptre[1] = 60;
+        AppliqueIndices();
+        Etat.CheminDocument = Chemin("autre.qvd");
+        ASSERT_TRUE(EcritFichierConception());
+        OuvreBase(TTypeInstrument::Cassegrain);
+        Services.DialoguesFichier.RepondOuvre(Chemin("autre.qvd"));
+        c.Execute();
+        ASSERT_EQ(Journal.NombreEnregistrementsJournal, 2);
+        // The focus search of a refresh starts where the previous one ended: a second refresh settles the values
+        // derived from it, whatever design the first one started from.
+        const auto reglee = [] {
+            ConceptionRafraichie();
+            return ConceptionRafraichie();
+        };
+        const auto lue = reglee();
+
+        Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+        RejoueJournal();
+        EXPECT_EQ(Ecarts(reglee(), lue), "");
+        Edition.PositionJournal = 0;
     }
 }
 

@@ -1,9 +1,10 @@
 // Recovery of an interrupted run: the real program reads a design and is killed; the next start-up of the same
 // instance number asks the question, rebuilds the design exactly, makes it the base copy and the journal one record,
-// and treats it as an unsaved design with no path.
+// and treats it as an unsaved design with no path, also after an undo.
 #include "JournalTest.h"
 #include "doubles/ApplicationQt.h"
 
+#include "app/AnnulerRefaire.h"
 #include "app/Effacement.h"
 #include "app/Principale.h"
 #include "app/Session.h"
@@ -244,4 +245,24 @@ TEST_F(Recuperation, UnJournalQuOnNePeutRecrireResteEntier)
     EXPECT_EQ(Instrument.DiametreEntree, 230);
     EXPECT_TRUE(Edition.DocumentModifie);
     EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
+}
+
+TEST_F(Recuperation, AnnulerApresUneRecuperationGardeUneConceptionSansChemin)
+{
+    EcritConception();
+    fs::copy_file(Chemin("base.qvd"), Chemin("QuivaneFile0.tmp"));
+    std::ofstream(Chemin("Quivane0.tmp")) << "-2\n0\n" << Chemin("base.qvd") << "\n1\n0\n230\n";
+    EtatDeDepart();
+    Services.Question.Repond(ReponseOui);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    VerifieQuestion(0);
+    Modifie(1, 240);
+    AnnulerExecute();
+    EXPECT_EQ(Instrument.DiametreEntree, 230);
+    EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
+    EXPECT_EQ(Etat.CheminDocument, "") << "Enregistrer demande un nom";
+    EXPECT_EQ(Etat.CheminAffiche, "Fichier Récupéré");
+    EXPECT_EQ(Etat.NomEnregistrement, "base.qvd");
+    EXPECT_FALSE(principale.Enregistrer->isEnabled());
 }

@@ -398,3 +398,22 @@ TEST_F(ClicsFiche, UnClicHorsDesValeursCacheLesLignesEtValide)
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_EQ(Appels.Enregistrements[0].Code, -1);
 }
+
+// The field's shape is kept in the design file: each click leaves the record that gives the shape back.
+TEST_F(ClicsFiche, LeBoutonDuChampJournaliseLaFormeChoisie)
+{
+    ConstruitFormeValide(T::Schmidt);
+    Appels = TAppelsPorts{};
+    Instrument.ChampCourbe = true;
+    for (const bool courbe : {false, true})
+    {
+        SCOPED_TRACE(courbe);
+        FicheBoutonChampCourbeClick();
+        EXPECT_EQ(Instrument.ChampCourbe, courbe);
+        ASSERT_FALSE(Appels.Enregistrements.empty());
+        EXPECT_EQ(Appels.Enregistrements.back().Code, -29);
+        EXPECT_EQ(Appels.Enregistrements.back().Index, courbe ? 1 : 0);
+    }
+    EXPECT_EQ(Appels.Enregistrements.size(), 2u);
+    EXPECT_TRUE(Edition.DocumentModifie);
+}

@@ -1,0 +1,66 @@
+// Undo and redo with the main window's resets in place: the design goes back, the document keeps the name it was
+// last saved under.
+#include "JournalTest.h"
+#include "doubles/ApplicationQt.h"
+
+#include "app/AnnulerRefaire.h"
+#include "app/Enregistrement.h"
+#include "app/Principale.h"
+#include "editing/ListeTypes.h"
+
+#include <QAction>
+
+namespace {
+
+class AnnulerRefaire : public JournalTest
+{
+protected:
+    void SetUp() override
+    {
+        JournalTest::SetUp();
+        AssureApplicationQt();
+    }
+};
+
+}
+
+TEST_F(AnnulerRefaire, LeDocumentEnregistreSousUnNomGardeCeNom)
+{
+    for (const bool ouvert : {true, false})
+    {
+        SCOPED_TRACE(ouvert ? "ouvert puis enregistré sous un autre nom" : "nouveau puis enregistré");
+        if (ouvert)
+            OuvreBase(TTypeInstrument::Cassegrain);
+        else
+        {
+            ReinitialiseEtat();
+            VideJournal();
+            ASSERT_TRUE(ChoisitTypeInstrument("Télescope de Newton"));
+        }
+        const std::string base = Octets(Chemin("base.qvd"));
+        // The window installs the resets that leave a design unnamed.
+        TPrincipale principale;
+        Services.DialoguesFichier.RepondEnregistreSous(Chemin("b.qvd"));
+        EnregistreDocumentSous();
+        ASSERT_TRUE(OperationFichierReussie);
+        Modifie(1, 230);
+
+        for (void (*commande)() : {AnnulerExecute, RetablirExecute})
+        {
+            commande();
+            ConceptionRafraichie();
+            EXPECT_EQ(Etat.CheminDocument, Chemin("b.qvd"));
+            EXPECT_EQ(Etat.CheminAffiche, Chemin("b.qvd"));
+            EXPECT_EQ(Etat.NomEnregistrement, Chemin("b.qvd"));
+            EXPECT_TRUE(Etat.DocumentNomme);
+            EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - b.qvd");
+        }
+        EXPECT_EQ(Instrument.DiametreEntree, 230);
+        EnregistreDocument();
+        EXPECT_TRUE(OperationFichierReussie);
+        EXPECT_EQ(Octets(Chemin("base.qvd")), base) << "le fichier ouvert d'abord n'est pas écrasé";
+        std::filesystem::remove(Chemin("b.qvd"));
+        std::filesystem::remove(Chemin("b.bak"));
+        std::filesystem::remove(Chemin("base.qvd"));
+    }
+}
