@@ -165,8 +165,8 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         const char* Nom;
         TCanevasEnregistreur* Image;
         void (*Peint)();
-        std::string Valeur;      // a value painted over the picture
-        std::vector<TPoint> Noir; // rules, arrows and frames
+        std::string Valeur;        // a value painted over the picture
+        std::vector<TPoint> Noir;  // rules, arrows and frames
         std::vector<TPoint> Clair; // inside cells, away from any text
     };
     // Arrows: the up one at 5 px and the down one at 11 px below the row's top, in the middle of the zones the
