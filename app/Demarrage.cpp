@@ -20,6 +20,7 @@
 #include "dialogs/IndexCalcul.h"
 #include "dialogs/Interrogation.h"
 #include "dialogs/Propos.h"
+#include "editing/EtatEdition.h"
 #include "editing/Nombres.h"
 #include "editing/Ports.h"
 #include "platform/Bip.h"
@@ -169,6 +170,8 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
         MessageSimple("Le fichier d'aide est introuvable !");
     SeparateurDecimal = SeparateurDecimalDuSysteme();
     Etat.Reponse = ReponseOui;
+    // The first opening of the entrance diameter leaves the focus where the user has it.
+    EtatSaisie.SaisieSansFocus = true;
     Systeme.CalculEchoue = false;
     Edition.AMettreAJour = true;
     Etat.NumeroVersion = VersionProgramme();
@@ -217,7 +220,10 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
 
     const std::string cheminDocument = CheminLigneDeCommande(arguments);
     if (!cheminDocument.empty()) {
-        if (!OuvreLigneDeCommande(principale, cheminDocument)) {
+        if (OuvreLigneDeCommande(principale, cheminDocument)) {
+            // The design opened is shown with no value open for typing.
+            EtatSaisie.CodeSaisie = SaisieApresLecture;
+        } else {
             Etat.CheminDocument.clear();
             Etat.CheminAffiche.clear();
             principale.setWindowTitle(QStringLiteral("Quivane"));

@@ -188,6 +188,7 @@ bool TListesFiche::eventFilter(QObject* objet, QEvent* evenement)
         {
             FicheComboBoxEnter();
             MontreBoiteSaisie();
+            FixeContexteAide(ContexteNouveauDocument);
         }
         else
         {

@@ -13,6 +13,9 @@ class QWidget;
 // The type list's entries, sorted: each lower-cased is a key the editors recognise.
 extern const std::array<const char*, 16> EntreesListeTypes;
 
+// The help context of a new design, which is also the type list's own.
+inline constexpr int ContexteNouveauDocument = 3110;
+
 class TListesFiche : public QObject
 {
     Q_OBJECT

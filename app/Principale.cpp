@@ -37,6 +37,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -521,8 +522,13 @@ void TPrincipale::InstalleCrochets()
     };
     ::RedessinePage = [] { Principale->RedessinePage(); };
     ::MontreHistorique = [] { Principale->MontreHistorique(); };
-    // Both resets leave the document unnamed.
+    // Both resets leave the document unnamed. A new instrument has no mirror row to edit.
     Notifications.InstrumentReinitialise = [] {
+        Controles.LigneMiroir.Visible = false;
+        Controles.LigneMiroirActive.Visible = false;
+        Principale->LigneMiroirActive->hide();
+        if (CablageVues != nullptr)
+            CablageVues->LigneMiroir->hide();
         Etat.CheminDocument.clear();
         Etat.NomEnregistrement.clear();
         Etat.DocumentNomme = false;
@@ -668,7 +674,12 @@ void TPrincipale::AppliqueEtatsPage()
                             Enregistrer,
                             EnregistrerSous,
                             Annuler,
-                            Retablir};
+                            Retablir,
+                            ZoomAvant,
+                            ZoomArriere,
+                            ZoomPlus,
+                            ZoomMoins,
+                            Transversales};
     static_assert(std::size(commandes) == static_cast<std::size_t>(TCommande::Nombre));
     for (std::size_t k = 0; k < std::size(commandes); ++k) {
         const std::optional<bool> active = EtatsPage.Actives[k];
@@ -851,6 +862,9 @@ void TPrincipale::NouveauExecute()
     CreeNouveauDocument();
     Annuler->setEnabled(false);
     Retablir->setEnabled(false);
+    if (ListesFiche != nullptr && ListesFiche->ComboBox->isVisibleTo(Fiche))
+        ListesFiche->ComboBox->setFocus(Qt::OtherFocusReason);
+    FixeContexteAide(ContexteNouveauDocument);
 }
 
 void TPrincipale::CopieSauvegardeExecute()

@@ -149,8 +149,8 @@ TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool syst
         etats.Montre(TElementPage::ZoomsEtoiles, ligne.ZoomsEtoiles);
         etats.Montre(TElementPage::ToolButton20, ligne.Separateur20);
     }
+    // "Copier la courbe" is left to the field analysis, which enables it only once it has results to copy.
     if (vue == "Champ") {
-        etats.Active(TCommande::Copiercourbe, true);
         const bool memorisee = std::abs(marques.Memorisee) > 0.1;
         const bool afocale = std::abs(marques.Afocale) > 0.1;
         const bool comparable = memorisee && afocale == systemeAfocal;
@@ -470,7 +470,13 @@ void Rafraichit()
     Relais.CurseurAttente(true);
 
     const TTypeInstrument forme = Instrument.TypeInstrument;
-    EtatsPage.Fusionne(CommandesFormules(forme, Validite.SansSecondaire));
+    const TEtatsPage formules = CommandesFormules(forme, Validite.SansSecondaire);
+    EtatsPage.Fusionne(formules);
+    // The page's records are what the keys and clicks consult: a mirror row the form has not must be hidden there.
+    if (formules.EstVisible(TElementPage::LigneMiroir) == false)
+        Controles.LigneMiroir.Visible = false;
+    if (formules.EstVisible(TElementPage::LigneMiroirActive) == false)
+        Controles.LigneMiroirActive.Visible = false;
     if (forme == TTypeInstrument::Schmidt)
         CalculeFocaleSchmidt();
     if (!Relais.SaisieVisible() && ContexteAideVue(Etat.VueCourante) != 0)
@@ -539,6 +545,10 @@ std::string DessineEtoiles(bool unique)
     DessineEtoilesPage(unique, fenetre);
     Etat.ZoomAvantActif = fenetre.ZoomAvantActif;
     Etat.ZoomArriereActif = fenetre.ZoomArriereActif;
+    EtatsPage.Active(TCommande::ZoomAvant, fenetre.ZoomAvantActif);
+    EtatsPage.Active(TCommande::ZoomArriere, fenetre.ZoomArriereActif);
+    if (unique)
+        EtatsPage.Active(TCommande::Transversales, fenetre.TransversalesVisible);
     return fenetre.TexteStatut;
 }
 
@@ -554,15 +564,18 @@ namespace {
     return true;
 }();
 
-// The field analysis, on the same drawing image; the view enables the curve commands whenever a curve is kept.
+// The field analysis, on the same drawing image. Its commands follow the analysis once its data passed: a curve is
+// copied only from results (data refused leave none), and the zooms stop at the scale's ends.
 void DessineVueChamp()
 {
     TFenetreChamp fenetre;
     fenetre.Depart = Etat.VueCourante == "Départ";
     DessineChampPage(fenetre);
+    EtatsPage.Active(TCommande::Copiercourbe, fenetre.CopieActive);
     if (fenetre.CopieActive) {
-        EtatsPage.Active(TCommande::Copiercourbe, true);
         EtatsPage.Active(TCommande::AfficheCourbeMemorisee, fenetre.CourbeActive);
+        EtatsPage.Active(TCommande::ZoomPlus, fenetre.ZoomPlusActif);
+        EtatsPage.Active(TCommande::ZoomMoins, fenetre.ZoomMoinsActif);
     }
 }
 

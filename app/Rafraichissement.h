@@ -48,6 +48,11 @@ enum class TCommande
     EnregistrerSous,
     Annuler,
     Retablir,
+    ZoomAvant,
+    ZoomArriere,
+    ZoomPlus,
+    ZoomMoins,
+    Transversales,
     Nombre
 };
 
@@ -145,8 +150,9 @@ inline std::array<TRoutinesVue, 5> RoutinesVues{};
 // The view of a name, or nothing for "Tableau", "Départ" and any other text.
 std::optional<TBoutonVue> BoutonDeVue(const TVue& vue);
 
-// Draws the six stars or the single star on the page with the shell's options and takes back the zoom states the
-// view leaves; answers the status text the view leaves (the single star's, else empty).
+// Draws the six stars or the single star on the page with the shell's options; the zoom commands (and the single
+// star's transverse-aberration command) take the states the view leaves. Answers the status text the view leaves
+// (the single star's, else empty).
 std::string DessineEtoiles(bool unique);
 
 // Recomputes and redraws the current view when AMettreAJour is set, then sets the save and journal commands and

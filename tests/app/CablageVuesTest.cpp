@@ -18,6 +18,7 @@
 #include "stars/PageEtoiles.h"
 #include "support/Formes.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -227,6 +228,96 @@ TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
         FenetreFichier.RouvreSaisie();
         EXPECT_EQ(static_cast<int>(EtatSaisie.CodeSaisie), c.Code);
     }
+}
+
+TEST_F(CablageVuesFenetre, LesZoomsDesEtoilesServentJusquAuxLimitesDeLaVue)
+{
+    TPrincipale& p = *Principale_;
+    ConstruitFormeValide(T::Newton);
+    Reglages.ZoomEtoileMultiple = 64;
+    Affiche(TBoutonVue::Etoiles, "Etoile Multiple");
+    ASSERT_TRUE(p.ZoomAvant->isVisible());
+    EXPECT_TRUE(p.ZoomArriere->isEnabled());
+    // From 64: 128, then 256, where a further press is refused and the zoom stays.
+    for (int attendu : {128, 256, 256}) {
+        SCOPED_TRACE(attendu);
+        p.ZoomAvant->trigger();
+        EXPECT_EQ(Reglages.ZoomEtoileMultiple, attendu);
+    }
+    EXPECT_FALSE(p.ZoomAvant->isEnabled());
+    EXPECT_TRUE(p.ZoomArriere->isEnabled());
+
+    // The single star stops at 1 on the way out; its transverse aberrations can be switched on.
+    Reglages.ZoomEtoileUnique = 2;
+    Affiche(TBoutonVue::Unique, "Etoile Unique");
+    EXPECT_TRUE(p.ZoomAvant->isEnabled());
+    p.ZoomArriere->trigger();
+    EXPECT_EQ(Reglages.ZoomEtoileUnique, 1);
+    EXPECT_FALSE(p.ZoomArriere->isEnabled());
+    EXPECT_TRUE(p.ZoomAvant->isEnabled());
+    ASSERT_TRUE(p.Transversales->isVisible());
+    EXPECT_TRUE(p.Transversales->isEnabled());
+    p.Transversales->trigger();
+    EXPECT_TRUE(Etat.Transversales);
+    EXPECT_TRUE(p.Transversales->isChecked());
+}
+
+TEST_F(CablageVuesFenetre, LesCommandesDuChampSuiventSonEchelleEtSesDonnees)
+{
+    TPrincipale& p = *Principale_;
+    ConstruitFormeValide(T::Newton);
+    Reglages.AmplitudeChamp = 12;
+    Affiche(TBoutonVue::Champ, "Champ");
+    ASSERT_TRUE(p.ZoomMoins->isVisible());
+    EXPECT_FALSE(p.ZoomPlus->isEnabled());
+    EXPECT_TRUE(p.ZoomMoins->isEnabled());
+    EXPECT_TRUE(p.Copiercourbe->isEnabled());
+    // A focal system goes out to 150, the scale's end.
+    for (int attendu : {24, 60, 150}) {
+        SCOPED_TRACE(attendu);
+        p.ZoomMoins->trigger();
+        EXPECT_EQ(Reglages.AmplitudeChamp, attendu);
+        EXPECT_TRUE(p.ZoomPlus->isEnabled());
+    }
+    EXPECT_FALSE(p.ZoomMoins->isEnabled());
+    p.ZoomPlus->trigger();
+    EXPECT_EQ(Reglages.AmplitudeChamp, 60);
+
+    // Data the analysis refuses leave no curve to copy.
+    Instrument.DiametreEntree = 0;
+    Affiche(TBoutonVue::Champ, "Champ");
+    ASSERT_FALSE(Validite.InstrumentValide);
+    EXPECT_FALSE(p.Copiercourbe->isEnabled());
+}
+
+TEST_F(CablageVuesFenetre, LaLigneDuMiroirDUnKlevtsovNeResteNiSurUnNewtonNiApresUnInstrumentNouveau)
+{
+    const auto montreKlevtsov = [this] {
+        ConstruitFormeValide(T::KlevtsovCassegrain);
+        // A window made now has the reset hooks that building the design dropped.
+        Principale_.reset();
+        Principale_ = std::make_unique<TPrincipale>();
+        Affiche(TBoutonVue::Instrument, "Instrument");
+        // As a click on the secondary mirror's row leaves it.
+        Controles.LigneMiroirActive.Visible = true;
+        Principale_->RedessinePage();
+        ASSERT_TRUE(CablageVues->LigneMiroir->isVisibleTo(Principale_->Fiche));
+        ASSERT_TRUE(Principale_->LigneMiroirActive->isVisibleTo(Principale_->Fiche));
+    };
+    montreKlevtsov();
+    // A Newton's refresh hides the rows, also one that redraws nothing; the keys read the page's records.
+    Instrument.TypeInstrument = T::Newton;
+    RafraichitVue();
+    EXPECT_FALSE(CablageVues->LigneMiroir->isVisibleTo(Principale_->Fiche));
+    EXPECT_FALSE(Principale_->LigneMiroirActive->isVisibleTo(Principale_->Fiche));
+    EXPECT_FALSE(Controles.LigneMiroirActive.Visible);
+
+    montreKlevtsov();
+    InitialiseInstrument();
+    EXPECT_FALSE(CablageVues->LigneMiroir->isVisibleTo(Principale_->Fiche));
+    EXPECT_FALSE(Principale_->LigneMiroirActive->isVisibleTo(Principale_->Fiche));
+    EXPECT_FALSE(Controles.LigneMiroir.Visible);
+    EXPECT_FALSE(Controles.LigneMiroirActive.Visible);
 }
 
 } // namespace

@@ -6,10 +6,13 @@
 #include "app/FichierEcriture.h"
 #include "app/Principale.h"
 #include "app/Session.h"
+#include "editing/EtatEdition.h"
+#include "editing/OuvreSaisie.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
 #include "support/Formes.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -186,6 +189,7 @@ TEST_F(Fermeture, LaLigneDeCommandeOuvreSonFichierMalgreLeBlancFinal)
     ASSERT_TRUE(EcritFichierConception());
     ReinitialiseEtat();
     Etat = TEtatApplication{};
+    EtatSaisie = TEtatSaisie{};
 
     TPrincipale principale;
     const std::string dossier = Dossier.string();
@@ -195,6 +199,9 @@ TEST_F(Fermeture, LaLigneDeCommandeOuvreSonFichierMalgreLeBlancFinal)
     EXPECT_EQ(Etat.FichiersRecents[1], chemin);
     EXPECT_EQ(principale.windowTitle().toStdString(), chemin + " ");
     EXPECT_FALSE(Edition.DocumentModifie);
+    // The design opened shows no value open for typing.
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieApresLecture);
+    EXPECT_FALSE(EtatSaisie.Saisie.Visible);
     EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
     std::ifstream configuration(Dossier / "Quivane.ini");
     std::vector<std::string> lignes;
@@ -202,4 +209,30 @@ TEST_F(Fermeture, LaLigneDeCommandeOuvreSonFichierMalgreLeBlancFinal)
         lignes.push_back(ligne);
     ASSERT_EQ(lignes.size(), 17u);
     EXPECT_EQ(lignes[7], chemin);
+}
+
+TEST_F(Fermeture, LaSaisieOuverteApresUneRecuperationLaisseLeFocusLaSuivanteLePrend)
+{
+    TServicesDeTest services;
+    // What a run killed after opening a Newton leaves: its base copy and a journal that reads it.
+    ReinitialiseEtat();
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Etat.CheminDocument = (Dossier / "QuivaneFile0.tmp").string();
+    ASSERT_TRUE(EcritFichierConception());
+    std::ofstream(Dossier / "Quivane0.tmp") << "-2\n0\n" << (Dossier / "newton.qvd").string() << "\n";
+    ReinitialiseEtat();
+    Etat = TEtatApplication{};
+    EtatSaisie = TEtatSaisie{};
+
+    services.Question.Repond(ReponseOui);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    ASSERT_EQ(Instrument.TypeInstrument, TTypeInstrument::Newton);
+    ASSERT_TRUE(principale.Saisie->isVisibleTo(principale.Fiche));
+    EXPECT_NE(principale.focusWidget(), principale.Saisie);
+    OuvreSaisieDiametreEntree();
+    EXPECT_EQ(principale.focusWidget(), principale.Saisie);
+
+    services.Question.Repond(ReponseNon);
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
 }

@@ -252,6 +252,26 @@ TEST_F(ListesFenetre, UneConceptionNouvelleMontreLaListeSansLaFormePrecedente)
     EXPECT_EQ(PortsClicsFiche.TexteListeTypes(), "");
 }
 
+TEST_F(ListesFenetre, NouveauDonneLeFocusEtSonAideALaListeDesTypes)
+{
+    TPrincipale& p = *Principale_;
+    QComboBox* types = ListesFiche->ComboBox;
+    ChoisitType("Télescope de Newton");
+    ASSERT_FALSE(types->isVisibleTo(p.Fiche));
+    // Only the form is chosen: New asks nothing.
+    ASSERT_FALSE(Edition.DocumentModifie);
+    p.Nouveau->trigger();
+    ASSERT_TRUE(types->isVisibleTo(p.Fiche));
+    EXPECT_EQ(QApplication::focusWidget(), types);
+    EXPECT_EQ(ContexteAide, 3110);
+    // Coming back to the list from elsewhere gives its help again.
+    p.Saisie->show();
+    p.Saisie->setFocus(Qt::OtherFocusReason);
+    FixeContexteAide(3000);
+    types->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(ContexteAide, 3110);
+}
+
 TEST(ListeTypes, ChaqueEntreeDeLaListeDonneSaForme)
 {
     std::set<T> formes;
