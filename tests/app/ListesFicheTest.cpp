@@ -214,11 +214,16 @@ TEST_F(ListesFenetre, UneRaieTapeePuisEntreeOuvreLaListeVerteSurSesPropresRaies)
     AjouteLentilleBk7();
     OuvreListeLongueurOndeRouge();
     QComboBox* lambda = ListesFiche->ComboBoxLambda;
+    const std::int32_t recordsAvant = Journal.NombreEnregistrementsJournal;
     lambda->setEditText(QString::fromStdString(Texte("706", "5")));
+    // The catalogue is missing from the fresh folder: said once, then made from the built-in glasses.
+    Services.Question.Repond(ReponseOk);
     Touche(lambda, Qt::Key_Return, QStringLiteral("\r"));
-    // Typed and confirmed, the line is taken with nothing journaled and no index read.
+    // Typed and confirmed, a new line is journaled and its indices read, as a chosen one.
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 7);
-    EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.514320f);
+    EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], Bk7Rouge706);
+    EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[3], AirRouge706);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, recordsAvant + 1);
     EXPECT_EQ(EtatSaisie.CodeSaisie, 1002);
     ASSERT_TRUE(lambda->isVisibleTo(p.Fiche));
     EXPECT_EQ(lambda->x(), Controles.Grille.Left + CasesLongueurOndeGrille[1].Left);
@@ -229,13 +234,14 @@ TEST_F(ListesFenetre, UneRaieTapeePuisEntreeOuvreLaListeVerteSurSesPropresRaies)
     EXPECT_EQ(entrees[1], Texte("656", "3"));
     EXPECT_EQ(entrees[8], "480");
 
-    // A text typed and the list left: the line is taken as typed, not as a choice from the drop-down.
+    // A text typed and the list left: the line is taken as typed, once, not also as a choice from the drop-down.
     const std::int32_t records = Journal.NombreEnregistrementsJournal;
     lambda->setEditText(QString::fromStdString(Texte("486", "1")));
     lambda->clearFocus();
     EXPECT_EQ(LongueursOnde.LongueurOndeVerte, 14);
-    EXPECT_EQ(Journal.NombreEnregistrementsJournal, records);
-    EXPECT_FLOAT_EQ(Dispositif.IndiceVert[2], Bk7Vert546);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, records + 1);
+    // BK7 at the F line.
+    EXPECT_NEAR(Dispositif.IndiceVert[2], 1.52238f, 1e-5f);
 }
 
 TEST_F(ListesFenetre, UneConceptionNouvelleMontreLaListeSansLaFormePrecedente)
