@@ -13,6 +13,7 @@
 #include "optics/Initialisation.h"
 #include "platform/Bip.h"
 #include "platform/Services.h"
+#include "sheet/Fiche.h"
 
 #include <optional>
 
@@ -239,7 +240,7 @@ void CreeNouveauDocument()
     Etat.RetourEtoileMultiple = false;
     Etat.RetourChamp = false;
     Etat.RetourDispositif = false;
-    EtatSaisie.ComboBoxLambda = false;
+    Controles.ComboBoxLambda.Visible = false;
     Etat.DocumentNomme = false;
     Etat.VueCourante = "Instrument";
     Edition.InstrumentDeveloppe = false;

@@ -125,7 +125,7 @@ void TListesFiche::Applique()
         ComboBox->setEditText(QString());
     TypeMontre_ = type.Visible;
     ComboBox->setVisible(type.Visible);
-    if (!EtatSaisie.ComboBoxLambda)
+    if (!Controles.ComboBoxLambda.Visible)
     {
         ComboBoxLambda->hide();
         CodeLambda_ = 0;

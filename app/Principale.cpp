@@ -439,7 +439,7 @@ void TPrincipale::InstalleCrochets()
         if (EtatSaisie.Saisie.Visible)
             ValideSaisie();
         FermeCadresEtRafraichit();
-        EtatSaisie.ComboBoxLambda = false;
+        Controles.ComboBoxLambda.Visible = false;
         Controles.Ligne.Visible = false;
         CacheBoiteSaisie();
     };

@@ -235,7 +235,7 @@ void CacheLignesEtFerme()
     Controles.Ligne.Visible = false;
     Controles.LigneMiroirActive.Visible = false;
     Controles.LigneSchmidt.Visible = false;
-    EtatSaisie.ComboBoxLambda = false;
+    Controles.ComboBoxLambda.Visible = false;
     PortsEdition.FermeCadresEtRafraichit();
 }
 

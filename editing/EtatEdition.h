@@ -59,13 +59,12 @@ struct TEtatSaisie
     bool SaisieSansFocus = false;                  // one-shot: the next diameter opening leaves the focus alone
     int CanalLongueurOnde = 0;                     // spectral line being chosen: 1 red, 2 green, 3 blue
 
-    // Frames and the wavelength list the editing rules read (the row highlights are the page's own controls).
+    // Frames the editing rules read (the row highlights and the lists are the page's own controls).
     bool CadreDioptre = false;
     bool CadreLentille = false;
     bool CadreEpaisseur = false;
     bool CadreDiametre = false;
     bool CadreMiroirPlan = false;
-    bool ComboBoxLambda = false;
 
     TBoiteSaisie Saisie;
 };

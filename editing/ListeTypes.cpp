@@ -152,7 +152,7 @@ void AppliqueTypeInstrument()
         Instrument.TypeInstrument = TTypeInstrument::Aucun;
     ReconnaitTypeInstrument();
     Controles.ComboBox.Visible = false;
-    EtatSaisie.ComboBoxLambda = false;
+    Controles.ComboBoxLambda.Visible = false;
     if (Instrument.TypeInstrument != TTypeInstrument::Aucun)
         Edition.InstrumentDeveloppe = true;
     Controles.Ligne.Visible = false;

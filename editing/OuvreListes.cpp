@@ -3,6 +3,7 @@
 
 #include "editing/EtatEdition.h"
 #include "editing/Ports.h"
+#include "sheet/Fiche.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ void OuvreListe(TCodeSaisie code, int canal)
 {
     PortsEdition.FermeCadresEtRafraichit();
     EtatSaisie.CodeSaisie = code;
-    EtatSaisie.ComboBoxLambda = true;
+    Controles.ComboBoxLambda.Visible = true;
     EtatSaisie.Saisie.Visible = false;
     EtatSaisie.CanalLongueurOnde = canal;
     EtatSaisie.Saisie.ContexteAide = 3250;

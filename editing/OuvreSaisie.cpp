@@ -530,5 +530,5 @@ void ActiveEditionSaisie()
     PortsEdition.ActiveCommande(TCommandeEdition::Copier, true);
     PortsEdition.ActiveCommande(TCommandeEdition::Couper, true);
     PortsEdition.ActiveCommande(TCommandeEdition::Coller, PortsEdition.PressePapiersTexte());
-    EtatSaisie.ComboBoxLambda = false;
+    Controles.ComboBoxLambda.Visible = false;
 }

@@ -92,6 +92,8 @@ struct TControle
 struct TControlesFiche
 {
     TControle ComboBox{false, 0, 0, 145, 21}; // the instrument-type list, while no type is chosen
+    // The wavelength list over a table's header cell; its entries and place are the editor's (ListeLongueursOnde).
+    TControle ComboBoxLambda;
     TControle CheckBox1{false, 0, 0, 230, 17}; // "Secondaire métallisé sur la lame"
     bool CheckBox1Active = false;
     TControle BoutonLame;

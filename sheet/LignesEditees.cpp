@@ -1,7 +1,6 @@
 // The images laid over the tables: highlighted rows, the plate glass table and the plate coefficient's box.
 #include "sheet/LignesEditees.h"
 
-#include "editing/EtatEdition.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
 #include "sheet/BlocInstrument.h"
@@ -233,6 +232,6 @@ void DessineCaseArl(const std::string& texte)
 
 void RendLameEditee()
 {
-    if (!Controles.Ligne.Visible && !EtatSaisie.ComboBoxLambda)
+    if (!Controles.Ligne.Visible && !Controles.ComboBoxLambda.Visible)
         Edition.TableEditee = 3;
 }

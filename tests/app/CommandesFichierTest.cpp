@@ -5,6 +5,7 @@
 #include "app/CommandesFichier.h"
 #include "app/FichierEcriture.h"
 #include "editing/EtatEdition.h"
+#include "sheet/Fiche.h"
 
 #include <algorithm>
 #include <array>
@@ -279,7 +280,7 @@ TEST_F(CommandesFichier, NouveauApresNonViderTout)
 {
     // Views left by a double click on the single star, and the spectral-line list, belong to the old design.
     Etat.RetourEtoileMultiple = Etat.RetourChamp = Etat.RetourDispositif = true;
-    EtatSaisie.ComboBoxLambda = true;
+    Controles.ComboBoxLambda.Visible = true;
     Edition.DocumentModifie = true;
     Services.Question.Repond(ReponseNon);
     CreeNouveauDocument();
@@ -292,7 +293,7 @@ TEST_F(CommandesFichier, NouveauApresNonViderTout)
     EXPECT_EQ(Octets(Etat.CheminJournal), "");
     EXPECT_EQ(TitreFenetre, "Quivane");
     EXPECT_FALSE(Etat.RetourEtoileMultiple || Etat.RetourChamp || Etat.RetourDispositif);
-    EXPECT_FALSE(EtatSaisie.ComboBoxLambda);
+    EXPECT_FALSE(Controles.ComboBoxLambda.Visible);
 }
 
 TEST_F(CommandesFichier, NouveauSArreteQuandLEnregistrementEchoue)

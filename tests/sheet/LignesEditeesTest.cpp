@@ -1,7 +1,6 @@
 // The highlighted rows laid over the tables.
 #include "FicheDeTest.h"
 
-#include "editing/EtatEdition.h"
 #include "optics/Modele.h"
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
@@ -238,10 +237,10 @@ TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOn
             Edition.AMettreAJour = true;
             Edition.TableEditee = 1;
             Controles.Ligne.Visible = c.Ligne;
-            EtatSaisie.ComboBoxLambda = c.Liste;
+            Controles.ComboBoxLambda.Visible = c.Liste;
             DessineTableau();
             EXPECT_EQ(Edition.TableEditee, c.Table);
         }
     }
-    EtatSaisie = TEtatSaisie{};
+    Controles = TControlesFiche{};
 }
