@@ -23,10 +23,6 @@ struct TJournal
 
 inline TJournal Journal;
 
-// A code this program adds to the record codes: the field's shape chosen by its button on the sheet, index 1 for a
-// curved field and 0 for a flat one, value 0. The design file keeps the shape, so its change is journaled too.
-constexpr std::int32_t CodeJournalChampCourbe = -29;
-
 // Appends the record held in CodeJournal, IndexJournal, ValeurJournal as three lines at the end of the journal file
 // (a read of a whole design, code -2, always records the document's path). Nothing while a replay runs. After an
 // undo the undone records are dropped first, so the design is again the whole journal. A write that fails is

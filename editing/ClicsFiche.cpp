@@ -327,8 +327,6 @@ void FicheBoutonLameClick()
 
 void FicheBoutonChampCourbeClick()
 {
-    // The code the journal's replay knows the field's shape by: index 1 curved, 0 flat.
-    constexpr std::int32_t CodeJournalChampCourbe = -29;
     Instrument.ChampCourbe = !Instrument.ChampCourbe;
     // The design file carries the field's shape: undo, redo and recovery need it.
     PortsEdition.AjouteAuJournal({CodeJournalChampCourbe, Instrument.ChampCourbe ? 1 : 0, "0"});

@@ -15,6 +15,10 @@ struct TEnregistrementJournal
     std::string Valeur;
 };
 
+// A code this program adds to the record codes: the field's shape chosen by its button on the sheet, index 1 for a
+// curved field and 0 for a flat one, value 0. The design file keeps the shape, so its change is journaled too.
+constexpr std::int32_t CodeJournalChampCourbe = -29;
+
 // The commands in-place editing enables or disables.
 enum class TCommandeEdition
 {
