@@ -5,10 +5,12 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "optics/Arrondis.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
+#include "sections/Primitives.h"
 #include "stars/Champ.h"
 #include "stars/ChampTextes.h"
 #include "stars/GrapheChamp.h"
@@ -43,6 +45,19 @@ void Segment(ICanevas& c, TPointCanevas a, TPointCanevas b, const TTraitsGraphe&
 }
 
 bool DansBande(int y, const TTraitsGraphe& t) { return t.Haut < y; }
+
+// A segment of the memorised curve: smoothed on screen, so that it reads apart from the present curves; plain on
+// paper, where the printer's resolution needs no shading.
+void SegmentLisse(ICanevas& c, TPointCanevas a, TPointCanevas b, TColor couleur, const TTraitsGraphe& t)
+{
+    c.Stylo().Couleur = couleur;
+    if (t.Papier) {
+        Segment(c, a, b, t);
+        return;
+    }
+    if (const std::optional<TSegmentCanevas> s = CoupeBande(a.X, a.Y, b.X, b.Y, t.Haut, t.Droite))
+        DessineLigneLissee(c, s->A.X, s->A.Y, s->B.X, s->B.Y, couleur);
+}
 
 // The three black dashes of the three-colour size: on screen over the sixths 0-1, 2-3 and 4-5 of the segment, on
 // paper over 1-2, 3-4 and 5-6 with the segment's own truncated steps, each kept whole inside the band.
@@ -288,13 +303,11 @@ void DessineCourbeMemoriseeTailles(ICanevas& c, const TTraitsGraphe& t)
         const TResultatChamp& b = CourbeMemorisee[r + 1];
         if (!(b.Luminosite > 0.1 || (r == 20 && a.Luminosite > 0.1)))
             continue;
-        c.Stylo().Couleur = trois ? MemoireTroisCouleurs : Memoire;
-        Segment(c, PointTaille(a.Position, a.TailleVert), PointTaille(b.Position, b.TailleVert), t);
-        if (trois) {
-            c.Stylo().Couleur = Memoire;
-            Segment(c, PointTaille(a.Position, a.TailleTroisCouleurs), PointTaille(b.Position, b.TailleTroisCouleurs),
-                    t);
-        }
+        SegmentLisse(c, PointTaille(a.Position, a.TailleVert), PointTaille(b.Position, b.TailleVert),
+                     trois ? MemoireTroisCouleurs : Memoire, t);
+        if (trois)
+            SegmentLisse(c, PointTaille(a.Position, a.TailleTroisCouleurs),
+                         PointTaille(b.Position, b.TailleTroisCouleurs), Memoire, t);
     }
 }
 
@@ -333,12 +346,12 @@ void DessineCourbesLuminosite(ICanevas& c, bool courbeAffichee, const TTraitsGra
     c.Stylo().Couleur = clBlack;
 }
 
-void SegmentBande(ICanevas& c, int xa, int ya, int xb, int yb, int haut, int droite)
+std::optional<TSegmentCanevas> CoupeBande(int xa, int ya, int xb, int yb, int haut, int droite)
 {
     const bool dedansA = haut < ya;
     const bool dedansB = haut < yb;
     if (!dedansA && !dedansB)
-        return;
+        return std::nullopt;
     // (xd, yd) lies inside, (xh, yh) at or above the top: where the segment meets y = haut.
     const auto coupeHaut = [&](int xd, int yd, int xh, int yh) {
         return TPointCanevas{xd + Tronque(static_cast<double>(haut - yd) / (yh - yd) * (xh - xd)), haut};
@@ -350,7 +363,7 @@ void SegmentBande(ICanevas& c, int xa, int ya, int xb, int yb, int haut, int dro
     if (!dedansB)
         z = coupeHaut(xa, ya, xb, yb);
     if (a.X >= droite && z.X >= droite)
-        return;
+        return std::nullopt;
     const auto coupeDroite = [&](TPointCanevas dedans, TPointCanevas dehors) {
         return TPointCanevas{droite, dedans.Y + Tronque(static_cast<double>(droite - dedans.X) /
                                                             (dehors.X - dedans.X) * (dehors.Y - dedans.Y))};
@@ -359,5 +372,11 @@ void SegmentBande(ICanevas& c, int xa, int ya, int xb, int yb, int haut, int dro
         z = coupeDroite(a, z);
     else if (a.X > droite)
         a = coupeDroite(z, a);
-    LigneGraphe(c, a.X, a.Y, z.X, z.Y);
+    return TSegmentCanevas{a, z};
+}
+
+void SegmentBande(ICanevas& c, int xa, int ya, int xb, int yb, int haut, int droite)
+{
+    if (const std::optional<TSegmentCanevas> s = CoupeBande(xa, ya, xb, yb, haut, droite))
+        LigneGraphe(c, s->A.X, s->A.Y, s->B.X, s->B.Y);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <climits>
+#include <optional>
 #include <string>
 
 #include "platform/Canevas.h"
@@ -56,6 +57,12 @@ void DessineLigneRepere(ICanevas& canevas, int fin, const TTraitsGraphe& traits)
 // The illumination of the field and, when shown, the memorised one.
 void DessineCourbesLuminosite(ICanevas& canevas, bool courbeAffichee, const TTraitsGraphe& traits);
 
+struct TSegmentCanevas
+{
+    TPointCanevas A;
+    TPointCanevas B;
+};
 // A segment kept below the top `haut` and left of `droite`: cut where it crosses them, nothing when both ends lie
-// at or above the top.
+// at or above the top (or both at or right of `droite`).
+std::optional<TSegmentCanevas> CoupeBande(int xa, int ya, int xb, int yb, int haut, int droite);
 void SegmentBande(ICanevas& canevas, int xa, int ya, int xb, int yb, int haut, int droite);

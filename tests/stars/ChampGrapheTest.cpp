@@ -97,6 +97,41 @@ TEST_F(ChampGraphe, LesSegmentsSautentLesPositionsPeuEclairees)
     EXPECT_EQ(std::count(ticks.begin(), ticks.end(), 30 + 360), 1);
 }
 
+// The memorised size curve is shaded on screen, where it must read apart from the present curves, and drawn in
+// plain lines on paper.
+TEST_F(ChampGraphe, LaCourbeMemoriseeEstLisseALEcranEtSimpleSurPapier)
+{
+    Systeme.NombreCouleurs = 1;
+    GrapheChamp.AbscisseOrigine = 30;
+    GrapheChamp.OrdonneeAxe = 338;
+    GrapheChamp.EchelleChampGraphe = 30.0f;
+    GrapheChamp.EchelleTailleGraphe = -2600.0f;
+    for (int j = 0; j < 21; ++j)
+        CourbeMemorisee[static_cast<std::size_t>(j + 1)] = {1.0 * j, 0.003 * j, 0.003 * j, 1.0, 0, 0};
+    for (const bool papier : {false, true}) {
+        SCOPED_TRACE(papier);
+        TCanevasEnregistreur canevas(762, 400);
+        TTraitsGraphe traits;
+        traits.Papier = papier;
+        DessineCourbeMemoriseeTailles(canevas, traits);
+        int pixels = 0, lignes = 0, nuances = 0;
+        for (const auto& o : canevas.Journal()) {
+            if (o.Operation == TOperationCanevas::Pixels) {
+                ++pixels;
+                nuances += o.Couleur != 0xFF00FF;
+            }
+            lignes += o.Operation == TOperationCanevas::LineTo;
+        }
+        if (papier) {
+            EXPECT_EQ(lignes, 20);
+            EXPECT_EQ(pixels, 0);
+        } else {
+            EXPECT_EQ(lignes, 0);
+            EXPECT_GT(nuances, 100) << "shaded pixels beside the curve's own colour";
+        }
+    }
+}
+
 // On screen the linear radius of a Schmidt beyond its fully illuminated field is lowered and kept; on paper the
 // same bound is taken on a copy and the setting stays as the user left it.
 TEST_F(ChampGraphe, LeRayonLineaireDuSchmidtEstBorneSansQueLImpressionLeChange)
