@@ -26,6 +26,16 @@ protected:
         CourbeMemorisee = {};
     }
     TServicesDeTest Services;
+
+    // One colour pass on a screen frame: 30 pixels a field unit, 2600 a millimetre of image.
+    static void CadreUneCouleur()
+    {
+        Systeme.NombreCouleurs = 1;
+        GrapheChamp.AbscisseOrigine = 30;
+        GrapheChamp.OrdonneeAxe = 338;
+        GrapheChamp.EchelleChampGraphe = 30.0f;
+        GrapheChamp.EchelleTailleGraphe = -2600.0f;
+    }
 };
 
 TEST(GraduationChamp, LePasEtLaPeriodeSuiventLeRayon)
@@ -65,11 +75,7 @@ TEST_F(ChampGraphe, LesEchellesDeTailleSontDesQuotientsEntiers)
 // the same rule. Position 11 has exactly a tenth: the segment 10-11 and its tick are left out.
 TEST_F(ChampGraphe, LesSegmentsSautentLesPositionsPeuEclairees)
 {
-    Systeme.NombreCouleurs = 1;
-    GrapheChamp.AbscisseOrigine = 30;
-    GrapheChamp.OrdonneeAxe = 338;
-    GrapheChamp.EchelleChampGraphe = 30.0f;
-    GrapheChamp.EchelleTailleGraphe = -2600.0f;
+    CadreUneCouleur();
     for (int j = 0; j < 21; ++j)
         ResultatsChamp[j] = {1.0 * j, 0.001 * j, 0.001 * j, j == 11 ? 0.1 : j > 11 ? 0.5 : 1.0, 0, 0};
     TCanevasEnregistreur canevas(762, 400);
@@ -101,11 +107,7 @@ TEST_F(ChampGraphe, LesSegmentsSautentLesPositionsPeuEclairees)
 // plain lines on paper.
 TEST_F(ChampGraphe, LaCourbeMemoriseeEstLisseALEcranEtSimpleSurPapier)
 {
-    Systeme.NombreCouleurs = 1;
-    GrapheChamp.AbscisseOrigine = 30;
-    GrapheChamp.OrdonneeAxe = 338;
-    GrapheChamp.EchelleChampGraphe = 30.0f;
-    GrapheChamp.EchelleTailleGraphe = -2600.0f;
+    CadreUneCouleur();
     for (int j = 0; j < 21; ++j)
         CourbeMemorisee[static_cast<std::size_t>(j + 1)] = {1.0 * j, 0.003 * j, 0.003 * j, 1.0, 0, 0};
     for (const bool papier : {false, true}) {
