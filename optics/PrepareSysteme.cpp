@@ -77,6 +77,19 @@ bool FoyerDuRayon(double& position, double& focale) {
   return std::isfinite(position) && std::isfinite(focale);
 }
 
+// The reference ray traced again to the plane of the central hole of the focus just found, with no
+// focus shift: the beam's radius there is the instrument's own, whatever image plane the previous
+// solve left. A design without a hole has no such radius.
+void MesureFaisceauTrou(void (*passe)()) {
+  const double decalage = Systeme.DecalageFoyer;
+  Systeme.DecalageFoyer = 0.0;
+  Rayon.HauteurTrou = 0.0;
+  EffaceDrapeauxRayon();
+  passe();
+  Systeme.RayonFaisceauTrou = static_cast<float>(std::abs(Rayon.HauteurTrou));
+  Systeme.DecalageFoyer = decalage;
+}
+
 // The meniscus faces as the Maksutov passes read them (group rows 1 and 2).
 void PlaceMenisque() {
   Groupe.SommetGroupe[1] = Instrument.DistanceDiaphragmeMiroir - Instrument.DistanceLameMiroir - Instrument.EpaisseurLame;
@@ -318,6 +331,7 @@ void CalculeFoyer() {
   double position = 0.0;
   double focale = 0.0;
   EffaceDrapeauxRayon();
+  void (*passe)() = nullptr;
   switch (Instrument.TypeInstrument) {
   case TTypeInstrument::Aucun:
     return;
@@ -331,42 +345,37 @@ void CalculeFoyer() {
   case TTypeInstrument::Cassegrain:
   case TTypeInstrument::RitcheyChretien:
   case TTypeInstrument::DallKirkham:
-    TraceCassegrain();
+    passe = TraceCassegrain;
     break;
   case TTypeInstrument::Gregory:
-    TraceGregory();
+    passe = TraceGregory;
     break;
   case TTypeInstrument::SchmidtCassegrain:
-    if (Validite.SansSecondaire) {
-      TraceSchmidt();
-    } else {
-      TraceSchmidtCassegrain();
-    }
+    passe = Validite.SansSecondaire ? TraceSchmidt : TraceSchmidtCassegrain;
     break;
   case TTypeInstrument::MaksutovCassegrain:
     PlaceMenisque();
-    TraceMaksutovCassegrain();
+    passe = TraceMaksutovCassegrain;
     break;
   case TTypeInstrument::KlevtsovCassegrain:
-    TraceKlevtsov();
+    passe = TraceKlevtsov;
     break;
   case TTypeInstrument::Schwarzschild:
-    TraceSchwarzschild();
+    passe = TraceSchwarzschild;
     break;
   case TTypeInstrument::Maksutov:
   case TTypeInstrument::MaksutovNewton:
-    TraceMaksutov();
+    passe = TraceMaksutov;
     break;
   case TTypeInstrument::LurieHoughton:
-    TraceLurieHoughton();
-    break;
   case TTypeInstrument::HoughtonCassegrain:
-    TraceLurieHoughton();
+    passe = TraceLurieHoughton;
     break;
   case TTypeInstrument::Lunette:
-    TraceLunette();
+    passe = TraceLunette;
     break;
   }
+  passe();
   Edition.AMettreAJour = true;
   if (!FoyerDuRayon(position, focale)) {
     EchecCalcul();
@@ -386,11 +395,11 @@ void CalculeFoyer() {
   case TTypeInstrument::MaksutovCassegrain:
   case TTypeInstrument::KlevtsovCassegrain:
     Systeme.PositionFoyer = position;
-    Systeme.RayonFaisceauTrou = static_cast<float>(std::abs(Rayon.HauteurTrou));
-    Instrument.FocaleEffective = focale;
     if (Instrument.TypeInstrument == TTypeInstrument::KlevtsovCassegrain) {
       Instrument.DegagementFoyer = position;
     }
+    MesureFaisceauTrou(passe);
+    Instrument.FocaleEffective = focale;
     return;
   case TTypeInstrument::Schwarzschild:
     Systeme.PositionFoyer = position;
@@ -413,9 +422,7 @@ void CalculeFoyer() {
     // The corrector and primary's focus; the system's own focus is the set-up's.
     Instrument.FocalePrimaire = position;
     MesureCorrecteurHoughton();
-    EffaceDrapeauxRayon();
-    TraceHoughtonCassegrain();
-    Systeme.RayonFaisceauTrou = static_cast<float>(std::abs(Rayon.HauteurTrou));
+    MesureFaisceauTrou(TraceHoughtonCassegrain);
     return;
   case TTypeInstrument::Lunette:
     Systeme.PositionFoyer = position;
