@@ -335,7 +335,9 @@ void FocaleObjectifSeul()
     const double distance = Systeme.DistanceFoyerDioptre;
     Rayon.DispositifActif = false;
     PrepareSysteme();
-    Instrument.FocaleObjectif = Instrument.FocaleEffective;
+    // A stopped computation solves nothing: the effective focal length is then the last solve's, not this design's.
+    if (!Systeme.CalculInterrompu)
+        Instrument.FocaleObjectif = Instrument.FocaleEffective;
     Rayon.DispositifActif = true;
     Systeme.DistanceFoyerDioptre = distance;
     CalculeTacheDiffraction();
