@@ -2,6 +2,7 @@
 #include "optics/DefautsTypes.h"
 
 #include <array>
+#include <string>
 
 #include "optics/Initialisation.h"
 
@@ -51,6 +52,13 @@ void PrimaireEtSecondaireSpheriques() {
 void LameEnBK7(double coefficient) {
   Instrument.CoefficientDeformationLame = coefficient;
   InitialiseVerreLame();
+}
+
+// Letters A to Z lowered, every other character kept, as the type list lowers what it is given.
+std::string MinusculesAZ(std::string texte) {
+  for (char& c : texte)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return texte;
 }
 
 } // namespace
@@ -116,8 +124,10 @@ void AppliqueDefautsType(TTypeInstrument forme) {
 }
 
 void ReconnaitTypeInstrument() {
+  // The journal names a chosen form by its displayed name, and the Schmidt-Newton's lowered is not its key: a
+  // replay must still find it, or undo, redo and recovery would lose the form's plate glass.
   for (const TEntreeType& entree : EntreesTypes) {
-    if (Instrument.NomInstrument == entree.Cle) {
+    if (Instrument.NomInstrument == entree.Cle || Instrument.NomInstrument == MinusculesAZ(entree.Nom)) {
       AppliqueDefautsType(entree.Forme);
       return;
     }

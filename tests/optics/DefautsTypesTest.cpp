@@ -90,6 +90,23 @@ TEST_F(DefautsTypes, ChaqueCleDonneSaFormeSonNomEtSesValeursDeDepart) {
   }
 }
 
+// The journal keeps a chosen form under its displayed name, which its replay lowers from A to Z: every form must be
+// found again with its starting values (the Schmidt-Newton's lowered name is not its key).
+TEST_F(DefautsTypes, LeNomAfficheAbaisseRetrouveLaForme) {
+  for (const TCasType& cas : Cas) {
+    SCOPED_TRACE(cas.Nom);
+    ReinitialiseEtat();
+    std::string nom = cas.Nom;
+    for (char& c : nom)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    Instrument.NomInstrument = nom;
+    ReconnaitTypeInstrument();
+    EXPECT_EQ(Instrument.TypeInstrument, cas.Forme);
+    EXPECT_EQ(Instrument.NomInstrument, cas.Nom);
+    EXPECT_EQ(Groupe.MatiereGroupe[1], cas.LameBK7 ? "BK7" : "");
+  }
+}
+
 TEST_F(DefautsTypes, UnNomInconnuNeChangeRien) {
   Instrument.NomInstrument = "télescope de gregory";
   ReconnaitTypeInstrument();
