@@ -193,6 +193,7 @@ void ConfirmeEnregistrement()
     question.LibelleOk = "&Oui";
     question.Largeur = 375;
     question.Hauteur = 138;
+    question.LargeurTexte = 280;
     const std::string& chemin = Etat.CheminDocument;
     if (chemin.empty())
         question.Ligne1 = "Voulez-vous enregistrer ce fichier ?";

@@ -48,7 +48,7 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question)
     int hautLigne1 = question2Boutons ? 8 : 5;
     if (question.Boutons == TBoutonsQuestion::OuiNonAnnuler)
         hautLigne1 = question.Ligne2.empty() ? 20 : 8;
-    const int largeurTexte = d.Largeur - 100;
+    const int largeurTexte = question.LargeurTexte > 0 ? question.LargeurTexte : d.Largeur - 100;
 
     int hautBoutons = HautBoutons;
     switch (question.Boutons) {

@@ -41,6 +41,7 @@ struct TQuestion
     std::string LibelleOk = "&Ok";
     int Largeur = 0;
     int Hauteur = 0;
+    int LargeurTexte = 0; // the width Ligne1 wraps in; 0 for the box's width less 100
 };
 
 class IQuestion

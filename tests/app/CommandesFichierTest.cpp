@@ -4,6 +4,7 @@
 
 #include "app/CommandesFichier.h"
 #include "app/FichierEcriture.h"
+#include "dialogs/Interrogation.h"
 #include "editing/EtatEdition.h"
 #include "sheet/Fiche.h"
 
@@ -155,6 +156,7 @@ TEST_F(CommandesFichier, QuestionDEnregistrement)
         EXPECT_EQ(q.Ligne1, c.Ligne1);
         EXPECT_EQ(q.Ligne2, c.Ligne2);
         EXPECT_EQ(q.Boutons, TBoutonsQuestion::OuiNonAnnuler);
+        EXPECT_EQ(DisposeInterrogation(q).Lignes[0].Largeur, 280);
         EXPECT_EQ(Etat.Reponse, ReponseAnnuler);
     }
 }

@@ -1,6 +1,7 @@
 // The message boxes: their width follows the caption's length in characters, they beep, and keep the answer.
 #include "app/Etat.h"
 #include "app/Messages.h"
+#include "dialogs/Interrogation.h"
 #include "doubles/BipCompteur.h"
 #include "doubles/QuestionScriptee.h"
 #include "platform/Services.h"
@@ -40,6 +41,7 @@ struct TCasLargeur
     int Hauteur;
     TIconeQuestion Icone;
     TBoutonsQuestion Boutons;
+    int LargeurTexte; // where the text wraps
 };
 
 std::string TitreDe(int n, const std::string& motif = "x")
@@ -56,18 +58,18 @@ TEST_F(Messages, LaLargeurSuitLaLongueurDuTitreEnCaracteres)
 {
     const TCasLargeur cas[] = {
         {"avertissement de 50", AfficheAvertissement, TitreDe(50), 320, 0, TIconeQuestion::Avertissement,
-         TBoutonsQuestion::Ok},
+         TBoutonsQuestion::Ok, 220},
         {"avertissement de 51", AfficheAvertissement, TitreDe(51), 326, 0, TIconeQuestion::Avertissement,
-         TBoutonsQuestion::Ok},
+         TBoutonsQuestion::Ok, 226},
         {"accents comptés une fois", AfficheAvertissement, TitreDe(50, "é"), 320, 0, TIconeQuestion::Avertissement,
-         TBoutonsQuestion::Ok},
-        {"disque de 51", AfficheMessageDisque, TitreDe(51), 326, 0, TIconeQuestion::Disque, TBoutonsQuestion::Ok},
+         TBoutonsQuestion::Ok, 220},
+        {"disque de 51", AfficheMessageDisque, TitreDe(51), 326, 0, TIconeQuestion::Disque, TBoutonsQuestion::Ok, 226},
         {"large de 65", AfficheAvertissementLarge, TitreDe(65), 420, 0, TIconeQuestion::Avertissement,
-         TBoutonsQuestion::Ok},
+         TBoutonsQuestion::Ok, 330},
         {"large de 66", AfficheAvertissementLarge, TitreDe(66), 426, 0, TIconeQuestion::Avertissement,
-         TBoutonsQuestion::Ok},
-        {"question de 66", PoseQuestion, TitreDe(66), 425, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon},
-        {"question de 80", PoseQuestion, TitreDe(80), 515, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon},
+         TBoutonsQuestion::Ok, 336},
+        {"question de 66", PoseQuestion, TitreDe(66), 425, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon, 325},
+        {"question de 80", PoseQuestion, TitreDe(80), 515, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon, 415},
     };
     for (const TCasLargeur& c : cas) {
         SCOPED_TRACE(c.Nom);
@@ -83,6 +85,7 @@ TEST_F(Messages, LaLargeurSuitLaLongueurDuTitreEnCaracteres)
         EXPECT_EQ(posee.Icone, c.Icone);
         EXPECT_EQ(posee.Boutons, c.Boutons);
         EXPECT_EQ(posee.LibelleOk, "&Ok");
+        EXPECT_EQ(DisposeInterrogation(posee).Lignes[0].Largeur, c.LargeurTexte);
         EXPECT_EQ(Bip.Nombre(BipExclamation), 1);
     }
 }
