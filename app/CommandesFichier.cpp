@@ -31,14 +31,14 @@ bool EnregistreSiDemande()
     return OperationFichierReussie;
 }
 
-namespace
-{
-
 void MontreTitreDocument()
 {
     FenetreFichier.Titre(Etat.CheminAffiche.empty() ? std::string("Quivane")
                                                     : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
 }
+
+namespace
+{
 
 std::optional<std::string> DemandeFichierALire()
 {

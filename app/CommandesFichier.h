@@ -34,6 +34,9 @@ void RemplaceDispoExecute();
 void PlacerAvantDispoExecute();
 void PlacerApresDispoExecute();
 
+// The window's caption from the shown path: "Quivane - " and its file name, or "Quivane" alone.
+void MontreTitreDocument();
+
 // The device title after another file's device was read in this mode: the file's title when it replaced the
 // device, else both titles joined by " & " in the order the two devices stand.
 std::string TitreDispositifCombine(const TModeLecture& mode, const std::string& ancien, const std::string& lu);

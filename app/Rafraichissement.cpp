@@ -320,6 +320,8 @@ void PrepareForme()
     }
 }
 
+} // namespace
+
 bool LigneVide(int table, int ligne)
 {
     const int tableEditee = Edition.TableEditee;
@@ -328,6 +330,8 @@ bool LigneVide(int table, int ligne)
     Edition.TableEditee = tableEditee;
     return vide;
 }
+
+namespace {
 
 // The focal length of the instrument alone and the Airy radius; the device's place is kept.
 void FocaleObjectifSeul()

@@ -162,6 +162,9 @@ void RafraichitVue();
 
 // Closes the editing frames, then refreshes.
 void FermeCadresEtRafraichit();
+
+// Whether row `ligne` of table `table` (1 the lens device, 2 the lens group) is empty, whatever table is edited.
+bool LigneVide(int table, int ligne);
 // Closes the lens-row frame and its pressed buttons, then refreshes.
 void FermeCadreDioptre();
 

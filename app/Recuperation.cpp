@@ -4,7 +4,6 @@
 #include "app/CommandesFichier.h"
 #include "app/Etat.h"
 #include "app/FichierEcriture.h"
-#include "app/FichierFenetre.h"
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "app/Rejeu.h"
@@ -122,7 +121,7 @@ void RecupereSession()
     Etat.CheminDocument = Etat.CheminAffiche == TexteRecupere ? std::string() : Etat.CheminAffiche;
     Etat.NomEnregistrement = Journal.NomFichierOrigine;
     Etat.DocumentNomme = false;
-    FenetreFichier.Titre(Etat.CheminAffiche.empty() ? "Quivane" : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
+    MontreTitreDocument();
     Edition.AMettreAJour = true;
     // Writing the base copy marked the design saved; the user has saved nothing yet.
     Edition.DocumentModifie = true;

@@ -4,9 +4,9 @@
 #include "app/CommandesFichier.h"
 #include "app/Effacement.h"
 #include "app/Etat.h"
-#include "app/FichierFenetre.h"
 #include "app/FichierLecture.h"
 #include "app/Journal.h"
+#include "app/Rafraichissement.h"
 #include "app/Texte.h"
 #include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
@@ -116,11 +116,7 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     if (code != 2007)
         return;
     // The row tested is the device's, whatever table the replay last left edited (a refractor's read: the group).
-    const std::int32_t tableEditee = Edition.TableEditee;
-    Edition.TableEditee = 1;
-    const bool vide = EstLigneVide(r);
-    Edition.TableEditee = tableEditee;
-    if (vide)
+    if (LigneVide(1, r))
         return;
     // The glass name is the row's last cell: the edit moved on to the next row, adding it past a finite end.
     if (r < d.NombreDioptres)
@@ -337,8 +333,7 @@ bool RejoueJournal()
         for (const TEnregistrementJournal& enregistrement : enregistrements)
             AppliqueCode(enregistrement);
         RemetNomsDocument(noms);
-        FenetreFichier.Titre(Etat.CheminAffiche.empty() ? std::string("Quivane")
-                                                        : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
+        MontreTitreDocument();
     }
     if (Edition.PositionJournal > 1)
         Edition.DocumentModifie = true;
