@@ -250,15 +250,24 @@ void RefractePlanDispositif(int i) {
   if (PasPlanDispositif(Rayon, RangDispositif(i), point, d)) PoseRayon(point, d);
 }
 
-// The ray stays in registers from row to row and is stored once, where it stopped.
+namespace {
+
+// One ray from row `depuis` on. It stays in registers from row to row and is stored once, where it
+// stopped.
+void TraverseDepuis(TRayon& r, int depuis, int lignes) {
+  TVecteur point{r.XRayon, r.YRayon, r.ZRayon};
+  TVecteur d{r.LRayon, r.MRayon, r.NRayon};
+  for (int i = depuis; i <= lignes; ++i) {
+    if (!PasDispositif(r, RangDispositif(i), point, d)) break;
+  }
+  PoseRayon(r, point, d);
+}
+
+} // namespace
+
 void TraverseDispositif(int nombre) {
   if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionRayon();
-  for (int i = 1; i <= nombre; ++i) {
-    if (!PasDispositif(Rayon, RangDispositif(i), point, d)) break;
-  }
-  PoseRayon(point, d);
+  TraverseDepuis(Rayon, 1, nombre);
 }
 
 namespace {
@@ -382,16 +391,6 @@ int AvancePaire(TPaireDispositif& p, int depuis, int lignes) {
   int i = depuis;
   while (i <= lignes && PasPaire(p, RangDispositif(i))) ++i;
   return i;
-}
-
-// One ray from row `depuis` on, as TraverseDispositif.
-void TraverseDepuis(TRayon& r, int depuis, int lignes) {
-  TVecteur point{r.XRayon, r.YRayon, r.ZRayon};
-  TVecteur d{r.LRayon, r.MRayon, r.NRayon};
-  for (int i = depuis; i <= lignes; ++i) {
-    if (!PasDispositif(r, RangDispositif(i), point, d)) break;
-  }
-  PoseRayon(r, point, d);
 }
 
 } // namespace
