@@ -273,8 +273,8 @@ void TPrincipale::CreeActions()
     Relie(Analyseduchamp, ::AnalyseduchampExecute);
     Relie(EtoileMultiple, ::EtoileMultipleExecute);
     Relie(EtoileUnique, ::EtoileUniqueExecute);
-    Relie(ZoomAvant, &TPrincipale::ZoomAvantExecute);
-    Relie(ZoomArriere, &TPrincipale::ZoomArriereExecute);
+    Relie(ZoomAvant, ::ZoomAvantExecute);
+    Relie(ZoomArriere, ::ZoomArriereExecute);
     Relie(ZoomPlus, ::ZoomPlusExecute);
     Relie(ZoomMoins, ::ZoomMoinsExecute);
     Relie(Transversales, ::TransversalesExecute);
@@ -871,20 +871,6 @@ void TPrincipale::CopieSauvegardeExecute()
 {
     ::CopieSauvegardeExecute();
     CopieSauvegarde->setChecked(Etat.CopieSauvegarde);
-}
-
-void TPrincipale::ZoomAvantExecute()
-{
-    ::ZoomAvantExecute();
-    if (!Etat.ZoomAvantActif)
-        ZoomAvant->setEnabled(false);
-}
-
-void TPrincipale::ZoomArriereExecute()
-{
-    ::ZoomArriereExecute();
-    if (!Etat.ZoomArriereActif)
-        ZoomArriere->setEnabled(false);
 }
 
 // The clipboard commands act on the edit box only while it is shown; the clipboard is the platform's service.

@@ -147,8 +147,6 @@ private:
     void FormResize();
     void HistoriqueClick(int k);
     void NouveauExecute();
-    void ZoomAvantExecute();
-    void ZoomArriereExecute();
     void CouperExecute();
     void CopierExecute();
     void CollerExecute();
