@@ -81,7 +81,8 @@ void DessineBoiteDistance(ICanevas& c)
     c.Pinceau() = {clBlack, TStylePinceau::Plein};
     const int milieu = (DebutFleches + largeur) / 2;
     const std::array<TPointCanevas, 3> haut = {{{milieu - 3, 6}, {milieu + 3, 6}, {milieu, 3}}};
-    const std::array<TPointCanevas, 3> bas = {{{milieu - 3, hauteur - 7}, {milieu + 3, hauteur - 7}, {milieu, hauteur - 4}}};
+    const std::array<TPointCanevas, 3> bas = {
+        {{milieu - 3, hauteur - 7}, {milieu + 3, hauteur - 7}, {milieu, hauteur - 4}}};
     c.Polygon(haut);
     c.Polygon(bas);
 }
@@ -126,7 +127,7 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
     LabelUnites = new QLabel;
     LabelOcculte = new QLabel;
     for (QWidget* widget : std::initializer_list<QWidget*>{BoutonLame, BoutonChampCourbe, BoutonRayons,
-                                                            LabelDistanceAxe, LabelUnites, LabelOcculte})
+                                                           LabelDistanceAxe, LabelUnites, LabelOcculte})
         controle(widget);
     for (QPushButton* bouton : {BoutonLame, BoutonChampCourbe, BoutonRayons})
         bouton->setFocusPolicy(Qt::NoFocus);
@@ -136,8 +137,7 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
     LabelOcculte->setAutoFillBackground(true);
     DimensionneControles(QFontMetrics(police));
 
-    ImagesGroupe = {&TableauKlevtsov->Canevas(), &CaseZf->Canevas(), &LigneMiroir->Canevas(),
-                    &EpaisseurOff->Canevas()};
+    ImagesGroupe = {&TableauKlevtsov->Canevas(), &CaseZf->Canevas(), &LigneMiroir->Canevas(), &EpaisseurOff->Canevas()};
     ImagesEtoiles.BoiteDistance = &BoxDistance->Canevas();
 
     connect(BoutonLame, &QPushButton::clicked, this, [] { FicheBoutonLameClick(); });
@@ -145,14 +145,14 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
     connect(BoutonRayons, &QPushButton::clicked, this, [] { FicheBoutonRayonsClick(); });
     connect(BoxDistance, &TImageVue::SourisEnfoncee, this,
             [](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
-        if (bouton == Qt::LeftButton)
-            FicheBoxDistanceMouseDown(x, y);
-    });
+                if (bouton == Qt::LeftButton)
+                    FicheBoxDistanceMouseDown(x, y);
+            });
     connect(BoxDistance, &TImageVue::SourisRelachee, this,
             [](Qt::MouseButton bouton, Qt::KeyboardModifiers, int x, int y) {
-        if (bouton == Qt::LeftButton)
-            FicheBoxDistanceMouseUp(x, y);
-    });
+                if (bouton == Qt::LeftButton)
+                    FicheBoxDistanceMouseUp(x, y);
+            });
     PortsClicsFiche.PasDistanceDispositif = [] { return ::PasDistanceDispositif; };
     // The single star forgets the message of its last failing distance and keeps the present one as working.
     PortsClicsFiche.PrepareDistanceEtoile = [] {
@@ -177,12 +177,16 @@ TCablageVues::~TCablageVues()
 
 void TCablageVues::Applique()
 {
-    const std::pair<QWidget*, const TControle*> places[] = {
-        {TableauKlevtsov, &Controles.TableauKlevtsov}, {CaseZf, &Controles.CaseZf},
-        {LigneMiroir, &Controles.LigneMiroir},         {EpaisseurOff, &Controles.EpaisseurOff},
-        {BoxDistance, &Controles.BoxDistance},         {BoutonLame, &Controles.BoutonLame},
-        {BoutonChampCourbe, &Controles.BoutonChampCourbe}, {BoutonRayons, &Controles.BoutonRayons},
-        {LabelDistanceAxe, &Controles.LabelDistanceAxe}, {LabelUnites, &Controles.LabelUnites}};
+    const std::pair<QWidget*, const TControle*> places[] = {{TableauKlevtsov, &Controles.TableauKlevtsov},
+                                                            {CaseZf, &Controles.CaseZf},
+                                                            {LigneMiroir, &Controles.LigneMiroir},
+                                                            {EpaisseurOff, &Controles.EpaisseurOff},
+                                                            {BoxDistance, &Controles.BoxDistance},
+                                                            {BoutonLame, &Controles.BoutonLame},
+                                                            {BoutonChampCourbe, &Controles.BoutonChampCourbe},
+                                                            {BoutonRayons, &Controles.BoutonRayons},
+                                                            {LabelDistanceAxe, &Controles.LabelDistanceAxe},
+                                                            {LabelUnites, &Controles.LabelUnites}};
     for (const auto& [widget, controle] : places)
         Place(widget, *controle);
 

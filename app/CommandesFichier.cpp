@@ -37,8 +37,7 @@ void MontreTitreDocument()
                                                     : "Quivane - " + ExtraitNomFichier(Etat.CheminAffiche));
 }
 
-namespace
-{
+namespace {
 
 std::optional<std::string> DemandeFichierALire()
 {

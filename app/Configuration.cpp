@@ -41,16 +41,19 @@ TConfigurationLue LitConfiguration(const std::vector<std::string>& lignes, TEcra
     if (!entete || entete->substr(std::min<std::size_t>(1, entete->size()), 9) != "Quivane 3")
         lue.Erreur = true;
 
-    for (int ligne = 2; ligne <= 6; ++ligne) {
+    for (int ligne = 2; ligne <= 6; ++ligne)
+    {
         const auto texte = lit();
         const auto nombre = texte ? LitEntierConfiguration(SupprimeBlancsFin(*texte)) : std::nullopt;
-        if (!nombre) {
+        if (!nombre)
+        {
             lue.Erreur = true;
             continue;
         }
         int valeur = *nombre;
         std::optional<int>* cible = nullptr;
-        switch (ligne) {
+        switch (ligne)
+        {
         case 2:
             Etat.EtatFenetreLu = valeur;
             cible = &lue.EtatFenetre;
@@ -87,7 +90,8 @@ TConfigurationLue LitConfiguration(const std::vector<std::string>& lignes, TEcra
     else
         lue.Erreur = true;
 
-    for (int k = 1; k <= NombreFichiersRecents && !lue.Erreur; ++k) {
+    for (int k = 1; k <= NombreFichiersRecents && !lue.Erreur; ++k)
+    {
         const auto chemin = lit();
         if (!chemin)
             lue.Erreur = true;
@@ -165,7 +169,8 @@ TGeometrieFenetre ConfigurationDemarrage(TEcran ecran, TGeometrieFenetre actuell
     fenetre.Haut = lue.Haut.value_or(fenetre.Haut);
     if (!lue.Erreur)
         return fenetre;
-    if (Services().Question != nullptr) {
+    if (Services().Question != nullptr)
+    {
         TQuestion question;
         question.Titre = "Quivane - Initialisation";
         question.Ligne1 = "Erreur de lecture du fichier Quivane.ini";

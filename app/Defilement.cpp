@@ -8,7 +8,8 @@ namespace {
 // Visible and page sizes in pixels; the page size and the large change of the bar in percent of the page.
 void DimensionneBarre(TBarreDefilement& barre, int visible, int page)
 {
-    if (page <= 0) {
+    if (page <= 0)
+    {
         barre.Visible = false;
         barre.Position = 0;
         barre.TaillePage = 100;

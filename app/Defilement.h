@@ -4,9 +4,9 @@
 struct TBarreDefilement
 {
     bool Visible = false;
-    int Position = 0;   // percent of the page
+    int Position = 0; // percent of the page
     int TaillePage = 0; // percent of the page shown
-    int GrandPas = 0;   // percent moved by a click beside the thumb
+    int GrandPas = 0; // percent moved by a click beside the thumb
 };
 
 // The sizes DisposeBarres works from, in pixels.
@@ -14,8 +14,8 @@ struct TMesuresFenetre
 {
     int HauteurClient = 0;
     int LargeurClient = 0;
-    int HauteurOutils = 0;    // the tool bar
-    int HauteurStatut = 0;    // the status bar
+    int HauteurOutils = 0; // the tool bar
+    int HauteurStatut = 0; // the status bar
     int HauteurBarreHorizontale = 0;
     int LargeurBarreVerticale = 0;
     int HauteurPage = 0;

@@ -77,7 +77,8 @@ void EcouteSignalArret(QApplication& application)
         if (Principale != nullptr)
             Principale->close();
     });
-    struct sigaction action{};
+    struct sigaction action
+    {};
     action.sa_handler = SurSignalArret;
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGTERM, &action, nullptr);
@@ -129,7 +130,8 @@ void ActiveCommandesDispositif()
     Edition.TableEditee = 1;
     const bool dispositifVide = EstLigneVide(1);
     Edition.TableEditee = tableEditee;
-    if (dispositifVide) {
+    if (dispositifVide)
+    {
         FenetreFichier.ActionsDispositif(Validite.InstrumentValide, false, false);
         return;
     }
@@ -219,18 +221,26 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     Etat.CheminDocument.clear();
 
     const std::string cheminDocument = CheminLigneDeCommande(arguments);
-    if (!cheminDocument.empty()) {
-        if (OuvreLigneDeCommande(principale, cheminDocument)) {
+    if (!cheminDocument.empty())
+    {
+        if (OuvreLigneDeCommande(principale, cheminDocument))
+        {
             // The design opened is shown with no value open for typing.
             EtatSaisie.CodeSaisie = SaisieApresLecture;
-        } else {
+        }
+        else
+        {
             Etat.CheminDocument.clear();
             Etat.CheminAffiche.clear();
             principale.setWindowTitle(QStringLiteral("Quivane"));
         }
-    } else if (SessionInterrompue()) {
+    }
+    else if (SessionInterrompue())
+    {
         RecupereSession();
-    } else {
+    }
+    else
+    {
         CreeNouveauDocument();
     }
 
@@ -247,14 +257,17 @@ bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
     if (requeteFermeture)
         FermeCadresEtRafraichit();
     ConfirmeEnregistrement();
-    if (Etat.Reponse == ReponseAnnuler) {
+    if (Etat.Reponse == ReponseAnnuler)
+    {
         Etat.FermetureEnCours = false;
         return false;
     }
-    if (Etat.Reponse == ReponseOui) {
+    if (Etat.Reponse == ReponseOui)
+    {
         // Saved under a name chosen now, even when the design already has one.
         EnregistreDocumentSous();
-        if (!OperationFichierReussie) {
+        if (!OperationFichierReussie)
+        {
             Etat.FermetureEnCours = false;
             return false;
         }
@@ -322,9 +335,15 @@ void InstallePortsEdition()
     PortsEdition.Bip = [] { SonneBip(BipExclamation); };
     PortsEdition.AfficheConflitMiroirPlan = [] {
         MessageBeep(BipExclamation);
-        TQuestion q{"Quivane - Saisie du petit côté du miroir plan", "La disposition actuelle provoque un conflit entre",
-                    "le miroir plan et le ménisque correcteur.", "Il faut augmenter la distance lame-miroir principal.",
-                    TIconeQuestion::Avertissement, TBoutonsQuestion::Ok, "&Ok", 350, 0};
+        TQuestion q{"Quivane - Saisie du petit côté du miroir plan",
+                    "La disposition actuelle provoque un conflit entre",
+                    "le miroir plan et le ménisque correcteur.",
+                    "Il faut augmenter la distance lame-miroir principal.",
+                    TIconeQuestion::Avertissement,
+                    TBoutonsQuestion::Ok,
+                    "&Ok",
+                    350,
+                    0};
         if (Services().Question != nullptr)
             Etat.Reponse = Services().Question->Pose(q);
     };
@@ -339,9 +358,10 @@ void InstallePortsEdition()
         if (p == nullptr)
             return;
         // In the order of TCommandeEdition; the device view's button is not the main window's.
-        QAction* actions[] = {p->Annuler, p->Copier, p->Couper, p->Coller, p->PlacerAvantDispo, p->RemplaceDispo,
-                              p->PlacerApresDispo, p->CopierLigne, p->CollerLigne, p->InsererLigneCopiee,
-                              p->CouperLigne, p->InsererLigne};
+        QAction* actions[] = {
+            p->Annuler,       p->Copier,           p->Couper,      p->Coller,      p->PlacerAvantDispo,
+            p->RemplaceDispo, p->PlacerApresDispo, p->CopierLigne, p->CollerLigne, p->InsererLigneCopiee,
+            p->CouperLigne,   p->InsererLigne};
         const auto rang = static_cast<std::size_t>(commande);
         if (rang < std::size(actions))
             actions[rang]->setEnabled(active);

@@ -11,8 +11,7 @@
 #include "platform/Bip.h"
 #include "platform/Services.h"
 
-namespace
-{
+namespace {
 
 bool FinitPar(const std::string& texte, const std::string& fin)
 {

@@ -25,12 +25,12 @@ enum class TBoutonVue
 struct TEtatApplication
 {
     // The document.
-    std::string CheminDocument;          // the path read and written by the file commands
-    std::string CheminAffiche;           // the path shown as the document's; empty for a new design
-    std::string NomEnregistrement;       // the name Save as proposes
+    std::string CheminDocument; // the path read and written by the file commands
+    std::string CheminAffiche; // the path shown as the document's; empty for a new design
+    std::string NomEnregistrement; // the name Save as proposes
     std::string CheminDocumentMemorise;
-    bool DocumentNomme = false;          // saved under a name in this run
-    bool CopieSauvegarde = true;         // a save first moves the previous file to "<name>.bak"
+    bool DocumentNomme = false; // saved under a name in this run
+    bool CopieSauvegarde = true; // a save first moves the previous file to "<name>.bak"
 
     // Element 0 is the path being inserted, 1 to 10 the recent files, most recent first.
     std::array<std::string, NombreFichiersRecents + 1> FichiersRecents;
@@ -49,8 +49,8 @@ struct TEtatApplication
     bool RetourDispositif = false;
     bool RetourChamp = false;
     bool FermetureEnCours = false;
-    bool TailleMaximaleAJour = true;     // the field analysis's largest image size is current
-    bool Transversales = false;          // the single star shows its transverse aberrations
+    bool TailleMaximaleAJour = true; // the field analysis's largest image size is current
+    bool Transversales = false; // the single star shows its transverse aberrations
     // The star views' zoom commands, disabled at their limits until a star view enables them again.
     bool ZoomAvantActif = true;
     bool ZoomArriereActif = true;
@@ -58,22 +58,22 @@ struct TEtatApplication
     bool AImprimerTout = false;
 
     // The window and the page, in pixels.
-    int EtatFenetreLu = 0;               // window state read from the configuration: 0 normal, 1 minimised, 2 maximised
+    int EtatFenetreLu = 0; // window state read from the configuration: 0 normal, 1 minimised, 2 maximised
     int LargeurVisible = 820;
     int HauteurVisible = 0;
     int HauteurPage = 0;
 
     // This running instance and its files, all in the program's folder (which ends with a separator).
     int NumeroSession = -1;
-    bool DossierUtilisable = false;      // the program's folder exists and can be written
+    bool DossierUtilisable = false; // the program's folder exists and can be written
     std::string DossierProgramme;
-    std::string CheminSession;           // "Session<N>.tmp", locked for the whole run
-    std::string CheminJournal;           // "Quivane<N>.tmp"
+    std::string CheminSession; // "Session<N>.tmp", locked for the whole run
+    std::string CheminJournal; // "Quivane<N>.tmp"
     std::string CheminJournalProvisoire; // "Quivane<N>.bak"
-    std::string CheminCopieDeBase;       // full path of "QuivaneFile<N>.tmp"
-    std::string NomCopieDeBase;          // "QuivaneFile<N>.tmp", the name alone
-    std::string CheminConfiguration;     // "Quivane.ini"
-    std::string NumeroVersion;           // "3.3.0"
+    std::string CheminCopieDeBase; // full path of "QuivaneFile<N>.tmp"
+    std::string NomCopieDeBase; // "QuivaneFile<N>.tmp", the name alone
+    std::string CheminConfiguration; // "Quivane.ini"
+    std::string NumeroVersion; // "3.3.0"
 };
 
 extern TEtatApplication Etat;

@@ -11,8 +11,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 class TLignes
 {

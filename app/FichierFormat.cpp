@@ -7,8 +7,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace
-{
+namespace {
 
 struct TCouleurNommee
 {
@@ -102,15 +101,16 @@ std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondair
     {
     case TTypeInstrument::Aucun: return {};
     case TTypeInstrument::Newton:
-        return {R(&I::DiametreEntree), R(&I::FocalePrimaire), R(&I::CoefficientDeformationPrimaire, "#0.####"),
-                S(&I::DiametreSecondaire), R(&I::DistanceSecondaireFoyer), R(&I::EpaisseurPrimaire),
-                R(&I::EpaisseurSecondaire)};
+        return {
+            R(&I::DiametreEntree),     R(&I::FocalePrimaire),          R(&I::CoefficientDeformationPrimaire, "#0.####"),
+            S(&I::DiametreSecondaire), R(&I::DistanceSecondaireFoyer), R(&I::EpaisseurPrimaire),
+            R(&I::EpaisseurSecondaire)};
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::Gregory:
     case TTypeInstrument::DallKirkham:
-        return {R(&I::DiametreEntree),      R(&I::FocalePrimaire),     R(&I::FocaleResultante),
-                R(&I::DegagementFoyer),     R(&I::DiametreTrouCentral), S(&I::DiametreSecondaire),
-                R(&I::EpaisseurPrimaire),   R(&I::EpaisseurSecondaire)};
+        return {R(&I::DiametreEntree),    R(&I::FocalePrimaire),      R(&I::FocaleResultante),
+                R(&I::DegagementFoyer),   R(&I::DiametreTrouCentral), S(&I::DiametreSecondaire),
+                R(&I::EpaisseurPrimaire), R(&I::EpaisseurSecondaire)};
     case TTypeInstrument::RitcheyChretien:
         return {R(&I::DiametreEntree),
                 R(&I::FocalePrimaire),
@@ -124,7 +124,7 @@ std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondair
                 R(&I::EpaisseurPrimaire),
                 R(&I::EpaisseurSecondaire)};
     case TTypeInstrument::Schwarzschild:
-        return {R(&I::DiametreEntree),    R(&I::FocalePrimaire),   R(&I::FocaleResultante),
+        return {R(&I::DiametreEntree),     R(&I::FocalePrimaire),    R(&I::FocaleResultante),
                 S(&I::DiametreSecondaire), R(&I::EpaisseurPrimaire), R(&I::EpaisseurSecondaire)};
     case TTypeInstrument::Schmidt:
         return {R(&I::DiametreEntree),
@@ -139,18 +139,12 @@ std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondair
                 G(C::Profil),
                 G(C::VerreLame)};
     case TTypeInstrument::SchmidtNewton:
-        return {R(&I::DiametreEntree),
-                R(&I::DiametreMiroir),
-                R(&I::FocaleResultante),
-                R(&I::CoefficientDeformationLame, "#0.#######"),
-                R(&I::EpaisseurLame),
-                S(&I::DistanceLameMiroir),
-                R(&I::DistanceSecondaireFoyer),
-                R(&I::CoefficientK, "0.#"),
-                R(&I::EpaisseurPrimaire),
-                S(&I::DiametreSecondaire),
-                R(&I::EpaisseurSecondaire),
-                G(C::VerreLame)};
+        return {R(&I::DiametreEntree),          R(&I::DiametreMiroir),
+                R(&I::FocaleResultante),        R(&I::CoefficientDeformationLame, "#0.#######"),
+                R(&I::EpaisseurLame),           S(&I::DistanceLameMiroir),
+                R(&I::DistanceSecondaireFoyer), R(&I::CoefficientK, "0.#"),
+                R(&I::EpaisseurPrimaire),       S(&I::DiametreSecondaire),
+                R(&I::EpaisseurSecondaire),     G(C::VerreLame)};
     case TTypeInstrument::SchmidtCassegrain:
         return {R(&I::DiametreEntree),
                 R(&I::RayonCourburePrimaire),
@@ -166,16 +160,26 @@ std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondair
                 G(C::Profil),
                 G(C::VerreLame)};
     case TTypeInstrument::Maksutov:
-        return {R(&I::DiametreEntree),   R(&I::DiametreMiroir),           R(&I::RayonCourburePrimaire),
-                R(&I::EpaisseurLame),    S(&I::DistanceDiaphragmeMiroir), S(&I::DistanceLameMiroir),
-                R(&I::DiametreMenisque), R(&I::RayonMenisque1, "0.#"),    R(&I::RayonMenisque2, "0.#"),
-                R(&I::EpaisseurPrimaire), G(C::LigneChamp),              G(C::VerreLame)};
+        return {R(&I::DiametreEntree),
+                R(&I::DiametreMiroir),
+                R(&I::RayonCourburePrimaire),
+                R(&I::EpaisseurLame),
+                S(&I::DistanceDiaphragmeMiroir),
+                S(&I::DistanceLameMiroir),
+                R(&I::DiametreMenisque),
+                R(&I::RayonMenisque1, "0.#"),
+                R(&I::RayonMenisque2, "0.#"),
+                R(&I::EpaisseurPrimaire),
+                G(C::LigneChamp),
+                G(C::VerreLame)};
     case TTypeInstrument::MaksutovNewton:
-        return {R(&I::DiametreEntree),      R(&I::DiametreMiroir),           R(&I::RayonCourburePrimaire),
-                R(&I::EpaisseurLame),       S(&I::DistanceDiaphragmeMiroir), S(&I::DistanceLameMiroir),
-                R(&I::DiametreMenisque),    R(&I::RayonMenisque1, "0.#"),    R(&I::RayonMenisque2, "0.#"),
-                R(&I::EpaisseurPrimaire),   S(&I::DiametreSecondaire),       R(&I::EpaisseurSecondaire),
-                R(&I::DistanceSecondaireFoyer), G(C::VerreLame)};
+        return {R(&I::DiametreEntree),           R(&I::DiametreMiroir),
+                R(&I::RayonCourburePrimaire),    R(&I::EpaisseurLame),
+                S(&I::DistanceDiaphragmeMiroir), S(&I::DistanceLameMiroir),
+                R(&I::DiametreMenisque),         R(&I::RayonMenisque1, "0.#"),
+                R(&I::RayonMenisque2, "0.#"),    R(&I::EpaisseurPrimaire),
+                S(&I::DiametreSecondaire),       R(&I::EpaisseurSecondaire),
+                R(&I::DistanceSecondaireFoyer),  G(C::VerreLame)};
     case TTypeInstrument::MaksutovCassegrain:
         if (secondaireSurMenisque)
             return {G(C::Variante),
@@ -208,15 +212,9 @@ std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondair
                 G(C::VerreLame)};
     case TTypeInstrument::Lunette: return {G(C::BlocGroupe)};
     case TTypeInstrument::KlevtsovCassegrain:
-        return {R(&I::DiametreEntree),
-                R(&I::RayonCourburePrimaire),
-                S(&I::DistanceDiaphragmeMiroir),
-                S(&I::DiametreSecondaire),
-                R(&I::DiametreTrouCentral),
-                R(&I::RayonCourbureSecondaire, "#0.##"),
-                R(&I::EpaisseurPrimaire),
-                R(&I::EpaisseurSecondaire, "#0.##"),
-                G(C::EnTeteGroupe),
+        return {R(&I::DiametreEntree),     R(&I::RayonCourburePrimaire),        S(&I::DistanceDiaphragmeMiroir),
+                S(&I::DiametreSecondaire), R(&I::DiametreTrouCentral),          R(&I::RayonCourbureSecondaire, "#0.##"),
+                R(&I::EpaisseurPrimaire),  R(&I::EpaisseurSecondaire, "#0.##"), G(C::EnTeteGroupe),
                 G(C::BlocGroupe)};
     case TTypeInstrument::LurieHoughton:
         return {R(&I::DiametreEntree),

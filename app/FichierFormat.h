@@ -27,14 +27,14 @@ std::string TitreGroupe(TTypeInstrument type);
 // One entry of a form's section, in file order: a real field with its digit pattern, or one of the fixed shapes.
 enum class TGenreChamp
 {
-    Reel,         // a double field of the instrument
-    ReelSimple,   // a 32-bit field, written from its 32-bit value
-    Profil,       // the plate profile, an integer 0 to 3
-    LigneChamp,   // "ChampCourbe" or "ChampPlan"
-    Variante,     // the Maksutov-Cassegrain's "True" (secondary on the meniscus) or "False"
-    VerreLame,    // the three indices and the name of lens-group row 1
+    Reel, // a double field of the instrument
+    ReelSimple, // a 32-bit field, written from its 32-bit value
+    Profil, // the plate profile, an integer 0 to 3
+    LigneChamp, // "ChampCourbe" or "ChampPlan"
+    Variante, // the Maksutov-Cassegrain's "True" (secondary on the meniscus) or "False"
+    VerreLame, // the three indices and the name of lens-group row 1
     EnTeteGroupe, // the group header line of the form
-    BlocGroupe    // the lens-group count and its rows
+    BlocGroupe // the lens-group count and its rows
 };
 
 struct TChampFichier

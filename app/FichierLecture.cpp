@@ -21,8 +21,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace
-{
+namespace {
 
 constexpr const char* TitreLecture = "Quivane - Lecture d'un fichier";
 constexpr int ProfilMaximal = ProfilPartage;
@@ -299,8 +298,7 @@ class TLectureConception
 public:
     TLectureConception(TLecteur& lecteur, const TCopieConception& avant, const TModeLecture& mode, bool derive)
         : Mode(mode), L(lecteur), Avant(avant), Derive(derive)
-    {
-    }
+    {}
 
     void LitVersion3()
     {
@@ -404,10 +402,21 @@ private:
     static TTypeInstrument ReconnaitTitre(const std::string& ligne)
     {
         using T = TTypeInstrument;
-        constexpr T ordre[] = {T::Newton,        T::Cassegrain,         T::DallKirkham,       T::RitcheyChretien,
-                               T::Gregory,       T::Schwarzschild,      T::Schmidt,           T::SchmidtNewton,
-                               T::SchmidtCassegrain, T::Maksutov,       T::MaksutovNewton,    T::MaksutovCassegrain,
-                               T::KlevtsovCassegrain, T::LurieHoughton, T::HoughtonCassegrain};
+        constexpr T ordre[] = {T::Newton,
+                               T::Cassegrain,
+                               T::DallKirkham,
+                               T::RitcheyChretien,
+                               T::Gregory,
+                               T::Schwarzschild,
+                               T::Schmidt,
+                               T::SchmidtNewton,
+                               T::SchmidtCassegrain,
+                               T::Maksutov,
+                               T::MaksutovNewton,
+                               T::MaksutovCassegrain,
+                               T::KlevtsovCassegrain,
+                               T::LurieHoughton,
+                               T::HoughtonCassegrain};
         for (const T type : ordre)
         {
             const std::string titre = TitreSection(type);
@@ -652,9 +661,9 @@ std::int32_t CodeJournalLecture(const TModeLecture& mode)
 bool JournaliseLecture(const TModeLecture& mode)
 {
     const bool journalVide = Lecture.NouveauJournal || Journal.NombreEnregistrementsJournal == 0;
-    const bool estCopieDeBase = !Etat.NomCopieDeBase.empty() &&
-                                FinTexte(Etat.CheminDocument, NombreCaracteres(Etat.NomCopieDeBase)) ==
-                                    Etat.NomCopieDeBase;
+    const bool estCopieDeBase =
+        !Etat.NomCopieDeBase.empty() &&
+        FinTexte(Etat.CheminDocument, NombreCaracteres(Etat.NomCopieDeBase)) == Etat.NomCopieDeBase;
     if (journalVide && !estCopieDeBase && Etat.DossierUtilisable && !Etat.CheminCopieDeBase.empty() &&
         !CopieFichier(Etat.CheminDocument, Etat.CheminCopieDeBase))
         return false;
@@ -751,8 +760,19 @@ TErreurFichier Parcourt(const TCopieConception& avant, const TModeLecture& mode,
 
 TCopieConception CopieConception()
 {
-    return {Instrument, Groupe, Dispositif, LongueursOnde, Reglages, Edition, Validite, Systeme, FichierIncorrect,
-            Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.CheminDocumentMemorise,
+    return {Instrument,
+            Groupe,
+            Dispositif,
+            LongueursOnde,
+            Reglages,
+            Edition,
+            Validite,
+            Systeme,
+            FichierIncorrect,
+            Etat.CheminDocument,
+            Etat.CheminAffiche,
+            Etat.NomEnregistrement,
+            Etat.CheminDocumentMemorise,
             Etat.DocumentNomme};
 }
 

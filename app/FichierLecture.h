@@ -20,14 +20,14 @@ struct TLecture
     // Inputs set by the caller.
     TModeLecture ModeLecture = ModeOuvreFichier;
     bool LectureInstrumentSeul = false;
-    bool LectureDispositifSeul = false;  // the three lens-device reads
-    bool NouveauJournal = false;         // a read that succeeds starts the journal anew, with this file as its
-                                         // base; every read clears it
+    bool LectureDispositifSeul = false; // the three lens-device reads
+    bool NouveauJournal = false; // a read that succeeds starts the journal anew, with this file as its
+        // base; every read clears it
 
     // Outputs.
     bool LectureReussie = false;
     std::string LigneEntete;
-    std::string TitreDispositifLu;       // the device title of the file, for the placing commands
+    std::string TitreDispositifLu; // the device title of the file, for the placing commands
 };
 
 inline TLecture Lecture;

@@ -7,7 +7,8 @@
 std::string TexteHistorique(const std::string& entree)
 {
     const std::string nom = ExtraitNomFichier(entree);
-    if (NombreCaracteres(nom) < 47) {
+    if (NombreCaracteres(nom) < 47)
+    {
         if (NombreCaracteres(entree) < 50)
             return entree;
         return DebutTexte(entree, 9) + "..." + FinTexte(entree, 50);
@@ -20,10 +21,12 @@ std::string TexteHistorique(const std::string& entree)
 void MetAJourHistorique()
 {
     auto& fichiers = Etat.FichiersRecents;
-    if (!Etat.CheminAffiche.empty()) {
+    if (!Etat.CheminAffiche.empty())
+    {
         fichiers[0] = Etat.CheminDocument;
         const std::string cheminSansBlancs = SupprimeBlancsAutour(Etat.CheminDocument);
-        for (int i = 1; i <= NombreFichiersRecents; ++i) {
+        for (int i = 1; i <= NombreFichiersRecents; ++i)
+        {
             if (!fichiers[i].empty() && fichiers[i].back() == ' ')
                 fichiers[i].pop_back();
             if (SupprimeBlancsAutour(fichiers[i]) == cheminSansBlancs)

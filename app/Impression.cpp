@@ -23,8 +23,7 @@ void ImprimeVue(IImprimante& imprimante, const TVue& vue)
     const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
     if (!bouton)
         return;
-    const bool condition =
-        *bouton == TBoutonVue::Dispositif ? Validite.DispositifValide : Validite.InstrumentValide;
+    const bool condition = *bouton == TBoutonVue::Dispositif ? Validite.DispositifValide : Validite.InstrumentValide;
     const TRoutinesVue& routines = RoutinesVues[static_cast<std::size_t>(*bouton)];
     if (condition && routines.Imprime != nullptr)
         routines.Imprime(imprimante);
@@ -57,9 +56,12 @@ void ImprimeTravail(IImprimante& imprimante, bool tout)
     ImprimeTableau(imprimante);
     VerifieInstrument();
     VerifieDispositif();
-    if (!tout) {
+    if (!tout)
+    {
         ImprimeVue(imprimante, Etat.VueCourante);
-    } else {
+    }
+    else
+    {
         for (const char* vue : {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"})
             ImprimeVue(imprimante, vue);
     }

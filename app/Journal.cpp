@@ -89,8 +89,7 @@ void AjouteAuJournal()
     ++Journal.NombreEnregistrementsJournal;
     if (fichier)
     {
-        auto ecriture =
-            Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
+        auto ecriture = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
         const bool ecrit =
             EcritEnregistrement(*ecriture, {Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal});
         if (!ecriture->Termine() || !ecrit)

@@ -15,8 +15,8 @@ struct TJournal
     std::int32_t IndexJournal = 0;
     std::string ValeurJournal;
     std::int32_t NombreEnregistrementsJournal = 0;
-    bool RejeuEnCours = false;      // a replay is running: nothing is appended
-    bool EchecSignale = false;      // a failed write of the journal was reported; once is enough
+    bool RejeuEnCours = false; // a replay is running: nothing is appended
+    bool EchecSignale = false; // a failed write of the journal was reported; once is enough
     // The file name of the design first read, as record -2 restores it; Save as proposes it after a recovery.
     std::string NomFichierOrigine;
 };

@@ -179,7 +179,8 @@ bool TListesFiche::eventFilter(QObject* objet, QEvent* evenement)
         return QObject::eventFilter(objet, evenement);
     switch (evenement->type())
     {
-    case QEvent::KeyPress: {
+    case QEvent::KeyPress:
+    {
         const auto* touche = static_cast<QKeyEvent*>(evenement);
         return type ? ToucheType(touche->text(), touche->key()) : ToucheLambda(touche->text(), touche->key());
     }
@@ -196,7 +197,8 @@ bool TListesFiche::eventFilter(QObject* objet, QEvent* evenement)
             ComboBoxLambda->setToolTip(QString::fromStdString(ListeLongueursOnde.Conseil));
         }
         break;
-    case QEvent::FocusOut: {
+    case QEvent::FocusOut:
+    {
         // The drop-down, a menu or another window taking the focus for a while is not leaving the list.
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
         if (type)
@@ -210,8 +212,7 @@ bool TListesFiche::eventFilter(QObject* objet, QEvent* evenement)
         static_cast<QObject*>(ComboBoxLambda)->event(evenement);
         return true;
     }
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(objet, evenement);
 }

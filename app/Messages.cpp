@@ -45,7 +45,8 @@ void AfficheAvertissement(const std::string& titre, const std::string& texte)
 
 void AfficheAvertissementLarge(const std::string& titre, const std::string& texte)
 {
-    TQuestion question = Avertissement(titre, texte, TIconeQuestion::Avertissement, LargeurSelonTitre(titre, 420, 65, 65));
+    TQuestion question =
+        Avertissement(titre, texte, TIconeQuestion::Avertissement, LargeurSelonTitre(titre, 420, 65, 65));
     question.LargeurTexte = question.Largeur - 90;
     Montre(question);
 }

@@ -90,7 +90,8 @@ QToolButton* BoutonVue(QToolBar* barre, QAction* commande, const char* libelle)
     bouton->setToolTip(commande->toolTip());
     bouton->setCheckable(true);
     bouton->setEnabled(commande->isEnabled());
-    QObject::connect(commande, &QAction::changed, bouton, [bouton, commande] { bouton->setEnabled(commande->isEnabled()); });
+    QObject::connect(commande, &QAction::changed, bouton,
+                     [bouton, commande] { bouton->setEnabled(commande->isEnabled()); });
     QObject::connect(bouton, &QToolButton::clicked, commande, &QAction::trigger);
     barre->addWidget(bouton);
     return bouton;
@@ -162,7 +163,8 @@ void TPrincipale::CreeActions()
 {
     Nouveau = Commande(this, "&Nouveau", QKeySequence(Qt::CTRL | Qt::Key_N));
     OuvrirA = Commande(this, "&Ouvrir", QKeySequence(Qt::CTRL | Qt::Key_O));
-    for (int k = 0; k < NombreFichiersRecents; ++k) {
+    for (int k = 0; k < NombreFichiersRecents; ++k)
+    {
         Historique[k] = Commande(this, "");
         Historique[k]->setVisible(false);
         Historique[k]->setEnabled(true);
@@ -309,7 +311,8 @@ void TPrincipale::CreeMenus()
     edition->addActions({EffacerInstrument, EffacerIndices, EffacerDispo});
 
     QMenu* affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
-    affichage->addActions({AfficheInstrument, AfficheDispositifdioptrique, Analyseduchamp, EtoileMultiple, EtoileUnique});
+    affichage->addActions(
+        {AfficheInstrument, AfficheDispositifdioptrique, Analyseduchamp, EtoileMultiple, EtoileUnique});
     affichage->addSeparator();
     affichage->addActions({ZoomAvant, ZoomArriere, ZoomPlus, ZoomMoins});
     affichage->addSeparator();
@@ -417,7 +420,8 @@ void TPrincipale::CreePage()
 
     VerticalBar = new QScrollBar(Qt::Vertical, Zone);
     HorizontalBar = new QScrollBar(Qt::Horizontal, Zone);
-    for (QScrollBar* barre : {VerticalBar, HorizontalBar}) {
+    for (QScrollBar* barre : {VerticalBar, HorizontalBar})
+    {
         barre->setRange(0, 0);
         barre->hide();
     }
@@ -445,29 +449,30 @@ void TPrincipale::InstalleCrochets()
     };
     connect(Dessin, &TImageVue::SourisEnfoncee, this,
             [this](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
-        if (bouton == Qt::LeftButton && Etat.VueCourante == "Champ" &&
-            DessineReticule(Dessin->Canevas(), x, y, width())) {
-            Edition.ReticuleEnCours = true;
-            Dessin->update();
-        }
-    });
+                if (bouton == Qt::LeftButton && Etat.VueCourante == "Champ" &&
+                    DessineReticule(Dessin->Canevas(), x, y, width()))
+                {
+                    Edition.ReticuleEnCours = true;
+                    Dessin->update();
+                }
+            });
     connect(Dessin, &TImageVue::SourisDeplacee, this,
             [this](Qt::MouseButtons boutons, Qt::KeyboardModifiers, int x, int y) {
-        if (!(boutons & Qt::LeftButton) || Etat.VueCourante != "Champ")
-            return;
-        Edition.AMettreAJour = true;
-        RafraichitVue();
-        DessineReticule(Dessin->Canevas(), x, y, width());
-        Dessin->update();
-    });
+                if (!(boutons & Qt::LeftButton) || Etat.VueCourante != "Champ")
+                    return;
+                Edition.AMettreAJour = true;
+                RafraichitVue();
+                DessineReticule(Dessin->Canevas(), x, y, width());
+                Dessin->update();
+            });
     connect(Dessin, &TImageVue::SourisRelachee, this,
             [fermeEditeurs](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-        fermeEditeurs();
-        DessinRelache(Etat.VueCourante, x, y);
-        Edition.AMettreAJour = true;
-        RafraichitVue();
-        Edition.ReticuleEnCours = false;
-    });
+                fermeEditeurs();
+                DessinRelache(Etat.VueCourante, x, y);
+                Edition.AMettreAJour = true;
+                RafraichitVue();
+                Edition.ReticuleEnCours = false;
+            });
     connect(Dessin, &TImageVue::DoubleClic, this, [this, fermeEditeurs](int, int) {
         fermeEditeurs();
         TRetoursEtoile retours{Etat.RetourEtoileMultiple, Etat.RetourDispositif, Etat.RetourChamp};
@@ -485,27 +490,30 @@ void TPrincipale::InstalleCrochets()
         RafraichitVue();
     });
     // The memorised field curve: its marks go to the refresh, which enables the commands by them.
-    Relie(Copiercourbe, +[] {
-        CopieCourbeMemorisee(Validite.SystemeAfocal);
-        MarquesCourbe = {CourbeMemorisee[0].Position, CourbeMemorisee[0].TailleVert};
-        Principale->AfficheCourbeMemorisee->setEnabled(true);
-        Edition.AMettreAJour = true;
-        RafraichitVue();
-    });
-    Relie(AfficheCourbeMemorisee, +[] {
-        CourbeMemoriseeAffichee = Principale->AfficheCourbeMemorisee->isChecked();
-        Edition.AMettreAJour = true;
-        RafraichitVue();
-    });
-    Relie(EffaceCourbeMemorisee, +[] {
-        ::EffaceCourbeMemorisee();
-        MarquesCourbe = {};
-        CourbeMemoriseeAffichee = false;
-        Principale->AfficheCourbeMemorisee->setChecked(false);
-        Principale->AfficheCourbeMemorisee->setEnabled(false);
-        Edition.AMettreAJour = true;
-        RafraichitVue();
-    });
+    Relie(
+        Copiercourbe, +[] {
+            CopieCourbeMemorisee(Validite.SystemeAfocal);
+            MarquesCourbe = {CourbeMemorisee[0].Position, CourbeMemorisee[0].TailleVert};
+            Principale->AfficheCourbeMemorisee->setEnabled(true);
+            Edition.AMettreAJour = true;
+            RafraichitVue();
+        });
+    Relie(
+        AfficheCourbeMemorisee, +[] {
+            CourbeMemoriseeAffichee = Principale->AfficheCourbeMemorisee->isChecked();
+            Edition.AMettreAJour = true;
+            RafraichitVue();
+        });
+    Relie(
+        EffaceCourbeMemorisee, +[] {
+            ::EffaceCourbeMemorisee();
+            MarquesCourbe = {};
+            CourbeMemoriseeAffichee = false;
+            Principale->AfficheCourbeMemorisee->setChecked(false);
+            Principale->AfficheCourbeMemorisee->setEnabled(false);
+            Edition.AMettreAJour = true;
+            RafraichitVue();
+        });
     ImagesFiche.Fenetre = &Fenetre->Canevas();
     ImagesFiche.Grille = &Grille->Canevas();
     ImagesFiche.Ligne = &Ligne->Canevas();
@@ -551,9 +559,7 @@ void TPrincipale::InstalleCrochets()
             commande->setEnabled(false);
     };
     Notifications.Bip = [](int genre) { SonneBip(genre); };
-    FenetreFichier.Titre = [](const std::string& titre) {
-        Principale->setWindowTitle(QString::fromStdString(titre));
-    };
+    FenetreFichier.Titre = [](const std::string& titre) { Principale->setWindowTitle(QString::fromStdString(titre)); };
     FenetreFichier.ActionEnregistrer = [](bool active) { Principale->Enregistrer->setEnabled(active); };
     FenetreFichier.ActionsDispositif = [](bool remplace, bool avant, bool apres) {
         Principale->RemplaceDispo->setEnabled(remplace);
@@ -607,7 +613,8 @@ void TPrincipale::MontreHistorique()
 {
     for (QAction* element : Historique)
         element->setVisible(false);
-    for (int k = 1; k <= NombreFichiersRecents && !Etat.FichiersRecents[k].empty(); ++k) {
+    for (int k = 1; k <= NombreFichiersRecents && !Etat.FichiersRecents[k].empty(); ++k)
+    {
         QAction* element = Historique[k - 1];
         element->setText(QStringLiteral("&%1 ").arg(k) + QString::fromStdString(Etat.TextesHistorique[k]));
         element->setVisible(true);
@@ -681,18 +688,18 @@ void TPrincipale::AppliqueEtatsPage()
                             ZoomMoins,
                             Transversales};
     static_assert(std::size(commandes) == static_cast<std::size_t>(TCommande::Nombre));
-    for (std::size_t k = 0; k < std::size(commandes); ++k) {
+    for (std::size_t k = 0; k < std::size(commandes); ++k)
+    {
         const std::optional<bool> active = EtatsPage.Actives[k];
         if (!active)
             continue;
-        switch (static_cast<TCommande>(k)) {
+        switch (static_cast<TCommande>(k))
+        {
         case TCommande::CorrecteurdeRossdeuxlentilles1:
             CorrecteurdeRossdeuxlentilles1->setEnabled(
                 *active && (CommandesReliees_.contains(RossQuivane) || CommandesReliees_.contains(RossSpecial)));
             break;
-        case TCommande::ToolDispositif:
-            ToolDispositif->setEnabled(*active);
-            break;
+        case TCommande::ToolDispositif: ToolDispositif->setEnabled(*active); break;
         default:
             // A command whose routine is not there yet stays disabled.
             commandes[k]->setEnabled(*active && CommandesReliees_.contains(commandes[k]));
@@ -715,12 +722,15 @@ void TPrincipale::AppliqueEtatsPage()
 
 void TPrincipale::PlaceImagesPage()
 {
-    const std::pair<TImageVue*, const TControle*> images[] = {
-        {Dessin, &Controles.Dessin},           {Grille, &Controles.Grille},
-        {Ligne, &Controles.Ligne},             {LigneMiroirActive, &Controles.LigneMiroirActive},
-        {LigneSchmidt, &Controles.LigneSchmidt}, {TableauSchmidt, &Controles.TableauSchmidt},
-        {CaseArl, &Controles.CaseArl}};
-    for (const auto& [image, controle] : images) {
+    const std::pair<TImageVue*, const TControle*> images[] = {{Dessin, &Controles.Dessin},
+                                                              {Grille, &Controles.Grille},
+                                                              {Ligne, &Controles.Ligne},
+                                                              {LigneMiroirActive, &Controles.LigneMiroirActive},
+                                                              {LigneSchmidt, &Controles.LigneSchmidt},
+                                                              {TableauSchmidt, &Controles.TableauSchmidt},
+                                                              {CaseArl, &Controles.CaseArl}};
+    for (const auto& [image, controle] : images)
+    {
         image->setGeometry(controle->Left, controle->Top, controle->Width, controle->Height);
         image->setVisible(controle->Visible);
         image->update();
@@ -796,22 +806,13 @@ void TPrincipale::FormResize()
 void TPrincipale::keyPressEvent(QKeyEvent* evenement)
 {
     int touche = 0;
-    switch (evenement->key()) {
-    case Qt::Key_Left:
-        touche = ToucheGauche;
-        break;
-    case Qt::Key_Right:
-        touche = ToucheDroite;
-        break;
-    case Qt::Key_Up:
-        touche = ToucheHaut;
-        break;
-    case Qt::Key_Down:
-        touche = ToucheBas;
-        break;
-    default:
-        QMainWindow::keyPressEvent(evenement);
-        return;
+    switch (evenement->key())
+    {
+    case Qt::Key_Left: touche = ToucheGauche; break;
+    case Qt::Key_Right: touche = ToucheDroite; break;
+    case Qt::Key_Up: touche = ToucheHaut; break;
+    case Qt::Key_Down: touche = ToucheBas; break;
+    default: QMainWindow::keyPressEvent(evenement); return;
     }
     FormKeyDown(touche);
     MontreBoiteSaisie();
@@ -820,7 +821,8 @@ void TPrincipale::keyPressEvent(QKeyEvent* evenement)
 bool TPrincipale::eventFilter(QObject* objet, QEvent* evenement)
 {
     if ((objet == Zone || objet == Fiche) && evenement->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton)
+    {
         FormClick();
         MontreBoiteSaisie();
     }
@@ -835,7 +837,8 @@ void TPrincipale::resizeEvent(QResizeEvent* evenement)
 
 void TPrincipale::closeEvent(QCloseEvent* evenement)
 {
-    if (Fermee_ || FermeProgramme(true, Geometrie())) {
+    if (Fermee_ || FermeProgramme(true, Geometrie()))
+    {
         Fermee_ = true;
         evenement->accept();
         QCoreApplication::exit(0);
@@ -905,4 +908,3 @@ void TPrincipale::Relie(QAction* commande, void (*routine)())
     connect(commande, &QAction::triggered, this, routine);
     CommandesReliees_.insert(commande);
 }
-

@@ -106,17 +106,17 @@ public:
     QAction* ToolButton9;
     QAction* ToolButton20;
 
-    QWidget* Zone;     // the client area below the tool bar, where the page moves
-    QWidget* Fiche;    // the page
+    QWidget* Zone; // the client area below the tool bar, where the page moves
+    QWidget* Fiche; // the page
     TImageVue* Fenetre; // the sheet image
-    TImageVue* Dessin;  // the drawing of the views
-    TImageVue* Grille;  // the lens-device table
-    TImageVue* Ligne;   // the highlight of the current table row
+    TImageVue* Dessin; // the drawing of the views
+    TImageVue* Grille; // the lens-device table
+    TImageVue* Ligne; // the highlight of the current table row
     TImageVue* LigneMiroirActive;
     TImageVue* LigneSchmidt;
     TImageVue* TableauSchmidt;
     TImageVue* CaseArl;
-    QLineEdit* Saisie;  // the floating edit box
+    QLineEdit* Saisie; // the floating edit box
     QScrollBar* VerticalBar;
     QScrollBar* HorizontalBar;
 

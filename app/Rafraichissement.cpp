@@ -47,10 +47,9 @@ TEtatsPage CommandesFormules(TTypeInstrument forme, bool sansSecondaire)
         etats.Active(TCommande::Barlow, actif);
         etats.Active(TCommande::OculaireA, actif);
     };
-    switch (forme) {
-    case TTypeInstrument::Aucun:
-        etats.Montre(TElementPage::VerticalBar, false);
-        break;
+    switch (forme)
+    {
+    case TTypeInstrument::Aucun: etats.Montre(TElementPage::VerticalBar, false); break;
     case TTypeInstrument::Newton:
         ross(true);
         barlow(true);
@@ -106,8 +105,8 @@ TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide)
     const bool present = validite.DispositifPresent;
     etats.Active(TCommande::AfficheInstrument, iv);
     etats.Active(TCommande::AfficheDispositifdioptrique, dv);
-    for (TCommande commande : {TCommande::Analyseduchamp, TCommande::EtoileMultiple, TCommande::EtoileUnique,
-                               TCommande::ImprimerTout})
+    for (TCommande commande :
+         {TCommande::Analyseduchamp, TCommande::EtoileMultiple, TCommande::EtoileUnique, TCommande::ImprimerTout})
         etats.Active(commande, iv && (dv || !present));
     etats.Active(TCommande::Imprimer, !validite.InstrumentVierge && !premiereLigneVide);
     etats.Active(TCommande::Optimisationdesdiametres, iv && present && dv);
@@ -137,7 +136,8 @@ TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool syst
         {"Etoile Multiple", true, false, false, false, false, true, true},
         {"Etoile Unique", true, true, false, true, false, true, true},
     };
-    for (const TLigneVue& ligne : Table) {
+    for (const TLigneVue& ligne : Table)
+    {
         if (vue != ligne.Nom)
             continue;
         if (ligne.Dessin)
@@ -150,7 +150,8 @@ TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool syst
         etats.Montre(TElementPage::ToolButton20, ligne.Separateur20);
     }
     // "Copier la courbe" is left to the field analysis, which enables it only once it has results to copy.
-    if (vue == "Champ") {
+    if (vue == "Champ")
+    {
         const bool memorisee = std::abs(marques.Memorisee) > 0.1;
         const bool afocale = std::abs(marques.Afocale) > 0.1;
         const bool comparable = memorisee && afocale == systemeAfocal;
@@ -161,15 +162,18 @@ TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool syst
 }
 
 TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, const std::string& cheminAffiche,
-                                   const std::string& cheminDocument, int positionJournal,
-                                   int nombreEnregistrements)
+                                   const std::string& cheminDocument, int positionJournal, int nombreEnregistrements)
 {
     TEtatsPage etats;
-    if (documentModifie) {
-        if (!cheminAffiche.empty() && cheminAffiche != "Fichier Récupéré") {
+    if (documentModifie)
+    {
+        if (!cheminAffiche.empty() && cheminAffiche != "Fichier Récupéré")
+        {
             if (!cheminDocument.empty())
                 etats.Active(TCommande::Enregistrer, true);
-        } else {
+        }
+        else
+        {
             etats.Active(TCommande::Enregistrer, false);
         }
     }
@@ -182,33 +186,25 @@ TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, 
 int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int nombreDioptresGroupe)
 {
     const int groupe = 16 * nombreDioptresGroupe + (nombreDioptresGroupe == 0 ? 16 : 0);
-    switch (forme) {
-    case TTypeInstrument::Aucun:
-        return 0;
-    case TTypeInstrument::Newton:
-        return 64;
+    switch (forme)
+    {
+    case TTypeInstrument::Aucun: return 0;
+    case TTypeInstrument::Newton: return 64;
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
     case TTypeInstrument::Gregory:
     case TTypeInstrument::Schwarzschild:
-    case TTypeInstrument::DallKirkham:
-        return 96;
+    case TTypeInstrument::DallKirkham: return 96;
     case TTypeInstrument::Schmidt:
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
-    case TTypeInstrument::LurieHoughton:
-        return 112;
+    case TTypeInstrument::LurieHoughton: return 112;
     case TTypeInstrument::SchmidtCassegrain:
-    case TTypeInstrument::SchmidtNewton:
-        return 160;
-    case TTypeInstrument::MaksutovCassegrain:
-        return secondaireSurMenisque ? 160 : 176;
-    case TTypeInstrument::Lunette:
-        return 85 + groupe;
-    case TTypeInstrument::KlevtsovCassegrain:
-        return 149 + groupe;
-    case TTypeInstrument::HoughtonCassegrain:
-        return 144;
+    case TTypeInstrument::SchmidtNewton: return 160;
+    case TTypeInstrument::MaksutovCassegrain: return secondaireSurMenisque ? 160 : 176;
+    case TTypeInstrument::Lunette: return 85 + groupe;
+    case TTypeInstrument::KlevtsovCassegrain: return 149 + groupe;
+    case TTypeInstrument::HoughtonCassegrain: return 144;
     }
     return 0;
 }
@@ -262,45 +258,24 @@ namespace {
 void PrepareForme()
 {
     const double carreSecondaire = static_cast<double>(Instrument.DiametreSecondaire) * Instrument.DiametreSecondaire;
-    switch (Instrument.TypeInstrument) {
-    case TTypeInstrument::Aucun:
-        break;
-    case TTypeInstrument::Newton:
-        Instrument.DiametreObstruction = Instrument.DiametreSecondaire;
-        break;
-    case TTypeInstrument::Cassegrain:
-        CalculeCassegrain();
-        break;
-    case TTypeInstrument::RitcheyChretien:
-        CalculeRitcheyChretien();
-        break;
-    case TTypeInstrument::Gregory:
-        CalculeGregory();
-        break;
+    switch (Instrument.TypeInstrument)
+    {
+    case TTypeInstrument::Aucun: break;
+    case TTypeInstrument::Newton: Instrument.DiametreObstruction = Instrument.DiametreSecondaire; break;
+    case TTypeInstrument::Cassegrain: CalculeCassegrain(); break;
+    case TTypeInstrument::RitcheyChretien: CalculeRitcheyChretien(); break;
+    case TTypeInstrument::Gregory: CalculeGregory(); break;
     case TTypeInstrument::Schmidt:
-    case TTypeInstrument::SchmidtNewton:
-        CalculeSchmidt();
-        break;
-    case TTypeInstrument::SchmidtCassegrain:
-        CalculeSchmidtCassegrain();
-        break;
+    case TTypeInstrument::SchmidtNewton: CalculeSchmidt(); break;
+    case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
     case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
-        PrepareMaksutov();
-        break;
-    case TTypeInstrument::MaksutovCassegrain:
-        PrepareMaksutovCassegrain();
-        break;
-    case TTypeInstrument::Lunette:
-        PrepareLunette();
-        break;
-    case TTypeInstrument::Schwarzschild:
-        CalculeSchwarzschild();
-        break;
-    case TTypeInstrument::DallKirkham:
-        CalculeDallKirkham();
-        break;
-    case TTypeInstrument::KlevtsovCassegrain: {
+    case TTypeInstrument::MaksutovNewton: PrepareMaksutov(); break;
+    case TTypeInstrument::MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
+    case TTypeInstrument::Lunette: PrepareLunette(); break;
+    case TTypeInstrument::Schwarzschild: CalculeSchwarzschild(); break;
+    case TTypeInstrument::DallKirkham: CalculeDallKirkham(); break;
+    case TTypeInstrument::KlevtsovCassegrain:
+    {
         double obstruction = Instrument.DiametreSecondaire;
         for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
             obstruction = std::max(obstruction, Groupe.DiametreGroupe[static_cast<std::size_t>(i)]);
@@ -378,12 +353,15 @@ void RouvreSaisie()
     if (Relais.CodeSaisie() != 0 || Relais.CadreOuvert() || forme == TTypeInstrument::Aucun ||
         Edition.PositionJournal >= 1000)
         return;
-    if (forme == TTypeInstrument::Lunette) {
+    if (forme == TTypeInstrument::Lunette)
+    {
         if (Edition.InstrumentDeveloppe && (Edition.TableEditee == 2 || Edition.TableEditee == 0))
             Relais.OuvreSaisieRayonGroupe();
         if (Edition.DispositifDeveloppe && Edition.TableEditee == 1)
             Relais.OuvreSaisieRayonDioptre();
-    } else if (Relais.SaisieVisible()) {
+    }
+    else if (Relais.SaisieVisible())
+    {
         Relais.OuvreSaisieDiametreEntree();
     }
 }
@@ -431,20 +409,23 @@ void RecalculeEtDessine()
 
     MesureHauteurTitre();
     int hauteur = MiseEnPage.HauteurTitre + 32;
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         hauteur += HauteurBlocInstrument(forme, Instrument.SecondaireSurMenisque, Groupe.NombreDioptresGroupe);
         PrepareForme();
     }
     hauteur += 96;
-    if (Edition.DispositifDeveloppe) {
+    if (Edition.DispositifDeveloppe)
+    {
         hauteur += 16 * Dispositif.NombreDioptres;
-    } else {
+    }
+    else
+    {
         Controles.Ligne.Visible = false;
         Controles.LigneSchmidt.Visible = false;
     }
-    Controles.TableauKlevtsov.Visible =
-        Edition.InstrumentDeveloppe &&
-        (forme == TTypeInstrument::Lunette || forme == TTypeInstrument::KlevtsovCassegrain);
+    Controles.TableauKlevtsov.Visible = Edition.InstrumentDeveloppe && (forme == TTypeInstrument::Lunette ||
+                                                                        forme == TTypeInstrument::KlevtsovCassegrain);
     Controles.Dessin.Width = Controles.Grille.Width;
     Controles.Dessin.Height = 550;
     Controles.Dessin.Left = Controles.Grille.Left;
@@ -491,13 +472,14 @@ void Rafraichit()
     DocumentFiche.NomEnregistrement = Etat.NomEnregistrement;
     DocumentFiche.CheminDocument = Etat.CheminDocument;
     DocumentFiche.LargeurVisible = Etat.LargeurVisible;
-    if (Edition.AMettreAJour && Etat.VueCourante != "Départ") {
+    if (Edition.AMettreAJour && Etat.VueCourante != "Départ")
+    {
         RecalculeEtDessine();
         Etat.NomEnregistrement = DocumentFiche.NomEnregistrement;
     }
 
-    EtatsPage.Fusionne(CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie,
-                                               Etat.CheminAffiche, Etat.CheminDocument, Edition.PositionJournal,
+    EtatsPage.Fusionne(CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie, Etat.CheminAffiche,
+                                               Etat.CheminDocument, Edition.PositionJournal,
                                                Journal.NombreEnregistrementsJournal));
     Relais.CurseurAttente(false);
     RedessinePage();
@@ -512,14 +494,16 @@ void RafraichitVue()
     // the refresh in progress has ended, not in the middle of it.
     static bool enCours = false;
     static bool redemande = false;
-    if (enCours) {
+    if (enCours)
+    {
         redemande = true;
         return;
     }
     enCours = true;
     redemande = false;
     Rafraichit();
-    if (redemande) {
+    if (redemande)
+    {
         redemande = false;
         Rafraichit();
     }
@@ -578,7 +562,8 @@ void DessineVueChamp()
     fenetre.Depart = Etat.VueCourante == "Départ";
     DessineChampPage(fenetre);
     EtatsPage.Active(TCommande::Copiercourbe, fenetre.CopieActive);
-    if (fenetre.CopieActive) {
+    if (fenetre.CopieActive)
+    {
         EtatsPage.Active(TCommande::AfficheCourbeMemorisee, fenetre.CourbeActive);
         EtatsPage.Active(TCommande::ZoomPlus, fenetre.ZoomPlusActif);
         EtatsPage.Active(TCommande::ZoomMoins, fenetre.ZoomMoinsActif);

@@ -65,9 +65,9 @@ enum class TElementPage
     Dessin,
     ToolButton9,
     CommandesCourbe, // Copiercourbe, AfficheCourbeMemorisee, EffaceCourbeMemorisee
-    Transversales,   // Transversales and AberTrans
-    ZoomsChamp,      // ZoomPlus, ZoomMoins
-    ZoomsEtoiles,    // ZoomAvant, ZoomArriere
+    Transversales, // Transversales and AberTrans
+    ZoomsChamp, // ZoomPlus, ZoomMoins
+    ZoomsEtoiles, // ZoomAvant, ZoomArriere
     ToolButton20,
     Nombre
 };
@@ -81,10 +81,7 @@ struct TEtatsPage
     void Active(TCommande commande, bool active) { Actives[static_cast<std::size_t>(commande)] = active; }
     void Montre(TElementPage element, bool visible) { Visibles[static_cast<std::size_t>(element)] = visible; }
     std::optional<bool> EstActive(TCommande commande) const { return Actives[static_cast<std::size_t>(commande)]; }
-    std::optional<bool> EstVisible(TElementPage element) const
-    {
-        return Visibles[static_cast<std::size_t>(element)];
-    }
+    std::optional<bool> EstVisible(TElementPage element) const { return Visibles[static_cast<std::size_t>(element)]; }
     // The states the other one sets override these.
     void Fusionne(const TEtatsPage& autre);
 };
@@ -128,8 +125,7 @@ TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide)
 TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool systemeAfocal);
 // Save, Save as, Undo and Redo.
 TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, const std::string& cheminAffiche,
-                                   const std::string& cheminDocument, int positionJournal,
-                                   int nombreEnregistrements);
+                                   const std::string& cheminDocument, int positionJournal, int nombreEnregistrements);
 
 // The height the instrument's expanded block adds to the page, by form.
 int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int nombreDioptresGroupe);

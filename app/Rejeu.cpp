@@ -302,9 +302,9 @@ void AppliqueCode(const TEnregistrementJournal& e)
 
 const std::vector<std::int32_t>& CodesSansRoutine()
 {
-    static const std::vector<std::int32_t> codes = {-7,  -8,  -9,  -10, -11, -12, -13, -14, -18, -19,
-                                                    -20, -21, -22, -23, -24, -26, -28, 9001, 9002, 9101,
-                                                    9102, 9103, 9104, 9105, 9106};
+    static const std::vector<std::int32_t> codes = {-7,   -8,   -9,   -10,  -11,  -12,  -13, -14, -18,
+                                                    -19,  -20,  -21,  -22,  -23,  -24,  -26, -28, 9001,
+                                                    9002, 9101, 9102, 9103, 9104, 9105, 9106};
     return codes;
 }
 

@@ -18,7 +18,8 @@ constexpr int NumeroMaximal = 10000;
 
 bool Existe(const std::string& chemin)
 {
-    struct stat etat{};
+    struct stat etat
+    {};
     return ::stat(chemin.c_str(), &etat) == 0;
 }
 
@@ -49,10 +50,13 @@ TVerrouillage CreeEtVerrouille(const std::string& chemin)
     const int descripteur = ::open(chemin.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descripteur < 0)
         return TVerrouillage::Impossible;
-    struct stat ouvert{};
-    struct stat present{};
+    struct stat ouvert
+    {};
+    struct stat present
+    {};
     if (::flock(descripteur, LOCK_EX | LOCK_NB) != 0 || ::fstat(descripteur, &ouvert) != 0 ||
-        ::stat(chemin.c_str(), &present) != 0 || ouvert.st_ino != present.st_ino || ouvert.st_dev != present.st_dev) {
+        ::stat(chemin.c_str(), &present) != 0 || ouvert.st_ino != present.st_ino || ouvert.st_dev != present.st_dev)
+    {
         ::close(descripteur);
         return TVerrouillage::Occupe;
     }
@@ -76,14 +80,16 @@ bool ChoisitNumeroSession()
             numero = n;
     if (numero < 0)
         numero = 0;
-    for (; numero < NumeroMaximal; ++numero) {
+    for (; numero < NumeroMaximal; ++numero)
+    {
         const std::string chemin = CheminVerrou(dossier, numero);
         if (!SupprimeSiLibre(chemin))
             continue;
         const TVerrouillage verrouillage = CreeEtVerrouille(chemin);
         if (verrouillage == TVerrouillage::Impossible)
             break;
-        if (verrouillage == TVerrouillage::Pris) {
+        if (verrouillage == TVerrouillage::Pris)
+        {
             Etat.NumeroSession = numero;
             Etat.CheminSession = chemin;
             return true;

@@ -12,7 +12,8 @@ bool EstSuite(unsigned char octet)
 std::size_t Decalage(const std::string& texte, int rang)
 {
     std::size_t i = 0;
-    for (int compte = 0; i < texte.size(); ++i) {
+    for (int compte = 0; i < texte.size(); ++i)
+    {
         if (EstSuite(static_cast<unsigned char>(texte[i])))
             continue;
         if (compte == rang)

@@ -18,7 +18,8 @@ void BasculeVue(TBoutonVue bouton)
 {
     const TVue& nom = NomsVues[static_cast<std::size_t>(bouton)];
     Bouton(bouton) = Etat.VueCourante != nom;
-    if (Bouton(bouton)) {
+    if (Bouton(bouton))
+    {
         EnfonceSeul(bouton);
         Etat.VueCourante = nom;
     }
@@ -136,21 +137,18 @@ void ZoomMoinsExecute()
 {
     if (Etat.VueCourante != "Champ")
         return;
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         Reglages.AmplitudeChampAfocal = Reglages.AmplitudeChampAfocal == 72 ? 24 : 72;
-    } else {
-        switch (Reglages.AmplitudeChamp) {
-        case 12:
-            Reglages.AmplitudeChamp = 24;
-            break;
-        case 24:
-            Reglages.AmplitudeChamp = 60;
-            break;
-        case 60:
-            Reglages.AmplitudeChamp = 150;
-            break;
-        default:
-            break;
+    }
+    else
+    {
+        switch (Reglages.AmplitudeChamp)
+        {
+        case 12: Reglages.AmplitudeChamp = 24; break;
+        case 24: Reglages.AmplitudeChamp = 60; break;
+        case 60: Reglages.AmplitudeChamp = 150; break;
+        default: break;
         }
     }
     RafraichitEchelleChamp();
@@ -160,21 +158,18 @@ void ZoomPlusExecute()
 {
     if (Etat.VueCourante != "Champ")
         return;
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         Reglages.AmplitudeChampAfocal = Reglages.AmplitudeChampAfocal == 24 ? 72 : 24;
-    } else {
-        switch (Reglages.AmplitudeChamp) {
-        case 150:
-            Reglages.AmplitudeChamp = 60;
-            break;
-        case 60:
-            Reglages.AmplitudeChamp = 24;
-            break;
-        case 24:
-            Reglages.AmplitudeChamp = 12;
-            break;
-        default:
-            break;
+    }
+    else
+    {
+        switch (Reglages.AmplitudeChamp)
+        {
+        case 150: Reglages.AmplitudeChamp = 60; break;
+        case 60: Reglages.AmplitudeChamp = 24; break;
+        case 24: Reglages.AmplitudeChamp = 12; break;
+        default: break;
         }
     }
     RafraichitEchelleChamp();

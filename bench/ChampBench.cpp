@@ -20,7 +20,8 @@ void NewtonTrenteDioptres()
     NewtonAvecPlan();
     constexpr float F2[] = {1.61503f, 1.62408f, 1.63208f};
     Dispositif.NombreDioptres = NombreMaxDioptres;
-    for (int lentille = 0; lentille < NombreMaxDioptres / 2; ++lentille) {
+    for (int lentille = 0; lentille < NombreMaxDioptres / 2; ++lentille)
+    {
         const int face = 2 * lentille + 1;
         Dispositif.RayonDioptre[face] = 3000.0 + 10.0 * lentille;
         Dispositif.RayonDioptre[face + 1] = -3000.0;

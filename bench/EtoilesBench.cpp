@@ -20,7 +20,8 @@ void NewtonDispositif(int nombre)
     ApplicationHorsEcran();
     NewtonAvecPlan();
     Dispositif.NombreDioptres = nombre;
-    for (int i = 1; i <= nombre; ++i) {
+    for (int i = 1; i <= nombre; ++i)
+    {
         const bool verre = i % 2 == 1;
         Dispositif.RayonDioptre[i] = verre ? 2000.0 : 2100.0;
         Dispositif.EpaisseurDioptre[i] = verre ? 2.0 : 1.0;

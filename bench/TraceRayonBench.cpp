@@ -17,132 +17,160 @@ std::atomic<long> Allocations{0};
 }
 
 // Kept out of line, so that the compiler pairs each free with this replacement of operator new.
-[[gnu::noinline]] void* operator new(std::size_t taille) {
-  Allocations.fetch_add(1, std::memory_order_relaxed);
-  if (void* p = std::malloc(taille == 0 ? 1 : taille)) return p;
-  throw std::bad_alloc();
+[[gnu::noinline]] void* operator new(std::size_t taille)
+{
+    Allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(taille == 0 ? 1 : taille))
+        return p;
+    throw std::bad_alloc();
 }
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+[[gnu::noinline]] void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
-void Primaire(double rayon, double conique) {
-  Instrument.RayonCourburePrimaire = rayon;
-  Instrument.RayonPrimaireCube = rayon * rayon * rayon;
-  Instrument.RayonPrimairePuissance5 = rayon * rayon * rayon * rayon * rayon;
-  Instrument.FocalePrimaire = rayon / 2.0;
-  Instrument.CoefficientDeformationPrimaire = conique;
-  Instrument.CoefficientDeformationPrimaire2 = -1;
+void Primaire(double rayon, double conique)
+{
+    Instrument.RayonCourburePrimaire = rayon;
+    Instrument.RayonPrimaireCube = rayon * rayon * rayon;
+    Instrument.RayonPrimairePuissance5 = rayon * rayon * rayon * rayon * rayon;
+    Instrument.FocalePrimaire = rayon / 2.0;
+    Instrument.CoefficientDeformationPrimaire = conique;
+    Instrument.CoefficientDeformationPrimaire2 = -1;
 }
 
 // `nombre` surfaces of thin singlets in turn convex and concave, the first at z = `debut`.
-void PlaceDispositif(int nombre, double debut) {
-  Validite.DispositifValide = true;
-  Dispositif.NombreDioptres = nombre;
-  Dispositif.IndiceTrace[1] = 1.0f;
-  for (int i = 1; i <= nombre; ++i) {
-    const double rayon = (i % 2 ? 1.0 : -1.0) * (80.0 + 10.0 * i);
-    Dispositif.RayonDioptre[i] = rayon;
-    Dispositif.SommetDioptre[i] = debut + 6.0 * i;
-    Dispositif.CentreDioptre[i] = Dispositif.SommetDioptre[i] + rayon;
-    Dispositif.CarreDemiDiametre[i] = 40.0 * 40.0;
-    Dispositif.IndiceTrace[i + 1] = i % 2 ? 1.52f : 1.0f;
-  }
+void PlaceDispositif(int nombre, double debut)
+{
+    Validite.DispositifValide = true;
+    Dispositif.NombreDioptres = nombre;
+    Dispositif.IndiceTrace[1] = 1.0f;
+    for (int i = 1; i <= nombre; ++i)
+    {
+        const double rayon = (i % 2 ? 1.0 : -1.0) * (80.0 + 10.0 * i);
+        Dispositif.RayonDioptre[i] = rayon;
+        Dispositif.SommetDioptre[i] = debut + 6.0 * i;
+        Dispositif.CentreDioptre[i] = Dispositif.SommetDioptre[i] + rayon;
+        Dispositif.CarreDemiDiametre[i] = 40.0 * 40.0;
+        Dispositif.IndiceTrace[i + 1] = i % 2 ? 1.52f : 1.0f;
+    }
 }
 
 // Newton D 200, F1 1000, paraboloid, with four lenses 20 mm beyond the focus.
-int NewtonQuatreLentilles() {
-  ReinitialiseEtat();
-  Instrument.TypeInstrument = TTypeInstrument::Newton;
-  Validite.InstrumentValide = true;
-  Instrument.DiametreEntree = 200;
-  Primaire(2000, -1);
-  Instrument.DiametreObstruction = 50;
-  Instrument.DistanceSecondaireFoyer = 150;
-  Instrument.DistanceEntreMiroirs = 850;
-  Instrument.RayonObstructionCarre = 625;
-  PlaceDispositif(8, 1020);
-  return 1 + 8;
+int NewtonQuatreLentilles()
+{
+    ReinitialiseEtat();
+    Instrument.TypeInstrument = TTypeInstrument::Newton;
+    Validite.InstrumentValide = true;
+    Instrument.DiametreEntree = 200;
+    Primaire(2000, -1);
+    Instrument.DiametreObstruction = 50;
+    Instrument.DistanceSecondaireFoyer = 150;
+    Instrument.DistanceEntreMiroirs = 850;
+    Instrument.RayonObstructionCarre = 625;
+    PlaceDispositif(8, 1020);
+    return 1 + 8;
 }
 
 // Cassegrain D 200, F1 1000, F 4000, B 200: paraboloid and hyperboloid, no device.
-int Cassegrain() {
-  ReinitialiseEtat();
-  Instrument.TypeInstrument = TTypeInstrument::Cassegrain;
-  Validite.InstrumentValide = true;
-  Instrument.DiametreEntree = 200;
-  Primaire(2000, -1);
-  Instrument.CoefficientDeformationSecondaire = -25.0 / 9.0;
-  Instrument.CoefficientDeformationSecondaire2 = -1;
-  Instrument.RayonCourbureSecondaire = 640;
-  Dispositif.CentreDioptre[0] = 1400;
-  Instrument.DistanceEntreMiroirs = 760;
-  Instrument.DegagementFoyer = 200;
-  Instrument.DiametreSecondaire = 60;
-  Instrument.DiametreObstruction = 60;
-  Instrument.DistanceSecondaireFoyer = 240;
-  Instrument.RayonObstructionCarre = 900;
-  Instrument.DiametreTrouCentral = 50;
-  Systeme.PositionFoyer = 200;
-  return 2;
+int Cassegrain()
+{
+    ReinitialiseEtat();
+    Instrument.TypeInstrument = TTypeInstrument::Cassegrain;
+    Validite.InstrumentValide = true;
+    Instrument.DiametreEntree = 200;
+    Primaire(2000, -1);
+    Instrument.CoefficientDeformationSecondaire = -25.0 / 9.0;
+    Instrument.CoefficientDeformationSecondaire2 = -1;
+    Instrument.RayonCourbureSecondaire = 640;
+    Dispositif.CentreDioptre[0] = 1400;
+    Instrument.DistanceEntreMiroirs = 760;
+    Instrument.DegagementFoyer = 200;
+    Instrument.DiametreSecondaire = 60;
+    Instrument.DiametreObstruction = 60;
+    Instrument.DistanceSecondaireFoyer = 240;
+    Instrument.RayonObstructionCarre = 900;
+    Instrument.DiametreTrouCentral = 50;
+    Systeme.PositionFoyer = 200;
+    return 2;
 }
 
 // A refractor whose objective is a stack of ten surfaces.
-int LunetteDixSurfaces() {
-  ReinitialiseEtat();
-  Instrument.TypeInstrument = TTypeInstrument::Lunette;
-  Validite.InstrumentValide = true;
-  Instrument.DiametreEntree = 100;
-  Groupe.NombreDioptresGroupe = 10;
-  Groupe.IndiceTraceGroupe[0] = 1.0f;
-  for (int i = 1; i <= 10; ++i) {
-    const double rayon = (i % 2 ? 1.0 : -1.0) * (400.0 + 50.0 * i);
-    Groupe.RayonGroupe[i] = rayon;
-    Groupe.SommetGroupe[i] = 8.0 * i;
-    Groupe.CentreGroupe[i] = Groupe.SommetGroupe[i] + rayon;
-    Groupe.CarreDemiDiametreGroupe[i] = 55.0 * 55.0;
-    Groupe.IndiceTraceGroupe[i] = i % 2 ? 1.6f : 1.0f;
-  }
-  return 10;
+int LunetteDixSurfaces()
+{
+    ReinitialiseEtat();
+    Instrument.TypeInstrument = TTypeInstrument::Lunette;
+    Validite.InstrumentValide = true;
+    Instrument.DiametreEntree = 100;
+    Groupe.NombreDioptresGroupe = 10;
+    Groupe.IndiceTraceGroupe[0] = 1.0f;
+    for (int i = 1; i <= 10; ++i)
+    {
+        const double rayon = (i % 2 ? 1.0 : -1.0) * (400.0 + 50.0 * i);
+        Groupe.RayonGroupe[i] = rayon;
+        Groupe.SommetGroupe[i] = 8.0 * i;
+        Groupe.CentreGroupe[i] = Groupe.SommetGroupe[i] + rayon;
+        Groupe.CarreDemiDiametreGroupe[i] = 55.0 * 55.0;
+        Groupe.IndiceTraceGroupe[i] = i % 2 ? 1.6f : 1.0f;
+    }
+    return 10;
 }
 
 // A fan of 12 x 12 pupil points across the aperture, 0.2 degree off axis.
-void TraceEventail(benchmark::State& etat, int (*construit)()) {
-  const int surfaces = construit();
-  const double rayonPupille = Instrument.DiametreEntree / 2.0;
-  const double angle = 0.2 * 3.14159265358979323846 / 180.0;
-  constexpr int Cote = 12;
-  long rayons = 0;
-  const long allocationsAvant = Allocations.load();
-  for (auto _ : etat) {
-    for (int i = 0; i < Cote; ++i) {
-      for (int j = 0; j < Cote; ++j) {
-        TRayon& r = Rayon;
-        r.XDepart = rayonPupille * (2.0 * i / (Cote - 1) - 1.0) * 0.95;
-        r.YDepart = rayonPupille * (2.0 * j / (Cote - 1) - 1.0) * 0.95;
-        r.AngleChamp = angle;
-        r.SinusAngleChamp = std::sin(angle);
-        r.CosinusAngleChamp = std::cos(angle);
-        r.EstRayonReference = false;
-        r.RayonPerdu = r.RayonBloque = r.ArretDispositif = r.VignettageDispositif = false;
-        r.ArretGroupe = r.HorsSecondaire = r.DansTrouCentral = r.ArretBordTrou = false;
-        TraceRayon();
-        benchmark::DoNotOptimize(r.XRayon);
-        ++rayons;
-      }
+void TraceEventail(benchmark::State& etat, int (*construit)())
+{
+    const int surfaces = construit();
+    const double rayonPupille = Instrument.DiametreEntree / 2.0;
+    const double angle = 0.2 * 3.14159265358979323846 / 180.0;
+    constexpr int Cote = 12;
+    long rayons = 0;
+    const long allocationsAvant = Allocations.load();
+    for (auto _ : etat)
+    {
+        for (int i = 0; i < Cote; ++i)
+        {
+            for (int j = 0; j < Cote; ++j)
+            {
+                TRayon& r = Rayon;
+                r.XDepart = rayonPupille * (2.0 * i / (Cote - 1) - 1.0) * 0.95;
+                r.YDepart = rayonPupille * (2.0 * j / (Cote - 1) - 1.0) * 0.95;
+                r.AngleChamp = angle;
+                r.SinusAngleChamp = std::sin(angle);
+                r.CosinusAngleChamp = std::cos(angle);
+                r.EstRayonReference = false;
+                r.RayonPerdu = r.RayonBloque = r.ArretDispositif = r.VignettageDispositif = false;
+                r.ArretGroupe = r.HorsSecondaire = r.DansTrouCentral = r.ArretBordTrou = false;
+                TraceRayon();
+                benchmark::DoNotOptimize(r.XRayon);
+                ++rayons;
+            }
+        }
     }
-  }
-  const double allocations = static_cast<double>(Allocations.load() - allocationsAvant);
-  etat.counters["rayons/s"] = benchmark::Counter(static_cast<double>(rayons), benchmark::Counter::kIsRate);
-  etat.counters["surfaces/s"] =
-      benchmark::Counter(static_cast<double>(rayons) * surfaces, benchmark::Counter::kIsRate);
-  etat.counters["allocations/rayon"] = rayons > 0 ? allocations / static_cast<double>(rayons) : 0.0;
+    const double allocations = static_cast<double>(Allocations.load() - allocationsAvant);
+    etat.counters["rayons/s"] = benchmark::Counter(static_cast<double>(rayons), benchmark::Counter::kIsRate);
+    etat.counters["surfaces/s"] =
+        benchmark::Counter(static_cast<double>(rayons) * surfaces, benchmark::Counter::kIsRate);
+    etat.counters["allocations/rayon"] = rayons > 0 ? allocations / static_cast<double>(rayons) : 0.0;
 }
 
-void NewtonEtQuatreLentilles(benchmark::State& etat) { TraceEventail(etat, NewtonQuatreLentilles); }
-void CassegrainSeul(benchmark::State& etat) { TraceEventail(etat, Cassegrain); }
-void ObjectifDeDixSurfaces(benchmark::State& etat) { TraceEventail(etat, LunetteDixSurfaces); }
+void NewtonEtQuatreLentilles(benchmark::State& etat)
+{
+    TraceEventail(etat, NewtonQuatreLentilles);
+}
+void CassegrainSeul(benchmark::State& etat)
+{
+    TraceEventail(etat, Cassegrain);
+}
+void ObjectifDeDixSurfaces(benchmark::State& etat)
+{
+    TraceEventail(etat, LunetteDixSurfaces);
+}
 
 } // namespace
 

@@ -8,13 +8,14 @@
 
 // The real request service: both dialogs, created once and kept, so that each box keeps its text
 // from one opening to the next.
-class TDemandesFoyer : public IDemandeFoyer {
+class TDemandesFoyer : public IDemandeFoyer
+{
 public:
-  std::optional<std::string> DemandeDistanceFoyerDioptre(double distancePrecedente) override;
-  std::optional<std::string> DemandeDecalageFoyer(double decalagePrecedent) override;
+    std::optional<std::string> DemandeDistanceFoyerDioptre(double distancePrecedente) override;
+    std::optional<std::string> DemandeDecalageFoyer(double decalagePrecedent) override;
 
-  TDistanceDunForm DistanceDunForm;
-  TDistanceDeltaFunForm DistanceDeltaFunForm;
+    TDistanceDunForm DistanceDunForm;
+    TDistanceDeltaFunForm DistanceDeltaFunForm;
 };
 
 // The solver's hooks. The afocal search: a number becomes `DistanceFoyerDioptre`; a text that is

@@ -2,4 +2,5 @@
 #include "dialogs/DistanceDeltaFun.h"
 
 TDistanceDeltaFunForm::TDistanceDeltaFunForm(QWidget* parent)
-    : TDemandeDepartForm(QStringLiteral("Dialogue"), QStringLiteral("Décalage du foyer ="), parent) {}
+    : TDemandeDepartForm(QStringLiteral("Dialogue"), QStringLiteral("Décalage du foyer ="), parent)
+{}

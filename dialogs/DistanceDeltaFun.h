@@ -3,9 +3,10 @@
 
 #include "dialogs/DistanceDemande.h"
 
-class TDistanceDeltaFunForm : public TDemandeDepartForm {
-  Q_OBJECT
+class TDistanceDeltaFunForm : public TDemandeDepartForm
+{
+    Q_OBJECT
 
 public:
-  explicit TDistanceDeltaFunForm(QWidget* parent = nullptr);
+    explicit TDistanceDeltaFunForm(QWidget* parent = nullptr);
 };

@@ -12,36 +12,37 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TDemandeDepartForm : public QDialog {
-  Q_OBJECT
+class TDemandeDepartForm : public QDialog
+{
+    Q_OBJECT
 
 public:
-  TDemandeDepartForm(const QString& titre, const QString& libelle, QWidget* parent = nullptr);
+    TDemandeDepartForm(const QString& titre, const QString& libelle, QWidget* parent = nullptr);
 
-  // Shows the request modally. The text of the box when OK closes it, nothing when the search is
-  // abandoned. A text that is not a number is put back to `valeurPrecedente` in the box (for the
-  // next opening) and still returned, so that the caller sees what was typed.
-  std::optional<std::string> Demande(double valeurPrecedente);
+    // Shows the request modally. The text of the box when OK closes it, nothing when the search is
+    // abandoned. A text that is not a number is put back to `valeurPrecedente` in the box (for the
+    // next opening) and still returned, so that the caller sees what was typed.
+    std::optional<std::string> Demande(double valeurPrecedente);
 
-  QLabel* Libelle;
-  QLineEdit* SaisieDun;
-  QLabel* Unite;
-  QPushButton* CancelBtn;
-  QPushButton* ButtonAide;
-  QPushButton* OKBtn;
+    QLabel* Libelle;
+    QLineEdit* SaisieDun;
+    QLabel* Unite;
+    QPushButton* CancelBtn;
+    QPushButton* ButtonAide;
+    QPushButton* OKBtn;
 
 protected:
-  bool eventFilter(QObject* objet, QEvent* evenement) override;
-  void keyPressEvent(QKeyEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
-  void SaisieDunKeyPress(int touche);
-  void OKBtnClick();
-  void ButtonAideClick();
-  void RemetValeurPrecedente();
+    void SaisieDunKeyPress(int touche);
+    void OKBtnClick();
+    void ButtonAideClick();
+    void RemetValeurPrecedente();
 
-  double ValeurPrecedente = 0;
-  std::optional<std::string> Reponse;
+    double ValeurPrecedente = 0;
+    std::optional<std::string> Reponse;
 };
 
 // The box holds a number as the dialogs read them.

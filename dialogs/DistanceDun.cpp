@@ -3,4 +3,5 @@
 
 TDistanceDunForm::TDistanceDunForm(QWidget* parent)
     : TDemandeDepartForm(QStringLiteral("Quivane - Information nécessaire"),
-                         QStringLiteral("Distance entre le foyer et le premier dioptre ="), parent) {}
+                         QStringLiteral("Distance entre le foyer et le premier dioptre ="), parent)
+{}

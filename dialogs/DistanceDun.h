@@ -4,9 +4,10 @@
 
 #include "dialogs/DistanceDemande.h"
 
-class TDistanceDunForm : public TDemandeDepartForm {
-  Q_OBJECT
+class TDistanceDunForm : public TDemandeDepartForm
+{
+    Q_OBJECT
 
 public:
-  explicit TDistanceDunForm(QWidget* parent = nullptr);
+    explicit TDistanceDunForm(QWidget* parent = nullptr);
 };

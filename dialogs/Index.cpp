@@ -396,8 +396,8 @@ bool TIndicesForm::eventFilter(QObject* objet, QEvent* evenement)
     if (objet == Saisie && evenement->type() == QEvent::KeyPress)
     {
         const int touche = static_cast<QKeyEvent*>(evenement)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Up ||
-            touche == Qt::Key_Down || touche == Qt::Key_Escape)
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter || touche == Qt::Key_Up || touche == Qt::Key_Down ||
+            touche == Qt::Key_Escape)
         {
             SaisieTouche(touche);
             return true;

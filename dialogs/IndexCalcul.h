@@ -60,8 +60,7 @@ enum class TColonneCatalogue
 // The material numbers (from 1) in the order the list shows them when sorted by a column: by name the first two
 // materials stay first; any other column orders every material. Texts compare as texts, A to Z equal to a to z;
 // equal texts keep file order.
-std::vector<int> OrdreMatieres(const TCatalogueLu& catalogue, TColonneCatalogue colonne,
-                               const TLongueursOnde& lignes);
+std::vector<int> OrdreMatieres(const TCatalogueLu& catalogue, TColonneCatalogue colonne, const TLongueursOnde& lignes);
 
 // The edit page's material: its name and its indices at lines 1 to 23 (element 0 unused).
 struct TMateriau

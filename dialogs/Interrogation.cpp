@@ -51,11 +51,13 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question)
     const int largeurTexte = question.LargeurTexte > 0 ? question.LargeurTexte : d.Largeur - 100;
 
     int hautBoutons = HautBoutons;
-    switch (question.Boutons) {
+    switch (question.Boutons)
+    {
     case TBoutonsQuestion::Ok:
         d.BoutonOK = {(d.Largeur - LargeurBouton) / 2, hautBoutons, LargeurBouton, HauteurBouton};
         break;
-    case TBoutonsQuestion::OuiNon: {
+    case TBoutonsQuestion::OuiNon:
+    {
         hautBoutons = d.Hauteur - 72;
         const int gaucheOK = (d.Largeur - 2 * LargeurBouton) / 3;
         d.BoutonOK = {gaucheOK, hautBoutons, LargeurBouton, HauteurBouton};
@@ -82,13 +84,11 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question)
 
 TReponse ReponseEchappement(TBoutonsQuestion boutons)
 {
-    switch (boutons) {
-    case TBoutonsQuestion::Ok:
-        return ReponseOk;
-    case TBoutonsQuestion::OuiNon:
-        return ReponseNon;
-    case TBoutonsQuestion::OuiNonAnnuler:
-        return ReponseAnnuler;
+    switch (boutons)
+    {
+    case TBoutonsQuestion::Ok: return ReponseOk;
+    case TBoutonsQuestion::OuiNon: return ReponseNon;
+    case TBoutonsQuestion::OuiNonAnnuler: return ReponseAnnuler;
     }
     return ReponseAnnuler;
 }
@@ -124,7 +124,8 @@ void TInterrogationForm::ReinitialiseInterrogation()
     for (QLabel* etiquette : {Avertissement, Disque, Stop, Interrogation, Ligne1, Ligne2, Ligne3})
         etiquette->hide();
     BoutonOK->setText(QStringLiteral("&Ok"));
-    for (QLabel* ligne : {Ligne1, Ligne2}) {
+    for (QLabel* ligne : {Ligne1, Ligne2})
+    {
         QFont police = ligne->font();
         police.setPointSize(9);
         ligne->setFont(police);
@@ -143,7 +144,8 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
         Place(icone, d.Icone);
     QLabel* lignes[] = {Ligne1, Ligne2, Ligne3};
     const std::string* textes[] = {&question.Ligne1, &question.Ligne2, &question.Ligne3};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         lignes[i]->setText(QString::fromStdString(*textes[i]));
         Place(lignes[i], d.Lignes[i]);
     }
@@ -155,10 +157,12 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
     BoutonOK->setFocus();
 
     // A long text wraps inside Ligne1; the window grows so that it never runs under the buttons.
-    if (d.Lignes[0].Largeur > 0 && d.Lignes[1].Largeur == 0) {
+    if (d.Lignes[0].Largeur > 0 && d.Lignes[1].Largeur == 0)
+    {
         const int hauteurTexte = Ligne1->heightForWidth(d.Lignes[0].Largeur);
         const int manque = d.Lignes[0].Haut + hauteurTexte + 4 - d.BoutonOK.Haut;
-        if (manque > 0) {
+        if (manque > 0)
+        {
             Ligne1->resize(d.Lignes[0].Largeur, hauteurTexte);
             for (QPushButton* bouton : {BoutonOK, BoutonNO, BoutonAnnuler})
                 bouton->move(bouton->x(), bouton->y() + manque);
@@ -168,8 +172,8 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
 
     const QWidget* proprietaire = QApplication::activeWindow();
     const QRect cadre = proprietaire != nullptr && proprietaire != this ? proprietaire->frameGeometry()
-                        : screen() != nullptr                          ? screen()->availableGeometry()
-                                                                       : QRect();
+                        : screen() != nullptr                           ? screen()->availableGeometry()
+                                                                        : QRect();
     if (cadre.isValid())
         move(cadre.center() - rect().center());
 

@@ -35,7 +35,8 @@ TAboutBox::TAboutBox(const std::string& numeroVersion, QWidget* parent)
     const QString lignes[3] = {QStringLiteral("Seize formules d'instrument et un dispositif dioptrique"),
                                QStringLiteral("Tracé exact des rayons, analyse du champ"),
                                QStringLiteral("Images d'étoiles et tache de diffraction")};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         Comments[i] = new QLabel(lignes[i], panneau);
         Comments[i]->setGeometry(8, 84 + 18 * i, 313, 16);
     }

@@ -22,21 +22,15 @@ TPointPage Origine(const TControle& controle)
 
 TPointPage OrigineImage(TImageSaisie image)
 {
-    switch (image) {
-    case TImageSaisie::Fenetre:
-        return {};
-    case TImageSaisie::TableauSchmidt:
-        return Origine(Controles.TableauSchmidt);
-    case TImageSaisie::Grille:
-        return Origine(Controles.Grille);
-    case TImageSaisie::TableauKlevtsov:
-        return Origine(Controles.TableauKlevtsov);
-    case TImageSaisie::LigneMiroir:
-        return Origine(Controles.LigneMiroir);
-    case TImageSaisie::LigneSchmidt:
-        return Origine(Controles.LigneSchmidt);
-    case TImageSaisie::BoxDistance:
-        return Origine(Controles.BoxDistance);
+    switch (image)
+    {
+    case TImageSaisie::Fenetre: return {};
+    case TImageSaisie::TableauSchmidt: return Origine(Controles.TableauSchmidt);
+    case TImageSaisie::Grille: return Origine(Controles.Grille);
+    case TImageSaisie::TableauKlevtsov: return Origine(Controles.TableauKlevtsov);
+    case TImageSaisie::LigneMiroir: return Origine(Controles.LigneMiroir);
+    case TImageSaisie::LigneSchmidt: return Origine(Controles.LigneSchmidt);
+    case TImageSaisie::BoxDistance: return Origine(Controles.BoxDistance);
     }
     return {};
 }
@@ -50,7 +44,8 @@ TCoqueSaisie::TCoqueSaisie(QLineEdit* saisie) : QObject(saisie), Saisie_(saisie)
 
 TCoqueSaisie::~TCoqueSaisie()
 {
-    if (Coque == this) {
+    if (Coque == this)
+    {
         Coque = nullptr;
         PortsEdition.MontreSaisie = [] {};
     }
@@ -59,8 +54,10 @@ TCoqueSaisie::~TCoqueSaisie()
 void TCoqueSaisie::Montre()
 {
     TBoiteSaisie& boite = EtatSaisie.Saisie;
-    if (!boite.Visible) {
-        if (Saisie_->isVisible()) {
+    if (!boite.Visible)
+    {
+        if (Saisie_->isVisible())
+        {
             const bool enCours = EnCours_;
             EnCours_ = true;
             Saisie_->hide();
@@ -82,11 +79,13 @@ void TCoqueSaisie::Montre()
     Saisie_->setToolTip(QString::fromStdString(boite.Conseil));
     Saisie_->show();
     Saisie_->raise();
-    if (boite.ToutSelectionne) {
+    if (boite.ToutSelectionne)
+    {
         boite.ToutSelectionne = false;
         Saisie_->selectAll();
     }
-    if (boite.Focus) {
+    if (boite.Focus)
+    {
         boite.Focus = false;
         Saisie_->setFocus(Qt::OtherFocusReason);
     }
@@ -104,31 +103,17 @@ bool TCoqueSaisie::DepasseLongueur(const QString& ajout) const
 // True when the key is handled here and the line edit is not to see it.
 bool TCoqueSaisie::TouchePressee(QKeyEvent* evenement)
 {
-    switch (evenement->key()) {
-    case Qt::Key_Left:
-        FicheSaisieKeyDown(ToucheGauche);
-        return true;
-    case Qt::Key_Right:
-        FicheSaisieKeyDown(ToucheDroite);
-        return true;
-    case Qt::Key_Up:
-        FicheSaisieKeyDown(ToucheHaut);
-        return true;
-    case Qt::Key_Down:
-        FicheSaisieKeyDown(ToucheBas);
-        return true;
-    case Qt::Key_PageDown:
-        FicheSaisieKeyDown(TouchePageSuivante);
-        return true;
+    switch (evenement->key())
+    {
+    case Qt::Key_Left: FicheSaisieKeyDown(ToucheGauche); return true;
+    case Qt::Key_Right: FicheSaisieKeyDown(ToucheDroite); return true;
+    case Qt::Key_Up: FicheSaisieKeyDown(ToucheHaut); return true;
+    case Qt::Key_Down: FicheSaisieKeyDown(ToucheBas); return true;
+    case Qt::Key_PageDown: FicheSaisieKeyDown(TouchePageSuivante); return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        FicheSaisieKeyPress(CaractereEntree);
-        return true;
-    case Qt::Key_Escape:
-        FicheSaisieKeyPress(CaractereEchap);
-        return true;
-    default:
-        break;
+    case Qt::Key_Enter: FicheSaisieKeyPress(CaractereEntree); return true;
+    case Qt::Key_Escape: FicheSaisieKeyPress(CaractereEchap); return true;
+    default: break;
     }
     const QString texte = evenement->text();
     if (texte.isEmpty() || !texte.at(0).isPrint())
@@ -156,8 +141,10 @@ bool TCoqueSaisie::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet != Saisie_)
         return QObject::eventFilter(objet, evenement);
-    switch (evenement->type()) {
-    case QEvent::KeyPress: {
+    switch (evenement->type())
+    {
+    case QEvent::KeyPress:
+    {
         if (EnCours_)
             return true;
         EnCours_ = true;
@@ -170,14 +157,9 @@ bool TCoqueSaisie::eventFilter(QObject* objet, QEvent* evenement)
         if (!EnCours_)
             FicheSaisieEnter();
         break;
-    case QEvent::FocusOut:
-        FocusPerdu(static_cast<QFocusEvent*>(evenement)->reason());
-        break;
-    case QEvent::MouseButtonRelease:
-        FicheSaisieClick();
-        break;
-    default:
-        break;
+    case QEvent::FocusOut: FocusPerdu(static_cast<QFocusEvent*>(evenement)->reason()); break;
+    case QEvent::MouseButtonRelease: FicheSaisieClick(); break;
+    default: break;
     }
     return QObject::eventFilter(objet, evenement);
 }

@@ -47,12 +47,11 @@ void AppliqueChoixVerre(TTableVerre table, int ligne)
         return;
     // A device row's glass is the medium behind its surface, one element further than the row.
     const auto element = static_cast<std::size_t>(groupe ? ligne : ligne + 1);
-    std::array<float*, 3> indices = groupe ? std::array<float*, 3>{&Groupe.IndiceRougeGroupe[element],
-                                                                    &Groupe.IndiceVertGroupe[element],
-                                                                    &Groupe.IndiceBleuGroupe[element]}
-                                           : std::array<float*, 3>{&Dispositif.IndiceRouge[element],
-                                                                    &Dispositif.IndiceVert[element],
-                                                                    &Dispositif.IndiceBleu[element]};
+    std::array<float*, 3> indices =
+        groupe ? std::array<float*, 3>{&Groupe.IndiceRougeGroupe[element], &Groupe.IndiceVertGroupe[element],
+                                       &Groupe.IndiceBleuGroupe[element]}
+               : std::array<float*, 3>{&Dispositif.IndiceRouge[element], &Dispositif.IndiceVert[element],
+                                       &Dispositif.IndiceBleu[element]};
     for (std::size_t couleur = 0; couleur < 3; ++couleur)
         if (!MatiereChoisie[couleur + 1].empty())
             *indices[couleur] = static_cast<float>(LitNombre(MatiereChoisie[couleur + 1]));

@@ -38,8 +38,8 @@ struct TPortsCatalogue
     // Shows the catalogue window modally over MatiereChoisie and MatiereSelectionnee.
     void (*Montre)() = [] {};
     // The disk-icon message box of a file that could not be read.
-    void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) =
-        [](const std::string&, const std::string&) {};
+    void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) = [](const std::string&,
+                                                                                          const std::string&) {};
 };
 
 inline TPortsCatalogue PortsCatalogue;

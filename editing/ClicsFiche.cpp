@@ -48,13 +48,12 @@ std::vector<TRegle> ReglesForme(F forme)
     switch (forme)
     {
     case F::Newton:
-        return {{0, false, {{0, V::DiametreEntree}, {2, V::FocalePrimaire}}},
-                {8,
-                 E,
-                 {{8, V::CoefficientDeformationPrimaire},
-                  {9, V::DiametreSecondaire},
-                  {10, V::DistanceSecondaireFoyer}}},
-                epaisseursMiroirs};
+        return {
+            {0, false, {{0, V::DiametreEntree}, {2, V::FocalePrimaire}}},
+            {8,
+             E,
+             {{8, V::CoefficientDeformationPrimaire}, {9, V::DiametreSecondaire}, {10, V::DistanceSecondaireFoyer}}},
+            epaisseursMiroirs};
     case F::Cassegrain:
     case F::Gregory: return {premiereDeuxMiroirs, secondaireDeuxMiroirs, epaisseursMiroirs};
     case F::RitcheyChretien:
@@ -69,45 +68,34 @@ std::vector<TRegle> ReglesForme(F forme)
                 epaisseursMiroirs};
     case F::Schwarzschild: return {premiereDeuxMiroirs, {9, E, {{9, V::DiametreSecondaire}}}, epaisseursMiroirs};
     case F::Schmidt:
-        return {{0,
-                 false,
-                 {{0, V::DiametreEntree},
-                  {1, V::DiametreMiroir},
-                  {7, V::FocaleResultante},
-                  {3, V::RayonCourburePrimaire}}},
-                {11,
-                 E,
-                 {{11, V::EpaisseurPrimaire},
-                  {14, V::DistanceLameMiroir},
-                  {20, V::CoefficientK},
-                  {13, V::EpaisseurLame}}}};
+        return {
+            {0,
+             false,
+             {{0, V::DiametreEntree}, {1, V::DiametreMiroir}, {7, V::FocaleResultante}, {3, V::RayonCourburePrimaire}}},
+            {11,
+             E,
+             {{11, V::EpaisseurPrimaire}, {14, V::DistanceLameMiroir}, {20, V::CoefficientK}, {13, V::EpaisseurLame}}}};
     case F::SchmidtNewton:
         return {{0, false, {{0, V::DiametreEntree}, {1, V::DiametreMiroir}, {7, V::FocaleResultante}}},
                 {17, E, {{17, V::CoefficientDeformationLame}}},
-                {10,
-                 E,
-                 {{10, V::DistanceSecondaireFoyer}, {9, V::DiametreSecondaire}, {14, V::DistanceLameMiroir}}},
+                {10, E, {{10, V::DistanceSecondaireFoyer}, {9, V::DiametreSecondaire}, {14, V::DistanceLameMiroir}}},
                 {11, E, {{11, V::EpaisseurPrimaire}, {12, V::EpaisseurSecondaire}, {13, V::EpaisseurLame}}}};
     case F::Maksutov:
     case F::MaksutovNewton:
     {
-        std::vector<TRegle> regles = {{0,
-                                       false,
-                                       {{0, V::DiametreEntree},
-                                        {1, V::DiametreMiroir},
-                                        {2, V::FocalePrimaire},
-                                        {3, V::RayonCourburePrimaire}}},
-                                      {11,
-                                       E,
-                                       {{11, V::EpaisseurPrimaire},
-                                        {14, V::DistanceLameMiroir},
-                                        {15, V::DistanceDiaphragmeMiroir},
-                                        {13, V::EpaisseurLame}}}};
+        std::vector<TRegle> regles = {
+            {0,
+             false,
+             {{0, V::DiametreEntree}, {1, V::DiametreMiroir}, {2, V::FocalePrimaire}, {3, V::RayonCourburePrimaire}}},
+            {11,
+             E,
+             {{11, V::EpaisseurPrimaire},
+              {14, V::DistanceLameMiroir},
+              {15, V::DistanceDiaphragmeMiroir},
+              {13, V::EpaisseurLame}}}};
         if (forme == F::MaksutovNewton)
             regles.push_back(
-                {9,
-                 E,
-                 {{9, V::DiametreSecondaire}, {10, V::DistanceSecondaireFoyer}, {12, V::EpaisseurSecondaire}}});
+                {9, E, {{9, V::DiametreSecondaire}, {10, V::DistanceSecondaireFoyer}, {12, V::EpaisseurSecondaire}}});
         return regles;
     }
     case F::SchmidtCassegrain:
@@ -118,9 +106,7 @@ std::vector<TRegle> ReglesForme(F forme)
     case F::MaksutovCassegrain:
         return {{0,
                  false,
-                 {{0, V::DiametreEntree},
-                  {3, V::RayonCourburePrimaire, E},
-                  {7, V::FocaleResultante, false, true}}},
+                 {{0, V::DiametreEntree}, {3, V::RayonCourburePrimaire, E}, {7, V::FocaleResultante, false, true}}},
                 {16, E, {{10, V::DegagementFoyer}, {16, V::DiametreTrouCentral}, {9, V::DiametreSecondaire}}},
                 {8,
                  E,
@@ -138,13 +124,9 @@ std::vector<TRegle> ReglesForme(F forme)
                   {12, V::EpaisseurSecondaire, false, true}}},
                 epaisseursLame};
     case F::LurieHoughton:
-        return {{0,
-                 false,
-                 {{0, V::DiametreEntree}, {1, V::DiametreMiroirHoughton}, {3, V::RayonCourburePrimaire}}},
+        return {{0, false, {{0, V::DiametreEntree}, {1, V::DiametreMiroirHoughton}, {3, V::RayonCourburePrimaire}}},
                 {11, E, {{11, V::EpaisseurPrimaire}}},
-                {10,
-                 E,
-                 {{10, V::DistanceSecondaireFoyer}, {9, V::DiametreSecondaire}, {12, V::EpaisseurSecondaire}}}};
+                {10, E, {{10, V::DistanceSecondaireFoyer}, {9, V::DiametreSecondaire}, {12, V::EpaisseurSecondaire}}}};
     case F::HoughtonCassegrain:
         return {{0, false, {{0, V::DiametreEntree}, {3, V::RayonCourburePrimaire}, {7, V::FocaleResultante}}},
                 secondaireDeuxMiroirs,
@@ -305,8 +287,8 @@ void FicheFenetreMouseUp(int x, int y)
 void FicheBoutonLameClick()
 {
     EtatSaisie.CodeSaisie = AucuneSaisie;
-    Instrument.ProfilLame = static_cast<TOctet>(Instrument.ProfilLame >= ProfilPartage ? ProfilAucun
-                                                                                       : Instrument.ProfilLame + 1);
+    Instrument.ProfilLame =
+        static_cast<TOctet>(Instrument.ProfilLame >= ProfilPartage ? ProfilAucun : Instrument.ProfilLame + 1);
     VerifieDispositif();
     if (Instrument.TypeInstrument == F::Schmidt && !Validite.DispositifPresent)
     {
@@ -405,8 +387,8 @@ void FicheBoxDistanceMouseUp(int x, int y)
     const double nouvelle = dispositif ? Reglages.DistanceAxeImage : Reglages.DistanceAxeEtoile;
     if (nouvelle != ancienne)
     {
-        PortsEdition.AjouteAuJournal({CodeJournalDistanceAxe, dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0,
-                                      FormateGeneral(nouvelle)});
+        PortsEdition.AjouteAuJournal(
+            {CodeJournalDistanceAxe, dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0, FormateGeneral(nouvelle)});
         Edition.AMettreAJour = true;
     }
     PortsEdition.RafraichitVue();
@@ -442,7 +424,8 @@ void FicheCaseArlMouseUp(int x, int y)
             std::round((Instrument.CoefficientDeformationLame + pas) * InversePasCoefficientLame) /
             InversePasCoefficientLame;
         if (Instrument.CoefficientLameOptimal != 0)
-            Instrument.CoefficientLameRelatif = Instrument.CoefficientDeformationLame / Instrument.CoefficientLameOptimal;
+            Instrument.CoefficientLameRelatif =
+                Instrument.CoefficientDeformationLame / Instrument.CoefficientLameOptimal;
         // Journaled under the typed coefficient's code, so that undo and recovery see the step.
         PortsEdition.AjouteAuJournal(
             {CodeJournalCoefficientLame, 0, FormateGeneral(Instrument.CoefficientDeformationLame)});

@@ -44,8 +44,9 @@ bool EstListeLame(TCodeSaisie code)
 
 TLongueurOnde& LigneCanal(int canal)
 {
-    return canal == 1 ? LongueursOnde.LongueurOndeRouge
-                      : canal == 2 ? LongueursOnde.LongueurOndeVerte : LongueursOnde.LongueurOndeBleue;
+    return canal == 1   ? LongueursOnde.LongueurOndeRouge
+           : canal == 2 ? LongueursOnde.LongueurOndeVerte
+                        : LongueursOnde.LongueurOndeBleue;
 }
 
 // The channel of a list code, 0 for none.
@@ -217,7 +218,8 @@ std::vector<TLongueurOnde> LignesOffertes(int canal, const TLongueursOnde& ligne
         break;
     case 2:
         debut = std::clamp(lignes.LongueurOndeRouge + 1, 1, NombreLongueursOnde);
-        fin = lignes.LongueurOndeBleue < 0 ? NombreLongueursOnde : std::min(lignes.LongueurOndeBleue, NombreLongueursOnde);
+        fin = lignes.LongueurOndeBleue < 0 ? NombreLongueursOnde
+                                           : std::min(lignes.LongueurOndeBleue, NombreLongueursOnde);
         break;
     case 3:
         debut = std::clamp(lignes.LongueurOndeVerte + 1, 2, NombreLongueursOnde);

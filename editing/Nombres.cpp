@@ -10,8 +10,7 @@
 #include <optional>
 #include <string>
 
-namespace
-{
+namespace {
 
 struct TTexteFiltre
 {
@@ -167,8 +166,7 @@ double LitNombre(std::string_view texte, TPolitiqueNombre politique)
         if (filtre.Etrangers > 0)
             FichierIncorrect = true;
         break;
-    case TCaractereEtranger::Ignore:
-        break;
+    case TCaractereEtranger::Ignore: break;
     case TCaractereEtranger::BipParCaractere:
         for (int n = 0; n < filtre.Etrangers; ++n)
             MessageBeep(BipDefaut);

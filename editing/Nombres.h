@@ -10,14 +10,14 @@
 enum class TCaractereEtranger
 {
     SignaleFichier, // dropped, and FichierIncorrect := true (the main window's reader, used for files)
-    Ignore,         // dropped silently (the dialogs)
+    Ignore, // dropped silently (the dialogs)
     BipParCaractere // dropped with one default beep each (the glass catalogue)
 };
 
 // The one reader configured by the window that uses it.
 struct TPolitiqueNombre
 {
-    bool PlusEnTete;               // the classifier also strips a leading "+"
+    bool PlusEnTete; // the classifier also strips a leading "+"
     TCaractereEtranger Etranger;
 };
 

@@ -19,7 +19,7 @@ constexpr TColor CouleurCellule = 0xFFFFC0;
 enum class TDebut
 {
     CacheCadres, // the frames hidden, nothing refreshed
-    FermeCadres  // the frames closed and the view refreshed
+    FermeCadres // the frames closed and the view refreshed
 };
 
 struct TCellule
@@ -40,7 +40,8 @@ const std::string ConseilIndice = "Entrer une valeur comprise entre 1 et 5";
 
 void Debute(TDebut debut)
 {
-    if (debut == TDebut::FermeCadres) {
+    if (debut == TDebut::FermeCadres)
+    {
         PortsEdition.FermeCadresEtRafraichit();
         return;
     }
@@ -79,7 +80,8 @@ void PlaceBoite(const TCellule& c, TImageSaisie image, int haut)
     EtatSaisie.TexteLimiteSaisie = c.Conseil;
     boite.Conseil = c.Conseil;
     PortsEdition.AfficheStatut(c.Conseil);
-    if (c.Aide != 0) {
+    if (c.Aide != 0)
+    {
         boite.ContexteAide = c.Aide;
         PortsEdition.FixeContexteAide(c.Aide);
     }
@@ -118,7 +120,7 @@ void OuvreIndiceDispositif(int code, const std::array<float, NombreMaxDioptres +
     const int milieu = LigneDispositif() + 1;
     EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(milieu)]);
     OuvreDispositif({code, gauche, 66, 8, FormateIndiceTableau(static_cast<float>(EtatSaisie.ValeurAvantSaisie)),
-                                          ConseilIndice, 3250, false});
+                     ConseilIndice, 3250, false});
 }
 
 // ---- Lens group -------------------------------------------------------------------------------------------------
@@ -129,7 +131,8 @@ void OuvreGroupe(TDebut debut, const TCellule& c)
     const int haut = 16 * Edition.LigneCourante + 43;
     MontreLigne(Controles.TableauKlevtsov.Left + 1, Controles.TableauKlevtsov.Top + haut);
     CacheLigneMiroirActive();
-    if (debut == TDebut::CacheCadres) {
+    if (debut == TDebut::CacheCadres)
+    {
         DessineLigneEditee();
         EtatSaisie.Saisie.Active = true;
     }
@@ -140,8 +143,9 @@ void OuvreIndiceGroupe(int code, const std::array<float, NombreMaxDioptresGroupe
 {
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = ArrondiIndice(indices[static_cast<std::size_t>(Edition.LigneCourante)]);
-    OuvreGroupe(TDebut::FermeCadres, {code, gauche, 66, 8, FormateIndiceTableau(static_cast<float>(EtatSaisie.ValeurAvantSaisie)),
-                                      ConseilIndice, 3020, false});
+    OuvreGroupe(TDebut::FermeCadres,
+                {code, gauche, 66, 8, FormateIndiceTableau(static_cast<float>(EtatSaisie.ValeurAvantSaisie)),
+                 ConseilIndice, 3020, false});
 }
 
 // ---- Mirror row and plate glass ---------------------------------------------------------------------------------
@@ -195,8 +199,7 @@ void OuvreSaisieEpaisseurDioptre()
     const double epaisseur = Dispositif.EpaisseurDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = epaisseur;
     const bool derniere = LigneDispositif() == Dispositif.NombreDioptres;
-    OuvreDispositif(
-                    {2002, 121, 46, 6, FormateEpaisseurDispositif(epaisseur),
+    OuvreDispositif({2002, 121, 46, 6, FormateEpaisseurDispositif(epaisseur),
                      derniere ? "Entrer une valeur inférieure à 10 000 ou \"i\" pour infini" : ConseilDixMille, 3250,
                      false});
 }
@@ -206,21 +209,28 @@ void OuvreSaisieDiametreDioptre()
     Debute(TDebut::FermeCadres);
     const double diametre = Dispositif.DiametreDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = diametre;
-    OuvreDispositif(
-                    {2003, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3250, false});
+    OuvreDispositif({2003, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3250, false});
 }
 
-void OuvreSaisieIndiceRouge() { OuvreIndiceDispositif(2004, Dispositif.IndiceRouge, 259); }
-void OuvreSaisieIndiceVert() { OuvreIndiceDispositif(2005, Dispositif.IndiceVert, 354); }
-void OuvreSaisieIndiceBleu() { OuvreIndiceDispositif(2006, Dispositif.IndiceBleu, 449); }
+void OuvreSaisieIndiceRouge()
+{
+    OuvreIndiceDispositif(2004, Dispositif.IndiceRouge, 259);
+}
+void OuvreSaisieIndiceVert()
+{
+    OuvreIndiceDispositif(2005, Dispositif.IndiceVert, 354);
+}
+void OuvreSaisieIndiceBleu()
+{
+    OuvreIndiceDispositif(2006, Dispositif.IndiceBleu, 449);
+}
 
 void OuvreSaisieMatiereDioptre()
 {
     Debute(TDebut::FermeCadres);
     const std::string nom = SansBlancs(Dispositif.MatiereDioptre[static_cast<std::size_t>(LigneDispositif() + 1)]);
     EtatSaisie.TexteAvantSaisie = nom;
-    OuvreDispositif(
-                    {2007, 544, 219, 45, nom, "Texte libre de 45 caractères maximum", 3250, true});
+    OuvreDispositif({2007, 544, 219, 45, nom, "Texte libre de 45 caractères maximum", 3250, true});
 }
 
 void OuvreSaisieRayonGroupe()
@@ -249,9 +259,18 @@ void OuvreSaisieDiametreGroupe()
                 {2013, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3020, false});
 }
 
-void OuvreSaisieIndiceRougeGroupe() { OuvreIndiceGroupe(2014, Groupe.IndiceRougeGroupe, 259); }
-void OuvreSaisieIndiceVertGroupe() { OuvreIndiceGroupe(2015, Groupe.IndiceVertGroupe, 354); }
-void OuvreSaisieIndiceBleuGroupe() { OuvreIndiceGroupe(2016, Groupe.IndiceBleuGroupe, 449); }
+void OuvreSaisieIndiceRougeGroupe()
+{
+    OuvreIndiceGroupe(2014, Groupe.IndiceRougeGroupe, 259);
+}
+void OuvreSaisieIndiceVertGroupe()
+{
+    OuvreIndiceGroupe(2015, Groupe.IndiceVertGroupe, 354);
+}
+void OuvreSaisieIndiceBleuGroupe()
+{
+    OuvreIndiceGroupe(2016, Groupe.IndiceBleuGroupe, 449);
+}
 
 void OuvreSaisieMatiereGroupe()
 {
@@ -267,12 +286,12 @@ void OuvreSaisieRayonLigneMiroir()
     const double rayon = Instrument.RayonCourbureSecondaire;
     EtatSaisie.ValeurAvantSaisie = rayon;
     const double r = std::abs(rayon);
-    const std::string texte = r < SeuilRayonNul ? std::string()
-                              : r > SeuilRayonPlan
-                                  ? std::string("Plan")
-                                  : FormateNombre(rayon, r > 9999 ? "#0" : r > 999 ? "#0.0" : "#0.00");
-    OuvreLigneMiroir({2018, 42, 49, 7, texte, "Entrer une valeur inférieure à 100 000 ou \"p\" pour Plan", 3050,
-                      false},
+    const std::string texte = r < SeuilRayonNul    ? std::string()
+                              : r > SeuilRayonPlan ? std::string("Plan")
+                                                   : FormateNombre(rayon, r > 9999  ? "#0"
+                                                                          : r > 999 ? "#0.0"
+                                                                                    : "#0.00");
+    OuvreLigneMiroir({2018, 42, 49, 7, texte, "Entrer une valeur inférieure à 100 000 ou \"p\" pour Plan", 3050, false},
                      true);
 }
 
@@ -281,8 +300,8 @@ void OuvreSaisieDiametreLigneMiroir()
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = Instrument.DiametreSecondaire;
     OuvreLigneMiroir({2019, 195, 34, 5, TexteLongueurFiche(Instrument.DiametreSecondaire),
-                      "Le diamètre du miroir secondaire doit être inférieur à " + std::to_string(5) + ".000 mm" +
-                          " (" + std::to_string(5) + "m)",
+                      "Le diamètre du miroir secondaire doit être inférieur à " + std::to_string(5) + ".000 mm" + " (" +
+                          std::to_string(5) + "m)",
                       3050, false},
                      false);
 }
@@ -296,9 +315,18 @@ void OuvreSaisieEpaisseurLigneMiroir()
                      false);
 }
 
-void OuvreSaisieIndiceRougeLame() { OuvreIndiceLame(2054, Groupe.IndiceRougeGroupe[1], 314, 67, 3020); }
-void OuvreSaisieIndiceVertLame() { OuvreIndiceLame(2055, Groupe.IndiceVertGroupe[1], 410, 66, 3020); }
-void OuvreSaisieIndiceBleuLame() { OuvreIndiceLame(2056, Groupe.IndiceBleuGroupe[1], 505, 66, 3250); }
+void OuvreSaisieIndiceRougeLame()
+{
+    OuvreIndiceLame(2054, Groupe.IndiceRougeGroupe[1], 314, 67, 3020);
+}
+void OuvreSaisieIndiceVertLame()
+{
+    OuvreIndiceLame(2055, Groupe.IndiceVertGroupe[1], 410, 66, 3020);
+}
+void OuvreSaisieIndiceBleuLame()
+{
+    OuvreIndiceLame(2056, Groupe.IndiceBleuGroupe[1], 505, 66, 3250);
+}
 
 void OuvreSaisieMatiereLame()
 {
@@ -310,7 +338,8 @@ void OuvreSaisieMatiereLame()
 
 void OuvreCellule(int code)
 {
-    switch (code) {
+    switch (code)
+    {
     case 2001: OuvreSaisieRayonDioptre(); break;
     case 2002: OuvreSaisieEpaisseurDioptre(); break;
     case 2003: OuvreSaisieDiametreDioptre(); break;

@@ -21,9 +21,27 @@ void OuvreListe(TCodeSaisie code, int canal)
 
 } // namespace
 
-void OuvreListeLongueurOndeRouge() { OuvreListe(1001, 1); }
-void OuvreListeLongueurOndeVerte() { OuvreListe(1002, 2); }
-void OuvreListeLongueurOndeBleue() { OuvreListe(1003, 3); }
-void OuvreListeLongueurOndeRougeLame() { OuvreListe(57, 1); }
-void OuvreListeLongueurOndeVerteLame() { OuvreListe(58, 2); }
-void OuvreListeLongueurOndeBleueLame() { OuvreListe(59, 3); }
+void OuvreListeLongueurOndeRouge()
+{
+    OuvreListe(1001, 1);
+}
+void OuvreListeLongueurOndeVerte()
+{
+    OuvreListe(1002, 2);
+}
+void OuvreListeLongueurOndeBleue()
+{
+    OuvreListe(1003, 3);
+}
+void OuvreListeLongueurOndeRougeLame()
+{
+    OuvreListe(57, 1);
+}
+void OuvreListeLongueurOndeVerteLame()
+{
+    OuvreListe(58, 2);
+}
+void OuvreListeLongueurOndeBleueLame()
+{
+    OuvreListe(59, 3);
+}

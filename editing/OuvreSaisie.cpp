@@ -18,9 +18,10 @@ using T = TTypeInstrument;
 
 // The forms in the column order of the code table below.
 constexpr std::array<TTypeInstrument, 15> ColonnesFormes = {
-    T::Newton,        T::Cassegrain,         T::RitcheyChretien, T::Gregory,     T::Schmidt,
-    T::SchmidtCassegrain, T::Maksutov,       T::MaksutovCassegrain, T::Schwarzschild, T::MaksutovNewton,
-    T::DallKirkham,   T::KlevtsovCassegrain, T::LurieHoughton,   T::HoughtonCassegrain, T::SchmidtNewton};
+    T::Newton,        T::Cassegrain,         T::RitcheyChretien, T::Gregory,
+    T::Schmidt,       T::SchmidtCassegrain,  T::Maksutov,        T::MaksutovCassegrain,
+    T::Schwarzschild, T::MaksutovNewton,     T::DallKirkham,     T::KlevtsovCassegrain,
+    T::LurieHoughton, T::HoughtonCassegrain, T::SchmidtNewton};
 
 using TLigneCodes = std::array<TCodeSaisie, 15>;
 
@@ -57,8 +58,8 @@ TCodeSaisie CodeSiForme(TCodeSaisie code, std::initializer_list<TTypeInstrument>
 enum class TPreparation
 {
     CacheCadreEtLignes, // the lens-row frame and the row images, nothing refreshed
-    CacheCadre,         // the lens-row frame only
-    FermeCadres         // every editing frame closed and the view refreshed, then the row images hidden
+    CacheCadre, // the lens-row frame only
+    FermeCadres // every editing frame closed and the view refreshed, then the row images hidden
 };
 
 struct TOuverture
@@ -69,10 +70,10 @@ struct TOuverture
     std::string Conseil;
     int Aide = 0; // 0: the help context set before stays
     int Case = 0;
-    bool Active = false;   // the box is enabled again
-    bool Blanche = false;  // the box is made white; the others keep the colour the sheet click gave
+    bool Active = false; // the box is enabled again
+    bool Blanche = false; // the box is made white; the others keep the colour the sheet click gave
     bool SansFocusPossible = false;
-    int Retrait = 0;       // pixels taken off the right for the spin arrows drawn there
+    int Retrait = 0; // pixels taken off the right for the spin arrows drawn there
 };
 
 // The spin arrows at the right of the plate coefficient.
@@ -132,14 +133,13 @@ void FixeAide(int contexte)
 // value is read after it.
 void Prepare(TPreparation preparation)
 {
-    switch (preparation) {
+    switch (preparation)
+    {
     case TPreparation::CacheCadreEtLignes:
         EtatSaisie.CadreDioptre = false;
         CacheLignes();
         break;
-    case TPreparation::CacheCadre:
-        EtatSaisie.CadreDioptre = false;
-        break;
+    case TPreparation::CacheCadre: EtatSaisie.CadreDioptre = false; break;
     case TPreparation::FermeCadres:
         PortsEdition.FermeCadresEtRafraichit();
         CacheLignes();
@@ -149,14 +149,12 @@ void Prepare(TPreparation preparation)
 
 TPreparation PreparationDe(TValeurFiche valeur)
 {
-    switch (valeur) {
+    switch (valeur)
+    {
     case TValeurFiche::DiametreEntree:
-    case TValeurFiche::DiametreMiroirHoughton:
-        return TPreparation::CacheCadreEtLignes;
-    case TValeurFiche::DiametreMiroir:
-        return TPreparation::CacheCadre;
-    default:
-        return TPreparation::FermeCadres;
+    case TValeurFiche::DiametreMiroirHoughton: return TPreparation::CacheCadreEtLignes;
+    case TValeurFiche::DiametreMiroir: return TPreparation::CacheCadre;
+    default: return TPreparation::FermeCadres;
     }
 }
 
@@ -183,10 +181,13 @@ void Ouvre(TCodeSaisie code, const TOuverture& o, TImageSaisie image, const TCas
     if (o.Aide != 0)
         FixeAide(o.Aide);
     boite.ToutSelectionne = true;
-    if (o.SansFocusPossible && EtatSaisie.SaisieSansFocus) {
+    if (o.SansFocusPossible && EtatSaisie.SaisieSansFocus)
+    {
         EtatSaisie.SaisieSansFocus = false;
         boite.Focus = false;
-    } else {
+    }
+    else
+    {
         boite.Focus = true;
     }
     PortsEdition.MontreSaisie();
@@ -194,15 +195,14 @@ void Ouvre(TCodeSaisie code, const TOuverture& o, TImageSaisie image, const TCas
 
 int LimiteFocalePrimaire(TTypeInstrument forme)
 {
-    switch (forme) {
+    switch (forme)
+    {
     case T::Newton:
     case T::Schmidt:
     case T::Maksutov:
     case T::MaksutovNewton:
-    case T::SchmidtNewton:
-        return 100;
-    default:
-        return 50;
+    case T::SchmidtNewton: return 100;
+    default: return 50;
     }
 }
 
@@ -211,123 +211,290 @@ TOuverture Ouverture(TValeurFiche valeur)
 {
     const TInstrument& in = Instrument;
     TOuverture o;
-    switch (valeur) {
+    switch (valeur)
+    {
     case TValeurFiche::DiametreEntree:
-        o = {ArrondiDixieme(in.DiametreEntree), TexteLongueurFiche(in.DiametreEntree),
-             5, ConseilDiametre(), 3020, CaseDiametreEntree, true, true, true, 0};
+        o = {ArrondiDixieme(in.DiametreEntree),
+             TexteLongueurFiche(in.DiametreEntree),
+             5,
+             ConseilDiametre(),
+             3020,
+             CaseDiametreEntree,
+             true,
+             true,
+             true,
+             0};
         break;
     case TValeurFiche::DiametreMiroirHoughton:
-        o = {ArrondiDixieme(in.DiametreMiroir), TexteLongueurFiche(in.DiametreMiroir),
-             5, ConseilDiametre(), 3020, CaseDiametreMiroir, true, true, true, 0};
+        o = {ArrondiDixieme(in.DiametreMiroir),
+             TexteLongueurFiche(in.DiametreMiroir),
+             5,
+             ConseilDiametre(),
+             3020,
+             CaseDiametreMiroir,
+             true,
+             true,
+             true,
+             0};
         break;
     case TValeurFiche::DiametreMiroir:
-        o = {ArrondiDixieme(in.DiametreMiroir), TexteLongueurFiche(in.DiametreMiroir), 5,
-             ConseilDiametre(), 3020, CaseDiametreMiroir, false, false, false, 0};
+        o = {ArrondiDixieme(in.DiametreMiroir),
+             TexteLongueurFiche(in.DiametreMiroir),
+             5,
+             ConseilDiametre(),
+             3020,
+             CaseDiametreMiroir,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::FocalePrimaire:
-        o = {in.FocalePrimaire, TexteLongueurFiche(in.FocalePrimaire), 6,
-             ConseilLongueur("La distance focale doit être inférieure à ", LimiteFocalePrimaire(in.TypeInstrument)), 0,
-             CaseFocalePrimaire, false, false, false, 0};
+        o = {in.FocalePrimaire,
+             TexteLongueurFiche(in.FocalePrimaire),
+             6,
+             ConseilLongueur("La distance focale doit être inférieure à ", LimiteFocalePrimaire(in.TypeInstrument)),
+             0,
+             CaseFocalePrimaire,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::FocaleResultante:
-        o = {in.FocaleResultante, TexteLongueurFiche(in.FocaleResultante), 6,
-             ConseilLongueur("La distance focale résultante doit être inférieure à ", 100), 0, CaseFocaleResultante,
-             false, false, false, 0};
+        o = {in.FocaleResultante,
+             TexteLongueurFiche(in.FocaleResultante),
+             6,
+             ConseilLongueur("La distance focale résultante doit être inférieure à ", 100),
+             0,
+             CaseFocaleResultante,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::RayonCourburePrimaire:
-        o = {in.RayonCourburePrimaire, TexteLongueurFiche(in.RayonCourburePrimaire), 6,
-             ConseilLongueur("Le rayon de courbure doit être inférieur à ", 200), 0, CaseRayonCourburePrimaire, false,
-             false, false, 0};
+        o = {in.RayonCourburePrimaire,
+             TexteLongueurFiche(in.RayonCourburePrimaire),
+             6,
+             ConseilLongueur("Le rayon de courbure doit être inférieur à ", 200),
+             0,
+             CaseRayonCourburePrimaire,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::DegagementFoyer:
         o = {in.DegagementFoyer,
-             TexteSaufAuDela(in.DegagementFoyer, SeuilDegagementNonSaisi, "#0.#"), 6,
-             ConseilLongueur("Le dégagement doit être inférieur à ", 1), 3020, CaseDegagementFoyer, false, false, false,
+             TexteSaufAuDela(in.DegagementFoyer, SeuilDegagementNonSaisi, "#0.#"),
+             6,
+             ConseilLongueur("Le dégagement doit être inférieur à ", 1),
+             3020,
+             CaseDegagementFoyer,
+             false,
+             false,
+             false,
              0};
         break;
     case TValeurFiche::CoefficientDeformationPrimaire:
         o = {in.CoefficientDeformationPrimaire,
-             TexteSaufAuDela(in.CoefficientDeformationPrimaire, SeuilCoefficientACalculer, "#0.###"), 6,
+             TexteSaufAuDela(in.CoefficientDeformationPrimaire, SeuilCoefficientACalculer, "#0.###"),
+             6,
              "Coefficient de déformation du miroir primaire, il doit doit être compris entre + et - " + Nombre(999),
-             3120, CaseCoefficientDeformationPrimaire, false, false, false, 0};
+             3120,
+             CaseCoefficientDeformationPrimaire,
+             false,
+             false,
+             false,
+             0};
         break;
-    case TValeurFiche::DiametreSecondaire: {
+    case TValeurFiche::DiametreSecondaire:
+    {
         const bool plan = in.TypeInstrument == T::Newton || in.TypeInstrument == T::MaksutovNewton;
-        o = {in.DiametreSecondaire, TexteLongueurFiche(in.DiametreSecondaire), 5,
+        o = {in.DiametreSecondaire,
+             TexteLongueurFiche(in.DiametreSecondaire),
+             5,
              ConseilLongueur(plan ? "Le petit côté du miroir plan doit être inférieur à "
                                   : "Le diamètre du miroir secondaire doit être inférieur à ",
                              5),
-             3020, CaseDiametreSecondaire, false, false, false, 0};
+             3020,
+             CaseDiametreSecondaire,
+             false,
+             false,
+             false,
+             0};
         break;
     }
     case TValeurFiche::CoefficientDeformationLame:
         o = {in.CoefficientDeformationLame,
              in.CoefficientDeformationLame == 0 ? std::string() : FormateNombre(in.CoefficientDeformationLame, "0.###"),
-             5, "Le coefficient de déformation de la lame doit être inférieur à 10", 3120,
-             CaseCoefficientDeformationLame, false, false, false, LargeurSpinup};
+             5,
+             "Le coefficient de déformation de la lame doit être inférieur à 10",
+             3120,
+             CaseCoefficientDeformationLame,
+             false,
+             false,
+             false,
+             LargeurSpinup};
         break;
     case TValeurFiche::DistanceSecondaireFoyer:
-        o = {in.DistanceSecondaireFoyer, TexteLongueurFiche(in.DistanceSecondaireFoyer), 5,
-             "Cette distance doit être inférieure à la distance focale", 3020, CaseDegagementFoyer, false, false,
-             false, 0};
+        o = {in.DistanceSecondaireFoyer,
+             TexteLongueurFiche(in.DistanceSecondaireFoyer),
+             5,
+             "Cette distance doit être inférieure à la distance focale",
+             3020,
+             CaseDegagementFoyer,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::DiametreTrouCentral:
-        o = {in.DiametreTrouCentral, TexteLongueurFiche(in.DiametreTrouCentral), 5,
-             "Ce diamètre doit être inférieur au diamètre du miroir primaire", 3020, CaseDiametreTrouCentral, false,
-             false, false, 0};
+        o = {in.DiametreTrouCentral,
+             TexteLongueurFiche(in.DiametreTrouCentral),
+             5,
+             "Ce diamètre doit être inférieur au diamètre du miroir primaire",
+             3020,
+             CaseDiametreTrouCentral,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::CoefficientDeformationSecondaire:
         o = {in.CoefficientDeformationSecondaire,
-             TexteSaufAuDela(in.CoefficientDeformationSecondaire, SeuilCoefficientACalculer, "#0.####"), 8,
+             TexteSaufAuDela(in.CoefficientDeformationSecondaire, SeuilCoefficientACalculer, "#0.####"),
+             8,
              "Premier coefficient de déformation du miroir secondaire, il doit être compris entre + et - " +
                  Nombre(999),
-             3020, CaseCoefficientDeformationSecondaire, false, false, false, 0};
+             3020,
+             CaseCoefficientDeformationSecondaire,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::CoefficientDeformationSecondaire2:
         o = {in.CoefficientDeformationSecondaire2,
-             TexteSaufAuDela(in.CoefficientDeformationSecondaire2, SeuilCoefficientACalculer, "#0.####"), 8,
+             TexteSaufAuDela(in.CoefficientDeformationSecondaire2, SeuilCoefficientACalculer, "#0.####"),
+             8,
              "Deuxième coefficient de déformation du miroir secondaire, il doit être compris entre + et - " +
                  Nombre(999),
-             3020, CaseCoefficientDeformationSecondaire2, false, false, false, 0};
+             3020,
+             CaseCoefficientDeformationSecondaire2,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::EpaisseurPrimaire:
-        o = {in.EpaisseurPrimaire, TexteLongueurFiche(in.EpaisseurPrimaire), 4,
-             ConseilEpaisseur(5), 3020, CaseEpaisseurPrimaire, false, false, false, 0};
+        o = {in.EpaisseurPrimaire,
+             TexteLongueurFiche(in.EpaisseurPrimaire),
+             4,
+             ConseilEpaisseur(5),
+             3020,
+             CaseEpaisseurPrimaire,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::EpaisseurSecondaire:
-        o = {in.EpaisseurSecondaire, TexteLongueurFiche(in.EpaisseurSecondaire), 3,
-             ConseilEpaisseur(1), 3020, CaseEpaisseurSecondaire, false, false, false, 0};
+        o = {in.EpaisseurSecondaire,
+             TexteLongueurFiche(in.EpaisseurSecondaire),
+             3,
+             ConseilEpaisseur(1),
+             3020,
+             CaseEpaisseurSecondaire,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::EpaisseurLame:
-        o = {in.EpaisseurLame, TexteLongueurFiche(in.EpaisseurLame), 6, "", 3020,
-             CaseEpaisseurLame, false, true, false, 0};
+        o = {in.EpaisseurLame,
+             TexteLongueurFiche(in.EpaisseurLame),
+             6,
+             "",
+             3020,
+             CaseEpaisseurLame,
+             false,
+             true,
+             false,
+             0};
         break;
     case TValeurFiche::DistanceLameMiroir:
-        o = {in.DistanceLameMiroir, TexteLongueurFiche(in.DistanceLameMiroir), 6, "", 3020,
-             CaseDistanceLameMiroir, false, true, false, 0};
+        o = {in.DistanceLameMiroir,
+             TexteLongueurFiche(in.DistanceLameMiroir),
+             6,
+             "",
+             3020,
+             CaseDistanceLameMiroir,
+             false,
+             true,
+             false,
+             0};
         break;
     case TValeurFiche::DistanceDiaphragmeMiroir:
-        o = {in.DistanceDiaphragmeMiroir, TexteLongueurFiche(in.DistanceDiaphragmeMiroir),
-             6, "", 3020, CaseDistanceDiaphragmeMiroir, false, true, false, 0};
+        o = {in.DistanceDiaphragmeMiroir,
+             TexteLongueurFiche(in.DistanceDiaphragmeMiroir),
+             6,
+             "",
+             3020,
+             CaseDistanceDiaphragmeMiroir,
+             false,
+             true,
+             false,
+             0};
         break;
     case TValeurFiche::CoefficientK:
-        o = {in.CoefficientK, FormateNombre(in.CoefficientK, "0.#"), 3, "", 3120,
-             CaseCoefficientK, false, false, false, 0};
+        o = {in.CoefficientK,
+             FormateNombre(in.CoefficientK, "0.#"),
+             3,
+             "",
+             3120,
+             CaseCoefficientK,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::RayonMenisque1:
-        o = {in.RayonMenisque1, TexteLongueurFiche(in.RayonMenisque1), 6,
-             "Ce rayon de courbure de la lame doit être inférieur à 200.000mm (200m)", 0, CaseRayonMenisque1, false,
-             false, false, 0};
+        o = {in.RayonMenisque1,
+             TexteLongueurFiche(in.RayonMenisque1),
+             6,
+             "Ce rayon de courbure de la lame doit être inférieur à 200.000mm (200m)",
+             0,
+             CaseRayonMenisque1,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::RayonMenisque2:
-        o = {in.RayonMenisque2, TexteLongueurFiche(in.RayonMenisque2), 6,
-             "Ce rayon de courbure de la lame doit être inférieur à 200.000mm (200m)", 0, CaseRayonMenisque2, false,
-             false, false, 0};
+        o = {in.RayonMenisque2,
+             TexteLongueurFiche(in.RayonMenisque2),
+             6,
+             "Ce rayon de courbure de la lame doit être inférieur à 200.000mm (200m)",
+             0,
+             CaseRayonMenisque2,
+             false,
+             false,
+             false,
+             0};
         break;
     case TValeurFiche::DiametreMenisque:
-        o = {in.DiametreMenisque, TexteLongueurFiche(in.DiametreMenisque), 5,
-             "Ce diamètre doit être inférieur à " + Nombre(50) + ".000mm (" + Nombre(50) + "m)", 3020,
-             CaseDiametreMenisque, false, false, false, 0};
+        o = {in.DiametreMenisque,
+             TexteLongueurFiche(in.DiametreMenisque),
+             5,
+             "Ce diamètre doit être inférieur à " + Nombre(50) + ".000mm (" + Nombre(50) + "m)",
+             3020,
+             CaseDiametreMenisque,
+             false,
+             false,
+             false,
+             0};
         break;
     }
     return o;
@@ -374,55 +541,35 @@ std::string TexteLongueurFiche(double valeur)
 TCodeSaisie CodeValeurFiche(TValeurFiche valeur, TTypeInstrument forme)
 {
     const auto maksutov = {T::Maksutov, T::MaksutovCassegrain, T::MaksutovNewton};
-    const auto lames = {T::Schmidt, T::SchmidtCassegrain, T::Maksutov, T::MaksutovCassegrain, T::MaksutovNewton,
-                        T::SchmidtNewton};
-    switch (valeur) {
-    case TValeurFiche::DiametreEntree:
-        return CodeParForme(CodesDiametreEntree, forme);
+    const auto lames = {T::Schmidt,        T::SchmidtCassegrain, T::Maksutov, T::MaksutovCassegrain,
+                        T::MaksutovNewton, T::SchmidtNewton};
+    switch (valeur)
+    {
+    case TValeurFiche::DiametreEntree: return CodeParForme(CodesDiametreEntree, forme);
     case TValeurFiche::DiametreMiroir:
         return CodeSiForme(52, {T::Schmidt, T::Maksutov, T::MaksutovNewton, T::SchmidtNewton}, forme);
-    case TValeurFiche::DiametreMiroirHoughton:
-        return CodeSiForme(132, {T::LurieHoughton}, forme);
-    case TValeurFiche::FocalePrimaire:
-        return CodeParForme(CodesFocalePrimaire, forme);
-    case TValeurFiche::FocaleResultante:
-        return CodeParForme(CodesFocaleResultante, forme);
-    case TValeurFiche::RayonCourburePrimaire:
-        return CodeParForme(CodesRayonCourburePrimaire, forme);
-    case TValeurFiche::DegagementFoyer:
-        return CodeParForme(CodesDegagementFoyer, forme);
-    case TValeurFiche::CoefficientDeformationPrimaire:
-        return CodeParForme(CodesDeformationPrimaire, forme);
-    case TValeurFiche::DiametreSecondaire:
-        return CodeParForme(CodesDiametreSecondaire, forme);
-    case TValeurFiche::DistanceSecondaireFoyer:
-        return CodeParForme(CodesDistanceSecondaireFoyer, forme);
-    case TValeurFiche::DiametreTrouCentral:
-        return CodeParForme(CodesDiametreTrouCentral, forme);
-    case TValeurFiche::CoefficientDeformationSecondaire:
-        return CodeParForme(CodesDeformationSecondaire, forme);
-    case TValeurFiche::CoefficientDeformationSecondaire2:
-        return CodeSiForme(-27, {T::RitcheyChretien}, forme);
-    case TValeurFiche::EpaisseurPrimaire:
-        return CodeParForme(CodesEpaisseurPrimaire, forme);
-    case TValeurFiche::EpaisseurSecondaire:
-        return CodeParForme(CodesEpaisseurSecondaire, forme);
-    case TValeurFiche::EpaisseurLame:
-        return CodeSiForme(56, lames, forme);
-    case TValeurFiche::DistanceLameMiroir:
-        return CodeSiForme(561, lames, forme);
-    case TValeurFiche::CoefficientK:
-        return CodeSiForme(562, {T::Schmidt}, forme);
+    case TValeurFiche::DiametreMiroirHoughton: return CodeSiForme(132, {T::LurieHoughton}, forme);
+    case TValeurFiche::FocalePrimaire: return CodeParForme(CodesFocalePrimaire, forme);
+    case TValeurFiche::FocaleResultante: return CodeParForme(CodesFocaleResultante, forme);
+    case TValeurFiche::RayonCourburePrimaire: return CodeParForme(CodesRayonCourburePrimaire, forme);
+    case TValeurFiche::DegagementFoyer: return CodeParForme(CodesDegagementFoyer, forme);
+    case TValeurFiche::CoefficientDeformationPrimaire: return CodeParForme(CodesDeformationPrimaire, forme);
+    case TValeurFiche::DiametreSecondaire: return CodeParForme(CodesDiametreSecondaire, forme);
+    case TValeurFiche::DistanceSecondaireFoyer: return CodeParForme(CodesDistanceSecondaireFoyer, forme);
+    case TValeurFiche::DiametreTrouCentral: return CodeParForme(CodesDiametreTrouCentral, forme);
+    case TValeurFiche::CoefficientDeformationSecondaire: return CodeParForme(CodesDeformationSecondaire, forme);
+    case TValeurFiche::CoefficientDeformationSecondaire2: return CodeSiForme(-27, {T::RitcheyChretien}, forme);
+    case TValeurFiche::EpaisseurPrimaire: return CodeParForme(CodesEpaisseurPrimaire, forme);
+    case TValeurFiche::EpaisseurSecondaire: return CodeParForme(CodesEpaisseurSecondaire, forme);
+    case TValeurFiche::EpaisseurLame: return CodeSiForme(56, lames, forme);
+    case TValeurFiche::DistanceLameMiroir: return CodeSiForme(561, lames, forme);
+    case TValeurFiche::CoefficientK: return CodeSiForme(562, {T::Schmidt}, forme);
     case TValeurFiche::CoefficientDeformationLame:
         return CodeSiForme(69, {T::Schmidt, T::SchmidtCassegrain, T::SchmidtNewton}, forme);
-    case TValeurFiche::DiametreMenisque:
-        return CodeSiForme(73, {T::Maksutov, T::MaksutovNewton}, forme);
-    case TValeurFiche::RayonMenisque1:
-        return CodeSiForme(74, maksutov, forme);
-    case TValeurFiche::RayonMenisque2:
-        return CodeSiForme(75, maksutov, forme);
-    case TValeurFiche::DistanceDiaphragmeMiroir:
-        return CodeParForme(CodesDistanceDiaphragmeMiroir, forme);
+    case TValeurFiche::DiametreMenisque: return CodeSiForme(73, {T::Maksutov, T::MaksutovNewton}, forme);
+    case TValeurFiche::RayonMenisque1: return CodeSiForme(74, maksutov, forme);
+    case TValeurFiche::RayonMenisque2: return CodeSiForme(75, maksutov, forme);
+    case TValeurFiche::DistanceDiaphragmeMiroir: return CodeParForme(CodesDistanceDiaphragmeMiroir, forme);
     }
     return AucuneSaisie;
 }
@@ -440,7 +587,8 @@ void OuvreValeurFiche(TValeurFiche valeur)
         Instrument.AncienneFocalePrimaire = Instrument.FocalePrimaire;
     if (valeur == TValeurFiche::DiametreSecondaire)
         Systeme.MessageDejaAffiche = 0;
-    if (valeur == TValeurFiche::RayonMenisque1 || valeur == TValeurFiche::RayonMenisque2) {
+    if (valeur == TValeurFiche::RayonMenisque1 || valeur == TValeurFiche::RayonMenisque2)
+    {
         Groupe.RayonGroupe[1] = -Instrument.RayonMenisque1;
         Groupe.RayonGroupe[2] = -Instrument.RayonMenisque2;
     }
@@ -448,17 +596,50 @@ void OuvreValeurFiche(TValeurFiche valeur)
     Ouvre(code, o, image, MiseEnPage.CaseValeur[static_cast<std::size_t>(o.Case)]);
 }
 
-void OuvreSaisieDiametreEntree() { OuvreValeurFiche(TValeurFiche::DiametreEntree); }
-void OuvreSaisieDiametreMiroir() { OuvreValeurFiche(TValeurFiche::DiametreMiroir); }
-void OuvreSaisieDiametreMiroirHoughton() { OuvreValeurFiche(TValeurFiche::DiametreMiroirHoughton); }
-void OuvreSaisieFocalePrimaire() { OuvreValeurFiche(TValeurFiche::FocalePrimaire); }
-void OuvreSaisieFocaleResultante() { OuvreValeurFiche(TValeurFiche::FocaleResultante); }
-void OuvreSaisieRayonCourburePrimaire() { OuvreValeurFiche(TValeurFiche::RayonCourburePrimaire); }
-void OuvreSaisieDegagementFoyer() { OuvreValeurFiche(TValeurFiche::DegagementFoyer); }
-void OuvreSaisieCoefficientDeformationPrimaire() { OuvreValeurFiche(TValeurFiche::CoefficientDeformationPrimaire); }
-void OuvreSaisieDiametreSecondaire() { OuvreValeurFiche(TValeurFiche::DiametreSecondaire); }
-void OuvreSaisieDistanceSecondaireFoyer() { OuvreValeurFiche(TValeurFiche::DistanceSecondaireFoyer); }
-void OuvreSaisieDiametreTrouCentral() { OuvreValeurFiche(TValeurFiche::DiametreTrouCentral); }
+void OuvreSaisieDiametreEntree()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreEntree);
+}
+void OuvreSaisieDiametreMiroir()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreMiroir);
+}
+void OuvreSaisieDiametreMiroirHoughton()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreMiroirHoughton);
+}
+void OuvreSaisieFocalePrimaire()
+{
+    OuvreValeurFiche(TValeurFiche::FocalePrimaire);
+}
+void OuvreSaisieFocaleResultante()
+{
+    OuvreValeurFiche(TValeurFiche::FocaleResultante);
+}
+void OuvreSaisieRayonCourburePrimaire()
+{
+    OuvreValeurFiche(TValeurFiche::RayonCourburePrimaire);
+}
+void OuvreSaisieDegagementFoyer()
+{
+    OuvreValeurFiche(TValeurFiche::DegagementFoyer);
+}
+void OuvreSaisieCoefficientDeformationPrimaire()
+{
+    OuvreValeurFiche(TValeurFiche::CoefficientDeformationPrimaire);
+}
+void OuvreSaisieDiametreSecondaire()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreSecondaire);
+}
+void OuvreSaisieDistanceSecondaireFoyer()
+{
+    OuvreValeurFiche(TValeurFiche::DistanceSecondaireFoyer);
+}
+void OuvreSaisieDiametreTrouCentral()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreTrouCentral);
+}
 void OuvreSaisieCoefficientDeformationSecondaire()
 {
     OuvreValeurFiche(TValeurFiche::CoefficientDeformationSecondaire);
@@ -467,16 +648,46 @@ void OuvreSaisieCoefficientDeformationSecondaire2()
 {
     OuvreValeurFiche(TValeurFiche::CoefficientDeformationSecondaire2);
 }
-void OuvreSaisieEpaisseurPrimaire() { OuvreValeurFiche(TValeurFiche::EpaisseurPrimaire); }
-void OuvreSaisieEpaisseurSecondaire() { OuvreValeurFiche(TValeurFiche::EpaisseurSecondaire); }
-void OuvreSaisieEpaisseurLame() { OuvreValeurFiche(TValeurFiche::EpaisseurLame); }
-void OuvreSaisieDistanceLameMiroir() { OuvreValeurFiche(TValeurFiche::DistanceLameMiroir); }
-void OuvreSaisieCoefficientK() { OuvreValeurFiche(TValeurFiche::CoefficientK); }
-void OuvreSaisieCoefficientDeformationLame() { OuvreValeurFiche(TValeurFiche::CoefficientDeformationLame); }
-void OuvreSaisieDiametreMenisque() { OuvreValeurFiche(TValeurFiche::DiametreMenisque); }
-void OuvreSaisieRayonMenisque1() { OuvreValeurFiche(TValeurFiche::RayonMenisque1); }
-void OuvreSaisieRayonMenisque2() { OuvreValeurFiche(TValeurFiche::RayonMenisque2); }
-void OuvreSaisieDistanceDiaphragmeMiroir() { OuvreValeurFiche(TValeurFiche::DistanceDiaphragmeMiroir); }
+void OuvreSaisieEpaisseurPrimaire()
+{
+    OuvreValeurFiche(TValeurFiche::EpaisseurPrimaire);
+}
+void OuvreSaisieEpaisseurSecondaire()
+{
+    OuvreValeurFiche(TValeurFiche::EpaisseurSecondaire);
+}
+void OuvreSaisieEpaisseurLame()
+{
+    OuvreValeurFiche(TValeurFiche::EpaisseurLame);
+}
+void OuvreSaisieDistanceLameMiroir()
+{
+    OuvreValeurFiche(TValeurFiche::DistanceLameMiroir);
+}
+void OuvreSaisieCoefficientK()
+{
+    OuvreValeurFiche(TValeurFiche::CoefficientK);
+}
+void OuvreSaisieCoefficientDeformationLame()
+{
+    OuvreValeurFiche(TValeurFiche::CoefficientDeformationLame);
+}
+void OuvreSaisieDiametreMenisque()
+{
+    OuvreValeurFiche(TValeurFiche::DiametreMenisque);
+}
+void OuvreSaisieRayonMenisque1()
+{
+    OuvreValeurFiche(TValeurFiche::RayonMenisque1);
+}
+void OuvreSaisieRayonMenisque2()
+{
+    OuvreValeurFiche(TValeurFiche::RayonMenisque2);
+}
+void OuvreSaisieDistanceDiaphragmeMiroir()
+{
+    OuvreValeurFiche(TValeurFiche::DistanceDiaphragmeMiroir);
+}
 
 void OuvreSaisieTitreDispositif()
 {

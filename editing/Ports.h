@@ -41,12 +41,12 @@ struct TPortsEdition
 {
     // Messages: a warning box (320 or 420 pixels wide), the yes/no question (6 yes, 7 no), a beep, and the
     // three-line box of the diagonal flat's conflict with the meniscus.
-    void (*AfficheAvertissement)(const std::string& titre, const std::string& texte) =
-        [](const std::string&, const std::string&) {};
-    void (*AfficheAvertissementLarge)(const std::string& titre, const std::string& texte) =
-        [](const std::string&, const std::string&) {};
-    int (*PoseQuestion)(const std::string& titre, const std::string& texte) =
-        [](const std::string&, const std::string&) { return 7; };
+    void (*AfficheAvertissement)(const std::string& titre, const std::string& texte) = [](const std::string&,
+                                                                                          const std::string&) {};
+    void (*AfficheAvertissementLarge)(const std::string& titre, const std::string& texte) = [](const std::string&,
+                                                                                               const std::string&) {};
+    int (*PoseQuestion)(const std::string& titre, const std::string& texte) = [](const std::string&,
+                                                                                 const std::string&) { return 7; };
     void (*Bip)() = [] {};
     void (*AfficheConflitMiroirPlan)() = [] {};
 

@@ -8,8 +8,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 // Typed texts: a leading "+" is allowed, stray characters are dropped without a mark.
 constexpr TPolitiqueNombre PolitiqueSaisie{true, TCaractereEtranger::Ignore};

@@ -9,8 +9,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 using enum TTypeInstrument;
 
@@ -118,7 +117,8 @@ void RegleFocaleResultante()
     const double x = *lu;
     const double F1 = Instrument.FocalePrimaire;
     if (x >= 100000)
-        return Refuse(LegendeFocaleResultante, "La distance focale résultante doit être inférieure à 100.000 mm (100m)");
+        return Refuse(LegendeFocaleResultante,
+                      "La distance focale résultante doit être inférieure à 100.000 mm (100m)");
     if (Forme() != Schwarzschild && x <= 1.25 * F1 && F1 >= 0.01 && x >= 0.1)
         return Refuse(LegendeFocaleResultante,
                       "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire");
@@ -270,8 +270,7 @@ void RegleMiroirPlan()
     case Schwarzschild:
     case DallKirkham:
     case KlevtsovCassegrain:
-    case HoughtonCassegrain:
-        return;
+    case HoughtonCassegrain: return;
     }
 }
 
@@ -317,8 +316,9 @@ void RegleDistanceSecondaireFoyer()
     }
     if (Inchange(x))
         return;
-    const bool conflitMenisque = F1 > 1 && I.DistanceLameMiroir > 0.1 && I.DiametreSecondaire > 0.1 &&
-                                 F1 - I.DistanceLameMiroir + I.DiametreSecondaire / 2.0 + I.EpaisseurSecondaire / 2 >= x;
+    const bool conflitMenisque =
+        F1 > 1 && I.DistanceLameMiroir > 0.1 && I.DiametreSecondaire > 0.1 &&
+        F1 - I.DistanceLameMiroir + I.DiametreSecondaire / 2.0 + I.EpaisseurSecondaire / 2 >= x;
     const char* texteConflitMenisque =
         "Cette valeur est trop petite, elle provoque un conflit entre le miroir plan et le ménisque correcteur.";
     switch (Forme())
@@ -331,7 +331,8 @@ void RegleDistanceSecondaireFoyer()
         if (F1 / 2 < I.DistanceSecondaireFoyer)
         {
             EtatSaisie.Saisie.Texte.clear();
-            Signale(LegendeFocale, "Distance focale trop petite ou distance entre le miroir-plan et le foyer trop grande");
+            Signale(LegendeFocale,
+                    "Distance focale trop petite ou distance entre le miroir-plan et le foyer trop grande");
         }
         if (Forme() == SchmidtNewton && ConflitLameMiroirPlan(F1))
         {
@@ -363,8 +364,7 @@ void RegleDistanceSecondaireFoyer()
     case Schwarzschild:
     case DallKirkham:
     case KlevtsovCassegrain:
-    case HoughtonCassegrain:
-        return;
+    case HoughtonCassegrain: return;
     }
 }
 
@@ -381,7 +381,8 @@ void RegleDegagementFoyer(TCodeSaisie code)
     if (x >= 5000)
     {
         EtatSaisie.CodeSaisieRefusee = code;
-        return Refuse("Quivane - Saisie du dégagement du foyer", "Le dégagement du foyer doit être inférieur à 5000mm ");
+        return Refuse("Quivane - Saisie du dégagement du foyer",
+                      "Le dégagement du foyer doit être inférieur à 5000mm ");
     }
     // A focus inside the secondary's reach cannot be asked for; the box comes back on the field at once.
     if (x <= I.DistanceFoyerPrimaireSecondaire - I.FocalePrimaire)
@@ -464,55 +465,87 @@ bool AppliqueRegleInstrument(TCodeSaisie code)
 {
     switch (code)
     {
-    case 1: case 11: case 21: case 31: case 51: case 61: case 101: case 111: case 121: case 131:
-        RegleDiametreEntree();
-        return true;
-    case 2:
-        RegleFocalePrimaireNewton();
-        return true;
-    case 12: case 22: case 32: case 62: case 102: case 112:
-        RegleFocalePrimaire();
-        return true;
-    case 13: case 23: case 33: case 63: case 81: case 103: case 113: case 142:
-        RegleFocaleResultante();
-        return true;
-    case 4: case 82:
-        RegleCoefficientPrimaire(code);
-        return true;
-    case 26:
-        RegleCoefficientPrimaireRitchey();
-        return true;
-    case 27: case 83:
-        RegleCoefficientSecondaire();
-        return true;
-    case -27:
-        RegleCoefficientSecondaire2();
-        return true;
-    case 5: case 137: case 154:
-        RegleMiroirPlan();
-        return true;
-    case 14: case 24: case 34: case 64: case 104: case 114: case 141: case 2019:
-        RegleDiametreSecondaire();
-        return true;
-    case 6: case 136: case 155:
-        RegleDistanceSecondaireFoyer();
-        return true;
-    case 15: case 25: case 35: case 65: case 115: case 143:
-        RegleDegagementFoyer(code);
-        return true;
-    case 18: case 30: case 38: case 68: case 118: case 124: case 144:
-        RegleDiametreTrouCentral();
-        return true;
-    case 7: case 16: case 28: case 36: case 55: case 66: case 106: case 116: case 125: case 135: case 156:
-        RegleEpaisseurPrimaire();
-        return true;
-    case 8: case 17: case 29: case 37: case 67: case 107: case 117: case 138: case 145: case 157: case 2020:
-        RegleEpaisseurSecondaire();
-        return true;
-    case 1000:
-        RegleTitreDispositif();
-        return true;
-    default:
-        return false;
+    case 1:
+    case 11:
+    case 21:
+    case 31:
+    case 51:
+    case 61:
+    case 101:
+    case 111:
+    case 121:
+    case 131: RegleDiametreEntree(); return true;
+    case 2: RegleFocalePrimaireNewton(); return true;
+    case 12:
+    case 22:
+    case 32:
+    case 62:
+    case 102:
+    case 112: RegleFocalePrimaire(); return true;
+    case 13:
+    case 23:
+    case 33:
+    case 63:
+    case 81:
+    case 103:
+    case 113:
+    case 142: RegleFocaleResultante(); return true;
+    case 4:
+    case 82: RegleCoefficientPrimaire(code); return true;
+    case 26: RegleCoefficientPrimaireRitchey(); return true;
+    case 27:
+    case 83: RegleCoefficientSecondaire(); return true;
+    case -27: RegleCoefficientSecondaire2(); return true;
+    case 5:
+    case 137:
+    case 154: RegleMiroirPlan(); return true;
+    case 14:
+    case 24:
+    case 34:
+    case 64:
+    case 104:
+    case 114:
+    case 141:
+    case 2019: RegleDiametreSecondaire(); return true;
+    case 6:
+    case 136:
+    case 155: RegleDistanceSecondaireFoyer(); return true;
+    case 15:
+    case 25:
+    case 35:
+    case 65:
+    case 115:
+    case 143: RegleDegagementFoyer(code); return true;
+    case 18:
+    case 30:
+    case 38:
+    case 68:
+    case 118:
+    case 124:
+    case 144: RegleDiametreTrouCentral(); return true;
+    case 7:
+    case 16:
+    case 28:
+    case 36:
+    case 55:
+    case 66:
+    case 106:
+    case 116:
+    case 125:
+    case 135:
+    case 156: RegleEpaisseurPrimaire(); return true;
+    case 8:
+    case 17:
+    case 29:
+    case 37:
+    case 67:
+    case 107:
+    case 117:
+    case 138:
+    case 145:
+    case 157:
+    case 2020: RegleEpaisseurSecondaire(); return true;
+    case 1000: RegleTitreDispositif(); return true;
+    default: return false;
     }
 }

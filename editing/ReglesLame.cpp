@@ -8,8 +8,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
 using enum TTypeInstrument;
 
@@ -37,9 +36,10 @@ void RegleDiametreMiroir(std::int32_t codeJournal)
     if (I.DiametreEntree >= I.DiametreMiroir && I.DiametreMiroir > 1)
     {
         Signale(LegendeDiametreMiroir,
-                lame ? "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre de la lame !"
-                     : "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre du "
-                       "correcteur !");
+                lame
+                    ? "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre de la lame !"
+                    : "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre du "
+                      "correcteur !");
         StockeValeur(codeJournal, EtatSaisie.ValeurAvantSaisie);
     }
     if (I.DiametreMiroir / 3 >= I.DiametreEntree)
@@ -93,7 +93,8 @@ void RegleFocaleSchmidt()
         if (F / 2 < I.DistanceSecondaireFoyer)
         {
             EtatSaisie.Saisie.Texte.clear();
-            Signale(LegendeFocale, "Distance focale trop petite ou distance entre le miroir-plan et le foyer trop grande");
+            Signale(LegendeFocale,
+                    "Distance focale trop petite ou distance entre le miroir-plan et le foyer trop grande");
         }
         if (!Validite.SecondaireDefini && dlm > 0 && F > 0 && I.EpaisseurLame > 0 && dlm < F)
         {
@@ -230,9 +231,7 @@ void ReglePositionLame()
         else
             refuse(LegendePositionLame, "La lame doit être au-delà du miroir plan");
         break;
-    case SchmidtCassegrain:
-        accepte = F1 > 1 && t > 1 && I.DistanceFoyerPrimaireSecondaire > 1;
-        break;
+    case SchmidtCassegrain: accepte = F1 > 1 && t > 1 && I.DistanceFoyerPrimaireSecondaire > 1; break;
     case Maksutov:
         if (F1 <= 1 || (x >= F1 && x <= limiteDiaphragme) || x < 0.1)
             accepte = true;
@@ -261,8 +260,9 @@ void ReglePositionLame()
             accepte = true;
         else
             refuse("Quivane - Position  du ménisque correcteur",
-                   dSF > 1e-6 && s > 1e-6 && x < m ? "Le ménisque doit être au-delà du miroir plan."
-                                                   : "Le ménisque doit se situer entre le diaphragme et le miroir plan.");
+                   dSF > 1e-6 && s > 1e-6 && x < m
+                       ? "Le ménisque doit être au-delà du miroir plan."
+                       : "Le ménisque doit se situer entre le diaphragme et le miroir plan.");
         break;
     }
     case Aucun:
@@ -275,8 +275,7 @@ void ReglePositionLame()
     case DallKirkham:
     case KlevtsovCassegrain:
     case LurieHoughton:
-    case HoughtonCassegrain:
-        break;
+    case HoughtonCassegrain: break;
     }
     if (accepte && StockeOuRefuse(561, x))
         Conclut(561, Instrument.DistanceLameMiroir);
@@ -302,43 +301,23 @@ bool AppliqueRegleLame(TCodeSaisie code)
 {
     switch (code)
     {
-    case 52: case 132:
-        RegleDiametreMiroir(code);
-        return true;
-    case 53: case 122:
-        RegleRayonCourbure(53);
-        return true;
-    case 72: case 133:
-        RegleRayonCourbure(72);
-        return true;
-    case 54: case 153:
-        RegleFocaleSchmidt();
-        return true;
-    case 56:
-        RegleEpaisseurLame();
-        return true;
-    case 69:
-        RegleCoefficientDeformationLame();
-        return true;
-    case 71:
-        RegleDiaphragme();
-        return true;
-    case 123:
-        RegleGroupeKlevtsov();
-        return true;
-    case 73:
-        RegleDiametreMenisque();
-        return true;
-    case 74: case 75:
-        RegleRayonMenisque(code);
-        return true;
-    case 561:
-        ReglePositionLame();
-        return true;
-    case 562:
-        RegleCoefficientK();
-        return true;
-    default:
-        return false;
+    case 52:
+    case 132: RegleDiametreMiroir(code); return true;
+    case 53:
+    case 122: RegleRayonCourbure(53); return true;
+    case 72:
+    case 133: RegleRayonCourbure(72); return true;
+    case 54:
+    case 153: RegleFocaleSchmidt(); return true;
+    case 56: RegleEpaisseurLame(); return true;
+    case 69: RegleCoefficientDeformationLame(); return true;
+    case 71: RegleDiaphragme(); return true;
+    case 123: RegleGroupeKlevtsov(); return true;
+    case 73: RegleDiametreMenisque(); return true;
+    case 74:
+    case 75: RegleRayonMenisque(code); return true;
+    case 561: ReglePositionLame(); return true;
+    case 562: RegleCoefficientK(); return true;
+    default: return false;
     }
 }

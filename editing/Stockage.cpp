@@ -10,8 +10,7 @@
 #include <array>
 #include <cmath>
 
-namespace
-{
+namespace {
 
 using enum TTypeInstrument;
 
@@ -39,18 +38,10 @@ void CalculeDeuxMiroirs()
 {
     switch (Forme())
     {
-    case Cassegrain:
-        CalculeCassegrain();
-        break;
-    case DallKirkham:
-        CalculeDallKirkham();
-        break;
-    case RitcheyChretien:
-        CalculeRitcheyChretien();
-        break;
-    case SchmidtCassegrain:
-        CalculeSchmidtCassegrain();
-        break;
+    case Cassegrain: CalculeCassegrain(); break;
+    case DallKirkham: CalculeDallKirkham(); break;
+    case RitcheyChretien: CalculeRitcheyChretien(); break;
+    case SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
     case Aucun:
     case Newton:
     case Gregory:
@@ -63,8 +54,7 @@ void CalculeDeuxMiroirs()
     case KlevtsovCassegrain:
     case LurieHoughton:
     case HoughtonCassegrain:
-    case SchmidtNewton:
-        break;
+    case SchmidtNewton: break;
     }
 }
 
@@ -116,7 +106,7 @@ bool NonFiniIntroduit(const TInstrument& I, const TDioptreGroupe& G)
            TableDevenueNonFinie(G.CarreDemiDiametreGroupe, Groupe.CarreDemiDiametreGroupe);
 }
 
-constexpr double TInstrument::* ReelsInstrument[] = {
+constexpr double TInstrument::*ReelsInstrument[] = {
     &TInstrument::DiametreEntree,
     &TInstrument::FocalePrimaire,
     &TInstrument::DiametreMiroir,
@@ -170,27 +160,22 @@ constexpr double TInstrument::* ReelsInstrument[] = {
     &TInstrument::AncienneFocalePrimaire,
 };
 
-constexpr float TInstrument::* SimplesInstrument[] = {
-    &TInstrument::DiametreSecondaire,
-    &TInstrument::DiametreSecondaireMinimal,
-    &TInstrument::TacheDiffractionMicrons,
-    &TInstrument::TacheDiffractionSecondes,
-    &TInstrument::DistanceLameMiroir,
-    &TInstrument::DistanceDiaphragmeMiroir,
-    &TInstrument::EpaisseurTotaleMenisque,
-    &TInstrument::DiametreSecondaireSchwarzschild,
-    &TInstrument::DiametreUtileSecondaire,
-    &TInstrument::DiametreChampPleineLumiere,
+constexpr float TInstrument::*SimplesInstrument[] = {
+    &TInstrument::DiametreSecondaire,      &TInstrument::DiametreSecondaireMinimal,
+    &TInstrument::TacheDiffractionMicrons, &TInstrument::TacheDiffractionSecondes,
+    &TInstrument::DistanceLameMiroir,      &TInstrument::DistanceDiaphragmeMiroir,
+    &TInstrument::EpaisseurTotaleMenisque, &TInstrument::DiametreSecondaireSchwarzschild,
+    &TInstrument::DiametreUtileSecondaire, &TInstrument::DiametreChampPleineLumiere,
 };
 
 } // namespace
 
-std::span<double TInstrument::* const> ChampsReelsInstrument()
+std::span<double TInstrument::*const> ChampsReelsInstrument()
 {
     return ReelsInstrument;
 }
 
-std::span<float TInstrument::* const> ChampsSimplesInstrument()
+std::span<float TInstrument::*const> ChampsSimplesInstrument()
 {
     return SimplesInstrument;
 }
@@ -222,12 +207,8 @@ void StockeDiametreEntree(double diametre)
     case Cassegrain:
     case RitcheyChretien:
     case DallKirkham:
-    case SchmidtCassegrain:
-        CalculeDeuxMiroirs();
-        break;
-    case MaksutovCassegrain:
-        PrepareMaksutovCassegrain();
-        break;
+    case SchmidtCassegrain: CalculeDeuxMiroirs(); break;
+    case MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
     case Schwarzschild:
         if (I.FocalePrimaire < 1)
         {
@@ -268,8 +249,7 @@ void StockeDiametreEntree(double diametre)
     case Maksutov:
     case Lunette:
     case MaksutovNewton:
-    case KlevtsovCassegrain:
-        break;
+    case KlevtsovCassegrain: break;
     }
 }
 
@@ -317,9 +297,7 @@ void StockeFocalePrimaire(double focale)
     case KlevtsovCassegrain:
     case LurieHoughton:
     case HoughtonCassegrain:
-    case SchmidtNewton:
-        CalculeDeuxMiroirs();
-        break;
+    case SchmidtNewton: CalculeDeuxMiroirs(); break;
     }
 }
 
@@ -341,9 +319,7 @@ void StockeFocaleResultante(double focale)
         if (I.EpaisseurLame > 0.01 && I.DiametreEntree > 0.01 && I.FocalePrimaire > 0.01)
             I.DistanceLameMiroir = static_cast<float>(PlaceLameSchmidtCassegrain());
         break;
-    case MaksutovCassegrain:
-        PrepareMaksutovCassegrain();
-        break;
+    case MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
     case Aucun:
     case Newton:
     case Cassegrain:
@@ -357,9 +333,7 @@ void StockeFocaleResultante(double focale)
     case KlevtsovCassegrain:
     case LurieHoughton:
     case HoughtonCassegrain:
-    case SchmidtNewton:
-        CalculeDeuxMiroirs();
-        break;
+    case SchmidtNewton: CalculeDeuxMiroirs(); break;
     }
 }
 
@@ -517,8 +491,7 @@ void StockeEpaisseurLame(double epaisseur)
     case DallKirkham:
     case KlevtsovCassegrain:
     case LurieHoughton:
-    case HoughtonCassegrain:
-        break;
+    case HoughtonCassegrain: break;
     }
 }
 
@@ -564,8 +537,7 @@ void StockeCoefficientK(double k)
     Instrument.CoefficientK = k;
 }
 
-namespace
-{
+namespace {
 
 bool AppliqueStockage(std::int32_t code, double x)
 {

@@ -64,8 +64,8 @@ void PositionneLameSchmidt();
 bool ConflitLameMiroirPlan(double focale);
 
 // The real fields of the instrument, in double and in single precision.
-std::span<double TInstrument::* const> ChampsReelsInstrument();
-std::span<float TInstrument::* const> ChampsSimplesInstrument();
+std::span<double TInstrument::*const> ChampsReelsInstrument();
+std::span<float TInstrument::*const> ChampsSimplesInstrument();
 
 // The instrument's value of a journal code, stored by its routine. False, with nothing changed, for a code that is
 // not an instrument value, or when the store would turn a finite value of the instrument or of the lens group into

@@ -36,8 +36,8 @@ bool Entre(TCodeSaisie code, TCodeSaisie premier, TCodeSaisie dernier)
 void PlaceLigne(int ligne, bool groupe)
 {
     Edition.LigneCourante = ligne;
-    Controles.Ligne.Top = groupe ? Controles.TableauKlevtsov.Top + 59 + 16 * (ligne - 1)
-                                 : Controles.Grille.Top + 48 + 16 * (ligne - 1);
+    Controles.Ligne.Top =
+        groupe ? Controles.TableauKlevtsov.Top + 59 + 16 * (ligne - 1) : Controles.Grille.Top + 48 + 16 * (ligne - 1);
     DessineLigneEditee();
 }
 
@@ -48,12 +48,14 @@ void Haut()
     const bool miroirActif = Controles.LigneMiroirActive.Visible;
     const TCodeSaisie quitte = ValideEnPlace();
     PortsEdition.RafraichitVue();
-    if (quitte == 1000) {
+    if (quitte == 1000)
+    {
         OuvreSaisieDiametreEntree();
         return;
     }
     const int ligne = Edition.LigneCourante;
-    if (Edition.TableEditee == 1 && ligneVisible && ligne > 1) {
+    if (Edition.TableEditee == 1 && ligneVisible && ligne > 1)
+    {
         if (ligne == Dispositif.NombreDioptres && EstLigneVide(ligne))
             Dispositif.NombreDioptres -= 1;
         PlaceLigne(ligne - 1, false);
@@ -61,7 +63,8 @@ void Haut()
             OuvreCellule(quitte);
         return;
     }
-    if (miroirActif && Entre(quitte, 2018, 2020)) {
+    if (miroirActif && Entre(quitte, 2018, 2020))
+    {
         ValideSaisie();
         PortsEdition.RafraichitVue();
         if (Groupe.NombreDioptresGroupe == 0)
@@ -70,7 +73,8 @@ void Haut()
         OuvreCellule(quitte == 2018 ? 2011 : quitte == 2019 ? 2013 : 2012);
         return;
     }
-    if (Edition.TableEditee == 2 && ligneVisible && ligne > 1) {
+    if (Edition.TableEditee == 2 && ligneVisible && ligne > 1)
+    {
         if (ligne == Groupe.NombreDioptresGroupe && EstLigneVide(ligne))
             Groupe.NombreDioptresGroupe -= 1;
         PlaceLigne(ligne - 1, true);
@@ -86,8 +90,10 @@ void Bas()
         return;
     const TCodeSaisie quitte = ValideEnPlace();
     PortsEdition.RafraichitVue();
-    if (Edition.TableEditee == 1) {
-        if (Edition.LigneCourante < Dispositif.NombreDioptres) {
+    if (Edition.TableEditee == 1)
+    {
+        if (Edition.LigneCourante < Dispositif.NombreDioptres)
+        {
             PlaceLigne(Edition.LigneCourante + 1, false);
             if (Entre(quitte, 2001, 2007))
                 OuvreCellule(quitte);
@@ -96,13 +102,15 @@ void Bas()
     }
     if (Groupe.NombreDioptresGroupe == 0)
         Groupe.NombreDioptresGroupe = 1;
-    if (Edition.LigneCourante < Groupe.NombreDioptresGroupe) {
+    if (Edition.LigneCourante < Groupe.NombreDioptresGroupe)
+    {
         PlaceLigne(Edition.LigneCourante + 1, true);
         if (Entre(quitte, 2011, 2017))
             OuvreCellule(quitte);
         return;
     }
-    if (Instrument.TypeInstrument == TTypeInstrument::Lunette) {
+    if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
+    {
         OuvreSaisieTitreDispositif();
         return;
     }
@@ -173,7 +181,8 @@ std::optional<std::string> TexteStocke(TCodeSaisie code)
         return FormateRayonTableau(Groupe.RayonGroupe[ligne]);
     if (code == 2002)
         return FormateEpaisseurDispositif(Dispositif.EpaisseurDioptre[ligne]);
-    if (code == 2003) {
+    if (code == 2003)
+    {
         // Esc drops the decimal from 100 mm on, sooner than the table does.
         const double diametre = Dispositif.DiametreDioptre[ligne];
         return diametre < SeuilDiametreNul ? std::string() : FormateNombre(diametre, diametre > 99 ? "#0" : "#0.0");
@@ -192,7 +201,8 @@ std::optional<std::string> TexteStocke(TCodeSaisie code)
 void Echap()
 {
     PortsEdition.FermeCadreDioptre();
-    if (const std::optional<std::string> texte = TexteStocke(EtatSaisie.CodeSaisie)) {
+    if (const std::optional<std::string> texte = TexteStocke(EtatSaisie.CodeSaisie))
+    {
         EtatSaisie.Saisie.Texte = *texte;
         PortsEdition.MontreSaisie();
     }
@@ -235,29 +245,28 @@ void FicheSaisieKeyDown(int touche)
 {
     if (OuvreChampVoisin(touche))
         return;
-    switch (touche) {
-    case ToucheHaut:
-        Haut();
-        break;
-    case ToucheBas:
-        Bas();
-        break;
-    case TouchePageSuivante: {
+    switch (touche)
+    {
+    case ToucheHaut: Haut(); break;
+    case ToucheBas: Bas(); break;
+    case TouchePageSuivante:
+    {
         const TCodeSaisie code = EtatSaisie.CodeSaisie;
         if (Entre(code, 2004, 2006) || Entre(code, 2014, 2016) || Entre(code, 2054, 2056))
             ChoixVerreClavier();
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
 bool FicheSaisieKeyPress(char caractere)
 {
     const TCodeSaisie code = EtatSaisie.CodeSaisie;
-    switch (caractere) {
-    case CaractereEntree: {
+    switch (caractere)
+    {
+    case CaractereEntree:
+    {
         // The device view's off-axis distance has no field after it.
         const TCodeSaisie quitte = code == 2010 ? AucuneSaisie : code;
         EtatSaisie.CodeSaisieMemorise = quitte;
@@ -265,9 +274,7 @@ bool FicheSaisieKeyPress(char caractere)
         OuvreSaisieSuivante(quitte);
         return false;
     }
-    case CaractereEchap:
-        Echap();
-        return false;
+    case CaractereEchap: Echap(); return false;
     case 'd':
     case 'D':
         if (code != 2001 && code != 2011)
@@ -286,8 +293,7 @@ bool FicheSaisieKeyPress(char caractere)
             return false;
         RemplaceTexte("Infini");
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
@@ -314,15 +320,18 @@ void FormKeyDown(int touche)
 {
     if (OuvreChampVoisin(touche))
         return;
-    switch (touche) {
+    switch (touche)
+    {
     case ToucheHaut:
-    case ToucheBas: {
+    case ToucheBas:
+    {
         // The highlight is taken before the commit, whose refresh may hide it. At either end of the table it stays
         // where it is, its editor open again, rather than leave the table for the sheet's first value.
         const bool ligneVisible = Controles.Ligne.Visible && Edition.TableEditee == 1;
         const int ligne = Edition.LigneCourante + (touche == ToucheHaut ? -1 : 1);
         const TCodeSaisie quitte = ValideEnPlace();
-        if (ligneVisible && Dispositif.NombreDioptres >= 1) {
+        if (ligneVisible && Dispositif.NombreDioptres >= 1)
+        {
             PlaceLigne(std::clamp(ligne, 1, Dispositif.NombreDioptres), false);
             if (Entre(quitte, 2001, 2007))
                 OuvreCellule(quitte);
@@ -330,7 +339,6 @@ void FormKeyDown(int touche)
         PortsEdition.RafraichitVue();
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }

@@ -5,8 +5,7 @@
 #include "editing/Regles.h"
 #include "optics/Initialisation.h"
 
-namespace
-{
+namespace {
 
 bool EstCelluleTableau(TCodeSaisie code)
 {

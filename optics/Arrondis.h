@@ -6,8 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace arrondis_detail
-{
+namespace arrondis_detail {
 // A whole double to int64, saturating; 2^63 itself is out of range.
 inline std::int64_t VersEntier(double entier)
 {

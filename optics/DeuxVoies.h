@@ -14,24 +14,30 @@
 typedef double TDeux __attribute__((vector_size(16)));
 typedef std::int64_t TDeuxMasque __attribute__((vector_size(16))); // a comparison: all ones where true
 
-[[gnu::always_inline]] inline TDeux RacineDeux(TDeux v) {
+[[gnu::always_inline]] inline TDeux RacineDeux(TDeux v)
+{
 #if defined(__SSE2__)
-  return _mm_sqrt_pd(v);
+    return _mm_sqrt_pd(v);
 #else
-  return TDeux{std::sqrt(v[0]), std::sqrt(v[1])};
+    return TDeux{std::sqrt(v[0]), std::sqrt(v[1])};
 #endif
 }
 
-[[gnu::always_inline]] inline bool UneVoie(TDeuxMasque m) { return (m[0] | m[1]) != 0; }
+[[gnu::always_inline]] inline bool UneVoie(TDeuxMasque m)
+{
+    return (m[0] | m[1]) != 0;
+}
 
 inline constexpr std::int64_t BitSigne = INT64_MIN;
 
 // std::copysign(v, s) in each lane, `signe` holding the sign bit of s.
-[[gnu::always_inline]] inline TDeux AvecSigne(TDeux v, std::int64_t signe) {
-  return std::bit_cast<TDeux>((std::bit_cast<TDeuxMasque>(v) & ~BitSigne) | signe);
+[[gnu::always_inline]] inline TDeux AvecSigne(TDeux v, std::int64_t signe)
+{
+    return std::bit_cast<TDeux>((std::bit_cast<TDeuxMasque>(v) & ~BitSigne) | signe);
 }
 
 // std::abs in each lane.
-[[gnu::always_inline]] inline TDeux AbsDeux(TDeux v) {
-  return std::bit_cast<TDeux>(std::bit_cast<TDeuxMasque>(v) & ~BitSigne);
+[[gnu::always_inline]] inline TDeux AbsDeux(TDeux v)
+{
+    return std::bit_cast<TDeux>(std::bit_cast<TDeuxMasque>(v) & ~BitSigne);
 }

@@ -6,9 +6,10 @@
 #include <optional>
 
 // Rays a star view has traced for the current field point, and how many of them passed.
-struct TRayonsComptes {
-  std::int32_t Passes;
-  std::int32_t Traces;
+struct TRayonsComptes
+{
+    std::int32_t Passes;
+    std::int32_t Traces;
 };
 
 // Sets `Eclairement` (0..1, or -100 when a rim ray is lost) for the field direction the caller set

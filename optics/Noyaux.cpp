@@ -10,20 +10,27 @@
 
 namespace {
 
-enum class TIssue { Refracte, Manque, ReflexionTotale };
+enum class TIssue
+{
+    Refracte,
+    Manque,
+    ReflexionTotale
+};
 
 // Crossing of the line P + t D (P relative to the centre, D a unit vector) with the sphere of
 // radius `rayon`: the first crossing for a surface convex towards the light (R > 0), the second for
 // a concave one. `discriminant` receives a quarter of b^2 - 4c (b = 2 P.D) and `racine` its root.
-bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double& discriminant, double& racine) {
-  const double demiB = Scalaire(p, d);
-  const double c = Scalaire(p, p) - rayon * rayon;
-  discriminant = demiB * demiB - c;
-  if (discriminant < 0.0) return false;
-  racine = std::sqrt(discriminant);
-  const double t = -demiB - std::copysign(racine, rayon);
-  impact = p + t * d;
-  return true;
+bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double& discriminant, double& racine)
+{
+    const double demiB = Scalaire(p, d);
+    const double c = Scalaire(p, p) - rayon * rayon;
+    discriminant = demiB * demiB - c;
+    if (discriminant < 0.0)
+        return false;
+    racine = std::sqrt(discriminant);
+    const double t = -demiB - std::copysign(racine, rayon);
+    impact = p + t * d;
+    return true;
 }
 
 // Refraction at the hit Q (relative to the centre of curvature) from index n into n': Snell's law
@@ -32,18 +39,21 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double&
 // Both cosines come from the crossing's discriminant: D.Q = -sign(R) sqrt(discriminant) for a unit
 // D, so cos I = sqrt(discriminant) / |R| and cos^2 I' = 1 - (n/n')^2 (1 - discriminant / R^2).
 // Neither waits for the hit itself, which shortens the chain from one surface to the next.
-bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant, double racine, TVecteur& d) {
-  const double carreRapport = rapport * rapport;
-  const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
-  if (cosR2 < 0.0) return false;
-  const double cosR = std::sqrt(cosR2);
-  const double cosI = racine * std::abs(inverse);
-  d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
-  return true;
+bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant, double racine, TVecteur& d)
+{
+    const double carreRapport = rapport * rapport;
+    const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
+    if (cosR2 < 0.0)
+        return false;
+    const double cosR = std::sqrt(cosR2);
+    const double cosI = racine * std::abs(inverse);
+    d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
+    return true;
 }
 
-double Rapport(float indice, float indiceSuivant) {
-  return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
+double Rapport(float indice, float indiceSuivant)
+{
+    return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
 }
 
 // A sphere of radius `rayon` (and its inverse) centred at z = `centre` on the ray's point `point`
@@ -54,104 +64,132 @@ double Rapport(float indice, float indiceSuivant) {
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
                                                     double inverse, double centre, double rapport,
-                                                    FEnregistre enregistre) {
-  const TVecteur relatif{point.x, point.y, point.z - centre};
-  r.XRelatif = relatif.x;
-  r.YRelatif = relatif.y;
-  r.ZRelatif = relatif.z;
-  TVecteur q;
-  double discriminant = 0.0;
-  double racine = 0.0;
-  if (!CoupeSphere(relatif, d, rayon, q, discriminant, racine)) return TIssue::Manque;
-  r.XImpact = q.x;
-  r.YImpact = q.y;
-  r.ZImpact = q.z;
-  enregistre(q);
-  if (!RefracteEnImpact(q, inverse, rapport, discriminant, racine, d)) return TIssue::ReflexionTotale;
-  point = {q.x, q.y, q.z + centre};
-  return TIssue::Refracte;
+                                                    FEnregistre enregistre)
+{
+    const TVecteur relatif{point.x, point.y, point.z - centre};
+    r.XRelatif = relatif.x;
+    r.YRelatif = relatif.y;
+    r.ZRelatif = relatif.z;
+    TVecteur q;
+    double discriminant = 0.0;
+    double racine = 0.0;
+    if (!CoupeSphere(relatif, d, rayon, q, discriminant, racine))
+        return TIssue::Manque;
+    r.XImpact = q.x;
+    r.YImpact = q.y;
+    r.ZImpact = q.z;
+    enregistre(q);
+    if (!RefracteEnImpact(q, inverse, rapport, discriminant, racine, d))
+        return TIssue::ReflexionTotale;
+    point = {q.x, q.y, q.z + centre};
+    return TIssue::Refracte;
 }
 
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
-                                                    double centre, double rapport, FEnregistre enregistre) {
-  return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, enregistre);
+                                                    double centre, double rapport, FEnregistre enregistre)
+{
+    return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, enregistre);
 }
 
 // Hit of the line with the plane z = `cote`; false when the ray does not travel towards it.
-bool CoupePlan(TVecteur p, TVecteur d, double cote, TVecteur& h) {
-  if (!(d.z > 0.0)) return false;
-  const double t = (cote - p.z) / d.z;
-  h = {p.x + t * d.x, p.y + t * d.y, cote};
-  return true;
+bool CoupePlan(TVecteur p, TVecteur d, double cote, TVecteur& h)
+{
+    if (!(d.z > 0.0))
+        return false;
+    const double t = (cote - p.z) / d.z;
+    h = {p.x + t * d.x, p.y + t * d.y, cote};
+    return true;
 }
 
 // Refraction at a plane normal to the axis; false on total reflection (direction unchanged).
 // sin^2 I' = (n/n')^2 (1 - N^2), with no root taken on the way to the new N.
-bool RefracteAuPlan(TVecteur& d, double rapport) {
-  const double sinR2 = rapport * rapport * std::abs(1.0 - d.z * d.z);
-  if (sinR2 > 1.0) return false;
-  d = {rapport * d.x, rapport * d.y, std::sqrt(1.0 - sinR2)};
-  return true;
+bool RefracteAuPlan(TVecteur& d, double rapport)
+{
+    const double sinR2 = rapport * rapport * std::abs(1.0 - d.z * d.z);
+    if (sinR2 > 1.0)
+        return false;
+    d = {rapport * d.x, rapport * d.y, std::sqrt(1.0 - sinR2)};
+    return true;
 }
 
-TVecteur PointRayon() { return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon}; }
-TVecteur DirectionRayon() { return {Rayon.LRayon, Rayon.MRayon, Rayon.NRayon}; }
-TVecteur DirectionIncidente() { return {Rayon.LIncident, Rayon.MIncident, Rayon.NIncident}; }
-void PoseRayon(TRayon& r, TVecteur point, TVecteur d) {
-  r.XRayon = point.x;
-  r.YRayon = point.y;
-  r.ZRayon = point.z;
-  r.LRayon = d.x;
-  r.MRayon = d.y;
-  r.NRayon = d.z;
+TVecteur PointRayon()
+{
+    return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon};
 }
-void PoseRayon(TVecteur point, TVecteur d) { PoseRayon(Rayon, point, d); }
-void PoseRayonIncident(TVecteur point, TVecteur d) {
-  Rayon.XRayon = point.x;
-  Rayon.YRayon = point.y;
-  Rayon.ZRayon = point.z;
-  Rayon.LIncident = d.x;
-  Rayon.MIncident = d.y;
-  Rayon.NIncident = d.z;
+TVecteur DirectionRayon()
+{
+    return {Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+}
+TVecteur DirectionIncidente()
+{
+    return {Rayon.LIncident, Rayon.MIncident, Rayon.NIncident};
+}
+void PoseRayon(TRayon& r, TVecteur point, TVecteur d)
+{
+    r.XRayon = point.x;
+    r.YRayon = point.y;
+    r.ZRayon = point.z;
+    r.LRayon = d.x;
+    r.MRayon = d.y;
+    r.NRayon = d.z;
+}
+void PoseRayon(TVecteur point, TVecteur d)
+{
+    PoseRayon(Rayon, point, d);
+}
+void PoseRayonIncident(TVecteur point, TVecteur d)
+{
+    Rayon.XRayon = point.x;
+    Rayon.YRayon = point.y;
+    Rayon.ZRayon = point.z;
+    Rayon.LIncident = d.x;
+    Rayon.MIncident = d.y;
+    Rayon.NIncident = d.z;
 }
 
-void PerdDansDispositif(TRayon& r, int i) {
-  r.RayonBloque = true;
-  r.RayonPerdu = true;
-  r.VignettageDispositif = true;
-  r.DioptreArret = i;
+void PerdDansDispositif(TRayon& r, int i)
+{
+    r.RayonBloque = true;
+    r.RayonPerdu = true;
+    r.VignettageDispositif = true;
+    r.DioptreArret = i;
 }
 
-void Perd() {
-  Rayon.RayonBloque = true;
-  Rayon.RayonPerdu = true;
+void Perd()
+{
+    Rayon.RayonBloque = true;
+    Rayon.RayonPerdu = true;
 }
 
 // Flags gather with |= rather than ||: a branch on a ray's own values is often mispredicted, and
 // each miss throws away the work already started on the following rays.
-void EnregistreDispositif(TRayon& r, int i, double x, double carre) {
-  r.CarreDistanceAxe[i] = carre;
-  r.HauteurImpact[i] = x;
-  r.CarreDistanceAxeMaximal[i] = std::max(r.CarreDistanceAxeMaximal[i], carre);
+void EnregistreDispositif(TRayon& r, int i, double x, double carre)
+{
+    r.CarreDistanceAxe[i] = carre;
+    r.HauteurImpact[i] = x;
+    r.CarreDistanceAxeMaximal[i] = std::max(r.CarreDistanceAxeMaximal[i], carre);
 }
 
 // The Klevtsov group's clear apertures count as the device's.
-void TesteBordKlevtsov(double carre, int i) {
-  Rayon.ArretDispositif |= (carre > Groupe.CarreDemiDiametreGroupe[i]);
-  Rayon.RayonBloque |= Rayon.ArretDispositif;
+void TesteBordKlevtsov(double carre, int i)
+{
+    Rayon.ArretDispositif |= (carre > Groupe.CarreDemiDiametreGroupe[i]);
+    Rayon.RayonBloque |= Rayon.ArretDispositif;
 }
 
-void TesteBordGroupe(double x, int i) {
-  Rayon.ArretGroupe |= (x * x > Groupe.CarreDemiDiametreGroupe[i]);
+void TesteBordGroupe(double x, int i)
+{
+    Rayon.ArretGroupe |= (x * x > Groupe.CarreDemiDiametreGroupe[i]);
 }
 
 // Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
-double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
-  const double t = (cote - p.z) / d.z;
-  const double x = p.x + t * d.x;
-  const double y = p.y + t * d.y;
-  return x * x + y * y;
+double CarreAuPlan(TVecteur p, TVecteur d, double cote)
+{
+    const double t = (cote - p.z) / d.z;
+    const double x = p.x + t * d.x;
+    const double y = p.y + t * d.y;
+    return x * x + y * y;
 }
 
 } // namespace
@@ -161,113 +199,136 @@ double CarreAuPlan(TVecteur p, TVecteur d, double cote) {
 namespace {
 
 // What the rays need of device row i, worked out once for all the rays that cross it together.
-struct TRangDispositif {
-  int i;
-  bool sphere;
-  double rayon, inverse, centre, sommet, rapport, carreDemiDiametre;
+struct TRangDispositif
+{
+    int i;
+    bool sphere;
+    double rayon, inverse, centre, sommet, rapport, carreDemiDiametre;
 };
 
-[[gnu::always_inline]] inline TRangDispositif RangDispositif(int i) {
-  const double rayon = Dispositif.RayonDioptre[i];
-  const bool sphere = rayon < SeuilRayonPlan;
-  return {i,
-          sphere,
-          rayon,
-          sphere ? 1.0 / rayon : 0.0,
-          Dispositif.CentreDioptre[i],
-          Dispositif.SommetDioptre[i],
-          Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]),
-          Dispositif.CarreDemiDiametre[i]};
+[[gnu::always_inline]] inline TRangDispositif RangDispositif(int i)
+{
+    const double rayon = Dispositif.RayonDioptre[i];
+    const bool sphere = rayon < SeuilRayonPlan;
+    return {i,
+            sphere,
+            rayon,
+            sphere ? 1.0 / rayon : 0.0,
+            Dispositif.CentreDioptre[i],
+            Dispositif.SommetDioptre[i],
+            Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]),
+            Dispositif.CarreDemiDiametre[i]};
 }
 
 // Device rows on a ray held in locals: false when the ray is lost, `point` and `d` then left as
 // they were before the row.
 [[gnu::always_inline]] inline bool PasSphereDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
-                                                       TVecteur& d) {
-  const int i = rang.i;
-  const TIssue issue =
-      TraverseSphere(r, point, d, rang.rayon, rang.inverse, rang.centre, rang.rapport, [&](TVecteur q) {
-        const double carre = q.x * q.x + q.y * q.y;
-        EnregistreDispositif(r, i, q.x, carre);
-        r.ArretDispositif |= (carre > rang.carreDemiDiametre);
-        r.RayonBloque |= r.ArretDispositif;
-      });
-  if (issue == TIssue::Manque) {
-    PerdDansDispositif(r, i);
-    return false;
-  }
-  if (issue == TIssue::ReflexionTotale) {
-    r.RayonPerdu = true;
-    return false;
-  }
-  return true;
+                                                       TVecteur& d)
+{
+    const int i = rang.i;
+    const TIssue issue =
+        TraverseSphere(r, point, d, rang.rayon, rang.inverse, rang.centre, rang.rapport, [&](TVecteur q) {
+            const double carre = q.x * q.x + q.y * q.y;
+            EnregistreDispositif(r, i, q.x, carre);
+            r.ArretDispositif |= (carre > rang.carreDemiDiametre);
+            r.RayonBloque |= r.ArretDispositif;
+        });
+    if (issue == TIssue::Manque)
+    {
+        PerdDansDispositif(r, i);
+        return false;
+    }
+    if (issue == TIssue::ReflexionTotale)
+    {
+        r.RayonPerdu = true;
+        return false;
+    }
+    return true;
 }
 
 [[gnu::always_inline]] inline bool PasPlanDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
-                                                     TVecteur& d) {
-  const int i = rang.i;
-  TVecteur h;
-  if (!CoupePlan(point, d, rang.sommet, h)) {
-    PerdDansDispositif(r, i);
-    return false;
-  }
-  const double carre = h.x * h.x + h.y * h.y;
-  EnregistreDispositif(r, i, h.x, carre);
-  const bool dehors = carre > rang.carreDemiDiametre;
-  // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
-  if (EstDiaphragmeAbsolu(rang.rayon)) {
-    if (dehors) r.DioptreArret = i;
-  } else {
-    r.ArretDispositif |= dehors;
-  }
-  r.RayonBloque |= r.ArretDispositif;
-  if (!RefracteAuPlan(d, rang.rapport)) {
-    r.RayonPerdu = true;
-    return false;
-  }
-  point = h;
-  return true;
+                                                     TVecteur& d)
+{
+    const int i = rang.i;
+    TVecteur h;
+    if (!CoupePlan(point, d, rang.sommet, h))
+    {
+        PerdDansDispositif(r, i);
+        return false;
+    }
+    const double carre = h.x * h.x + h.y * h.y;
+    EnregistreDispositif(r, i, h.x, carre);
+    const bool dehors = carre > rang.carreDemiDiametre;
+    // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
+    if (EstDiaphragmeAbsolu(rang.rayon))
+    {
+        if (dehors)
+            r.DioptreArret = i;
+    }
+    else
+    {
+        r.ArretDispositif |= dehors;
+    }
+    r.RayonBloque |= r.ArretDispositif;
+    if (!RefracteAuPlan(d, rang.rapport))
+    {
+        r.RayonPerdu = true;
+        return false;
+    }
+    point = h;
+    return true;
 }
 
-[[gnu::always_inline]] inline bool PasDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point,
-                                                 TVecteur& d) {
-  return rang.sphere ? PasSphereDispositif(r, rang, point, d) : PasPlanDispositif(r, rang, point, d);
+[[gnu::always_inline]] inline bool PasDispositif(TRayon& r, const TRangDispositif& rang, TVecteur& point, TVecteur& d)
+{
+    return rang.sphere ? PasSphereDispositif(r, rang, point, d) : PasPlanDispositif(r, rang, point, d);
 }
 
 } // namespace
 
-void RefracteSphereDispositif(int i) {
-  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionRayon();
-  if (PasSphereDispositif(Rayon, RangDispositif(i), point, d)) PoseRayon(point, d);
+void RefracteSphereDispositif(int i)
+{
+    if (!Validite.DispositifValide || Rayon.RayonPerdu)
+        return;
+    TVecteur point = PointRayon();
+    TVecteur d = DirectionRayon();
+    if (PasSphereDispositif(Rayon, RangDispositif(i), point, d))
+        PoseRayon(point, d);
 }
 
-void RefractePlanDispositif(int i) {
-  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionRayon();
-  if (PasPlanDispositif(Rayon, RangDispositif(i), point, d)) PoseRayon(point, d);
+void RefractePlanDispositif(int i)
+{
+    if (!Validite.DispositifValide || Rayon.RayonPerdu)
+        return;
+    TVecteur point = PointRayon();
+    TVecteur d = DirectionRayon();
+    if (PasPlanDispositif(Rayon, RangDispositif(i), point, d))
+        PoseRayon(point, d);
 }
 
 namespace {
 
 // One ray from row `depuis` on. It stays in registers from row to row and is stored once, where it
 // stopped.
-void TraverseDepuis(TRayon& r, int depuis, int lignes) {
-  TVecteur point{r.XRayon, r.YRayon, r.ZRayon};
-  TVecteur d{r.LRayon, r.MRayon, r.NRayon};
-  for (int i = depuis; i <= lignes; ++i) {
-    if (!PasDispositif(r, RangDispositif(i), point, d)) break;
-  }
-  PoseRayon(r, point, d);
+void TraverseDepuis(TRayon& r, int depuis, int lignes)
+{
+    TVecteur point{r.XRayon, r.YRayon, r.ZRayon};
+    TVecteur d{r.LRayon, r.MRayon, r.NRayon};
+    for (int i = depuis; i <= lignes; ++i)
+    {
+        if (!PasDispositif(r, RangDispositif(i), point, d))
+            break;
+    }
+    PoseRayon(r, point, d);
 }
 
 } // namespace
 
-void TraverseDispositif(int nombre) {
-  if (!Validite.DispositifValide || Rayon.RayonPerdu) return;
-  TraverseDepuis(Rayon, 1, nombre);
+void TraverseDispositif(int nombre)
+{
+    if (!Validite.DispositifValide || Rayon.RayonPerdu)
+        return;
+    TraverseDepuis(Rayon, 1, nombre);
 }
 
 namespace {
@@ -275,122 +336,141 @@ namespace {
 // Two rays crossing device rows in the two lanes of the same instructions. A row that would lose
 // either ray (a sphere missed, a total reflection, a plane not reached) is left to the one-ray
 // code, which then takes both rays from that row on.
-struct TPaireDispositif {
-  TRayon* a; // lane 0
-  TRayon* b; // lane 1
-  TDeux x, y, z, l, m, n;
-  TDeuxMasque arret, bloque; // ArretDispositif, RayonBloque
-  TDeux xRelatif, yRelatif, zRelatif, xImpact, yImpact, zImpact; // of the last sphere crossed
-  bool sphereFaite;
+struct TPaireDispositif
+{
+    TRayon* a; // lane 0
+    TRayon* b; // lane 1
+    TDeux x, y, z, l, m, n;
+    TDeuxMasque arret, bloque; // ArretDispositif, RayonBloque
+    TDeux xRelatif, yRelatif, zRelatif, xImpact, yImpact, zImpact; // of the last sphere crossed
+    bool sphereFaite;
 };
 
-[[gnu::always_inline]] inline TDeuxMasque MasqueDrapeaux(bool a, bool b) {
-  return TDeuxMasque{a ? -1 : 0, b ? -1 : 0};
+[[gnu::always_inline]] inline TDeuxMasque MasqueDrapeaux(bool a, bool b)
+{
+    return TDeuxMasque{a ? -1 : 0, b ? -1 : 0};
 }
 
-TPaireDispositif OuvrePaire(TRayon& a, TRayon& b) {
-  return {&a,
-          &b,
-          TDeux{a.XRayon, b.XRayon},
-          TDeux{a.YRayon, b.YRayon},
-          TDeux{a.ZRayon, b.ZRayon},
-          TDeux{a.LRayon, b.LRayon},
-          TDeux{a.MRayon, b.MRayon},
-          TDeux{a.NRayon, b.NRayon},
-          MasqueDrapeaux(a.ArretDispositif, b.ArretDispositif),
-          MasqueDrapeaux(a.RayonBloque, b.RayonBloque),
-          TDeux{},
-          TDeux{},
-          TDeux{},
-          TDeux{},
-          TDeux{},
-          TDeux{},
-          false};
+TPaireDispositif OuvrePaire(TRayon& a, TRayon& b)
+{
+    return {&a,
+            &b,
+            TDeux{a.XRayon, b.XRayon},
+            TDeux{a.YRayon, b.YRayon},
+            TDeux{a.ZRayon, b.ZRayon},
+            TDeux{a.LRayon, b.LRayon},
+            TDeux{a.MRayon, b.MRayon},
+            TDeux{a.NRayon, b.NRayon},
+            MasqueDrapeaux(a.ArretDispositif, b.ArretDispositif),
+            MasqueDrapeaux(a.RayonBloque, b.RayonBloque),
+            TDeux{},
+            TDeux{},
+            TDeux{},
+            TDeux{},
+            TDeux{},
+            TDeux{},
+            false};
 }
 
-void RendVoie(TRayon& r, int voie, const TPaireDispositif& p) {
-  r.XRayon = p.x[voie], r.YRayon = p.y[voie], r.ZRayon = p.z[voie];
-  r.LRayon = p.l[voie], r.MRayon = p.m[voie], r.NRayon = p.n[voie];
-  r.ArretDispositif = p.arret[voie] != 0;
-  r.RayonBloque = p.bloque[voie] != 0;
-  if (p.sphereFaite) {
-    r.XRelatif = p.xRelatif[voie], r.YRelatif = p.yRelatif[voie], r.ZRelatif = p.zRelatif[voie];
-    r.XImpact = p.xImpact[voie], r.YImpact = p.yImpact[voie], r.ZImpact = p.zImpact[voie];
-  }
+void RendVoie(TRayon& r, int voie, const TPaireDispositif& p)
+{
+    r.XRayon = p.x[voie], r.YRayon = p.y[voie], r.ZRayon = p.z[voie];
+    r.LRayon = p.l[voie], r.MRayon = p.m[voie], r.NRayon = p.n[voie];
+    r.ArretDispositif = p.arret[voie] != 0;
+    r.RayonBloque = p.bloque[voie] != 0;
+    if (p.sphereFaite)
+    {
+        r.XRelatif = p.xRelatif[voie], r.YRelatif = p.yRelatif[voie], r.ZRelatif = p.zRelatif[voie];
+        r.XImpact = p.xImpact[voie], r.YImpact = p.yImpact[voie], r.ZImpact = p.zImpact[voie];
+    }
 }
 
-void RendPaire(const TPaireDispositif& p) {
-  RendVoie(*p.a, 0, p);
-  RendVoie(*p.b, 1, p);
+void RendPaire(const TPaireDispositif& p)
+{
+    RendVoie(*p.a, 0, p);
+    RendVoie(*p.b, 1, p);
 }
 
-[[gnu::always_inline]] inline void EnregistrePaire(TPaireDispositif& p, int i, TDeux x, TDeux carre) {
-  EnregistreDispositif(*p.a, i, x[0], carre[0]);
-  EnregistreDispositif(*p.b, i, x[1], carre[1]);
+[[gnu::always_inline]] inline void EnregistrePaire(TPaireDispositif& p, int i, TDeux x, TDeux carre)
+{
+    EnregistreDispositif(*p.a, i, x[0], carre[0]);
+    EnregistreDispositif(*p.b, i, x[1], carre[1]);
 }
 
 // The one-ray kernels' arithmetic, lane by lane. False, the pair untouched, when the row would
 // lose either ray.
-[[gnu::always_inline]] inline bool PasSpherePaire(TPaireDispositif& p, const TRangDispositif& rang) {
-  const TDeux rx = p.x, ry = p.y, rz = p.z - rang.centre;
-  const TDeux demiB = rx * p.l + ry * p.m + rz * p.n;
-  const TDeux c = rx * rx + ry * ry + rz * rz - rang.rayon * rang.rayon;
-  const TDeux discriminant = demiB * demiB - c;
-  const double carreRapport = rang.rapport * rang.rapport;
-  const TDeux cosR2 = (1.0 - carreRapport) + (carreRapport * rang.inverse * rang.inverse) * discriminant;
-  if (UneVoie((discriminant < 0.0) | (cosR2 < 0.0))) return false;
-  const TDeux racine = RacineDeux(discriminant);
-  const TDeux t = -demiB - AvecSigne(racine, std::bit_cast<std::int64_t>(rang.rayon) & BitSigne);
-  const TDeux qx = rx + t * p.l, qy = ry + t * p.m, qz = rz + t * p.n;
-  const TDeux carre = qx * qx + qy * qy;
-  EnregistrePaire(p, rang.i, qx, carre);
-  p.arret |= carre > rang.carreDemiDiametre;
-  p.bloque |= p.arret;
-  const TDeux cosR = RacineDeux(cosR2);
-  const TDeux cosI = racine * std::abs(rang.inverse);
-  const TDeux k = (rang.rapport * cosI - cosR) * rang.inverse;
-  p.l = rang.rapport * p.l + k * qx;
-  p.m = rang.rapport * p.m + k * qy;
-  p.n = rang.rapport * p.n + k * qz;
-  p.xRelatif = rx, p.yRelatif = ry, p.zRelatif = rz;
-  p.xImpact = qx, p.yImpact = qy, p.zImpact = qz;
-  p.sphereFaite = true;
-  p.x = qx, p.y = qy, p.z = qz + rang.centre;
-  return true;
+[[gnu::always_inline]] inline bool PasSpherePaire(TPaireDispositif& p, const TRangDispositif& rang)
+{
+    const TDeux rx = p.x, ry = p.y, rz = p.z - rang.centre;
+    const TDeux demiB = rx * p.l + ry * p.m + rz * p.n;
+    const TDeux c = rx * rx + ry * ry + rz * rz - rang.rayon * rang.rayon;
+    const TDeux discriminant = demiB * demiB - c;
+    const double carreRapport = rang.rapport * rang.rapport;
+    const TDeux cosR2 = (1.0 - carreRapport) + (carreRapport * rang.inverse * rang.inverse) * discriminant;
+    if (UneVoie((discriminant < 0.0) | (cosR2 < 0.0)))
+        return false;
+    const TDeux racine = RacineDeux(discriminant);
+    const TDeux t = -demiB - AvecSigne(racine, std::bit_cast<std::int64_t>(rang.rayon) & BitSigne);
+    const TDeux qx = rx + t * p.l, qy = ry + t * p.m, qz = rz + t * p.n;
+    const TDeux carre = qx * qx + qy * qy;
+    EnregistrePaire(p, rang.i, qx, carre);
+    p.arret |= carre > rang.carreDemiDiametre;
+    p.bloque |= p.arret;
+    const TDeux cosR = RacineDeux(cosR2);
+    const TDeux cosI = racine * std::abs(rang.inverse);
+    const TDeux k = (rang.rapport * cosI - cosR) * rang.inverse;
+    p.l = rang.rapport * p.l + k * qx;
+    p.m = rang.rapport * p.m + k * qy;
+    p.n = rang.rapport * p.n + k * qz;
+    p.xRelatif = rx, p.yRelatif = ry, p.zRelatif = rz;
+    p.xImpact = qx, p.yImpact = qy, p.zImpact = qz;
+    p.sphereFaite = true;
+    p.x = qx, p.y = qy, p.z = qz + rang.centre;
+    return true;
 }
 
-[[gnu::always_inline]] inline bool PasPlanPaire(TPaireDispositif& p, const TRangDispositif& rang) {
-  const TDeux sinR2 = rang.rapport * rang.rapport * AbsDeux(1.0 - p.n * p.n);
-  if (UneVoie(~(p.n > 0.0) | (sinR2 > 1.0))) return false;
-  const TDeux t = (rang.sommet - p.z) / p.n;
-  const TDeux hx = p.x + t * p.l, hy = p.y + t * p.m;
-  const TDeux carre = hx * hx + hy * hy;
-  EnregistrePaire(p, rang.i, hx, carre);
-  const TDeuxMasque dehors = carre > rang.carreDemiDiametre;
-  // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
-  if (EstDiaphragmeAbsolu(rang.rayon)) {
-    if (dehors[0]) p.a->DioptreArret = rang.i;
-    if (dehors[1]) p.b->DioptreArret = rang.i;
-  } else {
-    p.arret |= dehors;
-  }
-  p.bloque |= p.arret;
-  p.l = rang.rapport * p.l;
-  p.m = rang.rapport * p.m;
-  p.n = RacineDeux(1.0 - sinR2);
-  p.x = hx, p.y = hy, p.z = TDeux{rang.sommet, rang.sommet};
-  return true;
+[[gnu::always_inline]] inline bool PasPlanPaire(TPaireDispositif& p, const TRangDispositif& rang)
+{
+    const TDeux sinR2 = rang.rapport * rang.rapport * AbsDeux(1.0 - p.n * p.n);
+    if (UneVoie(~(p.n > 0.0) | (sinR2 > 1.0)))
+        return false;
+    const TDeux t = (rang.sommet - p.z) / p.n;
+    const TDeux hx = p.x + t * p.l, hy = p.y + t * p.m;
+    const TDeux carre = hx * hx + hy * hy;
+    EnregistrePaire(p, rang.i, hx, carre);
+    const TDeuxMasque dehors = carre > rang.carreDemiDiametre;
+    // A diaphragm passed outside its opening names the row that stopped the ray, without the edge flag.
+    if (EstDiaphragmeAbsolu(rang.rayon))
+    {
+        if (dehors[0])
+            p.a->DioptreArret = rang.i;
+        if (dehors[1])
+            p.b->DioptreArret = rang.i;
+    }
+    else
+    {
+        p.arret |= dehors;
+    }
+    p.bloque |= p.arret;
+    p.l = rang.rapport * p.l;
+    p.m = rang.rapport * p.m;
+    p.n = RacineDeux(1.0 - sinR2);
+    p.x = hx, p.y = hy, p.z = TDeux{rang.sommet, rang.sommet};
+    return true;
 }
 
-[[gnu::always_inline]] inline bool PasPaire(TPaireDispositif& p, const TRangDispositif& rang) {
-  return rang.sphere ? PasSpherePaire(p, rang) : PasPlanPaire(p, rang);
+[[gnu::always_inline]] inline bool PasPaire(TPaireDispositif& p, const TRangDispositif& rang)
+{
+    return rang.sphere ? PasSpherePaire(p, rang) : PasPlanPaire(p, rang);
 }
 
 // Rows `depuis`.. of one pair as long as neither ray would be lost; the row where they part.
-int AvancePaire(TPaireDispositif& p, int depuis, int lignes) {
-  int i = depuis;
-  while (i <= lignes && PasPaire(p, RangDispositif(i))) ++i;
-  return i;
+int AvancePaire(TPaireDispositif& p, int depuis, int lignes)
+{
+    int i = depuis;
+    while (i <= lignes && PasPaire(p, RangDispositif(i)))
+        ++i;
+    return i;
 }
 
 } // namespace
@@ -398,236 +478,304 @@ int AvancePaire(TPaireDispositif& p, int depuis, int lignes) {
 // Each row's square roots wait on the row before, so that one ray alone leaves the processor idle
 // most of the time. Two rays in the lanes of one register share the instructions, and two such
 // pairs, independent of each other, fill the time one pair's chain waits.
-void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, int lignes) {
-  if (!Validite.DispositifValide) return;
-  std::array<TRayon*, 4> entrants{};
-  std::array<int, 4> depuis{1, 1, 1, 1};
-  int n = 0;
-  for (int k = 0; k < nombre && k < 4; ++k) {
-    if (entre[k] && !rayons[k].RayonPerdu) entrants[n++] = &rayons[k];
-  }
-  if (n == 4) {
-    TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
-    TPaireDispositif q = OuvrePaire(*entrants[2], *entrants[3]);
-    int i = 1;
-    bool continueP = true, continueQ = true;
-    for (; i <= lignes && continueP && continueQ; ++i) {
-      const TRangDispositif rang = RangDispositif(i);
-      continueP = PasPaire(p, rang);
-      continueQ = PasPaire(q, rang);
+void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, int lignes)
+{
+    if (!Validite.DispositifValide)
+        return;
+    std::array<TRayon*, 4> entrants{};
+    std::array<int, 4> depuis{1, 1, 1, 1};
+    int n = 0;
+    for (int k = 0; k < nombre && k < 4; ++k)
+    {
+        if (entre[k] && !rayons[k].RayonPerdu)
+            entrants[n++] = &rayons[k];
     }
-    // `i` is past the last row both pairs tried; a pair that stopped there parts at that row.
-    const int finP = continueP ? AvancePaire(p, i, lignes) : i - 1;
-    const int finQ = continueQ ? AvancePaire(q, i, lignes) : i - 1;
-    RendPaire(p);
-    RendPaire(q);
-    depuis = {finP, finP, finQ, finQ};
-  } else if (n >= 2) {
-    TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
-    const int fin = AvancePaire(p, 1, lignes);
-    RendPaire(p);
-    depuis[0] = depuis[1] = fin;
-  }
-  for (int k = 0; k < n; ++k) TraverseDepuis(*entrants[k], depuis[k], lignes);
-  // Each ray follows the ones before it, so its running maxima include theirs.
-  for (int k = 1; k < nombre; ++k) {
-    auto& maximal = rayons[k].CarreDistanceAxeMaximal;
-    for (std::size_t i = 0; i < maximal.size(); ++i)
-      maximal[i] = std::max(maximal[i], rayons[k - 1].CarreDistanceAxeMaximal[i]);
-  }
+    if (n == 4)
+    {
+        TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
+        TPaireDispositif q = OuvrePaire(*entrants[2], *entrants[3]);
+        int i = 1;
+        bool continueP = true, continueQ = true;
+        for (; i <= lignes && continueP && continueQ; ++i)
+        {
+            const TRangDispositif rang = RangDispositif(i);
+            continueP = PasPaire(p, rang);
+            continueQ = PasPaire(q, rang);
+        }
+        // `i` is past the last row both pairs tried; a pair that stopped there parts at that row.
+        const int finP = continueP ? AvancePaire(p, i, lignes) : i - 1;
+        const int finQ = continueQ ? AvancePaire(q, i, lignes) : i - 1;
+        RendPaire(p);
+        RendPaire(q);
+        depuis = {finP, finP, finQ, finQ};
+    }
+    else if (n >= 2)
+    {
+        TPaireDispositif p = OuvrePaire(*entrants[0], *entrants[1]);
+        const int fin = AvancePaire(p, 1, lignes);
+        RendPaire(p);
+        depuis[0] = depuis[1] = fin;
+    }
+    for (int k = 0; k < n; ++k)
+        TraverseDepuis(*entrants[k], depuis[k], lignes);
+    // Each ray follows the ones before it, so its running maxima include theirs.
+    for (int k = 1; k < nombre; ++k)
+    {
+        auto& maximal = rayons[k].CarreDistanceAxeMaximal;
+        for (std::size_t i = 0; i < maximal.size(); ++i)
+            maximal[i] = std::max(maximal[i], rayons[k - 1].CarreDistanceAxeMaximal[i]);
+    }
 }
 
 // ---- Lens group of the refractor, the meniscus and the Houghton corrector ----
 
-void RefracteSphereGroupe(int i) {
-  TRayon& r = Rayon;
-  if (!Validite.InstrumentValide || r.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionIncidente();
-  const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
-  const TIssue issue =
-      TraverseSphere(Rayon, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
-        r.HauteurGroupeAller[i] = q.x;
-        r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
-        TesteBordGroupe(q.x, i);
-      });
-  if (issue == TIssue::Manque) {
-    Perd();
-  } else if (issue == TIssue::ReflexionTotale) {
-    r.RayonPerdu = true;
-  } else {
-    PoseRayonIncident(point, d);
-  }
+void RefracteSphereGroupe(int i)
+{
+    TRayon& r = Rayon;
+    if (!Validite.InstrumentValide || r.RayonPerdu)
+        return;
+    TVecteur point = PointRayon();
+    TVecteur d = DirectionIncidente();
+    const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
+    const TIssue issue =
+        TraverseSphere(Rayon, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
+            r.HauteurGroupeAller[i] = q.x;
+            r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
+            TesteBordGroupe(q.x, i);
+        });
+    if (issue == TIssue::Manque)
+    {
+        Perd();
+    }
+    else if (issue == TIssue::ReflexionTotale)
+    {
+        r.RayonPerdu = true;
+    }
+    else
+    {
+        PoseRayonIncident(point, d);
+    }
 }
 
 // The ray's point is left on the refracted ray at the z it had before, exactly on the ray's own line.
-void RefractePlanGroupe(int i) {
-  TRayon& r = Rayon;
-  if (!Validite.InstrumentValide || r.RayonPerdu) return;
-  const TVecteur avant = PointRayon();
-  TVecteur d = DirectionIncidente();
-  TVecteur h;
-  if (!CoupePlan(avant, d, Groupe.SommetGroupe[i], h)) {
-    Perd();
-    return;
-  }
-  r.XImpact = h.x;
-  r.HauteurGroupeAller[i] = h.x;
-  r.CarreDistanceAxeGroupe[i] = h.x * h.x + h.y * h.y;
-  TesteBordGroupe(h.x, i);
-  // A diaphragm of the group only records its hit and its edge.
-  if (EstDiaphragme(Groupe.RayonGroupe[i])) return;
-  if (!RefracteAuPlan(d, Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]))) {
-    r.RayonPerdu = true;
-    return;
-  }
-  PoseRayonIncident(h + ((avant.z - h.z) / d.z) * d, d);
+void RefractePlanGroupe(int i)
+{
+    TRayon& r = Rayon;
+    if (!Validite.InstrumentValide || r.RayonPerdu)
+        return;
+    const TVecteur avant = PointRayon();
+    TVecteur d = DirectionIncidente();
+    TVecteur h;
+    if (!CoupePlan(avant, d, Groupe.SommetGroupe[i], h))
+    {
+        Perd();
+        return;
+    }
+    r.XImpact = h.x;
+    r.HauteurGroupeAller[i] = h.x;
+    r.CarreDistanceAxeGroupe[i] = h.x * h.x + h.y * h.y;
+    TesteBordGroupe(h.x, i);
+    // A diaphragm of the group only records its hit and its edge.
+    if (EstDiaphragme(Groupe.RayonGroupe[i]))
+        return;
+    if (!RefracteAuPlan(d, Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i])))
+    {
+        r.RayonPerdu = true;
+        return;
+    }
+    PoseRayonIncident(h + ((avant.z - h.z) / d.z) * d, d);
 }
 
 // ---- Klevtsov group ----
 
 namespace {
 
-void RefracteSphereKlevtsov(int i, bool retour) {
-  TRayon& r = Rayon;
-  if (!Validite.InstrumentValide || r.RayonPerdu) return;
-  TVecteur point = PointRayon();
-  TVecteur d = DirectionRayon();
-  // On the way back the frame is mirrored: the surface's centre and radius change sign.
-  const double signe = retour ? -1.0 : 1.0;
-  const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
-  const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
-  const TIssue issue =
-      TraverseSphere(Rayon, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
-                     Rapport(indice, indiceSuivant), [&](TVecteur q) {
-                       const double carre = q.x * q.x + q.y * q.y;
-                       (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
-                       (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
-                       TesteBordKlevtsov(carre, i);
-                     });
-  if (issue == TIssue::Manque) {
-    Perd();
-  } else if (issue == TIssue::ReflexionTotale) {
-    r.RayonPerdu = true;
-  } else {
-    PoseRayon(point, d);
-  }
+void RefracteSphereKlevtsov(int i, bool retour)
+{
+    TRayon& r = Rayon;
+    if (!Validite.InstrumentValide || r.RayonPerdu)
+        return;
+    TVecteur point = PointRayon();
+    TVecteur d = DirectionRayon();
+    // On the way back the frame is mirrored: the surface's centre and radius change sign.
+    const double signe = retour ? -1.0 : 1.0;
+    const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
+    const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
+    const TIssue issue = TraverseSphere(Rayon, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
+                                        Rapport(indice, indiceSuivant), [&](TVecteur q) {
+                                            const double carre = q.x * q.x + q.y * q.y;
+                                            (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
+                                            (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] =
+                                                carre;
+                                            TesteBordKlevtsov(carre, i);
+                                        });
+    if (issue == TIssue::Manque)
+    {
+        Perd();
+    }
+    else if (issue == TIssue::ReflexionTotale)
+    {
+        r.RayonPerdu = true;
+    }
+    else
+    {
+        PoseRayon(point, d);
+    }
 }
 
 // The ray's point is left on the refracted ray 100 mm beyond the plane.
-void RefractePlanKlevtsov(int i, bool retour) {
-  TRayon& r = Rayon;
-  if (!Validite.InstrumentValide || r.RayonPerdu) return;
-  TVecteur d = DirectionRayon();
-  TVecteur h;
-  if (!CoupePlan(PointRayon(), d, retour ? -Groupe.SommetGroupe[i] : Groupe.SommetGroupe[i], h)) {
-    Perd();
-    return;
-  }
-  const double carre = h.x * h.x + h.y * h.y;
-  (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = h.x;
-  (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
-  TesteBordKlevtsov(carre, i);
-  const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
-  const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
-  if (!RefracteAuPlan(d, Rapport(indice, indiceSuivant))) {
-    r.RayonPerdu = true;
-    return;
-  }
-  PoseRayon(h + (100.0 / d.z) * d, d);
+void RefractePlanKlevtsov(int i, bool retour)
+{
+    TRayon& r = Rayon;
+    if (!Validite.InstrumentValide || r.RayonPerdu)
+        return;
+    TVecteur d = DirectionRayon();
+    TVecteur h;
+    if (!CoupePlan(PointRayon(), d, retour ? -Groupe.SommetGroupe[i] : Groupe.SommetGroupe[i], h))
+    {
+        Perd();
+        return;
+    }
+    const double carre = h.x * h.x + h.y * h.y;
+    (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = h.x;
+    (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
+    TesteBordKlevtsov(carre, i);
+    const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
+    const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
+    if (!RefracteAuPlan(d, Rapport(indice, indiceSuivant)))
+    {
+        r.RayonPerdu = true;
+        return;
+    }
+    PoseRayon(h + (100.0 / d.z) * d, d);
 }
 
 } // namespace
 
-void RefracteSphereKlevtsovAller(int i) { RefracteSphereKlevtsov(i, false); }
-void RefractePlanKlevtsovAller(int i) { RefractePlanKlevtsov(i, false); }
-void RefracteSphereKlevtsovRetour(int i) { RefracteSphereKlevtsov(i, true); }
-void RefractePlanKlevtsovRetour(int i) { RefractePlanKlevtsov(i, true); }
+void RefracteSphereKlevtsovAller(int i)
+{
+    RefracteSphereKlevtsov(i, false);
+}
+void RefractePlanKlevtsovAller(int i)
+{
+    RefractePlanKlevtsov(i, false);
+}
+void RefracteSphereKlevtsovRetour(int i)
+{
+    RefracteSphereKlevtsov(i, true);
+}
+void RefractePlanKlevtsovRetour(int i)
+{
+    RefractePlanKlevtsov(i, true);
+}
 
 // ---- Meridional rim ray ----
 
-void RefracteSphereBord(int i) {
-  TRayon& r = Rayon;
-  if (!Validite.DispositifValide || r.RayonPerdu) return;
-  TVecteur point{r.XRayon, 0.0, r.ZRayon};
-  TVecteur d{r.LRayon, 0.0, r.NRayon};
-  const double centre = Dispositif.CentreDioptre[i];
-  const double rapport = Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]);
-  const TIssue issue = TraverseSphere(Rayon, point, d, Dispositif.RayonDioptre[i], centre, rapport, [&](TVecteur q) {
-    r.HauteurBord[i] = q.x;
-    r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif}, TVecteur{r.LRayon, 0.0, r.NRayon});
-  });
-  if (issue == TIssue::Manque) {
-    Perd();
-  } else if (issue == TIssue::ReflexionTotale) {
-    r.RayonPerdu = true;
-  } else {
-    r.XRayon = point.x;
-    r.ZRayon = point.z;
-    r.LRayon = d.x;
-    r.NRayon = d.z;
-  }
+void RefracteSphereBord(int i)
+{
+    TRayon& r = Rayon;
+    if (!Validite.DispositifValide || r.RayonPerdu)
+        return;
+    TVecteur point{r.XRayon, 0.0, r.ZRayon};
+    TVecteur d{r.LRayon, 0.0, r.NRayon};
+    const double centre = Dispositif.CentreDioptre[i];
+    const double rapport = Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]);
+    const TIssue issue = TraverseSphere(Rayon, point, d, Dispositif.RayonDioptre[i], centre, rapport, [&](TVecteur q) {
+        r.HauteurBord[i] = q.x;
+        r.DistanceImpact = Scalaire(q - TVecteur{r.XRelatif, 0.0, r.ZRelatif}, TVecteur{r.LRayon, 0.0, r.NRayon});
+    });
+    if (issue == TIssue::Manque)
+    {
+        Perd();
+    }
+    else if (issue == TIssue::ReflexionTotale)
+    {
+        r.RayonPerdu = true;
+    }
+    else
+    {
+        r.XRayon = point.x;
+        r.ZRayon = point.z;
+        r.LRayon = d.x;
+        r.NRayon = d.z;
+    }
 }
 
-void RefractePlanBord(int i) {
-  TRayon& r = Rayon;
-  if (!Validite.DispositifValide || r.RayonPerdu) return;
-  TVecteur d{r.LRayon, 0.0, r.NRayon};
-  TVecteur h;
-  if (!CoupePlan({r.XRayon, 0.0, r.ZRayon}, d, Dispositif.SommetDioptre[i], h)) {
-    Perd();
-    return;
-  }
-  r.HauteurBord[i] = h.x;
-  if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1]))) {
-    r.RayonPerdu = true;
-    return;
-  }
-  r.XRayon = h.x;
-  r.ZRayon = h.z;
-  r.LRayon = d.x;
-  r.NRayon = d.z;
+void RefractePlanBord(int i)
+{
+    TRayon& r = Rayon;
+    if (!Validite.DispositifValide || r.RayonPerdu)
+        return;
+    TVecteur d{r.LRayon, 0.0, r.NRayon};
+    TVecteur h;
+    if (!CoupePlan({r.XRayon, 0.0, r.ZRayon}, d, Dispositif.SommetDioptre[i], h))
+    {
+        Perd();
+        return;
+    }
+    r.HauteurBord[i] = h.x;
+    if (!RefracteAuPlan(d, Rapport(Dispositif.IndiceTrace[i], Dispositif.IndiceTrace[i + 1])))
+    {
+        r.RayonPerdu = true;
+        return;
+    }
+    r.XRayon = h.x;
+    r.ZRayon = h.z;
+    r.LRayon = d.x;
+    r.NRayon = d.z;
 }
 
 // ---- Mirror sag series ----
 
-TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2) {
-  // A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
-  const auto terme = [](double coefficient, double inverse) { return coefficient == 0.0 ? 0.0 : coefficient * inverse; };
-  const double inverse = 1.0 / r;
-  return {r,
-          0.5 * inverse,
-          terme((1.0 + k) / 8.0, inverseR3),
-          terme((1.0 + k2) / 16.0, inverseR5),
-          inverse,
-          terme((1.0 + k) / 2.0, inverseR3),
-          terme(3.0 * (1.0 + k2) / 8.0, inverseR5)};
+TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2)
+{
+    // A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
+    const auto terme = [](double coefficient, double inverse) {
+        return coefficient == 0.0 ? 0.0 : coefficient * inverse;
+    };
+    const double inverse = 1.0 / r;
+    return {r,
+            0.5 * inverse,
+            terme((1.0 + k) / 8.0, inverseR3),
+            terme((1.0 + k2) / 16.0, inverseR5),
+            inverse,
+            terme((1.0 + k) / 2.0, inverseR3),
+            terme(3.0 * (1.0 + k2) / 8.0, inverseR5)};
 }
 
-TMiroir MiroirPrimaire() {
-  const TInstrument& in = Instrument;
-  return FormeMiroir(in.RayonCourburePrimaire, 1.0 / in.RayonPrimaireCube, 1.0 / in.RayonPrimairePuissance5,
-                     in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2);
+TMiroir MiroirPrimaire()
+{
+    const TInstrument& in = Instrument;
+    return FormeMiroir(in.RayonCourburePrimaire, 1.0 / in.RayonPrimaireCube, 1.0 / in.RayonPrimairePuissance5,
+                       in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2);
 }
 
-TMiroir MiroirSecondaire() {
-  const TInstrument& in = Instrument;
-  const double r = in.RayonCourbureSecondaire;
-  const double inverse = 1.0 / r;
-  const double inverse3 = inverse * inverse * inverse;
-  return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, in.CoefficientDeformationSecondaire,
-                     in.CoefficientDeformationSecondaire2);
+TMiroir MiroirSecondaire()
+{
+    const TInstrument& in = Instrument;
+    const double r = in.RayonCourbureSecondaire;
+    const double inverse = 1.0 / r;
+    const double inverse3 = inverse * inverse * inverse;
+    return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, in.CoefficientDeformationSecondaire,
+                       in.CoefficientDeformationSecondaire2);
 }
 
 // Both series are summed as two halves worked out side by side, h^2 c2 + h^4 (c4 + h^2 c6), which
 // leaves fewer operations waiting on one another than the nested form.
-double FlecheMiroir(const TMiroir& m, double h2) { return h2 * m.Fleche2 + (h2 * h2) * (m.Fleche4 + h2 * m.Fleche6); }
-
-double InverseFacteurNormale(const TMiroir& m, double h2) {
-  return (m.Normale0 + h2 * m.Normale2) + (h2 * h2) * m.Normale4;
+double FlecheMiroir(const TMiroir& m, double h2)
+{
+    return h2 * m.Fleche2 + (h2 * h2) * (m.Fleche4 + h2 * m.Fleche6);
 }
 
-double FacteurNormaleMiroir(const TMiroir& m, double h2) { return 1.0 / InverseFacteurNormale(m, h2); }
+double InverseFacteurNormale(const TMiroir& m, double h2)
+{
+    return (m.Normale0 + h2 * m.Normale2) + (h2 * h2) * m.Normale4;
+}
+
+double FacteurNormaleMiroir(const TMiroir& m, double h2)
+{
+    return 1.0 / InverseFacteurNormale(m, h2);
+}
 
 // Newton's steps on the gap between the mirror and the ray: the surface's z moves with t at the
 // rate -signe (x L + y M) / a, since its slope at height h is h / a.
@@ -637,45 +785,50 @@ double FacteurNormaleMiroir(const TMiroir& m, double h2) { return 1.0 / InverseF
 namespace {
 
 // Also gives, at the settled hit, h^2 and the slope factor `signe` / a that the search worked out.
-[[gnu::always_inline]] inline bool ChercheImpact(const TMiroir& miroir, double signe, TVecteur p, TVecteur d,
-                                                 double& t, TVecteur& impact, double& carre, double& pente) {
-  const double cote = signe * miroir.R;
-  const double a2 = signe * miroir.Fleche2;
-  const double a4 = signe * miroir.Fleche4;
-  const double a6 = signe * miroir.Fleche6;
-  const double n0 = signe * miroir.Normale0;
-  const double n2 = signe * miroir.Normale2;
-  const double n4 = signe * miroir.Normale4;
-  double parcours = t;
-  bool atteint = false;
-  for (int pas = 0; pas < PasMaximauxFleche; ++pas) {
-    const TVecteur q = p + parcours * d;
-    const double h2 = q.x * q.x + q.y * q.y;
-    const double h4 = h2 * h2;
-    const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
-    const double penteIci = (n0 + h2 * n2) + h4 * n4;
-    const double inverseDiviseur = 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
-    if (!std::isfinite(ecart)) break;
-    if (std::abs(ecart) <= ToleranceFleche) {
-      atteint = true;
-      impact = q;
-      carre = h2;
-      pente = penteIci;
-      break;
+[[gnu::always_inline]] inline bool ChercheImpact(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t,
+                                                 TVecteur& impact, double& carre, double& pente)
+{
+    const double cote = signe * miroir.R;
+    const double a2 = signe * miroir.Fleche2;
+    const double a4 = signe * miroir.Fleche4;
+    const double a6 = signe * miroir.Fleche6;
+    const double n0 = signe * miroir.Normale0;
+    const double n2 = signe * miroir.Normale2;
+    const double n4 = signe * miroir.Normale4;
+    double parcours = t;
+    bool atteint = false;
+    for (int pas = 0; pas < PasMaximauxFleche; ++pas)
+    {
+        const TVecteur q = p + parcours * d;
+        const double h2 = q.x * q.x + q.y * q.y;
+        const double h4 = h2 * h2;
+        const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
+        const double penteIci = (n0 + h2 * n2) + h4 * n4;
+        const double inverseDiviseur = 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
+        if (!std::isfinite(ecart))
+            break;
+        if (std::abs(ecart) <= ToleranceFleche)
+        {
+            atteint = true;
+            impact = q;
+            carre = h2;
+            pente = penteIci;
+            break;
+        }
+        parcours += ecart * inverseDiviseur;
     }
-    parcours += ecart * inverseDiviseur;
-  }
-  t = parcours;
-  return atteint;
+    t = parcours;
+    return atteint;
 }
 
 } // namespace
 
-bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t) {
-  TVecteur impact;
-  double carre = 0.0;
-  double pente = 0.0;
-  return ChercheImpact(miroir, signe, p, d, t, impact, carre, pente);
+bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t)
+{
+    TVecteur impact;
+    double carre = 0.0;
+    double pente = 0.0;
+    return ChercheImpact(miroir, signe, p, d, t, impact, carre, pente);
 }
 
 namespace {
@@ -683,253 +836,291 @@ namespace {
 // `d` reflected about the normal (x s, y s, 1) of a mirror series at the hit (x, y), s the slope
 // factor 1/a with its sign and h2 = x^2 + y^2: (2 d.n / n.n) n - d. The two sums are taken as
 // n.n = 1 + s^2 h2 and d.n = d_z + s (x d_x + y d_y), which wait on s alone, not on n.
-TVecteur RefleteSurSerie(TVecteur d, double x, double y, double h2, double s) {
-  const double scalaire = d.z + s * (x * d.x + y * d.y);
-  const double carreNormale = 1.0 + (s * s) * h2;
-  const TVecteur normale{x * s, y * s, 1.0};
-  return (2.0 * scalaire / carreNormale) * normale - d;
+TVecteur RefleteSurSerie(TVecteur d, double x, double y, double h2, double s)
+{
+    const double scalaire = d.z + s * (x * d.x + y * d.y);
+    const double carreNormale = 1.0 + (s * s) * h2;
+    const TVecteur normale{x * s, y * s, 1.0};
+    return (2.0 * scalaire / carreNormale) * normale - d;
 }
 
 } // namespace
 
 // ---- Mirror blocks ----
 
-void RefleteMiroirPrimaire() {
-  TRayon& r = Rayon;
-  const TInstrument& in = Instrument;
-  r.RayonPerdu = false;
-  r.ManqueSecondaire = false;
-  const double x = r.XDepart;
-  const double y = r.YDepart;
-  const double h2 = x * x + y * y;
-  r.CarreDistanceAxePrimaire = h2;
-  const TMiroir miroir = MiroirPrimaire();
-  const double z = FlecheMiroir(miroir, h2);
-  r.ZDepart = z;
-  // The field direction, pointing towards the sky.
-  const TVecteur champ{r.SinusAngleChamp, 0.0, r.CosinusAngleChamp};
-  r.LIncident = champ.x;
-  r.MIncident = champ.y;
-  r.NIncident = champ.z;
-  // The field direction reflected about the normal (-x, -y, a), taken to within its length as
-  // (-x P, -y P, 1) with P = 1/a: the direction of the point construction. The ray leaves from the
-  // hit.
-  const TVecteur depart{x, y, z};
-  const TVecteur d = RefleteSurSerie(champ, x, y, h2, -InverseFacteurNormale(miroir, h2));
-  PoseRayon(depart, d);
-  if (r.EstRayonReference) {
-    r.RayonBloque = false;
-    return;
-  }
-  if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0) {
-    r.DansOmbreSecondaire = CarreAuPlan(depart, champ, in.DistanceEntreMiroirs) < in.RayonObstructionCarre;
-    r.RayonBloque = r.DansOmbreSecondaire;
-    r.CarreDistanceAxe[0] = CarreAuPlan(depart, d, in.DistanceEntreMiroirs);
-    r.HorsSecondaire = r.CarreDistanceAxe[0] > in.RayonObstructionCarre;
-    r.ManqueSecondaire = r.HorsSecondaire;
-    r.RayonBloque |= r.ManqueSecondaire;
-  } else {
-    r.RayonBloque = false;
-  }
+void RefleteMiroirPrimaire()
+{
+    TRayon& r = Rayon;
+    const TInstrument& in = Instrument;
+    r.RayonPerdu = false;
+    r.ManqueSecondaire = false;
+    const double x = r.XDepart;
+    const double y = r.YDepart;
+    const double h2 = x * x + y * y;
+    r.CarreDistanceAxePrimaire = h2;
+    const TMiroir miroir = MiroirPrimaire();
+    const double z = FlecheMiroir(miroir, h2);
+    r.ZDepart = z;
+    // The field direction, pointing towards the sky.
+    const TVecteur champ{r.SinusAngleChamp, 0.0, r.CosinusAngleChamp};
+    r.LIncident = champ.x;
+    r.MIncident = champ.y;
+    r.NIncident = champ.z;
+    // The field direction reflected about the normal (-x, -y, a), taken to within its length as
+    // (-x P, -y P, 1) with P = 1/a: the direction of the point construction. The ray leaves from the
+    // hit.
+    const TVecteur depart{x, y, z};
+    const TVecteur d = RefleteSurSerie(champ, x, y, h2, -InverseFacteurNormale(miroir, h2));
+    PoseRayon(depart, d);
+    if (r.EstRayonReference)
+    {
+        r.RayonBloque = false;
+        return;
+    }
+    if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0)
+    {
+        r.DansOmbreSecondaire = CarreAuPlan(depart, champ, in.DistanceEntreMiroirs) < in.RayonObstructionCarre;
+        r.RayonBloque = r.DansOmbreSecondaire;
+        r.CarreDistanceAxe[0] = CarreAuPlan(depart, d, in.DistanceEntreMiroirs);
+        r.HorsSecondaire = r.CarreDistanceAxe[0] > in.RayonObstructionCarre;
+        r.ManqueSecondaire = r.HorsSecondaire;
+        r.RayonBloque |= r.ManqueSecondaire;
+    }
+    else
+    {
+        r.RayonBloque = false;
+    }
 }
 
-void TesteEntreeTrou() {
-  TRayon& r = Rayon;
-  if (r.EstRayonReference) return;
-  const double rayonTrou = Instrument.DiametreTrouCentral / 2.0;
-  r.DansTrouCentral = rayonTrou * rayonTrou > r.CarreDistanceAxePrimaire;
-  r.RayonBloque |= r.DansTrouCentral;
+void TesteEntreeTrou()
+{
+    TRayon& r = Rayon;
+    if (r.EstRayonReference)
+        return;
+    const double rayonTrou = Instrument.DiametreTrouCentral / 2.0;
+    r.DansTrouCentral = rayonTrou * rayonTrou > r.CarreDistanceAxePrimaire;
+    r.RayonBloque |= r.DansTrouCentral;
 }
 
-bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact) {
-  TRayon& r = Rayon;
-  const TInstrument& in = Instrument;
-  const TMiroir miroir = MiroirSecondaire();
-  // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
-  const TVecteur p{r.XRayon, r.YRayon, centre - r.ZRayon};
-  const TVecteur d{-r.LRayon, -r.MRayon, r.NRayon};
-  // Half of b and a quarter of the discriminant: the same root, without the scalings by 2 and 4.
-  const double demiB = Scalaire(p, d);
-  const double c = Scalaire(p, p) - miroir.R * miroir.R;
-  const double discriminant = demiB * demiB - c;
-  if (discriminant < 0.0) {
-    Perd();
-    return false;
-  }
-  const double signe = forme == TFormeSecondaire::Concave ? -1.0 : 1.0;
-  const double racine = std::sqrt(discriminant);
-  double t = forme == TFormeSecondaire::Concave ? -demiB - racine : -demiB + racine;
-  TVecteur q = p + t * d;
-  double h2 = q.x * q.x + q.y * q.y;
-  double pente = signe * InverseFacteurNormale(miroir, h2);
-  if (chercheFleche && !ChercheImpact(miroir, signe, p, d, t, q, h2, pente)) {
-    Perd();
-    return false;
-  }
-  impact = q;
-  r.CarreDistanceAxe[0] = h2;
-  if (!r.EstRayonReference && static_cast<double>(in.DiametreSecondaire) * in.DistanceSecondaireFoyer > 1.0) {
-    r.HorsSecondaire = h2 > in.RayonObstructionCarre;
-    r.ManqueSecondaire = r.HorsSecondaire;
-    r.RayonBloque |= r.ManqueSecondaire;
-  }
-  // The normal at the hit, to within its length: along (x, y, a) on a convex series and
-  // (-x, -y, a) on a concave one, a the series' normal factor; along the radius on a sphere.
-  // The direction of travel, -D' here, reflected about the normal: the direction of the point
-  // construction, which the exit frame keeps as it is.
-  TVecteur direction{};
-  switch (forme) {
-  case TFormeSecondaire::Convexe:
-  case TFormeSecondaire::Concave:
-    direction = RefleteSurSerie(d, q.x, q.y, h2, pente);
-    break;
-  case TFormeSecondaire::Spherique:
-    direction = (2.0 * Scalaire(d, q) / Scalaire(q, q)) * q - d;
-    break;
-  }
-  PoseRayon({q.x, q.y, q.z - centre}, direction);
-  return true;
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact)
+{
+    TRayon& r = Rayon;
+    const TInstrument& in = Instrument;
+    const TMiroir miroir = MiroirSecondaire();
+    // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
+    const TVecteur p{r.XRayon, r.YRayon, centre - r.ZRayon};
+    const TVecteur d{-r.LRayon, -r.MRayon, r.NRayon};
+    // Half of b and a quarter of the discriminant: the same root, without the scalings by 2 and 4.
+    const double demiB = Scalaire(p, d);
+    const double c = Scalaire(p, p) - miroir.R * miroir.R;
+    const double discriminant = demiB * demiB - c;
+    if (discriminant < 0.0)
+    {
+        Perd();
+        return false;
+    }
+    const double signe = forme == TFormeSecondaire::Concave ? -1.0 : 1.0;
+    const double racine = std::sqrt(discriminant);
+    double t = forme == TFormeSecondaire::Concave ? -demiB - racine : -demiB + racine;
+    TVecteur q = p + t * d;
+    double h2 = q.x * q.x + q.y * q.y;
+    double pente = signe * InverseFacteurNormale(miroir, h2);
+    if (chercheFleche && !ChercheImpact(miroir, signe, p, d, t, q, h2, pente))
+    {
+        Perd();
+        return false;
+    }
+    impact = q;
+    r.CarreDistanceAxe[0] = h2;
+    if (!r.EstRayonReference && static_cast<double>(in.DiametreSecondaire) * in.DistanceSecondaireFoyer > 1.0)
+    {
+        r.HorsSecondaire = h2 > in.RayonObstructionCarre;
+        r.ManqueSecondaire = r.HorsSecondaire;
+        r.RayonBloque |= r.ManqueSecondaire;
+    }
+    // The normal at the hit, to within its length: along (x, y, a) on a convex series and
+    // (-x, -y, a) on a concave one, a the series' normal factor; along the radius on a sphere.
+    // The direction of travel, -D' here, reflected about the normal: the direction of the point
+    // construction, which the exit frame keeps as it is.
+    TVecteur direction{};
+    switch (forme)
+    {
+    case TFormeSecondaire::Convexe:
+    case TFormeSecondaire::Concave: direction = RefleteSurSerie(d, q.x, q.y, h2, pente); break;
+    case TFormeSecondaire::Spherique: direction = (2.0 * Scalaire(d, q) / Scalaire(q, q)) * q - d; break;
+    }
+    PoseRayon({q.x, q.y, q.z - centre}, direction);
+    return true;
 }
 
 namespace {
 
 // Squared distance from the axis of the emerging ray at the plane of the primary's hole.
-double CarreAuPlanDuTrou() {
-  const TRayon& r = Rayon;
-  const double t = (PlanDuTrou() - r.ZRayon) / r.NRayon;
-  const double x = r.XRayon + t * r.LRayon;
-  const double y = r.YRayon + t * r.MRayon;
-  return x * x + y * y;
+double CarreAuPlanDuTrou()
+{
+    const TRayon& r = Rayon;
+    const double t = (PlanDuTrou() - r.ZRayon) / r.NRayon;
+    const double x = r.XRayon + t * r.LRayon;
+    const double y = r.YRayon + t * r.MRayon;
+    return x * x + y * y;
 }
 
 } // namespace
 
-double PlanDuTrou() { return Systeme.PositionFoyer + Systeme.DecalageFoyer - Instrument.DegagementFoyer; }
-
-void MesureDistanceTrou(double centre, TVecteur impact) {
-  Rayon.DistanceTrou = (PlanDuTrou() - (impact.z - centre)) / Rayon.NRayon;
+double PlanDuTrou()
+{
+    return Systeme.PositionFoyer + Systeme.DecalageFoyer - Instrument.DegagementFoyer;
 }
 
-void TesteBordTrou() {
-  TRayon& r = Rayon;
-  const double trou = Instrument.DiametreTrouCentral;
-  if (!(trou > SeuilDiametreNul)) return;
-  r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou());
-  r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
-  r.RayonBloque |= r.ArretBordTrou;
+void MesureDistanceTrou(double centre, TVecteur impact)
+{
+    Rayon.DistanceTrou = (PlanDuTrou() - (impact.z - centre)) / Rayon.NRayon;
 }
 
-void TesteBordTrouGregory() {
-  TRayon& r = Rayon;
-  const double trou = Instrument.DiametreTrouCentral;
-  r.ArretBordTrou = CarreAuPlanDuTrou() > trou * trou;
-  r.RayonBloque |= r.ArretBordTrou;
+void TesteBordTrou()
+{
+    TRayon& r = Rayon;
+    const double trou = Instrument.DiametreTrouCentral;
+    if (!(trou > SeuilDiametreNul))
+        return;
+    r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou());
+    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
+    r.RayonBloque |= r.ArretBordTrou;
 }
 
-int NombreSurfacesGroupe() { return std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe); }
-int NombreSurfacesDispositif() { return std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres); }
-
-void TesteEntreeTrouReflechi() {
-  TRayon& r = Rayon;
-  const double trou = Instrument.DiametreTrouCentral;
-  if (!(trou > SeuilDiametreNul)) return;
-  r.HauteurTrou = std::sqrt(CarreReflechi(-Instrument.DegagementFoyer));
-  r.DansTrouCentral = trou / 2.0 > std::abs(r.HauteurTrou);
-  r.RayonBloque |= r.DansTrouCentral;
+void TesteBordTrouGregory()
+{
+    TRayon& r = Rayon;
+    const double trou = Instrument.DiametreTrouCentral;
+    r.ArretBordTrou = CarreAuPlanDuTrou() > trou * trou;
+    r.RayonBloque |= r.ArretBordTrou;
 }
 
-bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche) {
-  TRayon& r = Rayon;
-  TInstrument& in = Instrument;
-  const double rayon = in.RayonCourburePrimaire;
-  const double demiB = Scalaire(p, d);
-  const double c = Scalaire(p, p) - rayon * rayon;
-  const double discriminant = demiB * demiB - c;
-  if (discriminant < 0.0) {
-    Perd();
-    return false;
-  }
-  double t = -demiB + std::sqrt(discriminant);
-  TVecteur q = p + t * d;
-  double h2 = 0.0;
-  double pente = 0.0;
-  if (chercheFleche && !ChercheImpact(MiroirPrimaire(), 1.0, p, d, t, q, h2, pente)) {
-    Perd();
-    return false;
-  }
-  r.CarreDistanceAxePrimaire = q.x * q.x + q.y * q.y;
-  // The mirror frame: z' = R - z, and D' the direction of travel reversed.
-  const TVecteur inverse{-d.x, -d.y, d.z};
-  r.LIncident = inverse.x;
-  r.MIncident = inverse.y;
-  r.NIncident = inverse.z;
-  const TVecteur impact{q.x, q.y, rayon - q.z};
-  const double s = rayon / Scalaire(inverse, (1.0 / rayon) * TVecteur{-q.x, -q.y, q.z});
-  // The point s along D', reflected through the centre of curvature (0, 0, R).
-  const TVecteur reflechi = TVecteur{0.0, 0.0, 2.0 * rayon} - (impact + s * inverse);
-  in.ImpactPrimaire = {impact.x, impact.y, impact.z};
-  r.HauteurImpactMiroir = impact.x;
-  r.CoteImpactMiroir = impact.z;
-  PoseRayon(impact, (1.0 / s) * (reflechi - impact));
-  return true;
+int NombreSurfacesGroupe()
+{
+    return std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
+}
+int NombreSurfacesDispositif()
+{
+    return std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres);
+}
+
+void TesteEntreeTrouReflechi()
+{
+    TRayon& r = Rayon;
+    const double trou = Instrument.DiametreTrouCentral;
+    if (!(trou > SeuilDiametreNul))
+        return;
+    r.HauteurTrou = std::sqrt(CarreReflechi(-Instrument.DegagementFoyer));
+    r.DansTrouCentral = trou / 2.0 > std::abs(r.HauteurTrou);
+    r.RayonBloque |= r.DansTrouCentral;
+}
+
+bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
+{
+    TRayon& r = Rayon;
+    TInstrument& in = Instrument;
+    const double rayon = in.RayonCourburePrimaire;
+    const double demiB = Scalaire(p, d);
+    const double c = Scalaire(p, p) - rayon * rayon;
+    const double discriminant = demiB * demiB - c;
+    if (discriminant < 0.0)
+    {
+        Perd();
+        return false;
+    }
+    double t = -demiB + std::sqrt(discriminant);
+    TVecteur q = p + t * d;
+    double h2 = 0.0;
+    double pente = 0.0;
+    if (chercheFleche && !ChercheImpact(MiroirPrimaire(), 1.0, p, d, t, q, h2, pente))
+    {
+        Perd();
+        return false;
+    }
+    r.CarreDistanceAxePrimaire = q.x * q.x + q.y * q.y;
+    // The mirror frame: z' = R - z, and D' the direction of travel reversed.
+    const TVecteur inverse{-d.x, -d.y, d.z};
+    r.LIncident = inverse.x;
+    r.MIncident = inverse.y;
+    r.NIncident = inverse.z;
+    const TVecteur impact{q.x, q.y, rayon - q.z};
+    const double s = rayon / Scalaire(inverse, (1.0 / rayon) * TVecteur{-q.x, -q.y, q.z});
+    // The point s along D', reflected through the centre of curvature (0, 0, R).
+    const TVecteur reflechi = TVecteur{0.0, 0.0, 2.0 * rayon} - (impact + s * inverse);
+    in.ImpactPrimaire = {impact.x, impact.y, impact.z};
+    r.HauteurImpactMiroir = impact.x;
+    r.CoteImpactMiroir = impact.z;
+    PoseRayon(impact, (1.0 / s) * (reflechi - impact));
+    return true;
 }
 
 namespace {
 
-double CarreLigne(double x, double y, double dz, double pente, double penteY) {
-  const double px = x + dz * pente;
-  const double py = y + dz * penteY;
-  return px * px + py * py;
+double CarreLigne(double x, double y, double dz, double pente, double penteY)
+{
+    const double px = x + dz * pente;
+    const double py = y + dz * penteY;
+    return px * px + py * py;
 }
 
 } // namespace
 
-double CarreEntrantDepuisImpact(double z) {
-  const auto& i = Instrument.ImpactPrimaire;
-  const TRayon& r = Rayon;
-  return CarreLigne(i[0], i[1], z - i[2], r.LIncident / r.NIncident, r.MIncident / r.NIncident);
+double CarreEntrantDepuisImpact(double z)
+{
+    const auto& i = Instrument.ImpactPrimaire;
+    const TRayon& r = Rayon;
+    return CarreLigne(i[0], i[1], z - i[2], r.LIncident / r.NIncident, r.MIncident / r.NIncident);
 }
 
-double CarreEntrantDepuisPupille(double z) {
-  const auto& i = Instrument.ImpactPrimaire;
-  const TRayon& r = Rayon;
-  return CarreLigne(r.XDepart, r.YDepart, z - i[2], -r.LIncident / r.NIncident, -r.MIncident / r.NIncident);
+double CarreEntrantDepuisPupille(double z)
+{
+    const auto& i = Instrument.ImpactPrimaire;
+    const TRayon& r = Rayon;
+    return CarreLigne(r.XDepart, r.YDepart, z - i[2], -r.LIncident / r.NIncident, -r.MIncident / r.NIncident);
 }
 
-double CarreReflechi(double z) {
-  const auto& i = Instrument.ImpactPrimaire;
-  const TRayon& r = Rayon;
-  return CarreLigne(i[0], i[1], z - i[2], r.LRayon / r.NRayon, r.MRayon / r.NRayon);
+double CarreReflechi(double z)
+{
+    const auto& i = Instrument.ImpactPrimaire;
+    const TRayon& r = Rayon;
+    return CarreLigne(i[0], i[1], z - i[2], r.LRayon / r.NRayon, r.MRayon / r.NRayon);
 }
 
-void TraverseGroupeCorrecteur(int nombre, double distanceMiroir) {
-  TRayon& r = Rayon;
-  r.RayonPerdu = false;
-  r.ManqueSecondaire = false;
-  r.DansOmbreSecondaire = false;
-  r.HorsSecondaire = false;
-  r.ArretGroupe = false;
-  r.RayonBloque = false;
-  r.RayonBloqueMiroir = false;
-  r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
-  r.ZDepart = 0.0;
-  PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
-  for (int i = 1; i <= nombre; ++i) {
-    const bool plan = !(Groupe.RayonGroupe[i] < SeuilRayonPlan);
-    if (plan) {
-      RefractePlanGroupe(i);
-    } else {
-      RefracteSphereGroupe(i);
+void TraverseGroupeCorrecteur(int nombre, double distanceMiroir)
+{
+    TRayon& r = Rayon;
+    r.RayonPerdu = false;
+    r.ManqueSecondaire = false;
+    r.DansOmbreSecondaire = false;
+    r.HorsSecondaire = false;
+    r.ArretGroupe = false;
+    r.RayonBloque = false;
+    r.RayonBloqueMiroir = false;
+    r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
+    r.ZDepart = 0.0;
+    PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
+    for (int i = 1; i <= nombre; ++i)
+    {
+        const bool plan = !(Groupe.RayonGroupe[i] < SeuilRayonPlan);
+        if (plan)
+        {
+            RefractePlanGroupe(i);
+        }
+        else
+        {
+            RefracteSphereGroupe(i);
+        }
+        r.HauteurImpactGroupe[i] = r.XImpact;
+        r.CoteImpactGroupe[i] = distanceMiroir - (plan ? Groupe.SommetGroupe[i] : Groupe.CentreGroupe[i] + r.ZImpact);
+        r.RayonBloqueGroupe[i] = r.RayonBloque;
     }
-    r.HauteurImpactGroupe[i] = r.XImpact;
-    r.CoteImpactGroupe[i] = distanceMiroir - (plan ? Groupe.SommetGroupe[i] : Groupe.CentreGroupe[i] + r.ZImpact);
-    r.RayonBloqueGroupe[i] = r.RayonBloque;
-  }
 }
 
-void TesteBordMiroirCorrecteur() {
-  TRayon& r = Rayon;
-  const double diametre = Instrument.DiametreMiroir;
-  r.RayonBloqueMiroir = diametre * diametre / 4.0 < r.CarreDistanceAxePrimaire;
-  r.RayonBloque |= r.RayonBloqueMiroir;
+void TesteBordMiroirCorrecteur()
+{
+    TRayon& r = Rayon;
+    const double diametre = Instrument.DiametreMiroir;
+    r.RayonBloqueMiroir = diametre * diametre / 4.0 < r.CarreDistanceAxePrimaire;
+    r.RayonBloque |= r.RayonBloqueMiroir;
 }

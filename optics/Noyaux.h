@@ -6,14 +6,30 @@
 
 #include "optics/Sentinelles.h"
 
-struct TVecteur {
-  double x, y, z;
+struct TVecteur
+{
+    double x, y, z;
 };
-inline TVecteur operator+(TVecteur a, TVecteur b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline TVecteur operator-(TVecteur a, TVecteur b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline TVecteur operator*(double k, TVecteur a) { return {k * a.x, k * a.y, k * a.z}; }
-inline double Scalaire(TVecteur a, TVecteur b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline double Norme(TVecteur a) { return std::sqrt(Scalaire(a, a)); }
+inline TVecteur operator+(TVecteur a, TVecteur b)
+{
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline TVecteur operator-(TVecteur a, TVecteur b)
+{
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline TVecteur operator*(double k, TVecteur a)
+{
+    return {k * a.x, k * a.y, k * a.z};
+}
+inline double Scalaire(TVecteur a, TVecteur b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline double Norme(TVecteur a)
+{
+    return std::sqrt(Scalaire(a, a));
+}
 
 // ---- Refraction kernels; `i` is the surface's row (1-based) ----
 // Each does nothing when its gate flag is clear or when the ray is already lost. Sphere kernels are
@@ -45,13 +61,14 @@ void RefractePlanBord(int i);
 // ---- Mirror sag series ----
 // z(h) = h^2/2R + (1+K) h^4/8R^3 + (1+K2) h^6/16R^5 at h^2 = `h2`; K2 = -1 drops the last term.
 // The series' coefficients are worked out once per mirror and per ray.
-struct TMiroir {
-  double R;
-  double Fleche2, Fleche4, Fleche6;    // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
-  double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
+struct TMiroir
+{
+    double R;
+    double Fleche2, Fleche4, Fleche6; // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
+    double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
 };
 TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2);
-TMiroir MiroirPrimaire();   // with the cached powers of R1
+TMiroir MiroirPrimaire(); // with the cached powers of R1
 TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
@@ -60,9 +77,10 @@ double InverseFacteurNormale(const TMiroir& miroir, double h2); // 1 / a
 
 // Whether a conic constant makes the mirror aspheric enough to search its hit on the sag series:
 // above 1e-6 in size, and not the mark of a constant still to be computed.
-inline bool EstAspherique(double conique) {
-  const double taille = std::abs(conique);
-  return taille > 1e-6 && taille < SeuilCoefficientACalculer;
+inline bool EstAspherique(double conique)
+{
+    const double taille = std::abs(conique);
+    return taille > 1e-6 && taille < SeuilCoefficientACalculer;
 }
 
 // Most steps of a search for the hit on an aspheric mirror; a ray still unsettled is lost.
@@ -87,10 +105,11 @@ void RefleteMiroirPrimaire();
 // The entering ray falls into the central hole of the primary (real rays only).
 void TesteEntreeTrou();
 
-enum class TFormeSecondaire {
-  Convexe,   // series normal, second crossing (Cassegrain family, Klevtsov, Maksutov-Cassegrain)
-  Concave,   // series normal, first crossing (Gregory, Schwarzschild)
-  Spherique, // the sphere's own normal (Schmidt-Cassegrain, Houghton-Cassegrain)
+enum class TFormeSecondaire
+{
+    Convexe, // series normal, second crossing (Cassegrain family, Klevtsov, Maksutov-Cassegrain)
+    Concave, // series normal, first crossing (Gregory, Schwarzschild)
+    Spherique, // the sphere's own normal (Schmidt-Cassegrain, Houghton-Cassegrain)
 };
 // Reflection at the secondary of centre of curvature `centre` (z in the incoming frame). The ray
 // leaves from its hit, in the exit frame (z negated). `impact` receives the hit in the secondary's

@@ -4,8 +4,8 @@
 #include <cmath>
 
 // Radius of a surface (lens device, lens group).
-inline constexpr double RayonVide = 0.0;        // row not filled in
-inline constexpr double RayonPlan = 1e20;       // plane surface, shown "Plan"
+inline constexpr double RayonVide = 0.0; // row not filled in
+inline constexpr double RayonPlan = 1e20; // plane surface, shown "Plan"
 inline constexpr double RayonDiaphragme = 1e30; // aperture stop, shown "Diaph."
 inline constexpr double SeuilRayonPlan = 1e19;
 inline constexpr double SeuilRayonDiaphragme = 1e21;
@@ -27,28 +27,70 @@ inline constexpr double SeuilDegagementNonSaisi = 1e19;
 // Diameters and indices: 0 is "not entered".
 inline constexpr double SeuilDiametreNul = 1e-6;
 inline constexpr double SeuilIndiceVide = 1e-6; // an index at or below it counts as empty in a row
-inline constexpr float IndiceMinimal = 1.0f;    // an index below it cannot be traced
+inline constexpr float IndiceMinimal = 1.0f; // an index below it cannot be traced
 
-inline constexpr bool EstPlan(double rayon) { return rayon > SeuilRayonPlan; }
-inline constexpr bool EstDiaphragme(double rayon) { return rayon > SeuilRayonDiaphragme; }
+inline constexpr bool EstPlan(double rayon)
+{
+    return rayon > SeuilRayonPlan;
+}
+inline constexpr bool EstDiaphragme(double rayon)
+{
+    return rayon > SeuilRayonDiaphragme;
+}
 // A diaphragm whatever the sign, as the device kernels test it.
-inline bool EstDiaphragmeAbsolu(double rayon) { return std::abs(rayon) > SeuilRayonDiaphragme; }
+inline bool EstDiaphragmeAbsolu(double rayon)
+{
+    return std::abs(rayon) > SeuilRayonDiaphragme;
+}
 // Validity test: below the threshold the radius was never given.
-inline bool EstRayonManquant(double rayon) { return std::abs(rayon) < SeuilRayonNul; }
+inline bool EstRayonManquant(double rayon)
+{
+    return std::abs(rayon) < SeuilRayonNul;
+}
 // Empty-row test: at or below the threshold.
-inline bool EstRayonVide(double rayon) { return std::abs(rayon) <= SeuilRayonNul; }
+inline bool EstRayonVide(double rayon)
+{
+    return std::abs(rayon) <= SeuilRayonNul;
+}
 
-inline constexpr bool EstEpaisseurInvalide(double epaisseur) { return epaisseur < SeuilEpaisseurNonSaisie; }
-inline constexpr bool EstEpaisseurVide(double epaisseur) { return epaisseur <= SeuilEpaisseurNonSaisie; }
-inline constexpr bool EstEpaisseurInfinie(double epaisseur) { return epaisseur > SeuilEpaisseurInfinie; }
+inline constexpr bool EstEpaisseurInvalide(double epaisseur)
+{
+    return epaisseur < SeuilEpaisseurNonSaisie;
+}
+inline constexpr bool EstEpaisseurVide(double epaisseur)
+{
+    return epaisseur <= SeuilEpaisseurNonSaisie;
+}
+inline constexpr bool EstEpaisseurInfinie(double epaisseur)
+{
+    return epaisseur > SeuilEpaisseurInfinie;
+}
 
-inline constexpr bool EstCoefficientACalculer(double coefficient) { return coefficient > SeuilCoefficientACalculer; }
-inline constexpr bool EstSansTermeOrdre6(double coefficient) { return coefficient == SansTermeOrdre6; }
-inline bool EstDegagementNonSaisi(double degagement) { return std::abs(degagement) > SeuilDegagementNonSaisi; }
+inline constexpr bool EstCoefficientACalculer(double coefficient)
+{
+    return coefficient > SeuilCoefficientACalculer;
+}
+inline constexpr bool EstSansTermeOrdre6(double coefficient)
+{
+    return coefficient == SansTermeOrdre6;
+}
+inline bool EstDegagementNonSaisi(double degagement)
+{
+    return std::abs(degagement) > SeuilDegagementNonSaisi;
+}
 
-inline constexpr bool EstDiametreManquant(double diametre) { return diametre < SeuilDiametreNul; }
-inline constexpr bool EstIndiceInutilisable(float indice) { return indice < IndiceMinimal; }
-inline constexpr bool EstIndiceVide(float indice) { return indice <= SeuilIndiceVide; }
+inline constexpr bool EstDiametreManquant(double diametre)
+{
+    return diametre < SeuilDiametreNul;
+}
+inline constexpr bool EstIndiceInutilisable(float indice)
+{
+    return indice < IndiceMinimal;
+}
+inline constexpr bool EstIndiceVide(float indice)
+{
+    return indice <= SeuilIndiceVide;
+}
 
 // No lens-device surface stopped the ray.
 inline constexpr int AucunDioptreArret = 31;

@@ -6,10 +6,12 @@
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 
-void TraceCassegrain() {
-  RefleteMiroirPrimaire();
-  TesteEntreeTrou();
-  TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact)) return;
-  TesteBordTrou();
+void TraceCassegrain()
+{
+    RefleteMiroirPrimaire();
+    TesteEntreeTrou();
+    TVecteur impact;
+    if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact))
+        return;
+    TesteBordTrou();
 }

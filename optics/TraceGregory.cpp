@@ -5,11 +5,13 @@
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 
-void TraceGregory() {
-  RefleteMiroirPrimaire();
-  TesteEntreeTrou();
-  TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact)) return;
-  TesteBordTrouGregory();
-  TesteBordTrou();
+void TraceGregory()
+{
+    RefleteMiroirPrimaire();
+    TesteEntreeTrou();
+    TVecteur impact;
+    if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact))
+        return;
+    TesteBordTrouGregory();
+    TesteBordTrou();
 }

@@ -8,12 +8,15 @@
 #include "optics/Rayon.h"
 #include "optics/TraceLurieHoughton.h"
 
-void TraceHoughtonCassegrain() {
-  TraceLurieHoughton();
-  if (Rayon.RayonPerdu) return;
-  TesteEntreeTrouReflechi();
-  TVecteur impact;
-  if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Spherique, false, impact)) return;
-  MesureDistanceTrou(Groupe.CentreGroupe[0], impact);
-  TesteBordTrou();
+void TraceHoughtonCassegrain()
+{
+    TraceLurieHoughton();
+    if (Rayon.RayonPerdu)
+        return;
+    TesteEntreeTrouReflechi();
+    TVecteur impact;
+    if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Spherique, false, impact))
+        return;
+    MesureDistanceTrou(Groupe.CentreGroupe[0], impact);
+    TesteBordTrou();
 }

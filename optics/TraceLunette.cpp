@@ -15,79 +15,94 @@ constexpr int EssaisOuvertureLunette = 10000;
 
 // The marginal ray counts as passing surface j when its height, on either side of the axis, stays
 // within the clear diameter (with a 0.05 % margin).
-bool RayonPasseObjectif() {
-  if (Rayon.RayonPerdu) return false;
-  const int n = NombreSurfacesGroupe();
-  for (int j = 1; j <= n; ++j) {
-    if (std::abs(Rayon.HauteurImpactGroupe[j]) > Groupe.DiametreGroupe[j] / 1.999) return false;
-  }
-  return true;
+bool RayonPasseObjectif()
+{
+    if (Rayon.RayonPerdu)
+        return false;
+    const int n = NombreSurfacesGroupe();
+    for (int j = 1; j <= n; ++j)
+    {
+        if (std::abs(Rayon.HauteurImpactGroupe[j]) > Groupe.DiametreGroupe[j] / 1.999)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
 
-void TraceLunette() {
-  TRayon& r = Rayon;
-  r.RayonPerdu = false;
-  r.ManqueSecondaire = false;
-  r.ArretGroupe = false;
-  r.RayonBloque = false;
-  r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
-  r.ZDepart = 0.0;
-  r.XRayon = r.XDepart;
-  r.YRayon = r.YDepart;
-  r.ZRayon = 0.0;
-  r.LIncident = r.SinusAngleChamp;
-  r.MIncident = 0.0;
-  r.NIncident = r.CosinusAngleChamp;
-  const int n = NombreSurfacesGroupe();
-  for (int i = 1; i <= n; ++i) {
-    const double rayon = Groupe.RayonGroupe[i];
-    if (rayon < SeuilRayonPlan) {
-      RefracteSphereGroupe(i);
-    } else {
-      RefractePlanGroupe(i);
+void TraceLunette()
+{
+    TRayon& r = Rayon;
+    r.RayonPerdu = false;
+    r.ManqueSecondaire = false;
+    r.ArretGroupe = false;
+    r.RayonBloque = false;
+    r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
+    r.ZDepart = 0.0;
+    r.XRayon = r.XDepart;
+    r.YRayon = r.YDepart;
+    r.ZRayon = 0.0;
+    r.LIncident = r.SinusAngleChamp;
+    r.MIncident = 0.0;
+    r.NIncident = r.CosinusAngleChamp;
+    const int n = NombreSurfacesGroupe();
+    for (int i = 1; i <= n; ++i)
+    {
+        const double rayon = Groupe.RayonGroupe[i];
+        if (rayon < SeuilRayonPlan)
+        {
+            RefracteSphereGroupe(i);
+        }
+        else
+        {
+            RefractePlanGroupe(i);
+        }
+        r.HauteurImpactGroupe[i] = r.XImpact;
+        r.CoteImpactGroupe[i] =
+            std::abs(rayon) <= SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i];
+        r.RayonBloqueGroupe[i] = r.RayonBloque;
     }
-    r.HauteurImpactGroupe[i] = r.XImpact;
-    r.CoteImpactGroupe[i] = std::abs(rayon) <= SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i];
-    r.RayonBloqueGroupe[i] = r.RayonBloque;
-  }
-  r.LRayon = r.LIncident;
-  r.MRayon = r.MIncident;
-  r.NRayon = r.NIncident;
-  // The objective's own vignetting is reported through the group's records only.
-  r.RayonOcculte = false;
-  r.ManqueSecondaire = false;
-  r.ArretGroupe = false;
-  r.RayonBloque = false;
+    r.LRayon = r.LIncident;
+    r.MRayon = r.MIncident;
+    r.NRayon = r.NIncident;
+    // The objective's own vignetting is reported through the group's records only.
+    r.RayonOcculte = false;
+    r.ManqueSecondaire = false;
+    r.ArretGroupe = false;
+    r.RayonBloque = false;
 }
 
-void CalculeOuvertureLunette() {
-  if (!Validite.InstrumentValide) return;
-  TInstrument& in = Instrument;
-  if (NombreSurfacesGroupe() == 0) {
-    in.DiametreObjectif = in.DiametreEntree;
-    return;
-  }
-  Systeme.NombreCouleurs = 1;
-  AppliqueIndices();
-  TRayon& r = Rayon;
-  r.EstRayonReference = true;
-  r.AngleChamp = 0.0;
-  r.SinusAngleChamp = 0.0;
-  r.CosinusAngleChamp = 1.0;
-  r.XDepart = in.DiametreEntree / 2.0;
-  r.YDepart = 0.0;
-  for (int essai = 0; essai < EssaisOuvertureLunette; ++essai) {
-    TraceLunette();
-    if (RayonPasseObjectif()) {
-      in.DiametreObjectif = 2.0 * r.XDepart;
-      in.OuvertureLunetteCalculee = true;
-      return;
+void CalculeOuvertureLunette()
+{
+    if (!Validite.InstrumentValide)
+        return;
+    TInstrument& in = Instrument;
+    if (NombreSurfacesGroupe() == 0)
+    {
+        in.DiametreObjectif = in.DiametreEntree;
+        return;
     }
-    r.XDepart *= 0.99;
-  }
-  in.DiametreObjectif = 2.0 * r.XDepart;
-  Validite.InstrumentValide = false;
-  in.OuvertureLunetteCalculee = false;
+    Systeme.NombreCouleurs = 1;
+    AppliqueIndices();
+    TRayon& r = Rayon;
+    r.EstRayonReference = true;
+    r.AngleChamp = 0.0;
+    r.SinusAngleChamp = 0.0;
+    r.CosinusAngleChamp = 1.0;
+    r.XDepart = in.DiametreEntree / 2.0;
+    r.YDepart = 0.0;
+    for (int essai = 0; essai < EssaisOuvertureLunette; ++essai)
+    {
+        TraceLunette();
+        if (RayonPasseObjectif())
+        {
+            in.DiametreObjectif = 2.0 * r.XDepart;
+            in.OuvertureLunetteCalculee = true;
+            return;
+        }
+        r.XDepart *= 0.99;
+    }
+    in.DiametreObjectif = 2.0 * r.XDepart;
+    Validite.InstrumentValide = false;
+    in.OuvertureLunetteCalculee = false;
 }

@@ -8,26 +8,30 @@
 #include "optics/Noyaux.h"
 #include "optics/Rayon.h"
 
-void TraceLurieHoughton() {
-  TRayon& r = Rayon;
-  const TInstrument& in = Instrument;
-  const double distanceMiroir = static_cast<double>(in.DistanceLameMiroir);
-  TraverseGroupeCorrecteur(NombreSurfacesGroupe(), distanceMiroir);
-  if (r.RayonPerdu) return;
-  if (!RefleteMiroirSpherique({r.XRayon, r.YRayon, r.ZRayon - distanceMiroir + in.RayonCourburePrimaire},
-                              {r.LIncident, r.MIncident, r.NIncident}, false))
-    return;
-  TesteBordMiroirCorrecteur();
-  if (r.EstRayonReference) {
-    r.RayonBloque = false;
-    return;
-  }
-  const bool cassegrain = in.TypeInstrument == TTypeInstrument::HoughtonCassegrain;
-  const double plan = in.FocalePrimaire - (cassegrain ? in.DistanceFoyerPrimaireSecondaire : in.DistanceSecondaireFoyer);
-  const double rayonSecondaire = static_cast<double>(in.DiametreSecondaire) / 2.0;
-  r.DansOmbreSecondaire = CarreEntrantDepuisPupille(plan) < in.RayonObstructionCarre;
-  r.CarreDistanceAxe[0] = CarreReflechi(plan);
-  r.HorsSecondaire = rayonSecondaire * rayonSecondaire < r.CarreDistanceAxe[0];
-  r.ManqueSecondaire = r.DansOmbreSecondaire || r.HorsSecondaire;
-  r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+void TraceLurieHoughton()
+{
+    TRayon& r = Rayon;
+    const TInstrument& in = Instrument;
+    const double distanceMiroir = static_cast<double>(in.DistanceLameMiroir);
+    TraverseGroupeCorrecteur(NombreSurfacesGroupe(), distanceMiroir);
+    if (r.RayonPerdu)
+        return;
+    if (!RefleteMiroirSpherique({r.XRayon, r.YRayon, r.ZRayon - distanceMiroir + in.RayonCourburePrimaire},
+                                {r.LIncident, r.MIncident, r.NIncident}, false))
+        return;
+    TesteBordMiroirCorrecteur();
+    if (r.EstRayonReference)
+    {
+        r.RayonBloque = false;
+        return;
+    }
+    const bool cassegrain = in.TypeInstrument == TTypeInstrument::HoughtonCassegrain;
+    const double plan =
+        in.FocalePrimaire - (cassegrain ? in.DistanceFoyerPrimaireSecondaire : in.DistanceSecondaireFoyer);
+    const double rayonSecondaire = static_cast<double>(in.DiametreSecondaire) / 2.0;
+    r.DansOmbreSecondaire = CarreEntrantDepuisPupille(plan) < in.RayonObstructionCarre;
+    r.CarreDistanceAxe[0] = CarreReflechi(plan);
+    r.HorsSecondaire = rayonSecondaire * rayonSecondaire < r.CarreDistanceAxe[0];
+    r.ManqueSecondaire = r.DansOmbreSecondaire || r.HorsSecondaire;
+    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
 }

@@ -8,16 +8,19 @@
 #include "optics/Rayon.h"
 #include "optics/TraceMaksutov.h"
 
-void TraceMaksutovCassegrain() {
-  TRayon& r = Rayon;
-  TraceMaksutov();
-  if (r.RayonPerdu) return;
-  TesteEntreeTrou();
-  const double centre = Dispositif.CentreDioptre[0];
-  const bool aspherique = EstAspherique(Instrument.CoefficientDeformationSecondaire);
-  TVecteur impact;
-  if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, impact)) return;
-  r.HauteurImpactSecondaire = static_cast<float>(impact.x);
-  r.CoteImpactSecondaire = static_cast<float>(centre - impact.z);
-  TesteBordTrou();
+void TraceMaksutovCassegrain()
+{
+    TRayon& r = Rayon;
+    TraceMaksutov();
+    if (r.RayonPerdu)
+        return;
+    TesteEntreeTrou();
+    const double centre = Dispositif.CentreDioptre[0];
+    const bool aspherique = EstAspherique(Instrument.CoefficientDeformationSecondaire);
+    TVecteur impact;
+    if (!RefleteSecondaire(centre, TFormeSecondaire::Convexe, aspherique, impact))
+        return;
+    r.HauteurImpactSecondaire = static_cast<float>(impact.x);
+    r.CoteImpactSecondaire = static_cast<float>(centre - impact.z);
+    TesteBordTrou();
 }

@@ -18,73 +18,61 @@
 
 namespace {
 
-void TraceInstrument() {
-  switch (Instrument.TypeInstrument) {
-  case TTypeInstrument::Newton:
-    RefleteMiroirPrimaire();
-    break;
-  case TTypeInstrument::Cassegrain:
-  case TTypeInstrument::RitcheyChretien:
-  case TTypeInstrument::DallKirkham:
-    TraceCassegrain();
-    break;
-  case TTypeInstrument::Gregory:
-    TraceGregory();
-    break;
-  case TTypeInstrument::Schmidt:
-  case TTypeInstrument::SchmidtNewton:
-    TraceSchmidt();
-    break;
-  case TTypeInstrument::SchmidtCassegrain:
-    if (Validite.SansSecondaire && !Systeme.ConceptionSchmidtCassegrain) {
-      TraceSchmidt();
-    } else {
-      TraceSchmidtCassegrain();
+void TraceInstrument()
+{
+    switch (Instrument.TypeInstrument)
+    {
+    case TTypeInstrument::Newton: RefleteMiroirPrimaire(); break;
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::DallKirkham: TraceCassegrain(); break;
+    case TTypeInstrument::Gregory: TraceGregory(); break;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton: TraceSchmidt(); break;
+    case TTypeInstrument::SchmidtCassegrain:
+        if (Validite.SansSecondaire && !Systeme.ConceptionSchmidtCassegrain)
+        {
+            TraceSchmidt();
+        }
+        else
+        {
+            TraceSchmidtCassegrain();
+        }
+        break;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton: TraceMaksutov(); break;
+    case TTypeInstrument::MaksutovCassegrain: TraceMaksutovCassegrain(); break;
+    case TTypeInstrument::Lunette: TraceLunette(); break;
+    case TTypeInstrument::Schwarzschild: TraceSchwarzschild(); break;
+    case TTypeInstrument::KlevtsovCassegrain: TraceKlevtsov(); break;
+    case TTypeInstrument::LurieHoughton: TraceLurieHoughton(); break;
+    case TTypeInstrument::HoughtonCassegrain: TraceHoughtonCassegrain(); break;
+    case TTypeInstrument::Aucun: break;
     }
-    break;
-  case TTypeInstrument::Maksutov:
-  case TTypeInstrument::MaksutovNewton:
-    TraceMaksutov();
-    break;
-  case TTypeInstrument::MaksutovCassegrain:
-    TraceMaksutovCassegrain();
-    break;
-  case TTypeInstrument::Lunette:
-    TraceLunette();
-    break;
-  case TTypeInstrument::Schwarzschild:
-    TraceSchwarzschild();
-    break;
-  case TTypeInstrument::KlevtsovCassegrain:
-    TraceKlevtsov();
-    break;
-  case TTypeInstrument::LurieHoughton:
-    TraceLurieHoughton();
-    break;
-  case TTypeInstrument::HoughtonCassegrain:
-    TraceHoughtonCassegrain();
-    break;
-  case TTypeInstrument::Aucun:
-    break;
-  }
 }
 
 } // namespace
 
-bool TraceRayonInstrument() {
-  TRayon& r = Rayon;
-  r.RayonPerdu = false;
-  TraceInstrument();
-  r.DioptreArret = AucunDioptreArret;
-  if (r.RayonPerdu) return false;
-  if (!Validite.DispositifValide || !r.DispositifActif) return false;
-  return !r.HorsSecondaire || r.EstRayonReference;
+bool TraceRayonInstrument()
+{
+    TRayon& r = Rayon;
+    r.RayonPerdu = false;
+    TraceInstrument();
+    r.DioptreArret = AucunDioptreArret;
+    if (r.RayonPerdu)
+        return false;
+    if (!Validite.DispositifValide || !r.DispositifActif)
+        return false;
+    return !r.HorsSecondaire || r.EstRayonReference;
 }
 
-void TraceRayon() {
-  if (TraceRayonInstrument()) TraverseDispositif(NombreSurfacesDispositif());
+void TraceRayon()
+{
+    if (TraceRayonInstrument())
+        TraverseDispositif(NombreSurfacesDispositif());
 }
 
-void TraverseDispositifGroupe(int nombre, const std::array<bool, RayonsEnSemble>& entre) {
-  TraverseDispositifEnSemble(RayonsGroupe.data(), entre.data(), nombre, NombreSurfacesDispositif());
+void TraverseDispositifGroupe(int nombre, const std::array<bool, RayonsEnSemble>& entre)
+{
+    TraverseDispositifEnSemble(RayonsGroupe.data(), entre.data(), nombre, NombreSurfacesDispositif());
 }

@@ -30,17 +30,21 @@ void TraverseDispositifGroupe(int nombre, const std::array<bool, RayonsEnSemble>
 // device pass did not reach (rows past where it stopped; the last sphere's point and hit when it
 // met none) is not what the ray before left there, as nothing reads it.
 template <class FPrepare, class FSuite>
-bool TraceRayonsEnSemble(int nombre, FPrepare&& prepare, FSuite&& suite) {
-  std::array<bool, RayonsEnSemble> entre{};
-  for (int k = 0; k < nombre; ++k) {
-    prepare(k);
-    entre[k] = TraceRayonInstrument();
-    RayonsGroupe[k] = Rayon;
-  }
-  TraverseDispositifGroupe(nombre, entre);
-  for (int k = 0; k < nombre; ++k) {
-    Rayon = RayonsGroupe[k];
-    if (!suite(k)) return false;
-  }
-  return true;
+bool TraceRayonsEnSemble(int nombre, FPrepare&& prepare, FSuite&& suite)
+{
+    std::array<bool, RayonsEnSemble> entre{};
+    for (int k = 0; k < nombre; ++k)
+    {
+        prepare(k);
+        entre[k] = TraceRayonInstrument();
+        RayonsGroupe[k] = Rayon;
+    }
+    TraverseDispositifGroupe(nombre, entre);
+    for (int k = 0; k < nombre; ++k)
+    {
+        Rayon = RayonsGroupe[k];
+        if (!suite(k))
+            return false;
+    }
+    return true;
 }

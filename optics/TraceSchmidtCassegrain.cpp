@@ -8,16 +8,19 @@
 #include "optics/Rayon.h"
 #include "optics/TraceSchmidt.h"
 
-void TraceSchmidtCassegrain() {
-  TRayon& r = Rayon;
-  TraceSchmidt();
-  if (r.RayonPerdu) return;
-  const double rayonSecondaire = static_cast<double>(Instrument.DiametreSecondaire) / 2.0;
-  r.ManqueSecondaire = CarreEntrantDepuisImpact(Instrument.FocaleEffective) < rayonSecondaire * rayonSecondaire;
-  r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
-  TesteEntreeTrouReflechi();
-  TVecteur impact;
-  if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Spherique, false, impact)) return;
-  MesureDistanceTrou(Dispositif.CentreDioptre[0], impact);
-  TesteBordTrou();
+void TraceSchmidtCassegrain()
+{
+    TRayon& r = Rayon;
+    TraceSchmidt();
+    if (r.RayonPerdu)
+        return;
+    const double rayonSecondaire = static_cast<double>(Instrument.DiametreSecondaire) / 2.0;
+    r.ManqueSecondaire = CarreEntrantDepuisImpact(Instrument.FocaleEffective) < rayonSecondaire * rayonSecondaire;
+    r.RayonBloque = r.RayonBloque || r.ManqueSecondaire;
+    TesteEntreeTrouReflechi();
+    TVecteur impact;
+    if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Spherique, false, impact))
+        return;
+    MesureDistanceTrou(Dispositif.CentreDioptre[0], impact);
+    TesteBordTrou();
 }

@@ -6,8 +6,9 @@
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 
-void TraceSchwarzschild() {
-  RefleteMiroirPrimaire();
-  TVecteur impact;
-  RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact);
+void TraceSchwarzschild()
+{
+    RefleteMiroirPrimaire();
+    TVecteur impact;
+    RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact);
 }

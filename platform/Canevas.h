@@ -6,8 +6,18 @@
 #include <span>
 #include <string>
 
-enum class TStyleStylo { Plein, Transparent, Tirets, Points };
-enum class TStylePinceau { Plein, Transparent };
+enum class TStyleStylo
+{
+    Plein,
+    Transparent,
+    Tirets,
+    Points
+};
+enum class TStylePinceau
+{
+    Plein,
+    Transparent
+};
 
 struct TStylo
 {

@@ -12,8 +12,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace
-{
+namespace {
 // The screen images are laid out at the usual desktop resolution: a size in points turns into pixels with it.
 constexpr int ResolutionEcran = 96;
 
@@ -117,8 +116,8 @@ void TCanevasImage::Ligne(int x0, int y0, int x1, int y1)
     const int haut = -marge;
     const int droite = Image_.width() - 1 + marge;
     const int bas = Image_.height() - 1 + marge;
-    const bool dehors = std::min(x0, x1) < gauche || std::max(x0, x1) > droite || std::min(y0, y1) < haut ||
-                        std::max(y0, y1) > bas;
+    const bool dehors =
+        std::min(x0, x1) < gauche || std::max(x0, x1) > droite || std::min(y0, y1) < haut || std::max(y0, y1) > bas;
     if (dehors && !CoupeSegment(x0, y0, x1, y1, gauche, haut, droite, bas))
         return;
     if (Stylo_.Epaisseur > 1)

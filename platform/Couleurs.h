@@ -10,9 +10,18 @@ constexpr TColor CouleurRVB(int rouge, int vert, int bleu)
     return static_cast<TColor>((rouge & 0xFF) | ((vert & 0xFF) << 8) | ((bleu & 0xFF) << 16));
 }
 
-constexpr int ComposanteRouge(TColor couleur) { return static_cast<int>(couleur & 0xFF); }
-constexpr int ComposanteVerte(TColor couleur) { return static_cast<int>((couleur >> 8) & 0xFF); }
-constexpr int ComposanteBleue(TColor couleur) { return static_cast<int>((couleur >> 16) & 0xFF); }
+constexpr int ComposanteRouge(TColor couleur)
+{
+    return static_cast<int>(couleur & 0xFF);
+}
+constexpr int ComposanteVerte(TColor couleur)
+{
+    return static_cast<int>((couleur >> 8) & 0xFF);
+}
+constexpr int ComposanteBleue(TColor couleur)
+{
+    return static_cast<int>((couleur >> 16) & 0xFF);
+}
 
 inline constexpr TColor clBlack = 0x00000000;
 inline constexpr TColor clMaroon = 0x00000080;

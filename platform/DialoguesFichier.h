@@ -9,10 +9,10 @@ inline constexpr const char* FiltreFichiersQuivane = "Fichier Quivane *.qvd|*.qv
 
 struct TDemandeFichier
 {
-    std::string Titre{};              // e.g. "Quivane - Ouvrir un fichier"
+    std::string Titre{}; // e.g. "Quivane - Ouvrir un fichier"
     std::string Filtre = FiltreFichiersQuivane;
-    std::string Dossier{};            // initial folder; empty: the dialog's own choice
-    std::string Nom{};                // proposed file name or path
+    std::string Dossier{}; // initial folder; empty: the dialog's own choice
+    std::string Nom{}; // proposed file name or path
     std::string ExtensionParDefaut{}; // appended by the save dialog when the name has none, e.g. "qvd"
 };
 

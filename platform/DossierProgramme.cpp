@@ -8,8 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // Writing is tried for real: permissions alone say nothing for root or on a read-only disk.
 bool PeutEcrire(const std::string& dossier)

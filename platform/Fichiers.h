@@ -10,15 +10,15 @@
 enum class TCodage
 {
     Windows1252, // CR LF
-    Utf8         // LF
+    Utf8 // LF
 };
 
 // The state after the last operation on a text file, like the I/O result checked after each line.
 enum class TErreurFichier
 {
     Aucune,
-    Introuvable,  // the file or its folder does not exist
-    Verrouille,   // in use by another program
+    Introuvable, // the file or its folder does not exist
+    Verrouille, // in use by another program
     AccesRefuse,
     Lecture,
     Ecriture
@@ -49,7 +49,7 @@ public:
 enum class TModeEcriture
 {
     Remplace, // write a new file, which replaces the target only once complete
-    Ajoute    // append to the file, creating it when missing
+    Ajoute // append to the file, creating it when missing
 };
 
 class IFichiers

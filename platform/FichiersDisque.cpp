@@ -12,25 +12,20 @@
 #include <unistd.h>
 #include <vector>
 
-namespace
-{
+namespace {
 
 TErreurFichier ErreurDe(int numero, TErreurFichier parDefaut)
 {
     switch (numero)
     {
     case ENOENT:
-    case ENOTDIR:
-        return TErreurFichier::Introuvable;
+    case ENOTDIR: return TErreurFichier::Introuvable;
     case EACCES:
     case EPERM:
-    case EROFS:
-        return TErreurFichier::AccesRefuse;
+    case EROFS: return TErreurFichier::AccesRefuse;
     case EBUSY:
-    case ETXTBSY:
-        return TErreurFichier::Verrouille;
-    default:
-        return parDefaut;
+    case ETXTBSY: return TErreurFichier::Verrouille;
+    default: return parDefaut;
     }
 }
 
@@ -123,7 +118,8 @@ public:
             if (fd >= 0)
             {
                 Temporaire = tampon.data();
-                struct stat etat{};
+                struct stat etat
+                {};
                 ::fchmod(fd, ::stat(Cible.c_str(), &etat) == 0 ? (etat.st_mode & 07777) : ModeParDefaut());
             }
         }
@@ -156,8 +152,7 @@ public:
                 Etat = TErreurFichier::Ecriture;
             return false;
         }
-        const std::string octets =
-            Codage == TCodage::Windows1252 ? Utf8VersWindows1252(ligne) + "\r\n" : ligne + "\n";
+        const std::string octets = Codage == TCodage::Windows1252 ? Utf8VersWindows1252(ligne) + "\r\n" : ligne + "\n";
         if (std::fwrite(octets.data(), 1, octets.size(), Flux) != octets.size())
             Etat = ErreurDe(errno, TErreurFichier::Ecriture);
         return Etat == TErreurFichier::Aucune;
@@ -234,7 +229,8 @@ private:
 
 bool TFichiersDisque::Existe(const std::string& chemin)
 {
-    struct stat etat{};
+    struct stat etat
+    {};
     return ::stat(CheminNormalise(chemin).c_str(), &etat) == 0 && S_ISREG(etat.st_mode);
 }
 

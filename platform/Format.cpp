@@ -6,8 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 
 // A positive value as decimal digits without leading zeros, and the place of the mark: value = 0.Chiffres x 10^Point.
 struct TDecimal
@@ -69,7 +68,7 @@ bool EstNul(const TDecimal& decimal)
 char Chiffre(const TDecimal& decimal, int p)
 {
     return p >= 0 && p < static_cast<int>(decimal.Chiffres.size()) ? decimal.Chiffres[static_cast<std::size_t>(p)]
-                                                                     : '0';
+                                                                   : '0';
 }
 
 std::string NonFini(double valeur)

@@ -7,8 +7,7 @@
 #include <map>
 #include <utility>
 
-namespace
-{
+namespace {
 // The Greek letters at the codes of the Latin ones in the Symbol encoding, "A".."Z" then "a".."z".
 constexpr char32_t GrecMajuscules[26] = {U'Α', U'Β', U'Χ', U'Δ', U'Ε', U'Φ', U'Γ', U'Η', U'Ι', U'ϑ', U'Κ', U'Λ', U'Μ',
                                          U'Ν', U'Ο', U'Π', U'Θ', U'Ρ', U'Σ', U'Τ', U'Υ', U'ς', U'Ω', U'Ξ', U'Ψ', U'Ζ'};

@@ -7,9 +7,9 @@
 
 // The answer of a question or message box, as held in `Reponse` and `BoutonInterrogation`.
 using TReponse = std::int32_t;
-constexpr TReponse ReponseOui = 6;     // "&Oui" or "&Ok"
+constexpr TReponse ReponseOui = 6; // "&Oui" or "&Ok"
 constexpr TReponse ReponseOk = 6;
-constexpr TReponse ReponseNon = 7;     // "&Non"
+constexpr TReponse ReponseNon = 7; // "&Non"
 constexpr TReponse ReponseAnnuler = 2; // "Annuler"
 
 enum class TIconeQuestion
@@ -23,8 +23,8 @@ enum class TIconeQuestion
 
 enum class TBoutonsQuestion
 {
-    Ok,           // "&Ok" alone
-    OuiNon,       // "&Oui" (or "&Ok") and "&Non"
+    Ok, // "&Ok" alone
+    OuiNon, // "&Oui" (or "&Ok") and "&Non"
     OuiNonAnnuler // "&Oui", "&Non" and "Annuler"
 };
 

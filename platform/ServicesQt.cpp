@@ -19,8 +19,7 @@ void TBipQt::Bip(int)
     QApplication::beep();
 }
 
-namespace
-{
+namespace {
 
 std::optional<std::string> MontreDialogue(const TDemandeFichier& demande, QFileDialog::AcceptMode mode)
 {

@@ -10,13 +10,13 @@
 #include <string>
 
 // The fixed colours of the sections.
-inline constexpr TColor CouleurRouge = 0x0000FF;      // incoming light, a ray that passes unhindered
-inline constexpr TColor CouleurBleuCiel = 0xFACE87;   // a ray moved in from the flat's edge, or a too small flat
-inline constexpr TColor CouleurRose = 0xC1B6FF;       // the central ray in the flat's shadow
-inline constexpr TColor CouleurVertClair = 0x90EE90;  // a ray moved in from a device surface's edge
-inline constexpr TColor CouleurFuchsia = 0xFF00FF;    // too small flat or secondary; cut by the device
-inline constexpr TColor CouleurOrange = 0x00A5FF;     // too small central hole
-inline constexpr TColor CouleurGrise = 0x808080;      // axis and focal plane on screen
+inline constexpr TColor CouleurRouge = 0x0000FF; // incoming light, a ray that passes unhindered
+inline constexpr TColor CouleurBleuCiel = 0xFACE87; // a ray moved in from the flat's edge, or a too small flat
+inline constexpr TColor CouleurRose = 0xC1B6FF; // the central ray in the flat's shadow
+inline constexpr TColor CouleurVertClair = 0x90EE90; // a ray moved in from a device surface's edge
+inline constexpr TColor CouleurFuchsia = 0xFF00FF; // too small flat or secondary; cut by the device
+inline constexpr TColor CouleurOrange = 0x00A5FF; // too small central hole
+inline constexpr TColor CouleurGrise = 0x808080; // axis and focal plane on screen
 inline constexpr TColor CouleurBlanche = 0xFFFFFF;
 
 // The screen band of the sections is 350 pixels high.

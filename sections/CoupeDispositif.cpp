@@ -21,13 +21,18 @@
 #include <cmath>
 #include <numbers>
 
-namespace
-{
+namespace {
 
 constexpr std::int64_t LimitePx = 10000000;
 
-int Entier(std::int64_t v) { return static_cast<int>(std::clamp(v, -LimitePx, LimitePx)); }
-int Tronque(double v) { return Entier(Trunc(v)); }
+int Entier(std::int64_t v)
+{
+    return static_cast<int>(std::clamp(v, -LimitePx, LimitePx));
+}
+int Tronque(double v)
+{
+    return Entier(Trunc(v));
+}
 
 // The central ray stopped by an obstruction.
 constexpr TColor CouleurRoseBloque = 0xCBC0FF;
@@ -148,7 +153,10 @@ struct TVue
     int SigneRayons = 1;
 };
 
-int NombreLignes() { return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres); }
+int NombreLignes()
+{
+    return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
+}
 
 // Sum of the finite thicknesses of rows 1 .. dernier.
 double SommeEpaisseurs(int dernier)
@@ -287,8 +295,7 @@ bool CadreImprime(TVue& v, ICanevas& canevas)
     const double largeurUtile = largeur - 2 * (marge + m);
     if (!(L > 0) || !(H > 0) || hauteurUtile <= 0 || largeur - 4 * (marge + m) <= 0)
         return false;
-    v.s = static_cast<float>(H / L > hauteurUtile / largeurUtile ? hauteurUtile / H
-                                                                  : (largeur - 4 * (marge + m)) / L);
+    v.s = static_cast<float>(H / L > hauteurUtile / largeurUtile ? hauteurUtile / H : (largeur - 4 * (marge + m)) / L);
     if (!(v.s > 0) || !std::isfinite(v.s))
         return false;
     v.Oa = MiseEnPage.OrdonneeCourante + bande - (bande - Tronque(H * v.s)) / 2 - Tronque(H / 2 * v.s);
@@ -297,7 +304,10 @@ bool CadreImprime(TVue& v, ICanevas& canevas)
     return true;
 }
 
-int XSommet(const TVue& v, int j) { return v.Ao - Tronque((v.T - SommeEpaisseurs(j - 1)) * v.s); }
+int XSommet(const TVue& v, int j)
+{
+    return v.Ao - Tronque((v.T - SommeEpaisseurs(j - 1)) * v.s);
+}
 
 // The instrument's focus, in front of the first vertex of an afocal device.
 int XFoyerInstrument(const TVue& v)
@@ -404,7 +414,10 @@ void Trace(int n)
     TraceRayon();
 }
 
-double ArcSinus(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+double ArcSinus(double x)
+{
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
 
 // Aims the chief ray at the distance of the box: on the image for a focal device, at that apparent angle for an
 // afocal one. A ray that cannot be aimed is left lost.
@@ -898,8 +911,8 @@ void ImprimeCoupeDispositif(IImprimante& imprimante)
             DessineCorps(sup, v);
             if (RayonsDemandes())
             {
-                const std::string texte = "Distance à l'axe = " + FormateNombre(Reglages.DistanceAxeImage, "0.##") +
-                                          (v.Afocal ? "°" : "mm");
+                const std::string texte =
+                    "Distance à l'axe = " + FormateNombre(Reglages.DistanceAxeImage, "0.##") + (v.Afocal ? "°" : "mm");
                 PoliceImpression(canevas, 9, false);
                 sup.Texte(canevas.Largeur() - ImpressionEtat.MargeImpression - canevas.TextWidth(texte + " "),
                           MiseEnPage.OrdonneeCourante + HauteurBandeImprimee - pas, texte);

@@ -9,8 +9,7 @@
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 
-namespace
-{
+namespace {
 
 struct TCoupeForme
 {
@@ -23,8 +22,7 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
 {
     switch (type)
     {
-    case TTypeInstrument::Newton:
-        return {DessineCoupeNewton, ImprimeCoupeNewton};
+    case TTypeInstrument::Newton: return {DessineCoupeNewton, ImprimeCoupeNewton};
     case TTypeInstrument::Aucun:
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
@@ -40,8 +38,7 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
-    case TTypeInstrument::Lunette:
-        return {};
+    case TTypeInstrument::Lunette: return {};
     }
     return {};
 }
@@ -71,8 +68,7 @@ void ImprimeCoupeInstrument(IImprimante& imprimante)
 {
     ICanevas& canevas = imprimante.Canevas();
     const int pas = ImpressionEtat.PasLigneImpression;
-    ImpressionEtat.HauteurBlocImprime =
-        static_cast<int>(Round(imprimante.LargeurPage() * 350.0 / 762 + pas));
+    ImpressionEtat.HauteurBlocImprime = static_cast<int>(Round(imprimante.LargeurPage() * 350.0 / 762 + pas));
     BlocImprime(imprimante, ImpressionEtat.HauteurBlocImprime);
     VerifieInstrument();
     VerifieDispositif();

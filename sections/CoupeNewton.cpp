@@ -19,12 +19,14 @@
 #include <cmath>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr std::int64_t LimitePx = 10000000;
 
-int Entier(std::int64_t v) { return static_cast<int>(std::clamp(v, -LimitePx, LimitePx)); }
+int Entier(std::int64_t v)
+{
+    return static_cast<int>(std::clamp(v, -LimitePx, LimitePx));
+}
 
 // The drawing surface of one section: the screen image or the paper, with their rounding and their primitives.
 class TSupport
@@ -62,8 +64,8 @@ public:
             DessineElement(C, x, y, teinte, rB, rA, e, dB, dA, s, jointB, jointA);
     }
 
-    void ElementVertical(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA,
-                         float s, bool jointB, bool jointA)
+    void ElementVertical(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
+                         bool jointB, bool jointA)
     {
         if (Papier())
             ImprimeElementVertical(C, x, y, teinte, rB, rA, e, dB, dA, s);
@@ -306,11 +308,10 @@ bool DessinePlie(TSupport& sup, TNewton& n)
         const int t = sup.Pos(t0);
         const int a = sup.Pos((n.Ds / 2 - c) * s);
         const int b = sup.Pos((n.Ds / 2 + c) * s);
-        const TPointCanevas coins[] = {{xf - a, n.Oa - a}, {xf + b, n.Oa + b}, {xf + b - t, n.Oa + b + t},
-                                       {xf - a - t, n.Oa - a + t}};
+        const TPointCanevas coins[] = {
+            {xf - a, n.Oa - a}, {xf + b, n.Oa + b}, {xf + b - t, n.Oa + b + t}, {xf - a - t, n.Oa - a + t}};
         sup.C.Stylo().Couleur = clBlack;
-        sup.C.Pinceau().Couleur =
-            sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs;
+        sup.C.Pinceau().Couleur = sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs;
         sup.C.Polygon(coins);
     }
 

@@ -13,8 +13,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace
-{
+namespace {
 
 // Coordinates far outside any image are held to a range where integer arithmetic stays exact.
 constexpr std::int64_t LimiteCoordonnee = 10000000;
@@ -24,13 +23,25 @@ int Px(std::int64_t valeur)
     return static_cast<int>(std::clamp(valeur, -LimiteCoordonnee, LimiteCoordonnee));
 }
 
-int RoundPx(double x) { return Px(Round(x)); }
-int TruncPx(double x) { return Px(Trunc(x)); }
+int RoundPx(double x)
+{
+    return Px(Round(x));
+}
+int TruncPx(double x)
+{
+    return Px(Trunc(x));
+}
 
 // The fractional part with the sign of the value, as the shading indices expect.
-double Frac(double x) { return x - std::trunc(x); }
+double Frac(double x)
+{
+    return x - std::trunc(x);
+}
 
-int Indice(std::int64_t i) { return static_cast<int>(std::clamp<std::int64_t>(i, 0, 9)); }
+int Indice(std::int64_t i)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(i, 0, 9));
+}
 
 // Sag of a face of radius r at height h; a height beyond the radius stops at the hemisphere, never NaN.
 double Fleche(double rayon, double hauteur)
@@ -47,8 +58,7 @@ void Segment(ICanevas& canevas, int x1, int y1, int x2, int y2)
 
 // Axial distance between two rims and the slope of the side edge joining them (rows per column); a knife edge
 // takes the given default.
-double PenteBord(double flecheA, double flecheB, double epaisseur, double diametreA, double diametreB,
-                 double defaut)
+double PenteBord(double flecheA, double flecheB, double epaisseur, double diametreA, double diametreB, double defaut)
 {
     const double w = flecheA + epaisseur - flecheB;
     if (std::abs(w) <= 0.01)
@@ -118,9 +128,9 @@ void CalculeDegradeNoir(TColor couleur)
 void CalculeDegradeBlanc(TColor couleur)
 {
     for (int i = 0; i < 10; ++i)
-        DegradeBlanc[i] = CouleurRVB(255 - i * (255 - ComposanteRouge(couleur)) / 10,
-                                     255 - i * (255 - ComposanteVerte(couleur)) / 10,
-                                     255 - i * (255 - ComposanteBleue(couleur)) / 10);
+        DegradeBlanc[i] =
+            CouleurRVB(255 - i * (255 - ComposanteRouge(couleur)) / 10, 255 - i * (255 - ComposanteVerte(couleur)) / 10,
+                       255 - i * (255 - ComposanteBleue(couleur)) / 10);
 }
 
 void DessineAxe(ICanevas& canevas, int y, TColor couleur)
@@ -287,8 +297,7 @@ void DessineLigneLissee(ICanevas& canevas, int x1, int y1, int x2, int y2, TColo
     }
 }
 
-namespace
-{
+namespace {
 
 // The rows of a horizontal element, shared by the plain and the pierced drawer. Sub-rows whose height is at most
 // `demiTrou` (mm) are left out; the last one left out and its two face columns are reported.
@@ -442,35 +451,34 @@ void ContourImprime(ICanevas& canevas, int y, int epaisseur)
 
 } // namespace
 
-void DessineElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
-                    double epaisseur, double diametreB, double diametreA, float echelle, bool jointB, bool jointA)
+void DessineElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA, double epaisseur,
+                    double diametreB, double diametreA, float echelle, bool jointB, bool jointA)
 {
     if (!BordsElement(canevas, x, y, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle))
         return;
-    const double pente = PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur,
-                                   diametreA, diametreB, 2);
+    const double pente =
+        PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur, diametreA, diametreB, 2);
     CalculeDegradeNoir(remplissage);
     RangeesElement(canevas, x, y, remplissage, rayonB, rayonA, epaisseur, diametreB, diametreA, -1, echelle, jointB,
                    jointA, pente);
     BordsLisses(canevas, y);
 }
 
-void ImprimeElement(ICanevas& canevas, int x, int y, TColor remplissage,
-                    double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                    float echelle)
+void ImprimeElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA, double epaisseur,
+                    double diametreB, double diametreA, float echelle)
 {
     if (!BordsImprimes(x, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle))
         return;
     TStyloSauve sauve(canevas);
-    const double pente = PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur,
-                                   diametreA, diametreB, 1);
+    const double pente =
+        PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur, diametreA, diametreB, 1);
     RangeesImprimees(canevas, x, y, remplissage, rayonB, rayonA, epaisseur, -1, echelle, pente, 2);
     ContourImprime(canevas, y, ImpressionEtat.EpaisseurTraitImpression);
 }
 
 void DessineMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
-                        double epaisseur, double diametreB, double diametreA, double trou, float echelle,
-                        bool jointB, bool jointA)
+                        double epaisseur, double diametreB, double diametreA, double trou, float echelle, bool jointB,
+                        bool jointA)
 {
     if (!BordsElement(canevas, x, y, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle))
         return;
@@ -480,8 +488,8 @@ void DessineMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, dou
     const double w = flecheA + epaisseur - flecheB;
     const double pente = w == 0 ? 1.0 : (diametreA - diametreB) / 2 / w;
     CalculeDegradeNoir(remplissage);
-    const TTrouLaisse bord = RangeesElement(canevas, x, y, remplissage, rayonB, rayonA, epaisseur, diametreB,
-                                            diametreA, trou / 2, echelle, jointB, jointA, pente);
+    const TTrouLaisse bord = RangeesElement(canevas, x, y, remplissage, rayonB, rayonA, epaisseur, diametreB, diametreA,
+                                            trou / 2, echelle, jointB, jointA, pente);
     if (trou > 1 && bord.Ligne >= 0)
     {
         canevas.Stylo().Couleur = clBlack;
@@ -491,9 +499,8 @@ void DessineMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, dou
     BordsLisses(canevas, y);
 }
 
-void ImprimeMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage,
-                        double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                        double trou, float echelle)
+void ImprimeMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
+                        double epaisseur, double diametreB, double diametreA, double trou, float echelle)
 {
     if (!BordsImprimes(x, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle))
         return;
@@ -516,8 +523,7 @@ void ImprimeMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage,
     ContourImprime(canevas, y, ImpressionEtat.EpaisseurTraitImpression);
 }
 
-namespace
-{
+namespace {
 
 // One column of a vertical element: the rows of face B (below) and face A (above) and their shade indices.
 struct TColonneVerticale
@@ -588,8 +594,8 @@ void DessineElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
 {
     if (!BordsVerticaux(y, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle, false))
         return;
-    const double pente = PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur,
-                                   diametreA, diametreB, 2);
+    const double pente =
+        PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur, diametreA, diametreB, 2);
     canevas.Stylo().Couleur = clBlack;
     canevas.Stylo().Style = TStyleStylo::Plein;
     ContourVertical(canevas, x);
@@ -620,15 +626,14 @@ void DessineElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
     }
 }
 
-void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
-                            double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                            float echelle)
+void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
+                            double epaisseur, double diametreB, double diametreA, float echelle)
 {
     if (!BordsVerticaux(y, rayonB, rayonA, epaisseur, diametreB, diametreA, echelle, true))
         return;
     TStyloSauve sauve(canevas);
-    const double pente = PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur,
-                                   diametreA, diametreB, 1);
+    const double pente =
+        PenteBord(Fleche(rayonA, diametreA / 2), Fleche(rayonB, diametreB / 2), epaisseur, diametreA, diametreB, 1);
     const TBordsFaces b = BordsFaces;
     const int fin = std::max(b.XBordFace1, b.XBordFace2);
     for (int i = 0; i < fin; ++i)
@@ -650,12 +655,14 @@ void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
     ContourVertical(canevas, x);
 }
 
-namespace
-{
+namespace {
 
 // The plate's drawn profile: f(u) = 1.5 u^2 - u^4, whose top at u = 0.866 is the neutral zone.
 constexpr double ZoneNeutre = 0.866;
-double ProfilLame(double u) { return 1.5 * u * u - u * u * u * u; }
+double ProfilLame(double u)
+{
+    return 1.5 * u * u - u * u * u * u;
+}
 const double ProfilZone = ProfilLame(ZoneNeutre);
 
 bool SansSecondaireSchmidtCassegrain()
@@ -693,8 +700,8 @@ TNuances NuancesLame(double a)
 
 } // namespace
 
-void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
-                 double epaisseur, float echelle)
+void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil, double epaisseur,
+                 float echelle)
 {
     const int m = RoundPx(epaisseur * echelle);
     const int n = RoundPx(diametre / 2 * echelle);
@@ -768,8 +775,8 @@ void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double dia
         Segment(canevas, xFace, y - n, xFace, y + n);
 }
 
-void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
-                 double epaisseur, float echelle)
+void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil, double epaisseur,
+                 float echelle)
 {
     TStyloSauve sauve(canevas);
     const int w0 = sauve.Stylo.Epaisseur;
@@ -832,14 +839,13 @@ void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double dia
     Segment(canevas, x1, y + n, x, y + n);
 }
 
-namespace
-{
+namespace {
 
 struct TTrait
 {
     int Decalage; // column offset from the stop's line
-    int De;       // first pixel beyond the opening's edge
-    int A;        // end, not painted
+    int De; // first pixel beyond the opening's edge
+    int A; // end, not painted
 };
 
 struct TTraitsCouleur

@@ -48,35 +48,32 @@ void DessineLigneLissee(ICanevas& canevas, int x1, int y1, int x2, int y2, TColo
 // An element between two spherical faces about the horizontal axis at height y: face A has its vertex at x, face B
 // at x - e s. Radii are signed for the drawing's orientation; 1e20 is a plane. A set joint flag leaves out the outer
 // grey pixel of that face. An element with a zero radius is not drawn and leaves the rims as they were.
-void DessineElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
-                    double epaisseur, double diametreB, double diametreA, float echelle, bool jointB, bool jointA);
-void ImprimeElement(ICanevas& canevas, int x, int y, TColor remplissage,
-                    double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                    float echelle);
+void DessineElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA, double epaisseur,
+                    double diametreB, double diametreA, float echelle, bool jointB, bool jointA);
+void ImprimeElement(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA, double epaisseur,
+                    double diametreB, double diametreA, float echelle);
 
 // The same element with a central hole of diameter `trou` (mm); the hole's edges show only above 1 mm.
 void DessineMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
-                        double epaisseur, double diametreB, double diametreA, double trou, float echelle,
-                        bool jointB, bool jointA);
-void ImprimeMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage,
-                        double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                        double trou, float echelle);
+                        double epaisseur, double diametreB, double diametreA, double trou, float echelle, bool jointB,
+                        bool jointA);
+void ImprimeMiroirPerce(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
+                        double epaisseur, double diametreB, double diametreA, double trou, float echelle);
 
 // The element turned a quarter turn, about the vertical line at x: face A has its vertex at y, face B at y + e s.
 void DessineElementVertical(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
                             double epaisseur, double diametreB, double diametreA, float echelle, bool jointB,
                             bool jointA);
-void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage,
-                            double rayonB, double rayonA, double epaisseur, double diametreB, double diametreA,
-                            float echelle);
+void ImprimeElementVertical(ICanevas& canevas, int x, int y, TColor remplissage, double rayonB, double rayonA,
+                            double epaisseur, double diametreB, double diametreA, float echelle);
 
 // The Schmidt plate between x - e s and x, D wide, its profile shown by shading on screen and by displacement on
 // paper (profile code 0: no plate, an entrance stop instead). A Schmidt-Cassegrain without secondary leaves the
 // device's shadow out of the plate's rows.
-void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
-                 double epaisseur, float echelle);
-void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil,
-                 double epaisseur, float echelle);
+void DessineLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil, double epaisseur,
+                 float echelle);
+void ImprimeLame(ICanevas& canevas, int x, int y, TColor remplissage, double diametre, double profil, double epaisseur,
+                 float echelle);
 
 // A stop whose opening spans OrdonneeAxe +- b (pixels or dots), with lines out to the band's edges.
 void DessineDiaphragme(ICanevas& canevas, int x, int b);

@@ -8,10 +8,12 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 
-double Signe(double x) { return (x > 0) - (x < 0); }
+double Signe(double x)
+{
+    return (x > 0) - (x < 0);
+}
 
 } // namespace
 

@@ -20,9 +20,9 @@ struct TRayonBord
 
 enum class TIssueRayonsBord
 {
-    Traces,  // the three rays are known
-    Sautes,  // the solve was interrupted or the reference ray was lost: no edge ray
-    Abandon  // a ray needed more steps than allowed: the drawing stops here
+    Traces, // the three rays are known
+    Sautes, // the solve was interrupted or the reference ray was lost: no edge ray
+    Abandon // a ray needed more steps than allowed: the drawing stops here
 };
 
 struct TRayonsBord

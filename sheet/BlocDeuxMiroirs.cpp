@@ -86,7 +86,8 @@ void DessineLigneEpaisseurs(ICanevas& c, int y, const std::string& libellePrimai
                        c.TextWidth("10000.0") - 30;
     PeintElementGauche(c, xDroit, y, LibelleEpaisseurSecondaire, CaseEpaisseurSecondaire,
                        TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0", " mm");
-    if (avecMilieu) {
+    if (avecMilieu)
+    {
         TexteEntre(c, y, finGauche, xDroit, TexteGrandissement());
     }
 }
@@ -95,7 +96,8 @@ void DessineCoefficientsCassegrain(ICanevas& c, int y)
 {
     const double f1 = Instrument.FocalePrimaire;
     const double f = Instrument.FocaleResultante;
-    if (Instrument.TypeInstrument == TTypeInstrument::RitcheyChretien) {
+    if (Instrument.TypeInstrument == TTypeInstrument::RitcheyChretien)
+    {
         const double b = Instrument.CoefficientDeformationPrimaire;
         PeintElementGauche(c, 20, y, LibelleCoefficients + " = ", CaseCoefficientDeformationPrimaire,
                            EstCoefficientACalculer(b) ? std::string() : FormateNombre(b, "#0.000"), "1.235678", "");
@@ -107,7 +109,8 @@ void DessineCoefficientsCassegrain(ICanevas& c, int y)
         PeintCase(c, CaseCoefficientDeformationSecondaire2, x, y, TexteC2(), "1.235678");
         return;
     }
-    if (Instrument.TypeInstrument == TTypeInstrument::DallKirkham) {
+    if (Instrument.TypeInstrument == TTypeInstrument::DallKirkham)
+    {
         int x = PeintIndice(c, 20, y, LibelleCoefficients, "1",
                             " = " + FormateNombre(Instrument.CoefficientDeformationPrimaire, "#0.###"), false);
         x = PeintIndice(c, x + 30, y, "b", "2",
@@ -120,7 +123,8 @@ void DessineCoefficientsCassegrain(ICanevas& c, int y)
         return;
     const std::string libelle = (1.1 * f1 >= f ? LibelleCoefficient : LibelleCoefficients) + " = -1";
     c.TextOut(20, y, libelle);
-    if (f > 1.1 * f1) {
+    if (f > 1.1 * f1)
+    {
         const int x =
             PeintIndice(c, 20 + c.TextWidth(libelle) + 150, y, LibelleSecondaire, "1", " = " + TexteC1(), false);
         PeintIndice(c, x + 30, y, "c", "2", " = " + TexteC2(), false);
@@ -137,7 +141,8 @@ void DessineCassegrainDeveloppe(ICanevas& c)
     y += 16;
     DessineCoefficientsCassegrain(c, y);
     y += 16;
-    if (Validite.InstrumentValide) {
+    if (Validite.InstrumentValide)
+    {
         c.TextOut(20, y, LibelleDistanceP + TexteMillimetres(Instrument.DistanceFoyerPrimaireSecondaire));
         PeintTexteDroit(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
     }
@@ -168,7 +173,8 @@ void DessineSchwarzschildDeveloppe(ICanevas& c)
     const int finGauche = MiseEnPage.AbscisseFinElement;
     const int xDroit =
         PeintTexteDroit(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
-    if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1) {
+    if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1)
+    {
         TexteEntre(c, y, finGauche, xDroit, TexteGrandissement());
     }
 
@@ -206,28 +212,31 @@ void ImprimeCoefficients(ICanevas& c, int y)
     const int m = Marge();
     const double b = Instrument.CoefficientDeformationPrimaire;
     const TTypeInstrument forme = Instrument.TypeInstrument;
-    if (forme == TTypeInstrument::RitcheyChretien) {
+    if (forme == TTypeInstrument::RitcheyChretien)
+    {
         const std::string texte =
             LibelleCoefficients + " = " + (EstCoefficientACalculer(b) ? std::string() : FormateNombre(b, "#0.###"));
         c.TextOut(m, y, texte);
-        int x = PeintIndice(c, m + c.TextWidth(texte + "1234567890"), y, LibelleSecondaire, "1", " = " + TexteC1(),
-                            true);
+        int x =
+            PeintIndice(c, m + c.TextWidth(texte + "1234567890"), y, LibelleSecondaire, "1", " = " + TexteC1(), true);
         PeintIndice(c, x + c.TextWidth("123456"), y, "c", "2", " = " + TexteC2(), true);
         return;
     }
-    if (forme == TTypeInstrument::DallKirkham) {
+    if (forme == TTypeInstrument::DallKirkham)
+    {
         int x = PeintIndice(c, m, y, LibelleCoefficients, "1", " = " + FormateNombre(b, "#0.###"), true);
         x = PeintIndice(c, x + c.TextWidth("123456"), y, "b", "2",
                         " = " + FormateNombre(Instrument.CoefficientDeformationPrimaire2, "#0.###"), true);
         c.TextOut(x + c.TextWidth("123456"), y, "Miroir secondaire, c = 0");
         return;
     }
-    if (forme == TTypeInstrument::Schwarzschild) {
+    if (forme == TTypeInstrument::Schwarzschild)
+    {
         const std::string texte =
             LibelleCoefficients + " = " + (b < SeuilCoefficientACalculer ? FormateNombre(b, "#0.####") : std::string());
         c.TextOut(m, y, texte);
-        const int x = PeintIndice(c, m + c.TextWidth(texte + "123456789012"), y, LibelleSecondaire, "1",
-                                  " = " + TexteC1(), true);
+        const int x =
+            PeintIndice(c, m + c.TextWidth(texte + "123456789012"), y, LibelleSecondaire, "1", " = " + TexteC1(), true);
         PeintIndice(c, x + c.TextWidth("123456"), y, "c", "2 ", " = " + TexteC2(), true);
         return;
     }
@@ -237,7 +246,8 @@ void ImprimeCoefficients(ICanevas& c, int y)
         return;
     const std::string libelle = (1.1 * f1 >= f ? LibelleCoefficient : LibelleCoefficients) + " = -1";
     c.TextOut(m, y, libelle);
-    if (f > 1.1 * f1) {
+    if (f > 1.1 * f1)
+    {
         const int x = PeintIndice(c, m + c.TextWidth(libelle + "1234567890123"), y, LibelleSecondaire, "1",
                                   " = " + TexteC1(), true);
         PeintIndice(c, x + c.TextWidth("12345"), y, "c", "2", " = " + TexteC2(), true);
@@ -270,18 +280,20 @@ void ImprimeCassegrainDeveloppe(ICanevas& c)
     y += pas;
     const std::string degagement =
         "Dégagement du foyer = " +
-        (EstDegagementNonSaisi(Instrument.DegagementFoyer) ? std::string() : FormateNombre(Instrument.DegagementFoyer, "#0.#")) +
+        (EstDegagementNonSaisi(Instrument.DegagementFoyer) ? std::string()
+                                                           : FormateNombre(Instrument.DegagementFoyer, "#0.#")) +
         " mm";
     c.TextOut(m, y, degagement);
     const int xDroit =
         ImprimeTexteADroite(c, y, "Diamètre du miroir secondaire = " + TexteMillimetres(Instrument.DiametreSecondaire));
     TexteEntre(c, y, m + c.TextWidth(degagement), xDroit,
-                 "Diamètre du trou central du miroir primaire = " + TexteMillimetres(Instrument.DiametreTrouCentral));
+               "Diamètre du trou central du miroir primaire = " + TexteMillimetres(Instrument.DiametreTrouCentral));
 
     y += pas;
     ImprimeCoefficients(c, y);
     y += pas;
-    if (Validite.InstrumentValide) {
+    if (Validite.InstrumentValide)
+    {
         c.TextOut(m, y, LibelleDistanceP + TexteMillimetres(Instrument.DistanceFoyerPrimaireSecondaire));
         ImprimeTexteADroite(c, y, LibelleRayonSecondaire + TexteMillimetres(Instrument.RayonCourbureSecondaire));
     }
@@ -315,8 +327,8 @@ void ImprimeSchwarzschildDeveloppe(ICanevas& c)
               "Distance entre miroirs = " +
                   TexteMillimetres(Instrument.FocalePrimaire + Instrument.DistanceFoyerPrimaireSecondaire, "#0.###"));
     ImprimeTexteADroite(c, y,
-                   "Distance entre miroir secondaire et foyer résultant = " +
-                       TexteMillimetres(Instrument.DistanceSecondaireFoyer, "#0.###"));
+                        "Distance entre miroir secondaire et foyer résultant = " +
+                            TexteMillimetres(Instrument.DistanceSecondaireFoyer, "#0.###"));
     y += pas;
     ImprimeLigneEpaisseurs(c, y, "Epaisseur du miroir principal = ", false);
     MiseEnPage.OrdonneeCourante = y + pas;
@@ -346,8 +358,8 @@ void PoliceLambda(ICanevas& c)
 int LigneDiffractionMesuree(ICanevas& c, int y, double microns, const std::string& suffixe, TMesureDiffraction mesure,
                             int marge)
 {
-    MiseEnPage.TexteCourant = "Rayon de la tache de diffraction = " + FormateNombre(microns, "#0.00") + " µm = " +
-                              FormateNombre(Instrument.TacheDiffractionSecondes, "#0.00") + "\" pour ";
+    MiseEnPage.TexteCourant = "Rayon de la tache de diffraction = " + FormateNombre(microns, "#0.00") +
+                              " µm = " + FormateNombre(Instrument.TacheDiffractionSecondes, "#0.00") + "\" pour ";
     const TLongueurOnde verte = LongueursOnde.LongueurOndeVerte;
     const float lambda =
         verte >= 1 && verte <= NombreLongueursOnde ? TableLongueursOnde[static_cast<std::size_t>(verte)] : 0.0f;
@@ -357,12 +369,15 @@ int LigneDiffractionMesuree(ICanevas& c, int y, double microns, const std::strin
     const std::string& texte = MiseEnPage.TexteCourant;
     const std::string& onde = MiseEnPage.TexteLongueurOnde;
     int largeur = 0;
-    if (mesure == TMesureDiffraction::PolicesDessinees) {
+    if (mesure == TMesureDiffraction::PolicesDessinees)
+    {
         PoliceLigne(c);
         largeur = c.TextWidth(texte) + c.TextWidth(onde);
         PoliceLambda(c);
         largeur += c.TextWidth("l");
-    } else {
+    }
+    else
+    {
         PoliceMesure(c, mesure == TMesureDiffraction::SymboleGras);
         largeur = c.TextWidth(texte) + c.TextWidth("l") + c.TextWidth(onde);
     }
@@ -454,7 +469,8 @@ void DessineParametresSchwarzschild(ICanevas& canevas)
 
 void ImprimeParametresSchwarzschild(ICanevas& canevas)
 {
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeSchwarzschildDeveloppe(canevas);
         return;
     }

@@ -87,7 +87,8 @@ void DessineLurieHoughtonDeveloppe(ICanevas& c)
     PeintElementGauche(c, 20, y2, "Epaisseur du miroir primaire = ", CaseEpaisseurPrimaire, epaisseur, "10000.0",
                        " mm");
     const int e2 = MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Right + 2 + c.TextWidth(epaisseur) + c.TextWidth(" mm");
-    if (Instrument.DiametreEntree > 1 && Instrument.FocaleEffective > 1) {
+    if (Instrument.DiametreEntree > 1 && Instrument.FocaleEffective > 1)
+    {
         PeintDiffraction(c, y2, "");
         const int a = c.TextWidth(MiseEnPage.TexteCourant) + c.TextWidth(MiseEnPage.TexteLongueurOnde);
         const std::string rapport = TexteRapport(Instrument.FocaleEffective);
@@ -168,7 +169,8 @@ void DessineHoughtonCassegrainDeveloppe(ICanevas& c)
     DessineParametresPrimaire(c);
 
     int y = y0 + 32;
-    if (RapportResultantConnu()) {
+    if (RapportResultantConnu())
+    {
         const std::string rapport = TexteRapport(Instrument.FocaleResultante);
         c.TextOut(20, y, rapport);
         const int e = 20 + c.TextWidth(rapport);
@@ -184,7 +186,8 @@ void DessineHoughtonCassegrainDeveloppe(ICanevas& c)
     DessineLigneDegagement(c, y);
 
     y += 16;
-    if (SecondaireCalcule()) {
+    if (SecondaireCalcule())
+    {
         c.TextOut(20, y, TexteDistanceMiroirs());
         PeintTexteDroit(c, y, TexteRayonSecondaire());
     }
@@ -197,7 +200,8 @@ void DessineHoughtonCassegrainDeveloppe(ICanevas& c)
     const int x6b = w - c.TextWidth(secondaire) - c.TextWidth(" mm") - 2 - (c.TextWidth("10000.0") + 8) - 20;
     PeintElementGauche(c, x6b, y, secondaire, CaseEpaisseurSecondaire, TexteValeurCase(Instrument.EpaisseurSecondaire),
                        "10000.0", " mm");
-    if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > Instrument.FocalePrimaire) {
+    if (Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > Instrument.FocalePrimaire)
+    {
         const std::string texte = TexteGrandissement();
         c.TextOut(e6 + (x6b - e6 - c.TextWidth(texte)) / 2, y, texte);
     }
@@ -265,7 +269,8 @@ void ImprimeLurieHoughtonDeveloppe(ICanevas& c)
         c.TextOut(xc + c.TextWidth(miroir) + g / 3, y, focale);
 
     y += s;
-    if (i.DiametreEntree > 1 && i.FocalePrimaire > 1) {
+    if (i.DiametreEntree > 1 && i.FocalePrimaire > 1)
+    {
         const std::string t =
             i.EpaisseurPrimaire == 0 ? std::string() : "Epaisseur du miroir primaire = " + Mm(i.EpaisseurPrimaire);
         c.TextOut(marge, y, t);
@@ -300,7 +305,8 @@ void ImprimeLurieHoughtonReplie(ICanevas& c)
     const int xf = ImprimeTexteADroite(c, y, f);
     const int quart = (xf - x - c.TextWidth(a) - c.TextWidth(b) - c.TextWidth(r)) / 4;
     int xt = x + quart;
-    for (const std::string* texte : {&a, &b, &r}) {
+    for (const std::string* texte : {&a, &b, &r})
+    {
         c.TextOut(xt, y, *texte);
         xt += c.TextWidth(*texte) + quart;
     }
@@ -330,7 +336,8 @@ void ImprimeHoughtonCassegrainDeveloppe(ICanevas& c)
         c.TextOut(x + ((p - marge - c.TextWidth(rayon)) - x - c.TextWidth(resultante)) / 2, y, rayon);
 
     y += s;
-    if (RapportResultantConnu()) {
+    if (RapportResultantConnu())
+    {
         c.TextOut(marge, y, TexteRapport(i.FocaleResultante));
         ImprimeLigneDiffraction(c, y, " (au foyer secondaire)", marge);
     }
@@ -349,7 +356,8 @@ void ImprimeHoughtonCassegrainDeveloppe(ICanevas& c)
                    "Diamètre du trou central du miroir primaire = " + Mm(i.DiametreTrouCentral));
 
     y += s;
-    if (SecondaireCalcule()) {
+    if (SecondaireCalcule())
+    {
         c.TextOut(marge, y, TexteDistanceMiroirs());
         ImprimeTexteADroite(c, y, TexteRayonSecondaire());
     }
@@ -415,10 +423,13 @@ void DessineParametresHoughtonCassegrain(ICanevas& canevas)
 void ImprimeParametresLurieHoughton(ICanevas& canevas)
 {
     VerifieInstrument();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeLurieHoughtonDeveloppe(canevas);
         ImprimeCorrecteur(canevas);
-    } else {
+    }
+    else
+    {
         ImprimeLurieHoughtonReplie(canevas);
     }
     MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
@@ -427,10 +438,13 @@ void ImprimeParametresLurieHoughton(ICanevas& canevas)
 void ImprimeParametresHoughtonCassegrain(ICanevas& canevas)
 {
     VerifieInstrument();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeHoughtonCassegrainDeveloppe(canevas);
         ImprimeCorrecteur(canevas);
-    } else {
+    }
+    else
+    {
         ImprimeHoughtonCassegrainReplie(canevas);
     }
     MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;

@@ -31,14 +31,13 @@ std::string TexteValeurImprimee(double valeur)
 std::string TexteImprime(const std::string& libelle, double valeur, int blancs)
 {
     return libelle +
-           (valeur == 0 ? std::string(static_cast<std::size_t>(blancs), ' ') : FormateNombre(valeur, "#0.#")) +
-           " mm";
+           (valeur == 0 ? std::string(static_cast<std::size_t>(blancs), ' ') : FormateNombre(valeur, "#0.#")) + " mm";
 }
 
 std::string TexteLongueurInstrument(double longueur)
 {
-    return "Longueur de l'instrument = " + (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m"
-                                                            : FormateNombre(longueur, "0.0") + " mm");
+    return "Longueur de l'instrument = " +
+           (longueur > 1000 ? FormateNombre(longueur / 1000, "0.000") + " m" : FormateNombre(longueur, "0.0") + " mm");
 }
 
 const TCase& PeintCase(ICanevas& canevas, TNumeroCase numero, int gauche, int y, const std::string& valeur,
@@ -57,7 +56,8 @@ void PeintCaseEtUnite(ICanevas& canevas, int gaucheCase, int y, TNumeroCase nume
                       const std::string& echantillon, const std::string& unite)
 {
     const TCase& boite = PeintCase(canevas, numero, gaucheCase, y, valeur, echantillon);
-    if (unite.empty()) {
+    if (unite.empty())
+    {
         MiseEnPage.AbscisseFinElement = boite.Right;
         return;
     }
@@ -95,8 +95,7 @@ void PeintElementMilieu(ICanevas& canevas, int y, const std::string& mesure, con
                         TNumeroCase numero, const std::string& valeur, const std::string& echantillon,
                         const std::string& unite)
 {
-    const int espace =
-        MiseEnPage.LargeurDisponible - canevas.TextWidth(mesure) - canevas.TextWidth("10000.0") - 8;
+    const int espace = MiseEnPage.LargeurDisponible - canevas.TextWidth(mesure) - canevas.TextWidth("10000.0") - 8;
     MiseEnPage.LargeurDisponible = espace;
     PeintElementGauche(canevas, MiseEnPage.AbscisseFinElement + espace / 2, y, libelle, numero, valeur, echantillon,
                        unite);
@@ -156,7 +155,8 @@ void PeintBasculeInstrument(ICanevas& canevas, bool developpe, int ye)
     canevas.Rectangle(c.Left - 1, c.Top, c.Right + 1, c.Bottom);
     canevas.MoveTo(c.Left + 2, c.Top + 4);
     canevas.LineTo(c.Right - 2, c.Top + 4);
-    if (!developpe) {
+    if (!developpe)
+    {
         canevas.MoveTo(10, c.Top + 2);
         canevas.LineTo(10, c.Top + 7);
         return;
@@ -172,9 +172,9 @@ namespace {
 void PrepareTextesDiffraction(const std::string& suffixe)
 {
     CalculeTacheDiffraction();
-    MiseEnPage.TexteCourant = "Rayon de la tache de diffraction = " +
-                              FormateNombre(Instrument.TacheDiffractionMicrons, "#0.00") + " µm = " +
-                              FormateNombre(Instrument.TacheDiffractionSecondes, "#0.00") + "\" pour ";
+    MiseEnPage.TexteCourant =
+        "Rayon de la tache de diffraction = " + FormateNombre(Instrument.TacheDiffractionMicrons, "#0.00") +
+        " µm = " + FormateNombre(Instrument.TacheDiffractionSecondes, "#0.00") + "\" pour ";
     const float lambda = TableLongueursOnde[static_cast<std::size_t>(
         LongueursOnde.LongueurOndeVerte >= 1 && LongueursOnde.LongueurOndeVerte <= NombreLongueursOnde
             ? LongueursOnde.LongueurOndeVerte
@@ -270,15 +270,13 @@ std::string TexteFocaleResultante()
 int BasConnecteurPrimaire()
 {
     const int bas = MiseEnPage.CaseBasculeInstrument.Bottom;
-    switch (Instrument.TypeInstrument) {
-    case TForme::SchmidtCassegrain:
-        return bas + 160;
-    case TForme::MaksutovCassegrain:
-        return Instrument.SecondaireSurMenisque ? bas + 146 : bas + 162;
+    switch (Instrument.TypeInstrument)
+    {
+    case TForme::SchmidtCassegrain: return bas + 160;
+    case TForme::MaksutovCassegrain: return Instrument.SecondaireSurMenisque ? bas + 146 : bas + 162;
     case TForme::KlevtsovCassegrain:
         return Groupe.NombreDioptresGroupe < 2 ? 211 : 195 + 16 * Groupe.NombreDioptresGroupe;
-    case TForme::HoughtonCassegrain:
-        return bas + 4 + 16 * (MiseEnPage.NombreLignesHoughton + 9);
+    case TForme::HoughtonCassegrain: return bas + 4 + 16 * (MiseEnPage.NombreLignesHoughton + 9);
     case TForme::Aucun:
     case TForme::Newton:
     case TForme::Cassegrain:
@@ -291,8 +289,7 @@ int BasConnecteurPrimaire()
     case TForme::MaksutovNewton:
     case TForme::DallKirkham:
     case TForme::LurieHoughton:
-    case TForme::SchmidtNewton:
-        break;
+    case TForme::SchmidtNewton: break;
     }
     return bas + 92;
 }
@@ -319,12 +316,15 @@ void DessineParametresPrimaire(ICanevas& c)
     c.TextOut(20, y, Instrument.NomInstrument);
     MiseEnPage.AbscisseCourante = c.TextWidth(Instrument.NomInstrument) + 70;
     PoliceLigne(c);
-    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain)
+    {
         Controles.CheckBox1.Left = MiseEnPage.AbscisseCourante;
         Controles.CheckBox1.Top = y;
         Controles.CheckBox1Active = Validite.InstrumentVierge;
         Controles.CheckBox1.Visible = Validite.InstrumentVierge || Instrument.SecondaireSurMenisque;
-    } else {
+    }
+    else
+    {
         Controles.CheckBox1.Visible = false;
     }
 
@@ -333,24 +333,29 @@ void DessineParametresPrimaire(ICanevas& c)
     PeintElementGauche(c, 20, y, LibelleDiametrePrimaire(), CaseDiametreEntree,
                        TexteValeurCase(Instrument.DiametreEntree), "10000.0", " mm");
     const std::string rayon = "Rayon de courbure du miroir primaire = ";
-    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain)
+    {
         PeintElementDroit(c, y, rayon, CaseRayonCourburePrimaire, TexteValeurCase(Instrument.RayonCourburePrimaire),
                           "10000.0", " mm");
         if (Validite.InstrumentValide && Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 &&
-            (Validite.DispositifValide || !Validite.DispositifPresent)) {
+            (Validite.DispositifValide || !Validite.DispositifPresent))
+        {
             const std::string texte = TexteFocaleResultante();
             c.TextOut(MiseEnPage.AbscisseFinElement + (MiseEnPage.LargeurDisponible - c.TextWidth(texte)) / 2, y,
                       texte);
         }
         return;
     }
-    if (MaksutovCassegrainCoche()) {
+    if (MaksutovCassegrainCoche())
+    {
         const std::string texte = TexteFocaleResultante();
         const int x = Controles.LargeurFenetre - 20 - c.TextWidth(texte);
         if (CinqValeursDonnees())
             c.TextOut(x, y, texte);
         MiseEnPage.LargeurDisponible = x - MiseEnPage.AbscisseFinElement;
-    } else {
+    }
+    else
+    {
         PeintElementDroit(c, y, "Distance focale résultante = ", CaseFocaleResultante,
                           TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
     }
@@ -358,8 +363,9 @@ void DessineParametresPrimaire(ICanevas& c)
         PeintElementMilieu(c, y, "Rayon de courbure du miroir primaire = mm", rayon, CaseRayonCourburePrimaire,
                            TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", " mm");
     else
-        PeintElementMilieu(c, y, "Distance Focale du miroir primaire = mm", "Distance Focale du miroir primaire = ",
-                           CaseFocalePrimaire, TexteValeurCase(Instrument.FocalePrimaire), "10000.0", " mm");
+        PeintElementMilieu(c, y, "Distance Focale du miroir primaire = mm",
+                           "Distance Focale du miroir primaire = ", CaseFocalePrimaire,
+                           TexteValeurCase(Instrument.FocalePrimaire), "10000.0", " mm");
 }
 
 namespace {
@@ -374,19 +380,22 @@ std::string DixiemeCourt(double valeur)
 
 void DessineEnteteInstrument(ICanevas& c)
 {
-    for (TControle* controle : {&Controles.TableauSchmidt, &Controles.BoutonLame, &Controles.BoutonChampCourbe,
-                                &Controles.CheckBox1, &Controles.LigneMiroir, &Controles.LigneMiroirActive,
-                                &Controles.CaseZf, &Controles.CaseArl})
+    for (TControle* controle :
+         {&Controles.TableauSchmidt, &Controles.BoutonLame, &Controles.BoutonChampCourbe, &Controles.CheckBox1,
+          &Controles.LigneMiroir, &Controles.LigneMiroirActive, &Controles.CaseZf, &Controles.CaseArl})
         controle->Visible = false;
     PeintBasculeInstrument(c, false, 0);
     const int y = MiseEnPage.OrdonneePremiereLigne;
     MiseEnPage.OrdonneeCourante = y;
     PoliceLigne(c, true);
 
-    if (Instrument.TypeInstrument == TForme::Lunette) {
+    if (Instrument.TypeInstrument == TForme::Lunette)
+    {
         // The ratio divides by the objective's own diameter, so that diameter is the one that must be known.
-        if (Instrument.DiametreObjectif > 1) {
-            std::string texte = Instrument.NomInstrument + " : D = " + DixiemeCourt(Instrument.DiametreObjectif) + " mm";
+        if (Instrument.DiametreObjectif > 1)
+        {
+            std::string texte =
+                Instrument.NomInstrument + " : D = " + DixiemeCourt(Instrument.DiametreObjectif) + " mm";
             if (Instrument.FocalePrimaire > 1)
                 texte += " : F = " + DixiemeCourt(Instrument.FocalePrimaire) + " mm : F/D = " +
                          FormateNombre(Instrument.FocalePrimaire / Instrument.DiametreObjectif, "#0.00");
@@ -403,22 +412,28 @@ void DessineEnteteInstrument(ICanevas& c)
     PeintElementGauche(c, x, y, libelle, CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree), "10000.0",
                        " mm");
 
-    if (MaksutovCassegrainCoche()) {
+    if (MaksutovCassegrainCoche())
+    {
         if (CinqValeursDonnees())
             PeintTexteDroit(c, y, TexteFocaleResultante());
-    } else if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+    }
+    else if (Instrument.TypeInstrument == TForme::MaksutovCassegrain)
+    {
         PeintElementDroit(c, y, "Distance focale résultante = ", CaseFocaleResultante,
                           TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
-    } else if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+    }
+    else if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain)
+    {
         Controles.EpaisseurOff.Visible = false;
         if (Validite.InstrumentValide)
             PeintTexteDroit(c, y, TexteFocaleResultante());
-    } else {
+    }
+    else
+    {
         if (Instrument.DiametreEntree > 1 && Instrument.FocaleResultante > 1)
             MiseEnPage.LargeurDisponible =
-                PeintTexteDroit(c, y,
-                                "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree,
-                                                         "#0.00")) -
+                PeintTexteDroit(
+                    c, y, "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree, "#0.00")) -
                 MiseEnPage.AbscisseFinElement;
         else
             MiseEnPage.LargeurDisponible = Controles.LargeurFenetre - MiseEnPage.AbscisseFinElement;
@@ -475,14 +490,15 @@ void ImprimeParametresPrimaire(ICanevas& c)
 
     const std::string rayon = FormateNombre(Instrument.RayonCourburePrimaire, "#0.#");
     int xDroite = largeur - marge;
-    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain)
+    {
         xDroite = ImprimeTexteADroite(c, y, "Rayon de courbure du primaire = " + rayon + " mm");
         if (Validite.InstrumentValide && Instrument.DiametreEntree > 1 && Instrument.RayonCourburePrimaire > 1 &&
-            (Validite.DispositifValide || !Validite.DispositifPresent)) {
+            (Validite.DispositifValide || !Validite.DispositifPresent))
+        {
             const std::string texte = TexteFocaleResultante();
-            c.TextOut(MiseEnPage.AbscisseCourante +
-                          (xDroite - MiseEnPage.AbscisseCourante - c.TextWidth(texte)) / 2,
-                      y, texte);
+            c.TextOut(MiseEnPage.AbscisseCourante + (xDroite - MiseEnPage.AbscisseCourante - c.TextWidth(texte)) / 2, y,
+                      texte);
         }
         MiseEnPage.LargeurDisponible = xDroite - MiseEnPage.AbscisseCourante;
         return;
@@ -515,17 +531,20 @@ void ImprimeEnteteInstrument(ICanevas& c)
     c.TextOut(MiseEnPage.AbscisseCourante, y, diametre);
     MiseEnPage.AbscisseCourante += c.TextWidth(diametre);
 
-    if (MaksutovCassegrainCoche()) {
+    if (MaksutovCassegrainCoche())
+    {
         if (CinqValeursDonnees())
             ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
     }
-    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain) {
+    if (Instrument.TypeInstrument == TForme::MaksutovCassegrain)
+    {
         if (Instrument.FocaleResultante > 1)
             ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
     }
-    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain) {
+    if (Instrument.TypeInstrument == TForme::KlevtsovCassegrain)
+    {
         if (Validite.InstrumentValide)
             ImprimeTexteADroite(c, y, TexteFocaleResultante());
         return;
@@ -533,8 +552,8 @@ void ImprimeEnteteInstrument(ICanevas& c)
     // The ratio divides the resulting focal length by the diameter: both must be known.
     if (Instrument.DiametreEntree > 1 && Instrument.FocaleResultante > 1)
         MiseEnPage.LargeurDisponible =
-            ImprimeTexteADroite(c, y,
-                           "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree, "#0.00")) -
+            ImprimeTexteADroite(
+                c, y, "F/D = " + FormateNombre(Instrument.FocaleResultante / Instrument.DiametreEntree, "#0.00")) -
             MiseEnPage.AbscisseCourante;
     else
         MiseEnPage.LargeurDisponible = largeur - MiseEnPage.AbscisseCourante;

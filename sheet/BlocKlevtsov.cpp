@@ -74,7 +74,8 @@ void DessineFondLigneMiroir(ICanevas& c)
     c.Stylo() = TStylo{};
     c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
     c.FillRect(0, 0, c.Largeur(), c.Hauteur());
-    for (int x : {1, 25, 42, 90, 103, 120, 165, 178, 195, 228, 241, 258}) {
+    for (int x : {1, 25, 42, 90, 103, 120, 165, 178, 195, 228, 241, 258})
+    {
         c.MoveTo(x, 0);
         c.LineTo(x, 17);
     }
@@ -147,7 +148,8 @@ void DessineDeveloppe(ICanevas& c)
     const int largeur = Controles.LargeurFenetre;
 
     int y = y0 + 32;
-    if (Instrument.DiametreEntree > 1 && Instrument.FocalePrimaire > 1 && Instrument.FocaleEffective > 1) {
+    if (Instrument.DiametreEntree > 1 && Instrument.FocalePrimaire > 1 && Instrument.FocaleEffective > 1)
+    {
         c.TextOut(20, y, TexteFocaleResultanteSurDiametre());
         CalculeTacheDiffraction();
         LigneDiffractionMesuree(c, y, Instrument.TacheDiffractionMicrons, " (au foyer secondaire)",
@@ -217,10 +219,13 @@ int ImprimeTableauKlevtsov(ICanevas& c, int y0)
     TexteEntre(c, y, x[4], x[8], "Miroir secondaire sphérique");
     TexteEntre(c, y, x[0], x[1], std::to_string(NumeroMiroir()));
     aDroite(x[2], TexteRayonMiroir());
-    if (EpaisseurMiroirCouverte()) {
+    if (EpaisseurMiroirCouverte())
+    {
         trait(x[2], y - stylo, x[3], y + t - stylo);
         trait(x[2], y + t - stylo, x[3], y - stylo);
-    } else {
+    }
+    else
+    {
         aDroite(x[3], TexteEpaisseurMiroir());
     }
     aDroite(x[4], FormateDiametreTableau(Instrument.DiametreSecondaire));
@@ -239,7 +244,8 @@ void ImprimeDeveloppe(ICanevas& c)
     PoliceImpression(c, 9, false);
 
     int y = MiseEnPage.OrdonneeCourante + s;
-    if (Instrument.DiametreEntree > 1 && Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1) {
+    if (Instrument.DiametreEntree > 1 && Instrument.FocalePrimaire > 1 && Instrument.FocaleResultante > 1)
+    {
         c.TextOut(marge, y, TexteFocaleResultanteSurDiametre());
         ImprimeLigneDiffraction(c, y, " (au foyer secondaire)", marge);
     }
@@ -281,9 +287,12 @@ void DessineParametresKlevtsov(ICanevas& canevas)
 void ImprimeParametresKlevtsov(ICanevas& canevas)
 {
     VerifieInstrument();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeDeveloppe(canevas);
-    } else {
+    }
+    else
+    {
         ImprimeEnteteInstrument(canevas);
         MiseEnPage.OrdonneeCourante += ImpressionEtat.PasLigneImpression;
     }

@@ -48,7 +48,9 @@ double LongueurSchemaLunette()
     CalculeGeometrieInstrument();
     const double fin = Instrument.FinDispositif;
     if (Validite.SystemeAfocal)
-        return Dispositif.SommetDioptre[static_cast<std::size_t>(std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres))] + fin;
+        return Dispositif.SommetDioptre[static_cast<std::size_t>(
+                   std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres))] +
+               fin;
     return Instrument.DistanceApresGroupe + fin;
 }
 
@@ -121,7 +123,8 @@ void DessineDeveloppe(ICanevas& c)
     MiseEnPage.OrdonneeCourante = MiseEnPage.OrdonneeDispositif;
     DessineTableauGroupe(Objectif, n);
     const double longueur = LongueurSchemaLunette();
-    if (longueur > 1 && ImagesGroupe.TableauKlevtsov != nullptr) {
+    if (longueur > 1 && ImagesGroupe.TableauKlevtsov != nullptr)
+    {
         ICanevas& tableau = *ImagesGroupe.TableauKlevtsov;
         const std::string texte = TexteLongueurInstrument(longueur);
         tableau.TextOut(tableau.Largeur() - tableau.TextWidth(texte) - 20, 4, texte);
@@ -136,7 +139,8 @@ void ImprimeDeveloppe(ICanevas& c, int y)
     const int s = ImpressionEtat.PasLigneImpression;
     const int n = LignesObjectif();
     PoliceImpression(c, 9, false);
-    if (Groupe.DiametreGroupe[1] > 1 && Instrument.FocalePrimaire > 1) {
+    if (Groupe.DiametreGroupe[1] > 1 && Instrument.FocalePrimaire > 1)
+    {
         // The report's diffraction line needs an aperture even when none was traced through the objective.
         if (Instrument.DiametreObjectif < 1)
             Instrument.DiametreObjectif = Instrument.DiametreEntree;
@@ -151,12 +155,14 @@ void ImprimeDeveloppe(ICanevas& c, int y)
     const int hauteurTitre = c.TextHeight(Objectif.Titre);
     PoliceImpression(c, 9, false);
     const int h = ImprimeEnteteGroupe(c, colonnes, y1, Objectif.Titre, 11);
-    for (int x : colonnes.Bords) {
+    for (int x : colonnes.Bords)
+    {
         c.MoveTo(x, y1 + 15 * s / 10);
         c.LineTo(x, h + n * t);
     }
     const double longueur = LongueurSchemaLunette();
-    if (Validite.InstrumentValide && longueur > 1) {
+    if (Validite.InstrumentValide && longueur > 1)
+    {
         const std::string texte = TexteLongueurInstrument(longueur);
         c.TextOut(p - marge - c.TextWidth(texte + "m"), y1 + hauteurTitre - c.TextHeight(texte), texte);
     }
@@ -164,23 +170,29 @@ void ImprimeDeveloppe(ICanevas& c, int y)
     const int b = h - 90 * s / 100;
     const int stylo = c.Stylo().Epaisseur;
     int yDerniere = b + t;
-    for (int k = 1; k <= n; ++k) {
+    for (int k = 1; k <= n; ++k)
+    {
         yDerniere = b + k * t + (k > 1 ? stylo : 0);
         ImprimeLigneGroupe(c, colonnes, Objectif, k, yDerniere);
     }
-    if (Validite.InstrumentValide) {
+    if (Validite.InstrumentValide)
+    {
         const int nombre = std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe);
         Instrument.DistanceApresGroupe = std::abs(Systeme.PositionFoyer);
         for (int i = 1; i < nombre; ++i)
             Instrument.DistanceApresGroupe -= Groupe.EpaisseurGroupe[static_cast<std::size_t>(i)];
-        if (nombre > 1 && Instrument.DistanceApresGroupe > 0) {
+        if (nombre > 1 && Instrument.DistanceApresGroupe > 0)
+        {
             const std::string texte = TexteDistanceFoyer(Instrument.DistanceApresGroupe);
             c.TextOut(colonnes.Bords[3] - c.TextWidth(texte + " "), yDerniere, texte);
         }
-    } else {
+    }
+    else
+    {
         Controles.CaseZf.Visible = false;
     }
-    for (int g = 2; g <= n + 1; ++g) {
+    for (int g = 2; g <= n + 1; ++g)
+    {
         c.MoveTo(marge, b + g * t);
         c.LineTo(p - marge, b + g * t);
     }
@@ -197,9 +209,12 @@ void DessineParametresLunette(ICanevas& canevas)
     Controles.TableauKlevtsov.Visible = Edition.InstrumentDeveloppe;
     VerifieInstrument();
     CalculeOuvertureLunette();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         DessineDeveloppe(canevas);
-    } else {
+    }
+    else
+    {
         Controles.Ligne.Visible = false;
         MiseEnPage.OrdonneeDispositif = MiseEnPage.OrdonneePremiereLigne + 29;
         DessineEnteteInstrument(canevas);
@@ -213,7 +228,8 @@ void ImprimeParametresLunette(ICanevas& canevas)
     VerifieInstrument();
     CalculeOuvertureLunette();
     const int y = MiseEnPage.OrdonneeCourante;
-    if (Instrument.DiametreObjectif > 1) {
+    if (Instrument.DiametreObjectif > 1)
+    {
         PoliceImpression(canevas, 9, true);
         canevas.TextOut(ImpressionEtat.MargeImpression, y, TexteEntete(Instrument.FocalePrimaire));
     }

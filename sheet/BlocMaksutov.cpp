@@ -45,7 +45,8 @@ std::string TexteFocaleObjectif()
 void PlaceBoutonChampCourbe(int y0)
 {
     TControle& bouton = Controles.BoutonChampCourbe;
-    if (Validite.DispositifPresent || AvecPlan()) {
+    if (Validite.DispositifPresent || AvecPlan())
+    {
         bouton.Visible = false;
         Instrument.ChampCourbe = false;
         return;
@@ -65,13 +66,13 @@ void DessineDeveloppe(ICanevas& c)
 
     int y = y0 + 16;
     MiseEnPage.OrdonneeCourante = y;
-    PeintElementGauche(c, 20, y, "Diamètre d'entrée = ", CaseDiametreEntree,
-                       TexteValeurCase(Instrument.DiametreEntree), "10000.0", " mm");
+    PeintElementGauche(c, 20, y, "Diamètre d'entrée = ", CaseDiametreEntree, TexteValeurCase(Instrument.DiametreEntree),
+                       "10000.0", " mm");
     const int fin1a = MiseEnPage.AbscisseFinElement;
     const std::string rayon = "Rayon de courbure du miroir = ";
     const int x1b = largeur - c.TextWidth("10000.0") - c.TextWidth(" mm") - c.TextWidth(rayon) - 28;
-    PeintElementGauche(c, x1b, y, rayon, CaseRayonCourburePrimaire,
-                       TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", " mm");
+    PeintElementGauche(c, x1b, y, rayon, CaseRayonCourburePrimaire, TexteValeurCase(Instrument.RayonCourburePrimaire),
+                       "10000.0", " mm");
     // The room of the focal length is measured on "Distance focale = ", whatever the case of the drawn label.
     const int g1 = x1b - fin1a - c.TextWidth("Diamètre du miroir = ") - c.TextWidth("10000.0") - c.TextWidth(" mm") -
                    c.TextWidth("Distance focale = ") - c.TextWidth("10000") - c.TextWidth(" mm") - 16;
@@ -81,13 +82,15 @@ void DessineDeveloppe(ICanevas& c)
         c.TextOut(MiseEnPage.AbscisseFinElement + g1 / 3, y, TexteFocaleObjectif());
 
     y += 16;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         if (Validite.InstrumentValide)
             c.TextOut(20, y, rapport);
         const int fin2a = 20 + c.TextWidth(rapport);
         const int debutDiffraction = LigneDiffraction(c, y, "");
-        if (AvecPlan()) {
+        if (AvecPlan())
+        {
             VerifieInstrument();
             const std::string menisque = TexteEpaisseurMenisque();
             const int marge = (debutDiffraction - fin2a - c.TextWidth(menisque)) / 2;
@@ -109,27 +112,31 @@ void DessineDeveloppe(ICanevas& c)
     const int x4b = largeur - c.TextWidth(miroir) - c.TextWidth(" mm") - 2 - (c.TextWidth("10000.0") + 8) - 20;
     PeintElementGauche(c, x4b, y, miroir, CaseEpaisseurPrimaire, TexteValeurCase(Instrument.EpaisseurPrimaire),
                        "10000.0", " mm");
-    const int g4 = x4b - fin4a - c.TextWidth("Distance lame-miroir = ") -
-                   c.TextWidth("Distance diaphragme-miroir = ") -
+    const int g4 = x4b - fin4a - c.TextWidth("Distance lame-miroir = ") - c.TextWidth("Distance diaphragme-miroir = ") -
                    2 * (c.TextWidth(" mm") + 2 + c.TextWidth("10000.0") + 8);
     PeintElementGauche(c, fin4a + g4 / 3, y, "Distance diaphragme-miroir = ", CaseDistanceDiaphragmeMiroir,
                        TexteDistance(Instrument.DistanceDiaphragmeMiroir), "10000.0", " mm");
-    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + g4 / 3, y, "Distance lame-miroir = ",
-                       CaseDistanceLameMiroir, TexteDistance(Instrument.DistanceLameMiroir), "10000.0", " mm");
+    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + g4 / 3, y, "Distance lame-miroir = ", CaseDistanceLameMiroir,
+                       TexteDistance(Instrument.DistanceLameMiroir), "10000.0", " mm");
 
     y += 16;
     MiseEnPage.OrdonneeCourante = y;
-    if (AvecPlan()) {
+    if (AvecPlan())
+    {
         PeintElementGauche(c, 20, y, "Distance miroir plan - Foyer = ", CaseDegagementFoyer,
                            TexteValeurCase(Instrument.DistanceSecondaireFoyer), "1000.0", " mm");
-        PeintElementGauche(c, MiseEnPage.AbscisseFinElement + 50, y, "Petit côté du miroir plan = ",
-                           CaseDiametreSecondaire, TexteValeurCase(Instrument.DiametreSecondaire), "1000.0", " mm");
-        PeintElementGauche(c, MiseEnPage.AbscisseFinElement + 50, y, "Epaisseur du miroir plan = ",
-                           CaseEpaisseurSecondaire, TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0",
-                           " mm");
-    } else {
+        PeintElementGauche(c, MiseEnPage.AbscisseFinElement + 50, y,
+                           "Petit côté du miroir plan = ", CaseDiametreSecondaire,
+                           TexteValeurCase(Instrument.DiametreSecondaire), "1000.0", " mm");
+        PeintElementGauche(c, MiseEnPage.AbscisseFinElement + 50, y,
+                           "Epaisseur du miroir plan = ", CaseEpaisseurSecondaire,
+                           TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0", " mm");
+    }
+    else
+    {
         VerifieInstrument();
-        if (Validite.InstrumentValide) {
+        if (Validite.InstrumentValide)
+        {
             c.TextOut(20, y,
                       "Diamètre du champ de pleine lumière = " +
                           FormateNombre(Instrument.DiametreChampPleineLumiere, "#0") + " mm");
@@ -214,7 +221,8 @@ void ImprimeDeveloppe(ICanevas& c)
     int droite = c.Largeur() - marge;
     if (Validite.InstrumentValide && Instrument.LongueurInstrument > 1 && Instrument.EpaisseurPrimaire > 1e-6)
         droite = ImprimeTexteADroite(c, y, TexteLongueurInstrument(Instrument.LongueurInstrument));
-    if (Validite.InstrumentValide && Systeme.PositionFoyer > 1) {
+    if (Validite.InstrumentValide && Systeme.PositionFoyer > 1)
+    {
         const std::string foyer = "Distance Miroir principal - Foyer = " + TexteLongueur(Systeme.PositionFoyer);
         c.TextOut(finNom + (droite - finNom - c.TextWidth(foyer)) / 2, y, foyer);
     }
@@ -229,20 +237,24 @@ void ImprimeDeveloppe(ICanevas& c)
                    Validite.InstrumentValide ? TexteFocaleObjectif() : std::string());
 
     y += s;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         if (Validite.InstrumentValide)
             c.TextOut(marge, y, rapport);
         const int fin = marge + c.TextWidth(rapport);
         ImprimeLigneDiffraction(c, y, "", marge);
         const int ecart = DebutLigneDiffractionImprimee(c) - fin;
-        if (AvecPlan()) {
+        if (AvecPlan())
+        {
             VerifieInstrument();
             const std::string menisque = TexteEpaisseurMenisque();
             if (Validite.InstrumentValide && Instrument.EpaisseurTotaleMenisque > 0.1 &&
                 ecart - c.TextWidth(menisque) > 4)
                 c.TextOut(fin + (ecart - c.TextWidth(menisque)) / 2, y, menisque);
-        } else {
+        }
+        else
+        {
             if (Validite.DispositifPresent)
                 Instrument.ChampCourbe = false;
             const std::string champ = Instrument.ChampCourbe ? " avec champ courbe" : " avec champ plan";
@@ -250,7 +262,8 @@ void ImprimeDeveloppe(ICanevas& c)
         }
     }
     y += s;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         MiseEnPage.OrdonneeCourante = y;
         MiseEnPage.AbscisseCourante = marge;
         ImprimeParametresLame(c);
@@ -266,17 +279,22 @@ void ImprimeDeveloppe(ICanevas& c)
                    TexteDistanceImprimee("Distance lame-miroir = ", Instrument.DistanceLameMiroir, 5));
 
     y += s;
-    if (AvecPlan()) {
-        const std::string foyer = TexteImprime("Distance miroir plan - Foyer = ", Instrument.DistanceSecondaireFoyer, 3);
+    if (AvecPlan())
+    {
+        const std::string foyer =
+            TexteImprime("Distance miroir plan - Foyer = ", Instrument.DistanceSecondaireFoyer, 3);
         c.TextOut(marge, y, foyer);
         const int fin = marge + c.TextWidth(foyer);
         const int xPlan =
             ImprimeTexteADroite(c, y, TexteImprime("Epaisseur du miroir plan = ", Instrument.EpaisseurSecondaire, 3));
         const std::string cote = TexteImprime("Petit côté du miroir plan = ", Instrument.DiametreSecondaire, 3);
         c.TextOut(fin + (xPlan - fin - c.TextWidth(cote)) / 2, y, cote);
-    } else {
+    }
+    else
+    {
         VerifieInstrument();
-        if (Validite.InstrumentValide) {
+        if (Validite.InstrumentValide)
+        {
             c.TextOut(marge, y,
                       "Diamètre du champ de pleine lumière = " +
                           FormateNombre(Instrument.DiametreChampPleineLumiere, "#0") + " mm");
@@ -295,7 +313,8 @@ void ImprimeReplie(ICanevas& c)
     c.TextOut(marge, y, Instrument.NomInstrument);
     int x = marge + c.TextWidth(Instrument.NomInstrument);
     PoliceImpression(c, 9, false);
-    if (!AvecPlan()) {
+    if (!AvecPlan())
+    {
         if (Validite.DispositifPresent)
             Instrument.ChampCourbe = false;
         const std::string champ = Instrument.ChampCourbe ? " cc" : " cp";

@@ -86,24 +86,28 @@ void DessineSecondaire(ICanevas& c, int y0)
     MiseEnPage.OrdonneeCourante = y;
     int fin3a = 20 + c.TextWidth(LibelleDegagement) + c.TextWidth("1000.0") + c.TextWidth(" mm");
     const double degagement = Instrument.DegagementFoyer;
-    if (!t) {
+    if (!t)
+    {
         PeintElementGauche(c, 20, y, LibelleDegagement, CaseDegagementFoyer,
-                           degagement > SeuilDegagementNonSaisi ? std::string() : TexteValeurCase(degagement),
-                           "1000.0", " mm");
+                           degagement > SeuilDegagementNonSaisi ? std::string() : TexteValeurCase(degagement), "1000.0",
+                           " mm");
         fin3a = MiseEnPage.AbscisseFinElement;
-    } else if (degagement < SeuilDegagementNonSaisi) {
+    }
+    else if (degagement < SeuilDegagementNonSaisi)
+    {
         const std::string texte = EnMillimetres(LibelleDegagement, degagement);
         c.TextOut(20, y, texte);
         fin3a = 20 + c.TextWidth(texte);
     }
     const std::string secondaire = "Diamètre du miroir secondaire = ";
-    const int xm = t ? largeur - c.TextWidth(" mm") - 20
-                     : largeur - c.TextWidth(" mm") - c.TextWidth("10000000.0") - 28;
+    const int xm =
+        t ? largeur - c.TextWidth(" mm") - 20 : largeur - c.TextWidth(" mm") - c.TextWidth("10000000.0") - 28;
     c.TextOut(xm, y, " mm");
     const TCase& boite9 = PeintCase(c, CaseDiametreSecondaire, xm - c.TextWidth("1000.0") - 8, y,
                                     TexteValeurCase(Instrument.DiametreSecondaire), "1000.0");
     c.TextOut(boite9.Left - c.TextWidth(secondaire) - 1, y, secondaire);
-    const std::string trou = t ? "Diamètre du trou central du miroir primaire = " : "Trou central du miroir primaire = ";
+    const std::string trou =
+        t ? "Diamètre du trou central du miroir primaire = " : "Trou central du miroir primaire = ";
     const int g3 = boite9.Left - c.TextWidth(secondaire) - fin3a - 1 - c.TextWidth(trou) - c.TextWidth("1000.0") -
                    c.TextWidth(" mm") - 8;
     PeintElementGauche(c, fin3a + (t ? g3 / 2 : g3 / 3), y, trou, CaseDiametreTrouCentral,
@@ -115,7 +119,8 @@ void DessineSecondaire(ICanevas& c, int y0)
     PeintElementGauche(c, 20, y, LibelleCoefficientPrimaire, CaseCoefficientDeformationPrimaire,
                        EstCoefficientACalculer(b) ? std::string() : FormateNombre(b, "#0.000"), "1.235678", "");
     const int droite8 = MiseEnPage.CaseValeur[CaseCoefficientDeformationPrimaire].Right;
-    if (t) {
+    if (t)
+    {
         const std::string texte = "Miroir secondaire, c = 0";
         c.TextOut(droite8 + 2 * ((largeur - droite8 - c.TextWidth(texte)) / 4), y, texte);
         return;
@@ -127,7 +132,8 @@ void DessineSecondaire(ICanevas& c, int y0)
 
     y += 16;
     MiseEnPage.OrdonneeCourante = y;
-    if (MiroirsPlaces()) {
+    if (MiroirsPlaces())
+    {
         c.TextOut(20, y,
                   EnMillimetres("Distance entre les miroirs = ",
                                 Instrument.FocalePrimaire - Instrument.DistanceFoyerPrimaireSecondaire));
@@ -163,7 +169,8 @@ void DessineLame(ICanevas& c, int y6)
     MiseEnPage.OrdonneeCourante = y;
     // Without a magnification, the primary's diameter is centred from the width of the last value formatted.
     int fin7a = 20 + c.TextWidth(valeur14);
-    if (GrandissementConnu()) {
+    if (GrandissementConnu())
+    {
         const std::string texte = "Grandissement = " + FormateNombre(Instrument.Grandissement, "#0.##") + " x";
         c.TextOut(20, y, texte);
         fin7a = 20 + c.TextWidth(texte);
@@ -185,15 +192,16 @@ void DessineDeveloppe(ICanevas& c)
 
     const int y = y0 + 32;
     MiseEnPage.OrdonneeCourante = y;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         c.TextOut(20, y, rapport);
         const int fin2a = 20 + c.TextWidth(rapport);
         LigneDiffraction(c, y, " (Objectif Seul)");
         const std::string minimal = EnMillimetres("Diamètre minimal du primaire = ", Instrument.DiametreMiroir);
         // The Greek letter's width is left in the gap.
-        const int g = largeur - c.TextWidth(MiseEnPage.TexteCourant) - c.TextWidth(MiseEnPage.TexteLongueurOnde) -
-                      20 - fin2a;
+        const int g =
+            largeur - c.TextWidth(MiseEnPage.TexteCourant) - c.TextWidth(MiseEnPage.TexteLongueurOnde) - 20 - fin2a;
         c.TextOut(fin2a + (g - c.TextWidth(minimal)) / 2, y, minimal);
     }
 
@@ -222,7 +230,8 @@ void ImprimeDeveloppe(ICanevas& c)
     PoliceImpression(c, 9, false);
     int y = MiseEnPage.OrdonneeCourante + s;
 
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         c.TextOut(marge, y, TexteRapport());
         ImprimeLigneDiffraction(c, y, " (Objectif Seul)", marge);
     }
@@ -230,13 +239,15 @@ void ImprimeDeveloppe(ICanevas& c)
     y += s;
     int x = marge;
     const double degagement = Instrument.DegagementFoyer;
-    if (!t || degagement < SeuilDegagementNonSaisi) {
-        const std::string texte = degagement > SeuilDegagementNonSaisi
-                                      ? LibelleDegagement + "    mm"
-                                      : EnMillimetres(LibelleDegagement, degagement);
+    if (!t || degagement < SeuilDegagementNonSaisi)
+    {
+        const std::string texte = degagement > SeuilDegagementNonSaisi ? LibelleDegagement + "    mm"
+                                                                       : EnMillimetres(LibelleDegagement, degagement);
         c.TextOut(marge, y, texte);
         x += c.TextWidth(texte);
-    } else {
+    }
+    else
+    {
         x += c.TextWidth(LibelleDegagement) + c.TextWidth("1000.0") + c.TextWidth(" mm");
     }
     const int xSecondaire =
@@ -249,19 +260,19 @@ void ImprimeDeveloppe(ICanevas& c)
 
     y += s;
     const double b = Instrument.CoefficientDeformationPrimaire;
-    const std::string coefficient =
-        LibelleCoefficientPrimaire + (EstCoefficientACalculer(b) ? std::string(2, ' ')
-                                      : std::abs(b) < 0.0005     ? std::string("0")
-                                                                 : FormateNombre(b, "#0.000"));
+    const std::string coefficient = LibelleCoefficientPrimaire + (EstCoefficientACalculer(b) ? std::string(2, ' ')
+                                                                  : std::abs(b) < 0.0005     ? std::string("0")
+                                                                                         : FormateNombre(b, "#0.000"));
     c.TextOut(marge, y, coefficient);
     x = marge + c.TextWidth(coefficient);
     std::string a = "Miroir secondaire, c = 0";
     std::string epaisseur;
-    if (!t) {
+    if (!t)
+    {
         const double cs = Instrument.CoefficientDeformationSecondaire;
-        a = "Miroir secondaire, c = " + (EstCoefficientACalculer(cs) ? std::string()
-                                                                      : FormateNombre(cs, std::abs(cs) > 100 ? "#0.000"
-                                                                                                             : "#0.####"));
+        a = "Miroir secondaire, c = " + (EstCoefficientACalculer(cs)
+                                             ? std::string()
+                                             : FormateNombre(cs, std::abs(cs) > 100 ? "#0.000" : "#0.####"));
         epaisseur = TexteImprime("Epaisseur du miroir secondaire = ", Instrument.EpaisseurSecondaire, 3);
     }
     const int g4 = (p - marge - x - c.TextWidth(a) - c.TextWidth(epaisseur)) / 2;
@@ -270,7 +281,8 @@ void ImprimeDeveloppe(ICanevas& c)
         c.TextOut(x + g4 + c.TextWidth(a) + g4, y, epaisseur);
 
     y += s;
-    if (MiroirsPlaces()) {
+    if (MiroirsPlaces())
+    {
         c.TextOut(marge, y,
                   EnMillimetres("Distance entre les miroirs = ",
                                 Instrument.FocalePrimaire - Instrument.DistanceFoyerPrimaireSecondaire));
@@ -297,7 +309,8 @@ void ImprimeDeveloppe(ICanevas& c)
 
     y += s;
     x = marge;
-    if (GrandissementConnu()) {
+    if (GrandissementConnu())
+    {
         const std::string texte = "Grandissement = " + FormateNombre(Instrument.Grandissement, "#0.##") + " x";
         c.TextOut(marge, y, texte);
         x += c.TextWidth(texte);
@@ -330,9 +343,12 @@ void DessineParametresMaksutovCassegrain(ICanevas& canevas)
 void ImprimeParametresMaksutovCassegrain(ICanevas& canevas)
 {
     VerifieInstrument();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeDeveloppe(canevas);
-    } else {
+    }
+    else
+    {
         ImprimeEnteteInstrument(canevas);
         MiseEnPage.OrdonneeCourante += ImpressionEtat.PasLigneImpression;
     }

@@ -51,7 +51,8 @@ void DessineDeveloppe(ICanevas& c)
                        TexteValeurCase(Instrument.FocalePrimaire), "10000.0", " mm");
 
     y += 16;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         c.TextOut(20, y, TexteRapport());
         LigneDiffraction(c, y, " (Objectif Seul)");
     }
@@ -67,8 +68,9 @@ void DessineDeveloppe(ICanevas& c)
     y += 16;
     PeintElementGauche(c, 70, y, "Epaisseur du miroir principal = ", CaseEpaisseurPrimaire,
                        TexteValeurCase(Instrument.EpaisseurPrimaire), "1000.0", " mm");
-    PeintElementGauche(c, MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Right + 100, y, "Epaisseur du miroir plan = ",
-                       CaseEpaisseurSecondaire, TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0", " mm");
+    PeintElementGauche(c, MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Right + 100, y,
+                       "Epaisseur du miroir plan = ", CaseEpaisseurSecondaire,
+                       TexteValeurCase(Instrument.EpaisseurSecondaire), "10000.0", " mm");
 
     MiseEnPage.OrdonneeDispositif = MiseEnPage.CaseValeur[CaseEpaisseurPrimaire].Bottom + 16;
 }
@@ -106,7 +108,8 @@ void ImprimeDeveloppe(ICanevas& c)
     const double distance = Instrument.DistanceSecondaireFoyer;
     if (Validite.InstrumentValide &&
         (std::abs(distance) <= 0.01 ||
-         (distance > 1e-6 && Instrument.DiametreSecondaire > 1e-6 && Instrument.EpaisseurPrimaire > 1e-6))) {
+         (distance > 1e-6 && Instrument.DiametreSecondaire > 1e-6 && Instrument.EpaisseurPrimaire > 1e-6)))
+    {
         const std::string texte = TexteLongueurInstrument(Instrument.LongueurInstrument);
         c.TextOut(p - x0 - c.TextWidth(texte), y, texte);
     }
@@ -119,7 +122,8 @@ void ImprimeDeveloppe(ICanevas& c)
     c.TextOut(wD + (2 * (p - wD - x0 - c.TextWidth(focale))) / 5, y, focale);
 
     y += pas;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         c.TextOut(x0, y, TexteRapport());
         ImprimeLigneDiffraction(c, y, " (Objectif Seul)", x0);
     }
@@ -130,18 +134,21 @@ void ImprimeDeveloppe(ICanevas& c)
     c.TextOut(x0, y, coefficient);
     const int finCoefficient = x0 + c.TextWidth(coefficient);
     int xDroit = p - x0;
-    if (distance > 0.1) {
+    if (distance > 0.1)
+    {
         const std::string texte = "Distance Miroir Plan - Foyer = " + FormateNombre(distance, "#0.#") + " mm";
         xDroit = p - x0 - c.TextWidth(texte);
         c.TextOut(xDroit, y, texte);
     }
-    const std::string petitCote = "Petit côté du miroir plan = " + TexteValeurImprimee(Instrument.DiametreSecondaire) + " mm";
+    const std::string petitCote =
+        "Petit côté du miroir plan = " + TexteValeurImprimee(Instrument.DiametreSecondaire) + " mm";
     c.TextOut(finCoefficient + (xDroit - finCoefficient - c.TextWidth(petitCote)) / 2, y, petitCote);
 
     y += pas;
     const std::string primaire =
         "Epaisseur du miroir principal = " + FormateNombre(Instrument.EpaisseurPrimaire, "#0.#") + " mm";
-    const std::string plan = "Epaisseur du miroir plan = " + FormateNombre(Instrument.EpaisseurSecondaire, "#0.#") + " mm";
+    const std::string plan =
+        "Epaisseur du miroir plan = " + FormateNombre(Instrument.EpaisseurSecondaire, "#0.#") + " mm";
     const int w1 = c.TextWidth(primaire);
     const int tiers = (p - w1 - c.TextWidth(plan)) / 3;
     if (Instrument.EpaisseurPrimaire > 0.1)
@@ -166,7 +173,8 @@ void ImprimeReplie(ICanevas& c)
     const std::string focale = LibelleFocale + TexteValeurImprimee(Instrument.FocalePrimaire) + " mm";
     const int w1 = c.TextWidth(diametre);
     int reste = p - finNom - x0 - w1 - c.TextWidth(focale);
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         c.TextOut(p - x0 - c.TextWidth(rapport), y, rapport);
         reste -= c.TextWidth(rapport);

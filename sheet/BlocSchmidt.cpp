@@ -98,33 +98,40 @@ void DessineSchmidtDeveloppe(ICanevas& c)
                        TexteValeurCase(Instrument.DiametreMiroir), "10000.0", " mm");
     PeintElementGauche(c, MiseEnPage.AbscisseFinElement + ecart, y, "Distance Focale = ", CaseFocaleResultante,
                        TexteValeurCase(Instrument.FocaleResultante), "10000.0", " mm");
-    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + ecart, y, "Rayon de courbure miroir = ",
-                       CaseRayonCourburePrimaire, TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", " mm");
+    PeintElementGauche(c, MiseEnPage.AbscisseFinElement + ecart, y,
+                       "Rayon de courbure miroir = ", CaseRayonCourburePrimaire,
+                       TexteValeurCase(Instrument.RayonCourburePrimaire), "10000.0", " mm");
 
     y += 16;
     CalculeTacheDiffraction();
     const bool resolu = ResoutSysteme(true);
     CalculeTacheDiffraction();
-    if (PrimaireConnu()) {
-        const int xDiffraction = LigneDiffractionMesuree(c, y, Systeme.RayonAiryImage, "",
-                                                         TMesureDiffraction::SymboleNormal, 20);
-        if (resolu) {
-            const std::string rapport =
-                "F/D résultant = " + FormateNombre(Instrument.FocaleEffective / D(), "#0.00");
+    if (PrimaireConnu())
+    {
+        const int xDiffraction =
+            LigneDiffractionMesuree(c, y, Systeme.RayonAiryImage, "", TMesureDiffraction::SymboleNormal, 20);
+        if (resolu)
+        {
+            const std::string rapport = "F/D résultant = " + FormateNombre(Instrument.FocaleEffective / D(), "#0.00");
             c.TextOut(20, y, rapport);
             const std::string focale =
                 "Distance focale résultante = " + FormateNombre(Instrument.FocaleEffective, "#0.#") + " mm";
             const int fin = 20 + c.TextWidth(rapport);
             c.TextOut(fin + (xDiffraction - fin - c.TextWidth(focale)) / 2 - 20, y, focale);
-        } else {
+        }
+        else
+        {
             c.TextOut(20, y, "F/D = " + FormateNombre(Instrument.FocaleResultante / D(), "#0.00"));
         }
     }
-    if (Validite.DispositifPresent) {
+    if (Validite.DispositifPresent)
+    {
         // A lens device behind a Schmidt is laid out for a flat image.
         Controles.BoutonChampCourbe.Visible = false;
         Instrument.ChampCourbe = false;
-    } else {
+    }
+    else
+    {
         Controles.BoutonChampCourbe = {true, 200, y - 3, Controles.BoutonChampCourbe.Width,
                                        Controles.BoutonChampCourbe.Height};
         LegendesBoutonsLame.BoutonChampCourbe = Instrument.ChampCourbe ? "Champ courbe" : "Champ plan";
@@ -134,22 +141,25 @@ void DessineSchmidtDeveloppe(ICanevas& c)
     PlaceTableauEtBoutonLame(y);
 
     y += 51;
-    if (AvecProfil()) {
+    if (AvecProfil())
+    {
         PeintElementGauche(c, 20, y, "Epaisseur de la lame = ", CaseEpaisseurLame,
                            TexteValeurCase(Instrument.EpaisseurLame), "10000.0", " mm");
         PeintElementGauche(c, MiseEnPage.AbscisseFinElement + 30, y, "Distance lame-miroir = ", CaseDistanceLameMiroir,
                            TexteDistance(Instrument.DistanceLameMiroir), "10000.0", " mm");
-    } else {
+    }
+    else
+    {
         PeintElementGauche(c, 20, y, "Distance diaphragme-miroir = ", CaseDistanceLameMiroir,
                            TexteDistance(Instrument.DistanceLameMiroir), "10000.0", " mm");
     }
     const int finGauche = MiseEnPage.AbscisseFinElement;
     const std::string epaisseur = "Epaisseur du miroir = ";
-    const int xDroit =
-        largeur - c.TextWidth(epaisseur) - c.TextWidth(" mm") - c.TextWidth("10000.0") - 30;
+    const int xDroit = largeur - c.TextWidth(epaisseur) - c.TextWidth(" mm") - c.TextWidth("10000.0") - 30;
     PeintElementGauche(c, xDroit, y, epaisseur, CaseEpaisseurPrimaire, TexteValeurCase(Instrument.EpaisseurPrimaire),
                        "10000.0", " mm");
-    if (AvecProfil()) {
+    if (AvecProfil())
+    {
         MiseEnPage.AbscisseFinElement = finGauche;
         MiseEnPage.LargeurDisponible = xDroit - finGauche;
         PeintElementMilieu(c, y, "Coeficient k = ", "Coeficient k = ", CaseCoefficientK,
@@ -158,7 +168,8 @@ void DessineSchmidtDeveloppe(ICanevas& c)
 
     y += 19;
     int finChamp = 20;
-    if (D() > 1 && Instrument.DiametreMiroir > 1 && Instrument.DiametreMiroir > D()) {
+    if (D() > 1 && Instrument.DiametreMiroir > 1 && Instrument.DiametreMiroir > D())
+    {
         const std::string champ =
             "Diamètre du champ = " + FormateNombre(Instrument.DiametreChampPleineLumiere, "#0") + " mm";
         c.TextOut(20, y, champ);
@@ -191,10 +202,9 @@ void DessineSchmidtReplie(ICanevas& c)
 {
     const int y = DebutBlocReplie(c);
     // The ratio's place is kept while it cannot be computed, so that the items do not move once it can.
-    const int xRapport =
-        PrimaireConnu()
-            ? PeintTexteDroit(c, y, "F/D = " + FormateNombre(Instrument.FocalePrimaire / D(), "#0.00"))
-            : Controles.LargeurFenetre - 20 - c.TextWidth("F/D = 00,00");
+    const int xRapport = PrimaireConnu()
+                             ? PeintTexteDroit(c, y, "F/D = " + FormateNombre(Instrument.FocalePrimaire / D(), "#0.00"))
+                             : Controles.LargeurFenetre - 20 - c.TextWidth("F/D = 00,00");
     const int ecart = (xRapport - MiseEnPage.AbscisseFinElement - c.TextWidth("Diamètre du miroir =  mm") -
                        c.TextWidth("Distance Focale =  mm") - c.TextWidth("10000.0") - 40) /
                       3;
@@ -215,8 +225,9 @@ void DessineSchmidtNewtonDeveloppe(ICanevas& c)
     int y = y0 + 16;
     PeintElementGauche(c, 20, y, "Diamètre de la lame = ", CaseDiametreEntree, TexteValeurCase(D()), "10000.0", " mm");
     const int apres = MiseEnPage.CaseValeur[CaseDiametreEntree].Right + 2;
-    PeintElementGauche(c, apres + (largeur - apres - c.TextWidth(" mm")) / 4, y, "Diamètre du miroir primaire = ",
-                       CaseDiametreMiroir, TexteValeurCase(Instrument.DiametreMiroir), "10000.0", " mm");
+    PeintElementGauche(c, apres + (largeur - apres - c.TextWidth(" mm")) / 4, y,
+                       "Diamètre du miroir primaire = ", CaseDiametreMiroir, TexteValeurCase(Instrument.DiametreMiroir),
+                       "10000.0", " mm");
     PeintElementGauche(c, largeur - c.TextWidth("Distance Focale =  mm") - c.TextWidth("10000.0") - 30, y,
                        "Distance Focale = ", CaseFocaleResultante, TexteValeurCase(Instrument.FocaleResultante),
                        "10000.0", " mm");
@@ -225,12 +236,13 @@ void DessineSchmidtNewtonDeveloppe(ICanevas& c)
     y += 19;
     const bool resolu = ResoutSysteme(true);
     int finRapport = 20;
-    if (PrimaireConnu()) {
+    if (PrimaireConnu())
+    {
         const std::string rapport = "F/D = " + FormateNombre(Instrument.FocaleResultante / D(), "#0.00");
         c.TextOut(20, y, rapport);
         finRapport += c.TextWidth(rapport);
-        const int xDiffraction = LigneDiffractionMesuree(c, y, Instrument.TacheDiffractionMicrons, "",
-                                                         TMesureDiffraction::SymboleNormal, 0);
+        const int xDiffraction =
+            LigneDiffractionMesuree(c, y, Instrument.TacheDiffractionMicrons, "", TMesureDiffraction::SymboleNormal, 0);
         if (resolu)
             TexteEntre(c, y, finRapport, xDiffraction,
                        "Rayon de courbure du miroir = " + FormateNombre(Instrument.RayonCourburePrimaire, "#0.#") +
@@ -261,8 +273,9 @@ void DessineSchmidtNewtonDeveloppe(ICanevas& c)
                                      2,
                        y, "Petit côté du miroir plan = ", CaseDiametreSecondaire,
                        TexteValeurCase(Instrument.DiametreSecondaire), "10000.0", " mm");
-    PeintElementGauche(c, largeur - c.TextWidth(mesureDistance) - 28, y, "Distance lame-miroir = ",
-                       CaseDistanceLameMiroir, TexteDistance(Instrument.DistanceLameMiroir), "1000.0", " mm");
+    PeintElementGauche(c, largeur - c.TextWidth(mesureDistance) - 28, y,
+                       "Distance lame-miroir = ", CaseDistanceLameMiroir, TexteDistance(Instrument.DistanceLameMiroir),
+                       "1000.0", " mm");
 
     y += 19;
     PeintElementGauche(c, 20, y, "Epaisseur du miroir principal = ", CaseEpaisseurPrimaire,
@@ -328,7 +341,8 @@ void ImprimeRepartis(ICanevas& c, int y, int x, const std::array<std::string, N>
     const int ecart = reste / static_cast<int>(ecartAvant ? N : N - 1);
     if (ecartAvant)
         x += ecart;
-    for (const std::string& texte : textes) {
+    for (const std::string& texte : textes)
+    {
         if (!texte.empty())
             c.TextOut(x, y, texte);
         x += c.TextWidth(texte) + ecart;
@@ -381,17 +395,21 @@ void ImprimeSchmidtDeveloppe(ICanevas& c)
                        false);
 
     y += Pas();
-    if (PrimaireConnu()) {
+    if (PrimaireConnu())
+    {
         CalculeTacheDiffraction();
         const bool resolu = ResoutSysteme(false);
         ImprimeLigneDiffraction(c, y, "", m);
         const int debut = DebutLigneDiffractionImprimee(c);
         std::string rapport;
         std::string milieu;
-        if (resolu) {
+        if (resolu)
+        {
             rapport = "F/D résultant = " + FormateNombre(Instrument.FocaleEffective / D(), "#0.00");
             milieu = "Distance focale résultante = " + FormateNombre(Instrument.FocaleEffective, "#0.#") + " mm";
-        } else {
+        }
+        else
+        {
             rapport = "F/D = " + FormateNombre(Instrument.FocaleResultante / D(), "#0.00");
             if (Instrument.ChampCourbe)
                 milieu = "Champ courbe";
@@ -420,7 +438,8 @@ void ImprimeSchmidtDeveloppe(ICanevas& c)
 
     y += Pas();
     int finChamp = m;
-    if (D() > 1 && Instrument.DiametreMiroir > 1 && Instrument.DiametreMiroir > D()) {
+    if (D() > 1 && Instrument.DiametreMiroir > 1 && Instrument.DiametreMiroir > D())
+    {
         const std::string champ =
             "Diamètre du champ = " + FormateNombre(Instrument.DiametreChampPleineLumiere, "#0") + " mm";
         c.TextOut(m, y, champ);
@@ -467,13 +486,16 @@ void ImprimeSchmidtNewtonDeveloppe(ICanevas& c)
 
     y += Pas();
     const std::string rayon = "Rayon de courbure du miroir = " + Valeur8(Instrument.RayonCourburePrimaire) + " mm";
-    if (PrimaireConnu()) {
+    if (PrimaireConnu())
+    {
         const std::string rapport = "F/D = " + FormateNombre(Instrument.FocaleResultante / D(), "#0.00");
         c.TextOut(m, y, rapport);
         ImprimeLigneDiffraction(c, y, "", m);
         const int fin = m + c.TextWidth(rapport);
         TexteEntre(c, y, fin, DebutLigneDiffractionImprimee(c), rayon);
-    } else {
+    }
+    else
+    {
         TexteEntre(c, y, m, c.Largeur() - m, rayon);
     }
 
@@ -485,7 +507,8 @@ void ImprimeSchmidtNewtonDeveloppe(ICanevas& c)
 
     y += Pas();
     const int xDistance = ImprimeTexteADroite(c, y, TexteDistanceLame(std::string(3, ' ')));
-    if (Instrument.DistanceSecondaireFoyer > 1) {
+    if (Instrument.DistanceSecondaireFoyer > 1)
+    {
         const std::string plan =
             "Distance Miroir Plan - Foyer = " + FormateNombre(Instrument.DistanceSecondaireFoyer, "#0.#") + " mm";
         c.TextOut(m, y, plan);

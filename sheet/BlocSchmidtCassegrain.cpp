@@ -44,9 +44,9 @@ bool SecondairePlace(bool testeSecondaire)
 {
     const double f1 = Instrument.FocalePrimaire;
     return Instrument.DiametreEntree > 1 && f1 > 1 && Instrument.FocaleResultante > 1.1 * f1 &&
-           !EstDegagementNonSaisi(Instrument.DegagementFoyer) &&
-           (Instrument.EpaisseurLame > 0.01 || !AvecProfil()) && Groupe.IndiceVertGroupe[1] > Reglages.IndiceLimite &&
-           LongueursOnde.LongueurOndeVerte > 0 && (!testeSecondaire || !Validite.SansSecondaire);
+           !EstDegagementNonSaisi(Instrument.DegagementFoyer) && (Instrument.EpaisseurLame > 0.01 || !AvecProfil()) &&
+           Groupe.IndiceVertGroupe[1] > Reglages.IndiceLimite && LongueursOnde.LongueurOndeVerte > 0 &&
+           (!testeSecondaire || !Validite.SansSecondaire);
 }
 
 bool GrandissementConnu()
@@ -77,7 +77,8 @@ void DessineDeveloppe(ICanevas& c)
 
     int y = MiseEnPage.OrdonneeCourante + 16;
     CalculeTacheDiffraction();
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         c.TextOut(20, y, rapport);
         const int xDiffraction = LigneDiffractionMesuree(c, y, Instrument.TacheDiffractionMicrons, " (Objectif Seul)",
@@ -102,7 +103,8 @@ void DessineDeveloppe(ICanevas& c)
     PeintTexteDroit(c, y, LibelleSecondaire);
 
     y += 16;
-    if (SecondairePlace(true)) {
+    if (SecondairePlace(true))
+    {
         c.TextOut(20, y,
                   "Distance entre les miroirs = " +
                       FormateNombre(Dispositif.CentreDioptre[0] - Instrument.RayonCourbureSecondaire, "#0.#") + " mm");
@@ -116,11 +118,14 @@ void DessineDeveloppe(ICanevas& c)
     y += 51;
     const std::string epaisseurLame = "Epaisseur de la lame = ";
     int finGauche = 0;
-    if (AvecProfil()) {
+    if (AvecProfil())
+    {
         PeintElementGauche(c, 20, y, epaisseurLame, CaseEpaisseurLame, TexteValeurCase(Instrument.EpaisseurLame),
                            "10000.0", " mm");
         finGauche = MiseEnPage.AbscisseFinElement;
-    } else {
+    }
+    else
+    {
         // Without a plate there is no thickness to edit; its place still sets where the middle item goes.
         finGauche = 20 + c.TextWidth(epaisseurLame) + c.TextWidth("10000.0") + 8 + 2 + c.TextWidth(" mm");
     }
@@ -130,12 +135,11 @@ void DessineDeveloppe(ICanevas& c)
                        TexteValeurCase(Instrument.EpaisseurPrimaire), "10000.0", " mm");
     const std::string distance = LibelleDistanceLame();
     const double lameMiroir = Instrument.DistanceLameMiroir;
-    PeintElementGauche(c,
-                       finGauche + (xDroit - finGauche - c.TextWidth(distance) - c.TextWidth(" mm") -
-                                    c.TextWidth("10000.0") - 10) /
-                                       2,
-                       y, distance, CaseDistanceLameMiroir,
-                       lameMiroir < 1 ? std::string() : FormateNombre(lameMiroir, "#0.#"), "10000.0", " mm");
+    PeintElementGauche(
+        c,
+        finGauche + (xDroit - finGauche - c.TextWidth(distance) - c.TextWidth(" mm") - c.TextWidth("10000.0") - 10) / 2,
+        y, distance, CaseDistanceLameMiroir, lameMiroir < 1 ? std::string() : FormateNombre(lameMiroir, "#0.#"),
+        "10000.0", " mm");
 
     y += 16;
     if (GrandissementConnu())
@@ -164,12 +168,13 @@ void ImprimeDeveloppe(ICanevas& c)
     ImprimeParametresPrimaire(c);
 
     int y = MiseEnPage.OrdonneeCourante + pas;
-    if (RapportConnu()) {
+    if (RapportConnu())
+    {
         const std::string rapport = TexteRapport();
         c.TextOut(m, y, rapport);
         ImprimeLigneDiffraction(c, y, " (Objectif Seul)", m);
         TexteEntre(c, y, m + c.TextWidth(rapport), DebutLigneDiffractionImprimee(c),
-                     "Diamètre miroir primaire = " + FormateNombre(Instrument.DiametreMiroir, "#0.0") + " mm");
+                   "Diamètre miroir primaire = " + FormateNombre(Instrument.DiametreMiroir, "#0.0") + " mm");
     }
 
     y += pas;
@@ -180,8 +185,8 @@ void ImprimeDeveloppe(ICanevas& c)
     const int xDroit = ImprimeTexteADroite(
         c, y, "Diamètre du miroir secondaire = " + ValeurOuBlancs(Instrument.DiametreSecondaire, 4) + " mm");
     TexteEntre(c, y, m + c.TextWidth(texteDegagement), xDroit,
-                 "Diamètre du trou central du miroir primaire = " + ValeurOuBlancs(Instrument.DiametreTrouCentral, 4) +
-                     " mm");
+               "Diamètre du trou central du miroir primaire = " + ValeurOuBlancs(Instrument.DiametreTrouCentral, 4) +
+                   " mm");
 
     y += pas;
     const std::string lame = LibelleLame + FormateNombre(Instrument.CoefficientDeformationLame, "#0.###");
@@ -195,7 +200,8 @@ void ImprimeDeveloppe(ICanevas& c)
     ImprimeTexteADroite(c, y, LibelleSecondaire);
 
     y += pas;
-    if (SecondairePlace(false)) {
+    if (SecondairePlace(false))
+    {
         c.TextOut(m, y,
                   "Distance entre le foyer primaire et le miroir secondaire = " +
                       FormateNombre(Instrument.DistanceFoyerPrimaireSecondaire, "#0.#") + " mm");
@@ -213,12 +219,13 @@ void ImprimeDeveloppe(ICanevas& c)
         c, y, "Epaisseur du miroir primaire = " + ValeurOuBlancs(Instrument.EpaisseurPrimaire, 3) + " mm");
     const double lameMiroir = Instrument.DistanceLameMiroir;
     TexteEntre(c, y, m + c.TextWidth(epaisseurLame), xPrimaire,
-                 LibelleDistanceLame() +
-                     (lameMiroir < 1 ? std::string(5, ' ') : FormateNombre(lameMiroir, "#0.#")) + " mm");
+               LibelleDistanceLame() + (lameMiroir < 1 ? std::string(5, ' ') : FormateNombre(lameMiroir, "#0.#")) +
+                   " mm");
 
     y += pas;
     int finGauche = m;
-    if (GrandissementConnu()) {
+    if (GrandissementConnu())
+    {
         const std::string grandissement = TexteGrandissement();
         c.TextOut(m, y, grandissement);
         finGauche += c.TextWidth(grandissement);
@@ -227,7 +234,7 @@ void ImprimeDeveloppe(ICanevas& c)
     if (AvecProfil() && Instrument.ReliefLame > 0)
         debutDroit = ImprimeTexteADroite(c, y, TexteReliefLame(true));
     TexteEntre(c, y, finGauche, debutDroit,
-                 "Epaisseur du miroir secondaire = " + ValeurOuBlancs(Instrument.EpaisseurSecondaire, 2) + " mm");
+               "Epaisseur du miroir secondaire = " + ValeurOuBlancs(Instrument.EpaisseurSecondaire, 2) + " mm");
     MiseEnPage.OrdonneeCourante = y + pas;
 }
 
@@ -250,7 +257,8 @@ void ImprimeParametresSchmidtCassegrain(ICanevas& canevas)
 {
     VerifieInstrument();
     RendLameEditee();
-    if (Edition.InstrumentDeveloppe) {
+    if (Edition.InstrumentDeveloppe)
+    {
         ImprimeDeveloppe(canevas);
         return;
     }

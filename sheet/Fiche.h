@@ -51,9 +51,12 @@ enum TNumeroCase : int
 inline constexpr int NombreCasesValeur = 21;
 
 // The wavelength cells of the red, green and blue columns: lens-device table, lens-group table, plate table.
-inline constexpr std::array<TCase, 3> CasesLongueurOndeGrille = {{{279, 25, 336, 43}, {374, 25, 432, 43}, {469, 25, 527, 43}}};
-inline constexpr std::array<TCase, 3> CasesLongueurOndeGroupe = {{{279, 36, 336, 54}, {374, 36, 432, 54}, {469, 36, 527, 54}}};
-inline constexpr std::array<TCase, 3> CasesLongueurOndeLame = {{{335, 15, 391, 32}, {430, 15, 487, 32}, {525, 15, 582, 32}}};
+inline constexpr std::array<TCase, 3> CasesLongueurOndeGrille = {
+    {{279, 25, 336, 43}, {374, 25, 432, 43}, {469, 25, 527, 43}}};
+inline constexpr std::array<TCase, 3> CasesLongueurOndeGroupe = {
+    {{279, 36, 336, 54}, {374, 36, 432, 54}, {469, 36, 527, 54}}};
+inline constexpr std::array<TCase, 3> CasesLongueurOndeLame = {
+    {{335, 15, 391, 32}, {430, 15, 487, 32}, {525, 15, 582, 32}}};
 
 // The layout of the sheet (pixels) or of the printed page (printer dots) while it is painted.
 struct TMiseEnPage
@@ -140,9 +143,9 @@ inline TImagesFiche ImagesFiche;
 struct TDocumentFiche
 {
     std::string NomEnregistrement; // the name Save as proposes; empty for a new design
-    std::string CheminDocument;    // the file the design was read from or saved to
-    std::string DateDuJour;        // the date the report carries, taken at start-up
-    int LargeurVisible = 800;      // width of the page area shown
+    std::string CheminDocument; // the file the design was read from or saved to
+    std::string DateDuJour; // the date the report carries, taken at start-up
+    int LargeurVisible = 800; // width of the page area shown
 };
 inline TDocumentFiche DocumentFiche;
 

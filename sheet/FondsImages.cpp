@@ -46,7 +46,8 @@ void DessineLigneFond(ICanevas& c, int haut, int debut, int fin, int decalage)
             Ligne(c, x + decalage, haut, x + decalage, haut + 16);
     Ligne(c, debut + decalage, haut + 16, fin + 1 + decalage, haut + 16);
     c.Pinceau() = {clBlack, TStylePinceau::Plein};
-    for (int gauche : GauchesFleches) {
+    for (int gauche : GauchesFleches)
+    {
         if (gauche < debut || gauche > fin)
             continue;
         const int x = gauche + decalage;
@@ -94,7 +95,8 @@ void DessineFondTableauSchmidt(ICanevas& c)
         Ligne(c, x, 0, x, 31);
     PoliceLigne(c);
     const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int colonne = gauche + 95 * static_cast<int>(k);
         TexteEntre(c, 1, colonne, colonne + 95, titres[k]);
         c.Police().Nom = "Symbol";

@@ -70,7 +70,8 @@ void ImprimeTitresColonnes(ICanevas& canevas, const std::array<int, 9>& bords, i
     const std::array<const char*, 3> titres = {"N rouge", "N vert", "N bleu"};
     const std::array<TLongueurOnde, 3> lignesSpectrales = {
         LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         TexteEntre(canevas, ya, c[4 + k], c[5 + k], titres[k]);
         ImprimeLongueurOnde(canevas, c[4 + k] + decalageLambda, yb, lignesSpectrales[k]);
     }
@@ -96,49 +97,25 @@ void NouvellePageSuite(IImprimante& imprimante)
 
 void ImprimeBlocInstrument(ICanevas& canevas)
 {
-    switch (Instrument.TypeInstrument) {
-    case TTypeInstrument::Newton:
-        ImprimeParametresNewton(canevas);
-        break;
-    case TTypeInstrument::MaksutovCassegrain:
-        ImprimeParametresMaksutovCassegrain(canevas);
-        break;
+    switch (Instrument.TypeInstrument)
+    {
+    case TTypeInstrument::Newton: ImprimeParametresNewton(canevas); break;
+    case TTypeInstrument::MaksutovCassegrain: ImprimeParametresMaksutovCassegrain(canevas); break;
     case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
-        ImprimeParametresMaksutov(canevas);
-        break;
-    case TTypeInstrument::Lunette:
-        ImprimeParametresLunette(canevas);
-        break;
+    case TTypeInstrument::MaksutovNewton: ImprimeParametresMaksutov(canevas); break;
+    case TTypeInstrument::Lunette: ImprimeParametresLunette(canevas); break;
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
     case TTypeInstrument::Gregory:
-    case TTypeInstrument::DallKirkham:
-        ImprimeParametresCassegrain(canevas);
-        break;
-    case TTypeInstrument::Schwarzschild:
-        ImprimeParametresSchwarzschild(canevas);
-        break;
-    case TTypeInstrument::Schmidt:
-        ImprimeParametresSchmidt(canevas);
-        break;
-    case TTypeInstrument::SchmidtNewton:
-        ImprimeParametresSchmidtNewton(canevas);
-        break;
-    case TTypeInstrument::SchmidtCassegrain:
-        ImprimeParametresSchmidtCassegrain(canevas);
-        break;
-    case TTypeInstrument::KlevtsovCassegrain:
-        ImprimeParametresKlevtsov(canevas);
-        break;
-    case TTypeInstrument::LurieHoughton:
-        ImprimeParametresLurieHoughton(canevas);
-        break;
-    case TTypeInstrument::HoughtonCassegrain:
-        ImprimeParametresHoughtonCassegrain(canevas);
-        break;
-    case TTypeInstrument::Aucun:
-        break;
+    case TTypeInstrument::DallKirkham: ImprimeParametresCassegrain(canevas); break;
+    case TTypeInstrument::Schwarzschild: ImprimeParametresSchwarzschild(canevas); break;
+    case TTypeInstrument::Schmidt: ImprimeParametresSchmidt(canevas); break;
+    case TTypeInstrument::SchmidtNewton: ImprimeParametresSchmidtNewton(canevas); break;
+    case TTypeInstrument::SchmidtCassegrain: ImprimeParametresSchmidtCassegrain(canevas); break;
+    case TTypeInstrument::KlevtsovCassegrain: ImprimeParametresKlevtsov(canevas); break;
+    case TTypeInstrument::LurieHoughton: ImprimeParametresLurieHoughton(canevas); break;
+    case TTypeInstrument::HoughtonCassegrain: ImprimeParametresHoughtonCassegrain(canevas); break;
+    case TTypeInstrument::Aucun: break;
     }
 }
 
@@ -160,7 +137,8 @@ int ImprimeEnteteTable(ICanevas& canevas, const TColonnes& colonnes, int y0, int
     const int s = ImpressionEtat.PasLigneTableauImprime;
     const auto& c = colonnes.Bords;
     canevas.Rectangle(c[0], y0, c[8], y0 + 21 * s / 10);
-    for (int bord : c) {
+    for (int bord : c)
+    {
         canevas.MoveTo(bord, y0);
         canevas.LineTo(bord, y0 + 21 * s / 10 + lignes * s);
     }
@@ -209,14 +187,16 @@ void ImprimeTableDispositif(IImprimante& imprimante)
     const int epaisseurStylo = canevas.Stylo().Epaisseur;
 
     int premiere = 1;
-    for (;;) {
+    for (;;)
+    {
         const int y0 = MiseEnPage.OrdonneeCourante;
         const int yr0 = y0 + 11 * s / 10;
         int lignes = cadres - premiere + 1;
         while (lignes > 1 && yr0 + (lignes + 1) * s > imprimante.HauteurPage())
             --lignes;
         const int yr = ImprimeEnteteTable(canevas, colonnes, y0, lignes);
-        for (int k = 1; k <= lignes; ++k) {
+        for (int k = 1; k <= lignes; ++k)
+        {
             const int i = premiere + k - 1;
             if (i <= imprimees)
                 ImprimeLigneTable(canevas, colonnes, i, yr + k * s + epaisseurStylo);
@@ -224,7 +204,8 @@ void ImprimeTableDispositif(IImprimante& imprimante)
             canevas.LineTo(colonnes.Bords[8], yr + (k + 1) * s);
         }
         premiere += lignes;
-        if (premiere > cadres || lignes < 1) {
+        if (premiere > cadres || lignes < 1)
+        {
             MiseEnPage.OrdonneeCourante = yr + lignes * s;
             return;
         }
@@ -268,9 +249,12 @@ void ImprimeTableau(IImprimante& imprimante)
     const int pas = ImpressionEtat.PasLigneImpression;
 
     int xTitre = marge;
-    if (canevas.TextWidth(titre) <= largeurPage) {
+    if (canevas.TextWidth(titre) <= largeurPage)
+    {
         xTitre = (largeurPage - canevas.TextWidth(titre)) / 2;
-    } else if (!sansFichier) {
+    }
+    else if (!sansFichier)
+    {
         titre = nom;
         if (canevas.TextWidth(titre) <= largeurPage)
             xTitre = (largeurPage - canevas.TextWidth(titre)) / 2;
@@ -292,7 +276,8 @@ void ImprimeTableau(IImprimante& imprimante)
 
     ImprimeBlocInstrument(canevas);
 
-    if (Validite.DispositifPresent) {
+    if (Validite.DispositifPresent)
+    {
         ImpressionEtat.HauteurBlocImprime =
             Edition.DispositifDeveloppe ? pas * (Dispositif.NombreDioptres + 4) : 2 * pas;
         BlocImprime(imprimante, ImpressionEtat.HauteurBlocImprime);
@@ -304,7 +289,8 @@ void ImprimeTableau(IImprimante& imprimante)
         PoliceImpression(canevas, 9, false);
         canevas.TextOut(fin + (largeurPage - fin - canevas.TextWidth(Dispositif.TitreDispositif)) / 2,
                         MiseEnPage.OrdonneeCourante, Dispositif.TitreDispositif);
-        if (Edition.DispositifDeveloppe) {
+        if (Edition.DispositifDeveloppe)
+        {
             MiseEnPage.OrdonneeCourante += pas;
             ImprimeTableDispositif(imprimante);
         }
@@ -338,7 +324,8 @@ void ImprimeParametresLame(ICanevas& c)
     PoliceImpression(c, 9, false);
     const TTypeInstrument forme = Instrument.TypeInstrument;
     if (forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::SchmidtCassegrain ||
-        forme == TTypeInstrument::SchmidtNewton) {
+        forme == TTypeInstrument::SchmidtNewton)
+    {
         static const char* const Profils[] = {"Aucune lame correctrice", "Avec profil de Schmidt sur la face avant",
                                               "Avec profil de Schmidt sur la face arrière",
                                               "Avec profil de Schmidt réparti sur les deux faces"};
@@ -353,7 +340,8 @@ void ImprimeParametresLame(ICanevas& c)
                                                  LongueursOnde.LongueurOndeBleue};
     const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[1], Groupe.IndiceVertGroupe[1],
                                           Groupe.IndiceBleuGroupe[1]};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = xi + static_cast<int>(k) * wc;
         TexteEntre(c, y + 3 * s / 10, gauche, gauche + wc, titres[k]);
         ImprimeLongueurOnde(c, gauche + decalageLambda, y + 13 * s / 10, lignes[k]);
@@ -363,7 +351,8 @@ void ImprimeParametresLame(ICanevas& c)
     c.TextOut(xi + 3 * wc + c.TextWidth("M"), y + 28 * s / 10, Groupe.MatiereGroupe[1]);
 
     if (forme == TTypeInstrument::Maksutov || forme == TTypeInstrument::MaksutovNewton ||
-        forme == TTypeInstrument::MaksutovCassegrain) {
+        forme == TTypeInstrument::MaksutovCassegrain)
+    {
         MiseEnPage.OrdonneeCourante += 2 * s;
         const int yM = MiseEnPage.OrdonneeCourante;
         const std::string d = "D = " +
@@ -378,7 +367,9 @@ void ImprimeParametresLame(ICanevas& c)
         const std::string t1 = "R1 = " + FormateNombre(Instrument.RayonMenisque1, "#0.#") + " mm";
         TexteEntre(c, yM, xD + c.TextWidth(d), x2, t1);
         MiseEnPage.OrdonneeCourante += 22 * s / 10;
-    } else {
+    }
+    else
+    {
         MiseEnPage.OrdonneeCourante += 42 * s / 10;
     }
     MiseEnPage.AbscisseCourante = marge;

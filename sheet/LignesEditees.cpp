@@ -53,7 +53,8 @@ void PeintLigne(ICanevas& c, const TValeursLigne& v)
     CelluleDroite(c, 43, 90, 89, v.Rayon);
     CelluleDroite(c, 121, 165, 164, v.Epaisseur, v.CouleurEpaisseur);
     CelluleDroite(c, 196, 228, 227, v.Diametre);
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = 259 + 95 * static_cast<int>(k);
         const std::string texte = FormateIndiceTableau(v.Indices[k]);
         c.FillRect(gauche, 1, gauche + 65, 16);
@@ -82,8 +83,8 @@ void PeintLigneMiroirActive(ICanevas& c)
     CelluleDroite(c, 121, 165, 164, epaisseur);
     const double diametre = Instrument.DiametreSecondaire;
     const std::string texteDiametre = std::abs(diametre) <= SeuilDiametreNul ? std::string()
-                                      : diametre > 999                      ? FormateNombre(diametre, "#0")
-                                                                            : FormateNombre(diametre, "#0.0");
+                                      : diametre > 999                       ? FormateNombre(diametre, "#0")
+                                                                             : FormateNombre(diametre, "#0.0");
     CelluleDroite(c, 196, 228, 227, texteDiametre);
     c.TextOut(480, 1, "Miroir secondaire sphérique");
     c.Stylo().Style = TStyleStylo::Plein;
@@ -95,11 +96,13 @@ void DessineLigneEditee()
 {
     const int r = Edition.LigneCourante;
     if (Edition.TableEditee == 1 && Controles.Ligne.Visible && ImagesFiche.Ligne != nullptr && r >= 1 &&
-        r <= NombreMaxDioptres) {
+        r <= NombreMaxDioptres)
+    {
         const std::size_t i = static_cast<std::size_t>(r);
         const double epaisseur = Dispositif.EpaisseurDioptre[i];
         PeintLigne(*ImagesFiche.Ligne,
-                   {FormateRayonTableau(Dispositif.RayonDioptre[i]), FormateEpaisseurDispositif(epaisseur),
+                   {FormateRayonTableau(Dispositif.RayonDioptre[i]),
+                    FormateEpaisseurDispositif(epaisseur),
                     epaisseur > SeuilEpaisseurInfinie && r < Dispositif.NombreDioptres ? clRed : clBlack,
                     DiametreLigne(Dispositif.DiametreDioptre[i]),
                     {Dispositif.IndiceRouge[i + 1], Dispositif.IndiceVert[i + 1], Dispositif.IndiceBleu[i + 1]},
@@ -110,8 +113,10 @@ void DessineLigneEditee()
     const std::size_t i = static_cast<std::size_t>(r);
     if (Controles.Ligne.Visible && ImagesFiche.Ligne != nullptr)
         PeintLigne(*ImagesFiche.Ligne,
-                   {FormateRayonTableau(Groupe.RayonGroupe[i]), FormateEpaisseurGroupe(Groupe.EpaisseurGroupe[i]),
-                    clBlack, DiametreLigne(Groupe.DiametreGroupe[i]),
+                   {FormateRayonTableau(Groupe.RayonGroupe[i]),
+                    FormateEpaisseurGroupe(Groupe.EpaisseurGroupe[i]),
+                    clBlack,
+                    DiametreLigne(Groupe.DiametreGroupe[i]),
                     {Groupe.IndiceRougeGroupe[i], Groupe.IndiceVertGroupe[i], Groupe.IndiceBleuGroupe[i]},
                     Groupe.MatiereGroupe[i]});
     if (Controles.LigneMiroirActive.Visible && ImagesFiche.LigneMiroirActive != nullptr)
@@ -128,7 +133,8 @@ void DessineLigneSchmidt()
     PrepareCanevas(c, clBtnFace);
     const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[1], Groupe.IndiceVertGroupe[1],
                                           Groupe.IndiceBleuGroupe[1]};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = 1 + 95 * static_cast<int>(k);
         const std::string texte = FormateIndiceTableau(indices[k]);
         c.FillRect(gauche, 1, gauche + 65, 16);
@@ -151,11 +157,14 @@ void PeintMenisque(ICanevas& c, TTypeInstrument forme)
         TCase& b = MiseEnPage.CaseValeur[static_cast<std::size_t>(numero)];
         b = {gauche, 22, gauche + c.TextWidth(echantillon) + 4, 40};
         const std::string texte = valeur == 0 ? std::string() : FormateNombre(valeur, "#0.#");
-        if (peinte) {
+        if (peinte)
+        {
             c.Rectangle(b.Left, b.Top, b.Right, b.Bottom);
             c.TextOut(b.Right - 4 - c.TextWidth(texte), y, texte);
             c.TextOut(b.Right + 2, y, " mm");
-        } else {
+        }
+        else
+        {
             c.TextOut(b.Left, y, texte + " mm");
         }
         return b;
@@ -164,8 +173,8 @@ void PeintMenisque(ICanevas& c, TTypeInstrument forme)
     const TCase& d = boite(CaseDiametreMenisque, 10 + c.TextWidth("D = "), "1000.0", Instrument.DiametreMenisque,
                            forme != TTypeInstrument::MaksutovCassegrain);
     MiseEnPage.AbscisseFinElement = d.Right + 2 + c.TextWidth(" mm");
-    MiseEnPage.LargeurDisponible = 313 - MiseEnPage.AbscisseFinElement - c.TextWidth("R1 = ") -
-                                   c.TextWidth("R2 = ") - 2 * c.TextWidth("10000.0") - 2 * c.TextWidth(" mm");
+    MiseEnPage.LargeurDisponible = 313 - MiseEnPage.AbscisseFinElement - c.TextWidth("R1 = ") - c.TextWidth("R2 = ") -
+                                   2 * c.TextWidth("10000.0") - 2 * c.TextWidth(" mm");
     const int ecart = MiseEnPage.LargeurDisponible / 3;
     int x = MiseEnPage.AbscisseFinElement + ecart;
     c.TextOut(x, y, "R1 = ");
@@ -187,7 +196,8 @@ void DessineTableauSchmidt()
     PrepareCanevas(c, clBtnFace);
     const std::array<TLongueurOnde, 3> lignes = {LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
                                                  LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const TCase& cellule = CasesLongueurOndeLame[k];
         c.FillRect(cellule.Left, cellule.Top, cellule.Right, cellule.Bottom);
         const std::string texte = FormateLongueurOnde(lignes[k]);
@@ -196,7 +206,8 @@ void DessineTableauSchmidt()
     MiseEnPage.OrdonneeCourante = 32;
     const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[1], Groupe.IndiceVertGroupe[1],
                                           Groupe.IndiceBleuGroupe[1]};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = 314 + 95 * static_cast<int>(k);
         const std::string texte = FormateIndiceTableau(indices[k]);
         c.FillRect(gauche, 32, gauche + 66, 48);
@@ -208,7 +219,8 @@ void DessineTableauSchmidt()
 
     const TTypeInstrument forme = Instrument.TypeInstrument;
     if (forme == TTypeInstrument::Maksutov || forme == TTypeInstrument::MaksutovNewton ||
-        forme == TTypeInstrument::MaksutovCassegrain) {
+        forme == TTypeInstrument::MaksutovCassegrain)
+    {
         PeintMenisque(c, forme);
         return;
     }

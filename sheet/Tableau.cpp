@@ -56,7 +56,8 @@ void DessineGrilleFond(ICanevas& c)
     c.LineTo(762, 0);
     c.MoveTo(1, 48);
     c.LineTo(762, 48);
-    for (int x : ReglesEntete) {
+    for (int x : ReglesEntete)
+    {
         c.MoveTo(x, 0);
         c.LineTo(x, 48);
     }
@@ -69,7 +70,8 @@ void DessineGrilleFond(ICanevas& c)
     TexteEntre(c, 9, 195, 258, "Diamètre");
     TexteEntre(c, 25, 195, 258, "(mm)");
     const std::array<const char*, 3> indices = {"N rouge", "N vert", "N bleu"};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = ReglesEntete[4 + k];
         TexteEntre(c, 6, gauche, gauche + 95, indices[k]);
         c.Police().Nom = "Symbol";
@@ -102,20 +104,27 @@ void DessineTitre(ICanevas& c)
     MiseEnPage.HauteurTitre = c.TextHeight("Bp");
 
     std::string texte;
-    if (DocumentFiche.NomEnregistrement.empty()) {
+    if (DocumentFiche.NomEnregistrement.empty())
+    {
         texte = "Quivane V " + VersionProgramme();
-    } else {
+    }
+    else
+    {
         const std::string base = NomFichierSansExtension(DocumentFiche.NomEnregistrement);
-        if (base.compare(0, 11, "QuivaneFile") == 0) {
+        if (base.compare(0, 11, "QuivaneFile") == 0)
+        {
             texte = "Simulation optique de : Fichier récupéré";
             DocumentFiche.NomEnregistrement = "Fichier récupéré";
-        } else {
+        }
+        else
+        {
             texte = "Simulation optique de : " + base;
         }
     }
     MiseEnPage.LargeurTitre = std::min(DocumentFiche.LargeurVisible, 800);
     int x = (MiseEnPage.LargeurTitre - c.TextWidth(texte)) / 2;
-    if (c.TextWidth(texte) > MiseEnPage.LargeurTitre) {
+    if (c.TextWidth(texte) > MiseEnPage.LargeurTitre)
+    {
         // Without a file there is no bare name to fall back on: the program's name stays, from the left edge.
         const std::string nu = NomFichierSansExtension(DocumentFiche.NomEnregistrement);
         if (!nu.empty())
@@ -160,23 +169,14 @@ void DessineBlocInstrument(ICanevas& c, int y1)
 {
     // Until a form's block paints its lines, the device heading comes right below the first line.
     MiseEnPage.OrdonneeDispositif = y1 + 32;
-    switch (Instrument.TypeInstrument) {
-    case TTypeInstrument::Aucun:
-        DessineChoixType(c, y1);
-        break;
-    case TTypeInstrument::Newton:
-        DessineParametresNewton(c);
-        break;
-    case TTypeInstrument::MaksutovCassegrain:
-        DessineParametresMaksutovCassegrain(c);
-        break;
+    switch (Instrument.TypeInstrument)
+    {
+    case TTypeInstrument::Aucun: DessineChoixType(c, y1); break;
+    case TTypeInstrument::Newton: DessineParametresNewton(c); break;
+    case TTypeInstrument::MaksutovCassegrain: DessineParametresMaksutovCassegrain(c); break;
     case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton:
-        DessineParametresMaksutov(c);
-        break;
-    case TTypeInstrument::Lunette:
-        DessineParametresLunette(c);
-        break;
+    case TTypeInstrument::MaksutovNewton: DessineParametresMaksutov(c); break;
+    case TTypeInstrument::Lunette: DessineParametresLunette(c); break;
     case TTypeInstrument::LurieHoughton:
         if (Validite.InstrumentValide && !Systeme.CalculEchoue && !Systeme.CalculInterrompu)
             MesureFocaleLurieHoughton();
@@ -185,27 +185,13 @@ void DessineBlocInstrument(ICanevas& c, int y1)
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
     case TTypeInstrument::Gregory:
-    case TTypeInstrument::DallKirkham:
-        DessineParametresCassegrain(c);
-        break;
-    case TTypeInstrument::Schwarzschild:
-        DessineParametresSchwarzschild(c);
-        break;
-    case TTypeInstrument::Schmidt:
-        DessineParametresSchmidt(c);
-        break;
-    case TTypeInstrument::SchmidtNewton:
-        DessineParametresSchmidtNewton(c);
-        break;
-    case TTypeInstrument::SchmidtCassegrain:
-        DessineParametresSchmidtCassegrain(c);
-        break;
-    case TTypeInstrument::KlevtsovCassegrain:
-        DessineParametresKlevtsov(c);
-        break;
-    case TTypeInstrument::HoughtonCassegrain:
-        DessineParametresHoughtonCassegrain(c);
-        break;
+    case TTypeInstrument::DallKirkham: DessineParametresCassegrain(c); break;
+    case TTypeInstrument::Schwarzschild: DessineParametresSchwarzschild(c); break;
+    case TTypeInstrument::Schmidt: DessineParametresSchmidt(c); break;
+    case TTypeInstrument::SchmidtNewton: DessineParametresSchmidtNewton(c); break;
+    case TTypeInstrument::SchmidtCassegrain: DessineParametresSchmidtCassegrain(c); break;
+    case TTypeInstrument::KlevtsovCassegrain: DessineParametresKlevtsov(c); break;
+    case TTypeInstrument::HoughtonCassegrain: DessineParametresHoughtonCassegrain(c); break;
     }
 }
 
@@ -227,9 +213,12 @@ void DessineEnteteDispositif(ICanevas& c)
     c.MoveTo(7, yd + 8);
     c.LineTo(13, yd + 8);
     int ye = yd + 57;
-    if (Edition.DispositifDeveloppe) {
+    if (Edition.DispositifDeveloppe)
+    {
         ye = Dispositif.NombreDioptres > 1 ? yd + 73 + 16 * (Dispositif.NombreDioptres - 1) : yd + 73;
-    } else {
+    }
+    else
+    {
         c.MoveTo(10, yd + 6);
         c.LineTo(10, yd + 11);
     }
@@ -246,7 +235,8 @@ void DessineGrille(ICanevas& g)
     g.Pinceau() = {clBtnFace, TStylePinceau::Plein};
     const std::array<TLongueurOnde, 3> lignes = {LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
                                                  LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const TCase& cellule = CasesLongueurOndeGrille[k];
         g.Rectangle(cellule.Left, cellule.Top, cellule.Right, cellule.Bottom);
         const std::string texte = FormateLongueurOnde(lignes[k]);
@@ -255,7 +245,8 @@ void DessineGrille(ICanevas& g)
 
     g.Stylo().Style = TStyleStylo::Transparent;
     const int n = Dispositif.NombreDioptres;
-    for (int i = 1; i <= n; ++i) {
+    for (int i = 1; i <= n; ++i)
+    {
         const std::size_t r = static_cast<std::size_t>(i);
         const int y = 16 * i + 33;
         MiseEnPage.OrdonneeTexte = y;
@@ -274,7 +265,8 @@ void DessineGrille(ICanevas& g)
         cellule(196, 229, 228, FormateDiametreTableau(Dispositif.DiametreDioptre[r]), clBlack);
         const std::array<float, 3> indices = {Dispositif.IndiceRouge[r + 1], Dispositif.IndiceVert[r + 1],
                                               Dispositif.IndiceBleu[r + 1]};
-        for (std::size_t k = 0; k < 3; ++k) {
+        for (std::size_t k = 0; k < 3; ++k)
+        {
             const int gauche = 259 + 95 * static_cast<int>(k);
             const std::string texte = FormateIndiceTableau(indices[k]);
             g.FillRect(gauche, y, gauche + 65, y + 16);
@@ -307,7 +299,8 @@ void DessineTableau()
         vue->Visible = false;
     CalculeGeometrieInstrument();
 
-    if (Edition.AMettreAJour && ImagesFiche.Fenetre != nullptr) {
+    if (Edition.AMettreAJour && ImagesFiche.Fenetre != nullptr)
+    {
         ICanevas& c = *ImagesFiche.Fenetre;
         MiseEnPage.CaseValeur.fill(TCase{});
         c.Pinceau() = TPinceau{};

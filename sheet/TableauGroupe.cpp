@@ -42,11 +42,13 @@ void DessineFond(ICanevas& c, int lignes)
     c.Stylo() = TStylo{};
     c.Pinceau() = {clBtnFace, TStylePinceau::Plein};
     c.FillRect(0, 0, c.Largeur(), bas);
-    for (int y : {20, HauteurEnteteGroupe}) {
+    for (int y : {20, HauteurEnteteGroupe})
+    {
         c.MoveTo(1, y);
         c.LineTo(762, y);
     }
-    for (int x : ReglesEntete) {
+    for (int x : ReglesEntete)
+    {
         c.MoveTo(x, 20);
         c.LineTo(x, HauteurEnteteGroupe);
     }
@@ -59,7 +61,8 @@ void DessineFond(ICanevas& c, int lignes)
     TexteEntre(c, 22, 195, 258, "Diamètre");
     TexteEntre(c, 38, 195, 258, "(mm)");
     const std::array<const char*, 3> indices = {"N rouge", "N vert", "N bleu"};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const int gauche = ReglesEntete[4 + k];
         TexteEntre(c, 22, gauche, gauche + 95, indices[k]);
         c.Police().Nom = "Symbol";
@@ -69,17 +72,20 @@ void DessineFond(ICanevas& c, int lignes)
     }
     TexteEntre(c, 31, 543, 761, "Matière");
 
-    for (int k = 1; k <= lignes; ++k) {
+    for (int k = 1; k <= lignes; ++k)
+    {
         const int haut = 16 * k + 43;
         c.Pinceau().Couleur = clBtnFace;
-        for (int x : ReglesLigne) {
+        for (int x : ReglesLigne)
+        {
             c.MoveTo(x, haut);
             c.LineTo(x, haut + 16);
         }
         c.MoveTo(1, haut + 16);
         c.LineTo(762, haut + 16);
         c.Pinceau().Couleur = clBlack;
-        for (int gauche : GauchesFleches) {
+        for (int gauche : GauchesFleches)
+        {
             Triangle(c, gauche + 6, haut + 3, haut + 6);
             Triangle(c, gauche + 6, haut + 13, haut + 10);
         }
@@ -125,7 +131,8 @@ void DessineTableauGroupe(const TPresentationGroupe& presentation, int lignes)
 
     const std::array<TLongueurOnde, 3> lignesSpectrales = {
         LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte, LongueursOnde.LongueurOndeBleue};
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < 3; ++k)
+    {
         const TCase& cellule = CasesLongueurOndeGroupe[k];
         c.Rectangle(cellule.Left, cellule.Top, cellule.Right, cellule.Bottom);
         const std::string texte = FormateLongueurOnde(lignesSpectrales[k]);
@@ -133,7 +140,8 @@ void DessineTableauGroupe(const TPresentationGroupe& presentation, int lignes)
     }
 
     c.Stylo().Style = TStyleStylo::Transparent;
-    for (int k = 1; k <= lignes && k <= NombreMaxDioptresGroupe; ++k) {
+    for (int k = 1; k <= lignes && k <= NombreMaxDioptresGroupe; ++k)
+    {
         const std::size_t i = static_cast<std::size_t>(k);
         const int y = 16 * k + 44;
         const auto cellule = [&](int gauche, int droite, int x, const std::string& texte) {
@@ -152,7 +160,8 @@ void DessineTableauGroupe(const TPresentationGroupe& presentation, int lignes)
         cellule(196, 229, 228 - c.TextWidth(diametre), diametre);
         const std::array<float, 3> indices = {Groupe.IndiceRougeGroupe[i], Groupe.IndiceVertGroupe[i],
                                               Groupe.IndiceBleuGroupe[i]};
-        for (std::size_t j = 0; j < 3; ++j) {
+        for (std::size_t j = 0; j < 3; ++j)
+        {
             const int gauche = 259 + 95 * static_cast<int>(j);
             const std::string texte = FormateIndiceTableau(indices[j]);
             cellule(gauche, gauche + 65, gauche + 64 - c.TextWidth("m" + texte), texte);

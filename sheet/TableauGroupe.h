@@ -13,7 +13,7 @@ struct TImagesGroupe
 {
     ICanevas* TableauKlevtsov = nullptr;
     ICanevas* CaseZf = nullptr;
-    ICanevas* LigneMiroir = nullptr;  // the Klevtsov secondary mirror's row, laid over the table's last row
+    ICanevas* LigneMiroir = nullptr; // the Klevtsov secondary mirror's row, laid over the table's last row
     ICanevas* EpaisseurOff = nullptr; // covers that row's thickness cell when the group's surfaces are odd in number
 };
 inline TImagesGroupe ImagesGroupe;
@@ -22,9 +22,9 @@ inline TImagesGroupe ImagesGroupe;
 struct TPresentationGroupe
 {
     std::string Titre;
-    int DiviseurTitre = 2;             // the title starts at (image width - its width) div this
+    int DiviseurTitre = 2; // the title starts at (image width - its width) div this
     bool SeuilsEpaisseurLongs = false; // thickness decimals drop above 9999 and 999, not above 999 and 99
-    std::string DiaphragmeEcran = "Diaph.";       // the radius of a stop on the sheet; empty: read as a plane
+    std::string DiaphragmeEcran = "Diaph."; // the radius of a stop on the sheet; empty: read as a plane
     std::string DiaphragmePapier = "Diaphragme"; // and on paper
 };
 

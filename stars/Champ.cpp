@@ -24,9 +24,15 @@ constexpr int Azimuts = 13;
 // The eye-pupil search stops at this many trial distances, keeping the last one.
 constexpr int LimitePupille = 10000;
 
-int DernierDioptre() { return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres); }
+int DernierDioptre()
+{
+    return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
+}
 
-double AsinBorne(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+double AsinBorne(double x)
+{
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
 
 bool EstForme(std::initializer_list<TTypeInstrument> formes)
 {
@@ -41,15 +47,19 @@ TRayonEmergent RayonEmergent()
 // The chief image H of the position's chief ray, already traced; false when it misses the curved image surface.
 bool ImagePrincipale(double& H)
 {
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         H = Rayon.AngleChamp == 0.0 ? 0.0 : AsinBorne(Rayon.LRayon);
-    } else if (Instrument.ChampCourbe) {
+    }
+    else if (Instrument.ChampCourbe)
+    {
         const double R = Instrument.RayonCourburePrimaire;
         const double rho = R - Instrument.FocalePrimaire - Systeme.DecalageFoyer;
         const double x = Rayon.XRayon, y = Rayon.YRayon, z = Rayon.ZRayon - R;
         const double b = 2.0 * (x * Rayon.LRayon + y * Rayon.MRayon + z * Rayon.NRayon);
         const double delta = b * b - 4.0 * (x * x + y * y + z * z - rho * rho);
-        if (!(delta >= 0.0)) {
+        if (!(delta >= 0.0))
+        {
             Rayon.RayonBloque = true;
             MessageBeep(BipDefaut);
             return false;
@@ -58,9 +68,10 @@ bool ImagePrincipale(double& H)
         Etoiles.PointImagePrincipal = {x + t * Rayon.LRayon, y + t * Rayon.MRayon, z + t * Rayon.NRayon};
         // Measured on the sphere's own radius R - F1 - dF, where the star views use R - F1.
         H = AsinBorne(Etoiles.PointImagePrincipal[0] / (R - Instrument.FocalePrimaire)) * rho;
-    } else {
-        H = Rayon.XRayon + Rayon.LRayon * (Systeme.PositionFoyer + Systeme.DecalageFoyer - Rayon.ZRayon) /
-                               Rayon.NRayon;
+    }
+    else
+    {
+        H = Rayon.XRayon + Rayon.LRayon * (Systeme.PositionFoyer + Systeme.DecalageFoyer - Rayon.ZRayon) / Rayon.NRayon;
     }
     return true;
 }
@@ -75,10 +86,13 @@ double TailleUnites(const TEtenduesTache& etendues)
 void TEtenduesTache::Ajoute(double m, double s)
 {
     const double carre = m * m + s * s;
-    if (m < 0.0) {
+    if (m < 0.0)
+    {
         MMin = std::min(MMin, m);
         CarreRn = std::max(CarreRn, carre);
-    } else {
+    }
+    else
+    {
         MMax = std::max(MMax, m);
         CarreRp = std::max(CarreRp, carre);
     }
@@ -102,7 +116,8 @@ double TEtenduesTache::Taille() const
 double AngleChampPosition(int j, bool afocal)
 {
     const double fraction = j / 20.0;
-    if (afocal) {
+    if (afocal)
+    {
         const double G = Systeme.GrossissementAfocal;
         return G != 0.0 ? fraction * Reglages.RayonChampAfocal * Pi / 180.0 / G : 0.0;
     }
@@ -120,11 +135,13 @@ TIssueChamp CalculeAnalyseChamp()
     // Rings every D/22 up to the rim, azimuths every 15 degrees over the half pupil y >= 0, the axis once.
     std::array<std::array<double, 2>, RayonsEventailChamp> eventail{};
     for (int k = 0, i = 0; k < Anneaux; ++k)
-        for (int a = 0; a < (k == 0 ? 1 : Azimuts); ++a, ++i) {
+        for (int a = 0; a < (k == 0 ? 1 : Azimuts); ++a, ++i)
+        {
             const double rayon = k * Instrument.DiametreEntree / 22.0;
             eventail[static_cast<std::size_t>(i)] = {std::cos(a * Pi / 12.0) * rayon, std::sin(a * Pi / 12.0) * rayon};
         }
-    for (int j = 0; j < NombrePositionsChamp; ++j) {
+    for (int j = 0; j < NombrePositionsChamp; ++j)
+    {
         TResultatChamp& resultat = ResultatsChamp[static_cast<std::size_t>(j)];
         const double u = AngleChampPosition(j, afocal);
         FixeAngleChamp(u);
@@ -151,12 +168,14 @@ TIssueChamp CalculeAnalyseChamp()
         Rayon.EstRayonReference = false;
         int arrives = 0;
         const bool gardee = j % 2 == 0;
-        for (int passe = 1; passe <= passes; ++passe) {
+        for (int passe = 1; passe <= passes; ++passe)
+        {
             if (passe > 1)
                 ChargeIndicesCouleur(passe);
             auto& emergents =
                 RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)];
-            for (std::size_t i = 0; i < eventail.size(); ++i) {
+            for (std::size_t i = 0; i < eventail.size(); ++i)
+            {
                 Rayon.XDepart = eventail[i][0];
                 Rayon.YDepart = eventail[i][1];
                 Rayon.ArretGroupe = false;
@@ -176,7 +195,8 @@ TIssueChamp CalculeAnalyseChamp()
             }
         }
         resultat.TailleVert = TailleUnites(etendues[0]);
-        if (passes == 3) {
+        if (passes == 3)
+        {
             resultat.TailleRouge = TailleUnites(etendues[1]);
             resultat.TailleBleu = TailleUnites(etendues[2]);
         }
@@ -205,7 +225,8 @@ void CalculeLuminositeChamp()
         Validite.DispositifPresent && Dispositif.EpaisseurDioptre[static_cast<std::size_t>(DernierDioptre())] >= 1e19;
     if (afocal && Systeme.GrossissementAfocal == 0.0)
         return;
-    for (int j = 0; j < NombrePositionsChamp; ++j) {
+    for (int j = 0; j < NombrePositionsChamp; ++j)
+    {
         FixeAngleChamp(AngleChampPosition(j, afocal));
         CalculeEclairement();
         ResultatsChamp[static_cast<std::size_t>(j)].Luminosite = Systeme.Eclairement;
@@ -220,7 +241,8 @@ TPupilleOculaire CalculePupilleOculaire()
         double w = 0.0;
         for (std::size_t p = 1; p < RayonsEmergentsChamp.size(); ++p)
             for (int c = 0; c < passes; ++c)
-                for (const TRayonEmergent& r : RayonsEmergentsChamp[p][static_cast<std::size_t>(c)]) {
+                for (const TRayonEmergent& r : RayonsEmergentsChamp[p][static_cast<std::size_t>(c)])
+                {
                     if (r.N == 0.0)
                         continue;
                     const double t = (S + d - r.Z) / r.N;
@@ -232,10 +254,12 @@ TPupilleOculaire CalculePupilleOculaire()
     double d = 0.01;
     double h = 1.0;
     double changement = 1.0;
-    for (int essai = 0; changement > 0.01 && essai < LimitePupille; ++essai) {
+    for (int essai = 0; changement > 0.01 && essai < LimitePupille; ++essai)
+    {
         const double precedente = w;
         d += h;
-        if (d <= 0.0) {
+        if (d <= 0.0)
+        {
             d = 0.0;
             w = precedente;
             break;
@@ -251,7 +275,8 @@ TPupilleOculaire CalculePupilleOculaire()
 void CopieCourbeMemorisee(bool afocal)
 {
     CourbeMemorisee[0].TailleVert = afocal ? 1.0 : 0.0;
-    for (std::size_t j = 0; j < ResultatsChamp.size(); ++j) {
+    for (std::size_t j = 0; j < ResultatsChamp.size(); ++j)
+    {
         const TResultatChamp& r = ResultatsChamp[j];
         TResultatChamp& m = CourbeMemorisee[j + 1];
         m.Position = r.Position;
@@ -262,6 +287,12 @@ void CopieCourbeMemorisee(bool afocal)
     CourbeMemorisee[0].Position = 1.0;
 }
 
-void EffaceCourbeMemorisee() { CourbeMemorisee = {}; }
+void EffaceCourbeMemorisee()
+{
+    CourbeMemorisee = {};
+}
 
-bool CourbeEstMemorisee() { return CourbeMemorisee[0].Position == 1.0; }
+bool CourbeEstMemorisee()
+{
+    return CourbeMemorisee[0].Position == 1.0;
+}

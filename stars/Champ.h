@@ -58,7 +58,7 @@ struct TEtenduesTache
 enum class TIssueChamp
 {
     Complete,
-    HorsChamp,       // a ray missed the curved image surface: beeped, the later positions keep their values
+    HorsChamp, // a ray missed the curved image surface: beeped, the later positions keep their values
     GrossissementNul // an afocal system without magnification has no field angle: nothing computed
 };
 

@@ -22,8 +22,14 @@ constexpr TColor Orange = 0x00A5FF;
 constexpr TColor Memoire = 0xFF00FF;
 constexpr TColor MemoireTroisCouleurs = 0xFF77FF;
 
-int Tronque(double valeur) { return PixelTronque(valeur); }
-int Arrondi(double valeur) { return static_cast<int>(Round(std::clamp(valeur, -1e8, 1e8))); }
+int Tronque(double valeur)
+{
+    return PixelTronque(valeur);
+}
+int Arrondi(double valeur)
+{
+    return static_cast<int>(Round(std::clamp(valeur, -1e8, 1e8)));
+}
 
 TPointCanevas PointTaille(double position, double taille)
 {
@@ -44,14 +50,18 @@ void Segment(ICanevas& c, TPointCanevas a, TPointCanevas b, const TTraitsGraphe&
     SegmentBande(c, a.X, a.Y, b.X, b.Y, t.Haut, t.Droite);
 }
 
-bool DansBande(int y, const TTraitsGraphe& t) { return t.Haut < y; }
+bool DansBande(int y, const TTraitsGraphe& t)
+{
+    return t.Haut < y;
+}
 
 // A segment of the memorised curve: smoothed on screen, so that it reads apart from the present curves; plain on
 // paper, where the printer's resolution needs no shading.
 void SegmentLisse(ICanevas& c, TPointCanevas a, TPointCanevas b, TColor couleur, const TTraitsGraphe& t)
 {
     c.Stylo().Couleur = couleur;
-    if (t.Papier) {
+    if (t.Papier)
+    {
         Segment(c, a, b, t);
         return;
     }
@@ -64,8 +74,10 @@ void SegmentLisse(ICanevas& c, TPointCanevas a, TPointCanevas b, TColor couleur,
 void TiretsTroisCouleurs(ICanevas& c, TPointCanevas a, TPointCanevas b, const TTraitsGraphe& t)
 {
     c.Stylo().Couleur = clBlack;
-    if (!t.Papier) {
-        for (int k = 0; k < 6; k += 2) {
+    if (!t.Papier)
+    {
+        for (int k = 0; k < 6; k += 2)
+        {
             const auto point = [&](int sixieme) {
                 return TPointCanevas{Arrondi(a.X + (b.X - a.X) * sixieme / 6.0),
                                      Arrondi(a.Y + (b.Y - a.Y) * sixieme / 6.0)};
@@ -76,7 +88,8 @@ void TiretsTroisCouleurs(ICanevas& c, TPointCanevas a, TPointCanevas b, const TT
     }
     const int sx = Tronque((b.X - a.X) / 6.0);
     const int sy = Tronque((b.Y - a.Y) / 6.0);
-    for (int k = 1; k <= 5; k += 2) {
+    for (int k = 1; k <= 5; k += 2)
+    {
         const TPointCanevas debut{a.X + k * sx, a.Y + k * sy};
         const TPointCanevas fin{a.X + (k + 1) * sx, a.Y + (k + 1) * sy};
         if (DansBande(debut.Y, t) && DansBande(fin.Y, t) && std::max(debut.X, fin.X) <= t.Droite)
@@ -89,19 +102,22 @@ void TiretsLuminosite(ICanevas& c, int h, int ya, int l, int yb, int droite)
 {
     const int dx = l - h;
     const int dy = yb - ya;
-    if (l < droite) {
-        if (2 * std::abs(dy) < std::abs(dx)) {
+    if (l < droite)
+    {
+        if (2 * std::abs(dy) < std::abs(dx))
+        {
             LigneGraphe(c, h, ya, h + dx / 3, ya + dy / 3);
             LigneGraphe(c, h + 2 * dx / 3, ya + 2 * dy / 3, l, yb);
             return;
         }
         // A steep segment: n short dashes, never more than its height in dots.
-        const int n = dx == 0 ? std::max(1, std::abs(dy) / 3)
-                              : std::clamp(Arrondi(std::abs(static_cast<double>(dy) / dx)), 1,
-                                           std::max(1, std::abs(dy)));
+        const int n = dx == 0
+                          ? std::max(1, std::abs(dy) / 3)
+                          : std::clamp(Arrondi(std::abs(static_cast<double>(dy) / dx)), 1, std::max(1, std::abs(dy)));
         const int u = dx / 3 / n;
         const int v = dy / 3 / n;
-        for (int k = 0; k <= n; ++k) {
+        for (int k = 0; k <= n; ++k)
+        {
             const TPointCanevas debut =
                 k == 0 ? TPointCanevas{h, ya} : TPointCanevas{h + (3 * k - 1) * u, ya + (3 * k - 1) * v};
             const TPointCanevas fin = k == n ? TPointCanevas{h + 3 * n * u, ya + 3 * n * v}
@@ -126,7 +142,8 @@ void CourbeLuminosite(ICanevas& c, const TResultatChamp* table, FTrace&& trace, 
 {
     const TGrapheChamp& g = GrapheChamp;
     const TStylo stylo = c.Stylo();
-    for (int j = 1; j <= 20; ++j) {
+    for (int j = 1; j <= 20; ++j)
+    {
         if (!trace(j) || !(j > 1 || table[0].Luminosite < 0.98))
             continue;
         TPointCanevas a = PointLuminosite(table[j - 1].Position, table[j - 1].Luminosite);
@@ -138,7 +155,8 @@ void CourbeLuminosite(ICanevas& c, const TResultatChamp* table, FTrace&& trace, 
             TiretsLuminosite(c, a.X, a.Y, b.X, b.Y, t.Droite);
         else
             LigneGraphe(c, a.X, a.Y, b.X, b.Y);
-        if (ticks && b.X < t.Droite) {
+        if (ticks && b.X < t.Droite)
+        {
             c.Stylo().Style = TStyleStylo::Plein;
             c.Stylo().Couleur = clBlack;
             LigneGraphe(c, b.X, b.Y - t.TickPoint, b.X, std::min(b.Y + t.TickPoint, g.OrdonneeAxe));
@@ -149,7 +167,10 @@ void CourbeLuminosite(ICanevas& c, const TResultatChamp* table, FTrace&& trace, 
 
 } // namespace
 
-int PixelTronque(double valeur) { return static_cast<int>(Trunc(std::clamp(valeur, -1e8, 1e8))); }
+int PixelTronque(double valeur)
+{
+    return static_cast<int>(Trunc(std::clamp(valeur, -1e8, 1e8)));
+}
 
 void LigneGraphe(ICanevas& c, int x1, int y1, int x2, int y2)
 {
@@ -172,18 +193,23 @@ void DessineEchelleTaille(ICanevas& c, bool afocal, const TTraitsGraphe& t)
         TexteGraphe(c, x0 - t.TickLong - c.TextWidth(texte) - t.EcartEtiquette, y - c.TextHeight(texte) / 2, texte);
     };
     c.Stylo().Couleur = clBlack;
-    if (afocal) {
+    if (afocal)
+    {
         const int amplitude = AmplitudeChampAfocalUtile(Reglages.AmplitudeChampAfocal);
         const int pas = amplitude == 24 ? 1 : 5;
         Etoiles.GraduationEtoile = pas;
-        for (int i = 0; i <= amplitude / pas; ++i) {
+        for (int i = 0; i <= amplitude / pas; ++i)
+        {
             const int y = Tronque(g.OrdonneeAxe + pas * i * g.EchelleTailleGraphe + t.Demi);
             if (!DansBande(y, t))
                 continue;
-            if (pas * i % 10 == 0) {
+            if (pas * i % 10 == 0)
+            {
                 etiquette(std::to_string(pas * i), y);
                 tick(x0 - t.TickLong, y);
-            } else {
+            }
+            else
+            {
                 tick(pas == 1 && (i == 5 || i == 15 || i == 25) ? x0 - t.TickLong : x0 - t.TickCourt, y);
             }
         }
@@ -191,12 +217,14 @@ void DessineEchelleTaille(ICanevas& c, bool afocal, const TTraitsGraphe& t)
     }
     const int amplitude = AmplitudeChampUtile(Reglages.AmplitudeChamp);
     const int diviseur = amplitude == 150 ? 10 : 1;
-    for (int i = 0; i <= amplitude + 4; ++i) {
+    for (int i = 0; i <= amplitude + 4; ++i)
+    {
         const int y = Tronque(i * g.EchelleTailleGraphe / 100.0 + g.OrdonneeAxe + t.Demi);
         if (!DansBande(y, t))
             continue;
         int depart = x0 - t.TickCourt;
-        if (i % (5 * diviseur) == 0) {
+        if (i % (5 * diviseur) == 0)
+        {
             depart = x0 - t.TickLong;
             if (y > t.SeuilEtiquette)
                 etiquette(amplitude < 100 ? std::to_string(10 * i) : FormateNombre(i / 100.0, "#0.0"), y);
@@ -211,15 +239,19 @@ void DessineEchelleLuminosite(ICanevas& c, const TTraitsGraphe& t)
     const TGrapheChamp& g = GrapheChamp;
     const int x0 = g.AbscisseOrigine;
     c.Stylo().Couleur = t.Luminosite;
-    for (int i = 0; i <= 10; ++i) {
+    for (int i = 0; i <= 10; ++i)
+    {
         const int y = Tronque(g.OrdonneeAxe - i * g.EchelleLuminositeGraphe / 10.0);
         if (!DansBande(y, t))
             continue;
-        if (i == 5 || i == 10) {
+        if (i == 5 || i == 10)
+        {
             const std::string etiquette = std::to_string(10 * i) + "%";
             LigneGraphe(c, x0 + t.LuminositeLong, y, x0, y);
             TexteGraphe(c, x0 + t.LuminositeEtiquette, y - c.TextHeight(etiquette) / 2, etiquette, t.Luminosite);
-        } else {
+        }
+        else
+        {
             LigneGraphe(c, x0 + t.LuminositeCourt, y, x0, y);
         }
     }
@@ -235,14 +267,18 @@ void DessineGraduationsChamp(ICanevas& c, const TTraitsGraphe& t)
     g.PeriodeEtiquetteChamp = graduation.Periode;
     c.Stylo().Couleur = clBlack;
     int compteur = graduation.Periode;
-    for (int i = 0; i <= g.RayonChampGraphe / graduation.Pas; ++i) {
+    for (int i = 0; i <= g.RayonChampGraphe / graduation.Pas; ++i)
+    {
         const int x = g.AbscisseOrigine + Tronque(graduation.Pas * g.EchelleChampGraphe * i + t.Demi);
-        if (compteur == graduation.Periode) {
+        if (compteur == graduation.Periode)
+        {
             const std::string etiquette = EtiquetteChamp(graduation.Pas * i, g.RayonChampGraphe);
             TexteGraphe(c, x - c.TextWidth(etiquette) / 2, g.OrdonneeAxe + t.ChampLong, etiquette);
             LigneGraphe(c, x, g.OrdonneeAxe, x, g.OrdonneeAxe + t.ChampLong);
             compteur = 1;
-        } else {
+        }
+        else
+        {
             LigneGraphe(c, x, g.OrdonneeAxe, x, g.OrdonneeAxe + t.ChampCourt);
             ++compteur;
         }
@@ -254,12 +290,14 @@ void DessineCourbesTailles(ICanevas& c, const TTraitsGraphe& t)
     const bool trois = Systeme.NombreCouleurs == 3;
     const TColor couleur = trois ? clLime : clBlack;
     c.Stylo().Style = TStyleStylo::Plein;
-    for (std::size_t j = 0; j + 1 < ResultatsChamp.size(); ++j) {
+    for (std::size_t j = 0; j + 1 < ResultatsChamp.size(); ++j)
+    {
         const TResultatChamp& a = ResultatsChamp[j];
         const TResultatChamp& b = ResultatsChamp[j + 1];
         if (!(b.Luminosite > 0.1))
             continue;
-        if (trois) {
+        if (trois)
+        {
             c.Stylo().Couleur = clRed;
             Segment(c, PointTaille(a.Position, a.TailleRouge), PointTaille(b.Position, b.TailleRouge), t);
             c.Stylo().Couleur = clBlue;
@@ -271,20 +309,23 @@ void DessineCourbesTailles(ICanevas& c, const TTraitsGraphe& t)
             TiretsTroisCouleurs(c, PointTaille(a.Position, a.TailleTroisCouleurs),
                                 PointTaille(b.Position, b.TailleTroisCouleurs), t);
     }
-    for (std::size_t j = 1; j < ResultatsChamp.size(); ++j) {
+    for (std::size_t j = 1; j < ResultatsChamp.size(); ++j)
+    {
         const TResultatChamp& r = ResultatsChamp[j];
         if (!(r.Luminosite > 0.1))
             continue;
         const auto tick = [&](double taille, TColor teinte) {
             const TPointCanevas p = PointTaille(r.Position, taille);
-            if (p.X < t.Droite && DansBande(p.Y - t.TickPoint, t)) {
+            if (p.X < t.Droite && DansBande(p.Y - t.TickPoint, t))
+            {
                 c.Stylo().Couleur = teinte;
                 LigneGraphe(c, p.X, p.Y - t.TickPoint, p.X, p.Y + t.TickPoint);
             }
             return p.Y;
         };
         const int yVert = tick(r.TailleVert, couleur);
-        if (trois) {
+        if (trois)
+        {
             const int yRouge = tick(r.TailleRouge, clRed);
             const int yBleu = tick(r.TailleBleu, clBlue);
             const int yTrois = PointTaille(r.Position, r.TailleTroisCouleurs).Y;
@@ -298,7 +339,8 @@ void DessineCourbeMemoriseeTailles(ICanevas& c, const TTraitsGraphe& t)
 {
     const bool trois = Systeme.NombreCouleurs == 3;
     c.Stylo().Style = TStyleStylo::Plein;
-    for (std::size_t r = 1; r <= 20; ++r) {
+    for (std::size_t r = 1; r <= 20; ++r)
+    {
         const TResultatChamp& a = CourbeMemorisee[r];
         const TResultatChamp& b = CourbeMemorisee[r + 1];
         if (!(b.Luminosite > 0.1 || (r == 20 && a.Luminosite > 0.1)))
@@ -335,7 +377,8 @@ void DessineCourbesLuminosite(ICanevas& c, bool courbeAffichee, const TTraitsGra
                    ResultatsChamp[static_cast<std::size_t>(j)].Luminosite >= 0.0;
         },
         true, t);
-    if (courbeAffichee) {
+    if (courbeAffichee)
+    {
         c.Stylo().Couleur = Orange;
         c.Stylo().Style = TStyleStylo::Points;
         CourbeLuminosite(
@@ -365,8 +408,8 @@ std::optional<TSegmentCanevas> CoupeBande(int xa, int ya, int xb, int yb, int ha
     if (a.X >= droite && z.X >= droite)
         return std::nullopt;
     const auto coupeDroite = [&](TPointCanevas dedans, TPointCanevas dehors) {
-        return TPointCanevas{droite, dedans.Y + Tronque(static_cast<double>(droite - dedans.X) /
-                                                            (dehors.X - dedans.X) * (dehors.Y - dedans.Y))};
+        return TPointCanevas{droite, dedans.Y + Tronque(static_cast<double>(droite - dedans.X) / (dehors.X - dedans.X) *
+                                                        (dehors.Y - dedans.Y))};
     };
     if (z.X > droite)
         z = coupeDroite(a, z);

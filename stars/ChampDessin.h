@@ -13,14 +13,14 @@
 // would pass them.
 struct TTraitsGraphe
 {
-    int Haut = INT_MIN;   // nothing is drawn at or above it
+    int Haut = INT_MIN; // nothing is drawn at or above it
     int Droite = INT_MAX; // curves are cut there
-    double Demi = 0.5;    // added before a scale position is truncated
+    double Demi = 0.5; // added before a scale position is truncated
     int TickLong = 6;
     int TickCourt = 3;
     int EcartEtiquette = 3;
     int SeuilEtiquette = 20; // a size label is written only below it
-    int TickPoint = 2;       // half-length of the ticks on the curves' points
+    int TickPoint = 2; // half-length of the ticks on the curves' points
     TColor Luminosite = clBlue;
     int LuminositeLong = 6;
     int LuminositeCourt = 3;
@@ -32,7 +32,7 @@ struct TTraitsGraphe
     int PasRepere = 8;
     int TiretRepere = 3;
     int DebutPresqueEclaire = 40; // where the second luminosity segment starts when the first is near full light
-    bool Papier = false;          // three-colour dashes on the other sixths, luminosity dashes built by hand
+    bool Papier = false; // three-colour dashes on the other sixths, luminosity dashes built by hand
 };
 
 // A coordinate dropped to a whole pixel toward zero, kept far inside the int range.

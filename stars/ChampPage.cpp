@@ -21,4 +21,7 @@ void DessineChampPage(TFenetreChamp& fenetre)
     Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height + 16;
 }
 
-void ImprimeChampPage(IImprimante& imprimante) { ImprimeAnalyseChamp(imprimante, CourbeMemoriseeAffichee); }
+void ImprimeChampPage(IImprimante& imprimante)
+{
+    ImprimeAnalyseChamp(imprimante, CourbeMemoriseeAffichee);
+}

@@ -25,14 +25,20 @@ bool EstForme(std::initializer_list<TTypeInstrument> formes)
     return std::find(formes.begin(), formes.end(), Instrument.TypeInstrument) != formes.end();
 }
 
-bool Obstruction() { return Instrument.DiametreSecondaire > 1e-6 && Instrument.DistanceSecondaireFoyer > 1e-6; }
+bool Obstruction()
+{
+    return Instrument.DiametreSecondaire > 1e-6 && Instrument.DistanceSecondaireFoyer > 1e-6;
+}
 
 bool AfocalAvecGrossissement()
 {
     return Validite.SystemeAfocal && std::abs(Systeme.GrossissementAfocal) > 1e-4;
 }
 
-int NombreDioptresSur() { return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres); }
+int NombreDioptresSur()
+{
+    return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
+}
 
 // The field between two labels of the field axis.
 int ChampEntreEtiquettes()
@@ -44,13 +50,18 @@ void Equivalence(TFiguresChamp& f)
 {
     const int P = ChampEntreEtiquettes();
     const double F = Instrument.FocaleEffective;
-    if (AfocalAvecGrossissement()) {
+    if (AfocalAvecGrossissement())
+    {
         f.Equivalence1 = std::to_string(P) + "° ";
         f.Equivalence2 = " " + FormateNombre(P / Systeme.GrossissementAfocal * 60.0, "0.0") + "' sur le ciel";
-    } else if (Reglages.ChampLineaire) {
+    }
+    else if (Reglages.ChampLineaire)
+    {
         f.Equivalence1 = std::to_string(P) + " mm ";
         f.Equivalence2 = " " + FormateNombre(std::atan(P / F) * 180.0 / Pi * 60.0, "0.0") + "'";
-    } else {
+    }
+    else
+    {
         f.Equivalence1 = std::to_string(P) + "' ";
         f.Equivalence2 = " " + FormateNombre(std::tan(P / 60.0 * Pi / 180.0) * F, "0.0") + " mm";
     }
@@ -102,7 +113,10 @@ std::string LigneFocale(bool impression)
 
 } // namespace
 
-bool ChampDessinable() { return EtoilesDessinables(); }
+bool ChampDessinable()
+{
+    return EtoilesDessinables();
+}
 
 void ChoisitCouleursChamp()
 {
@@ -151,7 +165,10 @@ std::string UniteTaille()
     return Reglages.AmplitudeChamp < 100 ? "µm" : "mm";
 }
 
-bool LuminositeLegende() { return Obstruction() || Validite.DispositifPresent; }
+bool LuminositeLegende()
+{
+    return Obstruction() || Validite.DispositifPresent;
+}
 
 bool LuminositeLegendeEntree()
 {
@@ -168,18 +185,21 @@ double DiametreAiryGraphe()
 TFiguresChamp FiguresChampEcran()
 {
     TFiguresChamp f;
-    if (AfocalAvecGrossissement()) {
+    if (AfocalAvecGrossissement())
+    {
         f.Ligne1 = LigneGrossissement();
         f.Ligne2 = LigneGraduationAfocale();
         int i = 1;
         while (i < NombreDioptresSur() && EstDiaphragme(Dispositif.RayonDioptre[static_cast<std::size_t>(i)]))
             ++i;
         if (i < NombreDioptresSur())
-            f.Droite = "Distance (Dioptre1 - F) = " +
-                       FormateNombre(Dispositif.SommetDioptre[static_cast<std::size_t>(i)] - Systeme.PositionFoyer,
-                                     "#0.00") +
-                       " mm";
-    } else {
+            f.Droite =
+                "Distance (Dioptre1 - F) = " +
+                FormateNombre(Dispositif.SommetDioptre[static_cast<std::size_t>(i)] - Systeme.PositionFoyer, "#0.00") +
+                " mm";
+    }
+    else
+    {
         f.Ligne1 = LigneFocale(false);
         f.Ligne2 = GraduationVerticale();
         if (Validite.DispositifPresent)

@@ -29,8 +29,8 @@ std::string TexteDistance(double distance)
 {
     if (Validite.SystemeAfocal)
         return "Dist = " + FormateNombre(distance, "0.##") + "°";
-    return "Dist = " + FormateNombre(distance, "0.##") + "' = " +
-           FormateNombre(std::abs(Systeme.HauteurImagePrincipale), "0.###") + " mm";
+    return "Dist = " + FormateNombre(distance, "0.##") +
+           "' = " + FormateNombre(std::abs(Systeme.HauteurImagePrincipale), "0.###") + " mm";
 }
 
 // The distance text; for an afocal star off the axis followed by the double arrow and the sky angle.
@@ -90,7 +90,8 @@ int PasEtoiles()
 
 int CaseEtoileSous(int x, int y)
 {
-    for (int j = 0; j < 6; ++j) {
+    for (int j = 0; j < 6; ++j)
+    {
         const int gauche = GaucheCasesEtoiles[static_cast<std::size_t>(j)];
         const int haut = HautCasesEtoiles[static_cast<std::size_t>(j)];
         if (x >= gauche && x < gauche + LargeurCaseEtoile && y >= haut && y < haut + HauteurCaseEtoile)
@@ -140,12 +141,12 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
     Etoiles.OrdonneeAxe = OrdonneeEtoile;
     Etoiles.GraduationEtoile = GraduationPourZoom(zoom);
 
-    for (std::size_t j = 0; j < 6; ++j) {
-        DessineGraduationsEtoile(c, GaucheCasesEtoiles[j] + AbscisseEtoile, HautCasesEtoiles[j] + OrdonneeEtoile,
-                                 167, 5, 2, [](int a) {
+    for (std::size_t j = 0; j < 6; ++j)
+    {
+        DessineGraduationsEtoile(c, GaucheCasesEtoiles[j] + AbscisseEtoile, HautCasesEtoiles[j] + OrdonneeEtoile, 167,
+                                 5, 2, [](int a) {
                                      return TTicksVisibles{AbscisseEtoile + a < LargeurCaseEtoile, a < AbscisseEtoile,
-                                                           OrdonneeEtoile + a < HauteurCaseEtoile,
-                                                           a < OrdonneeEtoile};
+                                                           OrdonneeEtoile + a < HauteurCaseEtoile, a < OrdonneeEtoile};
                                  });
     }
 
@@ -153,7 +154,8 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
     if (!ResoutSystemeEtoiles())
         return;
 
-    for (int numero = 1; numero <= 6; ++numero) {
+    for (int numero = 1; numero <= 6; ++numero)
+    {
         const int x = GaucheCasesEtoiles[static_cast<std::size_t>(numero - 1)];
         const int y = HautCasesEtoiles[static_cast<std::size_t>(numero - 1)];
         const double distance = (numero - 1) * static_cast<double>(PasEtoiles());
@@ -165,13 +167,16 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
         if (ViseRayonPrincipal(distance) == TVisee::HorsChamp)
             return;
 
-        if (numero == 1) {
+        if (numero == 1)
+        {
             c.Police().Couleur = clBlack;
             c.Pinceau().Couleur = clWhite;
             c.TextOut(5, 267, Validite.SystemeAfocal ? TexteDivisionAfocale("''") : TexteDivisionFocale());
             c.TextOut(255, 267, Validite.SystemeAfocal ? TexteGrossissement() : TexteFocaleEcran());
             EcritRayonAiry(c, 568, 267);
-        } else {
+        }
+        else
+        {
             c.Police().Couleur = clWhite;
             c.Pinceau().Couleur = clBlack;
             DessineFlecheFoyer(c, x, y + OrdonneeEtoile, 16);
@@ -195,7 +200,8 @@ void DessineEtoileMultiple(TFenetreEtoiles& fenetre)
             return;
 
         std::string texte;
-        if (Luminosite(texte)) {
+        if (Luminosite(texte))
+        {
             c.Police().Couleur = clWhite;
             c.Pinceau().Couleur = clBlack;
             c.TextOut(x + 5, y + 5, texte);
@@ -217,8 +223,8 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
     const int x3 = x2 + w + L / 8;
     const int y1 = cadre.Haut + L / 8;
     const int y2 = cadre.Haut + h + (6 * L) / 4;
-    const std::array<TPanneau, 6> panneaux = {
-        TPanneau{x1, y1}, TPanneau{x2, y1}, TPanneau{x3, y1}, TPanneau{x1, y2}, TPanneau{x2, y2}, TPanneau{x3, y2}};
+    const std::array<TPanneau, 6> panneaux = {TPanneau{x1, y1}, TPanneau{x2, y1}, TPanneau{x3, y1},
+                                              TPanneau{x1, y2}, TPanneau{x2, y2}, TPanneau{x3, y2}};
     for (const TPanneau& p : panneaux)
         c.Rectangle(p.X, p.Y, p.X + w, p.Y + h);
 
@@ -233,7 +239,8 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
     const int x0 = Etoiles.AbscisseOrigine;
     const int y0 = Etoiles.OrdonneeAxe;
     CalculeTacheDiffraction();
-    for (const TPanneau& p : panneaux) {
+    for (const TPanneau& p : panneaux)
+    {
         DessineGraduationsEtoile(c, p.X + x0, p.Y + y0, (2 * w) / 3, (5 * L) / 16, (2 * L) / 16, [&](int a) {
             return TTicksVisibles{x0 + a < w, a < x0, y0 + a < h, a < y0};
         });
@@ -248,7 +255,8 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
         return termine();
 
     const TPolice police = c.Police();
-    for (int numero = 1; numero <= 6; ++numero) {
+    for (int numero = 1; numero <= 6; ++numero)
+    {
         const TPanneau& p = panneaux[static_cast<std::size_t>(numero - 1)];
         const double distance = (numero - 1) * static_cast<double>(PasEtoiles());
         FixeAngleChamp(AngleChampEtoile(distance));
@@ -258,20 +266,26 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
 
         c.Stylo().Couleur = cadre.PremierPlan;
         c.Stylo().Epaisseur = position.EpaisseurTraitImpression;
-        if (numero == 1) {
+        if (numero == 1)
+        {
             c.Police() = police;
             c.Police().Couleur = clBlack;
             c.Pinceau().Couleur = clWhite;
             const int ys = y1 + h + (3 * L) / 16;
-            if (Validite.SystemeAfocal) {
+            if (Validite.SystemeAfocal)
+            {
                 c.TextOut(x1, ys, TexteDivisionAfocale("''"));
                 c.TextOut(x2 + 3 * L, ys, TexteGrossissement());
-            } else {
+            }
+            else
+            {
                 c.TextOut(x1, ys, TexteDivisionFocale());
                 c.TextOut(x2, ys, TexteFocaleImprimee());
             }
             EcritRayonAiry(c, x3 + 4 * L, ys);
-        } else {
+        }
+        else
+        {
             c.Police().Couleur = cadre.PremierPlan;
             c.Pinceau().Couleur = cadre.Fond;
             DessineFlecheFoyer(c, p.X, p.Y + y0, L);
@@ -285,7 +299,8 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
             densite, false, [&cadre](int passe) { return CouleurPassageImprimee(passe, cadre); },
             [](const TImageRayon*) {},
             [&](int px, int py) {
-                if (0 < px && px < w && 0 < y0 + py && y0 + py < h) {
+                if (0 < px && px < w && 0 < y0 + py && y0 + py < h)
+                {
                     PointImprime(c, p.X + px, p.Y + y0 + py, Etoiles.CouleurPassage, cadre.k,
                                  position.EpaisseurTraitImpression);
                     PointImprime(c, p.X + px, p.Y + y0 - py, Etoiles.CouleurPassage, cadre.k,
@@ -303,7 +318,8 @@ void ImprimeEtoileMultiple(IImprimante& imprimante, TPositionImpression& positio
         const double delta = 2.0 * Pi / std::max(zoom, 1);
         const int cx = p.X + x0;
         const int cy = p.Y + y0;
-        if (r > 0.0 && std::isfinite(r)) {
+        if (r > 0.0 && std::isfinite(r))
+        {
             for (double theta = 0.0; theta < 2.0 * Pi; theta += 11.0 * delta)
                 CordeCercle(c, cx, cy, r, theta, theta + 2.0 * delta);
         }

@@ -24,12 +24,12 @@ constexpr TColor VertFonce = 0x008000;
 // Where the transverse curves go and how finely the pupil is scanned.
 struct TBoitesTransversales
 {
-    int X0 = 0;            // pupil centre of the meridional curve
-    int AxeMeridien = 0;   // its axis ordinate
-    int Y0 = 0;            // pupil centre of the sagittal curve
-    int AxeSagittal = 0;   // its axis abscissa
-    double Demi = 280;     // pixels from the pupil's centre to its edge
-    int NombrePas = 560;   // rays across the pupil diameter
+    int X0 = 0; // pupil centre of the meridional curve
+    int AxeMeridien = 0; // its axis ordinate
+    int Y0 = 0; // pupil centre of the sagittal curve
+    int AxeSagittal = 0; // its axis abscissa
+    double Demi = 280; // pixels from the pupil's centre to its edge
+    int NombrePas = 560; // rays across the pupil diameter
 };
 
 std::string TexteDistanceFocale(double d)
@@ -37,7 +37,10 @@ std::string TexteDistanceFocale(double d)
     return FormateNombre(d, d < 1.0 ? "0.##" : d < 10.0 ? "0.#" : "0") + " '";
 }
 
-std::string TexteDistanceAfocale(double d) { return FormateNombre(d, "0.##") + " °"; }
+std::string TexteDistanceAfocale(double d)
+{
+    return FormateNombre(d, "0.##") + " °";
+}
 
 std::string TexteImageFocale()
 {
@@ -48,8 +51,10 @@ std::string TexteImageFocale()
 std::optional<std::string> TexteFoyerPremierDioptre()
 {
     const int n = std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
-    for (int i = 1; i <= n; ++i) {
-        if (Dispositif.RayonDioptre[static_cast<std::size_t>(i)] < SeuilRayonDiaphragme) {
+    for (int i = 1; i <= n; ++i)
+    {
+        if (Dispositif.RayonDioptre[static_cast<std::size_t>(i)] < SeuilRayonDiaphragme)
+        {
             const float v =
                 static_cast<float>(Dispositif.SommetDioptre[static_cast<std::size_t>(i)] - Systeme.PositionFoyer);
             return "Distance (Foyer - Premier Dioptre) = " + FormateNombre(v, "0.00") + " mm";
@@ -78,7 +83,8 @@ int LargeurSymbole(ICanevas& c, const std::string& texte)
 void TextesDroite(ICanevas& c, int R, int y1, int y2)
 {
     const std::string airy = FormateNombre(Systeme.RayonAiryImage, "0.00");
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         const std::string t = airy + "' sur l'image";
         const int wt = c.TextWidth(t);
         TexteSymbole(c, R - wt - LargeurSymbole(c, "r = "), y1, "r = ");
@@ -90,11 +96,10 @@ void TextesDroite(ICanevas& c, int R, int y1, int y2)
     const std::string decalage = "Décalage du Foyer = " + FormateNombre(Systeme.DecalageFoyer, "0.00") + " mm";
     c.TextOut(R - c.TextWidth(decalage), y1, decalage);
     const std::string tv = airy + " µm pour ";
-    const std::string tw =
-        FormateNombre(TableLongueursOnde[static_cast<std::size_t>(
-                          std::clamp(LongueursOnde.LongueurOndeVerte, 0, NombreLongueursOnde))],
-                      "0.#") +
-        " nm";
+    const std::string tw = FormateNombre(TableLongueursOnde[static_cast<std::size_t>(
+                                             std::clamp(LongueursOnde.LongueurOndeVerte, 0, NombreLongueursOnde))],
+                                         "0.#") +
+                           " nm";
     const int wv = c.TextWidth(tv);
     const int ww = c.TextWidth(tw);
     TexteSymbole(c, R - wv - ww - LargeurSymbole(c, "r = ") - LargeurSymbole(c, " l = "), y2, "r = ");
@@ -122,7 +127,8 @@ bool CourbesTransversales(const TBoitesTransversales& b, TTraceur& traceur, TCol
     const double pas = D / b.NombrePas;
     const auto pupille = [&](double v) { return static_cast<int>(Round(v / D * 2.0 * b.Demi)); };
     Rayon.EstRayonReference = true;
-    for (int i = 0; -D / 2.0 + i * pas < D / 2.0; ++i) {
+    for (int i = 0; - D / 2.0 + i * pas < D / 2.0; ++i)
+    {
         Rayon.XDepart = -D / 2.0 + i * pas;
         Rayon.YDepart = 0.0;
         TraceRayonGrille();
@@ -134,7 +140,8 @@ bool CourbesTransversales(const TBoitesTransversales& b, TTraceur& traceur, TCol
         if (traceur.MeridienDedans(xp, y))
             traceur.Point(b.X0 + pupille(Rayon.XDepart), y, couleur);
     }
-    for (int i = 0; -D / 2.0 + i * pas < D / 2.0; ++i) {
+    for (int i = 0; - D / 2.0 + i * pas < D / 2.0; ++i)
+    {
         Rayon.XDepart = 0.0;
         Rayon.YDepart = -D / 2.0 + i * pas;
         TraceRayonGrille();
@@ -196,12 +203,14 @@ bool RapportStrehl(const TImpactsGrille& spot, std::optional<float>& rapport)
     const std::vector<TImpactGrille>& impacts = spot.Impacts();
     std::size_t k = 0;
     Rayon.EstRayonReference = true;
-    for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe) {
+    for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe)
+    {
         ChargeIndicesCouleur(passe);
         const bool fini = ParcourtPupille(Reglages.DensiteEtoileUnique, true, [&](int) {
             const TImpactGrille impact = k < impacts.size() ? impacts[k] : TImpactGrille{};
             ++k;
-            if (impact.Passe) {
+            if (impact.Passe)
+            {
                 juge(impact.Hauteur, impact.Sagittal);
                 return true;
             }
@@ -229,20 +238,21 @@ std::optional<std::string> TexteDistorsion()
     if (!(Reglages.DecalageMiseAuPoint < 1e-6f) || Systeme.NombreRayonsPasses <= 0 || !(d > 1e-6))
         return std::nullopt;
     const double moyenne = Etoiles.SommeHauteursImage / Systeme.NombreRayonsPasses;
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         // The mean direction cosine read as an angle: a small-angle estimate of the mean exit direction.
         const double m = moyenne / MinuteArc / 60.0;
         const double distorsion = std::abs(m) - d;
-        return "Distorsion = " + FormateNombre(distorsion, "0.#####") + " ° = " +
-               FormateNombre(100.0 * distorsion / d, "0.###") + " %";
+        return "Distorsion = " + FormateNombre(distorsion, "0.#####") +
+               " ° = " + FormateNombre(100.0 * distorsion / d, "0.###") + " %";
     }
     const double u = Rayon.AngleChamp;
     const double h0 = Instrument.ChampCourbe
                           ? std::sin(u) * (Instrument.RayonCourburePrimaire - Instrument.FocalePrimaire)
                           : std::tan(u) * Instrument.FocaleEffective;
     const double distorsion = std::abs(moyenne) - h0;
-    return "Distorsion = " + FormateNombre(distorsion, "0.#####") + " mm = " +
-           FormateNombre(100.0 * distorsion / h0, "0.###") + " %";
+    return "Distorsion = " + FormateNombre(distorsion, "0.#####") +
+           " mm = " + FormateNombre(100.0 * distorsion / h0, "0.###") + " %";
 }
 
 std::optional<std::string> TexteLuminosite()
@@ -313,7 +323,8 @@ void BoitesEcran(ICanevas& c, int x0, int y0, int W, int H, double r)
     c.LineTo(x0, H);
     c.MoveTo(x0 - 140, H - 35);
     c.LineTo(x0 + 140, H - 35);
-    for (int x : {x0 - 140, x0 + 140}) {
+    for (int x : {x0 - 140, x0 + 140})
+    {
         c.MoveTo(x, H - 35 - marque);
         c.LineTo(x, H - 35 + marque);
     }
@@ -322,7 +333,8 @@ void BoitesEcran(ICanevas& c, int x0, int y0, int W, int H, double r)
     c.LineTo(W, y0);
     c.MoveTo(W - 35, y0 - 140);
     c.LineTo(W - 35, y0 + 140);
-    for (int y : {y0 - 140, y0 + 140}) {
+    for (int y : {y0 - 140, y0 + 140})
+    {
         c.MoveTo(W - 35 - marque, y);
         c.LineTo(W - 35 + marque, y);
     }
@@ -336,9 +348,10 @@ int EcritDistanceEcran(TFenetreEtoiles& fenetre, ICanevas& c, int xm)
     const std::string etiquette = afocal ? "Distance à l'axe sur l'image = " : "Distance à l'axe = ";
     c.TextOut(xm, 5, etiquette);
     const int boite = xm + c.TextWidth(etiquette);
-    const std::string valeur = afocal ? TexteDistanceAfocale(Reglages.DistanceAxeEtoile)
-                                      : TexteDistanceFocale(Reglages.DistanceAxeEtoile);
-    if (fenetre.BoiteDistance != nullptr) {
+    const std::string valeur =
+        afocal ? TexteDistanceAfocale(Reglages.DistanceAxeEtoile) : TexteDistanceFocale(Reglages.DistanceAxeEtoile);
+    if (fenetre.BoiteDistance != nullptr)
+    {
         ICanevas& b = *fenetre.BoiteDistance;
         b.Stylo().Style = TStyleStylo::Transparent;
         b.Pinceau().Style = TStylePinceau::Plein;
@@ -389,8 +402,7 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     fenetre.ZoomAvantActif = zoom < 128;
     fenetre.TexteStatut = fenetre.RetourEtoileMultiple
                               ? "Double-clic sur l'image pour revenir en affichage Etoile Multiple"
-                              : "Densité = " + std::to_string(2 * Reglages.DensiteEtoileUnique) +
-                                    " rayons / diamètre";
+                              : "Densité = " + std::to_string(2 * Reglages.DensiteEtoileUnique) + " rayons / diamètre";
     fenetre.BoiteDistanceVisible = false;
     fenetre.DessinVisible = EtoilesDessinables() && fenetre.Dessin != nullptr;
     if (!fenetre.DessinVisible)
@@ -426,9 +438,11 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     const TVisee visee = ViseRayonPrincipal(Reglages.DistanceAxeEtoile);
     if (visee == TVisee::HorsChamp)
         return;
-    if (visee == TVisee::Perdue) {
+    if (visee == TVisee::Perdue)
+    {
         // Shown once per failure: the next failing drawing draws on with the chief ray as found.
-        if (!EtatEtoileUnique.MessageRayonPrincipalAffiche) {
+        if (!EtatEtoileUnique.MessageRayonPrincipalAffiche)
+        {
             EtatEtoileUnique.MessageRayonPrincipalAffiche = true;
             Reglages.DistanceAxeEtoile = EtatEtoileUnique.DistanceAxeEtoileValide;
             AnnonceRayonCentralPerdu();
@@ -446,9 +460,10 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     fenetre.BoiteDistanceVisible = true;
     TextesDroite(c, W - 5, 5, 21);
     c.TextOut(xm, 21, Validite.SystemeAfocal ? TexteGrossissement() : TexteFocaleEcran());
-    Reglages.PasBoiteDistance = static_cast<float>(Validite.SystemeAfocal ? Reglages.PasEtoileUniqueAfocal
-                                                                          : Reglages.PasEtoileUnique);
-    if (Reglages.DistanceAxeEtoile > 0.0) {
+    Reglages.PasBoiteDistance =
+        static_cast<float>(Validite.SystemeAfocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
+    if (Reglages.DistanceAxeEtoile > 0.0)
+    {
         c.MoveTo(30, y0 - 12);
         c.LineTo(5, y0 - 12);
         c.LineTo(10, y0 - 17);
@@ -477,11 +492,13 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
 
     c.Police().Couleur = clWhite;
     c.Pinceau().Couleur = clBlack;
-    if (!Validite.SystemeAfocal && Systeme.NombreRayonsPasses > 0) {
+    if (!Validite.SystemeAfocal && Systeme.NombreRayonsPasses > 0)
+    {
         std::optional<float> rapport;
         if (!RapportStrehl(spot, rapport))
             return;
-        if (rapport) {
+        if (rapport)
+        {
             if (const auto texte = TexteRapportStrehl(*rapport))
                 c.TextOut(W - c.TextWidth(*texte), 37, *texte);
         }
@@ -502,7 +519,7 @@ struct TTraceurPapier
 {
     ICanevas& C;
     const TCadreImpression& Cadre;
-    int BasBoite;   // the bottom box spans (BasBoite - b, BasBoite)
+    int BasBoite; // the bottom box spans (BasBoite - b, BasBoite)
     int HautBoite;
     int DroiteBoite; // the right box spans (DroiteBoite - b, DroiteBoite)
     int b;
@@ -510,8 +527,7 @@ struct TTraceurPapier
     TTraceurPapier(ICanevas& c, const TCadreImpression& cadre, int bas, int droite, int largeur)
         : C(c), Cadre(cadre), BasBoite(bas), HautBoite(bas - largeur), DroiteBoite(droite), b(largeur),
           m(std::max(0, cadre.k / 3 - 1))
-    {
-    }
+    {}
     bool MeridienDedans(int, int y) const { return HautBoite < y && y < BasBoite; }
     bool SagittalDedans(int x) const { return DroiteBoite - b < x && x < DroiteBoite; }
     void Point(int x, int y, TColor couleur)
@@ -545,7 +561,7 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     Etoiles.OrdonneeAxe = y0;
     PrepareEtoile(static_cast<float>(LW * Reglages.ZoomEtoileUnique / 800.0));
     DessineGraduationsEtoile(c, x0, y0, LW, (5 * L) / 16, (2 * L) / 16, [&](int a) {
-        return TTicksVisibles{x0 + a < AC + LW, x0 - a > AC, y0 + a < OC + HB, y0 - a > OC};
+        return TTicksVisibles{x0 + a<AC + LW, x0 - a> AC, y0 + a<OC + HB, y0 - a> OC};
     });
 
     if (!ResoutSysteme())
@@ -558,7 +574,8 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     const int q = 14 * (B / 30);
     const int ya = OC + HB - b / 2;
     const int xa = AC + LW - b / 2;
-    if (transversales) {
+    if (transversales)
+    {
         const int marque = std::min(static_cast<int>(Round(r)), b / 2);
         c.Stylo().Couleur = clBlack;
         c.Stylo().Style = TStyleStylo::Plein;
@@ -568,7 +585,8 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
         c.LineTo(x0, OC + HB);
         c.MoveTo(x0 - q, ya);
         c.LineTo(x0 + q, ya);
-        for (int x : {x0 - q, x0 + q}) {
+        for (int x : {x0 - q, x0 + q})
+        {
             c.MoveTo(x, ya - marque);
             c.LineTo(x, ya + marque);
         }
@@ -577,7 +595,8 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
         c.LineTo(AC + LW, y0);
         c.MoveTo(xa, y0 - q);
         c.LineTo(xa, y0 + q);
-        for (int y : {y0 - q, y0 + q}) {
+        for (int y : {y0 - q, y0 + q})
+        {
             c.MoveTo(xa - marque, y);
             c.LineTo(xa + marque, y);
         }
@@ -603,9 +622,9 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
                      : "Distance à l'axe = " + TexteDistanceFocale(Reglages.DistanceAxeEtoile) + TexteImageFocale());
     TextesDroite(c, AC + LW - (5 * L) / 16, ligne1, ligne2);
     c.TextOut(milieu, ligne2, afocal ? TexteGrossissement() : TexteFocaleImprimee());
-    Reglages.PasBoiteDistance =
-        static_cast<float>(afocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
-    if (Reglages.DistanceAxeEtoile > 1e-6) {
+    Reglages.PasBoiteDistance = static_cast<float>(afocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
+    if (Reglages.DistanceAxeEtoile > 1e-6)
+    {
         const auto n = [L](int pixels) { return (pixels * L) / 16; };
         c.TextOut(AC + n(5), y0 - 2 * L, "Foyer");
         c.MoveTo(AC + n(30), y0 - n(12));
@@ -636,7 +655,8 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     // Dashes of one step and gaps of three, the step a fraction of the turn set by the zoom.
     c.Stylo().Couleur = cadre.PremierPlan;
     c.Stylo().Epaisseur = position.EpaisseurTraitImpression;
-    if (r > 0.0 && std::isfinite(r)) {
+    if (r > 0.0 && std::isfinite(r))
+    {
         const double delta = 2.0 * Pi / std::max(Reglages.ZoomEtoileUnique, 1);
         for (double theta = 0.0; theta < 2.0 * Pi; theta += 4.0 * delta)
             CordeCercle(c, x0, y0, r, theta, theta + delta);
@@ -644,11 +664,13 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
 
     c.Police().Couleur = cadre.PremierPlan;
     c.Pinceau().Couleur = cadre.Fond;
-    if (!afocal && Systeme.NombreRayonsPasses > 0) {
+    if (!afocal && Systeme.NombreRayonsPasses > 0)
+    {
         std::optional<float> rapport;
         if (!RapportStrehl(spot, rapport))
             return termine();
-        if (rapport) {
+        if (rapport)
+        {
             if (const auto texte = TexteRapportStrehl(*rapport))
                 c.TextOut(AC + LW - (5 * L) / 16 - c.TextWidth(*texte), OC + (37 * L) / 16, *texte);
         }

@@ -11,7 +11,7 @@
 // What outlives a drawing of the view besides the settings.
 struct TEtatEtoileUnique
 {
-    double DistanceAxeEtoileValide = 0;     // the last distance known to work
+    double DistanceAxeEtoileValide = 0; // the last distance known to work
     bool MessageRayonPrincipalAffiche = false; // the lost-chief-ray message was shown by the last failing drawing
 };
 inline TEtatEtoileUnique EtatEtoileUnique;

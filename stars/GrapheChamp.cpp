@@ -36,10 +36,13 @@ void Legende(ICanevas& c, int W, bool courbeAffichee)
     const bool trois = Systeme.NombreCouleurs == 3;
     std::string t = obstruction ? "Luminosité" : "";
     int w = obstruction ? 70 : 0;
-    if (trois) {
+    if (trois)
+    {
         t += "Dimension avec N vertavec N rougeavec N bleuavec les trois couleurs";
         w += 170;
-    } else {
+    }
+    else
+    {
         t += "Dimension avec N vert";
         w += 90;
     }
@@ -47,16 +50,20 @@ void Legende(ICanevas& c, int W, bool courbeAffichee)
     int xBleu = x;
     int suivant = 0;
     c.Pinceau().Couleur = clWhite;
-    if (!trois) {
+    if (!trois)
+    {
         c.Stylo().Couleur = clBlack;
         LigneGraphe(c, x, 27, x + 30, 27);
         TexteGraphe(c, x + 35, 20, "Dimension avec N vert");
         suivant = x + 35 + c.TextWidth("Dimension avec N vert") + 30;
-    } else {
-        const std::array<std::pair<TColor, const char*>, 3> entrees = {
-            std::pair{clLime, "Dimension avec N vert"}, std::pair{clRed, "avec N rouge"},
-            std::pair{clBlue, "avec N bleu"}};
-        for (const auto& [couleur, texte] : entrees) {
+    }
+    else
+    {
+        const std::array<std::pair<TColor, const char*>, 3> entrees = {std::pair{clLime, "Dimension avec N vert"},
+                                                                       std::pair{clRed, "avec N rouge"},
+                                                                       std::pair{clBlue, "avec N bleu"}};
+        for (const auto& [couleur, texte] : entrees)
+        {
             if (couleur == clBlue)
                 xBleu = x;
             c.Stylo().Couleur = couleur;
@@ -83,10 +90,13 @@ void Legende(ICanevas& c, int W, bool courbeAffichee)
     if (!courbeAffichee)
         return;
     int ligne = 27;
-    if (trois) {
+    if (trois)
+    {
         x = xBleu;
         ligne = 43;
-    } else {
+    }
+    else
+    {
         x += 45 + c.TextWidth("Luminosité") + 20;
     }
     c.Stylo().Couleur = Orange;
@@ -95,7 +105,8 @@ void Legende(ICanevas& c, int W, bool courbeAffichee)
     c.Stylo().Style = TStyleStylo::Plein;
     c.Stylo().Couleur = Memoire;
     LigneGraphe(c, x, ligne, x + 40, ligne);
-    if (trois) {
+    if (trois)
+    {
         c.Stylo().Couleur = MemoireTroisCouleurs;
         LigneGraphe(c, x, ligne + 5, x + 40, ligne + 5);
     }
@@ -189,9 +200,15 @@ int AmplitudeChampUtile(int amplitude)
     return proche;
 }
 
-int AmplitudeChampAfocalUtile(int amplitude) { return amplitude >= 48 ? 72 : 24; }
+int AmplitudeChampAfocalUtile(int amplitude)
+{
+    return amplitude >= 48 ? 72 : 24;
+}
 
-int RayonChampUtile(int rayon) { return std::max(rayon, 1); }
+int RayonChampUtile(int rayon)
+{
+    return std::max(rayon, 1);
+}
 
 float EchelleTailleEcran(bool afocal, int hauteur)
 {
@@ -220,7 +237,8 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
     c.Pinceau().Couleur = clWhite;
     c.Rectangle(0, 0, W, LargeurBande);
 
-    if (!ChampDessinable()) {
+    if (!ChampDessinable())
+    {
         TexteGraphe(c, 20, 5, "Les données sont incomplètes ou incohérentes.");
         return;
     }
@@ -228,11 +246,14 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
     fenetre.CourbeActive = CourbeEstMemorisee();
     FixeSystemeAfocal();
     const bool afocal = Validite.SystemeAfocal;
-    if (afocal) {
+    if (afocal)
+    {
         const bool vingtQuatre = AmplitudeChampAfocalUtile(Reglages.AmplitudeChampAfocal) == 24;
         fenetre.ZoomMoinsActif = vingtQuatre;
         fenetre.ZoomPlusActif = !vingtQuatre;
-    } else {
+    }
+    else
+    {
         const int amplitude = AmplitudeChampUtile(Reglages.AmplitudeChamp);
         fenetre.ZoomMoinsActif = amplitude != 150;
         fenetre.ZoomPlusActif = amplitude != 12;
@@ -289,7 +310,8 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
         DessineCourbesLuminosite(c, fenetre.CourbeAffichee, traits);
     c.Stylo().Style = TStyleStylo::Plein;
     c.Stylo().Couleur = clBlack;
-    if (afocal) {
+    if (afocal)
+    {
         const TPupilleOculaire pupille = CalculePupilleOculaire();
         c.Pinceau().Couleur = clWhite;
         TexteGraphe(c, g.AbscisseOrigine, g.OrdonneeAxe + 47, TextePupilleOculaire(pupille));

@@ -10,11 +10,11 @@
 struct TGrapheChamp
 {
     int AbscisseOrigine = 30; // x of the size axis
-    int OrdonneeAxe = 338;    // y of the field axis
-    float EchelleTailleGraphe = 0;     // per mm of image size (per arc minute when afocal), negative: sizes go up
+    int OrdonneeAxe = 338; // y of the field axis
+    float EchelleTailleGraphe = 0; // per mm of image size (per arc minute when afocal), negative: sizes go up
     float EchelleLuminositeGraphe = 0; // for a luminosity of 1
-    int RayonChampGraphe = 1;          // field radius in the unit of the field axis
-    float EchelleChampGraphe = 0;      // per unit of field
+    int RayonChampGraphe = 1; // field radius in the unit of the field axis
+    float EchelleChampGraphe = 0; // per unit of field
     int PasGraduationChamp = 1;
     int PeriodeEtiquetteChamp = 5; // one field tick in that many is labelled
 };
@@ -30,8 +30,8 @@ TGraduationChamp GraduationChamp(int rayon);
 
 // Settings a design file may bring outside the dialog's choices go to the nearest allowed value; a field radius
 // below 1 reads as 1.
-int AmplitudeChampUtile(int amplitude);        // 12, 24, 60 or 150
-int AmplitudeChampAfocalUtile(int amplitude);  // 24 or 72
+int AmplitudeChampUtile(int amplitude); // 12, 24, 60 or 150
+int AmplitudeChampAfocalUtile(int amplitude); // 24 or 72
 int RayonChampUtile(int rayon);
 
 // Pixels per mm of image (per arc minute when afocal) over a size axis of height `hauteur`: integer quotients.

@@ -39,7 +39,7 @@ struct TBande
     int M = 0;
     int PW = 0;
     int Haut = 0; // the band's top, OC
-    int XR = 0;   // right end of the field axis
+    int XR = 0; // right end of the field axis
     int pw = 1;
     int Fraction(int a) const { return PL * a / 16; }
 };
@@ -53,17 +53,21 @@ void Legende(ICanevas& c, const TBande& b, bool courbeAffichee)
     const int yTexte = b.Haut + b.Fraction(20);
     const int yLigne = yTexte + PL / 2;
     int x = (b.PW - c.TextWidth(t) - 7 * PL) / 2 - 2 * b.M;
-    if (!trois) {
+    if (!trois)
+    {
         c.Stylo().Couleur = clBlack;
         LigneGraphe(c, x + 4 * PL, yLigne, x + 6 * PL, yLigne);
         const int xTexte = x + 4 * PL + 5 * PL / 2;
         TexteGraphe(c, xTexte, yTexte, "Dimension avec N vert");
         x = xTexte + c.TextWidth("Dimension avec N vert") + b.Fraction(30);
-    } else {
-        const std::array<std::pair<TColor, const char*>, 3> entrees = {
-            std::pair{VertClair, "Dimension avec N vert"}, std::pair{clRed, "avec N rouge"},
-            std::pair{clBlue, "avec N bleu"}};
-        for (const auto& [couleur, texte] : entrees) {
+    }
+    else
+    {
+        const std::array<std::pair<TColor, const char*>, 3> entrees = {std::pair{VertClair, "Dimension avec N vert"},
+                                                                       std::pair{clRed, "avec N rouge"},
+                                                                       std::pair{clBlue, "avec N bleu"}};
+        for (const auto& [couleur, texte] : entrees)
+        {
             c.Stylo().Couleur = couleur;
             LigneGraphe(c, x, yLigne, x + PL, yLigne);
             TexteGraphe(c, x + 3 * PL / 2, yTexte, texte);
@@ -97,7 +101,8 @@ void Legende(ICanevas& c, const TBande& b, bool courbeAffichee)
     c.Stylo().Style = TStyleStylo::Plein;
     c.Stylo().Couleur = Memoire;
     LigneGraphe(c, x, yEchantillon, x + 2 * PL, yEchantillon);
-    if (trois) {
+    if (trois)
+    {
         c.Stylo().Couleur = MemoireTroisCouleurs;
         LigneGraphe(c, x, yEchantillon + b.Fraction(5), x + 2 * PL, yEchantillon + b.Fraction(5));
     }
@@ -142,13 +147,13 @@ void Axes(ICanevas& c, const TBande& b)
     c.Stylo().Style = TStyleStylo::Plein;
     c.Stylo().Couleur = clBlack;
     c.Pinceau().Couleur = clBlack;
-    const TPointCanevas fleche1[] = {{x0, oc}, {x0 - PL / 8, oc + b.Fraction(6)}, {x0, oc + PL / 4},
-                                     {x0 + PL / 8, oc + b.Fraction(6)}};
+    const TPointCanevas fleche1[] = {
+        {x0, oc}, {x0 - PL / 8, oc + b.Fraction(6)}, {x0, oc + PL / 4}, {x0 + PL / 8, oc + b.Fraction(6)}};
     c.Polygon(fleche1);
     LigneGraphe(c, x0, oc, x0, oa);
     LigneGraphe(c, x0, oa, b.XR, oa);
-    const TPointCanevas fleche2[] = {{b.XR, oa}, {b.XR - b.Fraction(6), oa - PL / 8}, {b.XR - PL / 4, oa},
-                                     {b.XR - b.Fraction(6), oa + PL / 8}};
+    const TPointCanevas fleche2[] = {
+        {b.XR, oa}, {b.XR - b.Fraction(6), oa - PL / 8}, {b.XR - PL / 4, oa}, {b.XR - b.Fraction(6), oa + PL / 8}};
     c.Polygon(fleche2);
     c.Pinceau().Couleur = clWhite;
 }
@@ -169,11 +174,10 @@ void ImprimeContenu(ICanevas& c, const TBande& b, int hauteurBande, bool courbeA
     const int T = b.Haut + 2 * b.PL;
     const int H = g.OrdonneeAxe - T;
     const int L = b.XR - g.AbscisseOrigine;
-    g.EchelleTailleGraphe =
-        afocal ? static_cast<float>(static_cast<double>(T - g.OrdonneeAxe) /
-                                    AmplitudeChampAfocalUtile(Reglages.AmplitudeChampAfocal))
-               : static_cast<float>(static_cast<double>(T - g.OrdonneeAxe) * 100.0 /
-                                    AmplitudeChampUtile(Reglages.AmplitudeChamp));
+    g.EchelleTailleGraphe = afocal ? static_cast<float>(static_cast<double>(T - g.OrdonneeAxe) /
+                                                        AmplitudeChampAfocalUtile(Reglages.AmplitudeChampAfocal))
+                                   : static_cast<float>(static_cast<double>(T - g.OrdonneeAxe) * 100.0 /
+                                                        AmplitudeChampUtile(Reglages.AmplitudeChamp));
     g.EchelleLuminositeGraphe = static_cast<float>(H * 10.0 / 12.0);
     g.RayonChampGraphe = RayonChampGrapheCourant(true);
     g.EchelleChampGraphe = static_cast<float>(L * 0.95 / g.RayonChampGraphe);

@@ -7,4 +7,3 @@
 // leaves the print position after the band. Nothing is printed, and the position stays, for an invalid design.
 // No setting is changed.
 void ImprimeAnalyseChamp(IImprimante& imprimante, bool courbeAffichee);
-

@@ -17,9 +17,15 @@ namespace {
 constexpr double Pi = std::numbers::pi;
 constexpr double MinuteArc = Pi / 10800.0;
 
-int NombreDioptresSur() { return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres); }
+int NombreDioptresSur()
+{
+    return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
+}
 
-double AsinBorne(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+double AsinBorne(double x)
+{
+    return std::asin(std::clamp(x, -1.0, 1.0));
+}
 
 bool EstForme(std::initializer_list<TTypeInstrument> formes)
 {
@@ -36,7 +42,8 @@ bool ImpactChampCourbe(std::array<double, 3>& impact)
     const double b = 2.0 * (Rayon.XRayon * Rayon.LRayon + Rayon.YRayon * Rayon.MRayon + zr * Rayon.NRayon);
     const double c = Rayon.XRayon * Rayon.XRayon + Rayon.YRayon * Rayon.YRayon + zr * zr - rho * rho;
     const double discriminant = b * b - 4.0 * c;
-    if (!(discriminant >= 0.0)) {
+    if (!(discriminant >= 0.0))
+    {
         Rayon.RayonBloque = true;
         MessageBeep(BipDefaut);
         return false;
@@ -46,7 +53,10 @@ bool ImpactChampCourbe(std::array<double, 3>& impact)
     return true;
 }
 
-double PlanImage() { return Systeme.PositionFoyer + Systeme.DecalageFoyer; }
+double PlanImage()
+{
+    return Systeme.PositionFoyer + Systeme.DecalageFoyer;
+}
 
 void TraceRayonPrincipal()
 {
@@ -102,10 +112,12 @@ bool ResoutSystemeEtoiles()
 
 void ChargeIndicesCouleur(int passe)
 {
-    const auto& dispositif = passe == 2 ? Dispositif.IndiceRouge : passe == 3 ? Dispositif.IndiceBleu
-                                                                              : Dispositif.IndiceVert;
-    const auto& groupe = passe == 2 ? Groupe.IndiceRougeGroupe : passe == 3 ? Groupe.IndiceBleuGroupe
-                                                                            : Groupe.IndiceVertGroupe;
+    const auto& dispositif = passe == 2   ? Dispositif.IndiceRouge
+                             : passe == 3 ? Dispositif.IndiceBleu
+                                          : Dispositif.IndiceVert;
+    const auto& groupe = passe == 2   ? Groupe.IndiceRougeGroupe
+                         : passe == 3 ? Groupe.IndiceBleuGroupe
+                                      : Groupe.IndiceVertGroupe;
     for (int k = 0; k <= NombreDioptresSur() + 1; ++k)
         Dispositif.IndiceTrace[k] = dispositif[k];
     for (int k = 1; k <= NombreMaxDioptresGroupe; ++k)
@@ -122,7 +134,10 @@ TColor CouleurPassageEcran(int passe)
     return Systeme.NombreCouleurs == 1 ? clWhite : clLime;
 }
 
-int DensiteUtile(int densite) { return std::max(densite, 1); }
+int DensiteUtile(int densite)
+{
+    return std::max(densite, 1);
+}
 
 double AngleChampEtoile(double distance)
 {
@@ -145,16 +160,21 @@ TVisee ViseRayonPrincipal(double distance)
     Rayon.EstRayonReference = true;
     TraceRayonPrincipal();
     double& h = Systeme.HauteurImagePrincipale;
-    if (Validite.SystemeAfocal) {
-        if (Rayon.AngleChamp == 0.0) {
+    if (Validite.SystemeAfocal)
+    {
+        if (Rayon.AngleChamp == 0.0)
+        {
             h = 0.0;
-        } else {
+        }
+        else
+        {
             h = AsinBorne(Rayon.LRayon);
             Etoiles.AngleVise = distance * Pi / 180.0;
             // The field angle scales by the square root of the ratio still to go; a step that cannot be computed,
             // or an aiming that does not settle within its bound, counts as a chief ray lost.
             bool atteint = false;
-            for (int pas = 0; pas < LimiteVisee; ++pas) {
+            for (int pas = 0; pas < LimiteVisee; ++pas)
+            {
                 const double u = std::abs(Rayon.AngleChamp * std::sqrt(std::abs(Etoiles.AngleVise / h)));
                 if (!std::isfinite(u))
                     break;
@@ -163,7 +183,8 @@ TVisee ViseRayonPrincipal(double distance)
                 if (Rayon.RayonPerdu)
                     break;
                 h = AsinBorne(Rayon.LRayon);
-                if (std::abs(Etoiles.AngleVise - std::abs(h)) <= 1e-7) {
+                if (std::abs(Etoiles.AngleVise - std::abs(h)) <= 1e-7)
+                {
                     atteint = true;
                     break;
                 }
@@ -171,9 +192,13 @@ TVisee ViseRayonPrincipal(double distance)
             if (!atteint)
                 Rayon.RayonPerdu = true;
         }
-    } else if (!Instrument.ChampCourbe) {
+    }
+    else if (!Instrument.ChampCourbe)
+    {
         h = Rayon.XRayon + Rayon.LRayon * (PlanImage() - Rayon.ZRayon) / Rayon.NRayon;
-    } else {
+    }
+    else
+    {
         if (!ImpactChampCourbe(Etoiles.PointImagePrincipal))
             return TVisee::HorsChamp;
         const double rayon = Instrument.RayonCourburePrimaire - Instrument.FocalePrimaire;
@@ -185,18 +210,23 @@ TVisee ViseRayonPrincipal(double distance)
 
 bool ImageRayon(TImageRayon& image)
 {
-    if (Validite.SystemeAfocal) {
+    if (Validite.SystemeAfocal)
+    {
         image.Meridien = AsinBorne(Rayon.LRayon) - Systeme.HauteurImagePrincipale;
         image.Sagittal = AsinBorne(Rayon.MRayon);
         image.Hauteur = Rayon.LRayon;
-    } else if (!Instrument.ChampCourbe) {
+    }
+    else if (!Instrument.ChampCourbe)
+    {
         const double t = (PlanImage() - Rayon.ZRayon) / Rayon.NRayon;
         Etoiles.XImage = Rayon.XRayon + t * Rayon.LRayon;
         Etoiles.YImage = Rayon.YRayon + t * Rayon.MRayon;
         image.Meridien = Etoiles.XImage - Systeme.HauteurImagePrincipale;
         image.Sagittal = Etoiles.YImage;
         image.Hauteur = Etoiles.XImage;
-    } else {
+    }
+    else
+    {
         std::array<double, 3> impact{};
         if (!ImpactChampCourbe(impact))
             return false;
@@ -261,12 +291,16 @@ void PointImprime(ICanevas& canevas, int x, int y, TColor couleur, int k, int ep
     canevas.Pinceau().Couleur = couleur;
     const bool traits = couleur == clRed || couleur == clLime || couleur == clBlue;
     const int decalage = couleur == clRed ? 1 : couleur == clBlue ? -1 : 0;
-    if (traits) {
-        for (int j = 0; j <= m; ++j) {
+    if (traits)
+    {
+        for (int j = 0; j <= m; ++j)
+        {
             canevas.MoveTo(x + decalage + 3 * j, y);
             canevas.LineTo(x + decalage + 3 * j, y + k);
         }
-    } else {
+    }
+    else
+    {
         for (int j = 0; j <= m; ++j)
             canevas.Rectangle(x, y, x + k, y + k);
     }
@@ -285,8 +319,10 @@ void DessineCercleAiry(ICanevas& canevas, int x0, int y0, double r)
 
 void CordeCercle(ICanevas& canevas, int x0, int y0, double r, double a, double b)
 {
-    canevas.MoveTo(x0 + EntierPixel(std::nearbyint(r * std::cos(a))), y0 + EntierPixel(std::nearbyint(r * std::sin(a))));
-    canevas.LineTo(x0 + EntierPixel(std::nearbyint(r * std::cos(b))), y0 + EntierPixel(std::nearbyint(r * std::sin(b))));
+    canevas.MoveTo(x0 + EntierPixel(std::nearbyint(r * std::cos(a))),
+                   y0 + EntierPixel(std::nearbyint(r * std::sin(a))));
+    canevas.LineTo(x0 + EntierPixel(std::nearbyint(r * std::cos(b))),
+                   y0 + EntierPixel(std::nearbyint(r * std::sin(b))));
 }
 
 double RayonAiryPixels()
@@ -309,7 +345,8 @@ std::string TexteFocaleEcran()
     std::string texte = Validite.DispositifPresent
                             ? "Distance focale résultante = " + FormateNombre(I.FocaleEffective, "0.0") + " mm"
                             : "Distance focale = " + FormateNombre(I.FocaleObjectif, "0.0") + " mm";
-    if (I.FocaleObjectif > 1.0 && Validite.DispositifPresent && !Validite.SansSecondaire) {
+    if (I.FocaleObjectif > 1.0 && Validite.DispositifPresent && !Validite.SansSecondaire)
+    {
         const bool parPrimaire = EstForme({TTypeInstrument::Newton, TTypeInstrument::Schmidt,
                                            TTypeInstrument::LurieHoughton, TTypeInstrument::SchmidtNewton});
         const double diviseur = parPrimaire ? I.FocalePrimaire : I.FocaleResultante;
@@ -342,9 +379,8 @@ std::string TexteGrossissement()
 std::string TexteDivisionFocale()
 {
     const double g = Etoiles.GraduationEtoile;
-    const double secondes = Instrument.FocaleEffective != 0.0
-                                ? std::atan(g / 100.0 / Instrument.FocaleEffective) / MinuteArc * 60.0
-                                : 0.0;
+    const double secondes =
+        Instrument.FocaleEffective != 0.0 ? std::atan(g / 100.0 / Instrument.FocaleEffective) / MinuteArc * 60.0 : 0.0;
     return "1 division = " + FormateNombre(g / 100.0, "0.00") + " mm = " + FormateNombre(secondes, "0.00") + "\"";
 }
 
@@ -352,8 +388,8 @@ std::string TexteDivisionAfocale(const std::string& minute)
 {
     const int g = Etoiles.GraduationEtoile;
     const double G = Systeme.GrossissementAfocal;
-    return "1 division = " + std::to_string(g) + minute + " sur l'image = " +
-           FormateNombre(G != 0.0 ? g * 60.0 / G : 0.0, "0.00") + "\" sur le ciel";
+    return "1 division = " + std::to_string(g) + minute +
+           " sur l'image = " + FormateNombre(G != 0.0 ? g * 60.0 / G : 0.0, "0.00") + "\" sur le ciel";
 }
 
 bool DebuteCadreImpression(IImprimante& imprimante, TPositionImpression& position, TCadreImpression& cadre)
@@ -365,12 +401,14 @@ bool DebuteCadreImpression(IImprimante& imprimante, TPositionImpression& positio
     cadre.Hauteur = 550 * cadre.k;
     cadre.Largeur = 762 * cadre.k;
     cadre.Ligne = 16 * cadre.Largeur / 762;
-    if (imprimante.HauteurPage() - position.OrdonneeCourante < cadre.Hauteur) {
+    if (imprimante.HauteurPage() - position.OrdonneeCourante < cadre.Hauteur)
+    {
         imprimante.NouvellePage();
         const std::size_t barre = position.CheminDocument.find_last_of("/\\");
         const std::string nom =
             barre == std::string::npos ? position.CheminDocument : position.CheminDocument.substr(barre + 1);
-        if (!nom.empty()) {
+        if (!nom.empty())
+        {
             c.Police().Couleur = clBlack;
             c.Pinceau().Couleur = clWhite;
             c.TextOut(0, 0, "Suite de : " + nom);

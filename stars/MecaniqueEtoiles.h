@@ -20,11 +20,11 @@ struct TEtoiles
     int AbscisseOrigine = 0; // where the chief image is drawn
     int OrdonneeAxe = 0;
     int GraduationEtoile = 10; // the scale division in zoom units: 10, 5 or 1
-    double PasPupille = 0;     // mm between neighbouring rays of the pupil grid
+    double PasPupille = 0; // mm between neighbouring rays of the pupil grid
     TColor CouleurPassage = clWhite;
-    double AngleVise = 0;                      // exit angle the afocal aiming looks for, radians
+    double AngleVise = 0; // exit angle the afocal aiming looks for, radians
     std::array<double, 3> PointImagePrincipal{}; // chief ray on the curved field, z from the sphere's centre
-    int SigneImage = -1;                       // multiplies every meridional offset of the star image
+    int SigneImage = -1; // multiplies every meridional offset of the star image
     double DemiCordePupille = 0;
     double XImage = 0; // the current ray's image coordinates, mm
     double YImage = 0;
@@ -45,7 +45,7 @@ struct TPositionImpression
 // What the window gives a star view on screen, and what the view leaves for the window to apply.
 struct TFenetreEtoiles
 {
-    ICanevas* Dessin = nullptr;        // the drawing image under the sheet
+    ICanevas* Dessin = nullptr; // the drawing image under the sheet
     ICanevas* BoiteDistance = nullptr; // the distance box's own canvas (single star)
     int LargeurBoiteDistance = 50;
     bool Depart = false; // a document is being opened: the views draw nothing
@@ -98,7 +98,7 @@ void FixeAngleChamp(double angle);
 enum class TVisee
 {
     Trouvee,
-    Perdue,   // the afocal chief ray no longer passes, or its aiming did not settle: `RayonPerdu` is set
+    Perdue, // the afocal chief ray no longer passes, or its aiming did not settle: `RayonPerdu` is set
     HorsChamp // it misses the curved image surface: beeped, `RayonBloque` set, the view stops
 };
 
@@ -113,9 +113,9 @@ TVisee ViseRayonPrincipal(double distance);
 // image, x meridional, y sagittal: radians when afocal, mm otherwise.
 struct TImageRayon
 {
-    double Meridien = 0;  // meridional offset from the chief image (the curved field: the chord projected)
-    double Sagittal = 0;  // sagittal coordinate (on the flat field measured from the axis, which is the same)
-    double Hauteur = 0;   // absolute meridional coordinate: LRayon (afocal), XImage (flat), the hit's x (curved)
+    double Meridien = 0; // meridional offset from the chief image (the curved field: the chord projected)
+    double Sagittal = 0; // sagittal coordinate (on the flat field measured from the axis, which is the same)
+    double Hauteur = 0; // absolute meridional coordinate: LRayon (afocal), XImage (flat), the hit's x (curved)
 };
 
 // False when the ray misses the curved image surface (beeped, `RayonBloque` set).
@@ -135,7 +135,10 @@ inline int PixelAbscisse(const TImageRayon& image)
 {
     return EntierPixel(Etoiles.AbscisseOrigine + Etoiles.SigneImage * image.Meridien * FacteurPixels());
 }
-inline int PixelSagittal(const TImageRayon& image) { return EntierPixel(image.Sagittal * FacteurPixels()); }
+inline int PixelSagittal(const TImageRayon& image)
+{
+    return EntierPixel(image.Sagittal * FacteurPixels());
+}
 
 // Clears the flags a grid ray is judged by.
 void EffaceDrapeauxGrille();
@@ -153,7 +156,8 @@ bool ParcourtPupilleParGroupes(int densite, bool intervalleFerme, FGroupe&& grou
     const double s = Instrument.DiametreEntree / 2.0 / n;
     Etoiles.PasPupille = s;
     std::array<double, RayonsEnSemble> x{};
-    for (int i = 0; i <= n; ++i) {
+    for (int i = 0; i <= n; ++i)
+    {
         const double y = i * s;
         const double c = std::sqrt(std::abs(Instrument.CarreRayonPupille - y * y));
         Etoiles.DemiCordePupille = c;
@@ -161,9 +165,11 @@ bool ParcourtPupilleParGroupes(int densite, bool intervalleFerme, FGroupe&& grou
             return intervalleFerme ? (-(c + 0.0001) <= v && v <= c + 0.0001) : (-c < v && v < c);
         };
         double suivant = 0.0;
-        while (dedans(suivant)) {
+        while (dedans(suivant))
+        {
             int nombre = 0;
-            while (nombre < RayonsEnSemble && dedans(suivant)) {
+            while (nombre < RayonsEnSemble && dedans(suivant))
+            {
                 x[static_cast<std::size_t>(nombre++)] = suivant;
                 suivant = suivant > 0.0 ? -suivant : -suivant + s;
             }
@@ -179,7 +185,8 @@ template <class FRayon>
 bool ParcourtPupille(int densite, bool intervalleFerme, FRayon&& rayon)
 {
     return ParcourtPupilleParGroupes(densite, intervalleFerme, [&](int i, double y, const double* x, int nombre) {
-        for (int k = 0; k < nombre; ++k) {
+        for (int k = 0; k < nombre; ++k)
+        {
             Rayon.XDepart = x[k];
             Rayon.YDepart = y;
             if (!rayon(i))
@@ -195,7 +202,8 @@ template <class FSuite>
 bool ParcourtPupilleTracee(int densite, bool intervalleFerme, FSuite&& suite)
 {
     return ParcourtPupilleParGroupes(densite, intervalleFerme, [&](int i, double y, const double* x, int nombre) {
-        if (nombre == 1) {
+        if (nombre == 1)
+        {
             Rayon.XDepart = x[0];
             Rayon.YDepart = y;
             TraceRayonGrille();
@@ -228,13 +236,15 @@ bool PassesEtoile(int densite, bool intervalleFerme, FCouleur&& couleur, FTrace&
     Systeme.NombreRayonsPasses = 0;
     Systeme.NombreRayonsTraces = 0;
     const bool depuisPrincipal = !intervalleFerme && Instrument.ChampCourbe && !Validite.SystemeAfocal;
-    for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe) {
+    for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe)
+    {
         Rayon.EstRayonReference = false;
         ChargeIndicesCouleur(passe);
         Etoiles.CouleurPassage = couleur(passe);
         const bool fini = ParcourtPupilleTracee(densite, intervalleFerme, [&](int) {
             ++Systeme.NombreRayonsTraces;
-            if (Rayon.RayonBloque || Rayon.RayonPerdu) {
+            if (Rayon.RayonBloque || Rayon.RayonPerdu)
+            {
                 trace(static_cast<const TImageRayon*>(nullptr));
                 return true;
             }
@@ -294,29 +304,35 @@ void DessineGraduationsEtoile(ICanevas& canevas, int x0, int y0, int limite, int
     const int seuil = g == 1 ? 5 : g == 5 ? 10 : 50;
     const auto tick = [&](int a, int longueur) {
         const TTicksVisibles v = visibles(a);
-        if (v.Droite) {
+        if (v.Droite)
+        {
             canevas.MoveTo(x0 + a, y0 + longueur);
             canevas.LineTo(x0 + a, y0 - longueur);
         }
-        if (v.Gauche) {
+        if (v.Gauche)
+        {
             canevas.MoveTo(x0 - a, y0 + longueur);
             canevas.LineTo(x0 - a, y0 - longueur);
         }
-        if (v.Bas) {
+        if (v.Bas)
+        {
             canevas.MoveTo(x0 - longueur, y0 + a);
             canevas.LineTo(x0 + longueur, y0 + a);
         }
-        if (v.Haut) {
+        if (v.Haut)
+        {
             canevas.MoveTo(x0 - longueur, y0 - a);
             canevas.LineTo(x0 + longueur, y0 - a);
         }
     };
     int a = 0;
     int unites = 0;
-    while (a < limite) {
+    while (a < limite)
+    {
         a += pas;
         unites += g;
-        if (unites >= seuil) {
+        if (unites >= seuil)
+        {
             tick(a, majeure);
             unites = 0;
         }
@@ -343,11 +359,11 @@ std::string TexteDivisionAfocale(const std::string& minute);
 
 struct TCadreImpression
 {
-    int k = 1;       // printer dots per screen pixel
-    int Ligne = 16;  // one printed line
+    int k = 1; // printer dots per screen pixel
+    int Ligne = 16; // one printed line
     int Largeur = 0; // printable width, 762 k
     int Hauteur = 0; // block height, 550 k
-    int Gauche = 0;  // the block's corner after the frame's blank line
+    int Gauche = 0; // the block's corner after the frame's blank line
     int Haut = 0;
     TColor Fond = clWhite;
     TColor PremierPlan = clBlack;

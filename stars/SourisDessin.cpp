@@ -20,8 +20,7 @@ double DistanceEtoileDe(double distance)
     if (Validite.SystemeAfocal)
         return distance;
     if (Reglages.ChampLineaire)
-        return Instrument.FocaleEffective != 0.0 ? std::atan(distance / Instrument.FocaleEffective) / MinuteArc
-                                                 : 0.0;
+        return Instrument.FocaleEffective != 0.0 ? std::atan(distance / Instrument.FocaleEffective) / MinuteArc : 0.0;
     return distance;
 }
 
@@ -34,7 +33,8 @@ void ChoisitCaseEtoile(int x, int y)
         c.LigneCaseEtoile = 1;
     else if (283 < y && y < 548)
         c.LigneCaseEtoile = 2;
-    for (int colonne = 1; colonne <= 3; ++colonne) {
+    for (int colonne = 1; colonne <= 3; ++colonne)
+    {
         const int gauche = GaucheCasesEtoiles[static_cast<std::size_t>(colonne - 1)];
         if (gauche < x && x < gauche + LargeurCaseEtoile)
             c.ColonneCaseEtoile = colonne;
@@ -46,9 +46,11 @@ int PointChampProche(double distance)
 {
     int proche = 20;
     double meilleur = ResultatsChamp[20].Position;
-    for (int j = 0; j <= 20; ++j) {
+    for (int j = 0; j <= 20; ++j)
+    {
         const double ecart = std::abs(distance - ResultatsChamp[static_cast<std::size_t>(j)].Position);
-        if (ecart < meilleur) {
+        if (ecart < meilleur)
+        {
             meilleur = ecart;
             proche = j;
         }
@@ -65,8 +67,8 @@ void ChoisitPointChamp(int x)
     const int c = PointChampProche((x - g.AbscisseOrigine) / g.EchelleChampGraphe);
     // Pixels per unit of the evenly spaced field at that point: a distorting system's traced positions are not
     // evenly spaced, so the click is read on the scale that puts point c where it was drawn.
-    const double s = g.EchelleChampGraphe * ResultatsChamp[static_cast<std::size_t>(c)].Position /
-                     (c / 20.0 * g.RayonChampGraphe);
+    const double s =
+        g.EchelleChampGraphe * ResultatsChamp[static_cast<std::size_t>(c)].Position / (c / 20.0 * g.RayonChampGraphe);
     if (s > 0.001)
         ChoixSouris.DistancePointChamp = static_cast<float>((x - g.AbscisseOrigine) / s);
 }
@@ -87,39 +89,46 @@ TBasculeVue BasculeDoubleClic(const std::string& vue, TRetoursEtoile& retours)
 {
     TChoixSouris& c = ChoixSouris;
     double& distance = Reglages.DistanceAxeEtoile;
-    if (vue == "Etoile Unique") {
+    if (vue == "Etoile Unique")
+    {
         // The flags are read in this order; a stale one never sends the view on a second move.
-        if (retours.EtoileMultiple) {
+        if (retours.EtoileMultiple)
+        {
             retours.EtoileMultiple = false;
             distance = c.DistanceAxeEtoileMemorisee;
             return {"Etoile Multiple", ""};
         }
-        if (retours.Dispositif) {
+        if (retours.Dispositif)
+        {
             retours.Dispositif = false;
             distance = c.DistanceAxeEtoileMemorisee;
             return {"Dispositif", ""};
         }
-        if (retours.Champ) {
+        if (retours.Champ)
+        {
             retours.Champ = false;
             distance = c.DistanceAxeEtoileMemorisee;
             return {"Champ", ""};
         }
         return {};
     }
-    if (vue == "Etoile Multiple") {
+    if (vue == "Etoile Multiple")
+    {
         c.DistanceAxeEtoileMemorisee = distance;
         distance = DistanceCaseEtoile(c.CaseEtoileChoisie);
         retours.EtoileMultiple = true;
         return {"Etoile Unique", "Double-clic sur l'image pour afficher en mode Etoile Unique"};
     }
-    if (vue == "Dispositif" && Reglages.RayonsLumineuxTraces) {
+    if (vue == "Dispositif" && Reglages.RayonsLumineuxTraces)
+    {
         c.DistanceAxeEtoileMemorisee = distance;
         if (Validite.SystemeAfocal || Reglages.ChampLineaire)
             distance = DistanceEtoileDe(Reglages.DistanceAxeImage);
         retours.Dispositif = true;
         return {"Etoile Unique", "Double-clic sur l'image pour afficher le dispositif"};
     }
-    if (vue == "Champ") {
+    if (vue == "Champ")
+    {
         c.DistanceAxeEtoileMemorisee = distance;
         distance = DistanceEtoileDe(c.DistancePointChamp);
         retours.Champ = true;

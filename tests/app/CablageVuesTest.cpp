@@ -143,7 +143,8 @@ TEST_F(CablageVuesFenetre, LesBoutonsDeLaLamePortentLeProfilEtLeChamp)
     } cas[] = {{ProfilAvant, false, "Profil de Schmidt sur la face avant", "Champ plan"},
                {ProfilArriere, true, "Profil de Schmidt sur la face arrière", "Champ courbe"},
                {ProfilPartage, false, "Profil de Schmidt réparti sur les deux faces", "Champ plan"}};
-    for (const auto& c : cas) {
+    for (const auto& c : cas)
+    {
         SCOPED_TRACE(c.Lame);
         ConstruitFormeValide(T::Schmidt);
         Instrument.ProfilLame = c.Profil;
@@ -220,7 +221,8 @@ TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
         T Forme;
         int Code;
     } cas[] = {{T::Newton, 1}, {T::Cassegrain, 11}, {T::Lunette, 2011}};
-    for (const auto& c : cas) {
+    for (const auto& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         Montre(c.Forme, TBoutonVue::Instrument, "Instrument");
         EtatSaisie.CodeSaisie = 0;
@@ -239,7 +241,8 @@ TEST_F(CablageVuesFenetre, LesZoomsDesEtoilesServentJusquAuxLimitesDeLaVue)
     ASSERT_TRUE(p.ZoomAvant->isVisible());
     EXPECT_TRUE(p.ZoomArriere->isEnabled());
     // From 64: 128, then 256, where a further press is refused and the zoom stays.
-    for (int attendu : {128, 256, 256}) {
+    for (int attendu : {128, 256, 256})
+    {
         SCOPED_TRACE(attendu);
         p.ZoomAvant->trigger();
         EXPECT_EQ(Reglages.ZoomEtoileMultiple, attendu);
@@ -273,7 +276,8 @@ TEST_F(CablageVuesFenetre, LesCommandesDuChampSuiventSonEchelleEtSesDonnees)
     EXPECT_TRUE(p.ZoomMoins->isEnabled());
     EXPECT_TRUE(p.Copiercourbe->isEnabled());
     // A focal system goes out to 150, the scale's end.
-    for (int attendu : {24, 60, 150}) {
+    for (int attendu : {24, 60, 150})
+    {
         SCOPED_TRACE(attendu);
         p.ZoomMoins->trigger();
         EXPECT_EQ(Reglages.AmplitudeChamp, attendu);

@@ -11,8 +11,7 @@
 #include <algorithm>
 #include <array>
 
-namespace
-{
+namespace {
 
 std::string TitreFenetre;
 

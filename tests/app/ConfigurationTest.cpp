@@ -35,22 +35,30 @@ TEST_F(Configuration, LitLaGeometrieDansLesLimitesDeLEcran)
         TGeometrieFenetre Attendue;
     };
     const TCas cas[] = {
-        {"valeurs ordinaires", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "40", "backup"}),
+        {"valeurs ordinaires",
+         Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "40", "backup"}),
          {0, 900, 1000, 30, 40}},
-        {"blancs finaux", Fichier({"[Quivane 3.3.0]", "2  ", "900 ", "1000", "30", "40", "backup"}),
+        {"blancs finaux",
+         Fichier({"[Quivane 3.3.0]", "2  ", "900 ", "1000", "30", "40", "backup"}),
          {2, 900, 1000, 30, 40}},
-        {"plus large que l'écran", Fichier({"[Quivane 3.1.4]", "0", "2500", "1000", "30", "40", "backup"}),
+        {"plus large que l'écran",
+         Fichier({"[Quivane 3.1.4]", "0", "2500", "1000", "30", "40", "backup"}),
          {0, 1920, 1000, 30, 40}},
-        {"plus haute que l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1081", "30", "40", "backup"}),
+        {"plus haute que l'écran",
+         Fichier({"[Quivane 3.3.0]", "0", "900", "1081", "30", "40", "backup"}),
          {0, 900, 830, 30, 40}},
-        {"gauche au-delà de l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1901", "40", "backup"}),
+        {"gauche au-delà de l'écran",
+         Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1901", "40", "backup"}),
          {0, 900, 1000, 0, 40}},
-        {"gauche au bord", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1900", "40", "backup"}),
+        {"gauche au bord",
+         Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "1900", "40", "backup"}),
          {0, 900, 1000, 1900, 40}},
-        {"haut au-delà de l'écran", Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "1061", "backup"}),
+        {"haut au-delà de l'écran",
+         Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "1061", "backup"}),
          {0, 900, 1000, 30, 0}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const TConfigurationLue lue = LitConfiguration(c.Lignes, Ecran);
         EXPECT_FALSE(lue.Erreur);
@@ -78,7 +86,8 @@ TEST_F(Configuration, LOptionDeSauvegardeEtLesFichiersRecents)
         {"pas de backup", "pas de backup", false},
         {"majuscules", "Backup", false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Etat.CopieSauvegarde = !c.Sauvegarde;
         auto lignes = Fichier({"[Quivane 3.3.0]", "0", "900", "1000", "30", "40", c.Ligne7, "/a/b.qvd ", "/c.qvd"});
@@ -115,7 +124,8 @@ TEST_F(Configuration, UnFichierFautifEstUneErreurQuiArreteLesValeurs)
         {"en-tête d'une version 4", entete4, std::nullopt, std::nullopt},
         {"fichier vide", {}, std::nullopt, std::nullopt},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const TConfigurationLue lue = LitConfiguration(c.Lignes, Ecran);
         EXPECT_TRUE(lue.Erreur);
@@ -126,8 +136,7 @@ TEST_F(Configuration, UnFichierFautifEstUneErreurQuiArreteLesValeurs)
 
 TEST_F(Configuration, LaHauteurEstGardeeMemeApresUneErreur)
 {
-    const TConfigurationLue lue =
-        LitConfiguration({"[Quivane 2.0]", "1", "900", "1000", "30", "40", "backup"}, Ecran);
+    const TConfigurationLue lue = LitConfiguration({"[Quivane 2.0]", "1", "900", "1000", "30", "40", "backup"}, Ecran);
     EXPECT_TRUE(lue.Erreur);
     EXPECT_FALSE(lue.Hauteur.has_value());
     EXPECT_EQ(Etat.EtatFenetreLu, 1);
@@ -154,7 +163,8 @@ TEST_F(Configuration, EcritDixSeptLignes)
         {"maximisée", {2, 820, 1000, -4, -4}, "2", "0", "0"},
         {"réduite: l'état lu au démarrage", {1, 820, 1000, 12, 5}, "2", "12", "5"},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const auto lignes = LignesConfiguration(c.Fenetre);
         ASSERT_EQ(lignes.size(), 17u);
@@ -185,7 +195,8 @@ TEST_F(Configuration, LaFenetreParDefautTientDansLEcran)
         {"écran de 1060", {1280, 1061}, 820, 1050},
         {"petit écran", {800, 600}, 640, 594},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const TGeometrieFenetre fenetre = FenetreParDefaut(c.Ecran, {2, 640, 480, 33, 77});
         EXPECT_EQ(fenetre.EtatFenetre, 0);

@@ -24,7 +24,8 @@ fs::path Programme()
 
 bool AttendFichier(const fs::path& chemin, bool present)
 {
-    for (int essai = 0; essai < 200; ++essai) {
+    for (int essai = 0; essai < 200; ++essai)
+    {
         if (fs::exists(chemin) == present)
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -50,7 +51,8 @@ protected:
     void TearDown() override
     {
         for (auto& instance : Instances)
-            if (instance->state() != QProcess::NotRunning) {
+            if (instance->state() != QProcess::NotRunning)
+            {
                 instance->kill();
                 instance->waitForFinished(5000);
             }
@@ -92,7 +94,8 @@ TEST_F(Demarrage, UnDossierVideDonneLeNumeroZeroEtUneSortieNormaleNeLaisseQueLaC
     ASSERT_TRUE(AttendFichier(Session(0), true));
     EXPECT_FALSE(fs::exists(Session(1)));
     Arrete(instance);
-    for (const char* nom : {"Session0.tmp", "Quivane0.tmp", "Quivane0.bak", "QuivaneFile0.tmp"}) {
+    for (const char* nom : {"Session0.tmp", "Quivane0.tmp", "Quivane0.bak", "QuivaneFile0.tmp"})
+    {
         SCOPED_TRACE(nom);
         EXPECT_FALSE(fs::exists(Dossier / nom));
     }

@@ -117,9 +117,9 @@ protected:
     static std::vector<std::string> ValeursInstrument()
     {
         std::vector<std::string> t = {"type " + std::to_string(static_cast<int>(Instrument.TypeInstrument))};
-        for (double TInstrument::* champ : ChampsReelsInstrument())
+        for (double TInstrument::*champ : ChampsReelsInstrument())
             t.push_back(Exact(Instrument.*champ));
-        for (float TInstrument::* champ : ChampsSimplesInstrument())
+        for (float TInstrument::*champ : ChampsSimplesInstrument())
             t.push_back(Exact(Instrument.*champ));
         return t;
     }
@@ -161,7 +161,8 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
         {"50000", "Quivane - Saisie du diamètre", "Le diamètre doit être inférieur à 50.000mm (50m)"},
         {"0,5", "Quivane - Saisie du diamètre du miroir", "Le diamètre doit être supérieur à 1mm"},
     };
-    for (const auto& r : refus) {
+    for (const auto& r : refus)
+    {
         SCOPED_TRACE(r.Tape);
         Clic(p.Fenetre, centre);
         ASSERT_TRUE(p.Saisie->isVisibleTo(p.Fiche));
@@ -176,7 +177,8 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
         Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
         if (r.Titre == nullptr)
             EXPECT_TRUE(Services.Question.Posees.empty());
-        else {
+        else
+        {
             ASSERT_EQ(Services.Question.Posees.size(), 1u);
             EXPECT_EQ(Services.Question.Posees[0].Titre, r.Titre);
             EXPECT_EQ(Services.Question.Posees[0].Ligne1, r.Texte);
@@ -232,7 +234,8 @@ TEST_F(EditionBoutEnBout, UnCassegrainTapeAuClavierSurvitALArretBrutalEtSeDefait
     std::vector<TCodeSaisie> parcourus;
     // The instrument before each typed value.
     std::vector<std::vector<std::string>> avant;
-    for (int pas = 0; valeurs.contains(EtatSaisie.CodeSaisie) && pas < 20; ++pas) {
+    for (int pas = 0; valeurs.contains(EtatSaisie.CodeSaisie) && pas < 20; ++pas)
+    {
         const TCodeSaisie code = EtatSaisie.CodeSaisie;
         SCOPED_TRACE(code);
         ASSERT_TRUE(p.Saisie->isVisibleTo(p.Fiche));
@@ -263,7 +266,8 @@ TEST_F(EditionBoutEnBout, UnCassegrainTapeAuClavierSurvitALArretBrutalEtSeDefait
     fs::copy(Dossier, arret);
 
     // Undo steps back through the typed values, last first, down to the form as it was chosen.
-    for (std::size_t k = avant.size(); k-- > 0;) {
+    for (std::size_t k = avant.size(); k-- > 0;)
+    {
         SCOPED_TRACE(parcourus[k]);
         ASSERT_TRUE(p.Annuler->isEnabled());
         p.Annuler->trigger();

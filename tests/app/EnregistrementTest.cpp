@@ -6,8 +6,7 @@
 #include "app/FichierEcriture.h"
 #include "doubles/FichiersDefaillants.h"
 
-namespace
-{
+namespace {
 
 class Enregistrement : public FichierTest
 {

@@ -123,8 +123,8 @@ TEST_F(Fermeture, UneConfigurationFautiveDonneLeMessageEtLaFenetreParDefaut)
     TServicesDeTest services;
     Etat.DossierUtilisable = true;
     Etat.CheminConfiguration = (Dossier / "Quivane.ini").string();
-    const std::vector<std::string> seizeLignes = {"[Quivane 3.3.0]", "0", "1200", "900", "30", "40", "backup",
-                                                  "", "", "", "", "", "", "", "", ""};
+    const std::vector<std::string> seizeLignes = {
+        "[Quivane 3.3.0]", "0", "1200", "900", "30", "40", "backup", "", "", "", "", "", "", "", "", ""};
     {
         std::ofstream fichier(Etat.CheminConfiguration);
         for (const std::string& ligne : seizeLignes)

@@ -7,8 +7,7 @@
 #include "doubles/FichiersDefaillants.h"
 #include "optics/Initialisation.h"
 
-namespace
-{
+namespace {
 
 class FichierEcriture : public FichierTest
 {
@@ -46,9 +45,28 @@ TEST_F(FichierEcriture, ExempleDuNewtonOctetParOctet)
     EXPECT_EQ(debut, octets.size()) << "la dernière ligne finit par CR LF";
     EXPECT_EQ(octets.find('\n'), octets.find("\r\n") + 1) << "aucun LF seul";
     ASSERT_EQ(lignes.size(), 51u);
-    const std::vector<std::string> attendues = {
-        "<Quivane 3.3.0>", "[T\xE9lescope de Newton]", "200", "1200", "-1", "50", "150", "25", "8",
-        "[Dispositif dioptrique]", "", "8", "13", "15", "1", "0", "-1", "0", "0", "0", "0", ""};
+    const std::vector<std::string> attendues = {"<Quivane 3.3.0>",
+                                                "[T\xE9lescope de Newton]",
+                                                "200",
+                                                "1200",
+                                                "-1",
+                                                "50",
+                                                "150",
+                                                "25",
+                                                "8",
+                                                "[Dispositif dioptrique]",
+                                                "",
+                                                "8",
+                                                "13",
+                                                "15",
+                                                "1",
+                                                "0",
+                                                "-1",
+                                                "0",
+                                                "0",
+                                                "0",
+                                                "0",
+                                                ""};
     for (std::size_t i = 0; i < attendues.size(); ++i)
         EXPECT_EQ(lignes[i], attendues[i]) << "ligne " << i + 1;
     EXPECT_EQ(lignes[29], "1,1") << "ligne 30, l'indice limite";
@@ -106,9 +124,7 @@ TEST_F(FichierEcriture, ValeursSpecialesEtMotifs)
              Instrument.CoefficientDeformationLame = 0.785;
          },
          6, "0,785"},
-        {"teinte blanche",
-         [] { Reglages.TeinteVerre[3] = 0x00FFFFFF; },
-         1 + 6 + 7 + 19 + 4, "clWhite"},
+        {"teinte blanche", [] { Reglages.TeinteVerre[3] = 0x00FFFFFF; }, 1 + 6 + 7 + 19 + 4, "clWhite"},
     };
     for (const TCas& c : cas)
     {
@@ -173,9 +189,8 @@ TEST(FichierCouleurs, IdentifiantsHexadecimalEtDecimal)
         const char* Ecrite;
     };
     const TCas ecrites[] = {
-        {0x00FFFFFF, "clWhite"},       {0x00F0CAA6, "clSkyBlue"}, {0x00A4A0A0, "clMedGray"},
-        {0xFF00000F, "clBtnFace"},     {0xFF00001E, "clMenuBar"}, {0x1FFFFFFF, "clNone"},
-        {0x00D4FFF0, "$00D4FFF0"},     {0x00000001, "$00000001"},
+        {0x00FFFFFF, "clWhite"},   {0x00F0CAA6, "clSkyBlue"}, {0x00A4A0A0, "clMedGray"}, {0xFF00000F, "clBtnFace"},
+        {0xFF00001E, "clMenuBar"}, {0x1FFFFFFF, "clNone"},    {0x00D4FFF0, "$00D4FFF0"}, {0x00000001, "$00000001"},
     };
     for (const TCas& c : ecrites)
     {

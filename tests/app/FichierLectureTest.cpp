@@ -10,8 +10,7 @@
 #include <cmath>
 #include <random>
 
-namespace
-{
+namespace {
 
 // A lens device of n rows: lenses of BK7 in air, the last thickness to the image.
 void DonneDispositif(int n)
@@ -50,8 +49,7 @@ bool AGroupe(TTypeInstrument forme)
 }
 
 class FichierLecture : public FichierTest
-{
-};
+{};
 
 TEST_F(FichierLecture, ChaqueFormeRevientDeSonFichier)
 {
@@ -170,10 +168,32 @@ TEST_F(FichierLecture, ReglagesEtTeintesReviennent)
 
 TEST_F(FichierLecture, UnFichierUtf8AvecLFSeLitCommeLOriginal)
 {
-    EcritFichier(Chemin("origine.qvd"), {"<Quivane 3.3.0>", "[T\xE9lescope de Ritchey-Chr\xE9tien]", "200", "800",
-                                         "3200", "200", "40", "70", "-1,04", "-3,17", "-1", "20", "8",
-                                         "[Dispositif dioptrique]", "Correcteur \xE0 2 lentilles", "8", "13", "15",
-                                         "1", "0", "-1", "0", "0", "0", "0", ""});
+    EcritFichier(Chemin("origine.qvd"), {"<Quivane 3.3.0>",
+                                         "[T\xE9lescope de Ritchey-Chr\xE9tien]",
+                                         "200",
+                                         "800",
+                                         "3200",
+                                         "200",
+                                         "40",
+                                         "70",
+                                         "-1,04",
+                                         "-3,17",
+                                         "-1",
+                                         "20",
+                                         "8",
+                                         "[Dispositif dioptrique]",
+                                         "Correcteur \xE0 2 lentilles",
+                                         "8",
+                                         "13",
+                                         "15",
+                                         "1",
+                                         "0",
+                                         "-1",
+                                         "0",
+                                         "0",
+                                         "0",
+                                         "0",
+                                         ""});
     std::ofstream utf8(Chemin("linux.qvd"), std::ios::binary);
     utf8 << "<Quivane 3.3.0>\n[Télescope de Ritchey-Chrétien]\n200\n800\n3200\n200\n40\n70\n-1.04\n-3.17\n-1\n20\n8\n"
             "[Dispositif dioptrique]\nCorrecteur à 2 lentilles\n8\n13\n15\n1\n0\n-1\n0\n0\n0\n0\n\n";
@@ -188,7 +208,8 @@ TEST_F(FichierLecture, UnFichierUtf8AvecLFSeLitCommeLOriginal)
         Services.Question.Posees.clear();
         Services.Question.Repond(ReponseOk);
         EXPECT_FALSE(Ouvre(Chemin(fichiers[f])));
-        EXPECT_EQ(Boites(), std::vector<std::string>{"Quivane - Lecture d'un fichier / Erreur de lecture d'un fichier"});
+        EXPECT_EQ(Boites(),
+                  std::vector<std::string>{"Quivane - Lecture d'un fichier / Erreur de lecture d'un fichier"});
     }
     for (int f = 0; f < 2; ++f)
     {
@@ -218,12 +239,8 @@ TEST_F(FichierLecture, EnTetesReconnus)
         bool Reconnu;
     };
     const TCas cas[] = {
-        {"<Quivane 3.3.0>", true},
-        {"<Quivane 3.9.12 beta>", true},
-        {"Quivane 3.3.0", false},
-        {"<Quivane 2.0>", false},
-        {"<Quivane 1.0.0>", false},
-        {"", false},
+        {"<Quivane 3.3.0>", true}, {"<Quivane 3.9.12 beta>", true}, {"Quivane 3.3.0", false},
+        {"<Quivane 2.0>", false},  {"<Quivane 1.0.0>", false},      {"", false},
     };
     for (const TCas& c : cas)
     {
@@ -243,9 +260,25 @@ TEST_F(FichierLecture, EnTetesReconnus)
 // An old document: a Newton, values that may be quoted, the lines as wavelengths in nanometres.
 std::vector<std::string> AncienDocument(const char* rouge)
 {
-    return {"Quivane 2.0", "\"Newton 200\"", "\"200\"", "1200", "\"-1\"", "50", "150", "\"Oculaire\"", rouge,
-            "546.1", "\"480\"", "1", "\"-30\"", "\"5\"", "20", "1,5168", "1.5187", "1.52", "\"BK7\"", "12", "24",
-            "Vrai", "25", "90", "20", "30", "1.1", "0", "10", "5", "5", "5", "10", "15", "10", "0", "1250", "0"};
+    return {"Quivane 2.0", "\"Newton 200\"",
+            "\"200\"",     "1200",
+            "\"-1\"",      "50",
+            "150",         "\"Oculaire\"",
+            rouge,         "546.1",
+            "\"480\"",     "1",
+            "\"-30\"",     "\"5\"",
+            "20",          "1,5168",
+            "1.5187",      "1.52",
+            "\"BK7\"",     "12",
+            "24",          "Vrai",
+            "25",          "90",
+            "20",          "30",
+            "1.1",         "0",
+            "10",          "5",
+            "5",           "5",
+            "10",          "15",
+            "10",          "0",
+            "1250",        "0"};
 }
 
 TEST_F(FichierLecture, AncienDocumentDeVersion2)
@@ -630,8 +663,9 @@ TEST_F(FichierRefuse, FichiersAbimesAuHasard)
     ::Services().Question = &questions;
     std::mt19937 hasard(42);
     const auto tirage = [&hasard](std::size_t n) { return static_cast<std::size_t>(hasard() % n); };
-    const std::vector<std::string> morceaux = {"", "-", "E", "1E", "--1", "1,2,3", "99999999999", "1E400", "14",
-                                               "31", "[Lunette]", "True", "$", "clWhite", "\"", "0"};
+    const std::vector<std::string> morceaux = {"",      "-",  "E",  "1E",        "--1",  "1,2,3", "99999999999",
+                                               "1E400", "14", "31", "[Lunette]", "True", "$",     "clWhite",
+                                               "\"",    "0"};
     for (int essai = 0; essai < 600; ++essai)
     {
         std::vector<std::string> lignes = modeles[essai % 2];

@@ -54,7 +54,8 @@ TEST_F(Historique, UnFichierRouvertMonteEnTeteSansDoublon)
         {"dixième rouvert", "/d/f10.qvd", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {"nouveau fichier", "/d/nouveau.qvd", {1, 2, 3, 4, 5, 6, 7, 8, 9}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Ouvre(c.Chemin);
@@ -108,7 +109,8 @@ TEST(TexteHistorique, RaccourcitLesLongsCheminsEtLesLongsNoms)
          "/" + std::string("é") + Repete('d', 7) + "..." + Repete('d', 39) + "/" + nom10},
     };
     ASSERT_EQ(chemin60.size(), 60u);
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         EXPECT_EQ(TexteHistorique(c.Entree), c.Attendu);
     }

@@ -64,7 +64,8 @@ protected:
     {
         Dispositif.NombreDioptres = nombre;
         Dispositif.TitreDispositif = "Correcteur d'essai";
-        for (int i = 1; i <= nombre; ++i) {
+        for (int i = 1; i <= nombre; ++i)
+        {
             const std::size_t r = static_cast<std::size_t>(i);
             Dispositif.RayonDioptre[r] = i % 2 == 1 ? 250.0 : -250.0;
             Dispositif.EpaisseurDioptre[r] = i % 2 == 1 ? 4.0 : 12.0;
@@ -144,7 +145,8 @@ TEST_F(Impression, TrenteDioptresSurUnePageCourteSePoursuiventSurUnePageDeSuite)
     const auto pages = PagesLues(pdf);
     ASSERT_GE(pages.size(), 3u);
     EXPECT_TRUE(Contient(pages[0], "Simulation optique de : Mon Newton"));
-    for (std::size_t p = 1; p < pages.size(); ++p) {
+    for (std::size_t p = 1; p < pages.size(); ++p)
+    {
         SCOPED_TRACE(p);
         EXPECT_TRUE(Contient(pages[p], "Suite de : Mon Newton.qvd")) << pages[p];
         EXPECT_TRUE(Contient(pages[p], "courbure (mm)")) << pages[p];
@@ -168,7 +170,10 @@ void NoteVue(IImprimante&)
 TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
 {
     const auto installees = RoutinesVues;
-    RoutinesVues = {{{nullptr, NoteVue<0>}, {nullptr, NoteVue<1>}, {nullptr, NoteVue<2>}, {nullptr, NoteVue<3>},
+    RoutinesVues = {{{nullptr, NoteVue<0>},
+                     {nullptr, NoteVue<1>},
+                     {nullptr, NoteVue<2>},
+                     {nullptr, NoteVue<3>},
                      {nullptr, NoteVue<4>}}};
     // A device whose second row has no thickness: present but invalid.
     Dioptres(2);
@@ -187,7 +192,8 @@ TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
         {"tableau seul", false, "Tableau", {}},
         {"départ", false, "Départ", {}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         VuesImprimees.clear();
         Etat.VueCourante = c.Vue;

@@ -20,15 +20,14 @@
 namespace {
 
 class Journal_ : public JournalTest
-{
-};
+{};
 
 // The commands' undo and redo states as the refresh decides them now.
 std::pair<bool, bool> AnnulerRetablir()
 {
-    const TEtatsPage etats = CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie,
-                                                     Etat.CheminAffiche, Etat.CheminDocument,
-                                                     Edition.PositionJournal, Journal.NombreEnregistrementsJournal);
+    const TEtatsPage etats =
+        CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie, Etat.CheminAffiche,
+                                Etat.CheminDocument, Edition.PositionJournal, Journal.NombreEnregistrementsJournal);
     return {etats.EstActive(TCommande::Annuler).value_or(false), etats.EstActive(TCommande::Retablir).value_or(false)};
 }
 
@@ -45,8 +44,8 @@ TEST_F(Journal_, UneModificationApresUneAnnulationRemplaceLaSuiteDuJournal)
     EXPECT_EQ(Instrument.DiametreEntree, 210);
     Modifie(14, 70);
 
-    EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "210", "14", "0",
-                                                         "70"}));
+    EXPECT_EQ(LignesJournal(),
+              (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "210", "14", "0", "70"}));
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 3);
     EXPECT_EQ(Edition.PositionJournal, 3);
     EXPECT_FALSE(std::filesystem::exists(Etat.CheminJournalProvisoire));
@@ -261,9 +260,13 @@ const std::vector<TCasRejeu>& CasRejeu()
              Enregistre(2057, 1, "UBK7");
          }},
         {"verre du catalogue dans le dispositif", T::Cassegrain,
-         [] { ChoisitVerre(TTableVerre::Dispositif, 1, {"F2", "1,61503", "1,62408", "1,63310"}); }},
+         [] {
+             ChoisitVerre(TTableVerre::Dispositif, 1, {"F2", "1,61503", "1,62408", "1,63310"});
+         }},
         {"verre du catalogue sans indice vert dans le groupe", T::Lunette,
-         [] { ChoisitVerre(TTableVerre::Groupe, 2, {"SF2", "1.64208", "", "1.66238"}); }},
+         [] {
+             ChoisitVerre(TTableVerre::Groupe, 2, {"SF2", "1.64208", "", "1.66238"});
+         }},
         {"distance de l'etoile hors de la vue du dispositif", T::Cassegrain,
          [] {
              Etat.VueCourante = "Instrument";
@@ -354,14 +357,14 @@ TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)
 TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 {
     // The row commands, the design tools and the settings dialogs; each takes its code when it is built.
-    EXPECT_EQ(CodesSansRoutine(), (std::vector<std::int32_t>{-7, -8, -9, -10, -11, -12, -13, -14, -18, -19, -20, -21,
-                                                             -22, -23, -24, -26, -28, 9001, 9002, 9101, 9102, 9103,
-                                                             9104, 9105, 9106}));
+    EXPECT_EQ(CodesSansRoutine(),
+              (std::vector<std::int32_t>{-7,  -8,  -9,  -10, -11,  -12,  -13,  -14,  -18,  -19,  -20,  -21, -22,
+                                         -23, -24, -26, -28, 9001, 9002, 9101, 9102, 9103, 9104, 9105, 9106}));
     OuvreBase(TTypeInstrument::Cassegrain);
     Modifie(1, 230);
-    std::vector<TEnregistrementJournal> autres = {
-        {2001, 31, "5"}, {2001, 0, "5"},   {2011, 14, "5"},  {2057, 0, "X"}, {9003, 31, "1.5"},
-        {9003, 114, "1.5"}, {-25, 7, "0"}, {12345, 0, "1"}, {0, 0, "1"}};
+    std::vector<TEnregistrementJournal> autres = {{2001, 31, "5"}, {2001, 0, "5"},    {2011, 14, "5"},
+                                                  {2057, 0, "X"},  {9003, 31, "1.5"}, {9003, 114, "1.5"},
+                                                  {-25, 7, "0"},   {12345, 0, "1"},   {0, 0, "1"}};
     for (std::int32_t code : CodesSansRoutine())
         autres.push_back({code, 1, "1.5"});
     const auto attendue = ConceptionRafraichie();

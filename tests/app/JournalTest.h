@@ -40,9 +40,9 @@ inline std::vector<std::string> Conception()
 {
     std::vector<std::string> t = LignesFichierConception();
     t.push_back("type " + std::to_string(static_cast<int>(Instrument.TypeInstrument)));
-    for (double TInstrument::* champ : ChampsReelsInstrument())
+    for (double TInstrument::*champ : ChampsReelsInstrument())
         t.push_back(Exact(Instrument.*champ));
-    for (float TInstrument::* champ : ChampsSimplesInstrument())
+    for (float TInstrument::*champ : ChampsSimplesInstrument())
         t.push_back(Exact(Instrument.*champ));
     t.push_back("profil " + std::to_string(Instrument.ProfilLame) + " cote " + std::to_string(Instrument.CoteLame));
     const TDioptreGroupe& g = Groupe;
@@ -54,8 +54,7 @@ inline std::vector<std::string> Conception()
     const TDioptre& d = Dispositif;
     t.push_back("dispositif " + std::to_string(d.NombreDioptres) + " " + d.TitreDispositif);
     for (std::size_t i = 1; i <= NombreMaxDioptres; ++i)
-        t.push_back(Exact(d.RayonDioptre[i]) + " " + Exact(d.EpaisseurDioptre[i]) + " " +
-                    Exact(d.DiametreDioptre[i]));
+        t.push_back(Exact(d.RayonDioptre[i]) + " " + Exact(d.EpaisseurDioptre[i]) + " " + Exact(d.DiametreDioptre[i]));
     for (std::size_t e = 1; e <= NombreMaxDioptres + 1; ++e)
         t.push_back(Exact(d.IndiceRouge[e]) + " " + Exact(d.IndiceVert[e]) + " " + Exact(d.IndiceBleu[e]) + " " +
                     d.MatiereDioptre[e]);
@@ -66,7 +65,6 @@ inline std::vector<std::string> Conception()
                 std::to_string(Reglages.RayonsLumineuxTraces));
     return t;
 }
-
 
 // The design as the user sees it: after the refresh that follows every change, undo and redo.
 inline std::vector<std::string> ConceptionRafraichie()

@@ -281,7 +281,8 @@ TEST_F(ListesFenetre, NouveauDonneLeFocusEtSonAideALaListeDesTypes)
 TEST(ListeTypes, ChaqueEntreeDeLaListeDonneSaForme)
 {
     std::set<T> formes;
-    for (const char* entree : EntreesListeTypes) {
+    for (const char* entree : EntreesListeTypes)
+    {
         SCOPED_TRACE(entree);
         Instrument.NomInstrument = MinusculesAZ(entree);
         AppliqueTypeInstrument();

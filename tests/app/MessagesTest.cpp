@@ -71,7 +71,8 @@ TEST_F(Messages, LaLargeurSuitLaLongueurDuTitreEnCaracteres)
         {"question de 66", PoseQuestion, TitreDe(66), 425, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon, 325},
         {"question de 80", PoseQuestion, TitreDe(80), 515, 150, TIconeQuestion::Stop, TBoutonsQuestion::OuiNon, 415},
     };
-    for (const TCasLargeur& c : cas) {
+    for (const TCasLargeur& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Question.Repond(ReponseOk);
         Bip.Oublie();
@@ -92,7 +93,8 @@ TEST_F(Messages, LaLargeurSuitLaLongueurDuTitreEnCaracteres)
 
 TEST_F(Messages, LaReponseEstGardeeDansLesDeuxVariables)
 {
-    for (const TReponse reponse : {ReponseNon, ReponseOui}) {
+    for (const TReponse reponse : {ReponseNon, ReponseOui})
+    {
         Question.Repond(reponse);
         PoseQuestion("Quivane - Question", "Continuer ?");
         EXPECT_EQ(Etat.Reponse, reponse);

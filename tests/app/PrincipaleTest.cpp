@@ -110,12 +110,14 @@ TEST(Principale, LesCommandesDePlacementSuiventLeDispositif)
         {"dispositif focal", true, 50, false, true, true, true},
         {"dispositif afocal", true, 1e20, true, true, true, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         ReinitialiseEtat();
         Edition.TableEditee = 2;
         Validite.InstrumentValide = c.InstrumentValide;
-        if (c.Dispositif) {
+        if (c.Dispositif)
+        {
             Dispositif.NombreDioptres = 2;
             Dispositif.RayonDioptre[1] = 100;
             Dispositif.EpaisseurDioptre[1] = 5;

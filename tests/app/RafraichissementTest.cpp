@@ -83,7 +83,8 @@ TEST_F(Rafraichissement, CommandesDeFormulesSelonLaForme)
         {T::Schmidt, false, false, false},
         {T::Maksutov, false, false, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         const TEtatsPage etats = CommandesFormules(c.Forme, c.SansSecondaire);
         for (TCommande commande : {TCommande::CorrecteurdeRossdeuxlentilles1, TCommande::RossQuivane,
@@ -130,7 +131,8 @@ TEST_F(Rafraichissement, HauteurDuBlocSelonLaForme)
         {T::KlevtsovCassegrain, true, 2, 181},
         {T::HoughtonCassegrain, true, 0, 144},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         EXPECT_EQ(HauteurBlocInstrument(c.Forme, c.SurMenisque, c.Lentilles), c.Hauteur);
     }
@@ -152,7 +154,8 @@ TEST_F(Rafraichissement, CommandesQuiSuiventLesResultats)
         {"vierge avec dispositif", false, true, true, true, false, false, true, false, false, false, true, true},
         {"première ligne vide", true, false, false, false, true, true, false, true, false, false, true, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         TValidite v;
         v.InstrumentValide = c.Iv;
@@ -162,8 +165,8 @@ TEST_F(Rafraichissement, CommandesQuiSuiventLesResultats)
         const TEtatsPage e = CommandesResultats(v, c.PremiereVide);
         EXPECT_EQ(Active(e, TCommande::AfficheInstrument), c.Instrument);
         EXPECT_EQ(Active(e, TCommande::AfficheDispositifdioptrique), c.DispositifVue);
-        for (TCommande k : {TCommande::Analyseduchamp, TCommande::EtoileMultiple, TCommande::EtoileUnique,
-                            TCommande::ImprimerTout})
+        for (TCommande k :
+             {TCommande::Analyseduchamp, TCommande::EtoileMultiple, TCommande::EtoileUnique, TCommande::ImprimerTout})
             EXPECT_EQ(Active(e, k), c.Analyses);
         EXPECT_EQ(Active(e, TCommande::Imprimer), c.Imprimer);
         EXPECT_EQ(Active(e, TCommande::Optimisationdesdiametres), c.Optimisation);
@@ -198,7 +201,8 @@ TEST_F(Rafraichissement, EnregistrementAnnulerEtRetablir)
         {"au milieu du journal", T::Newton, false, "", "", 2, 4, std::nullopt, true, true, true},
         {"position au bout", T::Newton, false, "", "", 4, 4, std::nullopt, true, true, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const TEtatsPage e = CommandesEnregistrement(c.Forme, c.Modifie, c.Affiche, c.Document, c.Position, c.Nombre);
         EXPECT_EQ(Active(e, TCommande::Enregistrer), c.Enregistrer);
@@ -216,10 +220,11 @@ TEST_F(Rafraichissement, ElementsDeLaBarreParVueEtCourbeMemorisee)
         std::optional<bool> Dessin;
         bool Zooms, ZoomsChamp;
     };
-    const TCas cas[] = {{"Tableau", false, false, false},         {"Instrument", std::nullopt, false, false},
+    const TCas cas[] = {{"Tableau", false, false, false},           {"Instrument", std::nullopt, false, false},
                         {"Dispositif", std::nullopt, false, false}, {"Champ", std::nullopt, false, true},
                         {"Etoile Multiple", true, true, false},     {"Etoile Unique", true, true, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Vue);
         const TEtatsPage e = ElementsVue(c.Vue, {}, false);
         EXPECT_EQ(e.EstVisible(TElementPage::Dessin), c.Dessin);
@@ -236,7 +241,8 @@ TEST_F(Rafraichissement, ElementsDeLaBarreParVueEtCourbeMemorisee)
     };
     const TCasCourbe courbes[] = {
         {0, 0, false, false}, {0.05, 0, false, false}, {1, 0, false, true}, {1, 1, false, false}, {1, 1, true, true}};
-    for (const TCasCourbe& c : courbes) {
+    for (const TCasCourbe& c : courbes)
+    {
         SCOPED_TRACE(std::to_string(c.Memorisee) + " " + std::to_string(c.Afocale));
         const TEtatsPage e = ElementsVue("Champ", {c.Memorisee, c.Afocale}, c.Afocal);
         // Copying the curve waits for the analysis's results.
@@ -254,9 +260,12 @@ TEST_F(Rafraichissement, TexteDeLaLongueurDeLInstrument)
         const char* Virgule;
         const char* Point;
     };
-    const TCas cas[] = {{1000, "1000,0 mm", "1000.0 mm"}, {1000.04, "1,000 m", "1.000 m"},
-                        {2500, "2,500 m", "2.500 m"},     {999.95, "1000,0 mm", "1000.0 mm"}};
-    for (const TCas& c : cas) {
+    const TCas cas[] = {{1000, "1000,0 mm", "1000.0 mm"},
+                        {1000.04, "1,000 m", "1.000 m"},
+                        {2500, "2,500 m", "2.500 m"},
+                        {999.95, "1000,0 mm", "1000.0 mm"}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Longueur);
         SeparateurDecimal = ',';
         EXPECT_EQ(TexteLongueurInstrument(c.Longueur), std::string("Longueur de l'instrument = ") + c.Virgule);
@@ -320,7 +329,8 @@ TEST_F(Rafraichissement, LaVueSuitLesBoutonsEtLesRetours)
         {"étoiles", "Tableau", TBoutonVue::Etoiles, false, false, "Etoile Multiple", true},
     };
     ConstruitFormeValide(T::Newton);
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Etat.VueCourante = c.Avant;
         Etat.BoutonsVue.fill(false);
@@ -365,16 +375,15 @@ TEST_F(Rafraichissement, LaSaisieEstRouverteSelonLaForme)
         int Diametre, RayonGroupe, RayonDioptre;
     };
     // The edit box stays closed (the opener leaves CodeSaisie at 0), so both steps run.
-    const TCas cas[] = {{T::Aucun, 0, 0, 0, 0},
-                        {T::Newton, 1, 2, 0, 0},
-                        {T::Lunette, 0, 0, 1, 0},
-                        {T::Lunette, 1, 0, 0, 1}};
+    const TCas cas[] = {
+        {T::Aucun, 0, 0, 0, 0}, {T::Newton, 1, 2, 0, 0}, {T::Lunette, 0, 0, 1, 0}, {T::Lunette, 1, 0, 0, 1}};
     static int diametre, rayonGroupe, rayonDioptre;
     Relais.OuvreSaisieDiametreEntree = [] { ++diametre; };
     Relais.OuvreSaisieRayonGroupe = [] { ++rayonGroupe; };
     Relais.OuvreSaisieRayonDioptre = [] { ++rayonDioptre; };
     Relais.SaisieVisible = [] { return true; };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         diametre = rayonGroupe = rayonDioptre = 0;
         Instrument.TypeInstrument = c.Forme;
@@ -409,7 +418,8 @@ TEST_F(Rafraichissement, UnAppelPendantUnRafraichissementAttendSaFin)
 
 TEST_F(Rafraichissement, ChaqueFormeSePrepareEtDonneSaHauteurDePage)
 {
-    for (T forme : FormesInstrument) {
+    for (T forme : FormesInstrument)
+    {
         SCOPED_TRACE(static_cast<int>(forme));
         ConstruitFormeValide(forme);
         Fenetre.EffaceJournal();
@@ -420,8 +430,8 @@ TEST_F(Rafraichissement, ChaqueFormeSePrepareEtDonneSaHauteurDePage)
         EXPECT_FALSE(Edition.AMettreAJour);
         EXPECT_EQ(Etat.HauteurPage,
                   MiseEnPage.HauteurTitre + 32 +
-                      HauteurBlocInstrument(forme, Instrument.SecondaireSurMenisque, Groupe.NombreDioptresGroupe) +
-                      96 + 16 * Dispositif.NombreDioptres);
+                      HauteurBlocInstrument(forme, Instrument.SecondaireSurMenisque, Groupe.NombreDioptresGroupe) + 96 +
+                      16 * Dispositif.NombreDioptres);
         std::string champ;
         EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
         EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "Dispositif Dioptrique", .Gras = true}));

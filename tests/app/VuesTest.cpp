@@ -37,7 +37,8 @@ TEST_F(Vues, UneCommandeDeVueBascule)
         {"Etoiles", EtoileMultipleExecute, "Etoile Multiple", TBoutonVue::Etoiles},
         {"Unique", EtoileUniqueExecute, "Etoile Unique", TBoutonVue::Unique},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Etat.BoutonsVue.fill(true);
@@ -92,7 +93,9 @@ TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
          "Etoile Multiple",
          &Reglages.ZoomEtoileMultiple,
          64,
-         {{ZoomAvantExecute, 128, true, true}, {ZoomAvantExecute, 256, true, true}, {ZoomAvantExecute, 256, false, true}}},
+         {{ZoomAvantExecute, 128, true, true},
+          {ZoomAvantExecute, 256, true, true},
+          {ZoomAvantExecute, 256, false, true}}},
         {"étoile unique en avant",
          "Etoile Unique",
          &Reglages.ZoomEtoileUnique,
@@ -105,11 +108,13 @@ TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
          {{ZoomArriereExecute, 1, true, true}, {ZoomArriereExecute, 1, true, false}}},
         {"hors des vues d'étoiles", "Champ", &Reglages.ZoomEtoileMultiple, 64, {{ZoomAvantExecute, 64, true, true}}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         *c.Zoom = c.Depart;
-        for (const TPas& pas : c.Pas) {
+        for (const TPas& pas : c.Pas)
+        {
             Etat.VueCourante = c.Vue;
             Etat.BoutonsVue = {};
             pas.Commande();
@@ -131,14 +136,15 @@ TEST_F(Vues, LesZoomsDuChampParcourentLeursEchelles)
         int Attendu;
     };
     const TCas cas[] = {
-        {"moins de 12", false, ZoomMoinsExecute, 12, 24},  {"moins de 24", false, ZoomMoinsExecute, 24, 60},
-        {"moins de 60", false, ZoomMoinsExecute, 60, 150}, {"moins de 150", false, ZoomMoinsExecute, 150, 150},
-        {"plus de 150", false, ZoomPlusExecute, 150, 60},  {"plus de 24", false, ZoomPlusExecute, 24, 12},
-        {"plus de 12", false, ZoomPlusExecute, 12, 12},    {"afocal moins de 24", true, ZoomMoinsExecute, 24, 72},
+        {"moins de 12", false, ZoomMoinsExecute, 12, 24},       {"moins de 24", false, ZoomMoinsExecute, 24, 60},
+        {"moins de 60", false, ZoomMoinsExecute, 60, 150},      {"moins de 150", false, ZoomMoinsExecute, 150, 150},
+        {"plus de 150", false, ZoomPlusExecute, 150, 60},       {"plus de 24", false, ZoomPlusExecute, 24, 12},
+        {"plus de 12", false, ZoomPlusExecute, 12, 12},         {"afocal moins de 24", true, ZoomMoinsExecute, 24, 72},
         {"afocal moins de 72", true, ZoomMoinsExecute, 72, 24}, {"afocal plus de 24", true, ZoomPlusExecute, 24, 72},
         {"afocal plus de 72", true, ZoomPlusExecute, 72, 24},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Validite.SystemeAfocal = c.Afocal;

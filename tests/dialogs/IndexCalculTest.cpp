@@ -91,9 +91,9 @@ TEST_F(Catalogue, AbsentIlEstCreeDesVerresIntegres)
     EXPECT_EQ(lignes[26], "Air");
     EXPECT_EQ(lignes[27], "1,000273");
     // The glasses in the catalogue's order, SF6 before SF57.
-    const std::vector<std::string> noms = {"BAF4", "BALF5", "BK7",  "F2",   "F4",   "K7",  "LaF N21",
+    const std::vector<std::string> noms = {"BAF4", "BALF5", "BK7",   "F2",   "F4",   "K7",  "LaF N21",
                                            "LaF7", "LaK7",  "LaK14", "LLF6", "SF1",  "SF2", "SF4",
-                                           "SF5",  "SF6",   "SF57", "SK5",  "SK16", "TIF4"};
+                                           "SF5",  "SF6",   "SF57",  "SK5",  "SK16", "TIF4"};
     for (std::size_t k = 0; k < noms.size(); ++k)
         EXPECT_EQ(lignes[50 + 24 * k], noms[k]);
     // BK7 is the third glass: ne (line 13) and a line without value (19).
@@ -115,9 +115,8 @@ TEST_F(Catalogue, CorrompuIlEstGardeEnBakEtRecree)
         const char* Nom;
         std::string Contenu;
     };
-    const std::vector<TCas> cas = {{"vide", ""},
-                                   {"autre programme", "<Autre 3.3.0>\r\nx\r\n"},
-                                   {"version 2", "<Quivane 2.9>\r\n[Table]\r\n"}};
+    const std::vector<TCas> cas = {
+        {"vide", ""}, {"autre programme", "<Autre 3.3.0>\r\nx\r\n"}, {"version 2", "<Quivane 2.9>\r\n[Table]\r\n"}};
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
@@ -166,8 +165,8 @@ TEST_F(Catalogue, LesErreursDeLectureSontSignaleesEtLesMatieresLuesGardees)
     const std::vector<TCas> cas = {
         {"entête refusée", "<Autre>\r\nx\r\n" + materiau, 0},
         {"matière coupée", "<Quivane 3.3.0>\r\nx\r\n" + materiau + "Coupe\r\n1,5\r\n", 1},
-        {"indice illisible", "<Quivane 3.3.0>\r\nx\r\nMauvais\r\nabc\r\n" + materiau.substr(materiau.find('\n') + 1 + 5),
-         1}};
+        {"indice illisible",
+         "<Quivane 3.3.0>\r\nx\r\nMauvais\r\nabc\r\n" + materiau.substr(materiau.find('\n') + 1 + 5), 1}};
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
@@ -217,18 +216,16 @@ TEST_F(Catalogue, TriParChaqueColonne)
         return n;
     };
     const std::vector<std::string> parNom = noms(OrdreMatieres(catalogue, TColonneCatalogue::Nom, LongueursOnde));
-    const std::vector<std::string> attenduNom = {"Vide", "Air",  "BAF4", "BALF5", "BK7",  "F2",  "F4",  "K7",
-                                                 "LaF N21", "LaF7", "LaK14", "LaK7", "LLF6", "SF1", "SF2", "SF4",
-                                                 "SF5",  "SF57", "SF6",  "SK16",  "SK5",  "TIF4"};
+    const std::vector<std::string> attenduNom = {"Vide",    "Air",  "BAF4",  "BALF5", "BK7",  "F2",  "F4",  "K7",
+                                                 "LaF N21", "LaF7", "LaK14", "LaK7",  "LLF6", "SF1", "SF2", "SF4",
+                                                 "SF5",     "SF57", "SF6",   "SK16",  "SK5",  "TIF4"};
     EXPECT_EQ(parNom, attenduNom);
 
     // At line 19 most glasses have no value: their texts 0,000000 come first, in file order.
-    const std::vector<std::string> parRouge =
-        noms(OrdreMatieres(catalogue, TColonneCatalogue::Rouge, {19, 20, 21}));
-    const std::vector<std::string> attenduRouge = {"BAF4", "BALF5", "BK7", "F2",  "F4",  "LaF N21", "LaF7",
-                                                   "LLF6", "SF1",   "SF2", "SF4", "SF5", "SF6",     "SF57",
-                                                   "TIF4", "Vide",  "Air", "K7",  "SK5", "SK16",    "LaK7",
-                                                   "LaK14"};
+    const std::vector<std::string> parRouge = noms(OrdreMatieres(catalogue, TColonneCatalogue::Rouge, {19, 20, 21}));
+    const std::vector<std::string> attenduRouge = {"BAF4", "BALF5", "BK7", "F2",   "F4",   "LaF N21", "LaF7", "LLF6",
+                                                   "SF1",  "SF2",   "SF4", "SF5",  "SF6",  "SF57",    "TIF4", "Vide",
+                                                   "Air",  "K7",    "SK5", "SK16", "LaK7", "LaK14"};
     EXPECT_EQ(parRouge, attenduRouge);
 
     // Every other column lists every material once, in ascending text.
@@ -305,9 +302,9 @@ TEST(ValeurIndiceMatiere, SeuilsDeLaPageDEdition)
         const char* Texte;
         TValeurIndice Resultat;
     };
-    const std::vector<TCas> cas = {{"1,5", TValeurIndice::Stockee},  {"4.999", TValeurIndice::Stockee},
-                                   {"0", TValeurIndice::Stockee},    {"", TValeurIndice::Stockee},
-                                   {"5", TValeurIndice::Refusee},    {"0.5", TValeurIndice::Refusee},
+    const std::vector<TCas> cas = {{"1,5", TValeurIndice::Stockee},   {"4.999", TValeurIndice::Stockee},
+                                   {"0", TValeurIndice::Stockee},     {"", TValeurIndice::Stockee},
+                                   {"5", TValeurIndice::Refusee},     {"0.5", TValeurIndice::Refusee},
                                    {"-1,5", TValeurIndice::Negative}, {"abc", TValeurIndice::Ignoree}};
     for (const TCas& c : cas)
     {

@@ -105,14 +105,15 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
                                                               : avant.LongueurOndeBleue;
                 EXPECT_EQ(ligne, LigneDeLEntree(entree));
                 EXPECT_EQ(Journal.size(), enregistrements + (ligne != ligneAvant ? 1u : 0u));
-                const auto colonne = [&](int c, auto& rouge, auto& vert, auto& bleu) -> auto& {
+                const auto colonne = [&](int c, auto& rouge, auto& vert, auto& bleu) -> auto&
+                {
                     return c == 1 ? rouge : c == 2 ? vert : bleu;
                 };
                 if (table == 1)
                     for (std::size_t r = 0; r < verresDispositif.size(); ++r)
                     {
-                        const float lu = colonne(canal, Dispositif.IndiceRouge, Dispositif.IndiceVert,
-                                                 Dispositif.IndiceBleu)[r + 2];
+                        const float lu =
+                            colonne(canal, Dispositif.IndiceRouge, Dispositif.IndiceVert, Dispositif.IndiceBleu)[r + 2];
                         EXPECT_FLOAT_EQ(lu, IndiceAttendu(verresDispositif[r], ligne)) << verresDispositif[r];
                     }
                 else

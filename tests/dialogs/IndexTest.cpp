@@ -44,7 +44,9 @@ protected:
         const TCatalogueLu catalogue = LitCatalogue();
         std::vector<std::string> noms;
         for (int i = 1; i <= 24 && f.NumeroMatiereLigne[static_cast<std::size_t>(i)] != 0; ++i)
-            noms.push_back(catalogue.Matieres[static_cast<std::size_t>(f.NumeroMatiereLigne[static_cast<std::size_t>(i)] - 1)].Lignes[0]);
+            noms.push_back(
+                catalogue.Matieres[static_cast<std::size_t>(f.NumeroMatiereLigne[static_cast<std::size_t>(i)] - 1)]
+                    .Lignes[0]);
         return noms;
     }
 

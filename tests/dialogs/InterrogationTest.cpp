@@ -37,16 +37,27 @@ TEST(Interrogation, DispositionDesBoutons)
     };
     const TCas cas[] = {
         {"avertissement de 326", Question(TBoutonsQuestion::Ok, 326), 326, 100, {125, 64, 75, 25}, {}, {}},
-        {"question de 515 x 150", Question(TBoutonsQuestion::OuiNon, 515, 150), 515, 150, {121, 78, 75, 25},
-         {317, 78, 75, 25}, {}},
-        {"trois boutons", Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138), 375, 138, {40, 64, 75, 25},
-         {145, 64, 75, 25}, {250, 64, 75, 25}},
+        {"question de 515 x 150",
+         Question(TBoutonsQuestion::OuiNon, 515, 150),
+         515,
+         150,
+         {121, 78, 75, 25},
+         {317, 78, 75, 25},
+         {}},
+        {"trois boutons",
+         Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138),
+         375,
+         138,
+         {40, 64, 75, 25},
+         {145, 64, 75, 25},
+         {250, 64, 75, 25}},
         {"taille par défaut", Question(TBoutonsQuestion::Ok, 0), 359, 100, {142, 64, 75, 25}, {}, {}},
     };
     const auto egaux = [](const TRectangle& a, const TRectangle& b) {
         return a.Gauche == b.Gauche && a.Haut == b.Haut && a.Largeur == b.Largeur && a.Hauteur == b.Hauteur;
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         const TDispositionInterrogation d = DisposeInterrogation(c.Question);
         EXPECT_EQ(d.Largeur, c.Largeur);
@@ -75,7 +86,8 @@ TEST(Interrogation, EchapEtCaseDeFermetureRepondentSansJamaisDireOui)
         {"fermeture avec Annuler", TBoutonsQuestion::OuiNonAnnuler, true, ReponseAnnuler},
     };
     TInterrogationForm fenetre;
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         // Enter presses the default button, which is the first one.
         bool okParDefaut = false;
@@ -96,9 +108,12 @@ TEST(Interrogation, LesBoutonsRepondentSixSeptDeux)
 {
     AssureApplicationQt();
     TInterrogationForm fenetre;
-    const std::pair<QPushButton* TInterrogationForm::*, TReponse> boutons[] = {
-        {&TInterrogationForm::BoutonOK, 6}, {&TInterrogationForm::BoutonNO, 7}, {&TInterrogationForm::BoutonAnnuler, 2}};
-    for (const auto& [bouton, reponse] : boutons) {
+    const std::pair<QPushButton * TInterrogationForm::*, TReponse> boutons[] = {
+        {&TInterrogationForm::BoutonOK, 6},
+        {&TInterrogationForm::BoutonNO, 7},
+        {&TInterrogationForm::BoutonAnnuler, 2}};
+    for (const auto& [bouton, reponse] : boutons)
+    {
         SCOPED_TRACE(reponse);
         QTimer::singleShot(0, &fenetre, [&fenetre, bouton = bouton] { (fenetre.*bouton)->click(); });
         EXPECT_EQ(fenetre.Pose(Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138)), reponse);

@@ -2,15 +2,13 @@
 // fixed metrics, and keeps an image so that pixels read back what was drawn.
 #include "doubles/CanevasEnregistreur.h"
 
-
 #include <QApplication>
 
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 
-namespace
-{
+namespace {
 // The canvas of the screen images measures sizes in points at this resolution.
 constexpr int ResolutionEcran = 96;
 
@@ -82,14 +80,12 @@ const char* NomOperation(TOperationCanevas operation)
 
 TCanevasEnregistreur::TCanevasEnregistreur(int largeur, int hauteur)
     : TCanevasEnregistreur(largeur, hauteur, ResolutionEcran, true)
-{
-}
+{}
 
 TCanevasEnregistreur::TCanevasEnregistreur(int largeur, int hauteur, int resolution, bool avecImage)
     : Largeur_(largeur), Hauteur_(hauteur), Resolution_(resolution),
       Image_(avecImage ? std::make_unique<TCanevasImage>(largeur, hauteur) : nullptr)
-{
-}
+{}
 
 std::unique_ptr<TCanevasEnregistreur> TCanevasEnregistreur::Page(int largeur, int hauteur, int resolution)
 {

@@ -14,8 +14,8 @@ std::optional<std::string> TDemandeFoyerScriptee::DemandeDecalageFoyer(double de
 std::optional<std::string> TDemandeFoyerScriptee::Repond(TDemande demande, double precedente)
 {
     Demandes.push_back({demande, precedente});
-    const char* nom = demande == TDemande::DistanceFoyerDioptre ? "distance foyer - premier dioptre"
-                                                                 : "décalage du foyer";
+    const char* nom =
+        demande == TDemande::DistanceFoyerDioptre ? "distance foyer - premier dioptre" : "décalage du foyer";
     const auto reponse = Reponses.Suivante(nom);
     if (!reponse)
         return std::nullopt;

@@ -1,16 +1,14 @@
 // The failing files.
 #include "FichiersDefaillants.h"
 
-namespace
-{
+namespace {
 
 class TEcritureDefaillante : public IEcritureTexte
 {
 public:
     TEcritureDefaillante(std::unique_ptr<IEcritureTexte> disque, TFichiersDefaillants& fichiers)
         : Disque(std::move(disque)), Fichiers(fichiers)
-    {
-    }
+    {}
 
     bool EcritLigne(const std::string& ligne) override
     {
@@ -39,10 +37,7 @@ public:
         return Disque->Termine();
     }
 
-    TErreurFichier Erreur() const override
-    {
-        return Echoue ? TErreurFichier::Ecriture : Disque->Erreur();
-    }
+    TErreurFichier Erreur() const override { return Echoue ? TErreurFichier::Ecriture : Disque->Erreur(); }
 
 private:
     std::unique_ptr<IEcritureTexte> Disque;

@@ -3,8 +3,8 @@
 
 TServicesDeTest::TServicesDeTest() : Precedents(Services())
 {
-    Services() = TServices{&Question, &DialoguesFichier, &Impression, &Bip, &PressePapiers, &Aide, &DemandeFoyer,
-                           &Fichiers};
+    Services() =
+        TServices{&Question, &DialoguesFichier, &Impression, &Bip, &PressePapiers, &Aide, &DemandeFoyer, &Fichiers};
 }
 
 TServicesDeTest::~TServicesDeTest()

@@ -24,8 +24,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 int Rafraichissements = 0;
 int Messages = 0;
@@ -35,7 +34,8 @@ QLineEdit* BoiteCourante = nullptr;
 void Rafraichit()
 {
     ++Rafraichissements;
-    if (Edition.AMettreAJour) {
+    if (Edition.AMettreAJour)
+    {
         DessineTableau();
         Edition.AMettreAJour = false;
     }
@@ -86,7 +86,8 @@ protected:
 
     static void Tape(QWidget* cible, const QString& texte)
     {
-        for (QChar c : texte) {
+        for (QChar c : texte)
+        {
             QKeyEvent appui(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(cible, &appui);
         }
@@ -129,10 +130,11 @@ TEST_F(BoiteSaisie, PerdreLeFocusValideSeulementQuandLUtilisateurQuitteLaBoite)
         Qt::FocusReason Raison;
         bool Valide;
     };
-    const std::vector<TCas> cas = {{Qt::MouseFocusReason, true},         {Qt::TabFocusReason, true},
-                                   {Qt::OtherFocusReason, true},         {Qt::ActiveWindowFocusReason, false},
-                                   {Qt::PopupFocusReason, false},        {Qt::MenuBarFocusReason, false}};
-    for (const TCas& c : cas) {
+    const std::vector<TCas> cas = {{Qt::MouseFocusReason, true},  {Qt::TabFocusReason, true},
+                                   {Qt::OtherFocusReason, true},  {Qt::ActiveWindowFocusReason, false},
+                                   {Qt::PopupFocusReason, false}, {Qt::MenuBarFocusReason, false}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Raison));
         SetUp();
         Instrument.EpaisseurPrimaire = 25;
@@ -178,7 +180,8 @@ TEST_F(BoiteSaisie, LeDiametreTapeEstRangeDessineEtLaSaisiePasseAuChampSuivant)
     OuvreSaisieDiametreEntree();
     EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
     EXPECT_TRUE(Saisie->isVisible());
-    EXPECT_EQ(Saisie->geometry(), QRect(caseDiametre.Left, caseDiametre.Top, caseDiametre.Right - caseDiametre.Left, 18));
+    EXPECT_EQ(Saisie->geometry(),
+              QRect(caseDiametre.Left, caseDiametre.Top, caseDiametre.Right - caseDiametre.Left, 18));
     EXPECT_EQ(Saisie->text().toStdString(), "200");
     EXPECT_EQ(Saisie->selectedText().toStdString(), "200");
 
@@ -205,10 +208,10 @@ TEST_F(BoiteSaisie, LaBoiteSePlaceSurLImageDeSaCellule)
     Controles.Grille.Top = 400;
     Controles.TableauSchmidt.Left = 20;
     Controles.TableauSchmidt.Top = 250;
-    const std::vector<std::pair<TImageSaisie, TPointPage>> cas = {{TImageSaisie::Fenetre, {0, 0}},
-                                                                  {TImageSaisie::Grille, {20, 400}},
-                                                                  {TImageSaisie::TableauSchmidt, {20, 250}}};
-    for (const auto& [image, origine] : cas) {
+    const std::vector<std::pair<TImageSaisie, TPointPage>> cas = {
+        {TImageSaisie::Fenetre, {0, 0}}, {TImageSaisie::Grille, {20, 400}}, {TImageSaisie::TableauSchmidt, {20, 250}}};
+    for (const auto& [image, origine] : cas)
+    {
         SCOPED_TRACE(static_cast<int>(image));
         EtatSaisie.Saisie.Visible = true;
         EtatSaisie.Saisie.Image = image;

@@ -88,11 +88,11 @@ TEST(TexteChoixVerre, ColonnesDeDixCaracteres)
         std::array<std::string, 4> Matiere;
         const char* Texte;
     };
-    const std::vector<TCas> cas = {
-        {{"BK7", "1,514320", "1,518720", ""}, "1,514320  1,518720            BK7"},
-        {{"Long", "1,51432012345", "1", "2"}, "1,51432012"
-                                              "1         2         Long"},
-        {{"", "", "", ""}, "                              "}};
+    const std::vector<TCas> cas = {{{"BK7", "1,514320", "1,518720", ""}, "1,514320  1,518720            BK7"},
+                                   {{"Long", "1,51432012345", "1", "2"},
+                                    "1,51432012"
+                                    "1         2         Long"},
+                                   {{"", "", "", ""}, "                              "}};
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Texte);

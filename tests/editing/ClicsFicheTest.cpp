@@ -22,8 +22,14 @@ TCase CaseGrille(int k)
 {
     return {40 * k + 1, 20 * k + 1, 40 * k + 30, 20 * k + 15};
 }
-int XCase(int k) { return 40 * k + 15; }
-int YCase(int k) { return 20 * k + 8; }
+int XCase(int k)
+{
+    return 40 * k + 15;
+}
+int YCase(int k)
+{
+    return 20 * k + 8;
+}
 
 // The sheet's hit rules: (line slot, box slot) -> value, and whether it counts only on an expanded sheet.
 struct TCible
@@ -36,9 +42,8 @@ using TRegles = std::map<std::pair<int, int>, TCible>;
 TRegles ReglesAttendues(T forme)
 {
     const bool E = true;
-    const TRegles deuxMiroirs0 = {{{0, 0}, {V::DiametreEntree, false}},
-                                  {{0, 2}, {V::FocalePrimaire, E}},
-                                  {{0, 7}, {V::FocaleResultante, false}}};
+    const TRegles deuxMiroirs0 = {
+        {{0, 0}, {V::DiametreEntree, false}}, {{0, 2}, {V::FocalePrimaire, E}}, {{0, 7}, {V::FocaleResultante, false}}};
     const TRegles secondaire9 = {{{9, 9}, {V::DiametreSecondaire, E}},
                                  {{9, 16}, {V::DiametreTrouCentral, E}},
                                  {{9, 10}, {V::DegagementFoyer, E}}};
@@ -66,28 +71,30 @@ TRegles ReglesAttendues(T forme)
     case T::Gregory: return joint({deuxMiroirs0, secondaire9, epaisseurs11});
     case T::RitcheyChretien:
     case T::DallKirkham:
-        return joint({deuxMiroirs0, secondaire9, epaisseurs11,
+        return joint({deuxMiroirs0,
+                      secondaire9,
+                      epaisseurs11,
                       {{{18, 8}, {V::CoefficientDeformationPrimaire, E}},
                        {{18, 18}, {V::CoefficientDeformationSecondaire, E}},
                        {{18, 19}, {V::CoefficientDeformationSecondaire2, E}}}});
     case T::Schwarzschild: return joint({deuxMiroirs0, epaisseurs11, {{{9, 9}, {V::DiametreSecondaire, E}}}});
     case T::Schmidt:
-        return {{{0, 0}, {V::DiametreEntree, false}},      {{0, 1}, {V::DiametreMiroir, false}},
-                {{0, 7}, {V::FocaleResultante, false}},    {{0, 3}, {V::RayonCourburePrimaire, false}},
-                {{11, 11}, {V::EpaisseurPrimaire, E}},     {{11, 14}, {V::DistanceLameMiroir, E}},
-                {{11, 20}, {V::CoefficientK, E}},          {{11, 13}, {V::EpaisseurLame, E}}};
+        return {{{0, 0}, {V::DiametreEntree, false}},   {{0, 1}, {V::DiametreMiroir, false}},
+                {{0, 7}, {V::FocaleResultante, false}}, {{0, 3}, {V::RayonCourburePrimaire, false}},
+                {{11, 11}, {V::EpaisseurPrimaire, E}},  {{11, 14}, {V::DistanceLameMiroir, E}},
+                {{11, 20}, {V::CoefficientK, E}},       {{11, 13}, {V::EpaisseurLame, E}}};
     case T::SchmidtNewton:
-        return {{{0, 0}, {V::DiametreEntree, false}},          {{0, 1}, {V::DiametreMiroir, false}},
-                {{0, 7}, {V::FocaleResultante, false}},        {{17, 17}, {V::CoefficientDeformationLame, E}},
-                {{10, 10}, {V::DistanceSecondaireFoyer, E}},   {{10, 9}, {V::DiametreSecondaire, E}},
-                {{10, 14}, {V::DistanceLameMiroir, E}},        {{11, 11}, {V::EpaisseurPrimaire, E}},
-                {{11, 12}, {V::EpaisseurSecondaire, E}},       {{11, 13}, {V::EpaisseurLame, E}}};
+        return {{{0, 0}, {V::DiametreEntree, false}},        {{0, 1}, {V::DiametreMiroir, false}},
+                {{0, 7}, {V::FocaleResultante, false}},      {{17, 17}, {V::CoefficientDeformationLame, E}},
+                {{10, 10}, {V::DistanceSecondaireFoyer, E}}, {{10, 9}, {V::DiametreSecondaire, E}},
+                {{10, 14}, {V::DistanceLameMiroir, E}},      {{11, 11}, {V::EpaisseurPrimaire, E}},
+                {{11, 12}, {V::EpaisseurSecondaire, E}},     {{11, 13}, {V::EpaisseurLame, E}}};
     case T::Maksutov:
     case T::MaksutovNewton:
     {
-        TRegles r = {{{0, 0}, {V::DiametreEntree, false}},        {{0, 1}, {V::DiametreMiroir, false}},
-                     {{0, 2}, {V::FocalePrimaire, false}},        {{0, 3}, {V::RayonCourburePrimaire, false}},
-                     {{11, 11}, {V::EpaisseurPrimaire, E}},       {{11, 14}, {V::DistanceLameMiroir, E}},
+        TRegles r = {{{0, 0}, {V::DiametreEntree, false}},         {{0, 1}, {V::DiametreMiroir, false}},
+                     {{0, 2}, {V::FocalePrimaire, false}},         {{0, 3}, {V::RayonCourburePrimaire, false}},
+                     {{11, 11}, {V::EpaisseurPrimaire, E}},        {{11, 14}, {V::DistanceLameMiroir, E}},
                      {{11, 15}, {V::DistanceDiaphragmeMiroir, E}}, {{11, 13}, {V::EpaisseurLame, E}}};
         if (forme == T::MaksutovNewton)
             r.insert({{{9, 9}, {V::DiametreSecondaire, E}},
@@ -130,7 +137,8 @@ TRegles ReglesAttendues(T forme)
                 {{10, 10}, {V::DistanceSecondaireFoyer, E}}, {{10, 9}, {V::DiametreSecondaire, E}},
                 {{10, 12}, {V::EpaisseurSecondaire, E}}};
     case T::HoughtonCassegrain:
-        return joint({secondaire9, epaisseurs11,
+        return joint({secondaire9,
+                      epaisseurs11,
                       {{{0, 0}, {V::DiametreEntree, false}},
                        {{0, 3}, {V::RayonCourburePrimaire, false}},
                        {{0, 7}, {V::FocaleResultante, false}}}});
@@ -374,7 +382,8 @@ TEST_F(ClicsFiche, CoefficientDeLameParFleches)
 // commits the box, and on a blank sheet takes the type list's text.
 TEST_F(ClicsFiche, UnClicHorsDesValeursCacheLesLignesEtValide)
 {
-    for (const bool surLaFiche : {true, false}) {
+    for (const bool surLaFiche : {true, false})
+    {
         SCOPED_TRACE(surLaFiche);
         SetUp();
         ConstruitFormeValide(T::Newton);

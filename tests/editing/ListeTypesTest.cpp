@@ -377,7 +377,8 @@ TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
         char Caractere;
         bool Traite;
     };
-    for (const TCas& c : std::vector<TCas>{{'+', true}, {'>', true}, {13, true}, {'-', true}, {'<', true}, {'5', false}})
+    for (const TCas& c :
+         std::vector<TCas>{{'+', true}, {'>', true}, {13, true}, {'-', true}, {'<', true}, {'5', false}})
     {
         SCOPED_TRACE(c.Caractere);
         LongueursOnde.LongueurOndeVerte = 13;

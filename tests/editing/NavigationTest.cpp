@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using T = TTypeInstrument;
 using TCodes = std::vector<TCodeSaisie>;
@@ -47,7 +46,8 @@ bool EstTitreOuListe(TCodeSaisie code)
 TCodes ParcoursSuivant()
 {
     TCodes codes = {EtatSaisie.CodeSaisie};
-    for (int pas = 0; pas < 40 && !EstTitreOuListe(codes.back()); ++pas) {
+    for (int pas = 0; pas < 40 && !EstTitreOuListe(codes.back()); ++pas)
+    {
         OuvreSaisieSuivante(codes.back());
         if (EtatSaisie.CodeSaisie == codes.back())
             break;
@@ -60,7 +60,8 @@ TCodes ParcoursSuivant()
 TCodes Suivants(TCodeSaisie quitte, int n)
 {
     TCodes codes;
-    for (int k = 0; k < n; ++k) {
+    for (int k = 0; k < n; ++k)
+    {
         OuvreSaisieSuivante(quitte);
         quitte = EtatSaisie.CodeSaisie;
         codes.push_back(quitte);
@@ -72,7 +73,8 @@ TCodes Suivants(TCodeSaisie quitte, int n)
 TCodes ParcoursPrecedent()
 {
     TCodes codes = {EtatSaisie.CodeSaisie};
-    for (int pas = 0; pas < 40; ++pas) {
+    for (int pas = 0; pas < 40; ++pas)
+    {
         OuvreSaisiePrecedente(codes.back());
         if (EtatSaisie.CodeSaisie == codes.back())
             break;
@@ -88,7 +90,7 @@ struct TCasOrdre
     bool Developpe;
     bool Profil;
     bool SecondaireSurMenisque;
-    TCodes Suivants;   // from the entrance diameter
+    TCodes Suivants; // from the entrance diameter
     TCodes Precedents; // from the last field before the title, when the sheet is expanded
 };
 
@@ -108,33 +110,56 @@ std::vector<TCasOrdre> CasOrdres()
     return {
         {"Newton", T::Newton, true, false, false, {1, 2, 4, 5, 6, 7, 8, 1000}, {8, 7, 6, 5, 4, 2, 1}},
         {"Newton replie", T::Newton, false, false, false, {1, 2, 1000}, {}},
-        {"Cassegrain", T::Cassegrain, true, false, false, {11, 12, 13, 15, 18, 14, 16, 17, 1000},
+        {"Cassegrain",
+         T::Cassegrain,
+         true,
+         false,
+         false,
+         {11, 12, 13, 15, 18, 14, 16, 17, 1000},
          {17, 16, 14, 18, 15, 13, 12, 11}},
         {"Cassegrain replie", T::Cassegrain, false, false, false, {11, 13, 1000}, {}},
-        {"Gregory", T::Gregory, true, false, false, {31, 32, 33, 35, 38, 34, 36, 37, 1000},
+        {"Gregory",
+         T::Gregory,
+         true,
+         false,
+         false,
+         {31, 32, 33, 35, 38, 34, 36, 37, 1000},
          {37, 36, 34, 38, 35, 33, 32, 31}},
         {"Dall-Kirkham replie", T::DallKirkham, false, false, false, {111, 113, 1000}, {}},
-        {"Dall-Kirkham", T::DallKirkham, true, false, false, {111, 112, 113, 115, 118, 114, 116, 117, 1000},
+        {"Dall-Kirkham",
+         T::DallKirkham,
+         true,
+         false,
+         false,
+         {111, 112, 113, 115, 118, 114, 116, 117, 1000},
          {117, 116, 114, 118, 115, 113, 112, 111}},
-        {"Ritchey-Chretien", T::RitcheyChretien, true, false, false,
-         {21, 22, 23, 25, 30, 24, 26, 27, -27, 28, 29, 1000}, {29, 28, -27, 27, 26, 24, 30, 25, 23, 22, 21}},
+        {"Ritchey-Chretien",
+         T::RitcheyChretien,
+         true,
+         false,
+         false,
+         {21, 22, 23, 25, 30, 24, 26, 27, -27, 28, 29, 1000},
+         {29, 28, -27, 27, 26, 24, 30, 25, 23, 22, 21}},
         {"Ritchey-Chretien replie", T::RitcheyChretien, false, false, false, {21, 23, 1000}, {}},
-        {"Schwarzschild", T::Schwarzschild, true, false, false, {101, 102, 103, 104, 106, 107, 1000},
+        {"Schwarzschild",
+         T::Schwarzschild,
+         true,
+         false,
+         false,
+         {101, 102, 103, 104, 106, 107, 1000},
          {107, 106, 104, 103, 102, 101}},
         {"Schwarzschild replie", T::Schwarzschild, false, false, false, {101, 103, 1000}, {}},
         {"Schmidt avec profil", T::Schmidt, true, true, false,
          Joint({{51, 52, 54, 53}, Lame, {56, 561, 562, 55, 69, 1000}}),
          Joint({{69, 55, 562, 561, 56}, LameInverse, {53, 54, 52, 51}})},
-        {"Schmidt sans profil", T::Schmidt, true, false, false,
-         Joint({{51, 52, 54, 53}, Lame, {561, 55, 69, 1000}}),
+        {"Schmidt sans profil", T::Schmidt, true, false, false, Joint({{51, 52, 54, 53}, Lame, {561, 55, 69, 1000}}),
          Joint({{69, 55, 561, 56}, LameInverse, {53, 54, 52, 51}})},
         {"Schmidt replie", T::Schmidt, false, true, false, {51, 52, 54, 1000}, {}},
         {"Schmidt-Cassegrain", T::SchmidtCassegrain, true, true, false,
          Joint({{61, 53, 63, 65, 68, 64, 69}, Lame, {56, 561, 66, 67, 1000}}),
          Joint({{67, 66, 561, 56}, LameInverse, {69, 64, 68, 65, 63, 53, 61}})},
         {"Schmidt-Cassegrain replie", T::SchmidtCassegrain, false, true, false, {61, 63, 1000}, {}},
-        {"Maksutov", T::Maksutov, true, false, false,
-         Joint({{51, 52, 72, 73, 74, 75}, Lame, {56, 71, 561, 55, 1000}}),
+        {"Maksutov", T::Maksutov, true, false, false, Joint({{51, 52, 72, 73, 74, 75}, Lame, {56, 71, 561, 55, 1000}}),
          Joint({{55, 561, 71, 56}, LameInverse, {75, 74, 73, 72, 52, 51}})},
         {"Maksutov replie", T::Maksutov, false, false, false, {51, 52, 72, 1000}, {}},
         {"Maksutov-Newton", T::MaksutovNewton, true, false, false,
@@ -143,19 +168,39 @@ std::vector<TCasOrdre> CasOrdres()
         {"Maksutov-Cassegrain secondaire sur le menisque", T::MaksutovCassegrain, true, false, true,
          Joint({{61, 72, 68, 64, 82, 74, 75}, Lame, {56, 561, 66, 1000}}),
          Joint({{66, 561, 56}, LameInverse, {75, 74, 82, 64, 68, 81, 72, 61}})},
-        {"Maksutov-Cassegrain secondaire sur le menisque replie", T::MaksutovCassegrain, false, false, true,
-         {61, 1000}, {}},
+        {"Maksutov-Cassegrain secondaire sur le menisque replie",
+         T::MaksutovCassegrain,
+         false,
+         false,
+         true,
+         {61, 1000},
+         {}},
         {"Maksutov-Cassegrain", T::MaksutovCassegrain, true, false, false,
          Joint({{61, 72, 81, 15, 68, 64, 82, 83, 67, 74, 75}, Lame, {56, 561, 66, 1000}}),
          Joint({{66, 561, 56}, LameInverse, {75, 74, 82, 64, 68, 81, 72, 61}})},
         {"Maksutov-Cassegrain replie", T::MaksutovCassegrain, false, false, false, {61, 81, 1000}, {}},
-        {"Klevtsov-Cassegrain", T::KlevtsovCassegrain, true, false, false, {121, 122, 123, 124, 125, 1001},
+        {"Klevtsov-Cassegrain",
+         T::KlevtsovCassegrain,
+         true,
+         false,
+         false,
+         {121, 122, 123, 124, 125, 1001},
          {125, 124, 123, 122, 121}},
         {"Klevtsov-Cassegrain replie", T::KlevtsovCassegrain, false, false, false, {121, 1000}, {}},
-        {"Lurie-Houghton", T::LurieHoughton, false, false, false, {131, 132, 133, 135, 136, 137, 138, 1001},
+        {"Lurie-Houghton",
+         T::LurieHoughton,
+         false,
+         false,
+         false,
+         {131, 132, 133, 135, 136, 137, 138, 1001},
          {138, 137, 136, 135, 133, 132, 131}},
-        {"Houghton-Cassegrain", T::HoughtonCassegrain, true, false, false,
-         {131, 133, 142, 143, 144, 141, 135, 145, 1001}, {145, 135, 141, 144, 143, 142, 133, 131}},
+        {"Houghton-Cassegrain",
+         T::HoughtonCassegrain,
+         true,
+         false,
+         false,
+         {131, 133, 142, 143, 144, 141, 135, 145, 1001},
+         {145, 135, 141, 144, 143, 142, 133, 131}},
         {"Houghton-Cassegrain replie", T::HoughtonCassegrain, false, false, false, {131, 142, 1000}, {}},
         {"Schmidt-Newton", T::SchmidtNewton, true, false, false,
          Joint({{51, 52, 153}, Lame, {69, 155, 154, 561, 156, 157, 56, 1000}}),
@@ -167,7 +212,8 @@ std::vector<TCasOrdre> CasOrdres()
 
 TEST_F(Navigation, ChaqueFormeSuitSonOrdreDansLesDeuxSens)
 {
-    for (const TCasOrdre& c : CasOrdres()) {
+    for (const TCasOrdre& c : CasOrdres())
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Instrument.TypeInstrument = c.Forme;
@@ -191,11 +237,12 @@ TEST_F(Navigation, LeTitreRameneAuDernierChampDeLaFiche)
         bool Developpe;
         TCodeSaisie Attendu;
     };
-    const std::vector<TCas> cas = {{T::Newton, true, 8},         {T::Newton, false, 2},
-                                   {T::Cassegrain, true, 17},    {T::Cassegrain, false, 13},
+    const std::vector<TCas> cas = {{T::Newton, true, 8},          {T::Newton, false, 2},
+                                   {T::Cassegrain, true, 17},     {T::Cassegrain, false, 13},
                                    {T::Schwarzschild, true, 107}, {T::DallKirkham, false, 113},
-                                   {T::Schmidt, true, 51},       {T::HoughtonCassegrain, true, 131}};
-    for (const TCas& c : cas) {
+                                   {T::Schmidt, true, 51},        {T::HoughtonCassegrain, true, 131}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         SetUp();
         Instrument.TypeInstrument = c.Forme;
@@ -236,7 +283,8 @@ TEST_F(Navigation, UnChampRefuseEstRouvertUneFois)
 {
     Instrument.TypeInstrument = T::Maksutov;
     Edition.InstrumentDeveloppe = true;
-    for (TCodeSaisie refuse : {72, 55}) {
+    for (TCodeSaisie refuse : {72, 55})
+    {
         SCOPED_TRACE(refuse);
         EtatSaisie.CodeSaisie = AucuneSaisie;
         EtatSaisie.CodeSaisieRefusee = refuse;
@@ -271,8 +319,9 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
         T Forme;
         TCodeSaisie Epaisseur;
     };
-    for (const TCas& c : {TCas{T::KlevtsovCassegrain, 125}, TCas{T::LurieHoughton, 135},
-                          TCas{T::HoughtonCassegrain, 135}}) {
+    for (const TCas& c :
+         {TCas{T::KlevtsovCassegrain, 125}, TCas{T::LurieHoughton, 135}, TCas{T::HoughtonCassegrain, 135}})
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         SetUp();
         Instrument.TypeInstrument = c.Forme;
@@ -313,7 +362,8 @@ void DispositifRempli(int lignes, double derniereEpaisseur)
 {
     Edition.TableEditee = 1;
     Dispositif.NombreDioptres = lignes;
-    for (int r = 1; r <= lignes; ++r) {
+    for (int r = 1; r <= lignes; ++r)
+    {
         Dispositif.RayonDioptre[static_cast<std::size_t>(r)] = 100.0 * r;
         Dispositif.EpaisseurDioptre[static_cast<std::size_t>(r)] = 5;
         Dispositif.DiametreDioptre[static_cast<std::size_t>(r)] = 40.0 + r;
@@ -335,7 +385,8 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
                                    {"epaisseur non saisie", 5, EpaisseurNonSaisie, 6, 6},
                                    {"epaisseur infinie", 5, EpaisseurInfinie, 5, 5},
                                    {"table pleine", NombreMaxDioptres, 20, NombreMaxDioptres, NombreMaxDioptres}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         DispositifRempli(c.Lignes, c.DerniereEpaisseur);
@@ -345,8 +396,7 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
         EXPECT_EQ(Dispositif.NombreDioptres, c.LignesApres);
         EXPECT_EQ(Edition.LigneCourante, c.LigneApres);
         EXPECT_EQ(EtatSaisie.CodeSaisie, 2001);
-        EXPECT_DOUBLE_EQ(Dispositif.DiametreDioptre[static_cast<std::size_t>(c.LigneApres)],
-                         40.0 + c.Lignes);
+        EXPECT_DOUBLE_EQ(Dispositif.DiametreDioptre[static_cast<std::size_t>(c.LigneApres)], 40.0 + c.Lignes);
         EXPECT_TRUE(Journal.empty());
     }
     // An empty row is never left forward.
@@ -383,7 +433,8 @@ TEST_F(Navigation, LeGroupeDeLaLunetteGranditJusquATreizeLignes)
 {
     Instrument.TypeInstrument = T::Lunette;
     Edition.TableEditee = 2;
-    for (int r = 1; r <= NombreMaxDioptresGroupe; ++r) {
+    for (int r = 1; r <= NombreMaxDioptresGroupe; ++r)
+    {
         Groupe.RayonGroupe[static_cast<std::size_t>(r)] = 500;
         Groupe.DiametreGroupe[static_cast<std::size_t>(r)] = 80 + r;
     }
@@ -410,7 +461,8 @@ TEST_F(Navigation, LeGroupeDuKlevtsovPasseParLaLigneDuMiroir)
 {
     Instrument.TypeInstrument = T::KlevtsovCassegrain;
     Edition.TableEditee = 2;
-    for (int lignes : {4, 3}) {
+    for (int lignes : {4, 3})
+    {
         SCOPED_TRACE(lignes);
         Groupe.NombreDioptresGroupe = lignes;
         for (int r = 1; r <= lignes; ++r)

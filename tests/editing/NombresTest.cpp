@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 class NombresTypes : public ::testing::TestWithParam<char>
 {
@@ -42,37 +41,21 @@ struct TCasTexte
     std::string Texte;
     int ClassePrincipale; // the main window, which also strips a leading "+"
     int ClasseDialogue;
-    double Valeur;        // LitNombre
-    int Bips;             // default beeps of LitNombre
+    double Valeur; // LitNombre
+    int Bips; // default beeps of LitNombre
 };
 
 TEST_P(NombresTypes, ClasseEtLitChaqueTexteQuelQueSoitLeSeparateur)
 {
     const std::vector<TCasTexte> cas{
-        {"", 0, 0, 0, 0},
-        {"   ", 1, 1, 0, 0},
-        {".", 0, 0, 0, 0},
-        {",", 0, 0, 0, 0},
-        {" .", 2, 2, 0, 0},
-        {", ", 2, 2, 0, 0},
-        {"- .", 2, 2, 0, 0},
-        {"12.", 2, 2, 12, 0},
-        {",5", 2, 2, 0.5, 0},
-        {"12,75", 2, 2, 12.75, 0},
-        {"-12.75", 2, 2, -12.75, 0},
-        {"1 000", 1, 1, 1000, 0},
-        {"+3", 1, 0, 3, 0},
-        {"+2,5", 2, 0, 2.5, 0},
-        {"--3", 0, 0, 0, 1},
-        {"-+3", 0, 0, 0, 1},
-        {"3-", 0, 0, 0, 1},
-        {"1.2,3", 0, 0, 0, 1},
-        {"1,5E3", 0, 0, 1500, 0},
-        {"2e-3", 0, 0, 0.002, 0},
-        {"-1.5E-05", 0, 0, -1.5e-05, 0},
-        {"E5", 0, 0, 0, 1},
-        {"-", 0, 0, 0, 1},
-        {"-   ", 0, 0, 0, 1},
+        {"", 0, 0, 0, 0},          {"   ", 1, 1, 0, 0},         {".", 0, 0, 0, 0},
+        {",", 0, 0, 0, 0},         {" .", 2, 2, 0, 0},          {", ", 2, 2, 0, 0},
+        {"- .", 2, 2, 0, 0},       {"12.", 2, 2, 12, 0},        {",5", 2, 2, 0.5, 0},
+        {"12,75", 2, 2, 12.75, 0}, {"-12.75", 2, 2, -12.75, 0}, {"1 000", 1, 1, 1000, 0},
+        {"+3", 1, 0, 3, 0},        {"+2,5", 2, 0, 2.5, 0},      {"--3", 0, 0, 0, 1},
+        {"-+3", 0, 0, 0, 1},       {"3-", 0, 0, 0, 1},          {"1.2,3", 0, 0, 0, 1},
+        {"1,5E3", 0, 0, 1500, 0},  {"2e-3", 0, 0, 0.002, 0},    {"-1.5E-05", 0, 0, -1.5e-05, 0},
+        {"E5", 0, 0, 0, 1},        {"-", 0, 0, 0, 1},           {"-   ", 0, 0, 0, 1},
         {"+ ", 0, 0, 0, 1},
     };
     for (const TCasTexte& c : cas)
@@ -134,9 +117,9 @@ struct TCasEntier
 TEST(NombresEntiers, LitEntierNAccepteQueDesChiffres)
 {
     const std::vector<TCasEntier> cas{
-        {"42", 42, false},      {" 7 ", 7, false},      {"1E3", 1000, false}, {"-5", 0, true},
-        {"+5", 0, true},        {"4.0", 0, true},       {"4,0", 0, true},     {"12a", 0, true},
-        {"", 0, true},          {"E", 0, true},         {"99999999999", 0, true},
+        {"42", 42, false}, {" 7 ", 7, false}, {"1E3", 1000, false},     {"-5", 0, true},
+        {"+5", 0, true},   {"4.0", 0, true},  {"4,0", 0, true},         {"12a", 0, true},
+        {"", 0, true},     {"E", 0, true},    {"99999999999", 0, true},
     };
     for (const TCasEntier& c : cas)
     {

@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 class Ouvreurs : public ::testing::Test
 {
@@ -33,10 +32,22 @@ protected:
 };
 
 using T = TTypeInstrument;
-constexpr std::array<T, 16> Formes = {T::Newton,        T::Cassegrain,      T::RitcheyChretien, T::Gregory,
-                                      T::Schmidt,       T::SchmidtCassegrain, T::Maksutov,      T::MaksutovCassegrain,
-                                      T::Lunette,       T::Schwarzschild,   T::MaksutovNewton,  T::DallKirkham,
-                                      T::KlevtsovCassegrain, T::LurieHoughton, T::HoughtonCassegrain, T::SchmidtNewton};
+constexpr std::array<T, 16> Formes = {T::Newton,
+                                      T::Cassegrain,
+                                      T::RitcheyChretien,
+                                      T::Gregory,
+                                      T::Schmidt,
+                                      T::SchmidtCassegrain,
+                                      T::Maksutov,
+                                      T::MaksutovCassegrain,
+                                      T::Lunette,
+                                      T::Schwarzschild,
+                                      T::MaksutovNewton,
+                                      T::DallKirkham,
+                                      T::KlevtsovCassegrain,
+                                      T::LurieHoughton,
+                                      T::HoughtonCassegrain,
+                                      T::SchmidtNewton};
 
 struct TCasCodes
 {
@@ -50,43 +61,78 @@ TEST_F(Ouvreurs, ChaqueValeurDeLaFichePrendLeCodeDeSaForme)
 {
     const std::vector<TCasCodes> cas = {
         // 1  2   3   4   5   6   7   8  9  10  76 110  120  130  140  150
-        {"DiametreEntree", OuvreSaisieDiametreEntree, {1, 11, 21, 31, 51, 61, 51, 61, 0, 101, 51, 111, 121, 131, 131, 51}},
+        {"DiametreEntree",
+         OuvreSaisieDiametreEntree,
+         {1, 11, 21, 31, 51, 61, 51, 61, 0, 101, 51, 111, 121, 131, 131, 51}},
         {"FocalePrimaire", OuvreSaisieFocalePrimaire, {2, 12, 22, 32, 54, 62, 2, 0, 0, 102, 2, 112, 0, 0, 0, 54}},
-        {"FocaleResultante", OuvreSaisieFocaleResultante, {0, 13, 23, 33, 54, 63, 0, 81, 0, 103, 0, 113, 0, 0, 142, 153}},
-        {"RayonCourburePrimaire", OuvreSaisieRayonCourburePrimaire, {0, 0, 0, 0, 53, 53, 72, 72, 0, 0, 72, 0, 122, 133, 133, 0}},
+        {"FocaleResultante",
+         OuvreSaisieFocaleResultante,
+         {0, 13, 23, 33, 54, 63, 0, 81, 0, 103, 0, 113, 0, 0, 142, 153}},
+        {"RayonCourburePrimaire",
+         OuvreSaisieRayonCourburePrimaire,
+         {0, 0, 0, 0, 53, 53, 72, 72, 0, 0, 72, 0, 122, 133, 133, 0}},
         {"DegagementFoyer", OuvreSaisieDegagementFoyer, {0, 15, 25, 35, 0, 65, 0, 15, 0, 0, 0, 115, 0, 0, 143, 0}},
-        {"CoefficientDeformationPrimaire", OuvreSaisieCoefficientDeformationPrimaire, {4, 0, 26, 0, 0, 0, 0, 82, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"DiametreSecondaire", OuvreSaisieDiametreSecondaire, {5, 14, 24, 34, 0, 64, 0, 64, 0, 104, 5, 114, 2019, 137, 141, 154}},
-        {"DistanceSecondaireFoyer", OuvreSaisieDistanceSecondaireFoyer, {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 136, 0, 155}},
-        {"DiametreTrouCentral", OuvreSaisieDiametreTrouCentral, {0, 18, 30, 38, 0, 68, 0, 68, 0, 0, 0, 118, 124, 0, 144, 0}},
-        {"CoefficientDeformationSecondaire", OuvreSaisieCoefficientDeformationSecondaire, {0, 0, 27, 0, 0, 0, 0, 83, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"EpaisseurPrimaire", OuvreSaisieEpaisseurPrimaire, {7, 16, 28, 36, 55, 66, 55, 66, 0, 106, 55, 116, 125, 135, 135, 156}},
-        {"EpaisseurSecondaire", OuvreSaisieEpaisseurSecondaire, {8, 17, 29, 37, 0, 67, 0, 67, 0, 107, 8, 117, 0, 138, 145, 157}},
-        {"DistanceDiaphragmeMiroir", OuvreSaisieDistanceDiaphragmeMiroir, {0, 0, 0, 0, 0, 0, 71, 71, 0, 0, 71, 0, 123, 0, 0, 0}},
+        {"CoefficientDeformationPrimaire",
+         OuvreSaisieCoefficientDeformationPrimaire,
+         {4, 0, 26, 0, 0, 0, 0, 82, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"DiametreSecondaire",
+         OuvreSaisieDiametreSecondaire,
+         {5, 14, 24, 34, 0, 64, 0, 64, 0, 104, 5, 114, 2019, 137, 141, 154}},
+        {"DistanceSecondaireFoyer",
+         OuvreSaisieDistanceSecondaireFoyer,
+         {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 136, 0, 155}},
+        {"DiametreTrouCentral",
+         OuvreSaisieDiametreTrouCentral,
+         {0, 18, 30, 38, 0, 68, 0, 68, 0, 0, 0, 118, 124, 0, 144, 0}},
+        {"CoefficientDeformationSecondaire",
+         OuvreSaisieCoefficientDeformationSecondaire,
+         {0, 0, 27, 0, 0, 0, 0, 83, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"EpaisseurPrimaire",
+         OuvreSaisieEpaisseurPrimaire,
+         {7, 16, 28, 36, 55, 66, 55, 66, 0, 106, 55, 116, 125, 135, 135, 156}},
+        {"EpaisseurSecondaire",
+         OuvreSaisieEpaisseurSecondaire,
+         {8, 17, 29, 37, 0, 67, 0, 67, 0, 107, 8, 117, 0, 138, 145, 157}},
+        {"DistanceDiaphragmeMiroir",
+         OuvreSaisieDistanceDiaphragmeMiroir,
+         {0, 0, 0, 0, 0, 0, 71, 71, 0, 0, 71, 0, 123, 0, 0, 0}},
         {"DiametreMiroir", OuvreSaisieDiametreMiroir, {0, 0, 0, 0, 52, 0, 52, 0, 0, 0, 52, 0, 0, 0, 0, 52}},
-        {"DiametreMiroirHoughton", OuvreSaisieDiametreMiroirHoughton, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 132, 0, 0}},
-        {"CoefficientDeformationSecondaire2", OuvreSaisieCoefficientDeformationSecondaire2, {0, 0, -27, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"DiametreMiroirHoughton",
+         OuvreSaisieDiametreMiroirHoughton,
+         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 132, 0, 0}},
+        {"CoefficientDeformationSecondaire2",
+         OuvreSaisieCoefficientDeformationSecondaire2,
+         {0, 0, -27, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {"EpaisseurLame", OuvreSaisieEpaisseurLame, {0, 0, 0, 0, 56, 56, 56, 56, 0, 0, 56, 0, 0, 0, 0, 56}},
-        {"DistanceLameMiroir", OuvreSaisieDistanceLameMiroir, {0, 0, 0, 0, 561, 561, 561, 561, 0, 0, 561, 0, 0, 0, 0, 561}},
+        {"DistanceLameMiroir",
+         OuvreSaisieDistanceLameMiroir,
+         {0, 0, 0, 0, 561, 561, 561, 561, 0, 0, 561, 0, 0, 0, 0, 561}},
         {"CoefficientK", OuvreSaisieCoefficientK, {0, 0, 0, 0, 562, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"CoefficientDeformationLame", OuvreSaisieCoefficientDeformationLame, {0, 0, 0, 0, 69, 69, 0, 0, 0, 0, 0, 0, 0, 0, 0, 69}},
+        {"CoefficientDeformationLame",
+         OuvreSaisieCoefficientDeformationLame,
+         {0, 0, 0, 0, 69, 69, 0, 0, 0, 0, 0, 0, 0, 0, 0, 69}},
         {"DiametreMenisque", OuvreSaisieDiametreMenisque, {0, 0, 0, 0, 0, 0, 73, 0, 0, 0, 73, 0, 0, 0, 0, 0}},
         {"RayonMenisque1", OuvreSaisieRayonMenisque1, {0, 0, 0, 0, 0, 0, 74, 74, 0, 0, 74, 0, 0, 0, 0, 0}},
         {"RayonMenisque2", OuvreSaisieRayonMenisque2, {0, 0, 0, 0, 0, 0, 75, 75, 0, 0, 75, 0, 0, 0, 0, 0}},
     };
     constexpr TCodeSaisie ChampOuvert = 777;
-    for (const TCasCodes& c : cas) {
-        for (std::size_t k = 0; k < Formes.size(); ++k) {
+    for (const TCasCodes& c : cas)
+    {
+        for (std::size_t k = 0; k < Formes.size(); ++k)
+        {
             SCOPED_TRACE(std::string(c.Nom) + " forme " + std::to_string(static_cast<int>(Formes[k])));
             SetUp();
             Forme(Formes[k]);
             EtatSaisie.CodeSaisie = ChampOuvert;
             c.Ouvreur();
-            if (c.Codes[k] == 0) {
+            if (c.Codes[k] == 0)
+            {
                 // Nothing at all: the field left open keeps its own code and the box stays as it was.
                 EXPECT_EQ(EtatSaisie.CodeSaisie, ChampOuvert);
                 EXPECT_FALSE(EtatSaisie.Saisie.Visible);
-            } else {
+            }
+            else
+            {
                 EXPECT_EQ(EtatSaisie.CodeSaisie, c.Codes[k]);
                 EXPECT_TRUE(EtatSaisie.Saisie.Visible);
             }
@@ -110,22 +156,22 @@ TEST_F(Ouvreurs, LesValeursDeLaFicheSontMontreesEtGardeesCommeAffichees)
         {"diametre nul", T::Newton, [] { Instrument.DiametreEntree = 0; }, OuvreSaisieDiametreEntree, "", 0},
         {"diametre arrondi au dixieme", T::Newton, [] { Instrument.DiametreEntree = 123.45; },
          OuvreSaisieDiametreEntree, "123.5", 123.5},
-        {"focale gardee telle quelle", T::Newton, [] { Instrument.FocalePrimaire = 123.45; },
-         OuvreSaisieFocalePrimaire, "123.5", 123.45},
+        {"focale gardee telle quelle", T::Newton, [] { Instrument.FocalePrimaire = 123.45; }, OuvreSaisieFocalePrimaire,
+         "123.5", 123.45},
         {"degagement non saisi", T::Cassegrain, [] { Instrument.DegagementFoyer = DegagementNonSaisi; },
          OuvreSaisieDegagementFoyer, "", DegagementNonSaisi},
-        {"coefficient a calculer", T::Newton,
-         [] { Instrument.CoefficientDeformationPrimaire = CoefficientACalculer; },
+        {"coefficient a calculer", T::Newton, [] { Instrument.CoefficientDeformationPrimaire = CoefficientACalculer; },
          OuvreSaisieCoefficientDeformationPrimaire, "", CoefficientACalculer},
         {"coefficient nul", T::Newton, [] { Instrument.CoefficientDeformationPrimaire = 0; },
          OuvreSaisieCoefficientDeformationPrimaire, "0", 0},
-        {"coefficient de la lame k nul", T::Schmidt, [] { Instrument.CoefficientK = 0; }, OuvreSaisieCoefficientK,
-         "0", 0},
+        {"coefficient de la lame k nul", T::Schmidt, [] { Instrument.CoefficientK = 0; }, OuvreSaisieCoefficientK, "0",
+         0},
         {"second coefficient du secondaire", T::RitcheyChretien,
-         [] { Instrument.CoefficientDeformationSecondaire2 = -0.12345; },
-         OuvreSaisieCoefficientDeformationSecondaire2, "-0.1235", -0.12345},
+         [] { Instrument.CoefficientDeformationSecondaire2 = -0.12345; }, OuvreSaisieCoefficientDeformationSecondaire2,
+         "-0.1235", -0.12345},
     };
-    for (const TCasTexte& c : cas) {
+    for (const TCasTexte& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Forme(c.Forme);
@@ -219,10 +265,15 @@ struct TCasCellule
 
 TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
 {
-    const std::vector<TCasCellule> rayons = {{0, ""},        {5e-7, ""},          {-150, "-150.00"},
-                                             {1234.56, "1234.6"}, {12345.6, "12346"}, {RayonPlan, "Plan"},
+    const std::vector<TCasCellule> rayons = {{0, ""},
+                                             {5e-7, ""},
+                                             {-150, "-150.00"},
+                                             {1234.56, "1234.6"},
+                                             {12345.6, "12346"},
+                                             {RayonPlan, "Plan"},
                                              {RayonDiaphragme, "Diaph."}};
-    for (const TCasCellule& c : rayons) {
+    for (const TCasCellule& c : rayons)
+    {
         SCOPED_TRACE("rayon " + std::to_string(c.Valeur));
         Edition.TableEditee = 1;
         Edition.LigneCourante = 2;
@@ -248,7 +299,8 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
         {&Groupe.EpaisseurGroupe[1], OuvreSaisieEpaisseurGroupe, {150, "150.00"}},
         {&Groupe.EpaisseurGroupe[1], OuvreSaisieEpaisseurGroupe, {1500, "1500.0"}},
     };
-    for (const TCasEpaisseur& c : epaisseurs) {
+    for (const TCasEpaisseur& c : epaisseurs)
+    {
         SCOPED_TRACE("epaisseur " + c.Cas.Attendu);
         Edition.TableEditee = 1;
         Edition.LigneCourante = 1;
@@ -257,7 +309,8 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
         EXPECT_EQ(EtatSaisie.Saisie.Texte, c.Cas.Attendu);
     }
     const std::vector<TCasCellule> indices = {{0, ""}, {0.999, ""}, {1.5168, "1.516800"}};
-    for (const TCasCellule& c : indices) {
+    for (const TCasCellule& c : indices)
+    {
         SCOPED_TRACE("indice " + std::to_string(c.Valeur));
         Edition.TableEditee = 1;
         Edition.LigneCourante = 1;
@@ -305,7 +358,8 @@ TEST_F(Ouvreurs, SeuleLaDerniereEpaisseurProposeLInfini)
 TEST_F(Ouvreurs, LesDistancesHorsAxeOntLeursChiffresEtLEtoileSonSuffixe)
 {
     const std::vector<TCasCellule> cas = {{0.25, "0.25"}, {5, "5"}, {12.6, "13"}};
-    for (const TCasCellule& c : cas) {
+    for (const TCasCellule& c : cas)
+    {
         SCOPED_TRACE(c.Attendu);
         Reglages.DistanceAxeEtoile = c.Valeur;
         OuvreSaisieDistanceAxeEtoile();

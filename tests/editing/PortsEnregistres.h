@@ -42,9 +42,7 @@ inline void InstallePortsEnregistres()
     PortsEdition.AfficheConflitMiroirPlan = [] { ++Appels.ConflitsMiroirPlan; };
     PortsEdition.Bip = [] { ++Appels.Bips; };
     PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { Appels.Enregistrements.push_back(e); };
-    PortsEdition.NombreEnregistrementsJournal = [] {
-        return static_cast<std::int32_t>(Appels.Enregistrements.size());
-    };
+    PortsEdition.NombreEnregistrementsJournal = [] { return static_cast<std::int32_t>(Appels.Enregistrements.size()); };
     PortsEdition.RafraichitVue = [] { ++Appels.Rafraichissements; };
     PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) { Appels.Commandes[commande] = active; };
 }

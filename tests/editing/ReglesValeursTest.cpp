@@ -11,8 +11,7 @@
 #include <ostream>
 #include <string>
 
-namespace
-{
+namespace {
 
 using enum TTypeInstrument;
 
@@ -36,25 +35,82 @@ void PrintTo(const TCasRegle& cas, std::ostream* flux)
     *flux << cas.Nom;
 }
 
-double D() { return Instrument.DiametreEntree; }
-double F() { return Instrument.FocaleResultante; }
-double B() { return Instrument.CoefficientDeformationPrimaire; }
-double Degagement() { return Instrument.DegagementFoyer; }
-double Trou() { return Instrument.DiametreTrouCentral; }
-double DistancePlanFoyer() { return Instrument.DistanceSecondaireFoyer; }
-double EpaisseurPrimaire() { return Instrument.EpaisseurPrimaire; }
-double DistanceLame() { return Instrument.DistanceLameMiroir; }
-double K() { return Instrument.CoefficientK; }
-double RayonMenisque() { return Instrument.RayonMenisque1; }
-double CoteLame() { return Instrument.CoteLame; }
-double DiaphragmeMiroir() { return Instrument.DistanceDiaphragmeMiroir; }
-double DiametreMiroir() { return Instrument.DiametreMiroir; }
-double MiroirPlan() { return Instrument.DiametreSecondaire; }
-double RayonPrimaire() { return Instrument.RayonCourburePrimaire; }
-double C2() { return Instrument.CoefficientDeformationSecondaire2; }
-double KLame() { return Instrument.CoefficientDeformationLame; }
-double DMenisque() { return Instrument.DiametreMenisque; }
-double EpaisseurLame() { return Instrument.EpaisseurLame; }
+double D()
+{
+    return Instrument.DiametreEntree;
+}
+double F()
+{
+    return Instrument.FocaleResultante;
+}
+double B()
+{
+    return Instrument.CoefficientDeformationPrimaire;
+}
+double Degagement()
+{
+    return Instrument.DegagementFoyer;
+}
+double Trou()
+{
+    return Instrument.DiametreTrouCentral;
+}
+double DistancePlanFoyer()
+{
+    return Instrument.DistanceSecondaireFoyer;
+}
+double EpaisseurPrimaire()
+{
+    return Instrument.EpaisseurPrimaire;
+}
+double DistanceLame()
+{
+    return Instrument.DistanceLameMiroir;
+}
+double K()
+{
+    return Instrument.CoefficientK;
+}
+double RayonMenisque()
+{
+    return Instrument.RayonMenisque1;
+}
+double CoteLame()
+{
+    return Instrument.CoteLame;
+}
+double DiaphragmeMiroir()
+{
+    return Instrument.DistanceDiaphragmeMiroir;
+}
+double DiametreMiroir()
+{
+    return Instrument.DiametreMiroir;
+}
+double MiroirPlan()
+{
+    return Instrument.DiametreSecondaire;
+}
+double RayonPrimaire()
+{
+    return Instrument.RayonCourburePrimaire;
+}
+double C2()
+{
+    return Instrument.CoefficientDeformationSecondaire2;
+}
+double KLame()
+{
+    return Instrument.CoefficientDeformationLame;
+}
+double DMenisque()
+{
+    return Instrument.DiametreMenisque;
+}
+double EpaisseurLame()
+{
+    return Instrument.EpaisseurLame;
+}
 
 const std::string Diametre = "Quivane - Saisie du diamètre";
 const std::string DiametreMiroirLegende = "Quivane - Saisie du diamètre du miroir";
@@ -82,8 +138,7 @@ const TCasRegle CasRegles[] = {
     {"DiametrePlusAccepte", Newton, nullptr, 1, D, "+300", 300, "", "", true},
     {"DemiPairVersLeBas", Newton, nullptr, 7, EpaisseurPrimaire, "12,25", 12.2, "", "", true},
     {"DemiPairVersLeHaut", Newton, nullptr, 7, EpaisseurPrimaire, "12.75", 12.8, "", "", true},
-    {"DiametreSousLeMiroirPlan", Newton, [] { Instrument.DiametreSecondaire = 60; }, 1, D, "50", 50,
-     DiametrePrincipal,
+    {"DiametreSousLeMiroirPlan", Newton, [] { Instrument.DiametreSecondaire = 60; }, 1, D, "50", 50, DiametrePrincipal,
      "\"Attention!\" Le petit côté du miroir plan est supérieur au diamètre du miroir principal. La luminosité "
      "sera nulle.",
      true},
@@ -93,8 +148,8 @@ const TCasRegle CasRegles[] = {
      true},
     {"FocaleResultanteTropCourte", Cassegrain, [] { Instrument.FocalePrimaire = 800; }, 13, F, "1000", 4000,
      FocaleResultante, "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire", false},
-    {"FocaleResultanteJusteAuDela", Cassegrain, [] { Instrument.FocalePrimaire = 800; }, 13, F, "1000,1", 1000.1,
-     "", "", true},
+    {"FocaleResultanteJusteAuDela", Cassegrain, [] { Instrument.FocalePrimaire = 800; }, 13, F, "1000,1", 1000.1, "",
+     "", true},
     {"FocaleResultanteTropLongue", Cassegrain, nullptr, 13, F, "100000", 4000, FocaleResultante,
      "La distance focale résultante doit être inférieure à 100.000 mm (100m)", false},
     {"ConiqueSousMoinsMille", Newton, nullptr, 4, B, "-999,5", -1, Coefficient,
@@ -104,21 +159,24 @@ const TCasRegle CasRegles[] = {
     {"DegagementUnPasSousLaLimite", Cassegrain, nullptr, 15, Degagement, "4999,9", 4999.9, "", "", true},
     {"DegagementALaLimite", Cassegrain, nullptr, 15, Degagement, "5000", 200, "Quivane - Saisie du dégagement du foyer",
      "Le dégagement du foyer doit être inférieur à 5000mm ", false},
-    {"TrouDeLaMoitieDuMiroir", Cassegrain, nullptr, 18, Trou, "100", 0, "Quivane - Saisie du diamètre du trou du primaire",
+    {"TrouDeLaMoitieDuMiroir", Cassegrain, nullptr, 18, Trou, "100", 0,
+     "Quivane - Saisie du diamètre du trou du primaire",
      "Le diamètre du trou du miroir primaire doit être inférieur à la moitié du diamètre du miroir primaire.", false},
-    {"TrouSurMiroirMinuscule", Cassegrain, [] { Instrument.DiametreEntree = 0.5; }, 18, Trou, "100", 100, "", "",
-     true},
+    {"TrouSurMiroirMinuscule", Cassegrain, [] { Instrument.DiametreEntree = 0.5; }, 18, Trou, "100", 100, "", "", true},
     {"PlanFoyerAvantLaFocale", Newton, [] { Instrument.FocalePrimaire = 0; }, 6, DistancePlanFoyer, "100", 150, "", "",
      false},
     {"PlanFoyerAuDelaDeLaFocale", Newton, nullptr, 6, DistancePlanFoyer, "1000", 150,
      "Quivane - Saisie de la distance miroir plan-foyer",
      "La distance entre le miroir plan et le foyer doit être inférieure à la distance focale.", false},
-    {"LameSansProfil", Schmidt, [] { Profil(ProfilAucun); }, 53, DistanceLame, "2000", 2000, "", "", true, RayonPrimaire},
-    {"LameProfilAvant", Schmidt, [] { Profil(ProfilAvant); }, 53, DistanceLame, "2000", 1998, "", "", true, RayonPrimaire},
-    {"LameProfilArriere", Schmidt, [] { Profil(ProfilArriere); }, 53, DistanceLame, "2000", 1995, "", "", true, RayonPrimaire},
-    {"LameProfilPartage", Schmidt, [] { Profil(ProfilPartage); }, 53, DistanceLame, "2000", 2000, "", "", true, RayonPrimaire},
-    {"LameEpaisseVingtProfilArriere",
-     Schmidt,
+    {"LameSansProfil", Schmidt, [] { Profil(ProfilAucun); }, 53, DistanceLame, "2000", 2000, "", "", true,
+     RayonPrimaire},
+    {"LameProfilAvant", Schmidt, [] { Profil(ProfilAvant); }, 53, DistanceLame, "2000", 1998, "", "", true,
+     RayonPrimaire},
+    {"LameProfilArriere", Schmidt, [] { Profil(ProfilArriere); }, 53, DistanceLame, "2000", 1995, "", "", true,
+     RayonPrimaire},
+    {"LameProfilPartage", Schmidt, [] { Profil(ProfilPartage); }, 53, DistanceLame, "2000", 2000, "", "", true,
+     RayonPrimaire},
+    {"LameEpaisseVingtProfilArriere", Schmidt,
      [] {
          Profil(ProfilArriere);
          Instrument.EpaisseurLame = 20;
@@ -130,17 +188,17 @@ const TCasRegle CasRegles[] = {
     {"KAuDelaDeDeux", Schmidt, nullptr, 562, K, "2,1", 1.5, "Quivane - Profil de la lame de Schmidt",
      "La valeur de K doit être comprise entre 0 et 2", false},
     {"RayonMenisqueSigneOte", Maksutov, nullptr, 74, RayonMenisque, "-300", 300, "", "", true},
-    {"EpaisseurLameProcheDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "95", 190, "", "",
-     true, EpaisseurLame},
-    {"EpaisseurLameLoinDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "80", 100, "", "", true, EpaisseurLame},
+    {"EpaisseurLameProcheDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "95", 190, "", "", true,
+     EpaisseurLame},
+    {"EpaisseurLameLoinDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "80", 100, "", "", true,
+     EpaisseurLame},
     {"GroupeKlevtsovATroisQuartsDeR", KlevtsovCassegrain, nullptr, 123, DiaphragmeMiroir, "1200", 500,
      "Quivane - Position du groupe réfracto-réflecteur de Klevtsov",
      "La distance entre le premier dioptre et le miroir principal ne peut excéder 3/4 R.", false},
     {"GroupeKlevtsovContreLeMiroir", KlevtsovCassegrain, nullptr, 123, DiaphragmeMiroir, "0", 0, "", "", true},
     {"MenisqueAvantLeFoyer", Maksutov, [] { Instrument.FocalePrimaire = 1000; }, 561, DistanceLame, "900", 600,
      PositionMenisque, "Le ménisque doit être au-delà du foyer", false},
-    {"MenisqueAuDelaDuDiaphragme",
-     Maksutov,
+    {"MenisqueAuDelaDuDiaphragme", Maksutov,
      [] {
          Instrument.FocalePrimaire = 1000;
          Instrument.DistanceDiaphragmeMiroir = 1500;
@@ -148,8 +206,7 @@ const TCasRegle CasRegles[] = {
      },
      561, DistanceLame, "1450", 600, PositionMenisque, "Le ménisque doit se situer entre le diaphragme et le foyer",
      false},
-    {"MenisqueEntreFoyerEtDiaphragme",
-     Maksutov,
+    {"MenisqueEntreFoyerEtDiaphragme", Maksutov,
      [] {
          Instrument.FocalePrimaire = 1000;
          Instrument.DistanceDiaphragmeMiroir = 1500;
@@ -159,24 +216,21 @@ const TCasRegle CasRegles[] = {
     {"MiroirEgalAuDiametreDeLaLame", Schmidt, nullptr, 52, DiametreMiroir, "200", 300, DiametreMiroirLegende,
      "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre de la lame !", false},
     {"SecondCoefficientTropBas", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
-     "-1000000", 0.5, Coefficient,
-     "Ce Coefficient de déformation doit être supérieur à -1000000.", false},
+     "-1000000", 0.5, Coefficient, "Ce Coefficient de déformation doit être supérieur à -1000000.", false},
     {"SecondCoefficientTropHaut", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
-     "1000000", 0.5, Coefficient,
-     "Ce Coefficient de déformation doit être inférieur à 1.000.000.", false},
+     "1000000", 0.5, Coefficient, "Ce Coefficient de déformation doit être inférieur à 1.000.000.", false},
     {"RayonALaLimite", Schmidt, nullptr, 53, RayonPrimaire, "200000", 2001.9, "Quivane - Saisie du rayon de courbure",
      "Le rayon de courbure doit être inférieur à 200.000 mm (200m)", false},
-    {"CoefficientLameDix", SchmidtCassegrain, [] { Instrument.CoefficientDeformationLame = 1.5; }, 69, KLame, "10",
-     1.5,
+    {"CoefficientLameDix", SchmidtCassegrain, [] { Instrument.CoefficientDeformationLame = 1.5; }, 69, KLame, "10", 1.5,
      "Quivane - Saisie du coefficient de déformation de la lame",
      "Le coefficient de déformation de la lame de Schmidt doit être inférieur à 10", false},
-    {"DiaphragmeDansLeMenisque", Maksutov, nullptr, 71, DiaphragmeMiroir, "300", 600, "Quivane - Position du diaphragme",
-     "Le diaphragme doit être au-delà du ménisque", false},
+    {"DiaphragmeDansLeMenisque", Maksutov, nullptr, 71, DiaphragmeMiroir, "300", 600,
+     "Quivane - Position du diaphragme", "Le diaphragme doit être au-delà du ménisque", false},
     {"MenisquePlusEtroitQueLEntree", Maksutov, nullptr, 73, DMenisque, "90", 100,
      "Quivane - Saisie du diamètre du ménisque de Maksutov",
      "Le diamètre du ménisque doit être supérieur ou égal au diamètre du diaphragme d'entrée", false},
-    {"LameAvantLeFoyer", Schmidt, nullptr, 561, DistanceLame, "1000", 1999.9f, "Quivane - Position de la lame de Schmidt",
-     "La lame doit être au-delà du foyer", false},
+    {"LameAvantLeFoyer", Schmidt, nullptr, 561, DistanceLame, "1000", 1999.9f,
+     "Quivane - Position de la lame de Schmidt", "La lame doit être au-delà du foyer", false},
     {"LameSansFocale", Schmidt, [] { Instrument.FocalePrimaire = 0; }, 561, DistanceLame, "2100", 1999.9f,
      "Quivane - Position de la lame de Schmidt", "Indiquez auparavant la valeur de la distance focale", false},
     {"SecondaireAussiLargeQueLeMiroir", Cassegrain, nullptr, 14, MiroirPlan, "200", 60,
@@ -184,13 +238,13 @@ const TCasRegle CasRegles[] = {
      "\"Attention!\" Le petit côté du miroir secondaire ne peut pas être égal ou supérieur au diamètre du miroir "
      "principal.",
      true},
-    {"MiroirPlanPlusGrandQueLeMiroir", Newton, nullptr, 5, MiroirPlan, "250", 50, "Quivane - Saisie du petit côté du miroir plan",
+    {"MiroirPlanPlusGrandQueLeMiroir", Newton, nullptr, 5, MiroirPlan, "250", 50,
+     "Quivane - Saisie du petit côté du miroir plan",
      "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au diamètre du miroir principal.", true},
 };
 
 class ReglesValeurs : public SaisieForme, public ::testing::WithParamInterface<TCasRegle>
-{
-};
+{};
 
 TEST_P(ReglesValeurs, StockeOuRefuse)
 {

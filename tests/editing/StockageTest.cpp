@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using enum TTypeInstrument;
 
@@ -32,29 +31,98 @@ void PrintTo(const TCasRejeu& cas, std::ostream* flux)
     *flux << cas.Nom;
 }
 
-double D() { return Instrument.DiametreEntree; }
-double F1() { return Instrument.FocalePrimaire; }
-double F() { return Instrument.FocaleResultante; }
-double B() { return Instrument.CoefficientDeformationPrimaire; }
-double C() { return Instrument.CoefficientDeformationSecondaire; }
-double C2() { return Instrument.CoefficientDeformationSecondaire2; }
-double S() { return Instrument.DiametreSecondaire; }
-double DSF() { return Instrument.DistanceSecondaireFoyer; }
-double Degagement() { return Instrument.DegagementFoyer; }
-double Trou() { return Instrument.DiametreTrouCentral; }
-double E1() { return Instrument.EpaisseurPrimaire; }
-double E2() { return Instrument.EpaisseurSecondaire; }
-double Dm() { return Instrument.DiametreMiroir; }
-double R() { return Instrument.RayonCourburePrimaire; }
-double T() { return Instrument.EpaisseurLame; }
-double KLame() { return Instrument.CoefficientDeformationLame; }
-double Diaphragme() { return Instrument.DistanceDiaphragmeMiroir; }
-double DMenisque() { return Instrument.DiametreMenisque; }
-double RM1() { return Instrument.RayonMenisque1; }
-double RM2() { return Instrument.RayonMenisque2; }
-double DLM() { return Instrument.DistanceLameMiroir; }
-double K() { return Instrument.CoefficientK; }
-double Rien() { return 0; }
+double D()
+{
+    return Instrument.DiametreEntree;
+}
+double F1()
+{
+    return Instrument.FocalePrimaire;
+}
+double F()
+{
+    return Instrument.FocaleResultante;
+}
+double B()
+{
+    return Instrument.CoefficientDeformationPrimaire;
+}
+double C()
+{
+    return Instrument.CoefficientDeformationSecondaire;
+}
+double C2()
+{
+    return Instrument.CoefficientDeformationSecondaire2;
+}
+double S()
+{
+    return Instrument.DiametreSecondaire;
+}
+double DSF()
+{
+    return Instrument.DistanceSecondaireFoyer;
+}
+double Degagement()
+{
+    return Instrument.DegagementFoyer;
+}
+double Trou()
+{
+    return Instrument.DiametreTrouCentral;
+}
+double E1()
+{
+    return Instrument.EpaisseurPrimaire;
+}
+double E2()
+{
+    return Instrument.EpaisseurSecondaire;
+}
+double Dm()
+{
+    return Instrument.DiametreMiroir;
+}
+double R()
+{
+    return Instrument.RayonCourburePrimaire;
+}
+double T()
+{
+    return Instrument.EpaisseurLame;
+}
+double KLame()
+{
+    return Instrument.CoefficientDeformationLame;
+}
+double Diaphragme()
+{
+    return Instrument.DistanceDiaphragmeMiroir;
+}
+double DMenisque()
+{
+    return Instrument.DiametreMenisque;
+}
+double RM1()
+{
+    return Instrument.RayonMenisque1;
+}
+double RM2()
+{
+    return Instrument.RayonMenisque2;
+}
+double DLM()
+{
+    return Instrument.DistanceLameMiroir;
+}
+double K()
+{
+    return Instrument.CoefficientK;
+}
+double Rien()
+{
+    return 0;
+}
 
 const TCasRejeu CasRejeu[] = {
     {"DiametreNewton", Newton, nullptr, 1, D, "254,55"},
@@ -178,8 +246,7 @@ void CompareConceptions(const TConception& edite)
 }
 
 class RejeuDesValeurs : public SaisieForme, public ::testing::WithParamInterface<TCasRejeu>
-{
-};
+{};
 
 TEST_P(RejeuDesValeurs, RedonneLaConceptionEditee)
 {

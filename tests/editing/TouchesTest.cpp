@@ -17,8 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 
 using T = TTypeInstrument;
 
@@ -76,7 +75,8 @@ TPlace PlaceOuverte()
 void VerifieCodeDeLaBoite(const std::string& contexte, const std::string& tape)
 {
     SCOPED_TRACE(contexte);
-    if (!EtatSaisie.Saisie.Visible) {
+    if (!EtatSaisie.Saisie.Visible)
+    {
         const TCodeSaisie code = EtatSaisie.CodeSaisie;
         const bool liste = (1001 <= code && code <= 1003) || (57 <= code && code <= 59);
         EXPECT_TRUE(code == AucuneSaisie || liste) << code;
@@ -87,7 +87,8 @@ void VerifieCodeDeLaBoite(const std::string& contexte, const std::string& tape)
     OuvreChampDeCode(ouverte.Code);
     TPlace attendue = PlaceOuverte();
     // The Schmidt's one focal length has a box on each of its two lines.
-    if (ouverte.Code == 54 && attendue.Gauche != ouverte.Gauche) {
+    if (ouverte.Code == 54 && attendue.Gauche != ouverte.Gauche)
+    {
         OuvreSaisieFocaleResultante();
         attendue = PlaceOuverte();
     }
@@ -95,7 +96,8 @@ void VerifieCodeDeLaBoite(const std::string& contexte, const std::string& tape)
     EXPECT_EQ(attendue.Image, ouverte.Image);
     EXPECT_EQ(attendue.Gauche, ouverte.Gauche);
     EXPECT_EQ(attendue.Haut, ouverte.Haut);
-    if (ouverte.Texte != tape) {
+    if (ouverte.Texte != tape)
+    {
         EXPECT_EQ(attendue.Texte, ouverte.Texte);
     }
 }
@@ -108,17 +110,21 @@ struct TCasForme
 
 TEST_F(Touches, ApresChaqueToucheLeCodeEstCeluiDeLaBoiteOuverte)
 {
-    const std::vector<TCasForme> formes = {{T::Newton, false},       {T::Cassegrain, false},
-                                           {T::Schmidt, false},      {T::MaksutovCassegrain, false},
+    const std::vector<TCasForme> formes = {{T::Newton, false},        {T::Cassegrain, false},
+                                           {T::Schmidt, false},       {T::MaksutovCassegrain, false},
                                            {T::SchmidtNewton, false}, {T::KlevtsovCassegrain, false}};
     const std::vector<int> touches = {ToucheGauche, ToucheDroite, ToucheHaut, ToucheBas, CaractereEntree};
     // The text typed: the value as shown (nothing changes), an accepted change, a refused one.
     const std::vector<std::string> textes = {"", "12", "999999"};
-    for (const TCasForme& f : formes) {
-        for (TCodeSaisie code : {1, 2, 4, 7, 11, 13, 15, 17, 51, 52, 54, 53, 55, 61, 72, 81, 15, 83, 67, 121, 125,
-                                 153, 69, 1000}) {
-            for (int touche : touches) {
-                for (const std::string& texte : textes) {
+    for (const TCasForme& f : formes)
+    {
+        for (TCodeSaisie code :
+             {1, 2, 4, 7, 11, 13, 15, 17, 51, 52, 54, 53, 55, 61, 72, 81, 15, 83, 67, 121, 125, 153, 69, 1000})
+        {
+            for (int touche : touches)
+            {
+                for (const std::string& texte : textes)
+                {
                     SetUp();
                     ConstruitFormeValide(f.Forme);
                     Instrument.SecondaireSurMenisque = f.SecondaireSurMenisque;
@@ -147,7 +153,8 @@ void RemplitDispositif(int lignes, int vide)
 {
     Edition.TableEditee = 1;
     Dispositif.NombreDioptres = lignes;
-    for (int r = 1; r <= lignes; ++r) {
+    for (int r = 1; r <= lignes; ++r)
+    {
         const auto i = static_cast<std::size_t>(r);
         Dispositif.RayonDioptre[i] = r == vide ? 0 : 50.0 * r;
         Dispositif.EpaisseurDioptre[i] = r == vide ? EpaisseurNonSaisie : 4;
@@ -165,10 +172,10 @@ TEST_F(Touches, HautRetireLaDerniereLigneVideEtGardeLaColonne)
         int Depart;
         int LignesApres;
     };
-    const std::vector<TCas> cas = {{"derniere ligne vide", 4, 4, 4, 3},
-                                   {"ligne vide au milieu", 4, 3, 3, 4},
-                                   {"ligne remplie", 4, 0, 4, 4}};
-    for (const TCas& c : cas) {
+    const std::vector<TCas> cas = {
+        {"derniere ligne vide", 4, 4, 4, 3}, {"ligne vide au milieu", 4, 3, 3, 4}, {"ligne remplie", 4, 0, 4, 4}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Instrument.TypeInstrument = T::Newton;
@@ -217,7 +224,8 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
         {"indice du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieIndiceVertGroupe, AucuneSaisie},
         {"lunette", T::Lunette, OuvreSaisieEpaisseurGroupe, 1000},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Instrument.TypeInstrument = c.Forme;
@@ -225,10 +233,13 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
         Edition.LigneCourante = 4;
         c.Ouvreur();
         FicheSaisieKeyDown(ToucheBas);
-        if (c.Attendu == AucuneSaisie) {
+        if (c.Attendu == AucuneSaisie)
+        {
             // The other columns stay: the commit's refresh opened the entrance diameter.
             EXPECT_EQ(EtatSaisie.CodeSaisie, 121);
-        } else {
+        }
+        else
+        {
             EXPECT_EQ(EtatSaisie.CodeSaisie, c.Attendu);
         }
     }
@@ -253,10 +264,11 @@ TEST_F(Touches, HautDepuisLaLigneDuMiroirRevientSurLaDerniereLentille)
     Instrument.TypeInstrument = T::KlevtsovCassegrain;
     Groupe.NombreDioptresGroupe = 3;
     Edition.TableEditee = 2;
-    for (const auto& [miroir, lentille] : std::vector<std::pair<void (*)(), TCodeSaisie>>{
-             {OuvreSaisieRayonLigneMiroir, 2011},
-             {OuvreSaisieDiametreLigneMiroir, 2013},
-             {OuvreSaisieEpaisseurLigneMiroir, 2012}}) {
+    for (const auto& [miroir, lentille] :
+         std::vector<std::pair<void (*)(), TCodeSaisie>>{{OuvreSaisieRayonLigneMiroir, 2011},
+                                                         {OuvreSaisieDiametreLigneMiroir, 2013},
+                                                         {OuvreSaisieEpaisseurLigneMiroir, 2012}})
+    {
         SCOPED_TRACE(lentille);
         miroir();
         FicheSaisieKeyDown(ToucheHaut);
@@ -282,7 +294,8 @@ TEST_F(Touches, EchapRemetLeTexteDeLaValeurStockee)
         {"diametre d'entree", [] { Instrument.DiametreEntree = 254.6; }, OuvreSaisieDiametreEntree, "254.6"},
         {"titre", [] { Dispositif.TitreDispositif = " Barlow "; }, OuvreSaisieTitreDispositif, " Barlow "},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         Instrument.TypeInstrument = T::Newton;
@@ -317,7 +330,8 @@ TEST_F(Touches, LesLettresDesSurfacesSpecialesRemplacentLeTexte)
         {"p dans une epaisseur", OuvreSaisieEpaisseurDioptre, 2, 'p', false, "12"},
         {"d dans un diametre", OuvreSaisieDiametreDioptre, 1, 'd', false, "12"},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         SetUp();
         RemplitDispositif(2, 0);
@@ -364,7 +378,8 @@ TEST_F(Touches, LesFlechesDeLaPageSuiventLeTableauDuDispositif)
     ASSERT_TRUE(Controles.Ligne.Visible);
     const std::vector<std::pair<int, int>> pas = {
         {ToucheHaut, 1}, {ToucheHaut, 1}, {ToucheBas, 2}, {ToucheBas, 3}, {ToucheBas, 3}};
-    for (const auto& [touche, ligne] : pas) {
+    for (const auto& [touche, ligne] : pas)
+    {
         SCOPED_TRACE(ligne);
         FormKeyDown(touche);
         EXPECT_EQ(Edition.LigneCourante, ligne);
@@ -387,7 +402,8 @@ TEST_F(Touches, LesFlechesDeLaPageSuiventLeTableauDuDispositif)
 TEST_F(Touches, EchapDansUnDiametreDuDispositif)
 {
     const std::vector<std::pair<double, std::string>> cas = {{150, "150"}, {98.5, "98.5"}, {0, ""}};
-    for (const auto& [diametre, attendu] : cas) {
+    for (const auto& [diametre, attendu] : cas)
+    {
         SCOPED_TRACE(diametre);
         SetUp();
         Instrument.TypeInstrument = T::Newton;

@@ -19,222 +19,236 @@ namespace {
 
 int Bips = 0;
 
-class FormulesCatadioptriques : public ::testing::Test {
+class FormulesCatadioptriques : public ::testing::Test
+{
 protected:
-  void SetUp() override { ReinitialiseEtat(); }
+    void SetUp() override { ReinitialiseEtat(); }
 };
 
 // The set-up the sheet runs for each form.
-void PrepareForme(TTypeInstrument forme) {
-  switch (forme) {
-  case TTypeInstrument::Aucun:
-  case TTypeInstrument::Newton:
-    break;
-  case TTypeInstrument::Cassegrain: CalculeCassegrain(); break;
-  case TTypeInstrument::RitcheyChretien: CalculeRitcheyChretien(); break;
-  case TTypeInstrument::Gregory: CalculeGregory(); break;
-  case TTypeInstrument::DallKirkham: CalculeDallKirkham(); break;
-  case TTypeInstrument::Schwarzschild: CalculeSchwarzschild(); break;
-  case TTypeInstrument::Schmidt:
-  case TTypeInstrument::SchmidtNewton:
-    CalculeSchmidt();
-    break;
-  case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
-  case TTypeInstrument::Maksutov:
-  case TTypeInstrument::MaksutovNewton:
-    PrepareMaksutov();
-    break;
-  case TTypeInstrument::MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
-  case TTypeInstrument::Lunette: PrepareLunette(); break;
-  case TTypeInstrument::KlevtsovCassegrain: PrepareKlevtsov(); break;
-  case TTypeInstrument::LurieHoughton: PrepareLurieHoughton(); break;
-  case TTypeInstrument::HoughtonCassegrain: PrepareHoughtonCassegrain(); break;
-  }
+void PrepareForme(TTypeInstrument forme)
+{
+    switch (forme)
+    {
+    case TTypeInstrument::Aucun:
+    case TTypeInstrument::Newton: break;
+    case TTypeInstrument::Cassegrain: CalculeCassegrain(); break;
+    case TTypeInstrument::RitcheyChretien: CalculeRitcheyChretien(); break;
+    case TTypeInstrument::Gregory: CalculeGregory(); break;
+    case TTypeInstrument::DallKirkham: CalculeDallKirkham(); break;
+    case TTypeInstrument::Schwarzschild: CalculeSchwarzschild(); break;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton: CalculeSchmidt(); break;
+    case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton: PrepareMaksutov(); break;
+    case TTypeInstrument::MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
+    case TTypeInstrument::Lunette: PrepareLunette(); break;
+    case TTypeInstrument::KlevtsovCassegrain: PrepareKlevtsov(); break;
+    case TTypeInstrument::LurieHoughton: PrepareLurieHoughton(); break;
+    case TTypeInstrument::HoughtonCassegrain: PrepareHoughtonCassegrain(); break;
+    }
 }
 
-TEST_F(FormulesCatadioptriques, ChaqueFormeValideSePrepareSansValeurNonFinie) {
-  for (TTypeInstrument forme : FormesInstrument) {
-    SCOPED_TRACE(NomTypeInstrument(forme));
-    ConstruitFormeValide(forme);
-    // The Schwarzschild's secondary images the primary's focus 2.5 F away; with any other F1 its
-    // sixth-order term has nothing to correct and its search rightly gives up.
-    if (forme == TTypeInstrument::Schwarzschild) Instrument.FocalePrimaire = 2.5 * Instrument.FocaleResultante;
+TEST_F(FormulesCatadioptriques, ChaqueFormeValideSePrepareSansValeurNonFinie)
+{
+    for (TTypeInstrument forme : FormesInstrument)
+    {
+        SCOPED_TRACE(NomTypeInstrument(forme));
+        ConstruitFormeValide(forme);
+        // The Schwarzschild's secondary images the primary's focus 2.5 F away; with any other F1 its
+        // sixth-order term has nothing to correct and its search rightly gives up.
+        if (forme == TTypeInstrument::Schwarzschild)
+            Instrument.FocalePrimaire = 2.5 * Instrument.FocaleResultante;
+        ASSERT_TRUE(Validite.InstrumentValide);
+        PrepareForme(forme);
+        EXPECT_TRUE(Validite.InstrumentValide);
+        EXPECT_FALSE(Systeme.CalculEchoue);
+        EXPECT_FALSE(Systeme.CalculInterrompu);
+        std::string champ;
+        EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+    }
+}
+
+TEST_F(FormulesCatadioptriques, MaksutovCassegrainSurLeMenisqueAvantLeTrace)
+{
+    // F1 1000, plate 800 mm from the mirror, rear radius 600: p 200, d = 1 / (1/200 - 2/600) = 600,
+    // m 3, F 3000. Without the meniscus glass nothing is traced, so these values stay.
+    ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
+    Groupe.IndiceVertGroupe[1] = 0;
+    PrepareMaksutovCassegrain();
+    ASSERT_FALSE(Validite.InstrumentValide);
+    EXPECT_DOUBLE_EQ(Instrument.DistanceFoyerPrimaireSecondaire, 200);
+    EXPECT_DOUBLE_EQ(Instrument.DistanceSecondaireFoyer, 600);
+    EXPECT_DOUBLE_EQ(Instrument.Grandissement, 3);
+    EXPECT_DOUBLE_EQ(Instrument.FocaleResultante, 3000);
+    EXPECT_DOUBLE_EQ(Instrument.RayonCourbureSecondaire, 600);
+}
+
+TEST_F(FormulesCatadioptriques, MaksutovCassegrainSurLeMenisqueApresLeTrace)
+{
+    ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
+    PrepareMaksutovCassegrain();
     ASSERT_TRUE(Validite.InstrumentValide);
-    PrepareForme(forme);
-    EXPECT_TRUE(Validite.InstrumentValide);
-    EXPECT_FALSE(Systeme.CalculEchoue);
-    EXPECT_FALSE(Systeme.CalculInterrompu);
-    std::string champ;
-    EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
-  }
-}
-
-TEST_F(FormulesCatadioptriques, MaksutovCassegrainSurLeMenisqueAvantLeTrace) {
-  // F1 1000, plate 800 mm from the mirror, rear radius 600: p 200, d = 1 / (1/200 - 2/600) = 600,
-  // m 3, F 3000. Without the meniscus glass nothing is traced, so these values stay.
-  ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
-  Groupe.IndiceVertGroupe[1] = 0;
-  PrepareMaksutovCassegrain();
-  ASSERT_FALSE(Validite.InstrumentValide);
-  EXPECT_DOUBLE_EQ(Instrument.DistanceFoyerPrimaireSecondaire, 200);
-  EXPECT_DOUBLE_EQ(Instrument.DistanceSecondaireFoyer, 600);
-  EXPECT_DOUBLE_EQ(Instrument.Grandissement, 3);
-  EXPECT_DOUBLE_EQ(Instrument.FocaleResultante, 3000);
-  EXPECT_DOUBLE_EQ(Instrument.RayonCourbureSecondaire, 600);
-}
-
-TEST_F(FormulesCatadioptriques, MaksutovCassegrainSurLeMenisqueApresLeTrace) {
-  ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
-  PrepareMaksutovCassegrain();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  const TInstrument& I = Instrument;
-  // The traced focus and focal length replace the mirror equation's.
-  EXPECT_DOUBLE_EQ(I.DegagementFoyer, Systeme.PositionFoyer);
-  EXPECT_DOUBLE_EQ(I.FocaleResultante, I.FocaleEffective);
-  EXPECT_DOUBLE_EQ(I.Grandissement, I.FocaleResultante / I.FocalePrimaire);
-  EXPECT_DOUBLE_EQ(I.DistanceSecondaireFoyer, I.FocalePrimaire - 200 + I.DegagementFoyer);
-  EXPECT_FLOAT_EQ(I.DistanceDiaphragmeMiroir, I.DistanceLameMiroir + I.EpaisseurTotaleMenisque);
-  // The marginal ray's beam: inside the entrance on the meniscus and the primary.
-  EXPECT_GT(I.DiametreMiroir, 0);
-  EXPECT_LT(I.DiametreMiroir, I.DiametreEntree);
-  EXPECT_GT(I.DiametreUtileSecondaire, 0);
-  EXPECT_NEAR(I.DiametreMenisque, I.DiametreEntree, 1);
+    const TInstrument& I = Instrument;
+    // The traced focus and focal length replace the mirror equation's.
+    EXPECT_DOUBLE_EQ(I.DegagementFoyer, Systeme.PositionFoyer);
+    EXPECT_DOUBLE_EQ(I.FocaleResultante, I.FocaleEffective);
+    EXPECT_DOUBLE_EQ(I.Grandissement, I.FocaleResultante / I.FocalePrimaire);
+    EXPECT_DOUBLE_EQ(I.DistanceSecondaireFoyer, I.FocalePrimaire - 200 + I.DegagementFoyer);
+    EXPECT_FLOAT_EQ(I.DistanceDiaphragmeMiroir, I.DistanceLameMiroir + I.EpaisseurTotaleMenisque);
+    // The marginal ray's beam: inside the entrance on the meniscus and the primary.
+    EXPECT_GT(I.DiametreMiroir, 0);
+    EXPECT_LT(I.DiametreMiroir, I.DiametreEntree);
+    EXPECT_GT(I.DiametreUtileSecondaire, 0);
+    EXPECT_NEAR(I.DiametreMenisque, I.DiametreEntree, 1);
 }
 
 // A Maksutov-Cassegrain with a separate secondary: focus 150 mm behind the primary, F 3000.
-void EntreMaksutovCassegrainSepare() {
-  ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
-  Instrument.SecondaireSurMenisque = false;
-  Instrument.FocaleResultante = 3000;
-  Instrument.DegagementFoyer = 150;
-  VerifieValidite();
+void EntreMaksutovCassegrainSepare()
+{
+    ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
+    Instrument.SecondaireSurMenisque = false;
+    Instrument.FocaleResultante = 3000;
+    Instrument.DegagementFoyer = 150;
+    VerifieValidite();
 }
 
-TEST_F(FormulesCatadioptriques, LeSecondaireSepareAmeneLeFoyerAuDegagement) {
-  EntreMaksutovCassegrainSepare();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  // A device present and valid: the set-up works without it and gives its flags back.
-  Validite.DispositifPresent = true;
-  Validite.DispositifValide = true;
-  PrepareMaksutovCassegrain();
-  ASSERT_FALSE(Systeme.CalculEchoue);
-  EXPECT_NEAR(Systeme.PositionFoyer, 150, 0.01);
-  EXPECT_NEAR(Instrument.FocaleEffective / 3000, 1, 1e-5);
-  EXPECT_DOUBLE_EQ(Instrument.Grandissement, Instrument.FocaleEffective / Instrument.FocalePrimaire);
-  EXPECT_TRUE(Validite.DispositifPresent);
-  EXPECT_TRUE(Validite.DispositifValide);
-  EXPECT_FALSE(Validite.SystemeAfocal);
+TEST_F(FormulesCatadioptriques, LeSecondaireSepareAmeneLeFoyerAuDegagement)
+{
+    EntreMaksutovCassegrainSepare();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    // A device present and valid: the set-up works without it and gives its flags back.
+    Validite.DispositifPresent = true;
+    Validite.DispositifValide = true;
+    PrepareMaksutovCassegrain();
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    EXPECT_NEAR(Systeme.PositionFoyer, 150, 0.01);
+    EXPECT_NEAR(Instrument.FocaleEffective / 3000, 1, 1e-5);
+    EXPECT_DOUBLE_EQ(Instrument.Grandissement, Instrument.FocaleEffective / Instrument.FocalePrimaire);
+    EXPECT_TRUE(Validite.DispositifPresent);
+    EXPECT_TRUE(Validite.DispositifValide);
+    EXPECT_FALSE(Validite.SystemeAfocal);
 }
 
-TEST_F(FormulesCatadioptriques, UnSecondaireSepareImpossibleAbandonneAvecUnSeulBip) {
-  Bips = 0;
-  EntreMaksutovCassegrainSepare();
-  Notifications.Bip = [](int genre) { Bips += genre == BipDefaut ? 1 : 100; };
-  // A focal length no secondary of this instrument can give.
-  Instrument.FocaleResultante = 1e7;
-  VerifieValidite();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  Validite.DispositifValide = true;
-  PrepareMaksutovCassegrain();
-  EXPECT_FALSE(Validite.InstrumentValide);
-  EXPECT_TRUE(Systeme.CalculEchoue);
-  EXPECT_TRUE(Systeme.CalculInterrompu);
-  EXPECT_EQ(Bips, 1);
-  EXPECT_TRUE(Validite.DispositifValide);
-  std::string champ;
-  EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+TEST_F(FormulesCatadioptriques, UnSecondaireSepareImpossibleAbandonneAvecUnSeulBip)
+{
+    Bips = 0;
+    EntreMaksutovCassegrainSepare();
+    Notifications.Bip = [](int genre) { Bips += genre == BipDefaut ? 1 : 100; };
+    // A focal length no secondary of this instrument can give.
+    Instrument.FocaleResultante = 1e7;
+    VerifieValidite();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    Validite.DispositifValide = true;
+    PrepareMaksutovCassegrain();
+    EXPECT_FALSE(Validite.InstrumentValide);
+    EXPECT_TRUE(Systeme.CalculEchoue);
+    EXPECT_TRUE(Systeme.CalculInterrompu);
+    EXPECT_EQ(Bips, 1);
+    EXPECT_TRUE(Validite.DispositifValide);
+    std::string champ;
+    EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
 }
 
-TEST_F(FormulesCatadioptriques, UnCalculDejaInterrompuRendLesDrapeauxDuDispositif) {
-  EntreMaksutovCassegrainSepare();
-  Validite.DispositifPresent = true;
-  Validite.DispositifValide = true;
-  Validite.SystemeAfocal = true;
-  Systeme.CalculInterrompu = true;
-  PrepareMaksutovCassegrain();
-  EXPECT_TRUE(Validite.DispositifPresent);
-  EXPECT_TRUE(Validite.DispositifValide);
-  EXPECT_TRUE(Validite.SystemeAfocal);
+TEST_F(FormulesCatadioptriques, UnCalculDejaInterrompuRendLesDrapeauxDuDispositif)
+{
+    EntreMaksutovCassegrainSepare();
+    Validite.DispositifPresent = true;
+    Validite.DispositifValide = true;
+    Validite.SystemeAfocal = true;
+    Systeme.CalculInterrompu = true;
+    PrepareMaksutovCassegrain();
+    EXPECT_TRUE(Validite.DispositifPresent);
+    EXPECT_TRUE(Validite.DispositifValide);
+    EXPECT_TRUE(Validite.SystemeAfocal);
 }
 
-TEST_F(FormulesCatadioptriques, MaksutovFocaleTraceeEtChampPleineLumiere) {
-  ConstruitFormeValide(TTypeInstrument::Maksutov);
-  Validite.DispositifPresent = true;
-  PrepareMaksutov();
-  const TInstrument& I = Instrument;
-  // F1 is the traced focus of meniscus and mirror, and the field follows from the beam it sends.
-  EXPECT_DOUBLE_EQ(I.FocalePrimaire, Systeme.PositionFoyer);
-  EXPECT_NE(I.FocalePrimaire, I.RayonCourburePrimaire / 2);
-  EXPECT_FLOAT_EQ(I.DiametreChampPleineLumiere, static_cast<float>((I.DiametreMiroir - I.DiametreUtilePrimaire) *
-                                                                   I.FocalePrimaire / I.DistanceDiaphragmeMiroir));
-  EXPECT_FALSE(Validite.DispositifPresent) << "tracé sans le dispositif";
+TEST_F(FormulesCatadioptriques, MaksutovFocaleTraceeEtChampPleineLumiere)
+{
+    ConstruitFormeValide(TTypeInstrument::Maksutov);
+    Validite.DispositifPresent = true;
+    PrepareMaksutov();
+    const TInstrument& I = Instrument;
+    // F1 is the traced focus of meniscus and mirror, and the field follows from the beam it sends.
+    EXPECT_DOUBLE_EQ(I.FocalePrimaire, Systeme.PositionFoyer);
+    EXPECT_NE(I.FocalePrimaire, I.RayonCourburePrimaire / 2);
+    EXPECT_FLOAT_EQ(I.DiametreChampPleineLumiere, static_cast<float>((I.DiametreMiroir - I.DiametreUtilePrimaire) *
+                                                                     I.FocalePrimaire / I.DistanceDiaphragmeMiroir));
+    EXPECT_FALSE(Validite.DispositifPresent) << "tracé sans le dispositif";
 }
 
-TEST_F(FormulesCatadioptriques, KlevtsovGroupeEtMiroirDerriereLePrimaire) {
-  ConstruitFormeValide(TTypeInstrument::KlevtsovCassegrain);
-  PrepareKlevtsov();
-  const double Ls = Instrument.DistanceDiaphragmeMiroir;
-  double z = Ls;
-  for (int i = 1; i <= Groupe.NombreDioptresGroupe; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[i], z);
-    EXPECT_DOUBLE_EQ(Groupe.CentreGroupe[i], z + Groupe.RayonGroupe[i]);
-    z += Groupe.EpaisseurGroupe[i];
-  }
-  EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[0], z);
-  EXPECT_DOUBLE_EQ(Groupe.CentreGroupe[0], z + Instrument.RayonCourbureSecondaire);
-  EXPECT_DOUBLE_EQ(Instrument.FocalePrimaire, Instrument.RayonCourburePrimaire / 2);
-  EXPECT_DOUBLE_EQ(Instrument.DistanceSecondaireFoyer, Instrument.FocalePrimaire - Ls);
-  EXPECT_DOUBLE_EQ(Instrument.DegagementFoyer, Systeme.PositionFoyer);
-  EXPECT_DOUBLE_EQ(Instrument.Grandissement, Instrument.FocaleResultante / Instrument.FocalePrimaire);
+TEST_F(FormulesCatadioptriques, KlevtsovGroupeEtMiroirDerriereLePrimaire)
+{
+    ConstruitFormeValide(TTypeInstrument::KlevtsovCassegrain);
+    PrepareKlevtsov();
+    const double Ls = Instrument.DistanceDiaphragmeMiroir;
+    double z = Ls;
+    for (int i = 1; i <= Groupe.NombreDioptresGroupe; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[i], z);
+        EXPECT_DOUBLE_EQ(Groupe.CentreGroupe[i], z + Groupe.RayonGroupe[i]);
+        z += Groupe.EpaisseurGroupe[i];
+    }
+    EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[0], z);
+    EXPECT_DOUBLE_EQ(Groupe.CentreGroupe[0], z + Instrument.RayonCourbureSecondaire);
+    EXPECT_DOUBLE_EQ(Instrument.FocalePrimaire, Instrument.RayonCourburePrimaire / 2);
+    EXPECT_DOUBLE_EQ(Instrument.DistanceSecondaireFoyer, Instrument.FocalePrimaire - Ls);
+    EXPECT_DOUBLE_EQ(Instrument.DegagementFoyer, Systeme.PositionFoyer);
+    EXPECT_DOUBLE_EQ(Instrument.Grandissement, Instrument.FocaleResultante / Instrument.FocalePrimaire);
 }
 
-TEST_F(FormulesCatadioptriques, LurieHoughtonCorrecteurPlaceDevantLePrimaire) {
-  ConstruitFormeValide(TTypeInstrument::LurieHoughton);
-  Groupe.DiametreGroupe[1] = 190;
-  PrepareLurieHoughton();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  // The first surface takes the entrance diameter whatever was typed.
-  EXPECT_EQ(Groupe.DiametreGroupe[1], Instrument.DiametreEntree);
-  const int n = Groupe.NombreDioptresGroupe;
-  double z = 0;
-  for (int i = 1; i <= n; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[i], z);
-    EXPECT_DOUBLE_EQ(Groupe.CarreDemiDiametreGroupe[i], std::pow((Groupe.DiametreGroupe[i] + 0.1) / 2, 2));
-    z += Groupe.EpaisseurGroupe[i];
-  }
-  EXPECT_FLOAT_EQ(Instrument.DistanceLameMiroir, static_cast<float>(z));
-  EXPECT_EQ(Instrument.DistanceApresGroupe, Groupe.EpaisseurGroupe[n]);
-  EXPECT_GT(Instrument.DiametreUtileHoughton, 0);
-  EXPECT_LT(Instrument.DiametreUtileHoughton, Instrument.DiametreMiroir);
+TEST_F(FormulesCatadioptriques, LurieHoughtonCorrecteurPlaceDevantLePrimaire)
+{
+    ConstruitFormeValide(TTypeInstrument::LurieHoughton);
+    Groupe.DiametreGroupe[1] = 190;
+    PrepareLurieHoughton();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    // The first surface takes the entrance diameter whatever was typed.
+    EXPECT_EQ(Groupe.DiametreGroupe[1], Instrument.DiametreEntree);
+    const int n = Groupe.NombreDioptresGroupe;
+    double z = 0;
+    for (int i = 1; i <= n; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[i], z);
+        EXPECT_DOUBLE_EQ(Groupe.CarreDemiDiametreGroupe[i], std::pow((Groupe.DiametreGroupe[i] + 0.1) / 2, 2));
+        z += Groupe.EpaisseurGroupe[i];
+    }
+    EXPECT_FLOAT_EQ(Instrument.DistanceLameMiroir, static_cast<float>(z));
+    EXPECT_EQ(Instrument.DistanceApresGroupe, Groupe.EpaisseurGroupe[n]);
+    EXPECT_GT(Instrument.DiametreUtileHoughton, 0);
+    EXPECT_LT(Instrument.DiametreUtileHoughton, Instrument.DiametreMiroir);
 }
 
-TEST_F(FormulesCatadioptriques, HoughtonCassegrainFoyerAuDegagement) {
-  ConstruitFormeValide(TTypeInstrument::HoughtonCassegrain);
-  PrepareHoughtonCassegrain();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  ASSERT_FALSE(Systeme.CalculEchoue);
-  EXPECT_LE(std::abs(Systeme.DecalageFoyer), 0.01);
-  EXPECT_NEAR(Instrument.FocaleObjectif, Instrument.FocaleResultante, 0.01);
-  EXPECT_DOUBLE_EQ(Instrument.Grandissement, 2 * Instrument.FocaleResultante / Instrument.RayonCourburePrimaire);
-  EXPECT_DOUBLE_EQ(Instrument.DiametreMiroir, Instrument.DiametreUtilePrimaire);
-  // Solved as a Lurie-Houghton for a while, it is a Houghton-Cassegrain again.
-  EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::HoughtonCassegrain);
+TEST_F(FormulesCatadioptriques, HoughtonCassegrainFoyerAuDegagement)
+{
+    ConstruitFormeValide(TTypeInstrument::HoughtonCassegrain);
+    PrepareHoughtonCassegrain();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    EXPECT_LE(std::abs(Systeme.DecalageFoyer), 0.01);
+    EXPECT_NEAR(Instrument.FocaleObjectif, Instrument.FocaleResultante, 0.01);
+    EXPECT_DOUBLE_EQ(Instrument.Grandissement, 2 * Instrument.FocaleResultante / Instrument.RayonCourburePrimaire);
+    EXPECT_DOUBLE_EQ(Instrument.DiametreMiroir, Instrument.DiametreUtilePrimaire);
+    // Solved as a Lurie-Houghton for a while, it is a Houghton-Cassegrain again.
+    EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::HoughtonCassegrain);
 }
 
-TEST_F(FormulesCatadioptriques, LunetteDiametreDeLObjectif) {
-  ConstruitFormeValide(TTypeInstrument::Lunette);
-  Instrument.DiametreEntree = 80;
-  PrepareLunette();
-  ASSERT_TRUE(Validite.InstrumentValide);
-  // The entrance becomes the usable aperture found from the first surface's diameter.
-  EXPECT_GT(Instrument.DiametreObjectif, 0);
-  EXPECT_LE(Instrument.DiametreObjectif, Groupe.DiametreGroupe[1]);
-  EXPECT_EQ(Instrument.DiametreEntree, Instrument.DiametreObjectif);
-  EXPECT_DOUBLE_EQ(Instrument.CarreRayonPupille, std::pow(Instrument.DiametreObjectif, 2) / 4);
-  EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[2], Groupe.EpaisseurGroupe[1]);
-  EXPECT_DOUBLE_EQ(Groupe.CarreDemiDiametreGroupe[1], std::pow(Groupe.DiametreGroupe[1] / 2, 2));
+TEST_F(FormulesCatadioptriques, LunetteDiametreDeLObjectif)
+{
+    ConstruitFormeValide(TTypeInstrument::Lunette);
+    Instrument.DiametreEntree = 80;
+    PrepareLunette();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    // The entrance becomes the usable aperture found from the first surface's diameter.
+    EXPECT_GT(Instrument.DiametreObjectif, 0);
+    EXPECT_LE(Instrument.DiametreObjectif, Groupe.DiametreGroupe[1]);
+    EXPECT_EQ(Instrument.DiametreEntree, Instrument.DiametreObjectif);
+    EXPECT_DOUBLE_EQ(Instrument.CarreRayonPupille, std::pow(Instrument.DiametreObjectif, 2) / 4);
+    EXPECT_DOUBLE_EQ(Groupe.SommetGroupe[2], Groupe.EpaisseurGroupe[1]);
+    EXPECT_DOUBLE_EQ(Groupe.CarreDemiDiametreGroupe[1], std::pow(Groupe.DiametreGroupe[1] / 2, 2));
 }
 
 } // namespace

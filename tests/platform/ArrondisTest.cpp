@@ -7,13 +7,12 @@
 #include <limits>
 #include <vector>
 
-namespace
-{
+namespace {
 
 TEST(Arrondis, RoundPrendLeVoisinPairDUneMoitie)
 {
-    const std::vector<std::pair<double, std::int64_t>> cas{{2.5, 2},   {3.5, 4},   {-2.5, -2}, {-3.5, -4}, {0.5, 0},
-                                                           {1.5, 2},   {90.5, 90}, {2.51, 3},  {-2.49, -2}};
+    const std::vector<std::pair<double, std::int64_t>> cas{{2.5, 2}, {3.5, 4},   {-2.5, -2}, {-3.5, -4}, {0.5, 0},
+                                                           {1.5, 2}, {90.5, 90}, {2.51, 3},  {-2.49, -2}};
     for (const auto& [x, attendu] : cas)
     {
         SCOPED_TRACE(x);

@@ -6,8 +6,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 class CanevasEnregistreur : public ::testing::Test
 {
 protected:
@@ -28,8 +27,14 @@ TEST_F(CanevasEnregistreur, LeJournalRetrouveUnTexteParPositionPoliceEtCouleur)
     Canevas.Pinceau().Style = TStylePinceau::Transparent;
     Canevas.TextOut(10, 70, " l = ");
 
-    EXPECT_TRUE(TexteDessine(Canevas, {.Texte = "Plan", .X = 43, .Y = 50, .Police = "Arial", .Hauteur = -11,
-                                       .Gras = false, .Couleur = clBlack, .Fond = clWhite}));
+    EXPECT_TRUE(TexteDessine(Canevas, {.Texte = "Plan",
+                                       .X = 43,
+                                       .Y = 50,
+                                       .Police = "Arial",
+                                       .Hauteur = -11,
+                                       .Gras = false,
+                                       .Couleur = clBlack,
+                                       .Fond = clWhite}));
     EXPECT_TRUE(TexteDessine(Canevas, {.Texte = "Infini", .X = 121, .Couleur = clRed, .Fond = clBtnFace}));
     EXPECT_TRUE(TexteDessine(Canevas, {.Texte = " l = ", .Police = "Symbol", .Hauteur = -13}));
 
@@ -73,8 +78,8 @@ TEST_F(CanevasEnregistreur, LesMesuresSontCellesAnnoncees)
         int HauteurCellule;
     };
     const TCas cas[] = {
-        {"Arial", -11, 0, false, 5, 13}, {"Arial", -11, 0, true, 6, 13},  {"Arial", -20, 0, true, 11, 24},
-        {"Tahoma", 15, 0, true, 7, 15},  {"Arial", 0, 9, false, 6, 14},   {"Symbol", -13, 0, false, 6, 15},
+        {"Arial", -11, 0, false, 5, 13}, {"Arial", -11, 0, true, 6, 13}, {"Arial", -20, 0, true, 11, 24},
+        {"Tahoma", 15, 0, true, 7, 15},  {"Arial", 0, 9, false, 6, 14},  {"Symbol", -13, 0, false, 6, 15},
     };
     for (const TCas& c : cas)
     {

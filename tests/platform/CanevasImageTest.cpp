@@ -10,8 +10,7 @@
 #include <set>
 #include <string>
 
-namespace
-{
+namespace {
 class CanevasImage : public ::testing::Test
 {
 protected:
@@ -54,9 +53,9 @@ TEST_F(CanevasImage, LineToLaisseSonDernierPixel)
         std::array<int, 4> Boite;
     };
     const TCas cas[] = {
-        {0, 0, 10, 0, {0, 0, 10, 1}},     // x 0..9 only
-        {10, 5, 0, 5, {1, 5, 11, 6}},     // leftwards: x 10 down to 1
-        {3, 2, 3, 12, {3, 2, 4, 12}},     // downwards
+        {0, 0, 10, 0, {0, 0, 10, 1}}, // x 0..9 only
+        {10, 5, 0, 5, {1, 5, 11, 6}}, // leftwards: x 10 down to 1
+        {3, 2, 3, 12, {3, 2, 4, 12}}, // downwards
         {20, 20, 30, 30, {20, 20, 30, 30}}, // diagonal, (30, 30) left out
         {40, 40, 40, 40, {120, 100, 0, 0}}, // no length, nothing painted
     };
@@ -359,8 +358,22 @@ TEST(TexteSymbole, LesLettresDeviennentLesLettresGrecquesDuCodageSymbole)
         std::string Unicode;
     };
     const TCas cas[] = {
-        {"l", "λ"}, {"r", "ρ"}, {"f", "φ"}, {"n", "ν"}, {"m", "μ"}, {"p", "π"}, {"q", "θ"}, {"j", "ϕ"}, {"v", "ϖ"},
-        {"F", "Φ"}, {"W", "Ω"}, {"D", "Δ"}, {"J", "ϑ"}, {"V", "ς"}, {"C", "Χ"}, {"Û", "⇔"},
+        {"l", "λ"},
+        {"r", "ρ"},
+        {"f", "φ"},
+        {"n", "ν"},
+        {"m", "μ"},
+        {"p", "π"},
+        {"q", "θ"},
+        {"j", "ϕ"},
+        {"v", "ϖ"},
+        {"F", "Φ"},
+        {"W", "Ω"},
+        {"D", "Δ"},
+        {"J", "ϑ"},
+        {"V", "ς"},
+        {"C", "Χ"},
+        {"Û", "⇔"},
         {"abcdefghijklmnopqrstuvwxyz", "αβχδεφγηιϕκλμνοπθρστυϖωξψζ"},
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ"},
         // Blanks, digits and signs are the same in both encodings.

@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 class CanevasImprimante : public ::testing::Test
 {
 protected:

@@ -8,8 +8,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 TEST(Doubles, LesReponsesPrepareesReviennentDansLOrdre)
 {
@@ -68,7 +67,8 @@ TEST(Doubles, UneDemandeInattendueFaitEchouerLeTest)
     EXPECT_NONFATAL_FAILURE(
         {
             TQuestionScriptee question;
-            EXPECT_EQ(question.Pose({.Titre = "Quivane - Lecture d'un fichier", .Ligne1 = "Fichier introuvable."}), ReponseAnnuler);
+            EXPECT_EQ(question.Pose({.Titre = "Quivane - Lecture d'un fichier", .Ligne1 = "Fichier introuvable."}),
+                      ReponseAnnuler);
         },
         "Fichier introuvable.");
     EXPECT_NONFATAL_FAILURE(

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -53,8 +52,7 @@ protected:
         return lignes;
     }
     static bool Ecrit(IFichiers& fichiers, const std::string& chemin, const std::vector<std::string>& lignes,
-                      TCodage codage, TModeEcriture mode = TModeEcriture::Remplace,
-                      const std::string& sauvegarde = {})
+                      TCodage codage, TModeEcriture mode = TModeEcriture::Remplace, const std::string& sauvegarde = {})
     {
         auto ecriture = fichiers.OuvreEcriture(chemin, codage, mode, sauvegarde);
         bool reussi = true;
@@ -130,8 +128,8 @@ TEST_F(Fichiers, UneEcritureQuiEchoueLaisseLAncienFichierIntact)
         TFichiersDefaillants defaillants(lignesAvantEchec);
         // Past the last line only the closing can fail.
         defaillants.EchecALaFermeture = lignesAvantEchec == static_cast<int>(lignes.size());
-        auto ecriture = defaillants.OuvreEcriture(cible, TCodage::Windows1252, TModeEcriture::Remplace,
-                                                  Chemin("a.bak"));
+        auto ecriture =
+            defaillants.OuvreEcriture(cible, TCodage::Windows1252, TModeEcriture::Remplace, Chemin("a.bak"));
         for (const std::string& ligne : lignes)
             ecriture->EcritLigne(ligne);
         EXPECT_FALSE(ecriture->Termine());

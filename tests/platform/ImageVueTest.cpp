@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 class ImageVue : public ::testing::Test
 {
 protected:
@@ -19,29 +18,26 @@ protected:
 
     void SetUp() override
     {
-        QObject::connect(&Vue, &TImageVue::SourisEnfoncee,
-                         [this](Qt::MouseButton bouton, Qt::KeyboardModifiers touches, bool double_, int x, int y) {
-                             Note(std::string(double_ ? "enfoncee double " : "enfoncee ") + Bouton(bouton) +
-                                  Touches(touches), x, y);
-                         });
+        QObject::connect(
+            &Vue, &TImageVue::SourisEnfoncee,
+            [this](Qt::MouseButton bouton, Qt::KeyboardModifiers touches, bool double_, int x, int y) {
+                Note(std::string(double_ ? "enfoncee double " : "enfoncee ") + Bouton(bouton) + Touches(touches), x, y);
+            });
         QObject::connect(&Vue, &TImageVue::SourisRelachee,
                          [this](Qt::MouseButton bouton, Qt::KeyboardModifiers touches, int x, int y) {
                              Note("relachee " + Bouton(bouton) + Touches(touches), x, y);
                          });
-        QObject::connect(&Vue, &TImageVue::SourisDeplacee,
-                         [this](Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int y) {
-                             Note(std::string("deplacee") + (boutons & Qt::LeftButton ? " gauche" : "") +
-                                  Touches(touches), x, y);
-                         });
+        QObject::connect(
+            &Vue, &TImageVue::SourisDeplacee,
+            [this](Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int y) {
+                Note(std::string("deplacee") + (boutons & Qt::LeftButton ? " gauche" : "") + Touches(touches), x, y);
+            });
         QObject::connect(&Vue, &TImageVue::Clic, [this](int x, int y) { Note("clic", x, y); });
         QObject::connect(&Vue, &TImageVue::DoubleClic, [this](int x, int y) { Note("double clic", x, y); });
     }
 
     static std::string Bouton(Qt::MouseButton bouton) { return bouton == Qt::LeftButton ? "gauche" : "droit"; }
-    static std::string Touches(Qt::KeyboardModifiers touches)
-    {
-        return touches & Qt::ShiftModifier ? " maj" : "";
-    }
+    static std::string Touches(Qt::KeyboardModifiers touches) { return touches & Qt::ShiftModifier ? " maj" : ""; }
     void Note(const std::string& evenement, int x, int y)
     {
         Evenements.push_back(evenement + " " + std::to_string(x) + "," + std::to_string(y));

@@ -14,8 +14,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace
-{
+namespace {
 
 namespace fs = std::filesystem;
 
@@ -63,8 +62,8 @@ TEST_F(DossierProgramme, UnDossierImpossibleEstSignaleSansPlantage)
 TEST(Locale, LeSeparateurDecimalSuitLaLangue)
 {
     const QLocale avant;
-    for (const auto& [langue, separateur] : {std::pair{QLocale::French, ','}, std::pair{QLocale::English, '.'},
-                                             std::pair{QLocale::German, ','}})
+    for (const auto& [langue, separateur] :
+         {std::pair{QLocale::French, ','}, std::pair{QLocale::English, '.'}, std::pair{QLocale::German, ','}})
     {
         SCOPED_TRACE(separateur);
         QLocale::setDefault(QLocale(langue));

@@ -13,8 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 class Cadre : public ::testing::Test
 {
@@ -46,7 +45,7 @@ TEST_F(Cadre, UnVerreDejaVuPartageSaTeinteEtUnNouveauPrendLaSuivante)
         const char* Nom;
         std::vector<std::string> Verres;
         std::vector<int> Teintes; // per row; -1: the row takes no slot
-        int VerreNommeAir = 0;    // a row whose glass is named like air
+        int VerreNommeAir = 0; // a row whose glass is named like air
     };
     const TCas cas[] = {
         {"rows 1 and 3 of one glass", {"BK7", "F2", "BK7", "SF5"}, {0, 1, 0, 2}},
@@ -161,8 +160,18 @@ TEST_F(Cadre, LaPorteVeutUnInstrumentValideSansConflitNiEchecEtUnDispositifValid
         {"invalid instrument", [] { Validite.InstrumentValide = false; }, false},
         {"conflict", [] { Validite.ConflitGeometrique = true; }, false},
         {"failed solve", [] { Systeme.CalculEchoue = true; }, false},
-        {"invalid device", [] { Validite.DispositifPresent = true; Validite.DispositifValide = false; }, false},
-        {"valid device", [] { Validite.DispositifPresent = true; Validite.DispositifValide = true; }, true},
+        {"invalid device",
+         [] {
+             Validite.DispositifPresent = true;
+             Validite.DispositifValide = false;
+         },
+         false},
+        {"valid device",
+         [] {
+             Validite.DispositifPresent = true;
+             Validite.DispositifValide = true;
+         },
+         true},
     };
     for (const TCas& c : cas)
     {
@@ -239,9 +248,7 @@ TEST_F(RayonsBord, UnRayonLibrePasseRougeEtSeDessineEnEntier)
 TEST_F(RayonsBord, LeRayonCentralSEssaieDePartEtDAutreDeLAxe)
 {
     // The device stops anything within 0.35 mm of the axis, and the edge rays beyond 99.75 mm.
-    Script.Regle = [](TRayon& r) {
-        r.ArretDispositif = std::abs(r.XDepart) < 0.35 || std::abs(r.XDepart) > 99.75;
-    };
+    Script.Regle = [](TRayon& r) { r.ArretDispositif = std::abs(r.XDepart) < 0.35 || std::abs(r.XDepart) > 99.75; };
     const TRayonsBord rayons = TraceRayonsBord(Regles);
     ASSERT_EQ(rayons.Issue, TIssueRayonsBord::Traces);
     const std::vector<double> attendus = {-100, -99.9, -99.8, -99.7, 0, 0.1, -0.2, 0.3, -0.4, 100, 99.9, 99.8, 99.7};

@@ -25,8 +25,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace
-{
+namespace {
 
 void Valide()
 {
@@ -149,8 +148,8 @@ TEST_F(CoupeDispositif, SansRafraichissementOuAvecUnDispositifIncompletSeulLeMes
         EXPECT_EQ(Controles.Dessin.Height, 350);
         ASSERT_EQ(dessin.Textes().size(), 1u);
         EXPECT_TRUE(TexteDessine(dessin, {.Texte = "Les données sont incomplètes ou incohérentes", .X = 0, .Y = 0}));
-        for (const TControle* controle : {&Controles.BoutonRayons, &Controles.LabelDistanceAxe,
-                                          &Controles.LabelOcculte, &Controles.BoxDistance, &Controles.LabelUnites})
+        for (const TControle* controle : {&Controles.BoutonRayons, &Controles.LabelDistanceAxe, &Controles.LabelOcculte,
+                                          &Controles.BoxDistance, &Controles.LabelUnites})
             EXPECT_FALSE(controle->Visible);
     }
     // An incomplete device prints nothing at all and keeps the print position.
@@ -232,8 +231,8 @@ TEST_F(CoupeDispositif, LesTroisRayonsPartentDuBordDeLaPupilleEtSeRejoignentALaD
 
         // On paper the rays are plain lines, easy to follow from the pupil to the image plane.
         const auto page = Imprime();
-        EXPECT_TRUE(TexteDessine(*page, {.Texte = distance == 0 ? "Distance à l'axe = 0mm"
-                                                                 : "Distance à l'axe = 2mm"}));
+        EXPECT_TRUE(
+            TexteDessine(*page, {.Texte = distance == 0 ? "Distance à l'axe = 0mm" : "Distance à l'axe = 2mm"}));
         const float s = RepereDessin.EchelleDessin;
         const int ao = RepereDessin.AbscisseOrigine;
         const int oa = RepereDessin.OrdonneeAxe;
@@ -394,11 +393,11 @@ std::string OctetsConception()
 {
     std::string o;
     const TInstrument& I = Instrument;
-    for (const double v : {I.DiametreEntree, I.FocalePrimaire, I.DiametreMiroir, I.RayonCourburePrimaire,
-                           I.RayonPrimaireCube, I.RayonPrimairePuissance5, I.FocaleResultante,
-                           I.DistanceSecondaireFoyer, I.CoefficientDeformationPrimaire,
-                           I.CoefficientDeformationPrimaire2, I.EpaisseurPrimaire, I.DiametreObstruction,
-                           I.DiametreTrouCentral, I.DegagementFoyer})
+    for (const double v :
+         {I.DiametreEntree, I.FocalePrimaire, I.DiametreMiroir, I.RayonCourburePrimaire, I.RayonPrimaireCube,
+          I.RayonPrimairePuissance5, I.FocaleResultante, I.DistanceSecondaireFoyer, I.CoefficientDeformationPrimaire,
+          I.CoefficientDeformationPrimaire2, I.EpaisseurPrimaire, I.DiametreObstruction, I.DiametreTrouCentral,
+          I.DegagementFoyer})
         Ajoute(o, v);
     Ajoute(o, I.TypeInstrument);
     Ajoute(o, I.DiametreSecondaire);
@@ -434,8 +433,7 @@ TEST_F(CoupeDispositif, DessinerPuisImprimerLaVueLaisseLaConceptionALOctetPres)
         bool Instrument;
         bool Afocal;
     };
-    for (const TCas cas : {TCas{"Newton and a focal device", true, false},
-                           TCas{"Newton and an eyepiece", true, true},
+    for (const TCas cas : {TCas{"Newton and a focal device", true, false}, TCas{"Newton and an eyepiece", true, true},
                            TCas{"an eyepiece alone, drawn behind a stand-in Newton", false, true}})
     {
         SCOPED_TRACE(cas.Nom);

@@ -23,8 +23,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 // Two separated singlets 40 mm wide before the side focus: a weak positive lens of BK7, a negative one of F2;
 // the system is solved, as the refresh does before any view.
@@ -75,8 +74,8 @@ TEST_F(CoupeNewton, LePlanRenvoieLeFoyerSurLeCoteEtSansPlanLeFoyerEstSurLAxe)
         double DistancePlanFoyer;
         float Plan;
     };
-    for (const TCas cas : {TCas{"folded", 150, 50}, TCas{"focus near the band's top", 600, 130},
-                           TCas{"prime focus", 0, 0}})
+    for (const TCas cas :
+         {TCas{"folded", 150, 50}, TCas{"focus near the band's top", 600, 130}, TCas{"prime focus", 0, 0}})
     {
         SCOPED_TRACE(cas.Nom);
         ConstruitFormeValide(TTypeInstrument::Newton);
@@ -117,8 +116,7 @@ TEST_F(CoupeNewton, LePlanRenvoieLeFoyerSurLeCoteEtSansPlanLeFoyerEstSurLAxe)
             bool lumiere = false;
             const auto& journal = dessin.Journal();
             for (std::size_t i = 0; i + 1 < journal.size(); ++i)
-                lumiere = lumiere || (journal[i].Operation == TOperationCanevas::MoveTo &&
-                                      journal[i].Valeurs[0] == 5 &&
+                lumiere = lumiere || (journal[i].Operation == TOperationCanevas::MoveTo && journal[i].Valeurs[0] == 5 &&
                                       journal[i + 1].Operation == TOperationCanevas::LineTo &&
                                       journal[i + 1].Stylo.Couleur == CouleurRouge);
             EXPECT_TRUE(lumiere);
@@ -147,9 +145,10 @@ TEST_F(CoupeNewton, LaBoiteDuPlanTropPetitNApparaitQueSousLeMinimumDUnPlanDefini
         EXPECT_NEAR(Instrument.DiametreSecondaireMinimal, 30.4, 0.2);
         const std::string message = " Le miroir plan est trop petit ";
         const int largeur = dessin.TextWidth(message);
-        EXPECT_EQ(TexteDessine(dessin, {.Texte = message, .X = 762 - largeur, .Y = 2, .Couleur = clWhite,
-                                        .Fond = CouleurFuchsia}),
-                  cas.Boite);
+        EXPECT_EQ(
+            TexteDessine(dessin,
+                         {.Texte = message, .X = 762 - largeur, .Y = 2, .Couleur = clWhite, .Fond = CouleurFuchsia}),
+            cas.Boite);
     }
 }
 
@@ -361,10 +360,7 @@ struct TConception
     TDioptreGroupe Groupe;
     TPaletteTeintes Teintes;
 
-    static TConception Lue()
-    {
-        return {::Instrument, ::Dispositif, ::Groupe, Reglages.TeinteVerre};
-    }
+    static TConception Lue() { return {::Instrument, ::Dispositif, ::Groupe, Reglages.TeinteVerre}; }
 };
 
 void AttendMemeConception(const TConception& a, const TConception& b)

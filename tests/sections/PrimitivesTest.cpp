@@ -14,8 +14,7 @@
 #include <set>
 #include <utility>
 
-namespace
-{
+namespace {
 
 class Primitives : public ::testing::Test
 {
@@ -23,7 +22,10 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
 };
 
-bool EstBlanc(TCanevasImage& image, int x, int y) { return image.Pixels(x, y) == clWhite; }
+bool EstBlanc(TCanevasImage& image, int x, int y)
+{
+    return image.Pixels(x, y) == clWhite;
+}
 
 TEST_F(Primitives, LAxePeintUnPointEtUnTiretToutesLes48Colonnes)
 {

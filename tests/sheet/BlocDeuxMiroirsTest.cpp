@@ -33,7 +33,8 @@ TEST_F(BlocDeuxMiroirs, CasesEnregistreesParFormeEtReplie)
         {TTypeInstrument::RitcheyChretien, false, {0, 7}},
         {TTypeInstrument::Schwarzschild, false, {0, 7}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (c.Developpe ? " développé" : " replié"));
         Construit(c.Forme);
         Edition.InstrumentDeveloppe = c.Developpe;
@@ -62,7 +63,8 @@ TEST_F(BlocDeuxMiroirs, LaLigneDesCoefficientsSuitLeGrandissement)
         {TTypeInstrument::Cassegrain, 1, 3000, nullptr, false},
     };
     const std::string pluriel = Pluriel + " = -1";
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + " F1 " + std::to_string(c.F1) + " F " +
                      std::to_string(c.F));
         Construit(c.Forme);
@@ -73,15 +75,19 @@ TEST_F(BlocDeuxMiroirs, LaLigneDesCoefficientsSuitLeGrandissement)
         Dessine();
         const int y = Y0() + 64;
         const std::string attendu = c.Libelle != nullptr ? c.Libelle : c.Secondaire ? pluriel : "";
-        if (attendu.empty()) {
+        if (attendu.empty())
+        {
             EXPECT_FALSE(ContientTexte(Fenetre, "Coefficient"));
-        } else {
+        }
+        else
+        {
             EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = attendu, .X = 20, .Y = y}));
         }
         EXPECT_EQ(ContientTexte(Fenetre, "Miroir secondaire, c"), c.Secondaire);
         const auto page = Imprime();
         EXPECT_EQ(ContientTexte(*page, "Miroir secondaire, c"), c.Secondaire);
-        if (c.Secondaire) {
+        if (c.Secondaire)
+        {
             // The digit 8 px high, its bottom on the letter's: 13 - 9 = 4 px below the line's top.
             const int x1 = 20 + 5 * static_cast<int>(attendu.size() - 1) + 150 + 5 * 20;
             EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "1", .X = x1, .Y = y + 4, .Hauteur = -8}));
@@ -101,8 +107,10 @@ TEST_F(BlocDeuxMiroirs, LeRitcheyChretienLaisseSesCasesVidesTantQueLesConiquesSo
         const char* TexteB;
         const char* TexteC1;
     };
-    const TCas cas[] = {{1e20, 1e20, "", ""}, {-1.0394737, -3.1676413, "-1,039", "-3,1676"}, {-1, -250.12345, "-1,000", "-250,123"}};
-    for (const TCas& c : cas) {
+    const TCas cas[] = {
+        {1e20, 1e20, "", ""}, {-1.0394737, -3.1676413, "-1,039", "-3,1676"}, {-1, -250.12345, "-1,000", "-250,123"}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.TexteB);
         Construit(TTypeInstrument::RitcheyChretien);
         Instrument.CoefficientDeformationPrimaire = c.B;
@@ -120,8 +128,10 @@ TEST_F(BlocDeuxMiroirs, LeRitcheyChretienLaisseSesCasesVidesTantQueLesConiquesSo
         EXPECT_EQ(c2.Left, c1.Right + 30 + 5 + 4 + 1 + 15);
         const std::string texteB = c.TexteB;
         const std::string texteC1 = c.TexteC1;
-        EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = texteB, .X = b.Right - 4 - 5 * static_cast<int>(texteB.size()), .Y = y}));
-        EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = texteC1, .X = c1.Right - 4 - 5 * static_cast<int>(texteC1.size()), .Y = y}));
+        EXPECT_TRUE(
+            TexteDessine(Fenetre, {.Texte = texteB, .X = b.Right - 4 - 5 * static_cast<int>(texteB.size()), .Y = y}));
+        EXPECT_TRUE(TexteDessine(Fenetre,
+                                 {.Texte = texteC1, .X = c1.Right - 4 - 5 * static_cast<int>(texteC1.size()), .Y = y}));
         EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "-1", .X = c2.Right - 4 - 10, .Y = y}));
     }
 }
@@ -147,7 +157,8 @@ TEST_F(BlocDeuxMiroirs, LeDallKirkhamEcritSesCoefficientsSansCase)
 
 TEST_F(BlocDeuxMiroirs, LaPositionDuSecondaireSeulementPourUnInstrumentValide)
 {
-    for (bool valide : {true, false}) {
+    for (bool valide : {true, false})
+    {
         SCOPED_TRACE(valide);
         Construit(TTypeInstrument::Cassegrain);
         Validite.InstrumentValide = valide;
@@ -155,7 +166,8 @@ TEST_F(BlocDeuxMiroirs, LaPositionDuSecondaireSeulementPourUnInstrumentValide)
         Instrument.RayonCourbureSecondaire = -133.3;
         Dessine();
         EXPECT_EQ(TexteDessine(Fenetre, {.Texte = "Distance entre le foyer primaire et le miroir secondaire = 240 mm",
-                                         .X = 20, .Y = Y0() + 80}),
+                                         .X = 20,
+                                         .Y = Y0() + 80}),
                   valide);
         EXPECT_EQ(ContientTexte(Fenetre, "Rayon de courbure du miroir secondaire = -133,3 mm"), valide);
         // The thickness line keeps its place below the empty line.
@@ -191,7 +203,8 @@ TEST_F(BlocDeuxMiroirs, LeGrandissementDuSchwarzschildNeDemandeQueDesFocales)
     const TCas cas[] = {{TTypeInstrument::Cassegrain, 900, false},
                         {TTypeInstrument::Cassegrain, 3000, true},
                         {TTypeInstrument::Schwarzschild, 900, true}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + " " + std::to_string(c.F));
         Construit(c.Forme);
         Instrument.FocaleResultante = c.F;
@@ -209,11 +222,16 @@ TEST_F(BlocDeuxMiroirs, LeBlocImprimeLesLignesDeLaFiche)
         TTypeInstrument Forme;
         std::vector<std::string> Libelles;
     };
-    const std::vector<std::string> cassegrain = {
-        "F/D = 20,00", "Rayon de la tache de diffraction = ", "Dégagement du foyer = ",
-        "Diamètre du miroir secondaire = ", "Diamètre du trou central du miroir primaire = ",
-        "Distance entre le foyer primaire et le miroir secondaire = ", "Rayon de courbure du miroir secondaire = ",
-        "Epaisseur du miroir primaire = ", "Epaisseur du miroir secondaire = ", "Grandissement = "};
+    const std::vector<std::string> cassegrain = {"F/D = 20,00",
+                                                 "Rayon de la tache de diffraction = ",
+                                                 "Dégagement du foyer = ",
+                                                 "Diamètre du miroir secondaire = ",
+                                                 "Diamètre du trou central du miroir primaire = ",
+                                                 "Distance entre le foyer primaire et le miroir secondaire = ",
+                                                 "Rayon de courbure du miroir secondaire = ",
+                                                 "Epaisseur du miroir primaire = ",
+                                                 "Epaisseur du miroir secondaire = ",
+                                                 "Grandissement = "};
     auto avec = [&](std::vector<std::string> libelles) {
         libelles.insert(libelles.end(), cassegrain.begin(), cassegrain.end());
         return libelles;
@@ -229,7 +247,8 @@ TEST_F(BlocDeuxMiroirs, LeBlocImprimeLesLignesDeLaFiche)
           "Distance entre miroirs = ", "Distance entre miroir secondaire et foyer résultant = ",
           "Epaisseur du miroir principal = ", "Epaisseur du miroir secondaire = "}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         Construit(c.Forme);
         Validite.InstrumentValide = true;
@@ -241,7 +260,8 @@ TEST_F(BlocDeuxMiroirs, LeBlocImprimeLesLignesDeLaFiche)
 
 TEST_F(BlocDeuxMiroirs, ImpressionRepliee)
 {
-    for (TTypeInstrument forme : {TTypeInstrument::Cassegrain, TTypeInstrument::Schwarzschild}) {
+    for (TTypeInstrument forme : {TTypeInstrument::Cassegrain, TTypeInstrument::Schwarzschild})
+    {
         SCOPED_TRACE(static_cast<int>(forme));
         Construit(forme);
         Edition.InstrumentDeveloppe = false;

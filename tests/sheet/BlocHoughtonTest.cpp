@@ -89,7 +89,8 @@ TEST_F(BlocHoughton, LaDistanceEntreLesMiroirsDemandeSesSixConditions)
         {"correcteur sans verre", [] { Groupe.IndiceVertGroupe[1] = Reglages.IndiceLimite; }, false},
         {"sans raie verte", [] { LongueursOnde.LongueurOndeVerte = 0; }, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         HoughtonCassegrainResolu();
         c.Change();
@@ -121,7 +122,8 @@ TEST_F(BlocHoughton, LeSuffixeDeLaTacheDeDiffractionSuitLaFormeEtLeSupport)
         {TTypeInstrument::HoughtonCassegrain, DessineParametresHoughtonCassegrain, ImprimeParametresHoughtonCassegrain,
          " nm (Objectif Seul)", " nm (au foyer secondaire)"},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.SuffixePapier);
         HoughtonCassegrainResolu();
         Instrument.TypeInstrument = c.Forme;
@@ -129,7 +131,8 @@ TEST_F(BlocHoughton, LeSuffixeDeLaTacheDeDiffractionSuitLaFormeEtLeSupport)
         DessineBloc(c.Fiche);
         EXPECT_TRUE(ContientTexte(Fenetre, "Rayon de la tache de diffraction = "));
         const auto page = Imprime(c.Papier);
-        for (const std::string suffixe : {" nm", " nm (Objectif Seul)", " nm (au foyer secondaire)"}) {
+        for (const std::string suffixe : {" nm", " nm (Objectif Seul)", " nm (au foyer secondaire)"})
+        {
             SCOPED_TRACE(suffixe);
             EXPECT_EQ(TexteFinissantPar(Fenetre, suffixe), suffixe == c.SuffixeFiche);
             EXPECT_EQ(TexteFinissantPar(*page, suffixe), suffixe == c.SuffixePapier);
@@ -160,14 +163,16 @@ TEST_F(BlocHoughton, ChaqueFormeEnregistreLesCasesQuElleMontre)
         {TTypeInstrument::HoughtonCassegrain, DessineParametresHoughtonCassegrain, true, {0, 3, 7, 9, 10, 11, 12, 16}},
         {TTypeInstrument::HoughtonCassegrain, DessineParametresHoughtonCassegrain, false, {0, 7}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (c.Developpe ? " développé" : " replié"));
         ConstruitFormeValide(c.Forme);
         Edition.InstrumentDeveloppe = c.Developpe;
         DessineBloc(c.Bloc);
         EXPECT_EQ(CasesEnregistrees(), c.Cases);
         EXPECT_EQ(Controles.TableauKlevtsov.Visible, c.Developpe);
-        if (!c.Developpe) {
+        if (!c.Developpe)
+        {
             EXPECT_EQ(MiseEnPage.OrdonneeDispositif, Y0 + 32);
         }
     }
@@ -177,7 +182,8 @@ TEST_F(BlocHoughton, LeLurieHoughtonReplie)
 {
     ConstruitFormeValide(TTypeInstrument::LurieHoughton);
     Edition.InstrumentDeveloppe = false;
-    for (const auto& [focaleObjectif, rapport] : {std::pair{800.0, true}, std::pair{0.0, false}}) {
+    for (const auto& [focaleObjectif, rapport] : {std::pair{800.0, true}, std::pair{0.0, false}})
+    {
         SCOPED_TRACE(focaleObjectif);
         Instrument.FocaleObjectif = focaleObjectif;
         DessineBloc(DessineParametresLurieHoughton);
@@ -193,7 +199,8 @@ TEST_F(BlocHoughton, LeLurieHoughtonReplie)
         EXPECT_EQ(MiseEnPage.OrdonneeCourante, Haut + Pas);
         // The three texts share the line in quarters.
         std::vector<int> debuts, fins;
-        for (const TAppelCanevas& appel : page->Textes()) {
+        for (const TAppelCanevas& appel : page->Textes())
+        {
             debuts.push_back(appel.Valeurs[0]);
             fins.push_back(appel.Valeurs[0] + page->TextWidth(appel.Texte));
         }
@@ -213,7 +220,8 @@ TEST_F(BlocHoughton, LeLurieHoughtonReplie)
 
 TEST_F(BlocHoughton, LeTableauImprimeDuLurieHoughtonRemonteQuandLesLignesTroisEtQuatreManquent)
 {
-    for (const auto& [diametre, lignes] : {std::pair{200.0, 4}, std::pair{1.0, 3}}) {
+    for (const auto& [diametre, lignes] : {std::pair{200.0, 4}, std::pair{1.0, 3}})
+    {
         SCOPED_TRACE(diametre);
         ConstruitFormeValide(TTypeInstrument::LurieHoughton);
         Instrument.DiametreEntree = diametre;
@@ -227,7 +235,8 @@ TEST_F(BlocHoughton, LeTableauImprimeDuLurieHoughtonRemonteQuandLesLignesTroisEt
 
 TEST_F(BlocHoughton, LaLigneMiroirDUnKlevtsovDessineAvantNeResteNiSurLaFicheNiSousLesTouches)
 {
-    for (TTypeInstrument forme : {TTypeInstrument::LurieHoughton, TTypeInstrument::HoughtonCassegrain}) {
+    for (TTypeInstrument forme : {TTypeInstrument::LurieHoughton, TTypeInstrument::HoughtonCassegrain})
+    {
         SCOPED_TRACE(static_cast<int>(forme));
         ConstruitFormeValide(TTypeInstrument::KlevtsovCassegrain);
         Groupe.NombreDioptresGroupe = 3;
@@ -245,7 +254,8 @@ TEST_F(BlocHoughton, LaLigneMiroirDUnKlevtsovDessineAvantNeResteNiSurLaFicheNiSo
 
 TEST_F(BlocHoughton, LeRapportImprimeDuLurieHoughtonAttendSaFocale)
 {
-    for (const auto& [focaleObjectif, rapport] : {std::pair{800.0, true}, std::pair{0.0, false}}) {
+    for (const auto& [focaleObjectif, rapport] : {std::pair{800.0, true}, std::pair{0.0, false}})
+    {
         SCOPED_TRACE(focaleObjectif);
         ConstruitFormeValide(TTypeInstrument::LurieHoughton);
         ASSERT_TRUE(Validite.InstrumentValide);

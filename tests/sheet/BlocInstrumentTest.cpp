@@ -44,7 +44,8 @@ TEST_F(BlocInstrument, CasesDesLignesCommunesSelonLaFormeEtLaBascule)
         {"Maksutov-Cassegrain, secondaire sur la lame", T::MaksutovCassegrain, true, {0, 3}, {0}},
         {"Klevtsov", T::KlevtsovCassegrain, false, {0, 3}, {0}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Instrument.TypeInstrument = c.Forme;
         Instrument.SecondaireSurMenisque = c.SurMenisque;
@@ -95,7 +96,8 @@ TEST_F(BlocInstrument, LigneReplieeDeLaLunette)
     };
     Instrument.TypeInstrument = T::Lunette;
     Instrument.NomInstrument = "Lunette";
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(c.Entree) + " " + std::to_string(c.Objectif) + " " + std::to_string(c.Focale));
         Fenetre.EffaceJournal();
         Instrument.DiametreEntree = c.Entree;
@@ -116,12 +118,15 @@ TEST_F(BlocInstrument, RapportImprimeSeulementAvecDiametreEtFocaleResultante)
         double D, F1, F;
         const char* Rapport;
     };
-    const TCas cas[] = {{200, 800, 0, nullptr}, {200, 0, 3000, "F/D = 15,00"}, {1, 800, 3000, nullptr},
+    const TCas cas[] = {{200, 800, 0, nullptr},
+                        {200, 0, 3000, "F/D = 15,00"},
+                        {1, 800, 3000, nullptr},
                         {200, 800, 3000, "F/D = 15,00"}};
     Instrument.TypeInstrument = T::Cassegrain;
     ImpressionEtat.MargeImpression = 10;
     ImpressionEtat.PasLigneImpression = 16;
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(c.D) + " " + std::to_string(c.F1) + " " + std::to_string(c.F));
         auto page = TCanevasEnregistreur::Page(782, 1100, 72);
         Instrument.DiametreEntree = c.D;
@@ -131,7 +136,8 @@ TEST_F(BlocInstrument, RapportImprimeSeulementAvecDiametreEtFocaleResultante)
         MiseEnPage.AbscisseCourante = 10;
         ImprimeEnteteInstrument(*page);
         EXPECT_EQ(ContientTexte(*page, "F/D = "), c.Rapport != nullptr);
-        if (c.Rapport) {
+        if (c.Rapport)
+        {
             EXPECT_TRUE(ContientTexte(*page, c.Rapport));
         }
         EXPECT_TRUE(ContientTexte(*page, "Distance focale résultante = "));
@@ -150,19 +156,26 @@ TEST_F(BlocInstrument, LignesImprimeesDeveloppees)
     Instrument.LongueurInstrument = 2500;
     Instrument.EpaisseurPrimaire = 30;
     const TCas cas[] = {
-        {T::Cassegrain, false, 200,
+        {T::Cassegrain,
+         false,
+         200,
          {"Instrument", "Longueur de l'instrument = 2,500 m", "Diamètre du miroir primaire = 200 mm",
           "Distance focale résultante = 3000 mm", "Distance Focale du miroir primaire = 800 mm"}},
-        {T::SchmidtCassegrain, false, 0.1,
+        {T::SchmidtCassegrain,
+         false,
+         0.1,
          {"Instrument", "Longueur de l'instrument = 2,500 m", "Diamètre de la lame =        mm",
           "Distance focale résultante = 3000 mm", "Rayon de courbure du miroir primaire = 1600 mm"}},
-        {T::MaksutovCassegrain, true, 200,
+        {T::MaksutovCassegrain,
+         true,
+         200,
          {"Instrument", "Longueur de l'instrument = 2,500 m", " avec Secondaire métallisé sur la lame",
           "Diamètre d'entrée = 200 mm", "Rayon de courbure du miroir primaire = 1600 mm"}},
     };
     ImpressionEtat.MargeImpression = 10;
     ImpressionEtat.PasLigneImpression = 16;
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         auto page = TCanevasEnregistreur::Page(782, 1100, 72);
         Instrument.TypeInstrument = c.Forme;

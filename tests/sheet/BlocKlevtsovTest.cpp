@@ -45,7 +45,8 @@ protected:
 
 TEST_F(BlocKlevtsov, LaLigneMiroirCouvreLaDerniereLigneEtUnNombreImpairCacheSonEpaisseur)
 {
-    for (int n : {0, 1, 2, 3, 4}) {
+    for (int n : {0, 1, 2, 3, 4})
+    {
         SCOPED_TRACE(n);
         Groupe.NombreDioptresGroupe = n;
         Dessine();
@@ -70,7 +71,8 @@ TEST_F(BlocKlevtsov, LaLigneMiroirCouvreLaDerniereLigneEtUnNombreImpairCacheSonE
         EXPECT_EQ(Controles.EpaisseurOff.Visible, impair);
         EXPECT_EQ(TexteDessine(LigneMiroir, {.Texte = "12,00", .X = 164 - LigneMiroir.TextWidth("12,00"), .Y = 1}),
                   !impair);
-        if (impair) {
+        if (impair)
+        {
             EXPECT_EQ(Controles.EpaisseurOff.Left, miroir.Left + 120);
             EXPECT_EQ(Controles.EpaisseurOff.Top, miroir.Top);
         }
@@ -102,7 +104,8 @@ TEST_F(BlocKlevtsov, LeRayonDuMiroirSeLitParSaGrandeur)
     };
     const TCas cas[] = {{-1e20, "Plan"},    {1e20, "Plan"},   {0, ""},
                         {-12000, "-12000"}, {1500, "1500,0"}, {400, "400,00"}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Rayon);
         Instrument.RayonCourbureSecondaire = c.Rayon;
         Dessine();
@@ -144,7 +147,8 @@ TEST_F(BlocKlevtsov, LesLignesDuBlocSuiventLeursConditions)
         {"sans dégagement", 3990, 1e20, true, true, false},
     };
     const int y0 = 28;
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Instrument.FocaleEffective = c.FocaleEffective;
         Instrument.DegagementFoyer = c.Degagement;

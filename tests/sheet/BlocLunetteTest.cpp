@@ -29,10 +29,7 @@ protected:
         FicheDeTest::TearDown();
     }
 
-    static std::unique_ptr<TCanevasEnregistreur> Imprime()
-    {
-        return ImprimeBlocSurPage(ImprimeParametresLunette);
-    }
+    static std::unique_ptr<TCanevasEnregistreur> Imprime() { return ImprimeBlocSurPage(ImprimeParametresLunette); }
 
     TCanevasEnregistreur Tableau{762, 268};
     TCanevasEnregistreur CaseZf{75, 17};
@@ -42,7 +39,8 @@ protected:
 
 TEST_F(BlocLunette, LeTableauCompteAuMoinsUneLigneEtLeDispositifSuitSonBas)
 {
-    for (int n : {0, 1, 3}) {
+    for (int n : {0, 1, 3})
+    {
         SCOPED_TRACE(n);
         Groupe.NombreDioptresGroupe = n;
         Edition.AMettreAJour = true;
@@ -75,7 +73,8 @@ TEST_F(BlocLunette, LaDistanceAuFoyerSurLaDerniereLigneSeulementSiElleExiste)
         {"sans verre", 3, false, true, false},
         {"une seule surface", 1, false, false, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         ConstruitFormeValide(TTypeInstrument::Lunette);
         Groupe.NombreDioptresGroupe = c.N;
@@ -89,7 +88,8 @@ TEST_F(BlocLunette, LaDistanceAuFoyerSurLaDerniereLigneSeulementSiElleExiste)
         CaseZf.EffaceJournal();
         DessineTableau();
         EXPECT_EQ(Controles.CaseZf.Visible, c.Montree);
-        if (!c.Montree) {
+        if (!c.Montree)
+        {
             EXPECT_TRUE(CaseZf.Textes().empty());
             continue;
         }

@@ -54,7 +54,8 @@ protected:
 
 TEST_F(BlocMaksutovCassegrain, LesCasesDuSecondaireSeulementQuandIlEstSepare)
 {
-    for (bool surMenisque : {true, false}) {
+    for (bool surMenisque : {true, false})
+    {
         SCOPED_TRACE(surMenisque ? "sur le ménisque" : "séparé");
         Construit(surMenisque);
         MiseEnPage.CaseValeur.fill(TCase{100, 100, 200, 200});
@@ -84,8 +85,8 @@ TEST_F(BlocMaksutovCassegrain, SurLeMenisqueLeDegagementEtLeCoefficientSontDuTex
     EXPECT_TRUE(TexteSurLigne("Diamètre du trou central du miroir primaire = ", y0 + 48));
     const TCase& b = MiseEnPage.CaseValeur[CaseCoefficientDeformationPrimaire];
     const std::string c0 = "Miroir secondaire, c = 0";
-    EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = c0, .X = b.Right + 2 * ((800 - b.Right - Fenetre.TextWidth(c0)) / 4),
-                                       .Y = y0 + 64}));
+    EXPECT_TRUE(TexteDessine(
+        Fenetre, {.Texte = c0, .X = b.Right + 2 * ((800 - b.Right - Fenetre.TextWidth(c0)) / 4), .Y = y0 + 64}));
     EXPECT_FALSE(TexteSurLigne("Epaisseur du miroir secondaire", y0 + 64));
     // No line 5: the table follows line 4.
     EXPECT_FALSE(TexteSurLigne("Distance entre les miroirs", y0 + 80));
@@ -113,7 +114,8 @@ TEST_F(BlocMaksutovCassegrain, SepareLaLigneDesMiroirsSousSesSeptConditions)
         {"verre", [] { Groupe.IndiceVertGroupe[1] = Reglages.IndiceLimite; }, false},
         {"raie verte", [] { LongueursOnde.LongueurOndeVerte = 0; }, false},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Construit(false);
         c.Change();
@@ -121,7 +123,8 @@ TEST_F(BlocMaksutovCassegrain, SepareLaLigneDesMiroirsSousSesSeptConditions)
         const int y5 = MiseEnPage.OrdonneePremiereLigne + 80;
         EXPECT_EQ(TexteSurLigne("Distance entre les miroirs = ", y5), c.Montree);
         EXPECT_EQ(TexteSurLigne("Rayon de courbure du miroir secondaire = ", y5), c.Montree);
-        if (c.Montree) {
+        if (c.Montree)
+        {
             EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "Distance entre les miroirs = 280 mm", .X = 20, .Y = y5}));
         }
         // The line keeps its height either way.
@@ -136,17 +139,16 @@ TEST_F(BlocMaksutovCassegrain, LeCoefficientDuSecondaireSepareEtSesDecimales)
         double Coefficient;
         std::string Ecran, Papier;
     };
-    const TCas cas[] = {{150, "150,000", "150,000"},
-                        {-0.5, "-0,5000", "-0,5"},
-                        {1e20, "", ""}};
-    for (const TCas& c : cas) {
+    const TCas cas[] = {{150, "150,000", "150,000"}, {-0.5, "-0,5000", "-0,5"}, {1e20, "", ""}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Coefficient);
         Construit(false);
         Instrument.CoefficientDeformationSecondaire = c.Coefficient;
         Dessine();
         const TCase& boite = MiseEnPage.CaseValeur[CaseCoefficientDeformationSecondaire];
-        EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = c.Ecran, .X = boite.Right - 4 - Fenetre.TextWidth(c.Ecran),
-                                           .Y = boite.Top + 2}));
+        EXPECT_TRUE(TexteDessine(
+            Fenetre, {.Texte = c.Ecran, .X = boite.Right - 4 - Fenetre.TextWidth(c.Ecran), .Y = boite.Top + 2}));
         const auto page = Imprime();
         EXPECT_TRUE(ContientTexte(*page, "Miroir secondaire, c = " + c.Papier)) << c.Papier;
     }
@@ -154,7 +156,8 @@ TEST_F(BlocMaksutovCassegrain, LeCoefficientDuSecondaireSepareEtSesDecimales)
 
 TEST_F(BlocMaksutovCassegrain, SansProfilLEpaisseurDeLaLameNiPeinteNiCliquable)
 {
-    for (TOctet profil : {TOctet{ProfilAucun}, TOctet{ProfilAvant}}) {
+    for (TOctet profil : {TOctet{ProfilAucun}, TOctet{ProfilAvant}})
+    {
         SCOPED_TRACE(static_cast<int>(profil));
         Construit(true);
         Instrument.ProfilLame = profil;
@@ -175,8 +178,8 @@ TEST_F(BlocMaksutovCassegrain, LeDiametreDuPrimaireSeCentreDepuisLaDerniereValeu
     Dessine();
     EXPECT_FALSE(ContientTexte(Fenetre, "Grandissement"));
     const std::string miroir = "Diamètre du miroir primaire = 110 mm";
-    const std::string menisque = "Epaisseur totale du ménisque d'entrée = " +
-                                 FormateNombre(Instrument.EpaisseurTotaleMenisque, "#0.#") + " mm";
+    const std::string menisque =
+        "Epaisseur totale du ménisque d'entrée = " + FormateNombre(Instrument.EpaisseurTotaleMenisque, "#0.#") + " mm";
     const int x7b = 800 - Fenetre.TextWidth(menisque) - 20;
     const int debut = 20 + Fenetre.TextWidth("800");
     EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = miroir, .X = debut + (x7b - debut - Fenetre.TextWidth(miroir)) / 2}));
@@ -200,7 +203,8 @@ TEST_F(BlocMaksutovCassegrain, LImpressionReprendLesLignesDesDeuxVariantes)
           "Distance entre les miroirs = 280 mm", "Rayon de courbure du miroir secondaire = 640 mm"},
          {"Diamètre du trou central"}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.SurMenisque ? "sur le ménisque" : "séparé");
         Construit(c.SurMenisque);
         Instrument.CoefficientDeformationPrimaire = 0.0003;

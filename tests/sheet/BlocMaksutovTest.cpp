@@ -27,10 +27,7 @@ protected:
         DessineTableau();
     }
 
-    static std::unique_ptr<TCanevasEnregistreur> Imprime()
-    {
-        return ImprimeBlocSurPage(ImprimeParametresMaksutov);
-    }
+    static std::unique_ptr<TCanevasEnregistreur> Imprime() { return ImprimeBlocSurPage(ImprimeParametresMaksutov); }
 
     // The y of the texts drawn on the sheet that start with `debut`.
     std::set<int> LignesDe(const std::string& debut) const
@@ -59,7 +56,8 @@ TEST_F(BlocMaksutov, LesCasesEnregistreesSelonLeTypeEtLaForme)
         {TTypeInstrument::Maksutov, false, {0, 1, 3}},
         {TTypeInstrument::MaksutovNewton, false, {0, 1, 3}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (c.Developpe ? " développé" : " replié"));
         Construit(c.Forme, c.Developpe);
         MiseEnPage.CaseValeur.fill(TCase{100, 100, 200, 200});
@@ -81,7 +79,8 @@ TEST_F(BlocMaksutov, LeMaksutovNewtonCacheLeBoutonDuChampEtMontreLeMiroirPlanEnL
     EXPECT_FALSE(Instrument.ChampCourbe);
     const int y5 = MiseEnPage.OrdonneePremiereLigne + 115;
     const auto& cases = MiseEnPage.CaseValeur;
-    for (int numero : {CaseDegagementFoyer, CaseDiametreSecondaire, CaseEpaisseurSecondaire}) {
+    for (int numero : {CaseDegagementFoyer, CaseDiametreSecondaire, CaseEpaisseurSecondaire})
+    {
         SCOPED_TRACE(numero);
         EXPECT_EQ(cases[static_cast<std::size_t>(numero)].Top, y5 - 2);
     }
@@ -93,12 +92,14 @@ TEST_F(BlocMaksutov, LeMaksutovNewtonCacheLeBoutonDuChampEtMontreLeMiroirPlanEnL
 
 TEST_F(BlocMaksutov, LeBoutonDuChampSeulementSansDispositifPourLeMaksutov)
 {
-    for (bool dispositif : {false, true}) {
+    for (bool dispositif : {false, true})
+    {
         SCOPED_TRACE(dispositif ? "avec dispositif" : "sans dispositif");
         Construit(TTypeInstrument::Maksutov);
         Instrument.ChampCourbe = true;
         Instrument.DiametreEntree = 0.5; // line 2 stays empty: the button is placed all the same
-        if (dispositif) {
+        if (dispositif)
+        {
             Dispositif.NombreDioptres = 2;
             Dispositif.RayonDioptre[1] = 50;
             Dispositif.DiametreDioptre[1] = 20;
@@ -108,7 +109,8 @@ TEST_F(BlocMaksutov, LeBoutonDuChampSeulementSansDispositifPourLeMaksutov)
         ASSERT_EQ(Validite.DispositifPresent, dispositif);
         EXPECT_EQ(Controles.BoutonChampCourbe.Visible, !dispositif);
         EXPECT_EQ(Instrument.ChampCourbe, !dispositif);
-        if (!dispositif) {
+        if (!dispositif)
+        {
             EXPECT_EQ(Controles.BoutonChampCourbe.Left, 200);
             EXPECT_EQ(Controles.BoutonChampCourbe.Top, MiseEnPage.OrdonneePremiereLigne + 29);
         }
@@ -119,7 +121,8 @@ TEST_F(BlocMaksutov, LeBoutonDuChampSeulementSansDispositifPourLeMaksutov)
 
 TEST_F(BlocMaksutov, LesTextesCalculesDuMaksutovSeulementSurUnInstrumentValide)
 {
-    for (bool valide : {true, false}) {
+    for (bool valide : {true, false})
+    {
         SCOPED_TRACE(valide ? "valide" : "non valide");
         Construit(TTypeInstrument::Maksutov);
         if (!valide)
@@ -145,7 +148,8 @@ TEST_F(BlocMaksutov, LaDistanceDiaphragmeMiroirNeCompteQuAPartirDUnMillimetre)
         std::string Texte;
     };
     const TCas cas[] = {{0.5f, ""}, {0.99f, ""}, {1, "1"}, {612.25f, "612,3"}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Distance);
         Construit(TTypeInstrument::Maksutov);
         Instrument.DistanceDiaphragmeMiroir = c.Distance;
@@ -179,11 +183,15 @@ TEST_F(BlocMaksutov, LImpressionDitLeChampEtLeMiroirPlanSelonLeType)
         std::vector<std::string> Presents, Absents;
     };
     const TCas cas[] = {
-        {TTypeInstrument::Maksutov, true, true,
+        {TTypeInstrument::Maksutov,
+         true,
+         true,
          {" avec champ courbe", "Diamètre du champ de pleine lumière = ", "Lame Correctrice", "Epaisseur lame = "},
          {"Distance miroir plan - Foyer = "}},
         {TTypeInstrument::Maksutov, true, false, {" avec champ plan"}, {" avec champ courbe"}},
-        {TTypeInstrument::MaksutovNewton, true, false,
+        {TTypeInstrument::MaksutovNewton,
+         true,
+         false,
          {"Distance miroir plan - Foyer = 120 mm", "Petit côté du miroir plan = 40 mm",
           "Epaisseur du miroir plan =     mm"},
          {" avec champ", "Diamètre du champ de pleine lumière"}},
@@ -191,7 +199,8 @@ TEST_F(BlocMaksutov, LImpressionDitLeChampEtLeMiroirPlanSelonLeType)
         {TTypeInstrument::Maksutov, false, false, {" cp"}, {" cc"}},
         {TTypeInstrument::MaksutovNewton, false, false, {"Diamètre lame = 150 mm"}, {" cp", " cc"}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (c.Developpe ? " développé" : " replié"));
         Construit(c.Forme, c.Developpe);
         Dessine();
@@ -207,7 +216,8 @@ TEST_F(BlocMaksutov, LImpressionDitLeChampEtLeMiroirPlanSelonLeType)
 
 TEST_F(BlocMaksutov, LImpressionSansRapportSauteLeMenisqueEtAvanceDeCinqLignes)
 {
-    for (double diametre : {0.5, 100.0}) {
+    for (double diametre : {0.5, 100.0})
+    {
         SCOPED_TRACE(diametre);
         Construit(TTypeInstrument::Maksutov);
         Dessine();
@@ -237,7 +247,8 @@ TEST_F(BlocMaksutov, LEpaisseurDuMenisqueDuMaksutovNewtonEntreLeRapportEtLaTache
         bool Montree;
     };
     const TCas cas[] = {{14.5f, true}, {0.09f, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Epaisseur);
         Construit(TTypeInstrument::MaksutovNewton);
         Instrument.EpaisseurTotaleMenisque = c.Epaisseur;
@@ -256,7 +267,8 @@ TEST_F(BlocMaksutov, LEpaisseurDuMenisqueDuMaksutovNewtonEntreLeRapportEtLaTache
         const std::string texte = "Epaisseur totale du ménisque = 14,5 mm";
         // Centred between the ratio and the diffraction line where that line is painted.
         for (const TAppelCanevas& appel : Fenetre.Textes())
-            if (appel.Texte == texte) {
+            if (appel.Texte == texte)
+            {
                 EXPECT_GT(appel.Valeurs[0], fin + 4);
                 EXPECT_LT(appel.Valeurs[0] + Fenetre.TextWidth(texte), debutTache);
                 EXPECT_EQ(appel.Valeurs[0], fin + (debutTache - fin - Fenetre.TextWidth(texte)) / 2);

@@ -28,7 +28,8 @@ TEST_F(BlocNewton, DevelopperEnregistreSeptCasesEtReplierDeux)
         std::set<int> Cases;
     };
     const TCas cas[] = {{true, {0, 2, 8, 9, 10, 11, 12}}, {false, {0, 2}}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Developpe ? "développé" : "replié");
         Edition.InstrumentDeveloppe = c.Developpe;
         Edition.AMettreAJour = true;
@@ -46,10 +47,12 @@ TEST_F(BlocNewton, LeRapportEtLaTacheSeulementSiDiametreEtFocaleDepassentUnMilli
         double D, F1;
         bool Visibles;
     };
-    const TCas cas[] = {{0, 0, false},   {1, 1000, false}, {200, 1, false},
+    const TCas cas[] = {{0, 0, false},     {1, 1000, false}, {200, 1, false},
                         {1.1, 1000, true}, {200, 1.1, true}, {200, 1000, true}};
-    for (bool developpe : {true, false}) {
-        for (const TCas& c : cas) {
+    for (bool developpe : {true, false})
+    {
+        for (const TCas& c : cas)
+        {
             SCOPED_TRACE(std::to_string(c.D) + " / " + std::to_string(c.F1) + (developpe ? " développé" : " replié"));
             Instrument.DiametreEntree = c.D;
             Instrument.FocalePrimaire = c.F1;
@@ -105,7 +108,8 @@ TEST_F(BlocNewton, ImpressionDesEpaisseursEtDeLaLongueur)
         {"petit côté manquant", 150, 0, 5, false, true},
         {"tout saisi", 150, 50, 5, true, true},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         auto page = TCanevasEnregistreur::Page(782, 1100, 72);
         Instrument.DistanceSecondaireFoyer = c.Distance;

@@ -34,7 +34,11 @@ TEST_F(BlocSchmidtCassegrain, LaPositionDuSecondaireDemandeSesHuitConditions)
     };
     const TCas cas[] = {
         {"toutes réunies", [] {}, true, true},
-        {"lame de 0,01 mm sans profil", [] { Instrument.EpaisseurLame = 0.01; Instrument.ProfilLame = ProfilAucun; },
+        {"lame de 0,01 mm sans profil",
+         [] {
+             Instrument.EpaisseurLame = 0.01;
+             Instrument.ProfilLame = ProfilAucun;
+         },
          true, true},
         {"diamètre de 1 mm", [] { Instrument.DiametreEntree = 1; }, false, false},
         {"focale primaire de 1 mm", [] { Instrument.FocalePrimaire = 1; }, false, false},
@@ -46,7 +50,8 @@ TEST_F(BlocSchmidtCassegrain, LaPositionDuSecondaireDemandeSesHuitConditions)
         // The printed block does not ask for a secondary.
         {"sans secondaire", [] { Instrument.DiametreSecondaire = 0; }, false, true},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Construit(TTypeInstrument::SchmidtCassegrain);
         Dispositif.CentreDioptre[0] = -150;
@@ -65,7 +70,8 @@ TEST_F(BlocSchmidtCassegrain, LaPositionDuSecondaireDemandeSesHuitConditions)
 
 TEST_F(BlocSchmidtCassegrain, CasesControlesEtPlaceDuDispositif)
 {
-    for (bool developpe : {true, false}) {
+    for (bool developpe : {true, false})
+    {
         SCOPED_TRACE(developpe);
         Edition.InstrumentDeveloppe = developpe;
         Dessine();
@@ -107,7 +113,8 @@ TEST_F(BlocSchmidtCassegrain, SansProfilNiEpaisseurNiRelief)
         {ProfilAvant, 0, "Distance lame-miroir primaire = ", nullptr},
         {ProfilPartage, 0.002, "Distance lame-miroir primaire = ", "Relief de chaque face de la lame = "},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(c.Profil) + " " + std::to_string(c.Relief));
         Construit(TTypeInstrument::SchmidtCassegrain);
         Instrument.ProfilLame = c.Profil;
@@ -123,11 +130,13 @@ TEST_F(BlocSchmidtCassegrain, SansProfilNiEpaisseurNiRelief)
         const auto page = Imprime();
         EXPECT_TRUE(ContientTexte(*page, c.Distance));
         EXPECT_EQ(ContientTexte(*page, "Amplitude de la déformation"), c.TexteRelief != nullptr);
-        if (c.TexteRelief != nullptr) {
+        if (c.TexteRelief != nullptr)
+        {
             const std::string valeur = c.Profil == ProfilPartage ? "1 µm" : "2 µm";
             EXPECT_TRUE(ContientTexte(Fenetre, c.TexteRelief + valeur));
         }
-        if (!profil) {
+        if (!profil)
+        {
             EXPECT_EQ(LegendesBoutonsLame.BoutonLame, "Pas de lame correctrice");
         }
     }
@@ -141,7 +150,8 @@ TEST_F(BlocSchmidtCassegrain, LeGrandissementAffiche)
         bool Visible;
     };
     const TCas cas[] = {{2000, true}, {400, false}, {300, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.F);
         Instrument.FocaleResultante = c.F;
         Instrument.Grandissement = 4;
@@ -156,13 +166,12 @@ TEST_F(BlocSchmidtCassegrain, LeBlocImprimeLesLignesDeLaFiche)
 {
     Instrument.Grandissement = 5;
     Instrument.ReliefLame = 0.002;
-    VerifieSurFicheEtPapier({"F/D = 10,00", "Rayon de la tache de diffraction = ", "Dégagement du foyer = ",
-                             "Diamètre du miroir secondaire = ", "Diamètre du trou central du miroir primaire = ",
-                             "Coefficients de déformation ==>", "Lame de Schmidt = ", "Miroir primaire, b = 0",
-                             "Miroir secondaire, c = 0", "Rayon de courbure du miroir secondaire = ",
-                             "Epaisseur de la lame = ", "Epaisseur du miroir primaire = ",
-                             "Distance lame-miroir primaire = ", "Grandissement = ",
-                             "Epaisseur du miroir secondaire = "});
+    VerifieSurFicheEtPapier(
+        {"F/D = 10,00", "Rayon de la tache de diffraction = ", "Dégagement du foyer = ",
+         "Diamètre du miroir secondaire = ", "Diamètre du trou central du miroir primaire = ",
+         "Coefficients de déformation ==>", "Lame de Schmidt = ", "Miroir primaire, b = 0", "Miroir secondaire, c = 0",
+         "Rayon de courbure du miroir secondaire = ", "Epaisseur de la lame = ", "Epaisseur du miroir primaire = ",
+         "Distance lame-miroir primaire = ", "Grandissement = ", "Epaisseur du miroir secondaire = "});
     // The sheet's mirror diameter and relief are named otherwise on paper.
     EXPECT_TRUE(ContientTexte(Fenetre, "Diamètre du miroir primaire = "));
     EXPECT_TRUE(ContientTexte(*Imprime(), "Diamètre miroir primaire = "));

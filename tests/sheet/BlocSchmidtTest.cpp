@@ -34,12 +34,13 @@ TEST_F(BlocSchmidt, LeProfilDeLaLameChoisitLesLibellesLesCasesEtLeRelief)
         const char* Bouton;
         const char* Relief; // nullptr: no relief
     };
-    const TCas cas[] = {{ProfilAucun, "Pas de lame correctrice", nullptr},
-                        {ProfilAvant, "Profil de Schmidt sur la face avant", "Relief de la lame = "},
-                        {ProfilArriere, "Profil de Schmidt sur la face arrière", "Relief de la lame = "},
-                        {ProfilPartage, "Profil de Schmidt réparti sur les deux faces",
-                         "Relief de chaque face de la lame = "}};
-    for (const TCas& c : cas) {
+    const TCas cas[] = {
+        {ProfilAucun, "Pas de lame correctrice", nullptr},
+        {ProfilAvant, "Profil de Schmidt sur la face avant", "Relief de la lame = "},
+        {ProfilArriere, "Profil de Schmidt sur la face arrière", "Relief de la lame = "},
+        {ProfilPartage, "Profil de Schmidt réparti sur les deux faces", "Relief de chaque face de la lame = "}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Profil));
         Construit(TTypeInstrument::Schmidt);
         Instrument.ProfilLame = c.Profil;
@@ -56,12 +57,13 @@ TEST_F(BlocSchmidt, LeProfilDeLaLameChoisitLesLibellesLesCasesEtLeRelief)
         EXPECT_EQ(LegendesBoutonsLame.BoutonLame, c.Bouton);
         EXPECT_EQ(ContientTexte(Fenetre, "Relief"), profil);
         const auto page = Imprime();
-        if (c.Relief != nullptr) {
+        if (c.Relief != nullptr)
+        {
             // Split over both faces, each face carries half of the depth.
             const double facteur = c.Profil == ProfilPartage ? 500 : 1000;
             const std::string relief =
-                c.Relief + FormateNombre(Instrument.ReliefLame * facteur * Instrument.CoefficientDeformationLame, "#0.#") +
-                " µm";
+                c.Relief +
+                FormateNombre(Instrument.ReliefLame * facteur * Instrument.CoefficientDeformationLame, "#0.#") + " µm";
             EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = relief, .Y = Y0() + 118}));
             EXPECT_TRUE(ContientTexte(*page, relief));
         }
@@ -83,7 +85,8 @@ TEST_F(BlocSchmidt, UnDispositifImposeLeChampPlan)
     const TCas cas[] = {{false, true, true, " avec champ courbe"},
                         {false, false, true, " avec champ plan"},
                         {true, true, false, " avec champ plan"}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::string(c.Dispositif ? "dispositif" : "sans dispositif") + (c.Courbe ? " courbe" : " plan"));
         Construit(TTypeInstrument::Schmidt);
         if (c.Dispositif)
@@ -92,7 +95,8 @@ TEST_F(BlocSchmidt, UnDispositifImposeLeChampPlan)
         Dessine();
         EXPECT_EQ(Instrument.ChampCourbe, c.Courbe && !c.Dispositif);
         EXPECT_EQ(Controles.BoutonChampCourbe.Visible, c.Bouton);
-        if (c.Bouton) {
+        if (c.Bouton)
+        {
             EXPECT_EQ(Controles.BoutonChampCourbe.Left, 200);
             EXPECT_EQ(Controles.BoutonChampCourbe.Top, Y0() + 29);
             EXPECT_EQ(LegendesBoutonsLame.BoutonChampCourbe, c.Courbe ? "Champ courbe" : "Champ plan");
@@ -116,7 +120,8 @@ TEST_F(BlocSchmidt, CasesEtControlesDesFormesDevelopeesEtRepliees)
         {TTypeInstrument::SchmidtNewton, true, {0, 1, 7, 9, 10, 11, 12, 13, 14, 17}, 172},
         {TTypeInstrument::SchmidtNewton, false, {0, 2}, 32},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (c.Developpe ? " développé" : " replié"));
         Construit(c.Forme);
         Controles.CaseArl.Visible = Controles.TableauSchmidt.Visible = Controles.BoutonLame.Visible = true;
@@ -152,7 +157,8 @@ TEST_F(BlocSchmidt, LeChampPleineLumiereSeulementDerriereUnMiroirPlusLarge)
         bool Visible;
     };
     const TCas cas[] = {{300, true}, {200, false}, {150, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Miroir);
         Construit(TTypeInstrument::Schmidt);
         Instrument.DiametreMiroir = c.Miroir;
@@ -181,7 +187,8 @@ TEST_F(BlocSchmidt, LeBlocImprimeLesLignesDeLaFiche)
           "Distance lame-miroir = ", "Epaisseur du miroir principal = ", "Epaisseur du miroir plan = ",
           "Epaisseur de la lame = "}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         Construit(c.Forme);
         VerifieSurFicheEtPapier(c.Libelles);
@@ -214,7 +221,8 @@ TEST_F(BlocSchmidt, ImpressionRepliee)
           "F/D = 5,00"}},
         {TTypeInstrument::SchmidtNewton, {"Diamètre de la lame = 200 mm", "Distance focale = 1000 mm", "F/D = 5,00"}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         Construit(c.Forme);
         Instrument.ChampCourbe = false;
@@ -236,7 +244,8 @@ TEST_F(BlocSchmidt, UnDispositifTraceDonneLeRapportResultant)
     };
     // A plane-parallel plate behind the focus moves the image, not the focal length.
     const TCas cas[] = {{"lame à faces parallèles", 50, true}, {"sortie afocale", 1e20, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Construit(TTypeInstrument::Schmidt);
         AjouteDispositif();
@@ -250,7 +259,8 @@ TEST_F(BlocSchmidt, UnDispositifTraceDonneLeRapportResultant)
         EXPECT_EQ(ContientTexte(Fenetre, "F/D résultant = "), c.Resolu);
         EXPECT_EQ(ContientTexte(Fenetre, "Distance focale résultante = "), c.Resolu);
         EXPECT_EQ(TexteDessine(Fenetre, {.Texte = "F/D = 5,00", .X = 20, .Y = y}), !c.Resolu);
-        if (c.Resolu) {
+        if (c.Resolu)
+        {
             EXPECT_NEAR(Instrument.FocaleEffective, 1000, 5);
             EXPECT_TRUE(ContientTexte(Fenetre, "F/D résultant = 5,0"));
         }

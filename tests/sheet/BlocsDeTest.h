@@ -38,7 +38,8 @@ protected:
     // Every recorded box lies inside the sheet image.
     void VerifieCasesDansFenetre() const
     {
-        for (int k : CasesEnregistrees()) {
+        for (int k : CasesEnregistrees())
+        {
             const TCase& c = MiseEnPage.CaseValeur[static_cast<std::size_t>(k)];
             EXPECT_TRUE(c.Left >= 0 && c.Top >= 0 && c.Right <= Fenetre.Largeur() && c.Bottom <= Fenetre.Hauteur())
                 << "slot " << k << " (" << c.Left << ", " << c.Top << ", " << c.Right << ", " << c.Bottom << ")";
@@ -51,7 +52,8 @@ protected:
         Dessine();
         VerifieCasesDansFenetre();
         const auto page = Imprime();
-        for (const std::string& libelle : libelles) {
+        for (const std::string& libelle : libelles)
+        {
             EXPECT_TRUE(ContientTexte(Fenetre, libelle)) << "sheet: " << libelle;
             EXPECT_TRUE(ContientTexte(*page, libelle)) << "paper: " << libelle;
         }

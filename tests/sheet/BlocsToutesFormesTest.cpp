@@ -56,9 +56,10 @@ TEST_F(BlocsToutesFormes, ChaqueFormeSeDessineEtSImprimeDansSesImages)
     ASSERT_TRUE(dossier.isValid());
     std::vector<TTypeInstrument> formes(FormesInstrument.begin(), FormesInstrument.end());
     formes.push_back(TTypeInstrument::Aucun);
-    for (TTypeInstrument forme : formes) {
-        for (const auto& [vierge, developpe] :
-             {std::pair{false, true}, std::pair{false, false}, std::pair{true, true}}) {
+    for (TTypeInstrument forme : formes)
+    {
+        for (const auto& [vierge, developpe] : {std::pair{false, true}, std::pair{false, false}, std::pair{true, true}})
+        {
             SCOPED_TRACE(std::to_string(static_cast<int>(forme)) + (developpe ? " développé" : " replié") +
                          (vierge ? " vierge" : ""));
             // A form just chosen has nothing entered: every value 0, no group row.
@@ -72,7 +73,8 @@ TEST_F(BlocsToutesFormes, ChaqueFormeSeDessineEtSImprimeDansSesImages)
             VerifieValidite();
             DessineTableau();
 
-            for (int k = 0; k < NombreCasesValeur; ++k) {
+            for (int k = 0; k < NombreCasesValeur; ++k)
+            {
                 const TCase& c = MiseEnPage.CaseValeur[static_cast<std::size_t>(k)];
                 if (!EstDansCase(c, (c.Left + c.Right) / 2, (c.Top + c.Bottom) / 2))
                     continue;

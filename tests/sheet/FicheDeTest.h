@@ -39,7 +39,8 @@ protected:
     static std::set<int> CasesEnregistrees()
     {
         std::set<int> cases;
-        for (int k = 0; k < NombreCasesValeur; ++k) {
+        for (int k = 0; k < NombreCasesValeur; ++k)
+        {
             const TCase& c = MiseEnPage.CaseValeur[static_cast<std::size_t>(k)];
             if (EstDansCase(c, (c.Left + c.Right) / 2, (c.Top + c.Bottom) / 2))
                 cases.insert(k);

@@ -74,7 +74,8 @@ const TCas Cas[] = {
 
 TEST(FormatsNombresTableau, ChaqueSeuilDesDeuxCotesAvecLesDeuxSeparateurs)
 {
-    for (const TCas& cas : Cas) {
+    for (const TCas& cas : Cas)
+    {
         SCOPED_TRACE(std::string(cas.Colonne) + " " + std::to_string(cas.Valeur));
         SeparateurDecimal = ',';
         EXPECT_EQ(cas.Format(cas.Valeur), cas.AvecVirgule);

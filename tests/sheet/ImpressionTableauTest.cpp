@@ -22,7 +22,8 @@ protected:
     static void Dioptres(int nombre)
     {
         Dispositif.NombreDioptres = nombre;
-        for (int i = 1; i <= nombre; ++i) {
+        for (int i = 1; i <= nombre; ++i)
+        {
             const std::size_t r = static_cast<std::size_t>(i);
             Dispositif.RayonDioptre[r] = i % 2 == 1 ? 100.0 : -100.0;
             Dispositif.EpaisseurDioptre[r] = 5;
@@ -37,7 +38,8 @@ protected:
     static std::vector<std::vector<TAppelCanevas>> Pages(const TCanevasEnregistreur& page)
     {
         std::vector<std::vector<TAppelCanevas>> pages(1);
-        for (const TAppelCanevas& appel : page.Journal()) {
+        for (const TAppelCanevas& appel : page.Journal())
+        {
             if (appel.Operation == TOperationCanevas::NouvellePage)
                 pages.emplace_back();
             else if (appel.Operation == TOperationCanevas::TextOut)
@@ -48,8 +50,8 @@ protected:
 
     static int Compte(const std::vector<TAppelCanevas>& textes, const std::string& texte)
     {
-        return static_cast<int>(std::count_if(textes.begin(), textes.end(),
-                                               [&](const TAppelCanevas& a) { return a.Texte == texte; }));
+        return static_cast<int>(
+            std::count_if(textes.begin(), textes.end(), [&](const TAppelCanevas& a) { return a.Texte == texte; }));
     }
 };
 
@@ -63,8 +65,10 @@ TEST_F(ImpressionTableau, TitreDateEtLigneDeCredit)
         const char* Titre;
         bool DateADroite;
     };
-    const TCas cas[] = {{"", "Quivane V 3.3.0", true}, {"C:\\Plans\\Mon Newton.qvd", "Simulation optique de : Mon Newton", false}};
-    for (const TCas& c : cas) {
+    const TCas cas[] = {{"", "Quivane V 3.3.0", true},
+                        {"C:\\Plans\\Mon Newton.qvd", "Simulation optique de : Mon Newton", false}};
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         auto page = TCanevasEnregistreur::Page(LargeurPage, 1100, 72);
         DocumentFiche.NomEnregistrement = c.Nom;
@@ -72,8 +76,8 @@ TEST_F(ImpressionTableau, TitreDateEtLigneDeCredit)
         EXPECT_EQ(ImpressionEtat.MargeImpression, 10);
         EXPECT_EQ(ImpressionEtat.PasLigneImpression, 16);
         EXPECT_TRUE(TexteDessine(*page, {.Texte = c.Titre, .Y = 10, .Gras = true}));
-        EXPECT_TRUE(TexteDessine(*page, {.Texte = "Imprimé avec le logiciel Quivane V 3.3.0 le 10/12/2026", .Y = 30,
-                                         .Taille = 8}));
+        EXPECT_TRUE(TexteDessine(
+            *page, {.Texte = "Imprimé avec le logiciel Quivane V 3.3.0 le 10/12/2026", .Y = 30, .Taille = 8}));
         EXPECT_EQ(TexteDessine(*page, {.Texte = "10/12/2026"}), c.DateADroite);
         EXPECT_TRUE(TexteDessine(*page, {.Texte = "Télescope de Newton", .X = 10, .Y = 62, .Gras = true}));
         EXPECT_EQ(MiseEnPage.AbscisseCourante, 10);
@@ -108,7 +112,8 @@ TEST_F(ImpressionTableau, UnTableauPlusHautQueLaPageSePoursuitSurDesPagesDeSuite
     ASSERT_GE(pages.size(), 3u);
     // The table does not fit below the block: it starts on a new page, then goes on between two rows.
     EXPECT_EQ(Compte(pages[0], "Dioptre"), 0);
-    for (std::size_t p = 1; p < pages.size(); ++p) {
+    for (std::size_t p = 1; p < pages.size(); ++p)
+    {
         SCOPED_TRACE(p);
         ASSERT_FALSE(pages[p].empty());
         EXPECT_EQ(pages[p].front().Texte, "Suite de : Mon.qvd");
@@ -118,7 +123,8 @@ TEST_F(ImpressionTableau, UnTableauPlusHautQueLaPageSePoursuitSurDesPagesDeSuite
             EXPECT_LT(appel.Valeurs[1] + 13, hauteurPage) << appel.Texte;
     }
     int rangees = 0;
-    for (int i = 1; i <= 30; ++i) {
+    for (int i = 1; i <= 30; ++i)
+    {
         int vues = 0;
         for (const auto& textes : pages)
             vues += Compte(textes, std::to_string(i));
@@ -175,12 +181,15 @@ TEST_F(ImpressionTableau, CadreDeLaLameSelonLaForme)
         {TTypeInstrument::Schmidt, ProfilAvant, {"Avec profil de Schmidt sur la face avant"}, {"R1 = 305,5 mm"}},
         {TTypeInstrument::SchmidtCassegrain, ProfilAucun, {"Aucune lame correctrice"}, {}},
         {TTypeInstrument::SchmidtNewton, ProfilPartage, {"Avec profil de Schmidt réparti sur les deux faces"}, {}},
-        {TTypeInstrument::Maksutov, ProfilAucun, {"D =     mm", "R1 = 305,5 mm", "R2 = 320 mm"},
+        {TTypeInstrument::Maksutov,
+         ProfilAucun,
+         {"D =     mm", "R1 = 305,5 mm", "R2 = 320 mm"},
          {"Aucune lame correctrice"}},
     };
     ImpressionEtat.MargeImpression = 10;
     ImpressionEtat.PasLigneImpression = 16;
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         auto page = TCanevasEnregistreur::Page(LargeurPage, 1100, 72);
         Instrument.TypeInstrument = c.Forme;

@@ -43,7 +43,8 @@ TEST_F(LignesEditees, LaLigneDuDispositifMontreLesTextesDuTableauDessous)
         std::vector<std::string> Textes;
     };
     const TCas cas[] = {{1, {"1", "-12000", "Infini rouge", "80,0", "1,624080", "F2"}}, {2, {"2", "Plan", "Infini"}}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Ligne);
         Ligne.EffaceJournal();
         Edition.LigneCourante = c.Ligne;
@@ -70,7 +71,8 @@ TEST_F(LignesEditees, LigneDuGroupeEtLigneDuMiroir)
     // The mirror row's thickness shows only after an even count of lens rows; "Miroir" is its picture's.
     const TCas cas[] = {{2, {"Miroir", "1", "Plan", "12,00", "60,0", "Miroir secondaire sphérique"}},
                         {3, {"Miroir", "1", "Plan", "60,0", "Miroir secondaire sphérique"}}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Lentilles);
         Ligne.EffaceJournal();
         LigneMiroirActive.EffaceJournal();
@@ -97,7 +99,8 @@ TEST_F(LignesEditees, TableauDeLaLameEtMenisque)
     const TCas cas[] = {{TTypeInstrument::Maksutov, {4, 6}, true},
                         {TTypeInstrument::MaksutovCassegrain, {4, 6}, false},
                         {TTypeInstrument::Schmidt, {}, false}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         TableauSchmidt.EffaceJournal();
         MiseEnPage.CaseValeur.fill(TCase{});
@@ -114,7 +117,8 @@ TEST_F(LignesEditees, TableauDeLaLameEtMenisque)
         EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = "210 mm"}), c.Forme == TTypeInstrument::MaksutovCassegrain);
         EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = "210"}), c.BoiteDiametre);
         // The meniscus labels sit on the table's grey, not on white patches.
-        for (const char* libelle : {"D = ", "R1 = ", "R2 = ", " mm"}) {
+        for (const char* libelle : {"D = ", "R1 = ", "R2 = ", " mm"})
+        {
             SCOPED_TRACE(libelle);
             EXPECT_EQ(TexteDessine(TableauSchmidt, {.Texte = libelle, .Fond = clBtnFace}), !c.Cases.empty());
             EXPECT_FALSE(TexteDessine(TableauSchmidt, {.Texte = libelle, .Fond = clWhite}));
@@ -164,33 +168,82 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         const char* Nom;
         TCanevasEnregistreur* Image;
         void (*Peint)();
-        std::string Valeur;        // a value painted over the picture
-        std::vector<TPoint> Noir;  // rules, arrows and frames
+        std::string Valeur; // a value painted over the picture
+        std::vector<TPoint> Noir; // rules, arrows and frames
         std::vector<TPoint> Clair; // inside cells, away from any text
     };
     // Arrows: the up one at 5 px and the down one at 11 px below the row's top, in the middle of the zones the
     // clicks step on; drop-down arrows in the middle of their buttons.
     const TCas cas[] = {
-        {"Ligne", &Ligne, [] { Edition.TableEditee = 1; DessineLigneEditee(); }, "1",
-         {{25, 8}, {42, 8}, {97, 5}, {97, 11}, {172, 5}, {235, 11}, {330, 5}, {425, 11}, {520, 5}, {33, 8}, {111, 8},
-          {186, 8}, {249, 8}, {344, 8}, {439, 8}, {534, 8}, {543, 8}, {761, 8}},
+        {"Ligne",
+         &Ligne,
+         [] {
+             Edition.TableEditee = 1;
+             DessineLigneEditee();
+         },
+         "1",
+         {{25, 8},
+          {42, 8},
+          {97, 5},
+          {97, 11},
+          {172, 5},
+          {235, 11},
+          {330, 5},
+          {425, 11},
+          {520, 5},
+          {33, 8},
+          {111, 8},
+          {186, 8},
+          {249, 8},
+          {344, 8},
+          {439, 8},
+          {534, 8},
+          {543, 8},
+          {761, 8}},
          {{100, 14}, {130, 14}, {700, 14}}},
-        {"LigneMiroirActive", &LigneMiroirActive, [] { Edition.TableEditee = 2; DessineLigneEditee(); },
+        {"LigneMiroirActive",
+         &LigneMiroirActive,
+         [] {
+             Edition.TableEditee = 2;
+             DessineLigneEditee();
+         },
          "Miroir secondaire sphérique",
          {{25, 8}, {42, 8}, {97, 5}, {172, 11}, {235, 5}, {33, 8}, {111, 8}, {186, 8}, {249, 8}, {258, 8}},
          {{330, 5}, {344, 8}, {700, 14}}},
-        {"LigneSchmidt", &LigneSchmidt, DessineLigneSchmidt, "BK7",
+        {"LigneSchmidt",
+         &LigneSchmidt,
+         DessineLigneSchmidt,
+         "BK7",
          {{73, 5}, {73, 11}, {168, 5}, {263, 11}, {87, 8}, {182, 8}, {277, 8}, {66, 8}, {448, 8}},
          {{30, 14}, {120, 14}, {400, 14}}},
-        {"TableauSchmidt", &TableauSchmidt, DessineTableauSchmidt, "BK7",
-         {{386, 37}, {386, 43}, {481, 37}, {576, 43}, {400, 40}, {495, 40}, {590, 40}, {334, 20}, {429, 20}, {524, 20},
-          {314, 5}, {409, 5}, {504, 5}, {599, 5}},
+        {"TableauSchmidt",
+         &TableauSchmidt,
+         DessineTableauSchmidt,
+         "BK7",
+         {{386, 37},
+          {386, 43},
+          {481, 37},
+          {576, 43},
+          {400, 40},
+          {495, 40},
+          {590, 40},
+          {334, 20},
+          {429, 20},
+          {524, 20},
+          {314, 5},
+          {409, 5},
+          {504, 5},
+          {599, 5}},
          {{350, 45}, {700, 45}, {150, 45}}},
-        {"CaseArl", &CaseArl, [] { DessineCaseArl("0,785"); }, "0,785",
+        {"CaseArl",
+         &CaseArl,
+         [] { DessineCaseArl("0,785"); },
+         "0,785",
          {{0, 8}, {40, 8}, {47, 4}, {47, 12}, {45, 8}},
          {{5, 8}, {50, 2}}},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         c.Image->EffaceJournal();
         c.Peint();
@@ -202,7 +255,8 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         const auto& journal = c.Image->Journal();
         std::size_t derniereFleche = 0;
         std::size_t valeur = 0;
-        for (std::size_t k = 0; k < journal.size(); ++k) {
+        for (std::size_t k = 0; k < journal.size(); ++k)
+        {
             if (journal[k].Operation == TOperationCanevas::Polygon)
                 derniereFleche = k;
             if (journal[k].Operation == TOperationCanevas::TextOut && journal[k].Texte == c.Valeur)
@@ -211,7 +265,8 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         EXPECT_GT(derniereFleche, 0u);
         EXPECT_GT(valeur, derniereFleche);
     }
-    for (const char* titre : {"Lame correctrice", "N rouge", "N vert", "N bleu", "Matière", "nm"}) {
+    for (const char* titre : {"Lame correctrice", "N rouge", "N vert", "N bleu", "Matière", "nm"})
+    {
         SCOPED_TRACE(titre);
         EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = titre}));
     }
@@ -228,8 +283,10 @@ TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOn
     };
     const TCas cas[] = {{false, false, 3}, {true, false, 1}, {false, true, 1}};
     for (TTypeInstrument forme :
-         {TTypeInstrument::Schmidt, TTypeInstrument::Maksutov, TTypeInstrument::MaksutovCassegrain}) {
-        for (const TCas& c : cas) {
+         {TTypeInstrument::Schmidt, TTypeInstrument::Maksutov, TTypeInstrument::MaksutovCassegrain})
+    {
+        for (const TCas& c : cas)
+        {
             SCOPED_TRACE(static_cast<int>(forme));
             SCOPED_TRACE(c.Ligne ? "ligne" : c.Liste ? "liste" : "rien");
             ConstruitFormeValide(forme);

@@ -35,15 +35,13 @@ TEST_F(TableauGroupe, LesCellulesSuiventLesSeuilsDeLaForme)
         std::string Diaphragme, TexteRayon, TexteEpaisseur;
     };
     const TCas cas[] = {
-        {1e30, 150, false, "Diaph.", "Diaph.", "150,0"},
-        {1e30, 150, true, "Diaph.", "Diaph.", "150,00"},
-        {1e30, 5000, true, "Diaph.", "Diaph.", "5000,0"},
-        {1e30, 5000, false, "", "Plan", "5000"},
-        {1e20, 99, false, "Diaph.", "Plan", "99,00"},
-        {999, 1e20, false, "Diaph.", "999,00", "Infini"},
+        {1e30, 150, false, "Diaph.", "Diaph.", "150,0"},   {1e30, 150, true, "Diaph.", "Diaph.", "150,00"},
+        {1e30, 5000, true, "Diaph.", "Diaph.", "5000,0"},  {1e30, 5000, false, "", "Plan", "5000"},
+        {1e20, 99, false, "Diaph.", "Plan", "99,00"},      {999, 1e20, false, "Diaph.", "999,00", "Infini"},
         {-1200, 99.5, false, "Diaph.", "-1200,0", "99,5"},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.TexteRayon + " / " + c.TexteEpaisseur);
         Groupe.RayonGroupe[2] = c.Rayon;
         Groupe.EpaisseurGroupe[2] = c.Epaisseur;
@@ -51,20 +49,23 @@ TEST_F(TableauGroupe, LesCellulesSuiventLesSeuilsDeLaForme)
         DessineTableauGroupe({"Titre", 2, c.SeuilsLongs, c.Diaphragme, "Diaphragme"}, 2);
         const int y = 16 * 2 + 44;
         EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.TexteRayon, .Y = y, .Police = "Tahoma"}));
-        EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.TexteEpaisseur, .X = 165 - Tableau.TextWidth(c.TexteEpaisseur), .Y = y}));
+        EXPECT_TRUE(
+            TexteDessine(Tableau, {.Texte = c.TexteEpaisseur, .X = 165 - Tableau.TextWidth(c.TexteEpaisseur), .Y = y}));
     }
 }
 
 TEST_F(TableauGroupe, LaHauteurSuitLesLignesEtLeTitreSePlaceSelonLeDiviseur)
 {
-    for (int lignes : {1, 2, 5}) {
+    for (int lignes : {1, 2, 5})
+    {
         SCOPED_TRACE(lignes);
         PlaceTableauGroupe(100, lignes);
         EXPECT_EQ(Controles.TableauKlevtsov.Height, 60 + 16 * lignes);
         EXPECT_EQ(Controles.TableauKlevtsov.Top, 100);
         EXPECT_EQ(Controles.TableauKlevtsov.Left, 20);
     }
-    for (int diviseur : {2, 3}) {
+    for (int diviseur : {2, 3})
+    {
         Tableau.EffaceJournal();
         DessineTableauGroupe({"Correcteur", diviseur}, 1);
         Tableau.Police().Nom = "Tahoma";
@@ -99,7 +100,8 @@ TEST_F(TableauGroupe, UneCouleurSansLigneChoisieLaisseSaCaseVideSurLaFicheEtSurP
     ImprimeEnteteGroupe(*page, colonnes, 1000, "T", 11);
     int lambdas = 0;
     int valeurs = 0;
-    for (const TAppelCanevas& appel : page->Textes()) {
+    for (const TAppelCanevas& appel : page->Textes())
+    {
         lambdas += appel.Texte == "l";
         valeurs += appel.Texte.rfind(" = ", 0) == 0;
     }

@@ -23,7 +23,8 @@ TEST_F(TableauHoughton, LaFicheEtLePapierLisentLesCellulesAvecLeursPropresSeuils
         {12000, 1e20, "12000", "12000", "Infini", "Infini"},
         {0, -1, "", "", "", ""},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.RayonPapier + " / " + c.EpaisseurPapier);
         ConstruitFormeValide(TTypeInstrument::LurieHoughton);
         Groupe.RayonGroupe[1] = c.Rayon;
@@ -49,8 +50,10 @@ TEST_F(TableauHoughton, LaFicheEtLePapierLisentLesCellulesAvecLeursPropresSeuils
 
 TEST_F(TableauHoughton, LaFicheMontreAuMoinsDeuxLignesEtLeDispositifQuatorzePixelsSousLImage)
 {
-    for (TTypeInstrument forme : {TTypeInstrument::LurieHoughton, TTypeInstrument::HoughtonCassegrain}) {
-        for (int n : {0, 1, 3, 4}) {
+    for (TTypeInstrument forme : {TTypeInstrument::LurieHoughton, TTypeInstrument::HoughtonCassegrain})
+    {
+        for (int n : {0, 1, 3, 4})
+        {
             SCOPED_TRACE(std::to_string(static_cast<int>(forme)) + " N = " + std::to_string(n));
             ConstruitFormeValide(forme);
             Groupe.NombreDioptresGroupe = n;
@@ -73,7 +76,8 @@ TEST_F(TableauHoughton, LaFicheMontreAuMoinsDeuxLignesEtLeDispositifQuatorzePixe
 TEST_F(TableauHoughton, SurPapierLesReglesSArretentUnCinquiemeDeLigneSousLaDerniereLigne)
 {
     // The corrector's glass rows are the odd ones.
-    for (const auto& [n, verres] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{4, 2}}) {
+    for (const auto& [n, verres] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{4, 2}})
+    {
         SCOPED_TRACE(n);
         ConstruitFormeValide(TTypeInstrument::LurieHoughton);
         Groupe.NombreDioptresGroupe = n;
@@ -85,7 +89,8 @@ TEST_F(TableauHoughton, SurPapierLesReglesSArretentUnCinquiemeDeLigneSousLaDerni
         bool regleDuBas = false;
         int rangees = 0;
         const auto& journal = page->Journal();
-        for (std::size_t k = 1; k < journal.size(); ++k) {
+        for (std::size_t k = 1; k < journal.size(); ++k)
+        {
             const TAppelCanevas& appel = journal[k];
             if (appel.Operation == TOperationCanevas::LineTo && appel.Valeurs == std::vector<int>{colonnes[8], ye} &&
                 journal[k - 1].Valeurs == std::vector<int>{colonnes[0], ye})

@@ -50,10 +50,11 @@ TEST_F(Tableau, TitreSelonLeDocument)
          "C:\\Optique\\Newton 200.qvd"},
         {"/home/moi/Newton.bak", 800, "Simulation optique de : Newton", (800 - 30 * 11) / 2, "/home/moi/Newton.bak"},
         {"/home/moi/Newton.qvd", 300, "Newton", (300 - 66) / 2, "/home/moi/Newton.qvd"},
-        {"/tmp/Quivane/QuivaneFile3.tmp", 800, "Simulation optique de : Fichier récupéré",
-         (800 - 40 * 11) / 2, "Fichier récupéré"},
+        {"/tmp/Quivane/QuivaneFile3.tmp", 800, "Simulation optique de : Fichier récupéré", (800 - 40 * 11) / 2,
+         "Fichier récupéré"},
     };
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(c.Nom);
         Fenetre.EffaceJournal();
         DocumentFiche.NomEnregistrement = c.Nom;
@@ -94,21 +95,24 @@ TEST_F(Tableau, ChaqueCelluleMontreSaValeurEtInfiniRougeSaufSurLaDerniereLigne)
     };
     // Right edges: radius 90, thickness 165, diameter 228; an index ends one "m" before 323.
     const TCellule cellules[] = {
-        {"1", 26 - 5, 1, clBlack},          {"45,68", 90, 1, clBlack},    {"5,13", 165, 1, clBlack},
-        {"52,3", 228, 1, clBlack},          {"1,516800", 323 - 5, 1, clBlack}, {"1,518700", 418 - 5, 1, clBlack},
-        {"Diaph.", 90, 2, clBlack},         {"Infini", 165, 2, clRed},    {"1500", 228, 2, clBlack},
-        {"Plan", 90, 3, clBlack},           {"Infini", 165, 3, clBlack},
+        {"1", 26 - 5, 1, clBlack},  {"45,68", 90, 1, clBlack},         {"5,13", 165, 1, clBlack},
+        {"52,3", 228, 1, clBlack},  {"1,516800", 323 - 5, 1, clBlack}, {"1,518700", 418 - 5, 1, clBlack},
+        {"Diaph.", 90, 2, clBlack}, {"Infini", 165, 2, clRed},         {"1500", 228, 2, clBlack},
+        {"Plan", 90, 3, clBlack},   {"Infini", 165, 3, clBlack},
     };
-    for (const TCellule& c : cellules) {
+    for (const TCellule& c : cellules)
+    {
         SCOPED_TRACE(std::string(c.Texte) + " ligne " + std::to_string(c.Ligne));
         const int largeur = 5 * static_cast<int>(std::string(c.Texte).size());
-        EXPECT_TRUE(TexteDessine(Grille, {.Texte = c.Texte, .X = c.Fin - largeur, .Y = 16 * c.Ligne + 33,
-                                          .Couleur = c.Couleur}));
+        EXPECT_TRUE(TexteDessine(
+            Grille, {.Texte = c.Texte, .X = c.Fin - largeur, .Y = 16 * c.Ligne + 33, .Couleur = c.Couleur}));
     }
     EXPECT_TRUE(TexteDessine(Grille, {.Texte = "BK7", .X = 547, .Y = 49}));
     // No blue index on the first row: nothing but blank cells there.
-    for (const TAppelCanevas& appel : Grille.Textes()) {
-        if (appel.Valeurs[1] == 49 && appel.Valeurs[0] > 448 && appel.Valeurs[0] < 514) {
+    for (const TAppelCanevas& appel : Grille.Textes())
+    {
+        if (appel.Valeurs[1] == 49 && appel.Valeurs[0] > 448 && appel.Valeurs[0] < 514)
+        {
             EXPECT_EQ(appel.Texte, "");
         }
     }
@@ -149,7 +153,8 @@ TEST_F(Tableau, BasculeDuDispositifEtCaseDuTitre)
         int Bas; // where the connector ends, below the heading's line
     };
     const TCas cas[] = {{true, 1, 73}, {true, 4, 73 + 48}, {false, 4, 57}};
-    for (const TCas& c : cas) {
+    for (const TCas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(c.Lignes) + (c.Developpe ? " développé" : " replié"));
         Fenetre.EffaceJournal();
         Edition.DispositifDeveloppe = c.Developpe;
@@ -198,32 +203,37 @@ TEST_F(Tableau, LeFondDuTableauPlaceSesReglesEtSesBoutonsOuLesEditeursLesAttende
     DessineGrilleFond(fond);
     const int haut = 16 * 2 + 33; // row 2
     const int milieu = haut + 8;
-    for (int x : {1, 25, 42, 90, 103, 120, 165, 178, 195, 228, 241, 258, 323, 336, 353, 418, 431, 448, 513, 526, 543,
-                  761}) {
+    for (int x :
+         {1, 25, 42, 90, 103, 120, 165, 178, 195, 228, 241, 258, 323, 336, 353, 418, 431, 448, 513, 526, 543, 761})
+    {
         SCOPED_TRACE(x);
         EXPECT_EQ(fond.Pixels(x, milieu), clBlack);
     }
     // Value cells, the row-number cell and the glass column are plain button face.
-    for (int x : {10, 60, 140, 210, 290, 380, 470, 560, 700}) {
+    for (int x : {10, 60, 140, 210, 290, 380, 470, 560, 700})
+    {
         SCOPED_TRACE(x);
         EXPECT_EQ(fond.Pixels(x, milieu), clBtnFace);
     }
     // Each spin button has an up arrow in its upper half and a down arrow in its lower half.
-    for (int gauche : {91, 166, 229, 324, 419, 514}) {
+    for (int gauche : {91, 166, 229, 324, 419, 514})
+    {
         SCOPED_TRACE(gauche);
         EXPECT_EQ(fond.Pixels(gauche + 6, haut + 5), clBlack);
         EXPECT_EQ(fond.Pixels(gauche + 6, haut + 11), clBlack);
         EXPECT_EQ(fond.Pixels(gauche + 1, haut + 3), clBtnFace);
     }
     // Each drop-down button has its arrow in the middle.
-    for (auto [gauche, droite] : {std::pair{26, 41}, {104, 119}, {179, 194}, {242, 257}, {337, 352}, {432, 447},
-                                  {527, 542}}) {
+    for (auto [gauche, droite] :
+         {std::pair{26, 41}, {104, 119}, {179, 194}, {242, 257}, {337, 352}, {432, 447}, {527, 542}})
+    {
         SCOPED_TRACE(gauche);
         EXPECT_EQ(fond.Pixels((gauche + droite) / 2, haut + 8), clBlack);
         EXPECT_EQ(fond.Pixels(gauche + 2, haut + 8), clBtnFace);
     }
     // The header's rules stand where the columns meet.
-    for (int x : {1, 42, 120, 195, 258, 353, 448, 543, 761}) {
+    for (int x : {1, 42, 120, 195, 258, 353, 448, 543, 761})
+    {
         SCOPED_TRACE(x);
         EXPECT_EQ(fond.Pixels(x, 2), clBlack);
     }

@@ -44,8 +44,9 @@ TEST(GraduationChamp, LePasEtLaPeriodeSuiventLeRayon)
     {
         int rayon, pas, periode;
     };
-    for (const Cas& c : {Cas{1, 1, 5}, Cas{29, 1, 5}, Cas{30, 5, 2}, Cas{119, 5, 2}, Cas{120, 10, 5},
-                         Cas{299, 10, 5}, Cas{300, 50, 1}, Cas{5000, 50, 1}}) {
+    for (const Cas& c : {Cas{1, 1, 5}, Cas{29, 1, 5}, Cas{30, 5, 2}, Cas{119, 5, 2}, Cas{120, 10, 5}, Cas{299, 10, 5},
+                         Cas{300, 50, 1}, Cas{5000, 50, 1}})
+    {
         SCOPED_TRACE(c.rayon);
         EXPECT_EQ(GraduationChamp(c.rayon).Pas, c.pas);
         EXPECT_EQ(GraduationChamp(c.rayon).Periode, c.periode);
@@ -64,7 +65,8 @@ TEST_F(ChampGraphe, LesEchellesDeTailleSontDesQuotientsEntiers)
     };
     for (const Cas& c : {Cas{false, 12, -2600}, Cas{false, 24, -1300}, Cas{false, 60, -520}, Cas{false, 150, -208},
                          Cas{false, 0, -2600}, Cas{false, 100, -520}, Cas{false, 1000, -208}, Cas{true, 24, -13},
-                         Cas{true, 72, -4}, Cas{true, 0, -13}, Cas{true, 500, -4}}) {
+                         Cas{true, 72, -4}, Cas{true, 0, -13}, Cas{true, 500, -4}})
+    {
         SCOPED_TRACE(std::to_string(c.afocal) + " " + std::to_string(c.amplitude));
         (c.afocal ? Reglages.AmplitudeChampAfocal : Reglages.AmplitudeChamp) = c.amplitude;
         EXPECT_EQ(EchelleTailleEcran(c.afocal, 312), c.echelle);
@@ -84,7 +86,8 @@ TEST_F(ChampGraphe, LesSegmentsSautentLesPositionsPeuEclairees)
     std::vector<std::pair<int, int>> segments;
     std::vector<int> ticks;
     const auto& journal = canevas.Journal();
-    for (std::size_t k = 1; k < journal.size(); ++k) {
+    for (std::size_t k = 1; k < journal.size(); ++k)
+    {
         if (journal[k].Operation != TOperationCanevas::LineTo || journal[k - 1].Operation != TOperationCanevas::MoveTo)
             continue;
         EXPECT_EQ(journal[k].Stylo.Couleur, clBlack);
@@ -110,24 +113,30 @@ TEST_F(ChampGraphe, LaCourbeMemoriseeEstLisseALEcranEtSimpleSurPapier)
     CadreUneCouleur();
     for (int j = 0; j < 21; ++j)
         CourbeMemorisee[static_cast<std::size_t>(j + 1)] = {1.0 * j, 0.003 * j, 0.003 * j, 1.0, 0, 0};
-    for (const bool papier : {false, true}) {
+    for (const bool papier : {false, true})
+    {
         SCOPED_TRACE(papier);
         TCanevasEnregistreur canevas(762, 400);
         TTraitsGraphe traits;
         traits.Papier = papier;
         DessineCourbeMemoriseeTailles(canevas, traits);
         int pixels = 0, lignes = 0, nuances = 0;
-        for (const auto& o : canevas.Journal()) {
-            if (o.Operation == TOperationCanevas::Pixels) {
+        for (const auto& o : canevas.Journal())
+        {
+            if (o.Operation == TOperationCanevas::Pixels)
+            {
                 ++pixels;
                 nuances += o.Couleur != 0xFF00FF;
             }
             lignes += o.Operation == TOperationCanevas::LineTo;
         }
-        if (papier) {
+        if (papier)
+        {
             EXPECT_EQ(lignes, 20);
             EXPECT_EQ(pixels, 0);
-        } else {
+        }
+        else
+        {
             EXPECT_EQ(lignes, 0);
             EXPECT_GT(nuances, 100) << "shaded pixels beside the curve's own colour";
         }
@@ -176,8 +185,8 @@ TEST_F(ChampGraphe, LaVueDessineLeGrapheDuNewton)
     EXPECT_FALSE(fenetre.CourbeActive);
     EXPECT_TRUE(fenetre.ZoomMoinsActif);
     EXPECT_FALSE(fenetre.ZoomPlusActif);
-    EXPECT_TRUE(TexteDessine(canevas, {.Texte = "Plus grande dimension des images stellaires", .Y = 1,
-                                       .Hauteur = -16, .Gras = true}));
+    EXPECT_TRUE(TexteDessine(
+        canevas, {.Texte = "Plus grande dimension des images stellaires", .Y = 1, .Hauteur = -16, .Gras = true}));
     EXPECT_TRUE(TexteDessine(canevas, {.Texte = "Distance à l'axe en minutes d'arc sur le ciel"}));
     EXPECT_TRUE(TexteDessine(canevas, {.Texte = "Distance focale = 1000.0 mm", .X = 30, .Y = 358}));
     EXPECT_TRUE(TexteDessine(canevas, {.Texte = "50%", .Couleur = clBlue}));

@@ -63,7 +63,8 @@ TEST(SegmentBande, LesSegmentsSontCoupesAuHautEtADroite)
         {"sur le haut", {10, 100, 50, 100}, {}},
         {"a droite", {500, 200, 600, 300}, {}},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(c.nom);
         TCanevasEnregistreur canevas(700, 400);
         SegmentBande(canevas, c.segment[0], c.segment[1], c.segment[2], c.segment[3], 100, 500);
@@ -88,7 +89,8 @@ TEST_F(ChampImpression, LeBlocGardeSesCourbesDansLaBande)
 
     const int haut = 1000 + PasLigne;
     int coupes = 0;
-    for (const TAppelCanevas& appel : page->Journal()) {
+    for (const TAppelCanevas& appel : page->Journal())
+    {
         if (appel.Operation != TOperationCanevas::MoveTo && appel.Operation != TOperationCanevas::LineTo)
             continue;
         EXPECT_GE(appel.Valeurs[1], haut);
@@ -100,8 +102,8 @@ TEST_F(ChampImpression, LeBlocGardeSesCourbesDansLaBande)
     EXPECT_GT(coupes, 0);
     EXPECT_EQ(MiseEnPage.OrdonneeCourante, haut + Bande);
     EXPECT_EQ(MiseEnPage.AbscisseCourante, Marge);
-    EXPECT_TRUE(TexteDessine(*page, {.Texte = "Plus grande dimension des images stellaires", .Taille = 13,
-                                     .Gras = true}));
+    EXPECT_TRUE(
+        TexteDessine(*page, {.Texte = "Plus grande dimension des images stellaires", .Taille = 13, .Gras = true}));
     EXPECT_EQ(Reglages.RayonChampAngulaire, reglages.RayonChampAngulaire);
     EXPECT_EQ(Reglages.AmplitudeChamp, reglages.AmplitudeChamp);
 }
@@ -156,9 +158,10 @@ TEST_F(ChampImpression, LeBlocSeRelitDansLePdf)
         impression.Termine();
     }
     const std::string texte = TextePdf(chemin.toStdString());
-    for (const char* attendu : {"Plus grande dimension des images stellaires",
-                                "Distance à l'axe en minutes d'arc sur le ciel", "Distance focale = 1000.0 mm",
-                                "Dimension avec N vert", "Luminosité", "50%"}) {
+    for (const char* attendu :
+         {"Plus grande dimension des images stellaires", "Distance à l'axe en minutes d'arc sur le ciel",
+          "Distance focale = 1000.0 mm", "Dimension avec N vert", "Luminosité", "50%"})
+    {
         SCOPED_TRACE(attendu);
         EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
     }

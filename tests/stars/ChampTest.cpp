@@ -47,7 +47,8 @@ TEST(EtenduesTache, LaTailleEstLaPlusGrandeDesTroisMesures)
         {"un seul cote", {{2.0, 0.0}}, 2.0},
         {"aucun rayon", {}, 0.0},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(c.nom);
         TEtenduesTache e;
         for (const auto& [m, s] : c.rayons)
@@ -128,7 +129,8 @@ TEST_F(Champ, LaLuminositeEstLaPartArriveeDeLEventail)
     EXPECT_DOUBLE_EQ(ResultatsChamp[0].Luminosite, 3.0 * 117.0 / 432.0);
     EXPECT_GE(ResultatsChamp[0].TailleRouge, 0.0);
     // The images of the three colours superposed are at least as large as any one of them.
-    for (int j = 0; j < 21; ++j) {
+    for (int j = 0; j < 21; ++j)
+    {
         const TResultatChamp& r = ResultatsChamp[j];
         EXPECT_GE(r.TailleTroisCouleurs, std::max({r.TailleVert, r.TailleRouge, r.TailleBleu}) - 1e-12) << j;
     }
@@ -152,7 +154,8 @@ TEST_F(Champ, LEclairementRemplaceLaLuminositeSelonLeSysteme)
     Reglages.RayonChampAngulaire = 30;
     EchecRayonPrincipal[7] = true;
     CalculeLuminositeChamp();
-    for (int j = 0; j < 21; ++j) {
+    for (int j = 0; j < 21; ++j)
+    {
         SCOPED_TRACE(j);
         EXPECT_NE(ResultatsChamp[j].Luminosite, 0.25);
         EXPECT_GT(ResultatsChamp[j].Luminosite, 0.5);
@@ -168,7 +171,8 @@ TEST_F(Champ, LEclairementRemplaceLaLuminositeSelonLeSysteme)
     NewtonEtoiles(false);
     for (const Cas& c : {Cas{TTypeInstrument::Schmidt, true}, Cas{TTypeInstrument::SchmidtNewton, true},
                          Cas{TTypeInstrument::Maksutov, true}, Cas{TTypeInstrument::Lunette, true},
-                         Cas{TTypeInstrument::Cassegrain, false}, Cas{TTypeInstrument::MaksutovCassegrain, false}}) {
+                         Cas{TTypeInstrument::Cassegrain, false}, Cas{TTypeInstrument::MaksutovCassegrain, false}})
+    {
         SCOPED_TRACE(static_cast<int>(c.forme));
         Instrument.TypeInstrument = c.forme;
         EXPECT_EQ(LuminositeParEclairement(), c.eclairement);
@@ -206,11 +210,13 @@ TEST_F(Champ, UnRateDuChampCourbeArreteLeCalculSansToucherLaSuite)
 void RemplitFaisceaux(double croisement)
 {
     RayonsEmergentsChamp = {};
-    for (std::size_t p = 1; p < RayonsEmergentsChamp.size(); ++p) {
+    for (std::size_t p = 1; p < RayonsEmergentsChamp.size(); ++p)
+    {
         const double l = 0.01 * static_cast<double>(p);
         const double n = std::sqrt(1.0 - l * l);
         auto& rayons = RayonsEmergentsChamp[p][0];
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 5; ++i)
+        {
             const double x0 = -l / n * croisement + (i - 2);
             rayons[static_cast<std::size_t>(i)] = {x0, 0.0, 0.0, l, 0.0, n};
         }
@@ -245,7 +251,8 @@ TEST_F(Champ, LaCopieMemoriseLaCourbeEtEffaceLaLuminositeDesRayonsPerdus)
     CopieCourbeMemorisee(true);
     EXPECT_TRUE(CourbeEstMemorisee());
     EXPECT_EQ(CourbeMemorisee[0].TailleVert, 1.0);
-    for (int j = 0; j < 21; ++j) {
+    for (int j = 0; j < 21; ++j)
+    {
         SCOPED_TRACE(j);
         const TResultatChamp& m = CourbeMemorisee[j + 1];
         EXPECT_EQ(m.Position, 1.0 * j);

@@ -88,7 +88,8 @@ void NewtonDispositif(int nombre)
 {
     Newton(true);
     Dispositif.NombreDioptres = nombre;
-    for (int i = 1; i <= nombre; ++i) {
+    for (int i = 1; i <= nombre; ++i)
+    {
         const bool verre = i % 2 == 1;
         Ligne(i, verre ? 2000.0 : 2100.0, verre ? 2.0 : 1.0, 40, verre);
     }

@@ -37,14 +37,18 @@ TEST_F(EtoileMultiple, SixEtoilesDeCinqEnCinqMinutes)
     NewtonEtoiles(true);
     Dessine();
     ASSERT_TRUE(Fenetre.DessinVisible);
-    const char* textes[] = {"Dist = 0' = 0 mm",       "Dist = 5' = 1.454 mm",  "Dist = 10' = 2.909 mm",
-                            "Dist = 15' = 4.363 mm",  "Dist = 20' = 5.818 mm", "Dist = 25' = 7.272 mm"};
-    for (std::size_t j = 0; j < 6; ++j) {
+    const char* textes[] = {"Dist = 0' = 0 mm",      "Dist = 5' = 1.454 mm",  "Dist = 10' = 2.909 mm",
+                            "Dist = 15' = 4.363 mm", "Dist = 20' = 5.818 mm", "Dist = 25' = 7.272 mm"};
+    for (std::size_t j = 0; j < 6; ++j)
+    {
         SCOPED_TRACE(j + 1);
-        EXPECT_TRUE(TexteDessine(Image, {.Texte = textes[j], .X = GaucheCasesEtoiles[j] + 88,
-                                         .Y = HautCasesEtoiles[j] + 5, .Couleur = clWhite, .Fond = clBlack}));
-        EXPECT_EQ(TexteDessine(Image, {.Texte = "Foyer", .X = GaucheCasesEtoiles[j] + 5,
-                                       .Y = HautCasesEtoiles[j] + 132 - 30}),
+        EXPECT_TRUE(TexteDessine(Image, {.Texte = textes[j],
+                                         .X = GaucheCasesEtoiles[j] + 88,
+                                         .Y = HautCasesEtoiles[j] + 5,
+                                         .Couleur = clWhite,
+                                         .Fond = clBlack}));
+        EXPECT_EQ(TexteDessine(Image,
+                               {.Texte = "Foyer", .X = GaucheCasesEtoiles[j] + 5, .Y = HautCasesEtoiles[j] + 132 - 30}),
                   j > 0);
     }
     EXPECT_EQ(Reglages.ZoomEtoileMultiple, 64);
@@ -63,15 +67,18 @@ TEST_F(EtoileMultiple, AvecUnOculaireLesDistancesSontApparentes)
     EXPECT_TRUE(TexteDessine(Image, {.Texte = "Dist = 5°", .X = 255 + 88, .Y = 2 + 5}));
     int fleches = 0;
     int angles = 0;
-    for (const TAppelCanevas& texte : Image.Textes()) {
-        if (texte.Texte == " Û ") {
+    for (const TAppelCanevas& texte : Image.Textes())
+    {
+        if (texte.Texte == " Û ")
+        {
             EXPECT_EQ(texte.Police.Nom, "Symbol");
             EXPECT_FALSE(texte.Valeurs[0] < 253 && texte.Valeurs[1] < 267) << "in the axis star's panel";
             ++fleches;
         }
         const std::string ciel = "' sur le ciel";
         if (texte.Valeurs[0] > 255 + 88 && texte.Valeurs[0] < 508 && texte.Valeurs[1] == 7 &&
-            texte.Police.Nom == "Arial" && texte.Texte.rfind("Dist", 0) != 0) {
+            texte.Police.Nom == "Arial" && texte.Texte.rfind("Dist", 0) != 0)
+        {
             ASSERT_GT(texte.Texte.size(), ciel.size());
             EXPECT_EQ(texte.Texte.substr(texte.Texte.size() - ciel.size()), ciel);
             EXPECT_NEAR(std::stod(texte.Texte), 7.5, 0.5) << texte.Texte;
@@ -80,10 +87,11 @@ TEST_F(EtoileMultiple, AvecUnOculaireLesDistancesSontApparentes)
     }
     EXPECT_EQ(fleches, 5);
     EXPECT_EQ(angles, 1);
-    EXPECT_TRUE(TexteDessine(Image, {.Texte = "1 division = 1'' sur l'image = " +
-                                              FormateNombre(60.0 / Systeme.GrossissementAfocal, "0.00") +
-                                              "\" sur le ciel",
-                                     .X = 5, .Y = 267}));
+    EXPECT_TRUE(TexteDessine(
+        Image, {.Texte = "1 division = 1'' sur l'image = " + FormateNombre(60.0 / Systeme.GrossissementAfocal, "0.00") +
+                         "\" sur le ciel",
+                .X = 5,
+                .Y = 267}));
 }
 
 // Under the first row: the division at zoom 64 (10 µm, 2.06" at 1000 mm), the instrument's focal length without
@@ -92,8 +100,8 @@ TEST_F(EtoileMultiple, LaLigneDEchelleSansDispositif)
 {
     NewtonEtoiles(true);
     Dessine();
-    EXPECT_TRUE(TexteDessine(Image, {.Texte = "1 division = 0.01 mm = 2.06\"", .X = 5, .Y = 267,
-                                     .Couleur = clBlack, .Fond = clWhite}));
+    EXPECT_TRUE(TexteDessine(
+        Image, {.Texte = "1 division = 0.01 mm = 2.06\"", .X = 5, .Y = 267, .Couleur = clBlack, .Fond = clWhite}));
     EXPECT_TRUE(TexteDessine(Image, {.Texte = "Distance focale = 1000.0 mm", .X = 255, .Y = 267}));
     EXPECT_TRUE(TexteDessine(Image, {.Texte = "r = ", .X = 568, .Y = 267, .Police = "Symbol"}));
 }
@@ -105,8 +113,8 @@ TEST_F(EtoileMultiple, LaLuminositeEstLaPartArrondieDesRayonsPasses)
 {
     NewtonEtoiles(true);
     Dessine();
-    EXPECT_TRUE(TexteDessine(Image, {.Texte = "L = 92 %", .X = 2 + 5, .Y = 2 + 5, .Couleur = clWhite,
-                                     .Fond = clBlack}));
+    EXPECT_TRUE(
+        TexteDessine(Image, {.Texte = "L = 92 %", .X = 2 + 5, .Y = 2 + 5, .Couleur = clWhite, .Fond = clBlack}));
 }
 
 // When the illumination's rim rays are lost, no panel writes a luminosity; the stars are drawn all the same.
@@ -118,7 +126,8 @@ TEST_F(EtoileMultiple, SansLuminositeQuandLesRayonsDeBordSontPerdus)
     ASSERT_TRUE(Fenetre.DessinVisible);
     EXPECT_EQ(Systeme.Eclairement, -100.0);
     int distances = 0;
-    for (const TAppelCanevas& texte : Image.Textes()) {
+    for (const TAppelCanevas& texte : Image.Textes())
+    {
         EXPECT_NE(texte.Texte.rfind("L = ", 0), 0u) << texte.Texte;
         distances += texte.Texte.rfind("Dist = ", 0) == 0;
     }
@@ -135,7 +144,8 @@ TEST_F(EtoileMultiple, UneGrandeTacheResteDansSonPanneau)
     Dessine();
     EXPECT_FALSE(Fenetre.ZoomAvantActif);
     int impactsAuBord = 0;
-    for (int y = 3; y < 266; ++y) {
+    for (int y = 3; y < 266; ++y)
+    {
         for (int x : {253, 254, 506, 507})
             EXPECT_EQ(Image.Pixels(x, y), clWhite) << x << " " << y;
         for (int x = 2 + 200; x < 2 + 250; ++x)
@@ -150,15 +160,18 @@ TEST_F(EtoileMultiple, UneGrandeTacheResteDansSonPanneau)
 // where drawing over would have left the last pass's blue; a single pass is white from the start.
 TEST_F(EtoileMultiple, LesTroisPassesSeMelangentEnBlanc)
 {
-    for (bool chromatique : {true, false}) {
+    for (bool chromatique : {true, false})
+    {
         SCOPED_TRACE(chromatique);
         NewtonDispositif(4);
         Reglages.AnalyseChromatique = chromatique;
         Dessine();
         EXPECT_EQ(Systeme.NombreCouleurs, chromatique ? 3 : 1);
         int blancs = 0;
-        for (int y = 2 + 132 - 3; y <= 2 + 132 + 3; ++y) {
-            for (int x = 2 + 83 - 3; x <= 2 + 83 + 3; ++x) {
+        for (int y = 2 + 132 - 3; y <= 2 + 132 + 3; ++y)
+        {
+            for (int x = 2 + 83 - 3; x <= 2 + 83 + 3; ++x)
+            {
                 blancs += Image.Pixels(x, y) == clWhite;
                 EXPECT_NE(Image.Pixels(x, y), clBlue);
             }
@@ -167,7 +180,7 @@ TEST_F(EtoileMultiple, LesTroisPassesSeMelangentEnBlanc)
         // With a device the Newton's focal length is compared with its primary's.
         const double f = Instrument.FocaleEffective;
         EXPECT_TRUE(TexteDessine(Image, {.Texte = "Distance focale résultante = " + FormateNombre(f, "0.0") +
-                                                      " mm = F x " + FormateNombre(f / 1000.0, "0.00"),
+                                                  " mm = F x " + FormateNombre(f / 1000.0, "0.00"),
                                          .X = 255}));
     }
 }
@@ -219,7 +232,8 @@ TEST_F(EtoileMultiple, LeBlocImprimeAvanceOuChangeDePage)
         int fin;
     };
     // k = (4960 - 200) div 762 = 6, one line 96 dots, the block 3300.
-    for (const Cas& cas : {Cas{1000, false, 1000 + 96 + 3300 + 96}, Cas{5000, true, 96 + 96 + 3300 + 96}}) {
+    for (const Cas& cas : {Cas{1000, false, 1000 + 96 + 3300 + 96}, Cas{5000, true, 96 + 96 + 3300 + 96}})
+    {
         SCOPED_TRACE(cas.ordonnee);
         NewtonEtoiles(true);
         TPositionImpression position{100, 0, cas.ordonnee, 8, "/doc/essai.qvd"};
@@ -236,7 +250,8 @@ TEST_F(EtoileMultiple, LeBlocImprimeAvanceOuChangeDePage)
 // dots; in colour the passes are strokes of their own colours.
 TEST_F(EtoileMultiple, ImprimeSurFondNoirSansCouleurEnCarresBlancs)
 {
-    for (bool couleur : {false, true}) {
+    for (bool couleur : {false, true})
+    {
         SCOPED_TRACE(couleur);
         NewtonDispositif(4);
         Reglages.AnalyseChromatique = true;
@@ -248,12 +263,14 @@ TEST_F(EtoileMultiple, ImprimeSurFondNoirSansCouleurEnCarresBlancs)
         int panneauxNoirs = 0;
         int carresBlancs = 0;
         int traitsRouges = 0;
-        for (const TAppelCanevas& appel : page->Journal()) {
-            if (appel.Operation == TOperationCanevas::Rectangle) {
+        for (const TAppelCanevas& appel : page->Journal())
+        {
+            if (appel.Operation == TOperationCanevas::Rectangle)
+            {
                 const int largeur = appel.Valeurs[2] - appel.Valeurs[0];
                 panneauxNoirs += largeur > 1000 && appel.Pinceau.Couleur == clBlack;
-                carresBlancs += largeur == 6 && appel.Valeurs[3] - appel.Valeurs[1] == 6 &&
-                                appel.Pinceau.Couleur == clWhite;
+                carresBlancs +=
+                    largeur == 6 && appel.Valeurs[3] - appel.Valeurs[1] == 6 && appel.Pinceau.Couleur == clWhite;
             }
             traitsRouges += appel.Operation == TOperationCanevas::LineTo && appel.Stylo.Couleur == clRed;
         }
@@ -267,8 +284,9 @@ TEST_F(EtoileMultiple, ImprimeSurFondNoirSansCouleurEnCarresBlancs)
 TEST_F(EtoileMultiple, LePanneauSousUnClic)
 {
     NewtonEtoiles(true);
-    for (const auto& [x, y, panneau] : {std::tuple{10, 10, 1}, {300, 100, 2}, {700, 500, 6}, {253, 100, 0},
-                                        {100, 270, 0}, {2, 283, 4}}) {
+    for (const auto& [x, y, panneau] :
+         {std::tuple{10, 10, 1}, {300, 100, 2}, {700, 500, 6}, {253, 100, 0}, {100, 270, 0}, {2, 283, 4}})
+    {
         SCOPED_TRACE(x);
         EXPECT_EQ(CaseEtoileSous(x, y), panneau);
     }

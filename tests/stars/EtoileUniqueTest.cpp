@@ -54,7 +54,8 @@ TEST_F(EtoileUnique, LaLigneDeStrehlSuitSonRapport)
     };
     for (const Cas& cas : {Cas{0.05f, "Rapport de Strehl = 0.050 "}, Cas{0.5f, "Rapport de Strehl = 0.5 "},
                            Cas{1.0f, "Rapport de Strehl = 1 "}, Cas{0.1f, "Rapport de Strehl = 0.100 "},
-                           Cas{0.0005f, nullptr}, Cas{0.001f, nullptr}}) {
+                           Cas{0.0005f, nullptr}, Cas{0.001f, nullptr}})
+    {
         SCOPED_TRACE(cas.rapport);
         const auto texte = TexteRapportStrehl(cas.rapport);
         ASSERT_EQ(texte.has_value(), cas.texte != nullptr);
@@ -104,9 +105,11 @@ TEST_F(EtoileUnique, LaChambreDeSchmidtImageSurSonChampCourbe)
     EXPECT_TRUE(TexteDessine(Image, {.Texte = " = 17.486 mm", .Y = 5}));
     EXPECT_TRUE(TexteDessine(Image, {.Texte = "Rapport de Strehl = 1 ", .Y = 37}));
     bool distorsion = false;
-    for (const TAppelCanevas& texte : Image.Textes()) {
+    for (const TAppelCanevas& texte : Image.Textes())
+    {
         const std::size_t egal = texte.Texte.find(" mm = ");
-        if (texte.Texte.rfind("Distorsion = ", 0) == 0 && egal != std::string::npos) {
+        if (texte.Texte.rfind("Distorsion = ", 0) == 0 && egal != std::string::npos)
+        {
             EXPECT_LT(std::abs(std::stod(texte.Texte.substr(egal + 6))), 0.01) << texte.Texte;
             distorsion = true;
         }
@@ -118,7 +121,8 @@ TEST_F(EtoileUnique, LaChambreDeSchmidtImageSurSonChampCourbe)
 // The distortion is written only without a positive focus shift: -2 mm shows it, 0.5 mm hides it.
 TEST_F(EtoileUnique, LaDistorsionDependDuDecalageDeMiseAuPoint)
 {
-    for (const auto& [decalage, montree] : {std::pair{-2.0f, true}, {0.5f, false}, {0.0f, true}}) {
+    for (const auto& [decalage, montree] : {std::pair{-2.0f, true}, {0.5f, false}, {0.0f, true}})
+    {
         SCOPED_TRACE(decalage);
         NewtonEtoiles(true);
         Reglages.DistanceAxeEtoile = 10;

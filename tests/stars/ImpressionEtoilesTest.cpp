@@ -45,8 +45,9 @@ TEST(ImpressionEtoiles, LesDeuxVuesSImprimentEnBlocsLisibles)
     }
     const std::string texte = TextePdf(chemin.toStdString());
     for (const char* attendu : {"Dist = 25' = 7.272 mm", "Distance focale = 1000.0 mm", "1 division = 0.01 mm",
-                                "Suite de : newton.qvd", "Rapport de Strehl = 1", "Luminosité = ",
-                                "Distance à l'axe = 0 ' = 0.000 mm", "Décalage du Foyer = ", "ρ = 3."}) {
+                                "Suite de : newton.qvd", "Rapport de Strehl = 1",
+                                "Luminosité = ", "Distance à l'axe = 0 ' = 0.000 mm", "Décalage du Foyer = ", "ρ = 3."})
+    {
         SCOPED_TRACE(attendu);
         EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
     }

@@ -55,7 +55,8 @@ TEST_F(MecaniqueEtoiles, LaGrilleCompteSesRayonsSelonSaRegle)
         bool ferme;
         int rayons;
     };
-    for (const Cas& cas : {Cas{10, false, 162}, Cas{15, true, 370}, Cas{5, false, 39}, Cas{5, true, 46}}) {
+    for (const Cas& cas : {Cas{10, false, 162}, Cas{15, true, 370}, Cas{5, false, 39}, Cas{5, true, 46}})
+    {
         SCOPED_TRACE(cas.densite);
         EXPECT_EQ(RayonsGrille(cas.densite, cas.ferme), cas.rayons);
     }
@@ -76,19 +77,21 @@ TEST_F(MecaniqueEtoiles, LaGrilleAlterneAutourDeLAxeRangParRang)
     });
     const double s = 10.0;
     const std::vector<double> debut = {0, s, -s, 2 * s, -2 * s, 3 * s};
-    for (std::size_t i = 0; i < debut.size(); ++i) {
+    for (std::size_t i = 0; i < debut.size(); ++i)
+    {
         EXPECT_NEAR(points[i].first, debut[i], 1e-9);
         EXPECT_EQ(points[i].second, 0.0);
     }
     EXPECT_TRUE(std::is_sorted(rangs.begin(), rangs.end()));
     EXPECT_EQ(rangs[debut.size()], 0);
-    EXPECT_NEAR(points[static_cast<std::size_t>(std::find(rangs.begin(), rangs.end(), 9) - rangs.begin())].second,
-                90.0, 1e-9);
+    EXPECT_NEAR(points[static_cast<std::size_t>(std::find(rangs.begin(), rangs.end(), 9) - rangs.begin())].second, 90.0,
+                1e-9);
 }
 
 TEST_F(MecaniqueEtoiles, LaDivisionSuitLeZoom)
 {
-    for (const auto& [zoom, division] : {std::pair{1, 10}, {2, 10}, {4, 5}, {8, 5}, {16, 1}, {128, 1}, {256, 1}}) {
+    for (const auto& [zoom, division] : {std::pair{1, 10}, {2, 10}, {4, 5}, {8, 5}, {16, 1}, {128, 1}, {256, 1}})
+    {
         SCOPED_TRACE(zoom);
         EXPECT_EQ(GraduationPourZoom(zoom), division);
     }
@@ -97,7 +100,8 @@ TEST_F(MecaniqueEtoiles, LaDivisionSuitLeZoom)
 // A star on the axis images on the axis, and an image exactly on the axis counts as below it.
 TEST_F(MecaniqueEtoiles, UneEtoileSurLAxeALeSigneMoins)
 {
-    for (bool afocal : {false, true}) {
+    for (bool afocal : {false, true})
+    {
         SCOPED_TRACE(afocal);
         afocal ? NewtonOculaire() : NewtonEtoiles(true);
         PrepareSysteme();
@@ -120,7 +124,8 @@ TEST_F(MecaniqueEtoiles, LaViseeAfocaleAtteintLAngleApparent)
     FixeSystemeAfocal();
     ASSERT_TRUE(Validite.SystemeAfocal);
     ASSERT_NEAR(Systeme.GrossissementAfocal, 40.0, 1.0);
-    for (double degres : {2.0, 10.0}) {
+    for (double degres : {2.0, 10.0})
+    {
         SCOPED_TRACE(degres);
         FixeAngleChamp(AngleChampEtoile(degres));
         ASSERT_EQ(ViseRayonPrincipal(degres), TVisee::Trouvee);
@@ -188,13 +193,16 @@ TEST_F(MecaniqueEtoiles, UnImpactImprimeEstUnTraitParCouleur)
         TColor couleur;
         int decalage;
     };
-    for (const Cas& cas : {Cas{clRed, 1}, Cas{clLime, 0}, Cas{clBlue, -1}}) {
+    for (const Cas& cas : {Cas{clRed, 1}, Cas{clLime, 0}, Cas{clBlue, -1}})
+    {
         SCOPED_TRACE(cas.couleur);
         auto page = TCanevasEnregistreur::Page(5000, 7000, 600);
         PointImprime(*page, 100, 200, cas.couleur, 7, 8);
         std::vector<int> traits;
-        for (const TAppelCanevas& appel : page->Journal()) {
-            if (appel.Operation == TOperationCanevas::LineTo) {
+        for (const TAppelCanevas& appel : page->Journal())
+        {
+            if (appel.Operation == TOperationCanevas::LineTo)
+            {
                 traits.push_back(appel.Valeurs[0]);
                 EXPECT_EQ(appel.Valeurs[1], 207);
                 EXPECT_EQ(appel.Stylo.Couleur, cas.couleur);
@@ -209,7 +217,8 @@ TEST_F(MecaniqueEtoiles, UnImpactImprimeEstUnTraitParCouleur)
     PointImprime(*page, 100, 200, clWhite, 7, 8);
     const auto& journal = page->Journal();
     ASSERT_FALSE(journal.empty());
-    for (const TAppelCanevas& appel : journal) {
+    for (const TAppelCanevas& appel : journal)
+    {
         EXPECT_EQ(appel.Operation, TOperationCanevas::Rectangle);
         EXPECT_EQ(appel.Valeurs, (std::vector<int>{100, 200, 107, 207}));
         EXPECT_EQ(appel.Pinceau.Couleur, clWhite);
@@ -264,7 +273,8 @@ const std::pair<TTypeInstrument, void (*)()> CalculsSecondaires[] = {
 TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
 {
     int passes = 0, perdus = 0;
-    for (const TTypeInstrument forme : FormesInstrument) {
+    for (const TTypeInstrument forme : FormesInstrument)
+    {
         SCOPED_TRACE(static_cast<int>(forme));
         ConstruitFormeValide(forme);
         for (const auto& [f, calcule] : CalculsSecondaires)
@@ -275,7 +285,8 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
         const double epaisseurs[] = {2, 1, 2, 1, 2, 2, 30};
         const double diametres[] = {40, 40, 40, 40, 6, 20, 40};
         Dispositif.NombreDioptres = 7;
-        for (int i = 1; i <= 7; ++i) {
+        for (int i = 1; i <= 7; ++i)
+        {
             const std::size_t k = static_cast<std::size_t>(i - 1);
             const bool verre = i % 2 == 1;
             Dispositif.RayonDioptre[i] = rayons[k];
@@ -290,7 +301,8 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
         PrepareSysteme();
         ASSERT_TRUE(Validite.InstrumentValide && Validite.DispositifValide);
         // Real rays meet the obstructions; aiming rays do not, and enter the device all the same.
-        for (const bool reference : {false, true}) {
+        for (const bool reference : {false, true})
+        {
             SCOPED_TRACE(reference);
             Rayon.EstRayonReference = reference;
             Rayon.DispositifActif = true;
@@ -312,7 +324,8 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
                 return true;
             });
             ASSERT_EQ(parGroupes.size(), unAUn.size());
-            for (std::size_t k = 0; k < unAUn.size(); ++k) {
+            for (std::size_t k = 0; k < unAUn.size(); ++k)
+            {
                 SCOPED_TRACE(k);
                 ExpectMemeRayon(unAUn[k], parGroupes[k]);
                 passes += !unAUn[k].RayonBloque && !unAUn[k].RayonPerdu;

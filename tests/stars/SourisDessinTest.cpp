@@ -45,13 +45,13 @@ TEST_F(SourisDessin, UnClicChoisitLaCaseEtoileSousLePointeur)
         int x, y, ligne, colonne, etoile;
     };
     const Cas cas[] = {
-        {300, 100, 1, 2, 2}, {600, 400, 2, 3, 6}, {10, 300, 2, 1, 4},
-        {253, 300, 2, 1, 4},  // between columns 1 and 2
-        {100, 275, 2, 1, 4},  // between the rows
-        {510, 275, 2, 3, 6},  // the column changes, the row stays
-        {254, 5, 1, 3, 3},    // between columns 1 and 2: column 3 stays
+        {300, 100, 1, 2, 2}, {600, 400, 2, 3, 6}, {10, 300, 2, 1, 4}, {253, 300, 2, 1, 4}, // between columns 1 and 2
+        {100, 275, 2, 1, 4}, // between the rows
+        {510, 275, 2, 3, 6}, // the column changes, the row stays
+        {254, 5, 1, 3, 3}, // between columns 1 and 2: column 3 stays
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
         ChoisitCaseEtoile(c.x, c.y);
         EXPECT_EQ(ChoixSouris.LigneCaseEtoile, c.ligne);
@@ -79,14 +79,16 @@ TEST_F(SourisDessin, UnClicSurLeGrapheDonneLaDistanceDuPointLePlusProche)
         // A distorting system: point 10 drawn at 11 units reads as its own distance, 10.
         {"systeme qui distord", 1.1, 140, 10, 10.0},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(c.nom);
         Positions(c.pas);
         EXPECT_EQ(PointChampProche((c.x - 30) / 10.0), c.point);
         ChoisitPointChamp(c.x);
         EXPECT_NEAR(ChoixSouris.DistancePointChamp, c.distance, 1e-5);
     }
-    for (int x : {30, 10, -5}) {
+    for (int x : {30, 10, -5})
+    {
         SCOPED_TRACE(x);
         ChoixSouris.DistancePointChamp = 4.0f;
         ChoisitPointChamp(x);
@@ -152,7 +154,8 @@ TEST_F(SourisDessin, UnDrapeauRestantNeFaitPasDeSecondeBascule)
         {"Etoile Unique", {}, false, ""},
         {"Instrument", {true, true, true}, false, ""},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(c.vue);
         Reglages.RayonsLumineuxTraces = c.rayons;
         TRetoursEtoile retours = c.avant;
@@ -186,7 +189,8 @@ TEST_F(SourisDessin, UnRelachementAgitSelonLaVue)
         {"Instrument", TTypeInstrument::LurieHoughton, 5, 5, false},
         {"Dispositif", TTypeInstrument::Lunette, 5, 5, false},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
+    {
         SCOPED_TRACE(c.vue);
         Instrument.TypeInstrument = c.forme;
         Edition.LongueurTotaleAffichee = false;
