@@ -57,7 +57,7 @@ void EffaceIndices()
         return;
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;
-    Journalise(-16);
+    Journalise(CodeJournalEffaceIndices);
 }
 
 void EffaceDispositif()
@@ -80,7 +80,7 @@ void EffacerInstrumentExecute()
     EffaceInstrument();
     // The reset also brought the spectral lines back to their defaults: the media follow them.
     AppliqueIndices();
-    Journalise(-15);
+    Journalise(CodeJournalEffaceInstrument);
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;
     RafraichitVue();
@@ -108,7 +108,7 @@ void EffacerDispoExecute()
         return;
     }
     EffaceDispositif();
-    Journalise(-17);
+    Journalise(CodeJournalEffaceDispositif);
     OuvreSaisieTitreDispositif();
     // The device's own view has nothing left to show.
     if (Etat.VueCourante == "Dispositif")

@@ -646,14 +646,14 @@ bool CopieFichier(const std::string& source, const std::string& destination)
 std::int32_t CodeJournalLecture(const TModeLecture& mode)
 {
     if (Lecture.LectureInstrumentSeul)
-        return -6;
+        return CodeJournalLectureInstrument;
     if (mode == ModeRemplaceDispo)
-        return -3;
+        return CodeJournalRemplaceDispositif;
     if (mode == ModeApresDispo)
-        return -4;
+        return CodeJournalDispositifApres;
     if (mode == ModeAvantDispo)
-        return -5;
-    return -2;
+        return CodeJournalDispositifAvant;
+    return CodeJournalLectureConception;
 }
 
 // Records the read; the first file read since the journal was emptied is kept as the base copy that undo rebuilds

@@ -72,7 +72,7 @@ void AjouteAuJournal()
 {
     if (Journal.RejeuEnCours)
         return;
-    if (Journal.CodeJournal == -2)
+    if (Journal.CodeJournal == CodeJournalLectureConception)
         Journal.ValeurJournal = Etat.CheminDocument;
     // Without the program's folder the records are only counted; an undo then finds no journal to read.
     const bool fichier = !Etat.CheminJournal.empty();

@@ -42,7 +42,8 @@ namespace {
 // lens-device and lens-group tables.
 bool EstCodeListeLongueurOnde(int code)
 {
-    return (code >= 57 && code <= 59) || (code >= 1001 && code <= 1003);
+    return (code >= SaisieLongueurOndeRougeLame && code <= SaisieLongueurOndeBleueLame) ||
+           (code >= SaisieLongueurOndeRouge && code <= SaisieLongueurOndeBleue);
 }
 
 QComboBox* Liste(QWidget* fiche, QWidget* saisie)
@@ -67,8 +68,8 @@ char Caractere(const QString& texte, int touche)
         return CaractereEntree;
     if (texte.isEmpty() || !texte.at(0).isPrint())
         return 0;
-    const char16_t code = texte.at(0).unicode();
-    return code < 128 ? static_cast<char>(code) : ' ';
+    const char16_t unite = texte.at(0).unicode();
+    return unite < 128 ? static_cast<char>(unite) : ' ';
 }
 
 } // namespace

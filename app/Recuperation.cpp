@@ -110,7 +110,7 @@ void RecupereSession()
     bool erreur = !EcritFichierConception();
     if (!erreur)
     {
-        erreur = !RemplaceJournal({{-2, 0, Etat.CheminCopieDeBase}});
+        erreur = !RemplaceJournal({{CodeJournalLectureConception, 0, Etat.CheminCopieDeBase}});
         if (!erreur)
             Journal.NombreEnregistrementsJournal = 1;
     }

@@ -28,9 +28,6 @@
 
 namespace {
 
-// A glass record of the lens group carries the row plus this.
-constexpr std::int32_t DecalageLigneGroupe = 100;
-
 // Which file the design is. A replay rebuilds the design, not its document, while the resets and reads it runs
 // leave the document unnamed or named after the files they read: the names around a replay are put back after it.
 struct TNomsDocument
@@ -60,7 +57,7 @@ double Nombre(const std::string& valeur)
 }
 
 // The several sheet codes of one instrument value (one per form) come back to the code its store routine answers.
-std::int32_t CodeStockage(std::int32_t code)
+TCodeJournal CodeStockage(TCodeJournal code)
 {
     struct TAlias
     {
@@ -68,17 +65,38 @@ std::int32_t CodeStockage(std::int32_t code)
         std::array<std::int32_t, 9> Codes;
     };
     static constexpr std::array<TAlias, 11> Alias = {{
-        {1, {11, 21, 31, 51, 61, 101, 111, 121, 131}},
-        {12, {22, 32, 62, 102, 112}},
-        {13, {23, 33, 63, 81, 103, 113}},
-        {14, {24, 34, 64, 104, 114, 2019}},
-        {15, {25, 35, 65, 115}},
-        {7, {16, 28, 36, 55, 66, 106, 116, 125}},
-        {8, {17, 29, 37, 67, 107, 117}},
-        {18, {30, 38, 68, 118, 124}},
-        {4, {82}},
-        {27, {83}},
-        {53, {122}},
+        {CodeJournalDiametreEntree,
+         {SaisieDiametreEntreeCassegrain, SaisieDiametreEntreeRitchey, SaisieDiametreEntreeGregory,
+          SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeSchmidtCassegrain, SaisieDiametreEntreeSchwarzschild,
+          SaisieDiametreEntreeDallKirkham, SaisieDiametreEntreeKlevtsov, SaisieDiametreEntreeHoughton}},
+        {CodeJournalFocalePrimaire,
+         {SaisieFocalePrimaireRitchey, SaisieFocalePrimaireGregory, SaisieFocalePrimaireSchmidtCassegrain,
+          SaisieFocalePrimaireSchwarzschild, SaisieFocalePrimaireDallKirkham}},
+        {CodeJournalFocaleResultante,
+         {SaisieFocaleResultanteRitchey, SaisieFocaleResultanteGregory, SaisieFocaleResultanteSchmidtCassegrain,
+          SaisieFocaleResultanteMaksutovCassegrain, SaisieFocaleResultanteSchwarzschild,
+          SaisieFocaleResultanteDallKirkham}},
+        {CodeJournalDiametreSecondaire,
+         {SaisieDiametreSecondaireRitchey, SaisieDiametreSecondaireGregory, SaisieDiametreSecondaireSchmidtCassegrain,
+          SaisieDiametreSecondaireSchwarzschild, SaisieDiametreSecondaireDallKirkham, SaisieDiametreLigneMiroir}},
+        {CodeJournalDegagementFoyer,
+         {SaisieDegagementFoyerRitchey, SaisieDegagementFoyerGregory, SaisieDegagementFoyerSchmidtCassegrain,
+          SaisieDegagementFoyerDallKirkham}},
+        {CodeJournalEpaisseurPrimaire,
+         {SaisieEpaisseurPrimaireCassegrain, SaisieEpaisseurPrimaireRitchey, SaisieEpaisseurPrimaireGregory,
+          SaisieEpaisseurPrimaireSchmidt, SaisieEpaisseurPrimaireSchmidtCassegrain,
+          SaisieEpaisseurPrimaireSchwarzschild, SaisieEpaisseurPrimaireDallKirkham, SaisieEpaisseurPrimaireKlevtsov}},
+        {CodeJournalEpaisseurSecondaire,
+         {SaisieEpaisseurSecondaireCassegrain, SaisieEpaisseurSecondaireRitchey, SaisieEpaisseurSecondaireGregory,
+          SaisieEpaisseurSecondaireSchmidtCassegrain, SaisieEpaisseurSecondaireSchwarzschild,
+          SaisieEpaisseurSecondaireDallKirkham}},
+        {CodeJournalDiametreTrouCentral,
+         {SaisieDiametreTrouCentralRitchey, SaisieDiametreTrouCentralGregory,
+          SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreTrouCentralDallKirkham,
+          SaisieDiametreTrouCentralKlevtsov}},
+        {SaisieDeformationPrimaireNewton, {SaisieDeformationPrimaireMaksutovCassegrain}},
+        {SaisieDeformationSecondaireRitchey, {SaisieDeformationSecondaireMaksutovCassegrain}},
+        {SaisieRayonCourburePrimaireSchmidt, {SaisieRayonCourburePrimaireKlevtsov}},
     }};
     for (const TAlias& alias : Alias)
         if (std::find(alias.Codes.begin(), alias.Codes.end(), code) != alias.Codes.end() && code != 0)
@@ -103,17 +121,17 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     TDioptre& d = Dispositif;
     switch (code)
     {
-    case 2001: d.RayonDioptre[i] = Nombre(valeur); break;
-    case 2002: d.EpaisseurDioptre[i] = Nombre(valeur); break;
-    case 2003: d.DiametreDioptre[i] = Nombre(valeur); break;
-    case 2004: d.IndiceRouge[i + 1] = static_cast<float>(Nombre(valeur)); break;
-    case 2005: d.IndiceVert[i + 1] = static_cast<float>(Nombre(valeur)); break;
-    case 2006: d.IndiceBleu[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieRayonDioptre: d.RayonDioptre[i] = Nombre(valeur); break;
+    case SaisieEpaisseurDioptre: d.EpaisseurDioptre[i] = Nombre(valeur); break;
+    case SaisieDiametreDioptre: d.DiametreDioptre[i] = Nombre(valeur); break;
+    case SaisieIndiceRouge: d.IndiceRouge[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieIndiceVert: d.IndiceVert[i + 1] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieIndiceBleu: d.IndiceBleu[i + 1] = static_cast<float>(Nombre(valeur)); break;
     default: d.MatiereDioptre[i + 1] = valeur; break;
     }
     Edition.LigneCourante = r;
     d.NombreDioptres = std::max(d.NombreDioptres, r);
-    if (code != 2007)
+    if (code != SaisieMatiereDioptre)
         return;
     // The row tested is the device's, whatever table the replay last left edited (a refractor's read: the group).
     if (LigneVide(1, r))
@@ -136,22 +154,22 @@ void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
     TDioptreGroupe& g = Groupe;
     switch (code)
     {
-    case 2011: g.RayonGroupe[i] = Nombre(valeur); break;
-    case 2012: g.EpaisseurGroupe[i] = Nombre(valeur); break;
-    case 2013: g.DiametreGroupe[i] = Nombre(valeur); break;
-    case 2014:
-    case 2054: g.IndiceRougeGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    case 2015:
-    case 2055: g.IndiceVertGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    case 2016:
-    case 2056: g.IndiceBleuGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieRayonGroupe: g.RayonGroupe[i] = Nombre(valeur); break;
+    case SaisieEpaisseurGroupe: g.EpaisseurGroupe[i] = Nombre(valeur); break;
+    case SaisieDiametreGroupe: g.DiametreGroupe[i] = Nombre(valeur); break;
+    case SaisieIndiceRougeGroupe:
+    case SaisieIndiceRougeLame: g.IndiceRougeGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieIndiceVertGroupe:
+    case SaisieIndiceVertLame: g.IndiceVertGroupe[i] = static_cast<float>(Nombre(valeur)); break;
+    case SaisieIndiceBleuGroupe:
+    case SaisieIndiceBleuLame: g.IndiceBleuGroupe[i] = static_cast<float>(Nombre(valeur)); break;
     default: g.MatiereGroupe[i] = valeur; break;
     }
     Edition.LigneCourante = r;
     // The plate or meniscus glass is kept in the group's first row without making it a row of the table.
-    if (code >= 2054)
+    if (code >= SaisieIndiceRougeLame)
     {
-        if (code != 2057)
+        if (code != SaisieMatiereLame)
             VerifieInstrument();
         return;
     }
@@ -162,8 +180,8 @@ void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
 // the row keeps the index it had), then the glass's name.
 void VerreCatalogue(std::int32_t index, const std::string& valeur)
 {
-    const bool groupe = index > DecalageLigneGroupe;
-    const std::int32_t ligne = groupe ? index - DecalageLigneGroupe : index;
+    const bool groupe = index > DecalageLigneGroupeVerre;
+    const std::int32_t ligne = groupe ? index - DecalageLigneGroupeVerre : index;
     const auto colonne = [&valeur](std::size_t debut, std::size_t longueur) {
         return debut < valeur.size() ? SupprimeBlancsAutour(valeur.substr(debut, longueur)) : std::string();
     };
@@ -237,19 +255,20 @@ void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
 void AppliqueValeurEditee(const TEnregistrementJournal& e)
 {
     const std::int32_t code = e.Code;
-    if (code >= 2001 && code <= 2007)
+    if (code >= SaisieRayonDioptre && code <= SaisieMatiereDioptre)
     {
         if (LigneDispositif(e.Index))
             CelluleDispositif(code, e.Index, e.Valeur);
         return;
     }
-    if ((code >= 2011 && code <= 2017) || (code >= 2054 && code <= 2057))
+    if ((code >= SaisieRayonGroupe && code <= SaisieMatiereGroupe) ||
+        (code >= SaisieIndiceRougeLame && code <= SaisieMatiereLame))
     {
         if (LigneGroupe(e.Index))
             CelluleGroupe(code, e.Index, e.Valeur);
         return;
     }
-    if (code == 2018)
+    if (code == SaisieRayonLigneMiroir)
     {
         // The mirror row stands below the lens group and carries no row of its own.
         Instrument.RayonCourbureSecondaire = Nombre(e.Valeur);
@@ -257,9 +276,9 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
     }
     switch (code)
     {
-    case 1001: LongueursOnde.LongueurOndeRouge = LitEntierSigne(e.Valeur); return;
-    case 1002: LongueursOnde.LongueurOndeVerte = LitEntierSigne(e.Valeur); return;
-    case 1003: LongueursOnde.LongueurOndeBleue = LitEntierSigne(e.Valeur); return;
+    case SaisieLongueurOndeRouge: LongueursOnde.LongueurOndeRouge = LitEntierSigne(e.Valeur); return;
+    case SaisieLongueurOndeVerte: LongueursOnde.LongueurOndeVerte = LitEntierSigne(e.Valeur); return;
+    case SaisieLongueurOndeBleue: LongueursOnde.LongueurOndeBleue = LitEntierSigne(e.Valeur); return;
     default: break;
     }
     StockeEnregistrement({CodeStockage(code), e.Index, e.Valeur});
@@ -269,29 +288,29 @@ void AppliqueCode(const TEnregistrementJournal& e)
 {
     switch (e.Code)
     {
-    case -1:
+    case CodeJournalType:
         Instrument.NomInstrument = MinusculesAZ(e.Valeur);
         AppliqueTypeInstrument();
         return;
-    case -2: AppliqueLectureBase(e.Valeur); return;
-    case -3:
+    case CodeJournalLectureConception: AppliqueLectureBase(e.Valeur); return;
+    case CodeJournalRemplaceDispositif:
         InitialiseDispositif();
         RelitDispositif(e.Valeur, ModeRemplaceDispo);
         return;
-    case -4: RelitDispositif(e.Valeur, ModeApresDispo); return;
-    case -5: RelitDispositif(e.Valeur, ModeAvantDispo); return;
-    case -6:
+    case CodeJournalDispositifApres: RelitDispositif(e.Valeur, ModeApresDispo); return;
+    case CodeJournalDispositifAvant: RelitDispositif(e.Valeur, ModeAvantDispo); return;
+    case CodeJournalLectureInstrument:
         ReinitialiseAvantLectureInstrument();
         RelitFichier(e.Valeur, Lecture.ModeLecture, true, false);
         return;
-    case -15: EffaceInstrument(); return;
-    case -16: EffaceIndices(); return;
-    case -17: EffaceDispositif(); return;
-    case -25: AppliqueProfilLame(e.Index); return;
-    case -27: StockeEnregistrement(e); return;
+    case CodeJournalEffaceInstrument: EffaceInstrument(); return;
+    case CodeJournalEffaceIndices: EffaceIndices(); return;
+    case CodeJournalEffaceDispositif: EffaceDispositif(); return;
+    case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
+    case SaisieDeformationSecondaire2: StockeEnregistrement(e); return;
     case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
-    case 9003: VerreCatalogue(e.Index, e.Valeur); return;
-    case 9004: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
+    case CodeJournalVerreCatalogue: VerreCatalogue(e.Index, e.Valeur); return;
+    case CodeJournalDistanceHorsAxe: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
     default: break;
     }
     if (e.Code > 0)
@@ -302,9 +321,31 @@ void AppliqueCode(const TEnregistrementJournal& e)
 
 const std::vector<std::int32_t>& CodesSansRoutine()
 {
-    static const std::vector<std::int32_t> codes = {-7,   -8,   -9,   -10,  -11,  -12,  -13, -14, -18,
-                                                    -19,  -20,  -21,  -22,  -23,  -24,  -26, -28, 9001,
-                                                    9002, 9101, 9102, 9103, 9104, 9105, 9106};
+    static const std::vector<std::int32_t> codes = {CodeJournalCoupeLigneDispositif,
+                                                    CodeJournalCoupeLigneGroupe,
+                                                    CodeJournalCopieLigneDispositif,
+                                                    CodeJournalCopieLigneGroupe,
+                                                    CodeJournalColleLigneDispositif,
+                                                    CodeJournalColleLigneGroupe,
+                                                    CodeJournalInsereLigneCopieeDispositif,
+                                                    CodeJournalInsereLigneCopieeGroupe,
+                                                    CodeJournalRoss,
+                                                    CodeJournalRossSpecifie,
+                                                    CodeJournalWynne,
+                                                    CodeJournalBarlow,
+                                                    CodeJournalOculaire,
+                                                    CodeJournalHomothetieAppliquee,
+                                                    CodeJournalDiametresOptimises,
+                                                    CodeJournalInsereLigneDispositif,
+                                                    CodeJournalInsereLigneGroupe,
+                                                    CodeJournalHomothetie,
+                                                    CodeJournalOptimisationDiametres,
+                                                    CodeJournalPreferences,
+                                                    CodeJournalTeintesInstrument,
+                                                    CodeJournalTeintesDispositif,
+                                                    CodeJournalConfigChamp,
+                                                    CodeJournalConfigEtoiles,
+                                                    CodeJournalConfigEtoileUnique};
     return codes;
 }
 

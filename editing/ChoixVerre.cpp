@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr std::int32_t CodeJournalVerre = 9003;
-// The journal tells lens-group rows from device rows by this offset.
-constexpr int DecalageLigneGroupe = 100;
 constexpr std::size_t LargeurColonneIndice = 10;
 
 std::string ColonneIndice(const std::string& texte)
@@ -29,7 +26,8 @@ void VideReponse()
 
 bool EstCelluleIndice(TCodeSaisie code)
 {
-    return (code >= 2004 && code <= 2006) || (code >= 2014 && code <= 2016);
+    return (code >= SaisieIndiceRouge && code <= SaisieIndiceBleu) ||
+           (code >= SaisieIndiceRougeGroupe && code <= SaisieIndiceBleuGroupe);
 }
 
 } // namespace
@@ -58,8 +56,8 @@ void AppliqueChoixVerre(TTableVerre table, int ligne)
     if (!MatiereChoisie[0].empty())
         (groupe ? Groupe.MatiereGroupe[element] : Dispositif.MatiereDioptre[element]) = MatiereChoisie[0];
     if (MatiereSelectionnee)
-        PortsEdition.AjouteAuJournal(
-            {CodeJournalVerre, groupe ? ligne + DecalageLigneGroupe : ligne, TexteChoixVerre(MatiereChoisie)});
+        PortsEdition.AjouteAuJournal({CodeJournalVerreCatalogue, groupe ? ligne + DecalageLigneGroupeVerre : ligne,
+                                      TexteChoixVerre(MatiereChoisie)});
 }
 
 void ChoixVerreLigne()
@@ -91,7 +89,8 @@ void ChoixVerreClavierIndice()
     EtatSaisie.CodeSaisie = EtatSaisie.CodeSaisieMemorise;
     VideReponse();
     PortsCatalogue.Montre();
-    AppliqueChoixVerre(code >= 2014 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
+    AppliqueChoixVerre(code >= SaisieIndiceRougeGroupe ? TTableVerre::Groupe : TTableVerre::Dispositif,
+                       Edition.LigneCourante);
     DessineLigneEditee();
     // The commit hid the box: the cell is opened again so that the open code always has its box, showing the index
     // now stored.

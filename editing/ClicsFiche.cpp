@@ -148,9 +148,6 @@ void PrepareSaisieFiche()
     EtatSaisie.Saisie.Hauteur = 18;
 }
 
-constexpr std::int32_t CodeJournalProfil = -25;
-constexpr std::int32_t CodeJournalDistanceAxe = 9004;
-constexpr std::int32_t CodeJournalCoefficientLame = 69;
 // One arc minute in radians.
 constexpr double MinuteArc = 0.0002908882086657216;
 constexpr double PasCoefficientLame = 0.001;
@@ -301,7 +298,7 @@ void FicheBoutonLameClick()
     }
     if (Instrument.TypeInstrument == F::SchmidtCassegrain && Instrument.ProfilLame == ProfilAucun)
         Instrument.ProfilLame = ProfilAvant;
-    PortsEdition.AjouteAuJournal({CodeJournalProfil, Instrument.ProfilLame, "0"});
+    PortsEdition.AjouteAuJournal({CodeJournalProfilLame, Instrument.ProfilLame, "0"});
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;
     PortsEdition.RafraichitVue();
@@ -387,8 +384,8 @@ void FicheBoxDistanceMouseUp(int x, int y)
     const double nouvelle = dispositif ? Reglages.DistanceAxeImage : Reglages.DistanceAxeEtoile;
     if (nouvelle != ancienne)
     {
-        PortsEdition.AjouteAuJournal(
-            {CodeJournalDistanceAxe, dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0, FormateGeneral(nouvelle)});
+        PortsEdition.AjouteAuJournal({CodeJournalDistanceHorsAxe, dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0,
+                                      FormateGeneral(nouvelle)});
         Edition.AMettreAJour = true;
     }
     PortsEdition.RafraichitVue();
@@ -427,8 +424,7 @@ void FicheCaseArlMouseUp(int x, int y)
             Instrument.CoefficientLameRelatif =
                 Instrument.CoefficientDeformationLame / Instrument.CoefficientLameOptimal;
         // Journaled under the typed coefficient's code, so that undo and recovery see the step.
-        PortsEdition.AjouteAuJournal(
-            {CodeJournalCoefficientLame, 0, FormateGeneral(Instrument.CoefficientDeformationLame)});
+        PortsEdition.AjouteAuJournal({SaisieDeformationLame, 0, FormateGeneral(Instrument.CoefficientDeformationLame)});
         Edition.DocumentModifie = true;
         Edition.AMettreAJour = true;
         PortsEdition.RafraichitVue();

@@ -5,17 +5,11 @@
 // and Edition.LigneCourante.
 #pragma once
 
+#include "editing/CodesJournal.h"
 #include "optics/Modele.h"
 
 #include <cstdint>
 #include <string>
-
-// The code of the value being edited, also the journal code of most committed edits.
-using TCodeSaisie = std::int32_t;
-
-inline constexpr TCodeSaisie AucuneSaisie = 0;
-// Left by the start-up after it opened the design named on the command line: no field is open.
-inline constexpr TCodeSaisie SaisieApresLecture = -1;
 
 // The image the entry box is placed on; its position is in that image's pixels.
 enum class TImageSaisie

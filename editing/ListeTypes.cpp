@@ -21,11 +21,10 @@
 
 namespace {
 
-constexpr std::int32_t CodeJournalType = -1;
 // The red, green and blue header cells of the plate-glass table.
-constexpr TCodeSaisie PremierCodeLame = 57;
-constexpr TCodeSaisie DernierCodeLame = 59;
-constexpr TCodeSaisie PremierCodeTableaux = 1001;
+constexpr TCodeSaisie PremierCodeLame = SaisieLongueurOndeRougeLame;
+constexpr TCodeSaisie DernierCodeLame = SaisieLongueurOndeBleueLame;
+constexpr TCodeSaisie PremierCodeTableaux = SaisieLongueurOndeRouge;
 
 char Minuscule(char c)
 {

@@ -19,8 +19,8 @@ namespace {
 
 using T = TTypeInstrument;
 
-constexpr TCodeSaisie Rien = 0;
-constexpr TCodeSaisie Titre = 1000;
+constexpr TCodeSaisie Rien = AucuneSaisie;
+constexpr TCodeSaisie Titre = SaisieTitreDispositif;
 // Targets that are not a plain field code.
 constexpr TCodeSaisie ListeRougeGroupe = -4001; // the lens group's red list, the group being the edited table
 constexpr TCodeSaisie FocaleParResultante = -4054; // code 54 opened over the resulting focal length's box
@@ -60,24 +60,36 @@ constexpr TCondition P = TCondition::Profil;
 // The plate or meniscus glass table: the three lists, then the indices and the name.
 void AjouteTableLame(std::vector<TPas>& ordre, TCodeSaisie avant, TCodeSaisie apresNom)
 {
-    ordre.insert(ordre.end(), {Pas(57, 58, avant), Pas(58, 59, 57), Pas(59, 2054, 58), Pas(2054, 2055, 59),
-                               Pas(2055, 2056, 2054), Pas(2056, 2057, 2055)});
+    ordre.insert(ordre.end(),
+                 {Pas(SaisieLongueurOndeRougeLame, SaisieLongueurOndeVerteLame, avant),
+                  Pas(SaisieLongueurOndeVerteLame, SaisieLongueurOndeBleueLame, SaisieLongueurOndeRougeLame),
+                  Pas(SaisieLongueurOndeBleueLame, SaisieIndiceRougeLame, SaisieLongueurOndeVerteLame),
+                  Pas(SaisieIndiceRougeLame, SaisieIndiceVertLame, SaisieLongueurOndeBleueLame),
+                  Pas(SaisieIndiceVertLame, SaisieIndiceBleuLame, SaisieIndiceRougeLame),
+                  Pas(SaisieIndiceBleuLame, SaisieMatiereLame, SaisieIndiceVertLame)});
     if (apresNom != Rien)
-        ordre.push_back(Pas(2057, apresNom, 2056));
+        ordre.push_back(Pas(SaisieMatiereLame, apresNom, SaisieIndiceBleuLame));
 }
 
 // The Cassegrain's order; the Gregory's codes are 20 higher, the Dall-Kirkham's 100 higher.
 std::vector<TPas> OrdreCassegrain(TCodeSaisie decalage)
 {
     auto c = [decalage](TCodeSaisie code) { return code == Titre ? Titre : code + decalage; };
-    return {Si(D, c(11), c(12), c(13), c(11), c(11)),
-            Pas(c(12), c(13), c(11)),
-            Si(D, c(13), c(15), Titre, c(12), c(11)),
-            Pas(c(15), c(18), c(13)),
-            Pas(c(18), c(14), c(15)),
-            Pas(c(14), c(16), c(18)),
-            Pas(c(16), c(17), c(14)),
-            Pas(c(17), Titre, c(16))};
+    return {
+        Si(D, c(SaisieDiametreEntreeCassegrain), c(SaisieFocalePrimaireCassegrain), c(SaisieFocaleResultanteCassegrain),
+           c(SaisieDiametreEntreeCassegrain), c(SaisieDiametreEntreeCassegrain)),
+        Pas(c(SaisieFocalePrimaireCassegrain), c(SaisieFocaleResultanteCassegrain), c(SaisieDiametreEntreeCassegrain)),
+        Si(D, c(SaisieFocaleResultanteCassegrain), c(SaisieDegagementFoyerCassegrain), Titre,
+           c(SaisieFocalePrimaireCassegrain), c(SaisieDiametreEntreeCassegrain)),
+        Pas(c(SaisieDegagementFoyerCassegrain), c(SaisieDiametreTrouCentralCassegrain),
+            c(SaisieFocaleResultanteCassegrain)),
+        Pas(c(SaisieDiametreTrouCentralCassegrain), c(SaisieDiametreSecondaireCassegrain),
+            c(SaisieDegagementFoyerCassegrain)),
+        Pas(c(SaisieDiametreSecondaireCassegrain), c(SaisieEpaisseurPrimaireCassegrain),
+            c(SaisieDiametreTrouCentralCassegrain)),
+        Pas(c(SaisieEpaisseurPrimaireCassegrain), c(SaisieEpaisseurSecondaireCassegrain),
+            c(SaisieDiametreSecondaireCassegrain)),
+        Pas(c(SaisieEpaisseurSecondaireCassegrain), Titre, c(SaisieEpaisseurPrimaireCassegrain))};
 }
 
 std::vector<TPas> OrdreMaksutovCassegrain(bool secondaireSurMenisque)
@@ -85,23 +97,48 @@ std::vector<TPas> OrdreMaksutovCassegrain(bool secondaireSurMenisque)
     std::vector<TPas> ordre;
     if (secondaireSurMenisque)
     {
-        ordre = {Si(D, 61, 72, Titre, 61, 61),
-                 Pas(72, 68, 61),
-                 Si(D, 81, Rien, Rien, 72, 61),
-                 Pas(68, 64, 81),
-                 Pas(64, 82, 68),
-                 Pas(82, 74, 64),
-                 Pas(67, Rien, 66)};
+        ordre = {Si(D, SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireMaksutov, Titre,
+                    SaisieDiametreEntreeSchmidtCassegrain, SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieRayonCourburePrimaireMaksutov, SaisieDiametreTrouCentralSchmidtCassegrain,
+                     SaisieDiametreEntreeSchmidtCassegrain),
+                 Si(D, SaisieFocaleResultanteMaksutovCassegrain, Rien, Rien, SaisieRayonCourburePrimaireMaksutov,
+                    SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                     SaisieFocaleResultanteMaksutovCassegrain),
+                 Pas(SaisieDiametreSecondaireSchmidtCassegrain, SaisieDeformationPrimaireMaksutovCassegrain,
+                     SaisieDiametreTrouCentralSchmidtCassegrain),
+                 Pas(SaisieDeformationPrimaireMaksutovCassegrain, SaisieRayonMenisque1,
+                     SaisieDiametreSecondaireSchmidtCassegrain),
+                 Pas(SaisieEpaisseurSecondaireSchmidtCassegrain, Rien, SaisieEpaisseurPrimaireSchmidtCassegrain)};
     }
     else
     {
-        ordre = {Si(D, 61, 72, 81, 61, 61), Pas(72, 81, 61),   Si(D, 81, 15, Titre, 72, 61),
-                 Pas(15, 68, Rien),         Pas(68, 64, 81),   Pas(64, 82, 68),
-                 Pas(82, 83, 64),           Pas(83, 67, Rien), Pas(67, 74, 66)};
+        ordre = {Si(D, SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                    SaisieFocaleResultanteMaksutovCassegrain, SaisieDiametreEntreeSchmidtCassegrain,
+                    SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieRayonCourburePrimaireMaksutov, SaisieFocaleResultanteMaksutovCassegrain,
+                     SaisieDiametreEntreeSchmidtCassegrain),
+                 Si(D, SaisieFocaleResultanteMaksutovCassegrain, SaisieDegagementFoyerCassegrain, Titre,
+                    SaisieRayonCourburePrimaireMaksutov, SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieDegagementFoyerCassegrain, SaisieDiametreTrouCentralSchmidtCassegrain, Rien),
+                 Pas(SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                     SaisieFocaleResultanteMaksutovCassegrain),
+                 Pas(SaisieDiametreSecondaireSchmidtCassegrain, SaisieDeformationPrimaireMaksutovCassegrain,
+                     SaisieDiametreTrouCentralSchmidtCassegrain),
+                 Pas(SaisieDeformationPrimaireMaksutovCassegrain, SaisieDeformationSecondaireMaksutovCassegrain,
+                     SaisieDiametreSecondaireSchmidtCassegrain),
+                 Pas(SaisieDeformationSecondaireMaksutovCassegrain, SaisieEpaisseurSecondaireSchmidtCassegrain, Rien),
+                 Pas(SaisieEpaisseurSecondaireSchmidtCassegrain, SaisieRayonMenisque1,
+                     SaisieEpaisseurPrimaireSchmidtCassegrain)};
     }
-    ordre.insert(ordre.end(), {Pas(74, 75, 82), Pas(75, 57, 74)});
-    AjouteTableLame(ordre, 75, 56);
-    ordre.insert(ordre.end(), {Pas(56, 561, 2057), Pas(561, 66, 56), Pas(66, Titre, 561)});
+    ordre.insert(ordre.end(),
+                 {Pas(SaisieRayonMenisque1, SaisieRayonMenisque2, SaisieDeformationPrimaireMaksutovCassegrain),
+                  Pas(SaisieRayonMenisque2, SaisieLongueurOndeRougeLame, SaisieRayonMenisque1)});
+    AjouteTableLame(ordre, SaisieRayonMenisque2, SaisieEpaisseurLame);
+    ordre.insert(ordre.end(),
+                 {Pas(SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieMatiereLame),
+                  Pas(SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieEpaisseurLame),
+                  Pas(SaisieEpaisseurPrimaireSchmidtCassegrain, Titre, SaisieDistanceLameMiroir)});
     return ordre;
 }
 
@@ -113,82 +150,180 @@ std::vector<TPas> OrdreForme(TTypeInstrument forme)
     case T::Aucun:
     case T::Lunette: break;
     case T::Newton:
-        ordre = {Pas(1, 2, 1), Si(D, 2, 4, Titre, 1, 1), Pas(4, 5, 2), Pas(5, 6, 4), Pas(6, 7, 5),
-                 Pas(7, 8, 6), Pas(8, Titre, 7)};
+        ordre = {
+            Pas(SaisieDiametreEntreeNewton, SaisieFocalePrimaireNewton, SaisieDiametreEntreeNewton),
+            Si(D, SaisieFocalePrimaireNewton, SaisieDeformationPrimaireNewton, Titre, SaisieDiametreEntreeNewton,
+               SaisieDiametreEntreeNewton),
+            Pas(SaisieDeformationPrimaireNewton, SaisieDiametreSecondaireNewton, SaisieFocalePrimaireNewton),
+            Pas(SaisieDiametreSecondaireNewton, SaisieDistanceSecondaireFoyerNewton, SaisieDeformationPrimaireNewton),
+            Pas(SaisieDistanceSecondaireFoyerNewton, SaisieEpaisseurPrimaireNewton, SaisieDiametreSecondaireNewton),
+            Pas(SaisieEpaisseurPrimaireNewton, SaisieEpaisseurSecondaireNewton, SaisieDistanceSecondaireFoyerNewton),
+            Pas(SaisieEpaisseurSecondaireNewton, Titre, SaisieEpaisseurPrimaireNewton)};
         break;
     case T::Cassegrain: ordre = OrdreCassegrain(0); break;
-    case T::Gregory: ordre = OrdreCassegrain(20); break;
-    case T::DallKirkham: ordre = OrdreCassegrain(100); break;
+    case T::Gregory: ordre = OrdreCassegrain(SaisieDiametreEntreeGregory - SaisieDiametreEntreeCassegrain); break;
+    case T::DallKirkham:
+        ordre = OrdreCassegrain(SaisieDiametreEntreeDallKirkham - SaisieDiametreEntreeCassegrain);
+        break;
     case T::RitcheyChretien:
-        ordre = {Si(D, 21, 22, 23, 21, 21), Pas(22, 23, 21),   Si(D, 23, 25, Titre, 22, 21),
-                 Pas(25, 30, 23),           Pas(30, 24, 25),   Pas(24, 26, 30),
-                 Pas(26, 27, 24),           Pas(27, -27, 26),  Pas(-27, 28, 27),
-                 Pas(28, 29, -27),          Pas(29, Titre, 28)};
+        ordre = {
+            Si(D, SaisieDiametreEntreeRitchey, SaisieFocalePrimaireRitchey, SaisieFocaleResultanteRitchey,
+               SaisieDiametreEntreeRitchey, SaisieDiametreEntreeRitchey),
+            Pas(SaisieFocalePrimaireRitchey, SaisieFocaleResultanteRitchey, SaisieDiametreEntreeRitchey),
+            Si(D, SaisieFocaleResultanteRitchey, SaisieDegagementFoyerRitchey, Titre, SaisieFocalePrimaireRitchey,
+               SaisieDiametreEntreeRitchey),
+            Pas(SaisieDegagementFoyerRitchey, SaisieDiametreTrouCentralRitchey, SaisieFocaleResultanteRitchey),
+            Pas(SaisieDiametreTrouCentralRitchey, SaisieDiametreSecondaireRitchey, SaisieDegagementFoyerRitchey),
+            Pas(SaisieDiametreSecondaireRitchey, SaisieDeformationPrimaireRitchey, SaisieDiametreTrouCentralRitchey),
+            Pas(SaisieDeformationPrimaireRitchey, SaisieDeformationSecondaireRitchey, SaisieDiametreSecondaireRitchey),
+            Pas(SaisieDeformationSecondaireRitchey, SaisieDeformationSecondaire2, SaisieDeformationPrimaireRitchey),
+            Pas(SaisieDeformationSecondaire2, SaisieEpaisseurPrimaireRitchey, SaisieDeformationSecondaireRitchey),
+            Pas(SaisieEpaisseurPrimaireRitchey, SaisieEpaisseurSecondaireRitchey, SaisieDeformationSecondaire2),
+            Pas(SaisieEpaisseurSecondaireRitchey, Titre, SaisieEpaisseurPrimaireRitchey)};
         break;
     case T::Schwarzschild:
-        ordre = {Si(D, 101, 102, 103, 101, 101),
-                 Pas(102, 103, 101),
-                 Si(D, 103, 104, Titre, 102, 101),
-                 Pas(104, 106, 103),
-                 Pas(106, 107, 104),
-                 Pas(107, Titre, 106)};
+        ordre = {Si(D, SaisieDiametreEntreeSchwarzschild, SaisieFocalePrimaireSchwarzschild,
+                    SaisieFocaleResultanteSchwarzschild, SaisieDiametreEntreeSchwarzschild,
+                    SaisieDiametreEntreeSchwarzschild),
+                 Pas(SaisieFocalePrimaireSchwarzschild, SaisieFocaleResultanteSchwarzschild,
+                     SaisieDiametreEntreeSchwarzschild),
+                 Si(D, SaisieFocaleResultanteSchwarzschild, SaisieDiametreSecondaireSchwarzschild, Titre,
+                    SaisieFocalePrimaireSchwarzschild, SaisieDiametreEntreeSchwarzschild),
+                 Pas(SaisieDiametreSecondaireSchwarzschild, SaisieEpaisseurPrimaireSchwarzschild,
+                     SaisieFocaleResultanteSchwarzschild),
+                 Pas(SaisieEpaisseurPrimaireSchwarzschild, SaisieEpaisseurSecondaireSchwarzschild,
+                     SaisieDiametreSecondaireSchwarzschild),
+                 Pas(SaisieEpaisseurSecondaireSchwarzschild, Titre, SaisieEpaisseurPrimaireSchwarzschild)};
         break;
     case T::Schmidt:
-        ordre = {Pas(51, 52, 51), Pas(52, FocaleParResultante, 51), Si(D, 54, 53, Titre, 52, 52),
-                 Pas(53, 57, FocaleParResultante)};
-        AjouteTableLame(ordre, 53, Rien);
-        ordre.insert(ordre.end(), {Si(P, 2057, 56, 561, 2056, 2056), Pas(56, 561, 2057), Si(P, 561, 562, 55, 56, 56),
-                                   Pas(562, 55, 561), Si(P, 55, 69, 69, 562, 561), Pas(69, Titre, 55)});
+        ordre = {Pas(SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieDiametreEntreeSchmidt),
+                 Pas(SaisieDiametreMiroir, FocaleParResultante, SaisieDiametreEntreeSchmidt),
+                 Si(D, SaisieFocaleSchmidt, SaisieRayonCourburePrimaireSchmidt, Titre, SaisieDiametreMiroir,
+                    SaisieDiametreMiroir),
+                 Pas(SaisieRayonCourburePrimaireSchmidt, SaisieLongueurOndeRougeLame, FocaleParResultante)};
+        AjouteTableLame(ordre, SaisieRayonCourburePrimaireSchmidt, Rien);
+        ordre.insert(ordre.end(), {Si(P, SaisieMatiereLame, SaisieEpaisseurLame, SaisieDistanceLameMiroir,
+                                      SaisieIndiceBleuLame, SaisieIndiceBleuLame),
+                                   Pas(SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieMatiereLame),
+                                   Si(P, SaisieDistanceLameMiroir, SaisieCoefficientK, SaisieEpaisseurPrimaireSchmidt,
+                                      SaisieEpaisseurLame, SaisieEpaisseurLame),
+                                   Pas(SaisieCoefficientK, SaisieEpaisseurPrimaireSchmidt, SaisieDistanceLameMiroir),
+                                   Si(P, SaisieEpaisseurPrimaireSchmidt, SaisieDeformationLame, SaisieDeformationLame,
+                                      SaisieCoefficientK, SaisieDistanceLameMiroir),
+                                   Pas(SaisieDeformationLame, Titre, SaisieEpaisseurPrimaireSchmidt)});
         break;
     case T::SchmidtCassegrain:
-        ordre = {
-            Si(D, 61, 53, 63, 61, 61), Pas(53, 63, 61), Si(D, 63, 65, Titre, 53, 61), Pas(65, 68, 63), Pas(68, 64, 65),
-            Pas(64, 69, 68),           Pas(69, 57, 64)};
-        AjouteTableLame(ordre, 69, 56);
-        ordre.insert(ordre.end(), {Pas(56, 561, 2057), Pas(561, 66, 56), Pas(66, 67, 561), Pas(67, Titre, 66)});
+        ordre = {Si(D, SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireSchmidt,
+                    SaisieFocaleResultanteSchmidtCassegrain, SaisieDiametreEntreeSchmidtCassegrain,
+                    SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieRayonCourburePrimaireSchmidt, SaisieFocaleResultanteSchmidtCassegrain,
+                     SaisieDiametreEntreeSchmidtCassegrain),
+                 Si(D, SaisieFocaleResultanteSchmidtCassegrain, SaisieDegagementFoyerSchmidtCassegrain, Titre,
+                    SaisieRayonCourburePrimaireSchmidt, SaisieDiametreEntreeSchmidtCassegrain),
+                 Pas(SaisieDegagementFoyerSchmidtCassegrain, SaisieDiametreTrouCentralSchmidtCassegrain,
+                     SaisieFocaleResultanteSchmidtCassegrain),
+                 Pas(SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                     SaisieDegagementFoyerSchmidtCassegrain),
+                 Pas(SaisieDiametreSecondaireSchmidtCassegrain, SaisieDeformationLame,
+                     SaisieDiametreTrouCentralSchmidtCassegrain),
+                 Pas(SaisieDeformationLame, SaisieLongueurOndeRougeLame, SaisieDiametreSecondaireSchmidtCassegrain)};
+        AjouteTableLame(ordre, SaisieDeformationLame, SaisieEpaisseurLame);
+        ordre.insert(
+            ordre.end(),
+            {Pas(SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieMatiereLame),
+             Pas(SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieEpaisseurLame),
+             Pas(SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieEpaisseurSecondaireSchmidtCassegrain,
+                 SaisieDistanceLameMiroir),
+             Pas(SaisieEpaisseurSecondaireSchmidtCassegrain, Titre, SaisieEpaisseurPrimaireSchmidtCassegrain)});
         break;
     case T::Maksutov:
     case T::MaksutovNewton:
     {
         const bool newton = forme == T::MaksutovNewton;
-        ordre = {Pas(51, 52, 51), Pas(52, 72, 51), Si(D, 72, 73, Titre, 52, 52),
-                 Pas(73, 74, 72), Pas(74, 75, 73), Pas(75, 57, 74)};
-        AjouteTableLame(ordre, 75, 56);
-        ordre.insert(ordre.end(),
-                     {Pas(56, 71, 2057), Pas(71, 561, 56), Pas(561, 55, 71), Pas(55, newton ? 6 : Titre, 561)});
+        ordre = {Pas(SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieDiametreEntreeSchmidt),
+                 Pas(SaisieDiametreMiroir, SaisieRayonCourburePrimaireMaksutov, SaisieDiametreEntreeSchmidt),
+                 Si(D, SaisieRayonCourburePrimaireMaksutov, SaisieDiametreMenisque, Titre, SaisieDiametreMiroir,
+                    SaisieDiametreMiroir),
+                 Pas(SaisieDiametreMenisque, SaisieRayonMenisque1, SaisieRayonCourburePrimaireMaksutov),
+                 Pas(SaisieRayonMenisque1, SaisieRayonMenisque2, SaisieDiametreMenisque),
+                 Pas(SaisieRayonMenisque2, SaisieLongueurOndeRougeLame, SaisieRayonMenisque1)};
+        AjouteTableLame(ordre, SaisieRayonMenisque2, SaisieEpaisseurLame);
+        ordre.insert(
+            ordre.end(),
+            {Pas(SaisieEpaisseurLame, SaisieDistanceDiaphragmeMiroirMaksutov, SaisieMatiereLame),
+             Pas(SaisieDistanceDiaphragmeMiroirMaksutov, SaisieDistanceLameMiroir, SaisieEpaisseurLame),
+             Pas(SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidt, SaisieDistanceDiaphragmeMiroirMaksutov),
+             Pas(SaisieEpaisseurPrimaireSchmidt, newton ? SaisieDistanceSecondaireFoyerNewton : Titre,
+                 SaisieDistanceLameMiroir)});
         if (newton)
-            ordre.insert(ordre.end(), {Pas(6, 5, 55), Pas(5, 8, 6), Pas(8, Titre, 5)});
+            ordre.insert(ordre.end(), {Pas(SaisieDistanceSecondaireFoyerNewton, SaisieDiametreSecondaireNewton,
+                                           SaisieEpaisseurPrimaireSchmidt),
+                                       Pas(SaisieDiametreSecondaireNewton, SaisieEpaisseurSecondaireNewton,
+                                           SaisieDistanceSecondaireFoyerNewton),
+                                       Pas(SaisieEpaisseurSecondaireNewton, Titre, SaisieDiametreSecondaireNewton)});
         break;
     }
     case T::MaksutovCassegrain: ordre = OrdreMaksutovCassegrain(Instrument.SecondaireSurMenisque); break;
     case T::KlevtsovCassegrain:
-        ordre = {Si(D, 121, 122, Titre, Rien, Rien), Pas(122, 123, 121), Pas(123, 124, 122), Pas(124, 125, 123),
-                 Pas(125, ListeRougeGroupe, 124)};
+        ordre = {Si(D, SaisieDiametreEntreeKlevtsov, SaisieRayonCourburePrimaireKlevtsov, Titre, Rien, Rien),
+                 Pas(SaisieRayonCourburePrimaireKlevtsov, SaisieDistanceDiaphragmeMiroirKlevtsov,
+                     SaisieDiametreEntreeKlevtsov),
+                 Pas(SaisieDistanceDiaphragmeMiroirKlevtsov, SaisieDiametreTrouCentralKlevtsov,
+                     SaisieRayonCourburePrimaireKlevtsov),
+                 Pas(SaisieDiametreTrouCentralKlevtsov, SaisieEpaisseurPrimaireKlevtsov,
+                     SaisieDistanceDiaphragmeMiroirKlevtsov),
+                 Pas(SaisieEpaisseurPrimaireKlevtsov, ListeRougeGroupe, SaisieDiametreTrouCentralKlevtsov)};
         break;
     case T::LurieHoughton:
-        ordre = {Pas(131, 132, Rien),
-                 Pas(132, 133, 131),
-                 Pas(133, 135, 132),
-                 Pas(135, 136, 133),
-                 Pas(136, 137, 135),
-                 Pas(137, 138, 136),
-                 Pas(138, ListeRougeGroupe, 137)};
+        ordre = {
+            Pas(SaisieDiametreEntreeHoughton, SaisieDiametreMiroirHoughton, Rien),
+            Pas(SaisieDiametreMiroirHoughton, SaisieRayonCourburePrimaireHoughton, SaisieDiametreEntreeHoughton),
+            Pas(SaisieRayonCourburePrimaireHoughton, SaisieEpaisseurPrimaireHoughton, SaisieDiametreMiroirHoughton),
+            Pas(SaisieEpaisseurPrimaireHoughton, SaisieDistanceSecondaireFoyerHoughton,
+                SaisieRayonCourburePrimaireHoughton),
+            Pas(SaisieDistanceSecondaireFoyerHoughton, SaisieDiametreSecondaireHoughton,
+                SaisieEpaisseurPrimaireHoughton),
+            Pas(SaisieDiametreSecondaireHoughton, SaisieEpaisseurSecondaireHoughton,
+                SaisieDistanceSecondaireFoyerHoughton),
+            Pas(SaisieEpaisseurSecondaireHoughton, ListeRougeGroupe, SaisieDiametreSecondaireHoughton)};
         break;
     case T::HoughtonCassegrain:
-        ordre = {Si(D, 131, 133, 142, Rien, Rien),
-                 Pas(133, 142, 131),
-                 Si(D, 142, 143, Titre, 133, 131),
-                 Pas(143, 144, 142),
-                 Pas(144, 141, 143),
-                 Pas(141, 135, 144),
-                 Pas(135, 145, 141),
-                 Pas(145, ListeRougeGroupe, 135)};
+        ordre = {Si(D, SaisieDiametreEntreeHoughton, SaisieRayonCourburePrimaireHoughton,
+                    SaisieFocaleResultanteHoughtonCassegrain, Rien, Rien),
+                 Pas(SaisieRayonCourburePrimaireHoughton, SaisieFocaleResultanteHoughtonCassegrain,
+                     SaisieDiametreEntreeHoughton),
+                 Si(D, SaisieFocaleResultanteHoughtonCassegrain, SaisieDegagementFoyerHoughtonCassegrain, Titre,
+                    SaisieRayonCourburePrimaireHoughton, SaisieDiametreEntreeHoughton),
+                 Pas(SaisieDegagementFoyerHoughtonCassegrain, SaisieDiametreTrouCentralHoughtonCassegrain,
+                     SaisieFocaleResultanteHoughtonCassegrain),
+                 Pas(SaisieDiametreTrouCentralHoughtonCassegrain, SaisieDiametreSecondaireHoughtonCassegrain,
+                     SaisieDegagementFoyerHoughtonCassegrain),
+                 Pas(SaisieDiametreSecondaireHoughtonCassegrain, SaisieEpaisseurPrimaireHoughton,
+                     SaisieDiametreTrouCentralHoughtonCassegrain),
+                 Pas(SaisieEpaisseurPrimaireHoughton, SaisieEpaisseurSecondaireHoughtonCassegrain,
+                     SaisieDiametreSecondaireHoughtonCassegrain),
+                 Pas(SaisieEpaisseurSecondaireHoughtonCassegrain, ListeRougeGroupe, SaisieEpaisseurPrimaireHoughton)};
         break;
     case T::SchmidtNewton:
-        ordre = {Si(D, 51, 52, 54, 51, 51), Pas(52, 153, 51), Pas(54, Rien, Rien), Si(D, 153, 57, Titre, 52, 52)};
-        AjouteTableLame(ordre, 153, 69);
-        ordre.insert(ordre.end(), {Pas(69, 155, 2057), Pas(155, 154, 69), Pas(154, 561, 155), Pas(561, 156, 154),
-                                   Pas(156, 157, 561), Pas(157, 56, 156), Pas(56, Titre, 157)});
+        ordre = {Si(D, SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieFocaleSchmidt,
+                    SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeSchmidt),
+                 Pas(SaisieDiametreMiroir, SaisieFocaleResultanteSchmidtNewton, SaisieDiametreEntreeSchmidt),
+                 Pas(SaisieFocaleSchmidt, Rien, Rien),
+                 Si(D, SaisieFocaleResultanteSchmidtNewton, SaisieLongueurOndeRougeLame, Titre, SaisieDiametreMiroir,
+                    SaisieDiametreMiroir)};
+        AjouteTableLame(ordre, SaisieFocaleResultanteSchmidtNewton, SaisieDeformationLame);
+        ordre.insert(
+            ordre.end(),
+            {Pas(SaisieDeformationLame, SaisieDistanceSecondaireFoyerSchmidtNewton, SaisieMatiereLame),
+             Pas(SaisieDistanceSecondaireFoyerSchmidtNewton, SaisieDiametreSecondaireSchmidtNewton,
+                 SaisieDeformationLame),
+             Pas(SaisieDiametreSecondaireSchmidtNewton, SaisieDistanceLameMiroir,
+                 SaisieDistanceSecondaireFoyerSchmidtNewton),
+             Pas(SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtNewton, SaisieDiametreSecondaireSchmidtNewton),
+             Pas(SaisieEpaisseurPrimaireSchmidtNewton, SaisieEpaisseurSecondaireSchmidtNewton,
+                 SaisieDistanceLameMiroir),
+             Pas(SaisieEpaisseurSecondaireSchmidtNewton, SaisieEpaisseurLame, SaisieEpaisseurPrimaireSchmidtNewton),
+             Pas(SaisieEpaisseurLame, Titre, SaisieEpaisseurSecondaireSchmidtNewton)});
         break;
     }
     return ordre;
@@ -230,23 +365,52 @@ bool Entre(TCodeSaisie code, TCodeSaisie premier, TCodeSaisie dernier)
 
 bool EstRouvrable(TCodeSaisie code)
 {
-    if (Entre(code, 1000, 1003) || Entre(code, 2001, 2007))
+    if (Entre(code, SaisieTitreDispositif, SaisieLongueurOndeBleue) ||
+        Entre(code, SaisieRayonDioptre, SaisieMatiereDioptre))
         return true;
-    const bool verreLame = Entre(code, 2054, 2057) || Entre(code, 56, 59) || code == 561;
+    const bool verreLame = Entre(code, SaisieIndiceRougeLame, SaisieMatiereLame) ||
+                           Entre(code, SaisieEpaisseurLame, SaisieLongueurOndeBleueLame) ||
+                           code == SaisieDistanceLameMiroir;
     switch (Instrument.TypeInstrument)
     {
-    case T::Newton: return Parmi(code, {1, 2, 4, 5, 6, 7, 8});
-    case T::Cassegrain: return Entre(code, 11, 18);
-    case T::RitcheyChretien: return Entre(code, 21, 30);
-    case T::Gregory: return Entre(code, 31, 38);
-    case T::DallKirkham: return Entre(code, 111, 118);
-    case T::Schwarzschild: return Parmi(code, {101, 102, 103, 104, 106, 107});
-    case T::Schmidt: return Entre(code, 51, 55) || verreLame || code == 562;
-    case T::SchmidtCassegrain: return Entre(code, 61, 68) || verreLame;
-    case T::Maksutov: return Parmi(code, {2, 51, 52, 55}) || Entre(code, 71, 75) || verreLame;
-    case T::MaksutovNewton: return Parmi(code, {2, 5, 6, 8, 51, 52, 55}) || Entre(code, 71, 75) || verreLame;
-    case T::MaksutovCassegrain: return Parmi(code, {15, 61, 64, 66, 68, 72, 74, 75, 81, 82, 83}) || verreLame;
-    case T::KlevtsovCassegrain: return Entre(code, 121, 125) || code == 2019;
+    case T::Newton:
+        return Parmi(code, {SaisieDiametreEntreeNewton, SaisieFocalePrimaireNewton, SaisieDeformationPrimaireNewton,
+                            SaisieDiametreSecondaireNewton, SaisieDistanceSecondaireFoyerNewton,
+                            SaisieEpaisseurPrimaireNewton, SaisieEpaisseurSecondaireNewton});
+    case T::Cassegrain: return Entre(code, SaisieDiametreEntreeCassegrain, SaisieDiametreTrouCentralCassegrain);
+    case T::RitcheyChretien: return Entre(code, SaisieDiametreEntreeRitchey, SaisieDiametreTrouCentralRitchey);
+    case T::Gregory: return Entre(code, SaisieDiametreEntreeGregory, SaisieDiametreTrouCentralGregory);
+    case T::DallKirkham: return Entre(code, SaisieDiametreEntreeDallKirkham, SaisieDiametreTrouCentralDallKirkham);
+    case T::Schwarzschild:
+        return Parmi(code, {SaisieDiametreEntreeSchwarzschild, SaisieFocalePrimaireSchwarzschild,
+                            SaisieFocaleResultanteSchwarzschild, SaisieDiametreSecondaireSchwarzschild,
+                            SaisieEpaisseurPrimaireSchwarzschild, SaisieEpaisseurSecondaireSchwarzschild});
+    case T::Schmidt:
+        return Entre(code, SaisieDiametreEntreeSchmidt, SaisieEpaisseurPrimaireSchmidt) || verreLame ||
+               code == SaisieCoefficientK;
+    case T::SchmidtCassegrain:
+        return Entre(code, SaisieDiametreEntreeSchmidtCassegrain, SaisieDiametreTrouCentralSchmidtCassegrain) ||
+               verreLame;
+    case T::Maksutov:
+        return Parmi(code, {SaisieFocalePrimaireNewton, SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir,
+                            SaisieEpaisseurPrimaireSchmidt}) ||
+               Entre(code, SaisieDistanceDiaphragmeMiroirMaksutov, SaisieRayonMenisque2) || verreLame;
+    case T::MaksutovNewton:
+        return Parmi(code, {SaisieFocalePrimaireNewton, SaisieDiametreSecondaireNewton,
+                            SaisieDistanceSecondaireFoyerNewton, SaisieEpaisseurSecondaireNewton,
+                            SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieEpaisseurPrimaireSchmidt}) ||
+               Entre(code, SaisieDistanceDiaphragmeMiroirMaksutov, SaisieRayonMenisque2) || verreLame;
+    case T::MaksutovCassegrain:
+        return Parmi(code,
+                     {SaisieDegagementFoyerCassegrain, SaisieDiametreEntreeSchmidtCassegrain,
+                      SaisieDiametreSecondaireSchmidtCassegrain, SaisieEpaisseurPrimaireSchmidtCassegrain,
+                      SaisieDiametreTrouCentralSchmidtCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                      SaisieRayonMenisque1, SaisieRayonMenisque2, SaisieFocaleResultanteMaksutovCassegrain,
+                      SaisieDeformationPrimaireMaksutovCassegrain, SaisieDeformationSecondaireMaksutovCassegrain}) ||
+               verreLame;
+    case T::KlevtsovCassegrain:
+        return Entre(code, SaisieDiametreEntreeKlevtsov, SaisieEpaisseurPrimaireKlevtsov) ||
+               code == SaisieDiametreLigneMiroir;
     case T::Aucun:
     case T::Lunette:
     case T::LurieHoughton:
@@ -261,7 +425,7 @@ void Rouvre(TCodeSaisie code)
     if (!EstRouvrable(code))
         return;
     // The Klevtsov's secondary is refused from its sheet box: it comes back there, not on the mirror row.
-    if (code == 2019)
+    if (code == SaisieDiametreLigneMiroir)
         OuvreSaisieDiametreSecondaire();
     else
         OuvreChampDeCode(code);
@@ -344,7 +508,7 @@ void PasLigneGroupe()
         Groupe.NombreDioptresGroupe = ligne + 1;
         const double diametre = Groupe.DiametreGroupe[static_cast<std::size_t>(ligne)];
         Groupe.DiametreGroupe[static_cast<std::size_t>(ligne + 1)] = diametre;
-        Journalise(2013, ligne + 1, diametre);
+        Journalise(SaisieDiametreGroupe, ligne + 1, diametre);
     }
     PortsEdition.RafraichitVue();
     DessineLigneEditee();
@@ -359,43 +523,44 @@ bool SuivantTables(TCodeSaisie code)
         Edition.TableEditee = 1;
         OuvreListeLongueurOndeRouge();
     }
-    else if (code == 1001)
+    else if (code == SaisieLongueurOndeRouge)
     {
         OuvreListeLongueurOndeVerte();
     }
-    else if (code == 1002)
+    else if (code == SaisieLongueurOndeVerte)
     {
         OuvreListeLongueurOndeBleue();
     }
-    else if (code == 1003)
+    else if (code == SaisieLongueurOndeBleue)
     {
         if (Edition.TableEditee != 1 && Edition.TableEditee != 2)
             return true;
         MontreLigne();
         Edition.LigneCourante = 1;
-        OuvreChampDeCode(Edition.TableEditee == 1 ? 2001 : 2011);
+        OuvreChampDeCode(Edition.TableEditee == 1 ? SaisieRayonDioptre : SaisieRayonGroupe);
     }
-    else if (Entre(code, 2001, 2006) || Entre(code, 2011, 2016))
+    else if (Entre(code, SaisieRayonDioptre, SaisieIndiceBleu) ||
+             Entre(code, SaisieRayonGroupe, SaisieIndiceBleuGroupe))
     {
         OuvreCellule(code + 1);
     }
-    else if (code == 2007)
+    else if (code == SaisieMatiereDioptre)
     {
         PasLigneDispositif();
     }
-    else if (code == 2017)
+    else if (code == SaisieMatiereGroupe)
     {
         PasLigneGroupe();
     }
-    else if (code == 2018)
+    else if (code == SaisieRayonLigneMiroir)
     {
-        OuvreCellule(Groupe.NombreDioptresGroupe % 2 == 0 ? 2020 : 2019);
+        OuvreCellule(Groupe.NombreDioptresGroupe % 2 == 0 ? SaisieEpaisseurLigneMiroir : SaisieDiametreLigneMiroir);
     }
-    else if (code == 2020)
+    else if (code == SaisieEpaisseurLigneMiroir)
     {
-        OuvreCellule(2019);
+        OuvreCellule(SaisieDiametreLigneMiroir);
     }
-    else if (code == 2019)
+    else if (code == SaisieDiametreLigneMiroir)
     {
         Edition.TableEditee = 1;
         OuvreSaisieTitreDispositif();
@@ -409,22 +574,22 @@ bool SuivantTables(TCodeSaisie code)
 
 void PrecedentTables(TCodeSaisie code)
 {
-    if (code == 1001)
+    if (code == SaisieLongueurOndeRouge)
     {
         if (Edition.TableEditee == 1)
             OuvreSaisieTitreDispositif();
         else
             OuvreSaisieEpaisseurPrimaire();
     }
-    else if (code == 1002)
+    else if (code == SaisieLongueurOndeVerte)
     {
         OuvreListeLongueurOndeRouge();
     }
-    else if (code == 1003)
+    else if (code == SaisieLongueurOndeBleue)
     {
         OuvreListeLongueurOndeVerte();
     }
-    else if (code == 2001)
+    else if (code == SaisieRayonDioptre)
     {
         const int ligne = Edition.LigneCourante;
         if (ligne <= 1)
@@ -438,11 +603,12 @@ void PrecedentTables(TCodeSaisie code)
         Edition.LigneCourante = ligne - 1;
         OuvreSaisieMatiereDioptre();
     }
-    else if (Entre(code, 2002, 2007) || Entre(code, 2012, 2017))
+    else if (Entre(code, SaisieEpaisseurDioptre, SaisieMatiereDioptre) ||
+             Entre(code, SaisieEpaisseurGroupe, SaisieMatiereGroupe))
     {
         OuvreCellule(code - 1);
     }
-    else if (code == 2011)
+    else if (code == SaisieRayonGroupe)
     {
         if (Edition.LigneCourante > 1)
         {
@@ -454,7 +620,7 @@ void PrecedentTables(TCodeSaisie code)
         Controles.Ligne.Visible = false;
         OuvreListeLongueurOndeBleue();
     }
-    else if (code == 2018)
+    else if (code == SaisieRayonLigneMiroir)
     {
         Edition.TableEditee = 1;
         if (Groupe.NombreDioptresGroupe == 0)
@@ -462,13 +628,13 @@ void PrecedentTables(TCodeSaisie code)
         Edition.LigneCourante = Groupe.NombreDioptresGroupe;
         OuvreSaisieMatiereGroupe();
     }
-    else if (code == 2019)
+    else if (code == SaisieDiametreLigneMiroir)
     {
-        OuvreCellule(Groupe.NombreDioptresGroupe % 2 == 0 ? 2020 : 2018);
+        OuvreCellule(Groupe.NombreDioptresGroupe % 2 == 0 ? SaisieEpaisseurLigneMiroir : SaisieRayonLigneMiroir);
     }
-    else if (code == 2020)
+    else if (code == SaisieEpaisseurLigneMiroir)
     {
-        OuvreCellule(2018);
+        OuvreCellule(SaisieRayonLigneMiroir);
     }
 }
 
@@ -526,12 +692,12 @@ void OuvreChampDeCode(TCodeSaisie code)
     {
     case Rien: return;
     case Titre: OuvreSaisieTitreDispositif(); return;
-    case 1001: OuvreListeLongueurOndeRouge(); return;
-    case 1002: OuvreListeLongueurOndeVerte(); return;
-    case 1003: OuvreListeLongueurOndeBleue(); return;
-    case 57: OuvreListeLongueurOndeRougeLame(); return;
-    case 58: OuvreListeLongueurOndeVerteLame(); return;
-    case 59: OuvreListeLongueurOndeBleueLame(); return;
+    case SaisieLongueurOndeRouge: OuvreListeLongueurOndeRouge(); return;
+    case SaisieLongueurOndeVerte: OuvreListeLongueurOndeVerte(); return;
+    case SaisieLongueurOndeBleue: OuvreListeLongueurOndeBleue(); return;
+    case SaisieLongueurOndeRougeLame: OuvreListeLongueurOndeRougeLame(); return;
+    case SaisieLongueurOndeVerteLame: OuvreListeLongueurOndeVerteLame(); return;
+    case SaisieLongueurOndeBleueLame: OuvreListeLongueurOndeBleueLame(); return;
     case ListeRougeGroupe:
         Edition.TableEditee = 2;
         OuvreListeLongueurOndeRouge();
@@ -539,7 +705,7 @@ void OuvreChampDeCode(TCodeSaisie code)
     case FocaleParResultante: OuvreSaisieFocaleResultante(); return;
     default: break;
     }
-    if (code > 2000)
+    if (code >= SaisieRayonDioptre)
     {
         OuvreCellule(code);
         return;
@@ -564,7 +730,7 @@ void OuvreSaisieSuivante(TCodeSaisie quitte)
         Rouvre(refuse);
         return;
     }
-    if (quitte >= 1000 && SuivantTables(quitte))
+    if (quitte >= SaisieTitreDispositif && SuivantTables(quitte))
         return;
     TPas pas{};
     if (PasDeForme(quitte, pas))

@@ -190,7 +190,7 @@ void OuvreSaisieRayonDioptre()
     Debute(TDebut::CacheCadres);
     const double rayon = Dispositif.RayonDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = rayon;
-    OuvreDispositif({2001, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 3250, false});
+    OuvreDispositif({SaisieRayonDioptre, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 3250, false});
 }
 
 void OuvreSaisieEpaisseurDioptre()
@@ -199,7 +199,7 @@ void OuvreSaisieEpaisseurDioptre()
     const double epaisseur = Dispositif.EpaisseurDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = epaisseur;
     const bool derniere = LigneDispositif() == Dispositif.NombreDioptres;
-    OuvreDispositif({2002, 121, 46, 6, FormateEpaisseurDispositif(epaisseur),
+    OuvreDispositif({SaisieEpaisseurDioptre, 121, 46, 6, FormateEpaisseurDispositif(epaisseur),
                      derniere ? "Entrer une valeur inférieure à 10 000 ou \"i\" pour infini" : ConseilDixMille, 3250,
                      false});
 }
@@ -209,20 +209,21 @@ void OuvreSaisieDiametreDioptre()
     Debute(TDebut::FermeCadres);
     const double diametre = Dispositif.DiametreDioptre[static_cast<std::size_t>(LigneDispositif())];
     EtatSaisie.ValeurAvantSaisie = diametre;
-    OuvreDispositif({2003, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3250, false});
+    OuvreDispositif(
+        {SaisieDiametreDioptre, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3250, false});
 }
 
 void OuvreSaisieIndiceRouge()
 {
-    OuvreIndiceDispositif(2004, Dispositif.IndiceRouge, 259);
+    OuvreIndiceDispositif(SaisieIndiceRouge, Dispositif.IndiceRouge, 259);
 }
 void OuvreSaisieIndiceVert()
 {
-    OuvreIndiceDispositif(2005, Dispositif.IndiceVert, 354);
+    OuvreIndiceDispositif(SaisieIndiceVert, Dispositif.IndiceVert, 354);
 }
 void OuvreSaisieIndiceBleu()
 {
-    OuvreIndiceDispositif(2006, Dispositif.IndiceBleu, 449);
+    OuvreIndiceDispositif(SaisieIndiceBleu, Dispositif.IndiceBleu, 449);
 }
 
 void OuvreSaisieMatiereDioptre()
@@ -230,7 +231,7 @@ void OuvreSaisieMatiereDioptre()
     Debute(TDebut::FermeCadres);
     const std::string nom = SansBlancs(Dispositif.MatiereDioptre[static_cast<std::size_t>(LigneDispositif() + 1)]);
     EtatSaisie.TexteAvantSaisie = nom;
-    OuvreDispositif({2007, 544, 219, 45, nom, "Texte libre de 45 caractères maximum", 3250, true});
+    OuvreDispositif({SaisieMatiereDioptre, 544, 219, 45, nom, "Texte libre de 45 caractères maximum", 3250, true});
 }
 
 void OuvreSaisieRayonGroupe()
@@ -238,7 +239,8 @@ void OuvreSaisieRayonGroupe()
     Debute(TDebut::CacheCadres);
     const double rayon = Groupe.RayonGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = rayon;
-    OuvreGroupe(TDebut::CacheCadres, {2011, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 0, false});
+    OuvreGroupe(TDebut::CacheCadres,
+                {SaisieRayonGroupe, 43, 49, 7, FormateRayonTableau(rayon), ConseilRayon, 0, false});
 }
 
 void OuvreSaisieEpaisseurGroupe()
@@ -247,7 +249,7 @@ void OuvreSaisieEpaisseurGroupe()
     const double epaisseur = Groupe.EpaisseurGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = epaisseur;
     OuvreGroupe(TDebut::FermeCadres,
-                {2012, 121, 46, 6, FormateEpaisseurGroupe(epaisseur), ConseilDixMille, 3020, false});
+                {SaisieEpaisseurGroupe, 121, 46, 6, FormateEpaisseurGroupe(epaisseur), ConseilDixMille, 3020, false});
 }
 
 void OuvreSaisieDiametreGroupe()
@@ -256,20 +258,20 @@ void OuvreSaisieDiametreGroupe()
     const double diametre = Groupe.DiametreGroupe[static_cast<std::size_t>(Edition.LigneCourante)];
     EtatSaisie.ValeurAvantSaisie = diametre;
     OuvreGroupe(TDebut::FermeCadres,
-                {2013, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3020, false});
+                {SaisieDiametreGroupe, 196, 34, 5, FormateDiametreTableau(diametre), ConseilDixMille, 3020, false});
 }
 
 void OuvreSaisieIndiceRougeGroupe()
 {
-    OuvreIndiceGroupe(2014, Groupe.IndiceRougeGroupe, 259);
+    OuvreIndiceGroupe(SaisieIndiceRougeGroupe, Groupe.IndiceRougeGroupe, 259);
 }
 void OuvreSaisieIndiceVertGroupe()
 {
-    OuvreIndiceGroupe(2015, Groupe.IndiceVertGroupe, 354);
+    OuvreIndiceGroupe(SaisieIndiceVertGroupe, Groupe.IndiceVertGroupe, 354);
 }
 void OuvreSaisieIndiceBleuGroupe()
 {
-    OuvreIndiceGroupe(2016, Groupe.IndiceBleuGroupe, 449);
+    OuvreIndiceGroupe(SaisieIndiceBleuGroupe, Groupe.IndiceBleuGroupe, 449);
 }
 
 void OuvreSaisieMatiereGroupe()
@@ -277,7 +279,8 @@ void OuvreSaisieMatiereGroupe()
     Debute(TDebut::FermeCadres);
     const std::string nom = SansBlancs(Groupe.MatiereGroupe[static_cast<std::size_t>(Edition.LigneCourante)]);
     EtatSaisie.TexteAvantSaisie = nom;
-    OuvreGroupe(TDebut::FermeCadres, {2017, 543, 219, 45, nom, "Texte libre de 45 caractères maximum", 3020, true});
+    OuvreGroupe(TDebut::FermeCadres,
+                {SaisieMatiereGroupe, 543, 219, 45, nom, "Texte libre de 45 caractères maximum", 3020, true});
 }
 
 void OuvreSaisieRayonLigneMiroir()
@@ -291,7 +294,8 @@ void OuvreSaisieRayonLigneMiroir()
                                                    : FormateNombre(rayon, r > 9999  ? "#0"
                                                                           : r > 999 ? "#0.0"
                                                                                     : "#0.00");
-    OuvreLigneMiroir({2018, 42, 49, 7, texte, "Entrer une valeur inférieure à 100 000 ou \"p\" pour Plan", 3050, false},
+    OuvreLigneMiroir({SaisieRayonLigneMiroir, 42, 49, 7, texte,
+                      "Entrer une valeur inférieure à 100 000 ou \"p\" pour Plan", 3050, false},
                      true);
 }
 
@@ -299,7 +303,7 @@ void OuvreSaisieDiametreLigneMiroir()
 {
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = Instrument.DiametreSecondaire;
-    OuvreLigneMiroir({2019, 195, 34, 5, TexteLongueurFiche(Instrument.DiametreSecondaire),
+    OuvreLigneMiroir({SaisieDiametreLigneMiroir, 195, 34, 5, TexteLongueurFiche(Instrument.DiametreSecondaire),
                       "Le diamètre du miroir secondaire doit être inférieur à " + std::to_string(5) + ".000 mm" + " (" +
                           std::to_string(5) + "m)",
                       3050, false},
@@ -310,22 +314,22 @@ void OuvreSaisieEpaisseurLigneMiroir()
 {
     Debute(TDebut::FermeCadres);
     EtatSaisie.ValeurAvantSaisie = Instrument.EpaisseurSecondaire;
-    OuvreLigneMiroir({2020, 120, 46, 3, TexteLongueurFiche(Instrument.EpaisseurSecondaire),
+    OuvreLigneMiroir({SaisieEpaisseurLigneMiroir, 120, 46, 3, TexteLongueurFiche(Instrument.EpaisseurSecondaire),
                       "Cette épaisseur doit être inférieure à 1000mm", 3050, false},
                      false);
 }
 
 void OuvreSaisieIndiceRougeLame()
 {
-    OuvreIndiceLame(2054, Groupe.IndiceRougeGroupe[1], 314, 67, 3020);
+    OuvreIndiceLame(SaisieIndiceRougeLame, Groupe.IndiceRougeGroupe[1], 314, 67, 3020);
 }
 void OuvreSaisieIndiceVertLame()
 {
-    OuvreIndiceLame(2055, Groupe.IndiceVertGroupe[1], 410, 66, 3020);
+    OuvreIndiceLame(SaisieIndiceVertLame, Groupe.IndiceVertGroupe[1], 410, 66, 3020);
 }
 void OuvreSaisieIndiceBleuLame()
 {
-    OuvreIndiceLame(2056, Groupe.IndiceBleuGroupe[1], 505, 66, 3250);
+    OuvreIndiceLame(SaisieIndiceBleuLame, Groupe.IndiceBleuGroupe[1], 505, 66, 3250);
 }
 
 void OuvreSaisieMatiereLame()
@@ -333,34 +337,34 @@ void OuvreSaisieMatiereLame()
     Debute(TDebut::FermeCadres);
     const std::string nom = SansBlancs(Groupe.MatiereGroupe[1]);
     EtatSaisie.TexteAvantSaisie = nom;
-    OuvreLame({2057, 600, 163, 30, nom, "Texte libre de 30 caractères maximum", 3020, true});
+    OuvreLame({SaisieMatiereLame, 600, 163, 30, nom, "Texte libre de 30 caractères maximum", 3020, true});
 }
 
 void OuvreCellule(int code)
 {
     switch (code)
     {
-    case 2001: OuvreSaisieRayonDioptre(); break;
-    case 2002: OuvreSaisieEpaisseurDioptre(); break;
-    case 2003: OuvreSaisieDiametreDioptre(); break;
-    case 2004: OuvreSaisieIndiceRouge(); break;
-    case 2005: OuvreSaisieIndiceVert(); break;
-    case 2006: OuvreSaisieIndiceBleu(); break;
-    case 2007: OuvreSaisieMatiereDioptre(); break;
-    case 2011: OuvreSaisieRayonGroupe(); break;
-    case 2012: OuvreSaisieEpaisseurGroupe(); break;
-    case 2013: OuvreSaisieDiametreGroupe(); break;
-    case 2014: OuvreSaisieIndiceRougeGroupe(); break;
-    case 2015: OuvreSaisieIndiceVertGroupe(); break;
-    case 2016: OuvreSaisieIndiceBleuGroupe(); break;
-    case 2017: OuvreSaisieMatiereGroupe(); break;
-    case 2018: OuvreSaisieRayonLigneMiroir(); break;
-    case 2019: OuvreSaisieDiametreLigneMiroir(); break;
-    case 2020: OuvreSaisieEpaisseurLigneMiroir(); break;
-    case 2054: OuvreSaisieIndiceRougeLame(); break;
-    case 2055: OuvreSaisieIndiceVertLame(); break;
-    case 2056: OuvreSaisieIndiceBleuLame(); break;
-    case 2057: OuvreSaisieMatiereLame(); break;
+    case SaisieRayonDioptre: OuvreSaisieRayonDioptre(); break;
+    case SaisieEpaisseurDioptre: OuvreSaisieEpaisseurDioptre(); break;
+    case SaisieDiametreDioptre: OuvreSaisieDiametreDioptre(); break;
+    case SaisieIndiceRouge: OuvreSaisieIndiceRouge(); break;
+    case SaisieIndiceVert: OuvreSaisieIndiceVert(); break;
+    case SaisieIndiceBleu: OuvreSaisieIndiceBleu(); break;
+    case SaisieMatiereDioptre: OuvreSaisieMatiereDioptre(); break;
+    case SaisieRayonGroupe: OuvreSaisieRayonGroupe(); break;
+    case SaisieEpaisseurGroupe: OuvreSaisieEpaisseurGroupe(); break;
+    case SaisieDiametreGroupe: OuvreSaisieDiametreGroupe(); break;
+    case SaisieIndiceRougeGroupe: OuvreSaisieIndiceRougeGroupe(); break;
+    case SaisieIndiceVertGroupe: OuvreSaisieIndiceVertGroupe(); break;
+    case SaisieIndiceBleuGroupe: OuvreSaisieIndiceBleuGroupe(); break;
+    case SaisieMatiereGroupe: OuvreSaisieMatiereGroupe(); break;
+    case SaisieRayonLigneMiroir: OuvreSaisieRayonLigneMiroir(); break;
+    case SaisieDiametreLigneMiroir: OuvreSaisieDiametreLigneMiroir(); break;
+    case SaisieEpaisseurLigneMiroir: OuvreSaisieEpaisseurLigneMiroir(); break;
+    case SaisieIndiceRougeLame: OuvreSaisieIndiceRougeLame(); break;
+    case SaisieIndiceVertLame: OuvreSaisieIndiceVertLame(); break;
+    case SaisieIndiceBleuLame: OuvreSaisieIndiceBleuLame(); break;
+    case SaisieMatiereLame: OuvreSaisieMatiereLame(); break;
     default: break;
     }
 }

@@ -23,15 +23,15 @@ void OuvreListe(TCodeSaisie code, int canal)
 
 void OuvreListeLongueurOndeRouge()
 {
-    OuvreListe(1001, 1);
+    OuvreListe(SaisieLongueurOndeRouge, 1);
 }
 void OuvreListeLongueurOndeVerte()
 {
-    OuvreListe(1002, 2);
+    OuvreListe(SaisieLongueurOndeVerte, 2);
 }
 void OuvreListeLongueurOndeBleue()
 {
-    OuvreListe(1003, 3);
+    OuvreListe(SaisieLongueurOndeBleue, 3);
 }
 void OuvreListeLongueurOndeRougeLame()
 {

@@ -26,19 +26,183 @@ constexpr std::array<TTypeInstrument, 15> ColonnesFormes = {
 using TLigneCodes = std::array<TCodeSaisie, 15>;
 
 // The values whose code depends on the form; 0 where the form's sheet has no such value.
-constexpr TLigneCodes CodesDiametreEntree = {1, 11, 21, 31, 51, 61, 51, 61, 101, 51, 111, 121, 131, 131, 51};
-constexpr TLigneCodes CodesFocalePrimaire = {2, 12, 22, 32, 54, 62, 2, 0, 102, 2, 112, 0, 0, 0, 54};
-constexpr TLigneCodes CodesFocaleResultante = {0, 13, 23, 33, 54, 63, 0, 81, 103, 0, 113, 0, 0, 142, 153};
-constexpr TLigneCodes CodesRayonCourburePrimaire = {0, 0, 0, 0, 53, 53, 72, 72, 0, 72, 0, 122, 133, 133, 0};
-constexpr TLigneCodes CodesDegagementFoyer = {0, 15, 25, 35, 0, 65, 0, 15, 0, 0, 115, 0, 0, 143, 0};
-constexpr TLigneCodes CodesDeformationPrimaire = {4, 0, 26, 0, 0, 0, 0, 82, 0, 0, 0, 0, 0, 0, 0};
-constexpr TLigneCodes CodesDiametreSecondaire = {5, 14, 24, 34, 0, 64, 0, 64, 104, 5, 114, 2019, 137, 141, 154};
-constexpr TLigneCodes CodesDistanceSecondaireFoyer = {6, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 136, 0, 155};
-constexpr TLigneCodes CodesDiametreTrouCentral = {0, 18, 30, 38, 0, 68, 0, 68, 0, 0, 118, 124, 0, 144, 0};
-constexpr TLigneCodes CodesDeformationSecondaire = {0, 0, 27, 0, 0, 0, 0, 83, 0, 0, 0, 0, 0, 0, 0};
-constexpr TLigneCodes CodesEpaisseurPrimaire = {7, 16, 28, 36, 55, 66, 55, 66, 106, 55, 116, 125, 135, 135, 156};
-constexpr TLigneCodes CodesEpaisseurSecondaire = {8, 17, 29, 37, 0, 67, 0, 67, 107, 8, 117, 0, 138, 145, 157};
-constexpr TLigneCodes CodesDistanceDiaphragmeMiroir = {0, 0, 0, 0, 0, 0, 71, 71, 0, 71, 0, 123, 0, 0, 0};
+constexpr TLigneCodes CodesDiametreEntree = {
+    SaisieDiametreEntreeNewton,   SaisieDiametreEntreeCassegrain,        SaisieDiametreEntreeRitchey,
+    SaisieDiametreEntreeGregory,  SaisieDiametreEntreeSchmidt,           SaisieDiametreEntreeSchmidtCassegrain,
+    SaisieDiametreEntreeSchmidt,  SaisieDiametreEntreeSchmidtCassegrain, SaisieDiametreEntreeSchwarzschild,
+    SaisieDiametreEntreeSchmidt,  SaisieDiametreEntreeDallKirkham,       SaisieDiametreEntreeKlevtsov,
+    SaisieDiametreEntreeHoughton, SaisieDiametreEntreeHoughton,          SaisieDiametreEntreeSchmidt};
+constexpr TLigneCodes CodesFocalePrimaire = {SaisieFocalePrimaireNewton,
+                                             SaisieFocalePrimaireCassegrain,
+                                             SaisieFocalePrimaireRitchey,
+                                             SaisieFocalePrimaireGregory,
+                                             SaisieFocaleSchmidt,
+                                             SaisieFocalePrimaireSchmidtCassegrain,
+                                             SaisieFocalePrimaireNewton,
+                                             AucuneSaisie,
+                                             SaisieFocalePrimaireSchwarzschild,
+                                             SaisieFocalePrimaireNewton,
+                                             SaisieFocalePrimaireDallKirkham,
+                                             AucuneSaisie,
+                                             AucuneSaisie,
+                                             AucuneSaisie,
+                                             SaisieFocaleSchmidt};
+constexpr TLigneCodes CodesFocaleResultante = {AucuneSaisie,
+                                               SaisieFocaleResultanteCassegrain,
+                                               SaisieFocaleResultanteRitchey,
+                                               SaisieFocaleResultanteGregory,
+                                               SaisieFocaleSchmidt,
+                                               SaisieFocaleResultanteSchmidtCassegrain,
+                                               AucuneSaisie,
+                                               SaisieFocaleResultanteMaksutovCassegrain,
+                                               SaisieFocaleResultanteSchwarzschild,
+                                               AucuneSaisie,
+                                               SaisieFocaleResultanteDallKirkham,
+                                               AucuneSaisie,
+                                               AucuneSaisie,
+                                               SaisieFocaleResultanteHoughtonCassegrain,
+                                               SaisieFocaleResultanteSchmidtNewton};
+constexpr TLigneCodes CodesRayonCourburePrimaire = {AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    SaisieRayonCourburePrimaireSchmidt,
+                                                    SaisieRayonCourburePrimaireSchmidt,
+                                                    SaisieRayonCourburePrimaireMaksutov,
+                                                    SaisieRayonCourburePrimaireMaksutov,
+                                                    AucuneSaisie,
+                                                    SaisieRayonCourburePrimaireMaksutov,
+                                                    AucuneSaisie,
+                                                    SaisieRayonCourburePrimaireKlevtsov,
+                                                    SaisieRayonCourburePrimaireHoughton,
+                                                    SaisieRayonCourburePrimaireHoughton,
+                                                    AucuneSaisie};
+constexpr TLigneCodes CodesDegagementFoyer = {AucuneSaisie,
+                                              SaisieDegagementFoyerCassegrain,
+                                              SaisieDegagementFoyerRitchey,
+                                              SaisieDegagementFoyerGregory,
+                                              AucuneSaisie,
+                                              SaisieDegagementFoyerSchmidtCassegrain,
+                                              AucuneSaisie,
+                                              SaisieDegagementFoyerCassegrain,
+                                              AucuneSaisie,
+                                              AucuneSaisie,
+                                              SaisieDegagementFoyerDallKirkham,
+                                              AucuneSaisie,
+                                              AucuneSaisie,
+                                              SaisieDegagementFoyerHoughtonCassegrain,
+                                              AucuneSaisie};
+constexpr TLigneCodes CodesDeformationPrimaire = {SaisieDeformationPrimaireNewton,
+                                                  AucuneSaisie,
+                                                  SaisieDeformationPrimaireRitchey,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  SaisieDeformationPrimaireMaksutovCassegrain,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie};
+constexpr TLigneCodes CodesDiametreSecondaire = {SaisieDiametreSecondaireNewton,
+                                                 SaisieDiametreSecondaireCassegrain,
+                                                 SaisieDiametreSecondaireRitchey,
+                                                 SaisieDiametreSecondaireGregory,
+                                                 AucuneSaisie,
+                                                 SaisieDiametreSecondaireSchmidtCassegrain,
+                                                 AucuneSaisie,
+                                                 SaisieDiametreSecondaireSchmidtCassegrain,
+                                                 SaisieDiametreSecondaireSchwarzschild,
+                                                 SaisieDiametreSecondaireNewton,
+                                                 SaisieDiametreSecondaireDallKirkham,
+                                                 SaisieDiametreLigneMiroir,
+                                                 SaisieDiametreSecondaireHoughton,
+                                                 SaisieDiametreSecondaireHoughtonCassegrain,
+                                                 SaisieDiametreSecondaireSchmidtNewton};
+constexpr TLigneCodes CodesDistanceSecondaireFoyer = {SaisieDistanceSecondaireFoyerNewton,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      SaisieDistanceSecondaireFoyerNewton,
+                                                      AucuneSaisie,
+                                                      AucuneSaisie,
+                                                      SaisieDistanceSecondaireFoyerHoughton,
+                                                      AucuneSaisie,
+                                                      SaisieDistanceSecondaireFoyerSchmidtNewton};
+constexpr TLigneCodes CodesDiametreTrouCentral = {AucuneSaisie,
+                                                  SaisieDiametreTrouCentralCassegrain,
+                                                  SaisieDiametreTrouCentralRitchey,
+                                                  SaisieDiametreTrouCentralGregory,
+                                                  AucuneSaisie,
+                                                  SaisieDiametreTrouCentralSchmidtCassegrain,
+                                                  AucuneSaisie,
+                                                  SaisieDiametreTrouCentralSchmidtCassegrain,
+                                                  AucuneSaisie,
+                                                  AucuneSaisie,
+                                                  SaisieDiametreTrouCentralDallKirkham,
+                                                  SaisieDiametreTrouCentralKlevtsov,
+                                                  AucuneSaisie,
+                                                  SaisieDiametreTrouCentralHoughtonCassegrain,
+                                                  AucuneSaisie};
+constexpr TLigneCodes CodesDeformationSecondaire = {AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    SaisieDeformationSecondaireRitchey,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    SaisieDeformationSecondaireMaksutovCassegrain,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie,
+                                                    AucuneSaisie};
+constexpr TLigneCodes CodesEpaisseurPrimaire = {
+    SaisieEpaisseurPrimaireNewton,   SaisieEpaisseurPrimaireCassegrain,        SaisieEpaisseurPrimaireRitchey,
+    SaisieEpaisseurPrimaireGregory,  SaisieEpaisseurPrimaireSchmidt,           SaisieEpaisseurPrimaireSchmidtCassegrain,
+    SaisieEpaisseurPrimaireSchmidt,  SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieEpaisseurPrimaireSchwarzschild,
+    SaisieEpaisseurPrimaireSchmidt,  SaisieEpaisseurPrimaireDallKirkham,       SaisieEpaisseurPrimaireKlevtsov,
+    SaisieEpaisseurPrimaireHoughton, SaisieEpaisseurPrimaireHoughton,          SaisieEpaisseurPrimaireSchmidtNewton};
+constexpr TLigneCodes CodesEpaisseurSecondaire = {SaisieEpaisseurSecondaireNewton,
+                                                  SaisieEpaisseurSecondaireCassegrain,
+                                                  SaisieEpaisseurSecondaireRitchey,
+                                                  SaisieEpaisseurSecondaireGregory,
+                                                  AucuneSaisie,
+                                                  SaisieEpaisseurSecondaireSchmidtCassegrain,
+                                                  AucuneSaisie,
+                                                  SaisieEpaisseurSecondaireSchmidtCassegrain,
+                                                  SaisieEpaisseurSecondaireSchwarzschild,
+                                                  SaisieEpaisseurSecondaireNewton,
+                                                  SaisieEpaisseurSecondaireDallKirkham,
+                                                  AucuneSaisie,
+                                                  SaisieEpaisseurSecondaireHoughton,
+                                                  SaisieEpaisseurSecondaireHoughtonCassegrain,
+                                                  SaisieEpaisseurSecondaireSchmidtNewton};
+constexpr TLigneCodes CodesDistanceDiaphragmeMiroir = {AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       SaisieDistanceDiaphragmeMiroirMaksutov,
+                                                       SaisieDistanceDiaphragmeMiroirMaksutov,
+                                                       AucuneSaisie,
+                                                       SaisieDistanceDiaphragmeMiroirMaksutov,
+                                                       AucuneSaisie,
+                                                       SaisieDistanceDiaphragmeMiroirKlevtsov,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie,
+                                                       AucuneSaisie};
 
 TCodeSaisie CodeParForme(const TLigneCodes& codes, TTypeInstrument forme)
 {
@@ -547,8 +711,9 @@ TCodeSaisie CodeValeurFiche(TValeurFiche valeur, TTypeInstrument forme)
     {
     case TValeurFiche::DiametreEntree: return CodeParForme(CodesDiametreEntree, forme);
     case TValeurFiche::DiametreMiroir:
-        return CodeSiForme(52, {T::Schmidt, T::Maksutov, T::MaksutovNewton, T::SchmidtNewton}, forme);
-    case TValeurFiche::DiametreMiroirHoughton: return CodeSiForme(132, {T::LurieHoughton}, forme);
+        return CodeSiForme(SaisieDiametreMiroir, {T::Schmidt, T::Maksutov, T::MaksutovNewton, T::SchmidtNewton}, forme);
+    case TValeurFiche::DiametreMiroirHoughton:
+        return CodeSiForme(SaisieDiametreMiroirHoughton, {T::LurieHoughton}, forme);
     case TValeurFiche::FocalePrimaire: return CodeParForme(CodesFocalePrimaire, forme);
     case TValeurFiche::FocaleResultante: return CodeParForme(CodesFocaleResultante, forme);
     case TValeurFiche::RayonCourburePrimaire: return CodeParForme(CodesRayonCourburePrimaire, forme);
@@ -558,17 +723,19 @@ TCodeSaisie CodeValeurFiche(TValeurFiche valeur, TTypeInstrument forme)
     case TValeurFiche::DistanceSecondaireFoyer: return CodeParForme(CodesDistanceSecondaireFoyer, forme);
     case TValeurFiche::DiametreTrouCentral: return CodeParForme(CodesDiametreTrouCentral, forme);
     case TValeurFiche::CoefficientDeformationSecondaire: return CodeParForme(CodesDeformationSecondaire, forme);
-    case TValeurFiche::CoefficientDeformationSecondaire2: return CodeSiForme(-27, {T::RitcheyChretien}, forme);
+    case TValeurFiche::CoefficientDeformationSecondaire2:
+        return CodeSiForme(SaisieDeformationSecondaire2, {T::RitcheyChretien}, forme);
     case TValeurFiche::EpaisseurPrimaire: return CodeParForme(CodesEpaisseurPrimaire, forme);
     case TValeurFiche::EpaisseurSecondaire: return CodeParForme(CodesEpaisseurSecondaire, forme);
-    case TValeurFiche::EpaisseurLame: return CodeSiForme(56, lames, forme);
-    case TValeurFiche::DistanceLameMiroir: return CodeSiForme(561, lames, forme);
-    case TValeurFiche::CoefficientK: return CodeSiForme(562, {T::Schmidt}, forme);
+    case TValeurFiche::EpaisseurLame: return CodeSiForme(SaisieEpaisseurLame, lames, forme);
+    case TValeurFiche::DistanceLameMiroir: return CodeSiForme(SaisieDistanceLameMiroir, lames, forme);
+    case TValeurFiche::CoefficientK: return CodeSiForme(SaisieCoefficientK, {T::Schmidt}, forme);
     case TValeurFiche::CoefficientDeformationLame:
-        return CodeSiForme(69, {T::Schmidt, T::SchmidtCassegrain, T::SchmidtNewton}, forme);
-    case TValeurFiche::DiametreMenisque: return CodeSiForme(73, {T::Maksutov, T::MaksutovNewton}, forme);
-    case TValeurFiche::RayonMenisque1: return CodeSiForme(74, maksutov, forme);
-    case TValeurFiche::RayonMenisque2: return CodeSiForme(75, maksutov, forme);
+        return CodeSiForme(SaisieDeformationLame, {T::Schmidt, T::SchmidtCassegrain, T::SchmidtNewton}, forme);
+    case TValeurFiche::DiametreMenisque:
+        return CodeSiForme(SaisieDiametreMenisque, {T::Maksutov, T::MaksutovNewton}, forme);
+    case TValeurFiche::RayonMenisque1: return CodeSiForme(SaisieRayonMenisque1, maksutov, forme);
+    case TValeurFiche::RayonMenisque2: return CodeSiForme(SaisieRayonMenisque2, maksutov, forme);
     case TValeurFiche::DistanceDiaphragmeMiroir: return CodeParForme(CodesDistanceDiaphragmeMiroir, forme);
     }
     return AucuneSaisie;
@@ -694,7 +861,7 @@ void OuvreSaisieTitreDispositif()
     PortsEdition.FermeCadresEtRafraichit();
     CacheLignes();
     Controles.LigneSchmidt.Visible = false;
-    EtatSaisie.CodeSaisie = 1000;
+    EtatSaisie.CodeSaisie = SaisieTitreDispositif;
     const std::string& titre = Dispositif.TitreDispositif;
     EtatSaisie.TexteAvantSaisie = SansBlancs(titre);
     TBoiteSaisie& boite = EtatSaisie.Saisie;
@@ -719,7 +886,7 @@ void OuvreSaisieDistanceAxeEtoile()
 {
     PortsEdition.FermeCadresEtRafraichit();
     const double valeur = Reglages.DistanceAxeEtoile;
-    OuvreDistanceAxe(2009, valeur, TexteDistanceAxe(valeur) + " '", 30);
+    OuvreDistanceAxe(SaisieDistanceAxeEtoile, valeur, TexteDistanceAxe(valeur) + " '", 30);
     if (PortsEdition.VueCourante() == "Etoile Unique")
         FixeAide(3500);
     else if (PortsEdition.VueCourante() == "Instrument" && Instrument.TypeInstrument == T::Maksutov)
@@ -731,7 +898,7 @@ void OuvreSaisieDistanceAxeImage()
 {
     PortsEdition.FermeCadresEtRafraichit();
     const double valeur = Reglages.DistanceAxeImage;
-    OuvreDistanceAxe(2010, valeur, TexteDistanceAxe(valeur), 37);
+    OuvreDistanceAxe(SaisieDistanceAxeImage, valeur, TexteDistanceAxe(valeur), 37);
     FixeAide(3200);
     PortsEdition.MontreSaisie();
 }

@@ -3,6 +3,8 @@
 // installed every port is inert (no message, no record, no refresh).
 #pragma once
 
+#include "editing/CodesJournal.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,14 +12,10 @@
 // form with the user's decimal mark, or a text unchanged).
 struct TEnregistrementJournal
 {
-    std::int32_t Code = 0;
+    TCodeJournal Code = 0;
     std::int32_t Index = 0;
     std::string Valeur;
 };
-
-// A code this program adds to the record codes: the field's shape chosen by its button on the sheet, index 1 for a
-// curved field and 0 for a flat one, value 0. The design file keeps the shape, so its change is journaled too.
-constexpr std::int32_t CodeJournalChampCourbe = -29;
 
 // The commands in-place editing enables or disables.
 enum class TCommandeEdition

@@ -48,7 +48,7 @@ void RegleDiametreEntree()
         return Refuse(LegendeDiametre, "Le diamètre doit être inférieur à 50.000mm (50m)");
     if (x > 1e-6 && x < 1)
         return Refuse(LegendeDiametreMiroir, "Le diamètre doit être supérieur à 1mm");
-    if (Inchange(x) || !StockeOuRefuse(1, x))
+    if (Inchange(x) || !StockeOuRefuse(CodeJournalDiametreEntree, x))
         return;
     AfficheValeur(x, "#0.#");
     Accepte();
@@ -72,16 +72,16 @@ void RegleDiametreEntree()
                                  "du diamètre du miroir !");
     if (Forme() == Maksutov && D > I.DiametreMenisque && I.DiametreMenisque > 1)
     {
-        StockeValeur(1, EtatSaisie.ValeurAvantSaisie);
+        StockeValeur(CodeJournalDiametreEntree, EtatSaisie.ValeurAvantSaisie);
         AfficheValeur(I.DiametreEntree, "#0.#");
         Signale(LegendeMenisque, "\"Attention!\" Le diamètre d'entrée ne peut pas être supérieur au diamètre du "
                                  "ménisque de Maksutov !");
     }
-    Journalise(1, 0, I.DiametreEntree);
+    Journalise(CodeJournalDiametreEntree, 0, I.DiametreEntree);
     if (Forme() == LurieHoughton || Forme() == HoughtonCassegrain)
     {
-        Journalise(2013, 1, Groupe.DiametreGroupe[1]);
-        Journalise(2013, 2, Groupe.DiametreGroupe[2]);
+        Journalise(SaisieDiametreGroupe, 1, Groupe.DiametreGroupe[1]);
+        Journalise(SaisieDiametreGroupe, 2, Groupe.DiametreGroupe[2]);
     }
 }
 
@@ -92,9 +92,9 @@ void RegleFocalePrimaireNewton()
         return;
     if (*lu >= 100000)
         return Refuse(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
-    if (Inchange(*lu) || !StockeOuRefuse(2, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(SaisieFocalePrimaireNewton, *lu))
         return;
-    Conclut(2, Instrument.FocalePrimaire);
+    Conclut(SaisieFocalePrimaireNewton, Instrument.FocalePrimaire);
 }
 
 void RegleFocalePrimaire()
@@ -104,9 +104,9 @@ void RegleFocalePrimaire()
         return;
     if (*lu >= 50000)
         return Refuse(LegendeFocale, "La distance focale du miroir primaire doit être inférieure à 50.000 mm (50m)");
-    if (Inchange(*lu) || !StockeOuRefuse(12, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(CodeJournalFocalePrimaire, *lu))
         return;
-    Conclut(12, Instrument.FocalePrimaire);
+    Conclut(CodeJournalFocalePrimaire, Instrument.FocalePrimaire);
 }
 
 void RegleFocaleResultante()
@@ -122,9 +122,9 @@ void RegleFocaleResultante()
     if (Forme() != Schwarzschild && x <= 1.25 * F1 && F1 >= 0.01 && x >= 0.1)
         return Refuse(LegendeFocaleResultante,
                       "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire");
-    if (Inchange(x) || !StockeOuRefuse(13, x))
+    if (Inchange(x) || !StockeOuRefuse(CodeJournalFocaleResultante, x))
         return;
-    Conclut(13, Instrument.FocaleResultante);
+    Conclut(CodeJournalFocaleResultante, Instrument.FocaleResultante);
 }
 
 // The primary's conic of the Newton and the Maksutov-Cassegrain, kept as typed.
@@ -133,7 +133,7 @@ void RegleCoefficientPrimaire(TCodeSaisie code)
     if (!SaisieEstNombre())
     {
         if (SaisieVide() && Instrument.CoefficientDeformationPrimaire != CoefficientPrimaireVide)
-            Vide(4, CoefficientPrimaireVide);
+            Vide(SaisieDeformationPrimaireNewton, CoefficientPrimaireVide);
         return;
     }
     // Kept as the journal writes it, so that a replay stores the very same number.
@@ -145,16 +145,16 @@ void RegleCoefficientPrimaire(TCodeSaisie code)
     }
     if (x >= 999)
         return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", "#0.####");
-    if (Inchange(x) || !StockeOuRefuse(4, x, "#0.####"))
+    if (Inchange(x) || !StockeOuRefuse(SaisieDeformationPrimaireNewton, x, "#0.####"))
         return;
-    Conclut(4, x, "#0.####");
+    Conclut(SaisieDeformationPrimaireNewton, x, "#0.####");
 }
 
 void RegleCoefficientPrimaireRitchey()
 {
     const auto lu = LitSaisieSignee(1000);
     if (!lu)
-        return Vide(26, CoefficientACalculer);
+        return Vide(SaisieDeformationPrimaireRitchey, CoefficientACalculer);
     const double x = *lu;
     if (x < -999)
         return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être supérieur à -1000.", "#0.####");
@@ -164,40 +164,40 @@ void RegleCoefficientPrimaireRitchey()
             return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", "#0.####");
         return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.####");
     }
-    if (Inchange(x) || !StockeOuRefuse(26, x, "#0.####"))
+    if (Inchange(x) || !StockeOuRefuse(SaisieDeformationPrimaireRitchey, x, "#0.####"))
         return;
-    Conclut(26, x, "#0.####");
+    Conclut(SaisieDeformationPrimaireRitchey, x, "#0.####");
 }
 
 void RegleCoefficientSecondaire()
 {
     const auto lu = LitSaisieSignee(10000);
     if (!lu)
-        return Vide(27, CoefficientACalculer);
+        return Vide(SaisieDeformationSecondaireRitchey, CoefficientACalculer);
     const double x = *lu;
     const std::string_view motif = std::abs(EtatSaisie.ValeurAvantSaisie) > 100 ? "#0.###" : "#0.####";
     if (x < -999)
         return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être supérieur à -1000.", motif);
     if (x >= 999)
         return Refuse(LegendeCoefficient, "Le Coefficient de déformation doit être inférieur à 1000.", motif);
-    if (Inchange(x) || !StockeOuRefuse(27, x))
+    if (Inchange(x) || !StockeOuRefuse(SaisieDeformationSecondaireRitchey, x))
         return;
-    Conclut(27, x, std::abs(x) > 100 ? "#0.###" : "#0.####");
+    Conclut(SaisieDeformationSecondaireRitchey, x, std::abs(x) > 100 ? "#0.###" : "#0.####");
 }
 
 void RegleCoefficientSecondaire2()
 {
     const auto lu = LitSaisieSignee(10000);
     if (!lu)
-        return Vide(-27, 0);
+        return Vide(SaisieDeformationSecondaire2, 0);
     const double x = *lu;
     if (x <= -1000000)
         return Refuse(LegendeCoefficient, "Ce Coefficient de déformation doit être supérieur à -1000000.", "#0.####");
     if (x >= 1000000)
         return Refuse(LegendeCoefficient, "Ce Coefficient de déformation doit être inférieur à 1.000.000.", "#0.####");
-    if (Inchange(x) || !StockeOuRefuse(-27, x, "#0.####"))
+    if (Inchange(x) || !StockeOuRefuse(SaisieDeformationSecondaire2, x, "#0.####"))
         return;
-    Conclut(-27, x, "#0.####");
+    Conclut(SaisieDeformationSecondaire2, x, "#0.####");
 }
 
 void RegleMiroirPlan()
@@ -217,13 +217,13 @@ void RegleMiroirPlan()
     {
     case Newton:
     case SchmidtNewton:
-        if (!StockeOuRefuse(5, x))
+        if (!StockeOuRefuse(SaisieDiametreSecondaireNewton, x))
             return;
         AfficheValeur(x, "#0.#");
         Accepte();
         if (I.DiametreEntree <= I.DiametreSecondaire)
         {
-            StockeValeur(5, precedent);
+            StockeValeur(SaisieDiametreSecondaireNewton, precedent);
             Signale(LegendeMiroirPlan, "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au "
                                        "diamètre du miroir principal.");
         }
@@ -232,11 +232,12 @@ void RegleMiroirPlan()
             EtatSaisie.Saisie.Texte.clear();
             Signale(LegendeMiroirPlan, "Conflit avec la lame qui doit être au-delà du miroir plan");
         }
-        return Journalise(5, 0, I.DiametreSecondaire);
+        return Journalise(SaisieDiametreSecondaireNewton, 0, I.DiametreSecondaire);
     case MaksutovNewton:
     case LurieHoughton:
     {
-        const std::int32_t codeJournal = Forme() == MaksutovNewton ? 5 : 137;
+        const std::int32_t codeJournal =
+            Forme() == MaksutovNewton ? SaisieDiametreSecondaireNewton : SaisieDiametreSecondaireHoughton;
         const double devant = Forme() == MaksutovNewton ? I.DistanceLameMiroir : I.DistanceApresGroupe;
         const double dSF = I.DistanceSecondaireFoyer;
         if (F1 > 1 && I.DistanceLameMiroir > 0.1 && dSF > 0.1 &&
@@ -283,7 +284,7 @@ void RegleDiametreSecondaire()
     if (x >= 5000)
         return Refuse(LegendeSecondaire, "Le petit côté du miroir secondaire doit être inférieur à 5000 mm");
     const double precedent = Instrument.DiametreSecondaire;
-    if (Inchange(x) || !StockeOuRefuse(14, x))
+    if (Inchange(x) || !StockeOuRefuse(CodeJournalDiametreSecondaire, x))
         return;
     AfficheValeur(x, "#0.#");
     Accepte();
@@ -291,11 +292,11 @@ void RegleDiametreSecondaire()
     if (D <= Instrument.DiametreSecondaire && D > 1)
     {
         // The design is made again from the previous size, as a replay of the record would make it.
-        StockeValeur(14, precedent);
+        StockeValeur(CodeJournalDiametreSecondaire, precedent);
         Signale(LegendeSecondaire, "\"Attention!\" Le petit côté du miroir secondaire ne peut pas être égal ou "
                                    "supérieur au diamètre du miroir principal.");
     }
-    Journalise(14, 0, Instrument.DiametreSecondaire);
+    Journalise(CodeJournalDiametreSecondaire, 0, Instrument.DiametreSecondaire);
 }
 
 void RegleDistanceSecondaireFoyer()
@@ -325,9 +326,9 @@ void RegleDistanceSecondaireFoyer()
     {
     case Newton:
     case SchmidtNewton:
-        if (!StockeOuRefuse(6, x))
+        if (!StockeOuRefuse(SaisieDistanceSecondaireFoyerNewton, x))
             return;
-        Conclut(6, x);
+        Conclut(SaisieDistanceSecondaireFoyerNewton, x);
         if (F1 / 2 < I.DistanceSecondaireFoyer)
         {
             EtatSaisie.Saisie.Texte.clear();
@@ -343,14 +344,14 @@ void RegleDistanceSecondaireFoyer()
             Signale(LegendePlanFoyer, texteConflitMenisque);
         return;
     case LurieHoughton:
-        if (StockeOuRefuse(136, x))
-            Conclut(136, x);
+        if (StockeOuRefuse(SaisieDistanceSecondaireFoyerHoughton, x))
+            Conclut(SaisieDistanceSecondaireFoyerHoughton, x);
         return;
     case MaksutovNewton:
         if (conflitMenisque)
             return Refuse(LegendePlanFoyer, texteConflitMenisque);
-        if (StockeOuRefuse(6, x))
-            Conclut(6, x);
+        if (StockeOuRefuse(SaisieDistanceSecondaireFoyerNewton, x))
+            Conclut(SaisieDistanceSecondaireFoyerNewton, x);
         return;
     case Aucun:
     case Cassegrain:
@@ -375,7 +376,7 @@ void RegleDegagementFoyer(TCodeSaisie code)
     if (x >= SeuilDegagementNonSaisi)
     {
         if (!EstDegagementNonSaisi(I.DegagementFoyer))
-            Vide(15, DegagementNonSaisi);
+            Vide(CodeJournalDegagementFoyer, DegagementNonSaisi);
         return;
     }
     if (x >= 5000)
@@ -390,9 +391,9 @@ void RegleDegagementFoyer(TCodeSaisie code)
         EtatSaisie.CodeSaisieRefusee = code;
         return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.#");
     }
-    if (Inchange(x) || !StockeOuRefuse(15, x))
+    if (Inchange(x) || !StockeOuRefuse(CodeJournalDegagementFoyer, x))
         return;
-    Conclut(15, x);
+    Conclut(CodeJournalDegagementFoyer, x);
 }
 
 void RegleDiametreTrouCentral()
@@ -405,17 +406,17 @@ void RegleDiametreTrouCentral()
         return Refuse("Quivane - Saisie du diamètre du trou du primaire",
                       "Le diamètre du trou du miroir primaire doit être inférieur à la moitié du diamètre du miroir "
                       "primaire.");
-    if (Inchange(*lu) || !StockeOuRefuse(18, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(CodeJournalDiametreTrouCentral, *lu))
         return;
-    Conclut(18, *lu);
+    Conclut(CodeJournalDiametreTrouCentral, *lu);
 }
 
 void RegleEpaisseurPrimaire()
 {
     const auto lu = LitSaisieCommune(10);
-    if (!lu || Inchange(*lu) || !StockeOuRefuse(7, *lu))
+    if (!lu || Inchange(*lu) || !StockeOuRefuse(CodeJournalEpaisseurPrimaire, *lu))
         return;
-    Conclut(7, *lu);
+    Conclut(CodeJournalEpaisseurPrimaire, *lu);
 }
 
 void RegleEpaisseurSecondaire()
@@ -431,7 +432,7 @@ void RegleEpaisseurSecondaire()
         return Refuse(LegendeEpaisseurPlan, "Cette valeur est trop grande, elle provoque un conflit entre le miroir "
                                             "plan et le ménisque correcteur.");
     // Stored whatever the message toggle says: a value typed while a message is pending is not lost.
-    if (!StockeOuRefuse(8, x))
+    if (!StockeOuRefuse(CodeJournalEpaisseurSecondaire, x))
         return;
     AfficheValeur(x, "#0.#");
     Accepte();
@@ -440,12 +441,12 @@ void RegleEpaisseurSecondaire()
         if (PasseAffichee())
         {
             EtatSaisie.Saisie.Texte.clear();
-            StockeValeur(8, 0);
+            StockeValeur(CodeJournalEpaisseurSecondaire, 0);
             PortsEdition.AfficheAvertissement(LegendeEpaisseurPlan,
                                               "Conflit de l'épaisseur du miroir plan avec la lame de Schmidt");
         }
     }
-    Journalise(8, 0, I.EpaisseurSecondaire);
+    Journalise(CodeJournalEpaisseurSecondaire, 0, I.EpaisseurSecondaire);
 }
 
 void RegleTitreDispositif()
@@ -456,7 +457,7 @@ void RegleTitreDispositif()
         return;
     StockeTitreDispositif(texte);
     Accepte();
-    JournaliseTexte(1000, 0, texte);
+    JournaliseTexte(SaisieTitreDispositif, 0, texte);
 }
 
 } // namespace
@@ -465,87 +466,87 @@ bool AppliqueRegleInstrument(TCodeSaisie code)
 {
     switch (code)
     {
-    case 1:
-    case 11:
-    case 21:
-    case 31:
-    case 51:
-    case 61:
-    case 101:
-    case 111:
-    case 121:
-    case 131: RegleDiametreEntree(); return true;
-    case 2: RegleFocalePrimaireNewton(); return true;
-    case 12:
-    case 22:
-    case 32:
-    case 62:
-    case 102:
-    case 112: RegleFocalePrimaire(); return true;
-    case 13:
-    case 23:
-    case 33:
-    case 63:
-    case 81:
-    case 103:
-    case 113:
-    case 142: RegleFocaleResultante(); return true;
-    case 4:
-    case 82: RegleCoefficientPrimaire(code); return true;
-    case 26: RegleCoefficientPrimaireRitchey(); return true;
-    case 27:
-    case 83: RegleCoefficientSecondaire(); return true;
-    case -27: RegleCoefficientSecondaire2(); return true;
-    case 5:
-    case 137:
-    case 154: RegleMiroirPlan(); return true;
-    case 14:
-    case 24:
-    case 34:
-    case 64:
-    case 104:
-    case 114:
-    case 141:
-    case 2019: RegleDiametreSecondaire(); return true;
-    case 6:
-    case 136:
-    case 155: RegleDistanceSecondaireFoyer(); return true;
-    case 15:
-    case 25:
-    case 35:
-    case 65:
-    case 115:
-    case 143: RegleDegagementFoyer(code); return true;
-    case 18:
-    case 30:
-    case 38:
-    case 68:
-    case 118:
-    case 124:
-    case 144: RegleDiametreTrouCentral(); return true;
-    case 7:
-    case 16:
-    case 28:
-    case 36:
-    case 55:
-    case 66:
-    case 106:
-    case 116:
-    case 125:
-    case 135:
-    case 156: RegleEpaisseurPrimaire(); return true;
-    case 8:
-    case 17:
-    case 29:
-    case 37:
-    case 67:
-    case 107:
-    case 117:
-    case 138:
-    case 145:
-    case 157:
-    case 2020: RegleEpaisseurSecondaire(); return true;
-    case 1000: RegleTitreDispositif(); return true;
+    case SaisieDiametreEntreeNewton:
+    case SaisieDiametreEntreeCassegrain:
+    case SaisieDiametreEntreeRitchey:
+    case SaisieDiametreEntreeGregory:
+    case SaisieDiametreEntreeSchmidt:
+    case SaisieDiametreEntreeSchmidtCassegrain:
+    case SaisieDiametreEntreeSchwarzschild:
+    case SaisieDiametreEntreeDallKirkham:
+    case SaisieDiametreEntreeKlevtsov:
+    case SaisieDiametreEntreeHoughton: RegleDiametreEntree(); return true;
+    case SaisieFocalePrimaireNewton: RegleFocalePrimaireNewton(); return true;
+    case SaisieFocalePrimaireCassegrain:
+    case SaisieFocalePrimaireRitchey:
+    case SaisieFocalePrimaireGregory:
+    case SaisieFocalePrimaireSchmidtCassegrain:
+    case SaisieFocalePrimaireSchwarzschild:
+    case SaisieFocalePrimaireDallKirkham: RegleFocalePrimaire(); return true;
+    case SaisieFocaleResultanteCassegrain:
+    case SaisieFocaleResultanteRitchey:
+    case SaisieFocaleResultanteGregory:
+    case SaisieFocaleResultanteSchmidtCassegrain:
+    case SaisieFocaleResultanteMaksutovCassegrain:
+    case SaisieFocaleResultanteSchwarzschild:
+    case SaisieFocaleResultanteDallKirkham:
+    case SaisieFocaleResultanteHoughtonCassegrain: RegleFocaleResultante(); return true;
+    case SaisieDeformationPrimaireNewton:
+    case SaisieDeformationPrimaireMaksutovCassegrain: RegleCoefficientPrimaire(code); return true;
+    case SaisieDeformationPrimaireRitchey: RegleCoefficientPrimaireRitchey(); return true;
+    case SaisieDeformationSecondaireRitchey:
+    case SaisieDeformationSecondaireMaksutovCassegrain: RegleCoefficientSecondaire(); return true;
+    case SaisieDeformationSecondaire2: RegleCoefficientSecondaire2(); return true;
+    case SaisieDiametreSecondaireNewton:
+    case SaisieDiametreSecondaireHoughton:
+    case SaisieDiametreSecondaireSchmidtNewton: RegleMiroirPlan(); return true;
+    case SaisieDiametreSecondaireCassegrain:
+    case SaisieDiametreSecondaireRitchey:
+    case SaisieDiametreSecondaireGregory:
+    case SaisieDiametreSecondaireSchmidtCassegrain:
+    case SaisieDiametreSecondaireSchwarzschild:
+    case SaisieDiametreSecondaireDallKirkham:
+    case SaisieDiametreSecondaireHoughtonCassegrain:
+    case SaisieDiametreLigneMiroir: RegleDiametreSecondaire(); return true;
+    case SaisieDistanceSecondaireFoyerNewton:
+    case SaisieDistanceSecondaireFoyerHoughton:
+    case SaisieDistanceSecondaireFoyerSchmidtNewton: RegleDistanceSecondaireFoyer(); return true;
+    case SaisieDegagementFoyerCassegrain:
+    case SaisieDegagementFoyerRitchey:
+    case SaisieDegagementFoyerGregory:
+    case SaisieDegagementFoyerSchmidtCassegrain:
+    case SaisieDegagementFoyerDallKirkham:
+    case SaisieDegagementFoyerHoughtonCassegrain: RegleDegagementFoyer(code); return true;
+    case SaisieDiametreTrouCentralCassegrain:
+    case SaisieDiametreTrouCentralRitchey:
+    case SaisieDiametreTrouCentralGregory:
+    case SaisieDiametreTrouCentralSchmidtCassegrain:
+    case SaisieDiametreTrouCentralDallKirkham:
+    case SaisieDiametreTrouCentralKlevtsov:
+    case SaisieDiametreTrouCentralHoughtonCassegrain: RegleDiametreTrouCentral(); return true;
+    case SaisieEpaisseurPrimaireNewton:
+    case SaisieEpaisseurPrimaireCassegrain:
+    case SaisieEpaisseurPrimaireRitchey:
+    case SaisieEpaisseurPrimaireGregory:
+    case SaisieEpaisseurPrimaireSchmidt:
+    case SaisieEpaisseurPrimaireSchmidtCassegrain:
+    case SaisieEpaisseurPrimaireSchwarzschild:
+    case SaisieEpaisseurPrimaireDallKirkham:
+    case SaisieEpaisseurPrimaireKlevtsov:
+    case SaisieEpaisseurPrimaireHoughton:
+    case SaisieEpaisseurPrimaireSchmidtNewton: RegleEpaisseurPrimaire(); return true;
+    case SaisieEpaisseurSecondaireNewton:
+    case SaisieEpaisseurSecondaireCassegrain:
+    case SaisieEpaisseurSecondaireRitchey:
+    case SaisieEpaisseurSecondaireGregory:
+    case SaisieEpaisseurSecondaireSchmidtCassegrain:
+    case SaisieEpaisseurSecondaireSchwarzschild:
+    case SaisieEpaisseurSecondaireDallKirkham:
+    case SaisieEpaisseurSecondaireHoughton:
+    case SaisieEpaisseurSecondaireHoughtonCassegrain:
+    case SaisieEpaisseurSecondaireSchmidtNewton:
+    case SaisieEpaisseurLigneMiroir: RegleEpaisseurSecondaire(); return true;
+    case SaisieTitreDispositif: RegleTitreDispositif(); return true;
     default: return false;
     }
 }

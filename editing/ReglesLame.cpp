@@ -31,7 +31,7 @@ void RegleDiametreMiroir(std::int32_t codeJournal)
     if (Inchange(x) || !StockeOuRefuse(codeJournal, x))
         return;
     AfficheValeur(x, "#0.#");
-    const bool lame = codeJournal == 52;
+    const bool lame = codeJournal == SaisieDiametreMiroir;
     const TInstrument& I = Instrument;
     if (I.DiametreEntree >= I.DiametreMiroir && I.DiametreMiroir > 1)
     {
@@ -75,7 +75,7 @@ void RegleFocaleSchmidt()
         return;
     if (*lu >= 100000)
         return Refuse(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
-    if (Inchange(*lu) || !StockeOuRefuse(54, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(SaisieFocaleSchmidt, *lu))
         return;
     AfficheValeur(*lu, "#0.#");
     Accepte();
@@ -103,13 +103,13 @@ void RegleFocaleSchmidt()
         }
     }
     // The typed focal length is recorded: the replay derives F1 from it exactly as the edit did.
-    Journalise(54, 0, Instrument.FocaleResultante);
+    Journalise(SaisieFocaleSchmidt, 0, Instrument.FocaleResultante);
 }
 
 void RegleEpaisseurLame()
 {
     const auto lu = LitSaisieCommune(10);
-    if (!lu || Inchange(*lu) || !StockeOuRefuse(56, *lu))
+    if (!lu || Inchange(*lu) || !StockeOuRefuse(SaisieEpaisseurLame, *lu))
         return;
     AfficheValeur(*lu, "#0.#");
     Accepte();
@@ -119,7 +119,7 @@ void RegleEpaisseurLame()
         Signale("Quivane - Saisie de l'épaisseur de la lame de Schmidt",
                 "Conflit avec la lame trop épaisse pour être au-delà du miroir plan");
     }
-    Journalise(56, 0, Instrument.EpaisseurLame);
+    Journalise(SaisieEpaisseurLame, 0, Instrument.EpaisseurLame);
 }
 
 void RegleCoefficientDeformationLame()
@@ -130,9 +130,9 @@ void RegleCoefficientDeformationLame()
     if (*lu >= 10)
         return Refuse("Quivane - Saisie du coefficient de déformation de la lame",
                       "Le coefficient de déformation de la lame de Schmidt doit être inférieur à 10");
-    if (Inchange(*lu) || !StockeOuRefuse(69, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(SaisieDeformationLame, *lu))
         return;
-    Conclut(69, *lu);
+    Conclut(SaisieDeformationLame, *lu);
 }
 
 void RegleDiaphragme()
@@ -146,8 +146,8 @@ void RegleDiaphragme()
         Signale("Quivane - Position du diaphragme", "Le diaphragme doit être au-delà du ménisque");
         return AfficheValeur(I.DistanceDiaphragmeMiroir, "#0.#");
     }
-    if (StockeOuRefuse(71, *lu))
-        Conclut(71, *lu);
+    if (StockeOuRefuse(SaisieDistanceDiaphragmeMiroirMaksutov, *lu))
+        Conclut(SaisieDistanceDiaphragmeMiroirMaksutov, *lu);
 }
 
 void RegleGroupeKlevtsov()
@@ -165,8 +165,8 @@ void RegleGroupeKlevtsov()
             Systeme.MessageDejaAffiche = 0;
         return AfficheValeur(EtatSaisie.ValeurAvantSaisie, "#0.#");
     }
-    if (StockeOuRefuse(123, *lu))
-        Conclut(123, *lu);
+    if (StockeOuRefuse(SaisieDistanceDiaphragmeMiroirKlevtsov, *lu))
+        Conclut(SaisieDistanceDiaphragmeMiroirKlevtsov, *lu);
 }
 
 void RegleDiametreMenisque()
@@ -177,9 +177,9 @@ void RegleDiametreMenisque()
     if (*lu > 0.1 && *lu < Instrument.DiametreEntree)
         return Refuse("Quivane - Saisie du diamètre du ménisque de Maksutov",
                       "Le diamètre du ménisque doit être supérieur ou égal au diamètre du diaphragme d'entrée");
-    if (Inchange(*lu) || !StockeOuRefuse(73, *lu))
+    if (Inchange(*lu) || !StockeOuRefuse(SaisieDiametreMenisque, *lu))
         return;
-    Conclut(73, *lu);
+    Conclut(SaisieDiametreMenisque, *lu);
 }
 
 // The radii are typed as magnitudes: a "-" typed before one is dropped.
@@ -277,8 +277,8 @@ void ReglePositionLame()
     case LurieHoughton:
     case HoughtonCassegrain: break;
     }
-    if (accepte && StockeOuRefuse(561, x))
-        Conclut(561, Instrument.DistanceLameMiroir);
+    if (accepte && StockeOuRefuse(SaisieDistanceLameMiroir, x))
+        Conclut(SaisieDistanceLameMiroir, Instrument.DistanceLameMiroir);
 }
 
 void RegleCoefficientK()
@@ -291,8 +291,8 @@ void RegleCoefficientK()
         Signale("Quivane - Profil de la lame de Schmidt", "La valeur de K doit être comprise entre 0 et 2");
         return AfficheValeur(Instrument.CoefficientK, "#0.#");
     }
-    if (StockeOuRefuse(562, *lu))
-        Conclut(562, *lu, "0.#");
+    if (StockeOuRefuse(SaisieCoefficientK, *lu))
+        Conclut(SaisieCoefficientK, *lu, "0.#");
 }
 
 } // namespace
@@ -301,23 +301,23 @@ bool AppliqueRegleLame(TCodeSaisie code)
 {
     switch (code)
     {
-    case 52:
-    case 132: RegleDiametreMiroir(code); return true;
-    case 53:
-    case 122: RegleRayonCourbure(53); return true;
-    case 72:
-    case 133: RegleRayonCourbure(72); return true;
-    case 54:
-    case 153: RegleFocaleSchmidt(); return true;
-    case 56: RegleEpaisseurLame(); return true;
-    case 69: RegleCoefficientDeformationLame(); return true;
-    case 71: RegleDiaphragme(); return true;
-    case 123: RegleGroupeKlevtsov(); return true;
-    case 73: RegleDiametreMenisque(); return true;
-    case 74:
-    case 75: RegleRayonMenisque(code); return true;
-    case 561: ReglePositionLame(); return true;
-    case 562: RegleCoefficientK(); return true;
+    case SaisieDiametreMiroir:
+    case SaisieDiametreMiroirHoughton: RegleDiametreMiroir(code); return true;
+    case SaisieRayonCourburePrimaireSchmidt:
+    case SaisieRayonCourburePrimaireKlevtsov: RegleRayonCourbure(SaisieRayonCourburePrimaireSchmidt); return true;
+    case SaisieRayonCourburePrimaireMaksutov:
+    case SaisieRayonCourburePrimaireHoughton: RegleRayonCourbure(SaisieRayonCourburePrimaireMaksutov); return true;
+    case SaisieFocaleSchmidt:
+    case SaisieFocaleResultanteSchmidtNewton: RegleFocaleSchmidt(); return true;
+    case SaisieEpaisseurLame: RegleEpaisseurLame(); return true;
+    case SaisieDeformationLame: RegleCoefficientDeformationLame(); return true;
+    case SaisieDistanceDiaphragmeMiroirMaksutov: RegleDiaphragme(); return true;
+    case SaisieDistanceDiaphragmeMiroirKlevtsov: RegleGroupeKlevtsov(); return true;
+    case SaisieDiametreMenisque: RegleDiametreMenisque(); return true;
+    case SaisieRayonMenisque1:
+    case SaisieRayonMenisque2: RegleRayonMenisque(code); return true;
+    case SaisieDistanceLameMiroir: ReglePositionLame(); return true;
+    case SaisieCoefficientK: RegleCoefficientK(); return true;
     default: return false;
     }
 }

@@ -400,7 +400,7 @@ void StockeDiametreMiroir(std::int32_t codeJournal, double diametre)
 {
     Instrument.DiametreMiroir = diametre;
     const bool schmidt = Forme() == Schmidt && Instrument.RayonCourburePrimaire > 1;
-    if (schmidt || (codeJournal == 52 && Forme() == SchmidtNewton))
+    if (schmidt || (codeJournal == SaisieDiametreMiroir && Forme() == SchmidtNewton))
         CalculeSchmidtComplet();
 }
 
@@ -543,37 +543,37 @@ bool AppliqueStockage(std::int32_t code, double x)
 {
     switch (code)
     {
-    case 1: StockeDiametreEntree(x); return true;
-    case 2: StockeFocalePrimaireNewton(x); return true;
-    case 12: StockeFocalePrimaire(x); return true;
-    case 13: StockeFocaleResultante(x); return true;
-    case 4:
-    case 26: StockeCoefficientDeformationPrimaire(x); return true;
-    case 27: StockeCoefficientDeformationSecondaire(x); return true;
-    case -27: StockeCoefficientDeformationSecondaire2(x); return true;
-    case 5:
-    case 137: StockeDiametreMiroirPlan(x); return true;
-    case 14: StockeDiametreSecondaire(x); return true;
-    case 6:
-    case 136: StockeDistanceSecondaireFoyer(x); return true;
-    case 15: StockeDegagementFoyer(x); return true;
-    case 18: StockeDiametreTrouCentral(x); return true;
-    case 7: StockeEpaisseurPrimaire(x); return true;
-    case 8: StockeEpaisseurSecondaire(x); return true;
-    case 52:
-    case 132: StockeDiametreMiroir(code, x); return true;
-    case 53: StockeRayonCourburePrimaireSchmidt(x); return true;
-    case 72: StockeRayonCourburePrimaireMaksutov(x); return true;
-    case 54: StockeFocaleSchmidt(x); return true;
-    case 56: StockeEpaisseurLame(x); return true;
-    case 69: StockeCoefficientDeformationLame(x); return true;
-    case 71:
-    case 123: StockeDistanceDiaphragmeMiroir(x); return true;
-    case 73: StockeDiametreMenisque(x); return true;
-    case 74: StockeRayonMenisque1(x); return true;
-    case 75: StockeRayonMenisque2(x); return true;
-    case 561: StockeDistanceLameMiroir(x); return true;
-    case 562: StockeCoefficientK(x); return true;
+    case CodeJournalDiametreEntree: StockeDiametreEntree(x); return true;
+    case SaisieFocalePrimaireNewton: StockeFocalePrimaireNewton(x); return true;
+    case CodeJournalFocalePrimaire: StockeFocalePrimaire(x); return true;
+    case CodeJournalFocaleResultante: StockeFocaleResultante(x); return true;
+    case SaisieDeformationPrimaireNewton:
+    case SaisieDeformationPrimaireRitchey: StockeCoefficientDeformationPrimaire(x); return true;
+    case SaisieDeformationSecondaireRitchey: StockeCoefficientDeformationSecondaire(x); return true;
+    case SaisieDeformationSecondaire2: StockeCoefficientDeformationSecondaire2(x); return true;
+    case SaisieDiametreSecondaireNewton:
+    case SaisieDiametreSecondaireHoughton: StockeDiametreMiroirPlan(x); return true;
+    case CodeJournalDiametreSecondaire: StockeDiametreSecondaire(x); return true;
+    case SaisieDistanceSecondaireFoyerNewton:
+    case SaisieDistanceSecondaireFoyerHoughton: StockeDistanceSecondaireFoyer(x); return true;
+    case CodeJournalDegagementFoyer: StockeDegagementFoyer(x); return true;
+    case CodeJournalDiametreTrouCentral: StockeDiametreTrouCentral(x); return true;
+    case CodeJournalEpaisseurPrimaire: StockeEpaisseurPrimaire(x); return true;
+    case CodeJournalEpaisseurSecondaire: StockeEpaisseurSecondaire(x); return true;
+    case SaisieDiametreMiroir:
+    case SaisieDiametreMiroirHoughton: StockeDiametreMiroir(code, x); return true;
+    case SaisieRayonCourburePrimaireSchmidt: StockeRayonCourburePrimaireSchmidt(x); return true;
+    case SaisieRayonCourburePrimaireMaksutov: StockeRayonCourburePrimaireMaksutov(x); return true;
+    case SaisieFocaleSchmidt: StockeFocaleSchmidt(x); return true;
+    case SaisieEpaisseurLame: StockeEpaisseurLame(x); return true;
+    case SaisieDeformationLame: StockeCoefficientDeformationLame(x); return true;
+    case SaisieDistanceDiaphragmeMiroirMaksutov:
+    case SaisieDistanceDiaphragmeMiroirKlevtsov: StockeDistanceDiaphragmeMiroir(x); return true;
+    case SaisieDiametreMenisque: StockeDiametreMenisque(x); return true;
+    case SaisieRayonMenisque1: StockeRayonMenisque1(x); return true;
+    case SaisieRayonMenisque2: StockeRayonMenisque2(x); return true;
+    case SaisieDistanceLameMiroir: StockeDistanceLameMiroir(x); return true;
+    case SaisieCoefficientK: StockeCoefficientK(x); return true;
     default: return false;
     }
 }
@@ -603,7 +603,7 @@ bool StockeValeur(std::int32_t codeJournal, double valeur)
 
 bool StockeEnregistrement(const TEnregistrementJournal& enregistrement)
 {
-    if (enregistrement.Code == 1000)
+    if (enregistrement.Code == SaisieTitreDispositif)
     {
         StockeTitreDispositif(enregistrement.Valeur);
         return true;

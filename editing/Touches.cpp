@@ -48,7 +48,7 @@ void Haut()
     const bool miroirActif = Controles.LigneMiroirActive.Visible;
     const TCodeSaisie quitte = ValideEnPlace();
     PortsEdition.RafraichitVue();
-    if (quitte == 1000)
+    if (quitte == SaisieTitreDispositif)
     {
         OuvreSaisieDiametreEntree();
         return;
@@ -59,18 +59,20 @@ void Haut()
         if (ligne == Dispositif.NombreDioptres && EstLigneVide(ligne))
             Dispositif.NombreDioptres -= 1;
         PlaceLigne(ligne - 1, false);
-        if (Entre(quitte, 2001, 2007))
+        if (Entre(quitte, SaisieRayonDioptre, SaisieMatiereDioptre))
             OuvreCellule(quitte);
         return;
     }
-    if (miroirActif && Entre(quitte, 2018, 2020))
+    if (miroirActif && Entre(quitte, SaisieRayonLigneMiroir, SaisieEpaisseurLigneMiroir))
     {
         ValideSaisie();
         PortsEdition.RafraichitVue();
         if (Groupe.NombreDioptresGroupe == 0)
             Groupe.NombreDioptresGroupe = 1;
         PlaceLigne(Groupe.NombreDioptresGroupe, true);
-        OuvreCellule(quitte == 2018 ? 2011 : quitte == 2019 ? 2013 : 2012);
+        OuvreCellule(quitte == SaisieRayonLigneMiroir      ? SaisieRayonGroupe
+                     : quitte == SaisieDiametreLigneMiroir ? SaisieDiametreGroupe
+                                                           : SaisieEpaisseurGroupe);
         return;
     }
     if (Edition.TableEditee == 2 && ligneVisible && ligne > 1)
@@ -78,7 +80,7 @@ void Haut()
         if (ligne == Groupe.NombreDioptresGroupe && EstLigneVide(ligne))
             Groupe.NombreDioptresGroupe -= 1;
         PlaceLigne(ligne - 1, true);
-        if (Entre(quitte, 2011, 2017))
+        if (Entre(quitte, SaisieRayonGroupe, SaisieMatiereGroupe))
             OuvreCellule(quitte);
     }
 }
@@ -95,7 +97,7 @@ void Bas()
         if (Edition.LigneCourante < Dispositif.NombreDioptres)
         {
             PlaceLigne(Edition.LigneCourante + 1, false);
-            if (Entre(quitte, 2001, 2007))
+            if (Entre(quitte, SaisieRayonDioptre, SaisieMatiereDioptre))
                 OuvreCellule(quitte);
         }
         return;
@@ -105,7 +107,7 @@ void Bas()
     if (Edition.LigneCourante < Groupe.NombreDioptresGroupe)
     {
         PlaceLigne(Edition.LigneCourante + 1, true);
-        if (Entre(quitte, 2011, 2017))
+        if (Entre(quitte, SaisieRayonGroupe, SaisieMatiereGroupe))
             OuvreCellule(quitte);
         return;
     }
@@ -114,11 +116,11 @@ void Bas()
         OuvreSaisieTitreDispositif();
         return;
     }
-    if (quitte == 2011)
+    if (quitte == SaisieRayonGroupe)
         OuvreSaisieRayonLigneMiroir();
-    else if (quitte == 2012)
+    else if (quitte == SaisieEpaisseurGroupe)
         OuvreSaisieEpaisseurLigneMiroir();
-    else if (quitte == 2013)
+    else if (quitte == SaisieDiametreGroupe)
         OuvreSaisieDiametreLigneMiroir();
 }
 
@@ -137,63 +139,82 @@ std::optional<std::string> TexteStocke(TCodeSaisie code)
 {
     const TInstrument& in = Instrument;
     const auto ligne = static_cast<std::size_t>(Edition.LigneCourante);
-    if (Parmi(code, {1, 11, 21, 31, 51, 61, 101, 111}))
+    if (Parmi(code, {SaisieDiametreEntreeNewton, SaisieDiametreEntreeCassegrain, SaisieDiametreEntreeRitchey,
+                     SaisieDiametreEntreeGregory, SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeSchmidtCassegrain,
+                     SaisieDiametreEntreeSchwarzschild, SaisieDiametreEntreeDallKirkham}))
         return TexteLongueurFiche(in.DiametreEntree);
-    if (Parmi(code, {2, 12, 22, 32, 54, 62, 102, 112, 153}))
+    if (Parmi(code, {SaisieFocalePrimaireNewton, SaisieFocalePrimaireCassegrain, SaisieFocalePrimaireRitchey,
+                     SaisieFocalePrimaireGregory, SaisieFocaleSchmidt, SaisieFocalePrimaireSchmidtCassegrain,
+                     SaisieFocalePrimaireSchwarzschild, SaisieFocalePrimaireDallKirkham,
+                     SaisieFocaleResultanteSchmidtNewton}))
         return TexteLongueurFiche(in.FocalePrimaire);
-    if (code == 4)
+    if (code == SaisieDeformationPrimaireNewton)
         return SaufNul(in.CoefficientDeformationPrimaire, "0.##");
-    if (Parmi(code, {5, 14, 24, 34, 64, 104, 114}))
+    if (Parmi(code,
+              {SaisieDiametreSecondaireNewton, SaisieDiametreSecondaireCassegrain, SaisieDiametreSecondaireRitchey,
+               SaisieDiametreSecondaireGregory, SaisieDiametreSecondaireSchmidtCassegrain,
+               SaisieDiametreSecondaireSchwarzschild, SaisieDiametreSecondaireDallKirkham}))
         return TexteLongueurFiche(in.DiametreSecondaire);
-    if (code == 6)
+    if (code == SaisieDistanceSecondaireFoyerNewton)
         return TexteLongueurFiche(in.DistanceSecondaireFoyer);
-    if (Parmi(code, {7, 16, 28, 36, 55, 66, 106, 116}))
+    if (Parmi(code,
+              {SaisieEpaisseurPrimaireNewton, SaisieEpaisseurPrimaireCassegrain, SaisieEpaisseurPrimaireRitchey,
+               SaisieEpaisseurPrimaireGregory, SaisieEpaisseurPrimaireSchmidt, SaisieEpaisseurPrimaireSchmidtCassegrain,
+               SaisieEpaisseurPrimaireSchwarzschild, SaisieEpaisseurPrimaireDallKirkham}))
         return TexteLongueurFiche(in.EpaisseurPrimaire);
-    if (Parmi(code, {8, 17, 29, 37, 67, 107, 117}))
+    if (Parmi(code,
+              {SaisieEpaisseurSecondaireNewton, SaisieEpaisseurSecondaireCassegrain, SaisieEpaisseurSecondaireRitchey,
+               SaisieEpaisseurSecondaireGregory, SaisieEpaisseurSecondaireSchmidtCassegrain,
+               SaisieEpaisseurSecondaireSchwarzschild, SaisieEpaisseurSecondaireDallKirkham}))
         return TexteLongueurFiche(in.EpaisseurSecondaire);
-    if (Parmi(code, {13, 23, 33, 63, 103, 113}))
+    if (Parmi(code, {SaisieFocaleResultanteCassegrain, SaisieFocaleResultanteRitchey, SaisieFocaleResultanteGregory,
+                     SaisieFocaleResultanteSchmidtCassegrain, SaisieFocaleResultanteSchwarzschild,
+                     SaisieFocaleResultanteDallKirkham}))
         return TexteLongueurFiche(in.FocaleResultante);
-    if (Parmi(code, {15, 25, 35, 65, 115}))
+    if (Parmi(code, {SaisieDegagementFoyerCassegrain, SaisieDegagementFoyerRitchey, SaisieDegagementFoyerGregory,
+                     SaisieDegagementFoyerSchmidtCassegrain, SaisieDegagementFoyerDallKirkham}))
         return SaufAuDela(in.DegagementFoyer, SeuilDegagementNonSaisi, "#0.#");
-    if (Parmi(code, {18, 30, 38, 68, 118}))
+    if (Parmi(code,
+              {SaisieDiametreTrouCentralCassegrain, SaisieDiametreTrouCentralRitchey, SaisieDiametreTrouCentralGregory,
+               SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreTrouCentralDallKirkham}))
         return TexteLongueurFiche(in.DiametreTrouCentral);
-    if (code == 26)
+    if (code == SaisieDeformationPrimaireRitchey)
         return SaufAuDela(in.CoefficientDeformationPrimaire, SeuilCoefficientACalculer, "#0.000");
-    if (code == 27)
+    if (code == SaisieDeformationSecondaireRitchey)
         return SaufAuDela(in.CoefficientDeformationSecondaire, SeuilCoefficientACalculer, "#0.000");
-    if (code == 52)
+    if (code == SaisieDiametreMiroir)
         return TexteLongueurFiche(in.DiametreMiroir);
-    if (code == 53 || code == 72)
+    if (code == SaisieRayonCourburePrimaireSchmidt || code == SaisieRayonCourburePrimaireMaksutov)
         return TexteLongueurFiche(in.RayonCourburePrimaire);
-    if (code == 56)
+    if (code == SaisieEpaisseurLame)
         return TexteLongueurFiche(in.EpaisseurLame);
-    if (code == 71)
+    if (code == SaisieDistanceDiaphragmeMiroirMaksutov)
         return TexteLongueurFiche(in.DistanceDiaphragmeMiroir);
-    if (code == 561)
+    if (code == SaisieDistanceLameMiroir)
         return TexteLongueurFiche(in.DistanceLameMiroir);
-    if (code == 562)
+    if (code == SaisieCoefficientK)
         return SaufNul(in.CoefficientK, "#0.#");
-    if (code == 1000)
+    if (code == SaisieTitreDispositif)
         return Dispositif.TitreDispositif;
-    if (code == 2001)
+    if (code == SaisieRayonDioptre)
         return FormateRayonTableau(Dispositif.RayonDioptre[ligne]);
-    if (code == 2011)
+    if (code == SaisieRayonGroupe)
         return FormateRayonTableau(Groupe.RayonGroupe[ligne]);
-    if (code == 2002)
+    if (code == SaisieEpaisseurDioptre)
         return FormateEpaisseurDispositif(Dispositif.EpaisseurDioptre[ligne]);
-    if (code == 2003)
+    if (code == SaisieDiametreDioptre)
     {
         // Esc drops the decimal from 100 mm on, sooner than the table does.
         const double diametre = Dispositif.DiametreDioptre[ligne];
         return diametre < SeuilDiametreNul ? std::string() : FormateNombre(diametre, diametre > 99 ? "#0" : "#0.0");
     }
-    if (code == 2004)
+    if (code == SaisieIndiceRouge)
         return FormateIndiceTableau(Dispositif.IndiceRouge[ligne + 1]);
-    if (code == 2005)
+    if (code == SaisieIndiceVert)
         return FormateIndiceTableau(Dispositif.IndiceVert[ligne + 1]);
-    if (code == 2006)
+    if (code == SaisieIndiceBleu)
         return FormateIndiceTableau(Dispositif.IndiceBleu[ligne + 1]);
-    if (code == 2007)
+    if (code == SaisieMatiereDioptre)
         return SansBlancs(Dispositif.MatiereDioptre[ligne + 1]);
     return std::nullopt;
 }
@@ -252,7 +273,9 @@ void FicheSaisieKeyDown(int touche)
     case TouchePageSuivante:
     {
         const TCodeSaisie code = EtatSaisie.CodeSaisie;
-        if (Entre(code, 2004, 2006) || Entre(code, 2014, 2016) || Entre(code, 2054, 2056))
+        if (Entre(code, SaisieIndiceRouge, SaisieIndiceBleu) ||
+            Entre(code, SaisieIndiceRougeGroupe, SaisieIndiceBleuGroupe) ||
+            Entre(code, SaisieIndiceRougeLame, SaisieIndiceBleuLame))
             ChoixVerreClavier();
         break;
     }
@@ -268,7 +291,7 @@ bool FicheSaisieKeyPress(char caractere)
     case CaractereEntree:
     {
         // The device view's off-axis distance has no field after it.
-        const TCodeSaisie quitte = code == 2010 ? AucuneSaisie : code;
+        const TCodeSaisie quitte = code == SaisieDistanceAxeImage ? AucuneSaisie : code;
         EtatSaisie.CodeSaisieMemorise = quitte;
         ValideSaisie();
         OuvreSaisieSuivante(quitte);
@@ -277,19 +300,19 @@ bool FicheSaisieKeyPress(char caractere)
     case CaractereEchap: Echap(); return false;
     case 'd':
     case 'D':
-        if (code != 2001 && code != 2011)
+        if (code != SaisieRayonDioptre && code != SaisieRayonGroupe)
             return false;
         RemplaceTexte("Diaph");
         return true;
     case 'p':
     case 'P':
-        if (code != 2001 && code != 2011)
+        if (code != SaisieRayonDioptre && code != SaisieRayonGroupe)
             return false;
         RemplaceTexte("Plan");
         return true;
     case 'i':
     case 'I':
-        if (code != 2002 || Edition.LigneCourante != Dispositif.NombreDioptres)
+        if (code != SaisieEpaisseurDioptre || Edition.LigneCourante != Dispositif.NombreDioptres)
             return false;
         RemplaceTexte("Infini");
         return true;
@@ -333,7 +356,7 @@ void FormKeyDown(int touche)
         if (ligneVisible && Dispositif.NombreDioptres >= 1)
         {
             PlaceLigne(std::clamp(ligne, 1, Dispositif.NombreDioptres), false);
-            if (Entre(quitte, 2001, 2007))
+            if (Entre(quitte, SaisieRayonDioptre, SaisieMatiereDioptre))
                 OuvreCellule(quitte);
         }
         PortsEdition.RafraichitVue();

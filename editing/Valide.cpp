@@ -9,13 +9,14 @@ namespace {
 
 bool EstCelluleTableau(TCodeSaisie code)
 {
-    return (code >= 2001 && code <= 2007) || code == 2009 || code == 2010 || (code >= 2011 && code <= 2018) ||
-           (code >= 2054 && code <= 2057);
+    return (code >= SaisieRayonDioptre && code <= SaisieMatiereDioptre) || code == SaisieDistanceAxeEtoile ||
+           code == SaisieDistanceAxeImage || (code >= SaisieRayonGroupe && code <= SaisieRayonLigneMiroir) ||
+           (code >= SaisieIndiceRougeLame && code <= SaisieMatiereLame);
 }
 
 void AppliqueRegle(TCodeSaisie code)
 {
-    if (code >= 1001 && code <= 1003)
+    if (code >= SaisieLongueurOndeRouge && code <= SaisieLongueurOndeBleue)
         return PortsEdition.AppliqueLongueurOnde();
     if (EstCelluleTableau(code))
         return RegleCelluleTableau(code);
