@@ -195,7 +195,7 @@ void TCablageVues::Applique()
     BoutonRayons->setText(QString::fromStdString(LegendesDispositif.BoutonRayons));
     LabelUnites->setText(QString::fromStdString(LegendesDispositif.Unites));
 
-    // The banner sizes itself to its caption and keeps to the drawing's right edge.
+    // The banner sizes itself to its caption and keeps to its place: the drawing's right edge, or a given left.
     LabelOcculte->setText(QString::fromStdString(BandeauOcculte.Legende));
     QPalette palette = LabelOcculte->palette();
     palette.setColor(QPalette::Window, CouleurQt(BandeauOcculte.Couleur));
@@ -203,7 +203,7 @@ void TCablageVues::Applique()
     LabelOcculte->setPalette(palette);
     TControle& bandeau = Controles.LabelOcculte;
     bandeau.Width = LabelOcculte->sizeHint().width();
-    bandeau.Left = Controles.Dessin.Left + Controles.Dessin.Width - bandeau.Width;
+    bandeau.Left = PositionBandeau(bandeau.Width);
     Place(LabelOcculte, bandeau);
     if (bandeau.Visible)
         LabelOcculte->raise();

@@ -55,12 +55,19 @@ void TermineBandeImprimee()
     MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
 }
 
+int PositionBandeau(int largeur)
+{
+    const TControle& dessin = Controles.Dessin;
+    const std::optional<int> gauche = BandeauOcculte.Place.Gauche;
+    return gauche ? dessin.Left + *gauche : dessin.Left + dessin.Width - largeur;
+}
+
 void MontreBandeau(const TBandeau& bandeau)
 {
     BandeauOcculte = bandeau;
     TControle& label = Controles.LabelOcculte;
-    label.Top = Controles.Dessin.Top;
-    label.Left = Controles.Dessin.Left + Controles.Dessin.Width - label.Width;
+    label.Top = Controles.Dessin.Top + bandeau.Place.Haut;
+    label.Left = PositionBandeau(label.Width);
     label.Visible = bandeau.Visible;
 }
 
@@ -148,31 +155,40 @@ TBandeau LegendeBandeau(bool vignettageDispositif, bool dansTrouCentral, bool vi
     return bandeau;
 }
 
-void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond)
+void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond, const TPlaceBoite& place)
 {
-    const int largeur = dessin.Largeur();
+    const bool gras = dessin.Police().Gras;
+    dessin.Police().Gras = place.Gras;
     const int texte = dessin.TextWidth(message);
+    const int largeur = texte + place.Elargissement;
+    const int gauche = place.AGauche ? 0 : dessin.Largeur() - largeur;
     dessin.Pinceau().Couleur = fond;
-    dessin.Stylo().Couleur = clBlack;
-    dessin.Rectangle(largeur - texte, 0, largeur, 18);
+    dessin.Stylo().Couleur = place.Contour;
+    dessin.Rectangle(gauche, 0, gauche + largeur, 18);
     dessin.Police().Couleur = clWhite;
-    dessin.TextOut(largeur - texte, 2, message);
+    dessin.TextOut(gauche + place.Elargissement / 2, 2, message);
     dessin.Police().Couleur = clBlack;
+    dessin.Police().Gras = gras;
 }
 
-void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond)
+void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond, const TPlaceBoite& place)
 {
-    const int droite = canevas.Largeur() - ImpressionEtat.MargeImpression;
+    const bool gras = canevas.Police().Gras;
+    canevas.Police().Gras = place.Gras;
     const int texte = canevas.TextWidth(message);
+    const int gauche =
+        place.AGauche ? MiseEnPage.AbscisseCourante : canevas.Largeur() - ImpressionEtat.MargeImpression - texte;
     const int y = MiseEnPage.OrdonneeCourante;
     const int pas = ImpressionEtat.PasLigneImpression;
     // The hole's orange is printed as it is; the fuchsia of a too small mirror is lightened.
-    canevas.Pinceau().Couleur = fond == CouleurFuchsia ? EclaircitCouleur(fond) : fond;
-    canevas.Stylo().Couleur = clBlack;
-    canevas.Rectangle(droite - texte, y, droite, y + pas * 12 / 10);
+    const TColor couleur = fond == CouleurFuchsia ? EclaircitCouleur(fond) : fond;
+    canevas.Pinceau().Couleur = couleur;
+    canevas.Stylo().Couleur = place.Contour == fond ? couleur : place.Contour;
+    canevas.Rectangle(gauche, y, gauche + texte, y + pas * 12 / 10);
     canevas.Police().Couleur = clWhite;
-    canevas.TextOut(droite - texte, y + pas * 2 / 10, message);
+    canevas.TextOut(gauche, y + (place.TexteAuSeizieme ? pas * 2 / 16 : pas * 2 / 10), message);
     canevas.Police().Couleur = clBlack;
+    canevas.Police().Gras = gras;
 }
 
 void DessineCarreFoyer(ICanevas& dessin, int x, int y)

@@ -7,6 +7,7 @@
 #include "sections/Repere.h"
 #include "sheet/ImpressionTableau.h"
 
+#include <optional>
 #include <string>
 
 // The fixed colours of the sections.
@@ -22,15 +23,37 @@ inline constexpr TColor CouleurBlanche = 0xFFFFFF;
 // The screen band of the sections is 350 pixels high.
 inline constexpr int HauteurBande = 350;
 
-// The banner `LabelOcculte` at the top right of the drawing: white bold text on its own colour. The sheet's
-// controls record (`Controles.LabelOcculte`) holds where it shows.
+// Where the banner stands over the drawing: its right edge on the drawing's (the usual place), or its left edge at
+// a given distance from the drawing's left; its top a given distance below the drawing's top.
+struct TPlaceBandeau
+{
+    std::optional<int> Gauche;
+    int Haut = 0;
+};
+
+// The banner `LabelOcculte` over the drawing: white bold text on its own colour. The sheet's controls record
+// (`Controles.LabelOcculte`) holds where it shows.
 struct TBandeau
 {
     std::string Legende;
     TColor Couleur = CouleurRouge;
     bool Visible = false;
+    TPlaceBandeau Place{};
 };
 inline TBandeau BandeauOcculte;
+
+// Where a size box stands in the band and how it is drawn: at the top right (the usual place) or the top left;
+// widened by a few pixels towards the band's inside, its text moving in by half of them; its outline's colour (an
+// outline of the fill's colour is lightened with it on paper); bold. On paper the text stands 2/10 of a line below
+// the band's top, or 2/16 when `TexteAuSeizieme`.
+struct TPlaceBoite
+{
+    bool AGauche = false;
+    int Elargissement = 0;
+    TColor Contour = clBlack;
+    bool Gras = false;
+    bool TexteAuSeizieme = false;
+};
 
 // Working values of one drawing: the palette slot the next new glass takes.
 inline int TeinteSuivante = 0;
@@ -52,8 +75,10 @@ void PrepareBandeEcran(ICanevas& dessin);
 void PrepareBandeImprimee(ICanevas& canevas);
 // The normal end of a printed section: the position moves past the band and one line.
 void TermineBandeImprimee();
-// Shows the banner after a cut edge ray, at the drawing's top right.
+// Shows the banner after a cut edge ray, at its place over the drawing.
 void MontreBandeau(const TBandeau& bandeau);
+// The left of the banner `BandeauOcculte` on the page when its caption is this wide.
+int PositionBandeau(int largeur);
 
 // Scale of the fit: the band's usable height over the height when the drawing is relatively taller than the usable
 // width, else that width over the length; 0 when the drawing has no extent.
@@ -73,9 +98,9 @@ bool EstVerre(int milieu);
 TBandeau LegendeBandeau(bool vignettageDispositif, bool dansTrouCentral, bool vignettageSecondaire,
                         TTypeInstrument type);
 
-// The coloured size warning at the top right of the band, white text.
-void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond);
-void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond);
+// The coloured size warning in a corner of the band, white text.
+void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fond, const TPlaceBoite& place = {});
+void ImprimeBoiteTaille(ICanevas& canevas, const std::string& message, TColor fond, const TPlaceBoite& place = {});
 
 // The focus square: a 3 x 3 black outline with a white centre (printed: one sixteenth of a line each side).
 void DessineCarreFoyer(ICanevas& dessin, int x, int y);

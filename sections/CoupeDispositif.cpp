@@ -13,6 +13,7 @@
 #include "sections/Cadre.h"
 #include "sections/Primitives.h"
 #include "sections/RayonsBord.h"
+#include "sections/Support.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 
@@ -22,17 +23,6 @@
 #include <numbers>
 
 namespace {
-
-constexpr std::int64_t LimitePx = 10000000;
-
-int Entier(std::int64_t v)
-{
-    return static_cast<int>(std::clamp(v, -LimitePx, LimitePx));
-}
-int Tronque(double v)
-{
-    return Entier(Trunc(v));
-}
 
 // The central ray stopped by an obstruction.
 constexpr TColor CouleurRoseBloque = 0xCBC0FF;
@@ -50,97 +40,6 @@ const std::string TexteChampImprime = "  Le faisceau est interrompu par le bord 
 const std::string TexteSecondaire = " Le faisceau est interrompu par le bord du miroir secondaire ";
 const std::string TexteMasque = " Le faisceau est masqué par le bord du dispositif dioptrique ";
 
-// Cuts the segment to the rectangle; false when nothing of it is inside. A ray starts a focal length in front of
-// the device, far off the image, where the smoothed line would otherwise walk millions of columns.
-bool CoupeSegment(double& x1, double& y1, double& x2, double& y2, double xMin, double yMin, double xMax, double yMax)
-{
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const std::array<double, 4> p = {-dx, dx, -dy, dy};
-    const std::array<double, 4> q = {x1 - xMin, xMax - x1, y1 - yMin, yMax - y1};
-    double t0 = 0;
-    double t1 = 1;
-    for (std::size_t i = 0; i < 4; ++i)
-    {
-        if (p[i] == 0)
-        {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    if (t0 > t1)
-        return false;
-    const double xa = x1 + t0 * dx, ya = y1 + t0 * dy;
-    x2 = x1 + t1 * dx;
-    y2 = y1 + t1 * dy;
-    x1 = xa;
-    y1 = ya;
-    return true;
-}
-
-// The screen image or the paper, with their primitives.
-class TSupport
-{
-public:
-    TSupport(ICanevas& canevas, bool papier) : C(canevas), Papier(papier) {}
-
-    // A length fixed in screen pixels, as printed: from a 16-pixel line.
-    int L16(int n) const { return Papier ? ImpressionEtat.PasLigneImpression * n / 16 : n; }
-    int Haut() const { return Papier ? MiseEnPage.OrdonneeCourante : 0; }
-    int Bas() const { return Papier ? MiseEnPage.OrdonneeCourante + HauteurBandeImprimee : HauteurBande; }
-    int Gauche() const { return Papier ? ImpressionEtat.MargeImpression : 0; }
-    int Droite() const { return Papier ? C.Largeur() - ImpressionEtat.MargeImpression : C.Largeur(); }
-
-    // A ray: smoothed on screen, a plain pen line on paper.
-    void Trait(int x1, int y1, int x2, int y2, TColor couleur)
-    {
-        C.Stylo().Couleur = couleur;
-        C.Stylo().Style = TStyleStylo::Plein;
-        // On paper the band's frame bounds the rays, as the image's edges do on screen.
-        double xa = x1, ya = y1, xb = x2, yb = y2;
-        const bool dedans = Papier ? CoupeSegment(xa, ya, xb, yb, Gauche(), Haut(), Droite(), Bas())
-                                   : CoupeSegment(xa, ya, xb, yb, -1, -1, C.Largeur(), C.Hauteur());
-        if (!dedans)
-            return;
-        const int ax = Entier(Round(xa)), ay = Entier(Round(ya)), bx = Entier(Round(xb)), by = Entier(Round(yb));
-        if (Papier)
-        {
-            C.MoveTo(ax, ay);
-            C.LineTo(bx, by);
-        }
-        else
-            DessineLigneLissee(C, ax, ay, bx, by, couleur);
-    }
-
-    // Black text on white, 9 points on paper.
-    void Texte(int x, int y, const std::string& texte)
-    {
-        if (Papier)
-            PoliceImpression(C, 9, false);
-        C.Police().Couleur = clBlack;
-        C.Pinceau().Couleur = clWhite;
-        C.Pinceau().Style = TStylePinceau::Plein;
-        C.TextOut(x, y, texte);
-    }
-
-    void CarreFoyer(int x, int y)
-    {
-        if (Papier)
-            ImprimeCarreFoyer(C, x, y);
-        else
-            DessineCarreFoyer(C, x, y);
-    }
-
-    ICanevas& C;
-    const bool Papier;
-};
-
 // The frame and the device's length of one drawing.
 struct TVue
 {
@@ -153,45 +52,14 @@ struct TVue
     int SigneRayons = 1;
 };
 
-int NombreLignes()
-{
-    return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
-}
-
-// Sum of the finite thicknesses of rows 1 .. dernier.
-double SommeEpaisseurs(int dernier)
-{
-    double somme = 0;
-    for (int i = 1; i <= dernier; ++i)
-        if (!EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[i]))
-            somme += Dispositif.EpaisseurDioptre[i];
-    return somme;
-}
-
 TVue VueInitiale()
 {
     TVue v;
-    v.N = NombreLignes();
-    v.T = SommeEpaisseurs(v.N);
+    v.N = NombreLignesDispositif();
+    v.T = SommeEpaisseurs(1, v.N);
     v.Afocal = EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[v.N]);
     Validite.SystemeAfocal = v.Afocal;
     return v;
-}
-
-// The device and the instrument's own glass traced in the green line, then the system solved.
-void ResoutEnVert()
-{
-    const int n = NombreLignes();
-    const TLongueurOnde verte = LongueursOnde.LongueurOndeVerte;
-    if (verte >= 1 && verte <= NombreLongueursOnde)
-        Dispositif.IndiceVert[1] = IndicesAir[static_cast<std::size_t>(verte)];
-    for (int k = 0; k <= n + 1; ++k)
-        Dispositif.IndiceTrace[k] = Dispositif.IndiceVert[k];
-    for (int k = 1; k <= NombreMaxDioptresGroupe; ++k)
-        Groupe.IndiceTraceGroupe[k] = Groupe.IndiceVertGroupe[k];
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
 }
 
 // A Newton of 1000 mm focal length and 100 mm aperture standing in for a missing instrument while an afocal device
@@ -306,7 +174,7 @@ bool CadreImprime(TVue& v, ICanevas& canevas)
 
 int XSommet(const TVue& v, int j)
 {
-    return v.Ao - Tronque((v.T - SommeEpaisseurs(j - 1)) * v.s);
+    return v.Ao - Tronque((v.T - SommeEpaisseurs(1, j - 1)) * v.s);
 }
 
 // The instrument's focus, in front of the first vertex of an afocal device.
@@ -326,7 +194,7 @@ void DessineLentilles(TSupport& sup, const TVue& v)
         const TColor teinte =
             Reglages.TeinteVerre[static_cast<std::size_t>(std::clamp(Dispositif.TeinteDioptre[i], 0, 9))];
         sup.C.Stylo().Couleur = clBlack;
-        if (sup.Papier)
+        if (sup.Papier())
             ImprimeElement(sup.C, x, v.Oa, EclaircitCouleur(teinte), R[i], rayonA, E[i], D[i], diametreA, v.s);
         else
             DessineElement(sup.C, x, v.Oa, teinte, R[i], rayonA, E[i], D[i], diametreA, v.s, JointPrecedent,
@@ -343,7 +211,7 @@ void DessineLentilles(TSupport& sup, const TVue& v)
         {
             const int x = XSommet(v, i);
             const int b = Tronque(D[i] / 2 * v.s);
-            if (sup.Papier)
+            if (sup.Papier())
                 ImprimeDiaphragme(sup.C, x, b);
             else
                 DessineDiaphragme(sup.C, x, b);
@@ -365,11 +233,12 @@ void Chevrons(TSupport& sup, const TVue& v)
     sup.C.Stylo().Style = TStyleStylo::Plein;
     const int gauche = sup.Gauche();
     const int droite = sup.Droite();
-    for (const int x : {gauche + sup.L16(10), gauche + sup.L16(15), droite - sup.L16(10), droite - sup.L16(5)})
+    for (const int x :
+         {gauche + sup.Ligne16(10), gauche + sup.Ligne16(15), droite - sup.Ligne16(10), droite - sup.Ligne16(5)})
     {
-        sup.C.MoveTo(x - sup.L16(5), v.Oa - sup.L16(5));
+        sup.C.MoveTo(x - sup.Ligne16(5), v.Oa - sup.Ligne16(5));
         sup.C.LineTo(x, v.Oa);
-        sup.C.LineTo(x - sup.L16(6), v.Oa + sup.L16(6));
+        sup.C.LineTo(x - sup.Ligne16(6), v.Oa + sup.Ligne16(6));
     }
 }
 
@@ -380,12 +249,12 @@ void DessineCorps(TSupport& sup, const TVue& v)
     {
         ResoutEnVert();
         sup.C.Stylo().Couleur = clBlack;
-        sup.Texte(v.Ao + sup.L16(5), v.Oa - sup.L16(16), "Fr");
+        sup.Texte(v.Ao + sup.Ligne16(5), v.Oa - sup.Ligne16(16), "Fr");
         sup.CarreFoyer(v.Ao, v.Oa);
     }
     Chevrons(sup, v);
     DessineLentilles(sup, v);
-    if (sup.Papier)
+    if (sup.Papier())
     {
         ImprimeAxe(sup.C, v.Oa, clBlack);
         if (!v.Afocal)
@@ -541,7 +410,7 @@ int CheminRayon(TSupport& sup, const TVue& v, std::array<TPointCanevas, NombreMa
                 v.Ao - Tronque((v.T - (Dispositif.SommetDioptre[j] - Dispositif.SommetDioptre[1]) - fleche) * s),
                 v.Oa + sr * Tronque(h * s)};
         else
-            points[static_cast<std::size_t>(j)] = {v.Ao - Tronque((v.T - SommeEpaisseurs(j - 1) - fleche) * s),
+            points[static_cast<std::size_t>(j)] = {v.Ao - Tronque((v.T - SommeEpaisseurs(1, j - 1) - fleche) * s),
                                                    v.Oa - sr * Tronque(h * s)};
         dernier = j;
     }
@@ -600,7 +469,7 @@ void DessineRayons(TSupport& sup, const TVue& v, TBandeau& bandeau)
     if (r.RayonPerdu)
     {
         bandeau = {TexteMasque, CouleurRouge, true};
-        if (sup.Papier)
+        if (sup.Papier())
             ImprimeMessage(sup.C, TexteMasque);
         return;
     }
@@ -672,10 +541,10 @@ void DessineRayons(TSupport& sup, const TVue& v, TBandeau& bandeau)
             }
         }
 
-        if (r.RayonOcculte && LegendeRayon(v, sup.Papier, bandeau))
+        if (r.RayonOcculte && LegendeRayon(v, sup.Papier(), bandeau))
         {
             bandeau.Visible = true;
-            if (sup.Papier)
+            if (sup.Papier())
                 ImprimeMessage(sup.C, bandeau.Legende);
         }
     }
@@ -696,8 +565,8 @@ void DessineFaisceau(TSupport& sup, TVue& v, TBandeau& bandeau)
 void MarqueF(TSupport& sup, const TVue& v, int x)
 {
     ICanevas& c = sup.C;
-    if (sup.Papier)
-        sup.Texte(x + sup.L16(2), v.Oa - sup.L16(16), "F");
+    if (sup.Papier())
+        sup.Texte(x + sup.Ligne16(2), v.Oa - sup.Ligne16(16), "F");
     else
     {
         c.Stylo().Couleur = clBlack;
@@ -716,7 +585,7 @@ void Regle(TSupport& sup, const TVue& v, int x0)
 {
     ICanevas& c = sup.C;
     const int largeur = c.Largeur();
-    const bool millimetres = sup.Papier ? (largeur - 2 * ImpressionEtat.MargeImpression) / v.s < 100 : v.s > 5;
+    const bool millimetres = sup.Papier() ? (largeur - 2 * ImpressionEtat.MargeImpression) / v.s < 100 : v.s > 5;
     const double pasRegle = v.s * (millimetres ? 1 : 10);
     const int haut = sup.Haut();
     c.Stylo().Couleur = clBlack;
@@ -726,20 +595,20 @@ void Regle(TSupport& sup, const TVue& v, int x0)
         const int d = Tronque(n * pasRegle);
         // On paper the ticks run on while either side is still inside the band (the image plane lies near its
         // right end, so its right side alone would leave the ruler a few millimetres long).
-        if (sup.Papier && x0 + d >= sup.Droite() && x0 - d <= sup.Gauche())
+        if (sup.Papier() && x0 + d >= sup.Droite() && x0 - d <= sup.Gauche())
             break;
-        const int longueur = sup.L16(n % 10 == 0 ? 10 : n % 5 == 0 ? 6 : 3);
+        const int longueur = sup.Ligne16(n % 10 == 0 ? 10 : n % 5 == 0 ? 6 : 3);
         for (const int x : {x0 + d, x0 - d})
         {
             // Printed ticks stay inside the band's frame, off the page's margins.
-            if (sup.Papier && (x <= sup.Gauche() || x >= sup.Droite()))
+            if (sup.Papier() && (x <= sup.Gauche() || x >= sup.Droite()))
                 continue;
             c.MoveTo(x, haut);
             c.LineTo(x, haut + longueur);
         }
     }
     const std::string unite = millimetres ? "mm" : "cm";
-    if (sup.Papier)
+    if (sup.Papier())
     {
         const int trait = 2 * ImpressionEtat.EpaisseurTraitImpression;
         sup.Texte(ImpressionEtat.MargeImpression + trait, haut + trait, unite);
@@ -757,7 +626,7 @@ void DessineMarques(TSupport& sup, const TVue& v)
     {
         // Only an image plane clearly away from the instrument's focus (10 screen pixels) gets its own mark.
         const int ecart = Tronque(Systeme.DecalageFoyer * v.s);
-        if (std::abs(ecart) > sup.L16(10))
+        if (std::abs(ecart) > sup.Ligne16(10))
             MarqueF(sup, v, v.Ao - ecart);
     }
     Regle(sup, v, v.Afocal ? XFoyerInstrument(v) : v.Ao);
@@ -821,14 +690,12 @@ bool PlaceControles(const TVue& v, ICanevas* boiteDistance)
     return true;
 }
 
-// The banner at the drawing's top right, above the band.
-void MontreBandeauDispositif(const TBandeau& bandeau)
+// The banner at the drawing's top right, above the band beside the distance box.
+void MontreBandeauDispositif(TBandeau bandeau)
 {
-    BandeauOcculte = bandeau;
-    BandeauOcculte.Visible = !bandeau.Legende.empty();
-    TControle& label = Controles.LabelOcculte;
-    label.Left = Controles.Dessin.Left + Controles.Dessin.Width - label.Width;
-    label.Visible = BandeauOcculte.Visible;
+    bandeau.Visible = !bandeau.Legende.empty();
+    bandeau.Place.Haut = -15;
+    MontreBandeau(bandeau);
 }
 
 } // namespace

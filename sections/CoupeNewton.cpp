@@ -12,131 +12,14 @@
 #include "sections/Cadre.h"
 #include "sections/Primitives.h"
 #include "sections/RayonsBord.h"
+#include "sections/Support.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace {
-
-constexpr std::int64_t LimitePx = 10000000;
-
-int Entier(std::int64_t v)
-{
-    return static_cast<int>(std::clamp(v, -LimitePx, LimitePx));
-}
-
-// The drawing surface of one section: the screen image or the paper, with their rounding and their primitives.
-class TSupport
-{
-public:
-    TSupport(ICanevas& canevas, bool papier) : C(canevas), Papier_(papier) {}
-
-    bool Papier() const { return Papier_; }
-    // Positions round to the nearest pixel on screen and drop the fraction on paper.
-    int Pos(double v) const { return Entier(Papier() ? Trunc(v) : Round(v)); }
-    // A length fixed in screen pixels, as printed: from a 16-pixel line.
-    int Ligne16(int n) const { return Papier() ? ImpressionEtat.PasLigneImpression * n / 16 : n; }
-    int HautBande() const { return Papier() ? MiseEnPage.OrdonneeCourante : 0; }
-    int BasBande() const { return Papier() ? MiseEnPage.OrdonneeCourante + HauteurBandeImprimee : HauteurBande; }
-
-    void Trait(int x1, int y1, int x2, int y2, TColor couleur)
-    {
-        C.Stylo().Couleur = couleur;
-        C.Stylo().Style = TStyleStylo::Plein;
-        if (Papier())
-        {
-            C.MoveTo(x1, y1);
-            C.LineTo(x2, y2);
-        }
-        else
-            DessineLigneLissee(C, x1, y1, x2, y2, couleur);
-    }
-
-    void Element(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
-                 bool jointB, bool jointA)
-    {
-        if (Papier())
-            ImprimeElement(C, x, y, teinte, rB, rA, e, dB, dA, s);
-        else
-            DessineElement(C, x, y, teinte, rB, rA, e, dB, dA, s, jointB, jointA);
-    }
-
-    void ElementVertical(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
-                         bool jointB, bool jointA)
-    {
-        if (Papier())
-            ImprimeElementVertical(C, x, y, teinte, rB, rA, e, dB, dA, s);
-        else
-            DessineElementVertical(C, x, y, teinte, rB, rA, e, dB, dA, s, jointB, jointA);
-    }
-
-    void Axe(int y)
-    {
-        if (Papier())
-            ImprimeAxe(C, y, clBlack);
-        else
-            DessineAxe(C, y, CouleurGrise);
-    }
-
-    void PlanFocal(int x)
-    {
-        if (Papier())
-            ImprimePlanFocal(C, x, BasBande(), clBlack);
-        else
-            DessinePlanFocal(C, x, HauteurBande, CouleurGrise);
-    }
-
-    void AxeCourt(int x, int y)
-    {
-        if (Papier())
-            ImprimeAxeCourt(C, x, y, clBlack);
-        else
-            DessineAxeCourt(C, x, y, CouleurGrise);
-    }
-
-    void CarreFoyer(int x, int y)
-    {
-        if (Papier())
-            ImprimeCarreFoyer(C, x, y);
-        else
-            DessineCarreFoyer(C, x, y);
-    }
-
-    void BoiteTaille(const std::string& message)
-    {
-        if (Papier())
-            ImprimeBoiteTaille(C, message, CouleurFuchsia);
-        else
-            DessineBoiteTaille(C, message, CouleurFuchsia);
-    }
-
-    // "F" beside the focus, in 9 points on paper.
-    void TexteFoyer(int x, int y)
-    {
-        C.Stylo().Couleur = clBlack;
-        C.Police().Couleur = clBlack;
-        C.Pinceau().Couleur = clWhite;
-        const TPolice police = C.Police();
-        if (Papier())
-            C.Police().FixeTaille(9);
-        C.TextOut(x, y, "F");
-        C.Police() = police;
-    }
-
-    ICanevas& C;
-
-private:
-    bool Papier_;
-};
-
-struct TPoint
-{
-    int X;
-    int Y;
-};
 
 // The values of one drawing, in millimetres, and the points derived from the frame.
 struct TNewton
@@ -147,7 +30,7 @@ struct TNewton
     double L = 0, H = 0;
     float s = 0;
     int Ao = 0, Oa = 0;
-    TPoint BordBas{}, BordHaut{}; // rims of the mirror surface
+    TPointCanevas BordBas{}, BordHaut{}; // rims of the mirror surface
 };
 
 void MesureNewton(TNewton& n, bool papier)
@@ -196,95 +79,28 @@ void DessinePrimaire(TSupport& sup, TNewton& n)
     n.BordHaut = {BordsFaces.XBordFace1, n.Oa - BordsFaces.YBordFace1};
 }
 
-// Sum of the device's finite thicknesses of rows [premier, dernier].
-double SommeEpaisseurs(int premier, int dernier)
-{
-    double somme = 0;
-    for (int i = premier; i <= dernier; ++i)
-        if (!EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[i]))
-            somme += Dispositif.EpaisseurDioptre[i];
-    return somme;
-}
-
-void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2)
-{
-    sup.C.Stylo().Couleur = clBlack;
-    sup.C.Stylo().Style = TStyleStylo::Plein;
-    sup.C.MoveTo(x1, y1);
-    sup.C.LineTo(x2, y2);
-}
-
-TColor TeinteLigne(int i)
-{
-    return Reglages.TeinteVerre[static_cast<std::size_t>(std::clamp(Dispositif.TeinteDioptre[i], 0, 9))];
-}
-
-// The device's glass and stops: `element`(i, dernier) draws the glass behind surface i (the last one running to the
-// image plane), `arret`(i) the stop of surface i.
-template <class FElement, class FArret>
-void DessineDispositif(FElement element, FArret arret)
-{
-    AttribueTeintes();
-    CalculeDiametreMaximalDispositif();
-    const int n = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
-    for (int i = 1; i <= n; ++i)
-    {
-        if (EstVerre(i + 1) && i < n)
-        {
-            CalculeJoints(i);
-            element(i, false);
-        }
-        else if (EstDiaphragme(Dispositif.RayonDioptre[i]))
-            arret(i);
-        if (i == n && EstVerre(n + 1) && !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[n]))
-        {
-            CalculeJoints(n);
-            JointSuivant = false;
-            element(n, true);
-        }
-    }
-}
-
-// The edge rays as polylines from their start points; false when a ray needed too many steps.
+// The edge rays traced, then drawn from their start points; false when a ray needed too many steps.
 template <class FPoint>
-bool DessineRayons(TSupport& sup, const TNewton& n, TPoint debutBas, TPoint debutHaut, FPoint point)
+bool DessineRayons(TSupport& sup, const TNewton& n, TPointCanevas debutBas, TPointCanevas debutHaut, FPoint point)
 {
     TReglesRayonsBord regles;
     regles.SecondaireTropPetit = n.Plan && n.Ds < Instrument.DiametreSecondaireMinimal;
     const TRayonsBord rayons = TraceRayonsBord(regles);
-    const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
-    for (int r = 0; r < rayons.Nombre; r += 2)
-    {
-        const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
-        // The path: the start, the point on each surface, then the end the form gives.
-        std::vector<TPoint> chemin{r == 0 ? debutBas : debutHaut};
-        for (int i = 1; i <= nombre + 1; ++i)
-        {
-            // A surface the ray never reached in a computable place ends the path there.
-            if (i <= nombre && !std::isfinite(rayon.Hauteurs[i]))
-                break;
-            chemin.push_back(point(i, rayon, chemin.back()));
-        }
-        const std::size_t fin = rayon.SuiteDessinee ? chemin.size() : std::min<std::size_t>(2, chemin.size());
-        for (std::size_t j = 1; j < fin; ++j)
-            sup.Trait(chemin[j - 1].X, chemin[j - 1].Y, chemin[j].X, chemin[j].Y, rayon.Couleur);
-    }
+    DessineRayonsBord(
+        sup, rayons,
+        [&](int k, const TRayonBord&) {
+            return TDebutRayon{{k < 0 ? debutBas : debutHaut}, 1, true};
+        },
+        point);
     return rayons.Issue != TIssueRayonsBord::Abandon;
 }
 
-// The three chevrons of the incoming light on the line ending at the rim (xBord, y).
-void Chevrons(TSupport& sup, int xBord, int xDebut, int y)
+// The three chevrons of the incoming light on the line ending at the rim (xBord, y), nine tenths of the way from
+// xDebut.
+void ChevronsLumiere(TSupport& sup, int xBord, int xDebut, int y)
 {
     const double recul = 0.9 * (xBord - xDebut);
-    const int x0 = xBord - (sup.Papier() ? Entier(Trunc(recul)) : Entier(Round(recul)));
-    sup.C.Stylo().Couleur = CouleurRouge;
-    for (int i = 0; i < 3; ++i)
-    {
-        const int x = x0 + sup.Ligne16(5 * i);
-        sup.C.MoveTo(x - sup.Ligne16(5), y - sup.Ligne16(4));
-        sup.C.LineTo(x, y);
-        sup.C.LineTo(x - sup.Ligne16(5), y + sup.Ligne16(5));
-    }
+    Chevrons(sup, xBord - sup.Pos(recul), y);
 }
 
 // Folded layout: the flat at 45 degrees sends the beam up to the side focus, where the device stands upright.
@@ -322,10 +138,10 @@ bool DessinePlie(TSupport& sup, TNewton& n)
     const double zHaut = -(k + n.D / 2) / (1 - pente);
     const double hHaut = -pente * zHaut + n.D / 2;
     auto versPoint = [&](double z, double h) {
-        return TPoint{n.Ao + sup.Pos((z - n.e1 - n.s0) * s), n.Oa - sup.Pos(h * s)};
+        return TPointCanevas{n.Ao + sup.Pos((z - n.e1 - n.s0) * s), n.Oa - sup.Pos(h * s)};
     };
-    TPoint impactBas = versPoint(zBas, hBas);
-    TPoint impactHaut = versPoint(zHaut, hHaut);
+    TPointCanevas impactBas = versPoint(zBas, hBas);
+    TPointCanevas impactHaut = versPoint(zHaut, hHaut);
     if (impactBas.X == xf)
         impactBas.X = xf - 1;
     if (impactHaut.X == xf)
@@ -338,7 +154,7 @@ bool DessinePlie(TSupport& sup, TNewton& n)
     const bool tropPetit = n.Ds < minimal && Validite.SecondaireDefini;
     const TColor couleurRayons = tropPetit ? CouleurBleuCiel : CouleurRouge;
     if (tropPetit)
-        sup.BoiteTaille(" Le miroir plan est trop petit ");
+        sup.BoiteTaille(" Le miroir plan est trop petit ", CouleurFuchsia);
 
     const bool dispositif = Validite.DispositifPresent;
     sup.Trait(n.BordBas.X, n.BordBas.Y, impactBas.X, impactBas.Y, CouleurRouge);
@@ -355,8 +171,8 @@ bool DessinePlie(TSupport& sup, TNewton& n)
     sup.C.LineTo(n.BordBas.X, n.BordBas.Y);
     sup.C.MoveTo(impactBas.X, n.BordHaut.Y);
     sup.C.LineTo(n.BordHaut.X, n.BordHaut.Y);
-    Chevrons(sup, n.BordHaut.X, impactBas.X, n.BordHaut.Y);
-    Chevrons(sup, n.BordBas.X, impactBas.X, n.BordBas.Y);
+    ChevronsLumiere(sup, n.BordHaut.X, impactBas.X, n.BordHaut.Y);
+    ChevronsLumiere(sup, n.BordBas.X, impactBas.X, n.BordBas.Y);
 
     const bool afocal = Validite.SystemeAfocal;
     if (!afocal)
@@ -364,13 +180,13 @@ bool DessinePlie(TSupport& sup, TNewton& n)
     if (!dispositif)
     {
         const int yTexte = !sup.Papier() && yF <= 12 ? 2 : yF - sup.Ligne16(14);
-        sup.TexteFoyer(xf + sup.Ligne16(5), yTexte);
+        sup.Texte(xf + sup.Ligne16(5), yTexte, "F");
     }
     sup.CarreFoyer(xf, yI);
 
     if (dispositif)
     {
-        const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+        const int nombre = NombreLignesDispositif();
         const double total = SommeEpaisseurs(1, nombre);
         const double hauteurAfocale = n.H - n.D / 2;
         // Vertex j lies r(j - 1) below the image: r(i) is the distance from vertex i + 1 to the image.
@@ -383,6 +199,7 @@ bool DessinePlie(TSupport& sup, TNewton& n)
         const auto& R = Dispositif.RayonDioptre;
         const auto& E = Dispositif.EpaisseurDioptre;
         const auto& Dia = Dispositif.DiametreDioptre;
+        CalculeDiametreMaximalDispositif();
         DessineDispositif(
             [&](int i, bool dernier) {
                 const int y = dernier ? yI : ySommet(i + 1, 0);
@@ -399,11 +216,11 @@ bool DessinePlie(TSupport& sup, TNewton& n)
                 LigneArret(sup, xf - ouvert, y, xf - ferme, y);
                 LigneArret(sup, xf + ouvert, y, xf + ferme, y);
             });
-        auto point = [&](int i, const TRayonBord& rayon, TPoint avant) {
+        auto point = [&](int i, const TRayonBord& rayon, TPointCanevas avant) {
             if (i > nombre)
-                return afocal ? TPoint{avant.X, sup.HautBande()} : TPoint{xf, yI};
+                return afocal ? TPointCanevas{avant.X, sup.Haut()} : TPointCanevas{xf, yI};
             const double h = rayon.Hauteurs[i];
-            return TPoint{xf - sup.Pos(h * s), ySommet(i, FlecheSphere(R[i], 2 * h))};
+            return TPointCanevas{xf - sup.Pos(h * s), ySommet(i, FlecheSphere(R[i], 2 * h))};
         };
         if (!DessineRayons(sup, n, impactBas, impactHaut, point))
             return false;
@@ -443,9 +260,9 @@ bool DessinePrimeFoyer(TSupport& sup, TNewton& n)
     if (!dispositif)
     {
         if (sup.Papier())
-            sup.TexteFoyer(xF + sup.Ligne16(2), n.Oa - sup.Ligne16(16));
+            sup.Texte(xF + sup.Ligne16(2), n.Oa - sup.Ligne16(16), "F");
         else
-            sup.TexteFoyer(xF + 5, n.Oa - 14);
+            sup.Texte(xF + 5, n.Oa - 14, "F");
     }
     if (!(sup.Papier() && afocal))
         sup.CarreFoyer(xI, n.Oa);
@@ -455,13 +272,14 @@ bool DessinePrimeFoyer(TSupport& sup, TNewton& n)
         const auto& R = Dispositif.RayonDioptre;
         const auto& E = Dispositif.EpaisseurDioptre;
         const auto& Dia = Dispositif.DiametreDioptre;
-        const int nombre = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
+        const int nombre = NombreLignesDispositif();
         auto xSommet = [&](int i) {
             const double reste = SommeEpaisseurs(i, nombre);
             if (afocal)
                 return n.Ao - sup.Pos((n.L - reste) * s);
             return xI + sup.Pos(reste * s);
         };
+        CalculeDiametreMaximalDispositif();
         DessineDispositif(
             [&](int i, bool dernier) {
                 sup.Element(xSommet(i), n.Oa, TeinteLigne(i), dernier ? RayonPlan : -R[i + 1], -R[i], E[i],
@@ -475,11 +293,11 @@ bool DessinePrimeFoyer(TSupport& sup, TNewton& n)
                 LigneArret(sup, x, n.Oa + ouvert, x, n.Oa + ferme);
             });
         const int bord = sup.Papier() ? marge + ImpressionEtat.EpaisseurTraitImpression : 0;
-        auto point = [&](int i, const TRayonBord& rayon, TPoint avant) {
+        auto point = [&](int i, const TRayonBord& rayon, TPointCanevas avant) {
             if (i > nombre)
-                return afocal ? TPoint{bord, avant.Y} : TPoint{xI, n.Oa};
+                return afocal ? TPointCanevas{bord, avant.Y} : TPointCanevas{xI, n.Oa};
             const double h = rayon.Hauteurs[i];
-            return TPoint{xSommet(i) - sup.Pos(FlecheSphere(R[i], 2 * h) * s), n.Oa - sup.Pos(h * s)};
+            return TPointCanevas{xSommet(i) - sup.Pos(FlecheSphere(R[i], 2 * h) * s), n.Oa - sup.Pos(h * s)};
         };
         if (!DessineRayons(sup, n, n.BordBas, n.BordHaut, point))
             return false;

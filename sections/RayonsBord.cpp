@@ -55,11 +55,13 @@ TRayonsBord TraceRayonsBord(const TReglesRayonsBord& regles)
         r.XDepart = k * demiEntree;
         r.YDepart = 0;
         trace();
-        r.RayonOcculte = r.HorsSecondaire || r.ArretDispositif;
+        r.RayonOcculte = r.HorsSecondaire || r.ArretDispositif || (regles.OcculteParGroupe && r.ArretGroupe);
         VignettageSecondaire = r.HorsSecondaire;
 
         TRayonBord& rayon = resultat.Rayons[static_cast<std::size_t>(k + 1)];
-        if (r.HorsSecondaire)
+        if (!regles.RetraitSecondaire)
+            rayon.Couleur = CouleurRouge;
+        else if (r.HorsSecondaire)
         {
             // Moved in by whole millimetres until the flat catches it; a ray that crosses the whole aperture
             // without being caught keeps its last trace.
@@ -103,12 +105,29 @@ TRayonsBord TraceRayonsBord(const TReglesRayonsBord& regles)
             rayon.Couleur = CouleurVertClair;
         }
         rayon.SuiteDessinee = !r.ArretDispositif && !r.HorsSecondaire;
+        rayon.XDepart = r.XDepart;
         rayon.Hauteurs = r.HauteurImpact;
+        rayon.HauteurPrimaire = Instrument.ImpactPrimaire[0];
+        rayon.CotePrimaire = Instrument.ImpactPrimaire[2];
+        rayon.HauteurSecondaire = r.HauteurImpactSecondaire;
+        rayon.CoteSecondaire = r.CoteImpactSecondaire;
+        rayon.XRayon = r.XRayon;
+        rayon.ZRayon = r.ZRayon;
+        rayon.LRayon = r.LRayon;
+        rayon.NRayon = r.NRayon;
+        rayon.Occulte = r.RayonOcculte;
+        rayon.VignettageDispositif = r.VignettageDispositif;
+        rayon.DansTrouCentral = r.DansTrouCentral;
+        rayon.VignettageSecondaire = VignettageSecondaire;
         resultat.Nombre = k + 2;
 
         if (regles.AvecBandeau && r.RayonOcculte)
-            MontreBandeau(LegendeBandeau(r.VignettageDispositif, r.DansTrouCentral, VignettageSecondaire,
-                                         Instrument.TypeInstrument));
+        {
+            TBandeau bandeau = LegendeBandeau(r.VignettageDispositif, r.DansTrouCentral, VignettageSecondaire,
+                                              Instrument.TypeInstrument);
+            bandeau.Place = regles.PlaceBandeau;
+            MontreBandeau(bandeau);
+        }
     }
     resultat.Issue = TIssueRayonsBord::Traces;
     return resultat;

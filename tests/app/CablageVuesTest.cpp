@@ -212,6 +212,10 @@ TEST_F(CablageVuesFenetre, LeBandeauSuitSaLegendeEtSaCouleur)
     EXPECT_EQ(bandeau.palette().color(QPalette::Window), QColor(255, 0, 0));
     // Its right edge stays on the drawing's, whatever its caption's width.
     EXPECT_EQ(bandeau.x() + bandeau.width(), Controles.Dessin.Left + Controles.Dessin.Width);
+    // A form that places it at a given left keeps it there.
+    BandeauOcculte.Place.Gauche = 20;
+    AppliqueCablageVues();
+    EXPECT_EQ(bandeau.x(), Controles.Dessin.Left + 20);
 }
 
 TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)

@@ -312,6 +312,46 @@ TEST_F(RayonsBord, UnRayonHorsDuPlanRentreMillimetreParMillimetre)
     EXPECT_TRUE(VignettageSecondaire);
 }
 
+TEST_F(RayonsBord, SansRetraitDuSecondaireLesRayonsRestentRougesEtGardentLeurDepart)
+{
+    // A form without the flat's retreat: the rays keep their starts and their red, the shadow included; a cut by the
+    // lens group's edge counts when the form says so, and the banner goes where the form puts it.
+    Regles.RetraitSecondaire = false;
+    Regles.OcculteParGroupe = true;
+    Regles.AvecBandeau = true;
+    Regles.PlaceBandeau = {20, 0};
+    Instrument.TypeInstrument = TTypeInstrument::Schmidt;
+    Controles.Dessin = {true, 5, 300, 762, 350};
+    Script.Regle = [](TRayon& r) {
+        r.HorsSecondaire = std::abs(r.XDepart) > 97.5;
+        r.DansOmbreSecondaire = std::abs(r.XDepart) < 1;
+        r.ArretGroupe = r.XDepart > 0;
+        r.DansTrouCentral = r.XDepart > 0;
+        Instrument.ImpactPrimaire = {r.XDepart / 2, 0, r.XDepart / 100};
+    };
+    const TRayonsBord rayons = TraceRayonsBord(Regles);
+    EXPECT_EQ(Script.Departs, (std::vector<double>{-100, 0, 100}));
+    for (const TRayonBord& r : rayons.Rayons)
+        EXPECT_EQ(r.Couleur, CouleurRouge);
+    EXPECT_FALSE(rayons.Rayons[0].SuiteDessinee);
+    EXPECT_TRUE(rayons.Rayons[1].SuiteDessinee);
+    EXPECT_TRUE(rayons.Rayons[0].Occulte);
+    EXPECT_FALSE(rayons.Rayons[1].Occulte);
+    EXPECT_TRUE(rayons.Rayons[2].Occulte);
+    EXPECT_DOUBLE_EQ(rayons.Rayons[0].XDepart, -100);
+    EXPECT_DOUBLE_EQ(rayons.Rayons[0].HauteurPrimaire, -50);
+    EXPECT_DOUBLE_EQ(rayons.Rayons[2].CotePrimaire, 1);
+    EXPECT_EQ(BandeauOcculte.Legende, " Le faisceau est interrompu par le bord du trou central ");
+    EXPECT_EQ(Controles.LabelOcculte.Left, 5 + 20);
+
+    // The retreat of the usual rule records where the ray was moved to.
+    Regles = TReglesRayonsBord{};
+    Regles.Prepare = PrepareScripte;
+    Regles.Trace = TraceScripte;
+    Script.Departs.clear();
+    EXPECT_DOUBLE_EQ(TraceRayonsBord(Regles).Rayons[2].XDepart, 97);
+}
+
 TEST_F(RayonsBord, SansSolutionOuSansRayonDeReferenceAucunRayonDeBord)
 {
     for (const bool interrompu : {true, false})

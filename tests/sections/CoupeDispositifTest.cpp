@@ -11,6 +11,7 @@
 #include "sections/CoupeDispositif.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
+#include "support/Conception.h"
 #include "support/Formes.h"
 #include "support/Verres.h"
 
@@ -22,7 +23,6 @@
 #include <memory>
 #include <numbers>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace {
@@ -381,50 +381,6 @@ TEST_F(CoupeDispositif, LaViseeAfocaleRattrapeLAngleApparentDemande)
     }
 }
 
-// The design as a run of bytes: every value typed or chosen by the user, which no view may change.
-template <class T>
-void Ajoute(std::string& octets, const T& valeur)
-{
-    static_assert(std::is_trivially_copyable_v<T>);
-    octets.append(reinterpret_cast<const char*>(&valeur), sizeof valeur);
-}
-
-std::string OctetsConception()
-{
-    std::string o;
-    const TInstrument& I = Instrument;
-    for (const double v :
-         {I.DiametreEntree, I.FocalePrimaire, I.DiametreMiroir, I.RayonCourburePrimaire, I.RayonPrimaireCube,
-          I.RayonPrimairePuissance5, I.FocaleResultante, I.DistanceSecondaireFoyer, I.CoefficientDeformationPrimaire,
-          I.CoefficientDeformationPrimaire2, I.EpaisseurPrimaire, I.DiametreObstruction, I.DiametreTrouCentral,
-          I.DegagementFoyer})
-        Ajoute(o, v);
-    Ajoute(o, I.TypeInstrument);
-    Ajoute(o, I.DiametreSecondaire);
-    Ajoute(o, I.TeinteMiroirs);
-    o += I.NomInstrument;
-    const TDioptre& D = Dispositif;
-    Ajoute(o, D.NombreDioptres);
-    Ajoute(o, D.RayonDioptre);
-    Ajoute(o, D.EpaisseurDioptre);
-    Ajoute(o, D.DiametreDioptre);
-    Ajoute(o, D.IndiceRouge);
-    Ajoute(o, D.IndiceVert);
-    Ajoute(o, D.IndiceBleu);
-    for (const std::string& matiere : D.MatiereDioptre)
-        o += matiere + '\n';
-    o += D.TitreDispositif;
-    Ajoute(o, Groupe.NombreDioptresGroupe);
-    Ajoute(o, Groupe.RayonGroupe);
-    Ajoute(o, Groupe.IndiceVertGroupe);
-    Ajoute(o, LongueursOnde);
-    Ajoute(o, Reglages.TeinteVerre);
-    Ajoute(o, Reglages.IndiceLimite);
-    Ajoute(o, Reglages.RayonsLumineuxTraces);
-    Ajoute(o, Reglages.DistanceAxeImage);
-    return o;
-}
-
 TEST_F(CoupeDispositif, DessinerPuisImprimerLaVueLaisseLaConceptionALOctetPres)
 {
     struct TCas
@@ -446,7 +402,7 @@ TEST_F(CoupeDispositif, DessinerPuisImprimerLaVueLaisseLaConceptionALOctetPres)
         Edition.AMettreAJour = true;
         Reglages.RayonsLumineuxTraces = true;
         Reglages.DistanceAxeImage = 1;
-        const std::string avant = OctetsConception();
+        const TConceptionSauvee avant = TConceptionSauvee::Lue();
 
         TCanevasEnregistreur dessin(762, 350);
         DessineCoupeDispositif(dessin, nullptr);
@@ -459,7 +415,7 @@ TEST_F(CoupeDispositif, DessinerPuisImprimerLaVueLaisseLaConceptionALOctetPres)
             EXPECT_TRUE(TexteDessine(*page, {.Texte = "F"}));
         }
 
-        EXPECT_EQ(OctetsConception(), avant);
+        EXPECT_TRUE(MemeConception(avant, TConceptionSauvee::Lue()));
         EXPECT_EQ(Validite.InstrumentValide, cas.Instrument);
         std::string champ;
         EXPECT_FALSE(EtatContientNonFini(champ)) << champ;

@@ -12,6 +12,7 @@
 #include "sections/Primitives.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
+#include "support/Conception.h"
 #include "support/Formes.h"
 #include "support/Verres.h"
 
@@ -352,48 +353,10 @@ TEST_F(CoupeNewton, UnRayonQuiNePasseNullePartArreteLeDessinApresMillePas)
     }
 }
 
-// The design values a section reads, which it must give back as they were.
-struct TConception
-{
-    TInstrument Instrument;
-    TDioptre Dispositif;
-    TDioptreGroupe Groupe;
-    TPaletteTeintes Teintes;
-
-    static TConception Lue() { return {::Instrument, ::Dispositif, ::Groupe, Reglages.TeinteVerre}; }
-};
-
-void AttendMemeConception(const TConception& a, const TConception& b)
-{
-    const TInstrument& i = a.Instrument;
-    const TInstrument& j = b.Instrument;
-    EXPECT_EQ(i.TypeInstrument, j.TypeInstrument);
-    EXPECT_EQ(i.DiametreEntree, j.DiametreEntree);
-    EXPECT_EQ(i.FocalePrimaire, j.FocalePrimaire);
-    EXPECT_EQ(i.RayonCourburePrimaire, j.RayonCourburePrimaire);
-    EXPECT_EQ(i.DiametreSecondaire, j.DiametreSecondaire);
-    EXPECT_EQ(i.DistanceSecondaireFoyer, j.DistanceSecondaireFoyer);
-    EXPECT_EQ(i.EpaisseurPrimaire, j.EpaisseurPrimaire);
-    EXPECT_EQ(i.EpaisseurSecondaire, j.EpaisseurSecondaire);
-    EXPECT_EQ(i.TeinteMiroirs, j.TeinteMiroirs);
-    const TDioptre& p = a.Dispositif;
-    const TDioptre& q = b.Dispositif;
-    EXPECT_EQ(p.NombreDioptres, q.NombreDioptres);
-    EXPECT_EQ(p.RayonDioptre, q.RayonDioptre);
-    EXPECT_EQ(p.EpaisseurDioptre, q.EpaisseurDioptre);
-    EXPECT_EQ(p.DiametreDioptre, q.DiametreDioptre);
-    EXPECT_EQ(p.IndiceRouge, q.IndiceRouge);
-    EXPECT_EQ(p.IndiceVert, q.IndiceVert);
-    EXPECT_EQ(p.IndiceBleu, q.IndiceBleu);
-    EXPECT_EQ(p.MatiereDioptre, q.MatiereDioptre);
-    EXPECT_EQ(a.Groupe.RayonGroupe, b.Groupe.RayonGroupe);
-    EXPECT_EQ(a.Teintes, b.Teintes);
-}
-
 TEST_F(CoupeNewton, LaCoupeLaisseLaConceptionCommeElleEtait)
 {
     DispositifDeuxLentilles();
-    const TConception avant = TConception::Lue();
+    const TConceptionSauvee avant = TConceptionSauvee::Lue();
     TCanevasImage dessin(762, 350);
     DessineCoupeInstrument(dessin);
     auto page = TCanevasEnregistreur::Page(4960, 7016, 600);
@@ -401,7 +364,7 @@ TEST_F(CoupeNewton, LaCoupeLaisseLaConceptionCommeElleEtait)
     ImpressionEtat.MargeImpression = 100;
     MiseEnPage.OrdonneeCourante = 1000;
     ImprimeCoupeInstrument(*page);
-    AttendMemeConception(avant, TConception::Lue());
+    EXPECT_TRUE(MemeConception(avant, TConceptionSauvee::Lue()));
 }
 
 class CoupeNewtonImprimee : public CoupeNewton

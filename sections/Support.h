@@ -1,0 +1,182 @@
+// What the instrument sections share beyond the frame: the drawing surface (screen image or paper) with its
+// rounding, its clipping and its primitives, the lens device drawn inside a section, the edge rays drawn as
+// polylines, the chevrons of the incoming light, the stored paths of traced rays and the marginal ray's hit on a
+// secondary mirror.
+#pragma once
+
+#include "optics/Arrondis.h"
+#include "optics/Modele.h"
+#include "optics/Sentinelles.h"
+#include "platform/Canevas.h"
+#include "sections/Cadre.h"
+#include "sections/RayonsBord.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Coordinates are held within this many pixels (dots) of the origin, so that a point far off the band, or a value
+// that is not a number, still makes an int the canvas can take.
+inline constexpr std::int64_t LimitePx = 10000000;
+
+int Entier(std::int64_t v);
+// A length in pixels, rounded half to even, or with its fraction dropped.
+int Arrondi(double v);
+int Tronque(double v);
+
+// The drawing surface of one section: the screen image or the paper, with their rounding and their primitives.
+class TSupport
+{
+public:
+    TSupport(ICanevas& canevas, bool papier) : C(canevas), Papier_(papier) {}
+
+    bool Papier() const { return Papier_; }
+    // Positions round to the nearest pixel on screen and drop the fraction on paper.
+    int Pos(double v) const { return Papier() ? Tronque(v) : Arrondi(v); }
+    // A length fixed in screen pixels, as printed: from a 16-pixel line.
+    int Ligne16(int n) const;
+    // The band's edges: the image's on screen, the printed frame's on paper.
+    int Haut() const;
+    int Bas() const;
+    int Gauche() const;
+    int Droite() const;
+
+    // A ray: smoothed on screen, a plain pen line on paper, cut to the image (to the band's frame on paper). A ray
+    // may start far off the band, where the smoothed line would otherwise walk millions of columns.
+    void Trait(int x1, int y1, int x2, int y2, TColor couleur);
+    // A plain pen line in the colour given (incoming light, stop strokes).
+    void Ligne(int x1, int y1, int x2, int y2, TColor couleur);
+
+    void Element(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
+                 bool jointB, bool jointA);
+    void ElementVertical(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, float s,
+                         bool jointB, bool jointA);
+    void MiroirPerce(int x, int y, TColor teinte, double rB, double rA, double e, double dB, double dA, double trou,
+                     float s);
+    void Lame(int x, int y, TColor teinte, double diametre, double profil, double epaisseur, float s);
+    void Diaphragme(int x, int b);
+
+    // The optical axis, the focal plane down the band and the short focal line, grey on screen, black on paper.
+    void Axe(int y);
+    void PlanFocal(int x);
+    void AxeCourt(int x, int y);
+    void CarreFoyer(int x, int y);
+    void BoiteTaille(const std::string& message, TColor fond, const TPlaceBoite& place = {});
+
+    // Black text on white, in 9 points on paper.
+    void Texte(int x, int y, const std::string& texte);
+
+    ICanevas& C;
+
+private:
+    bool Papier_;
+};
+
+// The device's rows drawn: 1 .. NombreDioptres, at most the table's rows.
+int NombreLignesDispositif();
+// Sum of the device's finite thicknesses of rows [premier, dernier].
+double SommeEpaisseurs(int premier, int dernier);
+// The tint of device row i from its palette slot.
+TColor TeinteLigne(int i);
+// A black solid stroke of a device stop.
+void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2);
+
+// The device and the instrument's own glass traced in the green line, then the system solved.
+void ResoutEnVert();
+
+// The device's glass and stops in their tints: `element`(i, dernier) draws the glass behind surface i (the last one
+// running to the image plane), `arret`(i) the stop of surface i. The tint slots and joined-face flags are set
+// before each call.
+template <class FElement, class FArret>
+void DessineDispositif(FElement element, FArret arret)
+{
+    AttribueTeintes();
+    const int n = NombreLignesDispositif();
+    for (int i = 1; i <= n; ++i)
+    {
+        if (EstVerre(i + 1) && i < n)
+        {
+            CalculeJoints(i);
+            element(i, false);
+        }
+        else if (EstDiaphragme(Dispositif.RayonDioptre[i]))
+            arret(i);
+        if (i == n && EstVerre(n + 1) && !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[n]))
+        {
+            CalculeJoints(n);
+            JointSuivant = false;
+            element(n, true);
+        }
+    }
+}
+
+// Where an edge ray's drawn path starts before the device: up to two points of the form (a mirror's rim, a hit on
+// a secondary). The segments from them into device surface 1 are drawn whatever stopped the ray when `Toujours` is
+// set; otherwise they follow the rule of the later segments, drawn only while the ray is not left stopped.
+struct TDebutRayon
+{
+    std::array<TPointCanevas, 2> Points{};
+    int Nombre = 0;
+    bool Toujours = true;
+};
+
+// Draws the edge rays k = -1 and +1 as traced: from the form's start, through `point`(i, rayon, avant) on each
+// device surface i = 1 .. N the ray reached, to its end `point`(N + 1, rayon, avant); `avant` is the point before.
+template <class FDebut, class FPoint>
+void DessineRayonsBord(TSupport& sup, const TRayonsBord& rayons, FDebut debut, FPoint point)
+{
+    const int nombre = NombreLignesDispositif();
+    std::array<TPointCanevas, NombreMaxDioptres + 4> chemin{};
+    for (int r = 0; r < rayons.Nombre; r += 2)
+    {
+        const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
+        const TDebutRayon tete = debut(r - 1, rayon);
+        std::size_t taille = 0;
+        for (int j = 0; j < tete.Nombre && j < 2; ++j)
+            chemin[taille++] = tete.Points[static_cast<std::size_t>(j)];
+        const std::size_t premiers = taille;
+        for (int i = 1; i <= nombre + 1; ++i)
+        {
+            // A surface the ray never reached in a computable place ends the path there.
+            if (i <= nombre && !std::isfinite(rayon.Hauteurs[static_cast<std::size_t>(i)]))
+                break;
+            chemin[taille] = point(i, rayon, taille > 0 ? chemin[taille - 1] : TPointCanevas{});
+            ++taille;
+        }
+        // The segments that end on surface 1 or before belong to the form's start.
+        const std::size_t toujours = tete.Toujours ? std::min(premiers + 1, taille) : 0;
+        const std::size_t fin = rayon.SuiteDessinee ? taille : toujours;
+        for (std::size_t j = 1; j < fin; ++j)
+            sup.Trait(chemin[j - 1].X, chemin[j - 1].Y, chemin[j].X, chemin[j].Y, rayon.Couleur);
+    }
+}
+
+// Three chevrons of the incoming light pointing along it, their tips at x, x + 5 and x + 10 on the line y.
+void Chevrons(TSupport& sup, int x, int y);
+
+// The path of one traced ray through a meniscus or corrector form as (x, z) pairs in single precision: x its height
+// in the section's plane, z its axial position counted from the primary's vertex towards the light. Pair 0 the start
+// on the aperture stop's plane, 1 and 2 the hits on the corrector's first and second faces, 3 the hit on the
+// primary, 4 the chief ray's image point.
+struct TPointTrajet
+{
+    float X = 0;
+    float Z = 0;
+};
+using TTrajetRayon = std::array<TPointTrajet, 5>;
+inline TTrajetRayon TrajetRayonPrincipal{};
+inline TTrajetRayon TrajetBordNegatif{};
+inline TTrajetRayon TrajetBordPositif{};
+
+// Where a marginal ray meets a secondary's sphere: its height t and its axial position u = t / a + b, in the frame of
+// the sphere's centre, a being the ray's slope (height over axial distance) and b the axis crossing's distance from
+// the centre. Nothing when the ray misses the sphere or the values cannot be computed.
+struct TImpactSecondaire
+{
+    double Hauteur = 0;
+    double Cote = 0;
+};
+std::optional<TImpactSecondaire> ImpactSecondaire(double pente, double b, double rayon);
