@@ -43,7 +43,7 @@ TEST_F(AnnulerRefaire, LeDocumentEnregistreSousUnNomGardeCeNom)
         Services.DialoguesFichier.RepondEnregistreSous(Chemin("b.qvd"));
         EnregistreDocumentSous();
         ASSERT_TRUE(OperationFichierReussie);
-        Modifie(1, 230);
+        Modifie(SaisieDiametreEntreeNewton, 230);
 
         for (void (*commande)() : {AnnulerExecute, RetablirExecute})
         {

@@ -224,7 +224,9 @@ TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
     {
         T Forme;
         int Code;
-    } cas[] = {{T::Newton, 1}, {T::Cassegrain, 11}, {T::Lunette, 2011}};
+    } cas[] = {{T::Newton, SaisieDiametreEntreeNewton},
+               {T::Cassegrain, SaisieDiametreEntreeCassegrain},
+               {T::Lunette, SaisieRayonGroupe}};
     for (const auto& c : cas)
     {
         SCOPED_TRACE(static_cast<int>(c.Forme));

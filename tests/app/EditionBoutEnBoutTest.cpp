@@ -166,7 +166,7 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
         SCOPED_TRACE(r.Tape);
         Clic(p.Fenetre, centre);
         ASSERT_TRUE(p.Saisie->isVisibleTo(p.Fiche));
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
         EXPECT_EQ(p.Saisie->text().toStdString(), "200");
         EXPECT_EQ(p.Saisie->x(), caseDiametre.Left);
         EXPECT_EQ(p.Saisie->selectedText(), p.Saisie->text());
@@ -183,7 +183,7 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
             EXPECT_EQ(Services.Question.Posees[0].Titre, r.Titre);
             EXPECT_EQ(Services.Question.Posees[0].Ligne1, r.Texte);
             // The value refused aloud stays open, showing the old one again.
-            EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+            EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
             EXPECT_EQ(p.Saisie->text().toStdString(), "200");
         }
         Services.Question.Posees.clear();
@@ -210,7 +210,7 @@ TEST_F(EditionBoutEnBout, UnClicSurLeDiametreDuNewtonLeRefusePuisLeStockeArrondi
     // The sheet is drawn again with the new value, which the box shows when it is opened again.
     EXPECT_NE(Pixels(*p.Fenetre, caseDiametre), avant);
     Clic(p.Fenetre, centre);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
     EXPECT_EQ(p.Saisie->text().toStdString(), Nombre("254", "6"));
 }
 

@@ -81,7 +81,7 @@ TEST_F(Effacement, UneQuestionAbandonneeNEffaceRienNiNeJournalise)
     {
         SCOPED_TRACE(c.Nom);
         OuvreBase(TTypeInstrument::Cassegrain);
-        Modifie(1, 230);
+        Modifie(SaisieDiametreEntreeNewton, 230);
         Etat.CheminDocument.clear();
         const auto avant = ConceptionRafraichie();
         const auto journal = LignesJournal();

@@ -361,7 +361,7 @@ TEST_F(FichierLecture, LectureDeLInstrumentSeul)
     EXPECT_EQ(Dispositif.NombreDioptres, 2);
     EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 16);
     EXPECT_EQ(Reglages.AmplitudeChamp, 3);
-    EXPECT_EQ(Journal.CodeJournal, -6);
+    EXPECT_EQ(Journal.CodeJournal, CodeJournalLectureInstrument);
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 2);
 }
 
@@ -417,7 +417,7 @@ TEST_F(FichierPlacement, VingtQuatrePlusCinqPassentVingtCinqPlusCinqNon)
     EXPECT_EQ(Dispositif.NombreDioptres, 29);
     EXPECT_EQ(Dispositif.RayonDioptre[24], rayon24);
     EXPECT_NEAR(Dispositif.RayonDioptre[25], 101.25, 1e-9);
-    EXPECT_EQ(Journal.CodeJournal, -4);
+    EXPECT_EQ(Journal.CodeJournal, CodeJournalDispositifApres);
 
     Prepare(5, 25);
     const std::vector<std::string> avant = LignesFichierConception();
@@ -467,7 +467,7 @@ TEST_F(FichierPlacement, DevantDecaleLesRangeesAvecLeursMilieux)
     EXPECT_EQ(Dispositif.MatiereDioptre[6], "F2") << "le verre derrière l'ancienne rangée 3";
     EXPECT_EQ(Dispositif.MatiereDioptre[2], "BK7");
     EXPECT_NEAR(Dispositif.RayonDioptre[5], 103.25, 1e-9) << "l'ancienne rangée 3";
-    EXPECT_EQ(Journal.CodeJournal, -5);
+    EXPECT_EQ(Journal.CodeJournal, CodeJournalDispositifAvant);
 }
 
 TEST_F(FichierPlacement, RaiesDifferentesLaissentLeDispositif)

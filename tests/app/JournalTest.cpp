@@ -36,13 +36,13 @@ std::pair<bool, bool> AnnulerRetablir()
 TEST_F(Journal_, UneModificationApresUneAnnulationRemplaceLaSuiteDuJournal)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
-    Modifie(1, 210);
+    Modifie(SaisieDiametreEntreeNewton, 210);
     const auto apresPremiere = ConceptionRafraichie();
-    Modifie(13, 3000);
+    Modifie(SaisieFocaleResultanteCassegrain, 3000);
     AnnulerExecute();
     EXPECT_EQ(Edition.PositionJournal, 2);
     EXPECT_EQ(Instrument.DiametreEntree, 210);
-    Modifie(14, 70);
+    Modifie(SaisieDiametreSecondaireCassegrain, 70);
 
     EXPECT_EQ(LignesJournal(),
               (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "210", "14", "0", "70"}));
@@ -67,7 +67,7 @@ TEST_F(Journal_, AnnulerAuDebutEtRetablirALaFinNeChangentRien)
     RetablirExecute();
     EXPECT_EQ(Edition.PositionJournal, 0);
 
-    Modifie(2, 1300);
+    Modifie(SaisieFocalePrimaireNewton, 1300);
     const auto modifiee = ConceptionRafraichie();
     EXPECT_EQ(AnnulerRetablir(), std::make_pair(true, false));
     for (int fois = 0; fois < 2; ++fois)
@@ -93,7 +93,7 @@ TEST_F(Journal_, UneSpectraleBleueRevientAvecRetablir)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
     LongueursOnde.LongueurOndeBleue = 17;
-    AjouteEnregistrement({1003, 0, "17"});
+    AjouteEnregistrement({SaisieLongueurOndeBleue, 0, "17"});
     AnnulerExecute();
     EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 15);
     RetablirExecute();
@@ -133,56 +133,57 @@ const std::vector<TCasRejeu>& CasRejeu()
 {
     using T = TTypeInstrument;
     static const std::vector<TCasRejeu> cas = {
-        {"diametre d'entree", T::Cassegrain, Valeur(1, 254.6)},
-        {"focale du primaire", T::Cassegrain, Valeur(12, 1100)},
-        {"focale resultante", T::Cassegrain, Valeur(13, 3600)},
-        {"diametre du secondaire", T::Cassegrain, Valeur(14, 70)},
-        {"degagement", T::Cassegrain, Valeur(15, 150)},
-        {"trou central", T::Cassegrain, Valeur(18, 60)},
-        {"deformation du primaire", T::Newton, Valeur(4, -0.9)},
-        {"deformation du secondaire", T::KlevtsovCassegrain, Valeur(27, -0.5)},
-        {"second coefficient du secondaire, exposant signe", T::KlevtsovCassegrain, Valeur(-27, -1.5e-5)},
-        {"epaisseur du primaire", T::Cassegrain, Valeur(7, 30)},
-        {"epaisseur du secondaire", T::Cassegrain, Valeur(8, 12)},
-        {"focale du Newton", T::Newton, Valeur(2, 1300)},
-        {"petit axe du plan", T::Newton, Valeur(5, 60)},
-        {"plan au foyer", T::Newton, Valeur(6, 250)},
-        {"rayon du miroir de Schmidt", T::Schmidt, Valeur(53, 2100)},
-        {"focale de Schmidt", T::Schmidt, Valeur(54, 980)},
-        {"epaisseur de lame", T::Schmidt, Valeur(56, 8)},
-        {"coefficient de lame", T::Schmidt, Valeur(69, 1.1)},
-        {"lame au miroir", T::Schmidt, Valeur(561, 1900)},
-        {"zone neutre", T::Schmidt, Valeur(562, 1.2)},
-        {"diametre du miroir", T::Schmidt, Valeur(52, 320)},
-        {"rayon du Maksutov", T::Maksutov, Valeur(72, 2400)},
-        {"diametre du menisque", T::Maksutov, Valeur(73, 220)},
-        {"premier rayon du menisque", T::Maksutov, Valeur(74, 300)},
-        {"second rayon du menisque", T::Maksutov, Valeur(75, 310)},
-        {"diaphragme au miroir", T::Maksutov, Valeur(71, 100)},
-        {"miroir de Lurie-Houghton", T::LurieHoughton, Valeur(132, 240)},
+        {"diametre d'entree", T::Cassegrain, Valeur(SaisieDiametreEntreeNewton, 254.6)},
+        {"focale du primaire", T::Cassegrain, Valeur(SaisieFocalePrimaireCassegrain, 1100)},
+        {"focale resultante", T::Cassegrain, Valeur(SaisieFocaleResultanteCassegrain, 3600)},
+        {"diametre du secondaire", T::Cassegrain, Valeur(SaisieDiametreSecondaireCassegrain, 70)},
+        {"degagement", T::Cassegrain, Valeur(SaisieDegagementFoyerCassegrain, 150)},
+        {"trou central", T::Cassegrain, Valeur(SaisieDiametreTrouCentralCassegrain, 60)},
+        {"deformation du primaire", T::Newton, Valeur(SaisieDeformationPrimaireNewton, -0.9)},
+        {"deformation du secondaire", T::KlevtsovCassegrain, Valeur(SaisieDeformationSecondaireRitchey, -0.5)},
+        {"second coefficient du secondaire, exposant signe", T::KlevtsovCassegrain,
+         Valeur(SaisieDeformationSecondaire2, -1.5e-5)},
+        {"epaisseur du primaire", T::Cassegrain, Valeur(SaisieEpaisseurPrimaireNewton, 30)},
+        {"epaisseur du secondaire", T::Cassegrain, Valeur(SaisieEpaisseurSecondaireNewton, 12)},
+        {"focale du Newton", T::Newton, Valeur(SaisieFocalePrimaireNewton, 1300)},
+        {"petit axe du plan", T::Newton, Valeur(SaisieDiametreSecondaireNewton, 60)},
+        {"plan au foyer", T::Newton, Valeur(SaisieDistanceSecondaireFoyerNewton, 250)},
+        {"rayon du miroir de Schmidt", T::Schmidt, Valeur(SaisieRayonCourburePrimaireSchmidt, 2100)},
+        {"focale de Schmidt", T::Schmidt, Valeur(SaisieFocaleSchmidt, 980)},
+        {"epaisseur de lame", T::Schmidt, Valeur(SaisieEpaisseurLame, 8)},
+        {"coefficient de lame", T::Schmidt, Valeur(SaisieDeformationLame, 1.1)},
+        {"lame au miroir", T::Schmidt, Valeur(SaisieDistanceLameMiroir, 1900)},
+        {"zone neutre", T::Schmidt, Valeur(SaisieCoefficientK, 1.2)},
+        {"diametre du miroir", T::Schmidt, Valeur(SaisieDiametreMiroir, 320)},
+        {"rayon du Maksutov", T::Maksutov, Valeur(SaisieRayonCourburePrimaireMaksutov, 2400)},
+        {"diametre du menisque", T::Maksutov, Valeur(SaisieDiametreMenisque, 220)},
+        {"premier rayon du menisque", T::Maksutov, Valeur(SaisieRayonMenisque1, 300)},
+        {"second rayon du menisque", T::Maksutov, Valeur(SaisieRayonMenisque2, 310)},
+        {"diaphragme au miroir", T::Maksutov, Valeur(SaisieDistanceDiaphragmeMiroirMaksutov, 100)},
+        {"miroir de Lurie-Houghton", T::LurieHoughton, Valeur(SaisieDiametreMiroirHoughton, 240)},
         {"titre du dispositif", T::Cassegrain,
          [] {
              StockeTitreDispositif("Oculaire à 25 mm");
-             Enregistre(1000, 0, "Oculaire à 25 mm");
+             Enregistre(SaisieTitreDispositif, 0, "Oculaire à 25 mm");
          }},
         {"spectrale rouge", T::Cassegrain,
          [] {
              LongueursOnde.LongueurOndeRouge = 7;
-             Enregistre(1001, 0, "7");
+             Enregistre(SaisieLongueurOndeRouge, 0, "7");
          }},
         {"rayon d'une ligne du dispositif", T::Cassegrain,
          [] {
              Dispositif.RayonDioptre[2] = -60;
              Edition.LigneCourante = 2;
-             Enregistre(2001, 2, "-60");
+             Enregistre(SaisieRayonDioptre, 2, "-60");
          }},
         {"epaisseur et diametre du dispositif", T::Cassegrain,
          [] {
              Dispositif.EpaisseurDioptre[2] = 45.5;
              Dispositif.DiametreDioptre[1] = 28;
              Edition.LigneCourante = 1;
-             Enregistre(2002, 2, FormateGeneral(45.5));
-             Enregistre(2003, 1, "28");
+             Enregistre(SaisieEpaisseurDioptre, 2, FormateGeneral(45.5));
+             Enregistre(SaisieDiametreDioptre, 1, "28");
          }},
         {"indices d'une ligne du dispositif", T::Cassegrain,
          [] {
@@ -190,9 +191,9 @@ const std::vector<TCasRejeu>& CasRejeu()
              Dispositif.IndiceVert[2] = 1.61f;
              Dispositif.IndiceBleu[2] = 1.62f;
              Edition.LigneCourante = 1;
-             Enregistre(2004, 1, FormateGeneral(1.6));
-             Enregistre(2005, 1, FormateGeneral(1.61));
-             Enregistre(2006, 1, FormateGeneral(1.62));
+             Enregistre(SaisieIndiceRouge, 1, FormateGeneral(1.6));
+             Enregistre(SaisieIndiceVert, 1, FormateGeneral(1.61));
+             Enregistre(SaisieIndiceBleu, 1, FormateGeneral(1.62));
          }},
         {"verre de la derniere ligne: une ligne ajoutee au diametre herite", T::Cassegrain,
          [] {
@@ -200,7 +201,7 @@ const std::vector<TCasRejeu>& CasRejeu()
              Dispositif.NombreDioptres = 3;
              Dispositif.DiametreDioptre[3] = 30;
              Edition.LigneCourante = 3;
-             Enregistre(2007, 2, "N-BK7");
+             Enregistre(SaisieMatiereDioptre, 2, "N-BK7");
          }},
         {"verres des dernieres lignes du dispositif d'une lunette: chacun ajoute une ligne", T::Lunette,
          [] {
@@ -211,7 +212,7 @@ const std::vector<TCasRejeu>& CasRejeu()
                  const auto i = static_cast<std::size_t>(r);
                  Dispositif.MatiereDioptre[i + 1] = verres[i - 2];
                  Dispositif.DiametreDioptre[i + 1] = 30;
-                 Enregistre(2007, r, verres[i - 2]);
+                 Enregistre(SaisieMatiereDioptre, r, verres[i - 2]);
              }
              Dispositif.NombreDioptres = 5;
              Edition.LigneCourante = 5;
@@ -221,7 +222,7 @@ const std::vector<TCasRejeu>& CasRejeu()
              Dispositif.RayonDioptre[5] = 20;
              Dispositif.NombreDioptres = 5;
              Edition.LigneCourante = 5;
-             Enregistre(2001, 5, "20");
+             Enregistre(SaisieRayonDioptre, 5, "20");
          }},
         {"cellules du groupe", T::Lunette,
          [] {
@@ -233,18 +234,18 @@ const std::vector<TCasRejeu>& CasRejeu()
              Groupe.IndiceBleuGroupe[2] = 1.62f;
              Groupe.MatiereGroupe[2] = "F2";
              Edition.LigneCourante = 2;
-             Enregistre(2011, 2, "-300");
-             Enregistre(2012, 1, "12");
-             Enregistre(2013, 1, "105");
-             Enregistre(2014, 2, FormateGeneral(1.6));
-             Enregistre(2015, 2, FormateGeneral(1.61));
-             Enregistre(2016, 2, FormateGeneral(1.62));
-             Enregistre(2017, 2, "F2");
+             Enregistre(SaisieRayonGroupe, 2, "-300");
+             Enregistre(SaisieEpaisseurGroupe, 1, "12");
+             Enregistre(SaisieDiametreGroupe, 1, "105");
+             Enregistre(SaisieIndiceRougeGroupe, 2, FormateGeneral(1.6));
+             Enregistre(SaisieIndiceVertGroupe, 2, FormateGeneral(1.61));
+             Enregistre(SaisieIndiceBleuGroupe, 2, FormateGeneral(1.62));
+             Enregistre(SaisieMatiereGroupe, 2, "F2");
          }},
         {"rayon du secondaire de la ligne miroir", T::KlevtsovCassegrain,
          [] {
              Instrument.RayonCourbureSecondaire = -500;
-             Enregistre(2018, 0, "-500");
+             Enregistre(SaisieRayonLigneMiroir, 0, "-500");
          }},
         {"verre de la lame", T::Schmidt,
          [] {
@@ -254,10 +255,10 @@ const std::vector<TCasRejeu>& CasRejeu()
              Groupe.MatiereGroupe[1] = "UBK7";
              Edition.LigneCourante = 1;
              VerifieInstrument();
-             Enregistre(2054, 1, FormateGeneral(1.5));
-             Enregistre(2055, 1, FormateGeneral(1.51));
-             Enregistre(2056, 1, FormateGeneral(1.52));
-             Enregistre(2057, 1, "UBK7");
+             Enregistre(SaisieIndiceRougeLame, 1, FormateGeneral(1.5));
+             Enregistre(SaisieIndiceVertLame, 1, FormateGeneral(1.51));
+             Enregistre(SaisieIndiceBleuLame, 1, FormateGeneral(1.52));
+             Enregistre(SaisieMatiereLame, 1, "UBK7");
          }},
         {"verre du catalogue dans le dispositif", T::Cassegrain,
          [] {
@@ -271,7 +272,7 @@ const std::vector<TCasRejeu>& CasRejeu()
          [] {
              Etat.VueCourante = "Instrument";
              Reglages.DistanceAxeEtoile = 12;
-             Enregistre(9004, 0, "12");
+             Enregistre(CodeJournalDistanceHorsAxe, 0, "12");
          }},
         {"distance de l'image dans la vue du dispositif", T::Cassegrain,
          [] {
@@ -279,7 +280,7 @@ const std::vector<TCasRejeu>& CasRejeu()
              Etat.VueCourante = "Dispositif";
              Reglages.RayonsLumineuxTraces = true;
              Reglages.DistanceAxeImage = 3.5;
-             Enregistre(9004, 1, FormateGeneral(3.5));
+             Enregistre(CodeJournalDistanceHorsAxe, 1, FormateGeneral(3.5));
          }},
         {"profil de la lame", T::Schmidt, [] { FicheBoutonLameClick(); }},
         {"champ d'une chambre de Schmidt rendu plan", T::Schmidt, [] { FicheBoutonChampCourbeClick(); }},
@@ -357,14 +358,44 @@ TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)
 TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 {
     // The row commands, the design tools and the settings dialogs; each takes its code when it is built.
-    EXPECT_EQ(CodesSansRoutine(),
-              (std::vector<std::int32_t>{-7,  -8,  -9,  -10, -11,  -12,  -13,  -14,  -18,  -19,  -20,  -21, -22,
-                                         -23, -24, -26, -28, 9001, 9002, 9101, 9102, 9103, 9104, 9105, 9106}));
+    EXPECT_EQ(CodesSansRoutine(), (std::vector<std::int32_t>{CodeJournalCoupeLigneDispositif,
+                                                             CodeJournalCoupeLigneGroupe,
+                                                             CodeJournalCopieLigneDispositif,
+                                                             CodeJournalCopieLigneGroupe,
+                                                             CodeJournalColleLigneDispositif,
+                                                             CodeJournalColleLigneGroupe,
+                                                             CodeJournalInsereLigneCopieeDispositif,
+                                                             CodeJournalInsereLigneCopieeGroupe,
+                                                             CodeJournalRoss,
+                                                             CodeJournalRossSpecifie,
+                                                             CodeJournalWynne,
+                                                             CodeJournalBarlow,
+                                                             CodeJournalOculaire,
+                                                             CodeJournalHomothetieAppliquee,
+                                                             CodeJournalDiametresOptimises,
+                                                             CodeJournalInsereLigneDispositif,
+                                                             CodeJournalInsereLigneGroupe,
+                                                             CodeJournalHomothetie,
+                                                             CodeJournalOptimisationDiametres,
+                                                             CodeJournalPreferences,
+                                                             CodeJournalTeintesInstrument,
+                                                             CodeJournalTeintesDispositif,
+                                                             CodeJournalConfigChamp,
+                                                             CodeJournalConfigEtoiles,
+                                                             CodeJournalConfigEtoileUnique}));
     OuvreBase(TTypeInstrument::Cassegrain);
-    Modifie(1, 230);
-    std::vector<TEnregistrementJournal> autres = {{2001, 31, "5"}, {2001, 0, "5"},    {2011, 14, "5"},
-                                                  {2057, 0, "X"},  {9003, 31, "1.5"}, {9003, 114, "1.5"},
-                                                  {-25, 7, "0"},   {12345, 0, "1"},   {0, 0, "1"}};
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    // A code that no version of the program writes.
+    constexpr TCodeJournal NumeroInconnu = 12345;
+    std::vector<TEnregistrementJournal> autres = {{SaisieRayonDioptre, 31, "5"},
+                                                  {SaisieRayonDioptre, 0, "5"},
+                                                  {SaisieRayonGroupe, 14, "5"},
+                                                  {SaisieMatiereLame, 0, "X"},
+                                                  {CodeJournalVerreCatalogue, 31, "1.5"},
+                                                  {CodeJournalVerreCatalogue, 114, "1.5"},
+                                                  {CodeJournalProfilLame, 7, "0"},
+                                                  {NumeroInconnu, 0, "1"},
+                                                  {AucuneSaisie, 0, "1"}};
     for (std::int32_t code : CodesSansRoutine())
         autres.push_back({code, 1, "1.5"});
     const auto attendue = ConceptionRafraichie();
@@ -379,7 +410,7 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 TEST_F(Journal_, UnEnregistrementInacheveNEstPasRejoue)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
-    Modifie(1, 230);
+    Modifie(SaisieDiametreEntreeNewton, 230);
     const auto attendue = ConceptionRafraichie();
     std::ofstream(Etat.CheminJournal, std::ios::app) << "13\n0\n";
     Edition.PositionJournal = 3;
@@ -393,8 +424,8 @@ TEST_F(Journal_, UnJournalQuOnNePeutEcrireEstSignaleUneFois)
     OuvreBase(TTypeInstrument::Cassegrain);
     Etat.CheminJournal = Chemin("absent/Quivane0.tmp");
     Services.Question.Repond(ReponseOk);
-    Modifie(1, 230);
-    Modifie(1, 240);
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    Modifie(SaisieDiametreEntreeNewton, 240);
     EXPECT_EQ(Boites(), (std::vector<std::string>{"Quivane - Journal / Le journal des modifications ne peut pas être "
                                                   "écrit : annuler, rétablir et la récupération d'une session "
                                                   "interrompue seront incomplets."}));
@@ -412,7 +443,7 @@ TEST_F(Journal_, UnJournalIllisibleLaisseLaConceptionQuAnnulerNeSaitPlusRefaire)
         SCOPED_TRACE(nom);
         OuvreBase(TTypeInstrument::Cassegrain);
         Services.Bip.Oublie();
-        Modifie(1, 230);
+        Modifie(SaisieDiametreEntreeNewton, 230);
         perte();
         AnnulerExecute();
         EXPECT_EQ(Services.Bip.Nombre(0), 1);
@@ -427,7 +458,7 @@ TEST_F(Journal_, UnJournalIllisibleLaisseLaConceptionQuAnnulerNeSaitPlusRefaire)
 TEST_F(Journal_, LeDiametreDUnSchwarzschildSansFocaleDonneSesValeursParDefaut)
 {
     AppliqueDefautsType(TTypeInstrument::Schwarzschild);
-    AppliqueEnregistrement({101, 0, "200"});
+    AppliqueEnregistrement({SaisieDiametreEntreeSchwarzschild, 0, "200"});
     EXPECT_EQ(Instrument.DiametreEntree, 200);
     EXPECT_EQ(Instrument.FocaleResultante, 600);
     EXPECT_EQ(Instrument.FocalePrimaire, 1500);

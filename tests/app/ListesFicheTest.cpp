@@ -224,7 +224,7 @@ TEST_F(ListesFenetre, UneRaieTapeePuisEntreeOuvreLaListeVerteSurSesPropresRaies)
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], Bk7Rouge706);
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[3], AirRouge706);
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, recordsAvant + 1);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1002);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieLongueurOndeVerte);
     ASSERT_TRUE(lambda->isVisibleTo(p.Fiche));
     EXPECT_EQ(lambda->x(), Controles.Grille.Left + CasesLongueurOndeGrille[1].Left);
     EXPECT_EQ(lambda->currentText().toStdString(), Texte("546", "1"));

@@ -257,7 +257,7 @@ TEST_F(Recuperation, AnnulerApresUneRecuperationGardeUneConceptionSansChemin)
     TPrincipale principale;
     FormCreate(principale, {});
     VerifieQuestion(0);
-    Modifie(1, 240);
+    Modifie(SaisieDiametreEntreeNewton, 240);
     AnnulerExecute();
     EXPECT_EQ(Instrument.DiametreEntree, 230);
     EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - Fichier Récupéré");

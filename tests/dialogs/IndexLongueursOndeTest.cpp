@@ -85,7 +85,7 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
         {
             LongueursOnde = {8, 13, 15};
             Edition.TableEditee = table;
-            EtatSaisie.CodeSaisie = 1000 + canal;
+            EtatSaisie.CodeSaisie = SaisieLongueurOndeRouge + canal - 1;
             EtatSaisie.CanalLongueurOnde = canal;
             PrepareListeLongueurOnde();
             const std::vector<std::string> entrees = ListeLongueursOnde.Entrees;
@@ -94,7 +94,7 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
                 SCOPED_TRACE("table " + std::to_string(table) + ", canal " + std::to_string(canal) + ", " + entree);
                 const TLongueursOnde avant = LongueursOnde;
                 const std::size_t enregistrements = Journal.size();
-                EtatSaisie.CodeSaisie = 1000 + canal;
+                EtatSaisie.CodeSaisie = SaisieLongueurOndeRouge + canal - 1;
                 ListeLongueursOnde.Texte = entree;
                 ChoisitLongueurOnde();
                 const TLongueurOnde ligne = canal == 1   ? LongueursOnde.LongueurOndeRouge

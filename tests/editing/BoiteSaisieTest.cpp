@@ -165,7 +165,7 @@ TEST_F(BoiteSaisie, UneValidationNeSeRelancePasPendantSonMessage)
     EXPECT_EQ(Rafraichissements, 1);
     EXPECT_DOUBLE_EQ(Instrument.DiametreEntree, 200);
     // The refused field comes back for a second try.
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
     EXPECT_TRUE(Saisie->isVisible());
 }
 
@@ -178,7 +178,7 @@ TEST_F(BoiteSaisie, LeDiametreTapeEstRangeDessineEtLaSaisiePasseAuChampSuivant)
     CacheBoiteSaisie();
     EXPECT_FALSE(Saisie->isVisible());
     OuvreSaisieDiametreEntree();
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
     EXPECT_TRUE(Saisie->isVisible());
     EXPECT_EQ(Saisie->geometry(),
               QRect(caseDiametre.Left, caseDiametre.Top, caseDiametre.Right - caseDiametre.Left, 18));
@@ -196,7 +196,7 @@ TEST_F(BoiteSaisie, LeDiametreTapeEstRangeDessineEtLaSaisiePasseAuChampSuivant)
     EXPECT_TRUE(Edition.DocumentModifie);
     EXPECT_TRUE(TexteDessine(Fenetre, {.Texte = "254,6"}));
     // Enter moved on to the focal length, over its own box.
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieFocalePrimaireNewton);
     const TCase& caseFocale = MiseEnPage.CaseValeur[CaseFocalePrimaire];
     EXPECT_EQ(Saisie->geometry().topLeft(), QPoint(caseFocale.Left, caseFocale.Top));
     EXPECT_EQ(Saisie->text().toStdString(), FormateNombre(Instrument.FocalePrimaire, "#0.#"));

@@ -74,7 +74,7 @@ TEST_F(ChoixVerre, LaLigneTroisEcritSonElementEtJournalise)
         EXPECT_FLOAT_EQ(groupe ? Groupe.IndiceVertGroupe[e] : Dispositif.IndiceVert[e], 1.62408f);
         EXPECT_FLOAT_EQ(groupe ? Groupe.IndiceBleuGroupe[e] : Dispositif.IndiceBleu[e], 1.6331f);
         ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-        EXPECT_EQ(Appels.Enregistrements[0].Code, 9003);
+        EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalVerreCatalogue);
         EXPECT_EQ(Appels.Enregistrements[0].Index, c.Index);
         EXPECT_EQ(Appels.Enregistrements[0].Valeur, "1,615030  1,624080  1,633100  F2");
         EXPECT_TRUE(Edition.DocumentModifie);
@@ -129,11 +129,11 @@ TEST_F(ChoixVerre, PageSuivanteSurUneCelluleIndice)
     Edition.TableEditee = 1;
     Edition.LigneCourante = 2;
     OuvreSaisieIndiceVert();
-    ASSERT_EQ(EtatSaisie.CodeSaisie, 2005);
+    ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceVert);
     FicheSaisieKeyDown(TouchePageSuivante);
     EXPECT_EQ(Affichages, 1);
     EXPECT_FLOAT_EQ(Dispositif.IndiceVert[3], 1.62408f);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2005) << "the cell is open again";
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceVert) << "the cell is open again";
     EXPECT_TRUE(EtatSaisie.Saisie.Visible);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, "1,624080");
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
@@ -144,7 +144,7 @@ TEST_F(ChoixVerre, PageSuivanteSurUneCelluleIndice)
     FicheSaisieKeyDown(TouchePageSuivante);
     EXPECT_EQ(Affichages, 2);
     EXPECT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2005);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceVert);
     EXPECT_TRUE(EtatSaisie.Saisie.Visible);
 }
 

@@ -249,7 +249,7 @@ TEST_F(ClicsFiche, UnTypeTapeSurUneFicheVierge)
     FicheFenetreMouseUp(700, 700);
     EXPECT_EQ(Instrument.TypeInstrument, T::Newton);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, -1);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalType);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "Télescope de Newton");
     EXPECT_EQ(vuesTableau, 1);
     EXPECT_EQ(EtatSaisie.CodeSaisie, CodeValeurFiche(V::DiametreEntree, T::Newton));
@@ -294,7 +294,7 @@ TEST_F(ClicsFiche, CycleDuProfilDeLame)
                 EXPECT_FLOAT_EQ(Instrument.DistanceLameMiroir, c.Distances[k]);
             }
             ASSERT_EQ(Appels.Enregistrements.size(), k + 1);
-            EXPECT_EQ(Appels.Enregistrements[k].Code, -25);
+            EXPECT_EQ(Appels.Enregistrements[k].Code, CodeJournalProfilLame);
             EXPECT_EQ(Appels.Enregistrements[k].Index, c.Profils[k]);
         }
         EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
@@ -348,7 +348,7 @@ TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
         EXPECT_EQ(Appels.Enregistrements.size(), c.Journal ? 1u : 0u);
         if (c.Journal)
         {
-            EXPECT_EQ(Appels.Enregistrements[0].Code, 9004);
+            EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalDistanceHorsAxe);
         }
     }
 }
@@ -371,7 +371,7 @@ TEST_F(ClicsFiche, CoefficientDeLameParFleches)
     // Each step lands on the coefficient's 0.001 grid, so the box reopened over it commits nothing more.
     ASSERT_EQ(Appels.Enregistrements.size(), 3u);
     EXPECT_EQ(Appels.Enregistrements[1].Valeur, "1");
-    EXPECT_EQ(Appels.Enregistrements[2].Code, 69);
+    EXPECT_EQ(Appels.Enregistrements[2].Code, SaisieDeformationLame);
     EXPECT_TRUE(Edition.DocumentModifie);
     EXPECT_EQ(EtatSaisie.CodeSaisie, CodeValeurFiche(V::CoefficientDeformationLame, T::Schmidt));
 }
@@ -405,7 +405,7 @@ TEST_F(ClicsFiche, UnClicHorsDesValeursCacheLesLignesEtValide)
     FormClick();
     EXPECT_EQ(Instrument.TypeInstrument, T::Newton);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, -1);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalType);
 }
 
 // The field's shape is kept in the design file: each click leaves the record that gives the shape back.
@@ -420,7 +420,7 @@ TEST_F(ClicsFiche, LeBoutonDuChampJournaliseLaFormeChoisie)
         FicheBoutonChampCourbeClick();
         EXPECT_EQ(Instrument.ChampCourbe, courbe);
         ASSERT_FALSE(Appels.Enregistrements.empty());
-        EXPECT_EQ(Appels.Enregistrements.back().Code, -29);
+        EXPECT_EQ(Appels.Enregistrements.back().Code, CodeJournalChampCourbe);
         EXPECT_EQ(Appels.Enregistrements.back().Index, courbe ? 1 : 0);
     }
     EXPECT_EQ(Appels.Enregistrements.size(), 2u);

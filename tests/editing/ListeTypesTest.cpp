@@ -62,7 +62,7 @@ TEST_F(ListeTypes, ChaqueEntreeDonneSaFormeSonNomEtSesValeursDeDepart)
         EXPECT_EQ(LongueursOnde.LongueurOndeBleue, 15);
         EXPECT_FALSE(Controles.ComboBox.Visible);
         ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-        EXPECT_EQ(Appels.Enregistrements[0].Code, -1);
+        EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalType);
         EXPECT_EQ(Appels.Enregistrements[0].Valeur, c.Nom);
         EXPECT_EQ(NouveauxDocuments, 0);
         EXPECT_NE(EtatSaisie.CodeSaisie, AucuneSaisie) << "the first value is open";
@@ -154,8 +154,8 @@ TEST_F(ListeTypes, LaListeSePlaceSurLaCelluleEtMontreLaRaie)
         int Gauche, Haut, Largeur;
         const char* Texte;
     };
-    const std::vector<TCas> cas = {{1001, 1, 1, 20 + 279, 300 + 25, 57, "656,3"},
-                                   {1002, 2, 2, 20 + 374, 200 + 36, 58, "546,1"},
+    const std::vector<TCas> cas = {{SaisieLongueurOndeRouge, 1, 1, 20 + 279, 300 + 25, 57, "656,3"},
+                                   {SaisieLongueurOndeVerte, 2, 2, 20 + 374, 200 + 36, 58, "546,1"},
                                    {59, 3, 3, 10 + 525 - 1, 100 + 15 - 1, 57, "480"}};
     for (const TCas& c : cas)
     {
@@ -178,21 +178,22 @@ TEST_F(ListeTypes, UneRaieTapeeEstPriseSiElleEstUneDes23)
 {
     SeparateurDecimal = ',';
     LongueursOnde = {8, 13, 15};
-    EtatSaisie.CodeSaisie = 1002;
+    EtatSaisie.CodeSaisie = SaisieLongueurOndeVerte;
     ListeLongueursOnde.Texte = "1060";
     AppliqueLongueurOnde();
     EXPECT_EQ(LongueursOnde.LongueurOndeVerte, 4) << "any line can be typed";
     ListeLongueursOnde.Texte = "1061";
     AppliqueLongueurOnde();
     EXPECT_EQ(LongueursOnde.LongueurOndeVerte, 4);
-    EtatSaisie.CodeSaisie = 57;
+    EtatSaisie.CodeSaisie = SaisieLongueurOndeRougeLame;
     ListeLongueursOnde.Texte = "248,3";
     AppliqueLongueurOnde();
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 23);
     ASSERT_EQ(Appels.Enregistrements.size(), 2u) << "the refused text journals nothing";
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 1002);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieLongueurOndeVerte);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "4");
-    EXPECT_EQ(Appels.Enregistrements[1].Code, 1001) << "the plate's red line is the design's red line";
+    EXPECT_EQ(Appels.Enregistrements[1].Code, SaisieLongueurOndeRouge)
+        << "the plate's red line is the design's red line";
     EXPECT_EQ(Appels.Enregistrements[1].Valeur, "23");
 }
 
@@ -263,10 +264,10 @@ protected:
 
 TEST_F(ListeLongueurs, UneRaieChoisieReecritLeCanalParNomDeVerre)
 {
-    Choisit(1001, 1, TexteLongueurOnde(5));
+    Choisit(SaisieLongueurOndeRouge, 1, TexteLongueurOnde(5));
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 1001);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieLongueurOndeRouge);
     EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "5");
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
@@ -277,15 +278,15 @@ TEST_F(ListeLongueurs, UneRaieChoisieReecritLeCanalParNomDeVerre)
 
     // The same line again: no record, the channel is rewritten all the same.
     Dispositif.IndiceRouge[2] = 3.0f;
-    Choisit(1001, 1, TexteLongueurOnde(5));
+    Choisit(SaisieLongueurOndeRouge, 1, TexteLongueurOnde(5));
     EXPECT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
 
     // The empty entry clears the channel.
-    Choisit(1003, 3, "");
+    Choisit(SaisieLongueurOndeBleue, 3, "");
     EXPECT_EQ(LongueursOnde.LongueurOndeBleue, -1);
     ASSERT_EQ(Appels.Enregistrements.size(), 2u);
-    EXPECT_EQ(Appels.Enregistrements[1].Code, 1003);
+    EXPECT_EQ(Appels.Enregistrements[1].Code, SaisieLongueurOndeBleue);
     EXPECT_EQ(Appels.Enregistrements[1].Valeur, "-1");
     EXPECT_EQ(Dispositif.IndiceBleu[2], 0.0f);
     EXPECT_EQ(Dispositif.IndiceBleu[3], 0.0f);
@@ -297,14 +298,14 @@ TEST_F(ListeLongueurs, LeGroupeEtLaLameSuiventLeurTable)
     Groupe.MatiereGroupe[1] = "F2";
     Groupe.MatiereGroupe[2] = "BK7";
     Edition.TableEditee = 2;
-    Choisit(1002, 2, TexteLongueurOnde(10));
+    Choisit(SaisieLongueurOndeVerte, 2, TexteLongueurOnde(10));
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[1], 1.2f);
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[2], 1.1f);
     EXPECT_EQ(Dispositif.IndiceVert[2], 0.0f) << "the device is not the edited table";
 
     // The plate's list changes the plate glass only.
     Edition.TableEditee = 3;
-    Choisit(58, 2, TexteLongueurOnde(11));
+    Choisit(SaisieLongueurOndeVerteLame, 2, TexteLongueurOnde(11));
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[1], 1.22f);
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[2], 1.1f);
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
@@ -328,7 +329,7 @@ TEST_F(ListeLongueurs, UnCatalogueIllisibleDonneSesMatieresLuesEtZeroAuxAutres)
         Dispositif.IndiceRouge[2] = 1.5f;
         Dispositif.IndiceRouge[3] = 1.5f;
         MatieresLisibles = c.Lues;
-        Choisit(1001, 1, TexteLongueurOnde(6));
+        Choisit(SaisieLongueurOndeRouge, 1, TexteLongueurOnde(6));
         EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 6);
         EXPECT_EQ(Appels.Enregistrements.size(), 1u) << "the new line stays journaled";
         EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], c.Verre) << "no index of the old line under the new one";
@@ -341,12 +342,12 @@ TEST_F(ListeLongueurs, UnCatalogueIllisibleDonneSesMatieresLuesEtZeroAuxAutres)
 TEST_F(ListeLongueurs, UneRaieTapeeQuiChangeEstJournaliseeCommeUneRaieChoisie)
 {
     Edition.DocumentModifie = false;
-    EtatSaisie.CodeSaisie = 1001;
+    EtatSaisie.CodeSaisie = SaisieLongueurOndeRouge;
     ListeLongueursOnde.Texte = TexteLongueurOnde(5);
     AppliqueLongueurOnde();
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 1001);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieLongueurOndeRouge);
     EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "5");
     EXPECT_TRUE(Edition.DocumentModifie);
@@ -382,7 +383,7 @@ TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
     {
         SCOPED_TRACE(c.Caractere);
         LongueursOnde.LongueurOndeVerte = 13;
-        EtatSaisie.CodeSaisie = 1002;
+        EtatSaisie.CodeSaisie = SaisieLongueurOndeVerte;
         EtatSaisie.CanalLongueurOnde = 2;
         ListeLongueursOnde.Texte = "589,3";
         const std::size_t enregistres = Appels.Enregistrements.size();
@@ -391,7 +392,7 @@ TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
         EXPECT_EQ(Appels.Enregistrements.size() - enregistres, c.Traite ? 1u : 0u) << "the line taken is journaled";
         if (c.Traite)
         {
-            EXPECT_NE(EtatSaisie.CodeSaisie, 1002) << "another field is open";
+            EXPECT_NE(EtatSaisie.CodeSaisie, SaisieLongueurOndeVerte) << "another field is open";
         }
     }
 }

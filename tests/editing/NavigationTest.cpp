@@ -39,7 +39,7 @@ protected:
 
 bool EstTitreOuListe(TCodeSaisie code)
 {
-    return 1000 <= code && code <= 1003;
+    return SaisieTitreDispositif <= code && code <= SaisieLongueurOndeBleue;
 }
 
 // From the field open, Next until the title or a list, or until nothing moves.
@@ -94,8 +94,16 @@ struct TCasOrdre
     TCodes Precedents; // from the last field before the title, when the sheet is expanded
 };
 
-const TCodes Lame = {57, 58, 59, 2054, 2055, 2056, 2057};
-const TCodes LameInverse = {2057, 2056, 2055, 2054, 59, 58, 57};
+const TCodes Lame = {SaisieLongueurOndeRougeLame,
+                     SaisieLongueurOndeVerteLame,
+                     SaisieLongueurOndeBleueLame,
+                     SaisieIndiceRougeLame,
+                     SaisieIndiceVertLame,
+                     SaisieIndiceBleuLame,
+                     SaisieMatiereLame};
+const TCodes LameInverse = {SaisieMatiereLame,          SaisieIndiceBleuLame,        SaisieIndiceVertLame,
+                            SaisieIndiceRougeLame,      SaisieLongueurOndeBleueLame, SaisieLongueurOndeVerteLame,
+                            SaisieLongueurOndeRougeLame};
 
 TCodes Joint(std::initializer_list<TCodes> parties)
 {
@@ -108,105 +116,299 @@ TCodes Joint(std::initializer_list<TCodes> parties)
 std::vector<TCasOrdre> CasOrdres()
 {
     return {
-        {"Newton", T::Newton, true, false, false, {1, 2, 4, 5, 6, 7, 8, 1000}, {8, 7, 6, 5, 4, 2, 1}},
-        {"Newton replie", T::Newton, false, false, false, {1, 2, 1000}, {}},
+        {"Newton",
+         T::Newton,
+         true,
+         false,
+         false,
+         {SaisieDiametreEntreeNewton, SaisieFocalePrimaireNewton, SaisieDeformationPrimaireNewton,
+          SaisieDiametreSecondaireNewton, SaisieDistanceSecondaireFoyerNewton, SaisieEpaisseurPrimaireNewton,
+          SaisieEpaisseurSecondaireNewton, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireNewton, SaisieEpaisseurPrimaireNewton, SaisieDistanceSecondaireFoyerNewton,
+          SaisieDiametreSecondaireNewton, SaisieDeformationPrimaireNewton, SaisieFocalePrimaireNewton,
+          SaisieDiametreEntreeNewton}},
+        {"Newton replie",
+         T::Newton,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeNewton, SaisieFocalePrimaireNewton, SaisieTitreDispositif},
+         {}},
         {"Cassegrain",
          T::Cassegrain,
          true,
          false,
          false,
-         {11, 12, 13, 15, 18, 14, 16, 17, 1000},
-         {17, 16, 14, 18, 15, 13, 12, 11}},
-        {"Cassegrain replie", T::Cassegrain, false, false, false, {11, 13, 1000}, {}},
+         {SaisieDiametreEntreeCassegrain, SaisieFocalePrimaireCassegrain, SaisieFocaleResultanteCassegrain,
+          SaisieDegagementFoyerCassegrain, SaisieDiametreTrouCentralCassegrain, SaisieDiametreSecondaireCassegrain,
+          SaisieEpaisseurPrimaireCassegrain, SaisieEpaisseurSecondaireCassegrain, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireCassegrain, SaisieEpaisseurPrimaireCassegrain, SaisieDiametreSecondaireCassegrain,
+          SaisieDiametreTrouCentralCassegrain, SaisieDegagementFoyerCassegrain, SaisieFocaleResultanteCassegrain,
+          SaisieFocalePrimaireCassegrain, SaisieDiametreEntreeCassegrain}},
+        {"Cassegrain replie",
+         T::Cassegrain,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeCassegrain, SaisieFocaleResultanteCassegrain, SaisieTitreDispositif},
+         {}},
         {"Gregory",
          T::Gregory,
          true,
          false,
          false,
-         {31, 32, 33, 35, 38, 34, 36, 37, 1000},
-         {37, 36, 34, 38, 35, 33, 32, 31}},
-        {"Dall-Kirkham replie", T::DallKirkham, false, false, false, {111, 113, 1000}, {}},
+         {SaisieDiametreEntreeGregory, SaisieFocalePrimaireGregory, SaisieFocaleResultanteGregory,
+          SaisieDegagementFoyerGregory, SaisieDiametreTrouCentralGregory, SaisieDiametreSecondaireGregory,
+          SaisieEpaisseurPrimaireGregory, SaisieEpaisseurSecondaireGregory, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireGregory, SaisieEpaisseurPrimaireGregory, SaisieDiametreSecondaireGregory,
+          SaisieDiametreTrouCentralGregory, SaisieDegagementFoyerGregory, SaisieFocaleResultanteGregory,
+          SaisieFocalePrimaireGregory, SaisieDiametreEntreeGregory}},
+        {"Dall-Kirkham replie",
+         T::DallKirkham,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeDallKirkham, SaisieFocaleResultanteDallKirkham, SaisieTitreDispositif},
+         {}},
         {"Dall-Kirkham",
          T::DallKirkham,
          true,
          false,
          false,
-         {111, 112, 113, 115, 118, 114, 116, 117, 1000},
-         {117, 116, 114, 118, 115, 113, 112, 111}},
+         {SaisieDiametreEntreeDallKirkham, SaisieFocalePrimaireDallKirkham, SaisieFocaleResultanteDallKirkham,
+          SaisieDegagementFoyerDallKirkham, SaisieDiametreTrouCentralDallKirkham, SaisieDiametreSecondaireDallKirkham,
+          SaisieEpaisseurPrimaireDallKirkham, SaisieEpaisseurSecondaireDallKirkham, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireDallKirkham, SaisieEpaisseurPrimaireDallKirkham, SaisieDiametreSecondaireDallKirkham,
+          SaisieDiametreTrouCentralDallKirkham, SaisieDegagementFoyerDallKirkham, SaisieFocaleResultanteDallKirkham,
+          SaisieFocalePrimaireDallKirkham, SaisieDiametreEntreeDallKirkham}},
         {"Ritchey-Chretien",
          T::RitcheyChretien,
          true,
          false,
          false,
-         {21, 22, 23, 25, 30, 24, 26, 27, -27, 28, 29, 1000},
-         {29, 28, -27, 27, 26, 24, 30, 25, 23, 22, 21}},
-        {"Ritchey-Chretien replie", T::RitcheyChretien, false, false, false, {21, 23, 1000}, {}},
+         {SaisieDiametreEntreeRitchey, SaisieFocalePrimaireRitchey, SaisieFocaleResultanteRitchey,
+          SaisieDegagementFoyerRitchey, SaisieDiametreTrouCentralRitchey, SaisieDiametreSecondaireRitchey,
+          SaisieDeformationPrimaireRitchey, SaisieDeformationSecondaireRitchey, SaisieDeformationSecondaire2,
+          SaisieEpaisseurPrimaireRitchey, SaisieEpaisseurSecondaireRitchey, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireRitchey, SaisieEpaisseurPrimaireRitchey, SaisieDeformationSecondaire2,
+          SaisieDeformationSecondaireRitchey, SaisieDeformationPrimaireRitchey, SaisieDiametreSecondaireRitchey,
+          SaisieDiametreTrouCentralRitchey, SaisieDegagementFoyerRitchey, SaisieFocaleResultanteRitchey,
+          SaisieFocalePrimaireRitchey, SaisieDiametreEntreeRitchey}},
+        {"Ritchey-Chretien replie",
+         T::RitcheyChretien,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeRitchey, SaisieFocaleResultanteRitchey, SaisieTitreDispositif},
+         {}},
         {"Schwarzschild",
          T::Schwarzschild,
          true,
          false,
          false,
-         {101, 102, 103, 104, 106, 107, 1000},
-         {107, 106, 104, 103, 102, 101}},
-        {"Schwarzschild replie", T::Schwarzschild, false, false, false, {101, 103, 1000}, {}},
+         {SaisieDiametreEntreeSchwarzschild, SaisieFocalePrimaireSchwarzschild, SaisieFocaleResultanteSchwarzschild,
+          SaisieDiametreSecondaireSchwarzschild, SaisieEpaisseurPrimaireSchwarzschild,
+          SaisieEpaisseurSecondaireSchwarzschild, SaisieTitreDispositif},
+         {SaisieEpaisseurSecondaireSchwarzschild, SaisieEpaisseurPrimaireSchwarzschild,
+          SaisieDiametreSecondaireSchwarzschild, SaisieFocaleResultanteSchwarzschild, SaisieFocalePrimaireSchwarzschild,
+          SaisieDiametreEntreeSchwarzschild}},
+        {"Schwarzschild replie",
+         T::Schwarzschild,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeSchwarzschild, SaisieFocaleResultanteSchwarzschild, SaisieTitreDispositif},
+         {}},
         {"Schmidt avec profil", T::Schmidt, true, true, false,
-         Joint({{51, 52, 54, 53}, Lame, {56, 561, 562, 55, 69, 1000}}),
-         Joint({{69, 55, 562, 561, 56}, LameInverse, {53, 54, 52, 51}})},
-        {"Schmidt sans profil", T::Schmidt, true, false, false, Joint({{51, 52, 54, 53}, Lame, {561, 55, 69, 1000}}),
-         Joint({{69, 55, 561, 56}, LameInverse, {53, 54, 52, 51}})},
-        {"Schmidt replie", T::Schmidt, false, true, false, {51, 52, 54, 1000}, {}},
+         Joint({{SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieFocaleSchmidt,
+                 SaisieRayonCourburePrimaireSchmidt},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieCoefficientK, SaisieEpaisseurPrimaireSchmidt,
+                 SaisieDeformationLame, SaisieTitreDispositif}}),
+         Joint({{SaisieDeformationLame, SaisieEpaisseurPrimaireSchmidt, SaisieCoefficientK, SaisieDistanceLameMiroir,
+                 SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonCourburePrimaireSchmidt, SaisieFocaleSchmidt, SaisieDiametreMiroir,
+                 SaisieDiametreEntreeSchmidt}})},
+        {"Schmidt sans profil", T::Schmidt, true, false, false,
+         Joint({{SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieFocaleSchmidt,
+                 SaisieRayonCourburePrimaireSchmidt},
+                Lame,
+                {SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidt, SaisieDeformationLame,
+                 SaisieTitreDispositif}}),
+         Joint({{SaisieDeformationLame, SaisieEpaisseurPrimaireSchmidt, SaisieDistanceLameMiroir, SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonCourburePrimaireSchmidt, SaisieFocaleSchmidt, SaisieDiametreMiroir,
+                 SaisieDiametreEntreeSchmidt}})},
+        {"Schmidt replie",
+         T::Schmidt,
+         false,
+         true,
+         false,
+         {SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieFocaleSchmidt, SaisieTitreDispositif},
+         {}},
         {"Schmidt-Cassegrain", T::SchmidtCassegrain, true, true, false,
-         Joint({{61, 53, 63, 65, 68, 64, 69}, Lame, {56, 561, 66, 67, 1000}}),
-         Joint({{67, 66, 561, 56}, LameInverse, {69, 64, 68, 65, 63, 53, 61}})},
-        {"Schmidt-Cassegrain replie", T::SchmidtCassegrain, false, true, false, {61, 63, 1000}, {}},
-        {"Maksutov", T::Maksutov, true, false, false, Joint({{51, 52, 72, 73, 74, 75}, Lame, {56, 71, 561, 55, 1000}}),
-         Joint({{55, 561, 71, 56}, LameInverse, {75, 74, 73, 72, 52, 51}})},
-        {"Maksutov replie", T::Maksutov, false, false, false, {51, 52, 72, 1000}, {}},
+         Joint({{SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireSchmidt,
+                 SaisieFocaleResultanteSchmidtCassegrain, SaisieDegagementFoyerSchmidtCassegrain,
+                 SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                 SaisieDeformationLame},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtCassegrain,
+                 SaisieEpaisseurSecondaireSchmidtCassegrain, SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurSecondaireSchmidtCassegrain, SaisieEpaisseurPrimaireSchmidtCassegrain,
+                 SaisieDistanceLameMiroir, SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieDeformationLame, SaisieDiametreSecondaireSchmidtCassegrain,
+                 SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDegagementFoyerSchmidtCassegrain,
+                 SaisieFocaleResultanteSchmidtCassegrain, SaisieRayonCourburePrimaireSchmidt,
+                 SaisieDiametreEntreeSchmidtCassegrain}})},
+        {"Schmidt-Cassegrain replie",
+         T::SchmidtCassegrain,
+         false,
+         true,
+         false,
+         {SaisieDiametreEntreeSchmidtCassegrain, SaisieFocaleResultanteSchmidtCassegrain, SaisieTitreDispositif},
+         {}},
+        {"Maksutov", T::Maksutov, true, false, false,
+         Joint({{SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieDiametreMenisque, SaisieRayonMenisque1, SaisieRayonMenisque2},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceDiaphragmeMiroirMaksutov, SaisieDistanceLameMiroir,
+                 SaisieEpaisseurPrimaireSchmidt, SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurPrimaireSchmidt, SaisieDistanceLameMiroir, SaisieDistanceDiaphragmeMiroirMaksutov,
+                 SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonMenisque2, SaisieRayonMenisque1, SaisieDiametreMenisque,
+                 SaisieRayonCourburePrimaireMaksutov, SaisieDiametreMiroir, SaisieDiametreEntreeSchmidt}})},
+        {"Maksutov replie",
+         T::Maksutov,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieRayonCourburePrimaireMaksutov,
+          SaisieTitreDispositif},
+         {}},
         {"Maksutov-Newton", T::MaksutovNewton, true, false, false,
-         Joint({{51, 52, 72, 73, 74, 75}, Lame, {56, 71, 561, 55, 6, 5, 8, 1000}}),
-         Joint({{8, 5, 6, 55, 561, 71, 56}, LameInverse, {75, 74, 73, 72, 52, 51}})},
+         Joint({{SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieDiametreMenisque, SaisieRayonMenisque1, SaisieRayonMenisque2},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceDiaphragmeMiroirMaksutov, SaisieDistanceLameMiroir,
+                 SaisieEpaisseurPrimaireSchmidt, SaisieDistanceSecondaireFoyerNewton, SaisieDiametreSecondaireNewton,
+                 SaisieEpaisseurSecondaireNewton, SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurSecondaireNewton, SaisieDiametreSecondaireNewton, SaisieDistanceSecondaireFoyerNewton,
+                 SaisieEpaisseurPrimaireSchmidt, SaisieDistanceLameMiroir, SaisieDistanceDiaphragmeMiroirMaksutov,
+                 SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonMenisque2, SaisieRayonMenisque1, SaisieDiametreMenisque,
+                 SaisieRayonCourburePrimaireMaksutov, SaisieDiametreMiroir, SaisieDiametreEntreeSchmidt}})},
         {"Maksutov-Cassegrain secondaire sur le menisque", T::MaksutovCassegrain, true, false, true,
-         Joint({{61, 72, 68, 64, 82, 74, 75}, Lame, {56, 561, 66, 1000}}),
-         Joint({{66, 561, 56}, LameInverse, {75, 74, 82, 64, 68, 81, 72, 61}})},
+         Joint({{SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                 SaisieDeformationPrimaireMaksutovCassegrain, SaisieRayonMenisque1, SaisieRayonMenisque2},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtCassegrain,
+                 SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieDistanceLameMiroir, SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonMenisque2, SaisieRayonMenisque1, SaisieDeformationPrimaireMaksutovCassegrain,
+                 SaisieDiametreSecondaireSchmidtCassegrain, SaisieDiametreTrouCentralSchmidtCassegrain,
+                 SaisieFocaleResultanteMaksutovCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieDiametreEntreeSchmidtCassegrain}})},
         {"Maksutov-Cassegrain secondaire sur le menisque replie",
          T::MaksutovCassegrain,
          false,
          false,
          true,
-         {61, 1000},
+         {SaisieDiametreEntreeSchmidtCassegrain, SaisieTitreDispositif},
          {}},
         {"Maksutov-Cassegrain", T::MaksutovCassegrain, true, false, false,
-         Joint({{61, 72, 81, 15, 68, 64, 82, 83, 67, 74, 75}, Lame, {56, 561, 66, 1000}}),
-         Joint({{66, 561, 56}, LameInverse, {75, 74, 82, 64, 68, 81, 72, 61}})},
-        {"Maksutov-Cassegrain replie", T::MaksutovCassegrain, false, false, false, {61, 81, 1000}, {}},
+         Joint({{SaisieDiametreEntreeSchmidtCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieFocaleResultanteMaksutovCassegrain, SaisieDegagementFoyerCassegrain,
+                 SaisieDiametreTrouCentralSchmidtCassegrain, SaisieDiametreSecondaireSchmidtCassegrain,
+                 SaisieDeformationPrimaireMaksutovCassegrain, SaisieDeformationSecondaireMaksutovCassegrain,
+                 SaisieEpaisseurSecondaireSchmidtCassegrain, SaisieRayonMenisque1, SaisieRayonMenisque2},
+                Lame,
+                {SaisieEpaisseurLame, SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtCassegrain,
+                 SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurPrimaireSchmidtCassegrain, SaisieDistanceLameMiroir, SaisieEpaisseurLame},
+                LameInverse,
+                {SaisieRayonMenisque2, SaisieRayonMenisque1, SaisieDeformationPrimaireMaksutovCassegrain,
+                 SaisieDiametreSecondaireSchmidtCassegrain, SaisieDiametreTrouCentralSchmidtCassegrain,
+                 SaisieFocaleResultanteMaksutovCassegrain, SaisieRayonCourburePrimaireMaksutov,
+                 SaisieDiametreEntreeSchmidtCassegrain}})},
+        {"Maksutov-Cassegrain replie",
+         T::MaksutovCassegrain,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeSchmidtCassegrain, SaisieFocaleResultanteMaksutovCassegrain, SaisieTitreDispositif},
+         {}},
         {"Klevtsov-Cassegrain",
          T::KlevtsovCassegrain,
          true,
          false,
          false,
-         {121, 122, 123, 124, 125, 1001},
-         {125, 124, 123, 122, 121}},
-        {"Klevtsov-Cassegrain replie", T::KlevtsovCassegrain, false, false, false, {121, 1000}, {}},
+         {SaisieDiametreEntreeKlevtsov, SaisieRayonCourburePrimaireKlevtsov, SaisieDistanceDiaphragmeMiroirKlevtsov,
+          SaisieDiametreTrouCentralKlevtsov, SaisieEpaisseurPrimaireKlevtsov, SaisieLongueurOndeRouge},
+         {SaisieEpaisseurPrimaireKlevtsov, SaisieDiametreTrouCentralKlevtsov, SaisieDistanceDiaphragmeMiroirKlevtsov,
+          SaisieRayonCourburePrimaireKlevtsov, SaisieDiametreEntreeKlevtsov}},
+        {"Klevtsov-Cassegrain replie",
+         T::KlevtsovCassegrain,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeKlevtsov, SaisieTitreDispositif},
+         {}},
         {"Lurie-Houghton",
          T::LurieHoughton,
          false,
          false,
          false,
-         {131, 132, 133, 135, 136, 137, 138, 1001},
-         {138, 137, 136, 135, 133, 132, 131}},
+         {SaisieDiametreEntreeHoughton, SaisieDiametreMiroirHoughton, SaisieRayonCourburePrimaireHoughton,
+          SaisieEpaisseurPrimaireHoughton, SaisieDistanceSecondaireFoyerHoughton, SaisieDiametreSecondaireHoughton,
+          SaisieEpaisseurSecondaireHoughton, SaisieLongueurOndeRouge},
+         {SaisieEpaisseurSecondaireHoughton, SaisieDiametreSecondaireHoughton, SaisieDistanceSecondaireFoyerHoughton,
+          SaisieEpaisseurPrimaireHoughton, SaisieRayonCourburePrimaireHoughton, SaisieDiametreMiroirHoughton,
+          SaisieDiametreEntreeHoughton}},
         {"Houghton-Cassegrain",
          T::HoughtonCassegrain,
          true,
          false,
          false,
-         {131, 133, 142, 143, 144, 141, 135, 145, 1001},
-         {145, 135, 141, 144, 143, 142, 133, 131}},
-        {"Houghton-Cassegrain replie", T::HoughtonCassegrain, false, false, false, {131, 142, 1000}, {}},
+         {SaisieDiametreEntreeHoughton, SaisieRayonCourburePrimaireHoughton, SaisieFocaleResultanteHoughtonCassegrain,
+          SaisieDegagementFoyerHoughtonCassegrain, SaisieDiametreTrouCentralHoughtonCassegrain,
+          SaisieDiametreSecondaireHoughtonCassegrain, SaisieEpaisseurPrimaireHoughton,
+          SaisieEpaisseurSecondaireHoughtonCassegrain, SaisieLongueurOndeRouge},
+         {SaisieEpaisseurSecondaireHoughtonCassegrain, SaisieEpaisseurPrimaireHoughton,
+          SaisieDiametreSecondaireHoughtonCassegrain, SaisieDiametreTrouCentralHoughtonCassegrain,
+          SaisieDegagementFoyerHoughtonCassegrain, SaisieFocaleResultanteHoughtonCassegrain,
+          SaisieRayonCourburePrimaireHoughton, SaisieDiametreEntreeHoughton}},
+        {"Houghton-Cassegrain replie",
+         T::HoughtonCassegrain,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeHoughton, SaisieFocaleResultanteHoughtonCassegrain, SaisieTitreDispositif},
+         {}},
         {"Schmidt-Newton", T::SchmidtNewton, true, false, false,
-         Joint({{51, 52, 153}, Lame, {69, 155, 154, 561, 156, 157, 56, 1000}}),
-         Joint({{56, 157, 156, 561, 154, 155, 69}, LameInverse, {153, 52, 51}})},
+         Joint({{SaisieDiametreEntreeSchmidt, SaisieDiametreMiroir, SaisieFocaleResultanteSchmidtNewton},
+                Lame,
+                {SaisieDeformationLame, SaisieDistanceSecondaireFoyerSchmidtNewton,
+                 SaisieDiametreSecondaireSchmidtNewton, SaisieDistanceLameMiroir, SaisieEpaisseurPrimaireSchmidtNewton,
+                 SaisieEpaisseurSecondaireSchmidtNewton, SaisieEpaisseurLame, SaisieTitreDispositif}}),
+         Joint({{SaisieEpaisseurLame, SaisieEpaisseurSecondaireSchmidtNewton, SaisieEpaisseurPrimaireSchmidtNewton,
+                 SaisieDistanceLameMiroir, SaisieDiametreSecondaireSchmidtNewton,
+                 SaisieDistanceSecondaireFoyerSchmidtNewton, SaisieDeformationLame},
+                LameInverse,
+                {SaisieFocaleResultanteSchmidtNewton, SaisieDiametreMiroir, SaisieDiametreEntreeSchmidt}})},
         // The primary focal length has no field after it: the walk stops there.
-        {"Schmidt-Newton replie", T::SchmidtNewton, false, false, false, {51, 54}, {}},
+        {"Schmidt-Newton replie",
+         T::SchmidtNewton,
+         false,
+         false,
+         false,
+         {SaisieDiametreEntreeSchmidt, SaisieFocaleSchmidt},
+         {}},
     };
 }
 
@@ -248,7 +450,7 @@ TEST_F(Navigation, LeTitreRameneAuDernierChampDeLaFiche)
         Instrument.TypeInstrument = c.Forme;
         Edition.InstrumentDeveloppe = c.Developpe;
         OuvreSaisieTitreDispositif();
-        OuvreSaisiePrecedente(1000);
+        OuvreSaisiePrecedente(SaisieTitreDispositif);
         EXPECT_EQ(EtatSaisie.CodeSaisie, c.Attendu);
         EXPECT_TRUE(EtatSaisie.Saisie.Visible);
     }
@@ -259,22 +461,22 @@ TEST_F(Navigation, SansChampSuivantLaBoiteGardeLeChampOuvert)
 {
     Instrument.TypeInstrument = T::SchmidtNewton;
     OuvreSaisieFocalePrimaire();
-    OuvreSaisieSuivante(54);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 54);
+    OuvreSaisieSuivante(SaisieFocaleSchmidt);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieFocaleSchmidt);
     // After a commit the box is hidden with no code; a move that finds nothing leaves it so.
     EtatSaisie.CodeSaisie = AucuneSaisie;
     EtatSaisie.Saisie.Visible = false;
     Instrument.TypeInstrument = T::MaksutovCassegrain;
-    OuvreSaisiePrecedente(83);
+    OuvreSaisiePrecedente(SaisieDeformationSecondaireMaksutovCassegrain);
     EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
     EXPECT_FALSE(EtatSaisie.Saisie.Visible);
     // Nothing comes before a refractor's lens group, nor before the title of a design with no instrument.
     Instrument.TypeInstrument = T::Lunette;
     Edition.TableEditee = 2;
-    OuvreSaisiePrecedente(1001);
+    OuvreSaisiePrecedente(SaisieLongueurOndeRouge);
     EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
     Instrument.TypeInstrument = T::Aucun;
-    OuvreSaisiePrecedente(1000);
+    OuvreSaisiePrecedente(SaisieTitreDispositif);
     EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
     EXPECT_FALSE(EtatSaisie.Saisie.Visible);
 }
@@ -283,7 +485,7 @@ TEST_F(Navigation, UnChampRefuseEstRouvertUneFois)
 {
     Instrument.TypeInstrument = T::Maksutov;
     Edition.InstrumentDeveloppe = true;
-    for (TCodeSaisie refuse : {72, 55})
+    for (TCodeSaisie refuse : {SaisieRayonCourburePrimaireMaksutov, SaisieEpaisseurPrimaireSchmidt})
     {
         SCOPED_TRACE(refuse);
         EtatSaisie.CodeSaisie = AucuneSaisie;
@@ -292,21 +494,21 @@ TEST_F(Navigation, UnChampRefuseEstRouvertUneFois)
         EXPECT_EQ(EtatSaisie.CodeSaisie, refuse);
         EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, AucuneSaisie);
     }
-    OuvreSaisieSuivante(72);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 73);
+    OuvreSaisieSuivante(SaisieRayonCourburePrimaireMaksutov);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreMenisque);
     // A form whose fields are not reopened: the request is dropped all the same.
     Instrument.TypeInstrument = T::LurieHoughton;
     EtatSaisie.CodeSaisie = AucuneSaisie;
-    EtatSaisie.CodeSaisieRefusee = 133;
-    OuvreSaisieSuivante(133);
+    EtatSaisie.CodeSaisieRefusee = SaisieRayonCourburePrimaireHoughton;
+    OuvreSaisieSuivante(SaisieRayonCourburePrimaireHoughton);
     EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
     EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, AucuneSaisie);
     // The Klevtsov's secondary comes back on its sheet box.
     Instrument.TypeInstrument = T::KlevtsovCassegrain;
     MiseEnPage.CaseValeur[CaseDiametreSecondaire] = {300, 90, 340, 108};
-    EtatSaisie.CodeSaisieRefusee = 2019;
-    OuvreSaisieSuivante(2019);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2019);
+    EtatSaisie.CodeSaisieRefusee = SaisieDiametreLigneMiroir;
+    OuvreSaisieSuivante(SaisieDiametreLigneMiroir);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreLigneMiroir);
     EXPECT_EQ(EtatSaisie.Saisie.Image, TImageSaisie::Fenetre);
     EXPECT_EQ(EtatSaisie.Saisie.Gauche, 300);
 }
@@ -326,7 +528,7 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
         SetUp();
         Instrument.TypeInstrument = c.Forme;
         Edition.TableEditee = 2;
-        OuvreSaisiePrecedente(1001);
+        OuvreSaisiePrecedente(SaisieLongueurOndeRouge);
         EXPECT_EQ(EtatSaisie.CodeSaisie, c.Epaisseur);
         EXPECT_TRUE(EtatSaisie.Saisie.Visible);
     }
@@ -334,12 +536,12 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
     Instrument.TypeInstrument = T::Lunette;
     Edition.LigneCourante = 1;
     OuvreSaisieRayonGroupe();
-    OuvreSaisiePrecedente(2011);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1003);
+    OuvreSaisiePrecedente(SaisieRayonGroupe);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieLongueurOndeBleue);
     EXPECT_EQ(Edition.TableEditee, 2);
     EXPECT_FALSE(EtatSaisie.Saisie.Visible);
-    OuvreSaisieSuivante(1003);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2011);
+    OuvreSaisieSuivante(SaisieLongueurOndeBleue);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieRayonGroupe);
     EXPECT_EQ(Edition.LigneCourante, 1);
 }
 
@@ -347,14 +549,17 @@ TEST_F(Navigation, LeTitreMeneAuxListesPuisAuxCellulesDuDispositif)
 {
     Instrument.TypeInstrument = T::Newton;
     OuvreSaisieTitreDispositif();
-    EXPECT_EQ(Suivants(1000, 10), (TCodes{1001, 1002, 1003, 2001, 2002, 2003, 2004, 2005, 2006, 2007}));
+    EXPECT_EQ(Suivants(SaisieTitreDispositif, 10),
+              (TCodes{SaisieLongueurOndeRouge, SaisieLongueurOndeVerte, SaisieLongueurOndeBleue, SaisieRayonDioptre,
+                      SaisieEpaisseurDioptre, SaisieDiametreDioptre, SaisieIndiceRouge, SaisieIndiceVert,
+                      SaisieIndiceBleu, SaisieMatiereDioptre}));
     EXPECT_EQ(Edition.TableEditee, 1);
     EXPECT_EQ(Edition.LigneCourante, 1);
     EXPECT_TRUE(EtatSaisie.Saisie.Visible);
-    OuvreSaisiePrecedente(2001);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1003);
-    OuvreSaisiePrecedente(1001);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1000);
+    OuvreSaisiePrecedente(SaisieRayonDioptre);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieLongueurOndeBleue);
+    OuvreSaisiePrecedente(SaisieLongueurOndeRouge);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieTitreDispositif);
 }
 
 // A device of rows 1..n with filled cells.
@@ -392,10 +597,10 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
         DispositifRempli(c.Lignes, c.DerniereEpaisseur);
         Edition.LigneCourante = c.Lignes;
         OuvreSaisieMatiereDioptre();
-        OuvreSaisieSuivante(2007);
+        OuvreSaisieSuivante(SaisieMatiereDioptre);
         EXPECT_EQ(Dispositif.NombreDioptres, c.LignesApres);
         EXPECT_EQ(Edition.LigneCourante, c.LigneApres);
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2001);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieRayonDioptre);
         EXPECT_DOUBLE_EQ(Dispositif.DiametreDioptre[static_cast<std::size_t>(c.LigneApres)], 40.0 + c.Lignes);
         EXPECT_TRUE(Journal.empty());
     }
@@ -404,10 +609,10 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
     DispositifRempli(2, 20);
     Dispositif.NombreDioptres = 3;
     Edition.LigneCourante = 3;
-    OuvreSaisieSuivante(2007);
+    OuvreSaisieSuivante(SaisieMatiereDioptre);
     EXPECT_EQ(Edition.LigneCourante, 3);
     EXPECT_EQ(Dispositif.NombreDioptres, 3);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2001);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieRayonDioptre);
 }
 
 TEST_F(Navigation, RevenirDuRayonDUneDerniereLigneVideLaRetire)
@@ -415,16 +620,16 @@ TEST_F(Navigation, RevenirDuRayonDUneDerniereLigneVideLaRetire)
     DispositifRempli(5, 20);
     Dispositif.NombreDioptres = 6;
     Edition.LigneCourante = 6;
-    OuvreSaisiePrecedente(2001);
+    OuvreSaisiePrecedente(SaisieRayonDioptre);
     EXPECT_EQ(Dispositif.NombreDioptres, 5);
     EXPECT_EQ(Edition.LigneCourante, 5);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2007);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieMatiereDioptre);
     // An empty row inside the table stays.
     DispositifRempli(6, 20);
     Dispositif.RayonDioptre[3] = 0;
     Dispositif.EpaisseurDioptre[3] = EpaisseurNonSaisie;
     Edition.LigneCourante = 3;
-    OuvreSaisiePrecedente(2001);
+    OuvreSaisiePrecedente(SaisieRayonDioptre);
     EXPECT_EQ(Dispositif.NombreDioptres, 6);
     EXPECT_EQ(Edition.LigneCourante, 2);
 }
@@ -441,19 +646,19 @@ TEST_F(Navigation, LeGroupeDeLaLunetteGranditJusquATreizeLignes)
     Groupe.NombreDioptresGroupe = 12;
     Edition.LigneCourante = 12;
     OuvreSaisieMatiereGroupe();
-    OuvreSaisieSuivante(2017);
+    OuvreSaisieSuivante(SaisieMatiereGroupe);
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 13);
     EXPECT_EQ(Edition.LigneCourante, 13);
     EXPECT_DOUBLE_EQ(Groupe.DiametreGroupe[13], 92);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2011);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieRayonGroupe);
     ASSERT_EQ(Journal.size(), 1u);
-    EXPECT_EQ(Journal[0].Code, 2013);
+    EXPECT_EQ(Journal[0].Code, SaisieDiametreGroupe);
     EXPECT_EQ(Journal[0].Index, 13);
     EXPECT_EQ(Journal[0].Valeur, "92");
     OuvreSaisieMatiereGroupe();
-    OuvreSaisieSuivante(2017);
+    OuvreSaisieSuivante(SaisieMatiereGroupe);
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 13);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1000);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieTitreDispositif);
     EXPECT_EQ(Journal.size(), 1u);
 }
 
@@ -469,13 +674,16 @@ TEST_F(Navigation, LeGroupeDuKlevtsovPasseParLaLigneDuMiroir)
             Groupe.RayonGroupe[static_cast<std::size_t>(r)] = 300;
         Edition.LigneCourante = lignes;
         OuvreSaisieMatiereGroupe();
-        const TCodes attendu = lignes % 2 == 0 ? TCodes{2018, 2020, 2019, 1000} : TCodes{2018, 2019, 1000, 1001};
-        EXPECT_EQ(Suivants(2017, 4), attendu);
+        const TCodes attendu =
+            lignes % 2 == 0
+                ? TCodes{SaisieRayonLigneMiroir, SaisieEpaisseurLigneMiroir, SaisieDiametreLigneMiroir, 1000}
+                : TCodes{SaisieRayonLigneMiroir, SaisieDiametreLigneMiroir, 1000, SaisieLongueurOndeRouge};
+        EXPECT_EQ(Suivants(SaisieMatiereGroupe, 4), attendu);
         EXPECT_EQ(Groupe.NombreDioptresGroupe, lignes);
     }
     OuvreSaisieRayonLigneMiroir();
-    OuvreSaisiePrecedente(2018);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2017);
+    OuvreSaisiePrecedente(SaisieRayonLigneMiroir);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieMatiereGroupe);
     EXPECT_EQ(Edition.TableEditee, 2);
     EXPECT_EQ(Edition.LigneCourante, 3);
 }

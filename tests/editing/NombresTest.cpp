@@ -2,6 +2,8 @@
 // locale's mark; the strict readers of counts and journal codes; values the program writes read back unchanged.
 #include "editing/Nombres.h"
 
+#include "editing/CodesJournal.h"
+
 #include "doubles/BipCompteur.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
@@ -133,9 +135,12 @@ TEST(NombresEntiers, LitEntierNAccepteQueDesChiffres)
 TEST(NombresEntiers, LitEntierSigneAccepteUnSigne)
 {
     const std::vector<TCasEntier> cas{
-        {"-27", -27, false}, {"9101", 9101, false}, {"-27x", -27, true}, {"--3", 0, true},
-        {"1,5", 0, true},    {"25E-1", 2, false},   {"35E-1", 4, false}, {"-25E-1", 0, true},
-        {"", 0, true},       {"-", 0, true},        {"3-", 0, true},
+        {"-27", -27, false}, {"9101", CodeJournalPreferences, false},
+        {"-27x", -27, true}, {"--3", 0, true},
+        {"1,5", 0, true},    {"25E-1", 2, false},
+        {"35E-1", 4, false}, {"-25E-1", 0, true},
+        {"", 0, true},       {"-", 0, true},
+        {"3-", 0, true},
     };
     for (const TCasEntier& c : cas)
     {

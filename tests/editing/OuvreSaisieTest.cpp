@@ -63,57 +63,142 @@ TEST_F(Ouvreurs, ChaqueValeurDeLaFichePrendLeCodeDeSaForme)
         // 1  2   3   4   5   6   7   8  9  10  76 110  120  130  140  150
         {"DiametreEntree",
          OuvreSaisieDiametreEntree,
-         {1, 11, 21, 31, 51, 61, 51, 61, 0, 101, 51, 111, 121, 131, 131, 51}},
-        {"FocalePrimaire", OuvreSaisieFocalePrimaire, {2, 12, 22, 32, 54, 62, 2, 0, 0, 102, 2, 112, 0, 0, 0, 54}},
+         {SaisieDiametreEntreeNewton, SaisieDiametreEntreeCassegrain, SaisieDiametreEntreeRitchey,
+          SaisieDiametreEntreeGregory, SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeSchmidtCassegrain,
+          SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeSchmidtCassegrain, AucuneSaisie,
+          SaisieDiametreEntreeSchwarzschild, SaisieDiametreEntreeSchmidt, SaisieDiametreEntreeDallKirkham,
+          SaisieDiametreEntreeKlevtsov, SaisieDiametreEntreeHoughton, SaisieDiametreEntreeHoughton,
+          SaisieDiametreEntreeSchmidt}},
+        {"FocalePrimaire",
+         OuvreSaisieFocalePrimaire,
+         {SaisieFocalePrimaireNewton, SaisieFocalePrimaireCassegrain, SaisieFocalePrimaireRitchey,
+          SaisieFocalePrimaireGregory, SaisieFocaleSchmidt, SaisieFocalePrimaireSchmidtCassegrain,
+          SaisieFocalePrimaireNewton, AucuneSaisie, AucuneSaisie, SaisieFocalePrimaireSchwarzschild,
+          SaisieFocalePrimaireNewton, SaisieFocalePrimaireDallKirkham, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          SaisieFocaleSchmidt}},
         {"FocaleResultante",
          OuvreSaisieFocaleResultante,
-         {0, 13, 23, 33, 54, 63, 0, 81, 0, 103, 0, 113, 0, 0, 142, 153}},
+         {AucuneSaisie, SaisieFocaleResultanteCassegrain, SaisieFocaleResultanteRitchey, SaisieFocaleResultanteGregory,
+          SaisieFocaleSchmidt, SaisieFocaleResultanteSchmidtCassegrain, AucuneSaisie,
+          SaisieFocaleResultanteMaksutovCassegrain, AucuneSaisie, SaisieFocaleResultanteSchwarzschild, AucuneSaisie,
+          SaisieFocaleResultanteDallKirkham, AucuneSaisie, AucuneSaisie, SaisieFocaleResultanteHoughtonCassegrain,
+          SaisieFocaleResultanteSchmidtNewton}},
         {"RayonCourburePrimaire",
          OuvreSaisieRayonCourburePrimaire,
-         {0, 0, 0, 0, 53, 53, 72, 72, 0, 0, 72, 0, 122, 133, 133, 0}},
-        {"DegagementFoyer", OuvreSaisieDegagementFoyer, {0, 15, 25, 35, 0, 65, 0, 15, 0, 0, 0, 115, 0, 0, 143, 0}},
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieRayonCourburePrimaireSchmidt,
+          SaisieRayonCourburePrimaireSchmidt, SaisieRayonCourburePrimaireMaksutov, SaisieRayonCourburePrimaireMaksutov,
+          AucuneSaisie, AucuneSaisie, SaisieRayonCourburePrimaireMaksutov, AucuneSaisie,
+          SaisieRayonCourburePrimaireKlevtsov, SaisieRayonCourburePrimaireHoughton, SaisieRayonCourburePrimaireHoughton,
+          AucuneSaisie}},
+        {"DegagementFoyer",
+         OuvreSaisieDegagementFoyer,
+         {AucuneSaisie, SaisieDegagementFoyerCassegrain, SaisieDegagementFoyerRitchey, SaisieDegagementFoyerGregory,
+          AucuneSaisie, SaisieDegagementFoyerSchmidtCassegrain, AucuneSaisie, SaisieDegagementFoyerCassegrain,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDegagementFoyerDallKirkham, AucuneSaisie, AucuneSaisie,
+          SaisieDegagementFoyerHoughtonCassegrain, AucuneSaisie}},
         {"CoefficientDeformationPrimaire",
          OuvreSaisieCoefficientDeformationPrimaire,
-         {4, 0, 26, 0, 0, 0, 0, 82, 0, 0, 0, 0, 0, 0, 0, 0}},
+         {SaisieDeformationPrimaireNewton, AucuneSaisie, SaisieDeformationPrimaireRitchey, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, SaisieDeformationPrimaireMaksutovCassegrain, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie}},
         {"DiametreSecondaire",
          OuvreSaisieDiametreSecondaire,
-         {5, 14, 24, 34, 0, 64, 0, 64, 0, 104, 5, 114, 2019, 137, 141, 154}},
+         {SaisieDiametreSecondaireNewton, SaisieDiametreSecondaireCassegrain, SaisieDiametreSecondaireRitchey,
+          SaisieDiametreSecondaireGregory, AucuneSaisie, SaisieDiametreSecondaireSchmidtCassegrain, AucuneSaisie,
+          SaisieDiametreSecondaireSchmidtCassegrain, AucuneSaisie, SaisieDiametreSecondaireSchwarzschild,
+          SaisieDiametreSecondaireNewton, SaisieDiametreSecondaireDallKirkham, SaisieDiametreLigneMiroir,
+          SaisieDiametreSecondaireHoughton, SaisieDiametreSecondaireHoughtonCassegrain,
+          SaisieDiametreSecondaireSchmidtNewton}},
         {"DistanceSecondaireFoyer",
          OuvreSaisieDistanceSecondaireFoyer,
-         {6, 0, 0, 0, 0, 0, 0, 0, 0, 0, 6, 0, 0, 136, 0, 155}},
+         {SaisieDistanceSecondaireFoyerNewton, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDistanceSecondaireFoyerNewton, AucuneSaisie,
+          AucuneSaisie, SaisieDistanceSecondaireFoyerHoughton, AucuneSaisie,
+          SaisieDistanceSecondaireFoyerSchmidtNewton}},
         {"DiametreTrouCentral",
          OuvreSaisieDiametreTrouCentral,
-         {0, 18, 30, 38, 0, 68, 0, 68, 0, 0, 0, 118, 124, 0, 144, 0}},
+         {AucuneSaisie, SaisieDiametreTrouCentralCassegrain, SaisieDiametreTrouCentralRitchey,
+          SaisieDiametreTrouCentralGregory, AucuneSaisie, SaisieDiametreTrouCentralSchmidtCassegrain, AucuneSaisie,
+          SaisieDiametreTrouCentralSchmidtCassegrain, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          SaisieDiametreTrouCentralDallKirkham, SaisieDiametreTrouCentralKlevtsov, AucuneSaisie,
+          SaisieDiametreTrouCentralHoughtonCassegrain, AucuneSaisie}},
         {"CoefficientDeformationSecondaire",
          OuvreSaisieCoefficientDeformationSecondaire,
-         {0, 0, 27, 0, 0, 0, 0, 83, 0, 0, 0, 0, 0, 0, 0, 0}},
+         {AucuneSaisie, AucuneSaisie, SaisieDeformationSecondaireRitchey, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, SaisieDeformationSecondaireMaksutovCassegrain, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie}},
         {"EpaisseurPrimaire",
          OuvreSaisieEpaisseurPrimaire,
-         {7, 16, 28, 36, 55, 66, 55, 66, 0, 106, 55, 116, 125, 135, 135, 156}},
+         {SaisieEpaisseurPrimaireNewton, SaisieEpaisseurPrimaireCassegrain, SaisieEpaisseurPrimaireRitchey,
+          SaisieEpaisseurPrimaireGregory, SaisieEpaisseurPrimaireSchmidt, SaisieEpaisseurPrimaireSchmidtCassegrain,
+          SaisieEpaisseurPrimaireSchmidt, SaisieEpaisseurPrimaireSchmidtCassegrain, AucuneSaisie,
+          SaisieEpaisseurPrimaireSchwarzschild, SaisieEpaisseurPrimaireSchmidt, SaisieEpaisseurPrimaireDallKirkham,
+          SaisieEpaisseurPrimaireKlevtsov, SaisieEpaisseurPrimaireHoughton, SaisieEpaisseurPrimaireHoughton,
+          SaisieEpaisseurPrimaireSchmidtNewton}},
         {"EpaisseurSecondaire",
          OuvreSaisieEpaisseurSecondaire,
-         {8, 17, 29, 37, 0, 67, 0, 67, 0, 107, 8, 117, 0, 138, 145, 157}},
+         {SaisieEpaisseurSecondaireNewton, SaisieEpaisseurSecondaireCassegrain, SaisieEpaisseurSecondaireRitchey,
+          SaisieEpaisseurSecondaireGregory, AucuneSaisie, SaisieEpaisseurSecondaireSchmidtCassegrain, AucuneSaisie,
+          SaisieEpaisseurSecondaireSchmidtCassegrain, AucuneSaisie, SaisieEpaisseurSecondaireSchwarzschild,
+          SaisieEpaisseurSecondaireNewton, SaisieEpaisseurSecondaireDallKirkham, AucuneSaisie,
+          SaisieEpaisseurSecondaireHoughton, SaisieEpaisseurSecondaireHoughtonCassegrain,
+          SaisieEpaisseurSecondaireSchmidtNewton}},
         {"DistanceDiaphragmeMiroir",
          OuvreSaisieDistanceDiaphragmeMiroir,
-         {0, 0, 0, 0, 0, 0, 71, 71, 0, 0, 71, 0, 123, 0, 0, 0}},
-        {"DiametreMiroir", OuvreSaisieDiametreMiroir, {0, 0, 0, 0, 52, 0, 52, 0, 0, 0, 52, 0, 0, 0, 0, 52}},
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          SaisieDistanceDiaphragmeMiroirMaksutov, SaisieDistanceDiaphragmeMiroirMaksutov, AucuneSaisie, AucuneSaisie,
+          SaisieDistanceDiaphragmeMiroirMaksutov, AucuneSaisie, SaisieDistanceDiaphragmeMiroirKlevtsov, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie}},
+        {"DiametreMiroir",
+         OuvreSaisieDiametreMiroir,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDiametreMiroir, AucuneSaisie,
+          SaisieDiametreMiroir, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDiametreMiroir, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDiametreMiroir}},
         {"DiametreMiroirHoughton",
          OuvreSaisieDiametreMiroirHoughton,
-         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 132, 0, 0}},
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          SaisieDiametreMiroirHoughton, AucuneSaisie, AucuneSaisie}},
         {"CoefficientDeformationSecondaire2",
          OuvreSaisieCoefficientDeformationSecondaire2,
-         {0, 0, -27, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"EpaisseurLame", OuvreSaisieEpaisseurLame, {0, 0, 0, 0, 56, 56, 56, 56, 0, 0, 56, 0, 0, 0, 0, 56}},
+         {AucuneSaisie, AucuneSaisie, SaisieDeformationSecondaire2, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie}},
+        {"EpaisseurLame",
+         OuvreSaisieEpaisseurLame,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieEpaisseurLame, SaisieEpaisseurLame,
+          SaisieEpaisseurLame, SaisieEpaisseurLame, AucuneSaisie, AucuneSaisie, SaisieEpaisseurLame, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieEpaisseurLame}},
         {"DistanceLameMiroir",
          OuvreSaisieDistanceLameMiroir,
-         {0, 0, 0, 0, 561, 561, 561, 561, 0, 0, 561, 0, 0, 0, 0, 561}},
-        {"CoefficientK", OuvreSaisieCoefficientK, {0, 0, 0, 0, 562, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDistanceLameMiroir, SaisieDistanceLameMiroir,
+          SaisieDistanceLameMiroir, SaisieDistanceLameMiroir, AucuneSaisie, AucuneSaisie, SaisieDistanceLameMiroir,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDistanceLameMiroir}},
+        {"CoefficientK",
+         OuvreSaisieCoefficientK,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieCoefficientK, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie}},
         {"CoefficientDeformationLame",
          OuvreSaisieCoefficientDeformationLame,
-         {0, 0, 0, 0, 69, 69, 0, 0, 0, 0, 0, 0, 0, 0, 0, 69}},
-        {"DiametreMenisque", OuvreSaisieDiametreMenisque, {0, 0, 0, 0, 0, 0, 73, 0, 0, 0, 73, 0, 0, 0, 0, 0}},
-        {"RayonMenisque1", OuvreSaisieRayonMenisque1, {0, 0, 0, 0, 0, 0, 74, 74, 0, 0, 74, 0, 0, 0, 0, 0}},
-        {"RayonMenisque2", OuvreSaisieRayonMenisque2, {0, 0, 0, 0, 0, 0, 75, 75, 0, 0, 75, 0, 0, 0, 0, 0}},
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDeformationLame, SaisieDeformationLame,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, SaisieDeformationLame}},
+        {"DiametreMenisque",
+         OuvreSaisieDiametreMenisque,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDiametreMenisque,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieDiametreMenisque, AucuneSaisie, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie}},
+        {"RayonMenisque1",
+         OuvreSaisieRayonMenisque1,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieRayonMenisque1,
+          SaisieRayonMenisque1, AucuneSaisie, AucuneSaisie, SaisieRayonMenisque1, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie}},
+        {"RayonMenisque2",
+         OuvreSaisieRayonMenisque2,
+         {AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, AucuneSaisie, SaisieRayonMenisque2,
+          SaisieRayonMenisque2, AucuneSaisie, AucuneSaisie, SaisieRayonMenisque2, AucuneSaisie, AucuneSaisie,
+          AucuneSaisie, AucuneSaisie, AucuneSaisie}},
     };
     constexpr TCodeSaisie ChampOuvert = 777;
     for (const TCasCodes& c : cas)
@@ -251,7 +336,7 @@ TEST_F(Ouvreurs, LeTitreEstMontreAvecSesBlancsEtGardeSansEux)
     Forme(T::Newton);
     Dispositif.TitreDispositif = "  Correcteur  ";
     OuvreSaisieTitreDispositif();
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1000);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieTitreDispositif);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, "  Correcteur  ");
     EXPECT_EQ(EtatSaisie.TexteAvantSaisie, "Correcteur");
     EXPECT_EQ(EtatSaisie.Saisie.LongueurMax, 90);
@@ -317,7 +402,7 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
         Dispositif.IndiceVert[2] = static_cast<float>(c.Valeur);
         OuvreSaisieIndiceVert();
         EXPECT_EQ(EtatSaisie.Saisie.Texte, c.Attendu);
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2005);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceVert);
     }
 }
 
@@ -364,11 +449,11 @@ TEST_F(Ouvreurs, LesDistancesHorsAxeOntLeursChiffresEtLEtoileSonSuffixe)
         Reglages.DistanceAxeEtoile = c.Valeur;
         OuvreSaisieDistanceAxeEtoile();
         EXPECT_EQ(EtatSaisie.Saisie.Texte, c.Attendu + " '");
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2009);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDistanceAxeEtoile);
         Reglages.DistanceAxeImage = c.Valeur;
         OuvreSaisieDistanceAxeImage();
         EXPECT_EQ(EtatSaisie.Saisie.Texte, c.Attendu);
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2010);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDistanceAxeImage);
     }
 }
 
@@ -384,14 +469,14 @@ TEST_F(Ouvreurs, LaValeurGardeeEstCelleDuChampOuvertApresLeRafraichissement)
             OuvreSaisieDiametreEntree();
     };
     OuvreSaisieEpaisseurPrimaire();
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 7);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieEpaisseurPrimaireNewton);
     EXPECT_DOUBLE_EQ(EtatSaisie.ValeurAvantSaisie, 25);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, "25");
     Edition.TableEditee = 1;
     Dispositif.EpaisseurDioptre[1] = 12.5;
     EtatSaisie.CodeSaisie = AucuneSaisie;
     OuvreSaisieEpaisseurDioptre();
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2002);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieEpaisseurDioptre);
     EXPECT_DOUBLE_EQ(EtatSaisie.ValeurAvantSaisie, 12.5);
 }
 

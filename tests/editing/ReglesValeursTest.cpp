@@ -125,120 +125,131 @@ void Profil(TOctet profil)
 }
 
 const TCasRegle CasRegles[] = {
-    {"DiametreSousUnMillimetre", Newton, nullptr, 1, D, "0,5", 200, DiametreMiroirLegende,
+    {"DiametreSousUnMillimetre", Newton, nullptr, SaisieDiametreEntreeNewton, D, "0,5", 200, DiametreMiroirLegende,
      "Le diamètre doit être supérieur à 1mm", false},
-    {"DiametreALaLimite", Newton, nullptr, 1, D, "50000", 200, Diametre,
+    {"DiametreALaLimite", Newton, nullptr, SaisieDiametreEntreeNewton, D, "50000", 200, Diametre,
      "Le diamètre doit être inférieur à 50.000mm (50m)", false},
-    {"DiametreUnPasSousLaLimite", Newton, nullptr, 1, D, "49999,9", 49999.9, "", "", true},
-    {"DiametreArrondiAuDixiemeVirgule", Newton, nullptr, 1, D, "254,55", 254.6, "", "", true},
-    {"DiametreArrondiAuDixiemePoint", Newton, nullptr, 1, D, "254.55", 254.6, "", "", true},
-    {"DiametreVideVautZero", Newton, nullptr, 1, D, "", 0, "", "", true},
-    {"DiametreEnLettresIgnore", Newton, nullptr, 1, D, "abc", 200, "", "", false},
-    {"DiametreNegatifIgnore", Newton, nullptr, 1, D, "-300", 200, "", "", false},
-    {"DiametrePlusAccepte", Newton, nullptr, 1, D, "+300", 300, "", "", true},
-    {"DemiPairVersLeBas", Newton, nullptr, 7, EpaisseurPrimaire, "12,25", 12.2, "", "", true},
-    {"DemiPairVersLeHaut", Newton, nullptr, 7, EpaisseurPrimaire, "12.75", 12.8, "", "", true},
-    {"DiametreSousLeMiroirPlan", Newton, [] { Instrument.DiametreSecondaire = 60; }, 1, D, "50", 50, DiametrePrincipal,
+    {"DiametreUnPasSousLaLimite", Newton, nullptr, SaisieDiametreEntreeNewton, D, "49999,9", 49999.9, "", "", true},
+    {"DiametreArrondiAuDixiemeVirgule", Newton, nullptr, SaisieDiametreEntreeNewton, D, "254,55", 254.6, "", "", true},
+    {"DiametreArrondiAuDixiemePoint", Newton, nullptr, SaisieDiametreEntreeNewton, D, "254.55", 254.6, "", "", true},
+    {"DiametreVideVautZero", Newton, nullptr, SaisieDiametreEntreeNewton, D, "", 0, "", "", true},
+    {"DiametreEnLettresIgnore", Newton, nullptr, SaisieDiametreEntreeNewton, D, "abc", 200, "", "", false},
+    {"DiametreNegatifIgnore", Newton, nullptr, SaisieDiametreEntreeNewton, D, "-300", 200, "", "", false},
+    {"DiametrePlusAccepte", Newton, nullptr, SaisieDiametreEntreeNewton, D, "+300", 300, "", "", true},
+    {"DemiPairVersLeBas", Newton, nullptr, SaisieEpaisseurPrimaireNewton, EpaisseurPrimaire, "12,25", 12.2, "", "",
+     true},
+    {"DemiPairVersLeHaut", Newton, nullptr, SaisieEpaisseurPrimaireNewton, EpaisseurPrimaire, "12.75", 12.8, "", "",
+     true},
+    {"DiametreSousLeMiroirPlan", Newton, [] { Instrument.DiametreSecondaire = 60; }, SaisieDiametreEntreeNewton, D,
+     "50", 50, DiametrePrincipal,
      "\"Attention!\" Le petit côté du miroir plan est supérieur au diamètre du miroir principal. La luminosité "
      "sera nulle.",
      true},
-    {"DiametreSousLeSecondaire", Cassegrain, nullptr, 11, D, "50", 50, DiametrePrincipal,
+    {"DiametreSousLeSecondaire", Cassegrain, nullptr, SaisieDiametreEntreeCassegrain, D, "50", 50, DiametrePrincipal,
      "\"Attention!\" Le petit côté du miroir secondaire est supérieur au diamètre du miroir principal. La "
      "luminosité sera nulle.",
      true},
-    {"FocaleResultanteTropCourte", Cassegrain, [] { Instrument.FocalePrimaire = 800; }, 13, F, "1000", 4000,
-     FocaleResultante, "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire", false},
-    {"FocaleResultanteJusteAuDela", Cassegrain, [] { Instrument.FocalePrimaire = 800; }, 13, F, "1000,1", 1000.1, "",
-     "", true},
-    {"FocaleResultanteTropLongue", Cassegrain, nullptr, 13, F, "100000", 4000, FocaleResultante,
-     "La distance focale résultante doit être inférieure à 100.000 mm (100m)", false},
-    {"ConiqueSousMoinsMille", Newton, nullptr, 4, B, "-999,5", -1, Coefficient,
+    {"FocaleResultanteTropCourte", Cassegrain, [] { Instrument.FocalePrimaire = 800; },
+     SaisieFocaleResultanteCassegrain, F, "1000", 4000, FocaleResultante,
+     "La distance focale résultante doit être supérieure à 1,25 fois la focale primaire", false},
+    {"FocaleResultanteJusteAuDela", Cassegrain, [] { Instrument.FocalePrimaire = 800; },
+     SaisieFocaleResultanteCassegrain, F, "1000,1", 1000.1, "", "", true},
+    {"FocaleResultanteTropLongue", Cassegrain, nullptr, SaisieFocaleResultanteCassegrain, F, "100000", 4000,
+     FocaleResultante, "La distance focale résultante doit être inférieure à 100.000 mm (100m)", false},
+    {"ConiqueSousMoinsMille", Newton, nullptr, SaisieDeformationPrimaireNewton, B, "-999,5", -1, Coefficient,
      "Le Coefficient de déformation doit être supérieur à -1000.", false},
-    {"ConiqueMoinsNeufCentQuatreVingtDixNeuf", Newton, nullptr, 4, B, "-999", -999, "", "", true},
-    {"ConiqueNonArrondie", Newton, nullptr, 4, B, "-1,23456", -1.23456, "", "", true},
-    {"DegagementUnPasSousLaLimite", Cassegrain, nullptr, 15, Degagement, "4999,9", 4999.9, "", "", true},
-    {"DegagementALaLimite", Cassegrain, nullptr, 15, Degagement, "5000", 200, "Quivane - Saisie du dégagement du foyer",
-     "Le dégagement du foyer doit être inférieur à 5000mm ", false},
-    {"TrouDeLaMoitieDuMiroir", Cassegrain, nullptr, 18, Trou, "100", 0,
+    {"ConiqueMoinsNeufCentQuatreVingtDixNeuf", Newton, nullptr, SaisieDeformationPrimaireNewton, B, "-999", -999, "",
+     "", true},
+    {"ConiqueNonArrondie", Newton, nullptr, SaisieDeformationPrimaireNewton, B, "-1,23456", -1.23456, "", "", true},
+    {"DegagementUnPasSousLaLimite", Cassegrain, nullptr, SaisieDegagementFoyerCassegrain, Degagement, "4999,9", 4999.9,
+     "", "", true},
+    {"DegagementALaLimite", Cassegrain, nullptr, SaisieDegagementFoyerCassegrain, Degagement, "5000", 200,
+     "Quivane - Saisie du dégagement du foyer", "Le dégagement du foyer doit être inférieur à 5000mm ", false},
+    {"TrouDeLaMoitieDuMiroir", Cassegrain, nullptr, SaisieDiametreTrouCentralCassegrain, Trou, "100", 0,
      "Quivane - Saisie du diamètre du trou du primaire",
      "Le diamètre du trou du miroir primaire doit être inférieur à la moitié du diamètre du miroir primaire.", false},
-    {"TrouSurMiroirMinuscule", Cassegrain, [] { Instrument.DiametreEntree = 0.5; }, 18, Trou, "100", 100, "", "", true},
-    {"PlanFoyerAvantLaFocale", Newton, [] { Instrument.FocalePrimaire = 0; }, 6, DistancePlanFoyer, "100", 150, "", "",
-     false},
-    {"PlanFoyerAuDelaDeLaFocale", Newton, nullptr, 6, DistancePlanFoyer, "1000", 150,
+    {"TrouSurMiroirMinuscule", Cassegrain, [] { Instrument.DiametreEntree = 0.5; }, SaisieDiametreTrouCentralCassegrain,
+     Trou, "100", 100, "", "", true},
+    {"PlanFoyerAvantLaFocale", Newton, [] { Instrument.FocalePrimaire = 0; }, SaisieDistanceSecondaireFoyerNewton,
+     DistancePlanFoyer, "100", 150, "", "", false},
+    {"PlanFoyerAuDelaDeLaFocale", Newton, nullptr, SaisieDistanceSecondaireFoyerNewton, DistancePlanFoyer, "1000", 150,
      "Quivane - Saisie de la distance miroir plan-foyer",
      "La distance entre le miroir plan et le foyer doit être inférieure à la distance focale.", false},
-    {"LameSansProfil", Schmidt, [] { Profil(ProfilAucun); }, 53, DistanceLame, "2000", 2000, "", "", true,
-     RayonPrimaire},
-    {"LameProfilAvant", Schmidt, [] { Profil(ProfilAvant); }, 53, DistanceLame, "2000", 1998, "", "", true,
-     RayonPrimaire},
-    {"LameProfilArriere", Schmidt, [] { Profil(ProfilArriere); }, 53, DistanceLame, "2000", 1995, "", "", true,
-     RayonPrimaire},
-    {"LameProfilPartage", Schmidt, [] { Profil(ProfilPartage); }, 53, DistanceLame, "2000", 2000, "", "", true,
-     RayonPrimaire},
+    {"LameSansProfil", Schmidt, [] { Profil(ProfilAucun); }, SaisieRayonCourburePrimaireSchmidt, DistanceLame, "2000",
+     2000, "", "", true, RayonPrimaire},
+    {"LameProfilAvant", Schmidt, [] { Profil(ProfilAvant); }, SaisieRayonCourburePrimaireSchmidt, DistanceLame, "2000",
+     1998, "", "", true, RayonPrimaire},
+    {"LameProfilArriere", Schmidt, [] { Profil(ProfilArriere); }, SaisieRayonCourburePrimaireSchmidt, DistanceLame,
+     "2000", 1995, "", "", true, RayonPrimaire},
+    {"LameProfilPartage", Schmidt, [] { Profil(ProfilPartage); }, SaisieRayonCourburePrimaireSchmidt, DistanceLame,
+     "2000", 2000, "", "", true, RayonPrimaire},
     {"LameEpaisseVingtProfilArriere", Schmidt,
      [] {
          Profil(ProfilArriere);
          Instrument.EpaisseurLame = 20;
      },
-     53, DistanceLame, "1600", 1590, "", "", true, RayonPrimaire},
-    {"KDemiPairVersLeBas", Schmidt, nullptr, 562, K, "1,25", 1.2, "", "", true},
-    {"KDemiPairVersLeHaut", Schmidt, nullptr, 562, K, "1,75", 1.8, "", "", true},
-    {"KDeux", Schmidt, nullptr, 562, K, "2", 2, "", "", true},
-    {"KAuDelaDeDeux", Schmidt, nullptr, 562, K, "2,1", 1.5, "Quivane - Profil de la lame de Schmidt",
+     SaisieRayonCourburePrimaireSchmidt, DistanceLame, "1600", 1590, "", "", true, RayonPrimaire},
+    {"KDemiPairVersLeBas", Schmidt, nullptr, SaisieCoefficientK, K, "1,25", 1.2, "", "", true},
+    {"KDemiPairVersLeHaut", Schmidt, nullptr, SaisieCoefficientK, K, "1,75", 1.8, "", "", true},
+    {"KDeux", Schmidt, nullptr, SaisieCoefficientK, K, "2", 2, "", "", true},
+    {"KAuDelaDeDeux", Schmidt, nullptr, SaisieCoefficientK, K, "2,1", 1.5, "Quivane - Profil de la lame de Schmidt",
      "La valeur de K doit être comprise entre 0 et 2", false},
-    {"RayonMenisqueSigneOte", Maksutov, nullptr, 74, RayonMenisque, "-300", 300, "", "", true},
-    {"EpaisseurLameProcheDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "95", 190, "", "", true,
-     EpaisseurLame},
-    {"EpaisseurLameLoinDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, 56, CoteLame, "80", 100, "", "", true,
-     EpaisseurLame},
-    {"GroupeKlevtsovATroisQuartsDeR", KlevtsovCassegrain, nullptr, 123, DiaphragmeMiroir, "1200", 500,
-     "Quivane - Position du groupe réfracto-réflecteur de Klevtsov",
+    {"RayonMenisqueSigneOte", Maksutov, nullptr, SaisieRayonMenisque1, RayonMenisque, "-300", 300, "", "", true},
+    {"EpaisseurLameProcheDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, SaisieEpaisseurLame, CoteLame, "95",
+     190, "", "", true, EpaisseurLame},
+    {"EpaisseurLameLoinDeLaCote", Schmidt, [] { Instrument.CoteLame = 100; }, SaisieEpaisseurLame, CoteLame, "80", 100,
+     "", "", true, EpaisseurLame},
+    {"GroupeKlevtsovATroisQuartsDeR", KlevtsovCassegrain, nullptr, SaisieDistanceDiaphragmeMiroirKlevtsov,
+     DiaphragmeMiroir, "1200", 500, "Quivane - Position du groupe réfracto-réflecteur de Klevtsov",
      "La distance entre le premier dioptre et le miroir principal ne peut excéder 3/4 R.", false},
-    {"GroupeKlevtsovContreLeMiroir", KlevtsovCassegrain, nullptr, 123, DiaphragmeMiroir, "0", 0, "", "", true},
-    {"MenisqueAvantLeFoyer", Maksutov, [] { Instrument.FocalePrimaire = 1000; }, 561, DistanceLame, "900", 600,
-     PositionMenisque, "Le ménisque doit être au-delà du foyer", false},
+    {"GroupeKlevtsovContreLeMiroir", KlevtsovCassegrain, nullptr, SaisieDistanceDiaphragmeMiroirKlevtsov,
+     DiaphragmeMiroir, "0", 0, "", "", true},
+    {"MenisqueAvantLeFoyer", Maksutov, [] { Instrument.FocalePrimaire = 1000; }, SaisieDistanceLameMiroir, DistanceLame,
+     "900", 600, PositionMenisque, "Le ménisque doit être au-delà du foyer", false},
     {"MenisqueAuDelaDuDiaphragme", Maksutov,
      [] {
          Instrument.FocalePrimaire = 1000;
          Instrument.DistanceDiaphragmeMiroir = 1500;
          Instrument.EpaisseurTotaleMenisque = 100;
      },
-     561, DistanceLame, "1450", 600, PositionMenisque, "Le ménisque doit se situer entre le diaphragme et le foyer",
-     false},
+     SaisieDistanceLameMiroir, DistanceLame, "1450", 600, PositionMenisque,
+     "Le ménisque doit se situer entre le diaphragme et le foyer", false},
     {"MenisqueEntreFoyerEtDiaphragme", Maksutov,
      [] {
          Instrument.FocalePrimaire = 1000;
          Instrument.DistanceDiaphragmeMiroir = 1500;
          Instrument.EpaisseurTotaleMenisque = 100;
      },
-     561, DistanceLame, "1300", 1300, "", "", true},
-    {"MiroirEgalAuDiametreDeLaLame", Schmidt, nullptr, 52, DiametreMiroir, "200", 300, DiametreMiroirLegende,
+     SaisieDistanceLameMiroir, DistanceLame, "1300", 1300, "", "", true},
+    {"MiroirEgalAuDiametreDeLaLame", Schmidt, nullptr, SaisieDiametreMiroir, DiametreMiroir, "200", 300,
+     DiametreMiroirLegende,
      "\"Attention!\" Le diamètre du miroir ne doit pas être égal ou inférieur au diamètre de la lame !", false},
-    {"SecondCoefficientTropBas", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
-     "-1000000", 0.5, Coefficient, "Ce Coefficient de déformation doit être supérieur à -1000000.", false},
-    {"SecondCoefficientTropHaut", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; }, -27, C2,
-     "1000000", 0.5, Coefficient, "Ce Coefficient de déformation doit être inférieur à 1.000.000.", false},
-    {"RayonALaLimite", Schmidt, nullptr, 53, RayonPrimaire, "200000", 2001.9, "Quivane - Saisie du rayon de courbure",
-     "Le rayon de courbure doit être inférieur à 200.000 mm (200m)", false},
-    {"CoefficientLameDix", SchmidtCassegrain, [] { Instrument.CoefficientDeformationLame = 1.5; }, 69, KLame, "10", 1.5,
-     "Quivane - Saisie du coefficient de déformation de la lame",
+    {"SecondCoefficientTropBas", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; },
+     SaisieDeformationSecondaire2, C2, "-1000000", 0.5, Coefficient,
+     "Ce Coefficient de déformation doit être supérieur à -1000000.", false},
+    {"SecondCoefficientTropHaut", RitcheyChretien, [] { Instrument.CoefficientDeformationSecondaire2 = 0.5; },
+     SaisieDeformationSecondaire2, C2, "1000000", 0.5, Coefficient,
+     "Ce Coefficient de déformation doit être inférieur à 1.000.000.", false},
+    {"RayonALaLimite", Schmidt, nullptr, SaisieRayonCourburePrimaireSchmidt, RayonPrimaire, "200000", 2001.9,
+     "Quivane - Saisie du rayon de courbure", "Le rayon de courbure doit être inférieur à 200.000 mm (200m)", false},
+    {"CoefficientLameDix", SchmidtCassegrain, [] { Instrument.CoefficientDeformationLame = 1.5; },
+     SaisieDeformationLame, KLame, "10", 1.5, "Quivane - Saisie du coefficient de déformation de la lame",
      "Le coefficient de déformation de la lame de Schmidt doit être inférieur à 10", false},
-    {"DiaphragmeDansLeMenisque", Maksutov, nullptr, 71, DiaphragmeMiroir, "300", 600,
-     "Quivane - Position du diaphragme", "Le diaphragme doit être au-delà du ménisque", false},
-    {"MenisquePlusEtroitQueLEntree", Maksutov, nullptr, 73, DMenisque, "90", 100,
+    {"DiaphragmeDansLeMenisque", Maksutov, nullptr, SaisieDistanceDiaphragmeMiroirMaksutov, DiaphragmeMiroir, "300",
+     600, "Quivane - Position du diaphragme", "Le diaphragme doit être au-delà du ménisque", false},
+    {"MenisquePlusEtroitQueLEntree", Maksutov, nullptr, SaisieDiametreMenisque, DMenisque, "90", 100,
      "Quivane - Saisie du diamètre du ménisque de Maksutov",
      "Le diamètre du ménisque doit être supérieur ou égal au diamètre du diaphragme d'entrée", false},
-    {"LameAvantLeFoyer", Schmidt, nullptr, 561, DistanceLame, "1000", 1999.9f,
+    {"LameAvantLeFoyer", Schmidt, nullptr, SaisieDistanceLameMiroir, DistanceLame, "1000", 1999.9f,
      "Quivane - Position de la lame de Schmidt", "La lame doit être au-delà du foyer", false},
-    {"LameSansFocale", Schmidt, [] { Instrument.FocalePrimaire = 0; }, 561, DistanceLame, "2100", 1999.9f,
-     "Quivane - Position de la lame de Schmidt", "Indiquez auparavant la valeur de la distance focale", false},
-    {"SecondaireAussiLargeQueLeMiroir", Cassegrain, nullptr, 14, MiroirPlan, "200", 60,
+    {"LameSansFocale", Schmidt, [] { Instrument.FocalePrimaire = 0; }, SaisieDistanceLameMiroir, DistanceLame, "2100",
+     1999.9f, "Quivane - Position de la lame de Schmidt", "Indiquez auparavant la valeur de la distance focale", false},
+    {"SecondaireAussiLargeQueLeMiroir", Cassegrain, nullptr, SaisieDiametreSecondaireCassegrain, MiroirPlan, "200", 60,
      "Quivane - Saisie du petit côté du miroir secondaire",
      "\"Attention!\" Le petit côté du miroir secondaire ne peut pas être égal ou supérieur au diamètre du miroir "
      "principal.",
      true},
-    {"MiroirPlanPlusGrandQueLeMiroir", Newton, nullptr, 5, MiroirPlan, "250", 50,
+    {"MiroirPlanPlusGrandQueLeMiroir", Newton, nullptr, SaisieDiametreSecondaireNewton, MiroirPlan, "250", 50,
      "Quivane - Saisie du petit côté du miroir plan",
      "\"Attention!\" Le petit côté du miroir plan ne peut pas être supérieur au diamètre du miroir principal.", true},
 };
@@ -278,14 +289,14 @@ TEST_F(SaisieForme, DiametreArrondiLanceLaFormuleEtJournaliseUneFois)
 {
     ConstruitFormeValide(Cassegrain);
     Instrument.RayonCourbureSecondaire = 0;
-    Tape(11, 200, "254,55");
+    Tape(SaisieDiametreEntreeCassegrain, 200, "254,55");
 
     ValideSaisie();
 
     EXPECT_EQ(Instrument.DiametreEntree, 254.6);
     EXPECT_GT(Instrument.RayonCourbureSecondaire, 0) << "the Cassegrain formula places the secondary";
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 1);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieDiametreEntreeNewton);
     EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "254,6");
 }
@@ -296,7 +307,7 @@ TEST_F(SaisieForme, SchwarzschildSansFocalePrendSesValeursParDefaut)
     Instrument.FocalePrimaire = 0;
     Instrument.FocaleResultante = 0;
     Instrument.DiametreSecondaire = 0;
-    Tape(101, 200, "200");
+    Tape(SaisieDiametreEntreeSchwarzschild, 200, "200");
     Instrument.DiametreEntree = 0;
     EtatSaisie.ValeurAvantSaisie = 0;
 
@@ -312,7 +323,7 @@ TEST_F(SaisieForme, SchwarzschildFocaleResultanteDonneLaFocalePrimaire)
     ConstruitFormeValide(Schwarzschild);
     Instrument.FocalePrimaire = 800;
     Instrument.FocaleResultante = 0;
-    Tape(103, 0, "1000");
+    Tape(SaisieFocaleResultanteSchwarzschild, 0, "1000");
 
     ValideSaisie();
 
@@ -323,7 +334,7 @@ TEST_F(SaisieForme, SchwarzschildFocaleResultanteDonneLaFocalePrimaire)
 TEST_F(SaisieForme, RayonMenisqueNegatifDansLeGroupe)
 {
     ConstruitFormeValide(Maksutov);
-    Tape(74, Instrument.RayonMenisque1, "-300");
+    Tape(SaisieRayonMenisque1, Instrument.RayonMenisque1, "-300");
 
     ValideSaisie();
 
@@ -333,7 +344,7 @@ TEST_F(SaisieForme, RayonMenisqueNegatifDansLeGroupe)
 TEST_F(SaisieForme, MaksutovDiametrePlusGrandQueLeMenisqueRevient)
 {
     ConstruitFormeValide(Maksutov);
-    Tape(51, 100, "120");
+    Tape(SaisieDiametreEntreeSchmidt, 100, "120");
 
     ValideSaisie();
 
@@ -348,14 +359,14 @@ TEST_F(SaisieForme, MaksutovDiametrePlusGrandQueLeMenisqueRevient)
 TEST_F(SaisieForme, HoughtonDiametreDonneLePremierDioptreDuCorrecteur)
 {
     ConstruitFormeValide(LurieHoughton);
-    Tape(131, 200, "250");
+    Tape(SaisieDiametreEntreeHoughton, 200, "250");
 
     ValideSaisie();
 
     EXPECT_EQ(Groupe.DiametreGroupe[1], 250);
     EXPECT_EQ(Groupe.DiametreGroupe[2], 200) << "rows already given a diameter keep it";
     ASSERT_EQ(Appels.Enregistrements.size(), 3u);
-    EXPECT_EQ(Appels.Enregistrements[1].Code, 2013);
+    EXPECT_EQ(Appels.Enregistrements[1].Code, SaisieDiametreGroupe);
     EXPECT_EQ(Appels.Enregistrements[1].Index, 1);
     EXPECT_EQ(Appels.Enregistrements[2].Index, 2);
 }
@@ -365,7 +376,7 @@ TEST_F(SaisieForme, MaksutovNewtonMiroirPlanEnConflitAvecLeMenisque)
     ConstruitFormeValide(MaksutovNewton);
     Instrument.FocalePrimaire = 600;
     // Bound: 2 ((DLM - F1 + dSF) - e2 / √2) = 2 (700 - 600 + 120) = 440 with no flat thickness.
-    Tape(5, 40, "440");
+    Tape(SaisieDiametreSecondaireNewton, 40, "440");
 
     ValideSaisie();
 
@@ -377,13 +388,13 @@ TEST_F(SaisieForme, MaksutovNewtonMiroirPlanEnConflitAvecLeMenisque)
 TEST_F(SaisieForme, ConiqueVideeEstJournaliseeCommeVidee)
 {
     ConstruitFormeValide(RitcheyChretien);
-    Tape(26, Instrument.CoefficientDeformationPrimaire, "");
+    Tape(SaisieDeformationPrimaireRitchey, Instrument.CoefficientDeformationPrimaire, "");
 
     ValideSaisie();
 
     EXPECT_TRUE(EstCoefficientACalculer(Instrument.CoefficientDeformationPrimaire));
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 26);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieDeformationPrimaireRitchey);
     EXPECT_TRUE(EstCoefficientACalculer(LitNombre(Appels.Enregistrements[0].Valeur)));
 }
 
@@ -395,12 +406,12 @@ TEST_F(SaisieForme, DegagementSousLaLimiteBasseRevientSansMessage)
     {
         SCOPED_TRACE(essai);
         EtatSaisie.CodeSaisieRefusee = 0;
-        Tape(15, 200, "-800"); // p - F1 = -760
+        Tape(SaisieDegagementFoyerCassegrain, 200, "-800"); // p - F1 = -760
 
         ValideSaisie();
 
         EXPECT_EQ(Instrument.DegagementFoyer, 200);
-        EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, 15) << "the field comes back every time";
+        EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, SaisieDegagementFoyerCassegrain) << "the field comes back every time";
     }
     EXPECT_TRUE(Appels.Messages.empty());
 }
@@ -411,30 +422,30 @@ TEST_F(SaisieForme, CalculQuiDonneraitUnNonNombreRefuse)
     Instrument.CoefficientLameOptimal = 0; // the relative coefficient would be k / 0
     Instrument.CoefficientDeformationLame = 0;
     Instrument.CoefficientLameRelatif = 0;
-    Tape(69, 0, "1,5");
+    Tape(SaisieDeformationLame, 0, "1,5");
 
     ValideSaisie();
 
     EXPECT_EQ(Instrument.CoefficientDeformationLame, 0);
     EXPECT_EQ(Instrument.CoefficientLameRelatif, 0);
     EXPECT_EQ(Appels.Bips, 1);
-    EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, 69);
+    EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, SaisieDeformationLame);
     EXPECT_TRUE(Appels.Enregistrements.empty());
 }
 
 TEST_F(SaisieForme, MenisqueAuSecondaireProcheDuFoyerRevientSansMessage)
 {
     ConstruitFormeValide(MaksutovCassegrain); // F1 1000, the secondary aluminised on the meniscus
-    Tape(561, 800, "995");
+    Tape(SaisieDistanceLameMiroir, 800, "995");
 
     ValideSaisie();
 
     EXPECT_FLOAT_EQ(Instrument.DistanceLameMiroir, 800);
     EXPECT_TRUE(Appels.Messages.empty());
     EXPECT_EQ(Systeme.MessageDejaAffiche, 1);
-    EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, 561);
+    EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, SaisieDistanceLameMiroir);
 
-    Tape(561, 800, "1005");
+    Tape(SaisieDistanceLameMiroir, 800, "1005");
     Systeme.MessageDejaAffiche = 0;
     ValideSaisie();
 
@@ -446,7 +457,7 @@ TEST_F(SaisieForme, EpaisseurDuPlanStockeeMalgreUnMessageEnAttente)
 {
     ConstruitFormeValide(Newton);
     Systeme.MessageDejaAffiche = 1;
-    Tape(8, 0, "5");
+    Tape(SaisieEpaisseurSecondaireNewton, 0, "5");
 
     ValideSaisie();
 

@@ -78,7 +78,8 @@ void VerifieCodeDeLaBoite(const std::string& contexte, const std::string& tape)
     if (!EtatSaisie.Saisie.Visible)
     {
         const TCodeSaisie code = EtatSaisie.CodeSaisie;
-        const bool liste = (1001 <= code && code <= 1003) || (57 <= code && code <= 59);
+        const bool liste = (SaisieLongueurOndeRouge <= code && code <= SaisieLongueurOndeBleue) ||
+                           (SaisieLongueurOndeRougeLame <= code && code <= SaisieLongueurOndeBleueLame);
         EXPECT_TRUE(code == AucuneSaisie || liste) << code;
         return;
     }
@@ -87,7 +88,7 @@ void VerifieCodeDeLaBoite(const std::string& contexte, const std::string& tape)
     OuvreChampDeCode(ouverte.Code);
     TPlace attendue = PlaceOuverte();
     // The Schmidt's one focal length has a box on each of its two lines.
-    if (ouverte.Code == 54 && attendue.Gauche != ouverte.Gauche)
+    if (ouverte.Code == SaisieFocaleSchmidt && attendue.Gauche != ouverte.Gauche)
     {
         OuvreSaisieFocaleResultante();
         attendue = PlaceOuverte();
@@ -185,7 +186,7 @@ TEST_F(Touches, HautRetireLaDerniereLigneVideEtGardeLaColonne)
         FicheSaisieKeyDown(ToucheHaut);
         EXPECT_EQ(Dispositif.NombreDioptres, c.LignesApres);
         EXPECT_EQ(Edition.LigneCourante, c.Depart - 1);
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2003);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreDioptre);
         EXPECT_EQ(EtatSaisie.Saisie.Haut, 16 * (c.Depart - 1) + 32);
     }
 }
@@ -201,7 +202,7 @@ TEST_F(Touches, HautDansLeGroupeRetireSaDerniereLigneVide)
     FicheSaisieKeyDown(ToucheHaut);
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
     EXPECT_EQ(Edition.LigneCourante, 2);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2016);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceBleuGroupe);
     FicheSaisieKeyDown(ToucheHaut);
     EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
     EXPECT_EQ(Edition.LigneCourante, 1);
@@ -218,9 +219,9 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
         TCodeSaisie Attendu;
     };
     const std::vector<TCas> cas = {
-        {"epaisseur du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieEpaisseurGroupe, 2020},
-        {"rayon du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieRayonGroupe, 2018},
-        {"diametre du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieDiametreGroupe, 2019},
+        {"epaisseur du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieEpaisseurGroupe, SaisieEpaisseurLigneMiroir},
+        {"rayon du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieRayonGroupe, SaisieRayonLigneMiroir},
+        {"diametre du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieDiametreGroupe, SaisieDiametreLigneMiroir},
         {"indice du Klevtsov", T::KlevtsovCassegrain, OuvreSaisieIndiceVertGroupe, AucuneSaisie},
         {"lunette", T::Lunette, OuvreSaisieEpaisseurGroupe, 1000},
     };
@@ -236,7 +237,7 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
         if (c.Attendu == AucuneSaisie)
         {
             // The other columns stay: the commit's refresh opened the entrance diameter.
-            EXPECT_EQ(EtatSaisie.CodeSaisie, 121);
+            EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeKlevtsov);
         }
         else
         {
@@ -250,12 +251,12 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
     OuvreSaisieMatiereDioptre();
     FicheSaisieKeyDown(ToucheBas);
     EXPECT_EQ(Edition.LigneCourante, 2);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2007);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieMatiereDioptre);
     // Down in a value of the sheet neither commits nor moves.
     OuvreSaisieEpaisseurPrimaire();
     EtatSaisie.Saisie.Texte = "30";
     FicheSaisieKeyDown(ToucheBas);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 7);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieEpaisseurPrimaireNewton);
     EXPECT_NE(Instrument.EpaisseurPrimaire, 30);
 }
 
@@ -265,9 +266,9 @@ TEST_F(Touches, HautDepuisLaLigneDuMiroirRevientSurLaDerniereLentille)
     Groupe.NombreDioptresGroupe = 3;
     Edition.TableEditee = 2;
     for (const auto& [miroir, lentille] :
-         std::vector<std::pair<void (*)(), TCodeSaisie>>{{OuvreSaisieRayonLigneMiroir, 2011},
-                                                         {OuvreSaisieDiametreLigneMiroir, 2013},
-                                                         {OuvreSaisieEpaisseurLigneMiroir, 2012}})
+         std::vector<std::pair<void (*)(), TCodeSaisie>>{{OuvreSaisieRayonLigneMiroir, SaisieRayonGroupe},
+                                                         {OuvreSaisieDiametreLigneMiroir, SaisieDiametreGroupe},
+                                                         {OuvreSaisieEpaisseurLigneMiroir, SaisieEpaisseurGroupe}})
     {
         SCOPED_TRACE(lentille);
         miroir();
@@ -383,14 +384,14 @@ TEST_F(Touches, LesFlechesDeLaPageSuiventLeTableauDuDispositif)
         SCOPED_TRACE(ligne);
         FormKeyDown(touche);
         EXPECT_EQ(Edition.LigneCourante, ligne);
-        EXPECT_EQ(EtatSaisie.CodeSaisie, 2003);
+        EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreDioptre);
         EXPECT_EQ(Controles.Ligne.Top, Controles.Grille.Top + 32 + 16 * ligne);
         EXPECT_EQ(EtatSaisie.Saisie.Haut, 16 * ligne + 32);
     }
     FormKeyDown(ToucheGauche);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2002);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieEpaisseurDioptre);
     FormKeyDown(ToucheDroite);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 2003);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreDioptre);
 
     // Without the highlight the rows stay put.
     Controles.Ligne.Visible = false;

@@ -29,7 +29,7 @@ TEST_F(Commit, RefusAffichePuisPasseSilencieusementPuisAfficheEncore)
     for (int essai = 0; essai < 3; ++essai)
     {
         SCOPED_TRACE(essai);
-        Tape(1, 200, "0,5");
+        Tape(SaisieDiametreEntreeNewton, 200, "0,5");
         EtatSaisie.CodeSaisieRefusee = AucuneSaisie; // consumed by the next-field routine after each attempt
 
         ValideSaisie();
@@ -46,7 +46,7 @@ TEST_F(Commit, DeuxAvertissementsDUnCommitPartagentLaBascule)
 {
     ConstruitFormeValide(Schmidt); // mirror 300
     Instrument.DiametreSecondaire = 400;
-    Tape(51, 200, "350"); // under the obstruction and wider than the mirror
+    Tape(SaisieDiametreEntreeSchmidt, 200, "350"); // under the obstruction and wider than the mirror
 
     ValideSaisie();
 
@@ -58,7 +58,7 @@ TEST_F(Commit, DeuxAvertissementsDUnCommitPartagentLaBascule)
 
 TEST_F(Commit, SansChampOuvertSeuleLaFinTourne)
 {
-    for (const TCodeSaisie code : {AucuneSaisie, SaisieApresLecture, TCodeSaisie{57}, TCodeSaisie{3}})
+    for (const TCodeSaisie code : {AucuneSaisie, SaisieApresLecture, SaisieLongueurOndeRougeLame, TCodeSaisie{3}})
     {
         SCOPED_TRACE(code);
         InstallePortsEnregistres();
@@ -80,7 +80,7 @@ TEST_F(Commit, ValeurAccepteeFinitLeJournalEtActiveAnnuler)
 {
     Systeme.CalculEchoue = true;
     Edition.PositionJournal = 3;
-    Tape(1, 200, "210");
+    Tape(SaisieDiametreEntreeNewton, 200, "210");
 
     ValideSaisie();
 
@@ -96,7 +96,7 @@ TEST_F(Commit, ValeurAccepteeFinitLeJournalEtActiveAnnuler)
 TEST_F(Commit, ValeurInchangeeGardeLaPositionDuJournal)
 {
     Edition.PositionJournal = 3;
-    Tape(1, 200, "200,0");
+    Tape(SaisieDiametreEntreeNewton, 200, "200,0");
 
     ValideSaisie();
 
@@ -108,7 +108,7 @@ TEST_F(Commit, ValeurInchangeeGardeLaPositionDuJournal)
 
 TEST_F(Commit, BoiteDejaCacheeGardeLeCode)
 {
-    Tape(1002, 0, "");
+    Tape(SaisieLongueurOndeVerte, 0, "");
     EtatSaisie.Saisie.Visible = false; // the wavelength list is in use
     static int lignesAppliquees = 0;
     lignesAppliquees = 0;
@@ -117,7 +117,7 @@ TEST_F(Commit, BoiteDejaCacheeGardeLeCode)
     ValideSaisie();
 
     EXPECT_EQ(lignesAppliquees, 1);
-    EXPECT_EQ(EtatSaisie.CodeSaisie, 1002);
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieLongueurOndeVerte);
     EXPECT_FALSE(Edition.DocumentModifie);
 }
 
@@ -126,12 +126,12 @@ TEST_F(Commit, CelluleDeTableauVaASaRegle)
     static TCodeSaisie codeRecu = 0;
     codeRecu = 0;
     RegleCelluleTableau = [](TCodeSaisie code) { codeRecu = code; };
-    Tape(2013, 0, "12");
+    Tape(SaisieDiametreGroupe, 0, "12");
 
     ValideSaisie();
 
     RegleCelluleTableau = [](TCodeSaisie) {};
-    EXPECT_EQ(codeRecu, 2013);
+    EXPECT_EQ(codeRecu, SaisieDiametreGroupe);
     EXPECT_EQ(Instrument.DiametreEntree, 200);
 }
 
@@ -166,7 +166,7 @@ TEST_F(Commit, CommandesDePlacementSuiventLeDispositif)
         }
         Validite.InstrumentValide = c.InstrumentValide;
         Edition.TableEditee = 1;
-        Tape(1, 200, "200");
+        Tape(SaisieDiametreEntreeNewton, 200, "200");
 
         ValideSaisie();
 
@@ -179,14 +179,14 @@ TEST_F(Commit, CommandesDePlacementSuiventLeDispositif)
 TEST_F(Commit, TitreDuDispositifJournaliseEnTexte)
 {
     EtatSaisie.TexteAvantSaisie = "Ancien";
-    Tape(1000, 0, "Correcteur 2");
+    Tape(SaisieTitreDispositif, 0, "Correcteur 2");
 
     ValideSaisie();
 
     EXPECT_EQ(Dispositif.TitreDispositif, "Correcteur 2");
     EXPECT_EQ(Edition.TableEditee, 1);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, 1000);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieTitreDispositif);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "Correcteur 2");
 }
 
