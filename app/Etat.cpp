@@ -2,3 +2,16 @@
 #include "app/Etat.h"
 
 TEtatApplication Etat;
+
+TNomsDocument NomsDocument()
+{
+    return {Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.DocumentNomme};
+}
+
+void RemetNomsDocument(const TNomsDocument& noms)
+{
+    Etat.CheminDocument = noms.CheminDocument;
+    Etat.CheminAffiche = noms.CheminAffiche;
+    Etat.NomEnregistrement = noms.NomEnregistrement;
+    Etat.DocumentNomme = noms.DocumentNomme;
+}

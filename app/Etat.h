@@ -77,3 +77,16 @@ struct TEtatApplication
 };
 
 extern TEtatApplication Etat;
+
+// Which file the design is. The resets of the design leave the document unnamed; a change that rebuilds the design
+// or its lens device without making it another file (a replay, a formula) puts these back after it.
+struct TNomsDocument
+{
+    std::string CheminDocument;
+    std::string CheminAffiche;
+    std::string NomEnregistrement;
+    bool DocumentNomme = false;
+};
+
+TNomsDocument NomsDocument();
+void RemetNomsDocument(const TNomsDocument& noms);

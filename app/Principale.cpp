@@ -9,6 +9,7 @@
 #include "app/Enregistrement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
+#include "app/Formules.h"
 #include "app/Historique.h"
 #include "app/Impression.h"
 #include "app/ListesFiche.h"
@@ -16,6 +17,7 @@
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
 #include "dialogs/Index.h"
+#include "dialogs/OculaireChoix.h"
 #include "editing/BoiteSaisie.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
@@ -141,6 +143,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
     ChoixVerreClavier = ChoixVerreClavierIndice;
     InstalleCatalogue(this);
+    InstalleChoixOculaire(this);
 }
 
 TPrincipale::~TPrincipale()
@@ -283,6 +286,8 @@ void TPrincipale::CreeActions()
     Relie(Couper, &TPrincipale::CouperExecute);
     Relie(Copier, &TPrincipale::CopierExecute);
     Relie(Coller, &TPrincipale::CollerExecute);
+    Relie(Barlow, ::BarlowExecute);
+    Relie(OculaireA, ::OculaireAExecute);
 }
 
 void TPrincipale::CreeMenus()

@@ -8,6 +8,8 @@
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "app/Texte.h"
+#include "dialogs/Formules.h"
+#include "dialogs/OculaireChoixCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
@@ -27,29 +29,6 @@
 #include <string>
 
 namespace {
-
-// Which file the design is. A replay rebuilds the design, not its document, while the resets and reads it runs
-// leave the document unnamed or named after the files they read: the names around a replay are put back after it.
-struct TNomsDocument
-{
-    std::string CheminDocument;
-    std::string CheminAffiche;
-    std::string NomEnregistrement;
-    bool DocumentNomme = false;
-};
-
-TNomsDocument NomsDocument()
-{
-    return {Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.DocumentNomme};
-}
-
-void RemetNomsDocument(const TNomsDocument& noms)
-{
-    Etat.CheminDocument = noms.CheminDocument;
-    Etat.CheminAffiche = noms.CheminAffiche;
-    Etat.NomEnregistrement = noms.NomEnregistrement;
-    Etat.DocumentNomme = noms.DocumentNomme;
-}
 
 double Nombre(const std::string& valeur)
 {
@@ -252,6 +231,14 @@ void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
     Reglages.DistanceAxeImage = Nombre(valeur);
 }
 
+void RejoueBarlow(std::int32_t index)
+{
+    if (index == IndexBarlowRemplace)
+        InitialiseDispositif();
+    if (index == IndexBarlowRemplace || index == IndexBarlowDerriere)
+        AjouteBarlow(index);
+}
+
 void AppliqueValeurEditee(const TEnregistrementJournal& e)
 {
     const std::int32_t code = e.Code;
@@ -306,6 +293,8 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalEffaceInstrument: EffaceInstrument(); return;
     case CodeJournalEffaceIndices: EffaceIndices(); return;
     case CodeJournalEffaceDispositif: EffaceDispositif(); return;
+    case CodeJournalBarlow: RejoueBarlow(e.Index); return;
+    case CodeJournalOculaire: RejoueOculaire(e.Index, e.Valeur); return;
     case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
     case SaisieDeformationSecondaire2: StockeEnregistrement(e); return;
     case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
@@ -332,8 +321,6 @@ const std::vector<std::int32_t>& CodesSansRoutine()
                                                     CodeJournalRoss,
                                                     CodeJournalRossSpecifie,
                                                     CodeJournalWynne,
-                                                    CodeJournalBarlow,
-                                                    CodeJournalOculaire,
                                                     CodeJournalHomothetieAppliquee,
                                                     CodeJournalDiametresOptimises,
                                                     CodeJournalInsereLigneDispositif,

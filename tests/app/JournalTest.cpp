@@ -6,8 +6,10 @@
 #include "app/AnnulerRefaire.h"
 #include "app/CommandesFichier.h"
 #include "app/Effacement.h"
+#include "app/Formules.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "dialogs/OculaireChoixCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
 #include "editing/ListeTypes.h"
@@ -127,6 +129,21 @@ void ChoisitVerre(TTableVerre table, int ligne, const std::array<std::string, 4>
     MatiereChoisie = matiere;
     MatiereSelectionnee = true;
     AppliqueChoixVerre(table, ligne);
+}
+
+void RepondQuestion(TReponse reponse)
+{
+    dynamic_cast<TQuestionScriptee&>(*Services().Question).Repond(reponse);
+}
+
+// The eyepiece dialog answered with `choix`.
+void ChoisitOculaire(const TChoixOculaire& choix)
+{
+    static TChoixOculaire reponse;
+    reponse = choix;
+    PortsOculaire.Montre = [](TEtatDispositifOculaire) { return std::optional(reponse); };
+    OculaireAExecute();
+    PortsOculaire = TPortsOculaire{};
 }
 
 const std::vector<TCasRejeu>& CasRejeu()
@@ -289,6 +306,27 @@ const std::vector<TCasRejeu>& CasRejeu()
         {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
         {"effacer les indices", T::Cassegrain, [] { EffaceIndices(); }},
         {"effacer le dispositif", T::Cassegrain, [] { EffacerDispoExecute(); }},
+        {"Barlow a la place du dispositif", T::Cassegrain,
+         [] {
+             RepondQuestion(ReponseOui);
+             BarlowExecute();
+         }},
+        {"Barlow derriere le dispositif", T::Cassegrain,
+         [] {
+             Dispositif.EpaisseurDioptre[2] = 80;
+             Enregistre(SaisieEpaisseurDioptre, 2, "80");
+             RepondQuestion(ReponseNon);
+             BarlowExecute();
+         }},
+        {"Barlow sans dispositif", T::Newton, [] { BarlowExecute(); }, false},
+        {"oculaire a la place du dispositif", T::Cassegrain,
+         [] {
+             ChoisitOculaire({"Ethos", "8", TPlacementOculaire::RemplaceDispositif});
+         }},
+        {"oculaire derriere le dispositif", T::Cassegrain,
+         [] {
+             ChoisitOculaire({"Dilworth", "12", TPlacementOculaire::DerriereDispositif});
+         }},
     };
     return cas;
 }
@@ -369,8 +407,6 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
                                                              CodeJournalRoss,
                                                              CodeJournalRossSpecifie,
                                                              CodeJournalWynne,
-                                                             CodeJournalBarlow,
-                                                             CodeJournalOculaire,
                                                              CodeJournalHomothetieAppliquee,
                                                              CodeJournalDiametresOptimises,
                                                              CodeJournalInsereLigneDispositif,
@@ -396,6 +432,13 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
                                                   {CodeJournalProfilLame, 7, "0"},
                                                   {NumeroInconnu, 0, "1"},
                                                   {AucuneSaisie, 0, "1"}};
+    // A placement, a design or a focal length that no formula command writes.
+    autres.insert(autres.end(), {{CodeJournalBarlow, 2, "0"},
+                                 {CodeJournalOculaire, 2, "025.00 kepler"},
+                                 {CodeJournalOculaire, 0, "025.00 Kepler"},
+                                 {CodeJournalOculaire, 0, "kepler"},
+                                 {CodeJournalOculaire, 0, "000.04 kepler"},
+                                 {CodeJournalOculaire, 0, "-25 kepler"}});
     for (std::int32_t code : CodesSansRoutine())
         autres.push_back({code, 1, "1.5"});
     const auto attendue = ConceptionRafraichie();

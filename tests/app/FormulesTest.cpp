@@ -1,0 +1,295 @@
+// The formula commands of the menu "F&ormules" as the user runs them: the Barlow's choice and limits, the save
+// question first (Annuler changes nothing, journal included), the eyepiece dialog's answers, the document keeping
+// its path and names, and undo, redo and recovery rebuilding the same design.
+#include "JournalTest.h"
+
+#include "app/AnnulerRefaire.h"
+#include "app/Demarrage.h"
+#include "app/Formules.h"
+#include "app/Rejeu.h"
+#include "dialogs/OculaireChoixCalcul.h"
+#include "optics/Sentinelles.h"
+#include "support/Verres.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<TChoixOculaire> ChoixScripte;
+std::vector<TEtatDispositifOculaire> EtatsMontres;
+
+class Formules : public JournalTest
+{
+protected:
+    void SetUp() override
+    {
+        JournalTest::SetUp();
+        // The formulas' refusals reach the question window as the running program's do.
+        InstallePortsEdition();
+        ChoixScripte.reset();
+        EtatsMontres.clear();
+        PortsOculaire.Montre = [](TEtatDispositifOculaire etat) {
+            EtatsMontres.push_back(etat);
+            return ChoixScripte;
+        };
+    }
+    void TearDown() override
+    {
+        PortsOculaire = TPortsOculaire{};
+        JournalTest::TearDown();
+    }
+
+    // A focal device of `n` rows typed after the base was read, its last thickness `derniere`.
+    static void DispositifSaisi(int n, double derniere)
+    {
+        for (int i = 1; i <= n; ++i)
+        {
+            const bool verre = i % 2 == 1 && i < n;
+            LigneDispositif(i, i % 2 == 1 ? 100 : -100, i == n ? derniere : 5, 30, verre ? BK7 : Air);
+        }
+        Dispositif.NombreDioptres = n;
+        Edition.DocumentModifie = true;
+    }
+
+    // What a command that does nothing leaves as it was.
+    struct TEtatVisible
+    {
+        std::vector<std::string> Conception;
+        TNomsDocument Noms;
+        std::vector<std::string> Journal;
+        bool Modifie;
+        bool operator==(const TEtatVisible& autre) const
+        {
+            return Conception == autre.Conception && Noms.CheminDocument == autre.Noms.CheminDocument &&
+                   Noms.NomEnregistrement == autre.Noms.NomEnregistrement && Journal == autre.Journal &&
+                   Modifie == autre.Modifie;
+        }
+    };
+    TEtatVisible Visible() const
+    {
+        return {ConceptionRafraichie(), NomsDocument(), LignesJournal(), Edition.DocumentModifie};
+    }
+
+    std::vector<TEnregistrementJournal> Enregistrements() const
+    {
+        std::vector<TEnregistrementJournal> e;
+        LitJournal(Journal.NombreEnregistrementsJournal, e);
+        return e;
+    }
+    TEnregistrementJournal Dernier() const { return Enregistrements().back(); }
+};
+
+const char* const QuestionBarlow = "Quivane - Barlow / Voulez-vous remplacer le dispositif dioptrique en cours?";
+const char* const QuestionEnregistrement = "Quivane - Confirmer / Voulez-vous enregistrer :";
+
+TEST_F(Formules, BarlowSansDispositifNiQuestion)
+{
+    OuvreBase(TTypeInstrument::Newton, false);
+    const TNomsDocument noms = NomsDocument();
+    BarlowExecute();
+    EXPECT_TRUE(Services.Question.Posees.empty());
+    EXPECT_EQ(Dispositif.NombreDioptres, 3);
+    EXPECT_EQ(Dispositif.RayonDioptre[1], 515.0);
+    EXPECT_EQ(Dernier().Code, CodeJournalBarlow);
+    EXPECT_EQ(Dernier().Index, 1);
+    EXPECT_EQ(Etat.CheminDocument, noms.CheminDocument);
+    EXPECT_EQ(Etat.NomEnregistrement, noms.NomEnregistrement);
+    EXPECT_TRUE(Edition.DocumentModifie);
+}
+
+TEST_F(Formules, BarlowChoisitPuisDemandeLEnregistrement)
+{
+    struct TCas
+    {
+        const char* Nom;
+        int Lignes;
+        double Derniere;
+        TReponse Choix; // 0: no choice asked
+        TReponse Enregistrement; // 0: no save question
+        int LignesApres; // 0: nothing changed
+        std::vector<std::string> Boites;
+    };
+    const std::string limite = "Quivane - Barlow / Le tableau ne peut pas contenir plus de 30 lignes. On ne peut pas "
+                               "lui ajouter cette Barlow.";
+    const std::string place = "Quivane - Calcul de la Barlow / La dernière épaisseur est trop petite, il n'y a pas "
+                              "assez de place pour cette Barlow.";
+    const TCas cas[] = {
+        {"derriere", 5, 100, ReponseNon, ReponseNon, 8, {QuestionBarlow, QuestionEnregistrement}},
+        {"a la place", 5, 100, ReponseOui, ReponseNon, 3, {QuestionBarlow, QuestionEnregistrement}},
+        {"Annuler", 5, 100, ReponseNon, ReponseAnnuler, 0, {QuestionBarlow, QuestionEnregistrement}},
+        {"afocal", 5, EpaisseurInfinie, 0, ReponseNon, 3, {QuestionEnregistrement}},
+        {"28 lignes", 28, 100, ReponseNon, 0, 0, {QuestionBarlow, limite}},
+        {"27 lignes", 27, 100, ReponseNon, ReponseNon, 30, {QuestionBarlow, QuestionEnregistrement}},
+        {"trop pres", 5, 58, ReponseNon, ReponseNon, 0, {QuestionBarlow, QuestionEnregistrement, place}},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(TTypeInstrument::Newton, false);
+        DispositifSaisi(c.Lignes, c.Derniere);
+        Services.Question.Posees.clear();
+        if (c.Choix != 0)
+            Services.Question.Repond(c.Choix);
+        if (c.Enregistrement != 0)
+            Services.Question.Repond(c.Enregistrement);
+        if (c.Boites.size() == 3 || c.Boites.back() == limite)
+            Services.Question.Repond(ReponseOk);
+        const TEtatVisible avant = Visible();
+        BarlowExecute();
+        EXPECT_EQ(Boites(), c.Boites);
+        if (c.LignesApres == 0)
+        {
+            EXPECT_TRUE(Visible() == avant);
+            continue;
+        }
+        EXPECT_EQ(Dispositif.NombreDioptres, c.LignesApres);
+        EXPECT_EQ(Dernier().Code, CodeJournalBarlow);
+        EXPECT_EQ(Dernier().Index, c.LignesApres == 3 ? 1 : 0);
+        if (c.LignesApres == 8)
+        {
+            EXPECT_NEAR(Dispositif.EpaisseurDioptre[5], 42.099, 1e-9);
+        }
+        EXPECT_EQ(NomsDocument().CheminDocument, avant.Noms.CheminDocument);
+    }
+}
+
+// "Oui" on a design never saved: the Save as dialog first; the formula then leaves the new name in place.
+TEST_F(Formules, OuiEnregistreAvantLaFormuleQuiGardeLeNouveauNom)
+{
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Edition.DocumentModifie = true;
+    Services.Question.Repond(ReponseOui);
+    Services.DialoguesFichier.RepondEnregistreSous(Chemin("nouveau.qvd"));
+    BarlowExecute();
+    EXPECT_EQ(Etat.CheminDocument, Chemin("nouveau.qvd"));
+    EXPECT_EQ(Etat.NomEnregistrement, Chemin("nouveau.qvd"));
+    EXPECT_TRUE(Etat.DocumentNomme);
+    EXPECT_TRUE(std::filesystem::exists(Chemin("nouveau.qvd")));
+    EXPECT_EQ(Dispositif.NombreDioptres, 3);
+    EXPECT_TRUE(Edition.DocumentModifie);
+
+    // A cancelled Save as stops the command.
+    const auto avant = ConceptionRafraichie();
+    Services.Question.Repond(ReponseOui);
+    Services.DialoguesFichier.RepondEnregistreSous(std::nullopt);
+    Etat.CheminDocument.clear();
+    OculaireAExecute();
+    EXPECT_TRUE(EtatsMontres.empty());
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), avant), "");
+}
+
+TEST_F(Formules, OculaireLesReponsesDuDialogue)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::optional<TChoixOculaire> Choix;
+        bool Ecrit;
+        std::vector<std::string> Boites;
+    };
+    using P = TPlacementOculaire;
+    const TCas cas[] = {
+        {"Plössl a la place", TChoixOculaire{"Plössl", "25", P::RemplaceDispositif}, true, {}},
+        {"Huygens derriere", TChoixOculaire{"Huygens", "20", P::DerriereDispositif}, true, {}},
+        {"Annuler", std::nullopt, false, {}},
+        {"pas un nombre", TChoixOculaire{"Plössl", "abc", P::RemplaceDispositif}, false, {}},
+        {"trop courte",
+         TChoixOculaire{"Plössl", "0,04", P::RemplaceDispositif},
+         false,
+         {"Quivane - Focale oculaire / Cette distance focale est trop courte."}},
+        {"trop loin du foyer",
+         TChoixOculaire{"Ethos", "25", P::DerriereDispositif},
+         false,
+         {"Quivane - Incompatible / Incompatible : L'espace libre après le dernier dioptre est insuffisant."}},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(TTypeInstrument::Newton);
+        Services.Question.Posees.clear();
+        for (std::size_t k = 0; k < c.Boites.size(); ++k)
+            Services.Question.Repond(ReponseOk);
+        EtatsMontres.clear();
+        ChoixScripte = c.Choix;
+        const TEtatVisible avant = Visible();
+        OculaireAExecute();
+        EXPECT_EQ(EtatsMontres, std::vector{TEtatDispositifOculaire::ValideFocal});
+        EXPECT_EQ(Boites(), c.Boites);
+        if (!c.Ecrit)
+        {
+            EXPECT_TRUE(Visible() == avant);
+            continue;
+        }
+        EXPECT_EQ(Dernier().Code, CodeJournalOculaire);
+        EXPECT_TRUE(Validite.SystemeAfocal);
+        EXPECT_EQ(NomsDocument().CheminDocument, avant.Noms.CheminDocument);
+        EXPECT_EQ(NomsDocument().NomEnregistrement, avant.Noms.NomEnregistrement);
+    }
+}
+
+TEST_F(Formules, OculaireAnnulerALaQuestionNeMontrePasLeDialogue)
+{
+    OuvreBase(TTypeInstrument::Newton);
+    Edition.DocumentModifie = true;
+    Services.Question.Repond(ReponseAnnuler);
+    ChoixScripte = TChoixOculaire{"Kepler", "10", TPlacementOculaire::RemplaceDispositif};
+    const TEtatVisible avant = Visible();
+    OculaireAExecute();
+    EXPECT_TRUE(EtatsMontres.empty());
+    EXPECT_TRUE(Visible() == avant);
+}
+
+// Each formula's record, undone, redone and replayed from the journal alone by a fresh program state, rebuilds the
+// design the command made.
+TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
+{
+    struct TCas
+    {
+        const char* Nom;
+        void (*Commande)();
+        std::optional<TChoixOculaire> Choix;
+        TReponse Reponse;
+    };
+    using P = TPlacementOculaire;
+    const TCas cas[] = {
+        {"Barlow a la place", BarlowExecute, std::nullopt, ReponseOui},
+        {"Barlow derriere", BarlowExecute, std::nullopt, ReponseNon},
+        {"Nagler a la place", OculaireAExecute, TChoixOculaire{"Nagler 1", "13", P::RemplaceDispositif}, 0},
+        {"Dollond derriere", OculaireAExecute, TChoixOculaire{"Dollond", "9", P::DerriereDispositif}, 0},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(TTypeInstrument::Newton);
+        Dispositif.EpaisseurDioptre[2] = 100;
+        AjouteEnregistrement({SaisieEpaisseurDioptre, 2, "100"});
+        const auto base = ConceptionRafraichie();
+        if (c.Reponse != 0)
+            Services.Question.Repond(c.Reponse);
+        ChoixScripte = c.Choix;
+        c.Commande();
+        ASSERT_EQ(Journal.NombreEnregistrementsJournal, 3);
+        const auto faite = ConceptionRafraichie();
+        EXPECT_NE(faite, base);
+
+        AnnulerExecute();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+        RetablirExecute();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), faite), "");
+
+        const TEtatApplication etat = Etat;
+        ReinitialiseEtat();
+        Journal = TJournal{};
+        Journal.NombreEnregistrementsJournal = 3;
+        Etat = TEtatApplication{};
+        Etat.CheminJournal = etat.CheminJournal;
+        Etat.CheminCopieDeBase = etat.CheminCopieDeBase;
+        Etat.VueCourante = "Tableau";
+        Edition.PositionJournal = 3;
+        ASSERT_TRUE(RejoueJournal());
+        Edition.PositionJournal = 0;
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), faite), "");
+    }
+}
+
+} // namespace
