@@ -1,9 +1,10 @@
 // Resets of a new design (instrument, lens device, spectral lines, plate glass) and the shared
-// helpers: working indices, empty-row test, sag of a sphere.
+// helpers: working indices, empty-row test, sag of a sphere, minimum thickness between two faces.
 #include "optics/Initialisation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "optics/Notifications.h"
 #include "optics/Rayon.h"
@@ -246,20 +247,32 @@ bool EstLigneVide(int ligne)
 {
     switch (Edition.TableEditee)
     {
-    case 1:
-        if (ligne < 1 || ligne > NombreMaxDioptres)
-            return false;
-        return EstRayonVide(Dispositif.RayonDioptre[ligne]) && EstEpaisseurVide(Dispositif.EpaisseurDioptre[ligne]) &&
-               EstIndiceVide(Dispositif.IndiceRouge[ligne + 1]) && EstIndiceVide(Dispositif.IndiceVert[ligne + 1]) &&
-               EstIndiceVide(Dispositif.IndiceBleu[ligne + 1]) && Dispositif.MatiereDioptre[ligne + 1].empty();
-    case 2:
-        if (ligne < 1 || ligne > NombreMaxDioptresGroupe)
-            return false;
-        return EstRayonVide(Groupe.RayonGroupe[ligne]) && EstEpaisseurVide(Groupe.EpaisseurGroupe[ligne]) &&
-               EstIndiceVide(Groupe.IndiceRougeGroupe[ligne]) && EstIndiceVide(Groupe.IndiceVertGroupe[ligne]) &&
-               EstIndiceVide(Groupe.IndiceBleuGroupe[ligne]) && Groupe.MatiereGroupe[ligne].empty();
+    case 1: return EstLigneDispositifVide(ligne);
+    case 2: return EstLigneGroupeVide(ligne);
     default: return false;
     }
+}
+
+bool EstLigneDispositifVide(int ligne)
+{
+    if (ligne < 1 || ligne > NombreMaxDioptres)
+        return false;
+    const TDioptre& d = Dispositif;
+    const auto i = static_cast<std::size_t>(ligne);
+    return EstRayonVide(d.RayonDioptre[i]) && EstEpaisseurVide(d.EpaisseurDioptre[i]) &&
+           EstIndiceVide(d.IndiceRouge[i + 1]) && EstIndiceVide(d.IndiceVert[i + 1]) &&
+           EstIndiceVide(d.IndiceBleu[i + 1]) && d.MatiereDioptre[i + 1].empty();
+}
+
+bool EstLigneGroupeVide(int ligne)
+{
+    if (ligne < 1 || ligne > NombreMaxDioptresGroupe)
+        return false;
+    const TDioptreGroupe& g = Groupe;
+    const auto i = static_cast<std::size_t>(ligne);
+    return EstRayonVide(g.RayonGroupe[i]) && EstEpaisseurVide(g.EpaisseurGroupe[i]) &&
+           EstIndiceVide(g.IndiceRougeGroupe[i]) && EstIndiceVide(g.IndiceVertGroupe[i]) &&
+           EstIndiceVide(g.IndiceBleuGroupe[i]) && g.MatiereGroupe[i].empty();
 }
 
 double FlecheSphere(double rayon, double diametre)
@@ -271,4 +284,31 @@ double FlecheSphere(double rayon, double diametre)
     // hemisphere rather than becoming NaN.
     const double reste = std::max(rayon * rayon - demi * demi, 0.0);
     return std::copysign(std::abs(rayon) - std::sqrt(reste), rayon);
+}
+
+namespace {
+
+// The sag that a face of a lens takes at its rim; nothing when the sphere cannot span the diameter.
+std::optional<double> FlecheFace(double rayon, double diametre)
+{
+    if (rayon == RayonVide || std::abs(rayon) > SeuilRayonPlan)
+        return 0.0;
+    if (std::abs(rayon) < diametre / 2)
+        return std::nullopt;
+    return FlecheSphere(rayon, diametre);
+}
+
+} // namespace
+
+double CalculeEpaisseurMinimale(bool air, double rayon1, double rayon2, double diametre1, double diametre2)
+{
+    if (diametre2 < 0.1)
+        diametre2 = diametre1;
+    if (air)
+        diametre1 = diametre2 = std::min(diametre1, diametre2);
+    const auto fleche1 = FlecheFace(rayon1, diametre1);
+    const auto fleche2 = FlecheFace(rayon2, diametre2);
+    if (!fleche1 || !fleche2)
+        return EpaisseurMinimaleImpossible;
+    return std::max(*fleche1 - *fleche2, 0.0);
 }

@@ -16,6 +16,8 @@ inline constexpr double EpaisseurNonSaisie = -1.0;
 inline constexpr double EpaisseurInfinie = 1e20; // last device row only: afocal system
 inline constexpr double SeuilEpaisseurNonSaisie = -1e-6;
 inline constexpr double SeuilEpaisseurInfinie = 1e19;
+// Minimum thickness between two faces when a radius is smaller than half its diameter: no thickness will do.
+inline constexpr double EpaisseurMinimaleImpossible = 1e20;
 
 // Conic constants of the mirrors and the back-focus clearance.
 inline constexpr double CoefficientACalculer = 1e20; // conic constant left to the design formulas

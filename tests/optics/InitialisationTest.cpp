@@ -283,6 +283,42 @@ TEST(FlecheSphere, RayonPuisDiametre)
     EXPECT_NE(FlecheSphere(120, 100), FlecheSphere(100, 120));
 }
 
+TEST(CalculeEpaisseurMinimale, TableDeCas)
+{
+    struct Cas
+    {
+        const char* nom;
+        bool air;
+        double R1, R2, D1, D2;
+        double minimum;
+    };
+    const double sag25 = 100 - std::sqrt(100.0 * 100 - 25 * 25); // R 100 over D 50
+    const Cas cas[] = {
+        {"bords plus ecartes que les sommets", true, -100, 100, 40, 40, 0},
+        {"rayons et diametres egaux", false, 80, 80, 40, 40, 0},
+        {"biconvexe en verre", false, 100, -100, 50, 50, 2 * sag25},
+        {"hemisphere accepte", false, 25, -1e20, 50, 50, 25},
+        {"rayon trop petit devant", false, 24.99, 1e20, 50, 50, 1e20},
+        {"rayon trop petit derriere", false, 1e20, -24.99, 50, 50, 1e20},
+        {"diametre arriere vide prend l'avant", false, 100, -100, 50, 0.05, 2 * sag25},
+        // In glass each face keeps its own diameter; in air the larger one is brought down.
+        {"verre diametres differents", false, 100, -100, 50, 80, sag25 + 100 - std::sqrt(100.0 * 100 - 40 * 40)},
+        {"air diametres differents", true, 100, -100, 50, 80, 2 * sag25},
+        {"rayon nul plat", false, 0, -100, 50, 50, sag25},
+        {"plan plat", false, 1e20, -100, 50, 50, sag25},
+        {"diaphragme plat", false, 1e30, -100, 50, 50, sag25},
+        {"plan negatif plat", false, -1e20, 100, 50, 50, 0},
+        // A front face of R 100 over D 120 sags 20; taken as (diameter, radius) it would sag 10.9.
+        {"dissymetrique", false, 100, 1e20, 120, 60, 20},
+    };
+    for (const Cas& c : cas)
+    {
+        SCOPED_TRACE(c.nom);
+        EXPECT_NEAR(CalculeEpaisseurMinimale(c.air, c.R1, c.R2, c.D1, c.D2), c.minimum, 1e-9);
+    }
+    EXPECT_NEAR(CalculeEpaisseurMinimale(false, 100, -100, 50, 50), 6.3508, 1e-4);
+}
+
 TEST(FlecheSphere, SphereTropPetitePourLeDiametreResteFinie)
 {
     EXPECT_TRUE(std::isfinite(FlecheSphere(40, 100)));
