@@ -11,6 +11,7 @@
 #include "dialogs/Formules.h"
 #include "dialogs/OculaireChoixCalcul.h"
 #include "editing/ChoixVerre.h"
+#include "editing/CodesJournal.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
 #include "editing/Navigation.h"
@@ -93,21 +94,13 @@ bool LigneGroupe(std::int32_t ligne)
     return ligne >= 1 && ligne <= NombreMaxDioptresGroupe;
 }
 
-// A cell of the lens device: the row becomes current and the table grows to it.
+// A cell of the lens device, stored by the routine its commit used: the row becomes current and the table grows to
+// it.
 void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& valeur)
 {
     const auto i = static_cast<std::size_t>(r);
     TDioptre& d = Dispositif;
-    switch (code)
-    {
-    case SaisieRayonDioptre: d.RayonDioptre[i] = Nombre(valeur); break;
-    case SaisieEpaisseurDioptre: d.EpaisseurDioptre[i] = Nombre(valeur); break;
-    case SaisieDiametreDioptre: d.DiametreDioptre[i] = Nombre(valeur); break;
-    case SaisieIndiceRouge: d.IndiceRouge[i + 1] = static_cast<float>(Nombre(valeur)); break;
-    case SaisieIndiceVert: d.IndiceVert[i + 1] = static_cast<float>(Nombre(valeur)); break;
-    case SaisieIndiceBleu: d.IndiceBleu[i + 1] = static_cast<float>(Nombre(valeur)); break;
-    default: d.MatiereDioptre[i + 1] = valeur; break;
-    }
+    StockeEnregistrement({code, r, valeur});
     Edition.LigneCourante = r;
     d.NombreDioptres = std::max(d.NombreDioptres, r);
     if (code != SaisieMatiereDioptre)
@@ -126,24 +119,12 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     }
 }
 
-// A cell of the lens group (2011 to 2017), or of the plate or meniscus glass (2054 to 2057).
+// A cell of the lens group (2011 to 2017), or of the plate or meniscus glass (2054 to 2057), stored by the routine
+// its commit used.
 void CelluleGroupe(std::int32_t code, std::int32_t r, const std::string& valeur)
 {
-    const auto i = static_cast<std::size_t>(r);
     TDioptreGroupe& g = Groupe;
-    switch (code)
-    {
-    case SaisieRayonGroupe: g.RayonGroupe[i] = Nombre(valeur); break;
-    case SaisieEpaisseurGroupe: g.EpaisseurGroupe[i] = Nombre(valeur); break;
-    case SaisieDiametreGroupe: g.DiametreGroupe[i] = Nombre(valeur); break;
-    case SaisieIndiceRougeGroupe:
-    case SaisieIndiceRougeLame: g.IndiceRougeGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    case SaisieIndiceVertGroupe:
-    case SaisieIndiceVertLame: g.IndiceVertGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    case SaisieIndiceBleuGroupe:
-    case SaisieIndiceBleuLame: g.IndiceBleuGroupe[i] = static_cast<float>(Nombre(valeur)); break;
-    default: g.MatiereGroupe[i] = valeur; break;
-    }
+    StockeEnregistrement({code, r, valeur});
     Edition.LigneCourante = r;
     // The plate or meniscus glass is kept in the group's first row without making it a row of the table.
     if (code >= SaisieIndiceRougeLame)
@@ -255,12 +236,6 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
             CelluleGroupe(code, e.Index, e.Valeur);
         return;
     }
-    if (code == SaisieRayonLigneMiroir)
-    {
-        // The mirror row stands below the lens group and carries no row of its own.
-        Instrument.RayonCourbureSecondaire = Nombre(e.Valeur);
-        return;
-    }
     switch (code)
     {
     case SaisieLongueurOndeRouge: LongueursOnde.LongueurOndeRouge = LitEntierSigne(e.Valeur); return;
@@ -296,6 +271,10 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalBarlow: RejoueBarlow(e.Index); return;
     case CodeJournalOculaire: RejoueOculaire(e.Index, e.Valeur); return;
     case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
+    case CodeJournalRetraitLigneGroupe:
+        if (e.Index >= 1 && e.Index <= Groupe.NombreDioptresGroupe)
+            RetireLigneGroupe(e.Index);
+        return;
     case SaisieDeformationSecondaire2: StockeEnregistrement(e); return;
     case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
     case CodeJournalVerreCatalogue: VerreCatalogue(e.Index, e.Valeur); return;

@@ -603,10 +603,14 @@ bool StockeValeur(std::int32_t codeJournal, double valeur)
 
 bool StockeEnregistrement(const TEnregistrementJournal& enregistrement)
 {
-    if (enregistrement.Code == SaisieTitreDispositif)
+    const std::int32_t code = enregistrement.Code;
+    if (code == SaisieTitreDispositif)
     {
         StockeTitreDispositif(enregistrement.Valeur);
         return true;
     }
-    return StockeValeur(enregistrement.Code, LitNombre(enregistrement.Valeur, PolitiqueDialogue));
+    if (StockeMatiere(code, enregistrement.Index, enregistrement.Valeur))
+        return true;
+    const double valeur = LitNombre(enregistrement.Valeur, PolitiqueDialogue);
+    return StockeCellule(code, enregistrement.Index, valeur) || StockeValeur(code, valeur);
 }

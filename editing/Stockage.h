@@ -63,6 +63,36 @@ void PositionneLameSchmidt();
 // The Schmidt-Newton's plate reaches the diagonal flat: e2/√2 + (F1 - dSF) + s/2 + t/2 beyond it.
 bool ConflitLameMiroirPlan(double focale);
 
+// The cells of the lens device (rows 1 to 30) and of the lens group (rows 1 to 13, row 1 also the plate or meniscus
+// glass). The device's index columns and glass name of row r are its medium r + 1, the group's its medium r.
+// A stop (radius 1e30) gives the medium behind it the medium in front of it: on row 1 the air at the three chosen
+// lines, named "Air - Diaphragme", elsewhere the indices of the row above, named "Diaphragme".
+void StockeRayonDioptre(int ligne, double rayon);
+void StockeEpaisseurDioptre(int ligne, double epaisseur);
+void StockeDiametreDioptre(int ligne, double diametre);
+// `codeJournal` 2004, 2005 or 2006 for the red, green or blue index.
+void StockeIndiceDioptre(std::int32_t codeJournal, int ligne, float indice);
+void StockeMatiereDioptre(int ligne, const std::string& matiere);
+// A radius on a row past the group's last makes that row the last.
+void StockeRayonGroupe(int ligne, double rayon);
+void StockeEpaisseurGroupe(int ligne, double epaisseur);
+// The Houghton forms' corrector gives its first row's diameter to the entrance.
+void StockeDiametreGroupe(int ligne, double diametre);
+// `codeJournal` 2014, 2015 or 2016 (2054 to 2056 for the plate glass, row 1).
+void StockeIndiceGroupe(std::int32_t codeJournal, int ligne, float indice);
+void StockeMatiereGroupe(int ligne, const std::string& matiere);
+// The Klevtsov secondary's radius, shown in the mirror row under the lens group.
+void StockeRayonCourbureSecondaire(double rayon);
+// Removes an emptied row of the lens group: the rows below move up, the last row is cleared, the current row stays
+// inside the table.
+void RetireLigneGroupe(int ligne);
+
+// The cell of a journal code (2001 to 2007, 2011 to 2018, 2054 to 2057) on a row: the number stored by its routine
+// (the text for a glass name). False, with nothing changed, for another code, a row outside its table or a number
+// that is not finite.
+bool StockeCellule(std::int32_t codeJournal, int ligne, double valeur);
+bool StockeMatiere(std::int32_t codeJournal, int ligne, const std::string& matiere);
+
 // The real fields of the instrument, in double and in single precision.
 std::span<double TInstrument::*const> ChampsReelsInstrument();
 std::span<float TInstrument::*const> ChampsSimplesInstrument();
@@ -71,5 +101,6 @@ std::span<float TInstrument::*const> ChampsSimplesInstrument();
 // not an instrument value, or when the store would turn a finite value of the instrument or of the lens group into
 // one that is not a finite number (the design is then put back as it was).
 bool StockeValeur(std::int32_t codeJournal, double valeur);
-// The record as the replay reads it: the value read as a number (as a text for the device title).
+// The record as the replay reads it: the value read as a number (as a text for the device title and the glass
+// names), the cells on the record's row.
 bool StockeEnregistrement(const TEnregistrementJournal& enregistrement);

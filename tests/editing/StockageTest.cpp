@@ -5,9 +5,11 @@
 
 #include "editing/Stockage.h"
 #include "editing/Valide.h"
+#include "optics/Initialisation.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -285,6 +287,102 @@ TEST_F(SaisieForme, CodeQuiNEstPasUneValeurNeStockeRien)
         EXPECT_FALSE(StockeEnregistrement({code, 0, "12"}));
     }
     EXPECT_EQ(Instrument.DiametreEntree, D);
+}
+
+TEST_F(SaisieForme, CellulesDesTableauxParLeursRoutines)
+{
+    ConstruitFormeValide(Lunette);
+    Dispositif.NombreDioptres = 3;
+    Dispositif.IndiceVert[3] = 1.6f;
+    const auto stocke = [](std::int32_t code, int ligne, double valeur) {
+        return StockeEnregistrement({code, ligne, FormateGeneral(valeur)});
+    };
+
+    // A stop gives the medium behind it the medium in front: the air on the first row, the row above elsewhere.
+    EXPECT_TRUE(stocke(SaisieRayonDioptre, 1, RayonDiaphragme));
+    EXPECT_EQ(Dispositif.IndiceRouge[2], IndiceAir(LongueursOnde.LongueurOndeRouge));
+    EXPECT_EQ(Dispositif.IndiceBleu[2], IndiceAir(LongueursOnde.LongueurOndeBleue));
+    EXPECT_EQ(Dispositif.MatiereDioptre[2], "Air - Diaphragme");
+    EXPECT_TRUE(stocke(SaisieRayonDioptre, 3, RayonDiaphragme));
+    EXPECT_EQ(Dispositif.IndiceVert[4], 1.6f);
+    EXPECT_EQ(Dispositif.MatiereDioptre[4], "Diaphragme");
+    EXPECT_TRUE(stocke(SaisieRayonGroupe, 2, RayonDiaphragme));
+    EXPECT_EQ(Groupe.IndiceVertGroupe[2], Groupe.IndiceVertGroupe[1]);
+    EXPECT_EQ(Groupe.MatiereGroupe[2], "Diaphragme");
+    EXPECT_TRUE(stocke(SaisieRayonGroupe, 1, RayonDiaphragme));
+    EXPECT_EQ(Groupe.IndiceVertGroupe[1], IndiceAir(LongueursOnde.LongueurOndeVerte));
+    EXPECT_EQ(Groupe.MatiereGroupe[1], "Air - Diaphragme");
+
+    // A radius past the group's last row makes that row the last; the other cells do not.
+    EXPECT_TRUE(stocke(SaisieEpaisseurGroupe, 5, 3));
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, 3);
+    EXPECT_TRUE(stocke(SaisieRayonGroupe, 5, -40));
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, 5);
+
+    // The plate glass is the group's first row; the Klevtsov's mirror radius has no row.
+    EXPECT_TRUE(StockeEnregistrement({SaisieMatiereLame, 1, "UBK7"}));
+    EXPECT_EQ(Groupe.MatiereGroupe[1], "UBK7");
+    EXPECT_TRUE(stocke(SaisieRayonLigneMiroir, 0, -500));
+    EXPECT_EQ(Instrument.RayonCourbureSecondaire, -500);
+
+    // Outside its table, or a number that the cell cannot hold: nothing is stored.
+    const TDioptre dispositif = Dispositif;
+    const TDioptreGroupe groupe = Groupe;
+    EXPECT_FALSE(stocke(SaisieRayonDioptre, NombreMaxDioptres + 1, 5));
+    EXPECT_FALSE(stocke(SaisieRayonGroupe, NombreMaxDioptresGroupe + 1, 5));
+    EXPECT_FALSE(StockeEnregistrement({SaisieMatiereGroupe, 0, "F2"}));
+    EXPECT_FALSE(stocke(SaisieIndiceRouge, 1, 1e300));
+    EXPECT_FALSE(StockeCellule(SaisieDiametreDioptre, 1, NAN));
+    EXPECT_FALSE(StockeCellule(SaisieMatiereDioptre, 1, 2));
+    EXPECT_EQ(Dispositif.IndiceRouge, dispositif.IndiceRouge);
+    EXPECT_EQ(Dispositif.DiametreDioptre, dispositif.DiametreDioptre);
+    EXPECT_EQ(Groupe.RayonGroupe, groupe.RayonGroupe);
+    EXPECT_EQ(Groupe.MatiereGroupe, groupe.MatiereGroupe);
+}
+
+TEST_F(SaisieForme, DiametreDuCorrecteurHoughtonDonneLEntree)
+{
+    for (const TTypeInstrument forme : {LurieHoughton, HoughtonCassegrain})
+    {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeValide(forme);
+        EXPECT_TRUE(StockeEnregistrement({SaisieDiametreGroupe, 1, "190"}));
+        EXPECT_EQ(Groupe.DiametreGroupe[1], 190);
+        EXPECT_EQ(Instrument.DiametreEntree, 190);
+        EXPECT_TRUE(StockeEnregistrement({SaisieDiametreGroupe, 2, "180"}));
+        EXPECT_EQ(Instrument.DiametreEntree, 190);
+    }
+    ConstruitFormeValide(Lunette);
+    const double D = Instrument.DiametreEntree;
+    EXPECT_TRUE(StockeEnregistrement({SaisieDiametreGroupe, 1, "90"}));
+    EXPECT_EQ(Instrument.DiametreEntree, D);
+}
+
+TEST_F(SaisieForme, LigneDeGroupeRetiree)
+{
+    ConstruitFormeValide(Lunette);
+    const double rayon3 = Groupe.RayonGroupe[3];
+    const std::string verre3 = Groupe.MatiereGroupe[3];
+    Edition.LigneCourante = 3;
+    RetireLigneGroupe(2);
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, 2);
+    EXPECT_EQ(Groupe.RayonGroupe[2], rayon3);
+    EXPECT_EQ(Groupe.MatiereGroupe[2], verre3);
+    EXPECT_EQ(Groupe.RayonGroupe[3], 0);
+    EXPECT_EQ(Groupe.EpaisseurGroupe[3], EpaisseurNonSaisie);
+    EXPECT_EQ(Groupe.IndiceVertGroupe[3], 0);
+    EXPECT_TRUE(Groupe.MatiereGroupe[3].empty());
+    EXPECT_EQ(Edition.LigneCourante, 2);
+
+    // A full group: the last row is cleared and nothing past the arrays is read.
+    Groupe.NombreDioptresGroupe = NombreMaxDioptresGroupe;
+    for (int i = 1; i <= NombreMaxDioptresGroupe; ++i)
+        Groupe.RayonGroupe[static_cast<std::size_t>(i)] = 100 + i;
+    RetireLigneGroupe(5);
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe - 1);
+    EXPECT_EQ(Groupe.RayonGroupe[5], 106);
+    EXPECT_EQ(Groupe.RayonGroupe[12], 113);
+    EXPECT_EQ(Groupe.RayonGroupe[13], 0);
 }
 
 } // namespace
