@@ -54,14 +54,6 @@ QFont PoliceControles(const QWidget* page)
     return police;
 }
 
-// The star views as the refresh draws them, with the status text the single star leaves.
-void DessineEtoilesEtStatut(bool unique)
-{
-    const std::string statut = DessineEtoiles(unique);
-    if (CablageVues != nullptr)
-        CablageVues->MontreStatut(statut);
-}
-
 // The box's arrows start where its clicks start stepping instead of opening the value.
 constexpr int DebutFleches = 36;
 
@@ -160,8 +152,10 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
         EtatEtoileUnique.DistanceAxeEtoileValide = Reglages.DistanceAxeEtoile;
     };
     FenetreFichier.RouvreSaisie = RouvreSaisieApresOuverture;
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Etoiles)].Dessine = [] { DessineEtoilesEtStatut(false); };
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Unique)].Dessine = [] { DessineEtoilesEtStatut(true); };
+    Relais.MontreStatut = [](const std::string& texte) {
+        if (CablageVues != nullptr)
+            CablageVues->MontreStatut(texte);
+    };
     CablageVues = this;
 }
 
@@ -173,6 +167,7 @@ TCablageVues::~TCablageVues()
     FenetreFichier.RouvreSaisie = [] {};
     PortsClicsFiche.PasDistanceDispositif = [] { return 1; };
     PortsClicsFiche.PrepareDistanceEtoile = [] {};
+    Relais.MontreStatut = [](const std::string&) {};
 }
 
 void TCablageVues::Applique()

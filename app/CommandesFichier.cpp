@@ -120,7 +120,7 @@ void LitDispositif(bool reinitialise)
 void FinLectureDispositif(bool vueTableau)
 {
     if (vueTableau)
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     Edition.AMettreAJour = true;
     RafraichitVue();
 }
@@ -128,7 +128,7 @@ void FinLectureDispositif(bool vueTableau)
 // The end of Open and of the recent files, whatever happened.
 void FinOuverture()
 {
-    Etat.VueCourante.clear();
+    Etat.VueCourante = TVue::Aucune;
     FenetreFichier.BoutonsVuesInstrument();
     Edition.AMettreAJour = true;
     RafraichitVue();
@@ -140,7 +140,7 @@ void FinOuverture()
 bool OuvreFichier(const std::string& chemin)
 {
     const TCopieConception avant = CopieConception();
-    Etat.VueCourante = "Départ";
+    Etat.VueCourante = TVue::Depart;
     InitialiseInstrument();
     InitialiseDispositif();
     Etat.CheminDocumentMemorise.clear();
@@ -242,7 +242,7 @@ void CreeNouveauDocument()
     Etat.RetourDispositif = false;
     Controles.ComboBoxLambda.Visible = false;
     Etat.DocumentNomme = false;
-    Etat.VueCourante = "Instrument";
+    Etat.VueCourante = TVue::Instrument;
     Edition.InstrumentDeveloppe = false;
     FermeCadresEtRafraichit();
     Edition.AMettreAJour = true;
@@ -287,7 +287,7 @@ void LitInstrument()
             ReinitialiseAvantLectureInstrument();
             CombineAvecFichier(*chemin, avant);
         }
-    Etat.VueCourante = "Tableau";
+    Etat.VueCourante = TVue::Tableau;
     Edition.AMettreAJour = true;
     RafraichitVue();
 }
@@ -303,7 +303,7 @@ void PlacerAvantDispoExecute()
 {
     DebutLectureDispositif(ModeAvantDispo);
     FenetreFichier.BoutonsVuesInstrument();
-    Etat.VueCourante = "Tableau";
+    Etat.VueCourante = TVue::Tableau;
     LitDispositif(false);
     FinLectureDispositif(true);
 }
@@ -313,7 +313,7 @@ void PlacerApresDispoExecute()
     DebutLectureDispositif(ModeApresDispo);
     FermeCadresEtRafraichit();
     FenetreFichier.BoutonsVuesInstrument();
-    Etat.VueCourante = "Tableau";
+    Etat.VueCourante = TVue::Tableau;
     LitDispositif(false);
     FinLectureDispositif(false);
 }

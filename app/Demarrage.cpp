@@ -245,7 +245,7 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     }
 
     Edition.InstrumentDeveloppe = Instrument.TypeInstrument != TTypeInstrument::Aucun;
-    Etat.VueCourante = "Tableau";
+    Etat.VueCourante = TVue::Tableau;
     RafraichitVue();
     if (Edition.PositionJournal == 10000)
         Edition.PositionJournal = 0;

@@ -111,11 +111,11 @@ void EffacerDispoExecute()
     Journalise(CodeJournalEffaceDispositif);
     OuvreSaisieTitreDispositif();
     // The device's own view has nothing left to show.
-    if (Etat.VueCourante == "Dispositif")
+    if (Etat.VueCourante == TVue::Dispositif)
     {
         EnfonceSeul(TBoutonVue::Instrument);
         FenetreFichier.BoutonsVuesInstrument();
-        Etat.VueCourante = "Instrument";
+        Etat.VueCourante = TVue::Instrument;
         Edition.AMettreAJour = true;
     }
     RafraichitVue();

@@ -3,13 +3,10 @@
 #pragma once
 
 #include "platform/Question.h"
+#include "sheet/Vue.h"
 
 #include <array>
 #include <string>
-
-// The current view's name, compared exactly: "Départ", "Tableau", "Instrument", "Dispositif", "Champ",
-// "Etoile Multiple", "Etoile Unique"; any other text matches no view.
-using TVue = std::string;
 
 constexpr int NombreFichiersRecents = 10;
 
@@ -41,7 +38,7 @@ struct TEtatApplication
     TReponse Reponse = ReponseOui;
     TReponse BoutonInterrogation = ReponseOui;
 
-    TVue VueCourante;
+    TVue VueCourante = TVue::Aucune;
     // The view buttons of the tool bar, down or up, in the order of TBoutonVue; at most one is down.
     std::array<bool, 5> BoutonsVue{};
     // The single-star view was entered by a double click on the six-star, lens-device or field view.

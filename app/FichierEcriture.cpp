@@ -176,7 +176,7 @@ bool EcritFichierConception(const std::string& cheminSecours)
     if (FichierIncorrect)
     {
         AfficheErreurEcriture("Fichier incorrect");
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     }
     if (Edition.PositionJournal < 10000)
         RafraichitVue();

@@ -16,20 +16,21 @@
 
 namespace {
 
-// The printed twin of a view, under the view's condition; the device section needs a valid device, the others a
-// valid instrument.
-void ImprimeVue(IImprimante& imprimante, const TVue& vue)
+// The printed twin of a view, under the view's condition.
+void ImprimeVue(IImprimante& imprimante, TVue vue)
 {
-    const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
-    if (!bouton)
-        return;
-    const bool condition = *bouton == TBoutonVue::Dispositif ? Validite.DispositifValide : Validite.InstrumentValide;
-    const TRoutinesVue& routines = RoutinesVues[static_cast<std::size_t>(*bouton)];
-    if (condition && routines.Imprime != nullptr)
-        routines.Imprime(imprimante);
+    if (VueImprimable(vue, Validite))
+        ImprimeSousFiche(imprimante, vue);
 }
 
 } // namespace
+
+bool VueImprimable(TVue vue, const TValidite& validite)
+{
+    if (!BoutonDeVue(vue))
+        return false;
+    return vue == TVue::Dispositif ? validite.DispositifValide : validite.InstrumentValide;
+}
 
 void ImprimerExecute()
 {
@@ -62,7 +63,7 @@ void ImprimeTravail(IImprimante& imprimante, bool tout)
     }
     else
     {
-        for (const char* vue : {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"})
+        for (TVue vue : {TVue::Instrument, TVue::Dispositif, TVue::Champ, TVue::EtoileMultiple, TVue::EtoileUnique})
             ImprimeVue(imprimante, vue);
     }
     Edition.TableEditee = tableEditee;

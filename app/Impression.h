@@ -1,7 +1,9 @@
 // Printing: the two print commands and the print job that the central refresh runs.
 #pragma once
 
+#include "optics/Modele.h"
 #include "platform/Canevas.h"
+#include "sheet/Vue.h"
 
 // "&Imprimer la vue en-cours" and "Imprimer &tout": ask for a print job, then refresh.
 void ImprimerExecute();
@@ -14,3 +16,7 @@ void ImprimeSiDemande();
 // The job on a printer already chosen: the report's first page, then the current view (`tout` false) or every view.
 // The editing state is left as it was.
 void ImprimeTravail(IImprimante& imprimante, bool tout);
+
+// A view the job prints after the sheet: the device section with a valid device, the other drawn views with a valid
+// instrument; never the sheet alone or the start.
+bool VueImprimable(TVue vue, const TValidite& validite);

@@ -137,7 +137,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     });
     Zone->installEventFilter(this);
     Fiche->installEventFilter(this);
-    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = "Tableau"; };
+    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = TVue::Tableau; };
     PortsListes.CreeNouveauDocument = CreeNouveauDocument;
     PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
     PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
@@ -454,7 +454,7 @@ void TPrincipale::InstalleCrochets()
     };
     connect(Dessin, &TImageVue::SourisEnfoncee, this,
             [this](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
-                if (bouton == Qt::LeftButton && Etat.VueCourante == "Champ" &&
+                if (bouton == Qt::LeftButton && Etat.VueCourante == TVue::Champ &&
                     DessineReticule(Dessin->Canevas(), x, y, width()))
                 {
                     Edition.ReticuleEnCours = true;
@@ -463,7 +463,7 @@ void TPrincipale::InstalleCrochets()
             });
     connect(Dessin, &TImageVue::SourisDeplacee, this,
             [this](Qt::MouseButtons boutons, Qt::KeyboardModifiers, int x, int y) {
-                if (!(boutons & Qt::LeftButton) || Etat.VueCourante != "Champ")
+                if (!(boutons & Qt::LeftButton) || Etat.VueCourante != TVue::Champ)
                     return;
                 Edition.AMettreAJour = true;
                 RafraichitVue();

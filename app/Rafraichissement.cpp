@@ -118,28 +118,39 @@ TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide)
     return etats;
 }
 
-TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool systemeAfocal)
+namespace {
+
+// Dessin, ToolButton9, the curve commands, Transversales, the field zooms, the star zooms, ToolButton20.
+struct TLigneVue
+{
+    std::optional<bool> Dessin;
+    bool Separateur9, Courbe, Transversales, ZoomsChamp, ZoomsEtoiles, Separateur20;
+};
+
+std::optional<TLigneVue> LigneVue(TVue vue)
+{
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart: return std::nullopt;
+    case TVue::Tableau: return TLigneVue{false, false, false, false, false, false, false};
+    case TVue::Instrument:
+    case TVue::Dispositif: return TLigneVue{std::nullopt, false, false, false, false, false, false};
+    case TVue::Champ: return TLigneVue{std::nullopt, true, true, false, true, false, true};
+    case TVue::EtoileMultiple: return TLigneVue{true, false, false, false, false, true, true};
+    case TVue::EtoileUnique: return TLigneVue{true, true, false, true, false, true, true};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TEtatsPage ElementsVue(TVue vue, const TMarquesCourbe& marques, bool systemeAfocal)
 {
     TEtatsPage etats;
-    // Dessin, ToolButton9, the curve commands, Transversales, the field zooms, the star zooms, ToolButton20.
-    struct TLigneVue
+    if (const std::optional<TLigneVue> trouvee = LigneVue(vue))
     {
-        const char* Nom;
-        std::optional<bool> Dessin;
-        bool Separateur9, Courbe, Transversales, ZoomsChamp, ZoomsEtoiles, Separateur20;
-    };
-    static const TLigneVue Table[] = {
-        {"Tableau", false, false, false, false, false, false, false},
-        {"Instrument", std::nullopt, false, false, false, false, false, false},
-        {"Dispositif", std::nullopt, false, false, false, false, false, false},
-        {"Champ", std::nullopt, true, true, false, true, false, true},
-        {"Etoile Multiple", true, false, false, false, false, true, true},
-        {"Etoile Unique", true, true, false, true, false, true, true},
-    };
-    for (const TLigneVue& ligne : Table)
-    {
-        if (vue != ligne.Nom)
-            continue;
+        const TLigneVue& ligne = *trouvee;
         if (ligne.Dessin)
             etats.Montre(TElementPage::Dessin, *ligne.Dessin);
         etats.Montre(TElementPage::ToolButton9, ligne.Separateur9);
@@ -150,7 +161,7 @@ TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool syst
         etats.Montre(TElementPage::ToolButton20, ligne.Separateur20);
     }
     // "Copier la courbe" is left to the field analysis, which enables it only once it has results to copy.
-    if (vue == "Champ")
+    if (vue == TVue::Champ)
     {
         const bool memorisee = std::abs(marques.Memorisee) > 0.1;
         const bool afocale = std::abs(marques.Afocale) > 0.1;
@@ -209,46 +220,64 @@ int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int
     return 0;
 }
 
-std::optional<TBoutonVue> BoutonDeVue(const TVue& vue)
+std::optional<TBoutonVue> BoutonDeVue(TVue vue)
 {
-    if (vue == "Instrument")
-        return TBoutonVue::Instrument;
-    if (vue == "Dispositif")
-        return TBoutonVue::Dispositif;
-    if (vue == "Champ")
-        return TBoutonVue::Champ;
-    if (vue == "Etoile Multiple")
-        return TBoutonVue::Etoiles;
-    if (vue == "Etoile Unique")
-        return TBoutonVue::Unique;
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart:
+    case TVue::Tableau: return std::nullopt;
+    case TVue::Instrument: return TBoutonVue::Instrument;
+    case TVue::Dispositif: return TBoutonVue::Dispositif;
+    case TVue::Champ: return TBoutonVue::Champ;
+    case TVue::EtoileMultiple: return TBoutonVue::Etoiles;
+    case TVue::EtoileUnique: return TBoutonVue::Unique;
+    }
     return std::nullopt;
 }
 
-int HauteurVue(const TVue& vue)
+TVue VueDuBouton(TBoutonVue bouton)
 {
-    if (vue == "Instrument")
-        return 350;
-    if (vue == "Dispositif")
-        return 366;
-    if (vue == "Champ")
-        return 400;
-    if (vue == "Etoile Multiple" || vue == "Etoile Unique")
-        return 550;
+    switch (bouton)
+    {
+    case TBoutonVue::Instrument: return TVue::Instrument;
+    case TBoutonVue::Dispositif: return TVue::Dispositif;
+    case TBoutonVue::Champ: return TVue::Champ;
+    case TBoutonVue::Etoiles: return TVue::EtoileMultiple;
+    case TBoutonVue::Unique: return TVue::EtoileUnique;
+    }
+    return TVue::Aucune;
+}
+
+int HauteurVue(TVue vue)
+{
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart:
+    case TVue::Tableau: return 0;
+    case TVue::Instrument: return 350;
+    case TVue::Dispositif: return 366;
+    case TVue::Champ: return 400;
+    case TVue::EtoileMultiple:
+    case TVue::EtoileUnique: return 550;
+    }
     return 0;
 }
 
-int ContexteAideVue(const TVue& vue)
+int ContexteAideVue(TVue vue)
 {
-    if (vue == "Instrument")
-        return 3100;
-    if (vue == "Dispositif")
-        return 3200;
-    if (vue == "Champ")
-        return 3300;
-    if (vue == "Etoile Multiple")
-        return 3400;
-    if (vue == "Etoile Unique")
-        return 3500;
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart:
+    case TVue::Tableau: return 0;
+    case TVue::Instrument: return 3100;
+    case TVue::Dispositif: return 3200;
+    case TVue::Champ: return 3300;
+    case TVue::EtoileMultiple: return 3400;
+    case TVue::EtoileUnique: return 3500;
+    }
     return 0;
 }
 
@@ -366,7 +395,24 @@ void RouvreSaisie()
     }
 }
 
-void DessineVue(const TVue& vue)
+// The sheet is shown by every view but the start.
+bool MontreFiche(TVue vue)
+{
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart: return false;
+    case TVue::Tableau:
+    case TVue::Instrument:
+    case TVue::Dispositif:
+    case TVue::Champ:
+    case TVue::EtoileMultiple:
+    case TVue::EtoileUnique: return true;
+    }
+    return false;
+}
+
+void DessineVue(TVue vue)
 {
     const TEtatsPage elements = ElementsVue(vue, MarquesCourbe, Validite.SystemeAfocal);
     EtatsPage.Fusionne(elements);
@@ -375,15 +421,14 @@ void DessineVue(const TVue& vue)
     if (!Relais.SaisieVisible() && ContexteAideVue(vue) != 0)
         FixeContexteAide(ContexteAideVue(vue));
     // Every view draws the sheet first, then its own drawing below it.
-    const std::optional<TBoutonVue> bouton = BoutonDeVue(vue);
-    if (vue == "Tableau" || bouton)
+    const bool fiche = MontreFiche(vue);
+    if (fiche)
         DessineTableau();
     // The drawing goes right below the lens-device table; a view may move it.
     Controles.Dessin.Top = Controles.Grille.Top + Controles.Grille.Height;
-    if (bouton && RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine != nullptr)
-        RoutinesVues[static_cast<std::size_t>(*bouton)].Dessine();
+    DessineSousFiche(vue);
     // A drawn sheet can always be printed, whatever the results decided before.
-    if (vue == "Tableau" || bouton)
+    if (fiche)
         EtatsPage.Active(TCommande::Imprimer, true);
 }
 
@@ -449,10 +494,10 @@ void Rafraichit()
 {
     EtatsPage = TEtatsPage{};
     if (Systeme.CalculInterrompu)
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     Controles.AppuiDeroule.Visible = false;
     Controles.AppuiDeroulePlus.Visible = false;
-    if (Etat.VueCourante == "Départ")
+    if (Etat.VueCourante == TVue::Depart)
         Etat.BoutonsVue[static_cast<std::size_t>(TBoutonVue::Instrument)] = true;
     Relais.CurseurAttente(true);
 
@@ -472,7 +517,7 @@ void Rafraichit()
     DocumentFiche.NomEnregistrement = Etat.NomEnregistrement;
     DocumentFiche.CheminDocument = Etat.CheminDocument;
     DocumentFiche.LargeurVisible = Etat.LargeurVisible;
-    if (Edition.AMettreAJour && Etat.VueCourante != "Départ")
+    if (Edition.AMettreAJour && Etat.VueCourante != TVue::Depart)
     {
         RecalculeEtDessine();
         Etat.NomEnregistrement = DocumentFiche.NomEnregistrement;
@@ -544,22 +589,12 @@ std::string DessineEtoiles(bool unique)
 
 namespace {
 
-// The two star views: drawn on the page, printed as report blocks.
-[[maybe_unused]] const bool VuesEtoilesInstallees = [] {
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Etoiles)] = {[] { DessineEtoiles(false); },
-                                                                   ImprimeEtoileMultiplePage};
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Unique)] = {
-        [] { DessineEtoiles(true); },
-        [](IImprimante& imprimante) { ImprimeEtoileUniquePage(imprimante, Etat.Transversales); }};
-    return true;
-}();
-
 // The field analysis, on the same drawing image. Its commands follow the analysis once its data passed: a curve is
 // copied only from results (data refused leave none), and the zooms stop at the scale's ends.
 void DessineVueChamp()
 {
     TFenetreChamp fenetre;
-    fenetre.Depart = Etat.VueCourante == "Départ";
+    fenetre.Depart = Etat.VueCourante == TVue::Depart;
     DessineChampPage(fenetre);
     EtatsPage.Active(TCommande::Copiercourbe, fenetre.CopieActive);
     if (fenetre.CopieActive)
@@ -570,22 +605,12 @@ void DessineVueChamp()
     }
 }
 
-[[maybe_unused]] const bool VueChampInstallee = [] {
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Champ)] = {DessineVueChamp, ImprimeChampPage};
-    return true;
-}();
-
 // The instrument's section, on the drawing image under the sheet that the main window installs for the views.
 void DessineVueInstrument()
 {
     if (ImagesEtoiles.Dessin != nullptr)
         DessineCoupeInstrument(*ImagesEtoiles.Dessin);
 }
-
-[[maybe_unused]] const bool VueInstrumentInstallee = [] {
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Instrument)] = {DessineVueInstrument, ImprimeCoupeInstrument};
-    return true;
-}();
 
 // The lens device's section, on the same drawing image, with the distance box's own image.
 void DessineVueDispositif()
@@ -594,9 +619,35 @@ void DessineVueDispositif()
         DessineCoupeDispositif(*ImagesEtoiles.Dessin, ImagesEtoiles.BoiteDistance);
 }
 
-[[maybe_unused]] const bool VueDispositifInstallee = [] {
-    RoutinesVues[static_cast<std::size_t>(TBoutonVue::Dispositif)] = {DessineVueDispositif, ImprimeCoupeDispositif};
-    return true;
-}();
-
 } // namespace
+
+void DessineSousFiche(TVue vue)
+{
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart:
+    case TVue::Tableau: return;
+    case TVue::Instrument: DessineVueInstrument(); return;
+    case TVue::Dispositif: DessineVueDispositif(); return;
+    case TVue::Champ: DessineVueChamp(); return;
+    case TVue::EtoileMultiple: DessineEtoiles(false); return;
+    // The single star leaves its status text for the status bar.
+    case TVue::EtoileUnique: Relais.MontreStatut(DessineEtoiles(true)); return;
+    }
+}
+
+void ImprimeSousFiche(IImprimante& imprimante, TVue vue)
+{
+    switch (vue)
+    {
+    case TVue::Aucune:
+    case TVue::Depart:
+    case TVue::Tableau: return;
+    case TVue::Instrument: ImprimeCoupeInstrument(imprimante); return;
+    case TVue::Dispositif: ImprimeCoupeDispositif(imprimante); return;
+    case TVue::Champ: ImprimeChampPage(imprimante); return;
+    case TVue::EtoileMultiple: ImprimeEtoileMultiplePage(imprimante); return;
+    case TVue::EtoileUnique: ImprimeEtoileUniquePage(imprimante, Etat.Transversales); return;
+    }
+}

@@ -111,6 +111,8 @@ struct TRelaisRafraichissement
     void (*OuvreSaisieRayonGroupe)() = [] {};
     void (*OuvreSaisieRayonDioptre)() = [] {};
     void (*CurseurAttente)(bool attente) = [](bool) {};
+    // A view's text for the status bar; an empty text leaves the bar as it is.
+    void (*MontreStatut)(const std::string& texte) = [](const std::string&) {};
 };
 inline TRelaisRafraichissement Relais;
 
@@ -122,7 +124,7 @@ TEtatsPage CommandesValidite(TTypeInstrument forme, const TValidite& validite, b
 // The commands that follow the results: the views, printing and the tools.
 TEtatsPage CommandesResultats(const TValidite& validite, bool premiereLigneVide);
 // The tool-bar items of a view and, for the field analysis, its curve commands.
-TEtatsPage ElementsVue(const TVue& vue, const TMarquesCourbe& marques, bool systemeAfocal);
+TEtatsPage ElementsVue(TVue vue, const TMarquesCourbe& marques, bool systemeAfocal);
 // Save, Save as, Undo and Redo.
 TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, const std::string& cheminAffiche,
                                    const std::string& cheminDocument, int positionJournal, int nombreEnregistrements);
@@ -130,21 +132,19 @@ TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, 
 // The height the instrument's expanded block adds to the page, by form.
 int HauteurBlocInstrument(TTypeInstrument forme, bool secondaireSurMenisque, int nombreDioptresGroupe);
 // The height the view adds below the sheet.
-int HauteurVue(const TVue& vue);
+int HauteurVue(TVue vue);
 // The help context of a view, 0 for none.
-int ContexteAideVue(const TVue& vue);
+int ContexteAideVue(TVue vue);
 
-// The views below the sheet, in the order of TBoutonVue: the screen routine draws after the sheet, the printed twin
-// after the report page. A view whose routines are not installed draws and prints nothing.
-struct TRoutinesVue
-{
-    void (*Dessine)() = nullptr;
-    void (*Imprime)(IImprimante& imprimante) = nullptr;
-};
-inline std::array<TRoutinesVue, 5> RoutinesVues{};
+// The drawing of a view below the sheet, after the sheet; nothing for the sheet alone and the start.
+void DessineSousFiche(TVue vue);
+// Its printed twin, after the report's first page.
+void ImprimeSousFiche(IImprimante& imprimante, TVue vue);
 
 // The view of a name, or nothing for "Tableau", "Départ" and any other text.
-std::optional<TBoutonVue> BoutonDeVue(const TVue& vue);
+std::optional<TBoutonVue> BoutonDeVue(TVue vue);
+// The view of a button.
+TVue VueDuBouton(TBoutonVue bouton);
 
 // Draws the six stars or the single star on the page with the shell's options; the zoom commands (and the single
 // star's transverse-aberration command) take the states the view leaves. Answers the status text the view leaves

@@ -203,7 +203,7 @@ void AppliqueChampCourbe(std::int32_t courbe)
 
 void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
 {
-    if (Etat.VueCourante != "Dispositif")
+    if (Etat.VueCourante != TVue::Dispositif)
     {
         Reglages.DistanceAxeEtoile = Nombre(valeur);
         return;

@@ -12,11 +12,9 @@ bool& Bouton(TBoutonVue bouton)
     return Etat.BoutonsVue[static_cast<std::size_t>(bouton)];
 }
 
-const TVue NomsVues[] = {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"};
-
 void BasculeVue(TBoutonVue bouton)
 {
-    const TVue& nom = NomsVues[static_cast<std::size_t>(bouton)];
+    const TVue nom = VueDuBouton(bouton);
     Bouton(bouton) = Etat.VueCourante != nom;
     if (Bouton(bouton))
     {
@@ -35,21 +33,21 @@ void EnfonceSeul(TBoutonVue bouton)
     Bouton(bouton) = true;
 }
 
-TVue VueDesBoutons(const TVue& actuelle)
+TVue VueDesBoutons(TVue actuelle)
 {
     TVue vue = actuelle;
     if (!Etat.RetourEtoileMultiple && !Etat.RetourChamp && !Etat.RetourDispositif)
-        vue = "Tableau";
+        vue = TVue::Tableau;
     if (Bouton(TBoutonVue::Instrument))
-        vue = "Instrument";
+        vue = TVue::Instrument;
     if (!Etat.RetourDispositif && Bouton(TBoutonVue::Dispositif))
-        vue = "Dispositif";
+        vue = TVue::Dispositif;
     if (!Etat.RetourChamp && Bouton(TBoutonVue::Champ))
-        vue = "Champ";
+        vue = TVue::Champ;
     if (!Etat.RetourEtoileMultiple && Bouton(TBoutonVue::Etoiles))
-        vue = "Etoile Multiple";
+        vue = TVue::EtoileMultiple;
     if (Bouton(TBoutonVue::Unique))
-        vue = "Etoile Unique";
+        vue = TVue::EtoileUnique;
     return vue;
 }
 
@@ -89,9 +87,9 @@ constexpr int ZoomMaximalEtoileUnique = 128;
 
 std::int32_t* ZoomDeLaVue()
 {
-    if (Etat.VueCourante == "Etoile Multiple")
+    if (Etat.VueCourante == TVue::EtoileMultiple)
         return &Reglages.ZoomEtoileMultiple;
-    if (Etat.VueCourante == "Etoile Unique")
+    if (Etat.VueCourante == TVue::EtoileUnique)
         return &Reglages.ZoomEtoileUnique;
     return nullptr;
 }
@@ -135,7 +133,7 @@ void ZoomArriereExecute()
 
 void ZoomMoinsExecute()
 {
-    if (Etat.VueCourante != "Champ")
+    if (Etat.VueCourante != TVue::Champ)
         return;
     if (Validite.SystemeAfocal)
     {
@@ -156,7 +154,7 @@ void ZoomMoinsExecute()
 
 void ZoomPlusExecute()
 {
-    if (Etat.VueCourante != "Champ")
+    if (Etat.VueCourante != TVue::Champ)
         return;
     if (Validite.SystemeAfocal)
     {

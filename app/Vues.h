@@ -13,7 +13,7 @@ void EtoileMultipleExecute();
 void EtoileUniqueExecute();
 
 // The view named by the buttons, each later rule overriding the earlier ones; `actuelle` stays when no rule applies.
-TVue VueDesBoutons(const TVue& actuelle);
+TVue VueDesBoutons(TVue actuelle);
 
 // Presses one button and releases the four others.
 void EnfonceSeul(TBoutonVue bouton);

@@ -120,6 +120,18 @@ void MessageLecture()
 
 } // namespace
 
+bool EditeUnVerre(TModeCatalogue mode)
+{
+    switch (mode)
+    {
+    case TModeCatalogue::Nouveau:
+    case TModeCatalogue::Editer: return true;
+    case TModeCatalogue::Liste:
+    case TModeCatalogue::Selectionner: return false;
+    }
+    return false;
+}
+
 TIndicesForm::TIndicesForm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Quivane - Choix des Indices de réfraction"));
@@ -180,7 +192,7 @@ void TIndicesForm::showEvent(QShowEvent* evenement)
 
 void TIndicesForm::AfficheListeMatieres()
 {
-    ModeCatalogue = "Liste";
+    ModeCatalogue = TModeCatalogue::Liste;
     Bouton_Nouveau->show();
     Bouton_Annuler->show();
     Bouton_Selectionner->hide();
@@ -266,7 +278,7 @@ void TIndicesForm::AfficheFicheMatiere()
     Bouton_Editer->hide();
     Bouton_Nouveau->hide();
     Bouton_Annuler->show();
-    Bouton_Valider->setVisible(ModeCatalogue == "Editer" || !Materiau.Nom.empty());
+    Bouton_Valider->setVisible(ModeCatalogue == TModeCatalogue::Editer || !Materiau.Nom.empty());
     ICanevas& c = Fond->Canevas();
     Titre(c, "Nouveau matériau");
     Cellule(c, 40, 30, 145, 50, clBtnFace);
@@ -349,7 +361,7 @@ void TIndicesForm::ValideIndiceMatiere()
 
 void TIndicesForm::SaisieTouche(int touche)
 {
-    if (ModeCatalogue != "Nouveau" && ModeCatalogue != "Editer")
+    if (!EditeUnVerre(ModeCatalogue))
         return;
     switch (touche)
     {
@@ -377,7 +389,7 @@ void TIndicesForm::SaisieTouche(int touche)
 
 void TIndicesForm::SaisieExit()
 {
-    if ((ModeCatalogue != "Nouveau" && ModeCatalogue != "Editer") || !Saisie->isVisible())
+    if (!EditeUnVerre(ModeCatalogue) || !Saisie->isVisible())
         return;
     // Only a name can be another material's: an index row's text is no name.
     if (LigneEdition == 0 && NomDejaEnregistre(Saisie->text().toStdString(), NumeroSelectionne()))
@@ -426,7 +438,7 @@ void TIndicesForm::keyPressEvent(QKeyEvent* evenement)
 
 void TIndicesForm::FondMouseUp(int x, int y)
 {
-    if (ModeCatalogue == "Liste")
+    if (ModeCatalogue == TModeCatalogue::Liste)
     {
         if (x > BordsColonnes.front() && x < BordsColonnes.back() && y > BasEntetes && y < BasListe)
         {
@@ -438,7 +450,7 @@ void TIndicesForm::FondMouseUp(int x, int y)
         AfficheListeMatieres();
         return;
     }
-    if (ModeCatalogue != "Nouveau" && ModeCatalogue != "Editer")
+    if (!EditeUnVerre(ModeCatalogue))
         return;
     if (x > 145 && x < 280 && y > 30 && y < 49)
     {
@@ -462,19 +474,19 @@ void TIndicesForm::FondDblClick()
 
 void TIndicesForm::Bouton_SelectionnerClick()
 {
-    if (ModeCatalogue == "Liste" && NumeroSelectionne() != 0)
+    if (ModeCatalogue == TModeCatalogue::Liste && NumeroSelectionne() != 0)
         SelectionneMatiere();
 }
 
 void TIndicesForm::Bouton_EditerClick()
 {
-    if (ModeCatalogue == "Liste" && NumeroSelectionne() != 0)
+    if (ModeCatalogue == TModeCatalogue::Liste && NumeroSelectionne() != 0)
         ChargeMatiere();
 }
 
 void TIndicesForm::Bouton_NouveauClick()
 {
-    ModeCatalogue = "Nouveau";
+    ModeCatalogue = TModeCatalogue::Nouveau;
     Materiau = TMateriau{};
     LigneSelectionneeCatalogue = 0;
     Ascenseur->hide();
@@ -484,16 +496,16 @@ void TIndicesForm::Bouton_NouveauClick()
 
 void TIndicesForm::Bouton_ValiderClick()
 {
-    if (ModeCatalogue == "Nouveau" && !Materiau.Nom.empty())
+    if (ModeCatalogue == TModeCatalogue::Nouveau && !Materiau.Nom.empty())
         EnregistreMatiere(0, Materiau);
-    else if (ModeCatalogue == "Editer" && NumeroSelectionne() != 0)
+    else if (ModeCatalogue == TModeCatalogue::Editer && NumeroSelectionne() != 0)
         EnregistreMatiere(NumeroSelectionne(), Materiau);
     AfficheListeMatieres();
 }
 
 void TIndicesForm::Bouton_AnnulerClick()
 {
-    if (ModeCatalogue == "Liste")
+    if (ModeCatalogue == TModeCatalogue::Liste)
         reject();
     else
         AfficheListeMatieres();
@@ -502,13 +514,13 @@ void TIndicesForm::Bouton_AnnulerClick()
 void TIndicesForm::TriClick(TColonneCatalogue colonne)
 {
     TriColonne = colonne;
-    if (ModeCatalogue == "Liste")
+    if (ModeCatalogue == TModeCatalogue::Liste)
         AfficheListeMatieres();
 }
 
 void TIndicesForm::AscenseurChange(int position)
 {
-    if (ModeCatalogue != "Liste")
+    if (ModeCatalogue != TModeCatalogue::Liste)
         return;
     PremiereLigneCatalogue = std::min(position, std::max(0, NombreMatieres - LignesVisibles));
     LigneSelectionneeCatalogue = 0;
@@ -534,7 +546,7 @@ const TMatiereCatalogue* TIndicesForm::MatiereSelectionneeLue(TCatalogueLu& cata
 
 void TIndicesForm::ChargeMatiere()
 {
-    ModeCatalogue = "Editer";
+    ModeCatalogue = TModeCatalogue::Editer;
     Ascenseur->hide();
     TCatalogueLu catalogue;
     if (const TMatiereCatalogue* m = MatiereSelectionneeLue(catalogue))
@@ -549,7 +561,7 @@ void TIndicesForm::ChargeMatiere()
 
 void TIndicesForm::SelectionneMatiere()
 {
-    ModeCatalogue = "Sélectionner";
+    ModeCatalogue = TModeCatalogue::Selectionner;
     TCatalogueLu catalogue;
     if (const TMatiereCatalogue* m = MatiereSelectionneeLue(catalogue))
         ::SelectionneMatiere(*m);

@@ -16,6 +16,19 @@ class QScrollBar;
 class QToolButton;
 class TImageVue;
 
+// What the window shows: the list, the edit page of a new glass or of the selected one, or the list once a glass
+// was chosen, while the window closes.
+enum class TModeCatalogue
+{
+    Liste,
+    Nouveau,
+    Editer,
+    Selectionner
+};
+
+// The edit page is open, on a new glass or on the selected one.
+bool EditeUnVerre(TModeCatalogue mode);
+
 class TIndicesForm : public QDialog
 {
     Q_OBJECT
@@ -57,7 +70,7 @@ public:
     QLineEdit* Saisie;
     std::array<QToolButton*, 5> Fleches{}; // Abbe, red, green, blue, name
 
-    std::string ModeCatalogue = "Liste";
+    TModeCatalogue ModeCatalogue = TModeCatalogue::Liste;
     TColonneCatalogue TriColonne = TColonneCatalogue::Nom;
     int PremiereLigneCatalogue = 0;
     int LigneSelectionneeCatalogue = 0;

@@ -160,13 +160,13 @@ constexpr int BasFlecheHaute = 9;
 
 bool VueDispositif()
 {
-    return PortsEdition.VueCourante() == "Dispositif";
+    return PortsEdition.VueCourante() == TVue::Dispositif;
 }
 
 bool BoiteDistanceEtoile()
 {
-    const std::string vue = PortsEdition.VueCourante();
-    return vue == "Etoile Unique" || (vue == "Instrument" && Instrument.TypeInstrument == F::Maksutov);
+    const TVue vue = PortsEdition.VueCourante();
+    return vue == TVue::EtoileUnique || (vue == TVue::Instrument && Instrument.TypeInstrument == F::Maksutov);
 }
 
 // The Maksutov's largest star distance: the fully illuminated field seen from the primary, widened by the plate's

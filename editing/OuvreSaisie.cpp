@@ -887,9 +887,9 @@ void OuvreSaisieDistanceAxeEtoile()
     PortsEdition.FermeCadresEtRafraichit();
     const double valeur = Reglages.DistanceAxeEtoile;
     OuvreDistanceAxe(SaisieDistanceAxeEtoile, valeur, TexteDistanceAxe(valeur) + " '", 30);
-    if (PortsEdition.VueCourante() == "Etoile Unique")
+    if (PortsEdition.VueCourante() == TVue::EtoileUnique)
         FixeAide(3500);
-    else if (PortsEdition.VueCourante() == "Instrument" && Instrument.TypeInstrument == T::Maksutov)
+    else if (PortsEdition.VueCourante() == TVue::Instrument && Instrument.TypeInstrument == T::Maksutov)
         FixeAide(3100);
     PortsEdition.MontreSaisie();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editing/CodesJournal.h"
+#include "sheet/Vue.h"
 
 #include <cstdint>
 #include <string>
@@ -72,7 +73,7 @@ struct TPortsEdition
     // The entry-box model changed outside a refresh (an opener, a key): the shell mirrors it onto its widget.
     void (*MontreSaisie)() = [] {};
     // The name of the current view ("Tableau", "Instrument", "Etoile Unique" ...), which some help contexts follow.
-    std::string (*VueCourante)() = [] { return std::string(); };
+    TVue (*VueCourante)() = [] { return TVue::Aucune; };
 };
 
 inline TPortsEdition PortsEdition;

@@ -73,66 +73,66 @@ void ChoisitPointChamp(int x)
         ChoixSouris.DistancePointChamp = static_cast<float>((x - g.AbscisseOrigine) / s);
 }
 
-void DessinRelache(const std::string& vue, int x, int y)
+void DessinRelache(TVue vue, int x, int y)
 {
-    if (vue == "Etoile Multiple")
+    if (vue == TVue::EtoileMultiple)
         ChoisitCaseEtoile(x, y);
-    if (vue == "Champ")
+    if (vue == TVue::Champ)
         ChoisitPointChamp(x);
     else
         ChoixSouris.DistancePointChamp = 0;
-    if (vue == "Instrument" && Instrument.TypeInstrument == TTypeInstrument::Lunette && x < 10 && y < 9)
+    if (vue == TVue::Instrument && Instrument.TypeInstrument == TTypeInstrument::Lunette && x < 10 && y < 9)
         Edition.LongueurTotaleAffichee = !Edition.LongueurTotaleAffichee;
 }
 
-TBasculeVue BasculeDoubleClic(const std::string& vue, TRetoursEtoile& retours)
+TBasculeVue BasculeDoubleClic(TVue vue, TRetoursEtoile& retours)
 {
     TChoixSouris& c = ChoixSouris;
     double& distance = Reglages.DistanceAxeEtoile;
-    if (vue == "Etoile Unique")
+    if (vue == TVue::EtoileUnique)
     {
         // The flags are read in this order; a stale one never sends the view on a second move.
         if (retours.EtoileMultiple)
         {
             retours.EtoileMultiple = false;
             distance = c.DistanceAxeEtoileMemorisee;
-            return {"Etoile Multiple", ""};
+            return {TVue::EtoileMultiple, ""};
         }
         if (retours.Dispositif)
         {
             retours.Dispositif = false;
             distance = c.DistanceAxeEtoileMemorisee;
-            return {"Dispositif", ""};
+            return {TVue::Dispositif, ""};
         }
         if (retours.Champ)
         {
             retours.Champ = false;
             distance = c.DistanceAxeEtoileMemorisee;
-            return {"Champ", ""};
+            return {TVue::Champ, ""};
         }
         return {};
     }
-    if (vue == "Etoile Multiple")
+    if (vue == TVue::EtoileMultiple)
     {
         c.DistanceAxeEtoileMemorisee = distance;
         distance = DistanceCaseEtoile(c.CaseEtoileChoisie);
         retours.EtoileMultiple = true;
-        return {"Etoile Unique", "Double-clic sur l'image pour afficher en mode Etoile Unique"};
+        return {TVue::EtoileUnique, "Double-clic sur l'image pour afficher en mode Etoile Unique"};
     }
-    if (vue == "Dispositif" && Reglages.RayonsLumineuxTraces)
+    if (vue == TVue::Dispositif && Reglages.RayonsLumineuxTraces)
     {
         c.DistanceAxeEtoileMemorisee = distance;
         if (Validite.SystemeAfocal || Reglages.ChampLineaire)
             distance = DistanceEtoileDe(Reglages.DistanceAxeImage);
         retours.Dispositif = true;
-        return {"Etoile Unique", "Double-clic sur l'image pour afficher le dispositif"};
+        return {TVue::EtoileUnique, "Double-clic sur l'image pour afficher le dispositif"};
     }
-    if (vue == "Champ")
+    if (vue == TVue::Champ)
     {
         c.DistanceAxeEtoileMemorisee = distance;
         distance = DistanceEtoileDe(c.DistancePointChamp);
         retours.Champ = true;
-        return {"Etoile Unique", "Double-clic sur l'image pour afficher en mode Etoile Unique"};
+        return {TVue::EtoileUnique, "Double-clic sur l'image pour afficher en mode Etoile Unique"};
     }
     return {};
 }

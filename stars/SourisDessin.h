@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Canevas.h"
+#include "sheet/Vue.h"
 
 // The panel last clicked on the six-star view: row 1 or 2, column 1 to 3, star 1 (top left) to 6.
 struct TChoixSouris
@@ -29,7 +30,7 @@ void ChoisitPointChamp(int x);
 
 // A release on the drawing, once the editors are closed: the panel of the six stars, the point of the field graph
 // (0 in every other case), or the refractor's whole-length box (x < 10, y < 9) in its section.
-void DessinRelache(const std::string& vue, int x, int y);
+void DessinRelache(TVue vue, int x, int y);
 
 // The return flags of the single-star view: it was entered by a double click from that view.
 struct TRetoursEtoile
@@ -42,13 +43,13 @@ struct TRetoursEtoile
 // The view a double click leaves, or none; the caller presses that view's button alone and redraws.
 struct TBasculeVue
 {
-    std::string Vue; // empty: nothing changes
+    TVue Vue = TVue::Aucune; // Aucune: nothing changes
     std::string TexteStatut;
 };
 
 // A double click: one view change at most, the return flag that matches it set or cleared, the star distance
 // saved on the way in and restored on the way back.
-TBasculeVue BasculeDoubleClic(const std::string& vue, TRetoursEtoile& retours);
+TBasculeVue BasculeDoubleClic(TVue vue, TRetoursEtoile& retours);
 
 // The cross-hair at (x, y) on the field graph, from the size axis to `largeur` and from the top to the field axis;
 // nothing outside the graph. True when drawn.

@@ -55,12 +55,12 @@ protected:
     }
 
     // The form built valid, its block expanded, shown in a view through the view's own button.
-    void Montre(T forme, TBoutonVue bouton, const char* vue)
+    void Montre(T forme, TBoutonVue bouton, TVue vue)
     {
         ConstruitFormeValide(forme);
         Affiche(bouton, vue);
     }
-    void Affiche(TBoutonVue bouton, const char* vue)
+    void Affiche(TBoutonVue bouton, TVue vue)
     {
         Edition.InstrumentDeveloppe = true;
         Edition.DispositifDeveloppe = true;
@@ -106,7 +106,7 @@ protected:
 
 TEST_F(CablageVuesFenetre, LaCoupeDUnNewtonSeDessineSousLaFiche)
 {
-    Montre(T::Newton, TBoutonVue::Instrument, "Instrument");
+    Montre(T::Newton, TBoutonVue::Instrument, TVue::Instrument);
     TPrincipale& p = *Principale_;
     ASSERT_TRUE(p.Dessin->isVisibleTo(p.Fiche));
     EXPECT_GE(p.Dessin->y(), p.Grille->y() + Controles.Grille.Height);
@@ -119,7 +119,7 @@ TEST_F(CablageVuesFenetre, LaCoupeDUnNewtonSeDessineSousLaFiche)
 
 TEST_F(CablageVuesFenetre, LeTableauDeLObjectifDUneLunetteEstInstalleEtMontre)
 {
-    Montre(T::Lunette, TBoutonVue::Instrument, "Instrument");
+    Montre(T::Lunette, TBoutonVue::Instrument, TVue::Instrument);
     TImageVue& tableau = *CablageVues->TableauKlevtsov;
     EXPECT_EQ(ImagesGroupe.TableauKlevtsov, &tableau.Canevas());
     ASSERT_TRUE(tableau.isVisibleTo(Principale_->Fiche));
@@ -150,7 +150,7 @@ TEST_F(CablageVuesFenetre, LesBoutonsDeLaLamePortentLeProfilEtLeChamp)
         Instrument.ProfilLame = c.Profil;
         Instrument.ChampCourbe = c.ChampCourbe;
         Edition.InstrumentDeveloppe = true;
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
         Edition.AMettreAJour = true;
         RafraichitVue();
         ASSERT_TRUE(CablageVues->BoutonLame->isVisibleTo(Principale_->Fiche));
@@ -166,7 +166,7 @@ TEST_F(CablageVuesFenetre, LesRayonsDuDispositifSeCommandentEtLaDistanceAvanceDU
 {
     ConstruitFormeValide(T::Newton);
     AjouteDispositif();
-    Affiche(TBoutonVue::Dispositif, "Dispositif");
+    Affiche(TBoutonVue::Dispositif, TVue::Dispositif);
     TCablageVues& v = *CablageVues;
     QWidget* page = Principale_->Fiche;
     ASSERT_TRUE(v.BoutonRayons->isVisibleTo(page));
@@ -194,14 +194,14 @@ TEST_F(CablageVuesFenetre, LEtoileUniqueDitSaDensiteDansLaBarreDEtat)
 {
     ConstruitFormeValide(T::Newton);
     Reglages.DensiteEtoileUnique = 20;
-    Affiche(TBoutonVue::Unique, "Etoile Unique");
+    Affiche(TBoutonVue::Unique, TVue::EtoileUnique);
     EXPECT_EQ(Principale_->statusBar()->currentMessage().toStdString(), "Densité = 40 rayons / diamètre");
     EXPECT_TRUE(CablageVues->BoxDistance->isVisibleTo(Principale_->Fiche));
 }
 
 TEST_F(CablageVuesFenetre, LeBandeauSuitSaLegendeEtSaCouleur)
 {
-    Montre(T::Newton, TBoutonVue::Instrument, "Instrument");
+    Montre(T::Newton, TBoutonVue::Instrument, TVue::Instrument);
     BandeauOcculte = {" Le faisceau est interrompu par le bord du trou central ", CouleurRouge, true};
     Controles.LabelOcculte.Visible = true;
     Controles.LabelOcculte.Top = Controles.Dessin.Top;
@@ -230,7 +230,7 @@ TEST_F(CablageVuesFenetre, LOuvertureRouvreLaSaisieSurLaPremiereValeurDeLaForme)
     for (const auto& c : cas)
     {
         SCOPED_TRACE(static_cast<int>(c.Forme));
-        Montre(c.Forme, TBoutonVue::Instrument, "Instrument");
+        Montre(c.Forme, TBoutonVue::Instrument, TVue::Instrument);
         EtatSaisie.CodeSaisie = 0;
         Edition.LigneCourante = 1;
         FenetreFichier.RouvreSaisie();
@@ -243,7 +243,7 @@ TEST_F(CablageVuesFenetre, LesZoomsDesEtoilesServentJusquAuxLimitesDeLaVue)
     TPrincipale& p = *Principale_;
     ConstruitFormeValide(T::Newton);
     Reglages.ZoomEtoileMultiple = 64;
-    Affiche(TBoutonVue::Etoiles, "Etoile Multiple");
+    Affiche(TBoutonVue::Etoiles, TVue::EtoileMultiple);
     ASSERT_TRUE(p.ZoomAvant->isVisible());
     EXPECT_TRUE(p.ZoomArriere->isEnabled());
     // From 64: 128, then 256, where a further press is refused and the zoom stays.
@@ -258,7 +258,7 @@ TEST_F(CablageVuesFenetre, LesZoomsDesEtoilesServentJusquAuxLimitesDeLaVue)
 
     // The single star stops at 1 on the way out; its transverse aberrations can be switched on.
     Reglages.ZoomEtoileUnique = 2;
-    Affiche(TBoutonVue::Unique, "Etoile Unique");
+    Affiche(TBoutonVue::Unique, TVue::EtoileUnique);
     EXPECT_TRUE(p.ZoomAvant->isEnabled());
     p.ZoomArriere->trigger();
     EXPECT_EQ(Reglages.ZoomEtoileUnique, 1);
@@ -276,7 +276,7 @@ TEST_F(CablageVuesFenetre, LesCommandesDuChampSuiventSonEchelleEtSesDonnees)
     TPrincipale& p = *Principale_;
     ConstruitFormeValide(T::Newton);
     Reglages.AmplitudeChamp = 12;
-    Affiche(TBoutonVue::Champ, "Champ");
+    Affiche(TBoutonVue::Champ, TVue::Champ);
     ASSERT_TRUE(p.ZoomMoins->isVisible());
     EXPECT_FALSE(p.ZoomPlus->isEnabled());
     EXPECT_TRUE(p.ZoomMoins->isEnabled());
@@ -295,7 +295,7 @@ TEST_F(CablageVuesFenetre, LesCommandesDuChampSuiventSonEchelleEtSesDonnees)
 
     // Data the analysis refuses leave no curve to copy.
     Instrument.DiametreEntree = 0;
-    Affiche(TBoutonVue::Champ, "Champ");
+    Affiche(TBoutonVue::Champ, TVue::Champ);
     ASSERT_FALSE(Validite.InstrumentValide);
     EXPECT_FALSE(p.Copiercourbe->isEnabled());
 }
@@ -307,7 +307,7 @@ TEST_F(CablageVuesFenetre, LaLigneDuMiroirDUnKlevtsovNeResteNiSurUnNewtonNiApres
         // A window made now has the reset hooks that building the design dropped.
         Principale_.reset();
         Principale_ = std::make_unique<TPrincipale>();
-        Affiche(TBoutonVue::Instrument, "Instrument");
+        Affiche(TBoutonVue::Instrument, TVue::Instrument);
         // As a click on the secondary mirror's row leaves it.
         Controles.LigneMiroirActive.Visible = true;
         Principale_->RedessinePage();

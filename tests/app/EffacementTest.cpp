@@ -102,14 +102,14 @@ TEST_F(Effacement, EffacerLeDispositifDansSaVueGardeLesNomsEtMontreLInstrument)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
     EnfonceSeul(TBoutonVue::Dispositif);
-    Etat.VueCourante = "Dispositif";
+    Etat.VueCourante = TVue::Dispositif;
     Etat.NomEnregistrement = Chemin("base.qvd");
     // Nothing changed since the file was read: no question.
     EffacerDispoExecute();
     EXPECT_TRUE(Services.Question.Posees.empty());
     EXPECT_EQ(Dispositif.NombreDioptres, 1);
     EXPECT_TRUE(EstLigneVide(1));
-    EXPECT_EQ(Etat.VueCourante, "Instrument");
+    EXPECT_EQ(Etat.VueCourante, TVue::Instrument);
     EXPECT_EQ(Etat.BoutonsVue, (std::array<bool, 5>{true, false, false, false, false}));
     EXPECT_EQ(Etat.CheminDocument, Chemin("base.qvd"));
     EXPECT_EQ(Etat.NomEnregistrement, Chemin("base.qvd"));

@@ -7,6 +7,7 @@
 #include "doubles/ServicesDeTest.h"
 #include "doubles/TextePdf.h"
 #include "optics/Modele.h"
+#include "optics/Validite.h"
 #include "platform/CanevasImprimante.h"
 #include "platform/Format.h"
 #include "sheet/Fiche.h"
@@ -52,7 +53,7 @@ protected:
         ConstruitFormeValide(TTypeInstrument::Newton);
         Etat.NomEnregistrement = "/home/moi/Mon Newton.qvd";
         Etat.CheminDocument = "/home/moi/Mon Newton.qvd";
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     }
     void TearDown() override
     {
@@ -154,53 +155,26 @@ TEST_F(Impression, TrenteDioptresSurUnePageCourteSePoursuiventSurUnePageDeSuite)
     EXPECT_TRUE(Contient(pages.back(), " 30 ")) << pages.back();
 }
 
-namespace {
-
-std::vector<std::string> VuesImprimees;
-
-template <std::size_t K>
-void NoteVue(IImprimante&)
+TEST_F(Impression, LesVuesImprimeesSuiventLaValidite)
 {
-    static const char* const Noms[] = {"Instrument", "Dispositif", "Champ", "Etoile Multiple", "Etoile Unique"};
-    VuesImprimees.push_back(Noms[K]);
-}
-
-} // namespace
-
-TEST_F(Impression, LesVuesImprimeesSuiventLaDemandeEtLaValidite)
-{
-    const auto installees = RoutinesVues;
-    RoutinesVues = {{{nullptr, NoteVue<0>},
-                     {nullptr, NoteVue<1>},
-                     {nullptr, NoteVue<2>},
-                     {nullptr, NoteVue<3>},
-                     {nullptr, NoteVue<4>}}};
     // A device whose second row has no thickness: present but invalid.
     Dioptres(2);
     Dispositif.EpaisseurDioptre[2] = -1;
-    struct TCas
-    {
-        const char* Nom;
-        bool Tout;
-        const char* Vue;
-        std::vector<std::string> Imprimees;
+    VerifieInstrument();
+    VerifieDispositif();
+    ASSERT_TRUE(Validite.InstrumentValide);
+    ASSERT_FALSE(Validite.DispositifValide);
+    const std::pair<TVue, bool> cas[] = {
+        {TVue::Instrument, true},   {TVue::Dispositif, false}, {TVue::Champ, true},   {TVue::EtoileMultiple, true},
+        {TVue::EtoileUnique, true}, {TVue::Tableau, false},    {TVue::Depart, false}, {TVue::Aucune, false},
     };
-    const TCas cas[] = {
-        {"tout", true, "Tableau", {"Instrument", "Champ", "Etoile Multiple", "Etoile Unique"}},
-        {"vue du champ", false, "Champ", {"Champ"}},
-        {"vue du dispositif invalide", false, "Dispositif", {}},
-        {"tableau seul", false, "Tableau", {}},
-        {"départ", false, "Départ", {}},
-    };
-    for (const TCas& c : cas)
+    for (const auto& [vue, imprimee] : cas)
     {
-        SCOPED_TRACE(c.Nom);
-        VuesImprimees.clear();
-        Etat.VueCourante = c.Vue;
-        auto page = TCanevasEnregistreur::Page(782, 1100, 72);
-        ImprimeTravail(*page, c.Tout);
-        EXPECT_FALSE(Validite.DispositifValide);
-        EXPECT_EQ(VuesImprimees, c.Imprimees);
+        SCOPED_TRACE(static_cast<int>(vue));
+        EXPECT_EQ(VueImprimable(vue, Validite), imprimee);
     }
-    RoutinesVues = installees;
+    Validite.InstrumentValide = false;
+    Validite.DispositifValide = true;
+    EXPECT_TRUE(VueImprimable(TVue::Dispositif, Validite));
+    EXPECT_FALSE(VueImprimable(TVue::Champ, Validite));
 }

@@ -287,14 +287,14 @@ const std::vector<TCasRejeu>& CasRejeu()
          }},
         {"distance de l'etoile hors de la vue du dispositif", T::Cassegrain,
          [] {
-             Etat.VueCourante = "Instrument";
+             Etat.VueCourante = TVue::Instrument;
              Reglages.DistanceAxeEtoile = 12;
              Enregistre(CodeJournalDistanceHorsAxe, 0, "12");
          }},
         {"distance de l'image dans la vue du dispositif", T::Cassegrain,
          [] {
              EnfonceSeul(TBoutonVue::Dispositif);
-             Etat.VueCourante = "Dispositif";
+             Etat.VueCourante = TVue::Dispositif;
              Reglages.RayonsLumineuxTraces = true;
              Reglages.DistanceAxeImage = 3.5;
              Enregistre(CodeJournalDistanceHorsAxe, 1, FormateGeneral(3.5));
@@ -350,7 +350,7 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
         RejoueJournal();
         EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
         Edition.PositionJournal = 0;
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue = {};
     }
 }

@@ -101,7 +101,7 @@ protected:
         PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
         Etat.DossierUtilisable = true;
         NommeFichiersSession(Dossier + "/", 0);
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     }
 
     void TearDown() override

@@ -34,7 +34,7 @@ protected:
         SeparateurDecimal = ',';
         ImagesFiche.Fenetre = &Fenetre;
         ImagesFiche.Grille = &Grille;
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     }
     void TearDown() override
     {
@@ -216,23 +216,24 @@ TEST_F(Rafraichissement, ElementsDeLaBarreParVueEtCourbeMemorisee)
 {
     struct TCas
     {
-        const char* Vue;
+        TVue Vue;
         std::optional<bool> Dessin;
         bool Zooms, ZoomsChamp;
     };
-    const TCas cas[] = {{"Tableau", false, false, false},           {"Instrument", std::nullopt, false, false},
-                        {"Dispositif", std::nullopt, false, false}, {"Champ", std::nullopt, false, true},
-                        {"Etoile Multiple", true, true, false},     {"Etoile Unique", true, true, false}};
+    const TCas cas[] = {{TVue::Tableau, false, false, false},           {TVue::Instrument, std::nullopt, false, false},
+                        {TVue::Dispositif, std::nullopt, false, false}, {TVue::Champ, std::nullopt, false, true},
+                        {TVue::EtoileMultiple, true, true, false},      {TVue::EtoileUnique, true, true, false}};
     for (const TCas& c : cas)
     {
-        SCOPED_TRACE(c.Vue);
+        SCOPED_TRACE(static_cast<int>(c.Vue));
         const TEtatsPage e = ElementsVue(c.Vue, {}, false);
         EXPECT_EQ(e.EstVisible(TElementPage::Dessin), c.Dessin);
         EXPECT_EQ(e.EstVisible(TElementPage::ZoomsEtoiles), c.Zooms);
         EXPECT_EQ(e.EstVisible(TElementPage::ZoomsChamp), c.ZoomsChamp);
     }
-    // A view name that matches none changes nothing.
-    EXPECT_FALSE(ElementsVue("tableau", {}, false).EstVisible(TElementPage::ToolButton9));
+    // No view, or the start, changes nothing.
+    for (TVue vue : {TVue::Aucune, TVue::Depart})
+        EXPECT_FALSE(ElementsVue(vue, {}, false).EstVisible(TElementPage::ToolButton9));
 
     struct TCasCourbe
     {
@@ -244,7 +245,7 @@ TEST_F(Rafraichissement, ElementsDeLaBarreParVueEtCourbeMemorisee)
     for (const TCasCourbe& c : courbes)
     {
         SCOPED_TRACE(std::to_string(c.Memorisee) + " " + std::to_string(c.Afocale));
-        const TEtatsPage e = ElementsVue("Champ", {c.Memorisee, c.Afocale}, c.Afocal);
+        const TEtatsPage e = ElementsVue(TVue::Champ, {c.Memorisee, c.Afocale}, c.Afocal);
         // Copying the curve waits for the analysis's results.
         EXPECT_EQ(Active(e, TCommande::Copiercourbe), std::nullopt);
         EXPECT_EQ(Active(e, TCommande::AfficheCourbeMemorisee), c.Actives);
@@ -281,7 +282,7 @@ TEST_F(Rafraichissement, UnNewtonRecalculeEtDessine)
     Edition.AMettreAJour = true;
     RafraichitVue();
     EXPECT_FALSE(Edition.AMettreAJour);
-    EXPECT_EQ(Etat.VueCourante, "Tableau");
+    EXPECT_EQ(Etat.VueCourante, TVue::Tableau);
     EXPECT_EQ(Etat.HauteurPage, MiseEnPage.HauteurTitre + 32 + 64 + 96 + 2 * 16);
     EXPECT_EQ(Controles.Grille.Height, 2 * 16 + 49);
     // A mirror alone focuses at its focal length.
@@ -315,18 +316,18 @@ TEST_F(Rafraichissement, LaVueSuitLesBoutonsEtLesRetours)
     struct TCas
     {
         const char* Nom;
-        const char* Avant;
+        TVue Avant;
         TBoutonVue Bouton;
         bool RetourChamp, RetourEtoiles;
-        const char* Vue;
+        TVue Vue;
         bool Dessin;
     };
     const TCas cas[] = {
-        {"unique avec retour du champ", "Champ", TBoutonVue::Unique, true, false, "Etoile Unique", true},
-        {"champ avec son retour", "Instrument", TBoutonVue::Champ, true, false, "Instrument", false},
-        {"champ", "Tableau", TBoutonVue::Champ, false, false, "Champ", false},
-        {"étoiles avec leur retour", "Dispositif", TBoutonVue::Etoiles, false, true, "Dispositif", false},
-        {"étoiles", "Tableau", TBoutonVue::Etoiles, false, false, "Etoile Multiple", true},
+        {"unique avec retour du champ", TVue::Champ, TBoutonVue::Unique, true, false, TVue::EtoileUnique, true},
+        {"champ avec son retour", TVue::Instrument, TBoutonVue::Champ, true, false, TVue::Instrument, false},
+        {"champ", TVue::Tableau, TBoutonVue::Champ, false, false, TVue::Champ, false},
+        {"étoiles avec leur retour", TVue::Dispositif, TBoutonVue::Etoiles, false, true, TVue::Dispositif, false},
+        {"étoiles", TVue::Tableau, TBoutonVue::Etoiles, false, false, TVue::EtoileMultiple, true},
     };
     ConstruitFormeValide(T::Newton);
     for (const TCas& c : cas)
@@ -348,22 +349,22 @@ TEST_F(Rafraichissement, LaVueSuitLesBoutonsEtLesRetours)
 TEST_F(Rafraichissement, DepartEnfonceInstrumentSansRienRecalculer)
 {
     ConstruitFormeValide(T::Newton);
-    Etat.VueCourante = "Départ";
+    Etat.VueCourante = TVue::Depart;
     Edition.AMettreAJour = true;
     RafraichitVue();
     EXPECT_TRUE(Etat.BoutonsVue[static_cast<std::size_t>(TBoutonVue::Instrument)]);
     EXPECT_TRUE(Edition.AMettreAJour);
     EXPECT_TRUE(Fenetre.Journal().empty());
-    EXPECT_EQ(Etat.VueCourante, "Départ");
+    EXPECT_EQ(Etat.VueCourante, TVue::Depart);
 }
 
 TEST_F(Rafraichissement, UnCalculInterrompuRevientAuTableau)
 {
     ConstruitFormeValide(T::Newton);
-    Etat.VueCourante = "Champ";
+    Etat.VueCourante = TVue::Champ;
     Systeme.CalculInterrompu = true;
     RafraichitVue();
-    EXPECT_EQ(Etat.VueCourante, "Tableau");
+    EXPECT_EQ(Etat.VueCourante, TVue::Tableau);
 }
 
 TEST_F(Rafraichissement, LaSaisieEstRouverteSelonLaForme)
@@ -423,7 +424,7 @@ TEST_F(Rafraichissement, ChaqueFormeSePrepareEtDonneSaHauteurDePage)
         SCOPED_TRACE(static_cast<int>(forme));
         ConstruitFormeValide(forme);
         Fenetre.EffaceJournal();
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue.fill(false);
         Edition.AMettreAJour = true;
         RafraichitVue();

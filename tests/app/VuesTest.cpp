@@ -14,7 +14,7 @@ protected:
     {
         Etat = TEtatApplication{};
         Systeme.CalculInterrompu = false;
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
     }
     void TearDown() override { Etat = TEtatApplication{}; }
 };
@@ -27,15 +27,15 @@ TEST_F(Vues, UneCommandeDeVueBascule)
     {
         const char* Nom;
         void (*Commande)();
-        const char* Vue;
+        TVue Vue;
         TBoutonVue Bouton;
     };
     const TCas cas[] = {
-        {"Instrument", AfficheInstrumentExecute, "Instrument", TBoutonVue::Instrument},
-        {"Dispositif", AfficheDispositifdioptriqueExecute, "Dispositif", TBoutonVue::Dispositif},
-        {"Champ", AnalyseduchampExecute, "Champ", TBoutonVue::Champ},
-        {"Etoiles", EtoileMultipleExecute, "Etoile Multiple", TBoutonVue::Etoiles},
-        {"Unique", EtoileUniqueExecute, "Etoile Unique", TBoutonVue::Unique},
+        {"Instrument", AfficheInstrumentExecute, TVue::Instrument, TBoutonVue::Instrument},
+        {"Dispositif", AfficheDispositifdioptriqueExecute, TVue::Dispositif, TBoutonVue::Dispositif},
+        {"Champ", AnalyseduchampExecute, TVue::Champ, TBoutonVue::Champ},
+        {"Etoiles", EtoileMultipleExecute, TVue::EtoileMultiple, TBoutonVue::Etoiles},
+        {"Unique", EtoileUniqueExecute, TVue::EtoileUnique, TBoutonVue::Unique},
     };
     for (const TCas& c : cas)
     {
@@ -47,7 +47,7 @@ TEST_F(Vues, UneCommandeDeVueBascule)
         for (std::size_t i = 0; i < Etat.BoutonsVue.size(); ++i)
             EXPECT_EQ(Etat.BoutonsVue[i], i == static_cast<std::size_t>(c.Bouton));
         c.Commande();
-        EXPECT_EQ(Etat.VueCourante, "Tableau");
+        EXPECT_EQ(Etat.VueCourante, TVue::Tableau);
         for (bool enfonce : Etat.BoutonsVue)
             EXPECT_FALSE(enfonce);
     }
@@ -58,17 +58,17 @@ TEST_F(Vues, LesVuesDesAnalysesRelancentUnCalculInterrompu)
     Systeme.CalculInterrompu = true;
     AnalyseduchampExecute();
     EXPECT_FALSE(Systeme.CalculInterrompu);
-    EXPECT_EQ(Etat.VueCourante, "Champ");
+    EXPECT_EQ(Etat.VueCourante, TVue::Champ);
 }
 
 TEST_F(Vues, UnRetourParDoubleClicGardeLaVueUnique)
 {
-    Etat.VueCourante = "Etoile Unique";
+    Etat.VueCourante = TVue::EtoileUnique;
     Etat.RetourChamp = true;
     Etat.BoutonsVue = {false, false, true, false, true};
-    EXPECT_EQ(VueDesBoutons(Etat.VueCourante), "Etoile Unique");
+    EXPECT_EQ(VueDesBoutons(Etat.VueCourante), TVue::EtoileUnique);
     Etat.BoutonsVue = {false, false, true, false, false};
-    EXPECT_EQ(VueDesBoutons("Dispositif"), "Dispositif");
+    EXPECT_EQ(VueDesBoutons(TVue::Dispositif), TVue::Dispositif);
 }
 
 TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
@@ -83,30 +83,34 @@ TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
     struct TCas
     {
         const char* Nom;
-        const char* Vue;
+        TVue Vue;
         std::int32_t* Zoom;
         int Depart;
         std::vector<TPas> Pas;
     };
     const TCas cas[] = {
         {"six étoiles en avant",
-         "Etoile Multiple",
+         TVue::EtoileMultiple,
          &Reglages.ZoomEtoileMultiple,
          64,
          {{ZoomAvantExecute, 128, true, true},
           {ZoomAvantExecute, 256, true, true},
           {ZoomAvantExecute, 256, false, true}}},
         {"étoile unique en avant",
-         "Etoile Unique",
+         TVue::EtoileUnique,
          &Reglages.ZoomEtoileUnique,
          64,
          {{ZoomAvantExecute, 128, true, true}, {ZoomAvantExecute, 128, false, true}}},
         {"étoile unique en arrière",
-         "Etoile Unique",
+         TVue::EtoileUnique,
          &Reglages.ZoomEtoileUnique,
          2,
          {{ZoomArriereExecute, 1, true, true}, {ZoomArriereExecute, 1, true, false}}},
-        {"hors des vues d'étoiles", "Champ", &Reglages.ZoomEtoileMultiple, 64, {{ZoomAvantExecute, 64, true, true}}},
+        {"hors des vues d'étoiles",
+         TVue::Champ,
+         &Reglages.ZoomEtoileMultiple,
+         64,
+         {{ZoomAvantExecute, 64, true, true}}},
     };
     for (const TCas& c : cas)
     {
@@ -150,7 +154,7 @@ TEST_F(Vues, LesZoomsDuChampParcourentLeursEchelles)
         Validite.SystemeAfocal = c.Afocal;
         Reglages.AmplitudeChamp = c.Afocal ? 12 : c.Depart;
         Reglages.AmplitudeChampAfocal = c.Afocal ? c.Depart : 24;
-        Etat.VueCourante = "Champ";
+        Etat.VueCourante = TVue::Champ;
         Etat.BoutonsVue = {false, false, true, false, false};
         c.Commande();
         EXPECT_EQ(c.Afocal ? Reglages.AmplitudeChampAfocal : Reglages.AmplitudeChamp, c.Attendu);

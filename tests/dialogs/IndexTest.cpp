@@ -99,7 +99,7 @@ TEST_F(FenetreCatalogue, UnMateriauAjouteSurvitAuRedemarrage)
     {
         const std::unique_ptr<TIndicesForm> f = Cree();
         f->Bouton_Nouveau->click();
-        EXPECT_EQ(f->ModeCatalogue, "Nouveau");
+        EXPECT_EQ(f->ModeCatalogue, TModeCatalogue::Nouveau);
         f->Saisie->setText("Mon verre");
         f->SaisieTouche(Qt::Key_Return);
         EXPECT_EQ(f->LigneEdition, 1);
@@ -112,7 +112,7 @@ TEST_F(FenetreCatalogue, UnMateriauAjouteSurvitAuRedemarrage)
         EXPECT_EQ(f->LigneEdition, 2);
         EXPECT_TRUE(f->Bouton_Valider->isVisibleTo(f.get()));
         f->Bouton_Valider->click();
-        EXPECT_EQ(f->ModeCatalogue, "Liste");
+        EXPECT_EQ(f->ModeCatalogue, TModeCatalogue::Liste);
     }
     const auto f = std::make_unique<TIndicesForm>(); // no message: the file is kept
     const std::vector<std::string> noms = NomsAffiches(*f);
@@ -152,7 +152,7 @@ TEST_F(FenetreCatalogue, AnnulerRevientALaListePuisFerme)
     f->Bouton_Nouveau->click();
     f->Saisie->setText("Abandonné");
     f->Bouton_Annuler->click();
-    EXPECT_EQ(f->ModeCatalogue, "Liste") << "the material is dropped, the window stays";
+    EXPECT_EQ(f->ModeCatalogue, TModeCatalogue::Liste) << "the material is dropped, the window stays";
     EXPECT_EQ(fermetures, 0);
     f->Bouton_Annuler->click();
     EXPECT_EQ(fermetures, 1);

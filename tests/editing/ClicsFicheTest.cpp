@@ -301,7 +301,7 @@ TEST_F(ClicsFiche, CycleDuProfilDeLame)
     }
 }
 
-std::string Vue;
+TVue Vue = TVue::Aucune;
 
 TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
 {
@@ -311,7 +311,7 @@ TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
     struct TCas
     {
         const char* Nom;
-        std::string Vue;
+        TVue Vue;
         T Forme;
         double Avant;
         int Y;
@@ -320,13 +320,13 @@ TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
     };
     // Star step 0.1'; the Maksutov's fully illuminated field of 10 mm at F1 1000 mm reaches 17.19'.
     const std::vector<TCas> cas = {
-        {"étoile, vers 0", "Etoile Unique", T::Newton, 0.05, 12, 0.0, true},
-        {"étoile à 0", "Etoile Unique", T::Newton, 0.0, 12, 0.0, false},
-        {"étoile, monte", "Etoile Unique", T::Newton, 1.0, 3, 1.1, true},
-        {"Maksutov, dans le champ", "Instrument", T::Maksutov, 17.0, 3, 17.1, true},
-        {"Maksutov, au-delà", "Instrument", T::Maksutov, 17.15, 3, 17.15, false},
-        {"dispositif, descend sans borne", "Dispositif", T::Newton, 1.0, 12, -1.0, true},
-        {"autre vue", "Champ", T::Newton, 1.0, 3, 1.0, false},
+        {"étoile, vers 0", TVue::EtoileUnique, T::Newton, 0.05, 12, 0.0, true},
+        {"étoile à 0", TVue::EtoileUnique, T::Newton, 0.0, 12, 0.0, false},
+        {"étoile, monte", TVue::EtoileUnique, T::Newton, 1.0, 3, 1.1, true},
+        {"Maksutov, dans le champ", TVue::Instrument, T::Maksutov, 17.0, 3, 17.1, true},
+        {"Maksutov, au-delà", TVue::Instrument, T::Maksutov, 17.15, 3, 17.15, false},
+        {"dispositif, descend sans borne", TVue::Dispositif, T::Newton, 1.0, 12, -1.0, true},
+        {"autre vue", TVue::Champ, T::Newton, 1.0, 3, 1.0, false},
     };
     for (const TCas& c : cas)
     {
@@ -338,13 +338,13 @@ TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
         Instrument.DiametreChampPleineLumiere = 10;
         Instrument.DistanceLameMiroir = 0;
         Reglages.PasBoiteDistance = 0.1f;
-        Reglages.DistanceAxeEtoile = c.Vue == "Dispositif" ? 0 : c.Avant;
-        Reglages.DistanceAxeImage = c.Vue == "Dispositif" ? c.Avant : 0;
+        Reglages.DistanceAxeEtoile = c.Vue == TVue::Dispositif ? 0 : c.Avant;
+        Reglages.DistanceAxeImage = c.Vue == TVue::Dispositif ? c.Avant : 0;
         FicheBoxDistanceMouseDown(45, c.Y);
         EXPECT_TRUE(c.Y < 9 ? Controles.Spinup.Visible : Controles.SpinDown.Visible);
         FicheBoxDistanceMouseUp(45, c.Y);
         EXPECT_FALSE(Controles.Spinup.Visible || Controles.SpinDown.Visible);
-        EXPECT_NEAR(c.Vue == "Dispositif" ? Reglages.DistanceAxeImage : Reglages.DistanceAxeEtoile, c.Apres, 1e-6);
+        EXPECT_NEAR(c.Vue == TVue::Dispositif ? Reglages.DistanceAxeImage : Reglages.DistanceAxeEtoile, c.Apres, 1e-6);
         EXPECT_EQ(Appels.Enregistrements.size(), c.Journal ? 1u : 0u);
         if (c.Journal)
         {

@@ -104,14 +104,14 @@ TEST_F(SourisDessin, UnDoubleClicChangeDeVueUneFoisEtRevient)
     TRetoursEtoile retours;
     ChoisitCaseEtoile(300, 100);
 
-    TBasculeVue bascule = BasculeDoubleClic("Etoile Multiple", retours);
-    EXPECT_EQ(bascule.Vue, "Etoile Unique");
+    TBasculeVue bascule = BasculeDoubleClic(TVue::EtoileMultiple, retours);
+    EXPECT_EQ(bascule.Vue, TVue::EtoileUnique);
     EXPECT_EQ(bascule.TexteStatut, "Double-clic sur l'image pour afficher en mode Etoile Unique");
     EXPECT_TRUE(retours.EtoileMultiple);
     EXPECT_DOUBLE_EQ(Reglages.DistanceAxeEtoile, 5.0);
 
-    bascule = BasculeDoubleClic("Etoile Unique", retours);
-    EXPECT_EQ(bascule.Vue, "Etoile Multiple");
+    bascule = BasculeDoubleClic(TVue::EtoileUnique, retours);
+    EXPECT_EQ(bascule.Vue, TVue::EtoileMultiple);
     EXPECT_FALSE(retours.EtoileMultiple);
     EXPECT_DOUBLE_EQ(Reglages.DistanceAxeEtoile, 12.5);
 
@@ -120,19 +120,19 @@ TEST_F(SourisDessin, UnDoubleClicChangeDeVueUneFoisEtRevient)
     Instrument.FocaleEffective = 1000.0;
     Positions(1.0);
     ChoisitPointChamp(130);
-    bascule = BasculeDoubleClic("Champ", retours);
-    EXPECT_EQ(bascule.Vue, "Etoile Unique");
+    bascule = BasculeDoubleClic(TVue::Champ, retours);
+    EXPECT_EQ(bascule.Vue, TVue::EtoileUnique);
     EXPECT_TRUE(retours.Champ);
     EXPECT_NEAR(Reglages.DistanceAxeEtoile, std::atan(0.01) * 10800.0 / std::numbers::pi, 1e-9);
-    bascule = BasculeDoubleClic("Etoile Unique", retours);
-    EXPECT_EQ(bascule.Vue, "Champ");
+    bascule = BasculeDoubleClic(TVue::EtoileUnique, retours);
+    EXPECT_EQ(bascule.Vue, TVue::Champ);
     EXPECT_FALSE(retours.Champ);
     EXPECT_DOUBLE_EQ(Reglages.DistanceAxeEtoile, 12.5);
 
     // A click left of the origin then a double click: the single star on the axis.
     Reglages.ChampLineaire = false;
     ChoisitPointChamp(10);
-    BasculeDoubleClic("Champ", retours);
+    BasculeDoubleClic(TVue::Champ, retours);
     EXPECT_EQ(Reglages.DistanceAxeEtoile, 0.0);
 }
 
@@ -141,22 +141,22 @@ TEST_F(SourisDessin, UnDrapeauRestantNeFaitPasDeSecondeBascule)
 {
     struct Cas
     {
-        const char* vue;
+        TVue vue;
         TRetoursEtoile avant;
         bool rayons;
-        const char* nouvelle;
+        TVue nouvelle;
     };
     const Cas cas[] = {
-        {"Etoile Multiple", {false, true, true}, false, "Etoile Unique"},
-        {"Dispositif", {false, false, true}, true, "Etoile Unique"},
-        {"Etoile Unique", {false, true, true}, false, "Dispositif"},
-        {"Dispositif", {}, false, ""}, // no light rays: nothing
-        {"Etoile Unique", {}, false, ""},
-        {"Instrument", {true, true, true}, false, ""},
+        {TVue::EtoileMultiple, {false, true, true}, false, TVue::EtoileUnique},
+        {TVue::Dispositif, {false, false, true}, true, TVue::EtoileUnique},
+        {TVue::EtoileUnique, {false, true, true}, false, TVue::Dispositif},
+        {TVue::Dispositif, {}, false, TVue::Aucune}, // no light rays: nothing
+        {TVue::EtoileUnique, {}, false, TVue::Aucune},
+        {TVue::Instrument, {true, true, true}, false, TVue::Aucune},
     };
     for (const Cas& c : cas)
     {
-        SCOPED_TRACE(c.vue);
+        SCOPED_TRACE(static_cast<int>(c.vue));
         Reglages.RayonsLumineuxTraces = c.rayons;
         TRetoursEtoile retours = c.avant;
         EXPECT_EQ(BasculeDoubleClic(c.vue, retours).Vue, c.nouvelle);
@@ -168,30 +168,30 @@ TEST_F(SourisDessin, UnRelachementAgitSelonLaVue)
 {
     Positions(1.0);
     ChoixSouris.DistancePointChamp = 3.0f;
-    DessinRelache("Etoile Multiple", 600, 400);
+    DessinRelache(TVue::EtoileMultiple, 600, 400);
     EXPECT_EQ(ChoixSouris.CaseEtoileChoisie, 6);
     EXPECT_EQ(ChoixSouris.DistancePointChamp, 0.0f);
-    DessinRelache("Champ", 100, 200);
+    DessinRelache(TVue::Champ, 100, 200);
     EXPECT_FLOAT_EQ(ChoixSouris.DistancePointChamp, 7.0f);
     EXPECT_EQ(ChoixSouris.CaseEtoileChoisie, 6);
 
     struct Cas
     {
-        const char* vue;
+        TVue vue;
         TTypeInstrument forme;
         int x, y;
         bool bascule;
     };
     const Cas cas[] = {
-        {"Instrument", TTypeInstrument::Lunette, 5, 5, true},
-        {"Instrument", TTypeInstrument::Lunette, 10, 5, false},
-        {"Instrument", TTypeInstrument::Lunette, 5, 9, false},
-        {"Instrument", TTypeInstrument::LurieHoughton, 5, 5, false},
-        {"Dispositif", TTypeInstrument::Lunette, 5, 5, false},
+        {TVue::Instrument, TTypeInstrument::Lunette, 5, 5, true},
+        {TVue::Instrument, TTypeInstrument::Lunette, 10, 5, false},
+        {TVue::Instrument, TTypeInstrument::Lunette, 5, 9, false},
+        {TVue::Instrument, TTypeInstrument::LurieHoughton, 5, 5, false},
+        {TVue::Dispositif, TTypeInstrument::Lunette, 5, 5, false},
     };
     for (const Cas& c : cas)
     {
-        SCOPED_TRACE(c.vue);
+        SCOPED_TRACE(static_cast<int>(c.vue));
         Instrument.TypeInstrument = c.forme;
         Edition.LongueurTotaleAffichee = false;
         DessinRelache(c.vue, c.x, c.y);
