@@ -284,7 +284,7 @@ TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
         Etat = TEtatApplication{};
         Etat.CheminJournal = etat.CheminJournal;
         Etat.CheminCopieDeBase = etat.CheminCopieDeBase;
-        Etat.VueCourante = "Tableau";
+        Etat.VueCourante = TVue::Tableau;
         Edition.PositionJournal = 3;
         ASSERT_TRUE(RejoueJournal());
         Edition.PositionJournal = 0;
