@@ -5,7 +5,9 @@
 #include "optics/Modele.h"
 #include "optics/Validite.h"
 #include "sections/Cadre.h"
+#include "sections/CoupeCassegrain.h"
 #include "sections/CoupeNewton.h"
+#include "sections/CoupeSchmidt.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 
@@ -23,14 +25,14 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     switch (type)
     {
     case TTypeInstrument::Newton: return {DessineCoupeNewton, ImprimeCoupeNewton};
-    case TTypeInstrument::Aucun:
     case TTypeInstrument::Cassegrain:
     case TTypeInstrument::RitcheyChretien:
     case TTypeInstrument::Gregory:
     case TTypeInstrument::SchmidtCassegrain:
     case TTypeInstrument::Schwarzschild:
-    case TTypeInstrument::DallKirkham:
-    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::DallKirkham: return {DessineCoupeCassegrain, ImprimeCoupeCassegrain};
+    case TTypeInstrument::Schmidt: return {DessineCoupeSchmidt, ImprimeCoupeSchmidt};
+    case TTypeInstrument::Aucun:
     case TTypeInstrument::SchmidtNewton:
     case TTypeInstrument::LurieHoughton:
     case TTypeInstrument::Maksutov:
@@ -60,8 +62,11 @@ void DessineCoupeInstrument(ICanevas& dessin)
         return;
     }
     FixeContexteAide(3100);
+    // A form whose section is not drawn yet shows no image, rather than the picture another view left in it.
     if (const TCoupeForme coupe = CoupeDeLaForme(Instrument.TypeInstrument); coupe.Dessine)
         coupe.Dessine(dessin);
+    else
+        Controles.Dessin.Visible = false;
 }
 
 void ImprimeCoupeInstrument(IImprimante& imprimante)

@@ -117,6 +117,41 @@ TEST_F(CablageVuesFenetre, LaCoupeDUnNewtonSeDessineSousLaFiche)
     EXPECT_FALSE(CablageVues->TableauKlevtsov->isVisibleTo(p.Fiche));
 }
 
+TEST_F(CablageVuesFenetre, ApresLEtoileUniqueLaVueInstrumentMontreSaBandeOuAucuneImage)
+{
+    struct TCas
+    {
+        T Forme;
+        bool SansSecondaire;
+        bool Dessinee;
+    };
+    const TCas cas[] = {
+        {T::Cassegrain, false, true},       {T::RitcheyChretien, false, true}, {T::Gregory, false, true},
+        {T::DallKirkham, false, true},      {T::Schwarzschild, false, true},   {T::SchmidtCassegrain, false, true},
+        {T::SchmidtCassegrain, true, true}, {T::Schmidt, false, true},         {T::Maksutov, false, false}};
+    TPrincipale& p = *Principale_;
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(static_cast<int>(c.Forme) * 10 + c.SansSecondaire);
+        ConstruitFormeValide(c.Forme);
+        if (c.SansSecondaire)
+            Instrument.DiametreSecondaire = 0;
+        Affiche(TBoutonVue::Unique, TVue::EtoileUnique);
+        ASSERT_TRUE(p.Dessin->isVisibleTo(p.Fiche));
+        const QImage etoile = p.Dessin->Canevas().Image().copy();
+        Affiche(TBoutonVue::Instrument, TVue::Instrument);
+        ASSERT_EQ(p.Dessin->isVisibleTo(p.Fiche), c.Dessinee);
+        if (!c.Dessinee)
+            continue;
+        // The band framed in black, the star's picture gone.
+        TCanevasImage& image = p.Dessin->Canevas();
+        EXPECT_EQ(image.Pixels(0, 0), clBlack);
+        EXPECT_EQ(image.Pixels(1, HauteurBande - 2), clWhite);
+        EXPECT_NE(image.Image(), etoile);
+        EXPECT_GT(Couleurs(*p.Dessin, 0, HauteurBande).size(), 3u);
+    }
+}
+
 TEST_F(CablageVuesFenetre, LeTableauDeLObjectifDUneLunetteEstInstalleEtMontre)
 {
     Montre(T::Lunette, TBoutonVue::Instrument, TVue::Instrument);

@@ -6,6 +6,7 @@
 #include "FichierTest.h"
 #include "app/Demarrage.h"
 #include "app/FichierEcriture.h"
+#include "app/FichierFormat.h"
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "editing/EtatEdition.h"
@@ -34,14 +35,32 @@ inline std::string Exact(double valeur)
     return texte;
 }
 
+// A field the section views write for their own drawing: the thicknesses and hole they draw, and the primary's
+// diameter of the forms whose file does not carry it (the two-mirror sections set it to the entrance's).
+inline bool ValeurDeDessin(double TInstrument::*champ)
+{
+    using I = TInstrument;
+    for (double I::*dessin :
+         {&I::EpaisseurPrimaireDessin, &I::EpaisseurSecondaireDessin, &I::EpaisseurLameDessin,
+          &I::EpaisseurCentrePrimaireDessin, &I::DiametreTrouCentralDessin, &I::DiametreObstructionDispositif})
+        if (champ == dessin)
+            return true;
+    if (champ != &I::DiametreMiroir)
+        return false;
+    const std::vector<TChampFichier> champs =
+        ChampsInstrument(Instrument.TypeInstrument, Instrument.SecondaireSurMenisque);
+    return std::none_of(champs.begin(), champs.end(),
+                        [](const TChampFichier& c) { return c.Reel == &I::DiametreMiroir; });
+}
+
 // The whole design as texts, every number exact: the design file's lines, then each field that a file rounds
-// or leaves out.
+// or leaves out, but for those the section views write for their drawing.
 inline std::vector<std::string> Conception()
 {
     std::vector<std::string> t = LignesFichierConception();
     t.push_back("type " + std::to_string(static_cast<int>(Instrument.TypeInstrument)));
     for (double TInstrument::*champ : ChampsReelsInstrument())
-        t.push_back(Exact(Instrument.*champ));
+        t.push_back(ValeurDeDessin(champ) ? "(dessin)" : Exact(Instrument.*champ));
     for (float TInstrument::*champ : ChampsSimplesInstrument())
         t.push_back(Exact(Instrument.*champ));
     t.push_back("profil " + std::to_string(Instrument.ProfilLame) + " cote " + std::to_string(Instrument.CoteLame));

@@ -1,5 +1,5 @@
 // The view "Instrument": which forms show the drawing image, where it goes under the lens table, and that a form
-// whose section is not drawn leaves the image untouched.
+// whose section is not drawn hides the image.
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
 #include "sections/Cadre.h"
@@ -40,7 +40,7 @@ TEST_F(CoupeInstrument, SeulUnInstrumentValideMontreLImageSousLaGrille)
         {"no form", TTypeInstrument::Aucun, false, false, false},
         {"valid Newton", TTypeInstrument::Newton, false, true, true},
         {"Newton without focal length", TTypeInstrument::Newton, true, false, false},
-        {"a form drawn later", TTypeInstrument::Cassegrain, false, true, false},
+        {"a form drawn later", TTypeInstrument::Maksutov, false, false, false},
     };
     for (const TCas& c : cas)
     {

@@ -19,3 +19,10 @@ void ConstruitFormeValide(TTypeInstrument forme);
 // Whether any real value of the instrument, the lens group, the lens device or the solved system is
 // NaN or infinite; `champ` receives the name of the first one found.
 bool EtatContientNonFini(std::string& champ);
+
+// The design of ConstruitFormeValide with what the refresh derives from it before a view: the form's design
+// formulas, the checks, the instrument's own focal length and the pupil. A device added afterwards needs the checks
+// and the solve again (RederiveForme).
+void ConstruitFormeDerivee(TTypeInstrument forme);
+// The checks and the solve of the current design, instrument and device, as the refresh runs them.
+void RederiveForme();

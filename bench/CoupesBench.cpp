@@ -1,0 +1,111 @@
+// The view "Instrument" drawn into a screen image, for each form that has a section: without a device and with one
+// of 30 surfaces, and with 30 surfaces only 6 mm wide, so that every edge ray is moved in by 0.1 mm steps.
+#include <benchmark/benchmark.h>
+
+#include "ApplicationHorsEcran.h"
+#include "optics/Initialisation.h"
+#include "optics/Modele.h"
+#include "optics/Rayon.h"
+#include "optics/Validite.h"
+#include "platform/CanevasImage.h"
+#include "sections/Cadre.h"
+#include "sections/CoupeInstrument.h"
+#include "sheet/Fiche.h"
+#include "support/Formes.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+struct TFormeBanc
+{
+    const char* Nom;
+    TTypeInstrument Type;
+    bool SansSecondaire = false;
+    // The narrow device's last surface this far before the image: far enough that even an f/20 beam is wider than
+    // its lenses, near enough that the Newton's device stays beyond its flat.
+    double Tirage = 100;
+};
+
+constexpr std::array<TFormeBanc, 9> Formes = {{
+    {"Newton", TTypeInstrument::Newton, false, 60},
+    {"Cassegrain", TTypeInstrument::Cassegrain},
+    {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
+    {"Gregory", TTypeInstrument::Gregory},
+    {"DallKirkham", TTypeInstrument::DallKirkham},
+    {"Schwarzschild", TTypeInstrument::Schwarzschild},
+    {"SchmidtCassegrain", TTypeInstrument::SchmidtCassegrain},
+    {"SchmidtCassegrainSansSecondaire", TTypeInstrument::SchmidtCassegrain, true, 100},
+    {"Schmidt", TTypeInstrument::Schmidt},
+}};
+
+// The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,
+// the last `tirage` mm before the image) of that diameter.
+void Prepare(const TFormeBanc& forme, int nombre, double diametre, double tirage)
+{
+    ApplicationHorsEcran();
+    ConstruitFormeValide(forme.Type);
+    if (forme.SansSecondaire)
+        Instrument.DiametreSecondaire = 0;
+    Dispositif.NombreDioptres = std::max(nombre, 1);
+    for (int i = 1; i <= nombre; ++i)
+    {
+        const bool verre = i % 2 == 1;
+        Dispositif.RayonDioptre[i] = verre ? 2000.0 : 2100.0;
+        Dispositif.EpaisseurDioptre[i] = verre ? 2.0 : 1.0;
+        Dispositif.DiametreDioptre[i] = diametre;
+        Dispositif.IndiceRouge[i + 1] = verre ? 1.51432f : IndiceAir(LongueursOnde.LongueurOndeRouge);
+        Dispositif.IndiceVert[i + 1] = verre ? 1.51872f : IndiceAir(LongueursOnde.LongueurOndeVerte);
+        Dispositif.IndiceBleu[i + 1] = verre ? 1.52283f : IndiceAir(LongueursOnde.LongueurOndeBleue);
+        Dispositif.MatiereDioptre[i + 1] = verre ? "BK7" : "Air";
+    }
+    if (nombre > 0)
+        Dispositif.EpaisseurDioptre[nombre] = tirage;
+    AppliqueIndices();
+    RederiveForme();
+    Controles = TControlesFiche{};
+    Controles.Dessin.Width = 762;
+    Edition.AMettreAJour = true;
+}
+
+void Dessine(benchmark::State& etat, const TFormeBanc& forme, int nombre, double diametre, double tirage)
+{
+    Prepare(forme, nombre, diametre, tirage);
+    if (!Validite.InstrumentValide || (nombre > 0 && !Validite.DispositifValide))
+    {
+        etat.SkipWithError("the design is not valid");
+        return;
+    }
+    TCanevasImage image(762, 550);
+    for (auto _ : etat)
+        DessineCoupeInstrument(image);
+    if (!Controles.Dessin.Visible)
+        etat.SkipWithError("the section was not drawn");
+    else if (nombre > 0 && (Systeme.CalculInterrompu || Rayon.RayonPerdu))
+        etat.SkipWithError("the edge rays were not traced");
+    else if (diametre < 10 && !Rayon.VignettageDispositif && !VignettageSecondaire)
+        etat.SkipWithError("the edge rays did not retreat");
+}
+
+void CoupeInstrument(benchmark::State& etat)
+{
+    const TFormeBanc& forme = Formes[static_cast<std::size_t>(etat.range(0))];
+    etat.SetLabel(forme.Nom);
+    Dessine(etat, forme, static_cast<int>(etat.range(1)), 40, 60);
+}
+BENCHMARK(CoupeInstrument)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, static_cast<int>(Formes.size()) - 1, 1), {0, NombreMaxDioptres}})
+    ->Unit(benchmark::kMillisecond);
+
+void CoupeInstrumentVignettee(benchmark::State& etat)
+{
+    const TFormeBanc& forme = Formes[static_cast<std::size_t>(etat.range(0))];
+    etat.SetLabel(forme.Nom);
+    Dessine(etat, forme, NombreMaxDioptres, 6, forme.Tirage);
+}
+BENCHMARK(CoupeInstrumentVignettee)
+    ->DenseRange(0, static_cast<int>(Formes.size()) - 1, 1)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
