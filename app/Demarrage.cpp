@@ -22,6 +22,7 @@
 #include "dialogs/Propos.h"
 #include "editing/EtatEdition.h"
 #include "editing/Nombres.h"
+#include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
 #include "platform/Bip.h"
 #include "platform/Services.h"
@@ -149,6 +150,7 @@ void NommeFichiersSession(const std::string& dossier, int n)
     Etat.CheminJournalProvisoire = dossier + "Quivane" + numero + ".bak";
     Etat.NomCopieDeBase = "QuivaneFile" + numero + ".tmp";
     Etat.CheminCopieDeBase = dossier + Etat.NomCopieDeBase;
+    Etat.CheminCopieDeBaseProvisoire = dossier + "QuivaneFile" + numero + ".bak";
     Etat.CheminConfiguration = dossier + "Quivane.ini";
 }
 
@@ -221,7 +223,11 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     Etat.CheminDocument.clear();
 
     const std::string cheminDocument = CheminLigneDeCommande(arguments);
-    if (!cheminDocument.empty())
+    ReprendRemplacementJournal();
+    // An interrupted run's edits come first: the file named on the command line opens only once they are declined.
+    const bool interrompue = SessionInterrompue();
+    const bool recuperee = interrompue && RecupereSession();
+    if (!recuperee && !cheminDocument.empty())
     {
         if (OuvreLigneDeCommande(principale, cheminDocument))
         {
@@ -235,19 +241,17 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
             principale.setWindowTitle(QStringLiteral("Quivane"));
         }
     }
-    else if (SessionInterrompue())
-    {
-        RecupereSession();
-    }
-    else
+    else if (!recuperee)
     {
         CreeNouveauDocument();
+        if (interrompue)
+            OuvreSaisieDiametreEntree();
     }
 
     Edition.InstrumentDeveloppe = Instrument.TypeInstrument != TTypeInstrument::Aucun;
     Etat.VueCourante = TVue::Tableau;
     RafraichitVue();
-    if (Edition.PositionJournal == 10000)
+    if (Edition.PositionJournal == PositionRecuperation)
         Edition.PositionJournal = 0;
 }
 
@@ -279,6 +283,7 @@ bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
     SupprimeSiPresent(Etat.CheminCopieDeBase);
     SupprimeSiPresent(Etat.CheminJournal);
     SupprimeSiPresent(Etat.CheminJournalProvisoire);
+    SupprimeSiPresent(Etat.CheminCopieDeBaseProvisoire);
     if (Principale != nullptr)
         Principale->Saisie->setEnabled(false);
     LibereSession();

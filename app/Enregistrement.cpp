@@ -5,7 +5,9 @@
 #include "app/FichierEcriture.h"
 #include "app/FichierFenetre.h"
 #include "app/Historique.h"
+#include "app/Journal.h"
 #include "app/Rafraichissement.h"
+#include "app/Recuperation.h"
 #include "app/Texte.h"
 #include "optics/Modele.h"
 #include "platform/Bip.h"
@@ -18,13 +20,23 @@ bool FinitPar(const std::string& texte, const std::string& fin)
     return texte.size() >= fin.size() && texte.compare(texte.size() - fin.size(), fin.size(), fin) == 0;
 }
 
-// The proposed name: the shown path less its last 4 characters (normally ".qvd"), without trailing dots.
-std::string NomPropose()
+// A path less its last 4 characters (normally ".qvd"), without trailing dots.
+std::string SansExtension(const std::string& chemin)
 {
-    std::string nom = DebutTexte(Etat.CheminAffiche, NombreCaracteres(Etat.CheminAffiche) - 4);
+    std::string nom = DebutTexte(chemin, NombreCaracteres(chemin) - 4);
     while (!nom.empty() && nom.back() == '.')
         nom.pop_back();
     return nom;
+}
+
+// The proposed name: the shown path's. A recovered design shows no path: the name of the file its journal started
+// from, where the journal knows one, stands for it.
+std::string NomPropose()
+{
+    if (Etat.CheminAffiche != TexteFichierRecupere)
+        return SansExtension(Etat.CheminAffiche);
+    const std::string& origine = Journal.NomFichierOrigine;
+    return origine.starts_with("QuivaneFile") ? std::string() : SansExtension(origine);
 }
 
 // The path as the overwrite question shows it: a long one keeps its beginning and its end.

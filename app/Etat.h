@@ -69,6 +69,8 @@ struct TEtatApplication
     std::string CheminJournalProvisoire; // "Quivane<N>.bak"
     std::string CheminCopieDeBase; // full path of "QuivaneFile<N>.tmp"
     std::string NomCopieDeBase; // "QuivaneFile<N>.tmp", the name alone
+    // "QuivaneFile<N>.bak": a recovery's rebuilt design, until it becomes the base copy
+    std::string CheminCopieDeBaseProvisoire;
     std::string CheminConfiguration; // "Quivane.ini"
     std::string NumeroVersion; // "3.3.0"
 };

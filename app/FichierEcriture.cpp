@@ -178,7 +178,7 @@ bool EcritFichierConception(const std::string& cheminSecours)
         AfficheErreurEcriture("Fichier incorrect");
         Etat.VueCourante = TVue::Tableau;
     }
-    if (Edition.PositionJournal < 10000)
+    if (Edition.PositionJournal != PositionRecuperation)
         RafraichitVue();
     if (!FichierIncorrect)
     {

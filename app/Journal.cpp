@@ -1,4 +1,4 @@
-// The edit journal file: appends, the cut after an undo, the rewrite and the reading, in UTF-8 with LF.
+// The edit journal file: appends, the rewrite after an undo or a failed write, and the reading, in UTF-8 with LF.
 #include "app/Journal.h"
 
 #include "app/Etat.h"
@@ -26,9 +26,25 @@ bool EcritEnregistrement(IEcritureTexte& fichier, const TEnregistrementJournal& 
            fichier.EcritLigne(std::to_string(enregistrement.Index)) && fichier.EcritLigne(enregistrement.Valeur);
 }
 
+bool AjouteAuFichier(const TEnregistrementJournal& enregistrement)
+{
+    // A journal file gone behind the run's back would start again at this record: it is rewritten whole instead.
+    if (Journal.Enregistrements.size() > 1 && !Services().Fichiers->Existe(Etat.CheminJournal))
+        return false;
+    auto ecriture = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
+    const bool ecrit = EcritEnregistrement(*ecriture, enregistrement);
+    return ecriture->Termine() && ecrit;
 }
 
-bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements)
+// A line that the file ends inside was being written when the run stopped.
+bool LitLigneEntiere(ILectureTexte& fichier, std::string& ligne)
+{
+    return fichier.LitLigne(ligne) && fichier.LigneTerminee();
+}
+
+}
+
+bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements, bool* entier)
 {
     enregistrements.clear();
     auto fichier = Services().Fichiers->OuvreLecture(Etat.CheminJournal);
@@ -37,35 +53,61 @@ bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregi
     std::string code;
     std::string index;
     std::string valeur;
+    bool complet = true;
     for (std::int32_t i = 0; i < nombre; ++i)
     {
-        if (!fichier->LitLigne(code) || code.empty())
+        if (fichier->Fin())
             break;
-        // A record cut short is the last append of a run that stopped while writing it: only its start exists.
-        if (!fichier->LitLigne(index) || !fichier->LitLigne(valeur))
+        if (!fichier->LitLigne(code) || code.empty())
+        {
+            complet = false;
+            break;
+        }
+        if (!fichier->LigneTerminee() || !LitLigneEntiere(*fichier, index) || !LitLigneEntiere(*fichier, valeur))
         {
             Etat.Reponse = 0;
+            complet = false;
             break;
         }
         enregistrements.push_back({LitEntierSigne(code), LitEntierSigne(index), valeur});
     }
+    if (entier != nullptr)
+        *entier = complet && fichier->Fin() && fichier->Erreur() == TErreurFichier::Aucune;
     return true;
 }
 
-bool RemplaceJournal(const std::vector<TEnregistrementJournal>& enregistrements)
+void AdopteJournal(std::vector<TEnregistrementJournal> enregistrements, bool fichierAJour)
 {
-    if (Etat.CheminJournal.empty() || Etat.CheminJournalProvisoire.empty())
+    Journal.Enregistrements = std::move(enregistrements);
+    Journal.NombreEnregistrementsJournal = static_cast<std::int32_t>(Journal.Enregistrements.size());
+    Journal.FichierAJour = fichierAJour;
+}
+
+bool EcritJournalProvisoire(const std::vector<TEnregistrementJournal>& enregistrements)
+{
+    if (Etat.CheminJournalProvisoire.empty())
         return false;
     auto provisoire = Services().Fichiers->OuvreEcriture(Etat.CheminJournalProvisoire, TCodage::Utf8);
     bool reussi = provisoire->Erreur() == TErreurFichier::Aucune;
     for (const TEnregistrementJournal& enregistrement : enregistrements)
         reussi = reussi && EcritEnregistrement(*provisoire, enregistrement);
-    reussi = provisoire->Termine() && reussi;
-    if (reussi)
-        return Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal);
+    if (provisoire->Termine() && reussi)
+        return true;
     if (Services().Fichiers->Existe(Etat.CheminJournalProvisoire))
         Services().Fichiers->Supprime(Etat.CheminJournalProvisoire);
     return false;
+}
+
+namespace {
+
+// The records in place of the journal file: written whole to the provisional file, which is then renamed over the
+// journal file, so that a failure at any point leaves the previous file.
+bool RemplaceJournal(const std::vector<TEnregistrementJournal>& enregistrements)
+{
+    return !Etat.CheminJournal.empty() && EcritJournalProvisoire(enregistrements) &&
+           Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal);
+}
+
 }
 
 void AjouteAuJournal()
@@ -74,29 +116,36 @@ void AjouteAuJournal()
         return;
     if (Journal.CodeJournal == CodeJournalLectureConception)
         Journal.ValeurJournal = Etat.CheminDocument;
-    // Without the program's folder the records are only counted; an undo then finds no journal to read.
-    const bool fichier = !Etat.CheminJournal.empty();
-    const bool coupe = Edition.PositionJournal > 0;
-    if (coupe)
+    std::int32_t& position = Edition.PositionJournal;
+    std::int32_t& nombre = Journal.NombreEnregistrementsJournal;
+    // After an undo the records past the position go; a position at the end (a commit leaves it there) cuts nothing.
+    const bool coupe = position > 0 && position < nombre;
+    if (Etat.CheminJournal.empty())
     {
-        // The undone records go: the count is what was actually kept.
-        std::vector<TEnregistrementJournal> gardes;
-        if (fichier && (!LitJournal(Edition.PositionJournal, gardes) || !RemplaceJournal(gardes)))
-            SignaleEchec();
-        Journal.NombreEnregistrementsJournal =
-            fichier ? static_cast<std::int32_t>(gardes.size()) : Edition.PositionJournal;
+        // Without the program's folder the records are only counted; an undo then finds no journal to replay.
+        if (coupe)
+            nombre = position;
+        ++nombre;
     }
-    ++Journal.NombreEnregistrementsJournal;
-    if (fichier)
+    else
     {
-        auto ecriture = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8, TModeEcriture::Ajoute);
-        const bool ecrit =
-            EcritEnregistrement(*ecriture, {Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal});
-        if (!ecriture->Termine() || !ecrit)
+        if (coupe)
+        {
+            Journal.Enregistrements.resize(static_cast<std::size_t>(position));
+            Journal.FichierAJour = false;
+        }
+        const TEnregistrementJournal enregistrement{Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal};
+        Journal.Enregistrements.push_back(enregistrement);
+        nombre = static_cast<std::int32_t>(Journal.Enregistrements.size());
+        // A record after a gap would rebuild a design that never was: where appending is not sure, the file is
+        // rewritten whole, now or at the next record that can be written.
+        Journal.FichierAJour =
+            (Journal.FichierAJour && AjouteAuFichier(enregistrement)) || RemplaceJournal(Journal.Enregistrements);
+        if (!Journal.FichierAJour)
             SignaleEchec();
     }
-    if (coupe)
-        Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+    if (position > 0)
+        position = nombre;
 }
 
 void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
@@ -111,11 +160,14 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
 
 void VideJournal()
 {
+    Journal.Enregistrements.clear();
+    Journal.FichierAJour = true;
     if (!Etat.CheminJournal.empty())
     {
         if (Services().Fichiers->Existe(Etat.CheminJournal))
             Services().Fichiers->Supprime(Etat.CheminJournal);
-        if (!Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8)->Termine())
+        Journal.FichierAJour = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8)->Termine();
+        if (!Journal.FichierAJour)
             SignaleEchec();
     }
     Journal.NombreEnregistrementsJournal = 0;

@@ -19,14 +19,19 @@ struct TJournal
     bool EchecSignale = false; // a failed write of the journal was reported; once is enough
     // The file name of the design first read, as record -2 restores it; Save as proposes it after a recovery.
     std::string NomFichierOrigine;
+    // The records of this run's journal, which undo and redo replay; the file holds them for a later recovery.
+    // Kept only where the journal has a file.
+    std::vector<TEnregistrementJournal> Enregistrements;
+    // False once the file no longer holds exactly these records (a write failed, or a cut record ends it): nothing
+    // may then be appended after what it lacks, and the next write puts the whole journal in its place.
+    bool FichierAJour = true;
 };
 
 inline TJournal Journal;
 
-// Appends the record held in CodeJournal, IndexJournal, ValeurJournal as three lines at the end of the journal file
-// (a read of a whole design, code -2, always records the document's path). Nothing while a replay runs. After an
-// undo the undone records are dropped first, so the design is again the whole journal. A write that fails is
-// reported once.
+// Appends the record held in CodeJournal, IndexJournal, ValeurJournal (a read of a whole design, code -2, always
+// records the document's path). Nothing while a replay runs. After an undo the undone records are dropped first, so
+// the design is again the whole journal. A write that fails is reported once.
 void AjouteAuJournal();
 // The same for a record built elsewhere (the editors' port).
 void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
@@ -34,10 +39,15 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
 // Starts an empty journal: the file is made anew and empty, no record and no undo in progress.
 void VideJournal();
 
-// The first `nombre` records of the journal file, fewer when the file ends first; an empty code line ends them, and
-// so does a record cut short, which is left out. False when the file cannot be opened.
-bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements);
+// The first `nombre` records of the journal file, fewer when the file ends first; an empty code line ends them. A
+// record the file ends inside (a line without its line end, or lines missing) is the trace of a write that was cut:
+// it is left out. False when the file cannot be opened. With `entier`, whether the file holds these records and
+// nothing after them.
+bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements, bool* entier = nullptr);
 
-// Puts these records in place of the journal file: written whole to the provisional file, which is then renamed
-// over the journal, so that a failure at any point leaves the previous journal. False when that failed.
-bool RemplaceJournal(const std::vector<TEnregistrementJournal>& enregistrements);
+// Takes these records as this run's journal, the file holding them exactly or not.
+void AdopteJournal(std::vector<TEnregistrementJournal> enregistrements, bool fichierAJour);
+
+// Writes these records whole to the provisional journal file, the journal itself untouched. False when that failed;
+// no provisional file is then left.
+bool EcritJournalProvisoire(const std::vector<TEnregistrementJournal>& enregistrements);

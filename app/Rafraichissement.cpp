@@ -3,6 +3,7 @@
 
 #include "app/Impression.h"
 #include "app/Journal.h"
+#include "app/Recuperation.h"
 #include "app/Vues.h"
 #include "optics/Diffraction.h"
 #include "optics/FormulesCatadioptriques.h"
@@ -178,7 +179,12 @@ TEtatsPage CommandesEnregistrement(TTypeInstrument forme, bool documentModifie, 
     TEtatsPage etats;
     if (documentModifie)
     {
-        if (!cheminAffiche.empty() && cheminAffiche != "Fichier Récupéré")
+        // A recovered design has no path: Save asks for one.
+        if (cheminAffiche == TexteFichierRecupere)
+        {
+            etats.Active(TCommande::Enregistrer, true);
+        }
+        else if (!cheminAffiche.empty())
         {
             if (!cheminDocument.empty())
                 etats.Active(TCommande::Enregistrer, true);
@@ -380,7 +386,7 @@ void RouvreSaisie()
     if (Relais.CodeSaisie() == 0 && forme != TTypeInstrument::Aucun && forme != TTypeInstrument::Lunette)
         Relais.OuvreSaisieDiametreEntree();
     if (Relais.CodeSaisie() != 0 || Relais.CadreOuvert() || forme == TTypeInstrument::Aucun ||
-        Edition.PositionJournal >= 1000)
+        Edition.PositionJournal == PositionRecuperation)
         return;
     if (forme == TTypeInstrument::Lunette)
     {

@@ -23,8 +23,6 @@
 namespace {
 
 const std::string TitreRecuperation = "Quivane - Récupération";
-// What the caption shows for a design rebuilt from the base copy; never a path.
-const std::string TexteRecupere = "Fichier Récupéré";
 
 TReponse Question()
 {
@@ -38,13 +36,15 @@ TReponse Question()
     return Services().Question == nullptr ? ReponseNon : Services().Question->Pose(question);
 }
 
-void Abandonne()
+bool Existe(const std::string& chemin)
 {
-    for (const std::string& chemin : {Etat.CheminJournal, Etat.CheminCopieDeBase})
-        if (Services().Fichiers->Existe(chemin))
-            Services().Fichiers->Supprime(chemin);
-    VideJournal();
-    CreeNouveauDocument();
+    return !chemin.empty() && Services().Fichiers->Existe(chemin);
+}
+
+void SupprimeSiPresent(const std::string& chemin)
+{
+    if (Existe(chemin))
+        Services().Fichiers->Supprime(chemin);
 }
 
 void EffaceTableauLame()
@@ -62,7 +62,7 @@ void EffaceTableauLame()
 // The design rebuilt from every record of the journal.
 void Reconstruit()
 {
-    Edition.PositionJournal = 10000;
+    Edition.PositionJournal = PositionRecuperation;
     Etat.CheminAffiche.clear();
     InitialiseInstrument();
     InitialiseDispositif();
@@ -74,16 +74,52 @@ void Reconstruit()
     FermeCadresEtRafraichit();
     Edition.AMettreAJour = true;
     Edition.DocumentModifie = true;
-    // The records read as the running journal, so that the base design read first is not taken for a new one.
+    // The records become the running journal, so that the base design read first is not taken for a new one. A
+    // file that ends inside a record is not appended to: the next write puts the whole journal in its place.
     std::vector<TEnregistrementJournal> enregistrements;
-    LitJournal(Edition.PositionJournal, enregistrements);
-    Journal.NombreEnregistrementsJournal = static_cast<std::int32_t>(enregistrements.size());
+    bool entier = false;
+    LitJournal(PositionRecuperation, enregistrements, &entier);
+    AdopteJournal(std::move(enregistrements), entier);
     RejoueJournal();
     Edition.TableEditee = 1;
     if (Dispositif.NombreDioptres > 1 && EstLigneVide(Dispositif.NombreDioptres))
         --Dispositif.NombreDioptres;
 }
 
+// The rebuilt design becomes the base copy and the journal the one record that reads it, in one step: the new pair
+// is written whole beside the old one, then the journal's rename makes it count, and the base copy follows. A stop
+// at any point leaves a pair that ReprendRemplacementJournal makes whole. False when the old pair stays.
+bool RemplaceParConceptionReconstruite()
+{
+    const std::vector<TEnregistrementJournal> nouveau = {{CodeJournalLectureConception, 0, Etat.CheminCopieDeBase}};
+    if (!EcritJournalProvisoire(nouveau))
+        return false;
+    Etat.CheminDocument = Etat.CheminCopieDeBaseProvisoire;
+    if (!EcritFichierConception() || !Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal))
+    {
+        SupprimeSiPresent(Etat.CheminJournalProvisoire);
+        SupprimeSiPresent(Etat.CheminCopieDeBaseProvisoire);
+        return false;
+    }
+    AdopteJournal(nouveau, true);
+    return Services().Fichiers->Deplace(Etat.CheminCopieDeBaseProvisoire, Etat.CheminCopieDeBase);
+}
+
+}
+
+void ReprendRemplacementJournal()
+{
+    if (!Etat.DossierUtilisable || Etat.CheminJournalProvisoire.empty())
+        return;
+    // The provisional journal goes when its rename was still to come; this also drops a cut of the journal that a
+    // stop interrupted, whose journal is whole.
+    if (Existe(Etat.CheminJournalProvisoire))
+    {
+        Services().Fichiers->Supprime(Etat.CheminJournalProvisoire);
+        SupprimeSiPresent(Etat.CheminCopieDeBaseProvisoire);
+    }
+    else if (Existe(Etat.CheminCopieDeBaseProvisoire))
+        Services().Fichiers->Deplace(Etat.CheminCopieDeBaseProvisoire, Etat.CheminCopieDeBase);
 }
 
 bool SessionInterrompue()
@@ -95,30 +131,24 @@ bool SessionInterrompue()
     return LitJournal(1, premier) && !premier.empty();
 }
 
-void RecupereSession()
+bool RecupereSession()
 {
     if (Question() != ReponseOui)
     {
-        Abandonne();
-        OuvreSaisieDiametreEntree();
-        return;
+        for (const std::string& chemin : {Etat.CheminJournal, Etat.CheminCopieDeBase, Etat.CheminCopieDeBaseProvisoire})
+            SupprimeSiPresent(chemin);
+        VideJournal();
+        return false;
     }
     Reconstruit();
-    // The rebuilt design becomes the base copy, and the journal the one record that reads it. When the copy could
-    // not be written the journal stays whole: it still rebuilds the design.
+    // When the new pair could not be written the journal stays whole: it still rebuilds the design.
+    const bool erreur = !RemplaceParConceptionReconstruite();
     Etat.CheminDocument = Etat.CheminCopieDeBase;
-    bool erreur = !EcritFichierConception();
-    if (!erreur)
-    {
-        erreur = !RemplaceJournal({{CodeJournalLectureConception, 0, Etat.CheminCopieDeBase}});
-        if (!erreur)
-            Journal.NombreEnregistrementsJournal = 1;
-    }
     Etat.CheminAffiche = Etat.CheminDocument;
     Etat.NomEnregistrement = Etat.CheminDocument;
     if (ExtraitNomFichier(Etat.CheminAffiche).starts_with("QuivaneFile"))
-        Etat.CheminAffiche = TexteRecupere;
-    Etat.CheminDocument = Etat.CheminAffiche == TexteRecupere ? std::string() : Etat.CheminAffiche;
+        Etat.CheminAffiche = TexteFichierRecupere;
+    Etat.CheminDocument = Etat.CheminAffiche == TexteFichierRecupere ? std::string() : Etat.CheminAffiche;
     Etat.NomEnregistrement = Journal.NomFichierOrigine;
     Etat.DocumentNomme = false;
     MontreTitreDocument();
@@ -133,8 +163,7 @@ void RecupereSession()
         message.Icone = TIconeQuestion::Avertissement;
         if (Services().Question != nullptr)
             Services().Question->Pose(message);
-        if (Services().Fichiers->Existe(Etat.CheminJournalProvisoire))
-            Services().Fichiers->Supprime(Etat.CheminJournalProvisoire);
     }
     OuvreSaisieDiametreEntree();
+    return true;
 }

@@ -7,6 +7,7 @@
 #include "app/FichierLecture.h"
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
+#include "app/Recuperation.h"
 #include "app/Texte.h"
 #include "dialogs/Formules.h"
 #include "dialogs/OculaireChoixCalcul.h"
@@ -175,7 +176,10 @@ void RelitDispositif(const std::string& chemin, const TModeLecture& mode)
 
 void AppliqueLectureBase(const std::string& valeur)
 {
-    Journal.NomFichierOrigine = ExtraitNomFichier(valeur);
+    // The base copy a recovery wrote stands for the document its journal started from: a name known for that
+    // document stays.
+    if (valeur != Etat.CheminCopieDeBase || Journal.NomFichierOrigine.empty())
+        Journal.NomFichierOrigine = ExtraitNomFichier(valeur);
     RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false);
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
         Edition.TableEditee = 2;
@@ -326,9 +330,8 @@ bool RejoueJournal()
 {
     if (Edition.PositionJournal > 0)
     {
-        // Read first: a journal gone from the disk must not cost the design the user has.
-        std::vector<TEnregistrementJournal> enregistrements;
-        if (!LitJournal(Edition.PositionJournal, enregistrements))
+        // A run without a journal file keeps no records: the design the user has stays.
+        if (Etat.CheminJournal.empty())
         {
             MessageBeep(BipDefaut);
             return false;
@@ -337,12 +340,18 @@ bool RejoueJournal()
         InitialiseInstrument();
         InitialiseDispositif();
         Journal.RejeuEnCours = true;
+        // A copy: a record may start a new journal (a type that names no form starts a new document).
+        const auto debut = Journal.Enregistrements.begin();
+        const std::vector<TEnregistrementJournal> enregistrements(
+            debut, debut + static_cast<std::ptrdiff_t>(std::min(Journal.Enregistrements.size(),
+                                                                static_cast<std::size_t>(Edition.PositionJournal))));
         for (const TEnregistrementJournal& enregistrement : enregistrements)
             AppliqueCode(enregistrement);
         RemetNomsDocument(noms);
         MontreTitreDocument();
     }
-    if (Edition.PositionJournal > 1)
+    // A recovered design is saved nowhere yet, its first record included.
+    if (Edition.PositionJournal > 1 || Etat.CheminAffiche == TexteFichierRecupere)
         Edition.DocumentModifie = true;
     Edition.AMettreAJour = true;
     EtatSaisie.CodeSaisieRefusee = EtatSaisie.CodeSaisie;

@@ -289,6 +289,9 @@ struct TReglages
 // ---- Editing state the resets touch -------------------------------------------------------------
 // The document's path and name belong to the shell; the resets reach them through Notifications.h.
 
+// The undo position while a recovery replays every record, whatever their number; no journal reaches it.
+constexpr std::int32_t PositionRecuperation = INT32_MAX;
+
 struct TEtatEdition
 {
     bool DocumentModifie = false;

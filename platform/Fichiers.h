@@ -30,6 +30,9 @@ public:
     virtual ~ILectureTexte() = default;
     // The next line, without its line end. False at the end of the file (ligne then empty) or on an error.
     virtual bool LitLigne(std::string& ligne) = 0;
+    // Whether the line last read ended with a line end: false for the last line of a file that stops inside it,
+    // the trace of a write that was cut.
+    virtual bool LigneTerminee() const = 0;
     virtual bool Fin() const = 0;
     virtual TErreurFichier Erreur() const = 0;
 };

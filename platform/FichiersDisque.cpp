@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,7 +61,16 @@ public:
         ::close(fd);
         if (octets.rfind("\xEF\xBB\xBF", 0) == 0)
             octets.erase(0, 3);
-        Texte = EstUtf8Valide(octets) ? std::move(octets) : Windows1252VersUtf8(octets);
+        // The encoding is judged on the complete lines: a write cut inside a character must not turn the lines
+        // before it into another encoding. The unfinished last line, if any, follows them when it can.
+        const std::size_t derniereFin = octets.find_last_of("\r\n");
+        const std::size_t finLignes = derniereFin == std::string::npos ? 0 : derniereFin + 1;
+        const std::string_view lignes(octets.data(), finLignes);
+        const std::string_view reste(octets.data() + finLignes, octets.size() - finLignes);
+        if (!EstUtf8Valide(lignes))
+            Texte = Windows1252VersUtf8(octets);
+        else
+            Texte = std::string(lignes) + (EstUtf8Valide(reste) ? std::string(reste) : Windows1252VersUtf8(reste));
     }
 
     bool LitLigne(std::string& ligne) override
@@ -74,19 +84,23 @@ public:
         {
             ligne = Texte.substr(Position);
             Position = Texte.size();
+            Terminee = false;
             return true;
         }
         ligne = Texte.substr(Position, fin - Position);
         Position = fin + (Texte.compare(fin, 2, "\r\n") == 0 ? 2 : 1);
+        Terminee = true;
         return true;
     }
 
+    bool LigneTerminee() const override { return Terminee; }
     bool Fin() const override { return Etat != TErreurFichier::Aucune || Position >= Texte.size(); }
     TErreurFichier Erreur() const override { return Etat; }
 
 private:
     std::string Texte;
     std::size_t Position = 0;
+    bool Terminee = true;
     TErreurFichier Etat = TErreurFichier::Aucune;
 };
 

@@ -147,17 +147,22 @@ TEST_F(Enregistrement, EnregistrerSousProposeLeCheminSansExtension)
     {
         const char* Affiche;
         const char* Propose;
+        // The name of the file a recovered journal started from.
+        const char* Origine = "";
     };
     const TCas cas[] = {
         {"", ""},
         {"/d/miroir.qvd", "/d/miroir"},
         {"/d/miroir...qvd", "/d/miroir"},
-        {"Fichier Récupéré", "Fichier Récu"},
+        {"Fichier Récupéré", "miroir", "miroir.qvd"},
+        {"Fichier Récupéré", ""},
+        {"Fichier Récupéré", "", "QuivaneFile0.tmp"},
     };
     for (const TCas& c : cas)
     {
-        SCOPED_TRACE(c.Affiche);
+        SCOPED_TRACE(std::string(c.Affiche) + " " + c.Origine);
         Etat.CheminAffiche = c.Affiche;
+        Journal.NomFichierOrigine = c.Origine;
         Services.DialoguesFichier.Demandes.clear();
         Services.DialoguesFichier.RepondEnregistreSous(std::nullopt);
         EnregistreDocumentSous();

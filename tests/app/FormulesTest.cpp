@@ -280,11 +280,13 @@ TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
         const TEtatApplication etat = Etat;
         ReinitialiseEtat();
         Journal = TJournal{};
-        Journal.NombreEnregistrementsJournal = 3;
         Etat = TEtatApplication{};
         Etat.CheminJournal = etat.CheminJournal;
         Etat.CheminCopieDeBase = etat.CheminCopieDeBase;
         Etat.VueCourante = TVue::Tableau;
+        std::vector<TEnregistrementJournal> enregistrements;
+        ASSERT_TRUE(LitJournal(3, enregistrements));
+        AdopteJournal(std::move(enregistrements), true);
         Edition.PositionJournal = 3;
         ASSERT_TRUE(RejoueJournal());
         Edition.PositionJournal = 0;

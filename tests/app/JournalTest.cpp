@@ -2,6 +2,7 @@
 // every record code replayed into the design its change gave, the reads of another file replayed as their commands
 // made them, and the codes still replayed as nothing.
 #include "JournalTest.h"
+#include "doubles/FichiersDefaillants.h"
 
 #include "app/AnnulerRefaire.h"
 #include "app/CommandesFichier.h"
@@ -13,11 +14,16 @@
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
 #include "editing/ListeTypes.h"
+#include "editing/OuvreSaisie.h"
+#include "editing/Valide.h"
 #include "optics/DefautsTypes.h"
 #include "optics/Sentinelles.h"
 #include "optics/Validite.h"
 
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -450,16 +456,67 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
     EXPECT_EQ(LignesJournal().size(), 3 * (2 + autres.size()));
 }
 
-TEST_F(Journal_, UnEnregistrementInacheveNEstPasRejoue)
+TEST_F(Journal_, UneValeurValideeSAjouteAuJournalSansLeRecrire)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
-    Modifie(SaisieDiametreEntreeNewton, 230);
-    const auto attendue = ConceptionRafraichie();
-    std::ofstream(Etat.CheminJournal, std::ios::app) << "13\n0\n";
-    Edition.PositionJournal = 3;
-    RejoueJournal();
-    EXPECT_EQ(Ecarts(ConceptionRafraichie(), attendue), "");
-    EXPECT_EQ(Etat.Reponse, 0);
+    // The file as the run started it: a rewrite would put another file in its place.
+    const int descripteur = ::open(Etat.CheminJournal.c_str(), O_RDONLY);
+    ASSERT_GE(descripteur, 0);
+    for (const char* texte : {"210", "220", "230"})
+    {
+        OuvreSaisieDiametreEntree();
+        EtatSaisie.Saisie.Texte = texte;
+        ValideSaisie();
+        EXPECT_EQ(Edition.PositionJournal, Journal.NombreEnregistrementsJournal);
+    }
+    struct stat etat
+    {};
+    ASSERT_EQ(::fstat(descripteur, &etat), 0);
+    ::close(descripteur);
+    EXPECT_EQ(etat.st_nlink, 1u);
+    EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "210", "1", "0",
+                                                         "220", "1", "0", "230"}));
+}
+
+TEST_F(Journal_, UneEcritureQuiEchoueNeLaissePasDeTrouDansLeJournal)
+{
+    // The records the file holds are always the first ones the run made, whatever failed.
+    const auto verifiePrefixe = [] {
+        std::vector<TEnregistrementJournal> surDisque;
+        ASSERT_TRUE(LitJournal(PositionRecuperation, surDisque));
+        ASSERT_LE(surDisque.size(), Journal.Enregistrements.size());
+        for (std::size_t i = 0; i < surDisque.size(); ++i)
+        {
+            EXPECT_EQ(surDisque[i].Code, Journal.Enregistrements[i].Code) << i;
+            EXPECT_EQ(surDisque[i].Valeur, Journal.Enregistrements[i].Valeur) << i;
+        }
+    };
+    const std::vector<std::pair<const char*, int>> cas = {
+        {"des le premier enregistrement", 0},
+        {"au milieu d'un enregistrement", 4},
+    };
+    for (const auto& [nom, lignesEcrites] : cas)
+    {
+        SCOPED_TRACE(nom);
+        OuvreBase(TTypeInstrument::Cassegrain);
+        TFichiersDefaillants defaillants(lignesEcrites);
+        ::Services().Fichiers = &defaillants;
+        Services.Question.Repond(ReponseOk);
+        Modifie(SaisieDiametreEntreeNewton, 260);
+        verifiePrefixe();
+        Modifie(SaisieFocaleResultanteCassegrain, 3000);
+        verifiePrefixe();
+        Modifie(SaisieDiametreSecondaireCassegrain, 70);
+        verifiePrefixe();
+        // The disk takes writes again: the whole journal is back at the next record.
+        ::Services().Fichiers = &Services.Fichiers;
+        Modifie(SaisieDegagementFoyerCassegrain, 150);
+        EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "260", "13", "0",
+                                                             "3000", "14", "0", "70", "15", "0", "150"}));
+        EXPECT_EQ(Services.Question.Posees.size(), 1u);
+        Services.Question.Posees.clear();
+        Journal.EchecSignale = false;
+    }
 }
 
 TEST_F(Journal_, UnJournalQuOnNePeutEcrireEstSignaleUneFois)
@@ -475,27 +532,35 @@ TEST_F(Journal_, UnJournalQuOnNePeutEcrireEstSignaleUneFois)
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 3);
 }
 
-TEST_F(Journal_, UnJournalIllisibleLaisseLaConceptionQuAnnulerNeSaitPlusRefaire)
+TEST_F(Journal_, SansDossierAnnulerLaisseLaConception)
 {
-    const std::vector<std::pair<const char*, std::function<void()>>> cas = {
-        {"journal disparu", [] { std::filesystem::remove(Etat.CheminJournal); }},
-        {"sans dossier du programme", [] { Etat.CheminJournal.clear(); }},
-    };
-    for (const auto& [nom, perte] : cas)
-    {
-        SCOPED_TRACE(nom);
-        OuvreBase(TTypeInstrument::Cassegrain);
-        Services.Bip.Oublie();
-        Modifie(SaisieDiametreEntreeNewton, 230);
-        perte();
-        AnnulerExecute();
-        EXPECT_EQ(Services.Bip.Nombre(0), 1);
-        EXPECT_EQ(Instrument.DiametreEntree, 230);
-        EXPECT_EQ(Dispositif.NombreDioptres, 2);
-        EXPECT_EQ(Edition.PositionJournal, 0);
-        EXPECT_TRUE(Edition.DocumentModifie);
-        NommeFichiersSession(Dossier + "/", 0);
-    }
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Services.Bip.Oublie();
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    // The program's folder could not be used: the run keeps no records to replay.
+    Etat.CheminJournal.clear();
+    AnnulerExecute();
+    EXPECT_EQ(Services.Bip.Nombre(0), 1);
+    EXPECT_EQ(Instrument.DiametreEntree, 230);
+    EXPECT_EQ(Dispositif.NombreDioptres, 2);
+    EXPECT_EQ(Edition.PositionJournal, 0);
+    EXPECT_TRUE(Edition.DocumentModifie);
+}
+
+TEST_F(Journal_, UnFichierDeJournalDisparuEstRecritEntierAuProchainEnregistrement)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    std::filesystem::remove(Etat.CheminJournal);
+    // Undo replays the run's own records.
+    AnnulerExecute();
+    EXPECT_EQ(Instrument.DiametreEntree, 200);
+    RetablirExecute();
+    EXPECT_EQ(Instrument.DiametreEntree, 230);
+    // The next record does not start a journal of its own: the file gets every record again.
+    Modifie(SaisieFocaleResultanteCassegrain, 3000);
+    EXPECT_EQ(LignesJournal(),
+              (std::vector<std::string>{"-2", "0", Chemin("base.qvd"), "1", "0", "230", "13", "0", "3000"}));
 }
 
 TEST_F(Journal_, LeDiametreDUnSchwarzschildSansFocaleDonneSesValeursParDefaut)

@@ -193,7 +193,8 @@ TEST_F(Rafraichissement, EnregistrementAnnulerEtRetablir)
     const TCas cas[] = {
         {"nouveau, non modifié", T::Aucun, false, "", "", 0, 0, std::nullopt, false, false, false},
         {"modifié sans nom", T::Newton, true, "", "", 0, 2, false, true, true, false},
-        {"fichier récupéré", T::Newton, true, "Fichier Récupéré", "/a/b.qvd", 0, 2, false, true, true, false},
+        {"fichier récupéré: enregistrer demande un nom", T::Newton, true, "Fichier Récupéré", "", 0, 2, true, true,
+         true, false},
         {"modifié avec fichier", T::Newton, true, "/a/b.qvd", "/a/b.qvd", 0, 3, true, true, true, false},
         {"chemin affiché sans document", T::Newton, true, "/a/b.qvd", "", 0, 3, std::nullopt, true, true, false},
         {"un seul enregistrement", T::Newton, false, "", "", 0, 1, std::nullopt, true, false, false},

@@ -6,7 +6,9 @@
 
 #include "app/AnnulerRefaire.h"
 #include "app/Effacement.h"
+#include "app/CommandesFichier.h"
 #include "app/Principale.h"
+#include "app/Recuperation.h"
 #include "app/Session.h"
 #include "editing/Valide.h"
 #include "platform/Locale.h"
@@ -15,6 +17,7 @@
 #include <QProcessEnvironment>
 
 #include <chrono>
+#include <map>
 #include <cstdlib>
 #include <thread>
 
@@ -129,12 +132,112 @@ protected:
         EXPECT_EQ(Etat.CheminDocument, "");
         EXPECT_EQ(Etat.NomEnregistrement, nomPropose);
         EXPECT_TRUE(Edition.DocumentModifie);
-        EXPECT_FALSE(principale.Enregistrer->isEnabled());
+        // Save asks for a name.
+        EXPECT_TRUE(principale.Enregistrer->isEnabled());
         EXPECT_FALSE(fs::exists(Etat.CheminJournalProvisoire));
+        EXPECT_FALSE(fs::exists(Etat.CheminCopieDeBaseProvisoire));
+    }
+
+    // The files an interrupted run left, as bytes, put back before each start.
+    void PoseFichiers(const std::map<std::string, std::string>& fichiers) const
+    {
+        for (const char* nom : {"Quivane0.tmp", "Quivane0.bak", "QuivaneFile0.tmp", "QuivaneFile0.bak"})
+            fs::remove(Chemin(nom));
+        for (const auto& [nom, octets] : fichiers)
+            std::ofstream(Chemin(nom), std::ios::binary) << octets;
+    }
+
+    // A start of this instance number that answers "Oui" to the recovery question; the design it leaves.
+    std::vector<std::string> Redemarre()
+    {
+        EtatDeDepart();
+        Services.Question.Repond(ReponseOui);
+        std::vector<std::string> conception;
+        {
+            TPrincipale principale;
+            FormCreate(principale, {});
+            conception = ConceptionRafraichie();
+        }
+        LibereSession();
+        Services.Question.Verifie();
+        return conception;
     }
 
     QProcess Instance;
     std::string DossierPrecedent;
+};
+
+// The files of a run that stops dead at one of its file operations: that operation and every later one that would
+// change the disk do nothing and fail; reading goes on. A file written appears whole at its closing, or not at all.
+class TFichiersInterrompus : public IFichiers
+{
+public:
+    explicit TFichiersInterrompus(int operationsAvantArret) : OperationsAvantArret(operationsAvantArret) {}
+
+    bool Existe(const std::string& chemin) override { return Disque.Existe(chemin); }
+    bool Supprime(const std::string& chemin) override { return Continue() && Disque.Supprime(chemin); }
+    bool Deplace(const std::string& ancien, const std::string& nouveau) override
+    {
+        return Continue() && Disque.Deplace(ancien, nouveau);
+    }
+    std::unique_ptr<ILectureTexte> OuvreLecture(const std::string& chemin) override
+    {
+        return Disque.OuvreLecture(chemin);
+    }
+    std::unique_ptr<IEcritureTexte> OuvreEcriture(const std::string& chemin, TCodage codage, TModeEcriture mode,
+                                                  const std::string& sauvegarde) override
+    {
+        return std::make_unique<TEcriture>(*this, chemin, codage, mode, sauvegarde);
+    }
+
+    bool Arrete() const { return Operations > OperationsAvantArret; }
+
+private:
+    class TEcriture : public IEcritureTexte
+    {
+    public:
+        TEcriture(TFichiersInterrompus& fichiers, std::string chemin, TCodage codage, TModeEcriture mode,
+                  std::string sauvegarde)
+            : Fichiers(fichiers), Chemin(std::move(chemin)), Codage(codage), Mode(mode),
+              Sauvegarde(std::move(sauvegarde))
+        {}
+        bool EcritLigne(const std::string& ligne) override
+        {
+            Lignes.push_back(ligne);
+            return true;
+        }
+        bool Termine() override
+        {
+            if (!Fichiers.Continue())
+                return false;
+            auto ecriture = Fichiers.Disque.OuvreEcriture(Chemin, Codage, Mode, Sauvegarde);
+            for (const std::string& ligne : Lignes)
+                ecriture->EcritLigne(ligne);
+            return ecriture->Termine();
+        }
+        TErreurFichier Erreur() const override { return TErreurFichier::Aucune; }
+
+    private:
+        TFichiersInterrompus& Fichiers;
+        std::string Chemin;
+        TCodage Codage;
+        TModeEcriture Mode;
+        std::string Sauvegarde;
+        std::vector<std::string> Lignes;
+    };
+
+    bool Continue() { return ++Operations <= OperationsAvantArret; }
+
+    int OperationsAvantArret;
+    int Operations = 0;
+    TFichiersDisque Disque;
+};
+
+// Answers "Oui" to the recovery question and "Ok" to any message the run shows before it stops.
+class TQuestionOui : public IQuestion
+{
+public:
+    TReponse Pose(const TQuestion&) override { return ReponseOui; }
 };
 
 }
@@ -247,7 +350,7 @@ TEST_F(Recuperation, UnJournalQuOnNePeutRecrireResteEntier)
     EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
 }
 
-TEST_F(Recuperation, AnnulerApresUneRecuperationGardeUneConceptionSansChemin)
+TEST_F(Recuperation, UneConceptionRecupereeResteAEnregistrerSousUnNomQueLeJournalPropose)
 {
     EcritConception();
     fs::copy_file(Chemin("base.qvd"), Chemin("QuivaneFile0.tmp"));
@@ -257,12 +360,161 @@ TEST_F(Recuperation, AnnulerApresUneRecuperationGardeUneConceptionSansChemin)
     TPrincipale principale;
     FormCreate(principale, {});
     VerifieQuestion(0);
+    // Back at the recovered design, which is saved nowhere yet.
     Modifie(SaisieDiametreEntreeNewton, 240);
     AnnulerExecute();
     EXPECT_EQ(Instrument.DiametreEntree, 230);
     EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
-    EXPECT_EQ(Etat.CheminDocument, "") << "Enregistrer demande un nom";
+    EXPECT_EQ(Etat.CheminDocument, "");
     EXPECT_EQ(Etat.CheminAffiche, "Fichier Récupéré");
-    EXPECT_EQ(Etat.NomEnregistrement, "base.qvd");
-    EXPECT_FALSE(principale.Enregistrer->isEnabled());
+    EXPECT_TRUE(Edition.DocumentModifie);
+    ASSERT_TRUE(principale.Enregistrer->isEnabled());
+
+    // Save asks for a name, and proposes the one of the file the interrupted run had read.
+    Services.DialoguesFichier.RepondEnregistreSous(Chemin("sauvee.qvd"));
+    principale.Enregistrer->trigger();
+    ASSERT_EQ(Services.DialoguesFichier.Demandes.size(), 1u);
+    EXPECT_EQ(Services.DialoguesFichier.Demandes[0].Demande.Nom, "base");
+    EXPECT_TRUE(fs::exists(Chemin("sauvee.qvd")));
+    EXPECT_EQ(Etat.CheminDocument, Chemin("sauvee.qvd"));
+    EXPECT_EQ(principale.windowTitle().toStdString(), "Quivane - sauvee.qvd");
+    EXPECT_FALSE(Edition.DocumentModifie);
+}
+
+TEST_F(Recuperation, UnJournalCoupeAChaqueOctetRedonneLaConceptionDeSesEnregistrementsEntiers)
+{
+    // A journal as the program writes it: a base read from a folder named with an accent, a typed value, a title and
+    // a glass name with accents, then another file's instrument read.
+    EcritConception();
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Etat.CheminDocument = Chemin("autre.qvd");
+    ASSERT_TRUE(EcritFichierConception());
+    fs::create_directory(Chemin("étoile"));
+    fs::copy_file(Chemin("base.qvd"), Chemin("étoile/base.qvd"));
+    EtatDeDepart();
+    NommeFichiersSession(Dossier + "/", 0);
+    Etat.DossierUtilisable = true;
+    Lecture.NouveauJournal = true;
+    ASSERT_TRUE(Ouvre(Chemin("étoile/base.qvd")));
+    Modifie(SaisieDiametreEntreeNewton, 254.6);
+    StockeTitreDispositif("Oculaire à 25 mm");
+    AjouteEnregistrement({SaisieTitreDispositif, 0, "Oculaire à 25 mm"});
+    Dispositif.MatiereDioptre[2] = "Verre é";
+    AjouteEnregistrement({SaisieMatiereDioptre, 1, "Verre é"});
+    Services.DialoguesFichier.RepondOuvre(Chemin("autre.qvd"));
+    Services.Question.Repond(ReponseNon);
+    LitInstrument();
+    const std::string journal = Octets(Chemin("Quivane0.tmp"));
+    const std::string copie = Octets(Chemin("QuivaneFile0.tmp"));
+    ASSERT_EQ(Journal.NombreEnregistrementsJournal, 5);
+
+    // The design a recovery of these bytes gives; nothing when no record is whole, and then no question.
+    const auto recupere = [&](const std::string& octets) {
+        PoseFichiers({{"Quivane0.tmp", octets}, {"QuivaneFile0.tmp", copie}});
+        EtatDeDepart();
+        NommeFichiersSession(Dossier + "/", 0);
+        Etat.DossierUtilisable = true;
+        if (!SessionInterrompue())
+            return std::vector<std::string>{};
+        Services.Question.Repond(ReponseOui);
+        EXPECT_TRUE(RecupereSession());
+        EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("QuivaneFile0.tmp")}));
+        return ConceptionRafraichie();
+    };
+    // Each whole record ends with the third line end since the previous one.
+    std::vector<std::vector<std::string>> parEnregistrements = {{}};
+    std::vector<std::size_t> fins;
+    for (std::size_t i = 0, lignes = 0; i < journal.size(); ++i)
+        if (journal[i] == '\n' && ++lignes % 3 == 0)
+            fins.push_back(i + 1);
+    ASSERT_EQ(fins.size(), 5u);
+    ASSERT_EQ(fins.back(), journal.size());
+    for (std::size_t fin : fins)
+        parEnregistrements.push_back(recupere(journal.substr(0, fin)));
+    EXPECT_EQ(parEnregistrements[2][parEnregistrements[2].size() - 1], parEnregistrements[5].back());
+    for (std::size_t coupe = 0; coupe <= journal.size(); ++coupe)
+    {
+        SCOPED_TRACE(coupe);
+        const auto entiers = static_cast<std::size_t>(std::upper_bound(fins.begin(), fins.end(), coupe) - fins.begin());
+        EXPECT_EQ(Ecarts(recupere(journal.substr(0, coupe)), parEnregistrements[entiers]), "");
+    }
+}
+
+TEST_F(Recuperation, UneRecuperationArreteeAChacuneDeSesOperationsSeReprendAuDemarrageSuivant)
+{
+    // The session read a design, placed another file's lens behind its device (which adds rows: a replay done twice
+    // shows), then changed the diameter.
+    EcritConception();
+    const std::map<std::string, std::string> laissees = {
+        {"Quivane0.tmp", "-2\n0\n" + Chemin("base.qvd") + "\n-4\n0\n" + Chemin("base.qvd") + "\n1\n0\n230\n"},
+        {"QuivaneFile0.tmp", Octets(Chemin("base.qvd"))},
+    };
+    PoseFichiers(laissees);
+    const auto attendue = Redemarre();
+    EXPECT_EQ(Dispositif.NombreDioptres, 4);
+    EXPECT_EQ(Instrument.DiametreEntree, 230);
+    // A second recovery of the rebuilt design gives it again, field for field.
+    EXPECT_EQ(Ecarts(Redemarre(), attendue), "");
+
+    TQuestionOui oui;
+    bool arretee = true;
+    for (int operations = 0; arretee; ++operations)
+    {
+        SCOPED_TRACE(operations);
+        PoseFichiers(laissees);
+        EtatDeDepart();
+        TFichiersInterrompus interrompus(operations);
+        ::Services().Fichiers = &interrompus;
+        ::Services().Question = &oui;
+        {
+            TPrincipale principale;
+            FormCreate(principale, {});
+        }
+        LibereSession();
+        ::Services().Fichiers = &Services.Fichiers;
+        ::Services().Question = &Services.Question;
+        arretee = interrompus.Arrete();
+        EXPECT_EQ(Ecarts(Redemarre(), attendue), "");
+        EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("QuivaneFile0.tmp")}));
+        EXPECT_FALSE(fs::exists(Chemin("Quivane0.bak")));
+        EXPECT_FALSE(fs::exists(Chemin("QuivaneFile0.bak")));
+    }
+}
+
+TEST_F(Recuperation, UnFichierNommeAuDemarrageAttendLaQuestionDeRecuperation)
+{
+    ASSERT_TRUE(fs::exists(Programme())) << Programme();
+    EcritConception();
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    Etat.CheminDocument = Chemin("autre.qvd");
+    ASSERT_TRUE(EcritFichierConception());
+    EtatDeDepart();
+    LanceEtTue(Chemin("base.qvd"));
+    // The killed run had changed the diameter.
+    std::ofstream(Chemin("Quivane0.tmp"), std::ios::app) << "1\n0\n230\n";
+    const std::map<std::string, std::string> laissees = {{"Quivane0.tmp", Octets(Chemin("Quivane0.tmp"))},
+                                                         {"QuivaneFile0.tmp", Octets(Chemin("QuivaneFile0.tmp"))}};
+    for (const TReponse reponse : {ReponseOui, ReponseNon})
+    {
+        SCOPED_TRACE(reponse);
+        PoseFichiers(laissees);
+        EtatDeDepart();
+        Services.Question.Repond(reponse);
+        TPrincipale principale;
+        FormCreate(principale, {Chemin("autre.qvd")});
+        VerifieQuestion(Services.Question.Posees.size() - 1);
+        if (reponse == ReponseOui)
+        {
+            EXPECT_EQ(Instrument.DiametreEntree, 230);
+            VerifieRecuperation(principale, "base.qvd");
+        }
+        else
+        {
+            // Declined, the session's files go and the named file opens.
+            EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::Newton);
+            EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("autre.qvd")}));
+            EXPECT_EQ(principale.windowTitle().toStdString(), Chemin("autre.qvd") + " ");
+        }
+        LibereSession();
+    }
 }

@@ -89,6 +89,41 @@ TEST_F(Fichiers, LesDeuxCodagesEtLesDeuxFinsDeLigneDonnentLesMemesLignes)
     }
 }
 
+TEST_F(Fichiers, UneDerniereLigneSansFinEstSignaleeEtNeChangePasLeCodageDesAutres)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::string Octets;
+        std::vector<std::string> Lignes;
+        bool DerniereTerminee;
+    };
+    const TCas cas[] = {
+        {"UTF-8 coupe dans un caractere",
+         "/home/\xC3\xA9/a.qvd\n1000\nOculaire \xC3",
+         {"/home/é/a.qvd", "1000", "Oculaire Ã"},
+         false},
+        {"Windows-1252 fini par un accent", "1000\r\nCaf\xE9", {"1000", "Café"}, false},
+        {"Windows-1252 avant la coupe", "Caf\xE9\r\n\xC3", {"Café", "Ã"}, false},
+        {"complet", "a\nb\n", {"a", "b"}, true},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        EcritOctets(Chemin("f.tmp"), c.Octets);
+        auto lecture = Disque.OuvreLecture(Chemin("f.tmp"));
+        std::vector<std::string> lignes;
+        bool terminee = true;
+        for (std::string ligne; lecture->LitLigne(ligne);)
+        {
+            lignes.push_back(ligne);
+            terminee = lecture->LigneTerminee();
+        }
+        EXPECT_EQ(lignes, c.Lignes);
+        EXPECT_EQ(terminee, c.DerniereTerminee);
+    }
+}
+
 TEST_F(Fichiers, ChaqueCodageEcritSesOctets)
 {
     ASSERT_TRUE(Ecrit(Disque, Chemin("w.qvd"), {"[Télescope de Newton]", "Verre Œ 5 € λ", ""}, TCodage::Windows1252));
