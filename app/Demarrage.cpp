@@ -127,8 +127,8 @@ bool OuvreLigneDeCommande(TPrincipale& principale, const std::string& chemin)
 void ActiveCommandesDispositif()
 {
     // Row 1 of the lens device, whichever table is being edited.
-    const std::int32_t tableEditee = Edition.TableEditee;
-    Edition.TableEditee = 1;
+    const TTableEditee tableEditee = Edition.TableEditee;
+    Edition.TableEditee = TTableEditee::Dispositif;
     const bool dispositifVide = EstLigneVide(1);
     Edition.TableEditee = tableEditee;
     if (dispositifVide)

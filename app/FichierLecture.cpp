@@ -289,7 +289,7 @@ bool EstModePlacement(const TModeLecture& mode)
 
 bool DispositifCourantVide()
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     return EstLigneVide(1);
 }
 
@@ -684,7 +684,7 @@ bool JournaliseLecture(const TModeLecture& mode)
 
 void FinDeLecture()
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     const TDioptre& d = Dispositif;
     if (EstLigneVide(1))
     {

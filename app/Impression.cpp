@@ -46,7 +46,7 @@ void ImprimerToutExecute()
 
 void ImprimeTravail(IImprimante& imprimante, bool tout)
 {
-    const int tableEditee = Edition.TableEditee;
+    const TTableEditee tableEditee = Edition.TableEditee;
     ImpressionEtat.ResolutionImprimante = imprimante.Resolution();
     ImpressionEtat.EpaisseurTraitImpression = std::max(1, ImpressionEtat.ResolutionImprimante / 72);
     ICanevas& canevas = imprimante.Canevas();

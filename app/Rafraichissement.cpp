@@ -332,9 +332,9 @@ void PrepareForme()
 
 } // namespace
 
-bool LigneVide(int table, int ligne)
+bool LigneVide(TTableEditee table, int ligne)
 {
-    const int tableEditee = Edition.TableEditee;
+    const TTableEditee tableEditee = Edition.TableEditee;
     Edition.TableEditee = table;
     const bool vide = EstLigneVide(ligne);
     Edition.TableEditee = tableEditee;
@@ -390,9 +390,10 @@ void RouvreSaisie()
         return;
     if (forme == TTypeInstrument::Lunette)
     {
-        if (Edition.InstrumentDeveloppe && (Edition.TableEditee == 2 || Edition.TableEditee == 0))
+        if (Edition.InstrumentDeveloppe &&
+            (Edition.TableEditee == TTableEditee::Groupe || Edition.TableEditee == TTableEditee::Aucune))
             Relais.OuvreSaisieRayonGroupe();
-        if (Edition.DispositifDeveloppe && Edition.TableEditee == 1)
+        if (Edition.DispositifDeveloppe && Edition.TableEditee == TTableEditee::Dispositif)
             Relais.OuvreSaisieRayonDioptre();
     }
     else if (Relais.SaisieVisible())

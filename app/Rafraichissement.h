@@ -160,7 +160,7 @@ void RafraichitVue();
 void FermeCadresEtRafraichit();
 
 // Whether row `ligne` of table `table` (1 the lens device, 2 the lens group) is empty, whatever table is edited.
-bool LigneVide(int table, int ligne);
+bool LigneVide(TTableEditee table, int ligne);
 // Closes the lens-row frame and its pressed buttons, then refreshes.
 void FermeCadreDioptre();
 

@@ -81,7 +81,7 @@ void Reconstruit()
     LitJournal(PositionRecuperation, enregistrements, &entier);
     AdopteJournal(std::move(enregistrements), entier);
     RejoueJournal();
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     if (Dispositif.NombreDioptres > 1 && EstLigneVide(Dispositif.NombreDioptres))
         --Dispositif.NombreDioptres;
 }

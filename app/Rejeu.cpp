@@ -107,7 +107,7 @@ void CelluleDispositif(std::int32_t code, std::int32_t r, const std::string& val
     if (code != SaisieMatiereDioptre)
         return;
     // The row tested is the device's, whatever table the replay last left edited (a refractor's read: the group).
-    if (LigneVide(1, r))
+    if (LigneVide(TTableEditee::Dispositif, r))
         return;
     // The glass name is the row's last cell: the edit moved on to the next row, adding it past a finite end.
     if (r < d.NombreDioptres)
@@ -182,7 +182,7 @@ void AppliqueLectureBase(const std::string& valeur)
         Journal.NomFichierOrigine = ExtraitNomFichier(valeur);
     RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false);
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
 }
 
 // The plate's profile as its button left it: a Schmidt camera without a lens device also had its plate moved to

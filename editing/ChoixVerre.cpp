@@ -62,16 +62,19 @@ void AppliqueChoixVerre(TTableVerre table, int ligne)
 
 void ChoixVerreLigne()
 {
-    const int table = Edition.TableEditee;
-    if (table < 1 || table > 3)
+    const TTableEditee table = Edition.TableEditee;
+    if (table == TTableEditee::Aucune)
         return;
     VideReponse();
     PortsCatalogue.Montre();
+    switch (table)
+    {
+    case TTableEditee::Aucune: return;
+    case TTableEditee::Dispositif: AppliqueChoixVerre(TTableVerre::Dispositif, Edition.LigneCourante); break;
+    case TTableEditee::Groupe: AppliqueChoixVerre(TTableVerre::Groupe, Edition.LigneCourante); break;
     // The plate glass is the lens group's first medium.
-    if (table == 3)
-        AppliqueChoixVerre(TTableVerre::Groupe, 1);
-    else
-        AppliqueChoixVerre(table == 2 ? TTableVerre::Groupe : TTableVerre::Dispositif, Edition.LigneCourante);
+    case TTableEditee::Lame: AppliqueChoixVerre(TTableVerre::Groupe, 1); break;
+    }
     if (MatiereSelectionnee)
     {
         Edition.AMettreAJour = true;

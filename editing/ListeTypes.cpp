@@ -100,10 +100,10 @@ void MetAJourIndices(const TCatalogueLu& catalogue, int canal, TCodeSaisie code)
         groupe(1);
         return;
     }
-    if (Edition.TableEditee == 2)
+    if (Edition.TableEditee == TTableEditee::Groupe)
         for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
             groupe(static_cast<std::size_t>(i));
-    else if (Edition.TableEditee == 1)
+    else if (Edition.TableEditee == TTableEditee::Dispositif)
         for (int i = 1; i <= std::min(Dispositif.NombreDioptres, NombreMaxDioptres); ++i)
         {
             const auto e = static_cast<std::size_t>(i + 1);
@@ -188,7 +188,7 @@ bool ChoisitTypeInstrument(const std::string& texte)
     PortsEdition.RafraichitVue();
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
     {
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
         Edition.LigneCourante = 1;
         OuvreSaisieRayonGroupe();
     }
@@ -252,12 +252,12 @@ void PrepareListeLongueurOnde()
     {
         // The list keeps its place for a table that is neither of the two.
         const TCase& grille = CasesLongueurOndeGrille[cellule];
-        if (Edition.TableEditee == 1)
+        if (Edition.TableEditee == TTableEditee::Dispositif)
         {
             liste.Gauche = Controles.Grille.Left + grille.Left;
             liste.Haut = Controles.Grille.Top + grille.Top;
         }
-        else if (Edition.TableEditee == 2)
+        else if (Edition.TableEditee == TTableEditee::Groupe)
         {
             const TCase& c = CasesLongueurOndeGroupe[cellule];
             liste.Gauche = Controles.TableauKlevtsov.Left + c.Left;

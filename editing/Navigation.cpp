@@ -440,7 +440,7 @@ void MontreLigne()
 
 void PasLigneDispositif()
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     const int ligne = Edition.LigneCourante;
     if (EstLigneVide(ligne))
     {
@@ -468,7 +468,7 @@ void PasLigneGroupe()
 {
     const int ligne = Edition.LigneCourante;
     const TTypeInstrument forme = Instrument.TypeInstrument;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     const bool vide = EstLigneVide(ligne);
     if (forme == T::KlevtsovCassegrain)
     {
@@ -520,7 +520,7 @@ bool SuivantTables(TCodeSaisie code)
 {
     if (code == Titre)
     {
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         OuvreListeLongueurOndeRouge();
     }
     else if (code == SaisieLongueurOndeRouge)
@@ -533,11 +533,11 @@ bool SuivantTables(TCodeSaisie code)
     }
     else if (code == SaisieLongueurOndeBleue)
     {
-        if (Edition.TableEditee != 1 && Edition.TableEditee != 2)
+        if (Edition.TableEditee != TTableEditee::Dispositif && Edition.TableEditee != TTableEditee::Groupe)
             return true;
         MontreLigne();
         Edition.LigneCourante = 1;
-        OuvreChampDeCode(Edition.TableEditee == 1 ? SaisieRayonDioptre : SaisieRayonGroupe);
+        OuvreChampDeCode(Edition.TableEditee == TTableEditee::Dispositif ? SaisieRayonDioptre : SaisieRayonGroupe);
     }
     else if (Entre(code, SaisieRayonDioptre, SaisieIndiceBleu) ||
              Entre(code, SaisieRayonGroupe, SaisieIndiceBleuGroupe))
@@ -562,7 +562,7 @@ bool SuivantTables(TCodeSaisie code)
     }
     else if (code == SaisieDiametreLigneMiroir)
     {
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         OuvreSaisieTitreDispositif();
     }
     else
@@ -576,7 +576,7 @@ void PrecedentTables(TCodeSaisie code)
 {
     if (code == SaisieLongueurOndeRouge)
     {
-        if (Edition.TableEditee == 1)
+        if (Edition.TableEditee == TTableEditee::Dispositif)
             OuvreSaisieTitreDispositif();
         else
             OuvreSaisieEpaisseurPrimaire();
@@ -597,7 +597,7 @@ void PrecedentTables(TCodeSaisie code)
             OuvreListeLongueurOndeBleue();
             return;
         }
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         if (ligne == Dispositif.NombreDioptres && EstLigneVide(ligne))
             Dispositif.NombreDioptres -= 1;
         Edition.LigneCourante = ligne - 1;
@@ -616,13 +616,13 @@ void PrecedentTables(TCodeSaisie code)
             OuvreSaisieMatiereGroupe();
             return;
         }
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
         Controles.Ligne.Visible = false;
         OuvreListeLongueurOndeBleue();
     }
     else if (code == SaisieRayonLigneMiroir)
     {
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         if (Groupe.NombreDioptresGroupe == 0)
             Groupe.NombreDioptresGroupe = 1;
         Edition.LigneCourante = Groupe.NombreDioptresGroupe;
@@ -699,7 +699,7 @@ void OuvreChampDeCode(TCodeSaisie code)
     case SaisieLongueurOndeVerteLame: OuvreListeLongueurOndeVerteLame(); return;
     case SaisieLongueurOndeBleueLame: OuvreListeLongueurOndeBleueLame(); return;
     case ListeRougeGroupe:
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
         OuvreListeLongueurOndeRouge();
         return;
     case FocaleParResultante: OuvreSaisieFocaleResultante(); return;

@@ -127,7 +127,7 @@ void OuvreIndiceDispositif(int code, const std::array<float, NombreMaxDioptres +
 
 void OuvreGroupe(TDebut debut, const TCellule& c)
 {
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     const int haut = 16 * Edition.LigneCourante + 43;
     MontreLigne(Controles.TableauKlevtsov.Left + 1, Controles.TableauKlevtsov.Top + haut);
     CacheLigneMiroirActive();

@@ -451,7 +451,7 @@ void RegleEpaisseurSecondaire()
 
 void RegleTitreDispositif()
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     const std::string& texte = EtatSaisie.Saisie.Texte;
     if (texte == EtatSaisie.TexteAvantSaisie)
         return;

@@ -54,7 +54,7 @@ void Haut()
         return;
     }
     const int ligne = Edition.LigneCourante;
-    if (Edition.TableEditee == 1 && ligneVisible && ligne > 1)
+    if (Edition.TableEditee == TTableEditee::Dispositif && ligneVisible && ligne > 1)
     {
         if (ligne == Dispositif.NombreDioptres && EstLigneVide(ligne))
             Dispositif.NombreDioptres -= 1;
@@ -75,7 +75,7 @@ void Haut()
                                                            : SaisieEpaisseurGroupe);
         return;
     }
-    if (Edition.TableEditee == 2 && ligneVisible && ligne > 1)
+    if (Edition.TableEditee == TTableEditee::Groupe && ligneVisible && ligne > 1)
     {
         if (ligne == Groupe.NombreDioptresGroupe && EstLigneVide(ligne))
             Groupe.NombreDioptresGroupe -= 1;
@@ -88,11 +88,12 @@ void Haut()
 // Down moves within a table only; elsewhere it does not even commit.
 void Bas()
 {
-    if (!Controles.Ligne.Visible || (Edition.TableEditee != 1 && Edition.TableEditee != 2))
+    if (!Controles.Ligne.Visible ||
+        (Edition.TableEditee != TTableEditee::Dispositif && Edition.TableEditee != TTableEditee::Groupe))
         return;
     const TCodeSaisie quitte = ValideEnPlace();
     PortsEdition.RafraichitVue();
-    if (Edition.TableEditee == 1)
+    if (Edition.TableEditee == TTableEditee::Dispositif)
     {
         if (Edition.LigneCourante < Dispositif.NombreDioptres)
         {
@@ -350,7 +351,7 @@ void FormKeyDown(int touche)
     {
         // The highlight is taken before the commit, whose refresh may hide it. At either end of the table it stays
         // where it is, its editor open again, rather than leave the table for the sheet's first value.
-        const bool ligneVisible = Controles.Ligne.Visible && Edition.TableEditee == 1;
+        const bool ligneVisible = Controles.Ligne.Visible && Edition.TableEditee == TTableEditee::Dispositif;
         const int ligne = Edition.LigneCourante + (touche == ToucheHaut ? -1 : 1);
         const TCodeSaisie quitte = ValideEnPlace();
         if (ligneVisible && Dispositif.NombreDioptres >= 1)

@@ -50,7 +50,7 @@ void Termine()
         Edition.PositionJournal = PortsEdition.NombreEnregistrementsJournal();
     if (EtatSaisie.Saisie.Visible)
         EtatSaisie.CodeSaisie = AucuneSaisie;
-    if (Edition.TableEditee == 1)
+    if (Edition.TableEditee == TTableEditee::Dispositif)
         ActiveCommandesPlacement();
     if (Edition.AMettreAJour)
         PortsEdition.ActiveCommande(TCommandeEdition::Annuler, true);

@@ -110,7 +110,7 @@ void InitialiseInstrument()
     Edition.LongueurTotaleAffichee = false;
     Edition.ReticuleEnCours = false;
     Edition.MarqueEditionTableau = false;
-    Edition.TableEditee = 0;
+    Edition.TableEditee = TTableEditee::Aucune;
 
     Reglages.PasEtoileUnique = 5;
     Reglages.PasEtoileUniqueAfocal = 5;
@@ -122,7 +122,7 @@ void InitialiseInstrument()
 
 void InitialiseDispositif()
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.DispositifDeveloppe = true;
     Edition.LigneCourante = 1;
     Edition.LigneCopiee.fill(0.0f);
@@ -247,10 +247,12 @@ bool EstLigneVide(int ligne)
 {
     switch (Edition.TableEditee)
     {
-    case 1: return EstLigneDispositifVide(ligne);
-    case 2: return EstLigneGroupeVide(ligne);
-    default: return false;
+    case TTableEditee::Dispositif: return EstLigneDispositifVide(ligne);
+    case TTableEditee::Groupe: return EstLigneGroupeVide(ligne);
+    case TTableEditee::Aucune:
+    case TTableEditee::Lame: return false;
     }
+    return false;
 }
 
 bool EstLigneDispositifVide(int ligne)

@@ -292,6 +292,15 @@ struct TReglages
 // The undo position while a recovery replays every record, whatever their number; no journal reaches it.
 constexpr std::int32_t PositionRecuperation = INT32_MAX;
 
+// The table whose row the cursor, the row commands and the glass choice work on.
+enum class TTableEditee
+{
+    Aucune,
+    Dispositif, // the lens device
+    Groupe, // the lens group
+    Lame // the plate or meniscus glass, kept in the lens group's first row
+};
+
 struct TEtatEdition
 {
     bool DocumentModifie = false;
@@ -300,7 +309,7 @@ struct TEtatEdition
     bool InstrumentDeveloppe = true;
     bool DispositifDeveloppe = true;
     bool LongueurTotaleAffichee = false;
-    std::int32_t TableEditee = 0; // 1 lens device, 2 lens group, 0 or 3 none
+    TTableEditee TableEditee = TTableEditee::Aucune;
     std::int32_t LigneCourante = 1;
     TLigneCopiee LigneCopiee{};
     bool ReticuleEnCours = false;

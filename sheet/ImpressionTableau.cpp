@@ -176,8 +176,8 @@ void ImprimeTableDispositif(IImprimante& imprimante)
     const int cadres = Dispositif.NombreDioptres;
     int imprimees = cadres;
     {
-        const int tableEditee = Edition.TableEditee;
-        Edition.TableEditee = 1;
+        const TTableEditee tableEditee = Edition.TableEditee;
+        Edition.TableEditee = TTableEditee::Dispositif;
         if (imprimees > 0 && EstLigneVide(imprimees))
             --imprimees;
         Edition.TableEditee = tableEditee;

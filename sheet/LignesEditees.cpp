@@ -95,8 +95,8 @@ void PeintLigneMiroirActive(ICanevas& c)
 void DessineLigneEditee()
 {
     const int r = Edition.LigneCourante;
-    if (Edition.TableEditee == 1 && Controles.Ligne.Visible && ImagesFiche.Ligne != nullptr && r >= 1 &&
-        r <= NombreMaxDioptres)
+    if (Edition.TableEditee == TTableEditee::Dispositif && Controles.Ligne.Visible && ImagesFiche.Ligne != nullptr &&
+        r >= 1 && r <= NombreMaxDioptres)
     {
         const std::size_t i = static_cast<std::size_t>(r);
         const double epaisseur = Dispositif.EpaisseurDioptre[i];
@@ -108,7 +108,7 @@ void DessineLigneEditee()
                     {Dispositif.IndiceRouge[i + 1], Dispositif.IndiceVert[i + 1], Dispositif.IndiceBleu[i + 1]},
                     Dispositif.MatiereDioptre[i + 1]});
     }
-    if (Edition.TableEditee != 2 || r < 1 || r > NombreMaxDioptresGroupe)
+    if (Edition.TableEditee != TTableEditee::Groupe || r < 1 || r > NombreMaxDioptresGroupe)
         return;
     const std::size_t i = static_cast<std::size_t>(r);
     if (Controles.Ligne.Visible && ImagesFiche.Ligne != nullptr)
@@ -245,5 +245,5 @@ void DessineCaseArl(const std::string& texte)
 void RendLameEditee()
 {
     if (!Controles.Ligne.Visible && !Controles.ComboBoxLambda.Visible)
-        Edition.TableEditee = 3;
+        Edition.TableEditee = TTableEditee::Lame;
 }

@@ -89,7 +89,7 @@ protected:
 TEST_F(Impression, LaPremierePageATitreBlocEtTableau)
 {
     Dioptres(2);
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     const std::string pdf = Chemin("vue.pdf");
     Services.Impression.RepondPdf(pdf);
     Etat.AImprimerVue = true;
@@ -115,7 +115,7 @@ TEST_F(Impression, LaPremierePageATitreBlocEtTableau)
     EXPECT_TRUE(Contient(page, "-250,00")) << page;
     EXPECT_TRUE(Contient(page, "1,516800")) << page;
     EXPECT_FALSE(Contient(page, "Suite de")) << page;
-    EXPECT_EQ(Edition.TableEditee, 2);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Groupe);
 }
 
 TEST_F(Impression, UnDialogueAnnuleNImprimeRien)

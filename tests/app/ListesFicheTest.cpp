@@ -125,7 +125,7 @@ protected:
         Dispositif.IndiceRouge[3] = 1.000276f;
         Dispositif.IndiceVert[3] = 1.000278f;
         Dispositif.IndiceBleu[3] = 1.000280f;
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Edition.AMettreAJour = true;
         RafraichitVue();
     }

@@ -114,7 +114,7 @@ TEST(Principale, LesCommandesDePlacementSuiventLeDispositif)
     {
         SCOPED_TRACE(c.Nom);
         ReinitialiseEtat();
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
         Validite.InstrumentValide = c.InstrumentValide;
         if (c.Dispositif)
         {
@@ -128,7 +128,7 @@ TEST(Principale, LesCommandesDePlacementSuiventLeDispositif)
         EXPECT_EQ(principale.RemplaceDispo->isEnabled(), c.Remplace);
         EXPECT_EQ(principale.PlacerAvantDispo->isEnabled(), c.Avant);
         EXPECT_EQ(principale.PlacerApresDispo->isEnabled(), c.Apres);
-        EXPECT_EQ(Edition.TableEditee, 2);
+        EXPECT_EQ(Edition.TableEditee, TTableEditee::Groupe);
     }
     ReinitialiseEtat();
 }

@@ -373,12 +373,14 @@ TEST_F(Rafraichissement, LaSaisieEstRouverteSelonLaForme)
     struct TCas
     {
         T Forme;
-        int TableEditee;
+        TTableEditee TableEditee;
         int Diametre, RayonGroupe, RayonDioptre;
     };
     // The edit box stays closed (the opener leaves CodeSaisie at 0), so both steps run.
-    const TCas cas[] = {
-        {T::Aucun, 0, 0, 0, 0}, {T::Newton, 1, 2, 0, 0}, {T::Lunette, 0, 0, 1, 0}, {T::Lunette, 1, 0, 0, 1}};
+    const TCas cas[] = {{T::Aucun, TTableEditee::Aucune, 0, 0, 0},
+                        {T::Newton, TTableEditee::Dispositif, 2, 0, 0},
+                        {T::Lunette, TTableEditee::Aucune, 0, 1, 0},
+                        {T::Lunette, TTableEditee::Dispositif, 0, 0, 1}};
     static int diametre, rayonGroupe, rayonDioptre;
     Relais.OuvreSaisieDiametreEntree = [] { ++diametre; };
     Relais.OuvreSaisieRayonGroupe = [] { ++rayonGroupe; };

@@ -80,7 +80,7 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
     Groupe.MatiereGroupe[1] = "F2";
     Groupe.MatiereGroupe[2] = "Air";
 
-    for (int table : {1, 2})
+    for (TTableEditee table : {TTableEditee::Dispositif, TTableEditee::Groupe})
         for (int canal = 1; canal <= 3; ++canal)
         {
             LongueursOnde = {8, 13, 15};
@@ -91,7 +91,8 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
             const std::vector<std::string> entrees = ListeLongueursOnde.Entrees;
             for (const std::string& entree : entrees)
             {
-                SCOPED_TRACE("table " + std::to_string(table) + ", canal " + std::to_string(canal) + ", " + entree);
+                SCOPED_TRACE("table " + std::to_string(static_cast<int>(table)) + ", canal " + std::to_string(canal) +
+                             ", " + entree);
                 const TLongueursOnde avant = LongueursOnde;
                 const std::size_t enregistrements = Journal.size();
                 EtatSaisie.CodeSaisie = SaisieLongueurOndeRouge + canal - 1;
@@ -109,7 +110,7 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
                 {
                     return c == 1 ? rouge : c == 2 ? vert : bleu;
                 };
-                if (table == 1)
+                if (table == TTableEditee::Dispositif)
                     for (std::size_t r = 0; r < verresDispositif.size(); ++r)
                     {
                         const float lu =

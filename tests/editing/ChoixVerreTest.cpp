@@ -55,19 +55,20 @@ TEST_F(ChoixVerre, LaLigneTroisEcritSonElementEtJournalise)
 {
     struct TCas
     {
-        int Table;
+        TTableEditee Table;
         std::int32_t Index;
         std::size_t Element;
     };
     // The plate glass (table 3) is the group's first medium, whatever the current row.
-    for (const TCas& c : std::vector<TCas>{{1, 3, 4}, {2, 103, 3}, {3, 101, 1}})
+    for (const TCas& c : std::vector<TCas>{
+             {TTableEditee::Dispositif, 3, 4}, {TTableEditee::Groupe, 103, 3}, {TTableEditee::Lame, 101, 1}})
     {
-        SCOPED_TRACE(c.Table);
+        SCOPED_TRACE(static_cast<int>(c.Table));
         Appels = TAppelsPorts{};
         Edition.TableEditee = c.Table;
         Edition.LigneCourante = 3;
         ChoixVerreLigne();
-        const bool groupe = c.Table != 1;
+        const bool groupe = c.Table != TTableEditee::Dispositif;
         const std::size_t e = c.Element;
         EXPECT_EQ(groupe ? Groupe.MatiereGroupe[e] : Dispositif.MatiereDioptre[e], "F2");
         EXPECT_FLOAT_EQ(groupe ? Groupe.IndiceRougeGroupe[e] : Dispositif.IndiceRouge[e], 1.61503f);
@@ -104,7 +105,7 @@ TEST_F(ChoixVerre, UneCouleurSansRaieGardeSonIndice)
 {
     Reponse = {"BK7", "1,514320", "1,518720", ""};
     Dispositif.IndiceBleu[2] = 1.7f;
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.LigneCourante = 1;
     ChoixVerreLigne();
     EXPECT_FLOAT_EQ(Dispositif.IndiceVert[2], 1.51872f);
@@ -114,7 +115,7 @@ TEST_F(ChoixVerre, UneCouleurSansRaieGardeSonIndice)
 TEST_F(ChoixVerre, CatalogueFermeSansChoixNeChangeRien)
 {
     Choisit = false;
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.LigneCourante = 2;
     Dispositif.MatiereDioptre[3] = "BK7";
     ChoixVerreLigne();
@@ -126,7 +127,7 @@ TEST_F(ChoixVerre, CatalogueFermeSansChoixNeChangeRien)
 
 TEST_F(ChoixVerre, PageSuivanteSurUneCelluleIndice)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.LigneCourante = 2;
     OuvreSaisieIndiceVert();
     ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieIndiceVert);
@@ -150,7 +151,7 @@ TEST_F(ChoixVerre, PageSuivanteSurUneCelluleIndice)
 
 TEST_F(ChoixVerre, PageSuivanteAilleursNeFaitRien)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.LigneCourante = 2;
     for (void (*ouvre)() : {OuvreSaisieRayonDioptre, OuvreSaisieEpaisseurDioptre, OuvreSaisieMatiereDioptre})
     {

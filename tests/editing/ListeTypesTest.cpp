@@ -150,13 +150,14 @@ TEST_F(ListeTypes, LaListeSePlaceSurLaCelluleEtMontreLaRaie)
     {
         TCodeSaisie Code;
         int Canal;
-        int Table;
+        TTableEditee Table;
         int Gauche, Haut, Largeur;
         const char* Texte;
     };
-    const std::vector<TCas> cas = {{SaisieLongueurOndeRouge, 1, 1, 20 + 279, 300 + 25, 57, "656,3"},
-                                   {SaisieLongueurOndeVerte, 2, 2, 20 + 374, 200 + 36, 58, "546,1"},
-                                   {59, 3, 3, 10 + 525 - 1, 100 + 15 - 1, 57, "480"}};
+    const std::vector<TCas> cas = {
+        {SaisieLongueurOndeRouge, 1, TTableEditee::Dispositif, 20 + 279, 300 + 25, 57, "656,3"},
+        {SaisieLongueurOndeVerte, 2, TTableEditee::Groupe, 20 + 374, 200 + 36, 58, "546,1"},
+        {SaisieLongueurOndeBleueLame, 3, TTableEditee::Lame, 10 + 525 - 1, 100 + 15 - 1, 57, "480"}};
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Code);
@@ -245,7 +246,7 @@ protected:
         Dispositif.MatiereDioptre[4] = "Inconnu";
         Dispositif.IndiceBleu = {};
         Dispositif.IndiceBleu.fill(9.0f);
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
     }
     void TearDown() override
     {
@@ -297,14 +298,14 @@ TEST_F(ListeLongueurs, LeGroupeEtLaLameSuiventLeurTable)
     Groupe.NombreDioptresGroupe = 2;
     Groupe.MatiereGroupe[1] = "F2";
     Groupe.MatiereGroupe[2] = "BK7";
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     Choisit(SaisieLongueurOndeVerte, 2, TexteLongueurOnde(10));
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[1], 1.2f);
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[2], 1.1f);
     EXPECT_EQ(Dispositif.IndiceVert[2], 0.0f) << "the device is not the edited table";
 
     // The plate's list changes the plate glass only.
-    Edition.TableEditee = 3;
+    Edition.TableEditee = TTableEditee::Lame;
     Choisit(SaisieLongueurOndeVerteLame, 2, TexteLongueurOnde(11));
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[1], 1.22f);
     EXPECT_FLOAT_EQ(Groupe.IndiceVertGroupe[2], 1.1f);
@@ -372,7 +373,7 @@ TEST_F(ListeTypes, ToucheDeLaListeDesLongueursOnde)
     ConstruitFormeValide(T::Newton);
     SeparateurDecimal = ',';
     LongueursOnde = {8, 13, 15};
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     struct TCas
     {
         char Caractere;

@@ -472,7 +472,7 @@ TEST_F(Navigation, SansChampSuivantLaBoiteGardeLeChampOuvert)
     EXPECT_FALSE(EtatSaisie.Saisie.Visible);
     // Nothing comes before a refractor's lens group, nor before the title of a design with no instrument.
     Instrument.TypeInstrument = T::Lunette;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     OuvreSaisiePrecedente(SaisieLongueurOndeRouge);
     EXPECT_EQ(EtatSaisie.CodeSaisie, AucuneSaisie);
     Instrument.TypeInstrument = T::Aucun;
@@ -527,7 +527,7 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
         SCOPED_TRACE(static_cast<int>(c.Forme));
         SetUp();
         Instrument.TypeInstrument = c.Forme;
-        Edition.TableEditee = 2;
+        Edition.TableEditee = TTableEditee::Groupe;
         OuvreSaisiePrecedente(SaisieLongueurOndeRouge);
         EXPECT_EQ(EtatSaisie.CodeSaisie, c.Epaisseur);
         EXPECT_TRUE(EtatSaisie.Saisie.Visible);
@@ -538,7 +538,7 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
     OuvreSaisieRayonGroupe();
     OuvreSaisiePrecedente(SaisieRayonGroupe);
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieLongueurOndeBleue);
-    EXPECT_EQ(Edition.TableEditee, 2);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Groupe);
     EXPECT_FALSE(EtatSaisie.Saisie.Visible);
     OuvreSaisieSuivante(SaisieLongueurOndeBleue);
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieRayonGroupe);
@@ -553,7 +553,7 @@ TEST_F(Navigation, LeTitreMeneAuxListesPuisAuxCellulesDuDispositif)
               (TCodes{SaisieLongueurOndeRouge, SaisieLongueurOndeVerte, SaisieLongueurOndeBleue, SaisieRayonDioptre,
                       SaisieEpaisseurDioptre, SaisieDiametreDioptre, SaisieIndiceRouge, SaisieIndiceVert,
                       SaisieIndiceBleu, SaisieMatiereDioptre}));
-    EXPECT_EQ(Edition.TableEditee, 1);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Dispositif);
     EXPECT_EQ(Edition.LigneCourante, 1);
     EXPECT_TRUE(EtatSaisie.Saisie.Visible);
     OuvreSaisiePrecedente(SaisieRayonDioptre);
@@ -565,7 +565,7 @@ TEST_F(Navigation, LeTitreMeneAuxListesPuisAuxCellulesDuDispositif)
 // A device of rows 1..n with filled cells.
 void DispositifRempli(int lignes, double derniereEpaisseur)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Dispositif.NombreDioptres = lignes;
     for (int r = 1; r <= lignes; ++r)
     {
@@ -637,7 +637,7 @@ TEST_F(Navigation, RevenirDuRayonDUneDerniereLigneVideLaRetire)
 TEST_F(Navigation, LeGroupeDeLaLunetteGranditJusquATreizeLignes)
 {
     Instrument.TypeInstrument = T::Lunette;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     for (int r = 1; r <= NombreMaxDioptresGroupe; ++r)
     {
         Groupe.RayonGroupe[static_cast<std::size_t>(r)] = 500;
@@ -665,7 +665,7 @@ TEST_F(Navigation, LeGroupeDeLaLunetteGranditJusquATreizeLignes)
 TEST_F(Navigation, LeGroupeDuKlevtsovPasseParLaLigneDuMiroir)
 {
     Instrument.TypeInstrument = T::KlevtsovCassegrain;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     for (int lignes : {4, 3})
     {
         SCOPED_TRACE(lignes);
@@ -684,7 +684,7 @@ TEST_F(Navigation, LeGroupeDuKlevtsovPasseParLaLigneDuMiroir)
     OuvreSaisieRayonLigneMiroir();
     OuvreSaisiePrecedente(SaisieRayonLigneMiroir);
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieMatiereGroupe);
-    EXPECT_EQ(Edition.TableEditee, 2);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Groupe);
     EXPECT_EQ(Edition.LigneCourante, 3);
 }
 

@@ -360,7 +360,7 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
     for (const TCasCellule& c : rayons)
     {
         SCOPED_TRACE("rayon " + std::to_string(c.Valeur));
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Edition.LigneCourante = 2;
         Dispositif.RayonDioptre[2] = c.Valeur;
         OuvreSaisieRayonDioptre();
@@ -387,7 +387,7 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
     for (const TCasEpaisseur& c : epaisseurs)
     {
         SCOPED_TRACE("epaisseur " + c.Cas.Attendu);
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Edition.LigneCourante = 1;
         *c.Epaisseur = c.Cas.Valeur;
         c.Ouvreur();
@@ -397,7 +397,7 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
     for (const TCasCellule& c : indices)
     {
         SCOPED_TRACE("indice " + std::to_string(c.Valeur));
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Edition.LigneCourante = 1;
         Dispositif.IndiceVert[2] = static_cast<float>(c.Valeur);
         OuvreSaisieIndiceVert();
@@ -408,7 +408,7 @@ TEST_F(Ouvreurs, LesCellulesMontrentLesValeursSpecialesParLeursNoms)
 
 TEST_F(Ouvreurs, LaCelluleSePlaceSurSaLigneEtSaColonne)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Edition.LigneCourante = 3;
     Dispositif.NombreDioptres = 5;
     Controles.Grille.Left = 20;
@@ -427,7 +427,7 @@ TEST_F(Ouvreurs, LaCelluleSePlaceSurSaLigneEtSaColonne)
 
 TEST_F(Ouvreurs, SeuleLaDerniereEpaisseurProposeLInfini)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Dispositif.NombreDioptres = 4;
     Edition.LigneCourante = 4;
     OuvreSaisieEpaisseurDioptre();
@@ -472,7 +472,7 @@ TEST_F(Ouvreurs, LaValeurGardeeEstCelleDuChampOuvertApresLeRafraichissement)
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieEpaisseurPrimaireNewton);
     EXPECT_DOUBLE_EQ(EtatSaisie.ValeurAvantSaisie, 25);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, "25");
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Dispositif.EpaisseurDioptre[1] = 12.5;
     EtatSaisie.CodeSaisie = AucuneSaisie;
     OuvreSaisieEpaisseurDioptre();

@@ -152,7 +152,7 @@ TEST_F(Touches, ApresChaqueToucheLeCodeEstCeluiDeLaBoiteOuverte)
 // A device of `lignes` rows; row `vide` (0 for none) empty.
 void RemplitDispositif(int lignes, int vide)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     Dispositif.NombreDioptres = lignes;
     for (int r = 1; r <= lignes; ++r)
     {
@@ -264,7 +264,7 @@ TEST_F(Touches, HautDepuisLaLigneDuMiroirRevientSurLaDerniereLentille)
 {
     Instrument.TypeInstrument = T::KlevtsovCassegrain;
     Groupe.NombreDioptresGroupe = 3;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     for (const auto& [miroir, lentille] :
          std::vector<std::pair<void (*)(), TCodeSaisie>>{{OuvreSaisieRayonLigneMiroir, SaisieRayonGroupe},
                                                          {OuvreSaisieDiametreLigneMiroir, SaisieDiametreGroupe},
@@ -300,7 +300,7 @@ TEST_F(Touches, EchapRemetLeTexteDeLaValeurStockee)
         SCOPED_TRACE(c.Nom);
         SetUp();
         Instrument.TypeInstrument = T::Newton;
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Edition.LigneCourante = 1;
         c.Prepare();
         c.Ouvreur();

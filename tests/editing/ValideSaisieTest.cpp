@@ -165,7 +165,7 @@ TEST_F(Commit, CommandesDePlacementSuiventLeDispositif)
             Dispositif.EpaisseurDioptre[1] = c.DerniereEpaisseurInfinie ? EpaisseurInfinie : 50;
         }
         Validite.InstrumentValide = c.InstrumentValide;
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Tape(SaisieDiametreEntreeNewton, 200, "200");
 
         ValideSaisie();
@@ -184,7 +184,7 @@ TEST_F(Commit, TitreDuDispositifJournaliseEnTexte)
     ValideSaisie();
 
     EXPECT_EQ(Dispositif.TitreDispositif, "Correcteur 2");
-    EXPECT_EQ(Edition.TableEditee, 1);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Dispositif);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieTitreDispositif);
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "Correcteur 2");

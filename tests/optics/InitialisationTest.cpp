@@ -86,7 +86,7 @@ TEST_F(Initialisation, NouveauDessinPorteLesValeursParDefaut)
 
 TEST_F(Initialisation, DispositifRemisAZeroEstVideEtAbsent)
 {
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     EXPECT_TRUE(EstLigneVide(1));
     VerifieValidite();
     EXPECT_FALSE(Validite.DispositifPresent);
@@ -228,23 +228,23 @@ TEST_F(Initialisation, LigneVideSelonLaTableEditee)
     struct Cas
     {
         const char* nom;
-        int table;
+        TTableEditee table;
         void (*prepare)();
         bool vide;
     };
     const Cas cas[] = {
-        {"dispositif neuf", 1, [] {}, true},
-        {"diamètre seul", 1, [] { Dispositif.DiametreDioptre[1] = 40; }, true},
-        {"rayon", 1, [] { Dispositif.RayonDioptre[1] = 50; }, false},
-        {"épaisseur nulle", 1, [] { Dispositif.EpaisseurDioptre[1] = 0; }, false},
-        {"indice vert du milieu suivant", 1, [] { Dispositif.IndiceVert[2] = 1.5f; }, false},
-        {"verre du milieu suivant", 1, [] { Dispositif.MatiereDioptre[2] = "BK7"; }, false},
-        {"milieu devant la surface", 1, [] { Dispositif.IndiceVert[1] = 1.5f; }, true},
-        {"groupe neuf", 2, [] {}, true},
-        {"groupe avec verre", 2, [] { Groupe.MatiereGroupe[1] = "F2"; }, false},
-        {"groupe avec indice bleu", 2, [] { Groupe.IndiceBleuGroupe[1] = 1.6f; }, false},
-        {"aucune table", 0, [] {}, false},
-        {"table des verres de lame", 3, [] {}, false},
+        {"dispositif neuf", TTableEditee::Dispositif, [] {}, true},
+        {"diamètre seul", TTableEditee::Dispositif, [] { Dispositif.DiametreDioptre[1] = 40; }, true},
+        {"rayon", TTableEditee::Dispositif, [] { Dispositif.RayonDioptre[1] = 50; }, false},
+        {"épaisseur nulle", TTableEditee::Dispositif, [] { Dispositif.EpaisseurDioptre[1] = 0; }, false},
+        {"indice vert du milieu suivant", TTableEditee::Dispositif, [] { Dispositif.IndiceVert[2] = 1.5f; }, false},
+        {"verre du milieu suivant", TTableEditee::Dispositif, [] { Dispositif.MatiereDioptre[2] = "BK7"; }, false},
+        {"milieu devant la surface", TTableEditee::Dispositif, [] { Dispositif.IndiceVert[1] = 1.5f; }, true},
+        {"groupe neuf", TTableEditee::Groupe, [] {}, true},
+        {"groupe avec verre", TTableEditee::Groupe, [] { Groupe.MatiereGroupe[1] = "F2"; }, false},
+        {"groupe avec indice bleu", TTableEditee::Groupe, [] { Groupe.IndiceBleuGroupe[1] = 1.6f; }, false},
+        {"aucune table", TTableEditee::Aucune, [] {}, false},
+        {"table des verres de lame", TTableEditee::Lame, [] {}, false},
     };
     for (const Cas& c : cas)
     {
@@ -254,10 +254,10 @@ TEST_F(Initialisation, LigneVideSelonLaTableEditee)
         c.prepare();
         EXPECT_EQ(EstLigneVide(1), c.vide);
     }
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     EXPECT_FALSE(EstLigneVide(0));
     EXPECT_FALSE(EstLigneVide(31));
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     EXPECT_FALSE(EstLigneVide(14));
 }
 

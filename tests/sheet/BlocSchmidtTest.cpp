@@ -126,7 +126,7 @@ TEST_F(BlocSchmidt, CasesEtControlesDesFormesDevelopeesEtRepliees)
         Construit(c.Forme);
         Controles.CaseArl.Visible = Controles.TableauSchmidt.Visible = Controles.BoutonLame.Visible = true;
         Edition.InstrumentDeveloppe = c.Developpe;
-        Edition.TableEditee = 1;
+        Edition.TableEditee = TTableEditee::Dispositif;
         Dessine();
         EXPECT_EQ(CasesEnregistrees(), c.Cases);
         VerifieCasesDansFenetre();
@@ -135,7 +135,7 @@ TEST_F(BlocSchmidt, CasesEtControlesDesFormesDevelopeesEtRepliees)
         EXPECT_EQ(Controles.BoutonLame.Visible, c.Developpe);
         EXPECT_EQ(Controles.CaseArl.Visible, c.Developpe);
         // Expanded, the plate glass row becomes the edited table.
-        EXPECT_EQ(Edition.TableEditee, c.Developpe ? 3 : 1);
+        EXPECT_EQ(Edition.TableEditee, c.Developpe ? TTableEditee::Lame : TTableEditee::Dispositif);
         if (!c.Developpe)
             continue;
         const int ligne4 = Y0() + (c.Forme == TTypeInstrument::Schmidt ? 48 : 51);

@@ -88,7 +88,7 @@ TEST_F(ImpressionTableau, UneDerniereLigneVideNEstPasImprimeeEtLEditionResteSurS
 {
     Dioptres(2);
     Dispositif.NombreDioptres = 3;
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     DocumentFiche.NomEnregistrement = "Mon.qvd";
     auto page = TCanevasEnregistreur::Page(LargeurPage, 1100, 72);
     ImprimeTableau(*page);
@@ -97,7 +97,7 @@ TEST_F(ImpressionTableau, UneDerniereLigneVideNEstPasImprimeeEtLEditionResteSurS
     EXPECT_EQ(Compte(textes, "2"), 1);
     EXPECT_EQ(Compte(textes, "3"), 0);
     EXPECT_EQ(Compte(textes, "BK7"), 1);
-    EXPECT_EQ(Edition.TableEditee, 2);
+    EXPECT_EQ(Edition.TableEditee, TTableEditee::Groupe);
 }
 
 TEST_F(ImpressionTableau, UnTableauPlusHautQueLaPageSePoursuitSurDesPagesDeSuite)

@@ -36,7 +36,7 @@ TEST_F(LignesEditees, LaLigneDuDispositifMontreLesTextesDuTableauDessous)
     Dispositif.DiametreDioptre = {0, 80, 0};
     Dispositif.IndiceVert[2] = 1.62408f;
     Dispositif.MatiereDioptre[2] = "F2";
-    Edition.TableEditee = 1;
+    Edition.TableEditee = TTableEditee::Dispositif;
     struct TCas
     {
         int Ligne;
@@ -55,7 +55,7 @@ TEST_F(LignesEditees, LaLigneDuDispositifMontreLesTextesDuTableauDessous)
 
 TEST_F(LignesEditees, LigneDuGroupeEtLigneDuMiroir)
 {
-    Edition.TableEditee = 2;
+    Edition.TableEditee = TTableEditee::Groupe;
     Edition.LigneCourante = 1;
     Controles.LigneMiroirActive.Visible = true;
     Groupe.RayonGroupe[1] = 1e30;
@@ -178,7 +178,7 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         {"Ligne",
          &Ligne,
          [] {
-             Edition.TableEditee = 1;
+             Edition.TableEditee = TTableEditee::Dispositif;
              DessineLigneEditee();
          },
          "1",
@@ -204,7 +204,7 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         {"LigneMiroirActive",
          &LigneMiroirActive,
          [] {
-             Edition.TableEditee = 2;
+             Edition.TableEditee = TTableEditee::Groupe;
              DessineLigneEditee();
          },
          "Miroir secondaire sphérique",
@@ -279,9 +279,11 @@ TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOn
     {
         bool Ligne;
         bool Liste;
-        int Table;
+        TTableEditee Table;
     };
-    const TCas cas[] = {{false, false, 3}, {true, false, 1}, {false, true, 1}};
+    const TCas cas[] = {{false, false, TTableEditee::Lame},
+                        {true, false, TTableEditee::Dispositif},
+                        {false, true, TTableEditee::Dispositif}};
     for (TTypeInstrument forme :
          {TTypeInstrument::Schmidt, TTypeInstrument::Maksutov, TTypeInstrument::MaksutovCassegrain})
     {
@@ -292,7 +294,7 @@ TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOn
             ConstruitFormeValide(forme);
             Edition.InstrumentDeveloppe = true;
             Edition.AMettreAJour = true;
-            Edition.TableEditee = 1;
+            Edition.TableEditee = TTableEditee::Dispositif;
             Controles.Ligne.Visible = c.Ligne;
             Controles.ComboBoxLambda.Visible = c.Liste;
             DessineTableau();
