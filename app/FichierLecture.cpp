@@ -18,64 +18,12 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
-#include <string_view>
+#include <optional>
 
 namespace {
 
 constexpr const char* TitreLecture = "Quivane - Lecture d'un fichier";
 constexpr int ProfilMaximal = ProfilPartage;
-
-bool EstChiffre(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// What the lenient number reader converts, once blanks and unknown characters are set aside (those already mark the
-// file incorrect): one optional sign, digits with at most one decimal mark, then an optional exponent with its own
-// optional sign and at least one digit, the whole within the range of a double. An empty text reads as 0.
-bool EstReelLisible(std::string_view texte)
-{
-    std::string t;
-    for (const char c : texte)
-        if (EstChiffre(c) || c == '+' || c == '-' || c == '.' || c == ',' || c == 'E' || c == 'e')
-            t += c;
-    std::size_t i = 0;
-    const auto signe = [&] {
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            ++i;
-    };
-    const auto chiffres = [&] {
-        int n = 0;
-        for (; i < t.size() && EstChiffre(t[i]); ++i)
-            ++n;
-        return n;
-    };
-    if (t.empty())
-        return true;
-    signe();
-    int mantisse = chiffres();
-    if (i < t.size() && (t[i] == '.' || t[i] == ','))
-    {
-        ++i;
-        mantisse += chiffres();
-    }
-    if (mantisse == 0)
-        return false;
-    if (i < t.size() && (t[i] == 'E' || t[i] == 'e'))
-    {
-        ++i;
-        signe();
-        if (chiffres() == 0)
-            return false;
-    }
-    if (i != t.size())
-        return false;
-    for (char& c : t)
-        if (c == ',')
-            c = '.';
-    return std::isfinite(std::strtod(t.c_str(), nullptr));
-}
 
 // The lines of the file as values. Once a line is missing or cannot be converted the read stops: every later value
 // reads as empty or 0 and nothing more is taken from the file.
@@ -108,10 +56,8 @@ public:
         const std::string ligne = Valeur();
         if (Arrete())
             return 0;
-        if (!EstReelLisible(ligne))
-            return Refuse();
-        const double valeur = LitNombre(ligne);
-        return std::isfinite(valeur) ? valeur : Refuse();
+        const std::optional<double> valeur = NombreLisible(ligne);
+        return valeur ? *valeur : Refuse();
     }
 
     float ReelSimple()
@@ -140,9 +86,10 @@ public:
             return true;
         if (ligne == "False")
             return false;
-        if (ligne.empty() || !EstReelLisible(ligne))
+        const std::optional<double> valeur = ligne.empty() ? std::nullopt : NombreLisible(ligne);
+        if (!valeur)
             return Refuse() != 0;
-        return LitNombre(ligne) != 0;
+        return *valeur != 0;
     }
 
     // A tint line; at the end of the file the tint keeps `parDefaut` and so do the following ones.

@@ -117,6 +117,43 @@ std::int32_t EnEntier(std::string_view travail)
     return static_cast<std::int32_t>(Round(arrondi));
 }
 
+// The lenient reading of a text: the strays handled by the policy, then the value; nothing for a text refused. An
+// empty working text (blanks and strays only) reads 0.
+std::optional<double> Lit(std::string_view texte, TPolitiqueNombre politique)
+{
+    const TTexteFiltre filtre = Filtre(texte);
+    switch (politique.Etranger)
+    {
+    case TCaractereEtranger::SignaleFichier:
+        if (filtre.Etrangers > 0)
+            FichierIncorrect = true;
+        break;
+    case TCaractereEtranger::Ignore: break;
+    case TCaractereEtranger::BipParCaractere:
+        for (int n = 0; n < filtre.Etrangers; ++n)
+            MessageBeep(BipDefaut);
+        break;
+    }
+    if (filtre.Separateurs > 1 || filtre.Signes > 2)
+        return std::nullopt;
+    if (filtre.Travail.empty())
+        return 0.0;
+    return Convertit(filtre.Travail);
+}
+
+// A mark without a digit before its exponent: typed, it reads 0; as a value it holds no number.
+bool MantisseSansChiffre(std::string_view texte)
+{
+    for (const char c : texte)
+    {
+        if (EstChiffre(c))
+            return false;
+        if (c == 'E' || c == 'e')
+            return true;
+    }
+    return true;
+}
+
 } // namespace
 
 int ReconnaitNombre(std::string_view texte, TPolitiqueNombre politique)
@@ -159,33 +196,22 @@ double LitNombre(std::string_view texte, TPolitiqueNombre politique)
 {
     if (texte.empty())
         return 0;
-    const TTexteFiltre filtre = Filtre(texte);
-    switch (politique.Etranger)
-    {
-    case TCaractereEtranger::SignaleFichier:
-        if (filtre.Etrangers > 0)
-            FichierIncorrect = true;
-        break;
-    case TCaractereEtranger::Ignore: break;
-    case TCaractereEtranger::BipParCaractere:
-        for (int n = 0; n < filtre.Etrangers; ++n)
-            MessageBeep(BipDefaut);
-        break;
-    }
-    if (filtre.Separateurs > 1 || filtre.Signes > 2)
-    {
-        MessageBeep(BipDefaut);
-        return 0;
-    }
-    if (filtre.Travail.empty())
-        return 0;
-    const std::optional<double> valeur = Convertit(filtre.Travail);
+    const std::optional<double> valeur = Lit(texte, politique);
     if (!valeur)
     {
         MessageBeep(BipDefaut);
         return 0;
     }
     return *valeur;
+}
+
+std::optional<double> NombreLisible(std::string_view texte, TPolitiqueNombre politique)
+{
+    const std::optional<double> valeur = Lit(texte, politique);
+    const bool marqueSeule = Filtre(texte).Separateurs > 0 && MantisseSansChiffre(texte);
+    if (!valeur || marqueSeule)
+        return std::nullopt;
+    return valeur;
 }
 
 std::int32_t LitEntier(std::string_view texte)

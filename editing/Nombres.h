@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // What a reader does with a character it does not know (anything but digits, signs, marks, "E"/"e" and blanks).
@@ -42,6 +43,10 @@ int ReconnaitNombre(std::string_view texte, TPolitiqueNombre politique = Politiq
 // The value of the text: blanks ignored, either mark, an exponent accepted, one sign before the number and one after
 // "E". 0 for an empty or blank text (silently) and for a text it refuses (one default beep).
 double LitNombre(std::string_view texte, TPolitiqueNombre politique = PolitiquePrincipale);
+
+// The same reading for a value stored in a file, without the refusal's beep: nothing for a text refused, and for a
+// mark without a digit ("." or "-,"), which holds no number; an empty or blank text reads 0.
+std::optional<double> NombreLisible(std::string_view texte, TPolitiqueNombre politique = PolitiquePrincipale);
 
 // A stored count or row: digits only (blanks ignored, "1E3" is 1000). Anything else, an empty text or a value out of
 // the 32-bit range: 0 with ErreurLecture set.

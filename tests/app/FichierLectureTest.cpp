@@ -328,7 +328,7 @@ TEST_F(FichierLecture, RaiesAbsentesEtTeintesManquantes)
 TEST_F(FichierLecture, NombresLusDansLesDeuxSeparateurs)
 {
     for (const char separateur : {'.', ','})
-        for (const char* texte : {"12,5", "12.5", " 12.5 "})
+        for (const char* texte : {"12,5", "12.5", " 12.5 ", "1,25E1", "125e-1"})
         {
             SCOPED_TRACE(std::string(1, separateur) + " " + texte);
             ReinitialiseEtat();
@@ -546,6 +546,8 @@ TEST_F(FichierRefuse, ChaqueFauteEstSignaleeUneFoisEtLaisseLaConception)
     tronque.resize(tronque.size() - 20);
     std::vector<std::string> pasUnNombre = Courant;
     pasUnNombre[4] = "--5";
+    std::vector<std::string> marqueSeule = Courant;
+    marqueSeule[4] = ".";
     std::vector<std::string> caractereEtranger = Courant;
     caractereEtranger[4] = "12a5";
     std::vector<std::string> entierVide = Courant;
@@ -566,6 +568,7 @@ TEST_F(FichierRefuse, ChaqueFauteEstSignaleeUneFoisEtLaisseLaConception)
         {"fichier tronqué", tronque, erreurLecture},
         {"fichier vide", {}, erreurLecture},
         {"ligne qui n'est pas un nombre", pasUnNombre, incorrect},
+        {"séparateur sans chiffre", marqueSeule, incorrect},
         {"caractère étranger dans un nombre", caractereEtranger, incorrect},
         {"entier vide", entierVide, incorrect},
         {"titre de section inconnu", titreInconnu, incorrect},

@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -105,6 +107,36 @@ TEST_P(NombresTypes, UneValeurEcriteParLeProgrammeSeRelitALIdentique)
         EXPECT_EQ(Bip.Total(), 0);
     }
     EXPECT_EQ(LitNombre(FormateNombre(-1.0025, "#0.####")), -1.0025);
+}
+
+// A stored value is read by the same grammar, without the refusal's beep; a mark without a digit holds no number.
+TEST_P(NombresTypes, UneValeurStockeeSeLitParLaMemeGrammaire)
+{
+    const std::vector<std::pair<std::string, std::optional<double>>> cas = {
+        {"12,5", 12.5},
+        {" 12.5 ", 12.5},
+        {"-1.5E-05", -1.5e-05},
+        {"1E", 1.0},
+        {"", 0.0},
+        {"   ", 0.0},
+        {".", std::nullopt},
+        {"-,", std::nullopt},
+        {".E3", std::nullopt},
+        {"--3", std::nullopt},
+        {"1.2,3", std::nullopt},
+        {"E5", std::nullopt},
+        {"1E999", std::nullopt},
+    };
+    for (const auto& [texte, attendue] : cas)
+    {
+        SCOPED_TRACE("\"" + texte + "\"");
+        EXPECT_EQ(NombreLisible(texte), attendue);
+        EXPECT_FALSE(FichierIncorrect);
+    }
+    EXPECT_EQ(Bip.Total(), 0);
+    // A stray character is dropped and marks the file as the main window's reader does.
+    EXPECT_EQ(NombreLisible("12a5"), 125.0);
+    EXPECT_TRUE(FichierIncorrect);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separateurs, NombresTypes, ::testing::Values(',', '.'));
