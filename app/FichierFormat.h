@@ -1,10 +1,11 @@
 // The fixed texts of a design file shared by its writer and its reader: the header, the section titles of the
-// forms and of the lens device, the names given to a form read from a file, and the colour identifiers.
+// forms and of the lens device, the names given to a form read from a file; colours are written as the journal
+// writes them (platform/Couleurs.h).
 #pragma once
 
 #include "optics/Modele.h"
+#include "platform/Couleurs.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,9 +48,3 @@ struct TChampFichier
 
 // The entries after the section title of a form; the Maksutov-Cassegrain's depend on its variant line.
 std::vector<TChampFichier> ChampsInstrument(TTypeInstrument type, bool secondaireSurMenisque);
-
-// A colour as written: its identifier when it has one, else "$" and eight upper-case hexadecimal digits.
-std::string TexteCouleur(TColor couleur);
-
-// A colour line read back: an identifier, "$" hexadecimal or a decimal integer; nothing for any other text.
-std::optional<TColor> LitCouleur(const std::string& texte);

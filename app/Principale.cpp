@@ -16,8 +16,14 @@
 #include "app/Messages.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
+#include "dialogs/Champ.h"
+#include "dialogs/ConfigInstrument.h"
+#include "dialogs/DialoguesReglages.h"
+#include "dialogs/Dispositif.h"
 #include "dialogs/Index.h"
 #include "dialogs/OculaireChoix.h"
+#include "dialogs/Preferences.h"
+#include "dialogs/Unique.h"
 #include "editing/BoiteSaisie.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
@@ -144,6 +150,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     ChoixVerreClavier = ChoixVerreClavierIndice;
     InstalleCatalogue(this);
     InstalleChoixOculaire(this);
+    CreeDialoguesReglages(this);
 }
 
 TPrincipale::~TPrincipale()
@@ -253,6 +260,10 @@ void TPrincipale::CreeActions()
 
     for (QAction* commande : {Nouveau, OuvrirA, LireInstrument})
         commande->setEnabled(true);
+    // The settings commands are available whatever the design.
+    for (QAction* commande :
+         {Preferences, ConfigInstrument, Configdispo, ConfigChamp, ConfigEtoilesMulti, ConfigEtoileUnique})
+        commande->setEnabled(true);
     Relie(Nouveau, &TPrincipale::NouveauExecute);
     Relie(OuvrirA, OuvreDocument);
     Relie(LireInstrument, LitInstrument);
@@ -288,6 +299,12 @@ void TPrincipale::CreeActions()
     Relie(Coller, &TPrincipale::CollerExecute);
     Relie(Barlow, ::BarlowExecute);
     Relie(OculaireA, ::OculaireAExecute);
+    Relie(Preferences, ::PreferencesExecute);
+    Relie(ConfigInstrument, ::ConfigInstrumentExecute);
+    Relie(Configdispo, ::ConfigdispoExecute);
+    Relie(ConfigChamp, ::ConfigChampExecute);
+    Relie(ConfigEtoilesMulti, ::ConfigEtoilesMultiExecute);
+    Relie(ConfigEtoileUnique, ::ConfigEtoileUniqueExecute);
 }
 
 void TPrincipale::CreeMenus()

@@ -11,6 +11,11 @@
 #include "app/Texte.h"
 #include "dialogs/Formules.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/ChampCalcul.h"
+#include "dialogs/ConfigInstrumentCalcul.h"
+#include "dialogs/DispositifCalcul.h"
+#include "dialogs/EtoilesCalcul.h"
+#include "dialogs/PreferencesCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/CodesJournal.h"
 #include "editing/EtatEdition.h"
@@ -283,6 +288,12 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
     case CodeJournalVerreCatalogue: VerreCatalogue(e.Index, e.Valeur); return;
     case CodeJournalDistanceHorsAxe: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
+    case CodeJournalPreferences: AppliqueTextePreferences(e.Valeur); return;
+    case CodeJournalTeintesInstrument: AppliqueTeintesInstrument(e.Index, e.Valeur); return;
+    case CodeJournalTeintesDispositif: AppliqueTexteTeintesDispositif(e.Valeur); return;
+    case CodeJournalConfigChamp: AppliqueTexteReglagesChamp(e.Valeur); return;
+    case CodeJournalConfigEtoiles: AppliqueTexteReglagesEtoiles(TVueEtoiles::Multiple, e.Valeur); return;
+    case CodeJournalConfigEtoileUnique: AppliqueTexteReglagesEtoiles(TVueEtoiles::Unique, e.Valeur); return;
     default: break;
     }
     if (e.Code > 0)
@@ -309,13 +320,7 @@ const std::vector<std::int32_t>& CodesSansRoutine()
                                                     CodeJournalInsereLigneDispositif,
                                                     CodeJournalInsereLigneGroupe,
                                                     CodeJournalHomothetie,
-                                                    CodeJournalOptimisationDiametres,
-                                                    CodeJournalPreferences,
-                                                    CodeJournalTeintesInstrument,
-                                                    CodeJournalTeintesDispositif,
-                                                    CodeJournalConfigChamp,
-                                                    CodeJournalConfigEtoiles,
-                                                    CodeJournalConfigEtoileUnique};
+                                                    CodeJournalOptimisationDiametres};
     return codes;
 }
 

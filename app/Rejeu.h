@@ -17,6 +17,6 @@ bool RejoueJournal();
 // its table, changes nothing.
 void AppliqueEnregistrement(const TEnregistrementJournal& enregistrement);
 
-// The codes whose commands (row commands, design tools, settings dialogs) have no routine in the program yet: their
+// The codes whose commands (row commands, design tools) have no routine in the program yet: their
 // records are kept in the journal and replayed as nothing.
 const std::vector<std::int32_t>& CodesSansRoutine();

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 using TColor = std::uint32_t;
 
@@ -49,3 +51,10 @@ inline constexpr TColor clBtnFace = CouleurRVB(240, 240, 240);
 
 // What a pixel read answers outside the image, or on a device that cannot be read back (a printer).
 inline constexpr TColor CouleurIllisible = 0xFFFFFFFF;
+
+// A colour as written in design files and journal records: its identifier when it has one, else "$" and eight
+// upper-case hexadecimal digits.
+std::string TexteCouleur(TColor couleur);
+
+// A colour text read back: an identifier, "$" hexadecimal or a decimal integer; nothing for any other text.
+std::optional<TColor> LitCouleur(const std::string& texte);

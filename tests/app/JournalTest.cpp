@@ -401,30 +401,15 @@ TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)
 
 TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 {
-    // The row commands, the design tools and the settings dialogs; each takes its code when it is built.
-    EXPECT_EQ(CodesSansRoutine(), (std::vector<std::int32_t>{CodeJournalCoupeLigneDispositif,
-                                                             CodeJournalCoupeLigneGroupe,
-                                                             CodeJournalCopieLigneDispositif,
-                                                             CodeJournalCopieLigneGroupe,
-                                                             CodeJournalColleLigneDispositif,
-                                                             CodeJournalColleLigneGroupe,
-                                                             CodeJournalInsereLigneCopieeDispositif,
-                                                             CodeJournalInsereLigneCopieeGroupe,
-                                                             CodeJournalRoss,
-                                                             CodeJournalRossSpecifie,
-                                                             CodeJournalWynne,
-                                                             CodeJournalHomothetieAppliquee,
-                                                             CodeJournalDiametresOptimises,
-                                                             CodeJournalInsereLigneDispositif,
-                                                             CodeJournalInsereLigneGroupe,
-                                                             CodeJournalHomothetie,
-                                                             CodeJournalOptimisationDiametres,
-                                                             CodeJournalPreferences,
-                                                             CodeJournalTeintesInstrument,
-                                                             CodeJournalTeintesDispositif,
-                                                             CodeJournalConfigChamp,
-                                                             CodeJournalConfigEtoiles,
-                                                             CodeJournalConfigEtoileUnique}));
+    // The row commands and the design tools; each takes its code when it is built.
+    EXPECT_EQ(CodesSansRoutine(),
+              (std::vector<std::int32_t>{
+                  CodeJournalCoupeLigneDispositif, CodeJournalCoupeLigneGroupe, CodeJournalCopieLigneDispositif,
+                  CodeJournalCopieLigneGroupe, CodeJournalColleLigneDispositif, CodeJournalColleLigneGroupe,
+                  CodeJournalInsereLigneCopieeDispositif, CodeJournalInsereLigneCopieeGroupe, CodeJournalRoss,
+                  CodeJournalRossSpecifie, CodeJournalWynne, CodeJournalHomothetieAppliquee,
+                  CodeJournalDiametresOptimises, CodeJournalInsereLigneDispositif, CodeJournalInsereLigneGroupe,
+                  CodeJournalHomothetie, CodeJournalOptimisationDiametres}));
     OuvreBase(TTypeInstrument::Cassegrain);
     Modifie(SaisieDiametreEntreeNewton, 230);
     // A code that no version of the program writes.

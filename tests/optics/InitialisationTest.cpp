@@ -78,8 +78,8 @@ TEST_F(Initialisation, NouveauDessinPorteLesValeursParDefaut)
     EXPECT_EQ(R.RayonChampAfocal, 20);
     EXPECT_EQ(R.AmplitudeRepere, 30);
     EXPECT_EQ(R.PasRayon, 1.0);
-    EXPECT_EQ(R.PasEpaisseur, 0.1);
-    EXPECT_EQ(R.PasIndice, 0.001);
+    EXPECT_EQ(R.PasEpaisseur, 0.1f);
+    EXPECT_EQ(R.PasIndice, 0.001f);
     EXPECT_EQ(R.TeinteVerre[0], 0xD4FFF0u);
     EXPECT_EQ(R.TeinteVerre[9], 0xFBC4C4u);
 }

@@ -1,0 +1,31 @@
+// The edit boxes of the settings dialogs.
+#include "dialogs/Boites.h"
+
+#include <QDialog>
+#include <QFocusEvent>
+#include <QLayout>
+#include <QLineEdit>
+
+#include <algorithm>
+
+void MontreEntier(QLineEdit* boite, int valeur, int longueur)
+{
+    const QString texte = QString::number(valeur);
+    boite->setMaxLength(std::max(longueur, static_cast<int>(texte.size())));
+    boite->setText(texte);
+}
+
+bool QuitteLaBoite(const QEvent* evenement)
+{
+    if (evenement->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason raison = static_cast<const QFocusEvent*>(evenement)->reason();
+    return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason && raison != Qt::MenuBarFocusReason;
+}
+
+void FixeTaille(QDialog* fenetre, QLayout* disposition, int largeur)
+{
+    const int hauteur = disposition->hasHeightForWidth() ? disposition->totalHeightForWidth(largeur)
+                                                         : disposition->totalSizeHint().height();
+    fenetre->setFixedSize(largeur, std::max(hauteur, disposition->totalMinimumSize().height()));
+}

@@ -1,0 +1,31 @@
+// What the settings dialogs share: the packed values of their records (whole numbers padded with zeros to their
+// field's width, each followed by one blank, read back by splitting on blanks so that a value wider than its field
+// still reads), and the end of their commands.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The largest whole number a settings box or record takes: far beyond what any box holds, well within 32 bits.
+inline constexpr std::int32_t EntierReglageMaximal = 999999;
+
+// The number's decimal text with "0" put in front up to `largeur` characters, then one blank; never cut.
+std::string EntierEmballe(std::int32_t valeur, int largeur);
+// "1 " or "0 ".
+std::string DrapeauEmballe(bool drapeau);
+
+// The blank-separated words of a value.
+std::vector<std::string> Mots(std::string_view valeur);
+
+// A word that is a whole number within [minimum, maximum] (either decimal mark refused), else nothing.
+std::optional<std::int32_t> EntierDansLimites(std::string_view mot, std::int32_t minimum, std::int32_t maximum);
+
+// A flag written "1" or "0", else nothing.
+std::optional<bool> DrapeauLu(std::string_view mot);
+
+// The end of a settings command: when a setting changed, the record, a recomputation, and the design marked
+// modified when `modifie` (the design file carries the settings); then the refresh.
+void TermineReglages(bool change, std::int32_t code, std::int32_t index, const std::string& valeur, bool modifie);
