@@ -6,13 +6,17 @@
 #include "app/FichierEcriture.h"
 #include "app/Principale.h"
 #include "app/Session.h"
+#include "dialogs/Preferences.h"
 #include "editing/EtatEdition.h"
 #include "editing/OuvreSaisie.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
 #include "support/Formes.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -102,6 +106,36 @@ TEST_F(Fermeture, OuiDemandeToujoursUnNomEtAbandonnerGardeLeProgramme)
     services.Question.Repond(ReponseNon);
     EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
     EXPECT_FALSE(fs::exists(Dossier / "Session0.tmp"));
+}
+
+// The settings commands from start-up; preferences left as shown change nothing, while the focus ray's distance,
+// which the design file carries, alone makes the close ask for saving.
+TEST_F(Fermeture, LaDistanceDuRayonDuFoyerSeuleDemandeDEnregistrer)
+{
+    TServicesDeTest services;
+    TPrincipale principale;
+    FormCreate(principale, {});
+    for (const QAction* commande :
+         {principale.Preferences, principale.ConfigInstrument, principale.Configdispo, principale.ConfigChamp,
+          principale.ConfigEtoilesMulti, principale.ConfigEtoileUnique})
+        EXPECT_TRUE(commande->isEnabled()) << commande->text().toStdString();
+
+    QTimer::singleShot(0, PreferencesForm, [] { PreferencesForm->ButtonOk->click(); });
+    principale.Preferences->trigger();
+    EXPECT_FALSE(Edition.DocumentModifie);
+
+    QTimer::singleShot(0, PreferencesForm, [] {
+        PreferencesForm->SaisieDist->setText("0,3");
+        PreferencesForm->ButtonOk->click();
+    });
+    principale.Preferences->trigger();
+    EXPECT_EQ(Systeme.DistanceAxeRayonFoyer, 0.3);
+    EXPECT_TRUE(Edition.DocumentModifie);
+
+    services.Question.Repond(ReponseNon);
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane - Confirmer");
 }
 
 TEST_F(Fermeture, UnFichierIlisibleDeLaLigneDeCommandeLaisseUnDocumentSansNom)

@@ -146,6 +146,7 @@ TEST_F(FichierLecture, ReglagesEtTeintesReviennent)
     Reglages.PasBoiteDistance = 2.5f;
     Systeme.DistanceFoyerDioptre = -12.375;
     Systeme.DistanceAxeRayonFoyer = 0.43301;
+    Reglages.TeinteVerre[0] = CouleurRVB(192, 220, 192); // written by its name, "clMoneyGreen"
     Reglages.TeinteVerre[2] = 0x00FFFFFF;
     Reglages.TeinteVerre[9] = 0x00123456;
     const TReglages ecrits = Reglages;

@@ -11,6 +11,11 @@
 #include "app/Rejeu.h"
 #include "app/Vues.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/ChampCalcul.h"
+#include "dialogs/ConfigInstrumentCalcul.h"
+#include "dialogs/DispositifCalcul.h"
+#include "dialogs/EtoilesCalcul.h"
+#include "dialogs/PreferencesCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
 #include "editing/ListeTypes.h"
@@ -337,6 +342,70 @@ const std::vector<TCasRejeu>& CasRejeu()
     return cas;
 }
 
+// The settings dialogs' records, each made as its command makes it once the dialog is closed.
+const std::vector<TCasRejeu>& CasRejeuReglages()
+{
+    using T = TTypeInstrument;
+    static const std::vector<TCasRejeu> cas = {
+        {"preferences", T::Cassegrain,
+         [] {
+             const TPreferences avant = LitPreferences();
+             Systeme.DistanceAxeRayonFoyer = 0.3;
+             Reglages.DecalageMiseAuPoint = -2.5f;
+             Reglages.ImpressionCouleur = true;
+             Reglages.PasIndice = 0.0025f;
+             Reglages.PasGamma = 0.125f;
+             TerminePreferences(avant);
+         }},
+        {"pas des preferences: la distance du rayon du foyer reste exacte", T::Cassegrain,
+         [] {
+             const TPreferences avant = LitPreferences();
+             Reglages.PasRayon = 2.5f;
+             TerminePreferences(avant);
+         }},
+        {"couleurs de l'instrument", T::Newton,
+         [] {
+             const TColor miroirs = Instrument.TeinteMiroirs;
+             const TColor lentilles = Instrument.TeinteLentilles;
+             PasCouleurInstrument(2, true);
+             PasCouleurInstrument(6, false);
+             TermineConfigInstrument(miroirs, lentilles);
+         }},
+        {"teintes du dispositif, dont une au nom long", T::Cassegrain,
+         [] {
+             TTeintesDialogue t = TeintesInitiales();
+             FondMouseUp(t, 22, 17);
+             PasTeinte(t, false);
+             DeplaceTeinteAGauche(t);
+             t.TeinteDialogue[4] = CouleurRVB(192, 220, 192);
+             t.IndiceLimiteSaisi = 1.35f;
+             ValideTeintes(t);
+             TermineConfigDispositif(TeintesParDefaut, 1.1f);
+         }},
+        {"analyse du champ a l'amplitude du zoom", T::Cassegrain,
+         [] {
+             Reglages.AmplitudeChamp = 150;
+             const TReglagesChamp avant = LitReglagesChamp();
+             Reglages.RayonChampAfocal = 30;
+             Reglages.AnalyseChromatique = false;
+             TermineConfigChamp(avant);
+         }},
+        {"six etoiles", T::Cassegrain,
+         [] {
+             const TReglagesEtoiles avant = LitReglagesEtoiles(TVueEtoiles::Multiple);
+             AppliqueReglagesEtoiles(TVueEtoiles::Multiple, {16, 7, 2, false});
+             TermineConfigEtoiles(TVueEtoiles::Multiple, avant);
+         }},
+        {"etoile unique", T::Cassegrain,
+         [] {
+             const TReglagesEtoiles avant = LitReglagesEtoiles(TVueEtoiles::Unique);
+             AppliqueReglagesEtoiles(TVueEtoiles::Unique, {120, 12, 3, true});
+             TermineConfigEtoiles(TVueEtoiles::Unique, avant);
+         }},
+    };
+    return cas;
+}
+
 }
 
 TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
@@ -359,6 +428,33 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
         Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue = {};
     }
+}
+
+// On both decimal marks: the settings changed, undone back to the base, redone, and the whole journal replayed as a
+// recovery does.
+TEST_F(Journal_, UnReglageSeDefaitSeRefaitEtSeRecupereSurLesDeuxMarques)
+{
+    for (const char marque : {',', '.'})
+        for (const TCasRejeu& cas : CasRejeuReglages())
+        {
+            SCOPED_TRACE(std::string(cas.Nom) + " " + marque);
+            SeparateurDecimal = marque;
+            OuvreBase(cas.Forme, cas.AvecDispositif);
+            const auto base = ConceptionRafraichie();
+            cas.Change();
+            ASSERT_EQ(Journal.NombreEnregistrementsJournal, 2);
+            const auto modifiee = ConceptionRafraichie();
+            EXPECT_NE(modifiee, base);
+
+            AnnulerExecute();
+            EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+            RetablirExecute();
+            EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+            Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+            RejoueJournal();
+            EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+            Edition.PositionJournal = 0;
+        }
 }
 
 TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)

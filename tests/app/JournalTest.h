@@ -82,6 +82,14 @@ inline std::vector<std::string> Conception()
                 std::to_string(LongueursOnde.LongueurOndeBleue));
     t.push_back("distances " + Exact(Reglages.DistanceAxeEtoile) + " " + Exact(Reglages.DistanceAxeImage) + " " +
                 std::to_string(Reglages.RayonsLumineuxTraces));
+    const TReglages& r = Reglages;
+    t.push_back("preferences " + Exact(Systeme.DistanceAxeRayonFoyer) + " " + Exact(r.DecalageMiseAuPoint) + " " +
+                std::to_string(r.ImpressionFondNoir) + std::to_string(r.ImpressionCouleur));
+    t.push_back("pas " + Exact(r.PasRayon) + " " + Exact(r.PasEpaisseur) + " " + Exact(r.PasDiametre) + " " +
+                Exact(r.PasIndice) + " " + Exact(r.PasPhi) + " " + Exact(r.PasGamma));
+    t.push_back("teintes " + std::to_string(Instrument.TeinteMiroirs) + " " +
+                std::to_string(Instrument.TeinteLentilles) + " " + Exact(r.IndiceLimite) + " chromatique " +
+                std::to_string(r.AnalyseChromatique));
     return t;
 }
 
