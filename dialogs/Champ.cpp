@@ -41,8 +41,10 @@ QLabel* Libelle(const char* texte, QWidget* parent)
 TChampForm::TChampForm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Quivane - Configuration de l'analyse du champ"));
+    // Not bold, explicitly: the controls inside a bold group caption would inherit its weight otherwise.
     QFont police = font();
     police.setPixelSize(11);
+    police.setBold(false);
     setFont(police);
     QFont gras = police;
     gras.setPixelSize(13);

@@ -113,6 +113,6 @@ bool AppliqueTexteReglagesEtoiles(TVueEtoiles vue, const std::string& valeur)
 void TermineConfigEtoiles(TVueEtoiles vue, const TReglagesEtoiles& avant)
 {
     const TReglagesEtoiles apres = LitReglagesEtoiles(vue);
-    const std::int32_t code = vue == TVueEtoiles::Multiple ? CodeJournalConfigEtoiles : CodeJournalConfigEtoileUnique;
+    const TCodeJournal code = vue == TVueEtoiles::Multiple ? CodeJournalConfigEtoiles : CodeJournalConfigEtoileUnique;
     TermineReglages(apres != avant, code, 0, TexteReglagesEtoiles(vue, apres), true);
 }

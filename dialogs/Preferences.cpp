@@ -45,8 +45,10 @@ QFont Gras(QFont police, int pixels)
 TPreferencesForm::TPreferencesForm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Quivane - Préférences"));
+    // Not bold, explicitly: the controls inside a bold group caption would inherit its weight otherwise.
     QFont police = font();
     police.setPixelSize(11);
+    police.setBold(false);
     setFont(police);
     setFixedSize(370, 540);
 

@@ -48,7 +48,7 @@ std::optional<bool> DrapeauLu(std::string_view mot)
     return std::nullopt;
 }
 
-void TermineReglages(bool change, std::int32_t code, std::int32_t index, const std::string& valeur, bool modifie)
+void TermineReglages(bool change, TCodeJournal code, std::int32_t index, const std::string& valeur, bool modifie)
 {
     if (change)
     {

@@ -3,6 +3,8 @@
 // still reads), and the end of their commands.
 #pragma once
 
+#include "editing/CodesJournal.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,4 +30,4 @@ std::optional<bool> DrapeauLu(std::string_view mot);
 
 // The end of a settings command: when a setting changed, the record, a recomputation, and the design marked
 // modified when `modifie` (the design file carries the settings); then the refresh.
-void TermineReglages(bool change, std::int32_t code, std::int32_t index, const std::string& valeur, bool modifie);
+void TermineReglages(bool change, TCodeJournal code, std::int32_t index, const std::string& valeur, bool modifie);
