@@ -1,12 +1,29 @@
 // The edit boxes of the settings dialogs.
 #include "dialogs/Boites.h"
 
+#include "dialogs/BoiteErreur.h"
+#include "dialogs/ReglagesCommuns.h"
+
 #include <QDialog>
 #include <QFocusEvent>
 #include <QLayout>
 #include <QLineEdit>
 
 #include <algorithm>
+
+void MontreValidation(QLineEdit* boite, const TValidationBoite& validation)
+{
+    switch (validation.Issue)
+    {
+    case TIssueValidation::Refuse:
+        AfficheErreur(validation.Message);
+        boite->setText(QString::fromStdString(validation.Texte));
+        break;
+    case TIssueValidation::Stocke: boite->setText(QString::fromStdString(validation.Texte)); break;
+    case TIssueValidation::Ignore:
+    case TIssueValidation::Inchange: break;
+    }
+}
 
 void MontreEntier(QLineEdit* boite, int valeur, int longueur)
 {

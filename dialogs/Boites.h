@@ -1,11 +1,16 @@
-// The edit boxes and windows of the settings dialogs: a whole number shown in a box of limited length, the focus
-// leaving a box for good, and a window's fixed size.
+// The edit boxes and windows of the settings dialogs: a validator's outcome, a whole number shown in a box of limited
+// length, the focus leaving a box for good, and a window's fixed size.
 #pragma once
 
+struct TValidationBoite;
 class QDialog;
 class QEvent;
 class QLayout;
 class QLineEdit;
+
+// A validator's outcome shown in its box: a refusal's message in the error box, then the text it puts back; a
+// stored value's text.
+void MontreValidation(QLineEdit* boite, const TValidationBoite& validation);
 
 // The value in the box, whose length takes `longueur` characters or the value's own when it is longer, so that a
 // setting read from a file is never shown cut.

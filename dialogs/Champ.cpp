@@ -16,6 +16,9 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -58,66 +61,64 @@ TChampForm::TChampForm(QWidget* parent) : QDialog(parent)
         return saisie;
     };
 
+    // A panel of radio buttons side by side: one group of exclusive choices.
+    const auto panneau = [](QWidget* parent, std::initializer_list<const char*> libelles) {
+        auto* panel = new QWidget(parent);
+        auto* rangee = new QHBoxLayout(panel);
+        rangee->setContentsMargins(0, 0, 0, 0);
+        std::vector<QRadioButton*> boutons;
+        for (const char* libelle : libelles)
+        {
+            boutons.push_back(new QRadioButton(QString::fromUtf8(libelle), panel));
+            rangee->addWidget(boutons.back());
+        }
+        return std::pair{panel, boutons};
+    };
+    // Boxes with their units, then the rest of the row empty.
+    const auto rangee = [](std::initializer_list<QWidget*> controles) {
+        auto* ligne = new QHBoxLayout;
+        for (QWidget* controle : controles)
+            ligne->addWidget(controle);
+        ligne->addStretch();
+        return ligne;
+    };
+
     auto* reelle = new QGroupBox(QStringLiteral("Système avec image réelle"), this);
     reelle->setFont(gras);
     auto* grille = new QGridLayout(reelle);
-    Panel1 = new QWidget(reelle);
-    NGV12 = new QRadioButton(QStringLiteral("100µm"), Panel1);
-    NGV24 = new QRadioButton(QStringLiteral("200µm"), Panel1);
-    NGV60 = new QRadioButton(QStringLiteral("500µm"), Panel1);
-    auto* amplitudes = new QHBoxLayout(Panel1);
-    amplitudes->setContentsMargins(0, 0, 0, 0);
-    for (QRadioButton* b : {NGV12, NGV24, NGV60})
-        amplitudes->addWidget(b);
+    std::vector<QRadioButton*> radios;
+    std::tie(Panel1, radios) = panneau(reelle, {"100µm", "200µm", "500µm"});
+    NGV12 = radios[0];
+    NGV24 = radios[1];
+    NGV60 = radios[2];
     PhiRepereSaisie = boite(TBoiteChamp::PhiRepereSaisie);
-    Panel2 = new QWidget(reelle);
-    BoutonLineaire = new QRadioButton(QStringLiteral("Linéaire"), Panel2);
-    BoutonAngulaire = new QRadioButton(QStringLiteral("Angulaire"), Panel2);
-    auto* modes = new QHBoxLayout(Panel2);
-    modes->setContentsMargins(0, 0, 0, 0);
-    modes->addWidget(BoutonLineaire);
-    modes->addWidget(BoutonAngulaire);
+    std::tie(Panel2, radios) = panneau(reelle, {"Linéaire", "Angulaire"});
+    BoutonLineaire = radios[0];
+    BoutonAngulaire = radios[1];
     RayonLineaireSaisie = boite(TBoiteChamp::RayonLineaireSaisie);
     RayonAngulaireSaisie = boite(TBoiteChamp::RayonAngulaireSaisie);
-    auto* repere = new QHBoxLayout;
-    repere->addWidget(PhiRepereSaisie);
-    repere->addWidget(Libelle("µm", reelle));
-    repere->addStretch();
-    auto* rayons = new QHBoxLayout;
-    rayons->addWidget(RayonLineaireSaisie);
-    rayons->addWidget(Libelle("mm", reelle));
-    rayons->addWidget(RayonAngulaireSaisie);
-    rayons->addWidget(Libelle("'", reelle));
-    rayons->addStretch();
     grille->addWidget(Libelle("Amplitude verticale :", reelle), 0, 0);
     grille->addWidget(Panel1, 0, 1);
     auto* libelleRepere = Libelle("Amplitude repérée avec une ligne pointillée (0 à 100 µm) =", reelle);
     libelleRepere->setWordWrap(true);
     grille->addWidget(libelleRepere, 1, 0);
-    grille->addLayout(repere, 1, 1);
+    grille->addLayout(rangee({PhiRepereSaisie, Libelle("µm", reelle)}), 1, 1);
     grille->addWidget(Libelle("Distance à l'axe :", reelle), 2, 0);
     grille->addWidget(Panel2, 2, 1);
     grille->addWidget(Libelle("Rayon du champ étudié :", reelle), 3, 0);
-    grille->addLayout(rayons, 3, 1);
+    grille->addLayout(rangee({RayonLineaireSaisie, Libelle("mm", reelle), RayonAngulaireSaisie, Libelle("'", reelle)}),
+                      3, 1);
 
     auto* afocal = new QGroupBox(QStringLiteral("Système afocal"), this);
     auto* grilleAfocale = new QGridLayout(afocal);
-    Panel3 = new QWidget(afocal);
-    NGV20deg = new QRadioButton(QStringLiteral("20'"), Panel3);
-    NGV60deg = new QRadioButton(QStringLiteral("60'"), Panel3);
-    auto* amplitudesAfocales = new QHBoxLayout(Panel3);
-    amplitudesAfocales->setContentsMargins(0, 0, 0, 0);
-    amplitudesAfocales->addWidget(NGV20deg);
-    amplitudesAfocales->addWidget(NGV60deg);
+    std::tie(Panel3, radios) = panneau(afocal, {"20'", "60'"});
+    NGV20deg = radios[0];
+    NGV60deg = radios[1];
     RayonAfocalSaisie = boite(TBoiteChamp::RayonAfocalSaisie);
-    auto* rayonAfocal = new QHBoxLayout;
-    rayonAfocal->addWidget(RayonAfocalSaisie);
-    rayonAfocal->addWidget(Libelle("°", afocal));
-    rayonAfocal->addStretch();
     grilleAfocale->addWidget(Libelle("Amplitude verticale :", afocal), 0, 0);
     grilleAfocale->addWidget(Panel3, 0, 1);
     grilleAfocale->addWidget(Libelle("Rayon du champ étudié =", afocal), 1, 0);
-    grilleAfocale->addLayout(rayonAfocal, 1, 1);
+    grilleAfocale->addLayout(rangee({RayonAfocalSaisie, Libelle("°", afocal)}), 1, 1);
     // The groups' captions are bold, not their contents.
     for (QWidget* contenu : reelle->findChildren<QWidget*>())
         contenu->setFont(police);

@@ -1,8 +1,8 @@
 // The instrument drawing window.
 #include "dialogs/ConfigInstrument.h"
 
+#include "dialogs/CaseRVB.h"
 #include "dialogs/ConfigInstrumentCalcul.h"
-#include "dialogs/DispositifCalcul.h"
 #include "editing/Ports.h"
 #include "platform/ImageVue.h"
 #include "platform/Services.h"
@@ -52,7 +52,7 @@ TConfigInstrumentForm::TConfigInstrumentForm(QWidget* parent) : QDialog(parent)
         for (QLabel* l : {Libelles_[rang], Valeurs[rang]})
             l->installEventFilter(this);
     }
-    CaseRVB = new TImageVue(LargeurCaseRVB, HauteurCaseRVB, this);
+    CaseRVB = new TCaseRVB(this);
     ButtonAnnuler = new QPushButton(QStringLiteral("Annuler"), this);
     BoutonAide = new QPushButton(QStringLiteral("&Aide"), this);
     ButtonOk = new QPushButton(QStringLiteral("OK"), this);
@@ -63,10 +63,7 @@ TConfigInstrumentForm::TConfigInstrumentForm(QWidget* parent) : QDialog(parent)
     setTabOrder(ButtonOk, BoutonAide);
     setTabOrder(BoutonAide, ButtonAnnuler);
 
-    connect(CaseRVB, &TImageVue::SourisEnfoncee, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, bool, int x, int y) { CaseRVBMouseDown(x, y); });
-    connect(CaseRVB, &TImageVue::SourisRelachee, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { CaseRVBMouseUp(); });
+    connect(CaseRVB, &TCaseRVB::Pas, this, &TConfigInstrumentForm::CaseRVBPas);
     // Neither button undoes anything: each step is already in the colours.
     connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(ButtonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -82,13 +79,7 @@ void TConfigInstrumentForm::DessineCouleursInstrument()
         Valeurs[static_cast<std::size_t>(k - 1)]->setText(QString::number(ComposanteCouleurInstrument(k)));
     const TPositionCase place = PositionCaseInstrument(ComposanteCouleur);
     CaseRVB->move(place.X, place.Y);
-    DessineCase();
-}
-
-void TConfigInstrumentForm::DessineCase()
-{
-    DessineCaseRVB(CaseRVB->Canevas(), ComposanteCouleurInstrument(ComposanteCouleur), FlecheEnfoncee_);
-    CaseRVB->update();
+    CaseRVB->Montre(ComposanteCouleurInstrument(ComposanteCouleur));
 }
 
 void TConfigInstrumentForm::ComposanteClick(int composante)
@@ -97,20 +88,10 @@ void TConfigInstrumentForm::ComposanteClick(int composante)
     DessineCouleursInstrument();
 }
 
-void TConfigInstrumentForm::CaseRVBMouseDown(int x, int y)
+void TConfigInstrumentForm::CaseRVBPas(bool haut)
 {
-    const std::optional<bool> haut = SensCaseRVB(x, y);
-    if (!haut)
-        return;
-    FlecheEnfoncee_ = haut;
-    PasCouleurInstrument(ComposanteCouleur, *haut);
+    PasCouleurInstrument(ComposanteCouleur, haut);
     DessineCouleursInstrument();
-}
-
-void TConfigInstrumentForm::CaseRVBMouseUp()
-{
-    FlecheEnfoncee_.reset();
-    DessineCase();
 }
 
 void TConfigInstrumentForm::ButtonAideClick()

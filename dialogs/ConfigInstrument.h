@@ -7,10 +7,10 @@
 #include <QPointer>
 
 #include <array>
-#include <optional>
 
 class QLabel;
 class QPushButton;
+class TCaseRVB;
 class TImageVue;
 
 class TConfigInstrumentForm : public QDialog
@@ -25,8 +25,7 @@ public:
 
     // The controls' events as the window reports them.
     void ComposanteClick(int composante); // 1 to 3 the mirrors' red, green, blue, 4 to 6 the lenses'
-    void CaseRVBMouseDown(int x, int y);
-    void CaseRVBMouseUp();
+    void CaseRVBPas(bool haut);
     void ButtonAideClick();
 
     int ComposanteCouleur = 1;
@@ -34,7 +33,7 @@ public:
     TImageVue* Fond;
     // MirRouge, MirVert, MirBleu, LentRouge, LentVert, LentBleu.
     std::array<QLabel*, 6> Valeurs{};
-    TImageVue* CaseRVB;
+    TCaseRVB* CaseRVB;
     QPushButton* ButtonOk;
     QPushButton* BoutonAide;
     QPushButton* ButtonAnnuler;
@@ -45,10 +44,7 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
-    void DessineCase();
-
     std::array<QLabel*, 6> Libelles_{};
-    std::optional<bool> FlecheEnfoncee_;
 };
 
 inline QPointer<TConfigInstrumentForm> ConfigInstrumentForm;

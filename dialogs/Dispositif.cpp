@@ -1,8 +1,8 @@
 // The lens-device drawing window.
 #include "dialogs/Dispositif.h"
 
-#include "dialogs/BoiteErreur.h"
 #include "dialogs/Boites.h"
+#include "dialogs/CaseRVB.h"
 #include "editing/Ports.h"
 #include "platform/Format.h"
 #include "platform/ImageVue.h"
@@ -72,7 +72,7 @@ TDispositifForm::TDispositifForm(QWidget* parent) : QDialog(parent)
     IntVert = libelle("", 173, 24);
     LabelBleu = libelle("Bleu :", 254, 31);
     IntBleu = libelle("", 285, 24);
-    CaseRVB = new TImageVue(LargeurCaseRVB, HauteurCaseRVB, this);
+    CaseRVB = new TCaseRVB(this);
     BtnGauche = new TImageVue(LargeurBouton, HauteurBouton, this);
     BtnGauche->move(FondX + (LargeurFondTeintes - LargeurBouton) / 2, FondY + 86);
     BtnGauche->installEventFilter(this);
@@ -99,10 +99,7 @@ TDispositifForm::TDispositifForm(QWidget* parent) : QDialog(parent)
 
     connect(Fond, &TImageVue::SourisRelachee, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { FondMouseUp(x, y); });
-    connect(CaseRVB, &TImageVue::SourisEnfoncee, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, bool, int x, int y) { CaseRVBMouseDown(x, y); });
-    connect(CaseRVB, &TImageVue::SourisRelachee, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { CaseRVBMouseUp(); });
+    connect(CaseRVB, &TCaseRVB::Pas, this, &TDispositifForm::CaseRVBPas);
     connect(BtnGauche, &TImageVue::SourisEnfoncee, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, bool, int, int) { BtnGaucheMouseDown(); });
     connect(BtnGauche, &TImageVue::SourisRelachee, this,
@@ -116,7 +113,6 @@ TDispositifForm::TDispositifForm(QWidget* parent) : QDialog(parent)
 void TDispositifForm::Prepare(const TTeintesDialogue& teintes)
 {
     Teintes = teintes;
-    FlecheEnfoncee_.reset();
     SaisieIndiceLimite->setText(QString::fromStdString(TexteIndiceLimite(Teintes.IndiceLimiteSaisi)));
     DessineBoutonGauche(TEtatBouton::Normal);
     DessineTeintes();
@@ -134,13 +130,7 @@ void TDispositifForm::DessineTeintes()
                                                              IntBleu, CaseRVB, BtnGauche})
         controle->setVisible(choisie);
     CaseRVB->move(FondX + PositionCaseRVB(Teintes.ComposanteTeinte), FondY + RangeeComposantes);
-    DessineCase();
-}
-
-void TDispositifForm::DessineCase()
-{
-    DessineCaseRVB(CaseRVB->Canevas(), ValeurComposante(Teintes, Teintes.ComposanteTeinte), FlecheEnfoncee_);
-    CaseRVB->update();
+    CaseRVB->Montre(ValeurComposante(Teintes, Teintes.ComposanteTeinte));
 }
 
 // The arrow button's picture: a left arrow on a raised face, lit under the mouse, sunken while pressed.
@@ -179,20 +169,10 @@ void TDispositifForm::ComposanteClick(int composante)
     DessineTeintes();
 }
 
-void TDispositifForm::CaseRVBMouseDown(int x, int y)
+void TDispositifForm::CaseRVBPas(bool haut)
 {
-    const std::optional<bool> haut = SensCaseRVB(x, y);
-    if (!haut)
-        return;
-    FlecheEnfoncee_ = haut;
-    PasTeinte(Teintes, *haut);
+    PasTeinte(Teintes, haut);
     DessineTeintes();
-}
-
-void TDispositifForm::CaseRVBMouseUp()
-{
-    FlecheEnfoncee_.reset();
-    DessineCase();
 }
 
 void TDispositifForm::BtnGaucheMouseDown()
@@ -212,17 +192,7 @@ void TDispositifForm::ValideIndiceLimite()
     if (EnValidation_)
         return;
     EnValidation_ = true;
-    const TValidationLimite validation = ::ValideIndiceLimite(Teintes, SaisieIndiceLimite->text().toStdString());
-    switch (validation.Issue)
-    {
-    case TIssueLimite::Refuse:
-        AfficheErreur(validation.Message);
-        SaisieIndiceLimite->setText(QString::fromStdString(validation.Texte));
-        break;
-    case TIssueLimite::Stocke: SaisieIndiceLimite->setText(QString::fromStdString(validation.Texte)); break;
-    case TIssueLimite::Ignore:
-    case TIssueLimite::Inchange: break;
-    }
+    MontreValidation(SaisieIndiceLimite, ::ValideIndiceLimite(Teintes, SaisieIndiceLimite->text().toStdString()));
     EnValidation_ = false;
 }
 

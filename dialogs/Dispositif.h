@@ -8,11 +8,10 @@
 #include <QDialog>
 #include <QPointer>
 
-#include <optional>
-
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TCaseRVB;
 class TImageVue;
 
 class TDispositifForm : public QDialog
@@ -32,8 +31,7 @@ public:
     // The controls' events as the window reports them; a key is its character code (13 Enter, 27 Esc).
     void FondMouseUp(int x, int y);
     void ComposanteClick(int composante); // a label or a value of the component: 1 red, 2 green, 3 blue
-    void CaseRVBMouseDown(int x, int y);
-    void CaseRVBMouseUp();
+    void CaseRVBPas(bool haut);
     void BtnGaucheMouseDown();
     void BtnGaucheMouseUp();
     void SaisieIndiceLimiteExit();
@@ -48,7 +46,7 @@ public:
     QLabel* IntRouge;
     QLabel* IntVert;
     QLabel* IntBleu;
-    TImageVue* CaseRVB;
+    TCaseRVB* CaseRVB;
     // The arrow button that moves the selected tint one slot to the left, shown while a tint is selected; its picture
     // is the normal, the hovered or the pressed one.
     TImageVue* BtnGauche;
@@ -71,9 +69,7 @@ private:
 
     void ValideIndiceLimite();
     void DessineBoutonGauche(TEtatBouton etat);
-    void DessineCase();
 
-    std::optional<bool> FlecheEnfoncee_;
     bool EnValidation_ = false;
 };
 

@@ -187,7 +187,7 @@ int ValeurComposante(const TTeintesDialogue& teintes, int composante)
     return Composante(teintes.TeinteDialogue[static_cast<std::size_t>(teintes.TeinteSelectionnee)], composante);
 }
 
-TValidationLimite ValideIndiceLimite(TTeintesDialogue& teintes, const std::string& texte)
+TValidationBoite ValideIndiceLimite(TTeintesDialogue& teintes, const std::string& texte)
 {
     if (ReconnaitNombre(texte, PolitiqueDialogue) == PasUnNombre)
         return {};
@@ -196,12 +196,12 @@ TValidationLimite ValideIndiceLimite(TTeintesDialogue& teintes, const std::strin
         return {};
     const double arrondi = std::nearbyint(valeur * 100) / 100;
     if (arrondi > LimiteIndiceMaximale)
-        return {TIssueLimite::Refuse, "Cette valeur doit être inférieure à 5",
+        return {TIssueValidation::Refuse, "Cette valeur doit être inférieure à 5",
                 FormateNombre(teintes.IndiceLimiteSaisi, "0.00")};
     if (static_cast<float>(arrondi) == teintes.IndiceLimiteSaisi)
-        return {TIssueLimite::Inchange, {}, {}};
+        return {TIssueValidation::Inchange, {}, {}};
     teintes.IndiceLimiteSaisi = static_cast<float>(arrondi);
-    return {TIssueLimite::Stocke, {}, FormateNombre(arrondi, "#0.00")};
+    return {TIssueValidation::Stocke, {}, FormateNombre(arrondi, "#0.00")};
 }
 
 std::string TexteIndiceLimite(float limite)

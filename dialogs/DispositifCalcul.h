@@ -4,6 +4,7 @@
 // command does once the dialog is closed.
 #pragma once
 
+#include "dialogs/ReglagesCommuns.h"
 #include "optics/Modele.h"
 #include "platform/Canevas.h"
 
@@ -60,23 +61,8 @@ int PositionCaseRVB(int composante);
 // A component (1 red .. 3 blue) of the selected tint; 0 when no slot is selected.
 int ValeurComposante(const TTeintesDialogue& teintes, int composante);
 
-enum class TIssueLimite
-{
-    Ignore, // not a number, or negative: nothing happens
-    Refuse, // above 5: Message, then Texte back in the box
-    Inchange,
-    Stocke // Texte written in the box
-};
-
-struct TValidationLimite
-{
-    TIssueLimite Issue = TIssueLimite::Ignore;
-    std::string Message;
-    std::string Texte;
-};
-
 // The limit box's text rounded to 0.01 and checked (5 is accepted) into the working limit.
-TValidationLimite ValideIndiceLimite(TTeintesDialogue& teintes, const std::string& texte);
+TValidationBoite ValideIndiceLimite(TTeintesDialogue& teintes, const std::string& texte);
 
 // The limit as the box shows it on opening.
 std::string TexteIndiceLimite(float limite);

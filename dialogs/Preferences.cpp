@@ -1,7 +1,6 @@
 // The preferences window.
 #include "dialogs/Preferences.h"
 
-#include "dialogs/BoiteErreur.h"
 #include "dialogs/Boites.h"
 #include "editing/Ports.h"
 #include "optics/Modele.h"
@@ -176,17 +175,7 @@ void TPreferencesForm::Valide(TBoitePreference boite)
         return;
     EnValidation_ = true;
     QLineEdit* saisie = Boite(boite);
-    const TValidationPreference validation = ValidePreference(boite, saisie->text().toStdString());
-    switch (validation.Issue)
-    {
-    case TIssueValidation::Refuse:
-        AfficheErreur(validation.Message);
-        saisie->setText(QString::fromStdString(validation.Texte));
-        break;
-    case TIssueValidation::Stocke: saisie->setText(QString::fromStdString(validation.Texte)); break;
-    case TIssueValidation::Ignore:
-    case TIssueValidation::Inchange: break;
-    }
+    MontreValidation(saisie, ValidePreference(boite, saisie->text().toStdString()));
     EnValidation_ = false;
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/ReglagesCommuns.h"
 #include "editing/Nombres.h"
 #include "editing/Ports.h"
+#include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
 
@@ -167,7 +168,7 @@ std::string TexteAffichePreference(TBoitePreference boite)
     return FormateNombre(Valeur(LitPreferences(), boite), Regle(boite).MotifAffiche);
 }
 
-TValidationPreference ValidePreference(TBoitePreference boite, const std::string& texte)
+TValidationBoite ValidePreference(TBoitePreference boite, const std::string& texte)
 {
     const TRegleBoite& regle = Regle(boite);
     TPreferences p = LitPreferences();
@@ -186,17 +187,10 @@ TValidationPreference ValidePreference(TBoitePreference boite, const std::string
 
 void ReinitialisePreferences()
 {
-    TPreferences p = LitPreferences();
-    p.DistanceAxeRayonFoyer = 0.433;
-    p.DecalageMiseAuPoint = 0;
-    p.ImpressionFondNoir = true;
-    p.PasRayon = 1.0f;
-    p.PasEpaisseur = 0.1f;
-    p.PasDiametre = 1.0f;
-    p.PasIndice = 0.001f;
-    p.PasPhi = 0.01f;
-    p.PasGamma = 0.01f;
-    AppliquePreferences(p);
+    Systeme.DistanceAxeRayonFoyer = 0.433;
+    Reglages.DecalageMiseAuPoint = 0;
+    Reglages.ImpressionFondNoir = true;
+    InitialisePasFleches();
 }
 
 std::string TextePreferences(const TPreferences& p)

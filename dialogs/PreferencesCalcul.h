@@ -2,6 +2,8 @@
 // reset, the journal record that packs them and its replay, and what the command does once the dialog is closed.
 #pragma once
 
+#include "dialogs/ReglagesCommuns.h"
+
 #include <array>
 #include <string>
 
@@ -46,25 +48,10 @@ inline constexpr std::array<TBoitePreference, 8> BoitesPreferences = {
 // the locale.
 std::string TexteAffichePreference(TBoitePreference boite);
 
-enum class TIssueValidation
-{
-    Ignore, // not a number, or negative where no sign is allowed: nothing stored, the text stays as typed
-    Refuse, // out of range: Message to show, then Texte (the stored value) back in the box
-    Inchange, // the value rounds to what the setting already shows: nothing stored, the text stays
-    Stocke // stored; Texte is the value written back into the box
-};
-
-struct TValidationPreference
-{
-    TIssueValidation Issue = TIssueValidation::Ignore;
-    std::string Message;
-    std::string Texte;
-};
-
 // Validates a box's text: read leniently, rounded to the box's decimals, checked against its range, stored.
 // A value that shows as the setting already does is not stored again, so that a box left as it was shown never
 // rounds its setting (sqrt(3)/4 stays exact).
-TValidationPreference ValidePreference(TBoitePreference boite, const std::string& texte);
+TValidationBoite ValidePreference(TBoitePreference boite, const std::string& texte);
 
 // "&Réinitialiser": every setting to its reset value but the colour print option, which stays.
 void ReinitialisePreferences();

@@ -1,6 +1,6 @@
-// What the settings dialogs share: the packed values of their records (whole numbers padded with zeros to their
-// field's width, each followed by one blank, read back by splitting on blanks so that a value wider than its field
-// still reads), and the end of their commands.
+// What the settings dialogs share: the outcome of a decimal box's validator, the packed values of their records
+// (whole numbers padded with zeros to their field's width, each followed by one blank, read back by splitting on
+// blanks so that a value wider than its field still reads), and the end of their commands.
 #pragma once
 
 #include "editing/CodesJournal.h"
@@ -10,6 +10,22 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What the validator of a decimal box did with its text.
+enum class TIssueValidation
+{
+    Ignore, // not a number, or negative where no sign is allowed: nothing stored, the text stays as typed
+    Refuse, // out of range: Message to show, then Texte (the stored value) back in the box
+    Inchange, // the value rounds to what is already stored: nothing stored, the text stays
+    Stocke // stored; Texte is the value written back into the box
+};
+
+struct TValidationBoite
+{
+    TIssueValidation Issue = TIssueValidation::Ignore;
+    std::string Message;
+    std::string Texte;
+};
 
 // The largest whole number a settings box or record takes: far beyond what any box holds, well within 32 bits.
 inline constexpr std::int32_t EntierReglageMaximal = 999999;

@@ -120,6 +120,16 @@ void InitialiseInstrument()
     Notifications.InstrumentReinitialise();
 }
 
+void InitialisePasFleches()
+{
+    Reglages.PasRayon = 1.0f;
+    Reglages.PasEpaisseur = 0.1f;
+    Reglages.PasDiametre = 1.0f;
+    Reglages.PasIndice = 0.001f;
+    Reglages.PasPhi = 0.01f;
+    Reglages.PasGamma = 0.01f;
+}
+
 void InitialiseDispositif()
 {
     Edition.TableEditee = TTableEditee::Dispositif;
@@ -151,12 +161,7 @@ void InitialiseDispositif()
     Reglages.DecalageMiseAuPoint = 0;
     Reglages.ImpressionFondNoir = false;
     Reglages.ImpressionCouleur = false;
-    Reglages.PasRayon = 1.0f;
-    Reglages.PasEpaisseur = 0.1f;
-    Reglages.PasDiametre = 1.0f;
-    Reglages.PasIndice = 0.001f;
-    Reglages.PasPhi = 0.01f;
-    Reglages.PasGamma = 0.01f;
+    InitialisePasFleches();
     Reglages.RayonsLumineuxTraces = false;
     Reglages.DistanceAxeImage = 0;
     Reglages.TeinteVerre = TeintesParDefaut;

@@ -7,6 +7,8 @@
 void InitialiseInstrument();
 void InitialiseDispositif();
 void InitialiseLongueursOnde();
+// The steps of the small spin arrows to their defaults, as a new lens device and the preferences' reset set them.
+void InitialisePasFleches();
 // Gives the Schmidt plate (lens-group row 1) the glass BK7 at the three chosen lines.
 void InitialiseVerreLame();
 

@@ -3,41 +3,25 @@
 #include "dialogs/ConfigInstrument.h"
 #include "dialogs/ConfigInstrumentCalcul.h"
 
-#include "doubles/ApplicationQt.h"
-#include "doubles/ServicesDeTest.h"
-#include "editing/PortsEnregistres.h"
+#include "FenetreReglages.h"
+#include "dialogs/CaseRVB.h"
 #include "platform/ImageVue.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
-class CouleursInstrument : public ::testing::Test
+class CouleursInstrument : public FenetreReglages
 {
 protected:
-    void SetUp() override
+    static void Lance(const std::function<void(TConfigInstrumentForm&)>& action)
     {
-        AssureApplicationQt();
-        ReinitialiseEtat();
-        InstallePortsEnregistres();
+        LanceFenetre<TConfigInstrumentForm>(ConfigInstrumentForm, ConfigInstrumentExecute, action);
     }
-    void TearDown() override { PortsEdition = TPortsEdition{}; }
-
-    void Lance(const std::function<void(TConfigInstrumentForm&)>& action)
-    {
-        auto forme = std::make_unique<TConfigInstrumentForm>();
-        ConfigInstrumentForm = forme.get();
-        QTimer::singleShot(0, forme.get(), [&] { action(*forme); });
-        ConfigInstrumentExecute();
-    }
-
-    TServicesDeTest Services;
 };
 
 } // namespace
@@ -47,7 +31,7 @@ TEST_F(CouleursInstrument, UnPasGardeParAnnulerEstJournaliseSansModifier)
     // Mirrors 0xD6D618 (R 24, G 214, B 214), lenses 0xB7F5DE (R 222, G 245, B 183).
     Lance([](TConfigInstrumentForm& f) {
         f.ComposanteClick(5);
-        f.CaseRVBMouseDown(30, 12);
+        f.CaseRVB->Appui(30, 12);
         EXPECT_EQ(f.Valeurs[4]->text().toStdString(), "235");
         f.ButtonAnnuler->click();
     });
@@ -63,7 +47,7 @@ TEST_F(CouleursInstrument, UnPasGardeParAnnulerEstJournaliseSansModifier)
 
     // No step, or a click on a number part: no record.
     Lance([](TConfigInstrumentForm& f) {
-        f.CaseRVBMouseDown(10, 12);
+        f.CaseRVB->Appui(10, 12);
         f.ButtonOk->click();
     });
     EXPECT_EQ(Appels.Enregistrements.size(), 1u);

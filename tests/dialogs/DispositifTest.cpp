@@ -3,52 +3,34 @@
 // that a long colour name still splits.
 #include "dialogs/Dispositif.h"
 
-#include "doubles/ApplicationQt.h"
-#include "doubles/ServicesDeTest.h"
-#include "editing/PortsEnregistres.h"
+#include "FenetreReglages.h"
 #include "platform/CanevasImage.h"
-#include "platform/Format.h"
+#include "dialogs/CaseRVB.h"
 #include "platform/ImageVue.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace {
 
-class CouleursDispositif : public ::testing::Test
+class CouleursDispositif : public FenetreReglages
 {
 protected:
     void SetUp() override
     {
-        AssureApplicationQt();
-        SeparateurPrecedent = SeparateurDecimal;
+        FenetreReglages::SetUp();
         SeparateurDecimal = ',';
-        ReinitialiseEtat();
-        InstallePortsEnregistres();
-    }
-    void TearDown() override
-    {
-        PortsEdition = TPortsEdition{};
-        SeparateurDecimal = SeparateurPrecedent;
     }
 
-    void Lance(const std::function<void(TDispositifForm&)>& action)
+    static void Lance(const std::function<void(TDispositifForm&)>& action)
     {
-        auto forme = std::make_unique<TDispositifForm>();
-        DispositifForm = forme.get();
-        QTimer::singleShot(0, forme.get(), [&] { action(*forme); });
-        ConfigdispoExecute();
+        LanceFenetre<TDispositifForm>(DispositifForm, ConfigdispoExecute, action);
     }
-
-    TServicesDeTest Services;
-    char SeparateurPrecedent = '.';
 };
 
 // A click on the swatch of a slot.
@@ -82,11 +64,11 @@ TEST_F(CouleursDispositif, LaCaseRVBTourneDansZeroDeuxCentCinquanteCinq)
     forme.FondMouseUp(22 + 32 * 2, 17);
     forme.ComposanteClick(3);
     const TColor avant = forme.Teintes.TeinteDialogue[2];
-    forme.CaseRVBMouseDown(30, 12);
+    forme.CaseRVB->Appui(30, 12);
     EXPECT_EQ(forme.Teintes.TeinteDialogue[2],
               CouleurRVB(ComposanteRouge(avant), ComposanteVerte(avant), PasComposante(ComposanteBleue(avant), false)));
     EXPECT_EQ(forme.IntBleu->text().toStdString(), std::to_string(ComposanteBleue(forme.Teintes.TeinteDialogue[2])));
-    forme.CaseRVBMouseDown(5, 12);
+    forme.CaseRVB->Appui(5, 12);
     EXPECT_EQ(Reglages.TeinteVerre, TeintesParDefaut) << "la fenêtre travaille sur des copies";
 }
 
@@ -148,14 +130,14 @@ TEST_F(CouleursDispositif, LIndiceLimiteArrondiEtBorneSurLesDeuxMarques)
     struct Cas
     {
         const char* Tape;
-        TIssueLimite Issue;
+        TIssueValidation Issue;
         const char* Texte; // written with ","
         float Limite;
     };
     const Cas cas[] = {
-        {"1,234", TIssueLimite::Stocke, "1,23", 1.23f}, {"5,004", TIssueLimite::Stocke, "5,00", 5.0f},
-        {"5,01", TIssueLimite::Refuse, "1,10", 1.1f},   {"-1", TIssueLimite::Ignore, "-1", 1.1f},
-        {"x", TIssueLimite::Ignore, "x", 1.1f},
+        {"1,234", TIssueValidation::Stocke, "1,23", 1.23f}, {"5,004", TIssueValidation::Stocke, "5,00", 5.0f},
+        {"5,01", TIssueValidation::Refuse, "1,10", 1.1f},   {"-1", TIssueValidation::Ignore, "-1", 1.1f},
+        {"x", TIssueValidation::Ignore, "x", 1.1f},
     };
     for (const char marque : {',', '.'})
         for (const Cas& c : cas)
@@ -164,16 +146,16 @@ TEST_F(CouleursDispositif, LIndiceLimiteArrondiEtBorneSurLesDeuxMarques)
             SeparateurDecimal = marque;
             TDispositifForm forme;
             forme.Prepare(TeintesInitiales());
-            if (c.Issue == TIssueLimite::Refuse)
+            if (c.Issue == TIssueValidation::Refuse)
                 Services.Question.Repond(ReponseOk);
             forme.SaisieIndiceLimite->setText(c.Tape);
             forme.SaisieIndiceLimiteKeyPress(13);
             std::string attendu = c.Texte;
-            if (c.Issue != TIssueLimite::Ignore)
+            if (c.Issue != TIssueValidation::Ignore)
                 std::replace(attendu.begin(), attendu.end(), ',', marque);
             EXPECT_EQ(forme.SaisieIndiceLimite->text().toStdString(), attendu);
             EXPECT_EQ(forme.Teintes.IndiceLimiteSaisi, c.Limite);
-            if (c.Issue == TIssueLimite::Refuse)
+            if (c.Issue == TIssueValidation::Refuse)
             {
                 ASSERT_EQ(Services.Question.Posees.size(), 1u);
                 EXPECT_EQ(Services.Question.Posees[0].Titre, "Erreur");
@@ -188,7 +170,7 @@ TEST_F(CouleursDispositif, AnnulerNeChangeRienEtOkJournaliseEtModifie)
 {
     Lance([](TDispositifForm& f) {
         f.FondMouseUp(22, 17);
-        f.CaseRVBMouseDown(30, 3);
+        f.CaseRVB->Appui(30, 3);
         f.SaisieIndiceLimite->setText("1,3");
         f.ButtonAnnuler->click();
     });
@@ -205,7 +187,7 @@ TEST_F(CouleursDispositif, AnnulerNeChangeRienEtOkJournaliseEtModifie)
     // The limit typed is taken by OK even without Enter.
     Lance([](TDispositifForm& f) {
         f.FondMouseUp(22, 17);
-        f.CaseRVBMouseDown(30, 3);
+        f.CaseRVB->Appui(30, 3);
         f.SaisieIndiceLimite->setText("1,3");
         f.ButtonOk->click();
     });

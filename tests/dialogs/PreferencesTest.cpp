@@ -2,42 +2,24 @@
 // and the journal value written with one mark and replayed with the other.
 #include "dialogs/Preferences.h"
 
-#include "doubles/ApplicationQt.h"
-#include "doubles/ServicesDeTest.h"
-#include "editing/PortsEnregistres.h"
+#include "FenetreReglages.h"
 #include "optics/Modele.h"
-#include "platform/Format.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <memory>
 
 namespace {
 
-class Preferences : public ::testing::Test
+class Preferences : public FenetreReglages
 {
 protected:
-    void SetUp() override
-    {
-        AssureApplicationQt();
-        SeparateurPrecedent = SeparateurDecimal;
-        ReinitialiseEtat();
-        InstallePortsEnregistres();
-    }
-    void TearDown() override
-    {
-        PortsEdition = TPortsEdition{};
-        SeparateurDecimal = SeparateurPrecedent;
-    }
-
     // A text written with "," as the program writes it with the current mark.
     static std::string Marque(std::string texte)
     {
@@ -46,16 +28,10 @@ protected:
     }
 
     // The command run on a window of the test's own, `action` done while it is open.
-    void Lance(const std::function<void(TPreferencesForm&)>& action)
+    static void Lance(const std::function<void(TPreferencesForm&)>& action)
     {
-        auto forme = std::make_unique<TPreferencesForm>();
-        PreferencesForm = forme.get();
-        QTimer::singleShot(0, forme.get(), [&] { action(*forme); });
-        PreferencesExecute();
+        LanceFenetre<TPreferencesForm>(PreferencesForm, PreferencesExecute, action);
     }
-
-    TServicesDeTest Services;
-    char SeparateurPrecedent = '.';
 };
 
 const double RacineTroisQuarts = std::sqrt(3.0) / 4.0;

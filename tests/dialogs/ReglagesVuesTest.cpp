@@ -3,64 +3,34 @@
 #include "dialogs/Champ.h"
 #include "dialogs/Unique.h"
 
-#include "doubles/ApplicationQt.h"
-#include "doubles/ServicesDeTest.h"
-#include "editing/PortsEnregistres.h"
+#include "FenetreReglages.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
-class ReglagesVues : public ::testing::Test
+class ReglagesVues : public FenetreReglages
 {
 protected:
-    void SetUp() override
-    {
-        AssureApplicationQt();
-        ReinitialiseEtat();
-        InstallePortsEnregistres();
-    }
-    void TearDown() override { PortsEdition = TPortsEdition{}; }
-
     // The command of a star view on its window, `action` done while it is open.
     static void LanceEtoiles(TVueEtoiles vue, const std::function<void(TEtoilesForm&)>& action)
     {
-        std::unique_ptr<TEtoilesForm> forme;
         if (vue == TVueEtoiles::Unique)
-        {
-            auto unique = std::make_unique<TUniqueForm>();
-            UniqueForm = unique.get();
-            forme = std::move(unique);
-        }
+            LanceFenetre<TUniqueForm>(UniqueForm, ConfigEtoileUniqueExecute, action);
         else
-        {
-            forme = std::make_unique<TEtoilesForm>();
-            EtoilesForm = forme.get();
-        }
-        QTimer::singleShot(0, forme.get(), [&] { action(*forme); });
-        if (vue == TVueEtoiles::Unique)
-            ConfigEtoileUniqueExecute();
-        else
-            ConfigEtoilesMultiExecute();
+            LanceFenetre<TEtoilesForm>(EtoilesForm, ConfigEtoilesMultiExecute, action);
     }
 
     static void LanceChamp(const std::function<void(TChampForm&)>& action)
     {
-        auto forme = std::make_unique<TChampForm>();
-        ChampForm = forme.get();
-        QTimer::singleShot(0, forme.get(), [&] { action(*forme); });
-        ConfigChampExecute();
+        LanceFenetre<TChampForm>(ChampForm, ConfigChampExecute, action);
     }
-
-    TServicesDeTest Services;
 };
 
 } // namespace
