@@ -645,7 +645,7 @@ void PrecedentTitre()
     const bool developpe = Edition.InstrumentDeveloppe;
     switch (forme)
     {
-    case T::Newton: OuvreChampDeCode(developpe ? 8 : 2); return;
+    case T::Newton: OuvreChampDeCode(developpe ? SaisieEpaisseurSecondaireNewton : SaisieFocalePrimaireNewton); return;
     case T::Cassegrain:
     case T::RitcheyChretien:
     case T::Gregory:
@@ -656,7 +656,17 @@ void PrecedentTitre()
         else
             OuvreSaisieFocaleResultante();
         return;
-    default: OuvreSaisieDiametreEntree(); return;
+    case T::Aucun:
+    case T::Schmidt:
+    case T::SchmidtCassegrain:
+    case T::Maksutov:
+    case T::MaksutovCassegrain:
+    case T::Lunette:
+    case T::MaksutovNewton:
+    case T::KlevtsovCassegrain:
+    case T::LurieHoughton:
+    case T::HoughtonCassegrain:
+    case T::SchmidtNewton: OuvreSaisieDiametreEntree(); return;
     }
 }
 

@@ -318,8 +318,28 @@ TPreparation PreparationDe(TValeurFiche valeur)
     case TValeurFiche::DiametreEntree:
     case TValeurFiche::DiametreMiroirHoughton: return TPreparation::CacheCadreEtLignes;
     case TValeurFiche::DiametreMiroir: return TPreparation::CacheCadre;
-    default: return TPreparation::FermeCadres;
+    case TValeurFiche::FocalePrimaire:
+    case TValeurFiche::FocaleResultante:
+    case TValeurFiche::RayonCourburePrimaire:
+    case TValeurFiche::DegagementFoyer:
+    case TValeurFiche::CoefficientDeformationPrimaire:
+    case TValeurFiche::DiametreSecondaire:
+    case TValeurFiche::DistanceSecondaireFoyer:
+    case TValeurFiche::DiametreTrouCentral:
+    case TValeurFiche::CoefficientDeformationSecondaire:
+    case TValeurFiche::CoefficientDeformationSecondaire2:
+    case TValeurFiche::EpaisseurPrimaire:
+    case TValeurFiche::EpaisseurSecondaire:
+    case TValeurFiche::EpaisseurLame:
+    case TValeurFiche::DistanceLameMiroir:
+    case TValeurFiche::CoefficientK:
+    case TValeurFiche::CoefficientDeformationLame:
+    case TValeurFiche::DiametreMenisque:
+    case TValeurFiche::RayonMenisque1:
+    case TValeurFiche::RayonMenisque2:
+    case TValeurFiche::DistanceDiaphragmeMiroir: return TPreparation::FermeCadres;
     }
+    return TPreparation::FermeCadres;
 }
 
 // The common steps of every sheet value once the way is clear.
@@ -366,8 +386,20 @@ int LimiteFocalePrimaire(TTypeInstrument forme)
     case T::Maksutov:
     case T::MaksutovNewton:
     case T::SchmidtNewton: return 100;
-    default: return 50;
+    case T::Aucun:
+    case T::Cassegrain:
+    case T::RitcheyChretien:
+    case T::Gregory:
+    case T::SchmidtCassegrain:
+    case T::MaksutovCassegrain:
+    case T::Lunette:
+    case T::Schwarzschild:
+    case T::DallKirkham:
+    case T::KlevtsovCassegrain:
+    case T::LurieHoughton:
+    case T::HoughtonCassegrain: return 50;
     }
+    return 50;
 }
 
 // What each value shows and how its box is laid out.

@@ -48,7 +48,3 @@ void Conclut(std::int32_t codeJournal, double valeur, std::string_view motif = "
 // Appends a record whose value is a number (general form, the user's decimal mark) or a text.
 void Journalise(std::int32_t code, std::int32_t index, double valeur);
 void JournaliseTexte(std::int32_t code, std::int32_t index, const std::string& valeur);
-
-// The rules of the instrument's values; false when the code has no rule here.
-bool AppliqueRegleInstrument(TCodeSaisie code);
-bool AppliqueRegleLame(TCodeSaisie code);

@@ -1,8 +1,9 @@
 // The value rules of the instrument block of the sheet: entrance diameter, focal lengths, conic constants, the
 // secondary mirror or the diagonal flat, the back-focus clearance, the central hole, the mirror thicknesses; and the
 // device title.
-#include "editing/Regles.h"
+#include "editing/ReglesInstrument.h"
 
+#include "editing/Regles.h"
 #include "editing/Nombres.h"
 #include "editing/Stockage.h"
 #include "platform/Format.h"

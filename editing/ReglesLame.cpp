@@ -1,8 +1,9 @@
 // The value rules of the corrector forms: the mirror behind a plate or a meniscus, its radius, the Schmidt focal
 // length, the plate (thickness, deformation coefficient, profile coefficient, position), the meniscus (diameter,
 // radii, position), the stop of the Maksutov forms and the place of the Klevtsov group.
-#include "editing/Regles.h"
+#include "editing/ReglesLame.h"
 
+#include "editing/Regles.h"
 #include "editing/Stockage.h"
 #include "optics/Validite.h"
 

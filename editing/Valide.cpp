@@ -3,6 +3,8 @@
 
 #include "editing/Ports.h"
 #include "editing/Regles.h"
+#include "editing/ReglesInstrument.h"
+#include "editing/ReglesLame.h"
 #include "optics/Initialisation.h"
 
 namespace {

@@ -8,10 +8,15 @@
 #include "optics/Modele.h"
 
 // x lies in the plane of the section drawings, y across it, z along the axis; each pass fixes its
-// own origin and sense of z. Directions are direction cosines (L, M, N). The tracer never clears a
-// flag the caller owns: callers clear `RayonBloque`, `ArretDispositif`, `VignettageDispositif`,
-// `ArretGroupe`, `HorsSecondaire`, `DansTrouCentral`, `ArretBordTrou` (and the flags they test)
-// before each ray.
+// own origin and sense of z. Directions are direction cosines (L, M, N). Callers clear `RayonBloque`,
+// `ArretDispositif`, `VignettageDispositif`, `ArretGroupe`, `HorsSecondaire`, `DansTrouCentral`,
+// `ArretBordTrou` (and the flags they test) before each ray; the device passes only ever set them.
+// Some instrument passes start a ray afresh and clear flags themselves: the primary's reflection
+// (RefleteMiroirPrimaire) sets `RayonBloque` from the secondary's shadow and clears it otherwise;
+// the corrector group (TraverseGroupeCorrecteur, of the Maksutov and Houghton forms) clears
+// `RayonBloque`, `ArretGroupe` and `HorsSecondaire` on entry; the refractor (TraceLunette) clears
+// `RayonBloque` and `ArretGroupe` on entry and again at the end, with `RayonOcculte`; and the
+// Schmidt, Maksutov and Lurie-Houghton passes clear `RayonBloque` for the reference ray.
 struct TRayon
 {
     // ---- Inputs ----
