@@ -354,6 +354,14 @@ void InstallePortsEdition()
     };
     PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
     PortsEdition.NombreEnregistrementsJournal = [] { return Journal.NombreEnregistrementsJournal; };
+    PortsEdition.DernierEnregistrement = [] {
+        // An emptied journal, or undone records still ahead of the design shown: its last record is not this design's.
+        const std::int32_t position = Edition.PositionJournal;
+        const std::int32_t nombre = Journal.NombreEnregistrementsJournal;
+        if (nombre == 0 || (position > 0 && position < nombre))
+            return TEnregistrementJournal{};
+        return TEnregistrementJournal{Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal};
+    };
     PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
     PortsEdition.RafraichitVue = [] { RafraichitVue(); };
     PortsEdition.FermeCadresEtRafraichit = [] { FermeCadresEtRafraichit(); };

@@ -169,19 +169,6 @@ bool BoiteDistanceEtoile()
     return vue == TVue::EtoileUnique || (vue == TVue::Instrument && Instrument.TypeInstrument == F::Maksutov);
 }
 
-// The Maksutov's largest star distance: the fully illuminated field seen from the primary, widened by the plate's
-// nearness; 0 when it cannot be computed.
-std::optional<float> LimiteMaksutov()
-{
-    if (Instrument.FocalePrimaire <= 1)
-        return std::nullopt;
-    float limite = static_cast<float>(
-        std::atan(Instrument.DiametreChampPleineLumiere / 2.0 / Instrument.FocalePrimaire) / MinuteArc);
-    if (Instrument.DistanceLameMiroir > 1)
-        limite = static_cast<float>(limite * Instrument.RayonCourburePrimaire / Instrument.DistanceLameMiroir);
-    return limite;
-}
-
 } // namespace
 
 std::optional<TValeurFiche> ValeurSousClic(int x, int y)
@@ -331,6 +318,17 @@ void FicheBoxDistanceMouseDown(int x, int y)
     image.Left = boite.Left + DebutFlechesDistance + 1;
     image.Top = y < BasFlecheHaute ? boite.Top : boite.Top + boite.Height - image.Height;
     image.Visible = true;
+}
+
+std::optional<float> LimiteMaksutov()
+{
+    if (Instrument.FocalePrimaire <= 1)
+        return std::nullopt;
+    float limite = static_cast<float>(
+        std::atan(Instrument.DiametreChampPleineLumiere / 2.0 / Instrument.FocalePrimaire) / MinuteArc);
+    if (Instrument.DistanceLameMiroir > 1)
+        limite = static_cast<float>(limite * Instrument.RayonCourburePrimaire / Instrument.DistanceLameMiroir);
+    return limite;
 }
 
 void FicheBoxDistanceMouseUp(int x, int y)

@@ -40,6 +40,10 @@ void FicheBoutonLameClick();
 void FicheBoutonChampCourbeClick();
 void FicheBoutonRayonsClick();
 
+// The Maksutov's largest star distance, in arc minutes: the fully illuminated field seen from the primary, widened
+// by the meniscus's nearness; nothing when the primary has no focal length.
+std::optional<float> LimiteMaksutov();
+
 // The off-axis distance box (50 x 17): the value on the left opens its entry, the arrows on the right step it.
 void FicheBoxDistanceMouseDown(int x, int y);
 void FicheBoxDistanceMouseUp(int x, int y);

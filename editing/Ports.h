@@ -52,6 +52,9 @@ struct TPortsEdition
     // The journal: appends one record (nothing while a replay runs) and counts them.
     void (*AjouteAuJournal)(const TEnregistrementJournal& enregistrement) = [](const TEnregistrementJournal&) {};
     std::int32_t (*NombreEnregistrementsJournal)() = [] { return std::int32_t{0}; };
+    // The record the journal appended last, when the design shown is the one it ends with (none while undone records
+    // wait to be cut): an edit that would append the very same record again need not.
+    TEnregistrementJournal (*DernierEnregistrement)() = [] { return TEnregistrementJournal{}; };
     bool (*RejeuEnCours)() = [] { return false; };
 
     // The central refresh, and the same after closing the editing frames or the lens-row frame.

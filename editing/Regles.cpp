@@ -32,9 +32,9 @@ bool SaisieVide()
 
 double ArrondiAuPas(double valeur, double inversePas)
 {
-    // The product is rounded in extended precision, so that a value whose binary form lies just above a half goes up.
-    const long double produit = static_cast<long double>(valeur) * static_cast<long double>(inversePas);
-    return static_cast<double>(std::nearbyint(produit)) / inversePas;
+    // In double precision a typed decimal half (0.005 at the step 0.01) is an exact half of the product too, and goes
+    // to the even neighbour as the step's rule says, whatever binary noise the reading left in the value.
+    return std::nearbyint(valeur * inversePas) / inversePas;
 }
 
 std::optional<double> LitSaisieCommune(double inversePas)

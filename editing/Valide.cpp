@@ -5,6 +5,7 @@
 #include "editing/Regles.h"
 #include "editing/ReglesInstrument.h"
 #include "editing/ReglesLame.h"
+#include "editing/ReglesTableaux.h"
 #include "optics/Initialisation.h"
 
 namespace {

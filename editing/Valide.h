@@ -9,7 +9,3 @@
 // box, every other time, and leaves EtatSaisie.CodeSaisieRefusee on the field so that the next-field routine
 // reopens it.
 void ValideSaisie();
-
-// The rules of the surface tables' cells and of the off-axis distances (codes 2001 to 2018 but 2008, 2054 to 2057),
-// installed by the table editors; none until then.
-inline void (*RegleCelluleTableau)(TCodeSaisie code) = [](TCodeSaisie) {};

@@ -2,6 +2,7 @@
 // valid design of one form, the editor state cleared, the fakes installed.
 #pragma once
 
+#include "doubles/Script.h"
 #include "editing/EtatEdition.h"
 #include "editing/Ports.h"
 #include "platform/Format.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,7 @@ struct TMessageVu
 struct TAppelsPorts
 {
     std::vector<TMessageVu> Messages;
+    std::vector<TMessageVu> Questions;
     int ConflitsMiroirPlan = 0;
     int Bips = 0;
     std::vector<TEnregistrementJournal> Enregistrements;
@@ -31,18 +34,28 @@ struct TAppelsPorts
 };
 
 inline TAppelsPorts Appels;
+// The answers the questions get, in order (6 yes, 7 no): a question past them, or an answer left, fails the test.
+inline std::optional<TScript<int>> Reponses;
 
 inline void InstallePortsEnregistres()
 {
     Appels = TAppelsPorts{};
+    Reponses.emplace("Questions de l'édition");
     PortsEdition = TPortsEdition{};
     PortsEdition.AfficheAvertissement = [](const std::string& titre, const std::string& texte) {
         Appels.Messages.push_back({titre, texte});
+    };
+    PortsEdition.PoseQuestion = [](const std::string& titre, const std::string& texte) {
+        Appels.Questions.push_back({titre, texte});
+        return Reponses->Suivante(titre + " : " + texte).value_or(7);
     };
     PortsEdition.AfficheConflitMiroirPlan = [] { ++Appels.ConflitsMiroirPlan; };
     PortsEdition.Bip = [] { ++Appels.Bips; };
     PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { Appels.Enregistrements.push_back(e); };
     PortsEdition.NombreEnregistrementsJournal = [] { return static_cast<std::int32_t>(Appels.Enregistrements.size()); };
+    PortsEdition.DernierEnregistrement = [] {
+        return Appels.Enregistrements.empty() ? TEnregistrementJournal{} : Appels.Enregistrements.back();
+    };
     PortsEdition.RafraichitVue = [] { ++Appels.Rafraichissements; };
     PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) { Appels.Commandes[commande] = active; };
 }
@@ -60,6 +73,7 @@ protected:
     }
     void TearDown() override
     {
+        Reponses->Verifie();
         PortsEdition = TPortsEdition{};
         SeparateurDecimal = SeparateurPrecedent;
     }

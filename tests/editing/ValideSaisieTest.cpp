@@ -123,16 +123,14 @@ TEST_F(Commit, BoiteDejaCacheeGardeLeCode)
 
 TEST_F(Commit, CelluleDeTableauVaASaRegle)
 {
-    static TCodeSaisie codeRecu = 0;
-    codeRecu = 0;
-    RegleCelluleTableau = [](TCodeSaisie code) { codeRecu = code; };
-    Tape(SaisieDiametreGroupe, 0, "12");
+    ConstruitFormeValide(TTypeInstrument::Lunette);
+    Edition.LigneCourante = 1;
+    Tape(SaisieDiametreGroupe, Groupe.DiametreGroupe[1], "12");
 
     ValideSaisie();
 
-    RegleCelluleTableau = [](TCodeSaisie) {};
-    EXPECT_EQ(codeRecu, SaisieDiametreGroupe);
-    EXPECT_EQ(Instrument.DiametreEntree, 200);
+    EXPECT_EQ(Groupe.DiametreGroupe[1], 12);
+    EXPECT_NE(Instrument.DiametreEntree, 12);
 }
 
 struct TCasPlacement
