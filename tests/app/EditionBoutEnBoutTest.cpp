@@ -24,6 +24,8 @@
 #include <QPointingDevice>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <memory>
 
@@ -287,6 +289,92 @@ TEST_F(EditionBoutEnBout, UnCassegrainTapeAuClavierSurvitALArretBrutalEtSeDefait
     EXPECT_EQ(Ecarts(ConceptionRafraichie(), tapee), "");
     EXPECT_EQ(relancee.windowTitle().toStdString(), "Quivane - Fichier Récupéré");
     EXPECT_TRUE(Edition.DocumentModifie);
+}
+
+TEST_F(EditionBoutEnBout, UnCorrecteurTapeAuClavierSEnregistreSeRelitEtSeDefait)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(T::Newton, false);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    const std::vector<std::string> vide = Conception();
+    const std::int32_t base = Journal.NombreEnregistrementsJournal;
+
+    // From the entrance diameter the right arrow walks the sheet to the device title.
+    for (int pas = 0; pas < 40 && EtatSaisie.CodeSaisie != SaisieTitreDispositif; ++pas)
+        Touche(p.Saisie, Qt::Key_Right);
+    ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieTitreDispositif);
+    Tape(p.Saisie, "Correcteur");
+    Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+    // The three spectral lines are kept as they are.
+    for (int liste = 0; liste < 3; ++liste)
+        Touche(ListesFiche->ComboBoxLambda, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieRayonDioptre);
+    ASSERT_EQ(Edition.LigneCourante, 1);
+
+    // Two BK7 lenses; the last surface a plane typed with its key. Enter moves cell by cell and row by row.
+    const std::vector<std::vector<std::string>> lignes = {
+        {"200", "5", "60", "1,51432", "1,51872", "1,52283", "BK7"},
+        {"-200", "10", "60", "1,000276", "1,000278", "1,00028", "Air"},
+        {"150", "5", "60", "1,51432", "1,51872", "1,52283", "BK7"},
+        {"p", "100", "60", "1,000276", "1,000278", "1,00028", "Air"},
+    };
+    for (std::size_t r = 0; r < lignes.size(); ++r)
+        for (std::size_t c = 0; c < lignes[r].size(); ++c)
+        {
+            SCOPED_TRACE(lignes[r][c]);
+            ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieRayonDioptre + static_cast<TCodeSaisie>(c));
+            ASSERT_EQ(Edition.LigneCourante, static_cast<int>(r + 1));
+            Tape(p.Saisie, lignes[r][c]);
+            if (lignes[r][c] == "p")
+            {
+                EXPECT_EQ(p.Saisie->text().toStdString(), "Plan");
+            }
+            Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+        }
+    EXPECT_TRUE(Services.Question.Posees.empty());
+    EXPECT_EQ(Dispositif.TitreDispositif, "Correcteur");
+    EXPECT_EQ(Dispositif.RayonDioptre[3], 150);
+    EXPECT_EQ(Dispositif.RayonDioptre[4], RayonPlan);
+    EXPECT_EQ(Dispositif.MatiereDioptre[4], "BK7");
+    EXPECT_EQ(Dispositif.IndiceVert[4], 1.51872f);
+    EXPECT_EQ(Dispositif.EpaisseurDioptre[4], 100);
+    const TDioptre tape = Dispositif;
+    const auto memeDispositif = [&tape] {
+        const TDioptre& d = Dispositif;
+        return d.NombreDioptres == tape.NombreDioptres && d.TitreDispositif == tape.TitreDispositif &&
+               d.RayonDioptre == tape.RayonDioptre && d.EpaisseurDioptre == tape.EpaisseurDioptre &&
+               d.DiametreDioptre == tape.DiametreDioptre && d.IndiceRouge == tape.IndiceRouge &&
+               d.IndiceVert == tape.IndiceVert && d.IndiceBleu == tape.IndiceBleu &&
+               d.MatiereDioptre == tape.MatiereDioptre;
+    };
+
+    // Undo steps back to the empty device the file gave, redo to the corrector.
+    const std::int32_t enregistrements = Journal.NombreEnregistrementsJournal - base;
+    ASSERT_GT(enregistrements, 0);
+    for (std::int32_t k = 0; k < enregistrements; ++k)
+        p.Annuler->trigger();
+    EXPECT_FALSE(p.Annuler->isEnabled());
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), vide), "");
+    for (std::int32_t k = 0; k < enregistrements; ++k)
+        p.Retablir->trigger();
+    EXPECT_TRUE(memeDispositif());
+
+    // Saved, read again and saved under another name: the same bytes.
+    const std::string premier = Chemin("correcteur.qvd");
+    Services.DialoguesFichier.RepondEnregistreSous(premier);
+    p.EnregistrerSous->trigger();
+    ASSERT_TRUE(fs::exists(premier));
+    Services.DialoguesFichier.RepondOuvre(premier);
+    p.OuvrirA->trigger();
+    const std::string second = Chemin("relu.qvd");
+    Services.DialoguesFichier.RepondEnregistreSous(second);
+    p.EnregistrerSous->trigger();
+    const auto octets = [](const std::string& chemin) {
+        std::ifstream f(chemin, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    EXPECT_EQ(octets(second), octets(premier));
 }
 
 }
