@@ -146,7 +146,10 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
     const std::string* textes[] = {&question.Ligne1, &question.Ligne2, &question.Ligne3};
     for (int i = 0; i < 3; ++i)
     {
-        lignes[i]->setText(QString::fromStdString(*textes[i]));
+        // A carriage return in a message starts a new line, as it does in the platform's own message boxes.
+        QString texte = QString::fromStdString(*textes[i]);
+        texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
+        lignes[i]->setText(texte);
         Place(lignes[i], d.Lignes[i]);
     }
     BoutonOK->setText(QString::fromStdString(question.LibelleOk));

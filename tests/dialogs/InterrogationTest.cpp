@@ -3,6 +3,7 @@
 #include "doubles/ApplicationQt.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -118,4 +119,17 @@ TEST(Interrogation, LesBoutonsRepondentSixSeptDeux)
         QTimer::singleShot(0, &fenetre, [&fenetre, bouton = bouton] { (fenetre.*bouton)->click(); });
         EXPECT_EQ(fenetre.Pose(Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138)), reponse);
     }
+}
+
+TEST(Interrogation, UnRetourChariotCommenceUneLigne)
+{
+    AssureApplicationQt();
+    TInterrogationForm fenetre;
+    TQuestion question = Question(TBoutonsQuestion::OuiNon, 425, 150);
+    question.Ligne1 = "Première phrase.\rSeconde phrase.";
+    QTimer::singleShot(0, &fenetre, [&fenetre] {
+        EXPECT_EQ(fenetre.Ligne1->text(), QStringLiteral("Première phrase.\nSeconde phrase."));
+        fenetre.BoutonNO->click();
+    });
+    EXPECT_EQ(fenetre.Pose(question), 7);
 }
