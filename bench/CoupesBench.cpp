@@ -22,13 +22,14 @@ struct TFormeBanc
 {
     const char* Nom;
     TTypeInstrument Type;
-    bool SansSecondaire = false;
+    // The Schmidt-Cassegrain without secondary, the Schmidt-Newton without flat (its plate then beyond the focus).
+    bool Variante = false;
     // The narrow device's last surface this far before the image: far enough that even an f/20 beam is wider than
     // its lenses, near enough that the Newton's device stays beyond its flat.
     double Tirage = 100;
 };
 
-constexpr std::array<TFormeBanc, 9> Formes = {{
+constexpr std::array<TFormeBanc, 12> Formes = {{
     {"Newton", TTypeInstrument::Newton, false, 60},
     {"Cassegrain", TTypeInstrument::Cassegrain},
     {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
@@ -38,6 +39,9 @@ constexpr std::array<TFormeBanc, 9> Formes = {{
     {"SchmidtCassegrain", TTypeInstrument::SchmidtCassegrain},
     {"SchmidtCassegrainSansSecondaire", TTypeInstrument::SchmidtCassegrain, true, 100},
     {"Schmidt", TTypeInstrument::Schmidt},
+    {"SchmidtNewton", TTypeInstrument::SchmidtNewton},
+    {"SchmidtNewtonDroit", TTypeInstrument::SchmidtNewton, true, 100},
+    {"LurieHoughton", TTypeInstrument::LurieHoughton},
 }};
 
 // The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,
@@ -46,8 +50,13 @@ void Prepare(const TFormeBanc& forme, int nombre, double diametre, double tirage
 {
     ApplicationHorsEcran();
     ConstruitFormeValide(forme.Type);
-    if (forme.SansSecondaire)
+    if (forme.Variante)
+    {
         Instrument.DiametreSecondaire = 0;
+        Instrument.DistanceSecondaireFoyer = 0;
+        if (forme.Type == TTypeInstrument::SchmidtNewton)
+            Instrument.DistanceLameMiroir = 1998;
+    }
     Dispositif.NombreDioptres = std::max(nombre, 1);
     for (int i = 1; i <= nombre; ++i)
     {

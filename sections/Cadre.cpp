@@ -96,19 +96,22 @@ bool EstVerre(int milieu)
     return Dispositif.IndiceVert[milieu] > Reglages.IndiceLimite;
 }
 
-void AttribueTeintes()
+namespace {
+
+// The slots of rows 1 .. n whose media are glass by `verre`(i) and named `matiere`(i).
+template <class FVerre, class FMatiere>
+void AttribueTeintes(int n, FVerre verre, FMatiere matiere)
 {
     TeinteSuivante = 0;
-    const int n = std::min(Dispositif.NombreDioptres, NombreMaxDioptres);
     for (int i = 1; i <= n; ++i)
     {
-        const bool verre = EstVerre(i + 1);
-        if (i > 1 && verre)
+        const bool estVerre = verre(i);
+        if (i > 1 && estVerre)
         {
             // Only an earlier glass can lend its slot: an air row of the same name has none.
             int egal = 0;
             for (int j = 1; j < i; ++j)
-                if (EstVerre(j + 1) && Dispositif.MatiereDioptre[j + 1] == Dispositif.MatiereDioptre[i + 1])
+                if (verre(j) && matiere(j) == matiere(i))
                     egal = j;
             if (egal > 0)
             {
@@ -119,10 +122,27 @@ void AttribueTeintes()
         else if (i > 1)
             continue;
         Dispositif.TeinteDioptre[i] = TeinteSuivante;
-        if (verre)
+        if (estVerre)
             TeinteSuivante = (TeinteSuivante + 1) % 10;
     }
     TeinteSuivante = 0;
+}
+
+} // namespace
+
+void AttribueTeintes()
+{
+    AttribueTeintes(
+        std::min(Dispositif.NombreDioptres, NombreMaxDioptres), [](int i) { return EstVerre(i + 1); },
+        [](int i) -> const std::string& { return Dispositif.MatiereDioptre[i + 1]; });
+}
+
+void AttribueTeintesGroupe()
+{
+    AttribueTeintes(
+        std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe),
+        [](int i) { return Groupe.IndiceVertGroupe[i] > Reglages.IndiceLimite; },
+        [](int i) -> const std::string& { return Groupe.MatiereGroupe[i]; });
 }
 
 void CalculeJoints(int i)
@@ -166,7 +186,7 @@ void DessineBoiteTaille(ICanevas& dessin, const std::string& message, TColor fon
     dessin.Stylo().Couleur = place.Contour;
     dessin.Rectangle(gauche, 0, gauche + largeur, 18);
     dessin.Police().Couleur = clWhite;
-    dessin.TextOut(gauche + place.Elargissement / 2, 2, message);
+    dessin.TextOut(gauche + place.DecalageTexte, 2, message);
     dessin.Police().Couleur = clBlack;
     dessin.Police().Gras = gras;
 }

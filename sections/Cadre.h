@@ -43,13 +43,14 @@ struct TBandeau
 inline TBandeau BandeauOcculte;
 
 // Where a size box stands in the band and how it is drawn: at the top right (the usual place) or the top left;
-// widened by a few pixels towards the band's inside, its text moving in by half of them; its outline's colour (an
-// outline of the fill's colour is lightened with it on paper); bold. On paper the text stands 2/10 of a line below
-// the band's top, or 2/16 when `TexteAuSeizieme`.
+// widened by a few pixels towards the band's inside, its text moved in from the box's edge by `DecalageTexte`; its
+// outline's colour (an outline of the fill's colour is lightened with it on paper); bold. On paper the text stands
+// 2/10 of a line below the band's top, or 2/16 when `TexteAuSeizieme`.
 struct TPlaceBoite
 {
     bool AGauche = false;
     int Elargissement = 0;
+    int DecalageTexte = 0;
     TColor Contour = clBlack;
     bool Gras = false;
     bool TexteAuSeizieme = false;
@@ -88,6 +89,8 @@ float EchelleImprimee(double longueur, double hauteur, int hauteurBande, int lar
 // Palette slots of the device rows (`TeinteDioptre`): a glass already met shares its slot, air takes none, a new
 // glass takes the next of the ten slots in turn.
 void AttribueTeintes();
+// The same for the instrument's lens group, its slots in the device's `TeinteDioptre` too.
+void AttribueTeintesGroupe();
 // The joined-face flags of the element between surfaces i and i + 1.
 void CalculeJoints(int i);
 // A medium of the device (element k: in front of surface k) counts as glass.

@@ -462,7 +462,7 @@ bool DessineAuRepere(TSupport& sup, TCassegrain& c)
     DessineMarques(sup, c, x, dernier);
     // On screen the box comes back over everything, a little wider, outlined by the axis's grey.
     if (!sup.Papier() && !taille.Message.empty())
-        sup.BoiteTaille(taille.Message, taille.Fond, {.Elargissement = 4, .Contour = CouleurGrise});
+        sup.BoiteTaille(taille.Message, taille.Fond, {.Elargissement = 4, .DecalageTexte = 2, .Contour = CouleurGrise});
     return true;
 }
 

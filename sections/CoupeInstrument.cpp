@@ -6,8 +6,10 @@
 #include "optics/Validite.h"
 #include "sections/Cadre.h"
 #include "sections/CoupeCassegrain.h"
+#include "sections/CoupeLurieHoughton.h"
 #include "sections/CoupeNewton.h"
 #include "sections/CoupeSchmidt.h"
+#include "sections/CoupeSchmidtNewton.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
 
@@ -32,9 +34,9 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::Schwarzschild:
     case TTypeInstrument::DallKirkham: return {DessineCoupeCassegrain, ImprimeCoupeCassegrain};
     case TTypeInstrument::Schmidt: return {DessineCoupeSchmidt, ImprimeCoupeSchmidt};
+    case TTypeInstrument::SchmidtNewton: return {DessineCoupeSchmidtNewton, ImprimeCoupeSchmidtNewton};
+    case TTypeInstrument::LurieHoughton: return {DessineCoupeLurieHoughton, ImprimeCoupeLurieHoughton};
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::SchmidtNewton:
-    case TTypeInstrument::LurieHoughton:
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
     case TTypeInstrument::MaksutovCassegrain:
@@ -81,6 +83,8 @@ void ImprimeCoupeInstrument(IImprimante& imprimante)
     const bool ouverte = PorteCoupeOuverte();
     MiseEnPage.OrdonneeCourante += pas;
     PoliceImpression(canevas, 9, true);
+    // The title's cell takes the brush: white, whatever the block before left.
+    canevas.Pinceau().Couleur = clWhite;
     canevas.TextOut(MiseEnPage.AbscisseCourante, MiseEnPage.OrdonneeCourante,
                     ouverte ? "Vue en coupe de l'instrument" : TexteCoupeRefusee(true));
     MiseEnPage.OrdonneeCourante += pas;

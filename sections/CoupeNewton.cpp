@@ -119,17 +119,8 @@ bool DessinePlie(TSupport& sup, TNewton& n)
 
     const bool dessineePlan = sup.Papier() ? n.Ds > 1e-6 : n.e2 > 1e-6;
     if (dessineePlan)
-    {
-        const double t0 = n.e2 / std::sqrt(2.0) * s;
-        const int t = sup.Pos(t0);
-        const int a = sup.Pos((n.Ds / 2 - c) * s);
-        const int b = sup.Pos((n.Ds / 2 + c) * s);
-        const TPointCanevas coins[] = {
-            {xf - a, n.Oa - a}, {xf + b, n.Oa + b}, {xf + b - t, n.Oa + b + t}, {xf - a - t, n.Oa - a + t}};
-        sup.C.Stylo().Couleur = clBlack;
-        sup.C.Pinceau().Couleur = sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs;
-        sup.C.Polygon(coins);
-    }
+        DessinePlanDiagonal(sup, xf, n.Oa, n.Ds, c, n.e2, s,
+                            sup.Papier() ? EclaircitCouleur(Instrument.TeinteMiroirs) : Instrument.TeinteMiroirs);
 
     // The marginal rays from the rims towards the primary focus, met by the flat's face h = -z - (F1 - s0 - d).
     const double k = n.F1 - n.s0 - n.d;
@@ -186,41 +177,17 @@ bool DessinePlie(TSupport& sup, TNewton& n)
 
     if (dispositif)
     {
-        const int nombre = NombreLignesDispositif();
-        const double total = SommeEpaisseurs(1, nombre);
-        const double hauteurAfocale = n.H - n.D / 2;
-        // Vertex j lies r(j - 1) below the image: r(i) is the distance from vertex i + 1 to the image.
-        auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
-        auto ySommet = [&](int j, double fleche) {
-            if (afocal)
-                return n.Oa - sup.Pos((hauteurAfocale - reste(j - 1) + fleche) * s);
-            return yI + sup.Pos((reste(j - 1) - fleche) * s);
-        };
-        const auto& R = Dispositif.RayonDioptre;
-        const auto& E = Dispositif.EpaisseurDioptre;
-        const auto& Dia = Dispositif.DiametreDioptre;
-        CalculeDiametreMaximalDispositif();
-        DessineDispositif(
-            [&](int i, bool dernier) {
-                const int y = dernier ? yI : ySommet(i + 1, 0);
-                sup.ElementVertical(xf, y, TeinteLigne(i), R[i], dernier ? RayonPlan : R[i + 1], E[i], Dia[i],
-                                    dernier ? Dia[i] : Dia[i + 1], s, JointPrecedent, JointSuivant);
-            },
-            [&](int i) {
-                const double maximal = Instrument.DiametreMaximalDispositif;
-                if (!(maximal > Dia[i]))
-                    return;
-                const int y = ySommet(i, 0);
-                const int ouvert = sup.Pos(Dia[i] / 2 * s);
-                const int ferme = sup.Pos(maximal / 2 * s);
-                LigneArret(sup, xf - ouvert, y, xf - ferme, y);
-                LigneArret(sup, xf + ouvert, y, xf + ferme, y);
-            });
+        TDispositifDebout debout;
+        debout.X = xf;
+        debout.YImage = yI;
+        debout.Oa = n.Oa;
+        debout.s = s;
+        debout.Afocal = afocal;
+        debout.HauteurAfocale = n.H - n.D / 2;
+        debout.YSortie = sup.Haut();
+        DessineDispositifDebout(sup, debout);
         auto point = [&](int i, const TRayonBord& rayon, TPointCanevas avant) {
-            if (i > nombre)
-                return afocal ? TPointCanevas{avant.X, sup.Haut()} : TPointCanevas{xf, yI};
-            const double h = rayon.Hauteurs[i];
-            return TPointCanevas{xf - sup.Pos(h * s), ySommet(i, FlecheSphere(R[i], 2 * h))};
+            return PointDebout(sup, debout, i, rayon, avant, true);
         };
         if (!DessineRayons(sup, n, impactBas, impactHaut, point))
             return false;

@@ -73,16 +73,6 @@ void Places(TSchmidt& c)
     c.yBas = c.Oa + Arrondi(c.D / 2 * c.s);
 }
 
-// The device in the green line and the system solved, for a focal device.
-void SolutionDispositif(bool papier)
-{
-    if (!Validite.DispositifValide)
-        return;
-    Validite.SystemeAfocal = EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[NombreLignesDispositif()]);
-    if ((papier || Edition.AMettreAJour) && !Validite.SystemeAfocal)
-        ResoutEnVert();
-}
-
 // The hit of the marginal ray on the primary.
 struct TImpactMarginal
 {
@@ -93,28 +83,15 @@ struct TImpactMarginal
 
 TImpactMarginal TraceMarginal(const TSchmidt& c)
 {
-    TRayon& r = Rayon;
-    r.XDepart = c.D / 2;
-    r.YDepart = 0;
-    r.ZDepart = 0;
-    r.LIncident = 0;
-    r.MIncident = 0;
-    r.NIncident = 1;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    // A ray of the construction: nothing may stop it before the mirror.
-    r.RayonPerdu = false;
-    r.EstRayonReference = true;
-    TraceRayon();
     TImpactMarginal impact;
-    if (r.RayonPerdu || !std::isfinite(r.HauteurImpactMiroir) || !std::isfinite(r.CoteImpactMiroir))
+    const std::optional<TImpactMiroir> trace = TraceMarginalMiroir(c.D / 2);
+    if (!trace)
         return impact;
     impact.Connu = true;
-    impact.Hauteur = r.HauteurImpactMiroir;
-    impact.X = c.Ao - Arrondi((c.Ec + r.CoteImpactMiroir) * c.s);
-    impact.YHaut = c.Oa - Arrondi(r.HauteurImpactMiroir * c.s);
-    impact.YBas = c.Oa + Arrondi(r.HauteurImpactMiroir * c.s);
+    impact.Hauteur = trace->Hauteur;
+    impact.X = c.Ao - Arrondi((c.Ec + trace->Cote) * c.s);
+    impact.YHaut = c.Oa - Arrondi(trace->Hauteur * c.s);
+    impact.YBas = c.Oa + Arrondi(trace->Hauteur * c.s);
     return impact;
 }
 
@@ -155,89 +132,6 @@ void DessinePrimaire(TSupport& sup, const TSchmidt& c)
         sup.MiroirPerce(c.Ao, c.Oa, teinte, face, dos, c.Ec, c.Dm, c.Dm, Instrument.DiametreTrouCentral, c.s);
     else
         sup.Element(c.Ao, c.Oa, teinte, face, dos, c.Ec, c.Dm, c.Dm, c.s, false, false);
-}
-
-// Distance of device surface i's vertex from the reference point: the device ends on the image.
-double DistanceSommet(const TSchmidt& c, int i)
-{
-    const double total = SommeEpaisseurs(1, NombreLignesDispositif());
-    return c.Ec + c.F1 + Systeme.DecalageFoyer - total + SommeEpaisseurs(1, i - 1);
-}
-
-void DessineLentilles(TSupport& sup, const TSchmidt& c)
-{
-    const auto& R = Dispositif.RayonDioptre;
-    const auto& E = Dispositif.EpaisseurDioptre;
-    const auto& Dia = Dispositif.DiametreDioptre;
-    auto x = [&](int i) { return c.Ao - Arrondi(DistanceSommet(c, i) * c.s); };
-    DessineDispositif(
-        [&](int i, bool dernier) {
-            const TColor teinte = sup.Papier() ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
-            sup.C.Stylo().Couleur = clBlack;
-            sup.Element(x(i), c.Oa, teinte, dernier ? RayonPlan : -R[i + 1], -R[i], E[i], dernier ? Dia[i] : Dia[i + 1],
-                        Dia[i], c.s, JointPrecedent, JointSuivant);
-        },
-        [&](int i) { sup.Diaphragme(x(i), Arrondi(Dia[i] / 2 * c.s)); });
-}
-
-// The three edge rays through the device, each from its own hit on the mirror; false when a ray needed too many
-// steps and the drawing stops.
-bool DessineRayons(TSupport& sup, const TSchmidt& c)
-{
-    TReglesRayonsBord regles;
-    regles.RetraitSecondaire = false;
-    regles.AvecBandeau = !sup.Papier();
-    const TRayonsBord rayons = TraceRayonsBord(regles);
-    const auto& R = Dispositif.RayonDioptre;
-    const int n = NombreLignesDispositif();
-    auto impact = [&](const TRayonBord& rayon) {
-        return TPointCanevas{c.Ao - sup.Pos((c.Ec + rayon.CotePrimaire) * c.s) - 1,
-                             c.Oa - sup.Pos(rayon.HauteurPrimaire * c.s)};
-    };
-    DessineRayonsBord(
-        sup, rayons,
-        [&](int, const TRayonBord& rayon) {
-            return TDebutRayon{{impact(rayon)}, 1, false};
-        },
-        [&](int i, const TRayonBord& rayon, TPointCanevas) {
-            if (i > n)
-            {
-                const double h = rayon.XRayon + (Systeme.PositionFoyer + Systeme.DecalageFoyer - rayon.ZRayon) /
-                                                    rayon.NRayon * rayon.LRayon;
-                return TPointCanevas{c.xFoyer, c.Oa - sup.Pos(h * c.s)};
-            }
-            const double hauteur = rayon.Hauteurs[static_cast<std::size_t>(i)];
-            const double z = DistanceSommet(c, i) + FlecheSphere(R[i], 2 * hauteur);
-            return TPointCanevas{c.Ao - sup.Pos(z * c.s), c.Oa - sup.Pos(hauteur * c.s)};
-        });
-    if (rayons.Issue == TIssueRayonsBord::Abandon)
-        return false;
-    for (int r = 0; r < rayons.Nombre; r += 2)
-    {
-        const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
-        // The incoming light from the start actually traced; on paper the chevrons stand once on the beam.
-        const TPointCanevas fin = impact(rayon);
-        sup.Ligne(sup.Gauche(), c.Oa - sup.Pos(rayon.XDepart * c.s), fin.X, fin.Y, CouleurRouge);
-        if (!sup.Papier())
-            Chevrons(sup, c.xFoyer / 2, fin.Y);
-    }
-    // On paper each cut ray's message is printed at the band's top right instead of the banner.
-    if (sup.Papier())
-        for (int r = 0; r < rayons.Nombre; ++r)
-        {
-            const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
-            if (!rayon.Occulte)
-                continue;
-            const TBandeau bandeau = LegendeBandeau(rayon.VignettageDispositif, rayon.DansTrouCentral,
-                                                    rayon.VignettageSecondaire, Instrument.TypeInstrument);
-            if (!bandeau.Visible)
-                continue;
-            sup.C.Pinceau().Couleur = bandeau.Couleur;
-            sup.C.Police().Couleur = clWhite;
-            sup.C.TextOut(sup.Droite() - sup.C.TextWidth(bandeau.Legende), sup.Haut(), bandeau.Legende);
-            sup.C.Police().Couleur = clBlack;
-        }
-    return true;
 }
 
 // The film holder at the focus: a block following the curved field, or a flat one.
@@ -284,7 +178,7 @@ bool DessineAuRepere(TSupport& sup, TSchmidt& c)
     RepereDessin = {c.s, c.Ao, c.Oa};
     LongueurSchema = c.L;
     HauteurSchema = c.H;
-    SolutionDispositif(sup.Papier());
+    ResoutDispositifFocal(sup.Papier());
     Places(c);
     if (!sup.Papier())
         DessineMarques(sup, c);
@@ -306,8 +200,9 @@ bool DessineAuRepere(TSupport& sup, TSchmidt& c)
     sup.Lame(c.xLame, c.Oa, lame, c.D, Instrument.ProfilLame, Instrument.EpaisseurLame, c.s);
     if (dispositif && !Validite.SystemeAfocal)
     {
-        DessineLentilles(sup, c);
-        if (!DessineRayons(sup, c))
+        const TDispositifRenverse renverse{c.Ao, c.Oa, c.s, c.Ec, c.Ec + c.F1 + Systeme.DecalageFoyer, c.xFoyer};
+        DessineDispositifRenverse(sup, renverse);
+        if (!DessineRayonsRenverses(sup, renverse))
             return false;
     }
     if (!dispositif && (sup.Papier() || !SansSecondaire()))

@@ -1,9 +1,11 @@
 // The drawing surface of the sections and the pieces every instrument section draws the same way.
 #include "sections/Support.h"
 
+#include "optics/DiametreDispositif.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
+#include "optics/TraceRayon.h"
 #include "sections/Primitives.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
@@ -235,6 +237,15 @@ void ResoutEnVert()
     PrepareSysteme();
 }
 
+void ResoutDispositifFocal(bool papier)
+{
+    if (!Validite.DispositifValide)
+        return;
+    Validite.SystemeAfocal = EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[NombreLignesDispositif()]);
+    if ((papier || Edition.AMettreAJour) && !Validite.SystemeAfocal)
+        ResoutEnVert();
+}
+
 TColor TeinteLigne(int i)
 {
     return Reglages.TeinteVerre[static_cast<std::size_t>(std::clamp(Dispositif.TeinteDioptre[i], 0, 9))];
@@ -256,6 +267,162 @@ void Chevrons(TSupport& sup, int x, int y)
         sup.C.LineTo(pointe, y);
         sup.C.LineTo(pointe - sup.Ligne16(5), y + sup.Ligne16(5));
     }
+}
+
+void DessinePlanDiagonal(TSupport& sup, int x, int oa, double petitCote, double decalage, double epaisseur, float s,
+                         TColor teinte)
+{
+    const int t = sup.Pos(epaisseur / std::sqrt(2.0) * s);
+    const int a = sup.Pos((petitCote / 2 - decalage) * s);
+    const int b = sup.Pos((petitCote / 2 + decalage) * s);
+    const TPointCanevas coins[] = {{x - a, oa - a}, {x + b, oa + b}, {x + b - t, oa + b + t}, {x - a - t, oa - a + t}};
+    sup.C.Stylo().Couleur = clBlack;
+    sup.C.Stylo().Style = TStyleStylo::Plein;
+    sup.C.Pinceau().Couleur = teinte;
+    sup.C.Polygon(coins);
+}
+
+int TDispositifDebout::YSommet(const TSupport& sup, int j, double fleche) const
+{
+    // Vertex j lies the thicknesses of rows j .. N below the image, or below the afocal device's last surface.
+    const double reste = Recul + SommeEpaisseurs(1, NombreLignesDispositif()) - SommeEpaisseurs(1, j - 1);
+    if (Afocal)
+        return Oa - sup.Pos((HauteurAfocale - reste + fleche) * s);
+    return YImage + sup.Pos((reste - fleche) * s);
+}
+
+void DessineDispositifDebout(TSupport& sup, const TDispositifDebout& d)
+{
+    const auto& R = Dispositif.RayonDioptre;
+    const auto& E = Dispositif.EpaisseurDioptre;
+    const auto& Dia = Dispositif.DiametreDioptre;
+    CalculeDiametreMaximalDispositif();
+    DessineDispositif(
+        [&](int i, bool dernier) {
+            const int y = dernier ? d.YImage - sup.Pos(d.Recul * d.s) : d.YSommet(sup, i + 1, 0);
+            sup.ElementVertical(d.X, y, TeinteLigne(i), R[i], dernier ? RayonPlan : R[i + 1], E[i], Dia[i],
+                                dernier ? Dia[i] : Dia[i + 1], d.s, JointPrecedent, JointSuivant);
+        },
+        [&](int i) {
+            const double maximal = Instrument.DiametreMaximalDispositif;
+            if (!(maximal > Dia[i]))
+                return;
+            const int y = d.YSommet(sup, i, 0);
+            const int ouvert = sup.Pos(Dia[i] / 2 * d.s);
+            const int ferme = sup.Pos(maximal / 2 * d.s);
+            LigneArret(sup, d.X - ouvert, y, d.X - ferme, y);
+            LigneArret(sup, d.X + ouvert, y, d.X + ferme, y);
+        });
+}
+
+TPointCanevas PointDebout(const TSupport& sup, const TDispositifDebout& d, int i, const TRayonBord& rayon,
+                          TPointCanevas avant, bool flecheSurface1)
+{
+    if (i > NombreLignesDispositif())
+        return d.Afocal ? TPointCanevas{avant.X, d.YSortie} : TPointCanevas{d.X, d.YImage};
+    const double h = rayon.Hauteurs[static_cast<std::size_t>(i)];
+    const double fleche = i == 1 && !flecheSurface1 && !d.Afocal ? 0 : FlecheSphere(Dispositif.RayonDioptre[i], 2 * h);
+    return TPointCanevas{d.X - sup.Pos(h * d.s), d.YSommet(sup, i, fleche)};
+}
+
+double TDispositifRenverse::Sommet(int i) const
+{
+    return Image - SommeEpaisseurs(1, NombreLignesDispositif()) + SommeEpaisseurs(1, i - 1);
+}
+
+void DessineDispositifRenverse(TSupport& sup, const TDispositifRenverse& d)
+{
+    const auto& R = Dispositif.RayonDioptre;
+    const auto& E = Dispositif.EpaisseurDioptre;
+    const auto& Dia = Dispositif.DiametreDioptre;
+    auto x = [&](int i) { return d.Ao - Arrondi(d.Sommet(i) * d.s); };
+    DessineDispositif(
+        [&](int i, bool dernier) {
+            const TColor teinte = sup.Papier() ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
+            sup.C.Stylo().Couleur = clBlack;
+            sup.Element(x(i), d.Oa, teinte, dernier ? RayonPlan : -R[i + 1], -R[i], E[i], dernier ? Dia[i] : Dia[i + 1],
+                        Dia[i], d.s, JointPrecedent, JointSuivant);
+        },
+        [&](int i) { sup.Diaphragme(x(i), Arrondi(Dia[i] / 2 * d.s)); });
+}
+
+bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d)
+{
+    TReglesRayonsBord regles;
+    regles.RetraitSecondaire = false;
+    regles.AvecBandeau = !sup.Papier();
+    const TRayonsBord rayons = TraceRayonsBord(regles);
+    const auto& R = Dispositif.RayonDioptre;
+    const int n = NombreLignesDispositif();
+    auto impact = [&](const TRayonBord& rayon) {
+        return TPointCanevas{d.Ao - sup.Pos((d.Fond + rayon.CotePrimaire) * d.s) - 1,
+                             d.Oa - sup.Pos(rayon.HauteurPrimaire * d.s)};
+    };
+    DessineRayonsBord(
+        sup, rayons,
+        [&](int, const TRayonBord& rayon) {
+            return TDebutRayon{{impact(rayon)}, 1, false};
+        },
+        [&](int i, const TRayonBord& rayon, TPointCanevas) {
+            if (i > n)
+            {
+                const double h = rayon.XRayon + (Systeme.PositionFoyer + Systeme.DecalageFoyer - rayon.ZRayon) /
+                                                    rayon.NRayon * rayon.LRayon;
+                return TPointCanevas{d.XImage, d.Oa - sup.Pos(h * d.s)};
+            }
+            const double hauteur = rayon.Hauteurs[static_cast<std::size_t>(i)];
+            const double z = d.Sommet(i) + FlecheSphere(R[i], 2 * hauteur);
+            return TPointCanevas{d.Ao - sup.Pos(z * d.s), d.Oa - sup.Pos(hauteur * d.s)};
+        });
+    if (rayons.Issue == TIssueRayonsBord::Abandon)
+        return false;
+    for (int r = 0; r < rayons.Nombre; r += 2)
+    {
+        const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
+        // The incoming light from the start actually traced; on paper the form's chevrons stand once on the beam.
+        const TPointCanevas fin = impact(rayon);
+        sup.Ligne(sup.Gauche(), d.Oa - sup.Pos(rayon.XDepart * d.s), fin.X, fin.Y, CouleurRouge);
+        if (!sup.Papier())
+            Chevrons(sup, d.XImage / 2, fin.Y);
+    }
+    // On paper each cut ray's message is printed at the band's top right instead of the banner.
+    if (sup.Papier())
+        for (int r = 0; r < rayons.Nombre; ++r)
+        {
+            const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
+            if (!rayon.Occulte)
+                continue;
+            const TBandeau bandeau = LegendeBandeau(rayon.VignettageDispositif, rayon.DansTrouCentral,
+                                                    rayon.VignettageSecondaire, Instrument.TypeInstrument);
+            if (!bandeau.Visible)
+                continue;
+            sup.C.Pinceau().Couleur = bandeau.Couleur;
+            sup.C.Police().Couleur = clWhite;
+            sup.C.TextOut(sup.Droite() - sup.C.TextWidth(bandeau.Legende), sup.Haut(), bandeau.Legende);
+            sup.C.Police().Couleur = clBlack;
+        }
+    return true;
+}
+
+std::optional<TImpactMiroir> TraceMarginalMiroir(double hauteur)
+{
+    TRayon& r = Rayon;
+    r.XDepart = hauteur;
+    r.YDepart = 0;
+    r.ZDepart = 0;
+    r.LIncident = 0;
+    r.MIncident = 0;
+    r.NIncident = 1;
+    r.AngleChamp = 0;
+    r.SinusAngleChamp = 0;
+    r.CosinusAngleChamp = 1;
+    // A ray of the construction: nothing may stop it before the mirror.
+    r.RayonPerdu = false;
+    r.EstRayonReference = true;
+    TraceRayon();
+    if (r.RayonPerdu || !std::isfinite(r.HauteurImpactMiroir) || !std::isfinite(r.CoteImpactMiroir))
+        return std::nullopt;
+    return TImpactMiroir{r.HauteurImpactMiroir, r.CoteImpactMiroir};
 }
 
 std::optional<TImpactSecondaire> ImpactSecondaire(double pente, double b, double rayon)

@@ -86,6 +86,9 @@ void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2);
 
 // The device and the instrument's own glass traced in the green line, then the system solved.
 void ResoutEnVert();
+// For a valid device: whether the system is afocal, from its last thickness; then, for a focal one, the solve in the
+// green line, on paper always, on screen only when the refresh asks for a recomputation.
+void ResoutDispositifFocal(bool papier);
 
 // The device's glass and stops in their tints: `element`(i, dernier) draws the glass behind surface i (the last one
 // running to the image plane), `arret`(i) the stop of surface i. The tint slots and joined-face flags are set
@@ -157,6 +160,57 @@ void DessineRayonsBord(TSupport& sup, const TRayonsBord& rayons, FDebut debut, F
 // Three chevrons of the incoming light pointing along it, their tips at x, x + 5 and x + 10 on the line y.
 void Chevrons(TSupport& sup, int x, int y);
 
+// The diagonal flat folding the beam up: its reflecting face at 45 degrees from upper left to lower right through
+// (x, Oa), its centre `decalage` mm further along the face than that point, its back offset down and to the left by
+// its thickness.
+void DessinePlanDiagonal(TSupport& sup, int x, int oa, double petitCote, double decalage, double epaisseur, float s,
+                         TColor teinte);
+
+// A lens device standing on the vertical line X above a folding flat, the light going up to the image at YImage;
+// an afocal device rises instead to HauteurAfocale mm above the axis, its rays leaving up to YSortie. Every vertex
+// may stand Recul mm further from the image, the last glass then running up to that far beyond it.
+struct TDispositifDebout
+{
+    int X = 0;
+    int YImage = 0;
+    int Oa = 0;
+    float s = 0;
+    bool Afocal = false;
+    double HauteurAfocale = 0;
+    int YSortie = 0;
+    double Recul = 0;
+    // The ordinate of vertex j moved by `fleche` mm along the light.
+    int YSommet(const TSupport& sup, int j, double fleche) const;
+};
+// Its glass in full tints and its stops as strokes out to the device's widest diameter, when narrower.
+void DessineDispositifDebout(TSupport& sup, const TDispositifDebout& d);
+// The point of an edge ray on device surface i as the face is drawn (moved from the vertex by its sag, but on a
+// focal device's first surface when `flecheSurface1` is clear), or for i beyond the last surface its end.
+TPointCanevas PointDebout(const TSupport& sup, const TDispositifDebout& d, int i, const TRayonBord& rayon,
+                          TPointCanevas avant, bool flecheSurface1);
+
+// A lens device in the beam a spherical primary sends back towards the light, drawn mirrored with the light running
+// leftwards. Ao is the primary's back, the reference point; the primary's vertex lies Fond mm in front of it and the
+// image Image mm; the device's last thickness ends on the image.
+struct TDispositifRenverse
+{
+    int Ao = 0;
+    int Oa = 0;
+    float s = 0;
+    double Fond = 0;
+    double Image = 0;
+    int XImage = 0;
+    // Distance of device surface i's vertex in front of Ao.
+    double Sommet(int i) const;
+};
+// Its glass (lightened on paper) and its stops with the stop symbol.
+void DessineDispositifRenverse(TSupport& sup, const TDispositifRenverse& d);
+// The three edge rays from their own hits on the primary through the device to the image, red, or light green after
+// a retreat from a device edge, each with its incoming light from the band's left edge and, on screen, its chevrons;
+// a cut ray shows the banner on screen and prints its message at the band's top right. False when a ray needed
+// too many steps and the drawing stops.
+bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d);
+
 // The path of one traced ray through a meniscus or corrector form as (x, z) pairs in single precision: x its height
 // in the section's plane, z its axial position counted from the primary's vertex towards the light. Pair 0 the start
 // on the aperture stop's plane, 1 and 2 the hits on the corrector's first and second faces, 3 the hit on the
@@ -170,6 +224,15 @@ using TTrajetRayon = std::array<TPointTrajet, 5>;
 inline TTrajetRayon TrajetRayonPrincipal{};
 inline TTrajetRayon TrajetBordNegatif{};
 inline TTrajetRayon TrajetBordPositif{};
+
+// The marginal ray traced on the axis from the entrance's rim at height `hauteur` to a Schmidt primary: its hit
+// there, height and axial position in the mirror's frame; nothing when the ray is lost.
+struct TImpactMiroir
+{
+    double Hauteur = 0;
+    double Cote = 0;
+};
+std::optional<TImpactMiroir> TraceMarginalMiroir(double hauteur);
 
 // Where a marginal ray meets a secondary's sphere: its height t and its axial position u = t / a + b, in the frame of
 // the sphere's centre, a being the ray's slope (height over axial distance) and b the axis crossing's distance from

@@ -122,25 +122,41 @@ TEST_F(CablageVuesFenetre, ApresLEtoileUniqueLaVueInstrumentMontreSaBandeOuAucun
     struct TCas
     {
         T Forme;
-        bool SansSecondaire;
+        bool Variante; // the Schmidt-Cassegrain without secondary, the Schmidt-Newton without flat
         bool Dessinee;
     };
     const TCas cas[] = {
         {T::Cassegrain, false, true},       {T::RitcheyChretien, false, true}, {T::Gregory, false, true},
         {T::DallKirkham, false, true},      {T::Schwarzschild, false, true},   {T::SchmidtCassegrain, false, true},
-        {T::SchmidtCassegrain, true, true}, {T::Schmidt, false, true},         {T::Maksutov, false, false}};
+        {T::SchmidtCassegrain, true, true}, {T::Schmidt, false, true},         {T::SchmidtNewton, false, true},
+        {T::SchmidtNewton, true, true},     {T::LurieHoughton, false, true},   {T::Maksutov, false, false}};
     TPrincipale& p = *Principale_;
     for (const TCas& c : cas)
     {
-        SCOPED_TRACE(static_cast<int>(c.Forme) * 10 + c.SansSecondaire);
+        SCOPED_TRACE(static_cast<int>(c.Forme) * 10 + c.Variante);
         ConstruitFormeValide(c.Forme);
-        if (c.SansSecondaire)
+        if (c.Variante)
+        {
             Instrument.DiametreSecondaire = 0;
+            Instrument.DistanceSecondaireFoyer = 0;
+            if (c.Forme == T::SchmidtNewton)
+                Instrument.DistanceLameMiroir = 1998;
+        }
+        // The sheet alone first, every view button up.
+        Etat.BoutonsVue.fill(false);
+        Etat.VueCourante = TVue::Tableau;
+        Edition.InstrumentDeveloppe = true;
+        Edition.DispositifDeveloppe = true;
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        const int hauteurFiche = Etat.HauteurPage;
         Affiche(TBoutonVue::Unique, TVue::EtoileUnique);
         ASSERT_TRUE(p.Dessin->isVisibleTo(p.Fiche));
         const QImage etoile = p.Dessin->Canevas().Image().copy();
         Affiche(TBoutonVue::Instrument, TVue::Instrument);
         ASSERT_EQ(p.Dessin->isVisibleTo(p.Fiche), c.Dessinee);
+        // The page is the sheet and the section's band, whatever height the drawing takes.
+        EXPECT_EQ(Etat.HauteurPage, hauteurFiche + HauteurBande);
         if (!c.Dessinee)
             continue;
         // The band framed in black, the star's picture gone.

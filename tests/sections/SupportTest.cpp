@@ -87,7 +87,7 @@ TEST_F(Support, LaBoiteDeTailleSePlaceAuCoinDemandeSurEcranEtSurPapier)
     {
         const char* Nom;
         TPlaceBoite Place;
-        int Gauche; // of the box; the text at Gauche + Elargissement / 2
+        int Gauche; // of the box; the text at Gauche + DecalageTexte
         TColor Contour;
     };
     TCanevasEnregistreur mesure(762, 350);
@@ -97,8 +97,11 @@ TEST_F(Support, LaBoiteDeTailleSePlaceAuCoinDemandeSurEcranEtSurPapier)
     const TCas cas[] = {
         {"top right", {}, 762 - w, clBlack},
         {"top left, red outline", {.AGauche = true, .Contour = CouleurRouge}, 0, CouleurRouge},
-        {"widened, grey outline", {.Elargissement = 4, .Contour = CouleurGrise}, 762 - w - 4, CouleurGrise},
-        {"bold", {.Elargissement = 1, .Gras = true}, 762 - wGras - 1, clBlack},
+        {"widened, grey outline",
+         {.Elargissement = 4, .DecalageTexte = 2, .Contour = CouleurGrise},
+         762 - w - 4,
+         CouleurGrise},
+        {"bold", {.Elargissement = 1, .DecalageTexte = 1, .Gras = true}, 762 - wGras - 1, clBlack},
     };
     for (const TCas& c : cas)
     {
@@ -112,7 +115,7 @@ TEST_F(Support, LaBoiteDeTailleSePlaceAuCoinDemandeSurEcranEtSurPapier)
         EXPECT_EQ(journal[0].Stylo.Couleur, c.Contour);
         EXPECT_EQ(journal[0].Pinceau.Couleur, CouleurFuchsia);
         EXPECT_TRUE(TexteDessine(dessin, {.Texte = message,
-                                          .X = c.Gauche + c.Place.Elargissement / 2,
+                                          .X = c.Gauche + c.Place.DecalageTexte,
                                           .Y = 2,
                                           .Gras = c.Place.Gras,
                                           .Couleur = clWhite}));

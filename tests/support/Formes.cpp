@@ -232,11 +232,12 @@ void ConstruitFormeValide(TTypeInstrument forme)
         break;
 
     case TTypeInstrument::LurieHoughton:
+        // The flat 250 mm from the focus, between the primary and the corrector 600 mm before it.
         I.DiametreEntree = 200;
         I.DiametreMiroir = 220;
         PrimaireParRayon(1600, 800);
-        I.DiametreSecondaire = 50;
-        I.DistanceSecondaireFoyer = 150;
+        I.DiametreSecondaire = 70;
+        I.DistanceSecondaireFoyer = 250;
         CorrecteurHoughton();
         break;
 
