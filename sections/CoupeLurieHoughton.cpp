@@ -165,6 +165,21 @@ std::optional<TPointCanevas> PointPlan(const TLurieHoughton& c, double foyer, do
     return TPointCanevas{c.XDos - arrondi((zPlan + c.Ep) * c.s), c.Oa - arrondi(hPlan * c.s)};
 }
 
+// The beam from the primary's hits to the flat, red, then without a device up to the focus in the beam's colour.
+void DessineFaisceauPlan(TSupport& sup, TPointCanevas impactHaut, TPointCanevas impactBas,
+                         const std::optional<TPointCanevas>& haut, const std::optional<TPointCanevas>& bas,
+                         TPointCanevas foyer, TColor faisceau)
+{
+    if (!haut || !bas)
+        return;
+    sup.Trait(impactHaut.X, impactHaut.Y, haut->X, haut->Y, CouleurRouge);
+    sup.Trait(impactBas.X, impactBas.Y, bas->X, bas->Y, CouleurRouge);
+    if (Validite.DispositifPresent)
+        return;
+    sup.Trait(haut->X, haut->Y, foyer.X, foyer.Y, faisceau);
+    sup.Trait(foyer.X, foyer.Y, bas->X, bas->Y, faisceau);
+}
+
 // The banner of the group's edge or the central hole, after the last trace, at the given left.
 void MontreBandeauCorrecteur(bool coupe, int gauche)
 {
@@ -181,15 +196,14 @@ void MontreBandeauCorrecteur(bool coupe, int gauche)
 
 TDispositifDebout DispositifDebout(const TSupport& sup, const TLurieHoughton& c, int xF, int yI)
 {
-    TDispositifDebout debout;
-    debout.X = xF;
-    debout.YImage = yI;
-    debout.Oa = c.Oa;
-    debout.s = c.s;
-    debout.Afocal = Validite.SystemeAfocal;
-    debout.HauteurAfocale = Instrument.EncombrementLateral - c.D / 2;
-    debout.YSortie = sup.Papier() ? sup.Haut() + ImpressionEtat.EpaisseurTraitImpression : 0;
-    return debout;
+    // On paper the afocal rays stop a pen's width inside the band.
+    return {xF,
+            yI,
+            c.Oa,
+            c.s,
+            Validite.SystemeAfocal,
+            Instrument.EncombrementLateral - c.D / 2,
+            sup.Papier() ? sup.Haut() + ImpressionEtat.EpaisseurTraitImpression : 0};
 }
 
 // The device and its edge rays from the flat points; false when a ray needed too many steps.
@@ -286,16 +300,7 @@ void DessineCoupeLurieHoughton(ICanevas& dessin)
     if (tropPetit)
         sup.BoiteTaille(TextePlanTropPetit, CouleurFuchsia, {.Elargissement = 1, .DecalageTexte = 1, .Gras = true});
     const bool dispositif = Validite.DispositifPresent;
-    if (haut && bas)
-    {
-        sup.Trait(impactHaut.X, impactHaut.Y, haut->X, haut->Y, CouleurRouge);
-        sup.Trait(impactBas.X, impactBas.Y, bas->X, bas->Y, CouleurRouge);
-        if (!dispositif)
-        {
-            sup.Trait(haut->X, haut->Y, xF, yF, faisceau);
-            sup.Trait(xF, yF, bas->X, bas->Y, faisceau);
-        }
-    }
+    DessineFaisceauPlan(sup, impactHaut, impactBas, haut, bas, {xF, yF}, faisceau);
 
     const bool afocal = Validite.SystemeAfocal;
     if (dispositif && haut && bas)
@@ -417,16 +422,7 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
     if (tropPetit)
         sup.BoiteTaille(TextePlanTropPetit, CouleurFuchsia, {.Gras = true, .TexteAuSeizieme = true});
     const bool dispositif = Validite.DispositifPresent;
-    if (haut && bas)
-    {
-        sup.Trait(impactHaut.X, impactHaut.Y, haut->X, haut->Y, CouleurRouge);
-        sup.Trait(impactBas.X, impactBas.Y, bas->X, bas->Y, CouleurRouge);
-        if (!dispositif)
-        {
-            sup.Trait(haut->X, haut->Y, xF, yF, faisceau);
-            sup.Trait(bas->X, bas->Y, xF, yF, faisceau);
-        }
-    }
+    DessineFaisceauPlan(sup, impactHaut, impactBas, haut, bas, {xF, yF}, faisceau);
     DessinePrimaire(sup, c, teinteMiroirs, c.XDos);
 
     // The chevrons of this print, their arms as long as their step.

@@ -177,14 +177,7 @@ bool DessinePlie(TSupport& sup, TNewton& n)
 
     if (dispositif)
     {
-        TDispositifDebout debout;
-        debout.X = xf;
-        debout.YImage = yI;
-        debout.Oa = n.Oa;
-        debout.s = s;
-        debout.Afocal = afocal;
-        debout.HauteurAfocale = n.H - n.D / 2;
-        debout.YSortie = sup.Haut();
+        const TDispositifDebout debout{xf, yI, n.Oa, s, afocal, n.H - n.D / 2, sup.Haut()};
         DessineDispositifDebout(sup, debout);
         auto point = [&](int i, const TRayonBord& rayon, TPointCanevas avant) {
             return PointDebout(sup, debout, i, rayon, avant, true);

@@ -219,14 +219,8 @@ bool DessineAuRepere(TSupport& sup, TSchmidt& c)
 
 void DessineCoupeSchmidt(ICanevas& dessin)
 {
-    if (!Validite.InstrumentValide)
-    {
-        Controles.Dessin.Visible = false;
+    if (!PrepareBandeSiValide(dessin))
         return;
-    }
-    PrepareBandeEcran(dessin);
-    VerifieInstrument();
-    VerifieDispositif();
     TSchmidt c;
     Mesure(c);
     if (!Validite.InstrumentValide || (Validite.DispositifPresent && !Validite.DispositifValide))

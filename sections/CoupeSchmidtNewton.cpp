@@ -226,14 +226,14 @@ bool DessinePlie(TSupport& sup, const TSchmidtNewton& c)
 
     if (dispositif)
     {
-        TDispositifDebout debout;
-        debout.X = xF;
-        debout.YImage = yI;
-        debout.Oa = c.Oa;
-        debout.s = s;
-        debout.Afocal = afocal;
-        debout.HauteurAfocale = I.EncombrementLateral - c.D / 2;
-        debout.YSortie = papier ? sup.Haut() + ImpressionEtat.EpaisseurTraitImpression : 0;
+        // On paper the afocal rays stop a pen's width inside the band.
+        const TDispositifDebout debout{xF,
+                                       yI,
+                                       c.Oa,
+                                       s,
+                                       afocal,
+                                       I.EncombrementLateral - c.D / 2,
+                                       papier ? sup.Haut() + ImpressionEtat.EpaisseurTraitImpression : 0};
         DessineDispositifDebout(sup, debout);
         TReglesRayonsBord regles;
         regles.SecondaireTropPetit = c.ds < minimal;
@@ -357,14 +357,8 @@ bool DessineAuRepere(TSupport& sup, TSchmidtNewton& c)
 
 void DessineCoupeSchmidtNewton(ICanevas& dessin)
 {
-    if (!Validite.InstrumentValide)
-    {
-        Controles.Dessin.Visible = false;
+    if (!PrepareBandeSiValide(dessin))
         return;
-    }
-    PrepareBandeEcran(dessin);
-    VerifieInstrument();
-    VerifieDispositif();
     TSchmidtNewton c;
     Mesure(c);
     if (!Validite.InstrumentValide || (Validite.DispositifPresent && !Validite.DispositifValide) ||

@@ -6,6 +6,7 @@
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
 #include "optics/TraceRayon.h"
+#include "optics/Validite.h"
 #include "sections/Primitives.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
@@ -220,6 +221,19 @@ double SommeEpaisseurs(int premier, int dernier)
         if (!EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[i]))
             somme += Dispositif.EpaisseurDioptre[i];
     return somme;
+}
+
+bool PrepareBandeSiValide(ICanevas& dessin)
+{
+    if (!Validite.InstrumentValide)
+    {
+        Controles.Dessin.Visible = false;
+        return false;
+    }
+    PrepareBandeEcran(dessin);
+    VerifieInstrument();
+    VerifieDispositif();
+    return true;
 }
 
 void ResoutEnVert()

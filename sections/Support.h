@@ -84,6 +84,10 @@ TColor TeinteLigne(int i);
 // A black solid stroke of a device stop.
 void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2);
 
+// The screen band of a form whose drawing is hidden while the instrument is not valid, then the instrument's and the
+// device's checks again; false when the drawing is hidden.
+bool PrepareBandeSiValide(ICanevas& dessin);
+
 // The device and the instrument's own glass traced in the green line, then the system solved.
 void ResoutEnVert();
 // For a valid device: whether the system is afocal, from its last thickness; then, for a focal one, the solve in the

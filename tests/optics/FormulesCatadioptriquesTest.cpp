@@ -9,6 +9,7 @@
 #include "optics/FormulesDeuxMiroirs.h"
 #include "optics/FormulesSchmidt.h"
 #include "optics/Initialisation.h"
+#include "optics/PrepareForme.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
 #include "optics/Rayon.h"
@@ -25,31 +26,6 @@ protected:
     void SetUp() override { ReinitialiseEtat(); }
 };
 
-// The set-up the sheet runs for each form.
-void PrepareForme(TTypeInstrument forme)
-{
-    switch (forme)
-    {
-    case TTypeInstrument::Aucun:
-    case TTypeInstrument::Newton: break;
-    case TTypeInstrument::Cassegrain: CalculeCassegrain(); break;
-    case TTypeInstrument::RitcheyChretien: CalculeRitcheyChretien(); break;
-    case TTypeInstrument::Gregory: CalculeGregory(); break;
-    case TTypeInstrument::DallKirkham: CalculeDallKirkham(); break;
-    case TTypeInstrument::Schwarzschild: CalculeSchwarzschild(); break;
-    case TTypeInstrument::Schmidt:
-    case TTypeInstrument::SchmidtNewton: CalculeSchmidt(); break;
-    case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
-    case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton: PrepareMaksutov(); break;
-    case TTypeInstrument::MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
-    case TTypeInstrument::Lunette: PrepareLunette(); break;
-    case TTypeInstrument::KlevtsovCassegrain: PrepareKlevtsov(); break;
-    case TTypeInstrument::LurieHoughton: PrepareLurieHoughton(); break;
-    case TTypeInstrument::HoughtonCassegrain: PrepareHoughtonCassegrain(); break;
-    }
-}
-
 TEST_F(FormulesCatadioptriques, ChaqueFormeValideSePrepareSansValeurNonFinie)
 {
     for (TTypeInstrument forme : FormesInstrument)
@@ -61,7 +37,7 @@ TEST_F(FormulesCatadioptriques, ChaqueFormeValideSePrepareSansValeurNonFinie)
         if (forme == TTypeInstrument::Schwarzschild)
             Instrument.FocalePrimaire = 2.5 * Instrument.FocaleResultante;
         ASSERT_TRUE(Validite.InstrumentValide);
-        PrepareForme(forme);
+        PrepareForme();
         EXPECT_TRUE(Validite.InstrumentValide);
         EXPECT_FALSE(Systeme.CalculEchoue);
         EXPECT_FALSE(Systeme.CalculInterrompu);

@@ -151,12 +151,7 @@ TEST_F(CoupeDeuxMiroirs, UnSystemeAfocalNaNiPlanFocalNiFrEtSesRayonsSortentVersL
 {
     ConstruitFormeDerivee(T::Cassegrain);
     Instrument.DiametreTrouCentral = 60;
-    // A 25 mm eyepiece lens behind the focus: the light leaves it parallel.
-    Dispositif.NombreDioptres = 2;
-    LigneDispositif(1, 26, 5, 20, BK7);
-    LigneDispositif(2, -26, EpaisseurInfinie, 20, Air);
-    AppliqueIndices();
-    RederiveForme();
+    DispositifOculaire();
     ASSERT_TRUE(Validite.SystemeAfocal);
     TCanevasEnregistreur dessin(762, 550);
     DessineCoupeInstrument(dessin);

@@ -1,5 +1,6 @@
 // The Newton section with the real tracer: the folded and the prime-focus layouts, the flat's size warning, the
 // printed block and its page break, and a design left as it was.
+#include "CoupesDeTest.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Initialisation.h"
@@ -25,21 +26,6 @@
 #include <vector>
 
 namespace {
-
-// Two separated singlets 40 mm wide before the side focus: a weak positive lens of BK7, a negative one of F2;
-// the system is solved, as the refresh does before any view.
-void DispositifDeuxLentilles()
-{
-    Dispositif.NombreDioptres = 4;
-    LigneDispositif(1, 200, 4, 40, BK7);
-    LigneDispositif(2, -200, 5, 40, Air);
-    LigneDispositif(3, -300, 4, 40, F2);
-    LigneDispositif(4, 300, 60, 40, Air);
-    AppliqueIndices();
-    VerifieValidite();
-    PrepareSysteme();
-    VerifieValidite();
-}
 
 class CoupeNewton : public ::testing::Test
 {

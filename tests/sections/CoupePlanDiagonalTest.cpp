@@ -136,11 +136,7 @@ TEST_F(CoupePlanDiagonal, UnMiroirPlusEtroitQueLeFaisceauSeSignaleEnHautAGaucheD
 TEST_F(CoupePlanDiagonal, UnOculaireSansPlanNiRayonsNiDispositif)
 {
     SchmidtNewton(0);
-    Dispositif.NombreDioptres = 2;
-    LigneDispositif(1, 26, 5, 20, BK7);
-    LigneDispositif(2, -26, EpaisseurInfinie, 20, Air);
-    AppliqueIndices();
-    RederiveForme();
+    DispositifOculaire();
     ASSERT_TRUE(Validite.SystemeAfocal);
     TCanevasEnregistreur dessin(762, 550);
     DessineCoupeInstrument(dessin);

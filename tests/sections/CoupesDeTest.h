@@ -35,6 +35,16 @@ inline void DispositifDeuxLentilles()
     RederiveForme();
 }
 
+// A 25 mm eyepiece lens, 20 mm wide, behind the focus: the light leaves it parallel.
+inline void DispositifOculaire()
+{
+    Dispositif.NombreDioptres = 2;
+    LigneDispositif(1, 26, 5, 20, BK7);
+    LigneDispositif(2, -26, EpaisseurInfinie, 20, Air);
+    AppliqueIndices();
+    RederiveForme();
+}
+
 // Every coordinate of the log inside the bound the sections hold them to.
 inline bool CoordonneesBornees(const TCanevasEnregistreur& canevas)
 {

@@ -7,11 +7,10 @@
 
 #include "optics/DefautsTypes.h"
 #include "optics/Diffraction.h"
-#include "optics/FormulesCatadioptriques.h"
-#include "optics/FormulesDeuxMiroirs.h"
 #include "optics/FormulesSchmidt.h"
 #include "optics/Initialisation.h"
 #include "optics/Notifications.h"
+#include "optics/PrepareForme.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
@@ -257,42 +256,6 @@ void ConstruitFormeValide(TTypeInstrument forme)
     VerifieValidite();
 }
 
-namespace {
-
-// The formulas the refresh runs for the form while its block of the sheet is expanded.
-void FormulesDeLaForme()
-{
-    TInstrument& I = Instrument;
-    switch (I.TypeInstrument)
-    {
-    case TTypeInstrument::Aucun: break;
-    case TTypeInstrument::Newton: I.DiametreObstruction = I.DiametreSecondaire; break;
-    case TTypeInstrument::Cassegrain: CalculeCassegrain(); break;
-    case TTypeInstrument::RitcheyChretien: CalculeRitcheyChretien(); break;
-    case TTypeInstrument::Gregory: CalculeGregory(); break;
-    case TTypeInstrument::Schmidt:
-    case TTypeInstrument::SchmidtNewton: CalculeSchmidt(); break;
-    case TTypeInstrument::SchmidtCassegrain: CalculeSchmidtCassegrain(); break;
-    case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton: PrepareMaksutov(); break;
-    case TTypeInstrument::MaksutovCassegrain: PrepareMaksutovCassegrain(); break;
-    case TTypeInstrument::Lunette: PrepareLunette(); break;
-    case TTypeInstrument::Schwarzschild: CalculeSchwarzschild(); break;
-    case TTypeInstrument::DallKirkham: CalculeDallKirkham(); break;
-    case TTypeInstrument::KlevtsovCassegrain:
-        I.DiametreObstruction = I.DiametreSecondaire;
-        for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
-            I.DiametreObstruction = std::max(I.DiametreObstruction, Groupe.DiametreGroupe[static_cast<std::size_t>(i)]);
-        I.RayonObstructionCarre = I.DiametreObstruction * I.DiametreObstruction / 4;
-        PrepareKlevtsov();
-        break;
-    case TTypeInstrument::LurieHoughton: PrepareLurieHoughton(); break;
-    case TTypeInstrument::HoughtonCassegrain: PrepareHoughtonCassegrain(); break;
-    }
-}
-
-} // namespace
-
 void RederiveForme()
 {
     TInstrument& I = Instrument;
@@ -302,7 +265,7 @@ void RederiveForme()
     I.CarreRayonPupille = I.DiametreEntree * I.DiametreEntree / 4;
     const double secondaire = I.DiametreSecondaire;
     I.RayonObstructionCarre = secondaire * secondaire / 4;
-    FormulesDeLaForme();
+    PrepareForme();
     VerifieValidite();
     if (!Validite.InstrumentValide)
         return;
