@@ -161,7 +161,6 @@ TPrincipale::~TPrincipale()
     Notifications.DispositifReinitialise = [](bool) {};
     Notifications.Bip = [](int) {};
     FenetreFichier = TFenetreFichier{};
-    ActiveCommandesEdition = [](bool) {};
     ImagesFiche = TImagesFiche{};
     ImagesEtoiles = TImagesEtoiles{};
     Relais.SaisieVisible = [] { return false; };
@@ -593,11 +592,6 @@ void TPrincipale::InstalleCrochets()
         Principale->SynchroniseBoutonsVue();
     };
     FenetreFichier.CacheSaisie = [] { Principale->Saisie->hide(); };
-    ActiveCommandesEdition = [](bool coller) {
-        Principale->Coller->setEnabled(coller);
-        Principale->Copier->setEnabled(true);
-        Principale->Couper->setEnabled(true);
-    };
 }
 
 TGeometrieFenetre TPrincipale::Geometrie() const

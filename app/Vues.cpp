@@ -180,12 +180,6 @@ void TransversalesExecute()
     RafraichitVue();
 }
 
-void ActiveEdition()
-{
-    const bool texte = Services().PressePapiers != nullptr && Services().PressePapiers->ContientTexte();
-    ActiveCommandesEdition(texte);
-}
-
 void PlaceDansPressePapiers(const std::string& texte)
 {
     if (Services().PressePapiers != nullptr)

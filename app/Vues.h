@@ -27,11 +27,6 @@ void ZoomMoinsExecute();
 // Switches the transverse aberrations of the single star on or off.
 void TransversalesExecute();
 
-// Run by every opening of the edit box: cut and copy enabled, paste only while the clipboard holds text.
-void ActiveEdition();
-// Installed by the main window: enables the clipboard commands and their tool buttons.
-inline void (*ActiveCommandesEdition)(bool coller) = [](bool) {};
-
 // The edit box's cut, copy and paste go through the platform's clipboard.
 void PlaceDansPressePapiers(const std::string& texte);
 // Empty when the clipboard holds no text.

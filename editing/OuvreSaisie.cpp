@@ -799,53 +799,13 @@ void OuvreSaisieDiametreEntree()
 {
     OuvreValeurFiche(TValeurFiche::DiametreEntree);
 }
-void OuvreSaisieDiametreMiroir()
-{
-    OuvreValeurFiche(TValeurFiche::DiametreMiroir);
-}
-void OuvreSaisieDiametreMiroirHoughton()
-{
-    OuvreValeurFiche(TValeurFiche::DiametreMiroirHoughton);
-}
-void OuvreSaisieFocalePrimaire()
-{
-    OuvreValeurFiche(TValeurFiche::FocalePrimaire);
-}
 void OuvreSaisieFocaleResultante()
 {
     OuvreValeurFiche(TValeurFiche::FocaleResultante);
 }
-void OuvreSaisieRayonCourburePrimaire()
-{
-    OuvreValeurFiche(TValeurFiche::RayonCourburePrimaire);
-}
-void OuvreSaisieDegagementFoyer()
-{
-    OuvreValeurFiche(TValeurFiche::DegagementFoyer);
-}
-void OuvreSaisieCoefficientDeformationPrimaire()
-{
-    OuvreValeurFiche(TValeurFiche::CoefficientDeformationPrimaire);
-}
 void OuvreSaisieDiametreSecondaire()
 {
     OuvreValeurFiche(TValeurFiche::DiametreSecondaire);
-}
-void OuvreSaisieDistanceSecondaireFoyer()
-{
-    OuvreValeurFiche(TValeurFiche::DistanceSecondaireFoyer);
-}
-void OuvreSaisieDiametreTrouCentral()
-{
-    OuvreValeurFiche(TValeurFiche::DiametreTrouCentral);
-}
-void OuvreSaisieCoefficientDeformationSecondaire()
-{
-    OuvreValeurFiche(TValeurFiche::CoefficientDeformationSecondaire);
-}
-void OuvreSaisieCoefficientDeformationSecondaire2()
-{
-    OuvreValeurFiche(TValeurFiche::CoefficientDeformationSecondaire2);
 }
 void OuvreSaisieEpaisseurPrimaire()
 {
@@ -855,37 +815,9 @@ void OuvreSaisieEpaisseurSecondaire()
 {
     OuvreValeurFiche(TValeurFiche::EpaisseurSecondaire);
 }
-void OuvreSaisieEpaisseurLame()
-{
-    OuvreValeurFiche(TValeurFiche::EpaisseurLame);
-}
-void OuvreSaisieDistanceLameMiroir()
-{
-    OuvreValeurFiche(TValeurFiche::DistanceLameMiroir);
-}
-void OuvreSaisieCoefficientK()
-{
-    OuvreValeurFiche(TValeurFiche::CoefficientK);
-}
 void OuvreSaisieCoefficientDeformationLame()
 {
     OuvreValeurFiche(TValeurFiche::CoefficientDeformationLame);
-}
-void OuvreSaisieDiametreMenisque()
-{
-    OuvreValeurFiche(TValeurFiche::DiametreMenisque);
-}
-void OuvreSaisieRayonMenisque1()
-{
-    OuvreValeurFiche(TValeurFiche::RayonMenisque1);
-}
-void OuvreSaisieRayonMenisque2()
-{
-    OuvreValeurFiche(TValeurFiche::RayonMenisque2);
-}
-void OuvreSaisieDistanceDiaphragmeMiroir()
-{
-    OuvreValeurFiche(TValeurFiche::DistanceDiaphragmeMiroir);
 }
 
 void OuvreSaisieTitreDispositif()

@@ -40,28 +40,11 @@ TCodeSaisie CodeValeurFiche(TValeurFiche valeur, TTypeInstrument forme);
 void OuvreValeurFiche(TValeurFiche valeur);
 
 void OuvreSaisieDiametreEntree();
-void OuvreSaisieDiametreMiroir();
-void OuvreSaisieDiametreMiroirHoughton();
-void OuvreSaisieFocalePrimaire();
 void OuvreSaisieFocaleResultante();
-void OuvreSaisieRayonCourburePrimaire();
-void OuvreSaisieDegagementFoyer();
-void OuvreSaisieCoefficientDeformationPrimaire();
 void OuvreSaisieDiametreSecondaire();
-void OuvreSaisieDistanceSecondaireFoyer();
-void OuvreSaisieDiametreTrouCentral();
-void OuvreSaisieCoefficientDeformationSecondaire();
-void OuvreSaisieCoefficientDeformationSecondaire2();
 void OuvreSaisieEpaisseurPrimaire();
 void OuvreSaisieEpaisseurSecondaire();
-void OuvreSaisieEpaisseurLame();
-void OuvreSaisieDistanceLameMiroir();
-void OuvreSaisieCoefficientK();
 void OuvreSaisieCoefficientDeformationLame();
-void OuvreSaisieDiametreMenisque();
-void OuvreSaisieRayonMenisque1();
-void OuvreSaisieRayonMenisque2();
-void OuvreSaisieDistanceDiaphragmeMiroir();
 
 // The device title (code 1000).
 void OuvreSaisieTitreDispositif();

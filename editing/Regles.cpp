@@ -4,6 +4,7 @@
 #include "editing/Nombres.h"
 #include "editing/Ports.h"
 #include "editing/Stockage.h"
+#include "optics/FormulesSchmidt.h"
 #include "platform/Format.h"
 
 #include <cmath>
@@ -93,6 +94,14 @@ void Refuse(const std::string& titre, const std::string& texte, std::string_view
 {
     Signale(titre, texte);
     AfficheValeur(EtatSaisie.ValeurAvantSaisie, motif);
+}
+
+void RefuseFocale(const std::string& titre, const std::string& texte)
+{
+    const bool silencieuse = Systeme.MessageDejaAffiche != 0;
+    Refuse(titre, texte);
+    if (silencieuse)
+        AjusteSchmidt();
 }
 
 void RefuseNonFini(std::string_view motif)

@@ -37,6 +37,10 @@ void Signale(const std::string& titre, const std::string& texte);
 void AfficheValeur(double valeur, std::string_view motif);
 // A refusing check: the toggle and its message, then the box shows the value it had when it opened.
 void Refuse(const std::string& titre, const std::string& texte, std::string_view motif = "#0.#");
+// The refusal of the primary focal length of the forms whose mirror radius is 2 F1 (Newton and Maksutov): as Refuse,
+// and on the silent pass the focal length, the radius and the flat's separation are put back as they were when the
+// box opened.
+void RefuseFocale(const std::string& titre, const std::string& texte);
 // A store that would leave a value that is not a number: refused with a beep, the box back on the old value.
 void RefuseNonFini(std::string_view motif = "#0.#");
 // Stores through the value's routine; a store that would leave a value that is not a number is refused instead.

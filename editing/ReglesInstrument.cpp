@@ -92,7 +92,7 @@ void RegleFocalePrimaireNewton()
     if (!lu)
         return;
     if (*lu >= 100000)
-        return Refuse(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
+        return RefuseFocale(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
     if (Inchange(*lu) || !StockeOuRefuse(SaisieFocalePrimaireNewton, *lu))
         return;
     Conclut(SaisieFocalePrimaireNewton, Instrument.FocalePrimaire);

@@ -74,6 +74,8 @@ void RegleFocaleSchmidt()
     const auto lu = LitSaisieCommune(10);
     if (!lu)
         return;
+    // A refused focal length stores nothing, so the camera is left as it was: putting F1 back and R at 2 F1 would
+    // undo the radius the focal-length search found, a change of the design no record would replay.
     if (*lu >= 100000)
         return Refuse(LegendeFocale, "La distance focale doit être inférieure à 100.000 mm (100m)");
     if (Inchange(*lu) || !StockeOuRefuse(SaisieFocaleSchmidt, *lu))

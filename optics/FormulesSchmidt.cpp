@@ -549,7 +549,10 @@ void AjusteSchmidt()
     CalculeRayonPrimaire();
     if (I.TypeInstrument == TTypeInstrument::Newton)
         I.DistanceEntreMiroirs = I.FocalePrimaire - I.DistanceSecondaireFoyer;
+    // The studied field follows the camera only: another form keeps the field settings it has.
     if (I.TypeInstrument == TTypeInstrument::Schmidt)
+    {
         PlaceLameSchmidt();
-    CalculeChampSchmidt();
+        CalculeChampSchmidt();
+    }
 }

@@ -37,7 +37,8 @@ float InterpoleCoefficientLame(const std::array<float, 4>& coins, float k, float
 // The field studied for a Schmidt: its linear and angular radius from the fully lit field.
 void CalculeChampSchmidt();
 
-// Puts back the primary focal length held when its entry opened, after a refused entry.
+// Puts back the primary focal length held when its entry opened, after a refused entry, with R := 2 F1; the
+// Newton's flat separation, or the Schmidt camera's plate place and studied field, follow.
 void AjusteSchmidt();
 // The camera's plate placed from the mirror by the profiled face: at R (none, both faces), R - t/5
 // (front), R - t/2 (rear).

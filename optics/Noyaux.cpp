@@ -772,11 +772,6 @@ double InverseFacteurNormale(const TMiroir& m, double h2)
     return (m.Normale0 + h2 * m.Normale2) + (h2 * h2) * m.Normale4;
 }
 
-double FacteurNormaleMiroir(const TMiroir& m, double h2)
-{
-    return 1.0 / InverseFacteurNormale(m, h2);
-}
-
 // Newton's steps on the gap between the mirror and the ray: the surface's z moves with t at the
 // rate -signe (x L + y M) / a, since its slope at height h is h / a.
 // The sign goes into the series' coefficients (exactly, being +-1) and the search runs on local
@@ -820,18 +815,6 @@ namespace {
     t = parcours;
     return atteint;
 }
-
-} // namespace
-
-bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t)
-{
-    TVecteur impact;
-    double carre = 0.0;
-    double pente = 0.0;
-    return ChercheImpact(miroir, signe, p, d, t, impact, carre, pente);
-}
-
-namespace {
 
 // `d` reflected about the normal (x s, y s, 1) of a mirror series at the hit (x, y), s the slope
 // factor 1/a with its sign and h2 = x^2 + y^2: (2 d.n / n.n) n - d. The two sums are taken as

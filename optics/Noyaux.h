@@ -71,9 +71,8 @@ TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, doub
 TMiroir MiroirPrimaire(); // with the cached powers of R1
 TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
 double FlecheMiroir(const TMiroir& miroir, double h2);
-// a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
-double FacteurNormaleMiroir(const TMiroir& miroir, double h2);
-double InverseFacteurNormale(const TMiroir& miroir, double h2); // 1 / a
+// 1 / a, a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
+double InverseFacteurNormale(const TMiroir& miroir, double h2);
 
 // Whether a conic constant makes the mirror aspheric enough to search its hit on the sag series:
 // above 1e-6 in size, and not the mark of a constant still to be computed.
@@ -86,10 +85,6 @@ inline bool EstAspherique(double conique)
 // Most steps of a search for the hit on an aspheric mirror; a ray still unsettled is lost.
 inline constexpr int PasMaximauxFleche = 1000;
 inline constexpr double ToleranceFleche = 1e-8; // mm
-
-// Moves the path parameter `t` of P + t D, started on the vertex sphere, onto the mirror whose z in
-// the frame centred on its centre of curvature is `signe` (R - z(h)). False when it does not settle.
-bool ChercheImpactMiroir(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t);
 
 // Rows of the lens group and of the device, kept within their tables whatever the counts hold.
 int NombreSurfacesGroupe();

@@ -88,18 +88,6 @@ int PasEtoiles()
 
 } // namespace
 
-int CaseEtoileSous(int x, int y)
-{
-    for (int j = 0; j < 6; ++j)
-    {
-        const int gauche = GaucheCasesEtoiles[static_cast<std::size_t>(j)];
-        const int haut = HautCasesEtoiles[static_cast<std::size_t>(j)];
-        if (x >= gauche && x < gauche + LargeurCaseEtoile && y >= haut && y < haut + HauteurCaseEtoile)
-            return j + 1;
-    }
-    return 0;
-}
-
 double DistanceCaseEtoile(int numero)
 {
     FixeSystemeAfocal();

@@ -12,9 +12,6 @@ inline constexpr std::array<int, 6> HautCasesEtoiles = {2, 2, 2, 283, 283, 283};
 inline constexpr int LargeurCaseEtoile = 251;
 inline constexpr int HauteurCaseEtoile = 265;
 
-// The panel 1..6 under a point of the screen image, 0 for none.
-int CaseEtoileSous(int x, int y);
-
 // The distance from the axis of panel j's star: arc minutes on the sky, or degrees of apparent field when afocal.
 double DistanceCaseEtoile(int numero);
 

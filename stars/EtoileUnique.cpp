@@ -377,19 +377,6 @@ std::optional<std::string> TexteRapportStrehl(float rapport)
     return std::nullopt;
 }
 
-bool BoiteDistanceEtoileMouseUp(int x, int y)
-{
-    EtatEtoileUnique.MessageRayonPrincipalAffiche = false;
-    EtatEtoileUnique.DistanceAxeEtoileValide = Reglages.DistanceAxeEtoile;
-    if (x <= 35)
-        return false;
-    if (y > 8)
-        Reglages.DistanceAxeEtoile = std::max(0.0, Reglages.DistanceAxeEtoile - Reglages.PasBoiteDistance);
-    else
-        Reglages.DistanceAxeEtoile += Reglages.PasBoiteDistance;
-    return true;
-}
-
 void DessineEtoileUnique(TFenetreEtoiles& fenetre)
 {
     VerifieInstrument();

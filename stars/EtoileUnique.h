@@ -26,10 +26,5 @@ inline constexpr const char* MessageRayonCentralPerdu =
 void DessineEtoileUnique(TFenetreEtoiles& fenetre);
 void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position, bool transversales);
 
-// A click at (x, y) on the distance box: saves the distance as the working one and clears the message flag; on the
-// arrows (x > 35) steps the distance up (upper half) or down (lower half, never below 0) and returns true; on the
-// text returns false, the caller then opens the entry of the distance.
-bool BoiteDistanceEtoileMouseUp(int x, int y);
-
 // The Strehl line of a ratio: "0.##" above 0.1, "0.000" down to 0.001, no line below.
 std::optional<std::string> TexteRapportStrehl(float rapport);

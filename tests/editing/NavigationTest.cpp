@@ -460,7 +460,7 @@ TEST_F(Navigation, LeTitreRameneAuDernierChampDeLaFiche)
 TEST_F(Navigation, SansChampSuivantLaBoiteGardeLeChampOuvert)
 {
     Instrument.TypeInstrument = T::SchmidtNewton;
-    OuvreSaisieFocalePrimaire();
+    OuvreValeurFiche(TValeurFiche::FocalePrimaire);
     OuvreSaisieSuivante(SaisieFocaleSchmidt);
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieFocaleSchmidt);
     // After a commit the box is hidden with no code; a move that finds nothing leaves it so.

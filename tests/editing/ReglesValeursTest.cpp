@@ -465,4 +465,27 @@ TEST_F(SaisieForme, EpaisseurDuPlanStockeeMalgreUnMessageEnAttente)
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
 }
 
+// A primary focal length refused twice: the silent pass puts F1 back as the box opened it, with its radius and the
+// flat's separation, and records nothing.
+TEST_F(SaisieForme, FocaleRefuseeDeuxFoisRevientCommeALOuverture)
+{
+    ConstruitFormeValide(Newton);
+    const double F1 = Instrument.FocalePrimaire;
+    Instrument.AncienneFocalePrimaire = F1;
+    Tape(SaisieFocalePrimaireNewton, F1, "200000");
+    ValideSaisie();
+    ASSERT_EQ(Appels.Messages.size(), 1u);
+
+    Instrument.RayonCourburePrimaire = 0;
+    Instrument.DistanceEntreMiroirs = 0;
+    Tape(SaisieFocalePrimaireNewton, F1, "200000");
+    ValideSaisie();
+
+    EXPECT_EQ(Appels.Messages.size(), 1u);
+    EXPECT_EQ(Instrument.FocalePrimaire, F1);
+    EXPECT_EQ(Instrument.RayonCourburePrimaire, 2 * F1);
+    EXPECT_EQ(Instrument.DistanceEntreMiroirs, F1 - Instrument.DistanceSecondaireFoyer);
+    EXPECT_TRUE(Appels.Enregistrements.empty());
+}
+
 } // namespace

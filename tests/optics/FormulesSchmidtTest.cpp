@@ -283,8 +283,12 @@ TEST_F(FormulesSchmidt, FocaleRestaureeEtLamePlaceeSelonLeProfil)
     AppliqueDefautsType(TTypeInstrument::Newton);
     Instrument.DistanceSecondaireFoyer = 150;
     Instrument.AncienneFocalePrimaire = 1000;
+    Instrument.FocaleEffective = 1000;
+    Instrument.DiametreChampPleineLumiere = 40;
+    Reglages.RayonChampLineaire = 7;
     AjusteSchmidt();
     EXPECT_EQ(Instrument.DistanceEntreMiroirs, 850);
+    EXPECT_EQ(Reglages.RayonChampLineaire, 7) << "the Newton keeps its field settings";
 }
 
 TEST_F(FormulesSchmidt, ReliefDeLaLameSelonSonProfil)

@@ -470,12 +470,12 @@ TEST(MiroirSerie, LaFlecheEtLaNormaleSuiventLaSerieDeLaConique)
     const double exacte = 1000.0 - std::sqrt(1000.0 * 1000.0 - h * h);
     EXPECT_NEAR(FlecheMiroir(sphere, h * h), exacte, 1e-6);
     // Its normal crosses the axis near the centre of curvature: z(h) + a = R, to the sixth order.
-    EXPECT_NEAR(FlecheMiroir(sphere, h * h) + FacteurNormaleMiroir(sphere, h * h), 1000.0, 1e-3);
+    EXPECT_NEAR(FlecheMiroir(sphere, h * h) + 1.0 / InverseFacteurNormale(sphere, h * h), 1000.0, 1e-3);
     // A paraboloid, without the powers of R cached: exactly h^2 / 2R, normal crossing at z + R.
     const double infini = std::numeric_limits<double>::infinity();
     const TMiroir parabole = FormeMiroir(1000.0, infini, infini, -1.0, -1.0);
     EXPECT_DOUBLE_EQ(FlecheMiroir(parabole, h * h), h * h / 2000.0);
-    EXPECT_DOUBLE_EQ(FacteurNormaleMiroir(parabole, h * h), 1000.0);
+    EXPECT_DOUBLE_EQ(1.0 / InverseFacteurNormale(parabole, h * h), 1000.0);
 }
 
 } // namespace

@@ -280,16 +280,11 @@ TEST_F(EtoileMultiple, ImprimeSurFondNoirSansCouleurEnCarresBlancs)
     }
 }
 
-// The panel under a click, for the mouse handlers of the image.
-TEST_F(EtoileMultiple, LePanneauSousUnClic)
+// The distance of a panel's star from the axis: its rank times the step.
+TEST_F(EtoileMultiple, LaDistanceDUnPanneau)
 {
     NewtonEtoiles(true);
-    for (const auto& [x, y, panneau] :
-         {std::tuple{10, 10, 1}, {300, 100, 2}, {700, 500, 6}, {253, 100, 0}, {100, 270, 0}, {2, 283, 4}})
-    {
-        SCOPED_TRACE(x);
-        EXPECT_EQ(CaseEtoileSous(x, y), panneau);
-    }
+    EXPECT_EQ(DistanceCaseEtoile(1), 0.0);
     EXPECT_EQ(DistanceCaseEtoile(4), 15.0);
 }
 

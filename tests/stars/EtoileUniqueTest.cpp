@@ -173,25 +173,6 @@ TEST_F(EtoileUnique, LeRayonCentralPerduEstSignaleUneFoisParEchec)
     EXPECT_FALSE(TexteCommencePar("Rapport de Strehl"));
     EXPECT_TRUE(TexteCommencePar("Distorsion = "));
     EXPECT_EQ(Reglages.PasBoiteDistance, static_cast<float>(Reglages.PasEtoileUniqueAfocal));
-
-    EXPECT_TRUE(BoiteDistanceEtoileMouseUp(40, 4));
-    EXPECT_FALSE(EtatEtoileUnique.MessageRayonPrincipalAffiche);
-    EXPECT_EQ(EtatEtoileUnique.DistanceAxeEtoileValide, 10);
-    EXPECT_EQ(Reglages.DistanceAxeEtoile, 10 + Reglages.PasEtoileUniqueAfocal);
-}
-
-// The arrows of the distance box step the distance and never below 0; a click on its text steps nothing.
-TEST_F(EtoileUnique, LaBoiteDeDistanceAvanceParPas)
-{
-    NewtonEtoiles(true);
-    Reglages.PasBoiteDistance = 10;
-    Reglages.DistanceAxeEtoile = 5;
-    EXPECT_TRUE(BoiteDistanceEtoileMouseUp(40, 12));
-    EXPECT_EQ(Reglages.DistanceAxeEtoile, 0);
-    EXPECT_TRUE(BoiteDistanceEtoileMouseUp(40, 2));
-    EXPECT_EQ(Reglages.DistanceAxeEtoile, 10);
-    EXPECT_FALSE(BoiteDistanceEtoileMouseUp(20, 2));
-    EXPECT_EQ(Reglages.DistanceAxeEtoile, 10);
 }
 
 // A defocused star's transverse curves are straight slopes through the boxes' centres, drawn in black on the
