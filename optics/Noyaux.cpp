@@ -802,15 +802,20 @@ namespace {
         const double inverseDiviseur = 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
         if (!std::isfinite(ecart))
             break;
+        parcours += ecart * inverseDiviseur;
         if (std::abs(ecart) <= ToleranceFleche)
         {
+            // One step more from within the tolerance: the gap, quadratic in the last one, falls to rounding,
+            // where a start already within it (a near-spherical series met on its sphere) would stay a few
+            // nanometres off.
+            const TVecteur fin = p + parcours * d;
+            const double h2Fin = fin.x * fin.x + fin.y * fin.y;
             atteint = true;
-            impact = q;
-            carre = h2;
-            pente = penteIci;
+            impact = fin;
+            carre = h2Fin;
+            pente = (n0 + h2Fin * n2) + (h2Fin * h2Fin) * n4;
             break;
         }
-        parcours += ecart * inverseDiviseur;
     }
     t = parcours;
     return atteint;

@@ -478,4 +478,42 @@ TEST(MiroirSerie, LaFlecheEtLaNormaleSuiventLaSerieDeLaConique)
     EXPECT_DOUBLE_EQ(1.0 / InverseFacteurNormale(parabole, h * h), 1000.0);
 }
 
+TEST(MiroirSerie, LImpactSurUneSerieTombeSurLaSerieAuPicometre)
+{
+    // Rays from the sphere of the vertex, as the mirror blocks start them, onto series mirrors met as the primary
+    // behind a corrector: the near-spherical ones (a conic just past the aspheric threshold, with the sphere's
+    // sixth-order term, as the Dall-Kirkham's secondary) start within the search's tolerance and must still end on
+    // the series.
+    struct TCas
+    {
+        const char* Nom;
+        double R, K, K2;
+    };
+    const TCas cas[] = {
+        {"presque sphérique", 640.0, 2e-6, 0.0}, {"parabolique", 2000.0, -1.0, -1.0},
+        {"hyperbolique", 640.0, -2.7778, -1.0},  {"ellipsoïdale de Dall-Kirkham", 2000.0, -0.71875, 0.0},
+        {"oblate", 1670.0, 1.97, 2.1},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        ReinitialiseEtat();
+        TInstrument& I = Instrument;
+        I.RayonCourburePrimaire = c.R;
+        I.RayonPrimaireCube = std::pow(c.R, 3);
+        I.RayonPrimairePuissance5 = std::pow(c.R, 5);
+        I.CoefficientDeformationPrimaire = c.K;
+        I.CoefficientDeformationPrimaire2 = c.K2;
+        for (const double x : {3.0, 25.0, 40.0})
+        {
+            // From the centre of curvature, the ray slightly inclined towards the mirror.
+            ASSERT_TRUE(RefleteMiroirSpherique({x, 0.7, 0.0}, Unitaire({0.002, -0.001, 1.0}), true));
+            const double h2 = I.ImpactPrimaire[0] * I.ImpactPrimaire[0] + I.ImpactPrimaire[1] * I.ImpactPrimaire[1];
+            const double z = h2 / (2 * c.R) + (1 + c.K) * h2 * h2 / (8 * std::pow(c.R, 3)) +
+                             (1 + c.K2) * h2 * h2 * h2 / (16 * std::pow(c.R, 5));
+            EXPECT_NEAR(I.ImpactPrimaire[2], z, 1e-12);
+        }
+    }
+}
+
 } // namespace
