@@ -188,9 +188,12 @@ void DeriveInstrumentLu(TTypeInstrument type)
         else
             i.FocalePrimaire = 0;
         i.FocaleResultante = i.FocalePrimaire;
-        // The focal adjustment would move the stored mirror radius on every read, towards a focal length that was
-        // itself derived from that radius: the camera keeps its radius and its plate is set up for it.
         plaqueSchmidt();
+        // The file keeps the mirror, which a typed focal length had adjusted until it traced that focal length: the
+        // focal length comes back as the one it traces. Adjusting the mirror to F1 instead would move it on every
+        // read, F1 being its focus, a few millimetres short of F.
+        if (i.FocalePrimaire > 1 && dimensionne)
+            CalculeFocaleTraceeSchmidt();
         return;
     case TTypeInstrument::SchmidtNewton:
         i.FocalePrimaire = i.FocaleResultante;

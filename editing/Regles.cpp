@@ -113,7 +113,7 @@ void RefuseNonFini(std::string_view motif)
 
 bool StockeOuRefuse(std::int32_t codeJournal, double valeur, std::string_view motif)
 {
-    if (StockeValeur(codeJournal, valeur))
+    if (StockeValeurSaisie(codeJournal, valeur))
         return true;
     RefuseNonFini(motif);
     return false;

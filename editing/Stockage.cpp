@@ -6,6 +6,9 @@
 #include "optics/FormulesCatadioptriques.h"
 #include "optics/FormulesDeuxMiroirs.h"
 #include "optics/FormulesSchmidt.h"
+#include "optics/GardeCalcul.h"
+#include "optics/Notifications.h"
+#include "optics/PrepareForme.h"
 
 #include <array>
 #include <cmath>
@@ -72,113 +75,7 @@ void CalculeSchmidtComplet()
     CalculeChampSchmidt();
 }
 
-template <typename T>
-bool DevenuNonFini(T avant, T apres)
-{
-    return std::isfinite(avant) && !std::isfinite(apres);
-}
-
-template <typename T, std::size_t N>
-bool TableDevenueNonFinie(const std::array<T, N>& avant, const std::array<T, N>& apres)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (DevenuNonFini(avant[i], apres[i]))
-            return true;
-    return false;
-}
-
-// A value that was a finite number before the store is no longer one.
-bool NonFiniIntroduit(const TInstrument& I, const TDioptreGroupe& G)
-{
-    for (const auto champ : ChampsReelsInstrument())
-        if (DevenuNonFini(I.*champ, Instrument.*champ))
-            return true;
-    for (const auto champ : ChampsSimplesInstrument())
-        if (DevenuNonFini(I.*champ, Instrument.*champ))
-            return true;
-    return TableDevenueNonFinie(I.CoefficientsAspheriquesLame, Instrument.CoefficientsAspheriquesLame) ||
-           TableDevenueNonFinie(I.CoefficientsAspheriquesLameProche, Instrument.CoefficientsAspheriquesLameProche) ||
-           TableDevenueNonFinie(G.RayonGroupe, Groupe.RayonGroupe) ||
-           TableDevenueNonFinie(G.DiametreGroupe, Groupe.DiametreGroupe) ||
-           TableDevenueNonFinie(G.EpaisseurGroupe, Groupe.EpaisseurGroupe) ||
-           TableDevenueNonFinie(G.SommetGroupe, Groupe.SommetGroupe) ||
-           TableDevenueNonFinie(G.CentreGroupe, Groupe.CentreGroupe) ||
-           TableDevenueNonFinie(G.CarreDemiDiametreGroupe, Groupe.CarreDemiDiametreGroupe);
-}
-
-constexpr double TInstrument::*ReelsInstrument[] = {
-    &TInstrument::DiametreEntree,
-    &TInstrument::FocalePrimaire,
-    &TInstrument::DiametreMiroir,
-    &TInstrument::DiametreObjectif,
-    &TInstrument::DiametreUtilePrimaire,
-    &TInstrument::DiametreUtileHoughton,
-    &TInstrument::RayonCourburePrimaire,
-    &TInstrument::RayonPrimaireCube,
-    &TInstrument::RayonPrimairePuissance5,
-    &TInstrument::RayonMenisque1,
-    &TInstrument::RayonMenisque2,
-    &TInstrument::FocaleResultante,
-    &TInstrument::FocaleObjectif,
-    &TInstrument::FocaleEffective,
-    &TInstrument::RapportFD,
-    &TInstrument::DiametreObstruction,
-    &TInstrument::DistanceSecondaireFoyer,
-    &TInstrument::DistanceFoyerPrimaireSecondaire,
-    &TInstrument::RayonCourbureSecondaire,
-    &TInstrument::DegagementFoyer,
-    &TInstrument::LongueurInstrument,
-    &TInstrument::EncombrementLateral,
-    &TInstrument::LongueurTotale,
-    &TInstrument::Grandissement,
-    &TInstrument::CoefficientDeformationPrimaire,
-    &TInstrument::CoefficientDeformationPrimaire2,
-    &TInstrument::CoefficientDeformationSecondaire,
-    &TInstrument::CoefficientDeformationSecondaire2,
-    &TInstrument::EpaisseurPrimaire,
-    &TInstrument::EpaisseurSecondaire,
-    &TInstrument::EpaisseurLame,
-    &TInstrument::EpaisseurPrimaireDessin,
-    &TInstrument::EpaisseurSecondaireDessin,
-    &TInstrument::EpaisseurLameDessin,
-    &TInstrument::EpaisseurCentrePrimaireDessin,
-    &TInstrument::RayonObstructionCarre,
-    &TInstrument::DistanceEntreMiroirs,
-    &TInstrument::DiametreTrouCentral,
-    &TInstrument::DiametreTrouCentralDessin,
-    &TInstrument::ReliefLame,
-    &TInstrument::CoefficientK,
-    &TInstrument::CoefficientDeformationLame,
-    &TInstrument::CoefficientLameOptimal,
-    &TInstrument::CoefficientLameRelatif,
-    &TInstrument::DiametreMenisque,
-    &TInstrument::DistanceApresGroupe,
-    &TInstrument::FinDispositif,
-    &TInstrument::DiametreMaximalDispositif,
-    &TInstrument::DiametreObstructionDispositif,
-    &TInstrument::CarreRayonPupille,
-    &TInstrument::AncienneFocalePrimaire,
-};
-
-constexpr float TInstrument::*SimplesInstrument[] = {
-    &TInstrument::DiametreSecondaire,      &TInstrument::DiametreSecondaireMinimal,
-    &TInstrument::TacheDiffractionMicrons, &TInstrument::TacheDiffractionSecondes,
-    &TInstrument::DistanceLameMiroir,      &TInstrument::DistanceDiaphragmeMiroir,
-    &TInstrument::EpaisseurTotaleMenisque, &TInstrument::DiametreSecondaireSchwarzschild,
-    &TInstrument::DiametreUtileSecondaire, &TInstrument::DiametreChampPleineLumiere,
-};
-
 } // namespace
-
-std::span<double TInstrument::*const> ChampsReelsInstrument()
-{
-    return ReelsInstrument;
-}
-
-std::span<float TInstrument::*const> ChampsSimplesInstrument()
-{
-    return SimplesInstrument;
-}
 
 void PositionneLameSchmidt()
 {
@@ -584,20 +481,38 @@ bool StockeValeur(std::int32_t codeJournal, double valeur)
 {
     if (!std::isfinite(valeur))
         return false;
-    const TInstrument instrument = Instrument;
-    const TDioptreGroupe groupe = Groupe;
-    const TReglages reglages = Reglages;
-    const TSysteme systeme = Systeme;
-    const TValidite validite = Validite;
+    const TCopieCalcul avant;
+    const std::int64_t remis = CalculsNonFinisRemis();
     if (!AppliqueStockage(codeJournal, valeur))
         return false;
-    if (!NonFiniIntroduit(instrument, groupe))
+    if (CalculsNonFinisRemis() == remis && !ConceptionNonFinie())
         return true;
-    Instrument = instrument;
-    Groupe = groupe;
-    Reglages = reglages;
-    Systeme = systeme;
-    Validite = validite;
+    avant.Remet();
+    return false;
+}
+
+bool StockeValeurSaisie(std::int32_t codeJournal, double valeur)
+{
+    const TCopieCalcul avant;
+    if (!StockeValeur(codeJournal, valeur))
+        return false;
+    // The set-up the refresh runs next, tried here without beeps or questions, then undone: the edit stores only
+    // what its replay stores.
+    const TNotifications notifications = Notifications;
+    Notifications.Bip = [](int) {};
+    Notifications.DemandeDecalageFoyer = [] { return false; };
+    Notifications.DemandeDistanceFoyerDioptre = [] { return false; };
+    const TCopieCalcul stocke;
+    const std::int64_t remis = CalculsNonFinisRemis();
+    PrepareForme();
+    const bool fini = CalculsNonFinisRemis() == remis && !ConceptionNonFinie();
+    Notifications = notifications;
+    if (fini)
+    {
+        stocke.Remet();
+        return true;
+    }
+    avant.Remet();
     return false;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editing/Ports.h"
+#include "optics/GardeCalcul.h"
 #include "optics/Modele.h"
 
 #include <cstdint>
@@ -93,14 +94,13 @@ void RetireLigneGroupe(int ligne);
 bool StockeCellule(std::int32_t codeJournal, int ligne, double valeur);
 bool StockeMatiere(std::int32_t codeJournal, int ligne, const std::string& matiere);
 
-// The real fields of the instrument, in double and in single precision.
-std::span<double TInstrument::*const> ChampsReelsInstrument();
-std::span<float TInstrument::*const> ChampsSimplesInstrument();
-
 // The instrument's value of a journal code, stored by its routine. False, with nothing changed, for a code that is
-// not an instrument value, or when the store would turn a finite value of the instrument or of the lens group into
-// one that is not a finite number (the design is then put back as it was).
+// not an instrument value, or when the store leaves a value of the design that is not a finite number (the design is
+// then put back as it was).
 bool StockeValeur(std::int32_t codeJournal, double valeur);
+// A typed value's store: refused as well, with nothing changed, when the form's set-up would leave a value that is
+// not a finite number.
+bool StockeValeurSaisie(std::int32_t codeJournal, double valeur);
 // The record as the replay reads it: the value read as a number (as a text for the device title and the glass
 // names), the cells on the record's row.
 bool StockeEnregistrement(const TEnregistrementJournal& enregistrement);

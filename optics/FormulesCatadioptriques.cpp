@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "optics/FormulesDeuxMiroirs.h"
+#include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
@@ -258,6 +259,7 @@ bool SecondaireSepare()
 
 void PrepareMaksutov()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     // Set up and traced without the lens device.
     Validite.DispositifPresent = false;
@@ -286,6 +288,7 @@ void PrepareMaksutov()
 
 void PrepareMaksutovCassegrain()
 {
+    const TGardeCalcul garde;
     TInstrument& I = Instrument;
     I.DiametreMiroir = I.DiametreEntree;
     I.DiametreMenisque = I.DiametreEntree;
@@ -317,6 +320,7 @@ void PrepareMaksutovCassegrain()
 
 void PrepareKlevtsov()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     if (!Validite.InstrumentValide)
         return;
@@ -345,6 +349,7 @@ void PrepareKlevtsov()
 
 void PrepareLurieHoughton()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     if (!Validite.InstrumentValide)
         return;
@@ -361,6 +366,7 @@ void PrepareLurieHoughton()
 
 void PrepareHoughtonCassegrain()
 {
+    const TGardeCalcul garde;
     TInstrument& I = Instrument;
     I.DiametreMiroir = I.DiametreEntree;
     VerifieInstrument();
@@ -463,6 +469,7 @@ void PrepareHoughtonCassegrain()
 
 void PrepareLunette()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     if (!Validite.InstrumentValide)
         return;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Rayon.h"
@@ -172,6 +173,7 @@ void GeometrieCassegrain()
 
 void CalculeCassegrain()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     TInstrument& I = Instrument;
     if (GrandissementCalculable())
@@ -194,6 +196,7 @@ void CalculeCassegrain()
 
 void CalculeGregory()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     TInstrument& I = Instrument;
     if (GrandissementCalculable())
@@ -223,6 +226,7 @@ void CalculeGregory()
 
 void CalculeRitcheyChretien()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     TInstrument& I = Instrument;
     if (GrandissementCalculable())
@@ -249,6 +253,7 @@ void CalculeRitcheyChretien()
 
 void CalculeDallKirkham()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     TInstrument& I = Instrument;
     if (GrandissementCalculable())
@@ -277,6 +282,7 @@ void CalculeDallKirkham()
 
 void CalculeSchwarzschild()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     TInstrument& I = Instrument;
     const double F = I.FocaleResultante;
@@ -324,6 +330,8 @@ void LanceRayonAxial(double xDepart)
 
 bool MesureFoyerZonal(double xDepart, void (*passe)())
 {
+    if (!DepenseTraces(1))
+        return false;
     LanceRayonAxial(xDepart);
     passe();
     const TRayon& r = Rayon;
@@ -338,6 +346,8 @@ bool MesureFoyerZonal(double xDepart, void (*passe)())
 
 double EcartAuFoyer(double xDepart, void (*passe)())
 {
+    if (!DepenseTraces(1))
+        return Infini;
     LanceRayonAxial(xDepart);
     passe();
     const TRayon& r = Rayon;

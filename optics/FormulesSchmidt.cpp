@@ -13,6 +13,7 @@
 
 #include "optics/Arrondis.h"
 #include "optics/FormulesDeuxMiroirs.h"
+#include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/PrepareSysteme.h"
@@ -75,7 +76,11 @@ constexpr std::array<float, NombreColonnes> FacteursPlaceLointaine = {1.116071f,
 constexpr double CorrectionGrandissementInitial = 1.0325;
 
 // Bounds of the searches, far beyond what a design needs.
-constexpr int PasMaximauxFocaleSchmidt = 5000;
+constexpr int PasMaximauxFocaleSchmidt = 100;
+// How far F1 may move for each millimetre of traced focal length in the Schmidt's focal search: about one, the
+// plate's power changing a little with the mirror.
+constexpr double TauxFocaleMinimal = 0.5;
+constexpr double TauxFocaleMaximal = 2;
 constexpr int PasMaximauxSchmidtCassegrain = 200;
 constexpr int PasMaximauxParPhaseLame = 1000;
 constexpr double DiviseurFinalLame = 100000;
@@ -300,6 +305,7 @@ void CalculeCoefficientsLame()
 
 void CalculeSchmidt()
 {
+    const TGardeCalcul garde;
     VerifieInstrument();
     if (!Validite.InstrumentValide)
         return;
@@ -356,12 +362,19 @@ void CalculeFocaleSchmidt()
 
 void AjusteFocaleSchmidt()
 {
+    const TGardeCalcul garde;
     TInstrument& I = Instrument;
     if (!(I.CoefficientK > 0.01 && I.DistanceLameMiroir > 1 && Validite.InstrumentValide))
         return;
     CalculeSchmidt();
     PrepareSysteme();
     const double F = I.FocaleResultante;
+    // The traced focal length follows F1 nearly one for one: each step moves F1 by the remaining gap times the rate
+    // the last two steps measured (one at first), so that a few solves reach it where a hundredth of the gap at each
+    // step took hundreds.
+    double taux = 1;
+    double focalePrecedente = I.FocalePrimaire;
+    double traceePrecedente = I.FocaleEffective;
     for (int pas = 0; std::abs(F - I.FocaleEffective) > 0.01; ++pas)
     {
         if (!RechercheEnCours())
@@ -371,7 +384,14 @@ void AjusteFocaleSchmidt()
             Systeme.CalculEchoue = true;
             break;
         }
-        I.FocalePrimaire += (F - I.FocaleEffective) / 100;
+        if (pas > 0)
+        {
+            const double mesure = (I.FocalePrimaire - focalePrecedente) / (I.FocaleEffective - traceePrecedente);
+            taux = std::isfinite(mesure) ? std::clamp(mesure, TauxFocaleMinimal, TauxFocaleMaximal) : 1;
+        }
+        focalePrecedente = I.FocalePrimaire;
+        traceePrecedente = I.FocaleEffective;
+        I.FocalePrimaire += (F - I.FocaleEffective) * taux;
         // The sag at the neutral zone is taken on the current, unrounded sphere.
         const double y = HauteurZoneNeutre();
         const double R = I.RayonCourburePrimaire;
@@ -391,8 +411,20 @@ void AjusteFocaleSchmidt()
     CalculeCoefficientsLame();
 }
 
+void CalculeFocaleTraceeSchmidt()
+{
+    const TGardeCalcul garde;
+    CalculeSchmidt();
+    if (!Validite.InstrumentValide)
+        return;
+    PrepareSysteme();
+    if (RechercheEnCours())
+        Instrument.FocaleResultante = Instrument.FocaleEffective;
+}
+
 void CalculeSchmidtCassegrain()
 {
+    const TGardeCalcul garde;
     TInstrument& I = Instrument;
     VerifieInstrument();
     if (I.RayonCourburePrimaire > 1 && I.DiametreEntree > 1)

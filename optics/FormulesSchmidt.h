@@ -16,6 +16,10 @@ void CalculeRayonSchmidt();
 void CalculeFocaleSchmidt();
 // Moves F1 (and R with it) until the traced focal length of the camera is F within 0.01 mm.
 void AjusteFocaleSchmidt();
+// The other way round, for a camera read from its file, which keeps the mirror alone: F := the focal length the
+// mirror and plate trace, the mirror kept. The plate, converging near the axis, makes it longer than R / 2 by about
+// as much as it brings the focus F1 nearer.
+void CalculeFocaleTraceeSchmidt();
 
 // Set-up of the Schmidt-Cassegrain: the secondary's magnification is adjusted until the traced focal
 // length is F within 0.01 mm, the plate coefficient being searched at each step.

@@ -37,6 +37,9 @@ constexpr double SeuilValeurDonnee = 1e-4;
 // The field ray that measures the effective focal length: one arc minute.
 constexpr double AngleUneMinute = std::numbers::pi / 10800.0;
 
+// What one solve traces besides its search: the form's focus, the beam at the hole, the focal length.
+constexpr long TracesSolution = 4;
+
 // A request dialog is open: a search run meanwhile must not open it again.
 bool DemandeOuverte = false;
 
@@ -52,13 +55,15 @@ int NombreDioptresSur()
     return std::clamp(Dispositif.NombreDioptres, 1, NombreMaxDioptres);
 }
 
-// The computation cannot go on: the views show their failure text until the design changes.
+// The computation cannot go on: the views show their failure text until the design changes. A computation
+// already stopped has beeped.
 void EchecCalcul()
 {
+    if (!Systeme.CalculInterrompu)
+        Notifications.Bip(BipDefaut);
     Systeme.CalculInterrompu = true;
     Systeme.CalculEchoue = true;
     Validite.InstrumentValide = false;
-    Notifications.Bip(BipDefaut);
 }
 
 // The emerging ray's x where it meets the image plane z = PositionFoyer + DecalageFoyer.
@@ -478,7 +483,7 @@ void CalculeFoyer()
 
 void PrepareSysteme()
 {
-    if (Systeme.CalculInterrompu)
+    if (Systeme.CalculInterrompu || !DepenseTraces(TracesSolution))
         return;
     VerifieDispositif();
     OrienteRayon(0.0);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "optics/GardeCalcul.h"
+
 // Traces the reference ray set by the caller through the instrument alone (never the device) and
 // sets the focus fields of the form: `PositionFoyer`, `FocaleEffective`, `RayonFaisceauTrou`...
 void CalculeFoyer();
@@ -20,7 +22,7 @@ void PlaceDispositifDepuisDebut();
 // Clears the flags the tracer only ever sets, as a caller does before each ray.
 void EffaceDrapeauxRayon();
 
-// Every search gives up after this many traces.
+// Every search gives up after this many traces; inside a set-up, sooner when the set-up's budget is spent.
 inline constexpr long LimiteTracesRecherche = 100000;
 
 // One search's constants. A step moves the variable by 1/h mm (times the direction +1 or -1).
@@ -70,6 +72,10 @@ TIssueRecherche RecherchePasAPas(double& valeur, double depart, const TReglageRe
     valeur = depart;
     for (long traces = 1;; ++traces)
     {
+        if (!DepenseTraces(1))
+        {
+            return TIssueRecherche::Echouee;
+        }
         const TEssaiRecherche resultat = essai(valeur);
         const bool perdu = resultat.RayonPerdu;
         if (!perdu)

@@ -5,6 +5,10 @@
 #include "app/FichierEcriture.h"
 #include "app/FichierFormat.h"
 #include "optics/Initialisation.h"
+#include "optics/PrepareForme.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/Rayon.h"
+#include "optics/Validite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +138,68 @@ TEST_F(FichierLecture, ChaqueFormeRevientDeSonFichier)
             ASSERT_TRUE(EcritFichierConception());
             EXPECT_EQ(Octets(Chemin("b.qvd")), Octets(Chemin("a.qvd")));
         }
+}
+
+// The focal length the views trace for the instrument alone, once the refresh has set the form up.
+double FocaleDesVues()
+{
+    VerifieValidite();
+    PrepareForme();
+    Rayon.DispositifActif = false;
+    PrepareSysteme();
+    Rayon.DispositifActif = true;
+    return Instrument.FocaleEffective;
+}
+
+TEST_F(FichierLecture, LaLectureDeriveCeQueLeRafraichissementRetrouve)
+{
+    struct TCas
+    {
+        const char* Nom;
+        TTypeInstrument Forme;
+        void (*Entre)();
+    };
+    const TCas cas[] = {
+        // The mirror of a camera of 300 mm at F/1.5 by the neutral zone's construction: its plate lengthens the
+        // traced focal length to about R/2 + 3.1, which the sheet must show too.
+        {"chambre de Schmidt", TTypeInstrument::Schmidt,
+         [] {
+             Instrument.RayonCourburePrimaire = 606.2;
+             Instrument.DistanceLameMiroir = 604.2f;
+         }},
+        {"Schmidt-Newton", TTypeInstrument::SchmidtNewton,
+         [] {
+             Instrument.FocaleResultante = 300;
+             Instrument.DistanceLameMiroir = 600;
+             Instrument.DiametreSecondaire = 70;
+             Instrument.DistanceSecondaireFoyer = 120;
+         }},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        ConstruitFormeValide(c.Forme);
+        c.Entre();
+        Etat.CheminDocument = Chemin("a.qvd");
+        ASSERT_TRUE(EcritFichierConception());
+        ReinitialiseEtat();
+
+        ASSERT_TRUE(Ouvre(Chemin("a.qvd")));
+        ASSERT_TRUE(Validite.InstrumentValide);
+        const TInstrument lu = Instrument;
+        // A file read and saved again is the same file: the read moved none of the stored values.
+        Etat.CheminDocument = Chemin("b.qvd");
+        ASSERT_TRUE(EcritFichierConception());
+        EXPECT_EQ(Octets(Chemin("b.qvd")), Octets(Chemin("a.qvd")));
+        const double focale = FocaleDesVues();
+        ASSERT_FALSE(Systeme.CalculEchoue);
+        EXPECT_NEAR(focale, lu.FocaleResultante, 0.1);
+        // The same to the solver's precision: the reference ray's height, read after the instrument, moves them a
+        // little.
+        EXPECT_NEAR(Instrument.FocaleResultante, lu.FocaleResultante, 1e-3);
+        EXPECT_NEAR(Instrument.DegagementFoyer, lu.DegagementFoyer, 1e-3);
+        EXPECT_NEAR(Instrument.Grandissement, lu.Grandissement, 1e-6);
+    }
 }
 
 TEST_F(FichierLecture, ReglagesEtTeintesReviennent)

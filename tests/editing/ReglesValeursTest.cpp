@@ -5,6 +5,8 @@
 
 #include "editing/Nombres.h"
 #include "editing/Valide.h"
+#include "optics/PrepareForme.h"
+#include "optics/Validite.h"
 
 #include <gtest/gtest.h>
 
@@ -431,6 +433,58 @@ TEST_F(SaisieForme, CalculQuiDonneraitUnNonNombreRefuse)
     EXPECT_EQ(Appels.Bips, 1);
     EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, SaisieDeformationLame);
     EXPECT_TRUE(Appels.Enregistrements.empty());
+}
+
+TEST_F(SaisieForme, ValeurDontLaPreparationNeDonneraitPasUnNombreRefusee)
+{
+    // Values each within their box's limits, but whose form's set-up, run by the refresh after the commit, would
+    // leave a value that is not a number: refused as one out of range, the design as it was.
+    struct TCas
+    {
+        const char* Nom;
+        TTypeInstrument Forme;
+        double RayonPrimaire;
+        TCodeSaisie Code;
+        double (*Valeur)();
+        std::string Texte;
+    };
+    // Pasted: 1.6e110 mm in full.
+    const std::string enorme = "16" + std::string(109, '0');
+    const TCas cas[] = {
+        {"rayon du Houghton-Cassegrain", HoughtonCassegrain, 1600, 72, [] { return Instrument.RayonCourburePrimaire; },
+         "350"},
+        {"dégagement du Houghton-Cassegrain", HoughtonCassegrain, 1200, 15, [] { return Instrument.DegagementFoyer; },
+         "653"},
+        {"ménisque du Maksutov-Cassegrain", MaksutovCassegrain, 2000, 56, [] { return Instrument.EpaisseurLame; },
+         enorme},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        ConstruitFormeValide(c.Forme);
+        if (c.Forme == HoughtonCassegrain)
+        {
+            Instrument.FocaleResultante = 2400;
+            Instrument.RayonCourburePrimaire = c.RayonPrimaire;
+            Instrument.FocalePrimaire = c.RayonPrimaire / 2;
+        }
+        VerifieValidite();
+        const double avant = c.Valeur();
+        Appels = TAppelsPorts{};
+        InstallePortsEnregistres();
+        EtatSaisie.CodeSaisieRefusee = 0;
+        Tape(c.Code, avant, c.Texte);
+
+        ValideSaisie();
+
+        EXPECT_EQ(c.Valeur(), avant);
+        EXPECT_EQ(EtatSaisie.CodeSaisieRefusee, c.Code);
+        EXPECT_EQ(Appels.Bips, 1);
+        EXPECT_TRUE(Appels.Enregistrements.empty());
+        PrepareForme();
+        std::string champ;
+        EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+    }
 }
 
 TEST_F(SaisieForme, MenisqueAuSecondaireProcheDuFoyerRevientSansMessage)

@@ -1,6 +1,7 @@
 // Set-ups of the meniscus, corrector and refractor forms, and the set-up of every form on a valid design.
 #include "optics/FormulesCatadioptriques.h"
 
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -8,10 +9,11 @@
 #include "optics/DefautsTypes.h"
 #include "optics/FormulesDeuxMiroirs.h"
 #include "optics/FormulesSchmidt.h"
+#include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
-#include "optics/PrepareForme.h"
 #include "optics/Modele.h"
 #include "optics/Notifications.h"
+#include "optics/PrepareForme.h"
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
 #include "support/Formes.h"
@@ -125,6 +127,60 @@ TEST_F(FormulesCatadioptriques, UnSecondaireSepareImpossibleAbandonneAvecUnSeulB
     EXPECT_TRUE(Validite.DispositifValide);
     std::string champ;
     EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+}
+
+TEST_F(FormulesCatadioptriques, UnHoughtonCassegrainImpossibleSArreteDansSonBudget)
+{
+    // D 200 and F 2400 on primaries no Cassegrain secondary can serve: 9653 (F below F1) kept the nested searches
+    // going for half a minute; from 333 to 365 the secondary's radius was left no number. Each ends within the one
+    // budget of its set-up, marked failed, with one beep at most and every value finite.
+    for (const double R : {9653.0, 333.0, 350.0, 365.0})
+    {
+        SCOPED_TRACE(R);
+        ConstruitFormeValide(TTypeInstrument::HoughtonCassegrain);
+        Instrument.FocaleResultante = 2400;
+        Instrument.DegagementFoyer = 150;
+        Instrument.RayonCourburePrimaire = R;
+        Instrument.FocalePrimaire = R / 2;
+        VerifieValidite();
+        ASSERT_TRUE(Validite.InstrumentValide);
+        Bips = 0;
+        Notifications.Bip = [](int) { ++Bips; };
+        const auto debut = std::chrono::steady_clock::now();
+
+        PrepareHoughtonCassegrain();
+
+        EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
+        EXPECT_LE(TracesDepensees(), BudgetTracesCalcul);
+        EXPECT_TRUE(Systeme.CalculEchoue);
+        EXPECT_FALSE(Validite.InstrumentValide);
+        EXPECT_LE(Bips, 1);
+        EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::HoughtonCassegrain);
+        std::string champ;
+        EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+    }
+}
+
+TEST_F(FormulesCatadioptriques, UnCalculQuiLaisseUnNonNombreRemetLaConception)
+{
+    // A Schmidt-Cassegrain of D 20303 on a mirror of R 812 for F 2032, its plate profiled on both faces: the traced
+    // mirror diameter was left no number. The set-up puts the design back as it found it, marked failed.
+    ConstruitFormeValide(TTypeInstrument::SchmidtCassegrain);
+    Instrument.DiametreEntree = 20303;
+    Instrument.RayonCourburePrimaire = 812;
+    Instrument.FocaleResultante = 2032;
+    Instrument.ProfilLame = ProfilPartage;
+    VerifieValidite();
+    const TInstrument avant = Instrument;
+
+    CalculeSchmidtCassegrain();
+
+    std::string champ;
+    EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+    EXPECT_TRUE(Systeme.CalculEchoue);
+    EXPECT_FALSE(Validite.InstrumentValide);
+    EXPECT_EQ(Instrument.DiametreMiroir, avant.DiametreMiroir);
+    EXPECT_EQ(Instrument.RayonCourbureSecondaire, avant.RayonCourbureSecondaire);
 }
 
 TEST_F(FormulesCatadioptriques, UnCalculDejaInterrompuRendLesDrapeauxDuDispositif)
