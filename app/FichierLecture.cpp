@@ -213,9 +213,12 @@ void DeriveInstrumentLu(TTypeInstrument type)
         return;
     case TTypeInstrument::MaksutovCassegrain:
         menisque();
-        PrepareMaksutovCassegrain();
+        // A spherical secondary, as the set-up traces it: the spot on the meniscus always, the separate mirror with
+        // the sphere's sixth-order term under the conic the file gives it.
         if (i.SecondaireSurMenisque)
             i.CoefficientDeformationSecondaire = 0;
+        i.CoefficientDeformationSecondaire2 = 0;
+        PrepareMaksutovCassegrain();
         return;
     case TTypeInstrument::Lunette: PrepareLunette(); return;
     case TTypeInstrument::KlevtsovCassegrain:

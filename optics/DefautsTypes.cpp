@@ -101,6 +101,10 @@ void AppliqueDefautsType(TTypeInstrument forme)
         SecondaireSpherique();
         break;
     case TTypeInstrument::MaksutovCassegrain:
+        // Its secondary is reflected about the series' normal: with the sphere's sixth-order term, not without.
+        I.CoefficientDeformationPrimaire = 0;
+        SecondaireSpherique();
+        break;
     case TTypeInstrument::HoughtonCassegrain: PrimaireEtSecondaireSpheriques(); break;
     case TTypeInstrument::LurieHoughton:
         PrimaireEtSecondaireSpheriques();

@@ -174,6 +174,13 @@ TEST_F(FichierLecture, LaLectureDeriveCeQueLeRafraichissementRetrouve)
              Instrument.DiametreSecondaire = 70;
              Instrument.DistanceSecondaireFoyer = 120;
          }},
+        {"Maksutov-Cassegrain sur le ménisque", TTypeInstrument::MaksutovCassegrain, [] {}},
+        {"Maksutov-Cassegrain séparé", TTypeInstrument::MaksutovCassegrain,
+         [] {
+             Instrument.SecondaireSurMenisque = false;
+             Instrument.FocaleResultante = 3000;
+             Instrument.DegagementFoyer = 150;
+         }},
     };
     for (const TCas& c : cas)
     {

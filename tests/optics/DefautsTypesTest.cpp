@@ -47,7 +47,7 @@ const TCasType Cas[] = {
     {"télescope de maksutov-newton", TTypeInstrument::MaksutovNewton, "Télescope de Maksutov-Newton", ACalculer, Sans6,
      ACalculer, Sans6, 1, false, false, 0},
     {"télescope de maksutov-cassegrain", TTypeInstrument::MaksutovCassegrain, "Télescope de Maksutov-Cassegrain", 0,
-     Sans6, 0, Sans6, 1, false, false, 0},
+     Sans6, 0, 0, 1, false, false, 0},
     {"télescope de klevtsov-cassegrain", TTypeInstrument::KlevtsovCassegrain, "Télescope de Klevtsov-Cassegrain", 0, 0,
      0, 0, 1, false, false, 0},
     {"télescope de schwarzschild", TTypeInstrument::Schwarzschild, "Télescope de Schwarzschild", ACalculer, Sans6,

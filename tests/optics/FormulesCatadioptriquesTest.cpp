@@ -12,9 +12,12 @@
 #include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
+#include "optics/Noyaux.h"
 #include "optics/Notifications.h"
 #include "optics/PrepareForme.h"
 #include "optics/Rayon.h"
+#include "optics/TraceMaksutov.h"
+#include "optics/TraceMaksutovCassegrain.h"
 #include "optics/Validite.h"
 #include "support/Formes.h"
 
@@ -127,6 +130,68 @@ TEST_F(FormulesCatadioptriques, UnSecondaireSepareImpossibleAbandonneAvecUnSeulB
     EXPECT_TRUE(Validite.DispositifValide);
     std::string champ;
     EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+}
+
+TEST_F(FormulesCatadioptriques, LeSecondaireSpheriqueDuMaksutovCassegrainRefleteSurSaSphere)
+{
+    // Both variants as the form's starting values leave them: the secondary's conic 0 makes it a sphere, and a ray
+    // leaves it reflected about the sphere's own normal, worked out here exactly.
+    for (const bool surMenisque : {true, false})
+    {
+        SCOPED_TRACE(surMenisque ? "sur le ménisque" : "séparé");
+        // A fast design of 200 mm, whose secondary takes a wide beam: F1 500, the meniscus 350 mm before the
+        // primary; on the meniscus its rear face of 500 mm gives m 2.5, apart a secondary for F 1500.
+        ConstruitFormeValide(TTypeInstrument::MaksutovCassegrain);
+        TInstrument& I = Instrument;
+        I.SecondaireSurMenisque = surMenisque;
+        I.DiametreEntree = 200;
+        I.RayonCourburePrimaire = 1000;
+        I.FocalePrimaire = 500;
+        I.RayonMenisque1 = 520;
+        I.RayonMenisque2 = 500;
+        Groupe.RayonGroupe[1] = -520;
+        Groupe.RayonGroupe[2] = -500;
+        I.EpaisseurLame = 15;
+        I.DistanceLameMiroir = 350;
+        I.DiametreSecondaire = 80;
+        I.DiametreTrouCentral = 60;
+        I.FocaleResultante = 1500;
+        I.DegagementFoyer = 150;
+        VerifieValidite();
+        PrepareMaksutovCassegrain();
+        ASSERT_TRUE(Validite.InstrumentValide);
+        const double centre = Dispositif.CentreDioptre[0];
+        const double R2 = Instrument.RayonCourbureSecondaire;
+        const double plan = Systeme.PositionFoyer + Systeme.DecalageFoyer;
+        for (const double fraction : {0.2, 0.35, 0.45})
+        {
+            SCOPED_TRACE(fraction);
+            Rayon.EstRayonReference = true;
+            LanceRayonAxial(fraction * Instrument.DiametreEntree);
+            TraceMaksutov();
+            ASSERT_FALSE(Rayon.RayonPerdu);
+            // Towards the secondary, in the primary's frame: the convex sphere is met on its near side.
+            const TVecteur p{Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon};
+            const TVecteur d{Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+            const TVecteur depuisCentre = p - TVecteur{0, 0, centre};
+            const double b = Scalaire(depuisCentre, d);
+            const double t = -b - std::sqrt(b * b - (Scalaire(depuisCentre, depuisCentre) - R2 * R2));
+            const TVecteur q = p + t * d;
+            const TVecteur normale = (1 / R2) * (q - TVecteur{0, 0, centre});
+            const TVecteur reflechi = d - (2 * Scalaire(d, normale)) * normale;
+            // Beyond the secondary z is counted the other way.
+            const double k = (plan + q.z) / -reflechi.z;
+            const double xAttendu = q.x + k * reflechi.x;
+            const double yAttendu = q.y + k * reflechi.y;
+
+            LanceRayonAxial(fraction * Instrument.DiametreEntree);
+            TraceMaksutovCassegrain();
+            ASSERT_FALSE(Rayon.RayonPerdu);
+            const double kTrace = (plan - Rayon.ZRayon) / Rayon.NRayon;
+            EXPECT_NEAR(Rayon.XRayon + kTrace * Rayon.LRayon, xAttendu, 1e-5);
+            EXPECT_NEAR(Rayon.YRayon + kTrace * Rayon.MRayon, yAttendu, 1e-5);
+        }
+    }
 }
 
 TEST_F(FormulesCatadioptriques, UnHoughtonCassegrainImpossibleSArreteDansSonBudget)
