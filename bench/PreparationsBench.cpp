@@ -7,6 +7,7 @@
 #include <chrono>
 #include <initializer_list>
 
+#include "editing/CodesJournal.h"
 #include "editing/Stockage.h"
 #include "optics/DefautsTypes.h"
 #include "optics/Modele.h"
@@ -36,7 +37,7 @@ void EpaisseurGroupe1(double e)
 }
 void DiametreMiroir(double d)
 {
-    StockeDiametreMiroir(52, d);
+    StockeDiametreMiroir(SaisieDiametreMiroir, d);
 }
 
 // The entry box's limits of each value, a little inside them, and values between.

@@ -451,12 +451,12 @@ TEST_F(SaisieForme, ValeurDontLaPreparationNeDonneraitPasUnNombreRefusee)
     // Pasted: 1.6e110 mm in full.
     const std::string enorme = "16" + std::string(109, '0');
     const TCas cas[] = {
-        {"rayon du Houghton-Cassegrain", HoughtonCassegrain, 1600, 72, [] { return Instrument.RayonCourburePrimaire; },
-         "350"},
-        {"dégagement du Houghton-Cassegrain", HoughtonCassegrain, 1200, 15, [] { return Instrument.DegagementFoyer; },
-         "653"},
-        {"ménisque du Maksutov-Cassegrain", MaksutovCassegrain, 2000, 56, [] { return Instrument.EpaisseurLame; },
-         enorme},
+        {"rayon du Houghton-Cassegrain", HoughtonCassegrain, 1600, SaisieRayonCourburePrimaireMaksutov,
+         [] { return Instrument.RayonCourburePrimaire; }, "350"},
+        {"dégagement du Houghton-Cassegrain", HoughtonCassegrain, 1200, SaisieDegagementFoyerCassegrain,
+         [] { return Instrument.DegagementFoyer; }, "653"},
+        {"ménisque du Maksutov-Cassegrain", MaksutovCassegrain, 2000, SaisieEpaisseurLame,
+         [] { return Instrument.EpaisseurLame; }, enorme},
     };
     for (const TCas& c : cas)
     {
