@@ -253,14 +253,15 @@ void DessineLigneLissee(ICanevas& canevas, int x1, int y1, int x2, int y2, TColo
         xb = x2;
         yb = y2;
     }
-    const double pente = xb == xa ? 1.0 : static_cast<double>(yb - ya) / (xb - xa);
+    const double pente = xb == xa ? 1.0 : (static_cast<double>(yb) - ya) / (static_cast<double>(xb) - xa);
     if (std::abs(pente) < 1)
     {
         canevas.Pixels(xa, ya, couleurEntree);
         canevas.Pixels(xb, yb, couleurEntree);
-        for (int c = xa + 1; c < xb; ++c)
+        // Columns off the canvas shade nothing: a ray running far beyond it costs no more than the canvas.
+        for (int c = std::max(xa + 1, 0); c < std::min(xb, canevas.Largeur()); ++c)
         {
-            const double t = ya + (c - xa) * pente;
+            const double t = ya + (static_cast<double>(c) - xa) * pente;
             // Points above the image have no pixel to shade.
             if (t < 0)
                 continue;
@@ -285,9 +286,9 @@ void DessineLigneLissee(ICanevas& canevas, int x1, int y1, int x2, int y2, TColo
         canevas.Stylo().Couleur = couleurEntree;
         return;
     }
-    for (int r = ya + 1; r < yb; ++r)
+    for (int r = std::max(ya + 1, 0); r < std::min(yb, canevas.Hauteur()); ++r)
     {
-        const double t = xa + (r - ya) / pente;
+        const double t = xa + (static_cast<double>(r) - ya) / pente;
         if (t < 0)
             continue;
         const int k = Indice(Trunc(Frac(t) * 10));

@@ -3,6 +3,7 @@
 #include "stars/MecaniqueEtoiles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include "optics/Diffraction.h"
@@ -311,10 +312,38 @@ void DessineCercleAiry(ICanevas& canevas, int x0, int y0, double r)
 {
     if (!(r > 0.0) || !std::isfinite(r))
         return;
-    // Dashes and gaps of about 4.4 pixels whatever the radius.
+    // The circle reaches the canvas only between its nearest and farthest points from the centre: a radius of
+    // billions of pixels around a star on the canvas draws nothing, where its chords once took minutes.
+    const double largeur = canevas.Largeur();
+    const double hauteur = canevas.Hauteur();
+    const double proche = std::hypot(x0 - std::clamp<double>(x0, 0, largeur), y0 - std::clamp<double>(y0, 0, hauteur));
+    const double loin = std::hypot(std::max<double>(std::abs(x0), std::abs(largeur - x0)),
+                                   std::max<double>(std::abs(y0), std::abs(hauteur - y0)));
+    if (r + 1.0 < proche || r - 1.0 > loin)
+        return;
+    // Dashes and gaps of about 4.4 pixels whatever the radius: chord k spans k p to k p + delta, p = 2 delta.
     const double delta = (500.0 / r) * (Pi / 2.0) / 180.0;
-    for (double theta = 0.0; theta < 2.0 * Pi; theta += 2.0 * delta)
+    const double pas = 2.0 * delta;
+    const auto cordes = static_cast<long long>(std::ceil(2.0 * Pi / pas));
+    long long premiere = 0;
+    long long derniere = cordes - 1;
+    const double diagonale = std::hypot(largeur, hauteur);
+    if (r > 4.0 * diagonale)
+    {
+        // A centre far off the canvas: only the chords of the turn that faces the canvas, which lies within half a
+        // diagonal of its middle, can show.
+        const double mx = largeur / 2.0 - x0;
+        const double my = hauteur / 2.0 - y0;
+        const double demiAngle = std::asin(std::min(1.0, (diagonale / 2.0 + 2.0) / std::hypot(mx, my)));
+        const double milieu = std::atan2(my, mx);
+        premiere = static_cast<long long>(std::floor((milieu - demiAngle) / pas)) - 1;
+        derniere = static_cast<long long>(std::ceil((milieu + demiAngle) / pas)) + 1;
+    }
+    for (long long k = premiere; k <= derniere; ++k)
+    {
+        const double theta = static_cast<double>(((k % cordes) + cordes) % cordes) * pas;
         CordeCercle(canevas, x0, y0, r, theta, theta + delta);
+    }
 }
 
 void CordeCercle(ICanevas& canevas, int x0, int y0, double r, double a, double b)

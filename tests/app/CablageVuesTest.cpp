@@ -2,10 +2,12 @@
 #include "app/CablageVues.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
+#include "app/FichierLecture.h"
 #include "app/Principale.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
 #include "doubles/ApplicationQt.h"
+#include "doubles/ServicesDeTest.h"
 #include "editing/EtatEdition.h"
 #include "editing/Ports.h"
 #include "optics/Modele.h"
@@ -24,6 +26,9 @@
 #include <QStatusBar>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <set>
 
@@ -379,6 +384,223 @@ TEST_F(CablageVuesFenetre, LaLigneDuMiroirDUnKlevtsovNeResteNiSurUnNewtonNiApres
     EXPECT_FALSE(Principale_->LigneMiroirActive->isVisibleTo(Principale_->Fiche));
     EXPECT_FALSE(Controles.LigneMiroir.Visible);
     EXPECT_FALSE(Controles.LigneMiroirActive.Visible);
+}
+
+// Files that froze the program: a Houghton-Cassegrain whose set-up ran for half a minute, a Newton of focal length
+// 1.5e11 mm and an old-format file of focal length 1.5e9 mm whose single-star view drew a circle of billions of pixels
+// chord by chord. Each opens, and each view draws, without a wait.
+TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAttendre)
+{
+    struct TCas
+    {
+        const char* Nom;
+        std::string Octets;
+        bool InstrumentSeul;
+    };
+    const auto lignes = [](std::initializer_list<const char*> textes) {
+        std::string octets;
+        for (const char* texte : textes)
+            octets += std::string(texte) + "\r\n";
+        return octets;
+    };
+    const TCas cas[] = {
+        {"Houghton-Cassegrain de rayon 9653",
+         lignes({"<Quivane 3.3.0>",
+                 "[T\xE9"
+                 "lescope Houghton-Cassegrain]",
+                 "200",
+                 "9653",
+                 "2400",
+                 "150",
+                 "50",
+                 "60",
+                 "25",
+                 "10",
+                 "[Groupe correcteur de Houghton]",
+                 "4",
+                 "600",
+                 "12",
+                 "200",
+                 "1,51432",
+                 "1,51872",
+                 "1,52283",
+                 "BK7",
+                 "1E20",
+                 "6",
+                 "200",
+                 "1,000276",
+                 "1,000278",
+                 "1,00028",
+                 "Air",
+                 "-1000",
+                 "4",
+                 "200",
+                 "1,51432",
+                 "1,51872",
+                 "1,52283",
+                 "BK7",
+                 "1500",
+                 "460",
+                 "200",
+                 "1,000276",
+                 "1,000278",
+                 "1,00028",
+                 "Air",
+                 "[Dispositif dioptrique]",
+                 "",
+                 "8",
+                 "13",
+                 "15",
+                 "1",
+                 "0",
+                 "-1",
+                 "0",
+                 "0",
+                 "0",
+                 "0",
+                 "",
+                 "12",
+                 "24",
+                 "True",
+                 "25",
+                 "90",
+                 "20",
+                 "30",
+                 "1,1",
+                 "0",
+                 "10",
+                 "5",
+                 "5",
+                 "5",
+                 "0",
+                 "15",
+                 "10",
+                 "0",
+                 "0",
+                 "0,43301",
+                 "$00D4FFF0",
+                 "$00FBEBE7",
+                 "$00AEFFFF",
+                 "$00FFDCFF",
+                 "$00E6BBDC",
+                 "$00C4E5FB",
+                 "$00C2EAD6",
+                 "$00FFF7C5",
+                 "$00D2EDF5",
+                 "$00FBC4C4"}),
+         false},
+        {"Newton de 1.5e11 mm",
+         lignes({"<Quivane 3.3.0>",
+                 "[T\xE9"
+                 "lescope de Newton]",
+                 "200",
+                 "147466662283",
+                 "-1",
+                 "50",
+                 "170",
+                 "25",
+                 "8",
+                 "[Dispositif dioptrique]",
+                 "Correcteur de champ / Formule de Ross \xE0"
+                 " 2 lentilles",
+                 "8",
+                 "13",
+                 "17",
+                 "4",
+                 "93,21",
+                 "2,01",
+                 "50",
+                 "1,51432",
+                 "1,51872",
+                 "1,53024",
+                 "BK7",
+                 "47,31",
+                 "5,7",
+                 "50",
+                 "1,000276",
+                 "1,000278",
+                 "1,000283",
+                 "Air",
+                 "215,52",
+                 "5,28",
+                 "50",
+                 "1,51432",
+                 "1,51872",
+                 "1,53024",
+                 "BK7",
+                 "-173,29",
+                 "53,51",
+                 "50",
+                 "1,000276",
+                 "1,000278",
+                 "1,000283",
+                 "air",
+                 "12",
+                 "24",
+                 "True",
+                 "25",
+                 "90",
+                 "20",
+                 "30",
+                 "1,1",
+                 "0",
+                 "8",
+                 "5",
+                 "17",
+                 "5",
+                 "8",
+                 "15",
+                 "10",
+                 "0",
+                 "0",
+                 "0,43301",
+                 "$00D4FFF0",
+                 "$00FBEBE7",
+                 "$00AEFFFF",
+                 "$00FFDCFF",
+                 "$00E6BBDC",
+                 "$00C4E5FB",
+                 "$00C2EAD6",
+                 "$00FFF7C5",
+                 "$00D2EDF5",
+                 "$00FBC4C4"}),
+         false},
+        {"ancien format de 1.5e9 mm", "Quivane 1\r\r2\r147466662283\n\n\n\n", true},
+    };
+    TServicesDeTest services;
+    const std::filesystem::path dossier = std::filesystem::temp_directory_path() / "quivane-figes";
+    std::filesystem::create_directories(dossier);
+    const struct
+    {
+        TBoutonVue Bouton;
+        TVue Vue;
+    } vues[] = {{TBoutonVue::Instrument, TVue::Instrument},
+                {TBoutonVue::Dispositif, TVue::Dispositif},
+                {TBoutonVue::Champ, TVue::Champ},
+                {TBoutonVue::Etoiles, TVue::EtoileMultiple},
+                {TBoutonVue::Unique, TVue::EtoileUnique}};
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        ReinitialiseEtat();
+        const std::string chemin = (dossier / "fige.qvd").string();
+        std::ofstream(chemin, std::ios::binary) << c.Octets;
+        Etat.CheminDocument = chemin;
+        Lecture = TLecture{};
+        Lecture.LectureInstrumentSeul = c.InstrumentSeul;
+        auto debut = std::chrono::steady_clock::now();
+        const bool lu = LitFichierConception();
+        EXPECT_TRUE(lu);
+        EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
+        for (const auto& v : vues)
+        {
+            SCOPED_TRACE(static_cast<int>(v.Vue));
+            debut = std::chrono::steady_clock::now();
+            Affiche(v.Bouton, v.Vue);
+            EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
+        }
+    }
+    std::filesystem::remove_all(dossier);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <set>
 #include <utility>
@@ -163,6 +164,22 @@ TEST_F(Primitives, UneLigneLisseeAuDessusDeLImageNePeintQueDansLImage)
         EXPECT_GE(y, 0);
         EXPECT_LT(x, 40);
     }
+}
+
+TEST_F(Primitives, UneLigneLisseeDesMilliardsDePixelsNeParcourtQueLImage)
+{
+    // Rays whose ends lie billions of pixels off the image, shallow and steep: each column or row of the image is
+    // shaded as on a line cut to it, and the drawing visits the image alone.
+    TCanevasEnregistreur image(40, 30);
+    const auto debut = std::chrono::steady_clock::now();
+    DessineLigneLissee(image, -2000000000, 10, 2000000000, 20, clRed);
+    DessineLigneLissee(image, 15, -2000000000, 25, 2000000000, clRed);
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::milliseconds(500));
+    int pixels = 0;
+    for (const TAppelCanevas& appel : image.Journal())
+        pixels += appel.Operation == TOperationCanevas::Pixels;
+    EXPECT_LE(pixels, 4 + 2 * 40 + 2 * 30);
+    EXPECT_GE(pixels, 2 * 40 + 2 * 30 - 4);
 }
 
 TEST_F(Primitives, UnElementDeRayonNulNeDessineRienEtGardeLesBords)

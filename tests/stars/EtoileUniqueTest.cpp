@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 
 #include "Conceptions.h"
@@ -227,6 +228,23 @@ TEST_F(EtoileUnique, ImprimeSansMessageQuandLeRayonCentralEstPerdu)
     EXPECT_FALSE(EtatEtoileUnique.MessageRayonPrincipalAffiche);
     EXPECT_EQ(position.OrdonneeCourante, 1000 + 96 + 3300 + 96);
     EXPECT_TRUE(page->Textes().empty());
+}
+
+TEST_F(EtoileUnique, UneFocaleDeCentCinquanteMillionsDeKilometresSeDessineSansAttendre)
+{
+    // A Newton of focal length 1.5e11 mm, as a file gave it: its Airy circle, billions of pixels wide, was drawn
+    // chord by chord for minutes.
+    NewtonEtoiles(false);
+    Instrument.FocalePrimaire = 1.5e11;
+    Instrument.RayonCourburePrimaire = 3e11;
+    Instrument.RayonPrimaireCube = std::pow(3e11, 3);
+    Instrument.RayonPrimairePuissance5 = std::pow(3e11, 5);
+    Instrument.FocaleObjectif = Instrument.FocalePrimaire;
+    PrepareSysteme();
+    CalculeTacheDiffraction();
+    const auto debut = std::chrono::steady_clock::now();
+    Dessine();
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
 }
 
 } // namespace

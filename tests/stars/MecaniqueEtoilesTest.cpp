@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -335,6 +336,61 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
     }
     EXPECT_GT(passes, 100);
     EXPECT_GT(perdus, 100);
+}
+
+// The chords a drawing made: their two ends.
+std::vector<std::array<int, 4>> Cordes(const TCanevasEnregistreur& image)
+{
+    std::vector<std::array<int, 4>> cordes;
+    const auto& journal = image.Journal();
+    for (std::size_t k = 1; k < journal.size(); ++k)
+        if (journal[k].Operation == TOperationCanevas::LineTo && journal[k - 1].Operation == TOperationCanevas::MoveTo)
+            cordes.push_back(
+                {journal[k - 1].Valeurs[0], journal[k - 1].Valeurs[1], journal[k].Valeurs[0], journal[k].Valeurs[1]});
+    return cordes;
+}
+
+TEST_F(MecaniqueEtoiles, LeCercleDAiryNeTraceQueCeQueLeCanevasMontre)
+{
+    TCanevasEnregistreur image(762, 550);
+    // A circle on the canvas: a chord of about 4.4 pixels, then a gap, all the way round (72 for 100 pixels).
+    DessineCercleAiry(image, 381, 275, 100);
+    EXPECT_EQ(Cordes(image).size(), 72u);
+
+    // The Airy circle of a focal length of 1.5e11 mm, or larger: drawn chord by chord it took minutes, or never
+    // ended; it shows nowhere on the canvas.
+    for (const double r : {1e9, 2.5e16, 1e300})
+    {
+        SCOPED_TRACE(r);
+        image.EffaceJournal();
+        DessineCercleAiry(image, 381, 275, r);
+        EXPECT_TRUE(image.Journal().empty());
+    }
+
+    // A centre far off the canvas: the chords that reach the canvas are those of the whole turn, and few are drawn.
+    const int x0 = -20000;
+    const int y0 = 300;
+    const double r = 20300;
+    image.EffaceJournal();
+    DessineCercleAiry(image, x0, y0, r);
+    const auto dessinees = Cordes(image);
+    EXPECT_LT(dessinees.size(), 400u);
+    const double delta = (500.0 / r) * (Pi / 2.0) / 180.0;
+    int visibles = 0;
+    for (double theta = 0.0; theta < 2.0 * Pi; theta += 2.0 * delta)
+    {
+        const std::array<int, 4> corde = {x0 + static_cast<int>(std::nearbyint(r * std::cos(theta))),
+                                          y0 + static_cast<int>(std::nearbyint(r * std::sin(theta))),
+                                          x0 + static_cast<int>(std::nearbyint(r * std::cos(theta + delta))),
+                                          y0 + static_cast<int>(std::nearbyint(r * std::sin(theta + delta)))};
+        const bool dedans = (corde[0] >= 0 && corde[0] < 762 && corde[1] >= 0 && corde[1] < 550) ||
+                            (corde[2] >= 0 && corde[2] < 762 && corde[3] >= 0 && corde[3] < 550);
+        if (!dedans)
+            continue;
+        ++visibles;
+        EXPECT_NE(std::find(dessinees.begin(), dessinees.end(), corde), dessinees.end());
+    }
+    EXPECT_GT(visibles, 50);
 }
 
 } // namespace
