@@ -42,10 +42,6 @@ protected:
     void SetUp() override
     {
         AssureApplicationQt();
-        ReinitialiseEtat();
-        Etat = TEtatApplication{};
-        Controles = TControlesFiche{};
-        MiseEnPage = TMiseEnPage{};
         // As the program's start installs it: the editors' clicks end with the central refresh.
         PortsEdition.RafraichitVue = [] { RafraichitVue(); };
         Principale_ = std::make_unique<TPrincipale>();
@@ -54,9 +50,6 @@ protected:
     {
         Principale_.reset();
         PortsEdition.RafraichitVue = [] {};
-        ReinitialiseEtat();
-        Etat = TEtatApplication{};
-        Controles = TControlesFiche{};
     }
 
     // The form built valid, its block expanded, shown in a view through the view's own button.

@@ -20,8 +20,6 @@ std::vector<std::string> Fichier(const std::vector<std::string>& debut)
 class Configuration : public testing::Test
 {
 protected:
-    void SetUp() override { Etat = TEtatApplication{}; }
-    void TearDown() override { Etat = TEtatApplication{}; }
 };
 
 }

@@ -52,7 +52,6 @@ protected:
     {
         Principale_.reset();
         LibereSession();
-        Controles = TControlesFiche{};
         if (DossierPrecedent.empty())
             ::unsetenv("QUIVANE_DOSSIER");
         else

@@ -39,14 +39,12 @@ protected:
         ASSERT_NE(::mkdtemp(modele), nullptr);
         Dossier = modele;
         ::setenv("QUIVANE_DOSSIER", Dossier.c_str(), 1);
-        Etat = TEtatApplication{};
         Edition.DocumentModifie = false;
     }
     void TearDown() override
     {
         LibereSession();
         Edition.DocumentModifie = false;
-        Etat = TEtatApplication{};
         if (DossierPrecedent.empty())
             ::unsetenv("QUIVANE_DOSSIER");
         else

@@ -25,13 +25,6 @@ class FichierTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
-        Etat = TEtatApplication{};
-        Journal = TJournal{};
-        Lecture = TLecture{};
-        FenetreFichier = TFenetreFichier{};
-        FichierIncorrect = false;
-        ErreurLecture = false;
         SeparateurAvant = SeparateurDecimal;
         SeparateurDecimal = ',';
         std::string modele = (std::filesystem::temp_directory_path() / "quivane-fichier-XXXXXX").string();
@@ -42,10 +35,6 @@ protected:
     {
         std::filesystem::remove_all(Dossier);
         SeparateurDecimal = SeparateurAvant;
-        FenetreFichier = TFenetreFichier{};
-        Etat = TEtatApplication{};
-        Journal = TJournal{};
-        Lecture = TLecture{};
     }
 
     std::string Chemin(const std::string& nom) const { return (std::filesystem::path(Dossier) / nom).string(); }

@@ -33,11 +33,6 @@ protected:
             return ChoixScripte;
         };
     }
-    void TearDown() override
-    {
-        PortsOculaire = TPortsOculaire{};
-        JournalTest::TearDown();
-    }
 
     // A focal device of `n` rows typed after the base was read, its last thickness `derniere`.
     static void DispositifSaisi(int n, double derniere)

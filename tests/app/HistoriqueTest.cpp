@@ -1,6 +1,7 @@
 // The recent files: a reopened or new path goes to the top, the others keep their order, ten at most; menu texts.
 #include "app/Etat.h"
 #include "app/Historique.h"
+#include "support/Formes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,6 @@ protected:
         Etat.FichiersRecents = {};
         Etat.CheminDocument.clear();
         Etat.CheminAffiche.clear();
-        MontreHistorique = [] {};
     }
 
     static void Ouvre(const std::string& chemin)
@@ -57,6 +57,7 @@ TEST_F(Historique, UnFichierRouvertMonteEnTeteSansDoublon)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Ouvre(c.Chemin);
         EXPECT_EQ(Etat.FichiersRecents[1], c.Chemin);

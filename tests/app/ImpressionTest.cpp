@@ -44,22 +44,13 @@ protected:
     {
         AssureApplicationGraphique();
         ASSERT_TRUE(Dossier.isValid());
-        ReinitialiseEtat();
-        Etat = TEtatApplication{};
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
-        DocumentFiche = TDocumentFiche{};
         SeparateurDecimal = ',';
         ConstruitFormeValide(TTypeInstrument::Newton);
         Etat.NomEnregistrement = "/home/moi/Mon Newton.qvd";
         Etat.CheminDocument = "/home/moi/Mon Newton.qvd";
         Etat.VueCourante = TVue::Tableau;
     }
-    void TearDown() override
-    {
-        Etat = TEtatApplication{};
-        SeparateurDecimal = '.';
-    }
+    void TearDown() override { SeparateurDecimal = '.'; }
 
     static void Dioptres(int nombre)
     {

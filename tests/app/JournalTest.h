@@ -121,21 +121,12 @@ protected:
     void SetUp() override
     {
         FichierTest::SetUp();
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
         PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
         PortsEdition.NombreEnregistrementsJournal = [] { return Journal.NombreEnregistrementsJournal; };
         PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
         Etat.DossierUtilisable = true;
         NommeFichiersSession(Dossier + "/", 0);
         Etat.VueCourante = TVue::Tableau;
-    }
-
-    void TearDown() override
-    {
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
-        FichierTest::TearDown();
     }
 
     // Two lens-device rows: a BK7 lens, then air to the image.

@@ -57,8 +57,6 @@ protected:
         ASSERT_NE(::mkdtemp(modele), nullptr);
         Dossier = modele;
         ::setenv("QUIVANE_DOSSIER", Dossier.c_str(), 1);
-        Etat = TEtatApplication{};
-        Controles = TControlesFiche{};
         Edition.DocumentModifie = false;
         // As the program's start installs them: the editors journal, refresh and close frames through the shell.
         PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
@@ -77,10 +75,7 @@ protected:
     {
         Principale_.reset();
         LibereSession();
-        PortsEdition = TPortsEdition{};
         Edition.DocumentModifie = false;
-        Etat = TEtatApplication{};
-        Controles = TControlesFiche{};
         if (DossierPrecedent.empty())
             ::unsetenv("QUIVANE_DOSSIER");
         else

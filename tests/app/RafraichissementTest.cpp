@@ -23,26 +23,12 @@ protected:
     void SetUp() override
     {
         AssureApplicationGraphique();
-        ReinitialiseEtat();
-        Etat = TEtatApplication{};
-        Journal = TJournal{};
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
-        DocumentFiche = TDocumentFiche{};
-        Relais = TRelaisRafraichissement{};
-        MarquesCourbe = TMarquesCourbe{};
         SeparateurDecimal = ',';
         ImagesFiche.Fenetre = &Fenetre;
         ImagesFiche.Grille = &Grille;
         Etat.VueCourante = TVue::Tableau;
     }
-    void TearDown() override
-    {
-        ImagesFiche = TImagesFiche{};
-        Relais = TRelaisRafraichissement{};
-        Etat = TEtatApplication{};
-        SeparateurDecimal = '.';
-    }
+    void TearDown() override { SeparateurDecimal = '.'; }
 
     TCanevasEnregistreur Fenetre{800, 800};
     TCanevasEnregistreur Grille{762, 529};

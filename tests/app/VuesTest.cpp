@@ -2,6 +2,7 @@
 #include "app/Etat.h"
 #include "app/Vues.h"
 #include "optics/Modele.h"
+#include "support/Formes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,9 @@ class Vues : public testing::Test
 protected:
     void SetUp() override
     {
-        Etat = TEtatApplication{};
         Systeme.CalculInterrompu = false;
         Etat.VueCourante = TVue::Tableau;
     }
-    void TearDown() override { Etat = TEtatApplication{}; }
 };
 
 }
@@ -40,6 +39,7 @@ TEST_F(Vues, UneCommandeDeVueBascule)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Etat.BoutonsVue.fill(true);
         c.Commande();
@@ -115,6 +115,7 @@ TEST_F(Vues, LesZoomsDesEtoilesDoublentJusquALaLimite)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         *c.Zoom = c.Depart;
         for (const TPas& pas : c.Pas)
@@ -150,6 +151,7 @@ TEST_F(Vues, LesZoomsDuChampParcourentLeursEchelles)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Validite.SystemeAfocal = c.Afocal;
         Reglages.AmplitudeChamp = c.Afocal ? 12 : c.Depart;

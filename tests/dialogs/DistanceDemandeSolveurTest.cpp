@@ -22,7 +22,6 @@ class DemandesFoyerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
         InstalleDemandesFoyer();
         SeparateurDecimal = ',';
     }

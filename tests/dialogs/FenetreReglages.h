@@ -21,14 +21,9 @@ protected:
     {
         AssureApplicationQt();
         SeparateurPrecedent = SeparateurDecimal;
-        ReinitialiseEtat();
         InstallePortsEnregistres();
     }
-    void TearDown() override
-    {
-        PortsEdition = TPortsEdition{};
-        SeparateurDecimal = SeparateurPrecedent;
-    }
+    void TearDown() override { SeparateurDecimal = SeparateurPrecedent; }
 
     // The window becomes the one the command shows, and `action` runs once it is open (it must close it).
     template <typename TForme, typename TGlobale, typename TAction>

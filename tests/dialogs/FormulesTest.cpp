@@ -16,11 +16,9 @@ class Barlow : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
         InstallePortsEnregistres();
         Instrument.FocalePrimaire = 1000;
     }
-    void TearDown() override { PortsEdition = TPortsEdition{}; }
 
     // A focal device of `n` BK7 plates of 5 mm, 10 mm apart, its last thickness `derniere`.
     static void Dispositif_(int n, double derniere)

@@ -29,18 +29,10 @@ protected:
         Services.Question.Repond(ReponseOk);
         VerifieCatalogue();
         Journal.clear();
-        PortsEdition = TPortsEdition{};
         PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { Journal.push_back(e); };
         PortsCatalogue.Lit = [] { return LitCatalogue(); };
-        EtatSaisie = TEtatSaisie{};
-        Instrument = TInstrument{};
     }
-    void TearDown() override
-    {
-        PortsEdition = TPortsEdition{};
-        PortsCatalogue = TPortsCatalogue{};
-        SeparateurDecimal = SeparateurPrecedent;
-    }
+    void TearDown() override { SeparateurDecimal = SeparateurPrecedent; }
 
     TServicesDeTest Services;
     char SeparateurPrecedent = '.';

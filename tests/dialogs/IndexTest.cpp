@@ -27,7 +27,6 @@ protected:
         SeparateurDecimal = ',';
         InitialiseLongueursOnde();
         MatiereChoisie = {};
-        MatiereSelectionnee = false;
     }
     void TearDown() override { SeparateurDecimal = SeparateurPrecedent; }
 

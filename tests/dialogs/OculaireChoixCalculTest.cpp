@@ -20,14 +20,9 @@ protected:
     {
         SeparateurPrecedent = SeparateurDecimal;
         SeparateurDecimal = ',';
-        ReinitialiseEtat();
         InstallePortsEnregistres();
     }
-    void TearDown() override
-    {
-        PortsEdition = TPortsEdition{};
-        SeparateurDecimal = SeparateurPrecedent;
-    }
+    void TearDown() override { SeparateurDecimal = SeparateurPrecedent; }
 
     // A focal device of `n` rows: BK7 lenses 5 mm thick with 10 mm of air between them, the last row ending in air
     // at `derniere` from the image.

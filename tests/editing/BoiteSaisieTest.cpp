@@ -51,13 +51,8 @@ protected:
     {
         AssureApplicationGraphique();
         ConstruitFormeValide(TTypeInstrument::Newton);
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
         PortsEdition.RafraichitVue = Rafraichit;
         PortsEdition.FermeCadresEtRafraichit = Rafraichit;
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
-        ImagesFiche = TImagesFiche{};
         ImagesFiche.Fenetre = &Fenetre;
         SeparateurDecimal = ',';
         Rafraichissements = 0;
@@ -79,8 +74,6 @@ protected:
     {
         Page.reset();
         BoiteCourante = nullptr;
-        ImagesFiche = TImagesFiche{};
-        PortsEdition = TPortsEdition{};
         SeparateurDecimal = '.';
     }
 
@@ -136,6 +129,7 @@ TEST_F(BoiteSaisie, PerdreLeFocusValideSeulementQuandLUtilisateurQuitteLaBoite)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(static_cast<int>(c.Raison));
+        ReinitialiseProgramme();
         SetUp();
         Instrument.EpaisseurPrimaire = 25;
         OuvreSaisieEpaisseurPrimaire();

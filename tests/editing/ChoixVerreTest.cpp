@@ -45,7 +45,6 @@ protected:
     }
     void TearDown() override
     {
-        PortsCatalogue = TPortsCatalogue{};
         ChoixVerreClavier = [] {};
         SaisieForme::TearDown();
     }

@@ -5,6 +5,7 @@
 #include "editing/ListeTypes.h"
 #include "PortsEnregistres.h"
 #include "sheet/Fiche.h"
+#include "support/Formes.h"
 
 #include <gtest/gtest.h>
 
@@ -154,16 +155,8 @@ protected:
     void SetUp() override
     {
         SaisieForme::SetUp();
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
         for (int k = 0; k < NombreCasesValeur; ++k)
             MiseEnPage.CaseValeur[static_cast<std::size_t>(k)] = CaseGrille(k);
-    }
-    void TearDown() override
-    {
-        PortsClicsFiche = TPortsClicsFiche{};
-        PortsListes = TPortsListes{};
-        SaisieForme::TearDown();
     }
 };
 
@@ -385,6 +378,7 @@ TEST_F(ClicsFiche, UnClicHorsDesValeursCacheLesLignesEtValide)
     for (const bool surLaFiche : {true, false})
     {
         SCOPED_TRACE(surLaFiche);
+        ReinitialiseProgramme();
         SetUp();
         ConstruitFormeValide(T::Newton);
         MiseEnPage.CaseValeur = {};

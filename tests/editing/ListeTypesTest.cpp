@@ -22,13 +22,7 @@ protected:
         SaisieForme::SetUp();
         NouveauxDocuments = 0;
         PortsListes.CreeNouveauDocument = [] { ++NouveauxDocuments; };
-        Controles = TControlesFiche{};
         Controles.ComboBox.Visible = true;
-    }
-    void TearDown() override
-    {
-        PortsListes = TPortsListes{};
-        SaisieForme::TearDown();
     }
 };
 
@@ -247,11 +241,6 @@ protected:
         Dispositif.IndiceBleu = {};
         Dispositif.IndiceBleu.fill(9.0f);
         Edition.TableEditee = TTableEditee::Dispositif;
-    }
-    void TearDown() override
-    {
-        PortsCatalogue = TPortsCatalogue{};
-        ListeTypes::TearDown();
     }
 
     static void Choisit(TCodeSaisie code, int canal, const std::string& texte)

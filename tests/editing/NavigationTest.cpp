@@ -26,12 +26,7 @@ class Navigation : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
         PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { Journal.push_back(e); };
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
         SeparateurDecimal = '.';
         Journal.clear();
     }
@@ -417,6 +412,7 @@ TEST_F(Navigation, ChaqueFormeSuitSonOrdreDansLesDeuxSens)
     for (const TCasOrdre& c : CasOrdres())
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = c.Forme;
         Edition.InstrumentDeveloppe = c.Developpe;
@@ -446,6 +442,7 @@ TEST_F(Navigation, LeTitreRameneAuDernierChampDeLaFiche)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(static_cast<int>(c.Forme));
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = c.Forme;
         Edition.InstrumentDeveloppe = c.Developpe;
@@ -525,6 +522,7 @@ TEST_F(Navigation, LesListesDuGroupeReviennentALEpaisseurDuPrimaire)
          {TCas{T::KlevtsovCassegrain, 125}, TCas{T::LurieHoughton, 135}, TCas{T::HoughtonCassegrain, 135}})
     {
         SCOPED_TRACE(static_cast<int>(c.Forme));
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = c.Forme;
         Edition.TableEditee = TTableEditee::Groupe;
@@ -593,6 +591,7 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         DispositifRempli(c.Lignes, c.DerniereEpaisseur);
         Edition.LigneCourante = c.Lignes;
@@ -605,6 +604,7 @@ TEST_F(Navigation, LeNomDeVerreDeLaDerniereLigneAjouteUneLigneSiElleEstFinie)
         EXPECT_TRUE(Journal.empty());
     }
     // An empty row is never left forward.
+    ReinitialiseProgramme();
     SetUp();
     DispositifRempli(2, 20);
     Dispositif.NombreDioptres = 3;

@@ -27,7 +27,6 @@ protected:
         BipPrecedent = Services().Bip;
         SeparateurDecimal = GetParam();
         Services().Bip = &Bip;
-        FichierIncorrect = false;
     }
     void TearDown() override
     {

@@ -25,15 +25,7 @@ void Ouvre()
 class Ouvreurs : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ReinitialiseEtat();
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
-        SeparateurDecimal = '.';
-    }
+    void SetUp() override { SeparateurDecimal = '.'; }
 
     static void Forme(TTypeInstrument forme) { Instrument.TypeInstrument = forme; }
 };
@@ -213,6 +205,7 @@ TEST_F(Ouvreurs, ChaqueValeurDeLaFichePrendLeCodeDeSaForme)
         for (std::size_t k = 0; k < Formes.size(); ++k)
         {
             SCOPED_TRACE(std::string(c.Nom) + " forme " + std::to_string(static_cast<int>(Formes[k])));
+            ReinitialiseProgramme();
             SetUp();
             Forme(Formes[k]);
             EtatSaisie.CodeSaisie = ChampOuvert;
@@ -265,6 +258,7 @@ TEST_F(Ouvreurs, LesValeursDeLaFicheSontMontreesEtGardeesCommeAffichees)
     for (const TCasTexte& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Forme(c.Forme);
         c.Prepare();

@@ -67,14 +67,11 @@ protected:
     {
         SeparateurPrecedent = SeparateurDecimal;
         SeparateurDecimal = ',';
-        ReinitialiseEtat();
-        EtatSaisie = TEtatSaisie{};
         InstallePortsEnregistres();
     }
     void TearDown() override
     {
         Reponses->Verifie();
-        PortsEdition = TPortsEdition{};
         SeparateurDecimal = SeparateurPrecedent;
     }
 

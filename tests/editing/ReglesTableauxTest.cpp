@@ -8,6 +8,7 @@
 #include "editing/Valide.h"
 #include "optics/Initialisation.h"
 #include "support/Verres.h"
+#include "support/Formes.h"
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,7 @@ TEST_F(TableDispositif, MotsDuRayon)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Edition.LigneCourante = c.Ligne;
         Tape(SaisieRayonDioptre, Dispositif.RayonDioptre[static_cast<std::size_t>(c.Ligne)], c.Texte);
@@ -149,6 +151,7 @@ TEST_F(TableDispositif, RayonEtMoitieDuDiametre)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(std::string(c.Texte) + " sur " + std::to_string(c.Diametre));
+        ReinitialiseProgramme();
         SetUp();
         Dispositif.NombreDioptres = 1;
         Dispositif.DiametreDioptre[1] = c.Diametre;
@@ -197,6 +200,7 @@ TEST_F(TableDispositif, RayonQuiAmincitLEcartDerriere)
                            Enregistrement(SaisieRayonDioptre, 1, 60)}));
 
     // Answered no, nothing changes.
+    ReinitialiseProgramme();
     SetUp();
     Reponses->Ajoute(7);
     Valide(SaisieRayonDioptre, 1, "60");
@@ -266,6 +270,7 @@ TEST_F(TableDispositif, Epaisseur)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Dispositif.NombreDioptres = c.Lignes;
         Valide(SaisieEpaisseurDioptre, c.Ligne, c.Texte);
@@ -371,6 +376,7 @@ TEST_F(TableDispositif, Diametre)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         c.Prepare();
         const double avantDiametre = Dispositif.DiametreDioptre[static_cast<std::size_t>(c.Ligne)];
@@ -423,6 +429,7 @@ TEST_F(TableDispositif, Indices)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Texte);
+        ReinitialiseProgramme();
         SetUp();
         Valide(SaisieIndiceRouge, 1, c.Texte);
         EXPECT_EQ(Dispositif.IndiceRouge[2], c.Indice);
@@ -498,11 +505,6 @@ protected:
         preparations = 0;
         Preparations = &preparations;
         PortsClicsFiche.PrepareDistanceEtoile = [] { ++preparations; };
-    }
-    void TearDown() override
-    {
-        PortsClicsFiche = TPortsClicsFiche{};
-        SaisieForme::TearDown();
     }
     int* Preparations = nullptr;
 };
@@ -580,6 +582,7 @@ TEST_F(TableGroupe, RayonDifferencesAvecLeDispositif)
     EXPECT_EQ(Appels.Messages[0].Titre, "Quivane - Rayon de courbure");
 
     // The gap behind is asked about only above the last row, with its line break.
+    ReinitialiseProgramme();
     SetUp();
     Reponses->Ajoute(7);
     Valide(SaisieRayonGroupe, 1, "55");
@@ -619,6 +622,7 @@ TEST_F(TableGroupe, LigneDuMilieuVideeEstRetiree)
               (std::vector<std::string>{"-30 2 0", Enregistrement(SaisieRayonGroupe, 2, rayon3)}));
 
     // A press on the tables since the set-up keeps the row the user is building.
+    ReinitialiseProgramme();
     SetUp();
     for (int i = 2; i <= 3; ++i)
         Groupe.MatiereGroupe[static_cast<std::size_t>(i)].clear();
@@ -637,6 +641,8 @@ TEST_F(TableGroupe, EpaisseurEtDiametreDifferencesAvecLeDispositif)
     EXPECT_EQ(Groupe.EpaisseurGroupe[1], EpaisseurInfinie);
     EXPECT_TRUE(Appels.Messages.empty());
 
+    ReinitialiseProgramme();
+
     SetUp();
     Valide(SaisieEpaisseurGroupe, 2, "10000");
     Valide(SaisieEpaisseurGroupe, 3, "10000");
@@ -646,6 +652,7 @@ TEST_F(TableGroupe, EpaisseurEtDiametreDifferencesAvecLeDispositif)
     EXPECT_EQ(Appels.Messages[1].Texte, "Cette épaisseur doit être inférieure à 10000mm ou égale à \"Infini\".");
 
     // The diameter is refused as soon as the gap behind falls short, even by less than 0.01.
+    ReinitialiseProgramme();
     SetUp();
     Groupe.DiametreGroupe[1] = 60;
     Groupe.EpaisseurGroupe[1] = CalculeEpaisseurMinimale(false, 600, -450, 100, 100) - 0.005;
@@ -659,6 +666,7 @@ TEST_F(TableGroupe, DiametreDuCorrecteurHoughtonDonneLEntree)
 {
     for (const TTypeInstrument forme : {LurieHoughton, HoughtonCassegrain})
     {
+        ReinitialiseProgramme();
         SetUp();
         ConstruitFormeValide(forme);
         Valide(SaisieDiametreGroupe, 1, "190");

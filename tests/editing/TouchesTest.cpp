@@ -37,15 +37,10 @@ class Touches : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
-        EtatSaisie = TEtatSaisie{};
-        PortsEdition = TPortsEdition{};
         PortsEdition.RafraichitVue = RafraichissementAvecOuverture;
         PortsEdition.FermeCadresEtRafraichit = RafraichissementAvecOuverture;
         PortsEdition.FermeCadreDioptre = RafraichissementAvecOuverture;
         PortsEdition.ActiveCommande = [](TCommandeEdition c, bool a) { Commandes.emplace_back(c, a); };
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
         SeparateurDecimal = '.';
         Commandes.clear();
         // Every value's box at its own place, so that a box opened for one field cannot pass for another's.
@@ -126,6 +121,7 @@ TEST_F(Touches, ApresChaqueToucheLeCodeEstCeluiDeLaBoiteOuverte)
             {
                 for (const std::string& texte : textes)
                 {
+                    ReinitialiseProgramme();
                     SetUp();
                     ConstruitFormeValide(f.Forme);
                     Instrument.SecondaireSurMenisque = f.SecondaireSurMenisque;
@@ -178,6 +174,7 @@ TEST_F(Touches, HautRetireLaDerniereLigneVideEtGardeLaColonne)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = T::Newton;
         RemplitDispositif(c.Lignes, c.Vide);
@@ -228,6 +225,7 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = c.Forme;
         Groupe.NombreDioptresGroupe = 4;
@@ -244,6 +242,7 @@ TEST_F(Touches, BasDescendLaColonneEtQuitteLeGroupeParSaDerniereLigne)
             EXPECT_EQ(EtatSaisie.CodeSaisie, c.Attendu);
         }
     }
+    ReinitialiseProgramme();
     SetUp();
     Instrument.TypeInstrument = T::Newton;
     RemplitDispositif(3, 0);
@@ -298,6 +297,7 @@ TEST_F(Touches, EchapRemetLeTexteDeLaValeurStockee)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = T::Newton;
         Edition.TableEditee = TTableEditee::Dispositif;
@@ -334,6 +334,7 @@ TEST_F(Touches, LesLettresDesSurfacesSpecialesRemplacentLeTexte)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        ReinitialiseProgramme();
         SetUp();
         RemplitDispositif(2, 0);
         Edition.LigneCourante = c.Ligne;
@@ -406,6 +407,7 @@ TEST_F(Touches, EchapDansUnDiametreDuDispositif)
     for (const auto& [diametre, attendu] : cas)
     {
         SCOPED_TRACE(diametre);
+        ReinitialiseProgramme();
         SetUp();
         Instrument.TypeInstrument = T::Newton;
         RemplitDispositif(1, 0);

@@ -31,7 +31,6 @@ class Noyaux : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
         Validite.DispositifValide = true;
         Validite.InstrumentValide = true;
     }
@@ -137,6 +136,7 @@ TEST_F(Noyaux, LesSpheresRefractentSelonLaLoiDeSnellPourChaqueMembre)
             SCOPED_TRACE(std::string(membre.nom) + " R " + std::to_string(c.rayon) + " h " + std::to_string(c.hauteur) +
                          " u " + std::to_string(c.angle) + " n " + std::to_string(c.n) + " n' " +
                          std::to_string(c.nSuivant));
+            ReinitialiseProgramme();
             SetUp();
             const double centre = 40.0 + c.rayon; // vertex at z = 40
             membre.prepare(c.rayon, centre, c.n, c.nSuivant);
@@ -167,6 +167,7 @@ TEST_F(Noyaux, UnRayonParalleleCoupeLAxeOuLeVeutLaRefraction)
     for (double hauteur : {1.0, 10.0, 25.0})
     {
         SCOPED_TRACE(hauteur);
+        ReinitialiseProgramme();
         SetUp();
         SurfaceDispositif(1, 100, 0, 200, 1.0f, 1.5f);
         PoseRayon({hauteur, 0.0, -5.0}, {0.0, 0.0, 1.0});
@@ -179,6 +180,7 @@ TEST_F(Noyaux, UnRayonParalleleCoupeLAxeOuLeVeutLaRefraction)
         EXPECT_NEAR(Rayon.HauteurImpact[1], hauteur, 1e-12);
     }
     // Near the axis, the paraxial focus n' R / (n' - n) = 300.
+    ReinitialiseProgramme();
     SetUp();
     SurfaceDispositif(1, 100, 0, 200, 1.0f, 1.5f);
     PoseRayon({0.01, 0.0, -5.0}, {0.0, 0.0, 1.0});
@@ -191,6 +193,7 @@ TEST_F(Noyaux, UnRayonSurLAxeResteSurLAxe)
     for (double rayon : {100.0, -100.0, RayonPlan, -RayonPlan})
     {
         SCOPED_TRACE(rayon);
+        ReinitialiseProgramme();
         SetUp();
         SurfaceDispositif(1, rayon, 10, 50, 1.0f, 1.6f);
         SurfaceGroupe(1, rayon, 10, 50);
@@ -228,6 +231,7 @@ TEST_F(Noyaux, UnPlanRefracteExactement)
     for (const TCas& c : {TCas{30, 1.0f, 1.5f}, TCas{30, 1.3f, 1.3f}, TCas{-35, 1.7f, 1.2f}, TCas{0, 1.0f, 1.5f}})
     {
         SCOPED_TRACE(c.degres);
+        ReinitialiseProgramme();
         SetUp();
         SurfaceDispositif(1, RayonPlan, 20, 100, c.n, c.nSuivant);
         const double i = c.degres * Pi / 180.0;
@@ -241,6 +245,7 @@ TEST_F(Noyaux, UnPlanRefracteExactement)
         EXPECT_EQ(Rayon.ZRayon, 20.0);
     }
     // 30 degrees from air into glass of 1.5 leaves at 19.47 degrees.
+    ReinitialiseProgramme();
     SetUp();
     SurfaceDispositif(1, RayonPlan, 0, 100, 1.0f, 1.5f);
     PoseRayon({0.0, 0.0, 0.0}, {0.5, 0.0, std::sqrt(3.0) / 2.0});
@@ -264,6 +269,8 @@ TEST_F(Noyaux, UneSphereRaseeNePerdPasLeRayonEtUneSphereManqueeLePerd)
     EXPECT_NEAR(-d.x, std::sqrt(1.0 - 1.0 / 2.25), 1e-12);
     EXPECT_NEAR(d.z, 1.0 / 1.5, 1e-12);
 
+    ReinitialiseProgramme();
+
     SetUp();
     SurfaceDispositif(3, 10, 0, 100, 1.0f, 1.5f);
     PoseRayon({10.001, 0.0, -5.0}, {0.0, 0.0, 1.0});
@@ -285,6 +292,7 @@ TEST_F(Noyaux, LeBordDeLOuvertureEstDedans)
     for (const TCas& c : {TCas{10.0, false}, TCas{-10.0, false}, TCas{10.0 + 1e-9, true}})
     {
         SCOPED_TRACE(c.x);
+        ReinitialiseProgramme();
         SetUp();
         SurfaceDispositif(1, RayonPlan, 5, 20, 1.0f, 1.5f);
         SurfaceGroupe(1, RayonPlan, 5, 20);
@@ -311,6 +319,8 @@ TEST_F(Noyaux, UnDiaphragmeFranchiAuDehorsNommeSaLigneSansDrapeauDeBord)
     EXPECT_FALSE(Rayon.RayonPerdu);
     EXPECT_EQ(Rayon.ZRayon, 5.0) << "the ray goes on";
 
+    ReinitialiseProgramme();
+
     SetUp();
     SurfaceDispositif(4, RayonDiaphragme, 5, 20, 1.0f, 1.0f);
     PoseRayon({8.0, 0.0, 0.0}, {0.0, 0.0, 1.0});
@@ -324,6 +334,7 @@ TEST_F(Noyaux, LaReflexionTotalePerdLeRayonSansLeDeplacer)
     for (bool plan : {true, false})
     {
         SCOPED_TRACE(plan);
+        ReinitialiseProgramme();
         SetUp();
         if (plan)
         {
@@ -423,6 +434,7 @@ TEST_F(Noyaux, UnPlanDuGroupeLaisseUnPointDuRayonRefracte)
     for (double sommet : {0.0, 20.0, 400.0})
     {
         SCOPED_TRACE(sommet);
+        ReinitialiseProgramme();
         SetUp();
         SurfaceGroupe(1, RayonPlan, sommet, 1000);
         Groupe.IndiceTraceGroupe[0] = 1.0f;
@@ -497,7 +509,7 @@ TEST(MiroirSerie, LImpactSurUneSerieTombeSurLaSerieAuPicometre)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
-        ReinitialiseEtat();
+        ReinitialiseProgramme();
         TInstrument& I = Instrument;
         I.RayonCourburePrimaire = c.R;
         I.RayonPrimaireCube = std::pow(c.R, 3);

@@ -21,7 +21,6 @@ class TraceRayonDispositif : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
         Validite.InstrumentValide = true;
         Validite.DispositifValide = true;
     }
@@ -107,6 +106,7 @@ TEST_F(TraceRayonDispositif, QuelsRayonsEntrentDansLeDispositif)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.nom);
+        ReinitialiseProgramme();
         SetUp();
         CinqLignes();
         Validite.DispositifValide = c.dispositifValide;
@@ -205,6 +205,7 @@ TEST_F(TraceRayonDispositif, LeRayonPerduResteSurLeDernierDioptreFranchi)
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.nom);
+        ReinitialiseProgramme();
         SetUp();
         c.lignes();
         Lance(3, 0, c.l, 0);
@@ -257,6 +258,7 @@ TEST_F(TraceRayonDispositif, DesRayonsTracesEnsembleFinissentCommeTracesUnAUn)
     for (std::size_t g = 0; g < groupes.size(); ++g)
     {
         SCOPED_TRACE(g);
+        ReinitialiseProgramme();
         SetUp();
         pieges();
         const std::vector<TDepart>& groupe = groupes[g];
@@ -302,6 +304,7 @@ TEST_F(TraceRayonDispositif, DesRayonsTracesEnsembleFinissentCommeTracesUnAUn)
         ExpectMemeRayon(attendus[1], Rayon);
     }
     // The fixture does stop rays in every way it means to.
+    ReinitialiseProgramme();
     SetUp();
     pieges();
     const auto trace = [](const TDepart& d) {

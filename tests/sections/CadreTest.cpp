@@ -16,15 +16,7 @@
 namespace {
 
 class Cadre : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ReinitialiseEtat();
-        Controles = TControlesFiche{};
-        BandeauOcculte = TBandeau{};
-    }
-};
+{};
 
 // Row i's medium behind it: a glass name, or air when empty.
 void Milieux(const std::vector<std::string>& verres)

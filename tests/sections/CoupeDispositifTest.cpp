@@ -63,10 +63,6 @@ protected:
         ConstruitFormeValide(TTypeInstrument::Newton);
         // The focal length the refresh measures for the instrument alone: the mirror's.
         Instrument.FocaleObjectif = 1000;
-        Controles = TControlesFiche{};
-        MiseEnPage = TMiseEnPage{};
-        ImpressionEtat = TImpressionEtat{};
-        DocumentFiche = TDocumentFiche{};
         BandeauOcculte = {};
         Edition.AMettreAJour = true;
     }
@@ -132,6 +128,7 @@ TEST_F(CoupeDispositif, SansRafraichissementOuAvecUnDispositifIncompletSeulLeMes
     for (const TCas cas : {TCas{"no refresh asked", false, 40}, TCas{"row 2 without diameter", true, 0}})
     {
         SCOPED_TRACE(cas.Nom);
+        ReinitialiseProgramme();
         SetUp();
         DispositifAvecDiaphragme(40);
         Dispositif.DiametreDioptre[2] = cas.Diametre2;
@@ -172,6 +169,7 @@ TEST_F(CoupeDispositif, LaRegleCompteEnMillimetresAuDelaDeCinqPixelsParMillimetr
                            TCas{"long device, scale from its length", 180, 722.0f / 200, "cm", 10}})
     {
         SCOPED_TRACE(cas.Nom);
+        ReinitialiseProgramme();
         SetUp();
         DispositifAvecDiaphragme(40);
         Dispositif.EpaisseurDioptre[5] = cas.Tirage;
@@ -214,6 +212,7 @@ TEST_F(CoupeDispositif, LesTroisRayonsPartentDuBordDeLaPupilleEtSeRejoignentALaD
     for (const double distance : {0.0, 2.0})
     {
         SCOPED_TRACE(distance);
+        ReinitialiseProgramme();
         SetUp();
         // Stopped down to f/20, so that the simple lenses blur the pencil by less than a tenth of a millimetre.
         Instrument.DiametreEntree = 50;
@@ -269,6 +268,7 @@ TEST_F(CoupeDispositif, UnDiaphragmeQuiArreteLesRayonsDeBordLesFinitSurLuiAvecSo
     for (const TCas cas : {TCas{4, true}, TCas{40, false}})
     {
         SCOPED_TRACE(cas.Ouverture);
+        ReinitialiseProgramme();
         SetUp();
         DispositifAvecDiaphragme(cas.Ouverture);
         Reglages.RayonsLumineuxTraces = true;
@@ -334,6 +334,7 @@ TEST_F(CoupeDispositif, LeGregoryQuiRedresseLImageDessineLesHauteursDeLAutreCote
     for (const TTypeInstrument forme : {TTypeInstrument::Newton, TTypeInstrument::Gregory})
     {
         SCOPED_TRACE(static_cast<int>(forme));
+        ReinitialiseProgramme();
         SetUp();
         ConstruitFormeValide(forme);
         if (forme == TTypeInstrument::Gregory)
@@ -393,6 +394,7 @@ TEST_F(CoupeDispositif, DessinerPuisImprimerLaVueLaisseLaConceptionALOctetPres)
                            TCas{"an eyepiece alone, drawn behind a stand-in Newton", false, true}})
     {
         SCOPED_TRACE(cas.Nom);
+        ReinitialiseProgramme();
         SetUp();
         if (!cas.Instrument)
             ReinitialiseEtat();

@@ -17,10 +17,8 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
-        Controles = TControlesFiche{};
         Controles.Grille.Top = 300;
         Controles.Grille.Height = 81;
-        ContexteAide = 0;
     }
 
     TServicesDeTest Services;

@@ -31,14 +31,7 @@ class CoupeNewton : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
-    void SetUp() override
-    {
-        ConstruitFormeValide(TTypeInstrument::Newton);
-        Controles = TControlesFiche{};
-        MiseEnPage = TMiseEnPage{};
-        ImpressionEtat = TImpressionEtat{};
-        DocumentFiche = TDocumentFiche{};
-    }
+    void SetUp() override { ConstruitFormeValide(TTypeInstrument::Newton); }
 
     TServicesDeTest Services;
 };

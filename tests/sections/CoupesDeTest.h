@@ -106,13 +106,7 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
-        ReinitialiseEtat();
-        Controles = TControlesFiche{};
         Controles.Dessin.Width = 762;
-        MiseEnPage = TMiseEnPage{};
-        ImpressionEtat = TImpressionEtat{};
-        DocumentFiche = TDocumentFiche{};
-        BandeauOcculte = TBandeau{};
         Edition.AMettreAJour = true;
     }
 

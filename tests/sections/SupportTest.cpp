@@ -21,13 +21,8 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
-        ReinitialiseEtat();
-        Controles = TControlesFiche{};
-        BandeauOcculte = TBandeau{};
-        ImpressionEtat = TImpressionEtat{};
         ImpressionEtat.PasLigneImpression = 100;
         ImpressionEtat.MargeImpression = 100;
-        MiseEnPage = TMiseEnPage{};
         MiseEnPage.OrdonneeCourante = 1000;
         MiseEnPage.AbscisseCourante = 100;
         HauteurBandeImprimee = 2000;

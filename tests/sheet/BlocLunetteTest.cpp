@@ -23,11 +23,6 @@ protected:
         Edition.AMettreAJour = true;
         Edition.InstrumentDeveloppe = true;
     }
-    void TearDown() override
-    {
-        ImagesGroupe = TImagesGroupe{};
-        FicheDeTest::TearDown();
-    }
 
     static std::unique_ptr<TCanevasEnregistreur> Imprime() { return ImprimeBlocSurPage(ImprimeParametresLunette); }
 

@@ -24,11 +24,6 @@ protected:
         ImagesFiche = {&Fenetre_, &Grille_, &Ligne_, &LigneMiroirActive_, &LigneSchmidt_, &TableauSchmidt_, &CaseArl_};
         ImagesGroupe = {&TableauKlevtsov_, &CaseZf_, &LigneMiroir_, &EpaisseurOff_};
     }
-    void TearDown() override
-    {
-        ImagesGroupe = TImagesGroupe{};
-        FicheDeTest::TearDown();
-    }
 
     static bool DansImage(const TCase& c, const ICanevas& image)
     {

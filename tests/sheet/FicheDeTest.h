@@ -21,19 +21,10 @@ protected:
     void SetUp() override
     {
         AssureApplicationGraphique();
-        ReinitialiseEtat();
         SeparateurDecimal = ',';
-        MiseEnPage = TMiseEnPage{};
-        Controles = TControlesFiche{};
-        DocumentFiche = TDocumentFiche{};
-        ImpressionEtat = TImpressionEtat{};
         ImagesFiche = {&Fenetre, &Grille, &Ligne, &LigneMiroirActive, &LigneSchmidt, &TableauSchmidt, &CaseArl};
     }
-    void TearDown() override
-    {
-        ImagesFiche = TImagesFiche{};
-        SeparateurDecimal = '.';
-    }
+    void TearDown() override { SeparateurDecimal = '.'; }
 
     // The slots whose box holds a point: the ones the last full repaint recorded.
     static std::set<int> CasesEnregistrees()

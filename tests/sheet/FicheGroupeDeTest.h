@@ -20,11 +20,6 @@ protected:
         ImagesGroupe = {&Tableau, &CaseZf, &LigneMiroir, &EpaisseurOff};
         Edition.InstrumentDeveloppe = true;
     }
-    void TearDown() override
-    {
-        ImagesGroupe = TImagesGroupe{};
-        FicheDeTest::TearDown();
-    }
 
     // A full repaint of the sheet on clean logs.
     void Dessine()

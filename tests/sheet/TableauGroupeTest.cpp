@@ -14,11 +14,6 @@ protected:
         FicheDeTest::SetUp();
         ImagesGroupe = {&Tableau, &CaseZf};
     }
-    void TearDown() override
-    {
-        ImagesGroupe = TImagesGroupe{};
-        FicheDeTest::TearDown();
-    }
 
     TCanevasEnregistreur Tableau{762, 268};
     TCanevasEnregistreur CaseZf{75, 17};

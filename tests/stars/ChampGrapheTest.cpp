@@ -21,7 +21,6 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
-        ReinitialiseEtat();
         ResultatsChamp = {};
         CourbeMemorisee = {};
     }

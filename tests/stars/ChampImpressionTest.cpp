@@ -34,7 +34,6 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
-        ReinitialiseEtat();
         ImpressionEtat.MargeImpression = Marge;
         ImpressionEtat.PasLigneImpression = PasLigne;
         ImpressionEtat.EpaisseurTraitImpression = 8;

@@ -22,8 +22,6 @@ class EtoileUnique : public ::testing::Test
 protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
 
-    void SetUp() override { EtatEtoileUnique = TEtatEtoileUnique{}; }
-
     void Dessine()
     {
         Image.EffaceJournal();

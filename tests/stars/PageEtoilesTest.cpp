@@ -15,14 +15,6 @@ class PageEtoiles : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
-    void SetUp() override
-    {
-        Controles = TControlesFiche{};
-        MiseEnPage = TMiseEnPage{};
-        ImpressionEtat = TImpressionEtat{};
-        ImagesEtoiles = TImagesEtoiles{};
-    }
-    void TearDown() override { ImagesEtoiles = TImagesEtoiles{}; }
 
     TServicesDeTest Services;
 };

@@ -20,7 +20,6 @@ class SourisDessin : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ReinitialiseEtat();
         ChoixSouris = {};
         ResultatsChamp = {};
         GrapheChamp = {};

@@ -1,5 +1,5 @@
 // A complete, valid design of each of the sixteen forms, built by setting the fields directly, and
-// the reset of the whole state that every test's SetUp runs.
+// the resets of the design and of the whole program's state.
 #pragma once
 
 #include <string>
@@ -9,6 +9,11 @@
 // Every record of the model and the ray back to a new design (the three resets), with no
 // notification installed.
 void ReinitialiseEtat();
+
+// The whole state of the program a test links, back to the start of a run: the design as
+// ReinitialiseEtat leaves it, then every folder's records, hooks and flags. Run before every
+// test; a test calls it again to start over.
+void ReinitialiseProgramme();
 
 // Resets the state, chooses the form (its name and starting values), then enters a design as a
 // user would type it, applies the indices and runs the validity checks. The values
