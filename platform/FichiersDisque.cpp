@@ -7,13 +7,23 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <string_view>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+// Far above any file of ours (a long session's journal stays well below it): a larger file is not one of them, and
+// reading it whole would only fill the memory.
+constexpr off_t TailleMaximaleLue = 64 * 1024 * 1024;
+
+// The temporary file of a replacing writer: "." + the target's name + "." + six letters or digits (mkstemp).
+constexpr const char* SuffixeTemporaire = ".XXXXXX";
+constexpr std::size_t LongueurHasard = 6;
 
 TErreurFichier ErreurDe(int numero, TErreurFichier parDefaut)
 {
@@ -35,10 +45,20 @@ class TLectureDisque : public ILectureTexte
 public:
     explicit TLectureDisque(const std::string& chemin)
     {
-        const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+        // Not blocking: opening a named pipe would otherwise wait for a writer that may never come.
+        const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd < 0)
         {
             Etat = ErreurDe(errno, TErreurFichier::Lecture);
+            return;
+        }
+        // Only a regular file is a file of ours: a folder, a pipe or a device such as /dev/zero is a read error.
+        struct stat etat
+        {};
+        if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode) || etat.st_size > TailleMaximaleLue)
+        {
+            Etat = TErreurFichier::Lecture;
+            ::close(fd);
             return;
         }
         std::string octets;
@@ -57,6 +77,13 @@ public:
                 return;
             }
             octets.append(tampon, static_cast<std::size_t>(lus));
+            // A file still growing while it is read.
+            if (octets.size() > static_cast<std::size_t>(TailleMaximaleLue))
+            {
+                Etat = TErreurFichier::Lecture;
+                ::close(fd);
+                return;
+            }
         }
         ::close(fd);
         if (octets.rfind("\xEF\xBB\xBF", 0) == 0)
@@ -111,27 +138,109 @@ mode_t ModeParDefaut()
     return 0666 & ~masque;
 }
 
+std::string DossierDe(const std::string& chemin)
+{
+    const auto barre = chemin.rfind('/');
+    return barre == std::string::npos ? std::string() : chemin.substr(0, barre + 1);
+}
+
+// The file a symbolic link names, followed link after link: saving through a link changes the file the user
+// named instead of putting a new file in the link's place. A path that is no link, or a broken chain, stays.
+std::string CibleReelle(std::string chemin)
+{
+    constexpr int SautsMaximum = 40; // as the system counts before it gives up on a loop
+    for (int saut = 0; saut < SautsMaximum; ++saut)
+    {
+        struct stat etat
+        {};
+        if (::lstat(chemin.c_str(), &etat) != 0 || !S_ISLNK(etat.st_mode))
+            return chemin;
+        std::vector<char> lien(4096);
+        const ssize_t n = ::readlink(chemin.c_str(), lien.data(), lien.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= lien.size())
+            return chemin;
+        std::string suivant(lien.data(), static_cast<std::size_t>(n));
+        chemin = suivant.front() == '/' ? suivant : DossierDe(chemin) + suivant;
+    }
+    return chemin;
+}
+
+bool EstTemporaireDe(const std::string& entree, const std::string& debut)
+{
+    if (entree.size() != debut.size() + LongueurHasard || entree.compare(0, debut.size(), debut) != 0)
+        return false;
+    for (std::size_t i = debut.size(); i < entree.size(); ++i)
+    {
+        const char c = entree[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+// The temporary files an interrupted save of this target left beside it. A writer holds a lock on its own for its
+// whole life, so a temporary file that can be locked has no writer any more.
+void RetireTemporairesAbandonnes(const std::string& dossier, const std::string& nom)
+{
+    DIR* repertoire = ::opendir(dossier.empty() ? "." : dossier.c_str());
+    if (repertoire == nullptr)
+        return;
+    const std::string debut = "." + nom + ".";
+    while (const dirent* entree = ::readdir(repertoire))
+    {
+        if (!EstTemporaireDe(entree->d_name, debut))
+            continue;
+        const std::string chemin = dossier + entree->d_name;
+        const int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat etat
+        {};
+        if (::fstat(fd, &etat) == 0 && S_ISREG(etat.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(chemin.c_str());
+        ::close(fd);
+    }
+    ::closedir(repertoire);
+}
+
+// The rename that put the new file in place is durable only once the folder itself is on the disk. A folder that
+// cannot be synchronised (some file systems refuse it) changes nothing to a rename already done.
+void SynchroniseDossier(const std::string& dossier)
+{
+    const int fd = ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 class TEcritureDisque : public IEcritureTexte
 {
 public:
-    TEcritureDisque(std::string chemin, TCodage codage, TModeEcriture mode, std::string cheminSauvegarde)
-        : Cible(std::move(chemin)), Codage(codage), Sauvegarde(std::move(cheminSauvegarde))
+    TEcritureDisque(const std::string& chemin, TCodage codage, TModeEcriture mode, std::string cheminSauvegarde,
+                    TFichiersDisque::TLien lien)
+        : Codage(codage), Sauvegarde(std::move(cheminSauvegarde)), Lien(lien)
     {
         int fd = -1;
         if (mode == TModeEcriture::Ajoute)
+        {
+            Cible = chemin;
             fd = ::open(Cible.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+        }
         else
         {
-            const auto barre = Cible.rfind('/');
-            const std::string dossier = barre == std::string::npos ? std::string() : Cible.substr(0, barre + 1);
-            const std::string nom = barre == std::string::npos ? Cible : Cible.substr(barre + 1);
-            std::string modele = dossier + "." + nom + ".XXXXXX";
+            Cible = CibleReelle(chemin);
+            const std::string dossier = DossierDe(Cible);
+            const std::string nom = Cible.substr(dossier.size());
+            RetireTemporairesAbandonnes(dossier, nom);
+            std::string modele = dossier + "." + nom + SuffixeTemporaire;
             std::vector<char> tampon(modele.begin(), modele.end());
             tampon.push_back('\0');
             fd = ::mkstemp(tampon.data());
             if (fd >= 0)
             {
                 Temporaire = tampon.data();
+                ::flock(fd, LOCK_EX | LOCK_NB);
                 struct stat etat
                 {};
                 ::fchmod(fd, ::stat(Cible.c_str(), &etat) == 0 ? (etat.st_mode & 07777) : ModeParDefaut());
@@ -200,7 +309,10 @@ public:
             Abandonne();
             return false;
         }
+        // The new file is in place: the backup moved aside is now the backup, never to be put back.
+        SauvegardeDeplacee = false;
         Temporaire.clear();
+        SynchroniseDossier(DossierDe(Cible));
         return true;
     }
 
@@ -214,7 +326,7 @@ private:
         if (::access(Cible.c_str(), F_OK) != 0)
             return;
         ::unlink(Sauvegarde.c_str());
-        if (::link(Cible.c_str(), Sauvegarde.c_str()) == 0)
+        if (Lien(Cible.c_str(), Sauvegarde.c_str()) == 0)
             return;
         if (::rename(Cible.c_str(), Sauvegarde.c_str()) == 0)
             SauvegardeDeplacee = true;
@@ -233,6 +345,7 @@ private:
     std::string Cible;
     TCodage Codage;
     std::string Sauvegarde;
+    TFichiersDisque::TLien Lien;
     std::string Temporaire;
     bool SauvegardeDeplacee = false;
     std::FILE* Flux = nullptr;
@@ -240,6 +353,8 @@ private:
 };
 
 } // namespace
+
+TFichiersDisque::TFichiersDisque(TLien lien) : Lien(lien != nullptr ? lien : ::link) {}
 
 bool TFichiersDisque::Existe(const std::string& chemin)
 {
@@ -266,7 +381,7 @@ std::unique_ptr<ILectureTexte> TFichiersDisque::OuvreLecture(const std::string& 
 std::unique_ptr<IEcritureTexte> TFichiersDisque::OuvreEcriture(const std::string& chemin, TCodage codage,
                                                                TModeEcriture mode, const std::string& cheminSauvegarde)
 {
-    return std::make_unique<TEcritureDisque>(CheminNormalise(chemin), codage, mode,
-                                             cheminSauvegarde.empty() ? std::string()
-                                                                      : CheminNormalise(cheminSauvegarde));
+    return std::make_unique<TEcritureDisque>(
+        CheminNormalise(chemin), codage, mode,
+        cheminSauvegarde.empty() ? std::string() : CheminNormalise(cheminSauvegarde), Lien);
 }

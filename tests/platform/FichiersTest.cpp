@@ -1,5 +1,7 @@
 // Text files on disk: both encodings and both line ends read to the same lines, the writers' bytes, and a replace
-// that fails (at any line, at closing, or for want of a folder) leaves the old file byte for byte.
+// that fails (at any line, at closing, or for want of a folder) leaves the old file byte for byte. A replace keeps
+// its backup where links are refused, writes through a symbolic link, and clears what interrupted saves left; only
+// regular files are read.
 #include "platform/FichiersDisque.h"
 
 #include "doubles/FichiersDefaillants.h"
@@ -7,8 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -149,6 +157,79 @@ TEST_F(Fichiers, UnRemplacementGardeLAncienFichierEnSauvegarde)
     EXPECT_EQ(LitOctets(cible), "nouveau\r\n");
     EXPECT_EQ(LitOctets(Chemin("a.bak")), "ancien\r\n");
     EXPECT_EQ(Contenu(), (std::vector<std::string>{"a.bak", "a.qvd"}));
+}
+
+TEST_F(Fichiers, SansLienLaSauvegardeEstDeplaceeEtLeNouveauFichierReste)
+{
+    // As on a disk without hard links, or a file of another owner the system will not link.
+    TFichiersDisque sansLien([](const char*, const char*) {
+        errno = EPERM;
+        return -1;
+    });
+    const std::string cible = Chemin("a.qvd");
+    EcritOctets(cible, "ancien\r\n");
+    EcritOctets(Chemin("a.bak"), "plus ancien\r\n");
+    ASSERT_TRUE(Ecrit(sansLien, cible, {"nouveau"}, TCodage::Windows1252, TModeEcriture::Remplace, Chemin("a.bak")));
+    EXPECT_EQ(LitOctets(cible), "nouveau\r\n");
+    EXPECT_EQ(LitOctets(Chemin("a.bak")), "ancien\r\n");
+    EXPECT_EQ(Contenu(), (std::vector<std::string>{"a.bak", "a.qvd"}));
+}
+
+TEST_F(Fichiers, UnLienSymboliqueEstSuiviJusquAuFichierNomme)
+{
+    fs::create_directory(Dossier / "projets");
+    const std::string fichier = Chemin("projets/miroir.qvd");
+    EcritOctets(fichier, "ancien\r\n");
+    fs::create_symlink("projets/miroir.qvd", Dossier / "courant.qvd");
+    fs::create_symlink(Dossier / "courant.qvd", Dossier / "raccourci.qvd");
+    ASSERT_TRUE(Ecrit(Disque, Chemin("raccourci.qvd"), {"nouveau"}, TCodage::Windows1252, TModeEcriture::Remplace,
+                      Chemin("raccourci.bak")));
+    EXPECT_TRUE(fs::is_symlink(Dossier / "courant.qvd"));
+    EXPECT_TRUE(fs::is_symlink(Dossier / "raccourci.qvd"));
+    EXPECT_EQ(LitOctets(fichier), "nouveau\r\n");
+    EXPECT_EQ(LitOctets(Chemin("raccourci.bak")), "ancien\r\n");
+
+    // A link whose file is gone makes the file it names.
+    fs::create_symlink("projets/nouveau.qvd", Dossier / "pendant.qvd");
+    ASSERT_TRUE(Ecrit(Disque, Chemin("pendant.qvd"), {"premier"}, TCodage::Windows1252));
+    EXPECT_TRUE(fs::is_symlink(Dossier / "pendant.qvd"));
+    EXPECT_EQ(LitOctets(Chemin("projets/nouveau.qvd")), "premier\r\n");
+}
+
+TEST_F(Fichiers, LesTemporairesAbandonnesDisparaissentALEnregistrementSuivant)
+{
+    const std::string cible = Chemin("a.qvd");
+    EcritOctets(cible, "ancien\r\n");
+    // Left by saves that were killed; a neighbour's, a look-alike and a writer still at work stay.
+    for (const char* nom : {".a.qvd.Xy12Zq", ".a.qvd.000000", ".b.qvd.Xy12Zq", ".a.qvd.Xy12Z", "a.qvd.Xy12Zq"})
+        EcritOctets(Chemin(nom), "abandonné");
+    const std::string enCours = Chemin(".a.qvd.EnCour");
+    EcritOctets(enCours, "en cours");
+    const int verrou = ::open(enCours.c_str(), O_RDONLY);
+    ASSERT_GE(verrou, 0);
+    ASSERT_EQ(::flock(verrou, LOCK_EX), 0);
+
+    ASSERT_TRUE(Ecrit(Disque, cible, {"nouveau"}, TCodage::Windows1252));
+    ::close(verrou);
+    EXPECT_EQ(LitOctets(cible), "nouveau\r\n");
+    EXPECT_EQ(Contenu(),
+              (std::vector<std::string>{".a.qvd.EnCour", ".a.qvd.Xy12Z", ".b.qvd.Xy12Zq", "a.qvd", "a.qvd.Xy12Zq"}));
+}
+
+TEST_F(Fichiers, SeulUnFichierOrdinaireSeLit)
+{
+    fs::create_directory(Dossier / "dossier.qvd");
+    ASSERT_EQ(::mkfifo(Chemin("tube.qvd").c_str(), 0600), 0);
+    const auto debut = std::chrono::steady_clock::now();
+    for (const std::string& chemin : {Chemin("dossier.qvd"), Chemin("tube.qvd"), std::string("/dev/zero")})
+    {
+        SCOPED_TRACE(chemin);
+        auto lecture = Disque.OuvreLecture(chemin);
+        EXPECT_EQ(lecture->Erreur(), TErreurFichier::Lecture);
+        std::string ligne;
+        EXPECT_FALSE(lecture->LitLigne(ligne));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
 }
 
 TEST_F(Fichiers, UneEcritureQuiEchoueLaisseLAncienFichierIntact)
