@@ -3,6 +3,7 @@
 
 #include "app/Etat.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -16,17 +17,29 @@ int DescripteurSession = -1;
 // The number of tries past the leftovers; each running instance holds one number.
 constexpr int NumeroMaximal = 10000;
 
+// Whatever the entry is, a link to nowhere included.
 bool Existe(const std::string& chemin)
 {
     struct stat etat
     {};
-    return ::stat(chemin.c_str(), &etat) == 0;
+    return ::lstat(chemin.c_str(), &etat) == 0;
 }
 
-// A lock file that can be locked belongs to a run that ended: delete it. False when a running instance holds it.
+// The lock file is never followed through a symbolic link, nor waited on as a pipe: a lock made through a link
+// would make or truncate a file outside the program's folder.
+constexpr int OuvertureVerrou = O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+
+// A lock file that can be locked belongs to a run that ended: delete it. Anything in its place that is not a regular
+// file (a link, a pipe) is no lock of ours and goes as well. False when a running instance holds it.
 bool SupprimeSiLibre(const std::string& chemin)
 {
-    const int descripteur = ::open(chemin.c_str(), O_RDWR | O_CLOEXEC);
+    struct stat etat
+    {};
+    if (::lstat(chemin.c_str(), &etat) != 0)
+        return true;
+    if (!S_ISREG(etat.st_mode))
+        return (S_ISDIR(etat.st_mode) ? ::rmdir(chemin.c_str()) : ::unlink(chemin.c_str())) == 0 || !Existe(chemin);
+    const int descripteur = ::open(chemin.c_str(), OuvertureVerrou);
     if (descripteur < 0)
         return !Existe(chemin);
     bool libre = ::flock(descripteur, LOCK_EX | LOCK_NB) == 0;
@@ -47,15 +60,17 @@ enum class TVerrouillage
 // have deleted it as a leftover between our open and our lock.
 TVerrouillage CreeEtVerrouille(const std::string& chemin)
 {
-    const int descripteur = ::open(chemin.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int descripteur = ::open(chemin.c_str(), OuvertureVerrou | O_CREAT | O_TRUNC, 0644);
     if (descripteur < 0)
-        return TVerrouillage::Impossible;
+        // Something put back in its place since it was cleared: the next number is tried.
+        return errno == ELOOP || errno == ENXIO || errno == EISDIR ? TVerrouillage::Occupe : TVerrouillage::Impossible;
     struct stat ouvert
     {};
     struct stat present
     {};
     if (::flock(descripteur, LOCK_EX | LOCK_NB) != 0 || ::fstat(descripteur, &ouvert) != 0 ||
-        ::stat(chemin.c_str(), &present) != 0 || ouvert.st_ino != present.st_ino || ouvert.st_dev != present.st_dev)
+        !S_ISREG(ouvert.st_mode) || ::lstat(chemin.c_str(), &present) != 0 || ouvert.st_ino != present.st_ino ||
+        ouvert.st_dev != present.st_dev)
     {
         ::close(descripteur);
         return TVerrouillage::Occupe;
