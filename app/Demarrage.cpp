@@ -196,7 +196,7 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
         Etat.NumeroSession = 0;
     if (!Etat.DossierUtilisable)
         AfficheAvertissementLarge("Quivane - Initialisation",
-                                  "Le dossier " + Etat.DossierProgramme +
+                                  "Le dossier " + DossierProgrammeVoulu() +
                                       " ne peut pas être écrit : ni journal ni configuration ne seront gardés.");
     Etat.CheminDocument.clear();
 

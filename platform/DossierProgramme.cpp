@@ -26,20 +26,24 @@ bool PeutEcrire(const std::string& dossier)
 
 } // namespace
 
-std::optional<std::string> PrepareDossierProgramme()
+std::string DossierProgrammeVoulu()
 {
     QString dossier = qEnvironmentVariable("QUIVANE_DOSSIER");
     if (dossier.isEmpty())
         dossier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (dossier.isEmpty())
-        return std::nullopt;
+        return {};
     dossier.replace('\\', '/');
-    if (!QDir().mkpath(dossier))
-        return std::nullopt;
     std::string chemin = QDir(dossier).absolutePath().toStdString();
     if (chemin.empty() || chemin.back() != '/')
         chemin += '/';
-    if (!PeutEcrire(chemin))
+    return chemin;
+}
+
+std::optional<std::string> PrepareDossierProgramme()
+{
+    const std::string chemin = DossierProgrammeVoulu();
+    if (chemin.empty() || !QDir().mkpath(QString::fromStdString(chemin)) || !PeutEcrire(chemin))
         return std::nullopt;
     return chemin;
 }

@@ -79,6 +79,23 @@ TEST_F(Fermeture, SansFichierDAideUnMessagePuisUneFermetureSansQuestion)
     EXPECT_TRUE(fs::exists(Dossier / "Quivane.ini"));
 }
 
+TEST_F(Fermeture, UnDossierInutilisableEstNommeDansSonAvertissement)
+{
+    std::ofstream(Dossier / "fichier") << "x";
+    const fs::path impossible = Dossier / "fichier" / "Quivane";
+    ::setenv("QUIVANE_DOSSIER", impossible.c_str(), 1);
+    TServicesDeTest services;
+    services.Question.Repond(ReponseOk);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    ASSERT_EQ(services.Question.Posees.size(), 1u);
+    EXPECT_EQ(services.Question.Posees[0].Titre, "Quivane - Initialisation");
+    EXPECT_EQ(services.Question.Posees[0].Ligne1, "Le dossier " + impossible.string() +
+                                                      "/ ne peut pas être écrit : ni journal ni configuration ne "
+                                                      "seront gardés.");
+    EXPECT_TRUE(FermeProgramme(true, principale.Geometrie()));
+}
+
 TEST_F(Fermeture, OuiDemandeToujoursUnNomEtAbandonnerGardeLeProgramme)
 {
     TServicesDeTest services;
