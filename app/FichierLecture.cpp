@@ -609,30 +609,43 @@ std::int32_t CodeJournalLecture(const TModeLecture& mode)
     return CodeJournalLectureConception;
 }
 
-// Records the read; the first file read since the journal was emptied is kept as the base copy that undo rebuilds
-// from. False when that copy could not be made.
-bool JournaliseLecture(const TModeLecture& mode)
+// The base copy could not be made (the program's folder is full, say): the design read stays, but no journal can
+// rebuild it, so the journal is off until the next design starts one, and the user hears of it once. A base copy of
+// an earlier design must not be left for undo or recovery to rebuild.
+void ArreteJournal()
 {
+    if (Services().Fichiers->Existe(Etat.CheminCopieDeBase))
+        Services().Fichiers->Supprime(Etat.CheminCopieDeBase);
+    VideJournal();
+    Journal.Arrete = true;
+    SignaleEchecJournal();
+}
+
+// Records the read; the first file read since the journal was emptied is kept as the base copy that undo rebuilds
+// from.
+void JournaliseLecture(const TModeLecture& mode)
+{
+    if (Journal.Arrete && !Lecture.NouveauJournal)
+        return;
     const bool journalVide = Lecture.NouveauJournal || Journal.NombreEnregistrementsJournal == 0;
     const bool estCopieDeBase =
         !Etat.NomCopieDeBase.empty() &&
         FinTexte(Etat.CheminDocument, NombreCaracteres(Etat.NomCopieDeBase)) == Etat.NomCopieDeBase;
     if (journalVide && !estCopieDeBase && Etat.DossierUtilisable && !Etat.CheminCopieDeBase.empty() &&
         !CopieFichier(Etat.CheminDocument, Etat.CheminCopieDeBase))
-        return false;
+        return ArreteJournal();
     if (Lecture.NouveauJournal)
         VideJournal();
     if (journalVide)
     {
         Etat.CheminDocumentMemorise = Etat.CheminDocument;
         if (estCopieDeBase)
-            return true;
+            return;
     }
     Journal.CodeJournal = CodeJournalLecture(mode);
     Journal.IndexJournal = 0;
     Journal.ValeurJournal = Etat.CheminDocument;
     AjouteAuJournal();
-    return true;
 }
 
 void FinDeLecture()
@@ -652,6 +665,21 @@ void FinDeLecture()
     AppliqueIndices();
     Edition.AMettreAJour = true;
     FenetreFichier.BoutonsVuesInstrument();
+}
+
+// A file that is there but cannot be read (no permission, a folder, a pipe) is a read error, not a missing file.
+const char* TexteErreurOuverture(TErreurFichier erreur)
+{
+    switch (erreur)
+    {
+    case TErreurFichier::Introuvable: return "Fichier introuvable.";
+    case TErreurFichier::Verrouille: return "Ce fichier est verrouillé pour modification par un autre utilisateur.";
+    case TErreurFichier::Aucune:
+    case TErreurFichier::AccesRefuse:
+    case TErreurFichier::Lecture:
+    case TErreurFichier::Ecriture: return "Erreur de lecture d'un fichier";
+    }
+    return "Erreur de lecture d'un fichier";
 }
 
 TIssue Issue(const TLecteur& lecteur, const TLectureConception& lu)
@@ -767,9 +795,7 @@ bool LitFichierConception()
     {
         RestaureConception(avant);
         Lecture.NouveauJournal = false;
-        AfficheMessageDisque(TitreLecture, erreur == TErreurFichier::Verrouille
-                                               ? "Ce fichier est verrouillé pour modification par un autre utilisateur."
-                                               : "Fichier introuvable.");
+        AfficheMessageDisque(TitreLecture, TexteErreurOuverture(erreur));
         FinDeLecture();
         return false;
     }
@@ -777,8 +803,8 @@ bool LitFichierConception()
     const bool instrumentSansDispositif = issue == TIssue::Exces && accepte;
     if (issue == TIssue::Exces)
         Lecture.ModeLecture = ModeExces;
-    if ((issue == TIssue::Reussie || instrumentSansDispositif) && !JournaliseLecture(mode))
-        issue = TIssue::Manquante;
+    if (issue == TIssue::Reussie || instrumentSansDispositif)
+        JournaliseLecture(mode);
     Signale(issue);
     Lecture.LectureReussie = issue == TIssue::Reussie || (issue == TIssue::Exces && instrumentSansDispositif);
     if (!Lecture.LectureReussie)

@@ -9,17 +9,6 @@
 
 namespace {
 
-// A journal that can no longer be written makes undo, redo and recovery incomplete: the user hears of it once.
-void SignaleEchec()
-{
-    if (Journal.EchecSignale)
-        return;
-    Journal.EchecSignale = true;
-    AfficheAvertissementLarge("Quivane - Journal",
-                              "Le journal des modifications ne peut pas être écrit : annuler, rétablir et la "
-                              "récupération d'une session interrompue seront incomplets.");
-}
-
 bool EcritEnregistrement(IEcritureTexte& fichier, const TEnregistrementJournal& enregistrement)
 {
     return fichier.EcritLigne(std::to_string(enregistrement.Code)) &&
@@ -42,6 +31,17 @@ bool LitLigneEntiere(ILectureTexte& fichier, std::string& ligne)
     return fichier.LitLigne(ligne) && fichier.LigneTerminee();
 }
 
+}
+
+// A journal that can no longer be written makes undo, redo and recovery incomplete: the user hears of it once.
+void SignaleEchecJournal()
+{
+    if (Journal.EchecSignale)
+        return;
+    Journal.EchecSignale = true;
+    AfficheAvertissementLarge("Quivane - Journal",
+                              "Le journal des modifications ne peut pas être écrit : annuler, rétablir et la "
+                              "récupération d'une session interrompue seront incomplets.");
 }
 
 bool LitJournal(std::int32_t nombre, std::vector<TEnregistrementJournal>& enregistrements, bool* entier)
@@ -112,7 +112,7 @@ bool RemplaceJournal(const std::vector<TEnregistrementJournal>& enregistrements)
 
 void AjouteAuJournal()
 {
-    if (Journal.RejeuEnCours)
+    if (Journal.RejeuEnCours || Journal.Arrete)
         return;
     if (Journal.CodeJournal == CodeJournalLectureConception)
         Journal.ValeurJournal = Etat.CheminDocument;
@@ -142,7 +142,7 @@ void AjouteAuJournal()
         Journal.FichierAJour =
             (Journal.FichierAJour && AjouteAuFichier(enregistrement)) || RemplaceJournal(Journal.Enregistrements);
         if (!Journal.FichierAJour)
-            SignaleEchec();
+            SignaleEchecJournal();
     }
     if (position > 0)
         position = nombre;
@@ -160,6 +160,7 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
 
 void VideJournal()
 {
+    Journal.Arrete = false;
     Journal.Enregistrements.clear();
     Journal.FichierAJour = true;
     if (!Etat.CheminJournal.empty())
@@ -168,7 +169,7 @@ void VideJournal()
             Services().Fichiers->Supprime(Etat.CheminJournal);
         Journal.FichierAJour = Services().Fichiers->OuvreEcriture(Etat.CheminJournal, TCodage::Utf8)->Termine();
         if (!Journal.FichierAJour)
-            SignaleEchec();
+            SignaleEchecJournal();
     }
     Journal.NombreEnregistrementsJournal = 0;
     Edition.PositionJournal = 0;

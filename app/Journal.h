@@ -25,6 +25,9 @@ struct TJournal
     // False once the file no longer holds exactly these records (a write failed, or a cut record ends it): nothing
     // may then be appended after what it lacks, and the next write puts the whole journal in its place.
     bool FichierAJour = true;
+    // The design read could not be kept as the journal's base: nothing is journaled until the next design starts a
+    // journal of its own (the journal is emptied).
+    bool Arrete = false;
 };
 
 inline TJournal Journal;
@@ -38,6 +41,9 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
 
 // Starts an empty journal: the file is made anew and empty, no record and no undo in progress.
 void VideJournal();
+
+// Tells the user, once in the run, that the journal cannot be written: undo, redo and recovery will be incomplete.
+void SignaleEchecJournal();
 
 // The first `nombre` records of the journal file, fewer when the file ends first; an empty code line ends them. A
 // record the file ends inside (a line without its line end, or lines missing) is the trace of a write that was cut:

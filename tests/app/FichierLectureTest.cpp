@@ -4,6 +4,7 @@
 
 #include "app/FichierEcriture.h"
 #include "app/FichierFormat.h"
+#include "doubles/FichiersDefaillants.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareForme.h"
 #include "optics/PrepareSysteme.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -579,6 +581,56 @@ TEST_F(FichierLecture, CopieDeBaseEtEnregistrementDuJournal)
     ASSERT_TRUE(Ouvre(Etat.CheminCopieDeBase));
     EXPECT_FALSE(std::filesystem::exists(Etat.CheminJournal));
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 0);
+}
+
+TEST_F(FichierLecture, UnDossierPleinOuvreQuandMemeEtArreteLeJournal)
+{
+    Etat.DossierUtilisable = true;
+    Etat.NomCopieDeBase = "QuivaneFile0.tmp";
+    Etat.CheminCopieDeBase = Chemin("QuivaneFile0.tmp");
+    Etat.CheminJournal = Chemin("Quivane0.tmp");
+    Etat.CheminJournalProvisoire = Chemin("Quivane0.bak");
+    ConstruitFormeValide(TTypeInstrument::Gregory);
+    Etat.CheminDocument = Chemin("gregory.qvd");
+    ASSERT_TRUE(EcritFichierConception());
+    // The base copy of the design opened before, which undo must never rebuild in place of this one.
+    EcritFichier(Etat.CheminCopieDeBase, {"<Quivane 3.3.0>", "[Dispositif dioptrique]"});
+    ReinitialiseEtat();
+    TFichiersDefaillants plein(0);
+    ::Services().Fichiers = &plein;
+    Services.Question.Repond(ReponseOk);
+
+    Lecture.NouveauJournal = true;
+    ASSERT_TRUE(Ouvre(Chemin("gregory.qvd")));
+    EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::Gregory);
+    EXPECT_EQ(Boites(), std::vector<std::string>{"Quivane - Journal / Le journal des modifications ne peut pas être "
+                                                 "écrit : annuler, rétablir et la récupération d'une session "
+                                                 "interrompue seront incomplets."});
+    EXPECT_FALSE(std::filesystem::exists(Etat.CheminCopieDeBase));
+
+    // The edits that follow are not journaled: undo has nothing to rebuild the design from.
+    AjouteEnregistrement({1, 0, "250"});
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, 0);
+    EXPECT_EQ(Octets(Etat.CheminJournal), "");
+    EXPECT_EQ(Boites().size(), 1u);
+}
+
+TEST_F(FichierLecture, UnDossierOuUnTubeDonnentLErreurDeLecture)
+{
+    ConstruitFormeValide(TTypeInstrument::Newton);
+    const std::vector<std::string> avant = LignesFichierConception();
+    std::filesystem::create_directory(Chemin("dossier.qvd"));
+    ASSERT_EQ(::mkfifo(Chemin("tube.qvd").c_str(), 0600), 0);
+    for (const char* nom : {"dossier.qvd", "tube.qvd"})
+    {
+        SCOPED_TRACE(nom);
+        Services.Question.Posees.clear();
+        Services.Question.Repond(ReponseOk);
+        EXPECT_FALSE(Ouvre(Chemin(nom)));
+        EXPECT_EQ(Boites(),
+                  std::vector<std::string>{"Quivane - Lecture d'un fichier / Erreur de lecture d'un fichier"});
+        EXPECT_EQ(LignesFichierConception(), avant);
+    }
 }
 
 // ---- Files that are not designs ------------------------------------------------------------------
