@@ -287,9 +287,12 @@ void ChoisitLongueurOnde()
     const int canal = EtatSaisie.CanalLongueurOnde;
     if (canal < 1 || canal > 3)
         return;
-    // The empty entry clears the channel.
-    ChangeLigneCanal(canal, LigneDuTexte(ListeLongueursOnde.Texte).value_or(-1));
-    RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
+    // The empty entry chooses no line: a channel left without one would make the design's file unreadable.
+    if (const auto ligne = LigneDuTexte(ListeLongueursOnde.Texte))
+    {
+        ChangeLigneCanal(canal, *ligne);
+        RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
+    }
     ValideSaisie();
 }
 

@@ -47,11 +47,9 @@ float IndiceAttendu(const std::string& nom, TLongueurOnde ligne)
     return IndiceVerreIntegre(nom, ligne);
 }
 
-// The line whose wavelength the entry shows; -1 for the empty entry.
+// The line whose wavelength the entry shows.
 TLongueurOnde LigneDeLEntree(std::string entree)
 {
-    if (entree.empty())
-        return -1;
     std::replace(entree.begin(), entree.end(), ',', '.');
     const double nm = std::stod(entree);
     for (TLongueurOnde k = 1; k <= NombreLongueursOnde; ++k)
@@ -96,8 +94,14 @@ TEST_F(LongueursOndeCatalogue, UnNewtonNeufSuitLeCatalogueAChaqueRaie)
                 const TLongueurOnde ligneAvant = canal == 1   ? avant.LongueurOndeRouge
                                                  : canal == 2 ? avant.LongueurOndeVerte
                                                               : avant.LongueurOndeBleue;
-                EXPECT_EQ(ligne, LigneDeLEntree(entree));
                 EXPECT_EQ(Journal.size(), enregistrements + (ligne != ligneAvant ? 1u : 0u));
+                // The empty entry chooses nothing: the line and the indices stay.
+                if (entree.empty())
+                {
+                    EXPECT_EQ(ligne, ligneAvant);
+                    continue;
+                }
+                EXPECT_EQ(ligne, LigneDeLEntree(entree));
                 const auto colonne = [&](int c, auto& rouge, auto& vert, auto& bleu) -> auto&
                 {
                     return c == 1 ? rouge : c == 2 ? vert : bleu;

@@ -272,14 +272,14 @@ TEST_F(ListeLongueurs, UneRaieChoisieReecritLeCanalParNomDeVerre)
     EXPECT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
 
-    // The empty entry clears the channel.
+    // The empty entry chooses no line: the channel, its indices and the journal stay as they were.
+    const TLongueurOnde bleue = LongueursOnde.LongueurOndeBleue;
+    Edition.DocumentModifie = false;
     Choisit(SaisieLongueurOndeBleue, 3, "");
-    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, -1);
-    ASSERT_EQ(Appels.Enregistrements.size(), 2u);
-    EXPECT_EQ(Appels.Enregistrements[1].Code, SaisieLongueurOndeBleue);
-    EXPECT_EQ(Appels.Enregistrements[1].Valeur, "-1");
-    EXPECT_EQ(Dispositif.IndiceBleu[2], 0.0f);
-    EXPECT_EQ(Dispositif.IndiceBleu[3], 0.0f);
+    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, bleue);
+    EXPECT_EQ(Appels.Enregistrements.size(), 1u);
+    EXPECT_EQ(Dispositif.IndiceBleu[2], 9.0f);
+    EXPECT_FALSE(Edition.DocumentModifie);
 }
 
 TEST_F(ListeLongueurs, LeGroupeEtLaLameSuiventLeurTable)
