@@ -5,6 +5,7 @@
 #include "app/FichierEcriture.h"
 #include "app/FichierFormat.h"
 #include "doubles/FichiersDefaillants.h"
+#include "editing/CodesJournal.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareForme.h"
 #include "optics/PrepareSysteme.h"
@@ -609,7 +610,7 @@ TEST_F(FichierLecture, UnDossierPleinOuvreQuandMemeEtArreteLeJournal)
     EXPECT_FALSE(std::filesystem::exists(Etat.CheminCopieDeBase));
 
     // The edits that follow are not journaled: undo has nothing to rebuild the design from.
-    AjouteEnregistrement({1, 0, "250"});
+    AjouteEnregistrement({SaisieDiametreEntreeNewton, 0, "250"});
     EXPECT_EQ(Journal.NombreEnregistrementsJournal, 0);
     EXPECT_EQ(Octets(Etat.CheminJournal), "");
     EXPECT_EQ(Boites().size(), 1u);
