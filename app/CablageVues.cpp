@@ -6,7 +6,9 @@
 #include "app/Rafraichissement.h"
 #include "editing/ClicsFiche.h"
 #include "editing/OuvreCellules.h"
+#include "editing/BoiteSaisie.h"
 #include "editing/OuvreSaisie.h"
+#include "editing/SourisTableaux.h"
 #include "optics/Modele.h"
 #include "platform/CanevasQt.h"
 #include "platform/Couleurs.h"
@@ -145,6 +147,8 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
                 if (bouton == Qt::LeftButton)
                     FicheBoxDistanceMouseUp(x, y);
             });
+    RelieSouris(TableauKlevtsov, FicheTableauKlevtsovMouseDown, FicheTableauKlevtsovMouseUp);
+    RelieSouris(LigneMiroir, FicheLigneMiroirMouseDown, FicheLigneMiroirMouseUp);
     PortsClicsFiche.PasDistanceDispositif = [] { return ::PasDistanceDispositif; };
     // The single star forgets the message of its last failing distance and keeps the present one as working.
     PortsClicsFiche.PrepareDistanceEtoile = [] {
@@ -208,6 +212,20 @@ void TCablageVues::MontreStatut(const std::string& texte)
 {
     if (!texte.empty())
         BarreEtat_->showMessage(QString::fromStdString(texte));
+}
+
+void RelieSouris(TImageVue* image, void (*appui)(int, int), void (*relache)(int, int))
+{
+    QObject::connect(image, &TImageVue::SourisEnfoncee, image,
+                     [appui](Qt::MouseButton, Qt::KeyboardModifiers, bool, int x, int y) {
+                         appui(x, y);
+                         MontreBoiteSaisie();
+                     });
+    QObject::connect(image, &TImageVue::SourisRelachee, image,
+                     [relache](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+                         relache(x, y);
+                         MontreBoiteSaisie();
+                     });
 }
 
 void AppliqueCablageVues()

@@ -47,6 +47,10 @@ private:
 // The wiring of the main window while it exists.
 inline TCablageVues* CablageVues = nullptr;
 
+// The presses and releases of an image, whichever button, to the editors' routines (pixels of the image); the entry
+// box then shows what they left in its model.
+void RelieSouris(TImageVue* image, void (*appui)(int x, int y), void (*relache)(int x, int y));
+
 // Run by the main window after each refresh; nothing without a window.
 void AppliqueCablageVues();
 

@@ -27,10 +27,12 @@
 #include "editing/BoiteSaisie.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
+#include "editing/CommandesLignes.h"
 #include "editing/ListeTypes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
+#include "editing/SourisTableaux.h"
 #include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/Modele.h"
@@ -141,6 +143,23 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
         FicheFenetreMouseUp(x, y);
         MontreBoiteSaisie();
     });
+    // The tables, their highlighted rows, the plate table and the plate coefficient's spin box.
+    RelieSouris(Grille, FicheGrilleMouseDown, FicheGrilleMouseUp);
+    RelieSouris(Ligne, FicheLigneMouseDown, FicheLigneMouseUp);
+    RelieSouris(LigneMiroirActive, FicheLigneMiroirActiveMouseDown, FicheLigneMiroirActiveMouseUp);
+    RelieSouris(LigneSchmidt, FicheLigneSchmidtMouseDown, FicheLigneSchmidtMouseUp);
+    RelieSouris(TableauSchmidt, FicheTableauSchmidtMouseDown, FicheTableauSchmidtMouseUp);
+    RelieSouris(CaseArl, FicheCaseArlMouseDown, FicheCaseArlMouseUp);
+    // The frames are the editors' state; the refresh shows them.
+    Relais.CadreOuvert = [] {
+        const TEtatSaisie& e = EtatSaisie;
+        return e.CadreDioptre || e.CadreLentille || e.CadreEpaisseur || e.CadreDiametre || e.CadreMiroirPlan;
+    };
+    Relais.FermeCadres = [] {
+        TEtatSaisie& e = EtatSaisie;
+        e.CadreDioptre = e.CadreLentille = e.CadreEpaisseur = e.CadreDiametre = e.CadreMiroirPlan = false;
+    };
+    Relais.FermeCadreDioptre = [] { EtatSaisie.CadreDioptre = false; };
     Zone->installEventFilter(this);
     Fiche->installEventFilter(this);
     PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = TVue::Tableau; };
@@ -165,6 +184,9 @@ TPrincipale::~TPrincipale()
     ImagesEtoiles = TImagesEtoiles{};
     Relais.SaisieVisible = [] { return false; };
     Relais.CurseurAttente = [](bool) {};
+    Relais.CadreOuvert = [] { return false; };
+    Relais.FermeCadres = [] {};
+    Relais.FermeCadreDioptre = [] {};
     Principale = nullptr;
 }
 
@@ -293,6 +315,11 @@ void TPrincipale::CreeActions()
     Relie(ZoomPlus, ::ZoomPlusExecute);
     Relie(ZoomMoins, ::ZoomMoinsExecute);
     Relie(Transversales, ::TransversalesExecute);
+    Relie(CouperLigne, CouperLigneExecute);
+    Relie(CopierLigne, CopierLigneExecute);
+    Relie(CollerLigne, CollerLigneExecute);
+    Relie(InsererLigne, InsererLigneExecute);
+    Relie(InsererLigneCopiee, InsererLigneCopieeExecute);
     Relie(Couper, &TPrincipale::CouperExecute);
     Relie(Copier, &TPrincipale::CopierExecute);
     Relie(Coller, &TPrincipale::CollerExecute);
@@ -432,11 +459,13 @@ void TPrincipale::CreePage()
     CaseArl = new TImageVue(Controles.CaseArl.Width, Controles.CaseArl.Height, Fiche);
     for (TImageVue* image : {Dessin, Ligne, LigneMiroirActive, LigneSchmidt, TableauSchmidt, CaseArl})
         image->hide();
+    ImagesAppui = CreeImagesAppui(Fiche);
     Saisie = new QLineEdit(Fiche);
     QFont police = Saisie->font();
     police.setPixelSize(11);
     Saisie->setFont(police);
     Saisie->hide();
+    CadreDioptre = new TCadreDioptre(Fiche, CouperLigne, CopierLigne, CollerLigne, InsererLigne, InsererLigneCopiee);
     Fiche->setGeometry(0, 0, Fenetre->width(), Fenetre->height());
 
     VerticalBar = new QScrollBar(Qt::Vertical, Zone);
@@ -751,6 +780,8 @@ void TPrincipale::PlaceImagesPage()
         image->setVisible(controle->Visible);
         image->update();
     }
+    AppliqueImagesAppui(ImagesAppui);
+    CadreDioptre->Applique();
     Fenetre->update();
 }
 

@@ -1,6 +1,8 @@
 // The main window: its menus, commands, tool bar, status bar and the page `Fiche` moved by two scroll bars.
 #pragma once
 
+#include "app/CadreDioptre.h"
+
 #include "app/Configuration.h"
 #include "app/Defilement.h"
 
@@ -116,6 +118,8 @@ public:
     TImageVue* LigneSchmidt;
     TImageVue* TableauSchmidt;
     TImageVue* CaseArl;
+    TCadreDioptre* CadreDioptre; // the row frame of the tables
+    TImagesAppui ImagesAppui; // the pressed looks of the tables' buttons
     QLineEdit* Saisie; // the floating edit box
     QScrollBar* VerticalBar;
     QScrollBar* HorizontalBar;

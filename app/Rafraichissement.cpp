@@ -393,6 +393,12 @@ void DessineVue(TVue vue)
         EtatsPage.Active(TCommande::Imprimer, true);
 }
 
+// The row clipboard of the table being edited: the row commands paste from it.
+const TLigneCopiee& PressePapiersLigne()
+{
+    return Edition.TableEditee == TTableEditee::Groupe ? Edition.LigneCopieeGroupe : Edition.LigneCopiee;
+}
+
 void RecalculeEtDessine()
 {
     for (TControle* controle : {&Controles.Dessin, &Controles.BoxDistance, &Controles.Spinup, &Controles.SpinDown})
@@ -402,11 +408,7 @@ void RecalculeEtDessine()
     VerifieDispositif();
 
     const TTypeInstrument forme = Instrument.TypeInstrument;
-    const bool ligneVisible = Controles.Ligne.Visible;
-    EtatsPage.Fusionne(CommandesValidite(forme, Validite, ligneVisible,
-                                         ligneVisible && LigneVide(Edition.TableEditee, Edition.LigneCourante),
-                                         Edition.LigneCopiee[0] > 1e-6f));
-    if (ligneVisible)
+    if (Controles.Ligne.Visible)
         DessineLigneEditee();
 
     Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4;
@@ -483,6 +485,11 @@ void Rafraichit()
         RecalculeEtDessine();
         Etat.NomEnregistrement = DocumentFiche.NomEnregistrement;
     }
+    // The row commands follow the highlight, which a click may hide or move without a recompute.
+    const bool ligneVisible = Controles.Ligne.Visible;
+    EtatsPage.Fusionne(CommandesValidite(Instrument.TypeInstrument, Validite, ligneVisible,
+                                         ligneVisible && LigneVide(Edition.TableEditee, Edition.LigneCourante),
+                                         PressePapiersLigne()[0] > 1e-6f));
 
     EtatsPage.Fusionne(CommandesEnregistrement(Instrument.TypeInstrument, Edition.DocumentModifie, Etat.CheminAffiche,
                                                Etat.CheminDocument, Edition.PositionJournal,

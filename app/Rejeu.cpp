@@ -18,6 +18,7 @@
 #include "dialogs/PreferencesCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/CodesJournal.h"
+#include "editing/CommandesLignes.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
 #include "editing/Navigation.h"
@@ -255,6 +256,30 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
     StockeEnregistrement({CodeStockage(code), e.Index, e.Valeur});
 }
 
+// A row command on the row it was given: the table by its code, the row kept inside the table as the command did.
+void RejoueCommandeLigne(std::int32_t code, std::int32_t ligne)
+{
+    const bool groupe = code == CodeJournalCoupeLigneGroupe || code == CodeJournalCopieLigneGroupe ||
+                        code == CodeJournalColleLigneGroupe || code == CodeJournalInsereLigneCopieeGroupe ||
+                        code == CodeJournalInsereLigneGroupe;
+    if (ligne < 1 || ligne > (groupe ? NombreMaxDioptresGroupe : NombreMaxDioptres))
+        return;
+    Edition.TableEditee = groupe ? TTableEditee::Groupe : TTableEditee::Dispositif;
+    Edition.LigneCourante = ligne;
+    switch (code)
+    {
+    case CodeJournalCoupeLigneDispositif:
+    case CodeJournalCoupeLigneGroupe: CoupeLigne(); return;
+    case CodeJournalCopieLigneDispositif:
+    case CodeJournalCopieLigneGroupe: CopieLigne(); return;
+    case CodeJournalColleLigneDispositif:
+    case CodeJournalColleLigneGroupe: ColleLigne(); return;
+    case CodeJournalInsereLigneCopieeDispositif:
+    case CodeJournalInsereLigneCopieeGroupe: InsereLigneCopiee(); return;
+    default: InsereLigne(); return;
+    }
+}
+
 void AppliqueCode(const TEnregistrementJournal& e)
 {
     switch (e.Code)
@@ -280,6 +305,16 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalBarlow: RejoueBarlow(e.Index); return;
     case CodeJournalOculaire: RejoueOculaire(e.Index, e.Valeur); return;
     case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
+    case CodeJournalCoupeLigneDispositif:
+    case CodeJournalCopieLigneDispositif:
+    case CodeJournalColleLigneDispositif:
+    case CodeJournalInsereLigneCopieeDispositif:
+    case CodeJournalInsereLigneDispositif:
+    case CodeJournalCoupeLigneGroupe:
+    case CodeJournalCopieLigneGroupe:
+    case CodeJournalColleLigneGroupe:
+    case CodeJournalInsereLigneCopieeGroupe:
+    case CodeJournalInsereLigneGroupe: RejoueCommandeLigne(e.Code, e.Index); return;
     case CodeJournalRetraitLigneGroupe:
         if (e.Index >= 1 && e.Index <= Groupe.NombreDioptresGroupe)
             RetireLigneGroupe(e.Index);
@@ -304,21 +339,11 @@ void AppliqueCode(const TEnregistrementJournal& e)
 
 const std::vector<std::int32_t>& CodesSansRoutine()
 {
-    static const std::vector<std::int32_t> codes = {CodeJournalCoupeLigneDispositif,
-                                                    CodeJournalCoupeLigneGroupe,
-                                                    CodeJournalCopieLigneDispositif,
-                                                    CodeJournalCopieLigneGroupe,
-                                                    CodeJournalColleLigneDispositif,
-                                                    CodeJournalColleLigneGroupe,
-                                                    CodeJournalInsereLigneCopieeDispositif,
-                                                    CodeJournalInsereLigneCopieeGroupe,
-                                                    CodeJournalRoss,
+    static const std::vector<std::int32_t> codes = {CodeJournalRoss,
                                                     CodeJournalRossSpecifie,
                                                     CodeJournalWynne,
                                                     CodeJournalHomothetieAppliquee,
                                                     CodeJournalDiametresOptimises,
-                                                    CodeJournalInsereLigneDispositif,
-                                                    CodeJournalInsereLigneGroupe,
                                                     CodeJournalHomothetie,
                                                     CodeJournalOptimisationDiametres};
     return codes;
@@ -344,6 +369,9 @@ bool RejoueJournal()
         const TNomsDocument noms = NomsDocument();
         InitialiseInstrument();
         InitialiseDispositif();
+        // The lens group's clipboard outlives new instruments; the replay rebuilds it from the copies it meets.
+        Edition.LigneCopieeGroupe.fill(0.0f);
+        Edition.MatiereCopieeGroupe.clear();
         Journal.RejeuEnCours = true;
         // A copy: a record may start a new journal (a type that names no form starts a new document).
         const auto debut = Journal.Enregistrements.begin();

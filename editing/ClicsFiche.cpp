@@ -138,16 +138,6 @@ std::vector<TRegle> ReglesForme(F forme)
     return {};
 }
 
-// The entry box made ready for an instrument value, before its opener.
-void PrepareSaisieFiche()
-{
-    Controles.Ligne.Visible = false;
-    EtatSaisie.Saisie.Visible = true;
-    ActiveEditionSaisie();
-    EtatSaisie.Saisie.Couleur = 0xFFFFFF;
-    EtatSaisie.Saisie.Hauteur = 18;
-}
-
 // One arc minute in radians.
 constexpr double MinuteArc = 0.0002908882086657216;
 constexpr double PasCoefficientLame = 0.001;
@@ -170,6 +160,15 @@ bool BoiteDistanceEtoile()
 }
 
 } // namespace
+
+void PrepareSaisieFiche()
+{
+    Controles.Ligne.Visible = false;
+    EtatSaisie.Saisie.Visible = true;
+    ActiveEditionSaisie();
+    EtatSaisie.Saisie.Couleur = 0xFFFFFF;
+    EtatSaisie.Saisie.Hauteur = 18;
+}
 
 std::optional<TValeurFiche> ValeurSousClic(int x, int y)
 {

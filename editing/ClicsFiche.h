@@ -28,6 +28,10 @@ inline TPortsClicsFiche PortsClicsFiche;
 // the values its sheet shows (the expanded ones while the block is expanded), never one the form has no field for.
 std::optional<TValeurFiche> ValeurSousClic(int x, int y);
 
+// The entry box made ready for an instrument value, before its opener: shown white, 18 pixels high, the row
+// highlight hidden.
+void PrepareSaisieFiche();
+
 // A click released on the sheet image.
 void FicheFenetreMouseUp(int x, int y);
 // A click on the page around its images: the highlights hidden and the frames closed; on a blank sheet the type

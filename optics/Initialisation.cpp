@@ -136,6 +136,7 @@ void InitialiseDispositif()
     Edition.DispositifDeveloppe = true;
     Edition.LigneCourante = 1;
     Edition.LigneCopiee.fill(0.0f);
+    Edition.MatiereCopiee.clear();
 
     Dispositif.TitreDispositif.clear();
     for (int i = 0; i <= NombreMaxDioptres; ++i)

@@ -311,7 +311,11 @@ struct TEtatEdition
     bool LongueurTotaleAffichee = false;
     TTableEditee TableEditee = TTableEditee::Aucune;
     std::int32_t LigneCourante = 1;
+    // The row clipboards of the lens device and of the lens group, with their glass names.
     TLigneCopiee LigneCopiee{};
+    std::string MatiereCopiee;
+    TLigneCopiee LigneCopieeGroupe{};
+    std::string MatiereCopieeGroupe;
     bool ReticuleEnCours = false;
     bool MarqueEditionTableau = false;
 };

@@ -119,7 +119,7 @@ struct TControlesFiche
     TControle Dessin{false, 20, 0, 762, 550};
     // The pressed images of the tables' drop-down and spin buttons.
     TControle AppuiDeroule{false, 0, 0, 17, 17};
-    TControle AppuiDeroulePlus;
+    TControle AppuiDeroulePlus{false, 0, 0, 17, 17};
     TControle Spinup{false, 0, 0, 13, 9};
     TControle SpinDown{false, 0, 0, 13, 9};
     int LargeurFenetre = 800; // the sheet image

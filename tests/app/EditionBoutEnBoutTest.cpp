@@ -5,6 +5,8 @@
 #include "doubles/ApplicationQt.h"
 
 #include "app/AnnulerRefaire.h"
+#include "app/CablageVues.h"
+#include "app/CadreDioptre.h"
 #include "app/ListesFiche.h"
 #include "app/Principale.h"
 #include "app/Session.h"
@@ -17,6 +19,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QInputDevice>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -129,6 +132,8 @@ protected:
     {
         return std::string(entier) + SeparateurDecimal + decimale;
     }
+
+    void CoupeEtColleLaPremiereLigneDuGroupe(TTypeInstrument forme);
 
     std::unique_ptr<QInputDevice> Clavier =
         std::make_unique<QInputDevice>(QStringLiteral("clavier"), 1, QInputDevice::DeviceType::Keyboard);
@@ -374,6 +379,93 @@ TEST_F(EditionBoutEnBout, UnCorrecteurTapeAuClavierSEnregistreSeRelitEtSeDefait)
         return std::string(std::istreambuf_iterator<char>(f), {});
     };
     EXPECT_EQ(octets(second), octets(premier));
+}
+
+// The first row of a lens group copied from its frame, cut and put back from the "Edition" menu, pasted over once
+// more; undone and redone.
+void EditionBoutEnBout::CoupeEtColleLaPremiereLigneDuGroupe(TTypeInstrument forme)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(forme, false);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    const std::vector<std::string> base = ConceptionRafraichie();
+    const std::int32_t debut = Journal.NombreEnregistrementsJournal;
+    TImageVue* tableau = CablageVues->TableauKlevtsov;
+    ASSERT_TRUE(tableau->isVisibleTo(p.Fiche));
+    const auto rangee = [](int r) { return 16 * r + 43 + 8; };
+    QAction* commandes[] = {p.CouperLigne, p.CopierLigne, p.CollerLigne, p.InsererLigne, p.InsererLigneCopiee};
+
+    // The row button of row 1: its frame opens under the row, the row commands follow the highlight.
+    Clic(tableau, QPoint(30, rangee(1)));
+    EXPECT_TRUE(p.CadreDioptre->isVisibleTo(p.Fiche));
+    EXPECT_TRUE(p.CouperLigne->isEnabled());
+    EXPECT_FALSE(p.CollerLigne->isEnabled());
+    p.CadreDioptre->BtnCopierLigne->click();
+    EXPECT_FALSE(p.CadreDioptre->isVisibleTo(p.Fiche));
+    const double rayon1 = Groupe.RayonGroupe[1];
+    EXPECT_EQ(Edition.LigneCopieeGroupe[1], static_cast<float>(rayon1));
+
+    // Row 1 cut from the menu, then put back from the clipboard and pasted over once more.
+    Clic(tableau, QPoint(60, rangee(1)));
+    ASSERT_EQ(Edition.LigneCourante, 1);
+    const int lignes = Groupe.NombreDioptresGroupe;
+    ASSERT_TRUE(p.CouperLigne->isEnabled());
+    p.CouperLigne->trigger();
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, lignes - 1);
+    EXPECT_NE(Groupe.RayonGroupe[1], rayon1);
+    Clic(tableau, QPoint(60, rangee(1)));
+    ASSERT_TRUE(p.InsererLigneCopiee->isEnabled());
+    p.InsererLigneCopiee->trigger();
+    EXPECT_EQ(Groupe.NombreDioptresGroupe, lignes);
+    EXPECT_EQ(Groupe.RayonGroupe[1], rayon1);
+    ASSERT_TRUE(p.CollerLigne->isEnabled());
+    p.CollerLigne->trigger();
+    const std::vector<std::string> modifiee = ConceptionRafraichie();
+
+    // A click on the sheet hides the highlight: the row commands grey out.
+    Clic(p.Fenetre, QPoint(700, 5));
+    for (QAction* commande : commandes)
+        EXPECT_FALSE(commande->isEnabled()) << commande->text().toStdString();
+
+    const std::int32_t enregistrements = Journal.NombreEnregistrementsJournal - debut;
+    ASSERT_GT(enregistrements, 0);
+    for (std::int32_t k = 0; k < enregistrements; ++k)
+        p.Annuler->trigger();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+    for (std::int32_t k = 0; k < enregistrements; ++k)
+        p.Retablir->trigger();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+}
+
+TEST_F(EditionBoutEnBout, LesLignesDUnKlevtsovSeCoupentEtSeCollentALaSouris)
+{
+    CoupeEtColleLaPremiereLigneDuGroupe(T::KlevtsovCassegrain);
+}
+
+TEST_F(EditionBoutEnBout, LesLignesDUneLunetteSeCoupentEtSeCollentALaSouris)
+{
+    CoupeEtColleLaPremiereLigneDuGroupe(T::Lunette);
+}
+
+TEST_F(EditionBoutEnBout, LesFlechesDuCoefficientDeLaLameLeFontPasser)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(T::Schmidt, false);
+    Instrument.CoefficientDeformationLame = 1.2;
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    ASSERT_TRUE(p.CaseArl->isVisibleTo(p.Fiche));
+    const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+    Clic(p.CaseArl, QPoint(48, 3));
+    EXPECT_DOUBLE_EQ(Instrument.CoefficientDeformationLame, 1.201);
+    Clic(p.CaseArl, QPoint(48, 13));
+    Clic(p.CaseArl, QPoint(48, 13));
+    EXPECT_DOUBLE_EQ(Instrument.CoefficientDeformationLame, 1.199);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, avant + 3);
+    // The entry box stays on the coefficient, showing it.
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDeformationLame);
+    EXPECT_EQ(p.Saisie->text().toStdString(), Nombre("1", "199"));
 }
 
 }

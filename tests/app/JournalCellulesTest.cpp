@@ -6,8 +6,10 @@
 #include "app/AnnulerRefaire.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "editing/CommandesLignes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
+#include "editing/SourisTableaux.h"
 #include "editing/Valide.h"
 
 #include <functional>
@@ -112,6 +114,55 @@ const std::vector<TCasCellules>& Cas()
              Saisit(Groupe, 2, SaisieRayonGroupe, "320");
              Saisit(Groupe, 3, SaisieRayonLigneMiroir, "410");
          }},
+        {"lignes du dispositif coupees, copiees, collees et inserees", T::Cassegrain,
+         [] {
+             ::Edition.TableEditee = Dispositif;
+             ::Edition.LigneCourante = 1;
+             CopierLigneExecute();
+             InsererLigneCopieeExecute();
+             ::Edition.LigneCourante = 3;
+             InsererLigneExecute();
+             ::Edition.LigneCourante = 2;
+             CopierLigneExecute();
+             ::Edition.LigneCourante = 3;
+             CollerLigneExecute();
+             ::Edition.LigneCourante = 5;
+             InsererLigneCopieeExecute();
+             ASSERT_EQ(::Dispositif.NombreDioptres, 5);
+             ::Edition.LigneCourante = 3;
+             CouperLigneExecute();
+             ASSERT_EQ(::Dispositif.NombreDioptres, 4);
+         }},
+        // The group ends on its own three lenses, so that the derived values of a valid design compare.
+        {"lignes du groupe", T::Lunette,
+         [] {
+             ::Edition.TableEditee = Groupe;
+             ::Edition.LigneCourante = 1;
+             CopierLigneExecute();
+             ::Edition.LigneCourante = 2;
+             InsererLigneExecute();
+             ::Edition.LigneCourante = 2;
+             CollerLigneExecute();
+             ASSERT_EQ(::Groupe.NombreDioptresGroupe, 4);
+             CouperLigneExecute();
+             AjouteLigneGroupe();
+             ASSERT_EQ(::Groupe.NombreDioptresGroupe, 4);
+             CouperLigneExecute();
+             ASSERT_EQ(::Groupe.NombreDioptresGroupe, 3);
+         }},
+        {"fleches du dispositif et de sa ligne en cours", T::Cassegrain,
+         [] {
+             FicheGrilleMouseDown(95, 16 + 32 + 12);
+             FicheLigneMouseDown(235, 12);
+             FicheLigneMouseDown(170, 3);
+             FicheLigneMouseDown(330, 12);
+         }},
+        {"fleches du groupe validees", T::Lunette,
+         [] {
+             FicheTableauKlevtsovMouseDown(95, 16 * 2 + 43 + 3);
+             ValideSaisie();
+             FicheLigneMouseDown(170, 3);
+         }},
         {"verre de la lame", T::Schmidt,
          [] {
              Saisit(Lame, 5, SaisieIndiceVertLame, "1,6");
@@ -150,6 +201,19 @@ TEST_F(JournalCellules, AnnulerRetablirEtRecupererRedonnentLesConceptions)
         Etat.BoutonsVue = {};
         Reglages.RayonsLumineuxTraces = false;
     }
+}
+
+TEST_F(JournalCellules, AnnulerJusteApresUnPasDuGroupeRendLaValeur)
+{
+    OuvreBase(T::Lunette);
+    const double rayon = ::Groupe.RayonGroupe[2];
+    Saisit(TTableEditee::Groupe, 1, SaisieDiametreGroupe, "90");
+    // The group table's own step waits for the commit of its cell to be journaled.
+    FicheTableauKlevtsovMouseDown(95, 16 * 2 + 43 + 3);
+    ASSERT_NE(::Groupe.RayonGroupe[2], rayon);
+    AnnulerExecute();
+    EXPECT_EQ(::Groupe.RayonGroupe[2], rayon);
+    EXPECT_EQ(::Groupe.DiametreGroupe[1], 100);
 }
 
 } // namespace

@@ -497,15 +497,11 @@ TEST_F(Journal_, LesLecturesDUnAutreFichierSeRejouentCommeLeursCommandes)
 
 TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 {
-    // The row commands and the design tools; each takes its code when it is built.
+    // The design tools; each takes its code when it is built.
     EXPECT_EQ(CodesSansRoutine(),
-              (std::vector<std::int32_t>{
-                  CodeJournalCoupeLigneDispositif, CodeJournalCoupeLigneGroupe, CodeJournalCopieLigneDispositif,
-                  CodeJournalCopieLigneGroupe, CodeJournalColleLigneDispositif, CodeJournalColleLigneGroupe,
-                  CodeJournalInsereLigneCopieeDispositif, CodeJournalInsereLigneCopieeGroupe, CodeJournalRoss,
-                  CodeJournalRossSpecifie, CodeJournalWynne, CodeJournalHomothetieAppliquee,
-                  CodeJournalDiametresOptimises, CodeJournalInsereLigneDispositif, CodeJournalInsereLigneGroupe,
-                  CodeJournalHomothetie, CodeJournalOptimisationDiametres}));
+              (std::vector<std::int32_t>{CodeJournalRoss, CodeJournalRossSpecifie, CodeJournalWynne,
+                                         CodeJournalHomothetieAppliquee, CodeJournalDiametresOptimises,
+                                         CodeJournalHomothetie, CodeJournalOptimisationDiametres}));
     OuvreBase(TTypeInstrument::Cassegrain);
     Modifie(SaisieDiametreEntreeNewton, 230);
     // A code that no version of the program writes.
@@ -514,6 +510,8 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
                                                   {SaisieRayonDioptre, 0, "5"},
                                                   {SaisieRayonGroupe, 14, "5"},
                                                   {SaisieMatiereLame, 0, "X"},
+                                                  {CodeJournalCoupeLigneDispositif, 31, "0"},
+                                                  {CodeJournalInsereLigneGroupe, 14, "0"},
                                                   {CodeJournalVerreCatalogue, 31, "1.5"},
                                                   {CodeJournalVerreCatalogue, 114, "1.5"},
                                                   {CodeJournalProfilLame, 7, "0"},

@@ -80,6 +80,14 @@ inline std::vector<std::string> Conception()
     t.push_back("lignes " + std::to_string(LongueursOnde.LongueurOndeRouge) + " " +
                 std::to_string(LongueursOnde.LongueurOndeVerte) + " " +
                 std::to_string(LongueursOnde.LongueurOndeBleue));
+    for (const auto& [presse, matiere] : {std::pair{&Edition.LigneCopiee, &Edition.MatiereCopiee},
+                                          std::pair{&Edition.LigneCopieeGroupe, &Edition.MatiereCopieeGroupe}})
+    {
+        std::string ligne = "copiee";
+        for (const float v : *presse)
+            ligne += " " + Exact(v);
+        t.push_back(ligne + " " + *matiere);
+    }
     t.push_back("distances " + Exact(Reglages.DistanceAxeEtoile) + " " + Exact(Reglages.DistanceAxeImage) + " " +
                 std::to_string(Reglages.RayonsLumineuxTraces));
     const TReglages& r = Reglages;
