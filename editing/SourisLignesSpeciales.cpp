@@ -368,14 +368,15 @@ void FicheTableauSchmidtMouseUp(int x, int y)
     if (!traite && menisque && r1.Top < y && y < r1.Bottom)
     {
         const auto dans = [x](const TCase& k) { return k.Left < x && x < k.Right; };
-        const std::pair<const TCase*, void (*)()> cibles[] = {{&c[CaseDiametreMenisque], OuvreSaisieDiametreMenisque},
-                                                              {&r1, OuvreSaisieRayonMenisque1},
-                                                              {&c[CaseRayonMenisque2], OuvreSaisieRayonMenisque2}};
-        for (const auto& [boite, ouvre] : cibles)
+        const std::pair<const TCase*, TValeurFiche> cibles[] = {
+            {&c[CaseDiametreMenisque], TValeurFiche::DiametreMenisque},
+            {&r1, TValeurFiche::RayonMenisque1},
+            {&c[CaseRayonMenisque2], TValeurFiche::RayonMenisque2}};
+        for (const auto& [boite, valeur] : cibles)
             if (!traite && dans(*boite))
             {
                 PrepareSaisieFiche();
-                ouvre();
+                OuvreValeurFiche(valeur);
                 traite = true;
             }
     }
