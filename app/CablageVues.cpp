@@ -21,6 +21,7 @@
 #include "stars/EtoileUnique.h"
 #include "stars/PageEtoiles.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -120,10 +121,13 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
     LabelDistanceAxe = new QLabel(QStringLiteral("Distance à l'axe = "));
     LabelUnites = new QLabel;
     LabelOcculte = new QLabel;
+    CheckBox1 = new QCheckBox(QStringLiteral("Secondaire métallisé sur la lame"));
     for (QWidget* widget : std::initializer_list<QWidget*>{BoutonLame, BoutonChampCourbe, BoutonRayons,
-                                                           LabelDistanceAxe, LabelUnites, LabelOcculte})
+                                                           LabelDistanceAxe, LabelUnites, LabelOcculte, CheckBox1})
         controle(widget);
-    for (QPushButton* bouton : {BoutonLame, BoutonChampCourbe, BoutonRayons})
+    // The entry box keeps the keyboard: a click on these is not a move away from the value being typed.
+    for (QAbstractButton* bouton :
+         std::initializer_list<QAbstractButton*>{BoutonLame, BoutonChampCourbe, BoutonRayons, CheckBox1})
         bouton->setFocusPolicy(Qt::NoFocus);
     QFont gras = police;
     gras.setBold(true);
@@ -137,6 +141,7 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
     connect(BoutonLame, &QPushButton::clicked, this, [] { FicheBoutonLameClick(); });
     connect(BoutonChampCourbe, &QPushButton::clicked, this, [] { FicheBoutonChampCourbeClick(); });
     connect(BoutonRayons, &QPushButton::clicked, this, [] { FicheBoutonRayonsClick(); });
+    connect(CheckBox1, &QCheckBox::clicked, this, [](bool coche) { FicheCheckBox1Click(coche); });
     connect(BoxDistance, &TImageVue::SourisEnfoncee, this,
             [](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
                 if (bouton == Qt::LeftButton)
@@ -185,10 +190,13 @@ void TCablageVues::Applique()
                                                             {BoutonChampCourbe, &Controles.BoutonChampCourbe},
                                                             {BoutonRayons, &Controles.BoutonRayons},
                                                             {LabelDistanceAxe, &Controles.LabelDistanceAxe},
-                                                            {LabelUnites, &Controles.LabelUnites}};
+                                                            {LabelUnites, &Controles.LabelUnites},
+                                                            {CheckBox1, &Controles.CheckBox1}};
     for (const auto& [widget, controle] : places)
         Place(widget, *controle);
 
+    CheckBox1->setEnabled(Controles.CheckBox1Active);
+    CheckBox1->setChecked(Instrument.SecondaireSurMenisque);
     BoutonLame->setText(QString::fromStdString(LegendesBoutonsLame.BoutonLame));
     BoutonChampCourbe->setText(Instrument.ChampCourbe ? QStringLiteral("Champ courbe") : QStringLiteral("Champ plan"));
     BoutonRayons->setText(QString::fromStdString(LegendesDispositif.BoutonRayons));

@@ -6,6 +6,7 @@
 
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -36,6 +37,7 @@ public:
     QPushButton* BoutonLame;
     QPushButton* BoutonChampCourbe;
     QPushButton* BoutonRayons;
+    QCheckBox* CheckBox1;
     QLabel* LabelDistanceAxe;
     QLabel* LabelUnites;
     QLabel* LabelOcculte;

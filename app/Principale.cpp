@@ -22,6 +22,7 @@
 #include "dialogs/Dispositif.h"
 #include "dialogs/Index.h"
 #include "dialogs/OculaireChoix.h"
+#include "dialogs/Position.h"
 #include "dialogs/Preferences.h"
 #include "dialogs/Unique.h"
 #include "editing/BoiteSaisie.h"
@@ -282,8 +283,8 @@ void TPrincipale::CreeActions()
     for (QAction* commande : {Nouveau, OuvrirA, LireInstrument})
         commande->setEnabled(true);
     // The settings commands are available whatever the design.
-    for (QAction* commande :
-         {Preferences, ConfigInstrument, Configdispo, ConfigChamp, ConfigEtoilesMulti, ConfigEtoileUnique})
+    for (QAction* commande : {Preferences, Positiondudispositif, ConfigInstrument, Configdispo, ConfigChamp,
+                              ConfigEtoilesMulti, ConfigEtoileUnique})
         commande->setEnabled(true);
     Relie(Nouveau, &TPrincipale::NouveauExecute);
     Relie(OuvrirA, OuvreDocument);
@@ -326,6 +327,7 @@ void TPrincipale::CreeActions()
     Relie(Barlow, ::BarlowExecute);
     Relie(OculaireA, ::OculaireAExecute);
     Relie(Preferences, ::PreferencesExecute);
+    Relie(Positiondudispositif, ::AfficheFormePosition);
     Relie(ConfigInstrument, ::ConfigInstrumentExecute);
     Relie(Configdispo, ::ConfigdispoExecute);
     Relie(ConfigChamp, ::ConfigChampExecute);

@@ -15,6 +15,7 @@
 #include "dialogs/ConfigInstrumentCalcul.h"
 #include "dialogs/DispositifCalcul.h"
 #include "dialogs/EtoilesCalcul.h"
+#include "dialogs/PositionCalcul.h"
 #include "dialogs/PreferencesCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/CodesJournal.h"
@@ -211,6 +212,12 @@ void AppliqueChampCourbe(std::int32_t courbe)
         Instrument.ChampCourbe = courbe == 1;
 }
 
+void AppliqueSecondaireSurMenisque(std::int32_t surMenisque)
+{
+    if (surMenisque == 0 || surMenisque == 1)
+        Instrument.SecondaireSurMenisque = surMenisque == 1;
+}
+
 void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
 {
     if (Etat.VueCourante != TVue::Dispositif)
@@ -321,6 +328,8 @@ void AppliqueCode(const TEnregistrementJournal& e)
         return;
     case SaisieDeformationSecondaire2: StockeEnregistrement(e); return;
     case CodeJournalChampCourbe: AppliqueChampCourbe(e.Index); return;
+    case CodeJournalPositionDispositif: AppliqueEnregistrementPosition(e.Index, e.Valeur); return;
+    case CodeJournalSecondaireSurMenisque: AppliqueSecondaireSurMenisque(e.Index); return;
     case CodeJournalVerreCatalogue: VerreCatalogue(e.Index, e.Valeur); return;
     case CodeJournalDistanceHorsAxe: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
     case CodeJournalPreferences: AppliqueTextePreferences(e.Valeur); return;

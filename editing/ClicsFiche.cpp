@@ -2,6 +2,7 @@
 #include "editing/ClicsFiche.h"
 
 #include "editing/ListeTypes.h"
+#include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
 #include "editing/Valide.h"
 #include "optics/Validite.h"
@@ -297,6 +298,23 @@ void FicheBoutonChampCourbeClick()
     PortsEdition.AjouteAuJournal({CodeJournalChampCourbe, Instrument.ChampCourbe ? 1 : 0, "0"});
     Edition.DocumentModifie = true;
     Edition.AMettreAJour = true;
+    PortsEdition.RafraichitVue();
+}
+
+void FicheCheckBox1Click(bool coche)
+{
+    if (Instrument.SecondaireSurMenisque == coche)
+        return;
+    Instrument.SecondaireSurMenisque = coche;
+    PortsEdition.AjouteAuJournal({CodeJournalSecondaireSurMenisque, coche ? 1 : 0, "0"});
+    Edition.DocumentModifie = true;
+    Edition.AMettreAJour = true;
+    // The separate secondary's own values are not on the sheet with the spot on the meniscus: a box left open on
+    // one of them goes back to the first value.
+    const TCodeSaisie code = EtatSaisie.CodeSaisie;
+    if (coche && EtatSaisie.Saisie.Visible &&
+        (code == SaisieDegagementFoyerCassegrain || code == SaisieDeformationSecondaireMaksutovCassegrain))
+        OuvreSaisieDiametreEntree();
     PortsEdition.RafraichitVue();
 }
 

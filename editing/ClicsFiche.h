@@ -43,6 +43,9 @@ void FormClick();
 void FicheBoutonLameClick();
 void FicheBoutonChampCourbeClick();
 void FicheBoutonRayonsClick();
+// The Maksutov-Cassegrain's check box "Secondaire métallisé sur la lame", ticked or not by the user: the variant
+// stored and journaled. Offered only while no main value is entered, so nothing typed is lost with the variant.
+void FicheCheckBox1Click(bool coche);
 
 // The Maksutov's largest star distance, in arc minutes: the fully illuminated field seen from the primary, widened
 // by the meniscus's nearness; nothing when the primary has no focal length.

@@ -10,6 +10,9 @@
 #include "app/ListesFiche.h"
 #include "app/Principale.h"
 #include "app/Session.h"
+#include "dialogs/Position.h"
+#include "editing/BoiteSaisie.h"
+#include "editing/OuvreSaisie.h"
 #include "editing/EtatEdition.h"
 #include "optics/Modele.h"
 #include "platform/Canevas.h"
@@ -18,6 +21,7 @@
 #include "support/Formes.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QInputDevice>
@@ -25,6 +29,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QTimer>
 
 #include <cstdlib>
 #include <fstream>
@@ -466,6 +471,69 @@ TEST_F(EditionBoutEnBout, LesFlechesDuCoefficientDeLaLameLeFontPasser)
     // The entry box stays on the coefficient, showing it.
     EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDeformationLame);
     EXPECT_EQ(p.Saisie->text().toStdString(), Nombre("1", "199"));
+}
+
+TEST_F(EditionBoutEnBout, LaCaseDuMaksutovCassegrainNeufChoisitSonSecondaireEtSeDefait)
+{
+    TPrincipale& p = Demarre();
+    QComboBox* types = ListesFiche->ComboBox;
+    types->setCurrentText(QStringLiteral("Télescope de Maksutov-Cassegrain"));
+    Touche(types, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_EQ(Instrument.TypeInstrument, T::MaksutovCassegrain);
+    QCheckBox* caseSecondaire = CablageVues->CheckBox1;
+    ASSERT_TRUE(caseSecondaire->isVisibleTo(p.Fiche));
+    EXPECT_TRUE(caseSecondaire->isEnabled());
+    EXPECT_TRUE(caseSecondaire->isChecked());
+    EXPECT_EQ(caseSecondaire->text().toStdString(), "Secondaire métallisé sur la lame");
+    // Beside the type's name, on its line.
+    EXPECT_EQ(caseSecondaire->geometry().topLeft(), QPoint(Controles.CheckBox1.Left, Controles.CheckBox1.Top));
+    const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+
+    caseSecondaire->click();
+    EXPECT_FALSE(Instrument.SecondaireSurMenisque);
+    EXPECT_FALSE(caseSecondaire->isChecked());
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, avant + 1);
+    // The entry box kept the keyboard.
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeSchmidtCassegrain);
+    p.Annuler->trigger();
+    EXPECT_TRUE(Instrument.SecondaireSurMenisque);
+    EXPECT_TRUE(caseSecondaire->isChecked());
+    p.Retablir->trigger();
+    EXPECT_FALSE(Instrument.SecondaireSurMenisque);
+    EXPECT_FALSE(caseSecondaire->isChecked());
+
+    // Once a value is typed the variant is settled: the box unticked goes, a ticked one would stay disabled.
+    OuvreSaisieDiametreEntree();
+    MontreBoiteSaisie();
+    Tape(p.Saisie, "150");
+    Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(Instrument.DiametreEntree, 150);
+    EXPECT_FALSE(caseSecondaire->isVisibleTo(p.Fiche));
+}
+
+TEST_F(EditionBoutEnBout, LaPositionDuDispositifSeDonneParSonMenuEtSeDefait)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(T::Cassegrain);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    ASSERT_TRUE(p.Positiondudispositif->isEnabled());
+    const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+    QTimer::singleShot(0, PositionForm, [this] {
+        EXPECT_EQ(PositionForm->windowTitle().toStdString(), "Quivane - Position du système dioptrique");
+        Tape(PositionForm->SaisieDeltaf, "2" + std::string(1, SeparateurDecimal) + "5");
+        Touche(PositionForm->SaisieDeltaf, Qt::Key_Return, QStringLiteral("\r"));
+        EXPECT_TRUE(PositionForm->isVisible()) << "Entrée ne ferme pas la fenêtre";
+        PositionForm->ButtonOk->click();
+    });
+    p.Positiondudispositif->trigger();
+    EXPECT_EQ(Systeme.DecalageFoyerInitial, 2.5);
+    EXPECT_EQ(Journal.NombreEnregistrementsJournal, avant + 1);
+    EXPECT_TRUE(Edition.DocumentModifie);
+    p.Annuler->trigger();
+    EXPECT_EQ(Systeme.DecalageFoyerInitial, 0);
+    p.Retablir->trigger();
+    EXPECT_EQ(Systeme.DecalageFoyerInitial, 2.5);
 }
 
 }

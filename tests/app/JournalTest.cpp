@@ -15,6 +15,7 @@
 #include "dialogs/ConfigInstrumentCalcul.h"
 #include "dialogs/DispositifCalcul.h"
 #include "dialogs/EtoilesCalcul.h"
+#include "dialogs/PositionCalcul.h"
 #include "dialogs/PreferencesCalcul.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
@@ -314,6 +315,18 @@ const std::vector<TCasRejeu>& CasRejeu()
         {"champ d'une chambre de Schmidt rendu plan", T::Schmidt, [] { FicheBoutonChampCourbeClick(); }},
         {"profil de la lame d'une chambre sans dispositif", T::Schmidt, [] { FicheBoutonLameClick(); }, false},
         {"type choisi dans la liste", T::Cassegrain, [] { ChoisitTypeInstrument("Télescope de Newton"); }},
+        {"Maksutov-Cassegrain neuf a secondaire separe", T::Cassegrain,
+         [] {
+             ChoisitTypeInstrument("Télescope de Maksutov-Cassegrain");
+             FicheCheckBox1Click(false);
+         }},
+        {"depart de la mise au point et distance au premier dioptre", T::Cassegrain,
+         [] {
+             const TPositionDispositif avant = LitPositionDispositif();
+             StockePosition(TValeurPosition::DecalageFoyerInitial, 2.5);
+             StockePosition(TValeurPosition::DistanceFoyerDioptre, -12.75);
+             TerminePosition(avant);
+         }},
         {"effacer l'instrument", T::Cassegrain, [] { EffacerInstrumentExecute(); }},
         {"effacer les indices", T::Cassegrain, [] { EffaceIndices(); }},
         {"effacer le dispositif", T::Cassegrain, [] { EffacerDispoExecute(); }},
@@ -362,6 +375,12 @@ const std::vector<TCasRejeu>& CasRejeuReglages()
              const TPreferences avant = LitPreferences();
              Reglages.PasRayon = 2.5f;
              TerminePreferences(avant);
+         }},
+        {"depart de la mise au point", T::Cassegrain,
+         [] {
+             const TPositionDispositif avant = LitPositionDispositif();
+             StockePosition(TValeurPosition::DecalageFoyerInitial, 1.25);
+             TerminePosition(avant);
          }},
         {"couleurs de l'instrument", T::Newton,
          [] {
