@@ -237,6 +237,24 @@ void RejoueBarlow(std::int32_t index)
         AjouteBarlow(index);
 }
 
+// A spectral line and the indices its table read at it, as the list's choice did; the catalogue's reading error was
+// reported then.
+void RejoueLongueurOnde(int canal, const TEnregistrementJournal& e)
+{
+    // No list offers a line outside the table: such a record is no change a user made.
+    const std::int32_t lue = LitEntierSigne(e.Valeur);
+    if (lue < 1 || lue > NombreLongueursOnde)
+        return;
+    TLongueurOnde& ligne = canal == 1   ? LongueursOnde.LongueurOndeRouge
+                           : canal == 2 ? LongueursOnde.LongueurOndeVerte
+                                        : LongueursOnde.LongueurOndeBleue;
+    ligne = lue;
+    const TTableEditee table = e.Index == static_cast<std::int32_t>(TTableEditee::Groupe) ? TTableEditee::Groupe
+                               : e.Index == static_cast<std::int32_t>(TTableEditee::Lame) ? TTableEditee::Lame
+                                                                                          : TTableEditee::Dispositif;
+    RelitIndicesLigne(canal, table, false);
+}
+
 void AppliqueValeurEditee(const TEnregistrementJournal& e)
 {
     const std::int32_t code = e.Code;
@@ -253,13 +271,8 @@ void AppliqueValeurEditee(const TEnregistrementJournal& e)
             CelluleGroupe(code, e.Index, e.Valeur);
         return;
     }
-    switch (code)
-    {
-    case SaisieLongueurOndeRouge: LongueursOnde.LongueurOndeRouge = LitEntierSigne(e.Valeur); return;
-    case SaisieLongueurOndeVerte: LongueursOnde.LongueurOndeVerte = LitEntierSigne(e.Valeur); return;
-    case SaisieLongueurOndeBleue: LongueursOnde.LongueurOndeBleue = LitEntierSigne(e.Valeur); return;
-    default: break;
-    }
+    if (code >= SaisieLongueurOndeRouge && code <= SaisieLongueurOndeBleue)
+        return RejoueLongueurOnde(code - SaisieLongueurOndeRouge + 1, e);
     StockeEnregistrement({CodeStockage(code), e.Index, e.Valeur});
 }
 

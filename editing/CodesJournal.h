@@ -235,7 +235,8 @@ inline constexpr TCodeJournal CodeJournalDiametreTrouCentral = SaisieDiametreTro
 // ---- The device title, the spectral lines and the tables' cells --------------------------------------------------
 
 inline constexpr TCodeSaisie SaisieTitreDispositif = 1000;
-// The spectral lines of the edited table, lens device or lens group.
+// The spectral lines of the edited table, lens device or lens group. A record's index names the table whose indices
+// the change read again: 1 the lens device (also 0, as older journals wrote it), 2 the lens group, 3 the plate glass.
 inline constexpr TCodeSaisie SaisieLongueurOndeRouge = 1001;
 inline constexpr TCodeSaisie SaisieLongueurOndeVerte = 1002;
 inline constexpr TCodeSaisie SaisieLongueurOndeBleue = 1003;

@@ -83,60 +83,85 @@ std::optional<float> IndiceCatalogue(const TCatalogueLu& catalogue, std::string 
     return std::nullopt;
 }
 
-void MetAJourIndices(const TCatalogueLu& catalogue, int canal, TCodeSaisie code)
+// Each row of the table gets its index at the channel's line, found by glass name. True when an index changed.
+bool MetAJourIndices(const TCatalogueLu& catalogue, int canal, TTableEditee table)
 {
     const TLongueurOnde ligne = LigneCanal(canal);
     const auto index = static_cast<std::size_t>(canal - 1);
+    bool change = false;
     const auto ecrit = [&](std::array<float*, 3> colonnes, const std::string& nom) {
-        *colonnes[index] = IndiceCatalogue(catalogue, nom, ligne).value_or(0.0f);
+        const float indice = IndiceCatalogue(catalogue, nom, ligne).value_or(0.0f);
+        change = change || *colonnes[index] != indice;
+        *colonnes[index] = indice;
     };
     const auto groupe = [&](std::size_t i) {
         ecrit({&Groupe.IndiceRougeGroupe[i], &Groupe.IndiceVertGroupe[i], &Groupe.IndiceBleuGroupe[i]},
               Groupe.MatiereGroupe[i]);
     };
-    if (EstListeLame(code))
+    switch (table)
     {
+    case TTableEditee::Aucune: break;
+    case TTableEditee::Lame:
         // Only element 1 is the plate's or meniscus's glass; the meniscus's second row is left alone.
         groupe(1);
-        return;
-    }
-    if (Edition.TableEditee == TTableEditee::Groupe)
+        break;
+    case TTableEditee::Groupe:
         for (int i = 1; i <= std::min(Groupe.NombreDioptresGroupe, NombreMaxDioptresGroupe); ++i)
             groupe(static_cast<std::size_t>(i));
-    else if (Edition.TableEditee == TTableEditee::Dispositif)
+        break;
+    case TTableEditee::Dispositif:
         for (int i = 1; i <= std::min(Dispositif.NombreDioptres, NombreMaxDioptres); ++i)
         {
             const auto e = static_cast<std::size_t>(i + 1);
             ecrit({&Dispositif.IndiceRouge[e], &Dispositif.IndiceVert[e], &Dispositif.IndiceBleu[e]},
                   Dispositif.MatiereDioptre[e]);
         }
+        break;
+    }
+    return change;
 }
 
-// A catalogue that could not be read whole is reported, and its materials read so far still give their indices: the
-// channel's old indices belong to the old line and cannot stay under the new one.
-void RelitIndicesCanal(int canal, TCodeSaisie code)
+// The table whose header the list lies over.
+TTableEditee TableDeLaListe(TCodeSaisie code)
 {
-    const TCatalogueLu catalogue = PortsCatalogue.Lit();
-    if (catalogue.Erreur)
-        PortsCatalogue.AfficheMessageDisque("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
-    MetAJourIndices(catalogue, canal, code);
+    return EstListeLame(code) ? TTableEditee::Lame : Edition.TableEditee;
 }
 
-// A new line for a channel is a change of the design, journaled so that undo and recovery find it again. False when
-// the line was already that one.
-bool ChangeLigneCanal(int canal, TLongueurOnde nouvelle)
+// The channel takes the line and its table the indices at that line. A change of either is a change of the design,
+// journaled with the table, so that undo and recovery read the same indices again; nothing changed, nothing is
+// recorded. The old indices belong to the old line and cannot stay under the new one, so the indices are read even
+// when the line stays. False when the line was already that one.
+bool ChangeLigneCanal(int canal, TLongueurOnde nouvelle, TTableEditee table, bool relireSiInchangee)
 {
     TLongueurOnde& ligne = LigneCanal(canal);
-    if (nouvelle == ligne)
+    const bool nouvelleLigne = nouvelle != ligne;
+    if (!nouvelleLigne && !relireSiInchangee)
         return false;
     ligne = nouvelle;
+    const bool relus = RelitIndicesLigne(canal, table, true);
+    if (!nouvelleLigne && !relus)
+        return false;
     Edition.DocumentModifie = true;
     Edition.AMettreAJour = true;
-    PortsEdition.AjouteAuJournal({PremierCodeTableaux + canal - 1, 0, FormateGeneral(nouvelle)});
-    return true;
+    PortsEdition.AjouteAuJournal(
+        {PremierCodeTableaux + canal - 1, static_cast<std::int32_t>(table), FormateGeneral(nouvelle)});
+    return nouvelleLigne;
 }
 
 } // namespace
+
+bool RelitIndicesLigne(int canal, TTableEditee table, bool signaleErreur)
+{
+    if (canal < 1 || canal > 3)
+        return false;
+    const TCatalogueLu catalogue = PortsCatalogue.Lit();
+    if (catalogue.Erreur && signaleErreur)
+        PortsCatalogue.AfficheMessageDisque("Quivane - Lecture d'un fichier", "Erreur de lecture d'un fichier");
+    const bool change = MetAJourIndices(catalogue, canal, table);
+    // The air around the tables follows the line too.
+    AppliqueIndices();
+    return change;
+}
 
 std::string MinusculesAZ(std::string texte)
 {
@@ -277,9 +302,8 @@ void AppliqueLongueurOnde()
     const int canal = CanalCode(EtatSaisie.CodeSaisie);
     if (canal == 0)
         return;
-    const std::optional<TLongueurOnde> ligne = LigneDuTexte(ListeLongueursOnde.Texte);
-    if (ligne && ChangeLigneCanal(canal, *ligne))
-        RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
+    if (const std::optional<TLongueurOnde> ligne = LigneDuTexte(ListeLongueursOnde.Texte))
+        ChangeLigneCanal(canal, *ligne, TableDeLaListe(EtatSaisie.CodeSaisie), false);
 }
 
 void ChoisitLongueurOnde()
@@ -289,10 +313,7 @@ void ChoisitLongueurOnde()
         return;
     // The empty entry chooses no line: a channel left without one would make the design's file unreadable.
     if (const auto ligne = LigneDuTexte(ListeLongueursOnde.Texte))
-    {
-        ChangeLigneCanal(canal, *ligne);
-        RelitIndicesCanal(canal, EtatSaisie.CodeSaisie);
-    }
+        ChangeLigneCanal(canal, *ligne, TableDeLaListe(EtatSaisie.CodeSaisie), true);
     ValideSaisie();
 }
 

@@ -62,10 +62,15 @@ void PrepareListeLongueurOnde();
 // the caller.
 void AppliqueLongueurOnde();
 
-// An entry chosen in the drop-down: the channel's new line (-1 for the empty entry), journaled when it changed, then
-// the edited table's indices of that channel looked up in the catalogue by glass name, and the commit. When the
-// catalogue cannot be read whole the reading error is reported and a glass it did not give gets index 0.
+// An entry chosen in the drop-down: the channel's new line (the empty entry chooses none), then the edited table's
+// indices of that channel looked up in the catalogue by glass name, journaled with the table (1 the lens device, 2
+// the lens group, 3 the plate glass) when the line or an index changed, and the commit.
 void ChoisitLongueurOnde();
+
+// The indices of a table at the channel's current line (1 red, 2 green, 3 blue), looked up in the catalogue by glass
+// name; a glass the catalogue does not give gets index 0. When the catalogue cannot be read whole, the reading error
+// is reported if asked. True when an index changed. The list's choice and the replay of its record share it.
+bool RelitIndicesLigne(int canal, TTableEditee table, bool signaleErreur);
 
 // Entering the wavelength list: its hint, also the status bar's text.
 void FicheComboBoxLambdaEnter();

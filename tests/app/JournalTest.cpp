@@ -158,6 +158,36 @@ void ChoisitOculaire(const TChoixOculaire& choix)
     PortsOculaire = TPortsOculaire{};
 }
 
+// A catalogue whose every glass has its own index at every line, so that a line read again shows.
+TCatalogueLu CatalogueEssai()
+{
+    TCatalogueLu catalogue;
+    double base = 1.5;
+    for (const char* nom : {"BK7", "F2", "SF2", "N-BK7", "UBK7", "Air"})
+    {
+        TMatiereCatalogue m;
+        m.Lignes[0] = nom;
+        base += 0.01;
+        for (int k = 1; k <= NombreLongueursOnde; ++k)
+            m.Lignes[static_cast<std::size_t>(k)] = FormateNombre(base + 0.001 * k, "#0.000000");
+        catalogue.Matieres.push_back(m);
+    }
+    return catalogue;
+}
+
+// A line chosen in the wavelength list over a table's header, the catalogue at hand.
+void ChoisitLigne(TTableEditee table, TCodeSaisie code, TLongueurOnde ligne)
+{
+    PortsCatalogue.Lit = CatalogueEssai;
+    Edition.TableEditee = table;
+    EtatSaisie.CodeSaisie = code;
+    EtatSaisie.CanalLongueurOnde = code == SaisieLongueurOndeRouge || code == SaisieLongueurOndeRougeLame   ? 1
+                                   : code == SaisieLongueurOndeVerte || code == SaisieLongueurOndeVerteLame ? 2
+                                                                                                            : 3;
+    ListeLongueursOnde.Texte = TexteLongueurOnde(ligne);
+    ChoisitLongueurOnde();
+}
+
 const std::vector<TCasRejeu>& CasRejeu()
 {
     using T = TTypeInstrument;
@@ -195,10 +225,17 @@ const std::vector<TCasRejeu>& CasRejeu()
              StockeTitreDispositif("Oculaire à 25 mm");
              Enregistre(SaisieTitreDispositif, 0, "Oculaire à 25 mm");
          }},
-        {"spectrale rouge", T::Cassegrain,
+        {"spectrale rouge du dispositif et ses indices", T::Cassegrain,
+         [] { ChoisitLigne(TTableEditee::Dispositif, SaisieLongueurOndeRouge, 7); }},
+        {"spectrale verte du groupe et ses indices", T::Lunette,
+         [] { ChoisitLigne(TTableEditee::Groupe, SaisieLongueurOndeVerte, 12); }},
+        {"spectrale bleue de la lame et son indice", T::Schmidt,
+         [] { ChoisitLigne(TTableEditee::Lame, SaisieLongueurOndeBleueLame, 16); }},
+        {"spectrale inchangee mais indices tapes remplaces par ceux du catalogue", T::Cassegrain,
          [] {
-             LongueursOnde.LongueurOndeRouge = 7;
-             Enregistre(SaisieLongueurOndeRouge, 0, "7");
+             Dispositif.IndiceVert[2] = 1.7f;
+             Enregistre(SaisieIndiceVert, 1, FormateGeneral(1.7f));
+             ChoisitLigne(TTableEditee::Dispositif, SaisieLongueurOndeVerte, LongueursOnde.LongueurOndeVerte);
          }},
         {"rayon d'une ligne du dispositif", T::Cassegrain,
          [] {

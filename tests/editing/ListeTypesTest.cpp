@@ -258,7 +258,7 @@ TEST_F(ListeLongueurs, UneRaieChoisieReecritLeCanalParNomDeVerre)
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieLongueurOndeRouge);
-    EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
+    EXPECT_EQ(Appels.Enregistrements[0].Index, static_cast<std::int32_t>(TTableEditee::Dispositif));
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "5");
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[3], 1.0005f) << "a stop is air";
@@ -266,24 +266,30 @@ TEST_F(ListeLongueurs, UneRaieChoisieReecritLeCanalParNomDeVerre)
     EXPECT_EQ(Dispositif.IndiceBleu[2], 9.0f) << "the other channels stay";
     EXPECT_TRUE(Edition.DocumentModifie);
 
-    // The same line again: no record, the channel is rewritten all the same.
+    // The same line again rewrites the channel: a record when that changed an index, so that a replay changes it
+    // too; none when nothing changed.
     Dispositif.IndiceRouge[2] = 3.0f;
     Choisit(SaisieLongueurOndeRouge, 1, TexteLongueurOnde(5));
-    EXPECT_EQ(Appels.Enregistrements.size(), 1u);
+    ASSERT_EQ(Appels.Enregistrements.size(), 2u);
+    EXPECT_EQ(Appels.Enregistrements[1].Valeur, "5");
     EXPECT_FLOAT_EQ(Dispositif.IndiceRouge[2], 1.05f);
+    Choisit(SaisieLongueurOndeRouge, 1, TexteLongueurOnde(5));
+    EXPECT_EQ(Appels.Enregistrements.size(), 2u);
 
     // The empty entry chooses no line: the channel, its indices and the journal stay as they were.
     const TLongueurOnde bleue = LongueursOnde.LongueurOndeBleue;
     Edition.DocumentModifie = false;
     Choisit(SaisieLongueurOndeBleue, 3, "");
     EXPECT_EQ(LongueursOnde.LongueurOndeBleue, bleue);
-    EXPECT_EQ(Appels.Enregistrements.size(), 1u);
+    EXPECT_EQ(Appels.Enregistrements.size(), 2u);
     EXPECT_EQ(Dispositif.IndiceBleu[2], 9.0f);
     EXPECT_FALSE(Edition.DocumentModifie);
 }
 
 TEST_F(ListeLongueurs, LeGroupeEtLaLameSuiventLeurTable)
 {
+    // A form whose second group row is glass, not the air behind a plate.
+    Instrument.TypeInstrument = TTypeInstrument::Lunette;
     Groupe.NombreDioptresGroupe = 2;
     Groupe.MatiereGroupe[1] = "F2";
     Groupe.MatiereGroupe[2] = "BK7";
@@ -338,7 +344,7 @@ TEST_F(ListeLongueurs, UneRaieTapeeQuiChangeEstJournaliseeCommeUneRaieChoisie)
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
     EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieLongueurOndeRouge);
-    EXPECT_EQ(Appels.Enregistrements[0].Index, 0);
+    EXPECT_EQ(Appels.Enregistrements[0].Index, static_cast<std::int32_t>(TTableEditee::Dispositif));
     EXPECT_EQ(Appels.Enregistrements[0].Valeur, "5");
     EXPECT_TRUE(Edition.DocumentModifie);
     EXPECT_TRUE(Edition.AMettreAJour);
