@@ -7,6 +7,7 @@
 #include "app/Rafraichissement.h"
 #include "dialogs/Formules.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/RossCalcul.h"
 #include "editing/EtatEdition.h"
 #include "editing/ListeTypes.h"
 #include "editing/Valide.h"
@@ -80,5 +81,30 @@ void OculaireAExecute()
             if (const std::optional<float> focale = FocaleOculaireSaisie(choix->Focale))
                 ChangeDispositif([&] { InsereOculaire(MinusculesAZ(choix->Oculaire), *focale, choix->Placement); });
     }
+    FinFormule();
+}
+
+void RossQuivaneExecute()
+{
+    FermeEditeurs();
+    if (EnregistreSiDemande())
+        ChangeDispositif([] { CreeCorrecteurRoss(); });
+    FinFormule();
+}
+
+void RossSpecialExecute()
+{
+    FermeEditeurs();
+    if (EnregistreSiDemande())
+        if (const std::optional<TSaisieRoss> saisie = PortsRoss.Montre(SaisieRossInitiale()))
+            ChangeDispositif([&] { CreeCorrecteurRossSaisi(*saisie); });
+    FinFormule();
+}
+
+void WynneExecute()
+{
+    FermeEditeurs();
+    if (EnregistreSiDemande())
+        ChangeDispositif([] { CreeCorrecteurWynne(); });
     FinFormule();
 }

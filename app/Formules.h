@@ -12,3 +12,12 @@ void BarlowExecute();
 // "Oculaire": the save question, then the eyepiece dialog; the design chosen, scaled to the focal length typed,
 // replaces the device or follows it.
 void OculaireAExecute();
+
+// "Proposé par Quivane": the Ross corrector of fixed power, distance, diameter and glass for the primary's focal
+// length. "Correcteur de Wynne": the three-lens corrector of fixed prescription.
+void RossQuivaneExecute();
+void WynneExecute();
+
+// "Selon vos spécifications": the save question, then the Ross dialog, whose OK builds the corrector from the values
+// typed; Cancel and the close box change nothing.
+void RossSpecialExecute();

@@ -23,6 +23,7 @@
 #include "dialogs/Index.h"
 #include "dialogs/OculaireChoix.h"
 #include "dialogs/Position.h"
+#include "dialogs/Ross.h"
 #include "dialogs/Preferences.h"
 #include "dialogs/Unique.h"
 #include "editing/BoiteSaisie.h"
@@ -170,6 +171,7 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     ChoixVerreClavier = ChoixVerreClavierIndice;
     InstalleCatalogue(this);
     InstalleChoixOculaire(this);
+    InstalleRoss(this);
     CreeDialoguesReglages(this);
 }
 
@@ -324,6 +326,9 @@ void TPrincipale::CreeActions()
     Relie(Couper, &TPrincipale::CouperExecute);
     Relie(Copier, &TPrincipale::CopierExecute);
     Relie(Coller, &TPrincipale::CollerExecute);
+    Relie(RossQuivane, ::RossQuivaneExecute);
+    Relie(RossSpecial, ::RossSpecialExecute);
+    Relie(Wynne, ::WynneExecute);
     Relie(Barlow, ::BarlowExecute);
     Relie(OculaireA, ::OculaireAExecute);
     Relie(Preferences, ::PreferencesExecute);

@@ -11,6 +11,7 @@
 #include "app/Texte.h"
 #include "dialogs/Formules.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/RossCalcul.h"
 #include "dialogs/ChampCalcul.h"
 #include "dialogs/ConfigInstrumentCalcul.h"
 #include "dialogs/DispositifCalcul.h"
@@ -322,6 +323,9 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalEffaceInstrument: EffaceInstrument(); return;
     case CodeJournalEffaceIndices: EffaceIndices(); return;
     case CodeJournalEffaceDispositif: EffaceDispositif(); return;
+    case CodeJournalRoss: CreeCorrecteurRoss(); return;
+    case CodeJournalRossSpecifie: CreeCorrecteurRossSpecifie(e.Valeur); return;
+    case CodeJournalWynne: CreeCorrecteurWynne(); return;
     case CodeJournalBarlow: RejoueBarlow(e.Index); return;
     case CodeJournalOculaire: RejoueOculaire(e.Index, e.Valeur); return;
     case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
@@ -361,13 +365,8 @@ void AppliqueCode(const TEnregistrementJournal& e)
 
 const std::vector<std::int32_t>& CodesSansRoutine()
 {
-    static const std::vector<std::int32_t> codes = {CodeJournalRoss,
-                                                    CodeJournalRossSpecifie,
-                                                    CodeJournalWynne,
-                                                    CodeJournalHomothetieAppliquee,
-                                                    CodeJournalDiametresOptimises,
-                                                    CodeJournalHomothetie,
-                                                    CodeJournalOptimisationDiametres};
+    static const std::vector<std::int32_t> codes = {CodeJournalHomothetieAppliquee, CodeJournalDiametresOptimises,
+                                                    CodeJournalHomothetie, CodeJournalOptimisationDiametres};
     return codes;
 }
 

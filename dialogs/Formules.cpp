@@ -38,20 +38,59 @@ constexpr double EpaisseurMinimaleBarlow = 58.0;
 constexpr double DemiChampBarlow = 12.5;
 constexpr double DepartRechercheBarlow = 55.93;
 
+// The Wynne corrector: three BK7 lenses of fixed prescription.
+struct TLigneWynne
+{
+    double Rayon;
+    double Epaisseur;
+    double Diametre;
+    const char* Matiere;
+    const char* Verre;
+};
+constexpr TLigneWynne LignesWynne[] = {{68.5, 6.64, 75, "BK7", "BK7"},   {80.47, 53.51, 75, "Air", ""},
+                                       {135.81, 1.26, 57, "BK7", "BK7"}, {49.85, 75.78, 57, "Air", ""},
+                                       {84.97, 9.15, 63, "BK7", "BK7"},  {-1053.07, 27.77, 63, "Air", ""}};
+constexpr double DemiChampWynne = 23;
+
 } // namespace
 
 void EcritLigneFormule(int ligne, double rayon, double epaisseur, double diametre, const std::string& matiere,
                        std::string_view verre)
+{
+    EcritLigneFormule(ligne, rayon, epaisseur, diametre, matiere,
+                      {IndiceFormule(verre, LongueursOnde.LongueurOndeRouge),
+                       IndiceFormule(verre, LongueursOnde.LongueurOndeVerte),
+                       IndiceFormule(verre, LongueursOnde.LongueurOndeBleue)});
+}
+
+void EcritLigneFormule(int ligne, double rayon, double epaisseur, double diametre, const std::string& matiere,
+                       const std::array<float, 3>& indices)
 {
     TDioptre& d = Dispositif;
     const auto i = static_cast<std::size_t>(ligne);
     d.RayonDioptre[i] = rayon;
     d.EpaisseurDioptre[i] = epaisseur;
     d.DiametreDioptre[i] = diametre;
-    d.IndiceRouge[i + 1] = IndiceFormule(verre, LongueursOnde.LongueurOndeRouge);
-    d.IndiceVert[i + 1] = IndiceFormule(verre, LongueursOnde.LongueurOndeVerte);
-    d.IndiceBleu[i + 1] = IndiceFormule(verre, LongueursOnde.LongueurOndeBleue);
+    d.IndiceRouge[i + 1] = indices[0];
+    d.IndiceVert[i + 1] = indices[1];
+    d.IndiceBleu[i + 1] = indices[2];
     d.MatiereDioptre[i + 1] = matiere;
+}
+
+std::array<float, 3> IndicesAirFormule()
+{
+    return {IndiceAir(LongueursOnde.LongueurOndeRouge), IndiceAir(LongueursOnde.LongueurOndeVerte),
+            IndiceAir(LongueursOnde.LongueurOndeBleue)};
+}
+
+void TermineDispositifFormule()
+{
+    Edition.AMettreAJour = true;
+    Edition.DocumentModifie = true;
+    Reglages.DistanceAxeEtoile = 0;
+    PortsEdition.ActiveCommande(TCommandeEdition::RemplaceDispo, true);
+    PortsEdition.ActiveCommande(TCommandeEdition::PlacerAvantDispo, true);
+    PortsEdition.ActiveCommande(TCommandeEdition::PlacerApresDispo, true);
 }
 
 std::int32_t PasEtoilesFormule(double demiLargeur, double focale)
@@ -93,11 +132,25 @@ bool AjouteBarlow(std::int32_t index)
     d.TitreDispositif = "Doublet de Barlow";
 
     PortsEdition.AjouteAuJournal({CodeJournalBarlow, index, "0"});
-    Edition.AMettreAJour = true;
-    Edition.DocumentModifie = true;
-    Reglages.DistanceAxeEtoile = 0;
-    PortsEdition.ActiveCommande(TCommandeEdition::RemplaceDispo, true);
-    PortsEdition.ActiveCommande(TCommandeEdition::PlacerAvantDispo, true);
-    PortsEdition.ActiveCommande(TCommandeEdition::PlacerApresDispo, true);
+    TermineDispositifFormule();
     return true;
+}
+
+void CreeCorrecteurWynne()
+{
+    InitialiseDispositif();
+    LongueursOnde = {LigneRougeCorrecteur, LigneVerteCorrecteur, LigneBleueCorrecteur};
+    int ligne = 0;
+    for (const TLigneWynne& l : LignesWynne)
+        EcritLigneFormule(++ligne, l.Rayon, l.Epaisseur, l.Diametre, l.Matiere, l.Verre);
+    Dispositif.NombreDioptres = ligne;
+
+    Reglages.PasEtoileMultiple = PasEtoilesFormule(DemiChampWynne, Instrument.FocalePrimaire);
+    Reglages.PasEtoileUnique = Reglages.PasEtoileMultiple / 2;
+    Reglages.PasBoiteDistance = static_cast<float>(Reglages.PasEtoileUnique);
+    Dispositif.TitreDispositif = "Correcteur de champ / Formule de Wynne à 3 lentilles (caractéristiques protégées "
+                                 "par les lois sur la propriété industrielle)";
+
+    PortsEdition.AjouteAuJournal({CodeJournalWynne, 0, "0"});
+    TermineDispositifFormule();
 }

@@ -20,6 +20,7 @@
 
 namespace {
 
+const char* const TitreCatalogue = "Quivane - Choix des Indices de réfraction";
 constexpr int LargeurFond = 367;
 constexpr int HauteurFond = 497;
 constexpr int LignesVisibles = 24;
@@ -134,7 +135,7 @@ bool EditeUnVerre(TModeCatalogue mode)
 
 TIndicesForm::TIndicesForm(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Quivane - Choix des Indices de réfraction"));
+    setWindowTitle(QString::fromUtf8(TitreCatalogue));
     setFixedSize(405, 526);
     Fond = new TImageVue(LargeurFond, HauteurFond, this);
     Fond->move(0, 0);
@@ -179,9 +180,23 @@ TIndicesForm::TIndicesForm(QWidget* parent) : QDialog(parent)
     AfficheListeMatieres();
 }
 
-void TIndicesForm::Montre()
+void TIndicesForm::Montre(TUsageCatalogue usage)
 {
-    exec();
+    switch (usage)
+    {
+    case TUsageCatalogue::Choix: exec(); return;
+    case TUsageCatalogue::Table:
+    {
+        const TColonneCatalogue tri = TriColonne;
+        setWindowTitle(QStringLiteral("Quivane - Table des indices de réfraction"));
+        TriColonne = TColonneCatalogue::Nom;
+        LigneSelectionneeCatalogue = 0;
+        exec();
+        setWindowTitle(QString::fromUtf8(TitreCatalogue));
+        TriColonne = tri;
+        return;
+    }
+    }
 }
 
 void TIndicesForm::showEvent(QShowEvent* evenement)
@@ -576,4 +591,5 @@ void InstalleCatalogue(QWidget* parent)
         return LitCatalogue();
     };
     PortsCatalogue.Montre = [] { AssureCatalogue()->Montre(); };
+    PortsCatalogue.MontreTable = [] { AssureCatalogue()->Montre(TUsageCatalogue::Table); };
 }

@@ -26,6 +26,13 @@ enum class TModeCatalogue
     Selectionner
 };
 
+// How a caller shows the window: for the glass of a table row, or as a table to choose a lens glass from.
+enum class TUsageCatalogue
+{
+    Choix,
+    Table
+};
+
 // The edit page is open, on a new glass or on the selected one.
 bool EditeUnVerre(TModeCatalogue mode);
 
@@ -37,8 +44,9 @@ public:
     // Checks the catalogue file (creating it when missing or corrupt) and reads the list once.
     explicit TIndicesForm(QWidget* parent = nullptr);
 
-    // Shows the window modally, from its list page.
-    void Montre();
+    // Shows the window modally, from its list page. As a table to choose from, it is captioned as such, sorted by
+    // name and shows nothing selected, and afterwards gets its own caption and sort back.
+    void Montre(TUsageCatalogue usage = TUsageCatalogue::Choix);
 
     // The list page, read anew from the file and sorted by the current column.
     void AfficheListeMatieres();

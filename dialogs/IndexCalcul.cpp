@@ -108,12 +108,6 @@ char Minuscule(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool MemeNomSansCasse(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Minuscule(x) == Minuscule(y); });
-}
-
 // Text order of the list: A to Z equal to a to z, every other character by its code, a prefix first.
 bool AvantTexte(const std::string& a, const std::string& b)
 {
@@ -161,6 +155,12 @@ std::string IndiceEnregistre(float indice)
 std::string FichierIndices()
 {
     return PrepareDossierProgramme().value_or(std::string()) + NomFichierIndices;
+}
+
+bool MemeNomSansCasse(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Minuscule(x) == Minuscule(y); });
 }
 
 float IndiceVerreIntegre(std::string_view nom, TLongueurOnde ligne)

@@ -27,6 +27,9 @@ struct TVerreIntegre
 // The built-in glasses in the order a new catalogue lists them after "Vide" and "Air".
 extern const std::array<TVerreIntegre, 20> VerresIntegres;
 
+// Two material names are the same, A to Z equal to a to z.
+bool MemeNomSansCasse(std::string_view a, std::string_view b);
+
 // A built-in glass's index at a line, its name compared without letter case; 0 for an unknown glass or no line.
 float IndiceVerreIntegre(std::string_view nom, TLongueurOnde ligne);
 

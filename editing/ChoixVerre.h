@@ -37,6 +37,8 @@ struct TPortsCatalogue
     TCatalogueLu (*Lit)() = [] { return TCatalogueLu{{}, true}; };
     // Shows the catalogue window modally over MatiereChoisie and MatiereSelectionnee.
     void (*Montre)() = [] {};
+    // The same as a table of the materials to choose from: captioned as such, sorted by name, nothing selected.
+    void (*MontreTable)() = [] {};
     // The disk-icon message box of a file that could not be read.
     void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) = [](const std::string&,
                                                                                           const std::string&) {};

@@ -40,6 +40,7 @@
 #endif
 #ifdef QUIVANE_ETAT_DIALOGUES
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/RossCalcul.h"
 #endif
 #ifdef QUIVANE_ETAT_APPLICATION
 #include "app/Enregistrement.h"
@@ -116,6 +117,7 @@ void ReinitialiseProgramme()
 #endif
 #ifdef QUIVANE_ETAT_DIALOGUES
     PortsOculaire = TPortsOculaire{};
+    PortsRoss = TPortsRoss{};
 #endif
 #ifdef QUIVANE_ETAT_APPLICATION
     Etat = TEtatApplication{};

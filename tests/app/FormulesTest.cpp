@@ -8,6 +8,8 @@
 #include "app/Formules.h"
 #include "app/Rejeu.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/RossCalcul.h"
+#include "editing/ChoixVerre.h"
 #include "optics/Sentinelles.h"
 #include "support/Verres.h"
 
@@ -17,6 +19,28 @@ namespace {
 
 std::optional<TChoixOculaire> ChoixScripte;
 std::vector<TEtatDispositifOculaire> EtatsMontres;
+// The Ross dialog's answer, and the presets it was shown with.
+std::optional<TSaisieRoss> SaisieRossScriptee;
+std::vector<TSaisieRoss> PresetsMontres;
+
+// A catalogue holding a glass the built-in table lacks.
+TCatalogueLu CatalogueVerreX()
+{
+    TMatiereCatalogue m;
+    m.Lignes[0] = "Verre X";
+    m.Lignes[8] = "1,601000";
+    m.Lignes[13] = "1,605000";
+    m.Lignes[17] = "1,620000";
+    return {{m}, false};
+}
+
+// The dialog's presets with the glass chosen in that catalogue.
+TSaisieRoss SaisieVerreX()
+{
+    TSaisieRoss saisie = SaisieRossInitiale();
+    saisie.Verre = VerreRossChoisi({"Verre X", "1,601000", "1,605000", "1,620000"});
+    return saisie;
+}
 
 class Formules : public JournalTest
 {
@@ -31,6 +55,12 @@ protected:
         PortsOculaire.Montre = [](TEtatDispositifOculaire etat) {
             EtatsMontres.push_back(etat);
             return ChoixScripte;
+        };
+        SaisieRossScriptee.reset();
+        PresetsMontres.clear();
+        PortsRoss.Montre = [](const TSaisieRoss& presets) {
+            PresetsMontres.push_back(presets);
+            return SaisieRossScriptee;
         };
     }
 
@@ -244,6 +274,7 @@ TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
         void (*Commande)();
         std::optional<TChoixOculaire> Choix;
         TReponse Reponse;
+        std::optional<TSaisieRoss> Ross = std::nullopt;
     };
     using P = TPlacementOculaire;
     const TCas cas[] = {
@@ -251,10 +282,18 @@ TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
         {"Barlow derriere", BarlowExecute, std::nullopt, ReponseNon},
         {"Nagler a la place", OculaireAExecute, TChoixOculaire{"Nagler 1", "13", P::RemplaceDispositif}, 0},
         {"Dollond derriere", OculaireAExecute, TChoixOculaire{"Dollond", "9", P::DerriereDispositif}, 0},
+        {"Ross propose", RossQuivaneExecute, std::nullopt, 0},
+        {"Ross selon les valeurs proposees", RossSpecialExecute, std::nullopt, 0, SaisieRossInitiale()},
+        {"Ross d'un verre du seul catalogue", RossSpecialExecute, std::nullopt, 0, SaisieVerreX()},
+        {"Ross d'un verre integre ecrit autrement", RossSpecialExecute, std::nullopt, 0,
+         TSaisieRoss{-4, 70, 40, {"LAK7", {}}}},
+        {"Wynne", WynneExecute, std::nullopt, 0},
     };
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(c.Nom);
+        PortsCatalogue.Lit = CatalogueVerreX;
+        SaisieRossScriptee = c.Ross;
         OuvreBase(TTypeInstrument::Newton);
         Dispositif.EpaisseurDioptre[2] = 100;
         AjouteEnregistrement({SaisieEpaisseurDioptre, 2, "100"});
@@ -287,6 +326,120 @@ TEST_F(Formules, AnnulerRetablirEtRecupererRefontLaMemeConception)
         Edition.PositionJournal = 0;
         EXPECT_EQ(Ecarts(ConceptionRafraichie(), faite), "");
     }
+}
+
+// The corrector commands ask the save question first: a design not modified is not asked; Annuler, or a Save as
+// cancelled, changes nothing; Oui on a design never saved saves it first. The document keeps its names.
+TEST_F(Formules, CorrecteursLaQuestionDEnregistrementDAbord)
+{
+    struct TCommande
+    {
+        const char* Nom;
+        void (*Execute)();
+        int Lignes;
+    };
+    const TCommande commandes[] = {
+        {"Ross propose", RossQuivaneExecute, 4}, {"Ross specifie", RossSpecialExecute, 4}, {"Wynne", WynneExecute, 6}};
+    for (const TCommande& commande : commandes)
+    {
+        SCOPED_TRACE(commande.Nom);
+        SaisieRossScriptee = SaisieRossInitiale();
+
+        OuvreBase(TTypeInstrument::Newton);
+        Services.Question.Posees.clear();
+        const TNomsDocument noms = NomsDocument();
+        commande.Execute();
+        EXPECT_TRUE(Services.Question.Posees.empty());
+        EXPECT_EQ(Dispositif.NombreDioptres, commande.Lignes);
+        EXPECT_EQ(NomsDocument().CheminDocument, noms.CheminDocument);
+        EXPECT_EQ(NomsDocument().NomEnregistrement, noms.NomEnregistrement);
+
+        OuvreBase(TTypeInstrument::Newton);
+        Edition.DocumentModifie = true;
+        Services.Question.Posees.clear();
+        Services.Question.Repond(ReponseAnnuler);
+        PresetsMontres.clear();
+        const TEtatVisible avant = Visible();
+        commande.Execute();
+        EXPECT_EQ(Boites(), std::vector<std::string>{QuestionEnregistrement});
+        EXPECT_TRUE(PresetsMontres.empty());
+        EXPECT_TRUE(Visible() == avant);
+
+        ConstruitFormeValide(TTypeInstrument::Newton);
+        RemetNomsDocument(TNomsDocument{});
+        Edition.DocumentModifie = true;
+        Services.Question.Posees.clear();
+        Services.Question.Repond(ReponseOui);
+        const std::string nouveau = Chemin(std::string(commande.Nom) + ".qvd");
+        Services.DialoguesFichier.RepondEnregistreSous(nouveau);
+        commande.Execute();
+        EXPECT_TRUE(std::filesystem::exists(nouveau));
+        EXPECT_EQ(Etat.CheminDocument, nouveau);
+        EXPECT_EQ(Etat.NomEnregistrement, nouveau);
+        EXPECT_EQ(Dispositif.NombreDioptres, commande.Lignes);
+        EXPECT_TRUE(Edition.DocumentModifie);
+    }
+}
+
+// The dialog always opens on the proposed values; Cancel, and a corrector the formula cannot build, change nothing.
+TEST_F(Formules, RossSelonVosSpecificationsRefusOuAnnulation)
+{
+    struct TCas
+    {
+        const char* Nom;
+        double Focale;
+        std::optional<TSaisieRoss> Saisie;
+        bool Refus;
+    };
+    TSaisieRoss large = SaisieRossInitiale();
+    large.Diametre = 100;
+    TSaisieRoss vide = SaisieRossInitiale();
+    vide.Verre = VerreRossChoisi({"Vide", "1", "1", "1"});
+    const TCas cas[] = {
+        {"Annuler", 1000, std::nullopt, false},
+        {"diametre de 100", 1000, large, true},
+        {"verre vide", 1000, vide, true},
+        {"focale de 60", 60, SaisieRossInitiale(), true},
+        {"focale de 50", 50, SaisieRossInitiale(), true},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(TTypeInstrument::Newton);
+        if (c.Focale != 1000)
+        {
+            Modifie(SaisieFocalePrimaireNewton, c.Focale);
+            Edition.DocumentModifie = false;
+        }
+        Services.Question.Posees.clear();
+        if (c.Refus)
+            Services.Question.Repond(ReponseOk);
+        SaisieRossScriptee = c.Saisie;
+        PresetsMontres.clear();
+        const TEtatVisible avant = Visible();
+        RossSpecialExecute();
+        ASSERT_EQ(PresetsMontres.size(), 1u);
+        EXPECT_EQ(PresetsMontres[0].Puissance, -5.4f);
+        EXPECT_EQ(PresetsMontres[0].Distance, 60);
+        EXPECT_EQ(PresetsMontres[0].Diametre, 50);
+        EXPECT_EQ(PresetsMontres[0].Verre.Nom, "BK7");
+        EXPECT_EQ(Boites(),
+                  c.Refus ? std::vector<std::string>{"Quivane / Calcul impossible car"} : std::vector<std::string>{});
+        EXPECT_TRUE(Visible() == avant);
+        for (const std::string& ligne : Visible().Conception)
+            EXPECT_EQ(ligne.find("nan"), std::string::npos) << ligne;
+    }
+
+    // The proposed corrector is refused as well where the focus is not beyond it.
+    OuvreBase(TTypeInstrument::Newton);
+    Modifie(SaisieFocalePrimaireNewton, 60);
+    Edition.DocumentModifie = false;
+    Services.Question.Posees.clear();
+    Services.Question.Repond(ReponseOk);
+    const TEtatVisible avant = Visible();
+    RossQuivaneExecute();
+    EXPECT_EQ(Boites(), std::vector<std::string>{"Quivane / Calcul impossible car"});
+    EXPECT_TRUE(Visible() == avant);
 }
 
 } // namespace

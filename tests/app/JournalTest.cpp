@@ -11,6 +11,7 @@
 #include "app/Rejeu.h"
 #include "app/Vues.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/RossCalcul.h"
 #include "dialogs/ChampCalcul.h"
 #include "dialogs/ConfigInstrumentCalcul.h"
 #include "dialogs/DispositifCalcul.h"
@@ -186,6 +187,16 @@ void ChoisitLigne(TTableEditee table, TCodeSaisie code, TLongueurOnde ligne)
                                                                                                             : 3;
     ListeLongueursOnde.Texte = TexteLongueurOnde(ligne);
     ChoisitLongueurOnde();
+}
+
+// The Ross dialog answered with `saisie`.
+void ChoisitRoss(const TSaisieRoss& saisie)
+{
+    static TSaisieRoss reponse;
+    reponse = saisie;
+    PortsRoss.Montre = [](const TSaisieRoss&) { return std::optional(reponse); };
+    RossSpecialExecute();
+    PortsRoss = TPortsRoss{};
 }
 
 const std::vector<TCasRejeu>& CasRejeu()
@@ -388,6 +399,14 @@ const std::vector<TCasRejeu>& CasRejeu()
          [] {
              ChoisitOculaire({"Dilworth", "12", TPlacementOculaire::DerriereDispositif});
          }},
+        {"Ross propose", T::Newton, [] { RossQuivaneExecute(); }},
+        {"Ross selon vos specifications", T::Newton,
+         [] {
+             TSaisieRoss saisie = SaisieRossInitiale();
+             saisie.Puissance = -3;
+             ChoisitRoss(saisie);
+         }},
+        {"Wynne", T::Newton, [] { WynneExecute(); }},
     };
     return cas;
 }
@@ -555,8 +574,7 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
 {
     // The design tools; each takes its code when it is built.
     EXPECT_EQ(CodesSansRoutine(),
-              (std::vector<std::int32_t>{CodeJournalRoss, CodeJournalRossSpecifie, CodeJournalWynne,
-                                         CodeJournalHomothetieAppliquee, CodeJournalDiametresOptimises,
+              (std::vector<std::int32_t>{CodeJournalHomothetieAppliquee, CodeJournalDiametresOptimises,
                                          CodeJournalHomothetie, CodeJournalOptimisationDiametres}));
     OuvreBase(TTypeInstrument::Cassegrain);
     Modifie(SaisieDiametreEntreeNewton, 230);

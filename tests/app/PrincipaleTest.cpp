@@ -80,8 +80,9 @@ TEST(Principale, LeRafraichissementNActiveQueLesCommandesQuiOntLeurRoutine)
     EXPECT_TRUE(principale.Imprimer->isEnabled());
     EXPECT_TRUE(principale.Analyseduchamp->isEnabled());
     EXPECT_TRUE(principale.ToolChamp->isEnabled());
-    EXPECT_FALSE(principale.Wynne->isEnabled());
-    EXPECT_FALSE(principale.CorrecteurdeRossdeuxlentilles1->isEnabled());
+    // The submenu follows its commands, which have their routines.
+    EXPECT_TRUE(principale.Wynne->isEnabled());
+    EXPECT_TRUE(principale.CorrecteurdeRossdeuxlentilles1->isEnabled());
     EXPECT_FALSE(principale.Homothetie->isEnabled());
     EXPECT_FALSE(principale.ZoomPlus->isVisible());
     EtatsPage.Active(TCommande::Analyseduchamp, false);
