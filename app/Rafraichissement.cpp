@@ -573,11 +573,12 @@ void DessineVueChamp()
     }
 }
 
-// The instrument's section, on the drawing image under the sheet that the main window installs for the views.
+// The instrument's section, on the drawing image under the sheet that the main window installs for the views, with
+// the distance box's own image.
 void DessineVueInstrument()
 {
     if (ImagesEtoiles.Dessin != nullptr)
-        DessineCoupeInstrument(*ImagesEtoiles.Dessin);
+        DessineCoupeInstrument(*ImagesEtoiles.Dessin, ImagesEtoiles.BoiteDistance);
 }
 
 // The lens device's section, on the same drawing image, with the distance box's own image.

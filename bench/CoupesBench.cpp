@@ -29,7 +29,7 @@ struct TFormeBanc
     double Tirage = 100;
 };
 
-constexpr std::array<TFormeBanc, 12> Formes = {{
+constexpr std::array<TFormeBanc, 14> Formes = {{
     {"Newton", TTypeInstrument::Newton, false, 60},
     {"Cassegrain", TTypeInstrument::Cassegrain},
     {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
@@ -42,6 +42,8 @@ constexpr std::array<TFormeBanc, 12> Formes = {{
     {"SchmidtNewton", TTypeInstrument::SchmidtNewton},
     {"SchmidtNewtonDroit", TTypeInstrument::SchmidtNewton, true, 100},
     {"LurieHoughton", TTypeInstrument::LurieHoughton},
+    {"Maksutov", TTypeInstrument::Maksutov},
+    {"MaksutovNewton", TTypeInstrument::MaksutovNewton},
 }};
 
 // The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,
@@ -50,6 +52,9 @@ void Prepare(const TFormeBanc& forme, int nombre, double diametre, double tirage
 {
     ApplicationHorsEcran();
     ConstruitFormeValide(forme.Type);
+    // The camera's mirror wide enough for a fully illuminated field, so that the device's rays are drawn.
+    if (forme.Type == TTypeInstrument::Maksutov)
+        Instrument.DiametreMiroir = 140;
     if (forme.Variante)
     {
         Instrument.DiametreSecondaire = 0;
@@ -116,5 +121,28 @@ void CoupeInstrumentVignettee(benchmark::State& etat)
 BENCHMARK(CoupeInstrumentVignettee)
     ->DenseRange(0, static_cast<int>(Formes.size()) - 1, 1)
     ->Unit(benchmark::kMillisecond);
+
+// The Maksutov camera's curved field with a star 20 minutes off the axis: the chief ray and the two edge paths
+// traced, the image found on the field and read out.
+void CoupeMaksutovHorsAxe(benchmark::State& etat)
+{
+    ApplicationHorsEcran();
+    ConstruitFormeValide(TTypeInstrument::Maksutov);
+    Instrument.DiametreMiroir = 140;
+    Instrument.ChampCourbe = true;
+    RederiveForme();
+    Reglages.DistanceAxeEtoile = 20;
+    Controles = TControlesFiche{};
+    Controles.Dessin.Width = 762;
+    Controles.BoxDistance.Width = 50;
+    Edition.AMettreAJour = true;
+    TCanevasImage image(762, 550);
+    TCanevasImage boite(50, 17);
+    for (auto _ : etat)
+        DessineCoupeInstrument(image, &boite);
+    if (!Controles.BoxDistance.Visible || Systeme.HauteurImagePrincipale == 0)
+        etat.SkipWithError("the star's image was not read out");
+}
+BENCHMARK(CoupeMaksutovHorsAxe)->Unit(benchmark::kMillisecond);
 
 } // namespace

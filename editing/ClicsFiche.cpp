@@ -9,6 +9,7 @@
 #include "platform/Format.h"
 #include "sheet/Fiche.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -345,7 +346,9 @@ std::optional<float> LimiteMaksutov()
         std::atan(Instrument.DiametreChampPleineLumiere / 2.0 / Instrument.FocalePrimaire) / MinuteArc);
     if (Instrument.DistanceLameMiroir > 1)
         limite = static_cast<float>(limite * Instrument.RayonCourburePrimaire / Instrument.DistanceLameMiroir);
-    return limite;
+    // A mirror narrower than the beam has no fully illuminated field: the star stays on the axis, never at a
+    // negative distance.
+    return std::max(limite, 0.0f);
 }
 
 void FicheBoxDistanceMouseUp(int x, int y)

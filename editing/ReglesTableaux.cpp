@@ -516,7 +516,8 @@ void RegleDistanceEtoile()
     // A Maksutov's star stays inside the fully illuminated field; the box keeps the number typed.
     if (Forme() == TTypeInstrument::Maksutov)
         if (const std::optional<float> limite = LimiteMaksutov(); limite && Reglages.DistanceAxeEtoile > *limite)
-            Reglages.DistanceAxeEtoile = *limite;
+            // Stored as its record reads back, so that undo, redo and recovery give the same distance.
+            Reglages.DistanceAxeEtoile = LitNombre(FormateGeneral(*limite), PolitiqueDialogue);
     Edition.AMettreAJour = true;
     if (Reglages.DistanceAxeEtoile != EtatSaisie.ValeurAvantSaisie)
         JournaliseDistance(0, Reglages.DistanceAxeEtoile);

@@ -7,6 +7,7 @@
 #include "sections/Cadre.h"
 #include "sections/CoupeCassegrain.h"
 #include "sections/CoupeLurieHoughton.h"
+#include "sections/CoupeMaksutov.h"
 #include "sections/CoupeNewton.h"
 #include "sections/CoupeSchmidt.h"
 #include "sections/CoupeSchmidtNewton.h"
@@ -14,6 +15,9 @@
 #include "sheet/ImpressionTableau.h"
 
 namespace {
+
+// The distance box's image for the call being drawn; a drawer that shows the box paints its face.
+ICanevas* BoiteDistance = nullptr;
 
 struct TCoupeForme
 {
@@ -36,9 +40,10 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::Schmidt: return {DessineCoupeSchmidt, ImprimeCoupeSchmidt};
     case TTypeInstrument::SchmidtNewton: return {DessineCoupeSchmidtNewton, ImprimeCoupeSchmidtNewton};
     case TTypeInstrument::LurieHoughton: return {DessineCoupeLurieHoughton, ImprimeCoupeLurieHoughton};
-    case TTypeInstrument::Aucun:
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
+        return {[](ICanevas& dessin) { DessineCoupeMaksutov(dessin, BoiteDistance); }, ImprimeCoupeMaksutov};
+    case TTypeInstrument::Aucun:
     case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
@@ -49,8 +54,9 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
 
 } // namespace
 
-void DessineCoupeInstrument(ICanevas& dessin)
+void DessineCoupeInstrument(ICanevas& dessin, ICanevas* boiteDistance)
 {
+    BoiteDistance = boiteDistance;
     Controles.BoxDistance.Visible = false;
     Controles.BoutonRayons.Visible = false;
     Controles.LabelDistanceAxe.Visible = false;

@@ -19,9 +19,6 @@
 
 namespace {
 
-constexpr TColor CouleurJaune = 0x00FFFF; // the film holder
-constexpr TColor CouleurVerte = 0x008000; // its outline
-
 const std::string TexteMiroirTropPetit = " Le miroir primaire est trop petit ";
 const std::string TexteLameTropPetite = " La Lame est trop petite pour ce miroir ";
 
@@ -134,30 +131,6 @@ void DessinePrimaire(TSupport& sup, const TSchmidt& c)
         sup.Element(c.Ao, c.Oa, teinte, face, dos, c.Ec, c.Dm, c.Dm, c.s, false, false);
 }
 
-// The film holder at the focus: a block following the curved field, or a flat one.
-void DessinePorteFilm(TSupport& sup, const TSchmidt& c)
-{
-    const TInstrument& I = Instrument;
-    const double champ = I.DiametreChampPleineLumiere;
-    const double courbure = c.R - c.F1;
-    const double reste = courbure * courbure - champ * champ / 4;
-    sup.C.Stylo().Couleur = CouleurVerte;
-    sup.C.Stylo().Style = TStyleStylo::Plein;
-    // A field wider than the sphere it lies on cannot be curved: the holder is drawn flat.
-    if (I.ChampCourbe && reste >= 0)
-    {
-        const double fleche = courbure - std::sqrt(reste);
-        const double epaisseur = c.F1 / 100 <= fleche ? 1.1 * fleche : c.F1 / 100;
-        const TColor teinte = sup.Papier() ? EclaircitCouleur(CouleurJaune) : CouleurJaune;
-        sup.Element(c.xFoyer, c.Oa, teinte, RayonPlan, -courbure, epaisseur, champ, champ, c.s, false, false);
-        return;
-    }
-    const int h = sup.Pos(champ / 2 * c.s);
-    const int largeur = sup.Papier() ? ImpressionEtat.PasLigneImpression / 3 : 5;
-    sup.C.Pinceau().Couleur = CouleurJaune;
-    sup.C.Rectangle(c.xFoyer - largeur, c.Oa + h, c.xFoyer, c.Oa - h);
-}
-
 // "F" beside the focus when no device stands there, and the focus square.
 void DessineMarques(TSupport& sup, const TSchmidt& c)
 {
@@ -206,7 +179,7 @@ bool DessineAuRepere(TSupport& sup, TSchmidt& c)
             return false;
     }
     if (!dispositif && (sup.Papier() || !SansSecondaire()))
-        DessinePorteFilm(sup, c);
+        DessinePorteFilm(sup, c.xFoyer, c.Oa, c.s, c.R, c.F1);
     if (sup.Papier())
         DessineMarques(sup, c);
     sup.Axe(c.Oa);

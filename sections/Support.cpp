@@ -339,6 +339,28 @@ TPointCanevas PointDebout(const TSupport& sup, const TDispositifDebout& d, int i
     return TPointCanevas{d.X - sup.Pos(h * d.s), d.YSommet(sup, i, fleche)};
 }
 
+void DessinePorteFilm(TSupport& sup, int x, int oa, float s, double rayon, double focale)
+{
+    constexpr TColor jaune = 0x00FFFF;
+    const double champ = Instrument.DiametreChampPleineLumiere;
+    const double courbure = rayon - focale;
+    const double reste = courbure * courbure - champ * champ / 4;
+    sup.C.Stylo().Couleur = 0x008000;
+    sup.C.Stylo().Style = TStyleStylo::Plein;
+    if (Instrument.ChampCourbe && reste >= 0)
+    {
+        const double fleche = courbure - std::sqrt(reste);
+        const double epaisseur = focale / 100 <= fleche ? 1.1 * fleche : focale / 100;
+        const TColor teinte = sup.Papier() ? EclaircitCouleur(jaune) : jaune;
+        sup.Element(x, oa, teinte, RayonPlan, -courbure, epaisseur, champ, champ, s, false, false);
+        return;
+    }
+    const int h = sup.Pos(champ / 2 * s);
+    const int largeur = sup.Papier() ? ImpressionEtat.PasLigneImpression / 3 : 5;
+    sup.C.Pinceau().Couleur = jaune;
+    sup.C.Rectangle(x - largeur, oa + h, x, oa - h);
+}
+
 double TDispositifRenverse::Sommet(int i) const
 {
     return Image - SommeEpaisseurs(1, NombreLignesDispositif()) + SommeEpaisseurs(1, i - 1);
@@ -364,7 +386,9 @@ bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d)
 {
     TReglesRayonsBord regles;
     regles.RetraitSecondaire = false;
-    regles.AvecBandeau = !sup.Papier();
+    regles.AvecBandeau = !sup.Papier() || !d.MessagesImprimes;
+    regles.Prepare = d.Prepare;
+    regles.Trace = d.Trace;
     const TRayonsBord rayons = TraceRayonsBord(regles);
     const auto& R = Dispositif.RayonDioptre;
     const int n = NombreLignesDispositif();
@@ -390,7 +414,7 @@ bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d)
         });
     if (rayons.Issue == TIssueRayonsBord::Abandon)
         return false;
-    for (int r = 0; r < rayons.Nombre; r += 2)
+    for (int r = 0; r < rayons.Nombre && d.LumiereEntrante; r += 2)
     {
         const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];
         // The incoming light from the start actually traced; on paper the form's chevrons stand once on the beam.
@@ -400,7 +424,7 @@ bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d)
             Chevrons(sup, d.XImage / 2, fin.Y);
     }
     // On paper each cut ray's message is printed at the band's top right instead of the banner.
-    if (sup.Papier())
+    if (sup.Papier() && d.MessagesImprimes)
         for (int r = 0; r < rayons.Nombre; ++r)
         {
             const TRayonBord& rayon = rayons.Rayons[static_cast<std::size_t>(r)];

@@ -170,6 +170,11 @@ void Chevrons(TSupport& sup, int x, int y);
 void DessinePlanDiagonal(TSupport& sup, int x, int oa, double petitCote, double decalage, double epaisseur, float s,
                          TColor teinte);
 
+// The film holder or focal surface at the focus x: a yellow block, outlined in green, whose right face is the field
+// curved about the primary's centre of curvature (radius R - F1), or, for a flat field or one wider than that sphere,
+// a flat yellow bar as high as the fully illuminated field.
+void DessinePorteFilm(TSupport& sup, int x, int oa, float s, double rayon, double focale);
+
 // A lens device standing on the vertical line X above a folding flat, the light going up to the image at YImage;
 // an afocal device rises instead to HauteurAfocale mm above the axis, its rays leaving up to YSortie. Every vertex
 // may stand Recul mm further from the image, the last glass then running up to that far beyond it.
@@ -204,15 +209,23 @@ struct TDispositifRenverse
     double Fond = 0;
     double Image = 0;
     int XImage = 0;
+    // The incoming light from the band's left edge to each ray's hit on the primary, with its chevrons on screen;
+    // a form that draws its beam into the primary itself leaves it out.
+    bool LumiereEntrante = true;
+    // On paper a cut ray's message is printed at the band's top right; without it the screen's banner is set.
+    bool MessagesImprimes = true;
+    // The solver and the tracer of the edge rays; tests put scripted ones in their place.
+    void (*Prepare)() = nullptr;
+    void (*Trace)() = nullptr;
     // Distance of device surface i's vertex in front of Ao.
     double Sommet(int i) const;
 };
 // Its glass (lightened on paper) and its stops with the stop symbol.
 void DessineDispositifRenverse(TSupport& sup, const TDispositifRenverse& d);
 // The three edge rays from their own hits on the primary through the device to the image, red, or light green after
-// a retreat from a device edge, each with its incoming light from the band's left edge and, on screen, its chevrons;
-// a cut ray shows the banner on screen and prints its message at the band's top right. False when a ray needed
-// too many steps and the drawing stops.
+// a retreat from a device edge, each with its incoming light (when asked); a cut ray shows the banner on screen and
+// prints its message at the band's top right (when asked). False when a ray needed too many steps and the drawing
+// stops.
 bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d);
 
 // The path of one traced ray through a meniscus or corrector form as (x, z) pairs in single precision: x its height

@@ -16,6 +16,7 @@
 #ifdef QUIVANE_ETAT_COUPES
 #include "sections/Cadre.h"
 #include "sections/CoupeDispositif.h"
+#include "sections/CoupeMaksutov.h"
 #include "sections/Primitives.h"
 #include "sections/Repere.h"
 #include "sections/Support.h"
@@ -80,6 +81,7 @@ void ReinitialiseProgramme()
     TrajetRayonPrincipal = TTrajetRayon{};
     TrajetBordNegatif = TTrajetRayon{};
     TrajetBordPositif = TTrajetRayon{};
+    TraceursMaksutov = TTraceursMaksutov{};
     DegradeNoir = TDegrade{};
     DegradeBlanc = TDegrade{};
     BordsFaces = TBordsFaces{};

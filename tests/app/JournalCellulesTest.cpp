@@ -60,6 +60,7 @@ struct TCasCellules
     const char* Nom;
     TTypeInstrument Forme;
     std::function<void()> Saisies;
+    void (*Retouche)() = nullptr; // a change of the test design before it is saved
 };
 
 const std::vector<TCasCellules>& Cas()
@@ -79,6 +80,17 @@ const std::vector<TCasCellules>& Cas()
              Etat.VueCourante = TVue::EtoileUnique;
              SaisitDistance(OuvreSaisieDistanceAxeEtoile, "12");
          }},
+        // Beyond the fully illuminated field: the cap is stored and journaled, the box keeps the typed text.
+        {"distance de l'etoile d'un Maksutov bornee", T::Maksutov,
+         [] {
+             Etat.VueCourante = TVue::Instrument;
+             SaisitDistance(OuvreSaisieDistanceAxeEtoile, "400");
+             ASSERT_EQ(EtatSaisie.Saisie.Texte, "400 '");
+             ASSERT_GT(Reglages.DistanceAxeEtoile, 1);
+             ASSERT_LT(Reglages.DistanceAxeEtoile, 400);
+         },
+         // A mirror wide enough for a fully illuminated field.
+         [] { Instrument.DiametreMiroir = 140; }},
         {"distance de l'image avec les rayons", T::Cassegrain,
          [] {
              EnfonceSeul(TBoutonVue::Dispositif);
@@ -177,7 +189,7 @@ TEST_F(JournalCellules, AnnulerRetablirEtRecupererRedonnentLesConceptions)
     for (const TCasCellules& cas : Cas())
     {
         SCOPED_TRACE(cas.Nom);
-        OuvreBase(cas.Forme);
+        OuvreBase(cas.Forme, true, cas.Retouche);
         const auto base = Vue();
         cas.Saisies();
         const std::int32_t enregistrements = Journal.NombreEnregistrementsJournal - 1;

@@ -161,9 +161,12 @@ protected:
 
     // A valid design of the form, with the two-row device unless told otherwise, saved, then read as the journal's
     // base: one record.
-    void OuvreBase(TTypeInstrument forme, bool avecDispositif = true)
+    // `retouche` changes the form's test design before it is saved.
+    void OuvreBase(TTypeInstrument forme, bool avecDispositif = true, void (*retouche)() = nullptr)
     {
         ConstruitFormeValide(forme);
+        if (retouche)
+            retouche();
         if (avecDispositif)
             PoseDispositif();
         AppliqueIndices();

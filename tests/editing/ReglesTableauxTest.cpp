@@ -4,6 +4,7 @@
 #include "PortsEnregistres.h"
 
 #include "editing/ClicsFiche.h"
+#include "editing/Nombres.h"
 #include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/Initialisation.h"
@@ -521,11 +522,25 @@ TEST_F(Distances, EtoileDuMaksutovBorneeAuChampDePleineLumiere)
 
     Tape(SaisieDistanceAxeEtoile, 0, FormateNombre(*limite + 20, "0"));
     ValideSaisie();
-    EXPECT_EQ(Reglages.DistanceAxeEtoile, *limite);
+    // The cap as its record reads back.
+    EXPECT_EQ(Reglages.DistanceAxeEtoile, LitNombre(FormateGeneral(*limite)));
+    EXPECT_NEAR(Reglages.DistanceAxeEtoile, *limite, 1e-9);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, FormateNombre(*limite + 20, "0") + " '");
     EXPECT_EQ(Textes(Appels.Enregistrements), std::vector{Enregistrement(CodeJournalDistanceHorsAxe, 0, *limite)});
     EXPECT_FALSE(Edition.DocumentModifie);
     EXPECT_EQ(*Preparations, 1);
+}
+
+TEST_F(Distances, UnMiroirPlusEtroitQueLeFaisceauGardeLEtoileSurLAxe)
+{
+    // No fully illuminated field: the cap is the axis, never a negative distance.
+    Instrument.DiametreChampPleineLumiere = -2;
+    EXPECT_EQ(LimiteMaksutov(), 0.0f);
+    Reglages.DistanceAxeEtoile = 5;
+    Tape(SaisieDistanceAxeEtoile, 5, "40");
+    ValideSaisie();
+    EXPECT_EQ(Reglages.DistanceAxeEtoile, 0);
+    EXPECT_EQ(EtatSaisie.Saisie.Texte, "40 '");
 }
 
 TEST_F(Distances, ImageNegativeEtTextesIgnores)
