@@ -14,12 +14,6 @@ namespace {
 void RejoueA(std::int32_t position)
 {
     const TEtatEdition avant = Edition;
-    // Leaving the end of the journal: the replay decides again whether the design differs from its base.
-    if (avant.PositionJournal == 0)
-    {
-        Edition.AMettreAJour = false;
-        Edition.DocumentModifie = false;
-    }
     Edition.PositionJournal = position;
     if (!RejoueJournal())
         Edition = avant;

@@ -3,6 +3,7 @@
 
 #include "app/Etat.h"
 #include "app/FichierFormat.h"
+#include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "editing/Nombres.h"
 #include "platform/Bip.h"
@@ -184,6 +185,10 @@ bool EcritFichierConception(const std::string& cheminSecours)
     {
         Edition.AMettreAJour = false;
         Edition.DocumentModifie = false;
+        // Undo and redo back to these records give the design saved here.
+        if (Edition.PositionJournal != PositionRecuperation)
+            Journal.PositionEnregistree =
+                Edition.PositionJournal > 0 ? Edition.PositionJournal : Journal.NombreEnregistrementsJournal;
     }
     return true;
 }

@@ -131,6 +131,8 @@ void AjouteAuJournal()
     {
         if (coupe)
         {
+            if (Journal.PositionEnregistree > position)
+                Journal.PositionEnregistree = -1;
             Journal.Enregistrements.resize(static_cast<std::size_t>(position));
             Journal.FichierAJour = false;
         }
@@ -172,5 +174,6 @@ void VideJournal()
             SignaleEchecJournal();
     }
     Journal.NombreEnregistrementsJournal = 0;
+    Journal.PositionEnregistree = 1;
     Edition.PositionJournal = 0;
 }

@@ -25,6 +25,9 @@ struct TJournal
     // False once the file no longer holds exactly these records (a write failed, or a cut record ends it): nothing
     // may then be appended after what it lacks, and the next write puts the whole journal in its place.
     bool FichierAJour = true;
+    // The number of records of the design its file last held: the first record (the design read or started)
+    // until a save; -1 once those records were cut by a change after an undo.
+    std::int32_t PositionEnregistree = 1;
     // The design read could not be kept as the journal's base: nothing is journaled until the next design starts a
     // journal of its own (the journal is emptied).
     bool Arrete = false;

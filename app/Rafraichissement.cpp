@@ -399,6 +399,13 @@ const TLigneCopiee& PressePapiersLigne()
     return Edition.TableEditee == TTableEditee::Groupe ? Edition.LigneCopieeGroupe : Edition.LigneCopiee;
 }
 
+void CalculeCarres()
+{
+    Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4;
+    const double secondaire = Instrument.DiametreSecondaire;
+    Instrument.RayonObstructionCarre = secondaire * secondaire / 4;
+}
+
 void RecalculeEtDessine()
 {
     for (TControle* controle : {&Controles.Dessin, &Controles.BoxDistance, &Controles.Spinup, &Controles.SpinDown})
@@ -411,9 +418,7 @@ void RecalculeEtDessine()
     if (Controles.Ligne.Visible)
         DessineLigneEditee();
 
-    Instrument.CarreRayonPupille = Instrument.DiametreEntree * Instrument.DiametreEntree / 4;
-    const double secondaire = Instrument.DiametreSecondaire;
-    Instrument.RayonObstructionCarre = secondaire * secondaire / 4;
+    CalculeCarres();
 
     MesureHauteurTitre();
     int hauteur = MiseEnPage.HauteurTitre + 32;
@@ -500,6 +505,24 @@ void Rafraichit()
 }
 
 } // namespace
+
+void RecalculeConception()
+{
+    if (Instrument.TypeInstrument == TTypeInstrument::Schmidt)
+        CalculeFocaleSchmidt();
+    VerifieInstrument();
+    VerifieDispositif();
+    CalculeCarres();
+    if (Edition.InstrumentDeveloppe)
+        PrepareForme();
+    if (Validite.InstrumentValide)
+        FocaleObjectifSeul();
+    // The sheet's blocks solve the system as they draw; its image is drawn again by the refresh that follows.
+    const bool aMettreAJour = Edition.AMettreAJour;
+    Edition.AMettreAJour = true;
+    DessineTableau();
+    Edition.AMettreAJour = aMettreAJour;
+}
 
 void RafraichitVue()
 {

@@ -156,6 +156,10 @@ std::string DessineEtoiles(bool unique);
 // first ends.
 void RafraichitVue();
 
+// The design's values that a refresh computes, those the sheet computes as it draws included, without the view
+// below the sheet: the replay runs it after each record, so that the next record meets the values its edit met.
+void RecalculeConception();
+
 // Closes the editing frames, then refreshes.
 void FermeCadresEtRafraichit();
 

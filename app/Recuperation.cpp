@@ -81,6 +81,8 @@ void Reconstruit()
     LitJournal(PositionRecuperation, enregistrements, &entier);
     AdopteJournal(std::move(enregistrements), entier);
     RejoueJournal();
+    // The base copy is written before any refresh: it gets the values the refresh after the last change gave.
+    RecalculeConception();
     Edition.TableEditee = TTableEditee::Dispositif;
     if (Dispositif.NombreDioptres > 1 && EstLigneVide(Dispositif.NombreDioptres))
         --Dispositif.NombreDioptres;

@@ -399,14 +399,23 @@ bool RejoueJournal()
         const std::vector<TEnregistrementJournal> enregistrements(
             debut, debut + static_cast<std::ptrdiff_t>(std::min(Journal.Enregistrements.size(),
                                                                 static_cast<std::size_t>(Edition.PositionJournal))));
-        for (const TEnregistrementJournal& enregistrement : enregistrements)
-            AppliqueCode(enregistrement);
+        // The view is the user's, not part of the design: a read replayed does not press "Instrument".
+        const auto boutons = Etat.BoutonsVue;
+        // Each change was followed by one refresh, which the caller makes after the last.
+        for (std::size_t i = 0; i < enregistrements.size(); ++i)
+        {
+            AppliqueCode(enregistrements[i]);
+            if (i + 1 < enregistrements.size())
+                RecalculeConception();
+        }
+        Etat.BoutonsVue = boutons;
         RemetNomsDocument(noms);
         MontreTitreDocument();
+        // The design is its file's again at the position it was last read or saved; a recovered design is saved
+        // nowhere yet, its first record included.
+        Edition.DocumentModifie = static_cast<std::int32_t>(enregistrements.size()) != Journal.PositionEnregistree ||
+                                  Etat.CheminAffiche == TexteFichierRecupere;
     }
-    // A recovered design is saved nowhere yet, its first record included.
-    if (Edition.PositionJournal > 1 || Etat.CheminAffiche == TexteFichierRecupere)
-        Edition.DocumentModifie = true;
     Edition.AMettreAJour = true;
     EtatSaisie.CodeSaisieRefusee = EtatSaisie.CodeSaisie;
     Journal.RejeuEnCours = false;

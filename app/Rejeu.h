@@ -8,7 +8,8 @@
 #include <vector>
 
 // Rebuilds the design from records 1 to Edition.PositionJournal (every record while it exceeds their count): the
-// design reset, then each record applied with the journal silenced. The document keeps the names it had (path,
+// design reset, then each record applied with the journal silenced, the values a refresh computes recomputed between
+// two records. The view stays the user's. The document keeps the names it had (path,
 // shown path, save name, named flag) and the caption shows them again. A journal that cannot be read beeps and
 // leaves the design as it was: false. The caller refreshes.
 bool RejoueJournal();

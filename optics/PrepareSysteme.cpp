@@ -334,7 +334,10 @@ void RechercheFocaleSansDispositif()
     }
     if (Instrument.TypeInstrument == TTypeInstrument::KlevtsovCassegrain)
     {
+        // The magnification follows the focal length found, so that a second set-up finds what the first left.
         Instrument.FocaleResultante = Instrument.FocaleEffective;
+        if (Instrument.FocalePrimaire > 0)
+            Instrument.Grandissement = Instrument.FocaleResultante / Instrument.FocalePrimaire;
     }
     else if (!MesureFocaleEffective())
     {

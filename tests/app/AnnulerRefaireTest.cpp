@@ -9,6 +9,7 @@
 #include "editing/ListeTypes.h"
 
 #include <QAction>
+#include <QToolButton>
 
 namespace {
 
@@ -63,4 +64,36 @@ TEST_F(AnnulerRefaire, LeDocumentEnregistreSousUnNomGardeCeNom)
         std::filesystem::remove(Chemin("b.bak"));
         std::filesystem::remove(Chemin("base.qvd"));
     }
+}
+
+TEST_F(AnnulerRefaire, LaVueResteEtLaConceptionEnregistreeRedevientNonModifiee)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    TPrincipale principale;
+    // The user looks at the sheet alone; reading the base again must not press "Instrument".
+    Etat.BoutonsVue = {};
+    ConceptionRafraichie();
+    ASSERT_EQ(Etat.VueCourante, TVue::Tableau);
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    Services.DialoguesFichier.RepondEnregistreSous(Chemin("b.qvd"));
+    EnregistreDocumentSous();
+    ASSERT_TRUE(OperationFichierReussie);
+    Modifie(SaisieDiametreEntreeNewton, 240);
+
+    // Position: the records replayed; whether the design then differs from the file saved at two records.
+    const std::vector<std::pair<void (*)(), bool>> pas = {{AnnulerExecute, false},  {AnnulerExecute, true},
+                                                          {RetablirExecute, false}, {RetablirExecute, true},
+                                                          {AnnulerExecute, false},  {AnnulerExecute, true}};
+    for (std::size_t k = 0; k < pas.size(); ++k)
+    {
+        SCOPED_TRACE(k);
+        pas[k].first();
+        EXPECT_EQ(Edition.DocumentModifie, pas[k].second);
+        EXPECT_EQ(Etat.VueCourante, TVue::Tableau);
+        EXPECT_FALSE(principale.ToolInstrument->isChecked());
+    }
+    // A change after the undo cuts the records the file held: no position gives that design again.
+    Modifie(SaisieDiametreEntreeNewton, 250);
+    AnnulerExecute();
+    EXPECT_TRUE(Edition.DocumentModifie);
 }

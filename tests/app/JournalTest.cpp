@@ -489,7 +489,8 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
     {
         SCOPED_TRACE(cas.Nom);
         OuvreBase(cas.Forme, cas.AvecDispositif);
-        const auto base = Conception();
+        // A design read is shown before it is changed.
+        const auto base = ConceptionRafraichie();
         const std::int32_t avant = Journal.NombreEnregistrementsJournal;
         cas.Change();
         EXPECT_GT(Journal.NombreEnregistrementsJournal, avant);
@@ -499,6 +500,46 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
         Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
         RejoueJournal();
         EXPECT_EQ(Ecarts(ConceptionRafraichie(), modifiee), "");
+        Edition.PositionJournal = 0;
+        Etat.VueCourante = TVue::Tableau;
+        Etat.BoutonsVue = {};
+    }
+}
+
+// Every change undone back to the base design and redone, in the view the user has: each undo gives the design
+// before the change, the view stays, and back at the base the design is no longer modified.
+TEST_F(Journal_, ChaqueModificationSeDefaitEtSeRefait)
+{
+    for (const TCasRejeu& cas : CasRejeu())
+    {
+        SCOPED_TRACE(cas.Nom);
+        OuvreBase(cas.Forme, cas.AvecDispositif);
+        const auto base = ConceptionRafraichie();
+        const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+        cas.Change();
+        Edition.DocumentModifie = true;
+        const auto modifiee = ConceptionRafraichie();
+        const TVue vue = Etat.VueCourante;
+        const auto boutons = Etat.BoutonsVue;
+        const std::int32_t apres = Journal.NombreEnregistrementsJournal;
+        for (int tour = 0; tour < 2; ++tour)
+        {
+            SCOPED_TRACE(tour);
+            for (std::int32_t n = apres; n > avant; --n)
+                AnnulerExecute();
+            EXPECT_EQ(Edition.PositionJournal, avant);
+            EXPECT_EQ(Ecarts(Conception(), base), "");
+            EXPECT_FALSE(Edition.DocumentModifie);
+            EXPECT_EQ(Etat.VueCourante, vue);
+            EXPECT_EQ(Etat.BoutonsVue, boutons);
+            for (std::int32_t n = apres; n > avant; --n)
+                RetablirExecute();
+            EXPECT_EQ(Edition.PositionJournal, apres);
+            EXPECT_EQ(Ecarts(Conception(), modifiee), "");
+            EXPECT_TRUE(Edition.DocumentModifie);
+            EXPECT_EQ(Etat.VueCourante, vue);
+            EXPECT_EQ(Etat.BoutonsVue, boutons);
+        }
         Edition.PositionJournal = 0;
         Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue = {};
