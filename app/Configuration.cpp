@@ -140,6 +140,20 @@ TGeometrieFenetre FenetreParDefaut(TEcran ecran, TGeometrieFenetre actuelle)
     return fenetre;
 }
 
+TGeometrieFenetre InterieurDansEcran(const TGeometrieFenetre& cadre, const TMargesCadre& marges, const TEcran& ecran)
+{
+    const int largeur = std::min(cadre.Largeur, ecran.Largeur);
+    const int hauteur = std::min(cadre.Hauteur, ecran.Hauteur);
+    const int gauche = std::clamp(cadre.Gauche, ecran.Gauche, ecran.Gauche + ecran.Largeur - largeur);
+    const int haut = std::clamp(cadre.Haut, ecran.Haut, ecran.Haut + ecran.Hauteur - hauteur);
+    TGeometrieFenetre interieur = cadre;
+    interieur.Largeur = std::max(1, largeur - marges.Gauche - marges.Droite);
+    interieur.Hauteur = std::max(1, hauteur - marges.Haut - marges.Bas);
+    interieur.Gauche = gauche + marges.Gauche;
+    interieur.Haut = haut + marges.Haut;
+    return interieur;
+}
+
 std::optional<std::vector<std::string>> LitFichierConfiguration()
 {
     if (!Etat.DossierUtilisable || Services().Fichiers == nullptr ||

@@ -5,13 +5,17 @@
 #include <string>
 #include <vector>
 
+// The screen's area that windows may take (panels excluded).
 struct TEcran
 {
     int Largeur = 0;
     int Hauteur = 0;
+    int Gauche = 0;
+    int Haut = 0;
 };
 
-// The main window as the configuration reads or writes it; state 0 normal, 1 minimised, 2 maximised.
+// The main window as the configuration reads or writes it, frame included (the title bar and borders that the
+// desktop adds); state 0 normal, 1 minimised, 2 maximised.
 struct TGeometrieFenetre
 {
     int EtatFenetre = 0;
@@ -44,6 +48,19 @@ std::vector<std::string> LignesConfiguration(const TGeometrieFenetre& fenetre);
 // screens get 99 % of their height), 5 from the top; the left edge is kept. Also resets the remembered width and
 // the sheet's and printing's defaults.
 TGeometrieFenetre FenetreParDefaut(TEcran ecran, TGeometrieFenetre actuelle);
+
+// The widths of the frame the desktop draws around a window.
+struct TMargesCadre
+{
+    int Gauche = 0;
+    int Haut = 0;
+    int Droite = 0;
+    int Bas = 0;
+};
+
+// The window's own area, without its frame, for a frame asked at `cadre`: the frame, title bar included, held within
+// the screen's area, made smaller where it would not fit, so that it can always be seen and moved.
+TGeometrieFenetre InterieurDansEcran(const TGeometrieFenetre& cadre, const TMargesCadre& marges, const TEcran& ecran);
 
 // Reads Etat.CheminConfiguration; nothing when the file is missing or does not open.
 std::optional<std::vector<std::string>> LitFichierConfiguration();

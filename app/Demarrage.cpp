@@ -395,8 +395,9 @@ int Demarre(int argc, char** argv)
     // The program writes nothing on the standard error: Qt's own diagnostics are dropped.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
+    // No display name: Qt would append it to every caption, which already says "Quivane".
     application.setApplicationName(QStringLiteral("Quivane"));
-    application.setApplicationDisplayName(QStringLiteral("Quivane"));
+    InstalleTraductionsQt();
     EcouteSignalArret(application);
     InstalleServicesQt(Services());
     // The question window comes first: the main window's creation may already have something to say.

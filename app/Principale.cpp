@@ -61,6 +61,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -630,11 +631,25 @@ void TPrincipale::InstalleCrochets()
     FenetreFichier.CacheSaisie = [] { Principale->Saisie->hide(); };
 }
 
+TMargesCadre TPrincipale::MargesCadre() const
+{
+    const QMargins marges = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    return {marges.left(), marges.top(), marges.right(), marges.bottom()};
+}
+
+bool TPrincipale::MargesConnues() const
+{
+    const TMargesCadre m = MargesCadre();
+    return m.Gauche != 0 || m.Haut != 0 || m.Droite != 0 || m.Bas != 0;
+}
+
 TGeometrieFenetre TPrincipale::Geometrie() const
 {
     TGeometrieFenetre geometrie;
     geometrie.EtatFenetre = isMinimized() ? 1 : isMaximized() ? 2 : 0;
-    const QRect normale = isMinimized() || isMaximized() ? normalGeometry() : geometry();
+    const TMargesCadre m = MargesCadre();
+    const QRect normale = (isMinimized() || isMaximized() ? normalGeometry() : geometry())
+                              .marginsAdded(QMargins(m.Gauche, m.Haut, m.Droite, m.Bas));
     geometrie.Largeur = normale.width();
     geometrie.Hauteur = normale.height();
     geometrie.Gauche = normale.x();
@@ -644,12 +659,35 @@ TGeometrieFenetre TPrincipale::Geometrie() const
 
 void TPrincipale::AppliqueGeometrie(const TGeometrieFenetre& geometrie)
 {
+    CadreDemande_.reset();
     if (geometrie.Largeur > 0 && geometrie.Hauteur > 0)
-        setGeometry(geometrie.Gauche, geometrie.Haut, geometrie.Largeur, geometrie.Hauteur);
+    {
+        CadreDemande_ = geometrie;
+        PlaceCadre();
+    }
     setWindowState(geometrie.EtatFenetre == 2   ? Qt::WindowMaximized
                    : geometrie.EtatFenetre == 1 ? Qt::WindowMinimized
                                                 : Qt::WindowNoState);
     Fenetre->Redimensionne(LargeurFenetre, HauteurFenetre);
+}
+
+// The desktop tells the frame's widths only once the window is shown: until then the window is placed as if it had
+// none, and placed again, once, when they are known. A desktop that draws no frame never tells any.
+void TPrincipale::PlaceCadre()
+{
+    if (!CadreDemande_)
+        return;
+    const bool margesConnues = MargesConnues();
+    const TMargesCadre marges = MargesCadre();
+    const TGeometrieFenetre interieur = InterieurDansEcran(*CadreDemande_, marges, Ecran());
+    resize(interieur.Largeur, interieur.Hauteur);
+    // A window's position is its frame's. A framed window already in place is not moved again: desktops differ in
+    // how they read a position asked after the frame.
+    const QPoint cadre(interieur.Gauche - marges.Gauche, interieur.Haut - marges.Haut);
+    if (!margesConnues || frameGeometry().topLeft() != cadre)
+        move(cadre);
+    if (margesConnues)
+        CadreDemande_.reset();
 }
 
 TEcran TPrincipale::Ecran() const
@@ -658,7 +696,7 @@ TEcran TPrincipale::Ecran() const
     if (ecran == nullptr)
         return {LargeurFenetre, HauteurFenetre};
     const QRect disponible = ecran->availableGeometry();
-    return {disponible.width(), disponible.height()};
+    return {disponible.width(), disponible.height(), disponible.x(), disponible.y()};
 }
 
 void TPrincipale::MontreHistorique()
@@ -874,6 +912,13 @@ void TPrincipale::keyPressEvent(QKeyEvent* evenement)
 
 bool TPrincipale::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // The window's native side learns the frame's widths once the desktop has framed it, with no event of the
+    // window itself when its size stays the same.
+    if (objet == windowHandle() && CadreDemande_ &&
+        (evenement->type() == QEvent::Expose || evenement->type() == QEvent::Resize ||
+         evenement->type() == QEvent::Move) &&
+        windowState() == Qt::WindowNoState && MargesConnues())
+        PlaceCadre();
     if ((objet == Zone || objet == Fiche) && evenement->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton)
     {
@@ -887,6 +932,13 @@ void TPrincipale::resizeEvent(QResizeEvent* evenement)
 {
     QMainWindow::resizeEvent(evenement);
     FormResize();
+}
+
+void TPrincipale::showEvent(QShowEvent* evenement)
+{
+    QMainWindow::showEvent(evenement);
+    if (windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
 }
 
 void TPrincipale::closeEvent(QCloseEvent* evenement)

@@ -9,6 +9,8 @@
 #include <QMainWindow>
 #include <QSet>
 
+#include <optional>
+
 class QAction;
 class QLineEdit;
 class QMenu;
@@ -25,7 +27,7 @@ public:
     explicit TPrincipale(QWidget* parent = nullptr);
     ~TPrincipale() override;
 
-    // The window's geometry and state as the configuration file keeps them, and back.
+    // The window's geometry and state as the configuration file keeps them (frame included), and back.
     TGeometrieFenetre Geometrie() const;
     void AppliqueGeometrie(const TGeometrieFenetre& geometrie);
     TEcran Ecran() const;
@@ -132,6 +134,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
     // The arrows while no control has the focus, and a click on the page around its images.
     void keyPressEvent(QKeyEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -155,6 +158,10 @@ private:
     void CopierExecute();
     void CollerExecute();
 
+    TMargesCadre MargesCadre() const;
+    bool MargesConnues() const;
+    // The asked frame held within the screen, with the frame's widths as far as they are known.
+    void PlaceCadre();
     void DisposeBarres();
     void AppliqueGrandPas(QScrollBar* barre, const TBarreDefilement& modele, int action);
     void SynchroniseBoutonsVue();
@@ -167,6 +174,8 @@ private:
     TBarreDefilement BarreVerticale_;
     TBarreDefilement BarreHorizontale_;
     bool Fermee_ = false;
+    // The frame asked at start-up, until the desktop has told the frame's widths and it has been placed with them.
+    std::optional<TGeometrieFenetre> CadreDemande_;
     QSet<const QAction*> CommandesReliees_;
 };
 

@@ -7,7 +7,7 @@ set -euo pipefail
 
 racine=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 paquets=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core
-         poppler-utils)
+         qt6-translations-l10n poppler-utils)
 
 installe_manquants() {
   local manquants=()

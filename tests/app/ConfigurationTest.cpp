@@ -206,3 +206,36 @@ TEST_F(Configuration, LaFenetreParDefautTientDansLEcran)
         EXPECT_TRUE(Reglages.ImpressionFondNoir);
     }
 }
+
+// The frame, title bar included, stays on the screen's free area: the default window on a 1280 x 1024 screen no
+// longer hides its title above the screen, and a remembered place off the screen comes back onto it.
+TEST(PlacementFenetre, LeCadreTientDansLaZoneLibreDeLEcran)
+{
+    struct TCas
+    {
+        const char* Nom;
+        TGeometrieFenetre Cadre;
+        TEcran Ecran;
+        TGeometrieFenetre Interieur;
+    };
+    const TMargesCadre marges{1, 20, 1, 4};
+    const TCas cas[] = {
+        {"défaut sur 1280 x 1024", {0, 820, 1013, 0, 5}, {1280, 1024}, {0, 818, 989, 1, 25}},
+        {"défaut sur 1920 x 1080", {0, 820, 1069, 0, 5}, {1920, 1080}, {0, 818, 1045, 1, 25}},
+        {"sous un panneau de 30 en haut", {0, 820, 1013, 0, 5}, {1280, 994, 0, 30}, {0, 818, 970, 1, 50}},
+        {"trop bas et trop à droite", {0, 820, 700, 900, 600}, {1280, 1024}, {0, 818, 676, 461, 344}},
+        {"au-dessus et à gauche de l'écran", {0, 820, 700, -50, -30}, {1280, 1024}, {0, 818, 676, 1, 20}},
+        {"plus grand que l'écran", {0, 1600, 1200, 0, 0}, {1280, 1024}, {0, 1278, 1000, 1, 20}},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        const TGeometrieFenetre interieur = InterieurDansEcran(c.Cadre, marges, c.Ecran);
+        EXPECT_EQ(interieur.Largeur, c.Interieur.Largeur);
+        EXPECT_EQ(interieur.Hauteur, c.Interieur.Hauteur);
+        EXPECT_EQ(interieur.Gauche, c.Interieur.Gauche);
+        EXPECT_EQ(interieur.Haut, c.Interieur.Haut);
+        // Frame bottom within the screen.
+        EXPECT_LE(interieur.Haut + interieur.Hauteur + marges.Bas, c.Ecran.Haut + c.Ecran.Hauteur);
+    }
+}

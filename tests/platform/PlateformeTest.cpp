@@ -7,6 +7,7 @@
 #include "platform/ServicesQt.h"
 #include "platform/Version.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -70,6 +71,17 @@ TEST(Locale, LeSeparateurDecimalSuitLaLangue)
         EXPECT_EQ(SeparateurDecimalDuSysteme(), separateur);
     }
     QLocale::setDefault(avant);
+}
+
+// The file dialog, the print dialog and the overwrite question are Qt's: their texts must be French too.
+TEST(Locale, LesDialoguesDeQtParlentFrancais)
+{
+    AssureApplicationQt();
+    ASSERT_TRUE(InstalleTraductionsQt());
+    ASSERT_TRUE(InstalleTraductionsQt()) << "une seconde fois, sans second traducteur";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Annuler");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:").toStdString(), "&Nom de fichier :");
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print").toStdString(), "Imprimer");
 }
 
 TEST(Version, LesFichiersPortentLaVersionMajeureTrois)
