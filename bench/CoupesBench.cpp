@@ -29,7 +29,7 @@ struct TFormeBanc
     double Tirage = 100;
 };
 
-constexpr std::array<TFormeBanc, 14> Formes = {{
+constexpr std::array<TFormeBanc, 15> Formes = {{
     {"Newton", TTypeInstrument::Newton, false, 60},
     {"Cassegrain", TTypeInstrument::Cassegrain},
     {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
@@ -44,6 +44,7 @@ constexpr std::array<TFormeBanc, 14> Formes = {{
     {"LurieHoughton", TTypeInstrument::LurieHoughton},
     {"Maksutov", TTypeInstrument::Maksutov},
     {"MaksutovNewton", TTypeInstrument::MaksutovNewton},
+    {"MaksutovCassegrain", TTypeInstrument::MaksutovCassegrain},
 }};
 
 // The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,

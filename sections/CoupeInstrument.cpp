@@ -8,6 +8,7 @@
 #include "sections/CoupeCassegrain.h"
 #include "sections/CoupeLurieHoughton.h"
 #include "sections/CoupeMaksutov.h"
+#include "sections/CoupeMaksutovCassegrain.h"
 #include "sections/CoupeNewton.h"
 #include "sections/CoupeSchmidt.h"
 #include "sections/CoupeSchmidtNewton.h"
@@ -43,8 +44,8 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
         return {[](ICanevas& dessin) { DessineCoupeMaksutov(dessin, BoiteDistance); }, ImprimeCoupeMaksutov};
+    case TTypeInstrument::MaksutovCassegrain: return {DessineCoupeMaksutovCassegrain, ImprimeCoupeMaksutovCassegrain};
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::MaksutovCassegrain:
     case TTypeInstrument::HoughtonCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::Lunette: return {};

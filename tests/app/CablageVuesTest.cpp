@@ -123,12 +123,20 @@ TEST_F(CablageVuesFenetre, ApresLEtoileUniqueLaVueInstrumentMontreSaBandeOuAucun
         bool Variante; // the Schmidt-Cassegrain without secondary, the Schmidt-Newton without flat
         bool Dessinee;
     };
-    const TCas cas[] = {
-        {T::Cassegrain, false, true},         {T::RitcheyChretien, false, true}, {T::Gregory, false, true},
-        {T::DallKirkham, false, true},        {T::Schwarzschild, false, true},   {T::SchmidtCassegrain, false, true},
-        {T::SchmidtCassegrain, true, true},   {T::Schmidt, false, true},         {T::SchmidtNewton, false, true},
-        {T::SchmidtNewton, true, true},       {T::LurieHoughton, false, true},   {T::Maksutov, false, true},
-        {T::MaksutovCassegrain, false, false}};
+    const TCas cas[] = {{T::Cassegrain, false, true},
+                        {T::RitcheyChretien, false, true},
+                        {T::Gregory, false, true},
+                        {T::DallKirkham, false, true},
+                        {T::Schwarzschild, false, true},
+                        {T::SchmidtCassegrain, false, true},
+                        {T::SchmidtCassegrain, true, true},
+                        {T::Schmidt, false, true},
+                        {T::SchmidtNewton, false, true},
+                        {T::SchmidtNewton, true, true},
+                        {T::LurieHoughton, false, true},
+                        {T::Maksutov, false, true},
+                        {T::MaksutovCassegrain, false, true},
+                        {T::HoughtonCassegrain, false, false}};
     TPrincipale& p = *Principale_;
     for (const TCas& c : cas)
     {

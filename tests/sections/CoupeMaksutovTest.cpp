@@ -7,6 +7,7 @@
 #include "optics/Validite.h"
 #include "platform/Format.h"
 #include "sections/CoupeMaksutov.h"
+#include "sections/CoupeMaksutovCassegrain.h"
 
 #include <algorithm>
 #include <string>
@@ -32,11 +33,13 @@ void Construit(T forme)
 
 TEST_F(CoupeMaksutov, ChaqueFormeSeDessineEtSImprimeSansToucherLaConception)
 {
-    for (const T forme : {T::Maksutov, T::MaksutovNewton})
+    for (const T forme : {T::Maksutov, T::MaksutovNewton, T::MaksutovCassegrain})
         for (const bool dispositif : {false, true})
         {
-            const std::string nom =
-                std::string(forme == T::Maksutov ? "Maksutov" : "Maksutov-Newton") + (dispositif ? "-d" : "");
+            const std::string nom = std::string(forme == T::Maksutov         ? "Maksutov"
+                                                : forme == T::MaksutovNewton ? "Maksutov-Newton"
+                                                                             : "Maksutov-Cassegrain") +
+                                    (dispositif ? "-d" : "");
             SCOPED_TRACE(nom);
             Construit(forme);
             if (dispositif)
@@ -222,6 +225,80 @@ TEST_F(CoupeMaksutov, LaLigneImprimeeDeLEtoileAuDelaDUnDixiemeDeMinute)
                                   FormateNombre(std::abs(Systeme.HauteurImagePrincipale), "0.000") + " mm";
         EXPECT_EQ(TexteDessine(*page, {.Texte = ligne, .Y = 1000 + 2 * 99 + 99 / 8}), distance > 0.1);
     }
+}
+
+TEST_F(CoupeMaksutov, LeSecondaireSurLaLameEstUneCoqueDUnCentiemeDeLOuverture)
+{
+    struct TCas
+    {
+        double D;
+        bool SurMenisque;
+        double Epaisseur; // drawn
+    };
+    // Half a millimetre goes to the even one, whatever thickness the secondary was given.
+    for (const TCas c : {TCas{250, true, 2}, TCas{350, true, 4}})
+    {
+        SCOPED_TRACE(c.D);
+        ConstruitFormeValide(T::MaksutovCassegrain);
+        Instrument.DiametreEntree = c.D;
+        Instrument.SecondaireSurMenisque = c.SurMenisque;
+        Instrument.EpaisseurSecondaire = 7;
+        RederiveForme();
+        ASSERT_TRUE(PorteCoupeOuverte());
+        TCanevasEnregistreur dessin(762, 550);
+        DessineCoupeInstrument(dessin);
+        EXPECT_EQ(Instrument.EpaisseurSecondaireDessin, c.Epaisseur);
+        EXPECT_FALSE(PixelsEnCouleur(dessin, CouleurRouge).empty());
+    }
+}
+
+TEST_F(CoupeMaksutov, UneFocaleDeZeroOuUnNeTesteNiLeTrouNiNeDonneDeNonNombre)
+{
+    const std::string trou = " Le trou central est trop petit ";
+    for (const double F : {0.0, 1.0})
+    {
+        SCOPED_TRACE(F);
+        ConstruitFormeDerivee(T::MaksutovCassegrain);
+        Instrument.DiametreTrouCentral = 1;
+        Instrument.DegagementFoyer = 200;
+        Instrument.FocaleResultante = F;
+        TCanevasEnregistreur dessin(762, 550);
+        DessineCoupeMaksutovCassegrain(dessin);
+        EXPECT_FALSE(TexteDessine(dessin, {.Texte = trou}));
+        EXPECT_TRUE(PixelsEnCouleur(dessin, CouleurOrange).empty());
+        EXPECT_TRUE(CoordonneesBornees(dessin));
+        std::string champ;
+        EXPECT_FALSE(EtatContientNonFini(champ)) << champ;
+    }
+    // A real focal length with that hole, the focus 200 mm behind the primary: the orange beam and its box.
+    ConstruitFormeDerivee(T::MaksutovCassegrain);
+    Instrument.DiametreTrouCentral = 1;
+    Instrument.DegagementFoyer = 200;
+    TCanevasEnregistreur dessin(762, 550);
+    DessineCoupeMaksutovCassegrain(dessin);
+    EXPECT_TRUE(
+        TexteDessine(dessin, {.Texte = trou, .X = 762 - dessin.TextWidth(trou), .Y = 2, .Fond = CouleurOrange}));
+    EXPECT_FALSE(PixelsEnCouleur(dessin, CouleurOrange).empty());
+}
+
+TEST_F(CoupeMaksutov, LesDeuxTextesDeRefusDuMaksutovCassegrain)
+{
+    const std::string incoherent = " Les données sont incohérentes, le grandissement est trop faible ou négatif ";
+    ConstruitFormeDerivee(T::MaksutovCassegrain);
+    Validite.ConflitGeometrique = true;
+    TCanevasEnregistreur conflit(762, 550);
+    DessineCoupeMaksutovCassegrain(conflit);
+    EXPECT_TRUE(
+        TexteDessine(conflit, {.Texte = incoherent, .X = 0, .Y = 4, .Couleur = clWhite, .Fond = CouleurFuchsia}));
+    const TAppelCanevas* boite = DernierRectangle(conflit);
+    ASSERT_NE(boite, nullptr);
+    EXPECT_EQ(boite->Valeurs, (std::vector<int>{0, 0, conflit.TextWidth(incoherent) + 6, 20}));
+
+    Validite.InstrumentValide = false;
+    TCanevasEnregistreur incomplet(762, 550);
+    DessineCoupeMaksutovCassegrain(incomplet);
+    EXPECT_TRUE(TexteDessine(incomplet, {.Texte = " Les données sont incomplètes ou incohérentes ", .X = 0, .Y = 0}));
+    EXPECT_FALSE(TexteDessine(incomplet, {.Texte = incoherent}));
 }
 
 // The chief ray leaves the meniscus far off the axis: it cannot meet the curved field.
