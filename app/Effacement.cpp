@@ -8,14 +8,26 @@
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
 #include "editing/EtatEdition.h"
+#include "editing/ListeTypes.h"
 #include "editing/OuvreSaisie.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "sheet/Fiche.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
+
+// A device without a glass has no index to read from the catalogue.
+bool DispositifAVerres()
+{
+    const TDioptre& d = Dispositif;
+    for (int i = 1; i <= std::min(d.NombreDioptres, NombreMaxDioptres); ++i)
+        if (!d.MatiereDioptre[static_cast<std::size_t>(i + 1)].empty())
+            return true;
+    return false;
+}
 
 void Journalise(std::int32_t code)
 {
@@ -33,9 +45,23 @@ void EffaceInstrument()
 {
     // The reset keeps the form while a replay runs; the erase made the design formless, and so must its replay.
     const std::int32_t position = Edition.PositionJournal;
+    const TLongueursOnde lignes = LongueursOnde;
     Edition.PositionJournal = 0;
     InitialiseInstrument();
     Edition.PositionJournal = position;
+    // The reset brings the spectral lines back to their defaults, which the lens device stays under: a channel whose
+    // line changed takes its indices at the new line, or the device would keep those of a line no longer shown. The
+    // replay reads them as the command did, without reporting the catalogue's reading error again.
+    const bool memes[] = {lignes.LongueurOndeRouge == LongueursOnde.LongueurOndeRouge,
+                          lignes.LongueurOndeVerte == LongueursOnde.LongueurOndeVerte,
+                          lignes.LongueurOndeBleue == LongueursOnde.LongueurOndeBleue};
+    bool signale = !Journal.RejeuEnCours;
+    for (int canal = 1; canal <= 3; ++canal)
+        if (!memes[canal - 1] && DispositifAVerres())
+        {
+            RelitIndicesLigne(canal, TTableEditee::Dispositif, signale);
+            signale = false;
+        }
 }
 
 void EffaceIndices()

@@ -133,3 +133,34 @@ TEST_F(Effacement, EffacerLInstrumentSansQuestionEtRetablirLEffaceEncore)
     EXPECT_EQ(Instrument.TypeInstrument, TTypeInstrument::Aucun);
     EXPECT_EQ(Dispositif.NombreDioptres, 2);
 }
+
+TEST_F(Effacement, EffacerLInstrumentRelitLesIndicesDuDispositifAuxRaiesParDefaut)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    const TLongueursOnde parDefaut = LongueursOnde;
+    ChoisitLigne(TTableEditee::Dispositif, SaisieLongueurOndeRouge, 5);
+    ChoisitLigne(TTableEditee::Dispositif, SaisieLongueurOndeBleue, 20);
+    // Typed by hand at a line the erase keeps: it stays.
+    Dispositif.IndiceVert[2] = 1.7f;
+    AjouteEnregistrement({SaisieIndiceVert, 1, FormateGeneral(1.7f)});
+    ConceptionRafraichie();
+
+    EffacerInstrumentExecute();
+
+    EXPECT_EQ(LongueursOnde.LongueurOndeRouge, parDefaut.LongueurOndeRouge);
+    EXPECT_EQ(LongueursOnde.LongueurOndeBleue, parDefaut.LongueurOndeBleue);
+    const TMatiereCatalogue& bk7 = CatalogueEssai().Matieres[0];
+    const auto indice = [&bk7](TLongueurOnde ligne) {
+        return static_cast<float>(LitNombre(bk7.Lignes[static_cast<std::size_t>(ligne)], PolitiqueDialogue));
+    };
+    EXPECT_EQ(Dispositif.IndiceRouge[2], indice(parDefaut.LongueurOndeRouge));
+    EXPECT_EQ(Dispositif.IndiceBleu[2], indice(parDefaut.LongueurOndeBleue));
+    EXPECT_EQ(Dispositif.IndiceVert[2], 1.7f);
+    const auto effacee = ConceptionRafraichie();
+
+    // Undone and redone, the erase reads the same indices again.
+    AnnulerExecute();
+    EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 5);
+    RetablirExecute();
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), effacee), "");
+}

@@ -159,36 +159,6 @@ void ChoisitOculaire(const TChoixOculaire& choix)
     PortsOculaire = TPortsOculaire{};
 }
 
-// A catalogue whose every glass has its own index at every line, so that a line read again shows.
-TCatalogueLu CatalogueEssai()
-{
-    TCatalogueLu catalogue;
-    double base = 1.5;
-    for (const char* nom : {"BK7", "F2", "SF2", "N-BK7", "UBK7", "Air"})
-    {
-        TMatiereCatalogue m;
-        m.Lignes[0] = nom;
-        base += 0.01;
-        for (int k = 1; k <= NombreLongueursOnde; ++k)
-            m.Lignes[static_cast<std::size_t>(k)] = FormateNombre(base + 0.001 * k, "#0.000000");
-        catalogue.Matieres.push_back(m);
-    }
-    return catalogue;
-}
-
-// A line chosen in the wavelength list over a table's header, the catalogue at hand.
-void ChoisitLigne(TTableEditee table, TCodeSaisie code, TLongueurOnde ligne)
-{
-    PortsCatalogue.Lit = CatalogueEssai;
-    Edition.TableEditee = table;
-    EtatSaisie.CodeSaisie = code;
-    EtatSaisie.CanalLongueurOnde = code == SaisieLongueurOndeRouge || code == SaisieLongueurOndeRougeLame   ? 1
-                                   : code == SaisieLongueurOndeVerte || code == SaisieLongueurOndeVerteLame ? 2
-                                                                                                            : 3;
-    ListeLongueursOnde.Texte = TexteLongueurOnde(ligne);
-    ChoisitLongueurOnde();
-}
-
 // The Ross dialog answered with `saisie`.
 void ChoisitRoss(const TSaisieRoss& saisie)
 {

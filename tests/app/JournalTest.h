@@ -9,7 +9,9 @@
 #include "app/FichierFormat.h"
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
+#include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
+#include "editing/ListeTypes.h"
 #include "editing/Ports.h"
 #include "editing/Stockage.h"
 #include "optics/Initialisation.h"
@@ -18,6 +20,36 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+// A catalogue whose every glass has its own index at every line, so that a line read again shows.
+inline TCatalogueLu CatalogueEssai()
+{
+    TCatalogueLu catalogue;
+    double base = 1.5;
+    for (const char* nom : {"BK7", "F2", "SF2", "N-BK7", "UBK7", "Air"})
+    {
+        TMatiereCatalogue m;
+        m.Lignes[0] = nom;
+        base += 0.01;
+        for (int k = 1; k <= NombreLongueursOnde; ++k)
+            m.Lignes[static_cast<std::size_t>(k)] = FormateNombre(base + 0.001 * k, "#0.000000");
+        catalogue.Matieres.push_back(m);
+    }
+    return catalogue;
+}
+
+// A line chosen in the wavelength list over a table's header, the catalogue at hand.
+inline void ChoisitLigne(TTableEditee table, TCodeSaisie code, TLongueurOnde ligne)
+{
+    PortsCatalogue.Lit = CatalogueEssai;
+    Edition.TableEditee = table;
+    EtatSaisie.CodeSaisie = code;
+    EtatSaisie.CanalLongueurOnde = code == SaisieLongueurOndeRouge || code == SaisieLongueurOndeRougeLame   ? 1
+                                   : code == SaisieLongueurOndeVerte || code == SaisieLongueurOndeVerteLame ? 2
+                                                                                                            : 3;
+    ListeLongueursOnde.Texte = TexteLongueurOnde(ligne);
+    ChoisitLongueurOnde();
+}
 
 // An instrument value stored and journaled as the commit of the entry box does.
 inline void Modifie(std::int32_t code, double valeur)
