@@ -20,6 +20,7 @@
 #include "sheet/LignesEditees.h"
 #include "sheet/Tableau.h"
 #include "stars/ChampPage.h"
+#include "stars/ChampTextes.h"
 #include "stars/PageEtoiles.h"
 
 #include <algorithm>
@@ -451,6 +452,7 @@ void RecalculeEtDessine()
 
     if (Validite.InstrumentValide)
         FocaleObjectifSeul();
+    FixeReglagesVues();
 
     DessineVue(Etat.VueCourante);
     EcritLongueurInstrument();
@@ -522,6 +524,7 @@ void RecalculeConception()
     Edition.AMettreAJour = true;
     DessineTableau();
     Edition.AMettreAJour = aMettreAJour;
+    FixeReglagesVues();
 }
 
 void RafraichitVue()

@@ -12,6 +12,7 @@
 #include "optics/Rayon.h"
 #include "optics/Modele.h"
 #include "optics/Sentinelles.h"
+#include "optics/Validite.h"
 #include "platform/Format.h"
 #include "stars/GrapheChamp.h"
 #include "stars/MecaniqueEtoiles.h"
@@ -125,7 +126,7 @@ void ChoisitCouleursChamp()
     AppliqueIndices();
 }
 
-int RayonChampGrapheCourant(bool impression)
+int RayonChampGrapheCourant()
 {
     if (Validite.SystemeAfocal)
         return RayonChampUtile(Reglages.RayonChampAfocal);
@@ -136,10 +137,20 @@ int RayonChampGrapheCourant(bool impression)
     if (EstForme({TTypeInstrument::Schmidt, TTypeInstrument::Maksutov}) && Validite.InstrumentValide &&
         !Validite.DispositifPresent && rayon > 1.1 * demiChamp)
         rayon = static_cast<int>(Trunc(demiChamp));
-    rayon = RayonChampUtile(rayon);
-    if (!impression)
-        Reglages.RayonChampLineaire = rayon;
-    return rayon;
+    return RayonChampUtile(rayon);
+}
+
+void FixeReglagesVues()
+{
+    // The flags are those the views find when they draw; the set-up before may have left others.
+    const TValidite validite = Validite;
+    VerifieDispositif();
+    FixeSystemeAfocal();
+    Reglages.PasBoiteDistance =
+        static_cast<float>(Validite.SystemeAfocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
+    if (!Validite.SystemeAfocal && Reglages.ChampLineaire)
+        Reglages.RayonChampLineaire = RayonChampGrapheCourant();
+    Validite = validite;
 }
 
 std::string LegendeAxeChamp(int rayon)

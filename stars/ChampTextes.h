@@ -12,10 +12,15 @@ bool ChampDessinable();
 // The colour passes of the analysis, with their working indices.
 void ChoisitCouleursChamp();
 
-// The field radius of the horizontal axis, at least 1. On screen the linear radius of a Schmidt or Maksutov without
-// device is lowered to half its fully illuminated field when it exceeds it by 10 %, and the setting keeps it; on
-// paper the same bound applies to a local copy, so that printing changes no setting.
-int RayonChampGrapheCourant(bool impression);
+// The field radius of the horizontal axis, at least 1: the linear radius of a Schmidt or Maksutov without device is
+// lowered to half its fully illuminated field when it exceeds it by 10 %. Nothing is stored.
+int RayonChampGrapheCourant();
+
+// The display settings that the single star and the field analysis follow from the design: the distance box's step
+// (the single star's, in degrees for an afocal system) and the linear field radius as the analysis bounds it. Every
+// refresh sets them before it draws, so that they are the same whichever view was drawn and a replay of the
+// journal rebuilds them.
+void FixeReglagesVues();
 
 // "Distance à l'axe ..." for the current mode.
 std::string LegendeAxeChamp(int rayon);

@@ -447,8 +447,6 @@ void DessineEtoileUnique(TFenetreEtoiles& fenetre)
     fenetre.BoiteDistanceVisible = true;
     TextesDroite(c, W - 5, 5, 21);
     c.TextOut(xm, 21, Validite.SystemeAfocal ? TexteGrossissement() : TexteFocaleEcran());
-    Reglages.PasBoiteDistance =
-        static_cast<float>(Validite.SystemeAfocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
     if (Reglages.DistanceAxeEtoile > 0.0)
     {
         c.MoveTo(30, y0 - 12);
@@ -609,7 +607,6 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
                      : "Distance à l'axe = " + TexteDistanceFocale(Reglages.DistanceAxeEtoile) + TexteImageFocale());
     TextesDroite(c, AC + LW - (5 * L) / 16, ligne1, ligne2);
     c.TextOut(milieu, ligne2, afocal ? TexteGrossissement() : TexteFocaleImprimee());
-    Reglages.PasBoiteDistance = static_cast<float>(afocal ? Reglages.PasEtoileUniqueAfocal : Reglages.PasEtoileUnique);
     if (Reglages.DistanceAxeEtoile > 1e-6)
     {
         const auto n = [L](int pixels) { return (pixels * L) / 16; };

@@ -286,7 +286,7 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
     if (LuminositeParEclairement())
         DessineEchelleLuminosite(c, traits);
 
-    g.RayonChampGraphe = RayonChampGrapheCourant(false);
+    g.RayonChampGraphe = RayonChampGrapheCourant();
     g.EchelleChampGraphe = static_cast<float>(L * 0.95 / g.RayonChampGraphe);
     const std::string legende = LegendeAxeChamp(g.RayonChampGraphe);
     TexteGraphe(c, W - c.TextWidth(legende) - 5, g.OrdonneeAxe + 21, legende);

@@ -179,7 +179,7 @@ void ImprimeContenu(ICanevas& c, const TBande& b, int hauteurBande, bool courbeA
                                    : static_cast<float>(static_cast<double>(T - g.OrdonneeAxe) * 100.0 /
                                                         AmplitudeChampUtile(Reglages.AmplitudeChamp));
     g.EchelleLuminositeGraphe = static_cast<float>(H * 10.0 / 12.0);
-    g.RayonChampGraphe = RayonChampGrapheCourant(true);
+    g.RayonChampGraphe = RayonChampGrapheCourant();
     g.EchelleChampGraphe = static_cast<float>(L * 0.95 / g.RayonChampGraphe);
 
     const int xUnite = b.M + (afocal ? b.Fraction(10) : b.Fraction(3));

@@ -2,12 +2,14 @@
 // every record code replayed into the design its change gave, the reads of another file replayed as their commands
 // made them, and the codes still replayed as nothing.
 #include "JournalTest.h"
+#include "doubles/CanevasEnregistreur.h"
 #include "doubles/FichiersDefaillants.h"
 
 #include "app/AnnulerRefaire.h"
 #include "app/CommandesFichier.h"
 #include "app/Effacement.h"
 #include "app/Formules.h"
+#include "app/Recuperation.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
 #include "dialogs/OculaireChoixCalcul.h"
@@ -26,6 +28,8 @@
 #include "optics/DefautsTypes.h"
 #include "optics/Sentinelles.h"
 #include "optics/Validite.h"
+#include "sheet/Fiche.h"
+#include "stars/PageEtoiles.h"
 
 #include <fcntl.h>
 #include <functional>
@@ -736,4 +740,94 @@ TEST_F(Journal_, LeDiametreDUnSchwarzschildSansFocaleDonneSesValeursParDefaut)
     EXPECT_EQ(Instrument.FocalePrimaire, 1500);
     // Int(5.048729174 x 200 + 1) / 10
     EXPECT_EQ(Instrument.DiametreSecondaire, 101.0f);
+}
+
+namespace {
+
+// The views drawn on recording images, as the main window draws them.
+class JournalVues : public JournalTest
+{
+protected:
+    void SetUp() override
+    {
+        JournalTest::SetUp();
+        ImagesFiche.Fenetre = &Fenetre;
+        ImagesFiche.Grille = &Grille;
+        ImagesEtoiles.Dessin = &Dessin;
+        ImagesEtoiles.BoiteDistance = &Boite;
+    }
+
+    static void Montre(TBoutonVue bouton)
+    {
+        EnfonceSeul(bouton);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+    }
+
+    // A Schmidt camera without device read from a file that carries a distance step of 0 and a linear field radius
+    // of 60 mm, wider than its field: the single star and the field analysis both change them when they draw.
+    void OuvreSchmidt()
+    {
+        ConstruitFormeValide(TTypeInstrument::Schmidt);
+        Reglages.RayonChampLineaire = 60;
+        Reglages.PasBoiteDistance = 0;
+        Etat.CheminDocument = Chemin("schmidt.qvd");
+        ASSERT_TRUE(EcritFichierConception());
+        ReinitialiseEtat();
+        Lecture.NouveauJournal = true;
+        ASSERT_TRUE(Ouvre(Chemin("schmidt.qvd")));
+        Edition.DocumentModifie = false;
+        ASSERT_EQ(Reglages.PasBoiteDistance, 0.0f);
+        ASSERT_EQ(Reglages.RayonChampLineaire, 60);
+        ASSERT_LT(Instrument.DiametreChampPleineLumiere / 2, 60 / 1.1);
+    }
+
+    TCanevasEnregistreur Fenetre{800, 800};
+    TCanevasEnregistreur Grille{762, 529};
+    TCanevasEnregistreur Dessin{762, 550};
+    TCanevasEnregistreur Boite{50, 17};
+};
+
+}
+
+TEST_F(JournalVues, LesReglagesQueLesVuesEcriventSeRecuperent)
+{
+    OuvreSchmidt();
+    Montre(TBoutonVue::Unique);
+    Modifie(SaisieDeformationLame, 1.1);
+    ConceptionRafraichie();
+    Montre(TBoutonVue::Champ);
+    const std::vector<std::string> attendues = LignesFichierConception();
+    EXPECT_EQ(Reglages.PasBoiteDistance, static_cast<float>(Reglages.PasEtoileUnique));
+    EXPECT_LT(Reglages.RayonChampLineaire, 60);
+
+    // The run stops; the next one recovers the journal in a fresh state.
+    ReinitialiseEtat();
+    Journal = TJournal{};
+    NommeFichiersSession(Dossier + "/", 0);
+    ASSERT_TRUE(SessionInterrompue());
+    Services.Question.Repond(ReponseOui);
+    ASSERT_TRUE(RecupereSession());
+    // The base copy the recovery wrote, then the design the start-up shows.
+    EXPECT_EQ(Ecarts(LignesFichierConception(), attendues), "");
+    Montre(TBoutonVue::Instrument);
+    EXPECT_EQ(Ecarts(LignesFichierConception(), attendues), "");
+}
+
+TEST_F(JournalVues, LesReglagesQueLesVuesEcriventReviennentAvecRetablir)
+{
+    OuvreSchmidt();
+    const double coefficient = Instrument.CoefficientDeformationLame;
+    Montre(TBoutonVue::Unique);
+    Modifie(SaisieDeformationLame, 1.1);
+    ConceptionRafraichie();
+    const std::vector<std::string> modifiee = Conception();
+    Montre(TBoutonVue::Champ);
+    const std::vector<std::string> champ = Conception();
+    AnnulerExecute();
+    EXPECT_EQ(Instrument.CoefficientDeformationLame, coefficient);
+    RetablirExecute();
+    EXPECT_EQ(Ecarts(Conception(), champ), "");
+    Montre(TBoutonVue::Unique);
+    EXPECT_EQ(Ecarts(Conception(), modifiee), "");
 }

@@ -142,9 +142,9 @@ TEST_F(ChampGraphe, LaCourbeMemoriseeEstLisseALEcranEtSimpleSurPapier)
     }
 }
 
-// On screen the linear radius of a Schmidt beyond its fully illuminated field is lowered and kept; on paper the
-// same bound is taken on a copy and the setting stays as the user left it.
-TEST_F(ChampGraphe, LeRayonLineaireDuSchmidtEstBorneSansQueLImpressionLeChange)
+// The linear radius of a Schmidt beyond its fully illuminated field is lowered for the graph, which stores nothing;
+// the refresh keeps the lowered radius in the setting, whatever view it draws.
+TEST_F(ChampGraphe, LeRayonLineaireDuSchmidtEstBorneParLeRafraichissement)
 {
     SchmidtEtoiles();
     Reglages.ChampLineaire = true;
@@ -153,17 +153,23 @@ TEST_F(ChampGraphe, LeRayonLineaireDuSchmidtEstBorneSansQueLImpressionLeChange)
     const int borne = static_cast<int>(demiChamp);
     Reglages.RayonChampLineaire = 10 * borne;
 
-    EXPECT_EQ(RayonChampGrapheCourant(true), borne);
+    EXPECT_EQ(RayonChampGrapheCourant(), borne);
     EXPECT_EQ(Reglages.RayonChampLineaire, 10 * borne);
-    EXPECT_EQ(RayonChampGrapheCourant(false), borne);
+    FixeReglagesVues();
     EXPECT_EQ(Reglages.RayonChampLineaire, borne);
+    // In the angular mode the linear radius is left as it is.
+    Reglages.RayonChampLineaire = 10 * borne;
+    Reglages.ChampLineaire = false;
+    FixeReglagesVues();
+    EXPECT_EQ(Reglages.RayonChampLineaire, 10 * borne);
+    Reglages.ChampLineaire = true;
 
     // Within 10 % of the field the radius stays; a radius of 0 reads as 1.
     Reglages.RayonChampLineaire = borne + 1;
-    EXPECT_EQ(RayonChampGrapheCourant(false), borne + 1);
+    EXPECT_EQ(RayonChampGrapheCourant(), borne + 1);
     Reglages.ChampLineaire = false;
     Reglages.RayonChampAngulaire = 0;
-    EXPECT_EQ(RayonChampGrapheCourant(false), 1);
+    EXPECT_EQ(RayonChampGrapheCourant(), 1);
     // From 120' the caption names degrees, and so do the labels.
     EXPECT_EQ(EtiquetteChamp(30, 120), "0.5");
     EXPECT_EQ(EtiquetteChamp(30, 119), "30");

@@ -1,6 +1,7 @@
 // The single-star view: the Strehl line and its formats, the perfect axis image of a paraboloid, the distortion's
 // condition on the focus shift, the lost afocal chief ray reported once per failure, the transverse curves, the
 // status line, and the printed block.
+#include "stars/ChampTextes.h"
 #include "stars/EtoileUnique.h"
 
 #include <gtest/gtest.h>
@@ -171,6 +172,8 @@ TEST_F(EtoileUnique, LeRayonCentralPerduEstSignaleUneFoisParEchec)
     EXPECT_TRUE(EtatEtoileUnique.MessageRayonPrincipalAffiche);
     EXPECT_FALSE(TexteCommencePar("Rapport de Strehl"));
     EXPECT_TRUE(TexteCommencePar("Distorsion = "));
+    // The refresh gives the distance box the afocal step, in degrees.
+    FixeReglagesVues();
     EXPECT_EQ(Reglages.PasBoiteDistance, static_cast<float>(Reglages.PasEtoileUniqueAfocal));
 }
 
