@@ -140,13 +140,20 @@ float& TRossForm::Valeur(TChampRoss champ)
     return Saisie_.Puissance;
 }
 
+float& TRossForm::ValeurAvantSaisie(TChampRoss champ)
+{
+    return ValeursAvantSaisie_[static_cast<std::size_t>(champ)];
+}
+
 void TRossForm::Prepare(const TSaisieRoss& presets)
 {
     Saisie_ = presets;
     for (TChampRoss champ : {TChampRoss::Puissance, TChampRoss::Distance, TChampRoss::Diametre})
+    {
         Boite(champ)->setText(QString::fromStdString(TexteChampRoss(Valeur(champ))));
+        ValeurAvantSaisie(champ) = Valeur(champ);
+    }
     LabelVerre->setText(QString::fromStdString("= " + Saisie_.Verre.Nom));
-    ValeurAvantSaisie_ = Saisie_.Puissance;
     Reponse_.reset();
 }
 
@@ -161,13 +168,14 @@ std::optional<TSaisieRoss> TRossForm::Montre(const TSaisieRoss& presets)
 
 void TRossForm::SaisieEnter(TChampRoss champ)
 {
-    ValeurAvantSaisie_ = Valeur(champ);
+    ValeurAvantSaisie(champ) = Valeur(champ);
 }
 
 void TRossForm::SaisieExit(TChampRoss champ)
 {
     QLineEdit* saisie = Boite(champ);
-    MontreValidation(saisie, ValideChampRoss(champ, saisie->text().toStdString(), ValeurAvantSaisie_, Valeur(champ)));
+    MontreValidation(saisie,
+                     ValideChampRoss(champ, saisie->text().toStdString(), ValeurAvantSaisie(champ), Valeur(champ)));
 }
 
 void TRossForm::SaisieTouche(TChampRoss champ, int touche)
@@ -175,7 +183,7 @@ void TRossForm::SaisieTouche(TChampRoss champ, int touche)
     if (touche == Qt::Key_Escape)
     {
         // The stored value stays; only the text comes back.
-        Boite(champ)->setText(QString::fromStdString(TexteChampRoss(ValeurAvantSaisie_)));
+        Boite(champ)->setText(QString::fromStdString(TexteChampRoss(ValeurAvantSaisie(champ))));
         CancelBtn->setFocus();
         return;
     }
@@ -215,15 +223,15 @@ void TRossForm::ButtonOkClick()
 {
     // A box still holding the focus has its text taken as leaving it would; a refused value keeps the window open.
     for (TChampRoss champ : {TChampRoss::Puissance, TChampRoss::Distance, TChampRoss::Diametre})
-        if (Boite(champ)->hasFocus())
+        if (focusWidget() == Boite(champ))
         {
             QLineEdit* saisie = Boite(champ);
             const TValidationBoite v =
-                ValideChampRoss(champ, saisie->text().toStdString(), ValeurAvantSaisie_, Valeur(champ));
+                ValideChampRoss(champ, saisie->text().toStdString(), ValeurAvantSaisie(champ), Valeur(champ));
             MontreValidation(saisie, v);
             if (v.Issue == TIssueValidation::Refuse)
                 return;
-            ValeurAvantSaisie_ = Valeur(champ);
+            ValeurAvantSaisie(champ) = Valeur(champ);
         }
     Reponse_ = Saisie_;
     accept();

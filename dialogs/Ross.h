@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -52,10 +53,12 @@ protected:
 private:
     QLineEdit* Boite(TChampRoss champ) const;
     float& Valeur(TChampRoss champ);
+    float& ValeurAvantSaisie(TChampRoss champ);
     void ButtonAideClick();
 
     TSaisieRoss Saisie_;
-    float ValeurAvantSaisie_ = 0;
+    // Each box's value when it last took the focus (or was preset), which Esc and a refusal bring back.
+    std::array<float, 3> ValeursAvantSaisie_{};
     std::optional<TSaisieRoss> Reponse_;
 };
 
