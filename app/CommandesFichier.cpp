@@ -199,9 +199,8 @@ void ConfirmeEnregistrement()
     else
     {
         question.Ligne1 = "Voulez-vous enregistrer :";
-        question.Ligne2 = NombreCaracteres(chemin) <= 60
-                              ? chemin + " ?"
-                              : DebutTexte(chemin, 15) + " ... " + FinTexte(chemin, 26) + " ?";
+        question.Ligne2 = CheminRaccourci(chemin, 60, 15, 26) + " ?";
+        question.LigneChemin = 2;
     }
     MessageBeep(BipExclamation);
     Etat.Reponse = Services().Question->Pose(question);

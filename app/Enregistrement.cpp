@@ -42,9 +42,7 @@ std::string NomPropose()
 // The path as the overwrite question shows it: a long one keeps its beginning and its end.
 std::string CheminMontre(const std::string& chemin)
 {
-    if (NombreCaracteres(chemin) <= 62)
-        return chemin;
-    return DebutTexte(chemin, 15) + " ... " + FinTexte(chemin, 34);
+    return CheminRaccourci(chemin, 62, 15, 34);
 }
 
 TReponse DemandeEcrasement()
@@ -52,6 +50,7 @@ TReponse DemandeEcrasement()
     TQuestion question;
     question.Titre = "Quivane - Enregistrer le fichier sous";
     question.Ligne1 = CheminMontre(Etat.NomEnregistrement);
+    question.LigneChemin = 1;
     question.Ligne2 = "Ce fichier existe déjà, voulez-vous l'écraser?";
     question.Icone = TIconeQuestion::Disque;
     question.Boutons = TBoutonsQuestion::OuiNonAnnuler;

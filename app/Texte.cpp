@@ -1,6 +1,8 @@
 // Small text helpers of the shell.
 #include "app/Texte.h"
 
+#include <algorithm>
+
 namespace {
 
 bool EstSuite(unsigned char octet)
@@ -79,4 +81,15 @@ std::string ExtraitNomFichier(const std::string& chemin)
 {
     const std::size_t separateur = chemin.find_last_of("/\\");
     return separateur == std::string::npos ? chemin : chemin.substr(separateur + 1);
+}
+
+std::string CheminRaccourci(const std::string& chemin, int longueurMax, int debut, int fin)
+{
+    const int total = NombreCaracteres(chemin);
+    if (total <= longueurMax)
+        return chemin;
+    const int finGardee = std::max(fin, NombreCaracteres(ExtraitNomFichier(chemin)) + 1);
+    if (debut + 5 + finGardee >= total)
+        return chemin;
+    return DebutTexte(chemin, debut) + " ... " + FinTexte(chemin, finGardee);
 }

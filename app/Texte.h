@@ -14,3 +14,6 @@ std::string SupprimeBlancsFin(const std::string& texte);
 std::string SupprimeBlancsAutour(const std::string& texte);
 // The file name of a path: its characters after the last "/" or "\\" (the whole text when there is none).
 std::string ExtraitNomFichier(const std::string& chemin);
+// A path longer than `longueurMax` characters shortened for a message: its first `debut` characters, " ... ", then
+// its last `fin` characters, or more so that the file's name is never cut; the path whole when that is no shorter.
+std::string CheminRaccourci(const std::string& chemin, int longueurMax, int debut, int fin);

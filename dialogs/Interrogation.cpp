@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LargeurParDefaut = 359;
@@ -18,6 +20,7 @@ constexpr int HauteurBouton = 25;
 constexpr int HautBoutons = 64;
 constexpr int CoteIcone = 35;
 constexpr int HauteurLigne = 16;
+constexpr int EcartBoutons = 10;
 
 QLabel* NouvelleIcone(QWidget* parent, QStyle::StandardPixmap image)
 {
@@ -82,6 +85,30 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question)
     return d;
 }
 
+QString CheminAjuste(const QString& chemin, const QFontMetrics& mesure, int largeur)
+{
+    if (mesure.horizontalAdvance(chemin) <= largeur)
+        return chemin;
+    const qsizetype separateur = std::max(chemin.lastIndexOf(QLatin1Char('/')), chemin.lastIndexOf(QLatin1Char('\\')));
+    if (separateur < 0)
+        return chemin;
+    const QString dossier = chemin.left(separateur + 1);
+    const QString nom = chemin.mid(separateur + 1);
+    const QString points = QStringLiteral("…");
+    const int place = largeur - mesure.horizontalAdvance(nom);
+    if (place > mesure.horizontalAdvance(points + dossier.back()))
+        return mesure.elidedText(dossier, Qt::ElideMiddle, place) + nom;
+    // A zero-width space after each separator of the name lets the line break there.
+    QString coupable;
+    for (const QChar c : nom)
+    {
+        coupable += c;
+        if (c == QLatin1Char('-') || c == QLatin1Char('_') || c == QLatin1Char('.'))
+            coupable += QChar(0x200B);
+    }
+    return points + dossier.back() + coupable;
+}
+
 TReponse ReponseEchappement(TBoutonsQuestion boutons)
 {
     switch (boutons)
@@ -101,9 +128,11 @@ TInterrogationForm::TInterrogationForm(QWidget* parent)
     Ligne1->setWordWrap(true);
     Ligne1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Ligne2 = new QLabel(this);
+    Ligne2->setWordWrap(true);
     Ligne3 = new QLabel(this);
     Avertissement = NouvelleIcone(this, QStyle::SP_MessageBoxWarning);
-    Disque = NouvelleIcone(this, QStyle::SP_DriveHDIcon);
+    // The file messages' disk: the style's drive picture has no size beside the other icons'.
+    Disque = NouvelleIcone(this, QStyle::SP_DialogSaveButton);
     Stop = NouvelleIcone(this, QStyle::SP_MessageBoxCritical);
     Interrogation = NouvelleIcone(this, QStyle::SP_MessageBoxQuestion);
     BoutonOK = new QPushButton(QStringLiteral("&Ok"), this);
@@ -149,6 +178,8 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
         // A carriage return in a message starts a new line, as it does in the platform's own message boxes.
         QString texte = QString::fromStdString(*textes[i]);
         texte.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar(u'\r'), QChar(u'\n'));
+        if (question.LigneChemin == i + 1)
+            texte = CheminAjuste(texte, lignes[i]->fontMetrics(), d.Lignes[i].Largeur);
         lignes[i]->setText(texte);
         Place(lignes[i], d.Lignes[i]);
     }
@@ -159,19 +190,7 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
     BoutonOK->setDefault(true);
     BoutonOK->setFocus();
 
-    // A long text wraps inside Ligne1; the window grows so that it never runs under the buttons.
-    if (d.Lignes[0].Largeur > 0 && d.Lignes[1].Largeur == 0)
-    {
-        const int hauteurTexte = Ligne1->heightForWidth(d.Lignes[0].Largeur);
-        const int manque = d.Lignes[0].Haut + hauteurTexte + 4 - d.BoutonOK.Haut;
-        if (manque > 0)
-        {
-            Ligne1->resize(d.Lignes[0].Largeur, hauteurTexte);
-            for (QPushButton* bouton : {BoutonOK, BoutonNO, BoutonAnnuler})
-                bouton->move(bouton->x(), bouton->y() + manque);
-            setFixedSize(d.Largeur, d.Hauteur + manque);
-        }
-    }
+    AjusteHauteurs(d);
 
     const QWidget* proprietaire = QApplication::activeWindow();
     const QRect cadre = proprietaire != nullptr && proprietaire != this ? proprietaire->frameGeometry()
@@ -184,6 +203,37 @@ TReponse TInterrogationForm::Pose(const TQuestion& question)
     Reponse = ReponseEchappement(question.Boutons);
     exec();
     return Reponse;
+}
+
+void TInterrogationForm::AjusteHauteurs(const TDispositionInterrogation& d)
+{
+    int decalage = 0;
+    int basTexte = 0;
+    QLabel* lignes[] = {Ligne1, Ligne2, Ligne3};
+    for (int i = 0; i < 3; ++i)
+    {
+        QLabel* ligne = lignes[i];
+        const TRectangle& r = d.Lignes[i];
+        if (r.Largeur == 0)
+            continue;
+        const int hauteurTexte = ligne->wordWrap() ? ligne->heightForWidth(r.Largeur) : r.Hauteur;
+        const int haut = r.Haut + decalage;
+        ligne->move(r.Gauche, haut);
+        if (hauteurTexte > r.Hauteur)
+        {
+            ligne->resize(r.Largeur, hauteurTexte);
+            decalage += hauteurTexte - r.Hauteur;
+        }
+        basTexte = std::max(basTexte, haut + hauteurTexte);
+    }
+    const int manque = basTexte + EcartBoutons - (d.BoutonOK.Haut + decalage);
+    if (manque > 0)
+        decalage += manque;
+    if (decalage <= 0)
+        return;
+    for (QPushButton* bouton : {BoutonOK, BoutonNO, BoutonAnnuler})
+        bouton->move(bouton->x(), bouton->y() + decalage);
+    setFixedSize(d.Largeur, d.Hauteur + decalage);
 }
 
 void TInterrogationForm::Repond(TReponse reponse)

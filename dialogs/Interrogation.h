@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QFontMetrics;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +35,11 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question);
 // "Ok" for a plain message; never "Oui".
 TReponse ReponseEchappement(TBoutonsQuestion boutons);
 
+// A path that fits `largeur` pixels: as it is when it fits, else its folders shortened in the middle ("…"), its file
+// name and what follows it kept whole. A name that does not fit alone comes back whole after "…/", with places
+// where it may break onto a second line.
+QString CheminAjuste(const QString& chemin, const QFontMetrics& mesure, int largeur);
+
 class TInterrogationForm : public QDialog, public IQuestion
 {
     Q_OBJECT
@@ -59,6 +65,9 @@ private:
     void BoutonNOClick();
     void BoutonAnnulerClick();
     void Repond(TReponse reponse);
+    // Each line as tall as its wrapped text, the parts below it moved down and the window grown, with a gap above
+    // the buttons.
+    void AjusteHauteurs(const TDispositionInterrogation& d);
 
     TReponse Reponse = ReponseOui;
 };

@@ -42,6 +42,9 @@ struct TQuestion
     int Largeur = 0;
     int Hauteur = 0;
     int LargeurTexte = 0; // the width Ligne1 wraps in; 0 for the box's width less 100
+    // The line (1 to 3) that holds a file's path, 0 for none: the window shortens its folders to fit the line,
+    // never the file's name.
+    int LigneChemin = 0;
 };
 
 class IQuestion

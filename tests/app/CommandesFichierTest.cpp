@@ -136,11 +136,15 @@ TEST_F(CommandesFichier, QuestionDEnregistrement)
         std::string Ligne1;
         std::string Ligne2;
     };
-    const std::string long61 = "/" + std::string(56, 'x') + ".qvd";
+    // Past 60 characters the folders are shortened, never the file's name.
+    const std::string nomLong = "/" + std::string(56, 'x') + ".qvd";
+    const std::string dossierLong = "/" + std::string(51, 'd') + "/newton.qvd";
     const TCas cas[] = {
         {"", "Voulez-vous enregistrer ce fichier ?", ""},
         {"/d/a.qvd", "Voulez-vous enregistrer :", "/d/a.qvd ?"},
-        {long61, "Voulez-vous enregistrer :", long61.substr(0, 15) + " ... " + long61.substr(61 - 26) + " ?"},
+        {nomLong, "Voulez-vous enregistrer :", nomLong + " ?"},
+        {dossierLong, "Voulez-vous enregistrer :",
+         dossierLong.substr(0, 15) + " ... " + dossierLong.substr(dossierLong.size() - 26) + " ?"},
     };
     for (const TCas& c : cas)
     {
@@ -156,6 +160,7 @@ TEST_F(CommandesFichier, QuestionDEnregistrement)
         EXPECT_EQ(q.Ligne2, c.Ligne2);
         EXPECT_EQ(q.Boutons, TBoutonsQuestion::OuiNonAnnuler);
         EXPECT_EQ(DisposeInterrogation(q).Lignes[0].Largeur, 280);
+        EXPECT_EQ(q.LigneChemin, c.Chemin.empty() ? 0 : 2);
         EXPECT_EQ(Etat.Reponse, ReponseAnnuler);
     }
 }

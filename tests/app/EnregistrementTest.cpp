@@ -211,7 +211,7 @@ TEST_F(Enregistrement, EnregistrerSousSurUnFichierExistant)
     EXPECT_FALSE(Edition.DocumentModifie);
 }
 
-TEST_F(Enregistrement, UnLongCheminEstRaccourciDansLaQuestion)
+TEST_F(Enregistrement, UnLongCheminEstRaccourciDansLaQuestionSansCouperLeNom)
 {
     const std::string dossier = Chemin("");
     // 63 characters in all.
@@ -223,7 +223,9 @@ TEST_F(Enregistrement, UnLongCheminEstRaccourciDansLaQuestion)
     const std::string chemin = dossier + nom;
     ASSERT_EQ(chemin.size(), 63u);
     ASSERT_EQ(Services.Question.Posees.size(), 1u);
-    EXPECT_EQ(Services.Question.Posees[0].Ligne1, chemin.substr(0, 15) + " ... " + chemin.substr(63 - 34));
+    ASSERT_GT(nom.size(), 34u);
+    EXPECT_EQ(Services.Question.Posees[0].Ligne1, chemin.substr(0, 15) + " ... /" + nom);
+    EXPECT_EQ(Services.Question.Posees[0].LigneChemin, 1);
 }
 
 TEST_F(Enregistrement, UnDocumentSansCheminEstEnregistreSous)

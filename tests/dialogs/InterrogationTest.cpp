@@ -133,3 +133,74 @@ TEST(Interrogation, UnRetourChariotCommenceUneLigne)
     });
     EXPECT_EQ(fenetre.Pose(question), 7);
 }
+
+TEST(Interrogation, UnCheminTientDansSaLigneSansCouperLeNom)
+{
+    AssureApplicationQt();
+    TInterrogationForm fenetre;
+    const QFontMetrics mesure = fenetre.Ligne2->fontMetrics();
+    const int largeur = 280;
+    const QString nom = QStringLiteral("newton-200-f5-correcteur.qvd ?");
+    const QString nomLong = QStringLiteral("un-nom-de-fichier-tres-long-pour-un-newton-de-200-mm.qvd ?");
+    const QString dossier = QStringLiteral("/home/utilisateur/telescopes/projets/");
+    EXPECT_EQ(CheminAjuste(QStringLiteral("/d/a.qvd ?"), mesure, largeur), QStringLiteral("/d/a.qvd ?"));
+    const QString court = CheminAjuste(dossier + nom, mesure, largeur);
+    EXPECT_TRUE(court.endsWith(QStringLiteral("/") + nom)) << court.toStdString();
+    EXPECT_TRUE(court.startsWith(QStringLiteral("/ho"))) << court.toStdString();
+    EXPECT_TRUE(court.contains(QStringLiteral("…")));
+    EXPECT_LE(mesure.horizontalAdvance(court), largeur);
+    // A name too long for the line: whole, after "…/", free to break after its hyphens.
+    QString coupable = CheminAjuste(dossier + nomLong, mesure, largeur);
+    EXPECT_TRUE(coupable.startsWith(QStringLiteral("…/")));
+    EXPECT_EQ(coupable.remove(QChar(0x200B)), QStringLiteral("…/") + nomLong);
+    // Without a folder there is nothing to shorten.
+    EXPECT_EQ(CheminAjuste(nomLong, mesure, largeur), nomLong);
+}
+
+// Wrapped lines push what lies below them down, and the buttons keep a gap under the text.
+TEST(Interrogation, LesBoutonsNeTouchentJamaisLeTexte)
+{
+    AssureApplicationQt();
+    TInterrogationForm fenetre;
+    TQuestion recuperation;
+    recuperation.Titre = "Quivane - Récupération";
+    recuperation.Ligne1 = "Voulez-vous récupérer la dernière session interrompue ?";
+    recuperation.Icone = TIconeQuestion::Interrogation;
+    recuperation.Boutons = TBoutonsQuestion::OuiNon;
+    TQuestion enregistrement = Question(TBoutonsQuestion::OuiNonAnnuler, 375, 138);
+    enregistrement.LargeurTexte = 280;
+    enregistrement.Ligne1 = "Voulez-vous enregistrer :";
+    enregistrement.Ligne2 = "/home/utilisateur/un-nom-de-fichier-tres-long-pour-un-newton-de-200-mm.qvd ?";
+    enregistrement.LigneChemin = 2;
+    for (const TQuestion& question : {recuperation, enregistrement})
+    {
+        SCOPED_TRACE(question.Titre);
+        QTimer::singleShot(0, &fenetre, [&fenetre] {
+            int basTexte = 0;
+            for (QLabel* ligne : {fenetre.Ligne1, fenetre.Ligne2, fenetre.Ligne3})
+            {
+                if (!ligne->isVisibleTo(&fenetre))
+                    continue;
+                const int hauteur = ligne->wordWrap() ? ligne->heightForWidth(ligne->width()) : ligne->height();
+                EXPECT_LE(hauteur, ligne->height()) << ligne->text().toStdString();
+                basTexte = std::max(basTexte, ligne->y() + hauteur);
+                if (ligne != fenetre.Ligne1)
+                {
+                    EXPECT_GE(ligne->y(), fenetre.Ligne1->y() + fenetre.Ligne1->height());
+                }
+            }
+            EXPECT_GE(fenetre.BoutonOK->y(), basTexte + 8);
+            EXPECT_LE(fenetre.BoutonOK->y() + fenetre.BoutonOK->height(), fenetre.height());
+            fenetre.BoutonNO->click();
+        });
+        fenetre.Pose(question);
+    }
+}
+
+TEST(Interrogation, LeDisqueALaTailleDesAutresIcones)
+{
+    AssureApplicationQt();
+    TInterrogationForm fenetre;
+    for (QLabel* icone : {fenetre.Disque, fenetre.Stop, fenetre.Interrogation})
+        EXPECT_EQ(icone->pixmap().size(), fenetre.Avertissement->pixmap().size());
+}
