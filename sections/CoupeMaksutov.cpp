@@ -627,6 +627,8 @@ void ImprimeCoupeMaksutov(ICanevas& canevas)
     c.Oa = oc + bande - (bande - Tronque(c.H * c.s) - (3 * m) / 2) / 2 - Tronque(c.H / 2 * c.s);
     c.Ao = c.W - (c.W - Tronque(c.L * c.s)) / 2;
     TSupport sup(canevas, true);
+    // The rays in the printer's line width, as its primitives draw.
+    canevas.Stylo().Epaisseur = ImpressionEtat.EpaisseurTraitImpression;
     Places(sup, c);
     if (!DessineAuRepere(sup, c))
     {

@@ -479,6 +479,8 @@ void ImprimeCoupeMaksutovCassegrain(ICanevas& canevas)
     c.Oa = MiseEnPage.OrdonneeCourante + bande - (bande - Tronque(c.Hs * c.s)) / 2 - Tronque(c.Hs / 2 * c.s);
     c.Ao = pageLargeur - (pageLargeur - Tronque(c.L * c.s)) / 2;
     TSupport sup(canevas, true);
+    // The rays in the printer's line width, as its primitives draw.
+    canevas.Stylo().Epaisseur = ImpressionEtat.EpaisseurTraitImpression;
     DessineAuRepere(sup, c);
     PoliceImpression(canevas, 9, false);
     TermineBandeImprimee();
