@@ -5,6 +5,8 @@
 #include "app/Texte.h"
 #include "platform/Services.h"
 
+#include <algorithm>
+
 namespace {
 
 // The width grows with the caption beyond `seuil` characters, in proportion to `base` over `diviseur` characters.
@@ -67,6 +69,36 @@ void PoseQuestion(const std::string& titre, const std::string& texte)
     question.Largeur = LargeurSelonTitre(titre, 425, 66, 66);
     question.Hauteur = 150;
     Montre(question);
+}
+
+void AfficheMessage(const std::string& texte)
+{
+    constexpr int HauteurLigne = 16;
+    constexpr int LargeurCaractere = 7;
+    int lignes = 1;
+    int plusLongue = 0;
+    std::size_t debut = 0;
+    for (std::size_t fin = texte.find('\n'); debut <= texte.size(); fin = texte.find('\n', debut))
+    {
+        const std::size_t longueur = (fin == std::string::npos ? texte.size() : fin) - debut;
+        plusLongue = std::max(plusLongue, NombreCaracteres(texte.substr(debut, longueur)));
+        if (fin == std::string::npos)
+            break;
+        ++lignes;
+        debut = fin + 1;
+    }
+    TQuestion question;
+    question.Titre = "Quivane";
+    question.Ligne1 = texte;
+    question.Boutons = TBoutonsQuestion::Ok;
+    question.LibelleOk = "OK";
+    question.Largeur = std::max(359, 100 + plusLongue * LargeurCaractere);
+    question.Hauteur = std::max(100, 50 + lignes * HauteurLigne);
+    TReponse reponse = ReponseOk;
+    if (Services().Question != nullptr)
+        reponse = Services().Question->Pose(question);
+    Etat.Reponse = reponse;
+    Etat.BoutonInterrogation = reponse;
 }
 
 void SonneBip(int type)

@@ -14,16 +14,19 @@
 #include "app/Impression.h"
 #include "app/ListesFiche.h"
 #include "app/Messages.h"
+#include "app/Outils.h"
 #include "app/Rafraichissement.h"
 #include "app/Vues.h"
 #include "dialogs/Champ.h"
 #include "dialogs/ConfigInstrument.h"
 #include "dialogs/DialoguesReglages.h"
 #include "dialogs/Dispositif.h"
+#include "dialogs/Homothetie.h"
 #include "dialogs/Index.h"
 #include "dialogs/OculaireChoix.h"
 #include "dialogs/Position.h"
 #include "dialogs/Ross.h"
+#include "dialogs/Optimisation.h"
 #include "dialogs/Preferences.h"
 #include "dialogs/Unique.h"
 #include "editing/BoiteSaisie.h"
@@ -173,6 +176,8 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     InstalleCatalogue(this);
     InstalleChoixOculaire(this);
     InstalleRoss(this);
+    InstalleHomothetie(this);
+    InstalleOptimisation(this);
     CreeDialoguesReglages(this);
 }
 
@@ -332,6 +337,10 @@ void TPrincipale::CreeActions()
     Relie(Wynne, ::WynneExecute);
     Relie(Barlow, ::BarlowExecute);
     Relie(OculaireA, ::OculaireAExecute);
+    Relie(Homothetie, ::HomothetieExecute);
+    Relie(Optimisationdesdiametres, ::OptimisationdesdiametresExecute);
+    Relie(PuissanceGlobale, ::PuissanceGlobaleExecute);
+    Relie(Encombrement, ::EncombrementExecute);
     Relie(Preferences, ::PreferencesExecute);
     Relie(Positiondudispositif, ::AfficheFormePosition);
     Relie(ConfigInstrument, ::ConfigInstrumentExecute);

@@ -6,6 +6,7 @@
 #include "app/Etat.h"
 #include "app/FichierLecture.h"
 #include "app/Journal.h"
+#include "app/Outils.h"
 #include "app/Rafraichissement.h"
 #include "app/Recuperation.h"
 #include "app/Texte.h"
@@ -328,6 +329,8 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalWynne: CreeCorrecteurWynne(); return;
     case CodeJournalBarlow: RejoueBarlow(e.Index); return;
     case CodeJournalOculaire: RejoueOculaire(e.Index, e.Valeur); return;
+    case CodeJournalHomothetieAppliquee: RejoueHomothetie(e.Index, e.Valeur); return;
+    case CodeJournalDiametresOptimises: RejoueOptimisationDiametres(e.Valeur); return;
     case CodeJournalProfilLame: AppliqueProfilLame(e.Index); return;
     case CodeJournalCoupeLigneDispositif:
     case CodeJournalCopieLigneDispositif:
@@ -365,8 +368,7 @@ void AppliqueCode(const TEnregistrementJournal& e)
 
 const std::vector<std::int32_t>& CodesSansRoutine()
 {
-    static const std::vector<std::int32_t> codes = {CodeJournalHomothetieAppliquee, CodeJournalDiametresOptimises,
-                                                    CodeJournalHomothetie, CodeJournalOptimisationDiametres};
+    static const std::vector<std::int32_t> codes = {CodeJournalHomothetie, CodeJournalOptimisationDiametres};
     return codes;
 }
 

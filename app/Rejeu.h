@@ -18,6 +18,6 @@ bool RejoueJournal();
 // its table, changes nothing.
 void AppliqueEnregistrement(const TEnregistrementJournal& enregistrement);
 
-// The codes whose commands (row commands, design tools) have no routine in the program yet: their
-// records are kept in the journal and replayed as nothing.
+// The codes replayed as nothing, their records kept in the journal: 9001 and 9002, which other versions wrote after a
+// homothety or an optimisation already recorded on its own.
 const std::vector<std::int32_t>& CodesSansRoutine();

@@ -57,6 +57,8 @@ TDispositionInterrogation DisposeInterrogation(const TQuestion& question)
     switch (question.Boutons)
     {
     case TBoutonsQuestion::Ok:
+        // A taller box holds a longer text: the button stays at the bottom.
+        hautBoutons = std::max(HautBoutons, d.Hauteur - HauteurParDefaut + HautBoutons);
         d.BoutonOK = {(d.Largeur - LargeurBouton) / 2, hautBoutons, LargeurBouton, HauteurBouton};
         break;
     case TBoutonsQuestion::OuiNon:

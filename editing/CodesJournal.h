@@ -49,8 +49,8 @@ inline constexpr TCodeJournal CodeJournalRossSpecifie = -19;
 inline constexpr TCodeJournal CodeJournalWynne = -20;
 inline constexpr TCodeJournal CodeJournalBarlow = -21;
 inline constexpr TCodeJournal CodeJournalOculaire = -22;
-// The homothety that scaled the instrument (index 1, plus 10 when the device was scaled too; the value is the
-// coefficient), and the diameters optimised (the value is the image's off-axis distance).
+// A homothety: index 1 the instrument, 10 the lens device, 11 both; the value is the coefficient. Then the device's
+// diameters optimised; the value is the image's off-axis distance.
 inline constexpr TCodeJournal CodeJournalHomothetieAppliquee = -23;
 inline constexpr TCodeJournal CodeJournalDiametresOptimises = -24;
 // The Schmidt plate's profile; the index is the profile.
@@ -71,10 +71,9 @@ inline constexpr TCodeJournal CodeJournalSecondaireSurMenisque = -32;
 
 // ---- Tools -------------------------------------------------------------------------------------------------------
 
-// The homothety command after its dialog: index 1 when the instrument box was enabled plus 2 for the device box; the
-// value is the coefficient.
+// Written after the homothety and the optimisation by journals of other versions, which replayed each change a second
+// time: the change is in its own record (-23, -24), so these replay as nothing.
 inline constexpr TCodeJournal CodeJournalHomothetie = 9001;
-// The diameter-optimisation command; the value is the image's off-axis distance.
 inline constexpr TCodeJournal CodeJournalOptimisationDiametres = 9002;
 // A catalogue glass chosen for a table row: the index is the device row, or the lens-group row plus
 // DecalageLigneGroupeVerre; the value packs the three indices in ten columns each, then the glass name.

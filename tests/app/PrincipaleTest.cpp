@@ -83,7 +83,7 @@ TEST(Principale, LeRafraichissementNActiveQueLesCommandesQuiOntLeurRoutine)
     // The submenu follows its commands, which have their routines.
     EXPECT_TRUE(principale.Wynne->isEnabled());
     EXPECT_TRUE(principale.CorrecteurdeRossdeuxlentilles1->isEnabled());
-    EXPECT_FALSE(principale.Homothetie->isEnabled());
+    EXPECT_TRUE(principale.Homothetie->isEnabled());
     EXPECT_FALSE(principale.ZoomPlus->isVisible());
     EtatsPage.Active(TCommande::Analyseduchamp, false);
     principale.RedessinePage();
