@@ -24,6 +24,8 @@ namespace {
 
 constexpr const char* TitreLecture = "Quivane - Lecture d'un fichier";
 constexpr int ProfilMaximal = ProfilPartage;
+// The lines of a file written before lines could be chosen.
+constexpr TLongueursOnde LignesSansChoix = {8, 13, 17};
 
 // The lines of the file as values. Once a line is missing or cannot be converted the read stops: every later value
 // reads as empty or 0 and nothing more is taken from the file.
@@ -286,7 +288,7 @@ public:
             return;
         // A file without chosen lines predates their choice.
         if (lignes.LongueurOndeRouge + lignes.LongueurOndeVerte + lignes.LongueurOndeBleue == 0)
-            lignes = {8, 13, 17};
+            lignes = LignesSansChoix;
         Lecture.TitreDispositifLu = titre;
         const bool verifie = Lecture.LectureDispositifSeul && !DispositifCourantVide();
         if (verifie && !MemesLignes(lignes) && EstModePlacement(Mode))
@@ -325,10 +327,12 @@ public:
         if (Lecture.LectureInstrumentSeul)
             return;
         const std::string titre = L.Brute();
+        // A wavelength that is none of the table's lines gives its channel the line of a file without chosen lines:
+        // a channel left without a line would be written as such a file, and read back with other lines.
         TLongueursOnde lignes;
-        lignes.LongueurOndeRouge = LigneDeLongueurOnde(L.Reel());
-        lignes.LongueurOndeVerte = LigneDeLongueurOnde(L.Reel());
-        lignes.LongueurOndeBleue = LigneDeLongueurOnde(L.Reel());
+        lignes.LongueurOndeRouge = LigneDeLongueurOnde(L.Reel(), LignesSansChoix.LongueurOndeRouge);
+        lignes.LongueurOndeVerte = LigneDeLongueurOnde(L.Reel(), LignesSansChoix.LongueurOndeVerte);
+        lignes.LongueurOndeBleue = LigneDeLongueurOnde(L.Reel(), LignesSansChoix.LongueurOndeBleue);
         if (L.Arrete())
             return;
         Lecture.TitreDispositifLu = titre;
@@ -379,9 +383,9 @@ private:
         return ligne == TitreSection(T::Lunette) ? T::Lunette : T::Aucun;
     }
 
-    static TLongueurOnde LigneDeLongueurOnde(double nanometres)
+    static TLongueurOnde LigneDeLongueurOnde(double nanometres, TLongueurOnde parDefaut)
     {
-        TLongueurOnde trouvee = 0;
+        TLongueurOnde trouvee = parDefaut;
         for (TLongueurOnde k = 1; k <= NombreLongueursOnde; ++k)
             if (std::abs(nanometres - TableLongueursOnde[static_cast<std::size_t>(k)]) < 0.01)
                 trouvee = k;

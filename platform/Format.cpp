@@ -71,6 +71,16 @@ char Chiffre(const TDecimal& decimal, int p)
                                                                    : '0';
 }
 
+bool DepasseLePlusGrand(const TDecimal& decimal)
+{
+    if (decimal.Point < 309)
+        return false;
+    const std::string texte = "0." + decimal.Chiffres + "e" + std::to_string(decimal.Point);
+    double lu = 0;
+    const auto resultat = std::from_chars(texte.data(), texte.data() + texte.size(), lu);
+    return resultat.ec == std::errc::result_out_of_range || std::isinf(lu);
+}
+
 std::string NonFini(double valeur)
 {
     if (std::isnan(valeur))
@@ -140,7 +150,11 @@ std::string FormateGeneral(double valeur)
 
     constexpr int chiffresSignificatifs = 15;
     TDecimal decimal = DecimalLePlusCourt(std::fabs(valeur));
+    const TDecimal exact = decimal;
     Arrondit(decimal, chiffresSignificatifs);
+    // Rounded up past the largest double, the text would read back as infinity: the value keeps its exact digits.
+    if (DepasseLePlusGrand(decimal))
+        decimal = exact;
     while (decimal.Chiffres.size() > 1 && decimal.Chiffres.back() == '0')
         decimal.Chiffres.pop_back();
 

@@ -380,10 +380,27 @@ TEST_F(FichierLecture, AncienDocumentDeVersion2)
     EXPECT_EQ(Systeme.DistanceFoyerDioptre, 50) << "mesurée depuis le foyer du primaire";
     EXPECT_EQ(Reglages.TeinteVerre, TeintesParDefaut);
 
+    // No line at 656.0, 546.0 or 481 nm: each channel takes the line of a file without chosen lines, which the file
+    // saved again carries and gives back.
     ReinitialiseEtat();
-    EcritFichier(Chemin("ancien.qvd"), AncienDocument("656.0"));
+    std::vector<std::string> sansRaie = AncienDocument("656.0");
+    sansRaie[9] = "546.0";
+    sansRaie[10] = "481";
+    EcritFichier(Chemin("ancien.qvd"), sansRaie);
     ASSERT_TRUE(Ouvre(Chemin("ancien.qvd")));
-    EXPECT_EQ(LongueursOnde.LongueurOndeRouge, 0) << "aucune raie à 656.0 nm";
+    const std::array<TLongueurOnde, 3> attendues = {8, 13, 17};
+    const auto lignes = [] {
+        return std::array<TLongueurOnde, 3>{LongueursOnde.LongueurOndeRouge, LongueursOnde.LongueurOndeVerte,
+                                            LongueursOnde.LongueurOndeBleue};
+    };
+    EXPECT_EQ(lignes(), attendues);
+    const std::vector<std::string> lu = LignesFichierConception();
+    Etat.CheminDocument = Chemin("nouveau.qvd");
+    ASSERT_TRUE(EcritFichierConception());
+    ReinitialiseEtat();
+    ASSERT_TRUE(Ouvre(Chemin("nouveau.qvd")));
+    EXPECT_EQ(lignes(), attendues);
+    EXPECT_EQ(LignesFichierConception(), lu);
 }
 
 TEST_F(FichierLecture, RaiesAbsentesEtTeintesManquantes)

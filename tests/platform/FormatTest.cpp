@@ -2,6 +2,7 @@
 // decimal value go away from zero; nothing rounds to "-0"; from 1e18 on, the general form.
 #include "platform/Format.h"
 
+#include <cfloat>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -100,6 +101,10 @@ TEST_P(Formats, FormeGeneraleLaPlusCourte)
         {0, "0"},
         {12.5, "12,5"},
         {-2.5, "-2,5"},
+        // Fifteen digits would round it past the largest double, which would read back as infinity.
+        {DBL_MAX, "1,7976931348623157E308"},
+        {-DBL_MAX, "-1,7976931348623157E308"},
+        {1.7976931348623e308, "1,7976931348623E308"},
         {0.001, "0,001"},
         {1e-5, "0,00001"},
         {1.5e-6, "1,5E-6"},
