@@ -80,6 +80,9 @@ public:
     virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
     virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
     virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+    // The outline of the ellipse in the box (x1, y1, x2, y2), with the pen alone, counter-clockwise from the direction
+    // of (x3, y3) to that of (x4, y4), both seen from the box's centre; the same direction twice draws it whole.
+    virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
     virtual void Polygon(std::span<const TPointCanevas> sommets) = 0;
     virtual void TextOut(int x, int y, const std::string& texte) = 0;
     virtual int TextWidth(const std::string& texte) = 0;

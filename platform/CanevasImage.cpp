@@ -219,6 +219,15 @@ void TCanevasImage::Ellipse(int x1, int y1, int x2, int y2)
     PeintEllipse(peintre, Stylo_, Pinceau_, x1, y1, x2, y2);
 }
 
+void TCanevasImage::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (Image_.isNull())
+        return;
+    QPainter peintre(&Image_);
+    PrepareSansLissage(peintre);
+    PeintArc(peintre, Stylo_, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
 void TCanevasImage::Polygon(std::span<const TPointCanevas> sommets)
 {
     if (Image_.isNull())

@@ -113,6 +113,12 @@ void TCanevasImprimante::Ellipse(int x1, int y1, int x2, int y2)
         PeintEllipse(Peintre_, Stylo_, Pinceau_, x1, y1, x2, y2);
 }
 
+void TCanevasImprimante::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (Peintre_.isActive())
+        PeintArc(Peintre_, Stylo_, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
 void TCanevasImprimante::Polygon(std::span<const TPointCanevas> sommets)
 {
     if (Peintre_.isActive())

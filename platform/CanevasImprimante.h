@@ -35,6 +35,7 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(std::span<const TPointCanevas> sommets) override;
     void TextOut(int x, int y, const std::string& texte) override;
     int TextWidth(const std::string& texte) override;

@@ -5,6 +5,8 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <cstdlib>
 
 QPen StyloQt(const TStylo& stylo)
@@ -41,6 +43,31 @@ void PeintEllipse(QPainter& peintre, const TStylo& stylo, const TPinceau& pincea
     peintre.setBrush(PinceauQt(pinceau));
     // A one-pixel outline of QRect(x, y, w, h) covers x .. x + w: one less than the box keeps the far edges out.
     peintre.drawEllipse(QRect(gauche, haut, largeur - 1, hauteur - 1));
+}
+
+void PeintArc(QPainter& peintre, const TStylo& stylo, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    const int gauche = std::min(x1, x2);
+    const int haut = std::min(y1, y2);
+    const int largeur = std::abs(x2 - x1);
+    const int hauteur = std::abs(y2 - y1);
+    if (largeur < 1 || hauteur < 1)
+        return;
+    // Directions from the box's centre, y upwards, in sixteenths of a degree as the painter counts them.
+    const double cx = gauche + largeur / 2.0;
+    const double cy = haut + hauteur / 2.0;
+    auto angle = [&](int x, int y) {
+        const double a = std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+        return a < 0 ? a + 360.0 : a;
+    };
+    const double debut = angle(x3, y3);
+    double etendue = angle(x4, y4) - debut;
+    if (etendue <= 0)
+        etendue += 360.0;
+    peintre.setPen(StyloQt(stylo));
+    peintre.setBrush(Qt::NoBrush);
+    peintre.drawArc(QRect(gauche, haut, largeur - 1, hauteur - 1), static_cast<int>(std::lround(debut * 16)),
+                    static_cast<int>(std::lround(etendue * 16)));
 }
 
 void PeintPolygone(QPainter& peintre, const TStylo& stylo, const TPinceau& pinceau,

@@ -30,6 +30,7 @@ QBrush PinceauQt(const TPinceau& pinceau);
 
 // The shapes through a painter, with the canvas's conventions: right and bottom edges excluded.
 void PeintEllipse(QPainter& peintre, const TStylo& stylo, const TPinceau& pinceau, int x1, int y1, int x2, int y2);
+void PeintArc(QPainter& peintre, const TStylo& stylo, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 void PeintPolygone(QPainter& peintre, const TStylo& stylo, const TPinceau& pinceau,
                    std::span<const TPointCanevas> sommets);
 // The text cell at (x, y), filled with the brush unless it is clear, then the text in the font's colour.

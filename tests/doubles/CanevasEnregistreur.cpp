@@ -67,6 +67,7 @@ const char* NomOperation(TOperationCanevas operation)
     case TOperationCanevas::Rectangle: return "Rectangle";
     case TOperationCanevas::FillRect: return "FillRect";
     case TOperationCanevas::Ellipse: return "Ellipse";
+    case TOperationCanevas::Arc: return "Arc";
     case TOperationCanevas::Polygon: return "Polygon";
     case TOperationCanevas::TextOut: return "TextOut";
     case TOperationCanevas::Pixels: return "Pixels";
@@ -141,6 +142,13 @@ void TCanevasEnregistreur::Ellipse(int x1, int y1, int x2, int y2)
     Note(TOperationCanevas::Ellipse, {x1, y1, x2, y2});
     if (TCanevasImage* image = ImagePrete())
         image->Ellipse(x1, y1, x2, y2);
+}
+
+void TCanevasEnregistreur::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    Note(TOperationCanevas::Arc, {x1, y1, x2, y2, x3, y3, x4, y4});
+    if (TCanevasImage* image = ImagePrete())
+        image->Arc(x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 void TCanevasEnregistreur::Polygon(std::span<const TPointCanevas> sommets)

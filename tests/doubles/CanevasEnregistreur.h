@@ -19,6 +19,7 @@ enum class TOperationCanevas
     Rectangle,
     FillRect,
     Ellipse,
+    Arc,
     Polygon,
     TextOut,
     Pixels,
@@ -33,7 +34,8 @@ const char* NomOperation(TOperationCanevas operation);
 struct TAppelCanevas
 {
     TOperationCanevas Operation = TOperationCanevas::MoveTo;
-    // The coordinates as given: x, y (MoveTo, LineTo, TextOut, Pixels), x1, y1, x2, y2 (the boxes), or the vertices.
+    // The coordinates as given: x, y (MoveTo, LineTo, TextOut, Pixels), x1, y1, x2, y2 (the boxes; for Arc then the
+    // two direction points), or the vertices.
     std::vector<int> Valeurs;
     // The text of TextOut as given (Symbol-encoded for the font "Symbol"), the title of FixeTitre.
     std::string Texte;
@@ -66,6 +68,7 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void FillRect(int x1, int y1, int x2, int y2) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
     void Polygon(std::span<const TPointCanevas> sommets) override;
     void TextOut(int x, int y, const std::string& texte) override;
     int TextWidth(const std::string& texte) override;

@@ -217,6 +217,41 @@ TEST_F(CanevasImage, EllipseEtPolygoneTiennentDansLeurBoite)
     EXPECT_EQ(Canevas.Pixels(60, 20), clGreen);
 }
 
+TEST_F(CanevasImage, UnArcVaDUneDirectionALAutreDansLeSensTrigonometrique)
+{
+    // A circle boxed in (10, 20) .. (31, 41), its centre near (20, 30); the pen alone, the brush left unused.
+    Canevas.Pinceau().Couleur = clGray;
+    struct TCas
+    {
+        const char* Nom;
+        int X3, Y3, X4, Y4;
+        std::array<int, 4> Boite;
+    };
+    const TCas cas[] = {
+        {"whole circle", 40, 30, 40, 30, {10, 20, 31, 41}},
+        {"from below to above: the right half", 20, 90, 20, 0, {20, 20, 31, 41}},
+        {"from above to below: the left half", 20, 0, 20, 90, {10, 20, 20, 40}},
+        {"from the right to the top: a quarter", 90, 30, 20, -50, {20, 20, 30, 30}},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        Canevas.Pinceau().Couleur = clWhite;
+        Canevas.FillRect(0, 0, 120, 100);
+        Canevas.Stylo().Couleur = clNavy;
+        Canevas.Pinceau().Couleur = clGray;
+        Canevas.Arc(10, 20, 31, 41, c.X3, c.Y3, c.X4, c.Y4);
+        const std::array<int, 4> boite = BoiteDessinee(clWhite);
+        EXPECT_EQ(boite, c.Boite);
+        EXPECT_EQ(CouleursPresentes(), (std::set<TColor>{clWhite, clNavy}));
+    }
+    // A box without width or height draws nothing.
+    Canevas.Pinceau().Couleur = clWhite;
+    Canevas.FillRect(0, 0, 120, 100);
+    Canevas.Arc(10, 20, 10, 41, 0, 0, 0, 0);
+    EXPECT_EQ(BoiteDessinee(clWhite), (std::array<int, 4>{120, 100, 0, 0}));
+}
+
 TEST_F(CanevasImage, RienNEstLisse)
 {
     // Shapes and text leave only the colours asked for: no blended pixel at an edge.

@@ -57,6 +57,7 @@ TEST_F(CanevasImprimante, UnRapportDeDeuxPagesSeRelitAvecSesTextes)
     canevas.LineTo(2000, 100 + 4 * ligne);
     canevas.Rectangle(100, 2000, 600, 2400);
     canevas.Ellipse(700, 2000, 708, 2008);
+    canevas.Arc(700, 2100, 900, 2300, 800, 2400, 800, 2000);
 
     impression.NouvellePage();
     canevas.TextOut(0, 0, "Suite de : essai.qvd");
