@@ -6,6 +6,7 @@
 #include "optics/Validite.h"
 #include "sections/Cadre.h"
 #include "sections/CoupeCassegrain.h"
+#include "sections/CoupeHoughtonCassegrain.h"
 #include "sections/CoupeLurieHoughton.h"
 #include "sections/CoupeMaksutov.h"
 #include "sections/CoupeMaksutovCassegrain.h"
@@ -41,12 +42,12 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::Schmidt: return {DessineCoupeSchmidt, ImprimeCoupeSchmidt};
     case TTypeInstrument::SchmidtNewton: return {DessineCoupeSchmidtNewton, ImprimeCoupeSchmidtNewton};
     case TTypeInstrument::LurieHoughton: return {DessineCoupeLurieHoughton, ImprimeCoupeLurieHoughton};
+    case TTypeInstrument::HoughtonCassegrain: return {DessineCoupeHoughtonCassegrain, ImprimeCoupeHoughtonCassegrain};
     case TTypeInstrument::Maksutov:
     case TTypeInstrument::MaksutovNewton:
         return {[](ICanevas& dessin) { DessineCoupeMaksutov(dessin, BoiteDistance); }, ImprimeCoupeMaksutov};
     case TTypeInstrument::MaksutovCassegrain: return {DessineCoupeMaksutovCassegrain, ImprimeCoupeMaksutovCassegrain};
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::HoughtonCassegrain:
     case TTypeInstrument::KlevtsovCassegrain:
     case TTypeInstrument::Lunette: return {};
     }

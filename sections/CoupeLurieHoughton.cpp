@@ -27,8 +27,6 @@ constexpr TColor TeinteMiroirSansEpaisseur = 0xFFFFA0; // a primary without a th
 constexpr int GaucheEcran = 20; // the group's first vertex on screen
 
 const std::string TextePlanTropPetit = " Le miroir plan est trop petit ";
-const std::string TexteCorrecteur = " Le faisceau est interrompu par le bord du correcteur ";
-const std::string TexteCorrecteurImprime = " Faisceau interrompu par le bord du correcteur ";
 const std::string TexteTrou = " Le faisceau est interrompu par le bord du trou central ";
 const std::string TexteDispositif = " Le faisceau est interrompu par le bord du dispositif dioptrique ";
 
@@ -96,55 +94,6 @@ void DessinePlan(TSupport& sup, const TLurieHoughton& c, int xF, TColor teinte)
         DessinePlanDiagonal(sup, xF, c.Oa, c.ds, c.d / denominateur, c.Es, c.s, teinte);
 }
 
-// The lens group's glass in its tints, its stops with the stop symbol; the slots counted from 0.
-void DessineGroupe(TSupport& sup, const TLurieHoughton& c)
-{
-    const auto& R = Groupe.RayonGroupe;
-    const auto& E = Groupe.EpaisseurGroupe;
-    const auto& Dia = Groupe.DiametreGroupe;
-    const auto& Sommet = Groupe.SommetGroupe;
-    AttribueTeintesGroupe();
-    for (int i = 1; i <= c.N; ++i)
-    {
-        const bool verre = Groupe.IndiceVertGroupe[i] > Reglages.IndiceLimite;
-        if (verre && !EstDiaphragme(R[i + 1]))
-        {
-            if (i < c.N)
-            {
-                const TColor teinte = sup.Papier() ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
-                sup.C.Stylo().Couleur = clBlack;
-                sup.Element(c.X0 + Arrondi((Sommet[i] + E[i]) * c.s), c.Oa, teinte, R[i], R[i + 1], E[i], Dia[i],
-                            Dia[i + 1], c.s, false, false);
-            }
-        }
-        else if (EstDiaphragme(R[i]))
-            sup.Diaphragme(c.X0 + Arrondi(Sommet[i] * c.s), sup.Pos(Dia[i] / 2 * c.s));
-    }
-}
-
-// The marginal beam through the group to the primary, from the last trace, below the axis then above; the last
-// segment light sky blue when the group's edge cut the ray.
-void DessineFaisceauGroupe(TSupport& sup, const TLurieHoughton& c, bool coupe)
-{
-    const TRayon& r = Rayon;
-    auto groupe = [&](int j, int signe) {
-        return TPointCanevas{c.X0 + Arrondi((c.Lc - r.CoteImpactGroupe[j]) * c.s),
-                             c.Oa + signe * Arrondi(r.HauteurImpactGroupe[j] * c.s)};
-    };
-    const double hp = Instrument.ImpactPrimaire[0];
-    const double zp = Instrument.ImpactPrimaire[2];
-    for (int j = 0; j <= c.N; ++j)
-        for (const int signe : {1, -1})
-        {
-            const TPointCanevas a =
-                j == 0 ? TPointCanevas{sup.Gauche(), c.Oa + signe * Arrondi(r.XDepart * c.s)} : groupe(j, signe);
-            const TPointCanevas b =
-                j < c.N ? groupe(j + 1, signe)
-                        : TPointCanevas{c.X0 + Arrondi((c.Lc - zp) * c.s), c.Oa + signe * Arrondi(hp * c.s)};
-            sup.Trait(a.X, a.Y, b.X, b.Y, j == c.N && coupe ? CouleurBleuCiel : CouleurRouge);
-        }
-}
-
 // The two points where the beam reflected by the primary meets the flat's line.
 struct TPlan
 {
@@ -178,20 +127,6 @@ void DessineFaisceauPlan(TSupport& sup, TPointCanevas impactHaut, TPointCanevas 
         return;
     sup.Trait(haut->X, haut->Y, foyer.X, foyer.Y, faisceau);
     sup.Trait(foyer.X, foyer.Y, bas->X, bas->Y, faisceau);
-}
-
-// The banner of the group's edge or the central hole, after the last trace, at the given left.
-void MontreBandeauCorrecteur(bool coupe, int gauche)
-{
-    if (!Rayon.RayonOcculte)
-        return;
-    TBandeau bandeau;
-    if (coupe)
-        bandeau = {TexteCorrecteur, CouleurFuchsia, true};
-    else if (Rayon.DansTrouCentral)
-        bandeau = {TexteTrou, CouleurRouge, true};
-    bandeau.Place.Gauche = gauche;
-    MontreBandeau(bandeau);
 }
 
 TDispositifDebout DispositifDebout(const TSupport& sup, const TLurieHoughton& c, int xF, int yI)
@@ -284,8 +219,8 @@ void DessineCoupeLurieHoughton(ICanevas& dessin)
 
     DessinePrimaire(sup, c, teintePrimaire, c.XDos);
     DessinePlan(sup, c, xF, TeinteMiroirDonne);
-    DessineGroupe(sup, c);
-    DessineFaisceauGroupe(sup, c, coupe);
+    DessineGroupe(sup, c.X0, c.Oa, c.s);
+    DessineFaisceauGroupe(sup, c.X0, c.Oa, c.s, c.Lc, coupe);
 
     // The reflected beam, from each hit on the primary towards the traced focus, cut by the flat's line.
     const TPointCanevas impactHaut{c.X0 + Arrondi((c.Lc - zp) * s), c.Oa - Arrondi(hp * s)};
@@ -400,8 +335,8 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
 
     DessinePrimaire(sup, c, teinteMiroirs, c.XDos);
     DessinePlan(sup, c, xF, teinteMiroirs);
-    DessineGroupe(sup, c);
-    DessineFaisceauGroupe(sup, c, coupe);
+    DessineGroupe(sup, c.X0, c.Oa, c.s);
+    DessineFaisceauGroupe(sup, c.X0, c.Oa, c.s, c.Lc, coupe);
     const double hauteurSortie = c.N > 0 ? r.HauteurImpactGroupe[c.N] : I.ImpactPrimaire[0];
 
     // The flat points of the two stored paths, with the primary's own focus.
@@ -487,15 +422,6 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
     if (!afocal)
         sup.PlanFocal(xF);
     if (bloque)
-    {
-        // The corrector's message at the band's top left, a letter wider than its text.
-        const int w = canevas.TextWidth(TexteCorrecteurImprime + "m");
-        canevas.Pinceau().Couleur = EclaircitCouleur(CouleurFuchsia);
-        canevas.Stylo().Couleur = clBlack;
-        canevas.Rectangle(marge, oc, marge + w, oc + p * 12 / 10);
-        canevas.Police().Couleur = clWhite;
-        canevas.TextOut(marge + canevas.Stylo().Epaisseur, oc + 2 * p / 16, TexteCorrecteurImprime);
-        canevas.Police().Couleur = clBlack;
-    }
+        ImprimeMessageCorrecteur(canevas);
     TermineBandeImprimee();
 }

@@ -270,6 +270,80 @@ void LigneArret(TSupport& sup, int x1, int y1, int x2, int y2)
     sup.Ligne(x1, y1, x2, y2, clBlack);
 }
 
+void DessineGroupe(TSupport& sup, int x0, int oa, float s)
+{
+    const auto& R = Groupe.RayonGroupe;
+    const auto& E = Groupe.EpaisseurGroupe;
+    const auto& Dia = Groupe.DiametreGroupe;
+    const auto& Sommet = Groupe.SommetGroupe;
+    const int n = std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
+    AttribueTeintesGroupe();
+    for (int i = 1; i <= n; ++i)
+    {
+        const bool verre = Groupe.IndiceVertGroupe[i] > Reglages.IndiceLimite;
+        if (verre && i < n && !EstDiaphragme(R[i + 1]))
+        {
+            const TColor teinte = sup.Papier() ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
+            sup.C.Stylo().Couleur = clBlack;
+            sup.Element(x0 + Arrondi((Sommet[i] + E[i]) * s), oa, teinte, R[i], R[i + 1], E[i], Dia[i], Dia[i + 1], s,
+                        false, false);
+        }
+        else if (EstDiaphragme(R[i]))
+            sup.Diaphragme(x0 + Arrondi(Sommet[i] * s), Arrondi(Dia[i] / 2 * s));
+    }
+}
+
+void DessineFaisceauGroupe(TSupport& sup, int x0, int oa, float s, double groupeMiroir, bool coupe)
+{
+    const TRayon& r = Rayon;
+    const int n = std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
+    auto groupe = [&](int j, int signe) {
+        return TPointCanevas{x0 + Arrondi((groupeMiroir - r.CoteImpactGroupe[j]) * s),
+                             oa + signe * Arrondi(r.HauteurImpactGroupe[j] * s)};
+    };
+    const double hp = Instrument.ImpactPrimaire[0];
+    const double zp = Instrument.ImpactPrimaire[2];
+    for (int j = 0; j <= n; ++j)
+        for (const int signe : {1, -1})
+        {
+            const TPointCanevas a =
+                j == 0 ? TPointCanevas{sup.Gauche(), oa + signe * Arrondi(r.XDepart * s)} : groupe(j, signe);
+            const TPointCanevas b =
+                j < n ? groupe(j + 1, signe)
+                      : TPointCanevas{x0 + Arrondi((groupeMiroir - zp) * s), oa + signe * Arrondi(hp * s)};
+            sup.Trait(a.X, a.Y, b.X, b.Y, j == n && coupe ? CouleurBleuCiel : CouleurRouge);
+        }
+}
+
+void MontreBandeauCorrecteur(bool coupe, int gauche)
+{
+    if (!Rayon.RayonOcculte)
+        return;
+    TBandeau bandeau;
+    if (coupe)
+        bandeau = {" Le faisceau est interrompu par le bord du correcteur ", CouleurFuchsia, true};
+    else if (Rayon.DansTrouCentral)
+        bandeau = {" Le faisceau est interrompu par le bord du trou central ", CouleurRouge, true};
+    bandeau.Place.Gauche = gauche;
+    MontreBandeau(bandeau);
+}
+
+void ImprimeMessageCorrecteur(ICanevas& canevas)
+{
+    const std::string message = " Faisceau interrompu par le bord du correcteur ";
+    const int marge = ImpressionEtat.MargeImpression;
+    const int oc = MiseEnPage.OrdonneeCourante;
+    const int p = ImpressionEtat.PasLigneImpression;
+    const int w = canevas.TextWidth(message + "m");
+    canevas.Pinceau().Couleur = EclaircitCouleur(CouleurFuchsia);
+    canevas.Pinceau().Style = TStylePinceau::Plein;
+    canevas.Stylo().Couleur = clBlack;
+    canevas.Rectangle(marge, oc, marge + w, oc + p * 12 / 10);
+    canevas.Police().Couleur = clWhite;
+    canevas.TextOut(marge + canevas.Stylo().Epaisseur, oc + 2 * p / 16, message);
+    canevas.Police().Couleur = clBlack;
+}
+
 void Chevrons(TSupport& sup, int x, int y)
 {
     sup.C.Stylo().Couleur = CouleurRouge;
@@ -281,6 +355,54 @@ void Chevrons(TSupport& sup, int x, int y)
         sup.C.LineTo(pointe, y);
         sup.C.LineTo(pointe - sup.Ligne16(5), y + sup.Ligne16(5));
     }
+}
+
+int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, bool eclaircir)
+{
+    const auto& R = Dispositif.RayonDioptre;
+    const auto& E = Dispositif.EpaisseurDioptre;
+    const auto& Dia = Dispositif.DiametreDioptre;
+    const int n = NombreLignesDispositif();
+    const double total = SommeEpaisseurs(1, n);
+    auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
+    CalculeDiametreMaximalDispositif();
+    int dernier = 0;
+    DessineDispositif(
+        [&](int i, bool finale) {
+            const TColor teinte = sup.Papier() && eclaircir ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
+            const int xe = (finale ? fin : droite) - sup.Pos(reste(i) * s);
+            sup.C.Stylo().Couleur = clBlack;
+            sup.Element(xe, oa, teinte, R[i], finale ? RayonPlan : R[i + 1], E[i], Dia[i], finale ? Dia[i] : Dia[i + 1],
+                        s, JointPrecedent, JointSuivant);
+            dernier = xe;
+        },
+        [&](int i) {
+            const double maximal = Instrument.DiametreMaximalDispositif;
+            if (!(Dia[i] < maximal))
+                return;
+            const int xa = droite - sup.Pos((reste(i) + E[i]) * s);
+            const int ouvert = sup.Pos(Dia[i] / 2 * s);
+            const int ferme = sup.Pos(maximal / 2 * s);
+            LigneArret(sup, xa, oa - ouvert, xa, oa - ferme);
+            LigneArret(sup, xa, oa + ouvert, xa, oa + ferme);
+            dernier = xa;
+        });
+    return dernier;
+}
+
+void MarqueFoyerResultant(TSupport& sup, int x, int yTexte, int yBoite)
+{
+    ICanevas& C = sup.C;
+    if (sup.Papier())
+        PoliceImpression(C, 9, false);
+    const int largeur = C.TextWidth("Fr");
+    const int gauche = x - largeur / 2;
+    C.Stylo().Couleur = clWhite;
+    C.Stylo().Style = TStyleStylo::Plein;
+    C.Pinceau().Couleur = clWhite;
+    C.Pinceau().Style = TStylePinceau::Plein;
+    C.Rectangle(gauche, yBoite, gauche + largeur, yBoite + C.TextHeight("F"));
+    sup.Texte(gauche, yTexte, "Fr");
 }
 
 void DessinePlanDiagonal(TSupport& sup, int x, int oa, double petitCote, double decalage, double epaisseur, float s,

@@ -120,6 +120,15 @@ void DessineDispositif(FElement element, FArret arret)
     }
 }
 
+// A lens device on the axis with the light running rightwards: the vertex of surface i + 1 stands the device's finite
+// thicknesses after surface i left of `droite`, a last glass runs from `fin` (where the image lies) back over its
+// thickness; stops narrower than the device are two black strokes out to its widest diameter. The fills are lightened
+// on paper when `eclaircir`. The x of the last element drawn, or 0 when none is.
+int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, bool eclaircir);
+
+// The mark "Fr" of the final focus centred on x in a white box TextHeight("F") high at yBoite, its text at yTexte.
+void MarqueFoyerResultant(TSupport& sup, int x, int yTexte, int yBoite);
+
 // Where an edge ray's drawn path starts before the device: up to two points of the form (a mirror's rim, a hit on
 // a secondary). The segments from them into device surface 1 are drawn whatever stopped the ray when `Toujours` is
 // set; otherwise they follow the rule of the later segments, drawn only while the ray is not left stopped.
@@ -160,6 +169,21 @@ void DessineRayonsBord(TSupport& sup, const TRayonsBord& rayons, FDebut debut, F
             sup.Trait(chemin[j - 1].X, chemin[j - 1].Y, chemin[j].X, chemin[j].Y, rayon.Couleur);
     }
 }
+
+// The instrument's lens group: its glass in the palette's tints (lightened on paper), without joined faces, and its
+// stops with the stop symbol; the slots counted from 0. The group's first vertex stands at x0, the others
+// SommetGroupe mm to its right.
+void DessineGroupe(TSupport& sup, int x0, int oa, float s);
+// The marginal beam of the last trace through the lens group, below the axis and above: from the band's left edge to
+// the group's hits (their axial positions counted from the primary's vertex, which lies `groupeMiroir` mm right of
+// the first vertex), then to the hit on the primary (`ImpactPrimaire`), light sky blue when the group's edge cut it.
+void DessineFaisceauGroupe(TSupport& sup, int x0, int oa, float s, double groupeMiroir, bool coupe);
+
+// After the last trace, when it was cut: the banner of the lens group's edge when `coupe`, else of the central hole,
+// its left edge `gauche` pixels from the drawing's; hidden when neither stopped the ray.
+void MontreBandeauCorrecteur(bool coupe, int gauche);
+// On paper, the lens group's edge named at the band's top left, in a box a letter wider than its text.
+void ImprimeMessageCorrecteur(ICanevas& canevas);
 
 // Three chevrons of the incoming light pointing along it, their tips at x, x + 5 and x + 10 on the line y.
 void Chevrons(TSupport& sup, int x, int y);

@@ -56,7 +56,7 @@ inline bool CoordonneesBornees(const TCanevasEnregistreur& canevas)
 }
 
 // Pixels neither white nor black nor the button face: something of the section was drawn.
-inline int PixelsDessines(TCanevasImage& image)
+inline int PixelsDessines(ICanevas& image)
 {
     int n = 0;
     for (int y = 1; y < HauteurBande - 1; ++y)
