@@ -136,7 +136,8 @@ TEST_F(CablageVuesFenetre, ApresLEtoileUniqueLaVueInstrumentMontreSaBandeOuAucun
                         {T::LurieHoughton, false, true},
                         {T::Maksutov, false, true},
                         {T::MaksutovCassegrain, false, true},
-                        {T::HoughtonCassegrain, false, false}};
+                        {T::HoughtonCassegrain, false, true},
+                        {T::KlevtsovCassegrain, false, false}};
     TPrincipale& p = *Principale_;
     for (const TCas& c : cas)
     {
