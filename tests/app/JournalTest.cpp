@@ -614,13 +614,16 @@ TEST_F(Journal_, LesCodesSansRoutineSontGardesEtNeChangentRien)
                                                   {CodeJournalProfilLame, 7, "0"},
                                                   {NumeroInconnu, 0, "1"},
                                                   {AucuneSaisie, 0, "1"}};
-    // A placement, a design or a focal length that no formula command writes.
+    // A placement, a design, a focal length, a glass or a corrector that no formula command writes.
     autres.insert(autres.end(), {{CodeJournalBarlow, 2, "0"},
                                  {CodeJournalOculaire, 2, "025.00 kepler"},
                                  {CodeJournalOculaire, 0, "025.00 Kepler"},
                                  {CodeJournalOculaire, 0, "kepler"},
                                  {CodeJournalOculaire, 0, "000.04 kepler"},
-                                 {CodeJournalOculaire, 0, "-25 kepler"}});
+                                 {CodeJournalOculaire, 0, "-25 kepler"},
+                                 {CodeJournalRossSpecifie, 0, "1.5"},
+                                 {CodeJournalRossSpecifie, 0, "-05,4000 0,06000 050,0 Inconnu"},
+                                 {CodeJournalRossSpecifie, 0, "-05,4000 0,06000 100,0 BK7"}});
     for (std::int32_t code : CodesSansRoutine())
         autres.push_back({code, 1, "1.5"});
     const auto attendue = ConceptionRafraichie();
