@@ -6,6 +6,7 @@
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
 #include "editing/Nombres.h"
+#include "optics/GardeCalcul.h"
 #include "platform/Bip.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
@@ -26,12 +27,16 @@ public:
                 c = ' ';
         Lignes.push_back(ligne);
     }
-    void Reel(double valeur, const char* motif = "#0.#") { Lignes.push_back(FormateNombre(valeur, motif)); }
+    void Reel(double valeur, const char* motif = "#0.#")
+    {
+        Lignes.push_back(Exact ? FormateExact(valeur) : FormateNombre(valeur, motif));
+    }
     void Indice(float indice) { Reel(indice, "#0.######"); }
     void Entier(long long valeur) { Lignes.push_back(std::to_string(valeur)); }
     void Booleen(bool valeur) { Lignes.push_back(valeur ? "True" : "False"); }
 
     std::vector<std::string> Lignes;
+    bool Exact = false;
 };
 
 void EcritVerreLame(TLignes& l)
@@ -143,21 +148,34 @@ void AfficheErreurEcriture(const std::string& texte)
 
 } // namespace
 
-std::vector<std::string> LignesFichierConception()
+std::vector<std::string> LignesFichierConception(bool exact)
 {
     TLignes l;
+    l.Exact = exact;
     l.Texte(LigneEnTeteFichier());
     EcritInstrument(l);
     EcritDispositif(l);
     EcritReglages(l);
+    if (exact)
+    {
+        // The values a read derives again, as they are: the reader stops after the tints, the replay of the copy
+        // puts them back.
+        l.Texte(TitreValeursExactes);
+        for (double TInstrument::*champ : ChampsReelsInstrument())
+            l.Reel(Instrument.*champ);
+        for (float TInstrument::*champ : ChampsSimplesInstrument())
+            l.Reel(Instrument.*champ);
+        // A failed solve is not tried again by the next refresh: the values it left stay.
+        l.Entier(Systeme.CalculEchoue ? 1 : 0);
+    }
     return l.Lignes;
 }
 
-bool EcritFichierConception(const std::string& cheminSecours)
+bool EcritFichierConception(const std::string& cheminSecours, bool exact)
 {
     if (Etat.NomEnregistrement.empty())
         Etat.NomEnregistrement = Etat.CheminDocument;
-    const std::vector<std::string> lignes = LignesFichierConception();
+    const std::vector<std::string> lignes = LignesFichierConception(exact);
     auto fichier = Services().Fichiers->OuvreEcriture(Etat.CheminDocument, TCodage::Windows1252,
                                                       TModeEcriture::Remplace, cheminSecours);
     bool reussi = true;

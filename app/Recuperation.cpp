@@ -97,7 +97,9 @@ bool RemplaceParConceptionReconstruite()
     if (!EcritJournalProvisoire(nouveau))
         return false;
     Etat.CheminDocument = Etat.CheminCopieDeBaseProvisoire;
-    if (!EcritFichierConception() || !Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal))
+    // Every number exact: a later recovery starts from the design itself, not from its values rounded for a file.
+    if (!EcritFichierConception({}, true) ||
+        !Services().Fichiers->Deplace(Etat.CheminJournalProvisoire, Etat.CheminJournal))
     {
         SupprimeSiPresent(Etat.CheminJournalProvisoire);
         SupprimeSiPresent(Etat.CheminCopieDeBaseProvisoire);

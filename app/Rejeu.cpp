@@ -4,6 +4,7 @@
 #include "app/CommandesFichier.h"
 #include "app/Effacement.h"
 #include "app/Etat.h"
+#include "app/FichierEcriture.h"
 #include "app/FichierLecture.h"
 #include "app/Journal.h"
 #include "app/Outils.h"
@@ -28,10 +29,12 @@
 #include "editing/Nombres.h"
 #include "editing/Stockage.h"
 #include "optics/GenresBip.h"
+#include "optics/GardeCalcul.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Validite.h"
 #include "platform/Bip.h"
+#include "platform/Services.h"
 #include "sheet/Fiche.h"
 
 #include <algorithm>
@@ -183,13 +186,40 @@ void RelitDispositif(const std::string& chemin, const TModeLecture& mode)
         Dispositif.TitreDispositif = TitreDispositifCombine(mode, ancien, Lecture.TitreDispositifLu);
 }
 
+// The values of the instrument that an exact copy of a design carries after its tints, put back all together once
+// the read derived its own: the copy then reads back as the design it was written from.
+void RemetValeursExactes(const std::string& chemin)
+{
+    auto fichier = Services().Fichiers->OuvreLecture(chemin);
+    std::string ligne;
+    while (fichier->LitLigne(ligne))
+        if (ligne == TitreValeursExactes)
+            break;
+    if (ligne != TitreValeursExactes)
+        return;
+    std::vector<double> valeurs;
+    while (fichier->LitLigne(ligne) && fichier->LigneTerminee())
+        valeurs.push_back(Nombre(ligne));
+    const auto reels = ChampsReelsInstrument();
+    const auto simples = ChampsSimplesInstrument();
+    if (valeurs.size() != reels.size() + simples.size() + 1)
+        return;
+    std::size_t k = 0;
+    for (double TInstrument::*champ : reels)
+        Instrument.*champ = valeurs[k++];
+    for (float TInstrument::*champ : simples)
+        Instrument.*champ = static_cast<float>(valeurs[k++]);
+    Systeme.CalculEchoue = valeurs[k] != 0;
+}
+
 void AppliqueLectureBase(const std::string& valeur)
 {
     // The base copy a recovery wrote stands for the document its journal started from: a name known for that
     // document stays.
     if (valeur != Etat.CheminCopieDeBase || Journal.NomFichierOrigine.empty())
         Journal.NomFichierOrigine = ExtraitNomFichier(valeur);
-    RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false);
+    if (RelitFichier(Etat.CheminCopieDeBase, ModeRemplaceDispo, false, false))
+        RemetValeursExactes(Etat.CheminCopieDeBase);
     if (Instrument.TypeInstrument == TTypeInstrument::Lunette)
         Edition.TableEditee = TTableEditee::Groupe;
 }
@@ -259,6 +289,8 @@ void RejoueLongueurOnde(int canal, const TEnregistrementJournal& e)
 
 void AppliqueValeurEditee(const TEnregistrementJournal& e)
 {
+    // A commit lets the refresh after it solve again, whatever failed before.
+    Systeme.CalculEchoue = false;
     const std::int32_t code = e.Code;
     if (code >= SaisieRayonDioptre && code <= SaisieMatiereDioptre)
     {

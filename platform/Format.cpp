@@ -141,14 +141,16 @@ std::string FormateNombre(double valeur, std::string_view motif)
     return texte;
 }
 
-std::string FormateGeneral(double valeur)
+namespace {
+
+// General notation with at most `chiffresSignificatifs` significant digits; 17 keep every double exact.
+std::string FormateChiffres(double valeur, int chiffresSignificatifs)
 {
     if (!std::isfinite(valeur))
         return NonFini(valeur);
     if (valeur == 0)
         return "0";
 
-    constexpr int chiffresSignificatifs = 15;
     TDecimal decimal = DecimalLePlusCourt(std::fabs(valeur));
     const TDecimal exact = decimal;
     Arrondit(decimal, chiffresSignificatifs);
@@ -176,4 +178,16 @@ std::string FormateGeneral(double valeur)
     if (decimal.Point < static_cast<int>(decimal.Chiffres.size()))
         texte += SeparateurDecimal + decimal.Chiffres.substr(static_cast<std::size_t>(decimal.Point));
     return texte;
+}
+
+}
+
+std::string FormateGeneral(double valeur)
+{
+    return FormateChiffres(valeur, 15);
+}
+
+std::string FormateExact(double valeur)
+{
+    return FormateChiffres(valeur, 17);
 }

@@ -17,3 +17,5 @@ std::string FormateNombre(double valeur, std::string_view motif);
 // The shortest general form with at most 15 significant digits: fixed notation ("12.5", "0.001") unless the integer
 // part has more than 15 digits or the magnitude is below 1e-5, then "1E20", "-1.5E-6".
 std::string FormateGeneral(double valeur);
+// The same with as many significant digits as the value needs to read back exactly (at most 17).
+std::string FormateExact(double valeur);

@@ -842,3 +842,77 @@ TEST_F(JournalVues, LesReglagesQueLesVuesEcriventReviennentAvecRetablir)
     Montre(TBoutonVue::Unique);
     EXPECT_EQ(Ecarts(Conception(), modifiee), "");
 }
+
+namespace {
+
+// The journal left by a run that stops, recovered by the next start-up in a fresh state; the design it shows.
+std::vector<std::string> RecupereDansUnEtatNeuf(const std::string& dossier)
+{
+    ReinitialiseEtat();
+    Journal = TJournal{};
+    Etat.VueCourante = TVue::Tableau;
+    NommeFichiersSession(dossier + "/", 0);
+    Etat.DossierUtilisable = true;
+    if (!SessionInterrompue())
+        return {};
+    dynamic_cast<TQuestionScriptee&>(*Services().Question).Repond(ReponseOui);
+    if (!RecupereSession())
+        return {};
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    return LignesFichierConception();
+}
+
+}
+
+// A session of changes on each form, each change followed by its refresh, then stopped: the recovery gives the design
+// field for field, display settings included, and so does a second recovery of the journal the first left.
+TEST_F(Journal_, DeuxRecuperationsDeSuiteRedonnentLaConception)
+{
+    using T = TTypeInstrument;
+    struct TCas
+    {
+        T Forme;
+        std::vector<std::pair<TCodeSaisie, double>> Changements;
+    };
+    const std::vector<TCas> cas = {
+        {T::Newton, {{SaisieDiametreEntreeNewton, 210}, {SaisieFocalePrimaireNewton, 1300}}},
+        {T::Cassegrain, {{SaisieDiametreEntreeNewton, 210}, {SaisieFocaleResultanteCassegrain, 3600}}},
+        {T::RitcheyChretien, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::Gregory, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::Schmidt, {{SaisieDiametreEntreeNewton, 210}, {SaisieEpaisseurLame, 8}}},
+        {T::SchmidtCassegrain, {{SaisieDiametreEntreeNewton, 210}, {SaisieEpaisseurLame, 8}}},
+        {T::Maksutov, {{SaisieDiametreEntreeNewton, 95}, {SaisieEpaisseurLame, 8}}},
+        {T::MaksutovNewton, {{SaisieDiametreEntreeNewton, 140}, {SaisieEpaisseurLame, 10}}},
+        {T::MaksutovCassegrain, {{SaisieDiametreEntreeNewton, 160}}},
+        {T::Schwarzschild, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::DallKirkham, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::KlevtsovCassegrain, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::LurieHoughton, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::HoughtonCassegrain, {{SaisieDiametreEntreeNewton, 210}}},
+        {T::SchmidtNewton, {{SaisieDiametreEntreeNewton, 210}, {SaisieFocaleSchmidt, 900}}},
+    };
+    for (const TCas& c : cas)
+        for (const bool avecDispositif : {false, true})
+        {
+            // Left out: the Houghton-Cassegrain's solve with this device fails, and the focus distance a failed solve
+            // leaves depends on the solves before it, which the copy of the design does not carry.
+            if (c.Forme == T::HoughtonCassegrain && avecDispositif)
+                continue;
+            SCOPED_TRACE(std::to_string(static_cast<int>(c.Forme)) + (avecDispositif ? " avec dispositif" : ""));
+            OuvreBase(c.Forme, avecDispositif);
+            ConceptionRafraichie();
+            for (const auto& [code, valeur] : c.Changements)
+            {
+                Modifie(code, valeur);
+                ConceptionRafraichie();
+            }
+            const std::vector<std::string> session = LignesFichierConception();
+            for (const char* recuperation : {"premiere", "seconde"})
+            {
+                SCOPED_TRACE(recuperation);
+                EXPECT_EQ(Ecarts(RecupereDansUnEtatNeuf(Dossier), session), "");
+            }
+            Services.Question.Verifie();
+        }
+}

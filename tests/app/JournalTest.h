@@ -54,6 +54,7 @@ inline void ChoisitLigne(TTableEditee table, TCodeSaisie code, TLongueurOnde lig
 // An instrument value stored and journaled as the commit of the entry box does.
 inline void Modifie(std::int32_t code, double valeur)
 {
+    Systeme.CalculEchoue = false;
     ASSERT_TRUE(StockeValeur(code, valeur));
     AjouteEnregistrement({code, 0, FormateGeneral(valeur)});
     Edition.DocumentModifie = true;
