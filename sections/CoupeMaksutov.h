@@ -23,5 +23,6 @@ void DessineCoupeMaksutov(ICanevas& dessin, ICanevas* boiteDistance);
 // The section printed in a band at the current print position, which then moves past it.
 void ImprimeCoupeMaksutov(ICanevas& canevas);
 
-// The star's distance as the box and the printed line show it: fewer decimals as it grows, then the minute sign.
+// The star's distance as its boxes and printed lines show it (this section's and the single star's): fewer
+// decimals as it grows, then the minute sign.
 std::string TexteDistanceEtoile(double minutes);

@@ -14,6 +14,7 @@
 #include "platform/Bip.h"
 #include "platform/Format.h"
 #include "platform/Services.h"
+#include "sections/CoupeMaksutov.h"
 
 namespace {
 
@@ -31,11 +32,6 @@ struct TBoitesTransversales
     double Demi = 280; // pixels from the pupil's centre to its edge
     int NombrePas = 560; // rays across the pupil diameter
 };
-
-std::string TexteDistanceFocale(double d)
-{
-    return FormateNombre(d, d < 1.0 ? "0.##" : d < 10.0 ? "0.#" : "0") + " '";
-}
 
 std::string TexteDistanceAfocale(double d)
 {
@@ -349,7 +345,7 @@ int EcritDistanceEcran(TFenetreEtoiles& fenetre, ICanevas& c, int xm)
     c.TextOut(xm, 5, etiquette);
     const int boite = xm + c.TextWidth(etiquette);
     const std::string valeur =
-        afocal ? TexteDistanceAfocale(Reglages.DistanceAxeEtoile) : TexteDistanceFocale(Reglages.DistanceAxeEtoile);
+        afocal ? TexteDistanceAfocale(Reglages.DistanceAxeEtoile) : TexteDistanceEtoile(Reglages.DistanceAxeEtoile);
     if (fenetre.BoiteDistance != nullptr)
     {
         ICanevas& b = *fenetre.BoiteDistance;
@@ -604,7 +600,7 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     c.TextOut(milieu, ligne1,
               afocal ? "Distance à l'axe sur l'image = " + TexteDistanceAfocale(Reglages.DistanceAxeEtoile) + " = " +
                            TexteAngleCiel(Rayon.AngleChamp)
-                     : "Distance à l'axe = " + TexteDistanceFocale(Reglages.DistanceAxeEtoile) + TexteImageFocale());
+                     : "Distance à l'axe = " + TexteDistanceEtoile(Reglages.DistanceAxeEtoile) + TexteImageFocale());
     TextesDroite(c, AC + LW - (5 * L) / 16, ligne1, ligne2);
     c.TextOut(milieu, ligne2, afocal ? TexteGrossissement() : TexteFocaleImprimee());
     if (Reglages.DistanceAxeEtoile > 1e-6)
