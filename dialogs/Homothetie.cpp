@@ -9,28 +9,26 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
-constexpr int Largeur = 194;
-constexpr int Hauteur = 279;
-constexpr int Marge = 10;
-constexpr int LargeurBouton = 54;
-constexpr int HauteurBouton = 25;
+// Wide enough for the three buttons and the texts in a few lines; the height follows the texts.
+constexpr int Largeur = 250;
 
 QWidget* Parent = nullptr;
 THomothetieForm* Fenetre = nullptr;
 
-QLabel* Texte(const char* texte, QWidget* parent, int haut, int hauteur)
+QLabel* Texte(const char* texte, QWidget* parent)
 {
     auto* libelle = new QLabel(QString::fromUtf8(texte), parent);
     libelle->setWordWrap(true);
     libelle->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    libelle->setGeometry(Marge, haut, Largeur - 2 * Marge, hauteur);
     return libelle;
 }
 
@@ -42,46 +40,60 @@ THomothetieForm::THomothetieForm(QWidget* parent) : QDialog(parent)
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPixelSize(11);
     setFont(police);
-    setFixedSize(Largeur, Hauteur);
 
-    LabelTitre = Texte("Homothétie", this, 8, 26);
+    auto* colonne = new QVBoxLayout(this);
+    LabelTitre = Texte("Homothétie", this);
     QFont titre = police;
     titre.setPixelSize(20);
     titre.setBold(true);
     LabelTitre->setFont(titre);
-    LabelSousTitre = Texte("Agrandissement ou réduction", this, 38, 16);
+    LabelSousTitre = Texte("Agrandissement ou réduction", this);
     QFont gras = police;
     gras.setBold(true);
     LabelSousTitre->setFont(gras);
     LabelTexte = Texte("Quivane vous propose de multiplier par un même coefficient toutes les dimensions de l'élément "
                        "choisi.",
-                       this, 60, 44);
-    LabelLimites = Texte("Ce coefficient doit être supérieur à 0,001 et inférieur à 1000.", this, 108, 30);
+                       this);
+    LabelLimites = Texte("Ce coefficient doit être supérieur à 0,001 et inférieur à 1000.", this);
+    for (QLabel* libelle : {LabelTitre, LabelSousTitre, LabelTexte, LabelLimites})
+        colonne->addWidget(libelle);
 
     InstrumentBox = new QCheckBox(QStringLiteral("Instrument"), this);
-    InstrumentBox->setGeometry(30, 146, Largeur - 40, 18);
     DispositifBox = new QCheckBox(QStringLiteral("Dispositif dioptrique"), this);
-    DispositifBox->setGeometry(30, 170, Largeur - 40, 18);
+    for (QCheckBox* boite : {InstrumentBox, DispositifBox})
+    {
+        auto* rangee = new QHBoxLayout;
+        rangee->addSpacing(20);
+        rangee->addWidget(boite);
+        colonne->addLayout(rangee);
+    }
 
     LabelCoefficient = new QLabel(QStringLiteral("Coefficient ="), this);
-    LabelCoefficient->setGeometry(30, 204, 76, 18);
     SaisieCoefficient = new QLineEdit(this);
     SaisieCoefficient->setMaxLength(8);
-    SaisieCoefficient->setGeometry(108, 202, 60, 22);
+    SaisieCoefficient->setFixedWidth(60);
     SaisieCoefficient->installEventFilter(this);
+    auto* coefficient = new QHBoxLayout;
+    coefficient->addStretch();
+    coefficient->addWidget(LabelCoefficient);
+    coefficient->addWidget(SaisieCoefficient);
+    coefficient->addStretch();
+    colonne->addSpacing(6);
+    colonne->addLayout(coefficient);
+    colonne->addSpacing(6);
 
     ButtonAnnuler = new QPushButton(QStringLiteral("Annuler"), this);
     ButtonAide = new QPushButton(QStringLiteral("&Aide"), this);
     ButtonOk = new QPushButton(QStringLiteral("OK"), this);
-    const int ecart = (Largeur - 2 * Marge - 3 * LargeurBouton) / 2;
-    int gauche = Marge;
+    auto* boutons = new QHBoxLayout;
     for (QPushButton* bouton : {ButtonAnnuler, ButtonAide, ButtonOk})
     {
-        bouton->setGeometry(gauche, Hauteur - HauteurBouton - 12, LargeurBouton, HauteurBouton);
         bouton->setAutoDefault(false);
-        gauche += LargeurBouton + ecart;
+        boutons->addWidget(bouton);
     }
     ButtonOk->setDefault(true);
+    colonne->addLayout(boutons);
+    FixeTaille(this, colonne, Largeur);
 
     QWidget* precedent = ButtonOk;
     for (QWidget* suivant :

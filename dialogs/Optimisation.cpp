@@ -6,15 +6,16 @@
 #include "platform/Bip.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int Largeur = 384;
-constexpr int Hauteur = 185;
 
 QWidget* Parent = nullptr;
 TOptimisationForm* Fenetre = nullptr;
@@ -27,8 +28,8 @@ TOptimisationForm::TOptimisationForm(QWidget* parent) : QDialog(parent)
     QFont police(QStringLiteral("DejaVu Sans"));
     police.setPixelSize(11);
     setFont(police);
-    setFixedSize(Largeur, Hauteur);
 
+    auto* colonne = new QVBoxLayout(this);
     LabelTitre = new QLabel(QStringLiteral("Optimisation des diamètres du dispositif dioptrique "), this);
     QFont titre = police;
     titre.setPixelSize(15);
@@ -36,29 +37,44 @@ TOptimisationForm::TOptimisationForm(QWidget* parent) : QDialog(parent)
     LabelTitre->setFont(titre);
     LabelTitre->setWordWrap(true);
     LabelTitre->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    LabelTitre->setGeometry(40, 8, Largeur - 80, 40);
+    colonne->addWidget(LabelTitre);
     LabelTexte = new QLabel(QStringLiteral("Avec cette fonction, QUIVANE donne au diamètre de chaque dioptre du "
                                            "dispositif dioptrique la valeur minimale qui n'occulte pas le faisceau. "
                                            "Cette valeur sera optimisée pour la distance à l'axe indiquée."),
                             this);
     LabelTexte->setWordWrap(true);
-    LabelTexte->setGeometry(16, 52, Largeur - 32, 48);
+    colonne->addWidget(LabelTexte);
+
     LabelDistance = new QLabel(QStringLiteral("Distance à l'axe sur l'image ="), this);
-    LabelDistance->setGeometry(60, 110, 180, 18);
     SaisieDist = new QLineEdit(this);
     SaisieDist->setMaxLength(4);
-    SaisieDist->setGeometry(244, 108, 40, 22);
+    SaisieDist->setFixedWidth(40);
     SaisieDist->installEventFilter(this);
     LabelUnite = new QLabel(QStringLiteral("mm"), this);
-    LabelUnite->setGeometry(290, 110, 30, 18);
+    LabelUnite->setMinimumWidth(24);
+    auto* distance = new QHBoxLayout;
+    distance->addStretch();
+    distance->addWidget(LabelDistance);
+    distance->addWidget(SaisieDist);
+    distance->addWidget(LabelUnite);
+    distance->addStretch();
+    colonne->addSpacing(6);
+    colonne->addLayout(distance);
+    colonne->addSpacing(6);
 
     BoutonAnnuler = new QPushButton(QStringLiteral("Annuler"), this);
-    BoutonAnnuler->setGeometry(60, 146, 90, 25);
     BoutonOptimiser = new QPushButton(QStringLiteral("Optimiser"), this);
-    BoutonOptimiser->setGeometry(Largeur - 150, 146, 90, 25);
     BoutonAnnuler->setAutoDefault(false);
     BoutonOptimiser->setAutoDefault(false);
     BoutonOptimiser->setDefault(true);
+    auto* boutons = new QHBoxLayout;
+    boutons->addSpacing(40);
+    boutons->addWidget(BoutonAnnuler);
+    boutons->addStretch();
+    boutons->addWidget(BoutonOptimiser);
+    boutons->addSpacing(40);
+    colonne->addLayout(boutons);
+    FixeTaille(this, colonne, Largeur);
 
     connect(BoutonOptimiser, &QPushButton::clicked, this, &TOptimisationForm::BoutonOptimiserClick);
     connect(BoutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
