@@ -737,10 +737,14 @@ void TPrincipale::RedessinePage()
     PlaceImagesPage();
     AppliqueCablageVues();
     AppliqueListesFiche();
-    // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare.
+    // The page ends below the views' drawing, or below the lens-device table, with a tool bar's height to spare; the
+    // white sheet under it is as tall as the page, never shorter than what lies on it.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
-    Fiche->resize(Fenetre->width(), bas + ToolBar1->height());
+    const int hauteurPage = bas + ToolBar1->height();
+    if (Fenetre->height() != hauteurPage)
+        Fenetre->Redimensionne(LargeurFenetre, hauteurPage);
+    Fiche->resize(Fenetre->width(), hauteurPage);
     DisposeBarres();
     if (EtatsPage.EstVisible(TElementPage::VerticalBar) == false)
         VerticalBar->hide();

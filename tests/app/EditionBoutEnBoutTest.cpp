@@ -545,4 +545,20 @@ TEST_F(EditionBoutEnBout, LaPositionDuDispositifSeDonneParSonMenuEtSeDefait)
     EXPECT_EQ(Systeme.DecalageFoyerInitial, 2.5);
 }
 
+// The white sheet is as tall as the page in every view: the lower row of the six stars lies on it.
+TEST_F(EditionBoutEnBout, LaFeuilleBlancheCouvreToutLeContenuDeLaPage)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(T::Cassegrain);
+    for (QAction* vue : {p.EtoileMultiple, p.AfficheInstrument, p.Analyseduchamp, p.EtoileUnique})
+    {
+        SCOPED_TRACE(vue->text().toStdString());
+        ASSERT_TRUE(vue->isEnabled());
+        vue->trigger();
+        ASSERT_TRUE(p.Dessin->isVisibleTo(p.Fiche));
+        EXPECT_GE(p.Fenetre->height(), p.Dessin->y() + p.Dessin->height());
+        EXPECT_EQ(p.Fenetre->height(), p.Fiche->height());
+    }
+}
+
 }
