@@ -344,11 +344,12 @@ void PoliceMesure(ICanevas& c, bool gras)
     police.Couleur = clBlack;
 }
 
+// The lambda stands on the line in the line's height: larger and raised, it ran into the value boxes above.
 void PoliceLambda(ICanevas& c)
 {
     TPolice& police = c.Police();
     police.Nom = "Symbol";
-    police.FixeHauteur(-13);
+    police.FixeHauteur(-11);
     police.Gras = false;
     police.Couleur = clBlack;
 }
@@ -387,7 +388,7 @@ int LigneDiffractionMesuree(ICanevas& c, int y, double microns, const std::strin
     c.TextOut(x, y, texte);
     x += c.TextWidth(texte);
     PoliceLambda(c);
-    c.TextOut(x, y - 3, "l");
+    c.TextOut(x, y, "l");
     x += c.TextWidth("l");
     PoliceLigne(c);
     c.TextOut(x, y, onde);

@@ -6,6 +6,7 @@
 #include "platform/Format.h"
 #include "sheet/ImpressionTableau.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -16,6 +17,18 @@ void PoliceLigne(ICanevas& canevas, bool gras)
     police.FixeHauteur(-11);
     police.Gras = gras;
     police.Couleur = clBlack;
+}
+
+void EcritLambdaEgal(ICanevas& canevas, int x, int y)
+{
+    const TPolice police = canevas.Police();
+    canevas.Police().Nom = "Symbol";
+    canevas.TextOut(x, y, "l");
+    const int apres = x + canevas.TextWidth("l");
+    canevas.Police() = police;
+    canevas.Police().Nom = "Arial";
+    canevas.TextOut(apres, y, " =");
+    canevas.Police() = police;
 }
 
 std::string TexteValeurCase(double valeur)
@@ -193,6 +206,10 @@ void PoliceSymbole(ICanevas& canevas, bool gras)
 
 } // namespace
 
+// The lambda of the Airy line stands on the line, in the line's height: the Greek font's lambda, larger and raised,
+// ran into the value boxes of the line above.
+constexpr int HauteurLambda = -11;
+
 int LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
 {
     PrepareTextesDiffraction(suffixe);
@@ -200,7 +217,7 @@ int LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
     // Measured whole in Symbol, as the line once was, the Greek glyphs that stand for its Latin letters
     // here are far wider, and the line ran over the block's heading.
     PoliceSymbole(canevas, false);
-    canevas.Police().FixeHauteur(-13);
+    canevas.Police().FixeHauteur(HauteurLambda);
     const int largeurLambda = canevas.TextWidth("l");
     PoliceLigne(canevas);
     const int debut = Controles.LargeurFenetre - 20 - canevas.TextWidth(MiseEnPage.TexteCourant) - largeurLambda -
@@ -209,8 +226,8 @@ int LigneDiffraction(ICanevas& canevas, int y, const std::string& suffixe)
     canevas.TextOut(x, y, MiseEnPage.TexteCourant);
     x += canevas.TextWidth(MiseEnPage.TexteCourant);
     PoliceSymbole(canevas, false);
-    canevas.Police().FixeHauteur(-13);
-    canevas.TextOut(x, y - 3, "l");
+    canevas.Police().FixeHauteur(HauteurLambda);
+    canevas.TextOut(x, y, "l");
     x += canevas.TextWidth("l");
     PoliceLigne(canevas);
     canevas.TextOut(x, y, MiseEnPage.TexteLongueurOnde);

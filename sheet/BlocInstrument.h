@@ -10,6 +10,10 @@
 // The regular and bold fonts of the sheet's lines: Arial, character height 11 px.
 void PoliceLigne(ICanevas& canevas, bool gras = false);
 
+// "λ =" at (x, y) in the head of a table's index column: the letter in the Greek font, the sign in the line's font,
+// which is narrow enough to leave it clear of the wavelength box beside it.
+void EcritLambdaEgal(ICanevas& canevas, int x, int y);
+
 // A value of a box: "#0.#", blank when exactly 0.
 std::string TexteValeurCase(double valeur);
 // A printed diameter or focal length: "#0.#", six spaces at 0.1 mm or less.

@@ -122,7 +122,7 @@ void DessineLigneMiroir(int lignes)
     ICanevas& c = *ImagesGroupe.LigneMiroir;
     DessineFondLigneMiroir(c);
     TPolice& police = c.Police();
-    police.Nom = "Tahoma";
+    police.Nom = "Arial";
     police.FixeHauteur(-11);
     police.Gras = false;
     police.Couleur = clBlack;

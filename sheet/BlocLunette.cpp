@@ -93,7 +93,7 @@ void DessineCaseZf()
     c.FillRect(1, 1, zf.Width - 29, zf.Height - 1);
     c.Stylo().Style = TStyleStylo::Plein;
     TPolice& police = c.Police();
-    police.Nom = "Tahoma";
+    police.Nom = "Arial";
     police.FixeHauteur(-11);
     police.Gras = false;
     police.Couleur = clBlack;

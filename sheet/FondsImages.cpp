@@ -99,9 +99,7 @@ void DessineFondTableauSchmidt(ICanevas& c)
     {
         const int colonne = gauche + 95 * static_cast<int>(k);
         TexteEntre(c, 1, colonne, colonne + 95, titres[k]);
-        c.Police().Nom = "Symbol";
-        c.TextOut(colonne + 6, 16, "l =");
-        PoliceLigne(c);
+        EcritLambdaEgal(c, colonne + 6, 16);
         // The frame lies outside the cell, which the table fills whole under its wavelength.
         const TCase& cellule = CasesLongueurOndeLame[k];
         c.Rectangle(cellule.Left - 1, cellule.Top - 1, cellule.Right + 1, cellule.Bottom + 1);

@@ -74,9 +74,7 @@ void DessineGrilleFond(ICanevas& c)
     {
         const int gauche = ReglesEntete[4 + k];
         TexteEntre(c, 6, gauche, gauche + 95, indices[k]);
-        c.Police().Nom = "Symbol";
-        c.TextOut(gauche + 6, 27, "l =");
-        PoliceLigne(c);
+        EcritLambdaEgal(c, gauche + 6, 27);
         c.Pinceau().Couleur = clWhite;
         c.Rectangle(gauche + 21, 25, gauche + 79, 43);
         c.Pinceau().Couleur = clBtnFace;

@@ -20,10 +20,11 @@ constexpr std::array<int, 9> ReglesEntete = {1, 42, 120, 195, 258, 353, 448, 543
 constexpr std::array<int, 6> GauchesFleches = {91, 166, 229, 324, 419, 514};
 constexpr std::array<int, 7> CentresDeroulants = {33, 111, 186, 249, 344, 439, 534};
 
+// The device table's font: a wider one ran the headings into the next column and the values into the borders.
 void PoliceTableau(ICanevas& c, bool gras = false)
 {
     TPolice& police = c.Police();
-    police.Nom = "Tahoma";
+    police.Nom = "Arial";
     police.FixeHauteur(-11);
     police.Gras = gras;
     police.Couleur = clBlack;
@@ -65,9 +66,7 @@ void DessineFond(ICanevas& c, int lignes)
     {
         const int gauche = ReglesEntete[4 + k];
         TexteEntre(c, 22, gauche, gauche + 95, indices[k]);
-        c.Police().Nom = "Symbol";
-        c.TextOut(gauche + 6, 38, "l =");
-        PoliceTableau(c);
+        EcritLambdaEgal(c, gauche + 6, 38);
         c.TextOut(gauche + 81, 38, "nm");
     }
     TexteEntre(c, 31, 543, 761, "Matière");

@@ -270,7 +270,8 @@ TEST_F(LignesEditees, ChaqueImageASonFondSousSesValeurs)
         SCOPED_TRACE(titre);
         EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = titre}));
     }
-    EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = "l =", .X = 314 + 6, .Y = 16, .Police = "Symbol"}));
+    EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = "l", .X = 314 + 6, .Y = 16, .Police = "Symbol"}));
+    EXPECT_TRUE(TexteDessine(TableauSchmidt, {.Texte = " =", .X = 314 + 6 + 5, .Y = 16, .Police = "Arial"}));
 }
 
 TEST_F(LignesEditees, LaTableDeLaLameDevientEditeeSansLigneNiListeDeLongueursDOnde)

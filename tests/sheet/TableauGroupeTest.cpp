@@ -43,7 +43,7 @@ TEST_F(TableauGroupe, LesCellulesSuiventLesSeuilsDeLaForme)
         Tableau.EffaceJournal();
         DessineTableauGroupe({"Titre", 2, c.SeuilsLongs, c.Diaphragme, "Diaphragme"}, 2);
         const int y = 16 * 2 + 44;
-        EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.TexteRayon, .Y = y, .Police = "Tahoma"}));
+        EXPECT_TRUE(TexteDessine(Tableau, {.Texte = c.TexteRayon, .Y = y, .Police = "Arial"}));
         EXPECT_TRUE(
             TexteDessine(Tableau, {.Texte = c.TexteEpaisseur, .X = 165 - Tableau.TextWidth(c.TexteEpaisseur), .Y = y}));
     }
@@ -63,7 +63,7 @@ TEST_F(TableauGroupe, LaHauteurSuitLesLignesEtLeTitreSePlaceSelonLeDiviseur)
     {
         Tableau.EffaceJournal();
         DessineTableauGroupe({"Correcteur", diviseur}, 1);
-        Tableau.Police().Nom = "Tahoma";
+        Tableau.Police().Nom = "Arial";
         Tableau.Police().Gras = true;
         Tableau.Police().FixeHauteur(15);
         const int w = Tableau.TextWidth("Correcteur");
