@@ -80,7 +80,9 @@ TListesFiche::TListesFiche(QWidget* fiche, QWidget* saisie) : QObject(fiche)
     for (const char* entree : EntreesListeTypes)
         ComboBox->addItem(QString::fromUtf8(entree));
     ComboBox->setEditText(QString());
-    // The drop-down shows the forms' whole names, wider than the box itself.
+    // The box shows a chosen form's whole name: the sheet places its words after the box as wide as that makes it.
+    ComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Controles.ComboBox.Width = std::max(Controles.ComboBox.Width, ComboBox->sizeHint().width());
     ComboBox->view()->setMinimumWidth(ComboBox->view()->sizeHintForColumn(0) + 8);
     ComboBox->setToolTip(QStringLiteral("Type de l'instrument d'observation"));
     ComboBoxLambda = Liste(fiche, saisie);

@@ -561,4 +561,21 @@ TEST_F(EditionBoutEnBout, LaFeuilleBlancheCouvreToutLeContenuDeLaPage)
     }
 }
 
+// Every form's whole name shows in the type list's box once chosen, and the sheet's words come after the box.
+TEST_F(EditionBoutEnBout, LaListeDesTypesMontreLeNomEntierDeChaqueForme)
+{
+    TPrincipale& p = Demarre();
+    QComboBox* types = ListesFiche->ComboBox;
+    ASSERT_TRUE(types->isVisibleTo(p.Fiche));
+    QLineEdit* texte = types->lineEdit();
+    ASSERT_NE(texte, nullptr);
+    for (int k = 0; k < types->count(); ++k)
+    {
+        SCOPED_TRACE(types->itemText(k).toStdString());
+        types->setCurrentIndex(k);
+        EXPECT_LE(texte->fontMetrics().horizontalAdvance(types->itemText(k)) + 4, texte->width());
+    }
+    EXPECT_EQ(types->width(), Controles.ComboBox.Width);
+}
+
 }
