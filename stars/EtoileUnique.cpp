@@ -533,7 +533,9 @@ void ImprimeEtoileUnique(IImprimante& imprimante, TPositionImpression& position,
     const int OC = cadre.Haut;
     const int L = cadre.Ligne;
     c.Police().Gras = false;
-    c.Police().FixeTaille((3 * cadre.k) / 2);
+    // The screen's 11-pixel text scaled to the page as the whole block is: a size in points would grow with the
+    // printer's resolution while the block does not.
+    c.Police().FixeHauteur(-11 * cadre.k);
     c.Rectangle(AC, OC, AC + LW, OC + HB);
 
     const int x0 = LW / 3 + AC;

@@ -249,3 +249,36 @@ TEST_F(EtoileUnique, UneFocaleDeCentCinquanteMillionsDeKilometresSeDessineSansAt
 }
 
 } // namespace
+
+// On paper the block is the screen's layout scaled to the page, its texts too: whatever the printer's resolution,
+// the heading rows keep one line apart and every text ends inside the frame.
+TEST_F(EtoileUnique, LesTextesImprimesSuiventLEchelleDuCadre)
+{
+    for (const int resolution : {300, 600, 1200})
+    {
+        SCOPED_TRACE(resolution);
+        NewtonEtoiles(true);
+        Reglages.DistanceAxeEtoile = 10;
+        const int largeurPage = 8268 * resolution / 1000;
+        const int marge = resolution / 3;
+        TPositionImpression position{marge, marge, marge, 1, "essai.qvd"};
+        auto page = TCanevasEnregistreur::Page(largeurPage, 11693 * resolution / 1000, resolution);
+        ImprimeEtoileUnique(*page, position, true);
+        const int k = (largeurPage - 2 * marge) / 762;
+        const int gauche = (largeurPage - 762 * k) / 2;
+        const int droite = gauche + 762 * k;
+        const int ligne = 16 * k;
+        int textes = 0;
+        for (const TAppelCanevas& appel : page->Textes())
+        {
+            if (appel.Texte.rfind("Suite de", 0) == 0)
+                continue;
+            SCOPED_TRACE(appel.Texte);
+            page->Police() = appel.Police;
+            EXPECT_LE(appel.Valeurs[0] + page->TextWidth(appel.Texte), droite);
+            EXPECT_LE(page->TextHeight(appel.Texte), ligne);
+            ++textes;
+        }
+        EXPECT_GE(textes, 6);
+    }
+}
