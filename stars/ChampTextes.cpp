@@ -1,5 +1,6 @@
 // The field graph's gate, field radius, captions, labels and figures, shared by the screen and the paper.
 #include "stars/ChampTextes.h"
+#include "stars/Champ.h"
 
 #include <algorithm>
 #include <cmath>
@@ -183,7 +184,8 @@ bool LuminositeLegende()
 
 bool LuminositeLegendeEntree()
 {
-    return LuminositeLegende() || EstForme({TTypeInstrument::Schmidt, TTypeInstrument::SchmidtNewton});
+    // Every graph that draws the luminosity curve names it, the Maksutov camera's and the refractor's too.
+    return LuminositeLegende() || LuminositeParEclairement();
 }
 
 double DiametreAiryGraphe()

@@ -30,6 +30,12 @@ constexpr TColor Orange = 0x00A5FF;
 constexpr TColor Memoire = 0xFF00FF;
 constexpr TColor MemoireTroisCouleurs = 0xFF77FF;
 
+// The legend's lower edge: one row, or two when the three colours' memorised curve takes a second row.
+int BasLegende(bool courbeAffichee)
+{
+    return courbeAffichee && Systeme.NombreCouleurs == 3 && LuminositeLegendeEntree() ? 50 : 34;
+}
+
 void Legende(ICanevas& c, int W, bool courbeAffichee)
 {
     const bool obstruction = LuminositeLegende();
@@ -302,12 +308,16 @@ void DessineAnalyseChamp(TFenetreChamp& fenetre)
 
     if (CalculeAnalyseChamp() != TIssueChamp::Complete)
         return;
-    DessineCourbesTailles(c, traits);
+    // The curves stay in the graph, under the title and the legend, left of the field axis's arrow.
+    TTraitsGraphe courbes = traits;
+    courbes.Haut = BasLegende(fenetre.CourbeAffichee);
+    courbes.Droite = W - 7;
+    DessineCourbesTailles(c, courbes);
     if (fenetre.CourbeAffichee)
-        DessineCourbeMemoriseeTailles(c, traits);
-    DessineLigneRepere(c, W - 5, traits);
+        DessineCourbeMemoriseeTailles(c, courbes);
+    DessineLigneRepere(c, W - 5, courbes);
     if (LuminositeParEclairement())
-        DessineCourbesLuminosite(c, fenetre.CourbeAffichee, traits);
+        DessineCourbesLuminosite(c, fenetre.CourbeAffichee, courbes);
     c.Stylo().Style = TStyleStylo::Plein;
     c.Stylo().Couleur = clBlack;
     if (afocal)

@@ -8,6 +8,7 @@
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
+#include "optics/Validite.h"
 #include "stars/Champ.h"
 #include "stars/ChampDessin.h"
 #include "stars/ChampTextes.h"
@@ -214,6 +215,53 @@ TEST_F(ChampGraphe, UneConceptionInvalideNeMontreQueLeMessage)
     EXPECT_EQ(textes[0].Texte, "Les données sont incomplètes ou incohérentes.");
     EXPECT_FALSE(fenetre.CopieActive);
     EXPECT_EQ(ResultatsChamp[4].TailleVert, 0.0);
+}
+
+// Curves larger than the scale stop at the graph's top: the title and the legend above it stay clear. Only the
+// legend's own strokes and the size axis with its ticks reach there.
+TEST_F(ChampGraphe, LesCourbesRestentSousLeTitreEtLaLegende)
+{
+    NewtonEtoiles(true);
+    Reglages.AmplitudeChamp = 12;
+    Reglages.ChampLineaire = false;
+    Reglages.RayonChampAngulaire = 90;
+    TCanevasEnregistreur canevas(762, 550);
+    TFenetreChamp fenetre;
+    fenetre.Dessin = &canevas;
+    DessineAnalyseChamp(fenetre);
+    ASSERT_LT(GrapheChamp.OrdonneeAxe + ResultatsChamp[20].TailleVert * GrapheChamp.EchelleTailleGraphe, 0)
+        << "la courbe doit dépasser l'échelle";
+    const auto& journal = canevas.Journal();
+    int segments = 0;
+    for (std::size_t k = 1; k < journal.size(); ++k)
+    {
+        if (journal[k].Operation != TOperationCanevas::LineTo || journal[k - 1].Operation != TOperationCanevas::MoveTo)
+            continue;
+        const int xa = journal[k - 1].Valeurs[0];
+        const int ya = journal[k - 1].Valeurs[1];
+        const int xb = journal[k].Valeurs[0];
+        const int yb = journal[k].Valeurs[1];
+        if (std::min(ya, yb) >= 34)
+            continue;
+        const bool axe = std::max(xa, xb) <= GrapheChamp.AbscisseOrigine;
+        const bool legende = std::min(ya, yb) >= 20 && std::max(ya, yb) <= 30;
+        EXPECT_TRUE(axe || legende) << xa << "," << ya << " - " << xb << "," << yb;
+        ++segments;
+    }
+    EXPECT_GT(segments, 0);
+}
+
+// Every graph that draws a luminosity curve names it in its legend: the Maksutov camera's angular graph too.
+TEST_F(ChampGraphe, LaLegendeNommeLaLuminositeDesQuElleEstTracee)
+{
+    for (const TTypeInstrument forme : FormesInstrument)
+    {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeValide(forme);
+        VerifieInstrument();
+        VerifieDispositif();
+        EXPECT_TRUE(!LuminositeParEclairement() || LuminositeLegendeEntree());
+    }
 }
 
 } // namespace
