@@ -29,7 +29,7 @@ struct TFormeBanc
     double Tirage = 100;
 };
 
-constexpr std::array<TFormeBanc, 16> Formes = {{
+constexpr std::array<TFormeBanc, 17> Formes = {{
     {"Newton", TTypeInstrument::Newton, false, 60},
     {"Cassegrain", TTypeInstrument::Cassegrain},
     {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
@@ -46,6 +46,7 @@ constexpr std::array<TFormeBanc, 16> Formes = {{
     {"MaksutovNewton", TTypeInstrument::MaksutovNewton},
     {"MaksutovCassegrain", TTypeInstrument::MaksutovCassegrain},
     {"HoughtonCassegrain", TTypeInstrument::HoughtonCassegrain},
+    {"Lunette", TTypeInstrument::Lunette},
 }};
 
 // The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,

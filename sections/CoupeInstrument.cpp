@@ -7,6 +7,7 @@
 #include "sections/Cadre.h"
 #include "sections/CoupeCassegrain.h"
 #include "sections/CoupeHoughtonCassegrain.h"
+#include "sections/CoupeLunette.h"
 #include "sections/CoupeLurieHoughton.h"
 #include "sections/CoupeMaksutov.h"
 #include "sections/CoupeMaksutovCassegrain.h"
@@ -47,9 +48,9 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
     case TTypeInstrument::MaksutovNewton:
         return {[](ICanevas& dessin) { DessineCoupeMaksutov(dessin, BoiteDistance); }, ImprimeCoupeMaksutov};
     case TTypeInstrument::MaksutovCassegrain: return {DessineCoupeMaksutovCassegrain, ImprimeCoupeMaksutovCassegrain};
+    case TTypeInstrument::Lunette: return {DessineCoupeLunette, ImprimeCoupeLunette};
     case TTypeInstrument::Aucun:
-    case TTypeInstrument::KlevtsovCassegrain:
-    case TTypeInstrument::Lunette: return {};
+    case TTypeInstrument::KlevtsovCassegrain: return {};
     }
     return {};
 }
