@@ -22,14 +22,15 @@ struct TFormeBanc
 {
     const char* Nom;
     TTypeInstrument Type;
-    // The Schmidt-Cassegrain without secondary, the Schmidt-Newton without flat (its plate then beyond the focus).
+    // The Schmidt-Cassegrain without secondary, the Schmidt-Newton without flat (its plate then beyond the focus), the
+    // refractor and the Klevtsov with a group of 13 surfaces.
     bool Variante = false;
     // The narrow device's last surface this far before the image: far enough that even an f/20 beam is wider than
     // its lenses, near enough that the Newton's device stays beyond its flat.
     double Tirage = 100;
 };
 
-constexpr std::array<TFormeBanc, 17> Formes = {{
+constexpr std::array<TFormeBanc, 20> Formes = {{
     {"Newton", TTypeInstrument::Newton, false, 60},
     {"Cassegrain", TTypeInstrument::Cassegrain},
     {"RitcheyChretien", TTypeInstrument::RitcheyChretien},
@@ -47,7 +48,52 @@ constexpr std::array<TFormeBanc, 17> Formes = {{
     {"MaksutovCassegrain", TTypeInstrument::MaksutovCassegrain},
     {"HoughtonCassegrain", TTypeInstrument::HoughtonCassegrain},
     {"Lunette", TTypeInstrument::Lunette},
+    {"KlevtsovCassegrain", TTypeInstrument::KlevtsovCassegrain},
+    {"Lunette13", TTypeInstrument::Lunette, true},
+    {"Klevtsov13", TTypeInstrument::KlevtsovCassegrain, true},
 }};
+
+// Row i of the lens group, of BK7 or air.
+void LigneGroupe(int i, double rayon, double epaisseur, double diametre, bool verre)
+{
+    Groupe.RayonGroupe[i] = rayon;
+    Groupe.EpaisseurGroupe[i] = epaisseur;
+    Groupe.DiametreGroupe[i] = diametre;
+    Groupe.IndiceRougeGroupe[i] = verre ? 1.51432f : IndiceAir(LongueursOnde.LongueurOndeRouge);
+    Groupe.IndiceVertGroupe[i] = verre ? 1.51872f : IndiceAir(LongueursOnde.LongueurOndeVerte);
+    Groupe.IndiceBleuGroupe[i] = verre ? 1.52283f : IndiceAir(LongueursOnde.LongueurOndeBleue);
+    Groupe.MatiereGroupe[i] = verre ? "BK7" : "Air";
+}
+
+// The Klevtsov's secondary sends its beam converging behind the primary, and its group passes the beam; with 13
+// surfaces the group's first meniscus is followed by weak lenses 1 mm thick, the last one silvered as the secondary.
+// The refractor's 13 surfaces are its doublet followed by weak lenses.
+void GroupeDeLaForme(const TFormeBanc& forme)
+{
+    const bool klevtsov = forme.Type == TTypeInstrument::KlevtsovCassegrain;
+    if (klevtsov)
+    {
+        Instrument.RayonCourbureSecondaire = forme.Variante ? 1600 : 800;
+        Instrument.DiametreSecondaire = 80;
+        Groupe.DiametreGroupe[1] = 80;
+        Groupe.DiametreGroupe[2] = 80;
+    }
+    if (!forme.Variante)
+        return;
+    Groupe.NombreDioptresGroupe = NombreMaxDioptresGroupe;
+    const int debut = klevtsov ? 2 : 3;
+    Groupe.EpaisseurGroupe[debut] = 1;
+    for (int i = debut + 1; i <= NombreMaxDioptresGroupe; ++i)
+    {
+        // The Klevtsov's glass follows the odd surfaces, the refractor's the even ones, its last medium air.
+        const bool verre = klevtsov ? i % 2 == 1 : i % 2 == 0 && i < NombreMaxDioptresGroupe;
+        LigneGroupe(i, (klevtsov ? -1 : 1) * (verre ? 5000 : 5200), 1, 80, verre);
+    }
+    if (klevtsov)
+        Groupe.EpaisseurGroupe[NombreMaxDioptresGroupe] = 5;
+    else
+        Groupe.EpaisseurGroupe[NombreMaxDioptresGroupe] = 0;
+}
 
 // The form's test design derived as the refresh does, with `nombre` device surfaces (weak BK7 menisci 1 mm apart,
 // the last `tirage` mm before the image) of that diameter.
@@ -58,7 +104,8 @@ void Prepare(const TFormeBanc& forme, int nombre, double diametre, double tirage
     // The camera's mirror wide enough for a fully illuminated field, so that the device's rays are drawn.
     if (forme.Type == TTypeInstrument::Maksutov)
         Instrument.DiametreMiroir = 140;
-    if (forme.Variante)
+    GroupeDeLaForme(forme);
+    if (forme.Variante && forme.Type != TTypeInstrument::Lunette && forme.Type != TTypeInstrument::KlevtsovCassegrain)
     {
         Instrument.DiametreSecondaire = 0;
         Instrument.DistanceSecondaireFoyer = 0;
@@ -97,7 +144,7 @@ void Dessine(benchmark::State& etat, const TFormeBanc& forme, int nombre, double
     TCanevasImage image(762, 550);
     for (auto _ : etat)
         DessineCoupeInstrument(image);
-    if (!Controles.Dessin.Visible)
+    if (!Controles.Dessin.Visible || !Validite.InstrumentValide)
         etat.SkipWithError("the section was not drawn");
     else if (nombre > 0 && (Systeme.CalculInterrompu || Rayon.RayonPerdu))
         etat.SkipWithError("the edge rays were not traced");

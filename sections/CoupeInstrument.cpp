@@ -7,6 +7,7 @@
 #include "sections/Cadre.h"
 #include "sections/CoupeCassegrain.h"
 #include "sections/CoupeHoughtonCassegrain.h"
+#include "sections/CoupeKlevtsov.h"
 #include "sections/CoupeLunette.h"
 #include "sections/CoupeLurieHoughton.h"
 #include "sections/CoupeMaksutov.h"
@@ -28,7 +29,6 @@ struct TCoupeForme
     void (*Imprime)(ICanevas& canevas) = nullptr;
 };
 
-// The forms whose sections are not drawn yet have none.
 TCoupeForme CoupeDeLaForme(TTypeInstrument type)
 {
     switch (type)
@@ -49,8 +49,8 @@ TCoupeForme CoupeDeLaForme(TTypeInstrument type)
         return {[](ICanevas& dessin) { DessineCoupeMaksutov(dessin, BoiteDistance); }, ImprimeCoupeMaksutov};
     case TTypeInstrument::MaksutovCassegrain: return {DessineCoupeMaksutovCassegrain, ImprimeCoupeMaksutovCassegrain};
     case TTypeInstrument::Lunette: return {DessineCoupeLunette, ImprimeCoupeLunette};
-    case TTypeInstrument::Aucun:
-    case TTypeInstrument::KlevtsovCassegrain: return {};
+    case TTypeInstrument::KlevtsovCassegrain: return {DessineCoupeKlevtsov, ImprimeCoupeKlevtsov};
+    case TTypeInstrument::Aucun: return {};
     }
     return {};
 }
@@ -73,7 +73,7 @@ void DessineCoupeInstrument(ICanevas& dessin, ICanevas* boiteDistance)
         return;
     }
     FixeContexteAide(3100);
-    // A form whose section is not drawn yet shows no image, rather than the picture another view left in it.
+    // A form without a drawer would show no image, rather than the picture another view left in it.
     if (const TCoupeForme coupe = CoupeDeLaForme(Instrument.TypeInstrument); coupe.Dessine)
         coupe.Dessine(dessin);
     else

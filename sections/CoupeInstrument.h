@@ -4,9 +4,8 @@
 #include "platform/Canevas.h"
 
 // Draws the section of the current form on the drawing image `Dessin`, once the refresh has drawn the sheet (which
-// places the lens table `Grille`); sets the image's visibility and top, and the banner, in the sheet's controls. The
-// forms that have a section drawer are those CoupeInstrument.cpp's switch names; for the others, as for an invalid
-// design, the image is hidden and nothing is printed. A form that shows the distance box paints its face on the box's
+// places the lens table `Grille`); sets the image's visibility and top, and the banner, in the sheet's controls. For
+// an invalid design the image is hidden and nothing is printed. A form that shows the distance box paints its face on the box's
 // image, when there is one.
 void DessineCoupeInstrument(ICanevas& dessin, ICanevas* boiteDistance = nullptr);
 

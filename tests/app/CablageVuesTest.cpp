@@ -137,7 +137,7 @@ TEST_F(CablageVuesFenetre, ApresLEtoileUniqueLaVueInstrumentMontreSaBandeOuAucun
                         {T::Maksutov, false, true},
                         {T::MaksutovCassegrain, false, true},
                         {T::HoughtonCassegrain, false, true},
-                        {T::KlevtsovCassegrain, false, false}};
+                        {T::Lunette, false, true}};
     TPrincipale& p = *Principale_;
     for (const TCas& c : cas)
     {

@@ -38,7 +38,7 @@ TEST_F(CoupeInstrument, SeulUnInstrumentValideMontreLImageSousLaGrille)
         {"no form", TTypeInstrument::Aucun, false, false, false},
         {"valid Newton", TTypeInstrument::Newton, false, true, true},
         {"Newton without focal length", TTypeInstrument::Newton, true, false, false},
-        {"a form drawn later", TTypeInstrument::KlevtsovCassegrain, false, false, false},
+        {"valid refractor", TTypeInstrument::Lunette, false, true, true},
     };
     for (const TCas& c : cas)
     {
