@@ -83,9 +83,9 @@ void Reconstruit()
     RejoueJournal();
     // The base copy is written before any refresh: it gets the values the refresh after the last change gave.
     RecalculeConception();
+    // The empty row that a glass name added after the last row stays: it is part of the design the user had, and
+    // of the file the user would have saved.
     Edition.TableEditee = TTableEditee::Dispositif;
-    if (Dispositif.NombreDioptres > 1 && EstLigneVide(Dispositif.NombreDioptres))
-        --Dispositif.NombreDioptres;
 }
 
 // The rebuilt design becomes the base copy and the journal the one record that reads it, in one step: the new pair

@@ -490,8 +490,11 @@ TEST_F(Journal_, RejouerUnEnregistrementRedonneLaConceptionDeSaModification)
     }
 }
 
+std::vector<std::string> RecupereDansUnEtatNeuf(const std::string& dossier);
+
 // Every change undone back to the base design and redone, in the view the user has: each undo gives the design
-// before the change, the view stays, and back at the base the design is no longer modified.
+// before the change, the view stays, and back at the base the design is no longer modified. The run then stops:
+// the recovery gives the same file.
 TEST_F(Journal_, ChaqueModificationSeDefaitEtSeRefait)
 {
     for (const TCasRejeu& cas : CasRejeu())
@@ -524,6 +527,10 @@ TEST_F(Journal_, ChaqueModificationSeDefaitEtSeRefait)
             EXPECT_EQ(Etat.VueCourante, vue);
             EXPECT_EQ(Etat.BoutonsVue, boutons);
         }
+        const std::vector<std::string> fichier = LignesFichierConception();
+        EXPECT_EQ(Ecarts(RecupereDansUnEtatNeuf(Dossier), fichier), "");
+        Services.Question.Verifie();
+        Etat.CheminAffiche.clear();
         Edition.PositionJournal = 0;
         Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue = {};
@@ -843,9 +850,7 @@ TEST_F(JournalVues, LesReglagesQueLesVuesEcriventReviennentAvecRetablir)
     EXPECT_EQ(Ecarts(Conception(), modifiee), "");
 }
 
-namespace {
-
-// The journal left by a run that stops, recovered by the next start-up in a fresh state; the design it shows.
+// The journal left by a run that stops, recovered by the next start-up in a fresh state; the design file it shows.
 std::vector<std::string> RecupereDansUnEtatNeuf(const std::string& dossier)
 {
     ReinitialiseEtat();
@@ -861,8 +866,6 @@ std::vector<std::string> RecupereDansUnEtatNeuf(const std::string& dossier)
     Edition.AMettreAJour = true;
     RafraichitVue();
     return LignesFichierConception();
-}
-
 }
 
 // A session of changes on each form, each change followed by its refresh, then stopped: the recovery gives the design
