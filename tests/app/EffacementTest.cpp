@@ -149,7 +149,8 @@ TEST_F(Effacement, EffacerLInstrumentRelitLesIndicesDuDispositifAuxRaiesParDefau
 
     EXPECT_EQ(LongueursOnde.LongueurOndeRouge, parDefaut.LongueurOndeRouge);
     EXPECT_EQ(LongueursOnde.LongueurOndeBleue, parDefaut.LongueurOndeBleue);
-    const TMatiereCatalogue& bk7 = CatalogueEssai().Matieres[0];
+    const TCatalogueLu catalogue = CatalogueEssai();
+    const TMatiereCatalogue& bk7 = catalogue.Matieres[0];
     const auto indice = [&bk7](TLongueurOnde ligne) {
         return static_cast<float>(LitNombre(bk7.Lignes[static_cast<std::size_t>(ligne)], PolitiqueDialogue));
     };
