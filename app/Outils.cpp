@@ -139,6 +139,22 @@ bool AppliqueOptimisationDiametres(double distance)
     return true;
 }
 
+std::optional<double> DiametreOptimise(int ligne)
+{
+    VerifieDispositif();
+    if (!(Validite.DispositifPresent && Validite.DispositifValide) || ligne < 1 ||
+        ligne > std::clamp(Dispositif.NombreDioptres, 0, NombreMaxDioptres))
+        return std::nullopt;
+    DeriveInstrument();
+    const TOptimisationDiametres optimisation = OptimiseDiametres(Reglages.DistanceAxeImage);
+    if (optimisation.Refus != TRefusOptimisation::Aucun)
+    {
+        MontreRefus(optimisation.Refus);
+        return std::nullopt;
+    }
+    return optimisation.Diametres[static_cast<std::size_t>(ligne)];
+}
+
 void RejoueOptimisationDiametres(const std::string& valeur)
 {
     const std::optional<double> distance = NombreLisible(valeur, PolitiqueDialogue);

@@ -6,6 +6,7 @@
 #include "optics/Homothetie.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // "Homothétie": the open entry committed and the frames closed, then the dialog; OK with a coefficient other than 1
@@ -28,6 +29,9 @@ void OptimisationdesdiametresExecute();
 // view's, journals -24 (none while a replay runs) and marks the design modified. A refusal shows its message (none
 // while a replay runs) and changes nothing. True when the diameters were stored.
 bool AppliqueOptimisationDiametres(double distance);
+// The diameter the optimisation finds for row `ligne` of the device at the device view's distance, nothing stored
+// nor journaled; nothing after a refusal (its message shown) or for a device that cannot be traced.
+std::optional<double> DiametreOptimise(int ligne);
 // The replay of -24, the value being the distance.
 void RejoueOptimisationDiametres(const std::string& valeur);
 

@@ -38,6 +38,7 @@
 #include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
 #include "editing/SourisTableaux.h"
+#include "editing/CadresTables.h"
 #include "editing/Touches.h"
 #include "editing/Valide.h"
 #include "optics/Modele.h"
@@ -178,6 +179,8 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     InstalleRoss(this);
     InstalleHomothetie(this);
     InstalleOptimisation(this);
+    InstalleCadresTables([] { ::RedessinePage(); });
+    InstalleCadresForme([] { ::RedessinePage(); });
     CreeDialoguesReglages(this);
 }
 
@@ -196,6 +199,8 @@ TPrincipale::~TPrincipale()
     Relais.CadreOuvert = [] { return false; };
     Relais.FermeCadres = [] {};
     Relais.FermeCadreDioptre = [] {};
+    PortsCadresTables = TPortsCadresTables{};
+    PortsCadres = TPortsCadres{};
     Principale = nullptr;
 }
 
@@ -483,6 +488,10 @@ void TPrincipale::CreePage()
     Saisie->setFont(police);
     Saisie->hide();
     CadreDioptre = new TCadreDioptre(Fiche, CouperLigne, CopierLigne, CollerLigne, InsererLigne, InsererLigneCopiee);
+    CadreEpaisseur = new TCadreEpaisseur(Fiche);
+    CadreDiametre = new TCadreDiametre(Fiche);
+    CadreLentille = new TCadreLentille(Fiche);
+    CadreMiroirPlan = new TCadreMiroirPlan(Fiche);
     Fiche->setGeometry(0, 0, Fenetre->width(), Fenetre->height());
 
     VerticalBar = new QScrollBar(Qt::Vertical, Zone);
@@ -840,6 +849,10 @@ void TPrincipale::PlaceImagesPage()
     }
     AppliqueImagesAppui(ImagesAppui);
     CadreDioptre->Applique();
+    CadreEpaisseur->Applique();
+    CadreDiametre->Applique();
+    CadreLentille->Applique();
+    CadreMiroirPlan->Applique();
     Fenetre->update();
 }
 

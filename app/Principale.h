@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/CadreDioptre.h"
+#include "app/CadresTables.h"
+#include "app/CadreLentille.h"
 
 #include "app/Configuration.h"
 #include "app/Defilement.h"
@@ -121,6 +123,10 @@ public:
     TImageVue* TableauSchmidt;
     TImageVue* CaseArl;
     TCadreDioptre* CadreDioptre; // the row frame of the tables
+    TCadreEpaisseur* CadreEpaisseur;
+    TCadreDiametre* CadreDiametre;
+    TCadreLentille* CadreLentille;
+    TCadreMiroirPlan* CadreMiroirPlan;
     TImagesAppui ImagesAppui; // the pressed looks of the tables' buttons
     QLineEdit* Saisie; // the floating edit box
     QScrollBar* VerticalBar;

@@ -21,6 +21,8 @@
 #include "dialogs/EtoilesCalcul.h"
 #include "dialogs/PositionCalcul.h"
 #include "dialogs/PreferencesCalcul.h"
+#include "editing/CadreLentille.h"
+#include "editing/CadresTables.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
 #include "editing/ListeTypes.h"
@@ -391,6 +393,31 @@ const std::vector<TCasRejeu>& CasRejeu()
              ExecuteHomothetie(1.5f, {false, true});
          }},
         {"optimisation des diametres", T::Cassegrain, [] { AppliqueOptimisationDiametres(0); }},
+        {"forme de lentille convertie", T::Cassegrain,
+         [] {
+             Edition.LigneCourante = 1;
+             OuvreCadreLentille();
+             CadreLentilleBtnOKRdcClick("25", "3");
+         }},
+        {"diametre maximal", T::Cassegrain,
+         [] {
+             Edition.LigneCourante = 1;
+             OuvreCadreDiametre();
+             CadreDiametreBtnDiaMaxClick();
+         }},
+        {"diametre optimum d'une ligne", T::Cassegrain,
+         [] {
+             Edition.LigneCourante = 2;
+             PortsCadres.DiametreOptimise = DiametreOptimise;
+             OuvreCadreDiametre();
+             CadreDiametreBtnDiaOptClick();
+             PortsCadres = TPortsCadres{};
+         }},
+        {"secondaire du Klevtsov rendu plan", T::KlevtsovCassegrain,
+         [] {
+             OuvreCadreMiroirPlan();
+             CadreMiroirPlanBtnMiroirPlanClick();
+         }},
     };
     return cas;
 }
