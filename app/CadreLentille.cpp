@@ -105,6 +105,7 @@ void TBoiteForme::mousePressEvent(QMouseEvent* evenement)
     const QString autre = Cambrure_ ? Cadre->BoxPhi->Case->text() : Cadre->BoxGamma->Case->text();
     CadreLentilleSpin(Cambrure_, monte, Case->text().toStdString(), autre.toStdString());
     Rafraichit();
+    Cadre->MontreTextes();
 }
 
 void TBoiteForme::mouseReleaseEvent(QMouseEvent*)
@@ -156,6 +157,12 @@ TCadreLentille::TCadreLentille(QWidget* fiche) : QFrame(fiche)
     hide();
 }
 
+void TCadreLentille::MontreTextes()
+{
+    BoxPhi->Case->setText(QString::fromStdString(CadreLentilleModele.TextePhi));
+    BoxGamma->Case->setText(QString::fromStdString(CadreLentilleModele.TexteGamma));
+}
+
 void TCadreLentille::Applique()
 {
     if (!EtatSaisie.CadreLentille)
@@ -169,8 +176,12 @@ void TCadreLentille::Applique()
     for (QWidget* w : std::initializer_list<QWidget*>{BoxPhi, BoxGamma, BoxPhi->Repere, BoxGamma->Repere, LabelPhi,
                                                       LabelGamma, UnitePhi, UniteGamma})
         w->setVisible(m.CasesVisibles);
-    BoxPhi->Case->setText(QString::fromStdString(m.TextePhi));
-    BoxGamma->Case->setText(QString::fromStdString(m.TexteGamma));
+    if (!Ouvert_ || m.TextePhi != TextePhi_)
+        BoxPhi->Case->setText(QString::fromStdString(m.TextePhi));
+    if (!Ouvert_ || m.TexteGamma != TexteGamma_)
+        BoxGamma->Case->setText(QString::fromStdString(m.TexteGamma));
+    TextePhi_ = m.TextePhi;
+    TexteGamma_ = m.TexteGamma;
     BoxPhi->Repere->setGeometry(BoxPhi->x() + m.ReperePhi - 37, BoxPhi->y() + 18, 6, 3);
     BoxGamma->Repere->setGeometry(BoxGamma->x() + m.RepereGamma - 37, BoxGamma->y() + 18, 6, 3);
     show();
@@ -201,6 +212,7 @@ bool TCadreLentille::eventFilter(QObject* objet, QEvent* evenement)
         QLineEdit* autre = cambrure ? BoxPhi->Case : BoxGamma->Case;
         CadreLentilleEntree(cambrure, celle->text().toStdString(), autre->text().toStdString());
         Rafraichit();
+        MontreTextes();
         (cambrure ? static_cast<QWidget*>(BtnOKRdc) : BoxGamma->Case)->setFocus();
         return true;
     }
@@ -209,7 +221,7 @@ bool TCadreLentille::eventFilter(QObject* objet, QEvent* evenement)
         if (boite)
         {
             CadreLentilleEchap(cambrure);
-            Applique();
+            MontreTextes();
             return true;
         }
         FermeCadreLentille();

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <string>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +37,8 @@ class TCadreLentille : public QFrame
 public:
     explicit TCadreLentille(QWidget* fiche);
     void Applique();
+    // Both boxes show the model's texts, whatever was typed in them.
+    void MontreTextes();
 
     TBoiteForme* BoxPhi;
     TBoiteForme* BoxGamma;
@@ -54,6 +58,9 @@ protected:
 
 private:
     bool Ouvert_ = false;
+    // The texts last given to the boxes: a redraw of the page leaves what the user is typing alone.
+    std::string TextePhi_;
+    std::string TexteGamma_;
 };
 
 class TCadreMiroirPlan : public QFrame

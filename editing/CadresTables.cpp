@@ -300,9 +300,9 @@ void CadreDiametreBtnDiaprecClick()
     {
         // The Klevtsov's mirror row: the secondary takes the last lens's diameter, by its own rule and record.
         const double d = Groupe.DiametreGroupe[Rang(std::min(i - 1, NombreMaxDioptresGroupe))];
-        if (d != Instrument.DiametreSecondaire && StockeValeur(SaisieDiametreSecondaireCassegrain, d))
+        if (d != Instrument.DiametreSecondaire && StockeValeur(CodeJournalDiametreSecondaire, d))
         {
-            Journalise(SaisieDiametreSecondaireCassegrain, 0, Instrument.DiametreSecondaire);
+            Journalise(CodeJournalDiametreSecondaire, 0, Instrument.DiametreSecondaire);
             Modifie();
         }
         return PortsEdition.RafraichitVue();

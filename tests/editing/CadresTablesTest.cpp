@@ -192,7 +192,7 @@ TEST_F(CadresTables, DiametrePrecedentDeLaLigneMiroirVaAuSecondaire)
     EXPECT_EQ(Groupe.NombreDioptresGroupe, n);
     EXPECT_FLOAT_EQ(Instrument.DiametreSecondaire, static_cast<float>(d));
     ASSERT_EQ(Appels.Enregistrements.size(), 1u);
-    EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieDiametreSecondaireCassegrain);
+    EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalDiametreSecondaire);
 }
 
 } // namespace
