@@ -750,7 +750,12 @@ void TPrincipale::RedessinePage()
     // white sheet under it is as tall as the page, never shorter than what lies on it.
     const TControle& dessin = Controles.Dessin;
     const int bas = dessin.Visible ? dessin.Top + dessin.Height : Controles.Grille.Top + Controles.Grille.Height;
-    const int hauteurPage = bas + ToolBar1->height();
+    int hauteurPage = bas + ToolBar1->height();
+    // A frame dropped under a table's last rows stays whole on the page.
+    for (const QWidget* cadre : std::initializer_list<const QWidget*>{CadreDioptre, CadreEpaisseur, CadreDiametre,
+                                                                      CadreLentille, CadreMiroirPlan})
+        if (!cadre->isHidden())
+            hauteurPage = std::max(hauteurPage, cadre->y() + cadre->height() + 4);
     if (Fenetre->height() != hauteurPage)
         Fenetre->Redimensionne(LargeurFenetre, hauteurPage);
     Fiche->resize(Fenetre->width(), hauteurPage);
