@@ -7,6 +7,7 @@
 #include "app/Journal.h"
 #include "app/Messages.h"
 #include "app/Texte.h"
+#include "editing/Bornes.h"
 #include "editing/Nombres.h"
 #include "optics/FormulesCatadioptriques.h"
 #include "optics/FormulesDeuxMiroirs.h"
@@ -66,6 +67,19 @@ public:
     {
         const double valeur = Reel();
         return std::abs(valeur) <= FLT_MAX ? static_cast<float>(valeur) : static_cast<float>(Refuse());
+    }
+
+    // A value held to the entry box's range: one it would refuse makes the file no design of ours.
+    double Reel(TBorne borne)
+    {
+        const double valeur = Reel();
+        return DansLaBorne(borne, valeur) ? valeur : Refuse();
+    }
+
+    float ReelSimple(TBorne borne)
+    {
+        const float valeur = ReelSimple();
+        return DansLaBorne(borne, valeur) ? valeur : static_cast<float>(Refuse());
     }
 
     std::int32_t Entier(std::int32_t maximum = INT32_MAX)
@@ -130,6 +144,22 @@ private:
     ILectureTexte& Fichier;
     bool FinDesTeintes = false;
 };
+
+// The range of a value of the instrument's section, by its field.
+TBorne BorneDuChamp(double TInstrument::*champ)
+{
+    using I = TInstrument;
+    if (champ == &I::DiametreEntree)
+        return TBorne::Diametre;
+    if (champ == &I::FocalePrimaire || champ == &I::FocaleResultante)
+        return TBorne::Focale;
+    for (double I::*coefficient : {&I::CoefficientDeformationPrimaire, &I::CoefficientDeformationSecondaire,
+                                   &I::CoefficientDeformationSecondaire2, &I::CoefficientDeformationLame,
+                                   &I::CoefficientLameRelatif, &I::CoefficientK})
+        if (champ == coefficient)
+            return TBorne::Coefficient;
+    return TBorne::Longueur;
+}
 
 enum class TIssue
 {
@@ -308,11 +338,11 @@ public:
     {
         L.Ancien = true;
         L.Brute();
-        const double d = L.Reel();
-        const double f1 = L.Reel();
-        const double b = L.Reel();
-        const float ds = L.ReelSimple();
-        const double s = L.Reel();
+        const double d = L.Reel(TBorne::Diametre);
+        const double f1 = L.Reel(TBorne::Focale);
+        const double b = L.Reel(TBorne::Coefficient);
+        const float ds = L.ReelSimple(TBorne::Longueur);
+        const double s = L.Reel(TBorne::Longueur);
         if (L.Arrete())
             return;
         if (!Lecture.LectureDispositifSeul)
@@ -409,8 +439,8 @@ private:
             const TChampFichier& champ = champs[k];
             switch (champ.Genre)
             {
-            case TGenreChamp::Reel: i.*champ.Reel = L.Reel(); break;
-            case TGenreChamp::ReelSimple: i.*champ.Simple = L.ReelSimple(); break;
+            case TGenreChamp::Reel: i.*champ.Reel = L.Reel(BorneDuChamp(champ.Reel)); break;
+            case TGenreChamp::ReelSimple: i.*champ.Simple = L.ReelSimple(TBorne::Longueur); break;
             case TGenreChamp::Profil: i.ProfilLame = static_cast<TOctet>(L.Entier(ProfilMaximal)); break;
             case TGenreChamp::LigneChamp: i.ChampCourbe = L.Valeur() == "ChampCourbe"; break;
             case TGenreChamp::Variante:
@@ -434,13 +464,13 @@ private:
         const auto k = static_cast<std::size_t>(r);
         if (geometrie)
         {
-            g.RayonGroupe[k] = L.Reel();
-            g.EpaisseurGroupe[k] = L.Reel();
-            g.DiametreGroupe[k] = L.Reel();
+            g.RayonGroupe[k] = L.Reel(TBorne::Longueur);
+            g.EpaisseurGroupe[k] = L.Reel(TBorne::Longueur);
+            g.DiametreGroupe[k] = L.Reel(TBorne::Longueur);
         }
-        g.IndiceRougeGroupe[k] = L.ReelSimple();
-        g.IndiceVertGroupe[k] = L.ReelSimple();
-        g.IndiceBleuGroupe[k] = L.ReelSimple();
+        g.IndiceRougeGroupe[k] = L.ReelSimple(TBorne::Indice);
+        g.IndiceVertGroupe[k] = L.ReelSimple(TBorne::Indice);
+        g.IndiceBleuGroupe[k] = L.ReelSimple(TBorne::Indice);
         g.MatiereGroupe[k] = L.Valeur();
     }
 
@@ -476,12 +506,12 @@ private:
     {
         TDioptre& d = Dispositif;
         const auto k = static_cast<std::size_t>(r);
-        d.RayonDioptre[k] = L.Reel();
-        d.EpaisseurDioptre[k] = L.Reel();
-        d.DiametreDioptre[k] = L.Reel();
-        d.IndiceRouge[k + 1] = L.ReelSimple();
-        d.IndiceVert[k + 1] = L.ReelSimple();
-        d.IndiceBleu[k + 1] = L.ReelSimple();
+        d.RayonDioptre[k] = L.Reel(TBorne::Longueur);
+        d.EpaisseurDioptre[k] = L.Reel(TBorne::Longueur);
+        d.DiametreDioptre[k] = L.Reel(TBorne::Longueur);
+        d.IndiceRouge[k + 1] = L.ReelSimple(TBorne::Indice);
+        d.IndiceVert[k + 1] = L.ReelSimple(TBorne::Indice);
+        d.IndiceBleu[k + 1] = L.ReelSimple(TBorne::Indice);
         d.MatiereDioptre[k + 1] = L.Valeur();
     }
 
@@ -560,16 +590,16 @@ private:
         r.PasBoiteDistance = L.ReelSimple();
         r.DensiteEtoileUnique = L.Entier();
         r.DensiteEtoileMultiple = L.Entier();
-        Systeme.DecalageFoyerInitial = L.Reel();
+        Systeme.DecalageFoyerInitial = L.Reel(TBorne::Longueur);
         if (ancien)
         {
             // Old documents measured this distance from the primary's focus.
-            Systeme.DistanceFoyerDioptre = L.Reel() - Instrument.FocalePrimaire;
+            Systeme.DistanceFoyerDioptre = L.Reel(TBorne::Longueur) - Instrument.FocalePrimaire;
             L.Valeur();
             return;
         }
-        Systeme.DistanceFoyerDioptre = L.Reel();
-        Systeme.DistanceAxeRayonFoyer = L.Reel();
+        Systeme.DistanceFoyerDioptre = L.Reel(TBorne::Longueur);
+        Systeme.DistanceAxeRayonFoyer = L.Reel(TBorne::Longueur);
     }
 
     TLecteur& L;

@@ -1,5 +1,6 @@
 // The store routines of the instrument's values and the journal's way into them.
 #include "editing/Stockage.h"
+#include "editing/Bornes.h"
 
 #include "editing/Nombres.h"
 #include "optics/Arrondis.h"
@@ -480,6 +481,9 @@ bool AppliqueStockage(std::int32_t code, double x)
 bool StockeValeur(std::int32_t codeJournal, double valeur)
 {
     if (!std::isfinite(valeur))
+        return false;
+    // A value the entry box would have refused comes from no edit: a journal carrying one is not the user's.
+    if (const auto borne = BorneDuCode(codeJournal); borne && !DansLaBorne(*borne, valeur))
         return false;
     const TCopieCalcul avant;
     const std::int64_t remis = CalculsNonFinisRemis();

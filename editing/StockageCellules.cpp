@@ -1,5 +1,6 @@
 // The store routines of the surface tables' cells, shared by the commit, the spin arrows, the frames and the replay.
 #include "editing/Stockage.h"
+#include "editing/Bornes.h"
 
 #include "optics/Initialisation.h"
 
@@ -230,6 +231,9 @@ bool StockeCellule(std::int32_t codeJournal, int ligne, double valeur)
         return false;
     // Indices are kept in single precision, where a number beyond its range would become infinite.
     if (cellule.Genre == TGenreCellule::Indice && !std::isfinite(static_cast<float>(valeur)))
+        return false;
+    // A value the entry box would have refused comes from no edit: a journal carrying one is not the user's.
+    if (const auto borne = BorneDuCode(codeJournal); borne && !DansLaBorne(*borne, valeur))
         return false;
     AppliqueStockageCellule(codeJournal, ligne, valeur);
     return true;

@@ -391,7 +391,8 @@ TEST_F(CablageVuesFenetre, LaLigneDuMiroirDUnKlevtsovNeResteNiSurUnNewtonNiApres
 
 // Files that froze the program: a Houghton-Cassegrain whose set-up ran for half a minute, a Newton of focal length
 // 1.5e11 mm and an old-format file of focal length 1.5e9 mm whose single-star view drew a circle of billions of pixels
-// chord by chord. Each opens, and each view draws, without a wait.
+// chord by chord. The first opens, the other two carry a focal length the entry box refuses and are refused as
+// incorrect; each answers, and each view draws, without a wait.
 TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAttendre)
 {
     struct TCas
@@ -399,6 +400,7 @@ TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAtten
         const char* Nom;
         std::string Octets;
         bool InstrumentSeul;
+        bool Lu;
     };
     const auto lignes = [](std::initializer_list<const char*> textes) {
         std::string octets;
@@ -491,7 +493,7 @@ TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAtten
                  "$00FFF7C5",
                  "$00D2EDF5",
                  "$00FBC4C4"}),
-         false},
+         false, true},
         {"Newton de 1.5e11 mm",
          lignes({"<Quivane 3.3.0>",
                  "[T\xE9"
@@ -567,8 +569,8 @@ TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAtten
                  "$00FFF7C5",
                  "$00D2EDF5",
                  "$00FBC4C4"}),
-         false},
-        {"ancien format de 1.5e9 mm", "Quivane 1\r\r2\r147466662283\n\n\n\n", true},
+         false, false},
+        {"ancien format de 1.5e9 mm", "Quivane 1\r\r2\r147466662283\n\n\n\n", true, false},
     };
     TServicesDeTest services;
     const std::filesystem::path dossier = std::filesystem::temp_directory_path() / "quivane-figes";
@@ -591,9 +593,12 @@ TEST_F(CablageVuesFenetre, LesFichiersQuiFigeaientSOuvrentEtSeDessinentSansAtten
         Etat.CheminDocument = chemin;
         Lecture = TLecture{};
         Lecture.LectureInstrumentSeul = c.InstrumentSeul;
+        services.Question.Posees.clear();
+        if (!c.Lu)
+            services.Question.Repond(ReponseOk);
         auto debut = std::chrono::steady_clock::now();
-        const bool lu = LitFichierConception();
-        EXPECT_TRUE(lu);
+        EXPECT_EQ(LitFichierConception(), c.Lu);
+        EXPECT_EQ(services.Question.Posees.size(), c.Lu ? 0u : 1u);
         EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2));
         for (const auto& v : vues)
         {

@@ -735,6 +735,54 @@ TEST_F(FichierRefuse, ChaqueFauteEstSignaleeUneFoisEtLaisseLaConception)
     }
 }
 
+TEST_F(FichierRefuse, UneValeurQueLaSaisieRefuseraitRendLeFichierIncorrect)
+{
+    // Lines of the Newton: 2 D, 3 F1, 4 conic, 5 flat, 6 flat to focus; 15 to 21 the device's first row.
+    struct TCas
+    {
+        const char* Quoi;
+        std::size_t Ligne;
+        const char* Valeur;
+        bool Lu;
+    };
+    const TCas cas[] = {
+        {"diamètre de 50 m", 2, "50000", false},
+        {"diamètre négatif", 2, "-200", false},
+        {"diamètre juste sous 50 m", 2, "49999,9", true},
+        {"focale de 100 m", 3, "100000", false},
+        {"focale de 1,5e11 mm", 3, "147466662283", false},
+        {"conique d'un million", 4, "1E6", false},
+        {"conique vidée", 4, "1E19", true},
+        {"petit côté de 1,6e110 mm", 5, "1,6E110", false},
+        {"rayon du dispositif de 1e7 mm", 15, "1E7", false},
+        {"rayon plan", 15, "1E20", true},
+        {"diaphragme", 15, "1E30", true},
+        {"épaisseur infinie", 16, "1E20", true},
+        {"indice de 7", 18, "7", false},
+        {"indice négatif", 18, "-1,5", false},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Quoi);
+        ConstruitFormeValide(TTypeInstrument::Lunette);
+        DonneDispositif(2);
+        std::vector<std::string> lignes = Newton();
+        lignes[c.Ligne] = c.Valeur;
+        EcritFichier(Chemin("hors.qvd"), lignes);
+        Services.Question.Posees.clear();
+        if (!c.Lu)
+            Services.Question.Repond(ReponseOk);
+        EXPECT_EQ(Ouvre(Chemin("hors.qvd")), c.Lu);
+        if (c.Lu)
+        {
+            EXPECT_TRUE(Boites().empty());
+            continue;
+        }
+        EXPECT_EQ(Boites(), std::vector<std::string>{"Quivane - Lecture d'un fichier / Fichier incorrect"});
+        EXPECT_EQ(LignesFichierConception(), Courant);
+    }
+}
+
 TEST_F(FichierRefuse, FichiersBinairesEtAleatoiresEtAbsents)
 {
     std::mt19937 hasard(20261210);

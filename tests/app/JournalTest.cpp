@@ -946,3 +946,25 @@ TEST_F(Journal_, DeuxRecuperationsDeSuiteRedonnentLaConception)
             Services.Question.Verifie();
         }
 }
+
+TEST_F(Journal_, UnEnregistrementQueLaSaisieAuraitRefuseNeChangeRien)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    const auto base = ConceptionRafraichie();
+    const TEnregistrementJournal horsSaisie[] = {
+        {SaisieDiametreEntreeNewton, 0, "60000"},
+        {SaisieFocalePrimaireCassegrain, 0, "1E11"},
+        {SaisieDeformationSecondaire2, 0, "-5E6"},
+        {SaisieRayonDioptre, 1, "1E7"},
+        {SaisieIndiceRouge, 1, "7"},
+        {SaisieLongueurOndeRouge, 0, "99"},
+        {SaisieLongueurOndeVerte, 0, "-1"},
+    };
+    for (const TEnregistrementJournal& e : horsSaisie)
+        AjouteEnregistrement(e);
+
+    Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+    RejoueJournal();
+
+    EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+}
