@@ -1,5 +1,6 @@
 // The configuration file: its 17 lines read with the screen's limits, its faults, and the lines written.
 #include "app/Configuration.h"
+#include <random>
 #include "app/Etat.h"
 #include "optics/Modele.h"
 
@@ -237,5 +238,40 @@ TEST(PlacementFenetre, LeCadreTientDansLaZoneLibreDeLEcran)
         EXPECT_EQ(interieur.Haut, c.Interieur.Haut);
         // Frame bottom within the screen.
         EXPECT_LE(interieur.Haut + interieur.Hauteur + marges.Bas, c.Ecran.Haut + c.Ecran.Hauteur);
+    }
+}
+
+TEST_F(Configuration, UnFichierAbimeAuHasardDonneUneFenetreDansLEcran)
+{
+    const std::vector<std::string> modele = LignesConfiguration({2, 900, 1000, 30, 40});
+    const std::vector<std::string> morceaux = {"",           "-1",   "99999999999", "1E400",           "-2147483648",
+                                               "2147483648", "2",    "3",           "[Quivane 3.3.0]", "backup",
+                                               " ",          "0x10", "1,5",         "/a.qvd"};
+    std::mt19937 hasard(17);
+    const auto tirage = [&hasard](std::size_t n) { return static_cast<std::size_t>(hasard() % n); };
+    for (int essai = 0; essai < 2000; ++essai)
+    {
+        std::vector<std::string> lignes = modele;
+        for (int abimes = 1 + static_cast<int>(tirage(3)); abimes > 0 && !lignes.empty(); --abimes)
+        {
+            const std::size_t i = tirage(lignes.size());
+            switch (tirage(4))
+            {
+            case 0: lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(i)); break;
+            case 1: lignes[i] = morceaux[tirage(morceaux.size())]; break;
+            case 2: lignes.resize(i); break;
+            default:
+                if (!lignes[i].empty())
+                    lignes[i][tirage(lignes[i].size())] = static_cast<char>(hasard() & 0xFF);
+            }
+        }
+        const TConfigurationLue lue = LitConfiguration(lignes, Ecran);
+        SCOPED_TRACE(essai);
+        // Each value is read within the screen, whatever stands on its line.
+        EXPECT_TRUE(lue.EtatFenetre.value_or(0) >= 0 && lue.EtatFenetre.value_or(0) <= 2);
+        ASSERT_LE(lue.Largeur.value_or(0), Ecran.Largeur);
+        ASSERT_LE(lue.Hauteur.value_or(0), Ecran.Hauteur);
+        ASSERT_LT(lue.Gauche.value_or(0), Ecran.Largeur);
+        ASSERT_LT(lue.Haut.value_or(0), Ecran.Hauteur);
     }
 }

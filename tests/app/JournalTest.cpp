@@ -2,6 +2,10 @@
 // every record code replayed into the design its change gave, the reads of another file replayed as their commands
 // made them, and the codes still replayed as nothing.
 #include "JournalTest.h"
+#include <fstream>
+#include <random>
+#include <chrono>
+#include "support/Formes.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/FichiersDefaillants.h"
 
@@ -967,4 +971,81 @@ TEST_F(Journal_, UnEnregistrementQueLaSaisieAuraitRefuseNeChangeRien)
     RejoueJournal();
 
     EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+}
+
+namespace {
+
+// Every question answered "Ok".
+class TQuestionOk : public IQuestion
+{
+public:
+    TReponse Pose(const TQuestion&) override { return ReponseOk; }
+};
+
+// One damage of a text cut in lines: a line dropped, doubled, replaced by a troublesome piece, the rest cut off, or
+// one of its bytes changed.
+void Abime(std::vector<std::string>& lignes, std::mt19937& hasard)
+{
+    static const std::vector<std::string> morceaux = {"",      "-",   "E",    "1E",    "--1", "1,2,3", "99999999999",
+                                                      "1E400", "-2",  "2001", "1001",  "-15", "30",    "\"",
+                                                      "0",     "NAN", "INF",  "-1E308"};
+    const auto tirage = [&hasard](std::size_t n) { return static_cast<std::size_t>(hasard() % n); };
+    if (lignes.empty())
+        return;
+    const std::size_t i = tirage(lignes.size());
+    switch (tirage(5))
+    {
+    case 0: lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(i)); break;
+    case 1: lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(i), lignes[i]); break;
+    case 2: lignes[i] = morceaux[tirage(morceaux.size())]; break;
+    case 3: lignes.resize(i); break;
+    default:
+        if (!lignes[i].empty())
+            lignes[i][tirage(lignes[i].size())] = static_cast<char>(hasard() & 0xFF);
+    }
+}
+
+} // namespace
+
+TEST_F(Journal_, UnJournalAbimeAuHasardSeRecupereViteEtSansValeurQuiNEstPasUnNombre)
+{
+    // A journal the program writes: a read, values, a spectral line, a device cell, a settings record.
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(SaisieDiametreEntreeNewton, 254.6);
+    Modifie(SaisieFocaleResultanteCassegrain, 3600);
+    ChoisitLigne(TTableEditee::Dispositif, SaisieLongueurOndeRouge, 7);
+    AjouteEnregistrement({SaisieRayonDioptre, 2, "-60"});
+    AjouteEnregistrement({SaisieEpaisseurDioptre, 2, "45,5"});
+    EffaceIndices();
+    const std::vector<std::string> modele = LignesJournal();
+    ASSERT_GE(modele.size(), 21u);
+    TQuestionOk question;
+    ::Services().Question = &question;
+    std::mt19937 hasard(20261211);
+    for (int essai = 0; essai < 300; ++essai)
+    {
+        std::vector<std::string> lignes = modele;
+        for (int abimes = 1 + static_cast<int>(hasard() % 3); abimes > 0; --abimes)
+            Abime(lignes, hasard);
+        std::string octets;
+        for (const std::string& ligne : lignes)
+            octets += ligne + "\n";
+        // Now and then a write cut inside a record.
+        if (hasard() % 4 == 0 && !octets.empty())
+            octets.resize(hasard() % octets.size());
+        std::ofstream(Etat.CheminJournal, std::ios::binary | std::ios::trunc) << octets;
+
+        std::vector<TEnregistrementJournal> lus;
+        bool entier = false;
+        LitJournal(PositionRecuperation, lus, &entier);
+        AdopteJournal(lus, entier);
+        Edition.PositionJournal = PositionRecuperation;
+        const auto debut = std::chrono::steady_clock::now();
+        RejoueJournal();
+        RafraichitVue();
+        ASSERT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(2)) << "essai " << essai;
+        std::string champ;
+        ASSERT_FALSE(EtatContientNonFini(champ)) << "essai " << essai << " : " << champ;
+        Edition.PositionJournal = 0;
+    }
 }

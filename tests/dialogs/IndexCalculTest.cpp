@@ -1,6 +1,8 @@
 // The glass catalogue file: its creation and re-creation at start-up, its reading, the list's Abbe numbers and
 // orders, and the saving of a new, edited or deleted material.
 #include "dialogs/IndexCalcul.h"
+#include <random>
+#include <cmath>
 #include "doubles/FichiersDefaillants.h"
 #include "doubles/ServicesDeTest.h"
 #include "editing/Nombres.h"
@@ -333,3 +335,42 @@ TEST(SelectionneMatiere, UneRaieNonChoisieRendUnTexteVide)
 }
 
 } // namespace
+
+TEST_F(Catalogue, UnFichierAbimeAuHasardSeLitSansIndiceQuiNEstPasUnNombre)
+{
+    CreeCatalogue();
+    const std::vector<std::string> modele = LignesBrutes(FichierIndices());
+    ASSERT_GT(modele.size(), 100u);
+    const std::vector<std::string> morceaux = {"", "-", "E", "1E", "--1", "1,2,3", "1E400", "NAN", "INF", "\"", "0"};
+    std::mt19937 hasard(1101);
+    const auto tirage = [&hasard](std::size_t n) { return static_cast<std::size_t>(hasard() % n); };
+    for (int essai = 0; essai < 200; ++essai)
+    {
+        std::vector<std::string> lignes = modele;
+        for (int abimes = 1 + static_cast<int>(tirage(3)); abimes > 0 && !lignes.empty(); --abimes)
+        {
+            const std::size_t i = tirage(lignes.size());
+            switch (tirage(5))
+            {
+            case 0: lignes.erase(lignes.begin() + static_cast<std::ptrdiff_t>(i)); break;
+            case 1: lignes.insert(lignes.begin() + static_cast<std::ptrdiff_t>(i), lignes[i]); break;
+            case 2: lignes[i] = morceaux[tirage(morceaux.size())]; break;
+            case 3: lignes.resize(i); break;
+            default:
+                if (!lignes[i].empty())
+                    lignes[i][tirage(lignes[i].size())] = static_cast<char>(hasard() & 0xFF);
+            }
+        }
+        std::string octets;
+        for (const std::string& ligne : lignes)
+            octets += ligne + "\r\n";
+        EcritBrut(FichierIndices(), octets);
+        SCOPED_TRACE(essai);
+        const TCatalogueLu lu = LitCatalogue();
+        ASSERT_LE(lu.Matieres.size(), lignes.size());
+        for (const TMatiereCatalogue& m : lu.Matieres)
+            for (TLongueurOnde ligne = 1; ligne <= NombreLongueursOnde; ++ligne)
+                ASSERT_TRUE(std::isfinite(LitNombre(m.Lignes[static_cast<std::size_t>(ligne)], PolitiqueDialogue)))
+                    << m.Lignes[0] << " " << ligne;
+    }
+}
