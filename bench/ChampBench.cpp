@@ -64,4 +64,51 @@ void AnalyseDuChamp(benchmark::State& etat)
 }
 BENCHMARK(AnalyseDuChamp)->Unit(benchmark::kMillisecond);
 
+// The design above, solved and its field drawn once, as the window has it before any redraw.
+void ChampPret(TCanevasImage& image)
+{
+    ApplicationHorsEcran();
+    NewtonTrenteDioptres();
+    TFenetreChamp fenetre;
+    fenetre.Dessin = &image;
+    fenetre.CourbeAffichee = true;
+    DessineAnalyseChamp(fenetre);
+}
+
+// The field analysis alone, computed again and again: the speed the tracer has when nothing else runs.
+void AnalyseSeule(benchmark::State& etat)
+{
+    TCanevasImage image(762, 550);
+    ChampPret(image);
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(CalculeAnalyseChamp());
+    if (Systeme.NombreCouleurs != 3 || !(ResultatsChamp[20].Luminosite > 0.1))
+        etat.SkipWithError("the field analysis was not computed in three colours");
+}
+BENCHMARK(AnalyseSeule)->Unit(benchmark::kMillisecond);
+
+// The same computation right after Qt has drawn texts and lines, as a redraw of the window runs it: only the
+// computation is timed, and it must keep the speed it has alone.
+void AnalyseApresDessin(benchmark::State& etat)
+{
+    TCanevasImage image(762, 550);
+    ChampPret(image);
+    for (auto _ : etat)
+    {
+        etat.PauseTiming();
+        image.FillRect(0, 0, image.Largeur(), image.Hauteur());
+        for (int ligne = 0; ligne < 20; ++ligne)
+        {
+            image.TextOut(10, 20 * ligne, "Taille de l'image 12,5 microns");
+            image.MoveTo(0, 20 * ligne);
+            image.LineTo(700, 20 * ligne + 7);
+        }
+        etat.ResumeTiming();
+        benchmark::DoNotOptimize(CalculeAnalyseChamp());
+    }
+    if (Systeme.NombreCouleurs != 3 || !(ResultatsChamp[20].Luminosite > 0.1))
+        etat.SkipWithError("the field analysis was not computed in three colours");
+}
+BENCHMARK(AnalyseApresDessin)->Unit(benchmark::kMillisecond);
+
 } // namespace

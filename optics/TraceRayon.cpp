@@ -4,6 +4,7 @@
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
 #include "optics/Rayon.h"
+#include "optics/RegistresVectoriels.h"
 #include "optics/TraceCassegrain.h"
 #include "optics/TraceGregory.h"
 #include "optics/TraceHoughtonCassegrain.h"
@@ -55,6 +56,8 @@ void TraceInstrument()
 
 bool TraceRayonInstrument()
 {
+    // Every trace, one ray or a group, starts here: the window may have drawn since the last one.
+    LibereRegistresVectoriels();
     TRayon& r = Rayon;
     r.RayonPerdu = false;
     TraceInstrument();
