@@ -126,20 +126,25 @@ double AngleChampPosition(int j, bool afocal)
     return fraction * Reglages.RayonChampAngulaire * Pi / 10800.0;
 }
 
-TIssueChamp CalculeAnalyseChamp()
+TEventailChamp EventailChamp()
 {
-    const bool afocal = Validite.SystemeAfocal;
-    if (afocal && Systeme.GrossissementAfocal == 0.0)
-        return TIssueChamp::GrossissementNul;
-    const int passes = Systeme.NombreCouleurs == 3 ? 3 : 1;
-    // Rings every D/22 up to the rim, azimuths every 15 degrees over the half pupil y >= 0, the axis once.
-    std::array<std::array<double, 2>, RayonsEventailChamp> eventail{};
+    TEventailChamp eventail{};
     for (int k = 0, i = 0; k < Anneaux; ++k)
         for (int a = 0; a < (k == 0 ? 1 : Azimuts); ++a, ++i)
         {
             const double rayon = k * Instrument.DiametreEntree / 22.0;
             eventail[static_cast<std::size_t>(i)] = {std::cos(a * Pi / 12.0) * rayon, std::sin(a * Pi / 12.0) * rayon};
         }
+    return eventail;
+}
+
+TIssueChamp CalculeAnalyseChamp()
+{
+    const bool afocal = Validite.SystemeAfocal;
+    if (afocal && Systeme.GrossissementAfocal == 0.0)
+        return TIssueChamp::GrossissementNul;
+    const int passes = Systeme.NombreCouleurs == 3 ? 3 : 1;
+    const TEventailChamp eventail = EventailChamp();
     for (int j = 0; j < NombrePositionsChamp; ++j)
     {
         TResultatChamp& resultat = ResultatsChamp[static_cast<std::size_t>(j)];
@@ -174,24 +179,38 @@ TIssueChamp CalculeAnalyseChamp()
                 ChargeIndicesCouleur(passe);
             auto& emergents =
                 RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)];
-            for (std::size_t i = 0; i < eventail.size(); ++i)
+            // The fan's rays are independent: they go through the tracer four at a time, which more than halves
+            // the time of a long lens device, and come out exactly as one at a time.
+            static_assert(RayonsEventailChamp % RayonsEnSemble == 0);
+            for (std::size_t debut = 0; debut < eventail.size(); debut += RayonsEnSemble)
             {
-                Rayon.XDepart = eventail[i][0];
-                Rayon.YDepart = eventail[i][1];
-                Rayon.ArretGroupe = false;
-                TraceRayonGrille();
-                const bool arrive = !Rayon.RayonBloque && !Rayon.RayonPerdu;
-                if (gardee)
-                    emergents[i] = arrive ? RayonEmergent() : TRayonEmergent{};
-                if (!arrive)
-                    continue;
-                TImageRayon image;
-                if (!ImageRayon(image))
+                const bool complet = TraceRayonsEnSemble(
+                    RayonsEnSemble,
+                    [&](int k) {
+                        const auto& point = eventail[debut + static_cast<std::size_t>(k)];
+                        Rayon.XDepart = point[0];
+                        Rayon.YDepart = point[1];
+                        Rayon.ArretGroupe = false;
+                        EffaceDrapeauxGrille();
+                    },
+                    [&](int k) {
+                        const bool arrive = !Rayon.RayonBloque && !Rayon.RayonPerdu;
+                        if (gardee)
+                            emergents[debut + static_cast<std::size_t>(k)] =
+                                arrive ? RayonEmergent() : TRayonEmergent{};
+                        if (!arrive)
+                            return true;
+                        TImageRayon image;
+                        if (!ImageRayon(image))
+                            return false;
+                        ++arrives;
+                        // The star mechanics measure the flat and afocal offsets from the chief image the other way.
+                        const double m = Instrument.ChampCourbe && !afocal ? image.Meridien : -image.Meridien;
+                        etendues[static_cast<std::size_t>(passe - 1)].Ajoute(m, image.Sagittal);
+                        return true;
+                    });
+                if (!complet)
                     return TIssueChamp::HorsChamp;
-                ++arrives;
-                // The star mechanics measure the flat and afocal offsets from the chief image the other way.
-                const double m = Instrument.ChampCourbe && !afocal ? image.Meridien : -image.Meridien;
-                etendues[static_cast<std::size_t>(passe - 1)].Ajoute(m, image.Sagittal);
             }
         }
         resultat.TailleVert = TailleUnites(etendues[0]);

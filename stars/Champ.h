@@ -66,6 +66,11 @@ enum class TIssueChamp
 double AngleChampPosition(int j, bool afocal);
 
 // The analysis of the 21 positions, with the colour passes, indices and system already prepared by the caller.
+// The pupil points of the fan every position traces: rings every D/22 up to the rim, azimuths every 15 degrees over
+// the half pupil y >= 0, the axis once.
+using TEventailChamp = std::array<std::array<double, 2>, RayonsEventailChamp>;
+TEventailChamp EventailChamp();
+
 TIssueChamp CalculeAnalyseChamp();
 
 // The illumination replaces the fan's luminosity when the system has an obstruction, a device, or is a form whose

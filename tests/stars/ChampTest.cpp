@@ -10,6 +10,8 @@
 #include "Conceptions.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Modele.h"
+#include "optics/PrepareSysteme.h"
+#include "optics/TraceRayon.h"
 #include "stars/MecaniqueEtoiles.h"
 
 namespace {
@@ -280,3 +282,66 @@ TEST_F(Champ, UnSystemeAfocalSansGrossissementNeCalculeRien)
 }
 
 } // namespace
+
+// The fan goes through the tracer in groups: every ray the analysis keeps leaves the last surface exactly where
+// tracing the same fan one ray at a time, after the same chief ray, puts it; on a device, a sphere that rim rays
+// miss, a curved image surface and an afocal system.
+TEST_F(Champ, LEventailTraceParGroupesDonneLesRayonsUnAUn)
+{
+    const std::pair<const char*, void (*)()> conceptions[] = {
+        {"dispositif", [] { NewtonDispositif(6); }},
+        {"petite sphere", NewtonPetiteSphere},
+        {"Schmidt", SchmidtEtoiles},
+        {"oculaire", NewtonOculaire},
+    };
+    int arrives = 0, arretes = 0;
+    for (const auto& [nom, construit] : conceptions)
+    {
+        SCOPED_TRACE(nom);
+        construit();
+        Reglages.AnalyseChromatique = true;
+        ChoisitNombreCouleurs();
+        ASSERT_EQ(CalculeAnalyseChamp(), TIssueChamp::Complete);
+        const bool afocal = Validite.SystemeAfocal;
+        const TEventailChamp eventail = EventailChamp();
+        for (int j = 0; j < NombrePositionsChamp; j += 2)
+        {
+            FixeAngleChamp(AngleChampPosition(j, afocal));
+            ChargeIndicesCouleur(1);
+            Rayon.EstRayonReference = true;
+            Rayon.XDepart = 0.0;
+            Rayon.YDepart = 0.0;
+            EffaceDrapeauxRayon();
+            TraceRayon();
+            Rayon.EstRayonReference = false;
+            for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe)
+            {
+                ChargeIndicesCouleur(passe);
+                for (std::size_t i = 0; i < eventail.size(); ++i)
+                {
+                    Rayon.XDepart = eventail[i][0];
+                    Rayon.YDepart = eventail[i][1];
+                    Rayon.ArretGroupe = false;
+                    TraceRayonGrille();
+                    const bool arrive = !Rayon.RayonBloque && !Rayon.RayonPerdu;
+                    (arrive ? arrives : arretes) += 1;
+                    const TRayonEmergent attendu = arrive ? TRayonEmergent{Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon,
+                                                                           Rayon.LRayon, Rayon.MRayon, Rayon.NRayon}
+                                                          : TRayonEmergent{};
+                    const TRayonEmergent& groupe =
+                        RayonsEmergentsChamp[static_cast<std::size_t>(j / 2)][static_cast<std::size_t>(passe - 1)][i];
+                    SCOPED_TRACE(testing::Message() << "position " << j << " passe " << passe << " rayon " << i);
+                    // Exact equality: the same operations in the same order, whichever path traced the ray.
+                    EXPECT_EQ(groupe.X, attendu.X);
+                    EXPECT_EQ(groupe.Y, attendu.Y);
+                    EXPECT_EQ(groupe.Z, attendu.Z);
+                    EXPECT_EQ(groupe.L, attendu.L);
+                    EXPECT_EQ(groupe.M, attendu.M);
+                    EXPECT_EQ(groupe.N, attendu.N);
+                }
+            }
+        }
+    }
+    EXPECT_GT(arrives, 1000);
+    EXPECT_GT(arretes, 100);
+}
