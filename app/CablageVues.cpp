@@ -154,17 +154,6 @@ TCablageVues::TCablageVues(QWidget* fiche, QWidget* ligne, QWidget* saisie, QSta
             });
     RelieSouris(TableauKlevtsov, FicheTableauKlevtsovMouseDown, FicheTableauKlevtsovMouseUp);
     RelieSouris(LigneMiroir, FicheLigneMiroirMouseDown, FicheLigneMiroirMouseUp);
-    PortsClicsFiche.PasDistanceDispositif = [] { return ::PasDistanceDispositif; };
-    // The single star forgets the message of its last failing distance and keeps the present one as working.
-    PortsClicsFiche.PrepareDistanceEtoile = [] {
-        EtatEtoileUnique.MessageRayonPrincipalAffiche = false;
-        EtatEtoileUnique.DistanceAxeEtoileValide = Reglages.DistanceAxeEtoile;
-    };
-    FenetreFichier.RouvreSaisie = RouvreSaisieApresOuverture;
-    Relais.MontreStatut = [](const std::string& texte) {
-        if (CablageVues != nullptr)
-            CablageVues->MontreStatut(texte);
-    };
     CablageVues = this;
 }
 
@@ -173,10 +162,6 @@ TCablageVues::~TCablageVues()
     CablageVues = nullptr;
     ImagesGroupe = TImagesGroupe{};
     ImagesEtoiles = TImagesEtoiles{};
-    FenetreFichier.RouvreSaisie = [] {};
-    PortsClicsFiche.PasDistanceDispositif = [] { return 1; };
-    PortsClicsFiche.PrepareDistanceEtoile = [] {};
-    Relais.MontreStatut = [](const std::string&) {};
 }
 
 void TCablageVues::Applique()

@@ -3,6 +3,7 @@
 #include "app/Demarrage.h"
 
 #include "app/CommandesFichier.h"
+#include "app/Crochets.h"
 #include "app/Enregistrement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
@@ -319,79 +320,9 @@ void CopieSauvegardeExecute()
     Etat.CopieSauvegarde = !Etat.CopieSauvegarde;
 }
 
-// In-place editing reaches the messages, the journal, the refresh and the commands through its ports.
-void InstallePortsEdition()
-{
-    // A refusal's warning is said every other time because the modal box once took the entry box's focus and that
-    // focus loss ran the commit again, silently. Our entry box does not commit when a modal box takes its focus, so
-    // the silent pass is done here: each refused entry is said once, and the next one is said again.
-    PortsEdition.AfficheAvertissement = [](const std::string& t, const std::string& x) {
-        AfficheAvertissement(t, x);
-        Systeme.MessageDejaAffiche = 0;
-    };
-    PortsEdition.AfficheAvertissementLarge = [](const std::string& t, const std::string& x) {
-        AfficheAvertissementLarge(t, x);
-        Systeme.MessageDejaAffiche = 0;
-    };
-    PortsEdition.PoseQuestion = [](const std::string& t, const std::string& x) {
-        PoseQuestion(t, x);
-        return static_cast<int>(Etat.Reponse);
-    };
-    PortsEdition.Bip = [] { SonneBip(BipExclamation); };
-    PortsEdition.AfficheConflitMiroirPlan = [] {
-        MessageBeep(BipExclamation);
-        TQuestion q{"Quivane - Saisie du petit côté du miroir plan",
-                    "La disposition actuelle provoque un conflit entre",
-                    "le miroir plan et le ménisque correcteur.",
-                    "Il faut augmenter la distance lame-miroir principal.",
-                    TIconeQuestion::Avertissement,
-                    TBoutonsQuestion::Ok,
-                    "&Ok",
-                    350,
-                    0};
-        if (Services().Question != nullptr)
-            Etat.Reponse = Services().Question->Pose(q);
-    };
-    PortsEdition.AjouteAuJournal = [](const TEnregistrementJournal& e) { AjouteEnregistrement(e); };
-    PortsEdition.NombreEnregistrementsJournal = [] { return Journal.NombreEnregistrementsJournal; };
-    PortsEdition.DernierEnregistrement = [] {
-        // An emptied journal, or undone records still ahead of the design shown: its last record is not this design's.
-        const std::int32_t position = Edition.PositionJournal;
-        const std::int32_t nombre = Journal.NombreEnregistrementsJournal;
-        if (nombre == 0 || (position > 0 && position < nombre))
-            return TEnregistrementJournal{};
-        return TEnregistrementJournal{Journal.CodeJournal, Journal.IndexJournal, Journal.ValeurJournal};
-    };
-    PortsEdition.RejeuEnCours = [] { return Journal.RejeuEnCours; };
-    PortsEdition.RafraichitVue = [] { RafraichitVue(); };
-    PortsEdition.FermeCadresEtRafraichit = [] { FermeCadresEtRafraichit(); };
-    PortsEdition.FermeCadreDioptre = [] { FermeCadreDioptre(); };
-    PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) {
-        TPrincipale* p = Principale;
-        if (p == nullptr)
-            return;
-        // In the order of TCommandeEdition; the device view's button is not the main window's.
-        QAction* actions[] = {
-            p->Annuler,       p->Copier,           p->Couper,      p->Coller,      p->PlacerAvantDispo,
-            p->RemplaceDispo, p->PlacerApresDispo, p->CopierLigne, p->CollerLigne, p->InsererLigneCopiee,
-            p->CouperLigne,   p->InsererLigne};
-        const auto rang = static_cast<std::size_t>(commande);
-        if (rang < std::size(actions))
-            actions[rang]->setEnabled(active);
-    };
-    PortsEdition.PressePapiersTexte = [] {
-        return Services().PressePapiers != nullptr && Services().PressePapiers->ContientTexte();
-    };
-    PortsEdition.AfficheStatut = [](const std::string& texte) {
-        if (Principale != nullptr)
-            Principale->statusBar()->showMessage(QString::fromStdString(texte));
-    };
-    PortsEdition.FixeContexteAide = [](int contexte) { FixeContexteAide(contexte); };
-}
-
 int Demarre(int argc, char** argv)
 {
-    InstallePortsEdition();
+    InstalleCrochets();
     // The program writes nothing on the standard error: Qt's own diagnostics are dropped.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication application(argc, argv);
@@ -405,7 +336,6 @@ int Demarre(int argc, char** argv)
     Services().Question = &interrogation;
     TDemandesFoyer demandesFoyer;
     Services().DemandeFoyer = &demandesFoyer;
-    InstalleDemandesFoyer();
 
     std::vector<std::string> arguments;
     const QStringList liste = QCoreApplication::arguments();

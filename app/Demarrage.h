@@ -12,9 +12,6 @@ class TPrincipale;
 // Creates the application, the question window and the main window, then runs the event loop.
 int Demarre(int argc, char** argv);
 
-// Connects in-place editing to the shell's messages, journal, refresh, commands and status bar.
-void InstallePortsEdition();
-
 // The instance files of number n in the program's folder, into Etat.
 void NommeFichiersSession(const std::string& dossier, int n);
 

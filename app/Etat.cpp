@@ -8,6 +8,13 @@ TNomsDocument NomsDocument()
     return {Etat.CheminDocument, Etat.CheminAffiche, Etat.NomEnregistrement, Etat.DocumentNomme};
 }
 
+void OublieNomDocument()
+{
+    Etat.CheminDocument.clear();
+    Etat.NomEnregistrement.clear();
+    Etat.DocumentNomme = false;
+}
+
 void RemetNomsDocument(const TNomsDocument& noms)
 {
     Etat.CheminDocument = noms.CheminDocument;

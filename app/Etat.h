@@ -89,3 +89,5 @@ struct TNomsDocument
 
 TNomsDocument NomsDocument();
 void RemetNomsDocument(const TNomsDocument& noms);
+// The resets of the design leave the document unnamed: no path, no save name. The path shown stays for the caption.
+void OublieNomDocument();

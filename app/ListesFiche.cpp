@@ -99,22 +99,12 @@ TListesFiche::TListesFiche(QWidget* fiche, QWidget* saisie) : QObject(fiche)
         MontreBoiteSaisie();
         Applique();
     });
-    PortsClicsFiche.TexteListeTypes = [] {
-        return ListesFiche != nullptr ? ListesFiche->ComboBox->currentText().toStdString() : std::string();
-    };
-    // An opener shows the wavelength list the way it shows the entry box.
-    PortsEdition.MontreSaisie = [] {
-        MontreBoiteSaisie();
-        AppliqueListesFiche();
-    };
     ListesFiche = this;
 }
 
 TListesFiche::~TListesFiche()
 {
     ListesFiche = nullptr;
-    PortsClicsFiche.TexteListeTypes = [] { return std::string(); };
-    PortsEdition.MontreSaisie = [] { MontreBoiteSaisie(); };
 }
 
 void TListesFiche::Applique()
@@ -224,4 +214,9 @@ void AppliqueListesFiche()
 {
     if (ListesFiche != nullptr)
         ListesFiche->Applique();
+}
+
+std::string TexteListeTypesFiche()
+{
+    return ListesFiche != nullptr ? ListesFiche->ComboBox->currentText().toStdString() : std::string();
 }

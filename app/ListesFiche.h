@@ -51,3 +51,5 @@ inline TListesFiche* ListesFiche = nullptr;
 
 // Run after each refresh and whenever the editors show their box; nothing without a window.
 void AppliqueListesFiche();
+// The type list's text; empty without a window.
+std::string TexteListeTypesFiche();

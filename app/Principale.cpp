@@ -128,22 +128,11 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     police.setPixelSize(11);
     statusBar()->setFont(police);
     statusBar()->showMessage(QString());
-    InstalleCrochets();
+    RelieDessin();
     new TCablageVues(Fiche, Ligne, Saisie, statusBar());
     resize(820, 750);
     // The entry box shows its model: at the end of each refresh, and whenever an editor changes it.
     InstalleBoiteSaisie(Saisie);
-    ::RedessinePage = [] {
-        Principale->RedessinePage();
-        MontreBoiteSaisie();
-    };
-    FenetreFichier.CacheSaisie = [] { CacheBoiteSaisie(); };
-    PortsEdition.VueCourante = [] { return Etat.VueCourante; };
-    Relais.CodeSaisie = [] { return static_cast<int>(EtatSaisie.CodeSaisie); };
-    Relais.SaisieVisible = [] { return EtatSaisie.Saisie.Visible; };
-    Relais.OuvreSaisieDiametreEntree = OuvreSaisieDiametreEntree;
-    Relais.OuvreSaisieRayonGroupe = OuvreSaisieRayonGroupe;
-    Relais.OuvreSaisieRayonDioptre = OuvreSaisieRayonDioptre;
     new TListesFiche(Fiche, Saisie);
     // The sheet's clicks, the lists and the glass catalogue reach their editors.
     connect(Fenetre, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
@@ -157,25 +146,11 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     RelieSouris(LigneSchmidt, FicheLigneSchmidtMouseDown, FicheLigneSchmidtMouseUp);
     RelieSouris(TableauSchmidt, FicheTableauSchmidtMouseDown, FicheTableauSchmidtMouseUp);
     RelieSouris(CaseArl, FicheCaseArlMouseDown, FicheCaseArlMouseUp);
-    // The frames are the editors' state; the refresh shows them.
-    Relais.CadreOuvert = [] {
-        const TEtatSaisie& e = EtatSaisie;
-        return e.CadreDioptre || e.CadreLentille || e.CadreEpaisseur || e.CadreDiametre || e.CadreMiroirPlan;
-    };
-    Relais.FermeCadres = [] {
-        TEtatSaisie& e = EtatSaisie;
-        e.CadreDioptre = e.CadreLentille = e.CadreEpaisseur = e.CadreDiametre = e.CadreMiroirPlan = false;
-    };
-    Relais.FermeCadreDioptre = [] { EtatSaisie.CadreDioptre = false; };
     Zone->installEventFilter(this);
     Fiche->installEventFilter(this);
-    PortsClicsFiche.AfficheVueTableau = [] { Etat.VueCourante = TVue::Tableau; };
-    PortsListes.CreeNouveauDocument = CreeNouveauDocument;
-    PortsEdition.AppliqueLongueurOnde = AppliqueLongueurOnde;
-    PortsCatalogue.AfficheMessageDisque = AfficheMessageDisque;
-    ChoixVerreClavier = ChoixVerreClavierIndice;
-    InstalleCatalogue(this);
-    InstalleChoixOculaire(this);
+    // The glass catalogue and the eyepiece dialog are created over this window when first shown.
+    FixeParentCatalogue(this);
+    FixeParentChoixOculaire(this);
     InstalleRoss(this);
     InstalleHomothetie(this);
     InstalleOptimisation(this);
@@ -184,14 +159,9 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     CreeDialoguesReglages(this);
 }
 
+// The hooks stay installed: once the window is gone they find no window and change nothing.
 TPrincipale::~TPrincipale()
 {
-    ::RedessinePage = [] {};
-    ::MontreHistorique = [] {};
-    Notifications.InstrumentReinitialise = [] {};
-    Notifications.DispositifReinitialise = [](bool) {};
-    Notifications.Bip = [](int) {};
-    FenetreFichier = TFenetreFichier{};
     ImagesFiche = TImagesFiche{};
     ImagesEtoiles = TImagesEtoiles{};
     Relais.SaisieVisible = [] { return false; };
@@ -202,6 +172,41 @@ TPrincipale::~TPrincipale()
     PortsCadresTables = TPortsCadresTables{};
     PortsCadres = TPortsCadres{};
     Principale = nullptr;
+}
+
+void TPrincipale::InstrumentReinitialise()
+{
+    LigneMiroirActive->hide();
+    if (CablageVues != nullptr)
+        CablageVues->LigneMiroir->hide();
+    setWindowTitle(QStringLiteral("Quivane"));
+    Enregistrer->setEnabled(false);
+    Imprimer->setEnabled(false);
+    ImprimerTout->setEnabled(false);
+    TCanevasImage& canevas = Fenetre->Canevas();
+    canevas.Pinceau() = TPinceau{};
+    canevas.FillRect(0, 0, canevas.Largeur(), canevas.Hauteur());
+    Fenetre->update();
+}
+
+void TPrincipale::DispositifReinitialise(bool instrumentValide)
+{
+    RemplaceDispo->setEnabled(instrumentValide);
+    for (QAction* commande : {PlacerAvantDispo, PlacerApresDispo, Enregistrer, Optimisationdesdiametres})
+        commande->setEnabled(false);
+}
+
+void TPrincipale::ActionsDispositif(bool remplace, bool avant, bool apres)
+{
+    RemplaceDispo->setEnabled(remplace);
+    PlacerAvantDispo->setEnabled(avant);
+    PlacerApresDispo->setEnabled(apres);
+}
+
+void TPrincipale::BoutonsVuesInstrument()
+{
+    EnfonceSeul(TBoutonVue::Instrument);
+    SynchroniseBoutonsVue();
 }
 
 void TPrincipale::CreeActions()
@@ -509,20 +514,11 @@ void TPrincipale::CreePage()
             [this](int action) { AppliqueGrandPas(HorizontalBar, BarreHorizontale_, action); });
 }
 
-void TPrincipale::InstalleCrochets()
+void TPrincipale::RelieDessin()
 {
     // The views draw on the image under the sheet; its mouse chooses a star panel or a field point, holds a
     // cross-hair on the field graph, and switches to the single star and back by a double click.
     ImagesEtoiles.Dessin = &Dessin->Canevas();
-    // The box's model, not the widget, says whether a value is open: the widget is hidden while the window is.
-    const auto fermeEditeurs = [] {
-        if (EtatSaisie.Saisie.Visible)
-            ValideSaisie();
-        FermeCadresEtRafraichit();
-        Controles.ComboBoxLambda.Visible = false;
-        Controles.Ligne.Visible = false;
-        CacheBoiteSaisie();
-    };
     connect(Dessin, &TImageVue::SourisEnfoncee, this,
             [this](Qt::MouseButton bouton, Qt::KeyboardModifiers, bool, int x, int y) {
                 if (bouton == Qt::LeftButton && Etat.VueCourante == TVue::Champ &&
@@ -541,28 +537,20 @@ void TPrincipale::InstalleCrochets()
                 DessineReticule(Dessin->Canevas(), x, y, width());
                 Dessin->update();
             });
-    connect(Dessin, &TImageVue::SourisRelachee, this,
-            [fermeEditeurs](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-                fermeEditeurs();
-                DessinRelache(Etat.VueCourante, x, y);
-                Edition.AMettreAJour = true;
-                RafraichitVue();
-                Edition.ReticuleEnCours = false;
-            });
-    connect(Dessin, &TImageVue::DoubleClic, this, [this, fermeEditeurs](int, int) {
-        fermeEditeurs();
-        TRetoursEtoile retours{Etat.RetourEtoileMultiple, Etat.RetourDispositif, Etat.RetourChamp};
-        const TBasculeVue bascule = BasculeDoubleClic(Etat.VueCourante, retours);
-        Etat.RetourEtoileMultiple = retours.EtoileMultiple;
-        Etat.RetourDispositif = retours.Dispositif;
-        Etat.RetourChamp = retours.Champ;
-        const std::optional<TBoutonVue> bouton = BoutonDeVue(bascule.Vue);
-        if (!bouton)
+    connect(Dessin, &TImageVue::SourisRelachee, this, [](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+        FermeEditeursDessin();
+        DessinRelache(Etat.VueCourante, x, y);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        Edition.ReticuleEnCours = false;
+    });
+    connect(Dessin, &TImageVue::DoubleClic, this, [this](int, int) {
+        FermeEditeursDessin();
+        const std::optional<std::string> texte = DessinDoubleClic();
+        if (!texte)
             return;
-        EnfonceSeul(*bouton);
-        Etat.VueCourante = bascule.Vue;
-        if (!bascule.TexteStatut.empty())
-            statusBar()->showMessage(QString::fromStdString(bascule.TexteStatut));
+        if (!texte->empty())
+            statusBar()->showMessage(QString::fromStdString(*texte));
         RafraichitVue();
     });
     // The memorised field curve: its marks go to the refresh, which enables the commands by them.
@@ -597,56 +585,6 @@ void TPrincipale::InstalleCrochets()
     ImagesFiche.LigneSchmidt = &LigneSchmidt->Canevas();
     ImagesFiche.TableauSchmidt = &TableauSchmidt->Canevas();
     ImagesFiche.CaseArl = &CaseArl->Canevas();
-    Relais.SaisieVisible = [] { return Principale->Saisie->isVisible(); };
-    Relais.CurseurAttente = [](bool attente) {
-        if (attente)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            QApplication::restoreOverrideCursor();
-    };
-    ::RedessinePage = [] { Principale->RedessinePage(); };
-    ::MontreHistorique = [] { Principale->MontreHistorique(); };
-    // Both resets leave the document unnamed. A new instrument has no mirror row to edit.
-    Notifications.InstrumentReinitialise = [] {
-        Controles.LigneMiroir.Visible = false;
-        Controles.LigneMiroirActive.Visible = false;
-        Principale->LigneMiroirActive->hide();
-        if (CablageVues != nullptr)
-            CablageVues->LigneMiroir->hide();
-        Etat.CheminDocument.clear();
-        Etat.NomEnregistrement.clear();
-        Etat.DocumentNomme = false;
-        Principale->setWindowTitle(QStringLiteral("Quivane"));
-        Principale->Enregistrer->setEnabled(false);
-        Principale->Imprimer->setEnabled(false);
-        Principale->ImprimerTout->setEnabled(false);
-        TCanevasImage& canevas = Principale->Fenetre->Canevas();
-        canevas.Pinceau() = TPinceau{};
-        canevas.FillRect(0, 0, canevas.Largeur(), canevas.Hauteur());
-        Principale->Fenetre->update();
-    };
-    Notifications.DispositifReinitialise = [](bool instrumentValide) {
-        Etat.CheminDocument.clear();
-        Etat.NomEnregistrement.clear();
-        Etat.DocumentNomme = false;
-        Principale->RemplaceDispo->setEnabled(instrumentValide);
-        for (QAction* commande : {Principale->PlacerAvantDispo, Principale->PlacerApresDispo, Principale->Enregistrer,
-                                  Principale->Optimisationdesdiametres})
-            commande->setEnabled(false);
-    };
-    Notifications.Bip = [](int genre) { SonneBip(genre); };
-    FenetreFichier.Titre = [](const std::string& titre) { Principale->setWindowTitle(QString::fromStdString(titre)); };
-    FenetreFichier.ActionEnregistrer = [](bool active) { Principale->Enregistrer->setEnabled(active); };
-    FenetreFichier.ActionsDispositif = [](bool remplace, bool avant, bool apres) {
-        Principale->RemplaceDispo->setEnabled(remplace);
-        Principale->PlacerAvantDispo->setEnabled(avant);
-        Principale->PlacerApresDispo->setEnabled(apres);
-    };
-    FenetreFichier.BoutonsVuesInstrument = [] {
-        EnfonceSeul(TBoutonVue::Instrument);
-        Principale->SynchroniseBoutonsVue();
-    };
-    FenetreFichier.CacheSaisie = [] { Principale->Saisie->hide(); };
 }
 
 TMargesCadre TPrincipale::MargesCadre() const

@@ -136,6 +136,13 @@ public:
     void RedessinePage();
     // Shows the recent-file items of the non-empty entries, stopping at the first empty one.
     void MontreHistorique();
+    // The window's part of the design's resets: a new instrument has no mirror row, no title, nothing to save or
+    // print and a blank sheet image; a new device leaves only "Remplacer le dispositif actuel" by the instrument.
+    void InstrumentReinitialise();
+    void DispositifReinitialise(bool instrumentValide);
+    // The device commands a design file enables, and the "Instrument" view button pressed alone.
+    void ActionsDispositif(bool remplace, bool avant, bool apres);
+    void BoutonsVuesInstrument();
 
 protected:
     void closeEvent(QCloseEvent* evenement) override;
@@ -150,7 +157,7 @@ private:
     void CreeMenus();
     void CreeBarreOutils();
     void CreePage();
-    void InstalleCrochets();
+    void RelieDessin();
 
     // Handlers of what the window itself does around its routine; the other commands call their routine directly.
     void QuitterExecute();

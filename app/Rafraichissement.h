@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Etat.h"
+#include "optics/Crochets.h"
 #include "optics/Modele.h"
 #include "platform/Canevas.h"
 
@@ -97,22 +98,32 @@ struct TMarquesCourbe
 };
 inline TMarquesCourbe MarquesCourbe;
 
-// What the refresh asks of in-place editing and of the main window; inert until they install their routines.
+// What the refresh asks of in-place editing and of the main window; installed at start-up, one called before that
+// fails loudly (optics/Crochets.h).
 struct TRelaisRafraichissement
 {
-    int (*CodeSaisie)() = [] { return 0; };
-    bool (*SaisieVisible)() = [] { return false; };
+    int (*CodeSaisie)() = [] {
+        CrochetAbsent("Relais.CodeSaisie");
+        return 0;
+    };
+    bool (*SaisieVisible)() = [] {
+        CrochetAbsent("Relais.SaisieVisible");
+        return false;
+    };
     // One of the frames CadreDioptre, CadreLentille, CadreEpaisseur, CadreDiametre is shown.
-    bool (*CadreOuvert)() = [] { return false; };
+    bool (*CadreOuvert)() = [] {
+        CrochetAbsent("Relais.CadreOuvert");
+        return false;
+    };
     // Hide CadreDioptre, CadreLentille, CadreEpaisseur, CadreDiametre and CadreMiroirPlan; CadreDioptre alone.
-    void (*FermeCadres)() = [] {};
-    void (*FermeCadreDioptre)() = [] {};
-    void (*OuvreSaisieDiametreEntree)() = [] {};
-    void (*OuvreSaisieRayonGroupe)() = [] {};
-    void (*OuvreSaisieRayonDioptre)() = [] {};
-    void (*CurseurAttente)(bool attente) = [](bool) {};
+    void (*FermeCadres)() = [] { CrochetAbsent("Relais.FermeCadres"); };
+    void (*FermeCadreDioptre)() = [] { CrochetAbsent("Relais.FermeCadreDioptre"); };
+    void (*OuvreSaisieDiametreEntree)() = [] { CrochetAbsent("Relais.OuvreSaisieDiametreEntree"); };
+    void (*OuvreSaisieRayonGroupe)() = [] { CrochetAbsent("Relais.OuvreSaisieRayonGroupe"); };
+    void (*OuvreSaisieRayonDioptre)() = [] { CrochetAbsent("Relais.OuvreSaisieRayonDioptre"); };
+    void (*CurseurAttente)(bool attente) = [](bool) { CrochetAbsent("Relais.CurseurAttente"); };
     // A view's text for the status bar; an empty text leaves the bar as it is.
-    void (*MontreStatut)(const std::string& texte) = [](const std::string&) {};
+    void (*MontreStatut)(const std::string& texte) = [](const std::string&) { CrochetAbsent("Relais.MontreStatut"); };
 };
 inline TRelaisRafraichissement Relais;
 
@@ -168,5 +179,5 @@ bool LigneVide(TTableEditee table, int ligne);
 // Closes the lens-row frame and its pressed buttons, then refreshes.
 void FermeCadreDioptre();
 
-// Installed by the main window: repaints the page's images and lays out the scroll bars.
-inline void (*RedessinePage)() = [] {};
+// Installed with the main window: repaints the page's images and lays out the scroll bars.
+inline void (*RedessinePage)() = [] { CrochetAbsent("RedessinePage"); };

@@ -2,8 +2,13 @@
 #include "app/Vues.h"
 
 #include "app/Rafraichissement.h"
+#include "editing/BoiteSaisie.h"
+#include "editing/EtatEdition.h"
+#include "editing/Valide.h"
 #include "optics/Modele.h"
 #include "platform/Services.h"
+#include "sheet/Fiche.h"
+#include "stars/SourisDessin.h"
 
 namespace {
 
@@ -31,6 +36,32 @@ void EnfonceSeul(TBoutonVue bouton)
 {
     Etat.BoutonsVue.fill(false);
     Bouton(bouton) = true;
+}
+
+void FermeEditeursDessin()
+{
+    // The box's model, not the widget, says whether a value is open: the widget is hidden while the window is.
+    if (EtatSaisie.Saisie.Visible)
+        ValideSaisie();
+    FermeCadresEtRafraichit();
+    Controles.ComboBoxLambda.Visible = false;
+    Controles.Ligne.Visible = false;
+    CacheBoiteSaisie();
+}
+
+std::optional<std::string> DessinDoubleClic()
+{
+    TRetoursEtoile retours{Etat.RetourEtoileMultiple, Etat.RetourDispositif, Etat.RetourChamp};
+    const TBasculeVue bascule = BasculeDoubleClic(Etat.VueCourante, retours);
+    Etat.RetourEtoileMultiple = retours.EtoileMultiple;
+    Etat.RetourDispositif = retours.Dispositif;
+    Etat.RetourChamp = retours.Champ;
+    const std::optional<TBoutonVue> bouton = BoutonDeVue(bascule.Vue);
+    if (!bouton)
+        return std::nullopt;
+    EnfonceSeul(*bouton);
+    Etat.VueCourante = bascule.Vue;
+    return bascule.TexteStatut;
 }
 
 TVue VueDesBoutons(TVue actuelle)

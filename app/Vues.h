@@ -4,6 +4,7 @@
 
 #include "app/Etat.h"
 
+#include <optional>
 #include <string>
 
 void AfficheInstrumentExecute();
@@ -17,6 +18,14 @@ TVue VueDesBoutons(TVue actuelle);
 
 // Presses one button and releases the four others.
 void EnfonceSeul(TBoutonVue bouton);
+
+// Closes whatever editor is open before the drawing takes a click: the entry box committed, the frames, the
+// wavelength list and the row highlight closed.
+void FermeEditeursDessin();
+// A double click on the drawing, once the editors are closed: the view it leaves for becomes current with its button
+// the one pressed, its return flag kept in the shell's state. The status text to show (empty: the bar stays as it
+// is), or nothing when the click changes no view.
+std::optional<std::string> DessinDoubleClic();
 
 // The zooms of the current star view: each doubles or halves its zoom, or disables itself at the limit.
 void ZoomAvantExecute();

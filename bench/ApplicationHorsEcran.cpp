@@ -3,8 +3,19 @@
 
 #include <QGuiApplication>
 
+#include "app/Crochets.h"
 #include "optics/Modele.h"
 #include "support/Formes.h"
+
+namespace {
+
+// Every measure runs with the program's own wiring, as its start-up installs it.
+[[maybe_unused]] const bool CrochetsInstalles = [] {
+    InstalleCrochets();
+    return true;
+}();
+
+}
 
 void ApplicationHorsEcran()
 {

@@ -3,7 +3,6 @@
 
 #include "editing/Nombres.h"
 #include "optics/Modele.h"
-#include "optics/Notifications.h"
 
 std::optional<std::string> TDemandesFoyer::DemandeDistanceFoyerDioptre(double distancePrecedente)
 {
@@ -51,10 +50,4 @@ bool DemandeDecalageFoyer()
         Systeme.DecalageFoyerInitial = LitNombre(*texte, PolitiqueDialogue);
     }
     return true;
-}
-
-void InstalleDemandesFoyer()
-{
-    Notifications.DemandeDistanceFoyerDioptre = &DemandeDistanceFoyerDioptre;
-    Notifications.DemandeDecalageFoyer = &DemandeDecalageFoyer;
 }

@@ -23,6 +23,3 @@ public:
 // `DecalageFoyerInitial`; a text that is not a number leaves it; abandoning stops.
 bool DemandeDistanceFoyerDioptre();
 bool DemandeDecalageFoyer();
-
-// Connects the solver's hooks to the installed request service.
-void InstalleDemandesFoyer();

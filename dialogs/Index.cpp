@@ -583,13 +583,28 @@ void TIndicesForm::SelectionneMatiere()
     accept();
 }
 
-void InstalleCatalogue(QWidget* parent)
+void FixeParentCatalogue(QWidget* parent)
 {
     Parent = parent;
-    PortsCatalogue.Lit = [] {
-        AssureCatalogue();
-        return LitCatalogue();
-    };
-    PortsCatalogue.Montre = [] { AssureCatalogue()->Montre(); };
-    PortsCatalogue.MontreTable = [] { AssureCatalogue()->Montre(TUsageCatalogue::Table); };
+}
+
+// Without the main window there is no catalogue window: the catalogue reads as missing and nothing is chosen.
+TCatalogueLu LitCatalogueFenetre()
+{
+    if (Parent == nullptr)
+        return TCatalogueLu{{}, true};
+    AssureCatalogue();
+    return LitCatalogue();
+}
+
+void MontreCatalogue()
+{
+    if (Parent != nullptr)
+        AssureCatalogue()->Montre();
+}
+
+void MontreTableCatalogue()
+{
+    if (Parent != nullptr)
+        AssureCatalogue()->Montre(TUsageCatalogue::Table);
 }

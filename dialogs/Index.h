@@ -102,6 +102,10 @@ private:
     const TMatiereCatalogue* MatiereSelectionneeLue(TCatalogueLu& catalogue) const;
 };
 
-// Makes the catalogue window the catalogue the editors reach (reading and choosing); the window, a child of
-// `parent`, is created and the file checked at the first of them.
-void InstalleCatalogue(QWidget* parent);
+// The catalogue the editors reach: its window, a child of the window given here, is created and the file checked at
+// the first reading or showing.
+void FixeParentCatalogue(QWidget* parent);
+TCatalogueLu LitCatalogueFenetre();
+// Shows the window modally over MatiereChoisie and MatiereSelectionnee, or as a table of the materials to choose from.
+void MontreCatalogue();
+void MontreTableCatalogue();

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -15,8 +16,9 @@ constexpr int Largeur = 280;
 constexpr int LargeurBouton = 75;
 constexpr int HauteurBouton = 25;
 
-QWidget* Parent = nullptr;
-TOculaireChoixForm* Fenetre = nullptr;
+// Both go with the main window that owns the dialog.
+QPointer<QWidget> Parent;
+QPointer<TOculaireChoixForm> Fenetre;
 
 }
 
@@ -138,12 +140,17 @@ void TOculaireChoixForm::keyPressEvent(QKeyEvent* evenement)
     QDialog::keyPressEvent(evenement);
 }
 
-void InstalleChoixOculaire(QWidget* parent)
+void FixeParentChoixOculaire(QWidget* parent)
 {
     Parent = parent;
-    PortsOculaire.Montre = [](TEtatDispositifOculaire etat) {
-        if (Fenetre == nullptr)
-            Fenetre = new TOculaireChoixForm(Parent);
-        return Fenetre->Montre(etat);
-    };
+}
+
+std::optional<TChoixOculaire> MontreChoixOculaire(TEtatDispositifOculaire etat)
+{
+    // Without the main window the dialog answers as cancelled.
+    if (Parent == nullptr)
+        return std::nullopt;
+    if (Fenetre == nullptr)
+        Fenetre = new TOculaireChoixForm(Parent);
+    return Fenetre->Montre(etat);
 }

@@ -48,6 +48,7 @@ private:
     std::optional<TChoixOculaire> Choix_;
 };
 
-// Makes the dialog the one the eyepiece command shows; the window, a child of `parent`, is created at the first
+// The dialog the eyepiece command shows: its window, a child of the window given here, is created at the first
 // showing and kept.
-void InstalleChoixOculaire(QWidget* parent);
+void FixeParentChoixOculaire(QWidget* parent);
+std::optional<TChoixOculaire> MontreChoixOculaire(TEtatDispositifOculaire etat);

@@ -2,6 +2,8 @@
 // the device or behind it; the typed focal length, the journal record and its replay. No window here.
 #pragma once
 
+#include "optics/Crochets.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -83,11 +85,11 @@ struct TChoixOculaire
     TPlacementOculaire Placement = TPlacementOculaire::RemplaceDispositif;
 };
 
-// The eyepiece dialog as the command reaches it; the dialogs install the window at start-up. Until then it answers
-// as cancelled.
+// The eyepiece dialog as the command reaches it, installed at start-up.
 struct TPortsOculaire
 {
     std::optional<TChoixOculaire> (*Montre)(TEtatDispositifOculaire etat) = [](TEtatDispositifOculaire) {
+        CrochetAbsent("PortsOculaire.Montre");
         return std::optional<TChoixOculaire>();
     };
 };

@@ -45,10 +45,7 @@ TCoqueSaisie::TCoqueSaisie(QLineEdit* saisie) : QObject(saisie), Saisie_(saisie)
 TCoqueSaisie::~TCoqueSaisie()
 {
     if (Coque == this)
-    {
         Coque = nullptr;
-        PortsEdition.MontreSaisie = [] {};
-    }
 }
 
 void TCoqueSaisie::Montre()
@@ -167,7 +164,6 @@ bool TCoqueSaisie::eventFilter(QObject* objet, QEvent* evenement)
 void InstalleBoiteSaisie(QLineEdit* saisie)
 {
     Coque = new TCoqueSaisie(saisie);
-    PortsEdition.MontreSaisie = [] { MontreBoiteSaisie(); };
 }
 
 void MontreBoiteSaisie()

@@ -44,7 +44,7 @@ private:
     bool EnCours_ = false;
 };
 
-// Attaches the shell to the page's line edit and installs the model's cue; the shell lives as long as the line edit.
+// Attaches the shell to the page's line edit; the shell lives as long as the line edit.
 void InstalleBoiteSaisie(QLineEdit* saisie);
 // Mirrors the model onto the line edit, when a shell is installed.
 void MontreBoiteSaisie();

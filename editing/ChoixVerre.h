@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editing/Ports.h"
+#include "optics/Crochets.h"
 #include "optics/Modele.h"
 
 #include <array>
@@ -30,18 +31,20 @@ struct TCatalogueLu
 inline std::array<std::string, 4> MatiereChoisie;
 inline bool MatiereSelectionnee = false;
 
-// The catalogue as the editors reach it; the dialogs install the real file and window at start-up. Until then the
-// catalogue reads as missing and the window chooses nothing.
+// The catalogue as the editors reach it: the real file and window, installed at start-up.
 struct TPortsCatalogue
 {
-    TCatalogueLu (*Lit)() = [] { return TCatalogueLu{{}, true}; };
+    TCatalogueLu (*Lit)() = [] {
+        CrochetAbsent("PortsCatalogue.Lit");
+        return TCatalogueLu{{}, true};
+    };
     // Shows the catalogue window modally over MatiereChoisie and MatiereSelectionnee.
-    void (*Montre)() = [] {};
+    void (*Montre)() = [] { CrochetAbsent("PortsCatalogue.Montre"); };
     // The same as a table of the materials to choose from: captioned as such, sorted by name, nothing selected.
-    void (*MontreTable)() = [] {};
+    void (*MontreTable)() = [] { CrochetAbsent("PortsCatalogue.MontreTable"); };
     // The disk-icon message box of a file that could not be read.
-    void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) = [](const std::string&,
-                                                                                          const std::string&) {};
+    void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) =
+        [](const std::string&, const std::string&) { CrochetAbsent("PortsCatalogue.AfficheMessageDisque"); };
 };
 
 inline TPortsCatalogue PortsCatalogue;

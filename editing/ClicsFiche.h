@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editing/OuvreSaisie.h"
+#include "optics/Crochets.h"
 
 #include <optional>
 #include <string>
@@ -12,14 +13,20 @@
 struct TPortsClicsFiche
 {
     // The type list's text, while the list is shown on a blank sheet.
-    std::string (*TexteListeTypes)() = [] { return std::string(); };
+    std::string (*TexteListeTypes)() = [] {
+        CrochetAbsent("PortsClicsFiche.TexteListeTypes");
+        return std::string();
+    };
     // Makes "Tableau" the current view (a form was just chosen).
-    void (*AfficheVueTableau)() = [] {};
+    void (*AfficheVueTableau)() = [] { CrochetAbsent("PortsClicsFiche.AfficheVueTableau"); };
     // The lens-device view's arrow step (whole units).
-    int (*PasDistanceDispositif)() = [] { return 1; };
+    int (*PasDistanceDispositif)() = [] {
+        CrochetAbsent("PortsClicsFiche.PasDistanceDispositif");
+        return 1;
+    };
     // Before the star distance changes: the single star forgets its last traced distance's message, and takes the
     // present distance as the last one known to work.
-    void (*PrepareDistanceEtoile)() = [] {};
+    void (*PrepareDistanceEtoile)() = [] { CrochetAbsent("PortsClicsFiche.PrepareDistanceEtoile"); };
 };
 
 inline TPortsClicsFiche PortsClicsFiche;

@@ -2,6 +2,7 @@
 // header cell of a surface table, whose choice changes one spectral line and that channel's indices of the table.
 #pragma once
 
+#include "optics/Crochets.h"
 #include "optics/Modele.h"
 
 #include <string>
@@ -11,7 +12,7 @@
 struct TPortsListes
 {
     // Asks whether to save a modified design, then starts an empty one.
-    void (*CreeNouveauDocument)() = [] {};
+    void (*CreeNouveauDocument)() = [] { CrochetAbsent("PortsListes.CreeNouveauDocument"); };
 };
 
 inline TPortsListes PortsListes;

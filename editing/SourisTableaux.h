@@ -5,6 +5,7 @@
 // these.
 #pragma once
 
+#include "optics/Crochets.h"
 #include "optics/Modele.h"
 
 // The column zones of a table row, left to right.
@@ -39,15 +40,21 @@ TZoneLigne ZoneLigne(int x);
 // rows (a point on the table's last pixel line is on its last row).
 int LigneSousPointeur(TTableEditee table, int y);
 
-// What the table frames of the lens shape, the thickness, the diameter and the flat mirror need, installed by the
-// frames; until then their buttons only release their pressed image.
+// What the table frames of the lens shape, the thickness, the diameter and the flat mirror need, installed at
+// start-up.
 struct TPortsCadresTables
 {
-    void (*OuvreCadreLentille)(TTableEditee table) = [](TTableEditee) {};
-    void (*OuvreCadreEpaisseur)(TTableEditee table) = [](TTableEditee) {};
+    void (*OuvreCadreLentille)(TTableEditee table) = [](TTableEditee) {
+        CrochetAbsent("PortsCadresTables.OuvreCadreLentille");
+    };
+    void (*OuvreCadreEpaisseur)(TTableEditee table) = [](TTableEditee) {
+        CrochetAbsent("PortsCadresTables.OuvreCadreEpaisseur");
+    };
     // On the lens group, the current row past its last one is the Klevtsov's mirror row.
-    void (*OuvreCadreDiametre)(TTableEditee table) = [](TTableEditee) {};
-    void (*OuvreCadreMiroirPlan)() = [] {};
+    void (*OuvreCadreDiametre)(TTableEditee table) = [](TTableEditee) {
+        CrochetAbsent("PortsCadresTables.OuvreCadreDiametre");
+    };
+    void (*OuvreCadreMiroirPlan)() = [] { CrochetAbsent("PortsCadresTables.OuvreCadreMiroirPlan"); };
 };
 inline TPortsCadresTables PortsCadresTables;
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editing/EtatEdition.h"
+#include "optics/Crochets.h"
 
 // The keys the box reacts to when pressed, by their virtual key codes.
 inline constexpr int ToucheGauche = 37;
@@ -37,5 +38,5 @@ void FicheSaisieEnter();
 // The box lost the focus to another control of the program: the clipboard commands are disabled and the box commits.
 void FicheSaisieExit();
 
-// The glass choice from the keyboard, installed by the catalogue's caller; until then Page Down does nothing.
-inline void (*ChoixVerreClavier)() = [] {};
+// The glass choice from the keyboard, installed at start-up.
+inline void (*ChoixVerreClavier)() = [] { CrochetAbsent("ChoixVerreClavier"); };

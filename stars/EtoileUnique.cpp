@@ -373,6 +373,12 @@ std::optional<std::string> TexteRapportStrehl(float rapport)
     return std::nullopt;
 }
 
+void PrepareDistanceEtoile()
+{
+    EtatEtoileUnique.MessageRayonPrincipalAffiche = false;
+    EtatEtoileUnique.DistanceAxeEtoileValide = Reglages.DistanceAxeEtoile;
+}
+
 void DessineEtoileUnique(TFenetreEtoiles& fenetre)
 {
     VerifieInstrument();

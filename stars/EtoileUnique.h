@@ -21,6 +21,10 @@ inline constexpr const char* MessageRayonCentralPerdu =
     "Le rayon central ne peut plus traverser le dispositif à cause d'une réflexion totale ou d'un diaphragme, "
     "l'analyse est donc impossible! Indiquez une distance à l'axe plus faible.";
 
+// Before the star distance changes: the view forgets its last failing distance's message, and takes the present
+// distance as the last one known to work.
+void PrepareDistanceEtoile();
+
 // Draws the view; an afocal chief ray that no longer passes is reported through the question window once per
 // failure, and the last working distance comes back for the next drawing.
 void DessineEtoileUnique(TFenetreEtoiles& fenetre);

@@ -2,6 +2,8 @@
 // test starts from the state of a new run, whatever the test before it left.
 #include "support/Formes.h"
 
+#include "optics/Crochets.h"
+#include "optics/Notifications.h"
 #include "optics/TraceRayon.h"
 
 #ifdef QUIVANE_ETAT_PLATEFORME
@@ -37,6 +39,8 @@
 #include "editing/ListeTypes.h"
 #include "editing/Nombres.h"
 #include "editing/Ports.h"
+#include "editing/PortsEnregistres.h"
+#include "editing/SourisTableaux.h"
 #include "editing/Touches.h"
 #endif
 #ifdef QUIVANE_ETAT_DIALOGUES
@@ -44,6 +48,7 @@
 #include "dialogs/RossCalcul.h"
 #endif
 #ifdef QUIVANE_ETAT_APPLICATION
+#include "app/Crochets.h"
 #include "app/Enregistrement.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
@@ -57,7 +62,10 @@
 
 void ReinitialiseProgramme()
 {
+    // A hook the test did not install fails the test, naming the hook, instead of stopping the whole program.
+    SurCrochetAbsent = [](const char* nom) { ADD_FAILURE() << "hook called but never installed: " << nom; };
     ReinitialiseEtat();
+    Notifications = TNotifications{};
     RayonsGroupe = {};
 #ifdef QUIVANE_ETAT_PLATEFORME
     SeparateurDecimal = '.';
@@ -113,13 +121,18 @@ void ReinitialiseProgramme()
     ListeLongueursOnde = TListeLongueursOnde{};
     MatiereChoisie = {};
     MatiereSelectionnee = false;
-    ChoixVerreClavier = [] {};
+    PortsCadresTables = TPortsCadresTables{};
+    ChoixVerreClavier = [] { CrochetAbsent("ChoixVerreClavier"); };
     FichierIncorrect = false;
     ErreurLecture = false;
 #endif
 #ifdef QUIVANE_ETAT_DIALOGUES
     PortsOculaire = TPortsOculaire{};
     PortsRoss = TPortsRoss{};
+#endif
+#if defined(QUIVANE_ETAT_EDITION) && !defined(QUIVANE_ETAT_APPLICATION)
+    // Below the shell, the editors' ports are recorded for every test to look at.
+    InstallePortsEnregistres();
 #endif
 #ifdef QUIVANE_ETAT_APPLICATION
     Etat = TEtatApplication{};
@@ -129,9 +142,12 @@ void ReinitialiseProgramme()
     MarquesCourbe = TMarquesCourbe{};
     Relais = TRelaisRafraichissement{};
     FenetreFichier = TFenetreFichier{};
-    RedessinePage = [] {};
-    MontreHistorique = [] {};
     OperationFichierReussie = false;
+    // The shell's tests run the program's own wiring, as its start-up installs it, except the focus searches'
+    // questions: abandoned unless a test asks them through the program's dialogs.
+    InstalleCrochets();
+    Notifications.DemandeDistanceFoyerDioptre = [] { return false; };
+    Notifications.DemandeDecalageFoyer = [] { return false; };
 #endif
 }
 

@@ -9,6 +9,7 @@
 #include "doubles/ApplicationQt.h"
 #include "doubles/ServicesDeTest.h"
 #include "editing/EtatEdition.h"
+#include "editing/OuvreSaisie.h"
 #include "editing/Ports.h"
 #include "optics/Modele.h"
 #include "optics/Initialisation.h"
@@ -42,15 +43,9 @@ protected:
     void SetUp() override
     {
         AssureApplicationQt();
-        // As the program's start installs it: the editors' clicks end with the central refresh.
-        PortsEdition.RafraichitVue = [] { RafraichitVue(); };
         Principale_ = std::make_unique<TPrincipale>();
     }
-    void TearDown() override
-    {
-        Principale_.reset();
-        PortsEdition.RafraichitVue = [] {};
-    }
+    void TearDown() override { Principale_.reset(); }
 
     // The form built valid, its block expanded, shown in a view through the view's own button.
     void Montre(T forme, TBoutonVue bouton, TVue vue)
@@ -253,6 +248,8 @@ TEST_F(CablageVuesFenetre, LEtoileUniqueDitSaDensiteDansLaBarreDEtat)
 {
     ConstruitFormeValide(T::Newton);
     Reglages.DensiteEtoileUnique = 20;
+    // A value is open, as always once the program has started: the refresh opens none over the view's text.
+    OuvreSaisieDiametreEntree();
     Affiche(TBoutonVue::Unique, TVue::EtoileUnique);
     EXPECT_EQ(Principale_->statusBar()->currentMessage().toStdString(), "Densité = 40 rayons / diamètre");
     EXPECT_TRUE(CablageVues->BoxDistance->isVisibleTo(Principale_->Fiche));

@@ -76,8 +76,8 @@ protected:
         Lecture = TLecture{};
         EtatSaisie = TEtatSaisie{};
         Controles = TControlesFiche{};
-        PortsEdition = TPortsEdition{};
-        InstallePortsEdition();
+        // The window refreshes after each edit, as the program does.
+        PortsEdition.RafraichitVue = [] { RafraichitVue(); };
     }
 
     TPrincipale& Demarre()

@@ -48,8 +48,6 @@ protected:
     void SetUp() override
     {
         JournalTest::SetUp();
-        // The formulas' refusals reach the question window as the running program's do.
-        InstallePortsEdition();
         ChoixScripte.reset();
         EtatsMontres.clear();
         PortsOculaire.Montre = [](TEtatDispositifOculaire etat) {

@@ -28,7 +28,8 @@ protected:
     void SetUp() override
     {
         JournalTest::SetUp();
-        InstallePortsEdition();
+        // The tools refresh the window as the program does.
+        PortsEdition.RafraichitVue = [] { RafraichitVue(); };
         ChoixHomothetie.reset();
         EtatsHomothetie.clear();
         DistanceChoisie.reset();

@@ -2,6 +2,7 @@
 #include "app/Etat.h"
 #include "app/Journal.h"
 #include "app/Rafraichissement.h"
+#include "editing/EtatEdition.h"
 #include "doubles/CanevasEnregistreur.h"
 #include "optics/Modele.h"
 #include "platform/Format.h"
@@ -283,7 +284,9 @@ TEST_F(Rafraichissement, UnNewtonRecalculeEtDessine)
     // No device row is filled in, yet the drawn sheet can be printed.
     EXPECT_EQ(EtatsPage.EstActive(TCommande::Imprimer), true);
     EXPECT_EQ(EtatsPage.EstVisible(TElementPage::Dessin), false);
-    EXPECT_EQ(ContexteAide, 3000);
+    // With no value open, the refresh opens the entrance diameter, whose help follows it.
+    EXPECT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
+    EXPECT_EQ(ContexteAide, 3020);
 }
 
 TEST_F(Rafraichissement, SansMiseAJourSeulsLesEtatsFinauxChangent)

@@ -12,6 +12,7 @@
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
 #include "optics/Validite.h"
+#include "optics/Notifications.h"
 #include "platform/Format.h"
 #include "support/Formes.h"
 
@@ -20,6 +21,13 @@ namespace {
 class DemandesFoyerTest : public ::testing::Test
 {
 protected:
+    // The solver asks through the program's two focus questions.
+    static void InstalleDemandesFoyer()
+    {
+        Notifications.DemandeDistanceFoyerDioptre = DemandeDistanceFoyerDioptre;
+        Notifications.DemandeDecalageFoyer = DemandeDecalageFoyer;
+    }
+
     void SetUp() override
     {
         InstalleDemandesFoyer();

@@ -270,6 +270,8 @@ TEST_F(Correcteurs, LeCorrecteurSaisiSeReconstruitDeSonEnregistrement)
         SCOPED_TRACE(marque);
         SeparateurDecimal = marque;
         InstallePortsEnregistres();
+        // No catalogue file: the glass is the program's own.
+        PortsCatalogue.Lit = [] { return TCatalogueLu{{}, true}; };
         ASSERT_TRUE(CreeCorrecteurRossSaisi(SaisieRossInitiale()));
         VerifieRangees(53.505, 0.001);
         EXPECT_EQ(Dispositif.MatiereDioptre[5], "Air");

@@ -64,6 +64,8 @@ protected:
         Autre->move(0, 700);
         Saisie->hide();
         InstalleBoiteSaisie(Saisie);
+        // The editors' changes to the box reach the widget, as in the program.
+        PortsEdition.MontreSaisie = MontreBoiteSaisie;
         BoiteCourante = Saisie;
         Page->show();
         Edition.AMettreAJour = true;

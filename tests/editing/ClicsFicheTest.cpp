@@ -155,6 +155,9 @@ protected:
     void SetUp() override
     {
         SaisieForme::SetUp();
+        // The shell's part of a chosen form and of a stepped star distance.
+        PortsClicsFiche.AfficheVueTableau = [] {};
+        PortsClicsFiche.PrepareDistanceEtoile = [] {};
         for (int k = 0; k < NombreCasesValeur; ++k)
             MiseEnPage.CaseValeur[static_cast<std::size_t>(k)] = CaseGrille(k);
     }

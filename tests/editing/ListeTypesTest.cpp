@@ -22,6 +22,9 @@ protected:
         SaisieForme::SetUp();
         NouveauxDocuments = 0;
         PortsListes.CreeNouveauDocument = [] { ++NouveauxDocuments; };
+        // No catalogue file: a line that changes finds no glass in it, and that is said.
+        PortsCatalogue.Lit = [] { return TCatalogueLu{{}, true}; };
+        PortsCatalogue.AfficheMessageDisque = [](const std::string&, const std::string&) {};
         Controles.ComboBox.Visible = true;
     }
 };

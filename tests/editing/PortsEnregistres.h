@@ -5,6 +5,7 @@
 #include "doubles/Script.h"
 #include "editing/EtatEdition.h"
 #include "editing/Ports.h"
+#include "optics/Notifications.h"
 #include "platform/Format.h"
 #include "support/Formes.h"
 
@@ -30,21 +31,40 @@ struct TAppelsPorts
     int Bips = 0;
     std::vector<TEnregistrementJournal> Enregistrements;
     int Rafraichissements = 0;
+    int FermeturesCadres = 0;
+    int MontresSaisie = 0;
+    int LongueursOndeAppliquees = 0;
     std::map<TCommandeEdition, bool> Commandes;
+    std::string Statut;
+    int ContexteAide = 0;
+    // The model's word to the window: its resets and beeps.
+    int InstrumentsReinitialises = 0;
+    int DispositifsReinitialises = 0;
+    int BipsModele = 0;
+    // What the ports answer: the clipboard holds text, the current view.
+    bool PressePapiersTexte = false;
+    TVue Vue = TVue::Aucune;
 };
 
 inline TAppelsPorts Appels;
 // The answers the questions get, in order (6 yes, 7 no): a question past them, or an answer left, fails the test.
 inline std::optional<TScript<int>> Reponses;
 
+// Every port recorded, and the model's notifications counted (its focus searches abandoned): the editing and dialog
+// test programs install them before each test.
 inline void InstallePortsEnregistres()
 {
+    Notifications = NotificationsMuettes;
+    Notifications.InstrumentReinitialise = [] { ++Appels.InstrumentsReinitialises; };
+    Notifications.DispositifReinitialise = [](bool) { ++Appels.DispositifsReinitialises; };
+    Notifications.Bip = [](int) { ++Appels.BipsModele; };
     Appels = TAppelsPorts{};
     Reponses.emplace("Questions de l'édition");
     PortsEdition = TPortsEdition{};
     PortsEdition.AfficheAvertissement = [](const std::string& titre, const std::string& texte) {
         Appels.Messages.push_back({titre, texte});
     };
+    PortsEdition.AfficheAvertissementLarge = PortsEdition.AfficheAvertissement;
     PortsEdition.PoseQuestion = [](const std::string& titre, const std::string& texte) {
         Appels.Questions.push_back({titre, texte});
         return Reponses->Suivante(titre + " : " + texte).value_or(7);
@@ -56,8 +76,17 @@ inline void InstallePortsEnregistres()
     PortsEdition.DernierEnregistrement = [] {
         return Appels.Enregistrements.empty() ? TEnregistrementJournal{} : Appels.Enregistrements.back();
     };
+    PortsEdition.RejeuEnCours = [] { return false; };
     PortsEdition.RafraichitVue = [] { ++Appels.Rafraichissements; };
+    PortsEdition.FermeCadresEtRafraichit = [] { ++Appels.FermeturesCadres; };
+    PortsEdition.FermeCadreDioptre = [] { ++Appels.FermeturesCadres; };
     PortsEdition.ActiveCommande = [](TCommandeEdition commande, bool active) { Appels.Commandes[commande] = active; };
+    PortsEdition.PressePapiersTexte = [] { return Appels.PressePapiersTexte; };
+    PortsEdition.AfficheStatut = [](const std::string& texte) { Appels.Statut = texte; };
+    PortsEdition.FixeContexteAide = [](int contexte) { Appels.ContexteAide = contexte; };
+    PortsEdition.AppliqueLongueurOnde = [] { ++Appels.LongueursOndeAppliquees; };
+    PortsEdition.MontreSaisie = [] { ++Appels.MontresSaisie; };
+    PortsEdition.VueCourante = [] { return Appels.Vue; };
 }
 
 class SaisieForme : public ::testing::Test

@@ -3,6 +3,7 @@
 #include "PortsEnregistres.h"
 
 #include "editing/ChoixVerre.h"
+#include "editing/ClicsFiche.h"
 #include "editing/CommandesLignes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/SourisTableaux.h"
@@ -112,6 +113,8 @@ protected:
     void SetUp() override
     {
         SaisieForme::SetUp();
+        // A row command shows the table's view.
+        PortsClicsFiche.AfficheVueTableau = [] {};
         ConstruitFormeValide(Newton);
         Dispositif.NombreDioptres = 4;
         LigneDispositif(1, 100, 8, 40, BK7);

@@ -237,6 +237,8 @@ TEST_F(FormulesCatadioptriques, UnCalculQuiLaisseUnNonNombreRemetLaConception)
     Instrument.ProfilLame = ProfilPartage;
     VerifieValidite();
     const TInstrument avant = Instrument;
+    Bips = 0;
+    Notifications.Bip = [](int) { ++Bips; };
 
     CalculeSchmidtCassegrain();
 
@@ -246,6 +248,7 @@ TEST_F(FormulesCatadioptriques, UnCalculQuiLaisseUnNonNombreRemetLaConception)
     EXPECT_FALSE(Validite.InstrumentValide);
     EXPECT_EQ(Instrument.DiametreMiroir, avant.DiametreMiroir);
     EXPECT_EQ(Instrument.RayonCourbureSecondaire, avant.RayonCourbureSecondaire);
+    EXPECT_EQ(Bips, 1);
 }
 
 TEST_F(FormulesCatadioptriques, UnCalculDejaInterrompuRendLesDrapeauxDuDispositif)

@@ -14,7 +14,12 @@ namespace {
 class Initialisation : public ::testing::Test
 {
 protected:
-    void SetUp() override { ReinitialiseEtat(); }
+    // The resets' word to the window is tested on its own; the other tests install it doing nothing.
+    void SetUp() override
+    {
+        ReinitialiseEtat();
+        Notifications = NotificationsMuettes;
+    }
 };
 
 TEST_F(Initialisation, NouveauDessinPorteLesValeursParDefaut)

@@ -5,6 +5,7 @@
 #include "doubles/CanevasEnregistreur.h"
 #include "doubles/ServicesDeTest.h"
 #include "optics/Initialisation.h"
+#include "optics/Notifications.h"
 #include "platform/CanevasImage.h"
 #include "sections/Cadre.h"
 #include "sections/CoupeInstrument.h"
@@ -106,6 +107,8 @@ protected:
     static void SetUpTestSuite() { AssureApplicationGraphique(); }
     void SetUp() override
     {
+        // The sections draw what the model computes; the model's beeps and questions are its own tests' business.
+        Notifications = NotificationsMuettes;
         Controles.Dessin.Width = 762;
         Edition.AMettreAJour = true;
     }

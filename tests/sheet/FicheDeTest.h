@@ -3,6 +3,7 @@
 #pragma once
 
 #include "doubles/CanevasEnregistreur.h"
+#include "optics/Notifications.h"
 #include "platform/Format.h"
 #include "sheet/Fiche.h"
 #include "sheet/ImpressionTableau.h"
@@ -21,6 +22,8 @@ protected:
     void SetUp() override
     {
         AssureApplicationGraphique();
+        // The sheet shows what the model computes; the model's beeps and questions are its own tests' business.
+        Notifications = NotificationsMuettes;
         SeparateurDecimal = ',';
         ImagesFiche = {&Fenetre, &Grille, &Ligne, &LigneMiroirActive, &LigneSchmidt, &TableauSchmidt, &CaseArl};
     }

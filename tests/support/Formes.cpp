@@ -95,7 +95,9 @@ void CorrecteurHoughton()
 
 void ReinitialiseEtat()
 {
-    Notifications = TNotifications{};
+    // The design starts over without a word to the window; the hooks the test installed stay.
+    const TNotifications installees = Notifications;
+    Notifications = NotificationsMuettes;
     Instrument = TInstrument{};
     Groupe = TDioptreGroupe{};
     Dispositif = TDioptre{};
@@ -108,6 +110,7 @@ void ReinitialiseEtat()
     InitialiseInstrument();
     InitialiseDispositif();
     InitialiseLongueursOnde();
+    Notifications = installees;
 }
 
 void ConstruitFormeValide(TTypeInstrument forme)

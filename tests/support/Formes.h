@@ -6,8 +6,8 @@
 
 #include "optics/Modele.h"
 
-// Every record of the model and the ray back to a new design (the three resets), with no
-// notification installed.
+// Every record of the model and the ray back to a new design (the three resets, said to nobody); the hooks stay as
+// the test installed them.
 void ReinitialiseEtat();
 
 // The whole state of the program a test links, back to the start of a run: the design as
