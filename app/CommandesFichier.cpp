@@ -3,6 +3,7 @@
 
 #include "app/Enregistrement.h"
 #include "app/Etat.h"
+#include "editing/Ports.h"
 #include "app/FichierFenetre.h"
 #include "app/FichierLecture.h"
 #include "app/Historique.h"
@@ -247,6 +248,8 @@ void CreeNouveauDocument()
     Edition.AMettreAJour = true;
     FenetreFichier.BoutonsVuesInstrument();
     MontreTitreDocument();
+    // No value is open on the empty sheet: the last one's hint goes with it.
+    PortsEdition.AfficheStatut(std::string());
     RafraichitVue();
 }
 

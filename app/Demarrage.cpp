@@ -254,6 +254,9 @@ void FormCreate(TPrincipale& principale, const std::vector<std::string>& argumen
     RafraichitVue();
     if (Edition.PositionJournal == PositionRecuperation)
         Edition.PositionJournal = 0;
+    // Only the start's own opening leaves the focus alone: when the start opened no value (a design read, an empty
+    // sheet, a refractor), the first value the user opens takes the keys.
+    EtatSaisie.SaisieSansFocus = false;
 }
 
 bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
@@ -291,16 +294,31 @@ bool FermeProgramme(bool requeteFermeture, const TGeometrieFenetre& fenetre)
     return true;
 }
 
+namespace {
+
+// A help file that does not open is said: missing, or with no program to show an HTML page.
+void DitAideNonAffichee(bool affichee)
+{
+    if (affichee)
+        return;
+    if (!Services().Aide->FichierPresent())
+        MessageSimple("Le fichier d'aide est introuvable !");
+    else
+        MessageSimple("Aucun programme ne peut afficher le fichier d'aide (page HTML).");
+}
+
+} // namespace
+
 void AideExecute()
 {
     if (Services().Aide != nullptr)
-        Services().Aide->AfficheSommaire();
+        DitAideNonAffichee(Services().Aide->AfficheSommaire());
 }
 
 void SommaireExecute()
 {
     if (Services().Aide != nullptr)
-        Services().Aide->AfficheRubrique(0);
+        DitAideNonAffichee(Services().Aide->AfficheRubrique(0));
 }
 
 void AproposExecute()

@@ -153,7 +153,8 @@ bool RecupereSession()
     if (ExtraitNomFichier(Etat.CheminAffiche).starts_with("QuivaneFile"))
         Etat.CheminAffiche = TexteFichierRecupere;
     Etat.CheminDocument = Etat.CheminAffiche == TexteFichierRecupere ? std::string() : Etat.CheminAffiche;
-    Etat.NomEnregistrement = Journal.NomFichierOrigine;
+    // The heading names the file the journal started from; a design that never had one is headed as recovered.
+    Etat.NomEnregistrement = Journal.NomFichierOrigine.empty() ? Etat.CheminCopieDeBase : Journal.NomFichierOrigine;
     Etat.DocumentNomme = false;
     MontreTitreDocument();
     Edition.AMettreAJour = true;

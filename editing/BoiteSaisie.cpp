@@ -5,9 +5,12 @@
 #include "editing/Touches.h"
 #include "sheet/Fiche.h"
 
+#include <QAction>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +19,17 @@ TCoqueSaisie* Coque = nullptr;
 TPointPage Origine(const TControle& controle)
 {
     return {controle.Left, controle.Top};
+}
+
+// A key combination one of the window's commands holds (Ctrl+U, Ctrl+Z, Ctrl+Shift+Z, Ctrl+S ...): it acts on the
+// design even while the box has the focus, so the line edit's own meaning of it (erase the line, undo the typing) is
+// never taken, whether the command is enabled or not.
+bool RaccourciDeLaFenetre(const QWidget* saisie, const QKeyEvent* evenement)
+{
+    const QKeySequence touches(evenement->keyCombination());
+    const QList<QAction*> commandes = saisie->window()->findChildren<QAction*>();
+    return std::any_of(commandes.begin(), commandes.end(),
+                       [&touches](const QAction* commande) { return commande->shortcuts().contains(touches); });
 }
 
 } // namespace
@@ -140,8 +154,12 @@ bool TCoqueSaisie::eventFilter(QObject* objet, QEvent* evenement)
         return QObject::eventFilter(objet, evenement);
     switch (evenement->type())
     {
+    // Left unaccepted, the window's shortcut takes the key; a disabled command's key reaches the box and is dropped.
+    case QEvent::ShortcutOverride: return RaccourciDeLaFenetre(Saisie_, static_cast<QKeyEvent*>(evenement));
     case QEvent::KeyPress:
     {
+        if (RaccourciDeLaFenetre(Saisie_, static_cast<QKeyEvent*>(evenement)))
+            return true;
         if (EnCours_)
             return true;
         EnCours_ = true;

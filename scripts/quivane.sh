@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, then starts the program or runs every test.
-#   scripts/quivane.sh run [design.qvd]   build and start the program, optionally on a design file
+#   scripts/quivane.sh run [design.qvd]   build the program alone and start it, optionally on a design file
 #   scripts/quivane.sh test               build and run every test
 #   scripts/quivane.sh test --sanitize    the same with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
@@ -25,10 +25,11 @@ installe_manquants() {
   fi
 }
 
+# Configures and builds in the given folder; with `cible` set, that target alone.
 construit() {
   local dossier=$1; shift
   cmake -S "$racine" -B "$dossier" "$@" >/dev/null
-  cmake --build "$dossier" --parallel "$(nproc)"
+  cmake --build "$dossier" --parallel "$(nproc)" ${cible:+--target "$cible"}
 }
 
 commande=${1:-}
@@ -36,7 +37,8 @@ commande=${1:-}
 case "$commande" in
   run)
     installe_manquants
-    construit "$racine/build"
+    # The program alone: the tests and measurements are built by the test command.
+    cible=quivane construit "$racine/build"
     exec "$racine/build/quivane" "$@"
     ;;
   test)

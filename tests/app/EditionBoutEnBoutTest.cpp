@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QInputDevice>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -38,6 +39,10 @@
 #include <memory>
 
 namespace fs = std::filesystem;
+
+// Qt's own entry to its shortcut map, the one its test library sends keys through.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 
@@ -110,6 +115,15 @@ protected:
         QMouseEvent relache(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier, Souris.get());
         QApplication::sendEvent(widget, &relache);
+    }
+
+    // A key as the window system delivers it: the window's shortcuts first, then the widget with the focus.
+    void ToucheClavier(QWidget* widget, int touche, Qt::KeyboardModifiers modificateurs)
+    {
+        if (qt_sendShortcutOverrideEvent(widget, 0, touche, modificateurs))
+            return;
+        QKeyEvent evenement(QEvent::KeyPress, touche, modificateurs, 0, 0, 0, QString(), false, 1, Clavier.get());
+        QApplication::sendEvent(widget, &evenement);
     }
 
     // The pixels of a rectangle of the sheet image.
@@ -576,6 +590,116 @@ TEST_F(EditionBoutEnBout, LaListeDesTypesMontreLeNomEntierDeChaqueForme)
         EXPECT_LE(texte->fontMetrics().horizontalAdvance(types->itemText(k)) + 4, texte->width());
     }
     EXPECT_EQ(types->width(), Controles.ComboBox.Width);
+}
+
+// The window's command shortcuts act on the design while a value is open: Ctrl+U shows the single star and leaves the
+// typed text alone, Ctrl+Z and Ctrl+Shift+Z undo and redo the design.
+TEST_F(EditionBoutEnBout, LesRaccourcisDeLaFenetreAgissentPendantUneSaisie)
+{
+    TPrincipale& p = Demarre();
+    OuvreBase(T::Newton, false);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    QApplication::setActiveWindow(&p);
+    const TCase caseDiametre = MiseEnPage.CaseValeur[0];
+    const QPoint centre((caseDiametre.Left + caseDiametre.Right) / 2, (caseDiametre.Top + caseDiametre.Bottom) / 2);
+    Clic(p.Fenetre, centre);
+    ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
+    p.Saisie->setFocus();
+    Tape(p.Saisie, "250");
+
+    ToucheClavier(p.Saisie, Qt::Key_U, Qt::ControlModifier);
+    EXPECT_EQ(Etat.VueCourante, TVue::EtoileUnique);
+    EXPECT_EQ(p.Saisie->text().toStdString(), "250");
+    Touche(p.Saisie, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(Instrument.DiametreEntree, 250);
+
+    Clic(p.Fenetre, centre);
+    ASSERT_TRUE(p.Saisie->isVisible());
+    p.Saisie->setFocus();
+    ASSERT_TRUE(p.Annuler->isEnabled());
+    ToucheClavier(p.Saisie, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Instrument.DiametreEntree, 200);
+    p.Saisie->setFocus();
+    ToucheClavier(p.Saisie, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Instrument.DiametreEntree, 250);
+}
+
+// A design opened from the command line shows no value open; the first value clicked takes the keys, the entrance
+// diameter included.
+TEST_F(EditionBoutEnBout, LePremierClicSurUneValeurLuiDonneLeClavier)
+{
+    ConstruitFormeValide(T::Newton);
+    const std::string chemin = Chemin("newton.qvd");
+    Etat.CheminDocument = chemin;
+    ASSERT_TRUE(EcritFichierConception());
+    EtatDeDepart();
+    Principale_ = std::make_unique<TPrincipale>();
+    TPrincipale& p = *Principale_;
+    FormCreate(p, {chemin});
+    p.show();
+    QApplication::setActiveWindow(&p);
+    ASSERT_EQ(Instrument.TypeInstrument, T::Newton);
+    ASSERT_FALSE(p.Saisie->isVisible());
+
+    const TCase caseDiametre = MiseEnPage.CaseValeur[0];
+    Clic(p.Fenetre, QPoint((caseDiametre.Left + caseDiametre.Right) / 2, (caseDiametre.Top + caseDiametre.Bottom) / 2));
+    ASSERT_EQ(EtatSaisie.CodeSaisie, SaisieDiametreEntreeNewton);
+    EXPECT_TRUE(p.Saisie->hasFocus());
+}
+
+// A new empty sheet keeps nothing of the value that was open: no box, no hint in the status bar.
+TEST_F(EditionBoutEnBout, UneFicheNouvelleNeGardeRienDeLaSaisieOuverte)
+{
+    TPrincipale& p = Demarre();
+    ConstruitFormeValide(T::Newton);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    const TCase caseDiametre = MiseEnPage.CaseValeur[0];
+    Clic(p.Fenetre, QPoint((caseDiametre.Left + caseDiametre.Right) / 2, (caseDiametre.Top + caseDiametre.Bottom) / 2));
+    ASSERT_FALSE(p.statusBar()->currentMessage().isEmpty());
+    Edition.DocumentModifie = false;
+
+    p.Nouveau->trigger();
+    EXPECT_EQ(Instrument.TypeInstrument, T::Aucun);
+    EXPECT_FALSE(p.Saisie->isVisible());
+    EXPECT_EQ(p.statusBar()->currentMessage().toStdString(), "");
+}
+
+// F1 opens the help; a help file that cannot be shown is said, never silently dropped.
+TEST_F(EditionBoutEnBout, UneAideQuiNeSAffichePasLeDit)
+{
+    TPrincipale& p = Demarre();
+    Services.Question.Posees.clear();
+    const struct
+    {
+        bool Present;
+        bool Affichable;
+        const char* Message;
+    } cas[] = {
+        {true, true, nullptr},
+        {true, false, "Aucun programme ne peut afficher le fichier d'aide (page HTML)."},
+        {false, false, "Le fichier d'aide est introuvable !"},
+    };
+    for (const auto& c : cas)
+    {
+        SCOPED_TRACE(c.Message == nullptr ? "affichée" : c.Message);
+        Services.Aide.Present = c.Present;
+        Services.Aide.Affichable = c.Affichable;
+        if (c.Message != nullptr)
+            Services.Question.Repond(ReponseOk);
+        ASSERT_TRUE(p.Aide->isEnabled());
+        p.Aide->trigger();
+        if (c.Message == nullptr)
+            EXPECT_TRUE(Services.Question.Posees.empty());
+        else
+        {
+            ASSERT_EQ(Services.Question.Posees.size(), 1u);
+            EXPECT_EQ(Services.Question.Posees[0].Ligne1, c.Message);
+        }
+        Services.Question.Posees.clear();
+    }
+    EXPECT_EQ(Services.Aide.Sommaires, 3);
 }
 
 }

@@ -10,6 +10,7 @@
 #include "app/Principale.h"
 #include "app/Recuperation.h"
 #include "app/Session.h"
+#include "editing/ListeTypes.h"
 #include "editing/Valide.h"
 #include "platform/Locale.h"
 
@@ -517,4 +518,26 @@ TEST_F(Recuperation, UnFichierNommeAuDemarrageAttendLaQuestionDeRecuperation)
         }
         LibereSession();
     }
+}
+
+// A session that started from the empty sheet has no file: its recovered design is headed as recovered, not as a new
+// design.
+TEST_F(Recuperation, UneConceptionSansFichierRecupereeEnPorteLeTitre)
+{
+    {
+        EtatDeDepart();
+        TPrincipale principale;
+        FormCreate(principale, {});
+        ASSERT_TRUE(ChoisitTypeInstrument("Télescope de Newton"));
+        Modifie(SaisieDiametreEntreeNewton, 240);
+        LibereSession();
+    }
+    EtatDeDepart();
+    Services.Question.Repond(ReponseOui);
+    TPrincipale principale;
+    FormCreate(principale, {});
+    VerifieQuestion(0);
+    ASSERT_EQ(Instrument.DiametreEntree, 240);
+    // The heading is "Simulation optique de : Fichier récupéré", which names the design so.
+    EXPECT_EQ(Etat.NomEnregistrement, "Fichier récupéré");
 }

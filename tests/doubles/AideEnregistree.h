@@ -1,4 +1,5 @@
-// A help file that records what was asked of it; FichierPresent says whether it exists.
+// A help file that records what was asked of it; FichierPresent says whether it exists, Affichable whether a program
+// can show it.
 #pragma once
 
 #include "platform/Aide.h"
@@ -12,15 +13,16 @@ public:
     bool AfficheSommaire() override
     {
         ++Sommaires;
-        return Present;
+        return Present && Affichable;
     }
     bool AfficheRubrique(int contexteAide) override
     {
         Rubriques.push_back(contexteAide);
-        return Present;
+        return Present && Affichable;
     }
 
     bool Present = true;
+    bool Affichable = true;
     int Sommaires = 0;
     std::vector<int> Rubriques;
 };
