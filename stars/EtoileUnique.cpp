@@ -120,14 +120,9 @@ template <class TTraceur>
 bool CourbesTransversales(const TBoitesTransversales& b, TTraceur& traceur, TColor couleur)
 {
     const double D = Instrument.DiametreEntree;
-    const double pas = D / b.NombrePas;
     const auto pupille = [&](double v) { return static_cast<int>(Round(v / D * 2.0 * b.Demi)); };
     Rayon.EstRayonReference = true;
-    for (int i = 0; - D / 2.0 + i * pas < D / 2.0; ++i)
-    {
-        Rayon.XDepart = -D / 2.0 + i * pas;
-        Rayon.YDepart = 0.0;
-        TraceRayonGrille();
+    const bool meridien = ParcourtDiametreTrace(b.NombrePas, false, [&] {
         TImageRayon image;
         if (!ImageRayon(image))
             return false;
@@ -135,20 +130,19 @@ bool CourbesTransversales(const TBoitesTransversales& b, TTraceur& traceur, TCol
         const int y = b.AxeMeridien - xp;
         if (traceur.MeridienDedans(xp, y))
             traceur.Point(b.X0 + pupille(Rayon.XDepart), y, couleur);
-    }
-    for (int i = 0; - D / 2.0 + i * pas < D / 2.0; ++i)
-    {
-        Rayon.XDepart = 0.0;
-        Rayon.YDepart = -D / 2.0 + i * pas;
-        TraceRayonGrille();
+        return true;
+    });
+    if (!meridien)
+        return false;
+    return ParcourtDiametreTrace(b.NombrePas, true, [&] {
         TImageRayon image;
         if (!ImageRayon(image))
             return false;
         const int x = b.AxeSagittal + PixelSagittal(image);
         if (traceur.SagittalDedans(x))
             traceur.Point(x, b.Y0 + pupille(Rayon.YDepart), couleur);
-    }
-    return true;
+        return true;
+    });
 }
 
 // What a grid ray of the spot gave, kept for the Strehl estimate.

@@ -220,6 +220,34 @@ bool ParcourtPupilleTracee(int densite, bool intervalleFerme, FSuite&& suite)
     });
 }
 
+// A scan of the pupil diameter at -D/2 + i D/`nombrePas` while below D/2, along x, or along y when `sagittal`, the
+// other coordinate 0; every ray is traced as TraceRayonGrille traces it before `suite`() reads it in `Rayon`, the
+// rays going through the tracer four at a time. False when `suite` returned false, which ends the scan.
+template <class FSuite>
+bool ParcourtDiametreTrace(int nombrePas, bool sagittal, FSuite&& suite)
+{
+    const double D = Instrument.DiametreEntree;
+    const double pas = D / nombrePas;
+    int n = 0;
+    while (-D / 2.0 + n * pas < D / 2.0)
+        ++n;
+    for (int debut = 0; debut < n; debut += RayonsEnSemble)
+    {
+        const bool fini = TraceRayonsEnSemble(
+            std::min(RayonsEnSemble, n - debut),
+            [&](int k) {
+                const double v = -D / 2.0 + (debut + k) * pas;
+                Rayon.XDepart = sagittal ? 0.0 : v;
+                Rayon.YDepart = sagittal ? v : 0.0;
+                EffaceDrapeauxGrille();
+            },
+            [&](int) { return suite(); });
+        if (!fini)
+            return false;
+    }
+    return true;
+}
+
 // The rays of one pass over the grid, counted without tracing them.
 int NombreRayonsGrille(int densite, bool intervalleFerme);
 

@@ -332,6 +332,36 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
                 passes += !unAUn[k].RayonBloque && !unAUn[k].RayonPerdu;
                 perdus += unAUn[k].VignettageDispositif;
             }
+            // The scans of the pupil diameter of the transverse curves, along each axis.
+            for (const bool sagittal : {false, true})
+            {
+                SCOPED_TRACE(sagittal);
+                const double D = Instrument.DiametreEntree;
+                const TRayon avant = Rayon;
+                std::vector<TRayon> unParUn;
+                for (int i = 0; - D / 2.0 + i * (D / 37) < D / 2.0; ++i)
+                {
+                    Rayon.XDepart = sagittal ? 0.0 : -D / 2.0 + i * (D / 37);
+                    Rayon.YDepart = sagittal ? -D / 2.0 + i * (D / 37) : 0.0;
+                    MarqueRestesDispositif(Rayon);
+                    TraceRayonGrille();
+                    unParUn.push_back(Rayon);
+                }
+                std::vector<TRayon> balayage;
+                Rayon = avant;
+                MarqueRestesDispositif(Rayon);
+                ParcourtDiametreTrace(37, sagittal, [&] {
+                    balayage.push_back(Rayon);
+                    MarqueRestesDispositif(Rayon);
+                    return true;
+                });
+                ASSERT_EQ(balayage.size(), unParUn.size());
+                for (std::size_t k = 0; k < unParUn.size(); ++k)
+                {
+                    SCOPED_TRACE(k);
+                    ExpectMemeRayon(unParUn[k], balayage[k]);
+                }
+            }
         }
     }
     EXPECT_GT(passes, 100);
