@@ -8,6 +8,7 @@
 #include "editing/Ports.h"
 #include "editing/Regles.h"
 #include "editing/Stockage.h"
+#include "editing/TableEditee.h"
 #include "optics/Initialisation.h"
 #include "optics/Modele.h"
 #include "optics/Sentinelles.h"
@@ -32,58 +33,43 @@ std::size_t Rang(int ligne)
     return static_cast<std::size_t>(ligne);
 }
 
-bool Groupe_()
-{
-    return Edition.TableEditee == TTableEditee::Groupe;
-}
-
-int Nombre()
-{
-    return Groupe_() ? Groupe.NombreDioptresGroupe : Dispositif.NombreDioptres;
-}
-
-int NombreMax()
-{
-    return Groupe_() ? NombreMaxDioptresGroupe : NombreMaxDioptres;
-}
-
 double RayonLigne(int r)
 {
-    if (r < 1 || r > NombreMax())
+    if (r < 1 || r > NombreMaxLignesTableEditee())
         return 0;
-    return Groupe_() ? Groupe.RayonGroupe[Rang(r)] : Dispositif.RayonDioptre[Rang(r)];
+    return TableEditeeGroupe() ? Groupe.RayonGroupe[Rang(r)] : Dispositif.RayonDioptre[Rang(r)];
 }
 
 double EpaisseurLigne(int r)
 {
-    if (r < 1 || r > NombreMax())
+    if (r < 1 || r > NombreMaxLignesTableEditee())
         return 0;
-    return Groupe_() ? Groupe.EpaisseurGroupe[Rang(r)] : Dispositif.EpaisseurDioptre[Rang(r)];
+    return TableEditeeGroupe() ? Groupe.EpaisseurGroupe[Rang(r)] : Dispositif.EpaisseurDioptre[Rang(r)];
 }
 
 double DiametreLigne(int r)
 {
-    if (r < 1 || r > NombreMax())
+    if (r < 1 || r > NombreMaxLignesTableEditee())
         return 0;
-    return Groupe_() ? Groupe.DiametreGroupe[Rang(r)] : Dispositif.DiametreDioptre[Rang(r)];
+    return TableEditeeGroupe() ? Groupe.DiametreGroupe[Rang(r)] : Dispositif.DiametreDioptre[Rang(r)];
 }
 
 // The glass behind row r: the device's medium r + 1, the group's medium r.
 double IndiceApres(int r)
 {
-    if (Groupe_())
+    if (TableEditeeGroupe())
         return Groupe.IndiceVertGroupe[Rang(std::clamp(r, 0, NombreMaxDioptresGroupe))];
     return Dispositif.IndiceVert[Rang(std::clamp(r + 1, 0, NombreMaxDioptres + 1))];
 }
 
 TCodeJournal CodeRayon()
 {
-    return Groupe_() ? SaisieRayonGroupe : SaisieRayonDioptre;
+    return TableEditeeGroupe() ? SaisieRayonGroupe : SaisieRayonDioptre;
 }
 
 TCodeJournal CodeEpaisseur()
 {
-    return Groupe_() ? SaisieEpaisseurGroupe : SaisieEpaisseurDioptre;
+    return TableEditeeGroupe() ? SaisieEpaisseurGroupe : SaisieEpaisseurDioptre;
 }
 
 // The cell gets the number its record reads back as, so that a replay rebuilds it to the last digit.
@@ -180,7 +166,7 @@ bool CalculeRayons()
         return false;
     const int i = Edition.LigneCourante;
     // The second face would need a row past the table.
-    if (i < 1 || i + 1 > NombreMax())
+    if (i < 1 || i + 1 > NombreMaxLignesTableEditee())
     {
         PortsEdition.Bip();
         return false;
@@ -197,13 +183,13 @@ bool CalculeRayons()
         PortsEdition.AfficheAvertissement(TitreContradiction, TexteEpaisseur);
         return false;
     }
-    const bool dernier = i >= Nombre();
+    const bool dernier = i >= NombreLignesTableEditee();
     double d1 = DiametreLigne(i);
     double d2 = DiametreLigne(i + 1);
     const auto stockeRayons = [&](const TRayonsLentille& r) {
         if (dernier)
         {
-            if (Groupe_())
+            if (TableEditeeGroupe())
                 Groupe.NombreDioptresGroupe = i + 1;
             else
                 Dispositif.NombreDioptres = i + 1;
@@ -225,10 +211,11 @@ bool CalculeRayons()
     {
         PortsEdition.AfficheAvertissement(
             TitreContradiction,
-            Groupe_() ? "Ces valeurs impliqueraient des rayons de courbure inférieurs à la moitié du diamètre de la "
-                        "lentille. Quivane va donc les ignorer."
-                      : "Ces valeurs entraîneraient des rayons de courbure inférieurs à la moitié du diamètre de la "
-                        "lentille. Quivane va donc les ignorer.");
+            TableEditeeGroupe()
+                ? "Ces valeurs impliqueraient des rayons de courbure inférieurs à la moitié du diamètre de la "
+                  "lentille. Quivane va donc les ignorer."
+                : "Ces valeurs entraîneraient des rayons de courbure inférieurs à la moitié du diamètre de la "
+                  "lentille. Quivane va donc les ignorer.");
         return false;
     }
     double k = CalculeEpaisseurMinimale(false, rayons->R1, rayons->R2, d1, d2) / 1000;
@@ -256,7 +243,7 @@ bool CalculeRayons()
     }
     // Row i's records last: a replay leaves the current row where the conversion left it.
     stockeRayons(*rayons);
-    if (i + 1 < Nombre())
+    if (i + 1 < NombreLignesTableEditee())
     {
         // The gap behind the lens stays wide enough for the next surface.
         const double k2 =

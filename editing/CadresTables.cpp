@@ -7,6 +7,7 @@
 #include "editing/Ports.h"
 #include "editing/Regles.h"
 #include "editing/Stockage.h"
+#include "editing/TableEditee.h"
 #include "editing/Valide.h"
 #include "optics/Initialisation.h"
 #include "optics/Sentinelles.h"
@@ -24,28 +25,13 @@ std::size_t Rang(int ligne)
     return static_cast<std::size_t>(ligne);
 }
 
-bool Groupe_()
-{
-    return Edition.TableEditee == TTableEditee::Groupe;
-}
-
-int Nombre()
-{
-    return Groupe_() ? Groupe.NombreDioptresGroupe : Dispositif.NombreDioptres;
-}
-
-int NombreMax()
-{
-    return Groupe_() ? NombreMaxDioptresGroupe : NombreMaxDioptres;
-}
-
 // The lens that starts at row `ligne` of the edited table; the rows past the table read as empty.
 TLentilleLignes Lentille(int ligne)
 {
     TLentilleLignes l;
-    const int max = NombreMax();
+    const int max = NombreMaxLignesTableEditee();
     const auto cellule = [max](const auto& tableau, int r) { return r >= 1 && r <= max ? tableau[Rang(r)] : 0.0; };
-    if (Groupe_())
+    if (TableEditeeGroupe())
     {
         l.R1 = cellule(Groupe.RayonGroupe, ligne);
         l.R2 = cellule(Groupe.RayonGroupe, ligne + 1);
@@ -67,19 +53,19 @@ TLentilleLignes Lentille(int ligne)
 // The medium behind a device row is air when its green index is not a glass's; the group's lenses are all glass.
 bool AirApres(int ligne)
 {
-    if (Groupe_())
+    if (TableEditeeGroupe())
         return false;
     return Dispositif.IndiceVert[Rang(std::clamp(ligne + 1, 0, NombreMaxDioptres + 1))] < Reglages.IndiceLimite;
 }
 
 TCodeJournal CodeEpaisseur()
 {
-    return Groupe_() ? SaisieEpaisseurGroupe : SaisieEpaisseurDioptre;
+    return TableEditeeGroupe() ? SaisieEpaisseurGroupe : SaisieEpaisseurDioptre;
 }
 
 TCodeJournal CodeDiametre()
 {
-    return Groupe_() ? SaisieDiametreGroupe : SaisieDiametreDioptre;
+    return TableEditeeGroupe() ? SaisieDiametreGroupe : SaisieDiametreDioptre;
 }
 
 void FermeAutresCadres()
@@ -144,7 +130,7 @@ void OuvreEpaisseur(const TControle& table, bool groupe)
     m.InfiniVisible = !groupe;
     const int i = Edition.LigneCourante;
     const TLentilleLignes l = Lentille(i);
-    if (i >= Nombre())
+    if (i >= NombreLignesTableEditee())
     {
         m.InfiniActif = !groupe;
         m.EpaisseurMinimaleActive = false;
@@ -172,7 +158,8 @@ void OuvreDiametre(const TControle& table, const TControle& ligne, bool groupe)
     m.PrecedentActif =
         groupe ? i >= 2 && Groupe.DiametreGroupe[Rang(std::min(i - 1, NombreMaxDioptresGroupe))] > 1 : i >= 2;
     const TLentilleLignes l = Lentille(i);
-    m.MaximalActif = !(i >= Nombre() || l.R1 == 0 || l.R2 == 0 || l.E < 0 || 1000 / l.R1 - 1000 / l.R2 <= 0);
+    m.MaximalActif =
+        !(i >= NombreLignesTableEditee() || l.R1 == 0 || l.R2 == 0 || l.E < 0 || 1000 / l.R1 - 1000 / l.R2 <= 0);
     m.Focus = m.MaximalActif                             ? TFocusCadre::DiametreMaximal
               : m.PrecedentActif                         ? TFocusCadre::DiametrePrecedent
               : !groupe && Reglages.RayonsLumineuxTraces ? TFocusCadre::DiametreOptimum
@@ -242,7 +229,8 @@ void CadreEpaisseurBtnEpMiniClick()
 void CadreEpaisseurBtnInfiniClick()
 {
     const int i = Edition.LigneCourante;
-    if (!Groupe_() && i == Dispositif.NombreDioptres && !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[Rang(i)]) &&
+    if (!TableEditeeGroupe() && i == Dispositif.NombreDioptres &&
+        !EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[Rang(i)]) &&
         StockeEtJournalise(SaisieEpaisseurDioptre, i, EpaisseurInfinie))
         Modifie();
     TermineCommande();
@@ -269,7 +257,7 @@ void CadreDiametreBtnDiaMaxClick()
     const double d = DiametreMaximal(l, AirApres(i));
     // The next row's record first: a replay leaves the current row where the command left it.
     bool change = false;
-    if (i + 1 <= Nombre() && d != l.D2)
+    if (i + 1 <= NombreLignesTableEditee() && d != l.D2)
         change = StockeEtJournalise(CodeDiametre(), i + 1, d);
     if (d != l.D1)
         change = StockeEtJournalise(CodeDiametre(), i, d) || change;
@@ -296,7 +284,7 @@ void CadreDiametreBtnDiaprecClick()
         return TermineCommande();
     PortsEdition.FermeCadresEtRafraichit();
     Controles.AppuiDeroule.Visible = false;
-    if (Groupe_() && i > Groupe.NombreDioptresGroupe)
+    if (TableEditeeGroupe() && i > Groupe.NombreDioptresGroupe)
     {
         // The Klevtsov's mirror row: the secondary takes the last lens's diameter, by its own rule and record.
         const double d = Groupe.DiametreGroupe[Rang(std::min(i - 1, NombreMaxDioptresGroupe))];

@@ -5,6 +5,7 @@
 #include "editing/EtatEdition.h"
 #include "editing/OuvreCellules.h"
 #include "editing/Ports.h"
+#include "editing/TableEditee.h"
 #include "editing/Valide.h"
 #include "optics/Initialisation.h"
 #include "sheet/Fiche.h"
@@ -26,26 +27,11 @@ struct TLigneTable
     std::string Matiere;
 };
 
-bool Groupe_()
-{
-    return Edition.TableEditee == TTableEditee::Groupe;
-}
-
-int Nombre()
-{
-    return Groupe_() ? Groupe.NombreDioptresGroupe : Dispositif.NombreDioptres;
-}
-
-int NombreMax()
-{
-    return Groupe_() ? NombreMaxDioptresGroupe : NombreMaxDioptres;
-}
-
 // The device's row r shows its medium r + 1; the group's, its medium r.
 TLigneTable LitLigne(int r)
 {
     const auto i = static_cast<std::size_t>(r);
-    if (Groupe_())
+    if (TableEditeeGroupe())
     {
         const TDioptreGroupe& g = Groupe;
         return {g.RayonGroupe[i],      g.EpaisseurGroupe[i],  g.DiametreGroupe[i], g.IndiceRougeGroupe[i],
@@ -59,7 +45,7 @@ TLigneTable LitLigne(int r)
 void EcritLigne(int r, const TLigneTable& l)
 {
     const auto i = static_cast<std::size_t>(r);
-    if (Groupe_())
+    if (TableEditeeGroupe())
     {
         TDioptreGroupe& g = Groupe;
         g.RayonGroupe[i] = l.Rayon;
@@ -83,7 +69,7 @@ void EcritLigne(int r, const TLigneTable& l)
 
 void FixeNombre(int n)
 {
-    if (Groupe_())
+    if (TableEditeeGroupe())
         Groupe.NombreDioptresGroupe = n;
     else
         Dispositif.NombreDioptres = n;
@@ -91,12 +77,12 @@ void FixeNombre(int n)
 
 TLigneCopiee& PressePapiers()
 {
-    return Groupe_() ? Edition.LigneCopieeGroupe : Edition.LigneCopiee;
+    return TableEditeeGroupe() ? Edition.LigneCopieeGroupe : Edition.LigneCopiee;
 }
 
 std::string& MatierePressePapiers()
 {
-    return Groupe_() ? Edition.MatiereCopieeGroupe : Edition.MatiereCopiee;
+    return TableEditeeGroupe() ? Edition.MatiereCopieeGroupe : Edition.MatiereCopiee;
 }
 
 bool PressePapiersPlein()
@@ -108,15 +94,16 @@ bool PressePapiersPlein()
 // appends).
 int LigneCommande(bool insertion)
 {
-    const int n = std::max(Nombre(), 1);
-    const int ligne = std::clamp(Edition.LigneCourante, 1, insertion ? std::min(n + 1, NombreMax()) : n);
+    const int n = std::max(NombreLignesTableEditee(), 1);
+    const int ligne =
+        std::clamp(Edition.LigneCourante, 1, insertion ? std::min(n + 1, NombreMaxLignesTableEditee()) : n);
     Edition.LigneCourante = ligne;
     return ligne;
 }
 
 void Journalise(TCodeJournal dispositif, TCodeJournal groupe)
 {
-    PortsEdition.AjouteAuJournal({Groupe_() ? groupe : dispositif, Edition.LigneCourante, "0"});
+    PortsEdition.AjouteAuJournal({TableEditeeGroupe() ? groupe : dispositif, Edition.LigneCourante, "0"});
 }
 
 // The design changed by a command from the menu or the frame.
@@ -134,27 +121,27 @@ TCodeSaisie ValideCelluleOuverte()
         return AucuneSaisie;
     const TCodeSaisie code = EtatSaisie.CodeSaisie;
     ValideSaisie();
-    const TCodeSaisie premiere = Groupe_() ? SaisieRayonGroupe : SaisieRayonDioptre;
+    const TCodeSaisie premiere = TableEditeeGroupe() ? SaisieRayonGroupe : SaisieRayonDioptre;
     return code >= premiere && code <= premiere + 6 ? code : AucuneSaisie;
 }
 
 void RouvreCellule(TCodeSaisie code)
 {
-    if (code != AucuneSaisie && Edition.LigneCourante >= 1 && Edition.LigneCourante <= Nombre())
+    if (code != AucuneSaisie && Edition.LigneCourante >= 1 && Edition.LigneCourante <= NombreLignesTableEditee())
         OuvreCellule(code);
 }
 
 bool LigneVideTable(int r)
 {
-    return Groupe_() ? EstLigneGroupeVide(r) : EstLigneDispositifVide(r);
+    return TableEditeeGroupe() ? EstLigneGroupeVide(r) : EstLigneDispositifVide(r);
 }
 
 } // namespace
 
 bool InsereLigneVide()
 {
-    const int n = Nombre();
-    if (n >= NombreMax())
+    const int n = NombreLignesTableEditee();
+    if (n >= NombreMaxLignesTableEditee())
         return false;
     const int ligne = LigneCommande(true);
     for (int i = n; i >= ligne; --i)
@@ -188,15 +175,15 @@ void CoupeLigne()
 {
     CopieLigne();
     const int ligne = Edition.LigneCourante;
-    const int n = Nombre();
+    const int n = NombreLignesTableEditee();
     for (int i = ligne; i < n; ++i)
         EcritLigne(i, LitLigne(i + 1));
     EcritLigne(n, TLigneTable{});
     if (n >= 2)
         FixeNombre(n - 1);
-    Edition.LigneCourante = std::min(ligne, std::max(Nombre(), 1));
+    Edition.LigneCourante = std::min(ligne, std::max(NombreLignesTableEditee(), 1));
     PortsEdition.AjouteAuJournal(
-        {Groupe_() ? CodeJournalCoupeLigneGroupe : CodeJournalCoupeLigneDispositif, ligne, "0"});
+        {TableEditeeGroupe() ? CodeJournalCoupeLigneGroupe : CodeJournalCoupeLigneDispositif, ligne, "0"});
 }
 
 void ColleLigne()
@@ -280,11 +267,11 @@ void CollerLigneExecute()
 void InsererLigneExecute()
 {
     const TCodeSaisie ouverte = ValideCelluleOuverte();
-    const int avant = Nombre();
+    const int avant = NombreLignesTableEditee();
     InsereLigne();
     PortsEdition.FermeCadresEtRafraichit();
     Controles.AppuiDeroule.Visible = false;
-    if (Nombre() != avant)
+    if (NombreLignesTableEditee() != avant)
         Modifie();
     RouvreCellule(ouverte);
     PortsEdition.RafraichitVue();
@@ -295,11 +282,11 @@ void InsererLigneExecute()
 void InsererLigneCopieeExecute()
 {
     const TCodeSaisie ouverte = ValideCelluleOuverte();
-    const int avant = Nombre();
+    const int avant = NombreLignesTableEditee();
     InsereLigneCopiee();
     PortsEdition.FermeCadresEtRafraichit();
     Controles.AppuiDeroule.Visible = false;
-    if (Nombre() != avant)
+    if (NombreLignesTableEditee() != avant)
         Modifie();
     RouvreCellule(ouverte);
     PortsEdition.RafraichitVue();
@@ -313,7 +300,7 @@ void OuvreCadre(const TControle& table, int haut)
     TCadreDioptreModele& c = CadreDioptreModele;
     c.CopierActif = !LigneVideTable(Edition.LigneCourante);
     c.CollerActif = PressePapiersPlein();
-    c.InsererActif = Nombre() < NombreMax();
+    c.InsererActif = NombreLignesTableEditee() < NombreMaxLignesTableEditee();
     c.Gauche = table.Left - Controles.AppuiDeroule.Width + 43;
     c.Haut = haut;
 }
