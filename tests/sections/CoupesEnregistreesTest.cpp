@@ -1,0 +1,256 @@
+// Every form's section, on screen and on paper, in a few variants of its design, reduced to a fingerprint of the
+// canvas calls and the banner it leaves: the section drawers share routines, and a change in one of them must not
+// move a single call of any form unnoticed. A deliberate change of a drawing takes the new row the failure prints.
+#include "CoupesDeTest.h"
+#include "optics/Sentinelles.h"
+#include "optics/Validite.h"
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+using T = TTypeInstrument;
+
+// FNV-1a over 64 bits: the same calls in the same order give the same number on every machine.
+class TEmpreinte
+{
+public:
+    void Ajoute(std::int64_t v)
+    {
+        for (int i = 0; i < 8; ++i)
+        {
+            Valeur_ ^= static_cast<std::uint64_t>(v >> (8 * i)) & 0xFF;
+            Valeur_ *= 0x100000001B3ULL;
+        }
+    }
+    void Ajoute(const std::string& texte)
+    {
+        Ajoute(static_cast<std::int64_t>(texte.size()));
+        for (const char c : texte)
+            Ajoute(c);
+    }
+    std::uint64_t Valeur() const { return Valeur_; }
+
+private:
+    std::uint64_t Valeur_ = 0xCBF29CE484222325ULL;
+};
+
+std::uint64_t Empreinte(const TCanevasEnregistreur& canevas)
+{
+    TEmpreinte e;
+    for (const TAppelCanevas& appel : canevas.Journal())
+    {
+        e.Ajoute(static_cast<std::int64_t>(appel.Operation));
+        e.Ajoute(static_cast<std::int64_t>(appel.Valeurs.size()));
+        for (const int v : appel.Valeurs)
+            e.Ajoute(v);
+        e.Ajoute(appel.Texte);
+        e.Ajoute(appel.Couleur);
+        e.Ajoute(appel.Stylo.Couleur);
+        e.Ajoute(appel.Stylo.Epaisseur);
+        e.Ajoute(static_cast<std::int64_t>(appel.Stylo.Style));
+        e.Ajoute(appel.Pinceau.Couleur);
+        e.Ajoute(static_cast<std::int64_t>(appel.Pinceau.Style));
+        e.Ajoute(appel.Police.Nom);
+        e.Ajoute(appel.Police.Hauteur);
+        e.Ajoute(appel.Police.Taille);
+        e.Ajoute(appel.Police.Gras);
+        e.Ajoute(appel.Police.Couleur);
+    }
+    e.Ajoute(BandeauOcculte.Legende);
+    e.Ajoute(BandeauOcculte.Couleur);
+    e.Ajoute(BandeauOcculte.Visible);
+    e.Ajoute(BandeauOcculte.Place.Gauche.value_or(-1));
+    return e.Valeur();
+}
+
+// The variants of a design: as built, with a two-lens device, with an eyepiece (afocal), with the mirrors'
+// thicknesses given where the design has none and the other way round (the drawers substitute their own), with half
+// the secondary's diameter, the refractor's objective mode with the device, a device with a lens of no diameter,
+// which the sections refuse, and a device with a narrow stop between its lenses and a stop as wide as they are last.
+constexpr int NombreVariantes = 8;
+const char* const NomsVariantes[NombreVariantes] = {
+    "seule",    "dispositif",          "oculaire",   "sans epaisseur", "petit secondaire",
+    "objectif", "dispositif invalide", "diaphragmes"};
+
+void ConstruitVariante(T forme, int variante)
+{
+    ConstruitFormeDerivee(forme);
+    Edition.LongueurTotaleAffichee = variante == 5;
+    switch (variante)
+    {
+    case 1: DispositifDeuxLentilles(); break;
+    case 2: DispositifOculaire(); break;
+    case 3:
+        Instrument.EpaisseurPrimaire = Instrument.EpaisseurPrimaire > 0 ? 0 : Instrument.DiametreEntree / 8;
+        Instrument.EpaisseurSecondaire = Instrument.EpaisseurSecondaire > 0 ? 0 : Instrument.DiametreSecondaire / 6;
+        RederiveForme();
+        break;
+    case 4:
+        Instrument.DiametreSecondaire /= 2;
+        RederiveForme();
+        break;
+    case 5: DispositifDeuxLentilles(); break;
+    case 6:
+        DispositifDeuxLentilles();
+        Dispositif.DiametreDioptre[3] = 0;
+        RederiveForme();
+        break;
+    case 7:
+        Dispositif.NombreDioptres = 6;
+        LigneDispositif(1, 200, 4, 40, BK7);
+        LigneDispositif(2, -200, 5, 40, Air);
+        LigneDispositif(3, RayonDiaphragme, 5, 20, Air);
+        LigneDispositif(4, -300, 4, 40, F2);
+        LigneDispositif(5, 300, 10, 40, Air);
+        LigneDispositif(6, RayonDiaphragme, 45, 40, Air);
+        AppliqueIndices();
+        RederiveForme();
+        break;
+    default: break;
+    }
+}
+
+struct TEmpreintesForme
+{
+    T Forme;
+    std::array<std::uint64_t, NombreVariantes> Ecran;
+    std::array<std::uint64_t, NombreVariantes> Papier;
+};
+
+// Taken from the drawers as they were when the fingerprint was introduced.
+const TEmpreintesForme Attendues[] = {
+    {T::Newton,
+     {0x6DC859A639F1DE57, 0xF9D7DB16FF07D7AE, 0x06EB796486D98C11, 0x9E09ECD30985B65F, 0x44CAA5831FD310AD,
+      0xF9D7DB16FF07D7AE, 0xF75F3D8697884E27, 0xC14FBD08A957584E},
+     {0x1FA07851DFA272F7, 0xD436AEFDAB7E34B0, 0xBFE6895A75BA2E85, 0xD7F8F766B23C0FCA, 0x466D616AF6C79A8A,
+      0xD436AEFDAB7E34B0, 0xB56B3A539307CF23, 0x179AD1338099DC24}},
+    {T::Cassegrain,
+     {0xBBEA43CAB75847BD, 0x6BFA972ACA63E27B, 0x07692E8751437031, 0x2866C2A1D8364057, 0x607313DB93D0FAE8,
+      0x6BFA972ACA63E27B, 0x49068DAD3A622A85, 0x036EFA1E0C529472},
+     {0xE37C5DFBDF76A995, 0x91262A93CDF38E79, 0x11EFB16A54472B1F, 0xE04FDE85C528B419, 0x8EDBF65D3CBDCBF2,
+      0x91262A93CDF38E79, 0xB56B3A539307CF23, 0xE5DD862C3C1F5D00}},
+    {T::RitcheyChretien,
+     {0xBBEA43CAB75847BD, 0x6BFA972ACA63E27B, 0x07692E8751437031, 0x2866C2A1D8364057, 0x607313DB93D0FAE8,
+      0x6BFA972ACA63E27B, 0x49068DAD3A622A85, 0x036EFA1E0C529472},
+     {0xE37C5DFBDF76A995, 0x91262A93CDF38E79, 0x11EFB16A54472B1F, 0xE04FDE85C528B419, 0x8EDBF65D3CBDCBF2,
+      0x91262A93CDF38E79, 0xB56B3A539307CF23, 0xE5DD862C3C1F5D00}},
+    {T::Gregory,
+     {0xA0269876EB6B18E0, 0x6D3FC6B1D8170034, 0xBC00360D7DC1A9B2, 0xD4C038D1AA0BF3DE, 0xF785EAB2B6F7B9A6,
+      0x6D3FC6B1D8170034, 0x49068DAD3A622A85, 0xC85E93EDA395E4FC},
+     {0x6BB710280423B2F3, 0xE4D08E0786D1612B, 0x11DDD621B06D18B0, 0x57FD73EF86134475, 0x1E35613273516152,
+      0xE4D08E0786D1612B, 0xB56B3A539307CF23, 0x426132A8EA2509C5}},
+    {T::Schmidt,
+     {0xAEB63743BF09BECD, 0x4DA1519F76CF7E74, 0x72D9EA675EE50FDC, 0x72B1B3E1BDAE54CF, 0xAEB63743BF09BECD,
+      0x4DA1519F76CF7E74, 0xB476D06057AB0626, 0xC5BE29AD8773850C},
+     {0x83B3CCC89D970721, 0xAB01363967F00A6E, 0xDBF76C7CECBB60DA, 0x72E0D68866A582FF, 0x83B3CCC89D970721,
+      0xAB01363967F00A6E, 0xB56B3A539307CF23, 0x469F3C686C55811B}},
+    {T::SchmidtCassegrain,
+     {0xBF7B3ED8EA32328C, 0x55DCC4A9756A8FE3, 0xFEC9A12E80593427, 0x09B4BBE3F86E532C, 0x4189AEC5E677BF71,
+      0x55DCC4A9756A8FE3, 0x49068DAD3A622A85, 0x8DDDE52C8860825F},
+     {0x60102E92034EEFCB, 0x871363DD17E86F99, 0x0D4436F2531FC5DD, 0x4D8FDCBB65AEDAC0, 0x1533FFB88A236EC2,
+      0x871363DD17E86F99, 0xB56B3A539307CF23, 0xE0AA3FB265F383EE}},
+    {T::Maksutov,
+     {0x8C238C7F1D21A6B6, 0xFC8AC8B63D3467EF, 0x817EF2D86DA35046, 0xCA3046A17CF14F20, 0x8C238C7F1D21A6B6,
+      0xFC8AC8B63D3467EF, 0x49068DAD3A622A85, 0x236049BC1F3BF42B},
+     {0xAC61438B3D3AD85E, 0xBC1F383FC3E1AA09, 0x6B5055DD7030CB6D, 0x0B75B259BD676484, 0xAC61438B3D3AD85E,
+      0xBC1F383FC3E1AA09, 0xB56B3A539307CF23, 0x996EF16AEC4C2D38}},
+    {T::MaksutovCassegrain,
+     {0x57969FBBA3A1288F, 0x981D1361DC23F370, 0xB97A546E2BD03B30, 0x779724E38D9966CF, 0xD83DE17953378EA2,
+      0x981D1361DC23F370, 0x8386A6B08CCB6836, 0xD19568C3E8C28BC8},
+     {0x2C0063FF63B29A66, 0x11407EA6F437C5B5, 0xB4F745D49AEFDCE3, 0xB661755C70076E4C, 0x11BF542A51155B70,
+      0x11407EA6F437C5B5, 0xB56B3A539307CF23, 0x1F2E51960B61D0C0}},
+    {T::Lunette,
+     {0xFFA934D21BD8EE2C, 0x6106124F4AABD384, 0xC66DDD1A87962178, 0xFFA934D21BD8EE2C, 0xFFA934D21BD8EE2C,
+      0x61BB94EA6D95925F, 0x49068DAD3A622A85, 0x1EEA25E0719BD66E},
+     {0xCFD259863721638E, 0xFAF9AB256D70C04A, 0x8B1D883040787F14, 0xCFD259863721638E, 0xCFD259863721638E,
+      0xF044C2082CF08299, 0xB56B3A539307CF23, 0xC18F454E93CC21E7}},
+    {T::Schwarzschild,
+     {0x1834C51131A73EF9, 0xAF121EE735497AFA, 0x6F3CE83D5BD00643, 0xFE7F2F8735ADB881, 0x77364A6868FFA337,
+      0xAF121EE735497AFA, 0x49068DAD3A622A85, 0x5EA922050D73D08E},
+     {0xDBBC955F6DFE97E8, 0xEE75F5791CE0BE7C, 0x10DCEC43676685AC, 0x2F9D4486B7BC6528, 0x678BC642F9D99152,
+      0xEE75F5791CE0BE7C, 0xB56B3A539307CF23, 0xCD774C0382371CF2}},
+    {T::MaksutovNewton,
+     {0x1DF7303B99E7C390, 0x718E89BD1F61DF4D, 0xA077F68CB59266A3, 0x7E1B0422BB34AD28, 0x751700596A47BD88,
+      0x718E89BD1F61DF4D, 0x49068DAD3A622A85, 0x956C05A1B9F421D3},
+     {0x7B1B9565469BF3F9, 0x17A4D91AD7AE61B5, 0xBFE6895A75BA2E85, 0x222B514CFE026BD5, 0xB4897E4D524FCF58,
+      0x17A4D91AD7AE61B5, 0xB56B3A539307CF23, 0x0194146BFBF885BA}},
+    {T::DallKirkham,
+     {0xBBEA43CAB75847BD, 0x6BFA972ACA63E27B, 0x07692E8751437031, 0x2866C2A1D8364057, 0x607313DB93D0FAE8,
+      0x6BFA972ACA63E27B, 0x49068DAD3A622A85, 0x036EFA1E0C529472},
+     {0xE37C5DFBDF76A995, 0x91262A93CDF38E79, 0x11EFB16A54472B1F, 0xE04FDE85C528B419, 0x8EDBF65D3CBDCBF2,
+      0x91262A93CDF38E79, 0xB56B3A539307CF23, 0xE5DD862C3C1F5D00}},
+    {T::KlevtsovCassegrain,
+     {0x49068DAD3A622A85, 0x49068DAD3A622A85, 0x49068DAD3A622A85, 0x49068DAD3A622A85, 0x49068DAD3A622A85,
+      0x49068DAD3A622A85, 0x49068DAD3A622A85, 0x49068DAD3A622A85},
+     {0x8D295925A032F1DD, 0x8D295925A032F1DD, 0x8D295925A032F1DD, 0x8D295925A032F1DD, 0x8D295925A032F1DD,
+      0x8D295925A032F1DD, 0xB56B3A539307CF23, 0x8D295925A032F1DD}},
+    {T::LurieHoughton,
+     {0x4FF2D2033A3A5499, 0x1FCEF24C5AA067DF, 0xA077F68CB59266A3, 0x43FB86661CFD5976, 0xBA0C1BC37FACA893,
+      0x1FCEF24C5AA067DF, 0x49068DAD3A622A85, 0x7CF2A33F3FF17D8E},
+     {0xDE30EDBA90E0EFB2, 0xECBD9FF203221CAC, 0x8D295925A032F1DD, 0x8B56CF9DE25F2187, 0xC03A0D3FFB57A99D,
+      0xECBD9FF203221CAC, 0xB56B3A539307CF23, 0x518349C36F25A47A}},
+    {T::HoughtonCassegrain,
+     {0xE24CCD3062FF5EAC, 0xA850B49294143065, 0x49068DAD3A622A85, 0x3521DE068B958B65, 0x2D72D85EA3F7FB9E,
+      0xA850B49294143065, 0x49068DAD3A622A85, 0x29692BC592D1CA51},
+     {0x6C79022E5C53A016, 0x272C91068C0FF089, 0xBFE6895A75BA2E85, 0xA41351678E966B38, 0x2DF91154BBCE1C08,
+      0x272C91068C0FF089, 0xB56B3A539307CF23, 0x0B0AFF4052B74B32}},
+    {T::SchmidtNewton,
+     {0xA60F14FBB8AF4D3C, 0xBCCD91F9D1176A59, 0xA077F68CB59266A3, 0xFAE688A82526F430, 0x1851630785803D5D,
+      0xBCCD91F9D1176A59, 0xB476D06057AB0626, 0x3A08E8C59F0AEC49},
+     {0x329FFF69BFDFB33C, 0xA30FC3D03A59C276, 0x8D295925A032F1DD, 0xE33444E44E288280, 0x4E8F8D8A1351360C,
+      0xA30FC3D03A59C276, 0xB56B3A539307CF23, 0x356CCB97565D9ACE}},
+};
+
+// The form's fingerprints as the table writes them.
+std::string Ligne(const TEmpreintesForme& e)
+{
+    std::string ligne;
+    char nombre[32];
+    for (const auto* empreintes : {&e.Ecran, &e.Papier})
+    {
+        ligne += ligne.empty() ? "{" : ", {";
+        for (std::size_t i = 0; i < empreintes->size(); ++i)
+        {
+            std::snprintf(nombre, sizeof nombre, "%s0x%016llX", i ? ", " : "",
+                          static_cast<unsigned long long>((*empreintes)[i]));
+            ligne += nombre;
+        }
+        ligne += "}";
+    }
+    return ligne;
+}
+
+class CoupesEnregistrees : public CoupeDeTest
+{};
+
+TEST_F(CoupesEnregistrees, ChaqueFormeDessineEtImprimeLesMemesAppels)
+{
+    ASSERT_EQ(std::size(Attendues), FormesInstrument.size());
+    for (const TEmpreintesForme& attendue : Attendues)
+    {
+        TEmpreintesForme obtenue{attendue.Forme, {}, {}};
+        for (int v = 0; v < NombreVariantes; ++v)
+        {
+            ConstruitVariante(attendue.Forme, v);
+            TCanevasEnregistreur ecran(762, 550);
+            DessineCoupeInstrument(ecran);
+            obtenue.Ecran[static_cast<std::size_t>(v)] = Empreinte(ecran);
+            const auto page = Imprime();
+            obtenue.Papier[static_cast<std::size_t>(v)] = Empreinte(*page);
+        }
+        for (int v = 0; v < NombreVariantes; ++v)
+        {
+            const auto i = static_cast<std::size_t>(v);
+            SCOPED_TRACE(std::string("form ") + std::to_string(static_cast<int>(attendue.Forme)) + ", " +
+                         NomsVariantes[v] + "; the form's fingerprints are now\n" + Ligne(obtenue));
+            EXPECT_EQ(obtenue.Ecran[i], attendue.Ecran[i]) << "on screen";
+            EXPECT_EQ(obtenue.Papier[i], attendue.Papier[i]) << "on paper";
+        }
+    }
+}
+
+} // namespace
