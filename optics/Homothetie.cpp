@@ -9,8 +9,10 @@
 #include "optics/Sentinelles.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 
 namespace {
 
@@ -33,14 +35,24 @@ void Epaisseur(double& epaisseur, double c)
         epaisseur *= c;
 }
 
-void Longueur(double& longueur, double c)
+// A length of the instrument record: most are double, three are kept in 32 bits as the design file holds them.
+struct TLongueurInstrument
 {
-    longueur *= c;
-}
+    double TInstrument::*Double = nullptr;
+    float TInstrument::*Simple = nullptr;
 
-void Longueur(float& longueur, double c)
+    TLongueurInstrument(double TInstrument::*champ) : Double(champ) {}
+    TLongueurInstrument(float TInstrument::*champ) : Simple(champ) {}
+};
+
+// The lengths a form is designed from, each a plain length.
+void Longueurs(double c, std::initializer_list<TLongueurInstrument> champs)
 {
-    longueur = static_cast<float>(longueur * c);
+    for (const TLongueurInstrument& champ : champs)
+        if (champ.Double)
+            Instrument.*champ.Double *= c;
+        else
+            Instrument.*champ.Simple = static_cast<float>(Instrument.*champ.Simple * c);
 }
 
 void Degagement(double& degagement, double c)
@@ -49,22 +61,23 @@ void Degagement(double& degagement, double c)
         degagement *= c;
 }
 
-void Epaisseurs(double c)
+// Rows 1..n of a lens table, the group's or the device's, whose arrays hold a row 0 besides.
+template <std::size_t N>
+void Lignes(std::array<double, N>& rayons, std::array<double, N>& epaisseurs, std::array<double, N>& diametres, int n,
+            double c)
 {
-    Longueur(Instrument.EpaisseurPrimaire, c);
-    Longueur(Instrument.EpaisseurSecondaire, c);
+    const int dernier = std::clamp(n, 0, static_cast<int>(N) - 1);
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(dernier); ++i)
+    {
+        Rayon(rayons[i], c);
+        Epaisseur(epaisseurs[i], c);
+        diametres[i] *= c;
+    }
 }
 
 void LignesGroupe(double c)
 {
-    TDioptreGroupe& g = Groupe;
-    const int n = std::clamp(g.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i)
-    {
-        Rayon(g.RayonGroupe[i], c);
-        Epaisseur(g.EpaisseurGroupe[i], c);
-        Longueur(g.DiametreGroupe[i], c);
-    }
+    Lignes(Groupe.RayonGroupe, Groupe.EpaisseurGroupe, Groupe.DiametreGroupe, Groupe.NombreDioptresGroupe, c);
 }
 
 // The primary's radius scaled directly: the mirror's sag series reads its cached powers.
@@ -86,21 +99,16 @@ void RegleCoteLame()
 // The Maksutov-Cassegrain: with its secondary on the meniscus the form has no formula of its own to run here.
 void MaksutovCassegrain(double c)
 {
+    using T = TInstrument;
     TInstrument& I = Instrument;
-    Longueur(I.DiametreEntree, c);
-    Longueur(I.RayonCourburePrimaire, c);
-    Longueur(I.DiametreTrouCentral, c);
-    Longueur(I.DiametreSecondaire, c);
+    Longueurs(c, {&T::DiametreEntree, &T::RayonCourburePrimaire, &T::DiametreTrouCentral, &T::DiametreSecondaire,
+                  &T::EpaisseurLame, &T::DistanceLameMiroir, &T::EpaisseurPrimaire});
     Rayon(I.RayonMenisque1, c);
     Rayon(I.RayonMenisque2, c);
-    Longueur(I.EpaisseurLame, c);
-    Longueur(I.DistanceLameMiroir, c);
-    Longueur(I.EpaisseurPrimaire, c);
     if (!I.SecondaireSurMenisque)
     {
-        Longueur(I.FocaleResultante, c);
+        Longueurs(c, {&T::FocaleResultante, &T::EpaisseurSecondaire});
         Degagement(I.DegagementFoyer, c);
-        Longueur(I.EpaisseurSecondaire, c);
     }
     I.FocalePrimaire = I.RayonCourburePrimaire <= 1 || I.DiametreEntree <= 1 ? 0 : I.RayonCourburePrimaire / 2;
     PuissancesRayon();
@@ -110,64 +118,38 @@ void MaksutovCassegrain(double c)
         PrepareMaksutovCassegrain();
 }
 
-// The values of the two-mirror forms, the primary's radius following its focal length.
-void DeuxMiroirs(double c)
+// The values of the two-mirror forms, the primary's radius following its focal length, then the form's formulas.
+void DeuxMiroirs(double c, void (*formules)())
 {
-    TInstrument& I = Instrument;
-    Longueur(I.DiametreEntree, c);
-    Longueur(I.FocalePrimaire, c);
-    Longueur(I.FocaleResultante, c);
-    Degagement(I.DegagementFoyer, c);
-    Longueur(I.DiametreTrouCentral, c);
-    Longueur(I.DiametreSecondaire, c);
-    Epaisseurs(c);
+    using T = TInstrument;
+    Longueurs(c, {&T::DiametreEntree, &T::FocalePrimaire, &T::FocaleResultante, &T::DiametreTrouCentral,
+                  &T::DiametreSecondaire, &T::EpaisseurPrimaire, &T::EpaisseurSecondaire});
+    Degagement(Instrument.DegagementFoyer, c);
     CalculeRayonPrimaire();
+    formules();
 }
 
 void HomothetieInstrument(double c)
 {
     TInstrument& I = Instrument;
-    using T = TTypeInstrument;
+    using T = TInstrument;
     switch (I.TypeInstrument)
     {
-    case T::Aucun: return;
-    case T::Newton:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.FocalePrimaire, c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.DistanceSecondaireFoyer, c);
-        Epaisseurs(c);
+    case TTypeInstrument::Aucun: return;
+    case TTypeInstrument::Newton:
+        Longueurs(c, {&T::DiametreEntree, &T::FocalePrimaire, &T::DiametreSecondaire, &T::DistanceSecondaireFoyer,
+                      &T::EpaisseurPrimaire, &T::EpaisseurSecondaire});
         CalculeRayonPrimaire();
         I.DistanceEntreMiroirs = I.FocalePrimaire - I.DistanceSecondaireFoyer;
         return;
-    case T::Cassegrain:
-        DeuxMiroirs(c);
-        CalculeCassegrain();
-        return;
-    case T::RitcheyChretien:
-        DeuxMiroirs(c);
-        CalculeRitcheyChretien();
-        return;
-    case T::Gregory:
-        DeuxMiroirs(c);
-        CalculeGregory();
-        return;
-    case T::Schwarzschild:
-        DeuxMiroirs(c);
-        CalculeSchwarzschild();
-        return;
-    case T::DallKirkham:
-        DeuxMiroirs(c);
-        CalculeDallKirkham();
-        return;
-    case T::Schmidt:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.DiametreMiroir, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.EpaisseurLame, c);
-        Longueur(I.DistanceLameMiroir, c);
-        Longueur(I.DiametreTrouCentral, c);
-        Longueur(I.EpaisseurPrimaire, c);
+    case TTypeInstrument::Cassegrain: DeuxMiroirs(c, CalculeCassegrain); return;
+    case TTypeInstrument::RitcheyChretien: DeuxMiroirs(c, CalculeRitcheyChretien); return;
+    case TTypeInstrument::Gregory: DeuxMiroirs(c, CalculeGregory); return;
+    case TTypeInstrument::Schwarzschild: DeuxMiroirs(c, CalculeSchwarzschild); return;
+    case TTypeInstrument::DallKirkham: DeuxMiroirs(c, CalculeDallKirkham); return;
+    case TTypeInstrument::Schmidt:
+        Longueurs(c, {&T::DiametreEntree, &T::DiametreMiroir, &T::RayonCourburePrimaire, &T::EpaisseurLame,
+                      &T::DistanceLameMiroir, &T::DiametreTrouCentral, &T::EpaisseurPrimaire});
         PuissancesRayon();
         if (I.RayonCourburePrimaire > 1)
         {
@@ -177,92 +159,61 @@ void HomothetieInstrument(double c)
             CalculeChampSchmidt();
         }
         return;
-    case T::SchmidtCassegrain:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.FocaleResultante, c);
+    case TTypeInstrument::SchmidtCassegrain:
+        Longueurs(c, {&T::DiametreEntree, &T::RayonCourburePrimaire, &T::FocaleResultante, &T::DiametreTrouCentral,
+                      &T::DiametreSecondaire, &T::EpaisseurLame, &T::DistanceLameMiroir, &T::EpaisseurPrimaire,
+                      &T::EpaisseurSecondaire});
         Degagement(I.DegagementFoyer, c);
-        Longueur(I.DiametreTrouCentral, c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.EpaisseurLame, c);
-        Longueur(I.DistanceLameMiroir, c);
-        Epaisseurs(c);
         PuissancesRayon();
         CalculeSchmidtCassegrain();
         return;
-    case T::Maksutov:
-    case T::MaksutovNewton:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.FocalePrimaire, c);
-        Longueur(I.DiametreMiroir, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.EpaisseurLame, c);
-        Longueur(I.DistanceDiaphragmeMiroir, c);
-        Longueur(I.DistanceLameMiroir, c);
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton:
+        Longueurs(c, {&T::DiametreEntree, &T::FocalePrimaire, &T::DiametreMiroir, &T::RayonCourburePrimaire,
+                      &T::EpaisseurLame, &T::DistanceDiaphragmeMiroir, &T::DistanceLameMiroir, &T::DiametreMenisque,
+                      &T::EpaisseurPrimaire, &T::EpaisseurSecondaire, &T::DiametreSecondaire,
+                      &T::DistanceSecondaireFoyer});
         Rayon(Groupe.RayonGroupe[1], c);
         Rayon(Groupe.RayonGroupe[2], c);
-        Longueur(I.DiametreMenisque, c);
         Rayon(I.RayonMenisque1, c);
         Rayon(I.RayonMenisque2, c);
-        Epaisseurs(c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.DistanceSecondaireFoyer, c);
         PuissancesRayon();
         PrepareMaksutov();
         return;
-    case T::MaksutovCassegrain: MaksutovCassegrain(c); return;
-    case T::Lunette:
+    case TTypeInstrument::MaksutovCassegrain: MaksutovCassegrain(c); return;
+    case TTypeInstrument::Lunette:
         LignesGroupe(c);
         PrepareLunette();
         return;
-    case T::KlevtsovCassegrain:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.DistanceDiaphragmeMiroir, c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.DiametreTrouCentral, c);
+    case TTypeInstrument::KlevtsovCassegrain:
+        Longueurs(c, {&T::DiametreEntree, &T::RayonCourburePrimaire, &T::DistanceDiaphragmeMiroir,
+                      &T::DiametreSecondaire, &T::DiametreTrouCentral, &T::EpaisseurPrimaire, &T::EpaisseurSecondaire});
         Rayon(I.RayonCourbureSecondaire, c);
-        Epaisseurs(c);
         LignesGroupe(c);
         PuissancesRayon();
         PrepareKlevtsov();
         return;
-    case T::LurieHoughton:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.DiametreMiroir, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.DistanceDiaphragmeMiroir, c);
-        Longueur(I.DistanceLameMiroir, c);
-        Epaisseurs(c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.DistanceSecondaireFoyer, c);
+    case TTypeInstrument::LurieHoughton:
+        Longueurs(c, {&T::DiametreEntree, &T::DiametreMiroir, &T::RayonCourburePrimaire, &T::DistanceDiaphragmeMiroir,
+                      &T::DistanceLameMiroir, &T::EpaisseurPrimaire, &T::EpaisseurSecondaire, &T::DiametreSecondaire,
+                      &T::DistanceSecondaireFoyer});
         LignesGroupe(c);
         PuissancesRayon();
         PrepareLurieHoughton();
         return;
-    case T::HoughtonCassegrain:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.RayonCourburePrimaire, c);
-        Longueur(I.FocaleResultante, c);
+    case TTypeInstrument::HoughtonCassegrain:
+        Longueurs(c, {&T::DiametreEntree, &T::RayonCourburePrimaire, &T::FocaleResultante, &T::DiametreTrouCentral,
+                      &T::DistanceDiaphragmeMiroir, &T::EpaisseurPrimaire, &T::EpaisseurSecondaire,
+                      &T::DiametreSecondaire, &T::DistanceSecondaireFoyer});
         Degagement(I.DegagementFoyer, c);
-        Longueur(I.DiametreTrouCentral, c);
-        Longueur(I.DistanceDiaphragmeMiroir, c);
-        Epaisseurs(c);
-        Longueur(I.DiametreSecondaire, c);
-        Longueur(I.DistanceSecondaireFoyer, c);
         LignesGroupe(c);
         PuissancesRayon();
         PrepareHoughtonCassegrain();
         return;
-    case T::SchmidtNewton:
-        Longueur(I.DiametreEntree, c);
-        Longueur(I.DiametreMiroir, c);
-        Longueur(I.FocalePrimaire, c);
-        Longueur(I.EpaisseurLame, c);
-        Longueur(I.DistanceLameMiroir, c);
-        Longueur(I.DistanceSecondaireFoyer, c);
-        Epaisseurs(c);
-        Longueur(I.DiametreSecondaire, c);
+    case TTypeInstrument::SchmidtNewton:
+        Longueurs(c, {&T::DiametreEntree, &T::DiametreMiroir, &T::FocalePrimaire, &T::EpaisseurLame,
+                      &T::DistanceLameMiroir, &T::DistanceSecondaireFoyer, &T::EpaisseurPrimaire,
+                      &T::EpaisseurSecondaire, &T::DiametreSecondaire});
         if (I.FocalePrimaire > 1)
         {
             RegleCoteLame();
@@ -302,13 +253,7 @@ void AppliqueHomothetie(float coefficient, TPartiesHomothetie parties)
     if (parties.Dispositif)
     {
         TDioptre& d = Dispositif;
-        const int n = std::clamp(d.NombreDioptres, 0, NombreMaxDioptres);
-        for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i)
-        {
-            Rayon(d.RayonDioptre[i], c);
-            Epaisseur(d.EpaisseurDioptre[i], c);
-            Longueur(d.DiametreDioptre[i], c);
-        }
+        Lignes(d.RayonDioptre, d.EpaisseurDioptre, d.DiametreDioptre, d.NombreDioptres, c);
     }
     if (parties.Instrument)
         HomothetieInstrument(c);
