@@ -295,40 +295,6 @@ void DessineFaisceau(TSupport& sup, const TCassegrain& c, const TPlaces& x, cons
         Chevrons(sup, xc, c.Oa + signe * x.hD);
 }
 
-// The lens device behind the primary; the x of the last element drawn, or 0 when none is.
-int DessineLentilles(TSupport& sup, const TCassegrain& c, const TPlaces& x)
-{
-    const auto& R = Dispositif.RayonDioptre;
-    const auto& E = Dispositif.EpaisseurDioptre;
-    const auto& Dia = Dispositif.DiametreDioptre;
-    const int n = NombreLignesDispositif();
-    const double total = SommeEpaisseurs(1, n);
-    auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
-    CalculeDiametreMaximalDispositif();
-    int dernier = 0;
-    DessineDispositif(
-        [&](int i, bool fin) {
-            const TColor teinte = sup.Papier() ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
-            const int xe = (fin ? x.Fin : x.Dispositif) - sup.Pos(reste(i) * c.s);
-            sup.C.Stylo().Couleur = clBlack;
-            sup.Element(xe, c.Oa, teinte, R[i], fin ? RayonPlan : R[i + 1], E[i], Dia[i], fin ? Dia[i] : Dia[i + 1],
-                        c.s, JointPrecedent, JointSuivant);
-            dernier = xe;
-        },
-        [&](int i) {
-            const double maximal = Instrument.DiametreMaximalDispositif;
-            const int xa = x.Dispositif - sup.Pos((reste(i) + E[i]) * c.s);
-            dernier = xa;
-            if (!(Dia[i] < maximal))
-                return;
-            const int ouvert = sup.Pos(Dia[i] / 2 * c.s);
-            const int ferme = sup.Pos(maximal / 2 * c.s);
-            LigneArret(sup, xa, c.Oa - ouvert, xa, c.Oa - ferme);
-            LigneArret(sup, xa, c.Oa + ouvert, xa, c.Oa + ferme);
-        });
-    return dernier;
-}
-
 // The three edge rays through the device; false when a ray needed too many steps and the drawing stops.
 bool DessineRayons(TSupport& sup, const TCassegrain& c, const TPlaces& x, const std::optional<TPointCanevas>& impact)
 {
@@ -455,7 +421,9 @@ bool DessineAuRepere(TSupport& sup, TCassegrain& c)
         DessineFaisceau(sup, c, x, impact, taille.Faisceau);
     else
     {
-        dernier = DessineLentilles(sup, c, x);
+        dernier = DessineDispositifDroit(
+            sup,
+            {.Droite = x.Dispositif, .Fin = x.Fin, .Oa = c.Oa, .s = c.s, .Eclaircir = true, .ArretLargeCompte = true});
         if (!DessineRayons(sup, c, x, impact))
             return false;
     }
@@ -478,15 +446,11 @@ void DessineCoupeCassegrain(ICanevas& dessin)
     PrepareBandeEcran(dessin);
     if (!PorteCoupeOuverte())
     {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, "Les données sont incomplètes ou incohérentes");
+        EcritRefus(dessin, TexteDonneesIncompletes);
         return;
     }
     CalculeGeometrieInstrument();
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
+    ResoutSysteme();
     TCassegrain c;
     Mesure(c);
     c.W = dessin.Largeur();
@@ -515,9 +479,7 @@ void ImprimeCoupeCassegrain(ICanevas& canevas)
         TermineBandeImprimee();
         return;
     }
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
+    ResoutSysteme();
     TCassegrain c;
     Mesure(c);
     c.W = canevas.Largeur();

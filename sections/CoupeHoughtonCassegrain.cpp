@@ -26,7 +26,6 @@ namespace {
 constexpr TColor TeinteMiroirDonne = 0xD6D618; // a primary whose thickness is given, drawn flat-backed
 constexpr TColor TeinteMiroirSansEpaisseur = 0xFFFFA0; // a primary drawn at the substitute thickness
 
-const std::string TexteRefus = "Les données sont incomplètes ou incohérentes";
 const std::string TexteTrouTropPetit = " Le trou central est trop petit ";
 const std::string TexteSecondaireTropPetit = " Le miroir secondaire est trop petit ";
 const std::string TexteEtConflit = " et il y a conflit entre le correcteur et le miroir secondaire ";
@@ -70,26 +69,13 @@ void Mesure(THoughton& c)
     c.Ng = std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
     c.L = I.LongueurInstrument;
     c.Hs = I.EncombrementLateral;
-    c.EpaisseurDonnee = I.EpaisseurPrimaire >= 1e-6;
-    c.Ep = c.EpaisseurDonnee ? I.EpaisseurPrimaire : c.Dm / 10;
-    if (!c.EpaisseurDonnee)
-        c.L += c.Ep;
+    const TPrimaireDessine primaire = PrimaireDessine(c.Dm, c.L);
+    c.EpaisseurDonnee = primaire.EpaisseurDonnee;
+    c.Ep = primaire.Epaisseur;
     c.Es = I.EpaisseurSecondaire >= 1e-6 ? I.EpaisseurSecondaire : c.Ds / 10;
-    I.EpaisseurPrimaireDessin = c.Ep;
     I.EpaisseurSecondaireDessin = c.Es;
     c.sP = FlecheSphere(c.R1, c.Dm);
     c.sS = FlecheSphere(c.R2, c.Ds);
-}
-
-// The set-up before the drawing: the system solved in one colour and its extent.
-void Resout()
-{
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    Systeme.NombreCouleurs = 1;
-    AppliqueIndices();
-    PrepareSysteme();
-    CalculeGeometrieInstrument();
 }
 
 // What the marginal ray on the axis from the entrance's rim tells the drawing.
@@ -102,18 +88,8 @@ struct TMarginal
 TMarginal TraceMarginal(double demiEntree)
 {
     TRayon& r = Rayon;
-    r.HorsSecondaire = false;
-    r.ArretDispositif = false;
-    r.ArretGroupe = false;
-    r.RayonOcculte = false;
     r.ManqueSecondaire = false;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    r.XDepart = demiEntree;
-    r.YDepart = 0;
-    TraceRayon();
-    r.RayonOcculte = r.HorsSecondaire || r.ArretDispositif || r.ArretGroupe;
+    TraceAxialOcculte(demiEntree);
     return {r.ArretGroupe, r.ManqueSecondaire};
 }
 
@@ -313,7 +289,7 @@ bool DessineAuRepere(TSupport& sup, THoughton& c, const TMarginal& marginal)
     const bool dispositif = Validite.DispositifPresent;
     if (dispositif)
     {
-        DessineDispositifDroit(sup, x.Droite, x.Droite, c.Oa, s, false);
+        DessineDispositifDroit(sup, {.Droite = x.Droite, .Fin = x.Droite, .Oa = c.Oa, .s = s});
         if (!DessineRayons(sup, c, x, secondaire))
             return false;
     }
@@ -374,28 +350,17 @@ int DecalageGroupe(const TSupport& sup, float s)
 
 void DessineCoupeHoughtonCassegrain(ICanevas& dessin)
 {
-    PrepareBandeEcran(dessin);
-    Controles.Dessin.Height = 550;
-    VerifieDispositif();
-    VerifieInstrument();
+    // The checks do not read the mirror's diameter; the solve does.
     FixeDiametreMiroir();
-    auto refuse = [&dessin] {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, TexteRefus);
-    };
-    if (!PorteCoupeOuverte())
-    {
-        refuse();
+    if (!OuvreBandeEcran(dessin))
         return;
-    }
-    Resout();
+    ResoutEnUneCouleur();
     THoughton c;
     Mesure(c);
     // The solve may have found the design wanting: nothing of it is drawn then.
     if (!PorteCoupeOuverte())
     {
-        refuse();
+        EcritRefus(dessin, TexteDonneesIncompletes);
         return;
     }
     const TMarginal marginal = TraceMarginal(c.D / 2);
@@ -421,22 +386,11 @@ void DessineCoupeHoughtonCassegrain(ICanevas& dessin)
 
 void ImprimeCoupeHoughtonCassegrain(ICanevas& canevas)
 {
-    MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
-    PrepareBandeImprimee(canevas);
-    VerifieDispositif();
-    VerifieInstrument();
+    // The checks do not read the mirror's diameter; the solve does.
     FixeDiametreMiroir();
-    if (Validite.InstrumentValide)
-        PrepareSysteme();
-    VerifieInstrument();
-    // Should its own checks fail after the frame called it, the band stays framed and empty.
-    if (!Validite.InstrumentValide || Systeme.CalculEchoue ||
-        (Validite.DispositifPresent && !Validite.DispositifValide))
-    {
-        TermineBandeImprimee();
+    if (!OuvreBandeImprimee(canevas))
         return;
-    }
-    Resout();
+    ResoutEnUneCouleur();
     THoughton c;
     Mesure(c);
     if (!PorteCoupeOuverte())

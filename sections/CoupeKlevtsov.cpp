@@ -300,7 +300,7 @@ bool DessineAuRepere(TSupport& sup, const TKlevtsov& c, TTrace trace)
     };
     if (dispositif)
     {
-        dernier = DessineDispositifDroit(sup, c.Ao, x.Fin, c.Oa, s, true);
+        dernier = DessineDispositifDroit(sup, {.Droite = c.Ao, .Fin = x.Fin, .Oa = c.Oa, .s = s, .Eclaircir = true});
         TReglesRayonsBord regles;
         // On paper too the banner is set as on screen.
         regles.AvecBandeau = true;
@@ -392,9 +392,7 @@ void DessineCoupeKlevtsov(ICanevas& dessin)
         trace = TraceMarginal();
     if (!PorteCoupeOuverte())
     {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, "Les données sont incomplètes ou incohérentes");
+        EcritRefus(dessin, TexteDonneesIncompletes);
         return;
     }
     CalculeGeometrieInstrument();

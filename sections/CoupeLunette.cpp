@@ -45,9 +45,7 @@ TLunette Mesure()
 
 void Resout()
 {
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
+    ResoutSysteme();
     CalculeGeometrieInstrument();
 }
 
@@ -84,14 +82,9 @@ TFaisceau TraceFaisceau(const TSupport& sup, const TLunette& c)
     TFaisceau f;
     if (!Instrument.OuvertureLunetteCalculee || !(Instrument.DistanceApresGroupe > 0) || c.N < 1)
         return f;
-    TRayon& r = Rayon;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    r.EstRayonReference = true;
-    r.XDepart = (sup.Papier() ? Instrument.DiametreObjectif : Instrument.DiametreEntree) / 2;
-    r.YDepart = 0;
-    TraceRayon();
+    Rayon.EstRayonReference = true;
+    TraceAxial((sup.Papier() ? Instrument.DiametreObjectif : Instrument.DiametreEntree) / 2);
+    const TRayon& r = Rayon;
     f.Trace = true;
     for (int j = 1; j <= c.N; ++j)
     {
@@ -253,17 +246,8 @@ bool DessineAuRepere(TSupport& sup, const TLunette& c)
 
 void DessineCoupeLunette(ICanevas& dessin)
 {
-    PrepareBandeEcran(dessin);
-    Controles.Dessin.Height = 550;
-    VerifieDispositif();
-    VerifieInstrument();
-    if (!PorteCoupeOuverte())
-    {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, "Les données sont incomplètes ou incohérentes");
+    if (!OuvreBandeEcran(dessin))
         return;
-    }
     DessineCase(dessin);
     Resout();
     TLunette c = Mesure();

@@ -58,26 +58,12 @@ void Mesure(TLurieHoughton& c)
     c.N = std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe);
     c.L = I.LongueurInstrument;
     c.H = I.EncombrementLateral;
-    c.EpaisseurDonnee = I.EpaisseurPrimaire >= 1e-6;
-    c.Ep = c.EpaisseurDonnee ? I.EpaisseurPrimaire : c.Dm / 10;
-    if (!c.EpaisseurDonnee)
-        c.L += c.Ep;
+    const TPrimaireDessine primaire = PrimaireDessine(c.Dm, c.L);
+    c.EpaisseurDonnee = primaire.EpaisseurDonnee;
+    c.Ep = primaire.Epaisseur;
     c.Es = I.EpaisseurSecondaire;
-    I.EpaisseurPrimaireDessin = c.Ep;
     I.EpaisseurSecondaireDessin = c.Es;
     c.sDm = FlecheSphere(c.R, c.Dm);
-}
-
-// The trace of a marginal ray on the axis from the height x.
-void TraceMarginal(double x)
-{
-    TRayon& r = Rayon;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    r.XDepart = x;
-    r.YDepart = 0;
-    TraceRayon();
 }
 
 void DessinePrimaire(TSupport& sup, const TLurieHoughton& c, TColor teinte, int xDos)
@@ -167,34 +153,15 @@ bool DessineDispositifEtRayons(TSupport& sup, const TDispositifDebout& debout, c
 void DessineCoupeLurieHoughton(ICanevas& dessin)
 {
     TInstrument& I = Instrument;
-    PrepareBandeEcran(dessin);
-    Controles.Dessin.Height = 550;
-    VerifieDispositif();
-    VerifieInstrument();
-    if (!PorteCoupeOuverte())
-    {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, "Les données sont incomplètes ou incohérentes");
+    if (!OuvreBandeEcran(dessin))
         return;
-    }
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    Systeme.NombreCouleurs = 1;
-    AppliqueIndices();
-    PrepareSysteme();
-    CalculeGeometrieInstrument();
+    ResoutEnUneCouleur();
     TLurieHoughton c;
     Mesure(c);
     const TColor teintePrimaire = c.EpaisseurDonnee ? TeinteMiroirDonne : TeinteMiroirSansEpaisseur;
 
-    TRayon& r = Rayon;
-    r.HorsSecondaire = false;
-    r.ArretDispositif = false;
-    r.ArretGroupe = false;
-    r.RayonOcculte = false;
-    TraceMarginal(c.D / 2);
-    r.RayonOcculte = r.HorsSecondaire || r.ArretDispositif || r.ArretGroupe;
+    const TRayon& r = Rayon;
+    TraceAxialOcculte(c.D / 2);
     const bool coupe = r.ArretGroupe;
     const double hp = I.ImpactPrimaire[0];
     const double zp = I.ImpactPrimaire[2];
@@ -270,20 +237,8 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
         TermineBandeImprimee();
         return;
     }
-    MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
-    PrepareBandeImprimee(canevas);
-    VerifieDispositif();
-    VerifieInstrument();
-    if (Validite.InstrumentValide)
-        PrepareSysteme();
-    VerifieInstrument();
-    // Should its own checks fail after the frame called it, the band stays framed and empty.
-    if (!Validite.InstrumentValide || Systeme.CalculEchoue ||
-        (Validite.DispositifPresent && !Validite.DispositifValide))
-    {
-        TermineBandeImprimee();
+    if (!OuvreBandeImprimee(canevas))
         return;
-    }
 
     TRayon& r = Rayon;
     Systeme.NombreCouleurs = 1;
@@ -292,17 +247,17 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
     PrepareSysteme();
     // The two edge traces keep their hits on the primary; the first tells whether the corrector stopped the ray,
     // at a surface it missed or outside a surface's aperture, as the screen's banner does.
-    TraceMarginal(-I.DiametreEntree / 2);
+    TraceAxial(-I.DiametreEntree / 2);
     TrajetBordNegatif[3] = {static_cast<float>(I.ImpactPrimaire[0]), static_cast<float>(I.ImpactPrimaire[2])};
     bool bloque = r.ArretGroupe;
     for (int j = 1; j <= std::clamp(Groupe.NombreDioptresGroupe, 0, NombreMaxDioptresGroupe); ++j)
         bloque = bloque || r.RayonBloqueGroupe[static_cast<std::size_t>(j)];
-    TraceMarginal(I.DiametreEntree / 2);
+    TraceAxial(I.DiametreEntree / 2);
     TrajetBordPositif[3] = {static_cast<float>(I.ImpactPrimaire[0]), static_cast<float>(I.ImpactPrimaire[2])};
     CalculeGeometrieInstrument();
     TLurieHoughton c;
     Mesure(c);
-    TraceMarginal(c.D / 2);
+    TraceAxial(c.D / 2);
     const bool coupe = r.ArretGroupe;
 
     const int largeur = canevas.Largeur();

@@ -41,6 +41,18 @@ void Trace()
     (TraceursMaksutov.Trace ? TraceursMaksutov.Trace : TraceRayon)();
 }
 
+// The checks, the solve of a valid design and the checks again, then the extent the fit needs: a report printed
+// before the view was ever drawn would otherwise fit an instrument of no extent.
+void VerifieEtResout()
+{
+    VerifieDispositif();
+    VerifieInstrument();
+    if (Validite.InstrumentValide)
+        Prepare();
+    VerifieInstrument();
+    CalculeGeometrieInstrument();
+}
+
 bool Camera()
 {
     return Instrument.TypeInstrument == TTypeInstrument::Maksutov;
@@ -547,21 +559,13 @@ std::string TexteDistanceEtoile(double minutes)
 void DessineCoupeMaksutov(ICanevas& dessin, ICanevas* boiteDistance)
 {
     PrepareBandeEcran(dessin);
-    VerifieDispositif();
-    VerifieInstrument();
-    if (Validite.InstrumentValide)
-        Prepare();
-    VerifieInstrument();
-    CalculeGeometrieInstrument();
+    VerifieEtResout();
     TMaksutov c;
     Mesure(c);
     if (!PorteCoupeOuverte())
     {
         const bool incorrect = Camera() && c.Dm / 3 >= c.D;
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0,
-                       incorrect ? "Les données sont incorrectes" : "Les données sont incomplètes ou incohérentes");
+        EcritRefus(dessin, incorrect ? "Les données sont incorrectes" : TexteDonneesIncompletes);
         return;
     }
     if (!TraceRayons(c))
@@ -594,14 +598,7 @@ void ImprimeCoupeMaksutov(ICanevas& canevas)
     if (!Validite.InstrumentValide)
         return;
     PrepareBandeImprimee(canevas);
-    VerifieDispositif();
-    VerifieInstrument();
-    if (Validite.InstrumentValide)
-        Prepare();
-    VerifieInstrument();
-    // The length and the height come from the geometry: a report printed before the view was ever drawn would
-    // otherwise fit an instrument of no extent.
-    CalculeGeometrieInstrument();
+    VerifieEtResout();
     TMaksutov c;
     if (!Validite.InstrumentValide || Systeme.CalculEchoue ||
         (Validite.DispositifPresent && !Validite.DispositifValide) || (Mesure(c), !TraceRayons(c)))

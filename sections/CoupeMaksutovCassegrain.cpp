@@ -198,38 +198,6 @@ bool TrouTropPetit(const TMaksutovCassegrain& c)
     return c.F > 1 && Instrument.DegagementFoyer / c.F * c.D > c.H;
 }
 
-// The device behind the primary; the x of the last element drawn, or 0 when none is.
-int DessineLentilles(TSupport& sup, const TMaksutovCassegrain& c)
-{
-    const auto& R = Dispositif.RayonDioptre;
-    const auto& E = Dispositif.EpaisseurDioptre;
-    const auto& Dia = Dispositif.DiametreDioptre;
-    const double total = SommeEpaisseurs(1, NombreLignesDispositif());
-    auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
-    CalculeDiametreMaximalDispositif();
-    int dernier = 0;
-    DessineDispositif(
-        [&](int i, bool fin) {
-            const int x = c.xFin - sup.Pos(reste(i) * c.s);
-            sup.C.Stylo().Couleur = clBlack;
-            sup.Element(x, c.Oa, Teinte(sup, TeinteLigne(i)), R[i], fin ? RayonPlan : R[i + 1], E[i], Dia[i],
-                        fin ? Dia[i] : Dia[i + 1], c.s, JointPrecedent, JointSuivant);
-            dernier = x;
-        },
-        [&](int i) {
-            const double maximal = Instrument.DiametreMaximalDispositif;
-            const int x = c.xFin - sup.Pos((reste(i) + E[i]) * c.s);
-            dernier = x;
-            if (!(Dia[i] < maximal))
-                return;
-            const int ouvert = sup.Pos(Dia[i] / 2 * c.s);
-            const int ferme = sup.Pos(maximal / 2 * c.s);
-            LigneArret(sup, x, c.Oa - ouvert, x, c.Oa - ferme);
-            LigneArret(sup, x, c.Oa + ouvert, x, c.Oa + ferme);
-        });
-    return dernier;
-}
-
 // The device's edge rays from their own hits on the secondary; the outcome of their traces.
 TIssueRayonsBord DessineRayons(TSupport& sup, const TMaksutovCassegrain& c)
 {
@@ -371,7 +339,8 @@ bool DessineAuRepere(TSupport& sup, TMaksutovCassegrain& c)
     int dernier = 0;
     if (Validite.DispositifPresent)
     {
-        dernier = DessineLentilles(sup, c);
+        dernier = DessineDispositifDroit(
+            sup, {.Droite = c.xFin, .Fin = c.xFin, .Oa = c.Oa, .s = c.s, .Eclaircir = true, .ArretLargeCompte = true});
         if (DessineRayons(sup, c) == TIssueRayonsBord::Abandon)
             return false;
     }
@@ -436,11 +405,7 @@ void DessineCoupeMaksutovCassegrain(ICanevas& dessin)
         return;
     // The second solve, for the edge rays, may have found the design wanting.
     if (!Validite.InstrumentValide)
-    {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, TexteIncomplet);
-    }
+        EcritRefus(dessin, TexteIncomplet);
 }
 
 void ImprimeCoupeMaksutovCassegrain(ICanevas& canevas)

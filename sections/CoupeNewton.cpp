@@ -291,9 +291,7 @@ void DessineCoupeNewton(ICanevas& dessin)
     VerifieInstrument();
     if (!PorteCoupeOuverte())
     {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, TexteCoupeRefusee(true));
+        EcritRefus(dessin, TexteCoupeRefusee(true));
         return;
     }
     TNewton n;

@@ -199,10 +199,7 @@ void DessineCoupeSchmidt(ICanevas& dessin)
     if (!Validite.InstrumentValide || (Validite.DispositifPresent && !Validite.DispositifValide))
     {
         const bool incorrect = Instrument.TypeInstrument == TTypeInstrument::Schmidt && c.Dm / 3 >= c.D;
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0,
-                       incorrect ? "Les données sont incorrectes" : "Les données sont incomplètes ou incohérentes ");
+        EcritRefus(dessin, incorrect ? "Les données sont incorrectes" : TexteDonneesIncompletes + " ");
         return;
     }
     c.W = dessin.Largeur();

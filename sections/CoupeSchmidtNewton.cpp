@@ -364,9 +364,7 @@ void DessineCoupeSchmidtNewton(ICanevas& dessin)
     if (!Validite.InstrumentValide || (Validite.DispositifPresent && !Validite.DispositifValide) ||
         Validite.ConflitGeometrique)
     {
-        dessin.Police().Couleur = clBlack;
-        dessin.Pinceau().Couleur = clWhite;
-        dessin.TextOut(0, 0, "Les données sont incomplètes ou incohérentes ");
+        EcritRefus(dessin, TexteDonneesIncompletes + " ");
         return;
     }
     const int largeur = dessin.Largeur();

@@ -2,6 +2,7 @@
 #include "sections/Support.h"
 
 #include "optics/DiametreDispositif.h"
+#include "optics/Geometrie.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
@@ -246,9 +247,7 @@ void ResoutEnVert()
         Dispositif.IndiceTrace[k] = Dispositif.IndiceVert[k];
     for (int k = 1; k <= NombreMaxDioptresGroupe; ++k)
         Groupe.IndiceTraceGroupe[k] = Groupe.IndiceVertGroupe[k];
-    Rayon.RayonPerdu = false;
-    Rayon.EstRayonReference = true;
-    PrepareSysteme();
+    ResoutSysteme();
 }
 
 void ResoutDispositifFocal(bool papier)
@@ -258,6 +257,92 @@ void ResoutDispositifFocal(bool papier)
     Validite.SystemeAfocal = EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[NombreLignesDispositif()]);
     if ((papier || Edition.AMettreAJour) && !Validite.SystemeAfocal)
         ResoutEnVert();
+}
+
+bool OuvreBandeEcran(ICanevas& dessin)
+{
+    PrepareBandeEcran(dessin);
+    Controles.Dessin.Height = 550;
+    VerifieDispositif();
+    VerifieInstrument();
+    if (PorteCoupeOuverte())
+        return true;
+    EcritRefus(dessin, TexteDonneesIncompletes);
+    return false;
+}
+
+void EcritRefus(ICanevas& dessin, const std::string& texte)
+{
+    dessin.Police().Couleur = clBlack;
+    dessin.Pinceau().Couleur = clWhite;
+    dessin.TextOut(0, 0, texte);
+}
+
+bool OuvreBandeImprimee(ICanevas& canevas)
+{
+    MiseEnPage.AbscisseCourante = ImpressionEtat.MargeImpression;
+    PrepareBandeImprimee(canevas);
+    VerifieDispositif();
+    VerifieInstrument();
+    if (Validite.InstrumentValide)
+        PrepareSysteme();
+    VerifieInstrument();
+    // Should its own checks fail after the frame called it, the band stays framed and empty.
+    if (!Validite.InstrumentValide || Systeme.CalculEchoue ||
+        (Validite.DispositifPresent && !Validite.DispositifValide))
+    {
+        TermineBandeImprimee();
+        return false;
+    }
+    return true;
+}
+
+void ResoutSysteme()
+{
+    Rayon.RayonPerdu = false;
+    Rayon.EstRayonReference = true;
+    PrepareSysteme();
+}
+
+void ResoutEnUneCouleur()
+{
+    Systeme.NombreCouleurs = 1;
+    AppliqueIndices();
+    ResoutSysteme();
+    CalculeGeometrieInstrument();
+}
+
+TPrimaireDessine PrimaireDessine(double diametre, double& longueur)
+{
+    TPrimaireDessine primaire;
+    primaire.EpaisseurDonnee = Instrument.EpaisseurPrimaire >= 1e-6;
+    primaire.Epaisseur = primaire.EpaisseurDonnee ? Instrument.EpaisseurPrimaire : diametre / 10;
+    if (!primaire.EpaisseurDonnee)
+        longueur += primaire.Epaisseur;
+    Instrument.EpaisseurPrimaireDessin = primaire.Epaisseur;
+    return primaire;
+}
+
+void TraceAxial(double hauteur)
+{
+    TRayon& r = Rayon;
+    r.AngleChamp = 0;
+    r.SinusAngleChamp = 0;
+    r.CosinusAngleChamp = 1;
+    r.XDepart = hauteur;
+    r.YDepart = 0;
+    TraceRayon();
+}
+
+void TraceAxialOcculte(double hauteur)
+{
+    TRayon& r = Rayon;
+    r.HorsSecondaire = false;
+    r.ArretDispositif = false;
+    r.ArretGroupe = false;
+    r.RayonOcculte = false;
+    TraceAxial(hauteur);
+    r.RayonOcculte = r.HorsSecondaire || r.ArretDispositif || r.ArretGroupe;
 }
 
 TColor TeinteLigne(int i)
@@ -357,7 +442,7 @@ void Chevrons(TSupport& sup, int x, int y)
     }
 }
 
-int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, bool eclaircir)
+int DessineDispositifDroit(TSupport& sup, const TDispositifDroit& place)
 {
     const auto& R = Dispositif.RayonDioptre;
     const auto& E = Dispositif.EpaisseurDioptre;
@@ -365,12 +450,14 @@ int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, 
     const int n = NombreLignesDispositif();
     const double total = SommeEpaisseurs(1, n);
     auto reste = [&](int i) { return total - SommeEpaisseurs(1, i); };
+    const float s = place.s;
+    const int oa = place.Oa;
     CalculeDiametreMaximalDispositif();
     int dernier = 0;
     DessineDispositif(
         [&](int i, bool finale) {
-            const TColor teinte = sup.Papier() && eclaircir ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
-            const int xe = (finale ? fin : droite) - sup.Pos(reste(i) * s);
+            const TColor teinte = sup.Papier() && place.Eclaircir ? EclaircitCouleur(TeinteLigne(i)) : TeinteLigne(i);
+            const int xe = (finale ? place.Fin : place.Droite) - sup.Pos(reste(i) * s);
             sup.C.Stylo().Couleur = clBlack;
             sup.Element(xe, oa, teinte, R[i], finale ? RayonPlan : R[i + 1], E[i], Dia[i], finale ? Dia[i] : Dia[i + 1],
                         s, JointPrecedent, JointSuivant);
@@ -378,9 +465,11 @@ int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, 
         },
         [&](int i) {
             const double maximal = Instrument.DiametreMaximalDispositif;
+            const int xa = place.Droite - sup.Pos((reste(i) + E[i]) * s);
+            if (place.ArretLargeCompte)
+                dernier = xa;
             if (!(Dia[i] < maximal))
                 return;
-            const int xa = droite - sup.Pos((reste(i) + E[i]) * s);
             const int ouvert = sup.Pos(Dia[i] / 2 * s);
             const int ferme = sup.Pos(maximal / 2 * s);
             LigneArret(sup, xa, oa - ouvert, xa, oa - ferme);

@@ -94,6 +94,34 @@ void ResoutEnVert();
 // green line, on paper always, on screen only when the refresh asks for a recomputation.
 void ResoutDispositifFocal(bool papier);
 
+// The refusal of most sections.
+inline const std::string TexteDonneesIncompletes = "Les données sont incomplètes ou incohérentes";
+// The screen band 550 pixels high, then the device's and the instrument's checks; false, the refusal written in the
+// band, when the section cannot be drawn.
+bool OuvreBandeEcran(ICanevas& dessin);
+// The refusal of a section that cannot be drawn, black on white at the band's top left.
+void EcritRefus(ICanevas& dessin, const std::string& texte);
+// The printed band framed from the margin, then the checks, the solve of a valid design and the checks again; false,
+// the band left framed and empty and the print position past it, when the section cannot be drawn.
+bool OuvreBandeImprimee(ICanevas& canevas);
+// The system solved anew, from a reference ray that nothing has stopped yet.
+void ResoutSysteme();
+// The system solved in the one colour the sections trace, then the instrument's extent.
+void ResoutEnUneCouleur();
+// A primary as drawn: the thickness given, or a tenth of its diameter when none is, which the drawing's length then
+// takes in besides; the thickness drawn is kept for the sheet.
+struct TPrimaireDessine
+{
+    double Epaisseur = 0;
+    bool EpaisseurDonnee = false;
+};
+TPrimaireDessine PrimaireDessine(double diametre, double& longueur);
+// The ray parallel to the axis from the height given at the entrance, traced through the instrument.
+void TraceAxial(double hauteur);
+// The same ray with the stops of a former trace cleared; whether the group, the secondary or the device hid it is
+// left in the ray's RayonOcculte.
+void TraceAxialOcculte(double hauteur);
+
 // The device's glass and stops in their tints: `element`(i, dernier) draws the glass behind surface i (the last one
 // running to the image plane), `arret`(i) the stop of surface i. The tint slots and joined-face flags are set
 // before each call.
@@ -120,11 +148,23 @@ void DessineDispositif(FElement element, FArret arret)
     }
 }
 
-// A lens device on the axis with the light running rightwards: the vertex of surface i + 1 stands the device's finite
-// thicknesses after surface i left of `droite`, a last glass runs from `fin` (where the image lies) back over its
-// thickness; stops narrower than the device are two black strokes out to its widest diameter. The fills are lightened
-// on paper when `eclaircir`. The x of the last element drawn, or 0 when none is.
-int DessineDispositifDroit(TSupport& sup, int droite, int fin, int oa, float s, bool eclaircir);
+// Where a lens device stands on the axis with the light running rightwards: the vertex of surface i + 1 stands the
+// device's finite thicknesses after surface i left of `Droite`, a last glass runs from `Fin` (where the image lies)
+// back over its thickness. The fills are lightened on paper when `Eclaircir`.
+struct TDispositifDroit
+{
+    int Droite = 0;
+    int Fin = 0;
+    int Oa = 0;
+    float s = 0;
+    bool Eclaircir = false;
+    // The two-mirror and Maksutov-Cassegrain sections keep their focus mark clear of a stop as wide as the device
+    // too, which is not drawn.
+    bool ArretLargeCompte = false;
+};
+// The device's glass, and its stops narrower than the device as two black strokes out to its widest diameter. The x
+// of the last element drawn (or of a wide stop that counts), 0 when there is none.
+int DessineDispositifDroit(TSupport& sup, const TDispositifDroit& place);
 
 // The mark "Fr" of the final focus centred on x in a white box TextHeight("F") high at yBoite, its text at yTexte.
 void MarqueFoyerResultant(TSupport& sup, int x, int yTexte, int yBoite);
