@@ -656,19 +656,14 @@ bool DessineRayonsRenverses(TSupport& sup, const TDispositifRenverse& d)
 std::optional<TImpactMiroir> TraceMarginalMiroir(double hauteur)
 {
     TRayon& r = Rayon;
-    r.XDepart = hauteur;
-    r.YDepart = 0;
     r.ZDepart = 0;
     r.LIncident = 0;
     r.MIncident = 0;
     r.NIncident = 1;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
     // A ray of the construction: nothing may stop it before the mirror.
     r.RayonPerdu = false;
     r.EstRayonReference = true;
-    TraceRayon();
+    TraceAxial(hauteur);
     if (r.RayonPerdu || !std::isfinite(r.HauteurImpactMiroir) || !std::isfinite(r.CoteImpactMiroir))
         return std::nullopt;
     return TImpactMiroir{r.HauteurImpactMiroir, r.CoteImpactMiroir};
