@@ -1,5 +1,5 @@
-// Throughput of TraceRayon: rays and ray-surface steps per second on three layouts, and the heap
-// allocations made per ray (there should be none).
+// Throughput of TraceRayon: rays and ray-surface steps per second on three layouts and on the test
+// design of every form, and the heap allocations made per ray (there should be none).
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "optics/DefautsTypes.h"
 #include "optics/Modele.h"
+#include "optics/Noyaux.h"
 #include "optics/Rayon.h"
 #include "optics/TraceRayon.h"
 #include "support/Formes.h"
@@ -122,10 +124,10 @@ int LunetteDixSurfaces()
     return 10;
 }
 
-// A fan of 12 x 12 pupil points across the aperture, 0.2 degree off axis.
-void TraceEventail(benchmark::State& etat, int (*construit)())
+// A fan of 12 x 12 pupil points across the aperture, 0.2 degree off axis, on the design in place,
+// whose rays each cross `surfaces` surfaces.
+void TraceEventail(benchmark::State& etat, int surfaces)
 {
-    const int surfaces = construit();
     const double rayonPupille = Instrument.DiametreEntree / 2.0;
     const double angle = 0.2 * 3.14159265358979323846 / 180.0;
     constexpr int Cote = 12;
@@ -161,15 +163,57 @@ void TraceEventail(benchmark::State& etat, int (*construit)())
 
 void NewtonEtQuatreLentilles(benchmark::State& etat)
 {
-    TraceEventail(etat, NewtonQuatreLentilles);
+    TraceEventail(etat, NewtonQuatreLentilles());
 }
 void CassegrainSeul(benchmark::State& etat)
 {
-    TraceEventail(etat, Cassegrain);
+    TraceEventail(etat, Cassegrain());
 }
 void ObjectifDeDixSurfaces(benchmark::State& etat)
 {
-    TraceEventail(etat, LunetteDixSurfaces);
+    TraceEventail(etat, LunetteDixSurfaces());
+}
+
+// The surfaces a ray crosses in the pass of the design in place: mirrors, plate faces and group
+// rows; the flats, tested for their shadow only, are not crossed.
+int SurfacesInstrument()
+{
+    const int groupe = NombreSurfacesGroupe();
+    switch (Instrument.TypeInstrument)
+    {
+    case TTypeInstrument::Newton: return 1;
+    case TTypeInstrument::Cassegrain:
+    case TTypeInstrument::RitcheyChretien:
+    case TTypeInstrument::DallKirkham:
+    case TTypeInstrument::Gregory:
+    case TTypeInstrument::Schwarzschild: return 2;
+    case TTypeInstrument::Schmidt:
+    case TTypeInstrument::SchmidtNewton:
+    case TTypeInstrument::Maksutov:
+    case TTypeInstrument::MaksutovNewton: return 3;
+    case TTypeInstrument::SchmidtCassegrain:
+    case TTypeInstrument::MaksutovCassegrain: return 4;
+    case TTypeInstrument::Lunette: return groupe;
+    case TTypeInstrument::KlevtsovCassegrain: return 2 * groupe + 2;
+    case TTypeInstrument::LurieHoughton: return groupe + 1;
+    case TTypeInstrument::HoughtonCassegrain: return groupe + 2;
+    case TTypeInstrument::Aucun: break;
+    }
+    return 0;
+}
+
+// The test design of each form, derived as the refresh does, without a device.
+void TraceForme(benchmark::State& etat)
+{
+    const TTypeInstrument forme = FormesInstrument[static_cast<std::size_t>(etat.range(0))];
+    etat.SetLabel(NomTypeInstrument(forme));
+    ConstruitFormeDerivee(forme);
+    if (!Validite.InstrumentValide)
+    {
+        etat.SkipWithError("the design is not valid");
+        return;
+    }
+    TraceEventail(etat, SurfacesInstrument());
 }
 
 } // namespace
@@ -177,3 +221,4 @@ void ObjectifDeDixSurfaces(benchmark::State& etat)
 BENCHMARK(NewtonEtQuatreLentilles);
 BENCHMARK(CassegrainSeul);
 BENCHMARK(ObjectifDeDixSurfaces);
+BENCHMARK(TraceForme)->DenseRange(0, static_cast<int>(FormesInstrument.size()) - 1);
