@@ -775,8 +775,7 @@ double InverseFacteurNormale(const TMiroir& m, double h2)
 // Newton's steps on the gap between the mirror and the ray: the surface's z moves with t at the
 // rate -signe (x L + y M) / a, since its slope at height h is h / a.
 // The sign goes into the series' coefficients (exactly, being +-1) and the search runs on local
-// copies, out of reach of the stores through `t`; the step's divisor is inverted while the gap is
-// still being worked out, so that one step waits on fewer operations before the next can start.
+// copies, out of reach of the stores through `t`.
 namespace {
 
 // Also gives, at the settled hit, h^2 and the slope factor `signe` / a that the search worked out.
@@ -790,7 +789,17 @@ namespace {
     const double n0 = signe * miroir.Normale0;
     const double n2 = signe * miroir.Normale2;
     const double n4 = signe * miroir.Normale4;
+    const auto inverseDiviseur = [&](TVecteur q, double h2) {
+        const double penteIci = (n0 + h2 * n2) + (h2 * h2) * n4;
+        return 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
+    };
     double parcours = t;
+    // The step's divisor at the point the step leaves from, except for the last step, taken from
+    // within the tolerance: it keeps the divisor of the step before. That step was short enough to
+    // land within the tolerance, so the divisor has barely moved since, and the last step, itself
+    // the size of a rounding error, comes out the same; the division, the longest wait of a step,
+    // is then no longer on the way to the hit.
+    double inverse = 0.0;
     bool atteint = false;
     for (int pas = 0; pas < PasMaximauxFleche; ++pas)
     {
@@ -798,12 +807,13 @@ namespace {
         const double h2 = q.x * q.x + q.y * q.y;
         const double h4 = h2 * h2;
         const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
-        const double penteIci = (n0 + h2 * n2) + h4 * n4;
-        const double inverseDiviseur = 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
         if (!std::isfinite(ecart))
             break;
-        parcours += ecart * inverseDiviseur;
-        if (std::abs(ecart) <= ToleranceFleche)
+        const bool dedans = std::abs(ecart) <= ToleranceFleche;
+        if (pas == 0 || !dedans)
+            inverse = inverseDiviseur(q, h2);
+        parcours += ecart * inverse;
+        if (dedans)
         {
             // One step more from within the tolerance: the gap, quadratic in the last one, falls to rounding,
             // where a start already within it (a near-spherical series met on its sphere) would stay a few
