@@ -10,6 +10,7 @@
 #include "sheet/ImpressionTableau.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -314,50 +315,90 @@ TTrouLaisse RangeesElement(ICanevas& canevas, int x, int y, TColor remplissage, 
                            bool jointB, bool jointA, double pente)
 {
     const TBordsFaces& b = BordsFaces;
-    const int sur = (std::abs(rayonB) < diametreB || std::abs(rayonA) < diametreA) ? 6 : 1;
-    const int fin = sur * std::max(b.YBordFace1, b.YBordFace2);
+    constexpr int SurMax = 6;
+    const int sur = (std::abs(rayonB) < diametreB || std::abs(rayonA) < diametreA) ? SurMax : 1;
+    const int lignes = std::max(b.YBordFace1, b.YBordFace2);
     TTrouLaisse trou;
-    for (int k = 0; k < fin; ++k)
+    // The face columns of one pixel row's sub-rows.
+    struct TSousLigne
     {
-        const int r = k / sur;
-        const double h = static_cast<double>(k) / echelle / sur;
-        int cB = 0, jB = 0, cA = 0, jA = 0;
-        double qA = 0;
-        if (k < sur * b.YBordFace1)
+        int CB = 0, JB = 0, CA = 0, JA = 0;
+    };
+    std::array<TSousLigne, SurMax> sous{};
+    for (int r = 0; r < lignes; ++r)
+    {
+        int n = 0;
+        for (int k = r * sur; k < (r + 1) * sur; ++k)
         {
-            const double q = (epaisseur - Fleche(rayonB, h)) * echelle;
-            cB = TruncPx(x - q) + (q < 0 ? 1 : 0);
-            std::int64_t j = Trunc(Frac(q) * 10);
-            if (j < 0)
-                j += 10;
-            jB = Indice(j);
+            const double h = static_cast<double>(k) / echelle / sur;
+            TSousLigne& s = sous[static_cast<std::size_t>(n)];
+            double qA = 0;
+            if (k < sur * b.YBordFace1)
+            {
+                const double q = (epaisseur - Fleche(rayonB, h)) * echelle;
+                s.CB = TruncPx(x - q) + (q < 0 ? 1 : 0);
+                std::int64_t j = Trunc(Frac(q) * 10);
+                if (j < 0)
+                    j += 10;
+                s.JB = Indice(j);
+            }
+            else
+            {
+                s.CB = SuitBord(r - b.YBordFace1, pente) + b.XBordFace1;
+                s.JB = 0;
+            }
+            int jA = 0;
+            if (k < sur * b.YBordFace2)
+            {
+                qA = Fleche(rayonA, h) * echelle;
+                s.CA = TruncPx(x + qA);
+                jA = Indice(std::abs(Trunc(Frac(qA) * 10)));
+            }
+            else
+                s.CA = SuitBord(r - b.YBordFace2, pente) + b.XBordFace2;
+            s.JA = qA < 0 ? 9 - jA : jA;
+            if (h <= demiTrou)
+            {
+                trou = {r, s.CB, s.CA};
+                continue;
+            }
+            ++n;
         }
-        else
-            cB = SuitBord(r - b.YBordFace1, pente) + b.XBordFace1;
-        if (k < sur * b.YBordFace2)
-        {
-            qA = Fleche(rayonA, h) * echelle;
-            cA = TruncPx(x + qA);
-            jA = Indice(std::abs(Trunc(Frac(qA) * 10)));
-        }
-        else
-            cA = SuitBord(r - b.YBordFace2, pente) + b.XBordFace2;
-        if (h <= demiTrou)
-        {
-            trou = {r, cB, cA};
-            continue;
-        }
-        const int jFaceA = qA < 0 ? 9 - jA : jA;
+        // A steep face crosses several columns within one pixel row: every sub-row's glass goes first, so that a
+        // later sub-row's glass never covers the face pixels of an earlier one (a stepped, broken outline).
+        const auto faceB = [&](const TSousLigne& s, int ligne) {
+            if (!jointB)
+                canevas.Pixels(s.CB - 1, ligne, DegradeGris[s.JB]);
+            canevas.Pixels(s.CB, ligne, DegradeNoir[s.JB]);
+        };
+        const auto faceA = [&](const TSousLigne& s, int ligne) {
+            canevas.Pixels(s.CA - 1, ligne, DegradeNoir[s.JA]);
+            if (!jointA)
+                canevas.Pixels(s.CA, ligne, DegradeGris[s.JA]);
+        };
+        const auto verre = [&](const TSousLigne& s, int ligne) {
+            canevas.Stylo().Couleur = remplissage;
+            Segment(canevas, s.CB + 1, ligne, s.CA - 1, ligne);
+        };
         for (const int ligne : {y - r, y + r})
         {
-            if (!jointB)
-                canevas.Pixels(cB - 1, ligne, DegradeGris[jB]);
-            canevas.Pixels(cB, ligne, DegradeNoir[jB]);
-            canevas.Stylo().Couleur = remplissage;
-            Segment(canevas, cB + 1, ligne, cA - 1, ligne);
-            canevas.Pixels(cA - 1, ligne, DegradeNoir[jFaceA]);
-            if (!jointA)
-                canevas.Pixels(cA, ligne, DegradeGris[jFaceA]);
+            if (sur == 1)
+            {
+                if (n == 1)
+                {
+                    faceB(sous[0], ligne);
+                    verre(sous[0], ligne);
+                    faceA(sous[0], ligne);
+                }
+                continue;
+            }
+            for (int i = 0; i < n; ++i)
+                verre(sous[static_cast<std::size_t>(i)], ligne);
+            for (int i = 0; i < n; ++i)
+            {
+                faceB(sous[static_cast<std::size_t>(i)], ligne);
+                faceA(sous[static_cast<std::size_t>(i)], ligne);
+            }
         }
     }
     return trou;

@@ -256,6 +256,48 @@ TEST_F(Primitives, UnElementPlusHautQueSonRayonSeDessineSansDeborder)
     }
 }
 
+// A strong meniscus whose faces run steeply near the rim: each pixel row spans several columns of a face, and the
+// face's outline must stay unbroken from row to row, on the face that bends towards the glass (A of the first
+// meniscus, B of its mirror image) as on the other.
+TEST_F(Primitives, LeContourDUnMenisqueFortResteContinuJusquAuBord)
+{
+    struct TCas
+    {
+        const char* Nom;
+        double RayonB;
+        double RayonA;
+        bool Droite; // the face looked at is the glass's right-hand outline
+    };
+    constexpr TColor Verre = 0xD4FFF0;
+    for (const TCas& cas : {TCas{"face A", 20, 16, true}, TCas{"face B", -16, -20, false}})
+    {
+        SCOPED_TRACE(cas.Nom);
+        TCanevasImage image(400, 300);
+        DessineElement(image, 200, 150, Verre, cas.RayonB, cas.RayonA, 6, 30, 30, 8.0f, false, false);
+        // The outermost run of outline pixels (neither background nor glass) of row y, as [first, last].
+        const auto contour = [&](int y) {
+            const auto trait = [&](int x) { return !EstBlanc(image, x, y) && image.Pixels(x, y) != Verre; };
+            int a = cas.Droite ? image.Largeur() - 1 : 0;
+            const int pas = cas.Droite ? -1 : 1;
+            while (!trait(a))
+                a += pas;
+            int b = a;
+            while (trait(b + pas))
+                b += pas;
+            return std::pair{std::min(a, b), std::max(a, b)};
+        };
+        const int rim = BordsFaces.YBordFace2;
+        ASSERT_EQ(rim, 120);
+        for (int r = 0; r + 2 < rim; ++r)
+        {
+            const auto [a0, b0] = contour(150 - r);
+            const auto [a1, b1] = contour(150 - r - 1);
+            EXPECT_LE(a1, b0 + 1) << r;
+            EXPECT_LE(a0, b1 + 1) << r;
+        }
+    }
+}
+
 TEST_F(Primitives, UneLentilleVerticaleAFaceAEnHautEtFaceBEnBas)
 {
     // Plano-concave, 10 mm thick on the axis at 1 px/mm: face A (plane) at y = 100, face B (R -100) at 110.
