@@ -24,19 +24,26 @@ void RejoueA(std::int32_t position)
 
 void AnnulerExecute()
 {
-    if (Edition.PositionJournal == 0)
-    {
-        if (Journal.NombreEnregistrementsJournal > 1)
-            RejoueA(Journal.NombreEnregistrementsJournal - 1);
-        return;
-    }
+    const std::int32_t position =
+        Edition.PositionJournal == 0 ? Journal.NombreEnregistrementsJournal : Edition.PositionJournal;
     // The first record, the design the journal starts from, stays.
-    RejoueA(std::max(Edition.PositionJournal - 1, 1));
+    if (Edition.PositionJournal == 0 && position <= 1)
+        return;
+    std::int32_t precedente = std::max(position - 1, 1);
+    // A command's records go back together.
+    while (precedente > 1 && !PositionEntreCommandes(precedente))
+        --precedente;
+    RejoueA(precedente);
 }
 
 void RetablirExecute()
 {
     // At the end of the journal there is nothing to redo.
-    if (Edition.PositionJournal > 0)
-        RejoueA(std::min(Edition.PositionJournal + 1, Journal.NombreEnregistrementsJournal));
+    if (Edition.PositionJournal == 0)
+        return;
+    const std::int32_t nombre = Journal.NombreEnregistrementsJournal;
+    std::int32_t suivante = std::min(Edition.PositionJournal + 1, nombre);
+    while (suivante < nombre && !PositionEntreCommandes(suivante))
+        ++suivante;
+    RejoueA(suivante);
 }

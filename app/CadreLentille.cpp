@@ -25,6 +25,8 @@ QPushButton* Bouton(QWidget* parent, const char* legende, QRect place)
 {
     auto* bouton = new QPushButton(QString::fromUtf8(legende), parent);
     bouton->setGeometry(place);
+    // Enter presses the button that has the focus, as in a dialog.
+    bouton->setAutoDefault(true);
     QFont police = bouton->font();
     police.setPixelSize(11);
     bouton->setFont(police);

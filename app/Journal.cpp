@@ -3,9 +3,13 @@
 
 #include "app/Etat.h"
 #include "app/Messages.h"
+#include "editing/CodesJournal.h"
 #include "editing/Nombres.h"
 #include "optics/Modele.h"
 #include "platform/Services.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -158,6 +162,22 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
     Journal.IndexJournal = enregistrement.Index;
     Journal.ValeurJournal = enregistrement.Valeur;
     AjouteAuJournal();
+}
+
+bool PositionEntreCommandes(std::int32_t position)
+{
+    const std::vector<TEnregistrementJournal>& e = Journal.Enregistrements;
+    for (std::size_t m = static_cast<std::size_t>(std::max(position, 0)); m < e.size(); ++m)
+    {
+        if (e[m].Code != CodeJournalFinCommande || e[m].Index < 2)
+            continue;
+        // The command's records come after the design the journal starts from; a count that reaches past it is
+        // a damaged record, which closes nothing.
+        const auto premier = static_cast<std::int64_t>(m) - e[m].Index;
+        if (premier >= 1 && premier < position)
+            return false;
+    }
+    return true;
 }
 
 void VideJournal()

@@ -42,6 +42,10 @@ void AjouteAuJournal();
 // The same for a record built elsewhere (the editors' port).
 void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
 
+// Whether the design after the first `position` records is one the user had, not one between the records of a
+// command that a closing record counts: undo and redo stop only there.
+bool PositionEntreCommandes(std::int32_t position);
+
 // Starts an empty journal: the file is made anew and empty, no record and no undo in progress.
 void VideJournal();
 

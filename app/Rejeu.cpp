@@ -435,11 +435,12 @@ bool RejoueJournal()
                                                                 static_cast<std::size_t>(Edition.PositionJournal))));
         // The view is the user's, not part of the design: a read replayed does not press "Instrument".
         const auto boutons = Etat.BoutonsVue;
-        // Each change was followed by one refresh, which the caller makes after the last.
+        // Each command was followed by one refresh, which the caller makes after the last; a command's several
+        // records had none between them.
         for (std::size_t i = 0; i < enregistrements.size(); ++i)
         {
             AppliqueCode(enregistrements[i]);
-            if (i + 1 < enregistrements.size())
+            if (i + 1 < enregistrements.size() && PositionEntreCommandes(static_cast<std::int32_t>(i + 1)))
                 RecalculeConception();
         }
         Etat.BoutonsVue = boutons;

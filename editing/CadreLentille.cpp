@@ -2,6 +2,7 @@
 #include "editing/CadreLentille.h"
 
 #include "editing/CodesJournal.h"
+#include "editing/EtapesJournal.h"
 #include "editing/EtatEdition.h"
 #include "editing/Nombres.h"
 #include "editing/PasFleches.h"
@@ -262,8 +263,11 @@ bool CalculeRayons()
 // The conversion for the table, then the refresh.
 void Convertit()
 {
+    // The radii and thicknesses the conversion stores are undone together.
+    const std::int32_t debut = DebutEtapeJournal();
     if (CalculeRayons())
         Modifie();
+    TermineEtapeJournal(debut);
 }
 
 } // namespace

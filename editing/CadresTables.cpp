@@ -2,6 +2,7 @@
 #include "editing/CadresTables.h"
 
 #include "editing/CodesJournal.h"
+#include "editing/EtapesJournal.h"
 #include "editing/EtatEdition.h"
 #include "editing/PasFleches.h"
 #include "editing/Ports.h"
@@ -255,12 +256,15 @@ void CadreDiametreBtnDiaMaxClick()
     const int i = Edition.LigneCourante;
     const TLentilleLignes l = Lentille(i);
     const double d = DiametreMaximal(l, AirApres(i));
-    // The next row's record first: a replay leaves the current row where the command left it.
+    // The next row's record first: a replay leaves the current row where the command left it. Both rows are undone
+    // together.
+    const std::int32_t debut = DebutEtapeJournal();
     bool change = false;
     if (i + 1 <= NombreLignesTableEditee() && d != l.D2)
         change = StockeEtJournalise(CodeDiametre(), i + 1, d);
     if (d != l.D1)
         change = StockeEtJournalise(CodeDiametre(), i, d) || change;
+    TermineEtapeJournal(debut);
     if (change)
         Modifie();
     TermineCommande();

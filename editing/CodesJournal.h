@@ -68,6 +68,9 @@ inline constexpr TCodeJournal CodeJournalRetraitLigneGroupe = -30;
 inline constexpr TCodeJournal CodeJournalPositionDispositif = -31;
 // The Maksutov-Cassegrain's secondary on the meniscus, index 0 or 1.
 inline constexpr TCodeJournal CodeJournalSecondaireSurMenisque = -32;
+// Closes a command that wrote several records: the index is how many records before it the command wrote, which
+// undo and redo then take as one step. It changes nothing itself.
+inline constexpr TCodeJournal CodeJournalFinCommande = -33;
 
 // ---- Tools -------------------------------------------------------------------------------------------------------
 

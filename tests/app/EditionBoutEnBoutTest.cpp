@@ -7,6 +7,7 @@
 #include "app/AnnulerRefaire.h"
 #include "app/CablageVues.h"
 #include "app/CadreDioptre.h"
+#include "app/CadresTables.h"
 #include "app/ListesFiche.h"
 #include "app/Principale.h"
 #include "app/Session.h"
@@ -15,6 +16,7 @@
 #include "editing/OuvreSaisie.h"
 #include "editing/EtatEdition.h"
 #include "optics/Modele.h"
+#include "optics/Sentinelles.h"
 #include "platform/Canevas.h"
 #include "platform/ImageVue.h"
 #include "sheet/Fiche.h"
@@ -34,6 +36,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <memory>
@@ -557,6 +560,62 @@ TEST_F(EditionBoutEnBout, LaPositionDuDispositifSeDonneParSonMenuEtSeDefait)
     EXPECT_EQ(Systeme.DecalageFoyerInitial, 0);
     p.Retablir->trigger();
     EXPECT_EQ(Systeme.DecalageFoyerInitial, 2.5);
+}
+
+// A frame opened from a row's drop-down button while a cell's value is open takes the keys: Enter presses the button
+// the frame gives the focus to, on the refractor's objective and on its lens device.
+TEST_F(EditionBoutEnBout, EntreeDansUnCadreOuvertPresseSonBouton)
+{
+    TPrincipale& p = Demarre();
+    QApplication::setActiveWindow(&p);
+    const auto ligneGroupe = [](int r) { return 16 * r + 51; };
+    const auto ligneDispositif = [](int r) { return 16 * r + 40; };
+    const struct
+    {
+        const char* Nom;
+        bool Groupe;
+        int Ligne;
+        int Bouton; // the drop-down button's x in the table
+        std::function<QWidget*()> Cadre;
+        std::function<QPushButton*()> Focus;
+        std::function<bool()> Fait;
+    } cas[] = {
+        {"diametre maximal de l'objectif", true, 1, 250, [&p] { return p.CadreDiametre; },
+         [&p] { return p.CadreDiametre->BtnDiaMax; },
+         [] { return Groupe.DiametreGroupe[1] > 100 && Groupe.DiametreGroupe[2] == Groupe.DiametreGroupe[1]; }},
+        {"face plane sur l'objectif", true, 2, 112, [&p] { return p.CadreLentille; },
+         [&p] { return p.CadreLentille->BtnDioptrePlan; }, [] { return Groupe.RayonGroupe[2] == RayonPlan; }},
+        {"epaisseur infinie de la derniere ligne du dispositif", false, 2, 187,
+         [&p] { return p.CadreEpaisseur; }, [&p] { return p.CadreEpaisseur->BtnInfini; },
+         [] { return EstEpaisseurInfinie(Dispositif.EpaisseurDioptre[2]); }},
+        {"epaisseur minimale d'une lentille du dispositif", false, 1, 187,
+         [&p] { return p.CadreEpaisseur; }, [&p] { return p.CadreEpaisseur->BtnEpMini; },
+         [] { return Dispositif.EpaisseurDioptre[1] < 5; }},
+    };
+    for (const auto& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(T::Lunette);
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        TImageVue* tableau = c.Groupe ? CablageVues->TableauKlevtsov : p.Grille;
+        ASSERT_TRUE(tableau->isVisibleTo(p.Fiche));
+        const int y = c.Groupe ? ligneGroupe(c.Ligne) : ligneDispositif(c.Ligne);
+        // The row's radius open in the entry box, which has the keys.
+        Clic(tableau, QPoint(60, y));
+        ASSERT_TRUE(p.Saisie->isVisible());
+        p.Saisie->setFocus();
+        const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+
+        Clic(tableau, QPoint(c.Bouton, y));
+        ASSERT_TRUE(c.Cadre()->isVisibleTo(p.Fiche));
+        EXPECT_EQ(QApplication::focusWidget(), c.Focus());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        ToucheClavier(QApplication::focusWidget(), Qt::Key_Return, Qt::NoModifier);
+        EXPECT_TRUE(c.Fait());
+        EXPECT_FALSE(c.Cadre()->isVisibleTo(p.Fiche));
+        EXPECT_GT(Journal.NombreEnregistrementsJournal, avant);
+    }
 }
 
 // The white sheet is as tall as the page in every view: the lower row of the six stars lies on it.

@@ -38,6 +38,7 @@
 #include "sheet/Fiche.h"
 #include "stars/PageEtoiles.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
@@ -403,10 +404,22 @@ const std::vector<TCasRejeu>& CasRejeu()
              OuvreCadreLentille();
              CadreLentilleBtnOKRdcClick("25", "3");
          }},
+        {"forme de l'objectif d'une lunette convertie", T::Lunette,
+         [] {
+             Edition.LigneCourante = 1;
+             OuvreCadreLentilleGroupe();
+             CadreLentilleBtnOKRdcClick("8", "-2");
+         }},
         {"diametre maximal", T::Cassegrain,
          [] {
              Edition.LigneCourante = 1;
              OuvreCadreDiametre();
+             CadreDiametreBtnDiaMaxClick();
+         }},
+        {"diametre maximal de l'objectif d'une lunette", T::Lunette,
+         [] {
+             Edition.LigneCourante = 1;
+             OuvreCadreDiametreGroupe();
              CadreDiametreBtnDiaMaxClick();
          }},
         {"diametre optimum d'une ligne", T::Cassegrain,
@@ -566,6 +579,57 @@ TEST_F(Journal_, ChaqueModificationSeDefaitEtSeRefait)
         Etat.VueCourante = TVue::Tableau;
         Etat.BoutonsVue = {};
     }
+}
+
+// A frame's command stores several cells, one record each: one undo takes them all back and one redo gives them all
+// again, also with a single value committed after it.
+TEST_F(Journal_, UneCommandeDesCadresSeDefaitEtSeRefaitEnUnPas)
+{
+    for (const char* nom : {"forme de lentille convertie", "forme de l'objectif d'une lunette convertie",
+                            "diametre maximal", "diametre maximal de l'objectif d'une lunette"})
+    {
+        const auto& tous = CasRejeu();
+        const auto c =
+            std::find_if(tous.begin(), tous.end(), [nom](const TCasRejeu& t) { return std::string(t.Nom) == nom; });
+        ASSERT_NE(c, tous.end()) << nom;
+        SCOPED_TRACE(c->Nom);
+        OuvreBase(c->Forme);
+        // No value left open by the case before.
+        EtatSaisie = TEtatSaisie{};
+        const auto base = ConceptionRafraichie();
+        const std::int32_t avant = Journal.NombreEnregistrementsJournal;
+        c->Change();
+        const auto commande = ConceptionRafraichie();
+        // Two cells at least, and the record that closes them.
+        ASSERT_GE(Journal.NombreEnregistrementsJournal, avant + 3);
+        EXPECT_EQ(Journal.Enregistrements.back().Code, CodeJournalFinCommande);
+        Modifie(SaisieDiametreEntreeNewton, 230);
+        const auto saisie = ConceptionRafraichie();
+
+        AnnulerExecute();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), commande), "");
+        AnnulerExecute();
+        EXPECT_EQ(Edition.PositionJournal, avant);
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), base), "");
+        RetablirExecute();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), commande), "");
+        RetablirExecute();
+        EXPECT_EQ(Ecarts(ConceptionRafraichie(), saisie), "");
+        Edition.PositionJournal = 0;
+    }
+}
+
+// A closing record whose count reaches back past the design the journal starts from is damaged: it closes nothing,
+// each record before it is undone alone.
+TEST_F(Journal_, UnCompteDeCommandeEndommageNeRegroupeRien)
+{
+    OuvreBase(TTypeInstrument::Cassegrain);
+    Modifie(SaisieDiametreEntreeNewton, 230);
+    Modifie(SaisieDiametreEntreeNewton, 240);
+    AjouteEnregistrement({CodeJournalFinCommande, 3, "0"});
+    AnnulerExecute();
+    AnnulerExecute();
+    EXPECT_EQ(Instrument.DiametreEntree, 230);
 }
 
 // On both decimal marks: the settings changed, undone back to the base, redone, and the whole journal replayed as a

@@ -3,6 +3,7 @@
 #include "PortsEnregistres.h"
 
 #include "editing/CadreLentille.h"
+#include "editing/CodesJournal.h"
 #include "optics/Initialisation.h"
 #include "sheet/Fiche.h"
 #include "support/Verres.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 namespace {
 
@@ -93,11 +96,16 @@ TEST_F(CadreLentille, ConversionJournaliseChaqueCelluleStockee)
     EXPECT_NEAR(f.Puissance, 20, 0.1);
     EXPECT_NEAR(f.Cambrure, 5, 1e-9);
     EXPECT_TRUE(Edition.DocumentModifie);
-    ASSERT_GE(Appels.Enregistrements.size(), 2u);
-    // Every cell the conversion changed has its record, row 1's radius last.
-    EXPECT_EQ(Appels.Enregistrements.back().Code, SaisieRayonDioptre);
-    EXPECT_EQ(Appels.Enregistrements.back().Index, 1);
-    EXPECT_EQ(Appels.Enregistrements.back().Valeur, FormateGeneral(Dispositif.RayonDioptre[1]));
+    ASSERT_GE(Appels.Enregistrements.size(), 3u);
+    // Every cell the conversion changed has its record, row 1's radius last, then the record that makes them one
+    // undo step.
+    const std::size_t cellules = Appels.Enregistrements.size() - 1;
+    const TEnregistrementJournal& rayon = Appels.Enregistrements[cellules - 1];
+    EXPECT_EQ(rayon.Code, SaisieRayonDioptre);
+    EXPECT_EQ(rayon.Index, 1);
+    EXPECT_EQ(rayon.Valeur, FormateGeneral(Dispositif.RayonDioptre[1]));
+    EXPECT_EQ(Appels.Enregistrements.back().Code, CodeJournalFinCommande);
+    EXPECT_EQ(Appels.Enregistrements.back().Index, static_cast<std::int32_t>(cellules));
     // The lens needed more glass: the minimum found plus at most 1 mm.
     const double k = CalculeEpaisseurMinimale(false, Dispositif.RayonDioptre[1], Dispositif.RayonDioptre[2], 40, 40);
     EXPECT_GE(Dispositif.EpaisseurDioptre[1], k);

@@ -3,6 +3,7 @@
 #include "PortsEnregistres.h"
 
 #include "editing/CadresTables.h"
+#include "editing/CodesJournal.h"
 #include "optics/Initialisation.h"
 #include "sheet/Fiche.h"
 #include "support/Verres.h"
@@ -125,10 +126,13 @@ TEST_F(CadresTables, DiametreMaximalJusquAuBordNulEtCopieSurLaLigneSuivante)
     EXPECT_NEAR(Dispositif.DiametreDioptre[1], 2 * std::sqrt(100.0 * 100 - 97 * 97), 0.06);
     EXPECT_EQ(Dispositif.DiametreDioptre[1], std::nearbyint(Dispositif.DiametreDioptre[1] * 10) / 10);
     EXPECT_EQ(Dispositif.DiametreDioptre[2], Dispositif.DiametreDioptre[1]);
-    ASSERT_EQ(Appels.Enregistrements.size(), 2u);
+    ASSERT_EQ(Appels.Enregistrements.size(), 3u);
     EXPECT_EQ(Appels.Enregistrements[0].Code, SaisieDiametreDioptre);
     EXPECT_EQ(Appels.Enregistrements[0].Index, 2);
     EXPECT_EQ(Appels.Enregistrements[1].Index, 1);
+    // Both rows are one undo step.
+    EXPECT_EQ(Appels.Enregistrements[2].Code, CodeJournalFinCommande);
+    EXPECT_EQ(Appels.Enregistrements[2].Index, 2);
 
     // Very flat faces still end the search.
     EXPECT_NEAR(DiametreMaximal({10000, -10000, 40, 40, 5}, false), 2 * std::sqrt(5 * 10000.0), 0.2);
