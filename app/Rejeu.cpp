@@ -202,14 +202,18 @@ void RemetValeursExactes(const std::string& chemin)
         valeurs.push_back(Nombre(ligne));
     const auto reels = ChampsReelsInstrument();
     const auto simples = ChampsSimplesInstrument();
-    if (valeurs.size() != reels.size() + simples.size() + 1)
+    // A copy of the previous version ends without the solver's stop.
+    const std::size_t champs = reels.size() + simples.size();
+    if (valeurs.size() != champs + 1 && valeurs.size() != champs + 2)
         return;
     std::size_t k = 0;
     for (double TInstrument::*champ : reels)
         Instrument.*champ = valeurs[k++];
     for (float TInstrument::*champ : simples)
         Instrument.*champ = static_cast<float>(valeurs[k++]);
-    Systeme.CalculEchoue = valeurs[k] != 0;
+    Systeme.CalculEchoue = valeurs[k++] != 0;
+    if (k < valeurs.size())
+        Systeme.CalculInterrompu = valeurs[k] != 0;
 }
 
 void AppliqueLectureBase(const std::string& valeur)
@@ -250,15 +254,27 @@ void AppliqueSecondaireSurMenisque(std::int32_t surMenisque)
         Instrument.SecondaireSurMenisque = surMenisque == 1;
 }
 
-void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
+// The image distance of the device section, with whether its light rays were shown when it was set.
+void AppliqueDistanceImage(std::int32_t index, const std::string& valeur)
 {
-    if (Etat.VueCourante != TVue::Dispositif)
-    {
-        Reglages.DistanceAxeEtoile = Nombre(valeur);
-        return;
-    }
     Reglages.RayonsLumineuxTraces = index == 1;
     Reglages.DistanceAxeImage = Nombre(valeur);
+}
+
+// The star's distance: the entry box takes no negative one.
+void AppliqueDistanceEtoile(const std::string& valeur)
+{
+    if (const double distance = Nombre(valeur); distance >= 0)
+        Reglages.DistanceAxeEtoile = distance;
+}
+
+// Journals of other versions wrote both distances under one code, which the view shown at the replay tells apart.
+void AppliqueDistanceHorsAxe(std::int32_t index, const std::string& valeur)
+{
+    if (Etat.VueCourante == TVue::Dispositif)
+        AppliqueDistanceImage(index, valeur);
+    else
+        Reglages.DistanceAxeEtoile = Nombre(valeur);
 }
 
 void RejoueBarlow(std::int32_t index)
@@ -384,6 +400,8 @@ void AppliqueCode(const TEnregistrementJournal& e)
     case CodeJournalSecondaireSurMenisque: AppliqueSecondaireSurMenisque(e.Index); return;
     case CodeJournalVerreCatalogue: VerreCatalogue(e.Index, e.Valeur); return;
     case CodeJournalDistanceHorsAxe: AppliqueDistanceHorsAxe(e.Index, e.Valeur); return;
+    case SaisieDistanceAxeEtoile: AppliqueDistanceEtoile(e.Valeur); return;
+    case SaisieDistanceAxeImage: AppliqueDistanceImage(e.Index, e.Valeur); return;
     case CodeJournalPreferences: AppliqueTextePreferences(e.Valeur); return;
     case CodeJournalTeintesInstrument: AppliqueTeintesInstrument(e.Index, e.Valeur); return;
     case CodeJournalTeintesDispositif: AppliqueTexteTeintesDispositif(e.Valeur); return;

@@ -402,8 +402,8 @@ void FicheBoxDistanceMouseUp(int x, int y)
     const double nouvelle = dispositif ? Reglages.DistanceAxeImage : Reglages.DistanceAxeEtoile;
     if (nouvelle != ancienne)
     {
-        PortsEdition.AjouteAuJournal({CodeJournalDistanceHorsAxe, dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0,
-                                      FormateGeneral(nouvelle)});
+        PortsEdition.AjouteAuJournal({dispositif ? SaisieDistanceAxeImage : SaisieDistanceAxeEtoile,
+                                      dispositif && Reglages.RayonsLumineuxTraces ? 1 : 0, FormateGeneral(nouvelle)});
         Edition.AMettreAJour = true;
     }
     PortsEdition.RafraichitVue();

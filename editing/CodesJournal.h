@@ -82,8 +82,9 @@ inline constexpr TCodeJournal CodeJournalOptimisationDiametres = 9002;
 // DecalageLigneGroupeVerre; the value packs the three indices in ten columns each, then the glass name.
 inline constexpr TCodeJournal CodeJournalVerreCatalogue = 9003;
 inline constexpr std::int32_t DecalageLigneGroupeVerre = 100;
-// An off-axis distance: the star's (index 0), or outside the device view, or the device section's image (index 1
-// when the rays are shown).
+// An off-axis distance, as journals of other versions wrote it: the star's outside the device view (index 0), the
+// device section's image in it (index 1 when the rays are shown). Its replay can only follow the view shown then, so
+// the distances are now journaled under their field codes (SaisieDistanceAxeEtoile, SaisieDistanceAxeImage).
 inline constexpr TCodeJournal CodeJournalDistanceHorsAxe = 9004;
 
 // ---- Settings dialogs, their settings packed in fixed columns ----------------------------------------------------
@@ -252,7 +253,8 @@ inline constexpr TCodeSaisie SaisieIndiceVert = 2005;
 inline constexpr TCodeSaisie SaisieIndiceBleu = 2006;
 inline constexpr TCodeSaisie SaisieMatiereDioptre = 2007;
 
-// The off-axis distances of the single star and of the lens-device section.
+// The off-axis distances of the single star and of the lens-device section, also their journal codes: the image's
+// record has index 1 when the section's light rays are shown, else 0.
 inline constexpr TCodeSaisie SaisieDistanceAxeEtoile = 2009;
 inline constexpr TCodeSaisie SaisieDistanceAxeImage = 2010;
 

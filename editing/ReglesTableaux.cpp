@@ -493,12 +493,13 @@ std::string TexteDistance(double valeur)
     return FormateNombre(valeur, a < 1 ? "0.##" : a < 10 ? "0.#" : "0") + " '";
 }
 
-// The view settings are not the design: the distances go to the journal, the document stays as it was.
-void JournaliseDistance(std::int32_t index, double valeur)
+// The view settings are not the design: the distances go to the journal, the document stays as it was. Each under
+// its own field code, so that its replay sets the distance it was, whatever view shows then.
+void JournaliseDistance(TCodeSaisie code, std::int32_t index, double valeur)
 {
     Edition.AMettreAJour = true;
     if (!PortsEdition.RejeuEnCours())
-        Journalise(CodeJournalDistanceHorsAxe, index, valeur);
+        Journalise(code, index, valeur);
 }
 
 void RegleDistanceEtoile()
@@ -520,7 +521,7 @@ void RegleDistanceEtoile()
             Reglages.DistanceAxeEtoile = LitNombre(FormateGeneral(*limite), PolitiqueDialogue);
     Edition.AMettreAJour = true;
     if (Reglages.DistanceAxeEtoile != EtatSaisie.ValeurAvantSaisie)
-        JournaliseDistance(0, Reglages.DistanceAxeEtoile);
+        JournaliseDistance(SaisieDistanceAxeEtoile, 0, Reglages.DistanceAxeEtoile);
 }
 
 void RegleDistanceImage()
@@ -533,7 +534,7 @@ void RegleDistanceImage()
     Reglages.DistanceAxeImage = *lu;
     EtatSaisie.Saisie.Texte = TexteDistance(*lu);
     if (Reglages.DistanceAxeImage != EtatSaisie.ValeurAvantSaisie)
-        JournaliseDistance(Reglages.RayonsLumineuxTraces ? 1 : 0, Reglages.DistanceAxeImage);
+        JournaliseDistance(SaisieDistanceAxeImage, Reglages.RayonsLumineuxTraces ? 1 : 0, Reglages.DistanceAxeImage);
 }
 
 void AppliqueRegleCellule(TCodeSaisie code)

@@ -6,6 +6,7 @@
 #include "app/AnnulerRefaire.h"
 #include "app/Rejeu.h"
 #include "app/Vues.h"
+#include "editing/ClicsFiche.h"
 #include "editing/CommandesLignes.h"
 #include "editing/OuvreCellules.h"
 #include "editing/OuvreSaisie.h"
@@ -97,6 +98,22 @@ const std::vector<TCasCellules>& Cas()
              Etat.VueCourante = TVue::Dispositif;
              Reglages.RayonsLumineuxTraces = true;
              SaisitDistance(OuvreSaisieDistanceAxeImage, "-5");
+         }},
+        // Each distance set in its own view, typed and by the box's arrows, then undone, redone and recovered in
+        // another view: each comes back as the distance it was.
+        {"distances des deux vues, la vue changee ensuite", T::Cassegrain,
+         [] {
+             EnfonceSeul(TBoutonVue::Dispositif);
+             Etat.VueCourante = TVue::Dispositif;
+             Reglages.RayonsLumineuxTraces = true;
+             SaisitDistance(OuvreSaisieDistanceAxeImage, "-5");
+             FicheBoxDistanceMouseUp(45, 3);
+             EnfonceSeul(TBoutonVue::Unique);
+             Etat.VueCourante = TVue::EtoileUnique;
+             SaisitDistance(OuvreSaisieDistanceAxeEtoile, "12");
+             FicheBoxDistanceMouseUp(45, 3);
+             ASSERT_GT(Reglages.DistanceAxeEtoile, 12);
+             ASSERT_GT(Reglages.DistanceAxeImage, -5);
          }},
         {"ligne du milieu du groupe videe puis retiree", T::Lunette,
          [] {

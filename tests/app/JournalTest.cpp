@@ -327,19 +327,19 @@ const std::vector<TCasRejeu>& CasRejeu()
          [] {
              ChoisitVerre(TTableVerre::Groupe, 2, {"SF2", "1.64208", "", "1.66238"});
          }},
-        {"distance de l'etoile hors de la vue du dispositif", T::Cassegrain,
+        {"distance de l'etoile", T::Cassegrain,
          [] {
              Etat.VueCourante = TVue::Instrument;
              Reglages.DistanceAxeEtoile = 12;
-             Enregistre(CodeJournalDistanceHorsAxe, 0, "12");
+             Enregistre(SaisieDistanceAxeEtoile, 0, "12");
          }},
-        {"distance de l'image dans la vue du dispositif", T::Cassegrain,
+        {"distance de l'image avec les rayons", T::Cassegrain,
          [] {
              EnfonceSeul(TBoutonVue::Dispositif);
              Etat.VueCourante = TVue::Dispositif;
              Reglages.RayonsLumineuxTraces = true;
              Reglages.DistanceAxeImage = 3.5;
-             Enregistre(CodeJournalDistanceHorsAxe, 1, FormateGeneral(3.5));
+             Enregistre(SaisieDistanceAxeImage, 1, FormateGeneral(3.5));
          }},
         {"profil de la lame", T::Schmidt, [] { FicheBoutonLameClick(); }},
         {"champ d'une chambre de Schmidt rendu plan", T::Schmidt, [] { FicheBoutonChampCourbeClick(); }},
@@ -1015,6 +1015,34 @@ TEST_F(Journal_, DeuxRecuperationsDeSuiteRedonnentLaConception)
         }
 }
 
+// Journals of other versions wrote both off-axis distances under one code: the view shown at the replay tells which
+// distance a record sets, as it did when they were written.
+TEST_F(Journal_, UneDistanceDUnJournalAncienSuitLaVueAffichee)
+{
+    struct TCas
+    {
+        TVue Vue;
+        std::int32_t Index;
+        double Etoile, Image;
+        bool Rayons;
+    };
+    for (const TCas& c : {TCas{TVue::Instrument, 0, 7, 0, false}, TCas{TVue::EtoileUnique, 0, 7, 0, false},
+                          TCas{TVue::Dispositif, 1, 0, 7, true}, TCas{TVue::Dispositif, 0, 0, 7, false}})
+    {
+        SCOPED_TRACE(static_cast<int>(c.Vue) * 10 + c.Index);
+        OuvreBase(TTypeInstrument::Cassegrain);
+        AjouteEnregistrement({CodeJournalDistanceHorsAxe, c.Index, "7"});
+        Etat.VueCourante = c.Vue;
+        Edition.PositionJournal = Journal.NombreEnregistrementsJournal;
+        RejoueJournal();
+        EXPECT_EQ(Reglages.DistanceAxeEtoile, c.Etoile);
+        EXPECT_EQ(Reglages.DistanceAxeImage, c.Image);
+        EXPECT_EQ(Reglages.RayonsLumineuxTraces, c.Rayons);
+        Edition.PositionJournal = 0;
+        Etat.VueCourante = TVue::Tableau;
+    }
+}
+
 TEST_F(Journal_, UnEnregistrementQueLaSaisieAuraitRefuseNeChangeRien)
 {
     OuvreBase(TTypeInstrument::Cassegrain);
@@ -1027,6 +1055,7 @@ TEST_F(Journal_, UnEnregistrementQueLaSaisieAuraitRefuseNeChangeRien)
         {SaisieIndiceRouge, 1, "7"},
         {SaisieLongueurOndeRouge, 0, "99"},
         {SaisieLongueurOndeVerte, 0, "-1"},
+        {SaisieDistanceAxeEtoile, 0, "-2"},
     };
     for (const TEnregistrementJournal& e : horsSaisie)
         AjouteEnregistrement(e);

@@ -344,7 +344,9 @@ TEST_F(ClicsFiche, FlechesDeLaBoiteDistance)
         EXPECT_EQ(Appels.Enregistrements.size(), c.Journal ? 1u : 0u);
         if (c.Journal)
         {
-            EXPECT_EQ(Appels.Enregistrements[0].Code, CodeJournalDistanceHorsAxe);
+            // Each distance under its own code, so that its replay sets it whatever view shows then.
+            EXPECT_EQ(Appels.Enregistrements[0].Code,
+                      c.Vue == TVue::Dispositif ? SaisieDistanceAxeImage : SaisieDistanceAxeEtoile);
         }
     }
 }

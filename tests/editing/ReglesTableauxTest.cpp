@@ -526,7 +526,7 @@ TEST_F(Distances, EtoileDuMaksutovBorneeAuChampDePleineLumiere)
     EXPECT_EQ(Reglages.DistanceAxeEtoile, LitNombre(FormateGeneral(*limite)));
     EXPECT_NEAR(Reglages.DistanceAxeEtoile, *limite, 1e-9);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, FormateNombre(*limite + 20, "0") + " '");
-    EXPECT_EQ(Textes(Appels.Enregistrements), std::vector{Enregistrement(CodeJournalDistanceHorsAxe, 0, *limite)});
+    EXPECT_EQ(Textes(Appels.Enregistrements), std::vector{Enregistrement(SaisieDistanceAxeEtoile, 0, *limite)});
     EXPECT_FALSE(Edition.DocumentModifie);
     EXPECT_EQ(*Preparations, 1);
 }
@@ -550,7 +550,7 @@ TEST_F(Distances, ImageNegativeEtTextesIgnores)
     ValideSaisie();
     EXPECT_EQ(Reglages.DistanceAxeImage, -5);
     EXPECT_EQ(EtatSaisie.Saisie.Texte, "-5 '");
-    EXPECT_EQ(Textes(Appels.Enregistrements), std::vector{Enregistrement(CodeJournalDistanceHorsAxe, 1, -5)});
+    EXPECT_EQ(Textes(Appels.Enregistrements), std::vector{Enregistrement(SaisieDistanceAxeImage, 1, -5)});
     EXPECT_FALSE(Edition.DocumentModifie);
 
     Tape(SaisieDistanceAxeImage, -5, "abc");
