@@ -165,8 +165,11 @@ std::vector<std::string> LignesFichierConception(bool exact)
             l.Reel(Instrument.*champ);
         for (float TInstrument::*champ : ChampsSimplesInstrument())
             l.Reel(Instrument.*champ);
-        // A failed solve is not tried again by the next refresh: the values it left stay.
+        // A failed solve is not tried again by the next refresh: the values it left stay. Nor does the solver run
+        // at all once a search has stopped, until a view command starts it again; the design kept the values of the
+        // last solve before the stop, which solving again would not give.
         l.Entier(Systeme.CalculEchoue ? 1 : 0);
+        l.Entier(Systeme.CalculInterrompu ? 1 : 0);
     }
     return l.Lignes;
 }
