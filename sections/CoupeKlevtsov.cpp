@@ -55,11 +55,7 @@ TTrace TraceMarginal()
     AppliqueIndices();
     r.EstRayonReference = true;
     PrepareSysteme();
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    r.XDepart = Instrument.DiametreEntree / 2;
-    r.YDepart = 0;
+    PlaceRayonAxial(Instrument.DiametreEntree / 2);
     r.ArretBordTrou = false;
     TraceRayonInstrument();
     if (r.XRayon * r.LRayon > 0)

@@ -5,6 +5,7 @@
 #include "optics/Rayon.h"
 #include "optics/TraceRayon.h"
 #include "sections/Cadre.h"
+#include "sections/Support.h"
 
 #include <cmath>
 
@@ -29,12 +30,8 @@ TRayonsBord TraceRayonsBord(const TReglesRayonsBord& regles)
     prepare();
     if (Systeme.CalculInterrompu)
         return resultat;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
     Systeme.HauteurImagePrincipale = 0;
-    r.XDepart = 0;
-    r.YDepart = 0;
+    PlaceRayonAxial(0);
     trace();
     r.VignettageDispositif = false;
     if (r.RayonPerdu)

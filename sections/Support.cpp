@@ -323,7 +323,7 @@ TPrimaireDessine PrimaireDessine(double diametre, double& longueur)
     return primaire;
 }
 
-void TraceAxial(double hauteur)
+void PlaceRayonAxial(double hauteur)
 {
     TRayon& r = Rayon;
     r.AngleChamp = 0;
@@ -331,6 +331,11 @@ void TraceAxial(double hauteur)
     r.CosinusAngleChamp = 1;
     r.XDepart = hauteur;
     r.YDepart = 0;
+}
+
+void TraceAxial(double hauteur)
+{
+    PlaceRayonAxial(hauteur);
     TraceRayon();
 }
 
