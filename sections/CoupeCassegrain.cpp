@@ -403,9 +403,7 @@ void DessineMarques(TSupport& sup, const TCassegrain& c, const TPlaces& x, int d
 // The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
 bool DessineAuRepere(TSupport& sup, TCassegrain& c)
 {
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.D;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.D);
     const TPlaces x = Places(sup, c);
     DessinePrimaire(sup, c, x);
     if (c.Schmidt)

@@ -264,9 +264,7 @@ bool DessineRayons(TSupport& sup, const THoughton& c, const TPlaces& x, const st
 bool DessineAuRepere(TSupport& sup, THoughton& c, const TMarginal& marginal)
 {
     const TInstrument& I = Instrument;
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.Hs;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.Hs);
     const TPlaces x = Places(sup, c);
     const float s = c.s;
     const bool papier = sup.Papier();

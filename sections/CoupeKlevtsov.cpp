@@ -274,9 +274,7 @@ double HauteurImage(const TRayonBord& rayon)
 // The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
 bool DessineAuRepere(TSupport& sup, const TKlevtsov& c, TTrace trace)
 {
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.D;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.D);
     const TPlaces x = Places(sup, c);
     const float s = c.s;
     const bool papier = sup.Papier();

@@ -170,9 +170,7 @@ bool DessineRayons(TSupport& sup, const TLunette& c, TPointCanevas sortie, int x
 // The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
 bool DessineAuRepere(TSupport& sup, const TLunette& c)
 {
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.H);
     const float s = c.s;
     const bool papier = sup.Papier();
 

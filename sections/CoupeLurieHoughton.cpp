@@ -174,9 +174,7 @@ void DessineCoupeLurieHoughton(ICanevas& dessin)
     c.s = static_cast<float>(c.H / c.L > 330.0 / (largeur - 20) ? 310 / c.H : (largeur - 40) / c.L);
     c.Oa = HauteurBande - (HauteurBande - Arrondi(c.H * c.s)) / 2 - Arrondi(c.D / 2 * c.s);
     c.X0 = GaucheEcran;
-    RepereDessin = {c.s, c.X0, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.X0, c.Oa, c.L, c.H);
     TSupport sup(dessin, false);
     const float s = c.s;
     c.XDos = c.X0 + Arrondi((c.Lc + c.Ep) * s);
@@ -277,9 +275,7 @@ void ImprimeCoupeLurieHoughton(ICanevas& canevas)
     c.Oa = oc + bande - (bande - Tronque(c.H * c.s) - (3 * m) / 2) / 2 - Tronque(c.D / 2 * c.s);
     c.XDos = largeur - (largeur - Tronque(c.L * c.s)) / 2;
     c.X0 = c.XDos - Tronque(c.L * c.s);
-    RepereDessin = {c.s, c.XDos, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.XDos, c.Oa, c.L, c.H);
     TSupport sup(canevas, true);
     const float s = c.s;
     const int yF = c.Oa - Tronque(c.d * s);

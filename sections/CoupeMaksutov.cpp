@@ -504,9 +504,7 @@ void Places(const TSupport& sup, TMaksutov& c)
         c.yF = c.Oa - sup.Pos(c.d * c.s);
     }
     c.yI = c.Oa - sup.Pos((c.d + c.dF) * c.s);
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.H);
 }
 
 // The drawing from the primary to the marks; false when an edge ray of the device needed too many steps.

@@ -122,9 +122,7 @@ void Places(const TSupport& sup, TMaksutovCassegrain& c)
         c.xFin = c.Ao - sup.Pos((c.Ep - fin) * c.s);
     }
     c.xF1 = c.xDos - sup.Pos((c.Ep + c.F1) * c.s);
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.Hs;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.Hs);
 }
 
 TColor Teinte(const TSupport& sup, TColor teinte)

@@ -271,9 +271,7 @@ bool DessinePrimeFoyer(TSupport& sup, TNewton& n)
 // The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
 bool DessineAuRepere(TSupport& sup, TNewton& n)
 {
-    RepereDessin = {n.s, n.Ao, n.Oa};
-    LongueurSchema = n.L;
-    HauteurSchema = n.H;
+    FixeRepere(n.s, n.Ao, n.Oa, n.L, n.H);
     DessinePrimaire(sup, n);
     return n.Plan ? DessinePlie(sup, n) : DessinePrimeFoyer(sup, n);
 }

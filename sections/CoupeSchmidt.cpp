@@ -148,9 +148,7 @@ void DessineMarques(TSupport& sup, const TSchmidt& c)
 // The section once the frame is fitted; false when an edge ray was given up and the drawing stopped.
 bool DessineAuRepere(TSupport& sup, TSchmidt& c)
 {
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.H);
     ResoutDispositifFocal(sup.Papier());
     Places(c);
     if (!sup.Papier())

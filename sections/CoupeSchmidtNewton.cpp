@@ -347,9 +347,7 @@ bool DessineDroit(TSupport& sup, const TSchmidtNewton& c)
 
 bool DessineAuRepere(TSupport& sup, TSchmidtNewton& c)
 {
-    RepereDessin = {c.s, c.Ao, c.Oa};
-    LongueurSchema = c.L;
-    HauteurSchema = c.H;
+    FixeRepere(c.s, c.Ao, c.Oa, c.L, c.H);
     return c.Plie ? DessinePlie(sup, c) : DessineDroit(sup, c);
 }
 

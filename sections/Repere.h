@@ -15,5 +15,13 @@ inline TRepereDessin RepereDessin;
 inline double LongueurSchema = 0;
 inline double HauteurSchema = 0;
 
+// The frame of the section just fitted and the extent it was fitted to, kept for the mouse and the views after it.
+inline void FixeRepere(float echelle, int origine, int axe, double longueur, double hauteur)
+{
+    RepereDessin = {echelle, origine, axe};
+    LongueurSchema = longueur;
+    HauteurSchema = hauteur;
+}
+
 // The height in dots of the band being printed, taken from the block's height by each printed section.
 inline int HauteurBandeImprimee = 0;
