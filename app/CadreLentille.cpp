@@ -72,6 +72,8 @@ TBoiteForme::TBoiteForme(QWidget* parent, bool cambrure) : QWidget(parent), Camb
     police.setPixelSize(11);
     Case->setFont(police);
     Case->setFrame(false);
+    // The value ends at the box's right end, where the step markers and the digit clicks expect its last decimal.
+    Case->setAlignment(Qt::AlignRight);
     Repere = new QFrame(parent);
     Repere->setFrameShape(QFrame::HLine);
     Repere->setLineWidth(2);

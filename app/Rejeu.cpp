@@ -473,6 +473,9 @@ bool RejoueJournal()
     EtatSaisie.CodeSaisieRefusee = EtatSaisie.CodeSaisie;
     Journal.RejeuEnCours = false;
     AppliqueIndices();
+    // The open box's text is the replaced design's: a later click would commit it. The field reopens on the value
+    // the replay gave, or the box stays closed.
+    EtatSaisie.Saisie.Visible = false;
     OuvreSaisieSuivante(EtatSaisie.CodeSaisie);
     Controles.Ligne.Visible = false;
     return true;

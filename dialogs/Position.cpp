@@ -63,8 +63,8 @@ TPositionForm::TPositionForm(QWidget* parent) : QDialog(parent)
 
     const auto boite = [this] {
         auto* saisie = new QLineEdit(this);
-        // Six characters, as the boxes of the focus search's requests.
-        saisie->setFixedWidth(saisie->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+        // Wide enough for a distance of a few metres with its three decimals, which the box shows on opening.
+        saisie->setFixedWidth(saisie->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000")) + 12);
         saisie->installEventFilter(this);
         return saisie;
     };

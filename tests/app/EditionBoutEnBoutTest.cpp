@@ -618,6 +618,34 @@ TEST_F(EditionBoutEnBout, EntreeDansUnCadreOuvertPresseSonBouton)
     }
 }
 
+// An undo never leaves the entry box on the undone value (here a frame's flat face, on a refractor whose cells do not
+// reopen): a later click elsewhere would commit it again.
+TEST_F(EditionBoutEnBout, UnAnnulerApresUnCadreRemetLaValeurOuverte)
+{
+    TPrincipale& p = Demarre();
+    QApplication::setActiveWindow(&p);
+    OuvreBase(T::Lunette);
+    Edition.AMettreAJour = true;
+    RafraichitVue();
+    TImageVue* tableau = CablageVues->TableauKlevtsov;
+    const int y = 16 * 1 + 51;
+    Clic(tableau, QPoint(60, y));
+    Clic(tableau, QPoint(112, y));
+    ASSERT_TRUE(p.CadreLentille->isVisibleTo(p.Fiche));
+    p.CadreLentille->BtnDioptrePlan->click();
+    ASSERT_EQ(Groupe.RayonGroupe[1], RayonPlan);
+    const std::string plan = p.Saisie->isVisible() ? p.Saisie->text().toStdString() : "";
+
+    p.Annuler->trigger();
+    EXPECT_EQ(Groupe.RayonGroupe[1], 600);
+    if (p.Saisie->isVisible())
+    {
+        EXPECT_NE(p.Saisie->text().toStdString(), plan);
+    }
+    Clic(p.Grille, QPoint(60, 16 * 1 + 40));
+    EXPECT_EQ(Groupe.RayonGroupe[1], 600);
+}
+
 // The white sheet is as tall as the page in every view: the lower row of the six stars lies on it.
 TEST_F(EditionBoutEnBout, LaFeuilleBlancheCouvreToutLeContenuDeLaPage)
 {
