@@ -1046,7 +1046,9 @@ bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
     const double s = rayon / Scalaire(inverse, (1.0 / rayon) * TVecteur{-q.x, -q.y, q.z});
     // The point s along D', reflected through the centre of curvature (0, 0, R).
     const TVecteur reflechi = TVecteur{0.0, 0.0, 2.0 * rayon} - (impact + s * inverse);
-    in.ImpactPrimaire = {impact.x, impact.y, impact.z};
+    r.ImpactPrimaire = {impact.x, impact.y, impact.z};
+    if (!TraceAuxiliaire)
+        in.ImpactPrimaire = r.ImpactPrimaire;
     r.HauteurImpactMiroir = impact.x;
     r.CoteImpactMiroir = impact.z;
     PoseRayon(impact, (1.0 / s) * (reflechi - impact));
@@ -1066,22 +1068,22 @@ double CarreLigne(double x, double y, double dz, double pente, double penteY)
 
 double CarreEntrantDepuisImpact(double z)
 {
-    const auto& i = Instrument.ImpactPrimaire;
     const TRayon& r = Rayon;
+    const auto& i = r.ImpactPrimaire;
     return CarreLigne(i[0], i[1], z - i[2], r.LIncident / r.NIncident, r.MIncident / r.NIncident);
 }
 
 double CarreEntrantDepuisPupille(double z)
 {
-    const auto& i = Instrument.ImpactPrimaire;
     const TRayon& r = Rayon;
+    const auto& i = r.ImpactPrimaire;
     return CarreLigne(r.XDepart, r.YDepart, z - i[2], -r.LIncident / r.NIncident, -r.MIncident / r.NIncident);
 }
 
 double CarreReflechi(double z)
 {
-    const auto& i = Instrument.ImpactPrimaire;
     const TRayon& r = Rayon;
+    const auto& i = r.ImpactPrimaire;
     return CarreLigne(i[0], i[1], z - i[2], r.LRayon / r.NRayon, r.MRayon / r.NRayon);
 }
 

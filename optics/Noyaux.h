@@ -128,8 +128,8 @@ void TesteEntreeTrouReflechi();
 
 // ---- Spherical primary behind a plate, meniscus or corrector ----
 // `p`, `d`: the ray leaving the plate or group, in the frame centred on the mirror's centre of
-// curvature with z towards the mirror. The hit goes into `ImpactPrimaire` and the ray leaves in the
-// mirror frame (origin at the vertex, z back towards the plate) from the hit. With `chercheFleche`
+// curvature with z towards the mirror. The hit goes into the ray's `ImpactPrimaire` (and the
+// instrument's, for the sections and formulas) and the ray leaves in the mirror frame (origin at the vertex, z back towards the plate) from the hit. With `chercheFleche`
 // the hit is moved onto the primary's sag series; the normal stays the sphere's. False when the
 // mirror is missed or the hit does not settle: the ray is then blocked and lost.
 bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche);

@@ -66,6 +66,7 @@ struct TRayon
     bool MiroirBloque() const { return RayonBloqueMiroir; }
 
     double HauteurImpactMiroir = 0, CoteImpactMiroir = 0; // Schmidt primary, mirror frame
+    std::array<double, 3> ImpactPrimaire{}; // x, y, z of the last hit on a spherical primary, mirror frame
     float HauteurImpactSecondaire = 0, CoteImpactSecondaire = 0; // Maksutov-Cassegrain secondary, primary's frame
     double HauteurTrou = 0; // distance from the axis where the ray crosses the plane of the central hole
     double DistanceTrou = 0; // path from the secondary to that plane
@@ -85,4 +86,9 @@ struct TRayon
     bool RayonOcculte = false; // set by the section views; the refractor pass clears it
 };
 
-inline TRayon Rayon;
+// Each thread has its own ray, so that several threads may trace at once over the same design; a thread
+// starts with a fresh record, which it copies from the caller's before tracing on its behalf.
+inline thread_local TRayon Rayon;
+// Set on a thread that traces rays for another one: the design's records that a trace also fills in for the
+// sections and the formulas (the instrument's `ImpactPrimaire`) are left to that other thread.
+inline thread_local bool TraceAuxiliaire = false;

@@ -17,20 +17,22 @@ bool TraceRayonInstrument();
 
 // Most rays traced together.
 inline constexpr int RayonsEnSemble = 4;
-// The rays of a group, each held here from the end of its instrument pass until it is handed back.
-inline std::array<TRayon, RayonsEnSemble> RayonsGroupe;
+// The rays of a group, each held here from the end of its instrument pass until it is handed back; one set
+// per thread, as `Rayon`.
+inline thread_local std::array<TRayon, RayonsEnSemble> RayonsGroupe;
 // TraceRayon's second half for RayonsGroupe[0 .. nombre-1], ray k entering the device when `entre`[k].
 void TraverseDispositifGroupe(int nombre, const std::array<bool, RayonsEnSemble>& entre);
 
 // `nombre` rays (1 to RayonsEnSemble) traced as as many calls of TraceRayon would trace them one
-// after the other, each starting from the state the one before left, and handed in turn to
-// `suite` in `Rayon`: `prepare`(k) sets up ray k in `Rayon` before its trace; `suite`(k) reads it
-// and returns false to skip the rest, leaving `Rayon` as that ray left it. The lens-device rows of
-// the group run side by side, which more than halves the time of a long device. What a ray's
-// device pass did not reach (rows past where it stopped; the last sphere's point and hit when it
-// met none) is not what the ray before left there, as nothing reads it.
-template <class FPrepare, class FSuite>
-bool TraceRayonsEnSemble(int nombre, FPrepare&& prepare, FSuite&& suite)
+// after the other, each starting from the state the one before left: `prepare`(k) sets up ray k in
+// `Rayon` before its trace; `lit`(k, rayon) then reads ray k in its own record of RayonsGroupe,
+// and returns false to skip the rest. Nothing is copied back into `Rayon`, which keeps what the
+// last instrument pass left: a reader of a few values spares the copy of the whole record. The
+// lens-device rows of the group run side by side, which more than halves the time of a long
+// device. What a ray's device pass did not reach (rows past where it stopped; the last sphere's
+// point and hit when it met none) is not what the ray before left there, as nothing reads it.
+template <class FPrepare, class FLit>
+bool TraceRayonsEnSembleLus(int nombre, FPrepare&& prepare, FLit&& lit)
 {
     std::array<bool, RayonsEnSemble> entre{};
     for (int k = 0; k < nombre; ++k)
@@ -42,9 +44,19 @@ bool TraceRayonsEnSemble(int nombre, FPrepare&& prepare, FSuite&& suite)
     TraverseDispositifGroupe(nombre, entre);
     for (int k = 0; k < nombre; ++k)
     {
-        Rayon = RayonsGroupe[k];
-        if (!suite(k))
+        if (!lit(k, static_cast<const TRayon&>(RayonsGroupe[k])))
             return false;
     }
     return true;
+}
+
+// The same, each ray handed in turn to `suite`(k) in `Rayon`, which `suite` returning false leaves
+// as that ray left it.
+template <class FPrepare, class FSuite>
+bool TraceRayonsEnSemble(int nombre, FPrepare&& prepare, FSuite&& suite)
+{
+    return TraceRayonsEnSembleLus(nombre, prepare, [&](int k, const TRayon& rayon) {
+        Rayon = rayon;
+        return suite(k);
+    });
 }

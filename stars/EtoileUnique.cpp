@@ -175,7 +175,8 @@ private:
 
 // The share of the grid rays, traced without obstruction, whose image lies within the Airy radius of the spot's
 // mean meridional position. A ray the spot plotted meets no obstruction either way and lands where it did, so only
-// the others are traced again. False when a ray missed the curved image surface; no ratio when none counted.
+// the others are traced again, those of a colour pass all before any is judged (on several threads when they are
+// many). False when a ray missed the curved image surface; no ratio when none counted.
 bool RapportStrehl(const TImpactsGrille& spot, std::optional<float>& rapport)
 {
     rapport.reset();
@@ -191,20 +192,38 @@ bool RapportStrehl(const TImpactsGrille& spot, std::optional<float>& rapport)
             ++hors;
     };
     const std::vector<TImpactGrille>& impacts = spot.Impacts();
+    const auto plotte = [&impacts](std::size_t k) { return k < impacts.size() && impacts[k].Passe; };
     std::size_t k = 0;
     Rayon.EstRayonReference = true;
     for (int passe = 1; passe <= Systeme.NombreCouleurs; ++passe)
     {
         ChargeIndicesCouleur(passe);
+        // The rays to trace again, in the walk's groups, all traced before any is judged.
+        std::vector<TGroupePupille> groupes;
+        int rayons = 0;
+        std::size_t j = k;
+        const auto note = [&](int i, double y, const double* x, int nombre) {
+            TGroupePupille g{i, y, Etoiles.DemiCordePupille, {}, 0};
+            for (int m = 0; m < nombre; ++m, ++j)
+                if (!plotte(j))
+                    g.X[static_cast<std::size_t>(g.Nombre++)] = x[m];
+            if (g.Nombre > 0)
+                groupes.push_back(g);
+            rayons += g.Nombre;
+            return true;
+        };
+        ParcourtPupilleParGroupes(Reglages.DensiteEtoileUnique, true, note);
+        std::vector<TRayonVu> vus;
+        TraceGroupesPupille(groupes, FilsPourRayons(rayons), vus);
+        std::size_t v = 0;
         const bool fini = ParcourtPupille(Reglages.DensiteEtoileUnique, true, [&](int) {
-            const TImpactGrille impact = k < impacts.size() ? impacts[k] : TImpactGrille{};
-            ++k;
-            if (impact.Passe)
+            const std::size_t n = k++;
+            if (plotte(n))
             {
-                juge(impact.Hauteur, impact.Sagittal);
+                juge(impacts[n].Hauteur, impacts[n].Sagittal);
                 return true;
             }
-            TraceRayonGrille();
+            RendRayonVu(vus[v++]);
             if (Rayon.RayonBloque || Rayon.RayonPerdu)
                 return true;
             TImageRayon image;

@@ -3,6 +3,7 @@
 #include "stars/MecaniqueEtoiles.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <numbers>
 
@@ -471,4 +472,55 @@ TColor CouleurPassageImprimee(int passe, const TCadreImpression& cadre)
     if (Systeme.NombreCouleurs == 1 || !Reglages.ImpressionCouleur)
         return cadre.PremierPlan;
     return passe == 2 ? clRed : passe == 3 ? clBlue : clLime;
+}
+
+void TraceGroupesPupille(std::span<const TGroupePupille> groupes, int fils, std::vector<TRayonVu>& vus)
+{
+    std::vector<std::size_t> debuts(groupes.size());
+    std::size_t rayons = 0;
+    for (std::size_t g = 0; g < groupes.size(); ++g)
+    {
+        debuts[g] = rayons;
+        rayons += static_cast<std::size_t>(groupes[g].Nombre);
+    }
+    vus.resize(rayons);
+    // Every ray's trace depends on nothing but its pupil point and the state the walk started from, so the helper
+    // threads take runs of groups as they come free, from a copy of that state. The calling thread takes runs too,
+    // then the last one, after which its records are those the walk leaves when one thread traces every ray.
+    const TRayon depart = Rayon;
+    constexpr std::size_t suite = 64;
+    const std::size_t dernier = groupes.size() - std::min(groupes.size(), suite);
+    std::vector<std::array<double, NombreMaxDioptres + 1>> maxima(static_cast<std::size_t>(std::max(fils, 1)));
+    std::atomic<std::size_t> suivant{0};
+    const auto trace = [&](std::size_t a, std::size_t b) {
+        for (std::size_t g = a; g < b; ++g)
+        {
+            TRayonVu* const vu = vus.data() + debuts[g];
+            TraceGroupePupille(groupes[g].Y, groupes[g].X.data(), groupes[g].Nombre, [vu](int k, const TRayon& r) {
+                vu[k] = {r.XRayon, r.YRayon, r.ZRayon, r.LRayon, r.MRayon, r.NRayon, r.RayonBloque, r.RayonPerdu};
+                return true;
+            });
+        }
+    };
+    const auto prend = [&](std::size_t fil) {
+        if (fil > 0)
+        {
+            TraceAuxiliaire = true;
+            Rayon = depart;
+        }
+        for (std::size_t a = suivant.fetch_add(suite); a < dernier; a = suivant.fetch_add(suite))
+            trace(a, std::min(a + suite, dernier));
+        maxima[fil] = Rayon.CarreDistanceAxeMaximal;
+    };
+    {
+        std::vector<std::jthread> aides;
+        for (std::size_t fil = 1; fil < maxima.size(); ++fil)
+            aides.emplace_back(prend, fil);
+        prend(0);
+    }
+    trace(dernier, groupes.size());
+    // The running maxima of one thread walking every ray: the largest over all of them.
+    for (const auto& m : maxima)
+        for (std::size_t i = 0; i < m.size(); ++i)
+            Rayon.CarreDistanceAxeMaximal[i] = std::max(Rayon.CarreDistanceAxeMaximal[i], m[i]);
 }

@@ -3,10 +3,14 @@
 // and on paper, the Airy circle, the ticks and the frame of a printed star view.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "optics/Modele.h"
 #include "optics/Rayon.h"
@@ -196,28 +200,125 @@ bool ParcourtPupille(int densite, bool intervalleFerme, FRayon&& rayon)
     });
 }
 
+// The rays of one group of the walk, the pupil points x[0 .. nombre-1] of the row at y, traced as TraceRayonGrille
+// traces each: `lit`(k, rayon) reads ray k where it ended (a lone ray in `Rayon`, the rays of a group in records of
+// their own, `Rayon` keeping what the last instrument pass left) and returns false to skip the rest.
+template <class FLit>
+bool TraceGroupePupille(double y, const double* x, int nombre, FLit&& lit)
+{
+    if (nombre == 1)
+    {
+        Rayon.XDepart = x[0];
+        Rayon.YDepart = y;
+        TraceRayonGrille();
+        return lit(0, static_cast<const TRayon&>(Rayon));
+    }
+    return TraceRayonsEnSembleLus(
+        nombre,
+        [&](int k) {
+            Rayon.XDepart = x[k];
+            Rayon.YDepart = y;
+            EffaceDrapeauxGrille();
+        },
+        lit);
+}
+
 // The same walk with every grid ray traced as TraceRayonGrille traces it before `suite`(i) reads it in `Rayon`. The
 // rays of a group go through the tracer together, which more than halves the time a long lens device takes.
 template <class FSuite>
 bool ParcourtPupilleTracee(int densite, bool intervalleFerme, FSuite&& suite)
 {
     return ParcourtPupilleParGroupes(densite, intervalleFerme, [&](int i, double y, const double* x, int nombre) {
-        if (nombre == 1)
-        {
-            Rayon.XDepart = x[0];
-            Rayon.YDepart = y;
-            TraceRayonGrille();
+        return TraceGroupePupille(y, x, nombre, [&](int, const TRayon& rayon) {
+            if (&rayon != &Rayon)
+                Rayon = rayon;
             return suite(i);
-        }
-        return TraceRayonsEnSemble(
-            nombre,
-            [&](int k) {
-                Rayon.XDepart = x[k];
-                Rayon.YDepart = y;
-                EffaceDrapeauxGrille();
-            },
-            [&](int) { return suite(i); });
+        });
     });
+}
+
+// What the star views read of a traced grid ray: where it ends and whether it got there.
+struct TRayonVu
+{
+    double X = 0, Y = 0, Z = 0, L = 0, M = 0, N = 1;
+    bool Bloque = false;
+    bool Perdu = false;
+};
+
+// The ray's end and flags put back into `Rayon`.
+inline void RendRayonVu(const TRayonVu& v)
+{
+    TRayon& r = Rayon;
+    r.XRayon = v.X, r.YRayon = v.Y, r.ZRayon = v.Z;
+    r.LRayon = v.L, r.MRayon = v.M, r.NRayon = v.N;
+    r.RayonBloque = v.Bloque;
+    r.RayonPerdu = v.Perdu;
+}
+
+// A group of the pupil walk, as ParcourtPupilleParGroupes hands it over, with the half chord of its row.
+struct TGroupePupille
+{
+    int Ligne = 0;
+    double Y = 0;
+    double DemiCorde = 0;
+    std::array<double, RayonsEnSemble> X{};
+    int Nombre = 0;
+};
+
+// Threads a dense walk of the pupil grid is traced on, the calling one included; 1 keeps it on the calling thread.
+inline int FilsEtoiles = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+// The fewest rays that are worth a thread of their own.
+inline constexpr int RayonsParFil = 4096;
+// The threads for tracing that many rays: at least the calling one.
+inline int FilsPourRayons(int rayons)
+{
+    return std::max(1, std::min(FilsEtoiles, rayons / RayonsParFil));
+}
+
+// Every ray of the groups traced as ParcourtPupilleTracee traces it, on up to `fils` threads, each starting from a
+// copy of the calling thread's `Rayon`; ray k of the groups goes to vus[k]. The calling thread's `Rayon` is then as
+// the last group left it, its running maxima including those of every ray.
+void TraceGroupesPupille(std::span<const TGroupePupille> groupes, int fils, std::vector<TRayonVu>& vus);
+
+// ParcourtPupilleTracee for the star views, whose `suite`(i) reads in `Rayon` only the pupil point, the ray's point
+// and direction, `RayonBloque` and `RayonPerdu` (and may set `RayonBloque`): only these are handed over, not the
+// whole record. The grid is traced a block of groups at a time, a dense one on several threads, then handed to
+// `suite` in the walk's order, so that every value a view accumulates is what one thread gives, to the last bit.
+// When `suite` ends the walk, the other records of `Rayon` are those of the last ray of its block.
+template <class FSuite>
+bool ParcourtPupilleVue(int densite, bool intervalleFerme, FSuite&& suite)
+{
+    std::vector<TGroupePupille> groupes;
+    int rayons = 0;
+    ParcourtPupilleParGroupes(densite, intervalleFerme, [&](int i, double y, const double* x, int nombre) {
+        TGroupePupille& g = groupes.emplace_back(TGroupePupille{i, y, Etoiles.DemiCordePupille, {}, nombre});
+        std::copy(x, x + nombre, g.X.begin());
+        rayons += nombre;
+        return true;
+    });
+    const int fils = FilsPourRayons(rayons);
+    // Blocks of many groups: each costs the start of the threads, and holds a few megabytes of traced rays.
+    constexpr std::size_t bloc = 32768;
+    std::vector<TRayonVu> vus;
+    for (std::size_t debut = 0; debut < groupes.size(); debut += bloc)
+    {
+        const std::span<const TGroupePupille> partie(groupes.data() + debut, std::min(bloc, groupes.size() - debut));
+        TraceGroupesPupille(partie, fils, vus);
+        std::size_t k = 0;
+        for (const TGroupePupille& g : partie)
+        {
+            Etoiles.DemiCordePupille = g.DemiCorde;
+            for (int j = 0; j < g.Nombre; ++j, ++k)
+            {
+                Rayon.XDepart = g.X[static_cast<std::size_t>(j)];
+                Rayon.YDepart = g.Y;
+                RendRayonVu(vus[k]);
+                if (!suite(g.Ligne))
+                    return false;
+            }
+        }
+    }
+    return true;
 }
 
 // A scan of the pupil diameter at -D/2 + i D/`nombrePas` while below D/2, along x, or along y when `sagittal`, the
@@ -269,7 +370,7 @@ bool PassesEtoile(int densite, bool intervalleFerme, FCouleur&& couleur, FTrace&
         Rayon.EstRayonReference = false;
         ChargeIndicesCouleur(passe);
         Etoiles.CouleurPassage = couleur(passe);
-        const bool fini = ParcourtPupilleTracee(densite, intervalleFerme, [&](int) {
+        const bool fini = ParcourtPupilleVue(densite, intervalleFerme, [&](int) {
             ++Systeme.NombreRayonsTraces;
             if (Rayon.RayonBloque || Rayon.RayonPerdu)
             {

@@ -1,13 +1,15 @@
 // The single-star view: the Strehl line and its formats, the perfect axis image of a paraboloid, the distortion's
 // condition on the focus shift, the lost afocal chief ray reported once per failure, the transverse curves, the
-// status line, and the printed block.
+// status line, the printed block, and a dense star drawn alike on one thread and on several.
 #include "stars/ChampTextes.h"
 #include "stars/EtoileUnique.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <chrono>
 #include <cmath>
+#include <functional>
 
 #include "Conceptions.h"
 #include "doubles/CanevasEnregistreur.h"
@@ -15,6 +17,8 @@
 #include "optics/Diffraction.h"
 #include "optics/Modele.h"
 #include "optics/PrepareSysteme.h"
+#include "stars/MecaniqueEtoiles.h"
+#include "support/Formes.h"
 
 namespace {
 
@@ -280,5 +284,62 @@ TEST_F(EtoileUnique, LesTextesImprimesSuiventLEchelleDuCadre)
             ++textes;
         }
         EXPECT_GE(textes, 6);
+    }
+}
+
+// A dense star is traced on several threads: what is drawn, in the same order, the counts and the sum of the image
+// heights are what one thread gives, to the last bit, on a device of several surfaces, the Cassegrain's aspheric
+// secondary, the refractor's group, the Maksutov's meniscus and the curved field of the Schmidt camera.
+TEST_F(EtoileUnique, PlusieursFilsDessinentCommeUnSeul)
+{
+    const std::function<void()> conceptions[] = {
+        [] { NewtonDispositif(8); },
+        [] { ConstruitFormeDerivee(TTypeInstrument::Cassegrain); },
+        [] { ConstruitFormeDerivee(TTypeInstrument::Lunette); },
+        [] { ConstruitFormeDerivee(TTypeInstrument::MaksutovCassegrain); },
+        SchmidtEtoiles,
+    };
+    const int filsMachine = FilsEtoiles;
+    for (std::size_t c = 0; c < std::size(conceptions); ++c)
+    {
+        SCOPED_TRACE(c);
+        struct TResultat
+        {
+            std::vector<TAppelCanevas> journal;
+            int passes = 0;
+            int traces = 0;
+            double somme = 0;
+        };
+        std::vector<TResultat> resultats;
+        for (const int fils : {1, 4})
+        {
+            conceptions[c]();
+            Reglages.DistanceAxeEtoile = 20;
+            Reglages.DensiteEtoileUnique = 100;
+            Fenetre.Transversales = true;
+            FilsEtoiles = fils;
+            Dessine();
+            ASSERT_TRUE(Fenetre.DessinVisible);
+            resultats.push_back(
+                {Image.Journal(), Systeme.NombreRayonsPasses, Systeme.NombreRayonsTraces, Etoiles.SommeHauteursImage});
+        }
+        FilsEtoiles = filsMachine;
+        const TResultat& un = resultats[0];
+        const TResultat& plusieurs = resultats[1];
+        // Enough rays in a pass for three threads, and many of them plotted.
+        EXPECT_GE(un.traces / Systeme.NombreCouleurs, 3 * RayonsParFil);
+        EXPECT_GT(un.passes, 1000);
+        EXPECT_EQ(plusieurs.passes, un.passes);
+        EXPECT_EQ(plusieurs.traces, un.traces);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(plusieurs.somme), std::bit_cast<std::uint64_t>(un.somme));
+        ASSERT_EQ(plusieurs.journal.size(), un.journal.size());
+        for (std::size_t k = 0; k < un.journal.size(); ++k)
+        {
+            const TAppelCanevas& a = un.journal[k];
+            const TAppelCanevas& b = plusieurs.journal[k];
+            ASSERT_TRUE(a.Operation == b.Operation && a.Valeurs == b.Valeurs && a.Texte == b.Texte &&
+                        a.Couleur == b.Couleur)
+                << "call " << k << " " << a.Texte << " / " << b.Texte;
+        }
     }
 }

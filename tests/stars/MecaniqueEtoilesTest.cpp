@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -324,11 +326,28 @@ TEST_F(MecaniqueEtoiles, LaGrilleTraceeParGroupesDonneLesRayonsUnAUn)
                 MarqueRestesDispositif(Rayon);
                 return true;
             });
+            // The star views' walk hands over only the pupil point, the ray's end and its two flags.
+            Rayon = debut;
+            std::vector<TRayon> vus;
+            ParcourtPupilleVue(7, true, [&](int) {
+                vus.push_back(Rayon);
+                return true;
+            });
             ASSERT_EQ(parGroupes.size(), unAUn.size());
+            ASSERT_EQ(vus.size(), unAUn.size());
             for (std::size_t k = 0; k < unAUn.size(); ++k)
             {
                 SCOPED_TRACE(k);
                 ExpectMemeRayon(unAUn[k], parGroupes[k]);
+                const TRayon& a = unAUn[k];
+                const TRayon& v = vus[k];
+                const auto bits = [](const TRayon& r) {
+                    return std::bit_cast<std::array<std::uint64_t, 8>>(
+                        std::array{r.XDepart, r.YDepart, r.XRayon, r.YRayon, r.ZRayon, r.LRayon, r.MRayon, r.NRayon});
+                };
+                EXPECT_EQ(bits(v), bits(a));
+                EXPECT_EQ(v.RayonBloque, a.RayonBloque);
+                EXPECT_EQ(v.RayonPerdu, a.RayonPerdu);
                 passes += !unAUn[k].RayonBloque && !unAUn[k].RayonPerdu;
                 perdus += unAUn[k].VignettageDispositif;
             }

@@ -58,6 +58,7 @@ inline void ExpectMemeRayon(const TRayon& attendu, const TRayon& obtenu)
     QUIVANE_MEMES(CoteImpactGroupe);
     QUIVANE_MEME(HauteurImpactMiroir);
     QUIVANE_MEME(CoteImpactMiroir);
+    QUIVANE_MEMES(ImpactPrimaire);
     QUIVANE_MEME(HauteurImpactSecondaire);
     QUIVANE_MEME(CoteImpactSecondaire);
     QUIVANE_MEME(HauteurTrou);
