@@ -111,4 +111,25 @@ void AnalyseApresDessin(benchmark::State& etat)
 }
 BENCHMARK(AnalyseApresDessin)->Unit(benchmark::kMillisecond);
 
+// The same computation right after the window has drawn the whole view, its curves, scales and texts, as the
+// cross-hair's moves run it.
+void AnalyseApresVue(benchmark::State& etat)
+{
+    TCanevasImage image(762, 550);
+    ChampPret(image);
+    TFenetreChamp fenetre;
+    fenetre.Dessin = &image;
+    fenetre.CourbeAffichee = true;
+    for (auto _ : etat)
+    {
+        etat.PauseTiming();
+        DessineAnalyseChamp(fenetre);
+        etat.ResumeTiming();
+        benchmark::DoNotOptimize(CalculeAnalyseChamp());
+    }
+    if (Systeme.NombreCouleurs != 3 || !(ResultatsChamp[20].Luminosite > 0.1))
+        etat.SkipWithError("the field analysis was not computed in three colours");
+}
+BENCHMARK(AnalyseApresVue)->Unit(benchmark::kMillisecond);
+
 } // namespace

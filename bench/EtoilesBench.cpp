@@ -1,6 +1,6 @@
 // The star views drawn into a screen image on a Newton with a lens device of 30 surfaces (or 8, four lenses): the
 // six stars at their default density in three colours, the single star with its transverse curves at its default
-// density and at the densest setting.
+// density and at the densest setting, on the machine's threads and on one.
 #include <benchmark/benchmark.h>
 
 #include "ApplicationHorsEcran.h"
@@ -10,6 +10,7 @@
 #include "platform/CanevasImage.h"
 #include "stars/EtoileMultiple.h"
 #include "stars/EtoileUnique.h"
+#include "stars/MecaniqueEtoiles.h"
 #include "support/Formes.h"
 
 namespace {
@@ -58,6 +59,10 @@ void EtoileUnique(benchmark::State& etat)
     NewtonDispositif(static_cast<int>(etat.range(1)));
     Reglages.DistanceAxeEtoile = 10;
     Reglages.DensiteEtoileUnique = static_cast<int>(etat.range(0));
+    // A third argument of 1 keeps the tracing on one thread; by default it takes the machine's threads.
+    const int filsMachine = FilsEtoiles;
+    if (etat.range(2) > 0)
+        FilsEtoiles = static_cast<int>(etat.range(2));
     TCanevasImage image(762, 550);
     TCanevasImage boite(50, 17);
     TFenetreEtoiles fenetre;
@@ -66,10 +71,16 @@ void EtoileUnique(benchmark::State& etat)
     fenetre.Transversales = true;
     for (auto _ : etat)
         DessineEtoileUnique(fenetre);
+    FilsEtoiles = filsMachine;
     etat.counters["rayons"] = Systeme.NombreRayonsTraces;
     if (!fenetre.DessinVisible || Systeme.NombreCouleurs != 3)
         etat.SkipWithError("the single star was not drawn in three colours");
 }
-BENCHMARK(EtoileUnique)->Args({15, 30})->Args({499, 30})->Args({499, 8})->Unit(benchmark::kMillisecond);
+BENCHMARK(EtoileUnique)
+    ->Args({15, 30, 0})
+    ->Args({499, 30, 0})
+    ->Args({499, 30, 1})
+    ->Args({499, 8, 0})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
