@@ -1,6 +1,7 @@
 // The lens shape frame and the mirror frame of the surface tables.
 #include "app/CadreLentille.h"
 
+#include "app/Rafraichissement.h"
 #include "editing/CadreLentille.h"
 #include "editing/EtatEdition.h"
 #include "editing/SourisTableaux.h"
@@ -18,7 +19,10 @@ namespace {
 constexpr int LargeurCase = 64;
 constexpr int LargeurFleches = 14;
 
-void (*Redessine)() = [] {};
+void Redessine()
+{
+    RedessinePage();
+}
 TCadreLentille* Cadre = nullptr;
 
 QPushButton* Bouton(QWidget* parent, const char* legende, QRect place)
@@ -286,15 +290,14 @@ void TCadreMiroirPlan::keyPressEvent(QKeyEvent* evenement)
     Rafraichit();
 }
 
-void InstalleCadresForme(void (*redessine)())
+void MontreCadreLentille(TTableEditee table)
 {
-    Redessine = redessine;
-    PortsCadresTables.OuvreCadreLentille = [](TTableEditee table) {
-        table == TTableEditee::Groupe ? OuvreCadreLentilleGroupe() : OuvreCadreLentille();
-        Redessine();
-    };
-    PortsCadresTables.OuvreCadreMiroirPlan = [] {
-        OuvreCadreMiroirPlan();
-        Redessine();
-    };
+    table == TTableEditee::Groupe ? OuvreCadreLentilleGroupe() : OuvreCadreLentille();
+    Redessine();
+}
+
+void MontreCadreMiroirPlan()
+{
+    OuvreCadreMiroirPlan();
+    Redessine();
 }

@@ -2,6 +2,8 @@
 // placed and filled from the models the editors leave; their boxes, arrows and buttons run the editors' handlers.
 #pragma once
 
+#include "optics/Modele.h"
+
 #include <QFrame>
 
 #include <string>
@@ -82,5 +84,6 @@ private:
     bool Ouvert_ = false;
 };
 
-// Installs the frames' openers in the table mouse; `redessine` shows the page's controls after a change.
-void InstalleCadresForme(void (*redessine)());
+// The frames opened from the table's buttons, the page's controls shown after the opening.
+void MontreCadreLentille(TTableEditee table);
+void MontreCadreMiroirPlan();

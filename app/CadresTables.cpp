@@ -1,7 +1,7 @@
 // The thickness and diameter frames of the surface tables.
 #include "app/CadresTables.h"
 
-#include "app/Outils.h"
+#include "app/Rafraichissement.h"
 #include "dialogs/Position.h"
 #include "editing/CadresTables.h"
 #include "editing/EtatEdition.h"
@@ -46,7 +46,10 @@ void Focalise(QPushButton* bouton)
         bouton->setFocus();
 }
 
-void (*Redessine)() = [] {};
+void Redessine()
+{
+    RedessinePage();
+}
 
 } // namespace
 
@@ -184,17 +187,14 @@ void TCadreDiametre::keyPressEvent(QKeyEvent* evenement)
     Redessine();
 }
 
-void InstalleCadresTables(void (*redessine)())
+void MontreCadreEpaisseur(TTableEditee table)
 {
-    Redessine = redessine;
-    PortsCadresTables.OuvreCadreEpaisseur = [](TTableEditee table) {
-        table == TTableEditee::Groupe ? OuvreCadreEpaisseurGroupe() : OuvreCadreEpaisseur();
-        Redessine();
-    };
-    PortsCadresTables.OuvreCadreDiametre = [](TTableEditee table) {
-        table == TTableEditee::Groupe ? OuvreCadreDiametreGroupe() : OuvreCadreDiametre();
-        Redessine();
-    };
-    PortsCadres.AfficheFormePosition = AfficheFormePosition;
-    PortsCadres.DiametreOptimise = DiametreOptimise;
+    table == TTableEditee::Groupe ? OuvreCadreEpaisseurGroupe() : OuvreCadreEpaisseur();
+    Redessine();
+}
+
+void MontreCadreDiametre(TTableEditee table)
+{
+    table == TTableEditee::Groupe ? OuvreCadreDiametreGroupe() : OuvreCadreDiametre();
+    Redessine();
 }

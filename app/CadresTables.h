@@ -2,6 +2,8 @@
 // tables: shown, placed and enabled from the models the editors leave; their buttons run the editors' commands.
 #pragma once
 
+#include "optics/Modele.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -52,6 +54,6 @@ private:
     bool Ouvert_ = false;
 };
 
-// Installs the frames' openers in the table mouse and the ports of their commands; `redessine` shows the page's
-// controls after an opening.
-void InstalleCadresTables(void (*redessine)());
+// The frames opened from the table's buttons, the page's controls shown after the opening.
+void MontreCadreEpaisseur(TTableEditee table);
+void MontreCadreDiametre(TTableEditee table);

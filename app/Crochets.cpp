@@ -3,6 +3,8 @@
 #include "app/Crochets.h"
 
 #include "app/CablageVues.h"
+#include "app/CadreLentille.h"
+#include "app/CadresTables.h"
 #include "app/CommandesFichier.h"
 #include "app/Etat.h"
 #include "app/FichierFenetre.h"
@@ -10,12 +12,18 @@
 #include "app/Journal.h"
 #include "app/ListesFiche.h"
 #include "app/Messages.h"
+#include "app/Outils.h"
 #include "app/Principale.h"
 #include "app/Rafraichissement.h"
 #include "dialogs/DemandesFoyer.h"
+#include "dialogs/Homothetie.h"
 #include "dialogs/Index.h"
 #include "dialogs/OculaireChoix.h"
+#include "dialogs/Optimisation.h"
+#include "dialogs/Position.h"
+#include "dialogs/Ross.h"
 #include "editing/BoiteSaisie.h"
+#include "editing/CadresTables.h"
 #include "editing/ChoixVerre.h"
 #include "editing/ClicsFiche.h"
 #include "editing/EtatEdition.h"
@@ -239,15 +247,25 @@ void InstalleCrochets()
         .MontreTable = MontreTableCatalogue,
         .AfficheMessageDisque = AfficheMessageDisque,
     };
-    // The frames of the lens shape, the thickness, the diameter and the flat mirror are not built: their buttons
-    // only release their pressed image.
     PortsCadresTables = TPortsCadresTables{
-        .OuvreCadreLentille = [](TTableEditee) {},
-        .OuvreCadreEpaisseur = [](TTableEditee) {},
-        .OuvreCadreDiametre = [](TTableEditee) {},
-        .OuvreCadreMiroirPlan = [] {},
+        .OuvreCadreLentille = MontreCadreLentille,
+        .OuvreCadreEpaisseur = MontreCadreEpaisseur,
+        .OuvreCadreDiametre = MontreCadreDiametre,
+        .OuvreCadreMiroirPlan = MontreCadreMiroirPlan,
+    };
+    PortsCadres = TPortsCadres{
+        // The position window is created with the main window.
+        .AfficheFormePosition =
+            [] {
+                if (PositionForm != nullptr)
+                    AfficheFormePosition();
+            },
+        .DiametreOptimise = DiametreOptimise,
     };
     PortsOculaire = TPortsOculaire{.Montre = MontreChoixOculaire};
+    PortsRoss = TPortsRoss{.Montre = MontreRoss};
+    PortsHomothetie = TPortsHomothetie{.Montre = MontreHomothetie};
+    PortsOptimisation = TPortsOptimisation{.Montre = MontreOptimisation};
     ChoixVerreClavier = ChoixVerreClavierIndice;
     RedessinePage = [] {
         if (Principale != nullptr)

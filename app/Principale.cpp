@@ -151,11 +151,9 @@ TPrincipale::TPrincipale(QWidget* parent) : QMainWindow(parent)
     // The glass catalogue and the eyepiece dialog are created over this window when first shown.
     FixeParentCatalogue(this);
     FixeParentChoixOculaire(this);
-    InstalleRoss(this);
-    InstalleHomothetie(this);
-    InstalleOptimisation(this);
-    InstalleCadresTables([] { ::RedessinePage(); });
-    InstalleCadresForme([] { ::RedessinePage(); });
+    FixeParentRoss(this);
+    FixeParentHomothetie(this);
+    FixeParentOptimisation(this);
     CreeDialoguesReglages(this);
 }
 
@@ -169,8 +167,6 @@ TPrincipale::~TPrincipale()
     Relais.CadreOuvert = [] { return false; };
     Relais.FermeCadres = [] {};
     Relais.FermeCadreDioptre = [] {};
-    PortsCadresTables = TPortsCadresTables{};
-    PortsCadres = TPortsCadres{};
     Principale = nullptr;
 }
 

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -21,8 +22,8 @@ namespace {
 // Wide enough for the three buttons and the texts in a few lines; the height follows the texts.
 constexpr int Largeur = 250;
 
-QWidget* Parent = nullptr;
-THomothetieForm* Fenetre = nullptr;
+QPointer<QWidget> Parent;
+QPointer<THomothetieForm> Fenetre;
 
 QLabel* Texte(const char* texte, QWidget* parent)
 {
@@ -186,12 +187,17 @@ bool THomothetieForm::eventFilter(QObject* objet, QEvent* evenement)
     return QDialog::eventFilter(objet, evenement);
 }
 
-void InstalleHomothetie(QWidget* parent)
+void FixeParentHomothetie(QWidget* parent)
 {
     Parent = parent;
-    PortsHomothetie.Montre = [](TEtatHomothetie etat) {
-        if (Fenetre == nullptr)
-            Fenetre = new THomothetieForm(Parent);
-        return Fenetre->Montre(etat);
-    };
+}
+
+std::optional<TChoixHomothetie> MontreHomothetie(TEtatHomothetie etat)
+{
+    // Without the main window the dialog answers as cancelled.
+    if (Parent == nullptr)
+        return std::nullopt;
+    if (Fenetre == nullptr)
+        Fenetre = new THomothetieForm(Parent);
+    return Fenetre->Montre(etat);
 }

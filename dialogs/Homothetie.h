@@ -50,6 +50,7 @@ private:
     std::optional<TChoixHomothetie> Choix_;
 };
 
-// Makes the dialog the one the homothety command shows; the window, a child of `parent`, is created at the first
+// The dialog the homothety command shows: its window, a child of the window given here, is created at the first
 // showing and kept.
-void InstalleHomothetie(QWidget* parent);
+void FixeParentHomothetie(QWidget* parent);
+std::optional<TChoixHomothetie> MontreHomothetie(TEtatHomothetie etat);

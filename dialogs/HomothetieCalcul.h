@@ -2,6 +2,7 @@
 // dialog answers to its command. No window here.
 #pragma once
 
+#include "optics/Crochets.h"
 #include "optics/Homothetie.h"
 
 #include <optional>
@@ -36,11 +37,11 @@ struct TChoixHomothetie
     TPartiesHomothetie Parties;
 };
 
-// The homothety dialog as its command reaches it; the dialogs install the window at start-up. Until then it answers
-// as cancelled.
+// The homothety dialog as its command reaches it.
 struct TPortsHomothetie
 {
     std::optional<TChoixHomothetie> (*Montre)(TEtatHomothetie etat) = [](TEtatHomothetie) {
+        CrochetAbsent("PortsHomothetie.Montre");
         return std::optional<TChoixHomothetie>();
     };
 };

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,8 +18,8 @@ namespace {
 
 constexpr int Largeur = 384;
 
-QWidget* Parent = nullptr;
-TOptimisationForm* Fenetre = nullptr;
+QPointer<QWidget> Parent;
+QPointer<TOptimisationForm> Fenetre;
 
 } // namespace
 
@@ -128,12 +129,17 @@ bool TOptimisationForm::eventFilter(QObject* objet, QEvent* evenement)
     return QDialog::eventFilter(objet, evenement);
 }
 
-void InstalleOptimisation(QWidget* parent)
+void FixeParentOptimisation(QWidget* parent)
 {
     Parent = parent;
-    PortsOptimisation.Montre = [](bool afocal) {
-        if (Fenetre == nullptr)
-            Fenetre = new TOptimisationForm(Parent);
-        return Fenetre->Montre(afocal);
-    };
+}
+
+std::optional<double> MontreOptimisation(bool afocal)
+{
+    // Without the main window the dialog answers as cancelled.
+    if (Parent == nullptr)
+        return std::nullopt;
+    if (Fenetre == nullptr)
+        Fenetre = new TOptimisationForm(Parent);
+    return Fenetre->Montre(afocal);
 }

@@ -43,6 +43,7 @@ private:
     std::optional<double> Choix_;
 };
 
-// Makes the dialog the one the optimisation command shows; the window, a child of `parent`, is created at the first
+// The dialog the optimisation command shows: its window, a child of the window given here, is created at the first
 // showing and kept.
-void InstalleOptimisation(QWidget* parent);
+void FixeParentOptimisation(QWidget* parent);
+std::optional<double> MontreOptimisation(bool afocal);

@@ -1,6 +1,8 @@
 // The diameter-optimisation dialog's computations: the distance typed and what the dialog answers. No window here.
 #pragma once
 
+#include "optics/Crochets.h"
+
 #include <optional>
 #include <string>
 
@@ -14,12 +16,14 @@ struct TDistanceSaisie
 };
 TDistanceSaisie ValideDistanceOptimisation(const std::string& texte);
 
-// The optimisation dialog as its command reaches it; the dialogs install the window at start-up. It shows the unit
-// of an afocal device ("°") or of a focal one ("mm") and answers the distance of "Optimiser", nothing for Cancel,
-// Esc or the close box. Until installed it answers as cancelled.
+// The optimisation dialog as its command reaches it. It shows the unit of an afocal device ("°") or of a focal one
+// ("mm") and answers the distance of "Optimiser", nothing for Cancel, Esc or the close box.
 struct TPortsOptimisation
 {
-    std::optional<double> (*Montre)(bool afocal) = [](bool) { return std::optional<double>(); };
+    std::optional<double> (*Montre)(bool afocal) = [](bool) {
+        CrochetAbsent("PortsOptimisation.Montre");
+        return std::optional<double>();
+    };
 };
 
 inline TPortsOptimisation PortsOptimisation;

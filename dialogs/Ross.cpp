@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,8 +21,8 @@ namespace {
 constexpr int Largeur = 353;
 constexpr int LargeurBoite = 49;
 
-QWidget* Parent = nullptr;
-TRossForm* Fenetre = nullptr;
+QPointer<QWidget> Parent;
+QPointer<TRossForm> Fenetre;
 
 QLabel* Libelle(const char* texte, QWidget* parent)
 {
@@ -277,12 +278,17 @@ void TRossForm::keyPressEvent(QKeyEvent* evenement)
     QDialog::keyPressEvent(evenement);
 }
 
-void InstalleRoss(QWidget* parent)
+void FixeParentRoss(QWidget* parent)
 {
     Parent = parent;
-    PortsRoss.Montre = [](const TSaisieRoss& presets) {
-        if (Fenetre == nullptr)
-            Fenetre = new TRossForm(Parent);
-        return Fenetre->Montre(presets);
-    };
+}
+
+std::optional<TSaisieRoss> MontreRoss(const TSaisieRoss& presets)
+{
+    // Without the main window the dialog answers as cancelled.
+    if (Parent == nullptr)
+        return std::nullopt;
+    if (Fenetre == nullptr)
+        Fenetre = new TRossForm(Parent);
+    return Fenetre->Montre(presets);
 }

@@ -62,6 +62,7 @@ private:
     std::optional<TSaisieRoss> Reponse_;
 };
 
-// Makes the dialog the one the command "Selon vos spécifications" shows; the window, a child of `parent`, is created
-// at the first showing and kept.
-void InstalleRoss(QWidget* parent);
+// The dialog the command "Selon vos spécifications" shows: its window, a child of the window given here, is created at
+// the first showing and kept.
+void FixeParentRoss(QWidget* parent);
+std::optional<TSaisieRoss> MontreRoss(const TSaisieRoss& presets);

@@ -4,6 +4,7 @@
 
 #include "dialogs/Formules.h"
 #include "dialogs/ReglagesCommuns.h"
+#include "optics/Crochets.h"
 
 #include <array>
 #include <cstdint>
@@ -108,10 +109,10 @@ bool CreeCorrecteurRossSaisi(const TSaisieRoss& saisie);
 void CreeCorrecteurRossSpecifie(const std::string& valeur);
 
 // The dialog as the command reaches it: the presets in, the values of an OK out, nothing for Cancel or the close box.
-// The dialogs install the window at start-up; until then it answers as cancelled.
 struct TPortsRoss
 {
     std::optional<TSaisieRoss> (*Montre)(const TSaisieRoss& presets) = [](const TSaisieRoss&) {
+        CrochetAbsent("PortsRoss.Montre");
         return std::optional<TSaisieRoss>();
     };
 };

@@ -5,6 +5,7 @@
 // is journaled so that undo, redo and recovery rebuild it.
 #pragma once
 
+#include "optics/Crochets.h"
 #include "optics/Modele.h"
 
 #include <optional>
@@ -76,8 +77,11 @@ inline TCadreDiametreModele CadreDiametreModele;
 // distance without a record (the refusal's message shown; nothing when it refuses).
 struct TPortsCadres
 {
-    void (*AfficheFormePosition)() = [] {};
-    std::optional<double> (*DiametreOptimise)(int ligne) = [](int) { return std::optional<double>{}; };
+    void (*AfficheFormePosition)() = [] { CrochetAbsent("PortsCadres.AfficheFormePosition"); };
+    std::optional<double> (*DiametreOptimise)(int ligne) = [](int) {
+        CrochetAbsent("PortsCadres.DiametreOptimise");
+        return std::optional<double>{};
+    };
 };
 inline TPortsCadres PortsCadres;
 

@@ -40,11 +40,14 @@
 #include "editing/Nombres.h"
 #include "editing/Ports.h"
 #include "editing/PortsEnregistres.h"
+#include "editing/CadresTables.h"
 #include "editing/SourisTableaux.h"
 #include "editing/Touches.h"
 #endif
 #ifdef QUIVANE_ETAT_DIALOGUES
+#include "dialogs/HomothetieCalcul.h"
 #include "dialogs/OculaireChoixCalcul.h"
+#include "dialogs/OptimisationCalcul.h"
 #include "dialogs/RossCalcul.h"
 #endif
 #ifdef QUIVANE_ETAT_APPLICATION
@@ -122,6 +125,7 @@ void ReinitialiseProgramme()
     MatiereChoisie = {};
     MatiereSelectionnee = false;
     PortsCadresTables = TPortsCadresTables{};
+    PortsCadres = TPortsCadres{};
     ChoixVerreClavier = [] { CrochetAbsent("ChoixVerreClavier"); };
     FichierIncorrect = false;
     ErreurLecture = false;
@@ -129,6 +133,8 @@ void ReinitialiseProgramme()
 #ifdef QUIVANE_ETAT_DIALOGUES
     PortsOculaire = TPortsOculaire{};
     PortsRoss = TPortsRoss{};
+    PortsHomothetie = TPortsHomothetie{};
+    PortsOptimisation = TPortsOptimisation{};
 #endif
 #if defined(QUIVANE_ETAT_EDITION) && !defined(QUIVANE_ETAT_APPLICATION)
     // Below the shell, the editors' ports are recorded for every test to look at.

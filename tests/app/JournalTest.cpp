@@ -425,10 +425,8 @@ const std::vector<TCasRejeu>& CasRejeu()
         {"diametre optimum d'une ligne", T::Cassegrain,
          [] {
              Edition.LigneCourante = 2;
-             PortsCadres.DiametreOptimise = DiametreOptimise;
              OuvreCadreDiametre();
              CadreDiametreBtnDiaOptClick();
-             PortsCadres = TPortsCadres{};
          }},
         {"secondaire du Klevtsov rendu plan", T::KlevtsovCassegrain,
          [] {

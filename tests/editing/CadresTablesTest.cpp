@@ -30,7 +30,9 @@ protected:
         LigneDispositif(3, 1e20, 30, 40, Air);
         Edition.TableEditee = TTableEditee::Dispositif;
         Edition.LigneCourante = 1;
-        PortsCadres = TPortsCadres{};
+        // The shell's position window and optimiser: none here, the optimiser refusing.
+        PortsCadres = TPortsCadres{.AfficheFormePosition = [] {},
+                                   .DiametreOptimise = [](int) { return std::optional<double>{}; }};
     }
     void TearDown() override
     {
