@@ -16,15 +16,12 @@ class CoupeKlevtsov : public CoupeDeTest
 
 const std::string TexteTrou = " Le diamètre du trou du miroir principal est trop petit";
 
-// The test design with a secondary of 800 mm, whose beam converges on a focus behind the primary, the secondary and
-// the group 80 mm wide, wider than the beam.
+// The test design with a secondary of 800 mm, whose beam converges on a focus far behind the primary, the secondary
+// and the group 80 mm wide, wider than the beam.
 void Klevtsov()
 {
     ConstruitFormeValide(T::KlevtsovCassegrain);
     Instrument.RayonCourbureSecondaire = 800;
-    Instrument.DiametreSecondaire = 80;
-    Groupe.DiametreGroupe[1] = 80;
-    Groupe.DiametreGroupe[2] = 80;
     RederiveForme();
 }
 
@@ -54,8 +51,10 @@ TEST_F(CoupeKlevtsov, SeDessineEtSImprimeSansToucherLaConception)
 
 TEST_F(CoupeKlevtsov, UnFaisceauQuiDivergeRendLaConceptionInvalideJusquAuControleSuivant)
 {
-    // The secondary of 400 mm, 300 mm before the primary's focus, sends the beam back diverging.
-    ConstruitFormeDerivee(T::KlevtsovCassegrain);
+    // A secondary of 400 mm, 300 mm before the primary's focus, sends the beam back diverging.
+    ConstruitFormeValide(T::KlevtsovCassegrain);
+    Instrument.RayonCourbureSecondaire = 400;
+    RederiveForme();
     ASSERT_TRUE(Validite.InstrumentValide);
     TCanevasEnregistreur dessin(762, 550);
     DessineCoupeInstrument(dessin);

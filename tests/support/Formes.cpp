@@ -222,15 +222,17 @@ void ConstruitFormeValide(TTypeInstrument forme)
         break;
 
     case TTypeInstrument::KlevtsovCassegrain:
+        // The group 300 mm inside the primary's focus, where the beam is 75 mm wide; its mirror sends the focus
+        // about 200 mm behind the primary (F about 1930).
         I.DiametreEntree = 200;
         PrimaireParRayon(1600, 800);
         I.DistanceDiaphragmeMiroir = 500;
-        I.DiametreSecondaire = 60;
-        I.RayonCourbureSecondaire = 400;
+        I.DiametreSecondaire = 80;
+        I.RayonCourbureSecondaire = 1120;
         I.DiametreTrouCentral = 60;
         Groupe.NombreDioptresGroupe = 2;
-        LigneGroupe(1, -300, 5, 60, BK7);
-        LigneGroupe(2, -320, 5, 60, Air);
+        LigneGroupe(1, -300, 5, 80, BK7);
+        LigneGroupe(2, -320, 5, 80, Air);
         break;
 
     case TTypeInstrument::LurieHoughton:
@@ -252,6 +254,8 @@ void ConstruitFormeValide(TTypeInstrument forme)
         I.DiametreSecondaire = 70;
         I.DistanceSecondaireFoyer = 200;
         CorrecteurHoughton();
+        // m 5 puts the secondary 633 mm before the primary: the corrector stands in front of it.
+        Groupe.EpaisseurGroupe[4] = 700;
         break;
     }
 
