@@ -18,6 +18,7 @@
 #include "dialogs/DemandesFoyer.h"
 #include "dialogs/Homothetie.h"
 #include "dialogs/Index.h"
+#include "dialogs/IndexCalcul.h"
 #include "dialogs/OculaireChoix.h"
 #include "dialogs/Optimisation.h"
 #include "dialogs/Position.h"
@@ -246,6 +247,8 @@ void InstalleCrochets()
         .Montre = MontreCatalogue,
         .MontreTable = MontreTableCatalogue,
         .AfficheMessageDisque = AfficheMessageDisque,
+        .IndiceVerreIntegre = [](const std::string& nom,
+                                 TLongueurOnde ligne) { return IndiceVerreIntegre(nom, ligne); },
     };
     PortsCadresTables = TPortsCadresTables{
         .OuvreCadreLentille = MontreCadreLentille,

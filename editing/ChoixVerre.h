@@ -45,6 +45,11 @@ struct TPortsCatalogue
     // The disk-icon message box of a file that could not be read.
     void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) =
         [](const std::string&, const std::string&) { CrochetAbsent("PortsCatalogue.AfficheMessageDisque"); };
+    // The index of a glass the program knows without its catalogue file, at a line; 0 for a glass it does not know.
+    float (*IndiceVerreIntegre)(const std::string& nom, TLongueurOnde ligne) = [](const std::string&, TLongueurOnde) {
+        CrochetAbsent("PortsCatalogue.IndiceVerreIntegre");
+        return 0.0f;
+    };
 };
 
 inline TPortsCatalogue PortsCatalogue;

@@ -83,14 +83,17 @@ std::optional<float> IndiceCatalogue(const TCatalogueLu& catalogue, std::string 
     return std::nullopt;
 }
 
-// Each row of the table gets its index at the channel's line, found by glass name. True when an index changed.
+// Each row of the table gets its index at the channel's line, found by glass name in the catalogue, then among the
+// glasses the program knows without it (a catalogue file that lost a glass must not leave its rows at 0, and the
+// replay of the change must find what the change found). True when an index changed.
 bool MetAJourIndices(const TCatalogueLu& catalogue, int canal, TTableEditee table)
 {
     const TLongueurOnde ligne = LigneCanal(canal);
     const auto index = static_cast<std::size_t>(canal - 1);
     bool change = false;
     const auto ecrit = [&](std::array<float*, 3> colonnes, const std::string& nom) {
-        const float indice = IndiceCatalogue(catalogue, nom, ligne).value_or(0.0f);
+        const std::optional<float> lu = IndiceCatalogue(catalogue, nom, ligne);
+        const float indice = lu ? *lu : PortsCatalogue.IndiceVerreIntegre(SansBlancs(nom), ligne);
         change = change || *colonnes[index] != indice;
         *colonnes[index] = indice;
     };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "doubles/Script.h"
+#include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
 #include "editing/Ports.h"
 #include "optics/Notifications.h"
@@ -87,6 +88,8 @@ inline void InstallePortsEnregistres()
     PortsEdition.AppliqueLongueurOnde = [] { ++Appels.LongueursOndeAppliquees; };
     PortsEdition.MontreSaisie = [] { ++Appels.MontresSaisie; };
     PortsEdition.VueCourante = [] { return Appels.Vue; };
+    // The built-in glasses are the dialogs': below them a glass the catalogue lacks has no index.
+    PortsCatalogue.IndiceVerreIntegre = [](const std::string&, TLongueurOnde) { return 0.0f; };
 }
 
 class SaisieForme : public ::testing::Test
