@@ -729,6 +729,10 @@ void RefractePlanBord(int i)
 
 TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2)
 {
+    // A conic still marked to compute is no shape yet: the mirror is the sphere its hit is searched on
+    // (EstAspherique), not a series whose fourth-order term is that mark.
+    if (EstCoefficientACalculer(k))
+        k = 0.0;
     // A term whose coefficient is zero is left out, so that an uncached power of R never matters then.
     const auto terme = [](double coefficient, double inverse) {
         return coefficient == 0.0 ? 0.0 : coefficient * inverse;

@@ -194,6 +194,71 @@ TEST_F(FormulesCatadioptriques, LeSecondaireSpheriqueDuMaksutovCassegrainReflete
     }
 }
 
+// Every real field of the instrument equals the one of `avant`, to the last bit.
+void ExpecteMemeInstrument(const TInstrument& avant)
+{
+    int n = 0;
+    for (const auto champ : ChampsReelsInstrument())
+        {
+        EXPECT_EQ(Instrument.*champ, avant.*champ) << "réel n° " << n;
+        ++n;
+    }
+    n = 0;
+    for (const auto champ : ChampsSimplesInstrument())
+        {
+        EXPECT_EQ(Instrument.*champ, avant.*champ) << "simple n° " << n;
+        ++n;
+    }
+}
+
+TEST_F(FormulesCatadioptriques, UnSecondaireSepareDontLaConiqueEstACalculerResteLeMemeAChaqueCalcul)
+{
+    // No formula of this form computes the secondary's conic: left marked, the mirror is the sphere of a conic 0.
+    // Its mark once went into the tracer's normal, which drove the search to a radius of 10.7 mm and gave up; a
+    // refresh that found the previous one stopped showed the starting radius instead, so views alternated.
+    EntreMaksutovCassegrainSepare();
+    Instrument.CoefficientDeformationSecondaire = 0;
+    PrepareMaksutovCassegrain();
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    const double rayonSphere = Instrument.RayonCourbureSecondaire;
+
+    EntreMaksutovCassegrainSepare();
+    Instrument.CoefficientDeformationSecondaire = CoefficientACalculer;
+    PrepareMaksutovCassegrain();
+    ASSERT_FALSE(Systeme.CalculEchoue);
+    ASSERT_TRUE(Validite.InstrumentValide);
+    EXPECT_DOUBLE_EQ(Instrument.RayonCourbureSecondaire, rayonSphere);
+    EXPECT_TRUE(EstCoefficientACalculer(Instrument.CoefficientDeformationSecondaire));
+    const TInstrument premier = Instrument;
+    VerifieValidite();
+    PrepareMaksutovCassegrain();
+    EXPECT_FALSE(Systeme.CalculEchoue);
+    ExpecteMemeInstrument(premier);
+}
+
+TEST_F(FormulesCatadioptriques, ChaqueFormeRederiveeDonneLaMemeConception)
+{
+    // A refresh derives the design from what the user entered; a second one finds nothing else to change. Still to
+    // settle: the Schmidt's obstruction and the Schmidt-Cassegrain's plate relief, and the Maksutov and
+    // Maksutov-Newton's fully lit field, each of which moves on the second refresh.
+    const auto aRegler = [](TTypeInstrument forme) {
+        return forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::SchmidtCassegrain ||
+               forme == TTypeInstrument::Maksutov || forme == TTypeInstrument::MaksutovNewton;
+    };
+    for (TTypeInstrument forme : FormesInstrument)
+    {
+        if (aRegler(forme))
+            continue;
+        SCOPED_TRACE(NomTypeInstrument(forme));
+        ConstruitFormeDerivee(forme);
+        const TInstrument premier = Instrument;
+        const bool valide = Validite.InstrumentValide;
+        RederiveForme();
+        EXPECT_EQ(Validite.InstrumentValide, valide);
+        ExpecteMemeInstrument(premier);
+    }
+}
+
 TEST_F(FormulesCatadioptriques, UnHoughtonCassegrainImpossibleSArreteDansSonBudget)
 {
     // D 200 and F 2400 on primaries no Cassegrain secondary can serve: 9653 (F below F1) kept the nested searches

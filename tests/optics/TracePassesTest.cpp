@@ -419,11 +419,12 @@ TEST(PassesMiroirs, LImpactSurUnSecondaireAsphereEstSurSaSerie)
 }
 
 // A secondary whose sag series overflows away from the axis: its hit never settles and the ray is
-// lost, never NaN.
+// lost, never NaN. The conic is hugely negative, as a huge positive one is the mark of a conic still
+// to compute, which traces as the sphere.
 TEST(PassesMiroirs, UnImpactQuiNeSeStabilisePasPerdLeRayon)
 {
     Cassegrain();
-    Instrument.CoefficientDeformationSecondaire = 1e300;
+    Instrument.CoefficientDeformationSecondaire = -1e300;
     Lance(90, 0, 0, true);
     TraceRayon();
     EXPECT_TRUE(Rayon.RayonPerdu);
