@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FichierTest.h"
+#include "doubles/CanevasEnregistreur.h"
 #include "app/Demarrage.h"
 #include "app/FichierEcriture.h"
 #include "app/FichierFormat.h"
@@ -15,6 +16,8 @@
 #include "editing/Ports.h"
 #include "editing/Stockage.h"
 #include "optics/Initialisation.h"
+#include "sections/Cadre.h"
+#include "sections/CoupeInstrument.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -68,32 +71,69 @@ inline std::string Exact(double valeur)
     return texte;
 }
 
-// A field the section views write for their own drawing: the thicknesses and hole they draw, and the primary's
-// diameter of the forms whose file does not carry it (the two-mirror sections set it to the entrance's).
-inline bool ValeurDeDessin(double TInstrument::*champ)
+// The fields the section views write for their own drawing: the thicknesses and hole they draw, the device's widest
+// diameter and the width it shades.
+inline bool ChampDeDessin(double TInstrument::*champ)
 {
     using I = TInstrument;
-    for (double I::*dessin :
-         {&I::EpaisseurPrimaireDessin, &I::EpaisseurSecondaireDessin, &I::EpaisseurLameDessin,
-          &I::EpaisseurCentrePrimaireDessin, &I::DiametreTrouCentralDessin, &I::DiametreObstructionDispositif})
+    for (double I::*dessin : {&I::EpaisseurPrimaireDessin, &I::EpaisseurSecondaireDessin, &I::EpaisseurLameDessin,
+                              &I::EpaisseurCentrePrimaireDessin, &I::DiametreTrouCentralDessin,
+                              &I::DiametreMaximalDispositif, &I::DiametreObstructionDispositif})
         if (champ == dessin)
             return true;
-    if (champ != &I::DiametreMiroir)
+    return false;
+}
+
+// The primary's diameter of the forms whose file does not carry it, which the two-mirror sections set to the
+// entrance's and the others leave as an earlier design had it.
+inline bool DiametreMiroirDeDessin(double TInstrument::*champ)
+{
+    if (champ != &TInstrument::DiametreMiroir)
         return false;
     const std::vector<TChampFichier> champs =
         ChampsInstrument(Instrument.TypeInstrument, Instrument.SecondaireSurMenisque);
     return std::none_of(champs.begin(), champs.end(),
-                        [](const TChampFichier& c) { return c.Reel == &I::DiametreMiroir; });
+                        [](const TChampFichier& c) { return c.Reel == &TInstrument::DiametreMiroir; });
+}
+
+// The section of the design's form drawn once, as a view showing it does: the drawing fields it wrote are then the
+// design's own. Those it left (another form's, or all of them when the section cannot be drawn) keep an earlier
+// drawing's values, which are no part of the design.
+inline std::vector<double TInstrument::*> DessineCoupeUneFois()
+{
+    static TCanevasEnregistreur dessin{762, 550};
+    // No drawing writes this value: a field left with it was not written.
+    constexpr double Marque = -123456.75;
+    std::vector<std::pair<double TInstrument::*, double>> avant;
+    for (double TInstrument::*champ : ChampsReelsInstrument())
+        if (ChampDeDessin(champ))
+        {
+            avant.emplace_back(champ, Instrument.*champ);
+            Instrument.*champ = Marque;
+        }
+    DessineCoupeInstrument(dessin);
+    std::vector<double TInstrument::*> ecrits;
+    for (const auto& [champ, valeur] : avant)
+        if (Instrument.*champ == Marque)
+            Instrument.*champ = valeur;
+        else if (PorteCoupeOuverte())
+            ecrits.push_back(champ);
+    return ecrits;
 }
 
 // The whole design as texts, every number exact: the design file's lines, then each field that a file rounds
-// or leaves out, but for those the section views write for their drawing.
+// or leaves out, the section drawn first.
 inline std::vector<std::string> Conception()
 {
+    const std::vector<double TInstrument::*> dessines = DessineCoupeUneFois();
     std::vector<std::string> t = LignesFichierConception();
     t.push_back("type " + std::to_string(static_cast<int>(Instrument.TypeInstrument)));
     for (double TInstrument::*champ : ChampsReelsInstrument())
-        t.push_back(ValeurDeDessin(champ) ? "(dessin)" : Exact(Instrument.*champ));
+        t.push_back(
+            DiametreMiroirDeDessin(champ) ||
+                    (ChampDeDessin(champ) && std::find(dessines.begin(), dessines.end(), champ) == dessines.end())
+                ? "(dessin)"
+                : Exact(Instrument.*champ));
     for (float TInstrument::*champ : ChampsSimplesInstrument())
         t.push_back(Exact(Instrument.*champ));
     t.push_back("profil " + std::to_string(Instrument.ProfilLame) + " cote " + std::to_string(Instrument.CoteLame));
