@@ -545,6 +545,9 @@ void RechercheCoefficientLame()
     TInstrument& I = Instrument;
     I.CoefficientLameOptimal = K;
     I.CoefficientDeformationLame = K * I.CoefficientLameRelatif;
+    // The relief is the profile's at this coefficient; measured before the search, it kept the previous
+    // computation's and moved on the next refresh.
+    CalculeReliefLame();
 }
 
 void CalculeChampSchmidt()

@@ -239,11 +239,11 @@ TEST_F(FormulesCatadioptriques, UnSecondaireSepareDontLaConiqueEstACalculerReste
 TEST_F(FormulesCatadioptriques, ChaqueFormeRederiveeDonneLaMemeConception)
 {
     // A refresh derives the design from what the user entered; a second one finds nothing else to change. Still to
-    // settle: the Schmidt's obstruction and the Schmidt-Cassegrain's plate relief, and the Maksutov and
-    // Maksutov-Newton's fully lit field, each of which moves on the second refresh.
+    // settle: the Schmidt camera's obstruction, squared before its formulas size the film holder, and the Maksutov
+    // and Maksutov-Newton's fully lit field, each of which moves on the second refresh.
     const auto aRegler = [](TTypeInstrument forme) {
-        return forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::SchmidtCassegrain ||
-               forme == TTypeInstrument::Maksutov || forme == TTypeInstrument::MaksutovNewton;
+        return forme == TTypeInstrument::Schmidt || forme == TTypeInstrument::Maksutov ||
+               forme == TTypeInstrument::MaksutovNewton;
     };
     for (TTypeInstrument forme : FormesInstrument)
     {
