@@ -315,11 +315,14 @@ void CalculeSchmidt()
     if (I.TypeInstrument == TTypeInstrument::Schmidt)
     {
         // The camera's film holder, as large as the fully lit field, is its central obstruction; a
-        // plate not yet placed gives no field rather than an infinite one.
+        // plate not yet placed gives no field rather than an infinite one. The traces that follow take the
+        // holder just sized, not the one the previous refresh left, so that a second refresh changes nothing.
         const double Lp = I.DistanceLameMiroir;
         const double champ = Lp > 0 ? (I.DiametreMiroir - I.DiametreEntree) * I.FocalePrimaire / Lp : 0;
         I.DiametreChampPleineLumiere = static_cast<float>(champ);
         I.DiametreSecondaire = I.DiametreChampPleineLumiere;
+        const double porteFilm = I.DiametreSecondaire;
+        I.RayonObstructionCarre = porteFilm * porteFilm / 4;
     }
     CalculeCoefficientsLame();
 }
