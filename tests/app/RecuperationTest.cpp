@@ -164,6 +164,12 @@ protected:
         return conception;
     }
 
+    // The files left put back before each start; each start stopped at one more of its file operations, until one
+    // runs to its end: the next start gives the design `attendue`, and the journal and base copy as one recovery
+    // leaves them.
+    void ReprendApresChaqueArret(const std::map<std::string, std::string>& laissees,
+                                 const std::vector<std::string>& attendue);
+
     QProcess Instance;
     std::string DossierPrecedent;
 };
@@ -241,6 +247,34 @@ public:
     TReponse Pose(const TQuestion&) override { return ReponseOui; }
 };
 
+}
+
+void Recuperation::ReprendApresChaqueArret(const std::map<std::string, std::string>& laissees,
+                                           const std::vector<std::string>& attendue)
+{
+    TQuestionOui oui;
+    bool arretee = true;
+    for (int operations = 0; arretee; ++operations)
+    {
+        SCOPED_TRACE(operations);
+        PoseFichiers(laissees);
+        EtatDeDepart();
+        TFichiersInterrompus interrompus(operations);
+        ::Services().Fichiers = &interrompus;
+        ::Services().Question = &oui;
+        {
+            TPrincipale principale;
+            FormCreate(principale, {});
+        }
+        LibereSession();
+        ::Services().Fichiers = &Services.Fichiers;
+        ::Services().Question = &Services.Question;
+        arretee = interrompus.Arrete();
+        EXPECT_EQ(Ecarts(Redemarre(), attendue), "");
+        EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("QuivaneFile0.tmp")}));
+        EXPECT_FALSE(fs::exists(Chemin("Quivane0.bak")));
+        EXPECT_FALSE(fs::exists(Chemin("QuivaneFile0.bak")));
+    }
 }
 
 TEST_F(Recuperation, UneSessionTueeEstRetrouveeAvecSesModifications)
@@ -457,28 +491,37 @@ TEST_F(Recuperation, UneRecuperationArreteeAChacuneDeSesOperationsSeReprendAuDem
     // A second recovery of the rebuilt design gives it again, field for field.
     EXPECT_EQ(Ecarts(Redemarre(), attendue), "");
 
-    TQuestionOui oui;
-    bool arretee = true;
-    for (int operations = 0; arretee; ++operations)
+    ReprendApresChaqueArret(laissees, attendue);
+}
+
+// Every form's test design with its device, recovered after a session that placed the device behind itself and
+// changed a diameter: a second recovery, and a recovery stopped at each of its file operations then resumed, give
+// the design of one recovery, field for field, display settings included.
+TEST_F(Recuperation, UneRecuperationArreteeSeReprendSurChaqueForme)
+{
+    using T = TTypeInstrument;
+    for (const T forme : {T::Newton, T::Cassegrain, T::RitcheyChretien, T::Gregory, T::Schmidt, T::SchmidtCassegrain,
+                          T::Maksutov, T::MaksutovNewton, T::MaksutovCassegrain, T::Schwarzschild, T::DallKirkham,
+                          T::KlevtsovCassegrain, T::LurieHoughton, T::HoughtonCassegrain, T::SchmidtNewton, T::Lunette})
     {
-        SCOPED_TRACE(operations);
-        PoseFichiers(laissees);
+        SCOPED_TRACE(static_cast<int>(forme));
         EtatDeDepart();
-        TFichiersInterrompus interrompus(operations);
-        ::Services().Fichiers = &interrompus;
-        ::Services().Question = &oui;
-        {
-            TPrincipale principale;
-            FormCreate(principale, {});
-        }
-        LibereSession();
-        ::Services().Fichiers = &Services.Fichiers;
-        ::Services().Question = &Services.Question;
-        arretee = interrompus.Arrete();
+        SeparateurDecimal = SeparateurDecimalDuSysteme();
+        ConstruitFormeValide(forme);
+        PoseDispositif();
+        AppliqueIndices();
+        const std::string base = Chemin("base.qvd");
+        Etat.CheminDocument = base;
+        ASSERT_TRUE(EcritFichierConception());
+        const std::map<std::string, std::string> laissees = {
+            {"Quivane0.tmp", "-2\n0\n" + base + "\n-4\n0\n" + base + "\n2003\n1\n28\n"},
+            {"QuivaneFile0.tmp", Octets(base)},
+        };
+        PoseFichiers(laissees);
+        const auto attendue = Redemarre();
+        EXPECT_EQ(Dispositif.DiametreDioptre[1], 28);
         EXPECT_EQ(Ecarts(Redemarre(), attendue), "");
-        EXPECT_EQ(LignesJournal(), (std::vector<std::string>{"-2", "0", Chemin("QuivaneFile0.tmp")}));
-        EXPECT_FALSE(fs::exists(Chemin("Quivane0.bak")));
-        EXPECT_FALSE(fs::exists(Chemin("QuivaneFile0.bak")));
+        ReprendApresChaqueArret(laissees, attendue);
     }
 }
 
