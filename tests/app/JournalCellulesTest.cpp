@@ -89,9 +89,7 @@ const std::vector<TCasCellules>& Cas()
              ASSERT_EQ(EtatSaisie.Saisie.Texte, "400 '");
              ASSERT_GT(Reglages.DistanceAxeEtoile, 1);
              ASSERT_LT(Reglages.DistanceAxeEtoile, 400);
-         },
-         // A mirror wide enough for a fully illuminated field.
-         [] { Instrument.DiametreMiroir = 140; }},
+         }},
         {"distance de l'image avec les rayons", T::Cassegrain,
          [] {
              EnfonceSeul(TBoutonVue::Dispositif);

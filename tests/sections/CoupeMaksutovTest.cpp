@@ -20,14 +20,11 @@ using T = TTypeInstrument;
 class CoupeMaksutov : public CoupeDeTest
 {};
 
-// The form's test design; the camera's mirror widened to 140 mm so that its fully illuminated field is about 25 mm
-// wide and the rim rays clear it. The box's step is the single star's, as the readout sets it.
+// The form's test design (the camera's 140 mm mirror gives a fully illuminated field about 25 mm wide, which the rim
+// rays clear). The box's step is the single star's, as the readout sets it.
 void Construit(T forme)
 {
-    ConstruitFormeValide(forme);
-    if (forme == T::Maksutov)
-        Instrument.DiametreMiroir = 140;
-    RederiveForme();
+    ConstruitFormeDerivee(forme);
     Reglages.PasBoiteDistance = static_cast<float>(Reglages.PasEtoileUnique);
 }
 

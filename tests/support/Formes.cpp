@@ -143,6 +143,9 @@ void ConstruitFormeValide(TTypeInstrument forme)
 
     case TTypeInstrument::Gregory:
         DeuxMiroirs(400, 90); // p = (F1 + B) / (m - 1), beam 80 mm there
+        // The converging beam is 10 mm wide where it crosses the primary, 200 mm before the focus: the hole
+        // passes it with the field, and stays in the secondary's shadow.
+        I.DiametreTrouCentral = 40;
         break;
 
     case TTypeInstrument::DallKirkham: DeuxMiroirs(240, 60); break;
@@ -182,8 +185,9 @@ void ConstruitFormeValide(TTypeInstrument forme)
         break;
 
     case TTypeInstrument::Maksutov:
+        // The mirror wider than the beam the meniscus spreads, by as much again as the field moves it.
         I.DiametreEntree = 100;
-        I.DiametreMiroir = 110;
+        I.DiametreMiroir = 140;
         PrimaireParRayon(1000, 0);
         Menisque(150, 160, 10, 100);
         I.DistanceLameMiroir = 600;
