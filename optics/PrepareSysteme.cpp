@@ -416,7 +416,12 @@ void CalculeFoyer()
     case TTypeInstrument::KlevtsovCassegrain: passe = TraceKlevtsov; break;
     case TTypeInstrument::Schwarzschild: passe = TraceSchwarzschild; break;
     case TTypeInstrument::Maksutov:
-    case TTypeInstrument::MaksutovNewton: passe = TraceMaksutov; break;
+    case TTypeInstrument::MaksutovNewton:
+        // Placed before the trace: a meniscus whose radius, thickness or gap has just changed still has the
+        // previous design's faces, and the focus traced through them would be another design's.
+        PlaceMenisque();
+        passe = TraceMaksutov;
+        break;
     case TTypeInstrument::LurieHoughton:
     case TTypeInstrument::HoughtonCassegrain: passe = TraceLurieHoughton; break;
     case TTypeInstrument::Lunette: passe = TraceLunette; break;
@@ -461,13 +466,7 @@ void CalculeFoyer()
         Instrument.FocalePrimaire = position;
         Instrument.FocaleEffective = position;
         if (Instrument.TypeInstrument == TTypeInstrument::LurieHoughton)
-        {
             MesureCorrecteurHoughton();
-        }
-        else
-        {
-            PlaceMenisque();
-        }
         return;
     case TTypeInstrument::HoughtonCassegrain:
         // The corrector and primary's focus; the system's own focus is the set-up's.
