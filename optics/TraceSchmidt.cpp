@@ -215,7 +215,7 @@ double PenteLame(double h)
             Quotient(49152.0 * h9 * h2, c[1] * d10 * d2) - Quotient(229376.0 * h9 * h2 * h2, c[2] * d10 * d4));
 }
 
-void TraceSchmidt()
+bool TraceLameEtMiroir()
 {
     TRayon& r = Rayon;
     r.RayonPerdu = false;
@@ -224,18 +224,24 @@ void TraceSchmidt()
     {
         r.RayonPerdu = true;
         r.RayonBloque = true;
-        return;
+        return false;
     }
     if (!RefleteMiroirSpherique(lame.point, lame.direction, false))
-        return;
+        return false;
     if (r.EstRayonReference)
     {
         r.RayonBloque = false;
-        return;
+        return false;
     }
     const double rayonMiroir = Instrument.DiametreMiroir / 2.0;
     // A hundredth of a square millimetre of tolerance on the mirror's edge.
     if (r.CarreDistanceAxePrimaire > rayonMiroir * rayonMiroir + 0.01)
         r.RayonBloque = true;
-    TesteObstructionSchmidt();
+    return true;
+}
+
+void TraceSchmidt()
+{
+    if (TraceLameEtMiroir())
+        TesteObstructionSchmidt();
 }

@@ -9,3 +9,7 @@ double FlecheLame(double h);
 double PenteLame(double h);
 
 void TraceSchmidt();
+// The plate, the mirror and its edge without the camera's film holder or flat: the Schmidt-Cassegrain's
+// secondary casts its own shadow and has its own edge, further on. False when the ray is lost or is a
+// reference ray, which no edge stops.
+bool TraceLameEtMiroir();

@@ -1,4 +1,4 @@
-// Schmidt-Cassegrain: the Schmidt pass, the secondary's shadow, the entering-hole test on the
+// Schmidt-Cassegrain: the plate and the primary, the secondary's shadow, the entering-hole test on the
 // reflected ray, the spherical secondary and the hole-edge test. Entry frame: the Schmidt pass's.
 // After the primary: origin at its vertex, z towards the plate; after the secondary, z negated.
 #include "optics/TraceSchmidtCassegrain.h"
@@ -11,7 +11,9 @@
 void TraceSchmidtCassegrain()
 {
     TRayon& r = Rayon;
-    TraceSchmidt();
+    // Not the camera's obstruction tests: they would take the secondary's plane from the final focus, not
+    // the primary's, and stop every ray the mirror reflects wider than the secondary there.
+    TraceLameEtMiroir();
     if (r.RayonPerdu)
         return;
     const double rayonSecondaire = static_cast<double>(Instrument.DiametreSecondaire) / 2.0;

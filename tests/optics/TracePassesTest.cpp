@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
@@ -626,6 +627,29 @@ TEST(PassesSchmidt, LeSchmidtCassegrainSansSecondaireChoisitSaPasse)
         TraceRayon();
         EXPECT_NEAR(CroisementAxe(), c.foyer, 2e-3);
     }
+}
+
+// The solved test design, its system's focus the final one behind the primary: every ray of the pupil outside the
+// secondary's shadow (70 mm wide, on the plate) reaches the image, on the axis up to the rim, and off it (8 mm of
+// image) short of the shadow's and the mirror's shifted edges; the camera's flat and film holder are no part of this
+// pass.
+TEST(PassesSchmidt, LeSchmidtCassegrainLaissePasserToutLeFaisceauHorsDeLOmbre)
+{
+    ConstruitFormeDerivee(TTypeInstrument::SchmidtCassegrain);
+    ASSERT_TRUE(Validite.InstrumentValide);
+    ASSERT_FALSE(Validite.SansSecondaire);
+    ASSERT_LT(Systeme.PositionFoyer, Instrument.FocalePrimaire) << "the final focus, not the primary's";
+    const std::vector<double> surAxe = {-99, -80, -50, -20, 0, 20, 30, 40, 50, 60, 80, 99};
+    const std::vector<double> horsAxe = {-90, -60, -45, -20, 0, 20, 45, 60, 90};
+    for (double angle : {0.0, 0.004, -0.004})
+        for (double x : angle == 0.0 ? surAxe : horsAxe)
+        {
+            SCOPED_TRACE("u " + std::to_string(angle) + " x " + std::to_string(x));
+            Lance(x, 0, angle, false);
+            TraceRayon();
+            EXPECT_FALSE(Rayon.RayonPerdu);
+            EXPECT_EQ(Rayon.RayonBloque, std::abs(x) < 35) << Rayon.DansOmbreSecondaire << Rayon.HorsSecondaire;
+        }
 }
 
 // ---- Lens groups ----
