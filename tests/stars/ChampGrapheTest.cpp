@@ -265,3 +265,29 @@ TEST_F(ChampGraphe, LaLegendeNommeLaLuminositeDesQuElleEstTracee)
 }
 
 } // namespace
+
+// Every form's test design sends light to the image across the inner 40 % of its default field (the Maksutov camera's
+// fully illuminated field ends near the half): a star image at each position and most of the pupil's light on the
+// axis. A design whose rays are all stopped (a Gregory without its
+// hole, a flat whose plane was never set, a camera mirror narrower than its beam) gives an empty analysis.
+TEST_F(ChampGraphe, ChaqueConceptionDeTestDonneUneCourbe)
+{
+    for (const TTypeInstrument forme : FormesInstrument)
+    {
+        SCOPED_TRACE(static_cast<int>(forme));
+        ConstruitFormeDerivee(forme);
+        ASSERT_TRUE(Validite.InstrumentValide);
+        TCanevasEnregistreur canevas(762, 550);
+        TFenetreChamp fenetre;
+        fenetre.Dessin = &canevas;
+        DessineAnalyseChamp(fenetre);
+        EXPECT_GT(ResultatsChamp[0].Luminosite, 0.5);
+        for (int j = 1; j <= 8; ++j)
+        {
+            SCOPED_TRACE(j);
+            EXPECT_FALSE(EchecRayonPrincipal[static_cast<std::size_t>(j)]);
+            EXPECT_GT(ResultatsChamp[static_cast<std::size_t>(j)].TailleVert, 0.0);
+            EXPECT_GT(ResultatsChamp[static_cast<std::size_t>(j)].Luminosite, 0.0);
+        }
+    }
+}

@@ -128,6 +128,7 @@ void ConstruitFormeValide(TTypeInstrument forme)
         PrimaireParFocale(1000);
         I.DiametreSecondaire = 50;
         I.DistanceSecondaireFoyer = 150;
+        I.DistanceEntreMiroirs = 1000 - 150; // as the entry of the distance stores it: the flat's plane
         break;
 
     case TTypeInstrument::Cassegrain:
