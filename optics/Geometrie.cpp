@@ -10,6 +10,11 @@
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
 
+double EpaisseurBordPrimaireSchmidt()
+{
+    return Instrument.EpaisseurPrimaire >= 1 ? Instrument.EpaisseurPrimaire : Instrument.DiametreMiroir / 10;
+}
+
 namespace {
 
 constexpr double SeuilSansSecondaire = 1e-6; // a flat distance at or below it: no flat
@@ -126,7 +131,8 @@ void LongueurCassegrain()
 
 void LongueurSansSecondaire()
 {
-    const double epaisseur = Instrument.EpaisseurCentrePrimaireDessin;
+    const double epaisseur =
+        EpaisseurBordPrimaireSchmidt() - FlecheSphere(Instrument.RayonCourburePrimaire, Instrument.DiametreMiroir);
     const double foyer = epaisseur + Instrument.FocaleEffective + Systeme.DecalageFoyer;
     Instrument.LongueurInstrument = Instrument.DistanceLameMiroir <= foyer
                                         ? foyer
@@ -268,7 +274,7 @@ void CalculeGeometrieInstrument()
             Instrument.DiametreSecondaireMinimal = FlatMinimal(FlecheSphere(Instrument.RayonCourburePrimaire, D));
         }
         Instrument.LongueurInstrument =
-            Lp + Instrument.EpaisseurPrimaireDessin - FlecheSphere(Instrument.RayonCourburePrimaire, Dm) + t;
+            Lp + EpaisseurBordPrimaireSchmidt() - FlecheSphere(Instrument.RayonCourburePrimaire, Dm) + t;
         if (!AvecRenvoi())
         {
             Instrument.EncombrementLateral = Dm;

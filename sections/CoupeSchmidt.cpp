@@ -46,7 +46,7 @@ void Mesure(TSchmidt& c)
     c.Dm = I.DiametreMiroir;
     c.F1 = I.FocalePrimaire;
     c.R = I.RayonCourburePrimaire;
-    c.Ep = I.EpaisseurPrimaire >= 1 ? I.EpaisseurPrimaire : c.Dm / 10;
+    c.Ep = EpaisseurBordPrimaireSchmidt();
     I.EpaisseurPrimaireDessin = c.Ep;
     I.EpaisseurLameDessin = I.EpaisseurLame >= 1 ? I.EpaisseurLame : c.D / 20;
     c.sD = FlecheSphere(c.R, c.D);

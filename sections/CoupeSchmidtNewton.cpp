@@ -44,7 +44,7 @@ void Mesure(TSchmidtNewton& c)
     c.d = I.DistanceSecondaireFoyer;
     c.ds = I.DiametreSecondaire;
     c.Plie = c.d > 1e-6;
-    c.Ep = I.EpaisseurPrimaire >= 1 ? I.EpaisseurPrimaire : c.Dm / 10;
+    c.Ep = EpaisseurBordPrimaireSchmidt();
     I.EpaisseurPrimaireDessin = c.Ep;
     I.EpaisseurLameDessin = I.EpaisseurLame >= 1 ? I.EpaisseurLame : c.D / 20;
     c.sD = FlecheSphere(c.R, c.D);

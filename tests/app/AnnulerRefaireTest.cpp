@@ -6,10 +6,13 @@
 #include "app/AnnulerRefaire.h"
 #include "app/Enregistrement.h"
 #include "app/Principale.h"
+#include "app/Vues.h"
 #include "editing/ListeTypes.h"
 
 #include <QAction>
 #include <QToolButton>
+
+#include <optional>
 
 namespace {
 
@@ -96,4 +99,50 @@ TEST_F(AnnulerRefaire, LaVueResteEtLaConceptionEnregistreeRedevientNonModifiee)
     Modifie(SaisieDiametreEntreeNewton, 250);
     AnnulerExecute();
     EXPECT_TRUE(Edition.DocumentModifie);
+}
+
+// The Schmidt-Newton's length and the mirror-only Schmidt-Cassegrain's depend on the primary's drawn thickness. Seen
+// in a view without the section, they are the same whether or not a section was drawn, whatever thicknesses an
+// earlier drawing of another design left, and an undo gives back the length shown before the change.
+TEST_F(AnnulerRefaire, UneLongueurDependantDeLEpaisseurDessineeRevientApresAnnulation)
+{
+    struct TCas
+    {
+        const char* Nom;
+        TTypeInstrument Forme;
+        void (*Retouche)();
+        std::optional<TBoutonVue> Vue; // none: the sheet alone
+    };
+    const TCas cas[] = {
+        {"Schmidt-Newton, tableau", TTypeInstrument::SchmidtNewton, nullptr, std::nullopt},
+        {"Schmidt-Newton, champ", TTypeInstrument::SchmidtNewton, nullptr, TBoutonVue::Champ},
+        {"Schmidt-Cassegrain sans secondaire, tableau", TTypeInstrument::SchmidtCassegrain,
+         [] { Instrument.DiametreSecondaire = 0; }, std::nullopt},
+    };
+    TPrincipale principale;
+    const auto longueur = [] {
+        Edition.AMettreAJour = true;
+        RafraichitVue();
+        return Instrument.LongueurInstrument;
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.Nom);
+        OuvreBase(c.Forme, false, c.Retouche);
+        Etat.BoutonsVue = {};
+        if (c.Vue)
+            EnfonceSeul(*c.Vue);
+        Instrument.EpaisseurPrimaireDessin = 37;
+        Instrument.EpaisseurCentrePrimaireDessin = 37;
+        const double sansCoupe = longueur();
+        ASSERT_NE(Etat.VueCourante, TVue::Instrument);
+        DessineCoupeUneFois();
+        const double avant = longueur();
+        EXPECT_EQ(avant, sansCoupe);
+
+        Modifie(SaisieDistanceLameMiroir, Instrument.DistanceLameMiroir + 40);
+        ASSERT_NE(longueur(), avant);
+        AnnulerExecute();
+        EXPECT_EQ(longueur(), avant);
+    }
 }
