@@ -428,11 +428,10 @@ void CalculeFoyer()
     }
     passe();
     Edition.AMettreAJour = true;
-    // A ray lost on the way to a Maksutov's mirror (a meniscus face narrower than the beam) stopped where no surface
-    // took it: its position and direction are an earlier trace's, and a focus read from them would be another
-    // design's, found on one refresh and not the next.
-    const bool perduAvantMiroir = passe == TraceMaksutov && Rayon.RayonPerdu;
-    if (perduAvantMiroir || !FoyerDuRayon(position, focale))
+    // A reference ray lost on its way (a surface missed, a meniscus face or secondary narrower than the beam) stopped
+    // where no surface took it: its position and direction are an earlier trace's, and a focus read from them would
+    // be another design's, found on one refresh and not the next.
+    if (Rayon.RayonPerdu || !FoyerDuRayon(position, focale))
     {
         EchecCalcul();
         return;

@@ -366,4 +366,53 @@ TEST_F(PrepareSystemeTest, UneRechercheQuiNAboutitPasEchoueALaLimiteDeTraces)
     }
 }
 
+// A reference ray lost on its way, once a valid design of the form has been traced: a secondary whose sphere is
+// narrower than the beam reaching it, a meniscus face of 5 mm radius on a beam of 100 mm or more. No focus is read
+// from the ray the valid trace left: the solve fails, and fails alike when it is asked again.
+TEST_F(PrepareSystemeTest, UnRayonDeReferencePerduFaitEchouerChaqueResolution)
+{
+    struct TCas
+    {
+        TTypeInstrument Forme;
+        void (*Rend)();
+    };
+    const auto secondaire = [] {
+        Instrument.RayonCourbureSecondaire = 15;
+        Instrument.DiametreSecondaire = 20;
+    };
+    const auto menisque = [] { Groupe.RayonGroupe[1] = -5; };
+    const TCas cas[] = {
+        {TTypeInstrument::Cassegrain, secondaire},
+        {TTypeInstrument::DallKirkham, secondaire},
+        {TTypeInstrument::Maksutov, menisque},
+        {TTypeInstrument::MaksutovCassegrain, menisque},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(static_cast<int>(c.Forme));
+        Construit(c.Forme);
+        RederiveForme();
+        ASSERT_FALSE(Systeme.CalculEchoue);
+        ASSERT_TRUE(Validite.InstrumentValide);
+        c.Rend();
+        double focale = 0.0;
+        for (int resolution = 1; resolution <= 2; ++resolution)
+        {
+            SCOPED_TRACE(resolution);
+            Systeme.CalculInterrompu = false;
+            Systeme.CalculEchoue = false;
+            Validite.InstrumentValide = true;
+            Rayon.EstRayonReference = true;
+            PrepareSysteme();
+            EXPECT_TRUE(Systeme.CalculEchoue);
+            EXPECT_FALSE(Validite.InstrumentValide);
+            if (resolution == 2)
+            {
+                EXPECT_EQ(Instrument.FocaleEffective, focale);
+            }
+            focale = Instrument.FocaleEffective;
+        }
+    }
+}
+
 } // namespace

@@ -251,9 +251,10 @@ TEST_F(BlocDeuxMiroirs, LeBlocImprimeLesLignesDeLaFiche)
     {
         SCOPED_TRACE(static_cast<int>(c.Forme));
         Construit(c.Forme);
-        Validite.InstrumentValide = true;
-        // The refresh leaves the instrument's own focal length, from which the spot is computed.
-        Instrument.FocaleObjectif = Instrument.FocaleResultante;
+        // The design as the refresh derives it: its secondary's radius and distances are those the lines print, and
+        // the reference ray reaches the focus (with no secondary radius it would be lost and the computation fail).
+        RederiveForme();
+        ASSERT_TRUE(Validite.InstrumentValide);
         VerifieSurFicheEtPapier(c.Libelles);
     }
 }
