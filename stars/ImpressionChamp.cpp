@@ -236,12 +236,16 @@ void ImprimeContenu(ICanevas& c, const TBande& b, int hauteurBande, bool courbeA
 
     if (CalculeAnalyseChamp() != TIssueChamp::Complete)
         return;
-    DessineCourbesTailles(c, traits);
+    // The curves stay in the graph, under the title and the legend (its second row when the memorised curve is
+    // shown), as on the screen.
+    TTraitsGraphe courbes = traits;
+    courbes.Haut = b.Haut + b.Fraction(courbeAffichee ? 56 : 36);
+    DessineCourbesTailles(c, courbes);
     if (courbeAffichee)
-        DessineCourbeMemoriseeTailles(c, traits);
-    DessineLigneRepere(c, b.XR, traits);
+        DessineCourbeMemoriseeTailles(c, courbes);
+    DessineLigneRepere(c, b.XR, courbes);
     if (LuminositeParEclairement())
-        DessineCourbesLuminosite(c, courbeAffichee, traits);
+        DessineCourbesLuminosite(c, courbeAffichee, courbes);
     if (afocal)
         TexteGraphe(c, x0, g.OrdonneeAxe + b.Fraction(52), TextePupilleOculaire(CalculePupilleOculaire()));
     Axes(c, b);

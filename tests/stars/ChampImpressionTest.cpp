@@ -74,8 +74,8 @@ TEST(SegmentBande, LesSegmentsSontCoupesAuHautEtADroite)
     }
 }
 
-// A Newton at 600' whose coma far exceeds the 0.16 mm scale: its curves rise past the band and are cut at its top;
-// nothing is drawn outside the band, which the print position then passes.
+// A Newton at 600' whose coma far exceeds the 0.16 mm scale: its curves rise past the graph and are cut under the
+// title and the legend, never crossing them; nothing is drawn outside the band, which the print position then passes.
 TEST_F(ChampImpression, LeBlocGardeSesCourbesDansLaBande)
 {
     NewtonEtoiles(true);
@@ -87,7 +87,10 @@ TEST_F(ChampImpression, LeBlocGardeSesCourbesDansLaBande)
     ImprimeAnalyseChamp(*page, false);
 
     const int haut = 1000 + PasLigne;
+    const int sousLegende = haut + PasLigne * 36 / 16;
+    const int echantillonsLegende = haut + PasLigne * 20 / 16 + PasLigne / 2; // the legend's sample lines and ticks
     int coupes = 0;
+    int traitsDeCourbeAuDessus = 0;
     for (const TAppelCanevas& appel : page->Journal())
     {
         if (appel.Operation != TOperationCanevas::MoveTo && appel.Operation != TOperationCanevas::LineTo)
@@ -95,10 +98,17 @@ TEST_F(ChampImpression, LeBlocGardeSesCourbesDansLaBande)
         EXPECT_GE(appel.Valeurs[1], haut);
         EXPECT_LE(appel.Valeurs[1], haut + Bande);
         EXPECT_LE(appel.Valeurs[0], 4960 - Marge);
-        if (appel.Valeurs[1] == haut && appel.Stylo.Couleur == clBlack && appel.Operation == TOperationCanevas::LineTo)
-            ++coupes;
+        if (appel.Operation == TOperationCanevas::LineTo && appel.Stylo.Couleur == clBlack)
+        {
+            if (appel.Valeurs[1] == sousLegende)
+                ++coupes;
+            // The size axis rises to the band's top; a curve's segment is anything else reaching the title's row.
+            if (appel.Valeurs[1] < echantillonsLegende - PasLigne / 8 && appel.Valeurs[0] > Marge + 4 * PasLigne)
+                ++traitsDeCourbeAuDessus;
+        }
     }
     EXPECT_GT(coupes, 0);
+    EXPECT_EQ(traitsDeCourbeAuDessus, 0);
     EXPECT_EQ(MiseEnPage.OrdonneeCourante, haut + Bande);
     EXPECT_EQ(MiseEnPage.AbscisseCourante, Marge);
     EXPECT_TRUE(
