@@ -19,10 +19,6 @@ namespace {
 constexpr int LargeurCase = 64;
 constexpr int LargeurFleches = 14;
 
-void Redessine()
-{
-    RedessinePage();
-}
 TCadreLentille* Cadre = nullptr;
 
 QPushButton* Bouton(QWidget* parent, const char* legende, QRect place)
@@ -62,7 +58,7 @@ void Rafraichit()
 {
     if (Cadre != nullptr)
         Cadre->Applique();
-    Redessine();
+    RedessinePage();
 }
 
 } // namespace
@@ -293,11 +289,11 @@ void TCadreMiroirPlan::keyPressEvent(QKeyEvent* evenement)
 void MontreCadreLentille(TTableEditee table)
 {
     table == TTableEditee::Groupe ? OuvreCadreLentilleGroupe() : OuvreCadreLentille();
-    Redessine();
+    RedessinePage();
 }
 
 void MontreCadreMiroirPlan()
 {
     OuvreCadreMiroirPlan();
-    Redessine();
+    RedessinePage();
 }

@@ -46,10 +46,6 @@ void Focalise(QPushButton* bouton)
         bouton->setFocus();
 }
 
-void Redessine()
-{
-    RedessinePage();
-}
 
 } // namespace
 
@@ -76,7 +72,7 @@ TCadreEpaisseur::TCadreEpaisseur(QWidget* fiche) : QFrame(fiche)
         connect(ferme, &QPushButton::clicked, this, [this] {
             FermeCadreEpaisseur();
             Applique();
-            Redessine();
+            RedessinePage();
         });
     hide();
 }
@@ -121,7 +117,7 @@ void TCadreEpaisseur::keyPressEvent(QKeyEvent* evenement)
         return QFrame::keyPressEvent(evenement);
     FermeCadreEpaisseur();
     Applique();
-    Redessine();
+    RedessinePage();
 }
 
 TCadreDiametre::TCadreDiametre(QWidget* fiche) : QFrame(fiche)
@@ -142,7 +138,7 @@ TCadreDiametre::TCadreDiametre(QWidget* fiche) : QFrame(fiche)
         connect(ferme, &QPushButton::clicked, this, [this] {
             FermeCadreDiametre();
             Applique();
-            Redessine();
+            RedessinePage();
         });
     hide();
 }
@@ -184,17 +180,17 @@ void TCadreDiametre::keyPressEvent(QKeyEvent* evenement)
         return QFrame::keyPressEvent(evenement);
     FermeCadreDiametre();
     Applique();
-    Redessine();
+    RedessinePage();
 }
 
 void MontreCadreEpaisseur(TTableEditee table)
 {
     table == TTableEditee::Groupe ? OuvreCadreEpaisseurGroupe() : OuvreCadreEpaisseur();
-    Redessine();
+    RedessinePage();
 }
 
 void MontreCadreDiametre(TTableEditee table)
 {
     table == TTableEditee::Groupe ? OuvreCadreDiametreGroupe() : OuvreCadreDiametre();
-    Redessine();
+    RedessinePage();
 }

@@ -247,8 +247,7 @@ void InstalleCrochets()
         .Montre = MontreCatalogue,
         .MontreTable = MontreTableCatalogue,
         .AfficheMessageDisque = AfficheMessageDisque,
-        .IndiceVerreIntegre = [](const std::string& nom,
-                                 TLongueurOnde ligne) { return IndiceVerreIntegre(nom, ligne); },
+        .IndiceVerreIntegre = IndiceVerreIntegre,
     };
     PortsCadresTables = TPortsCadresTables{
         .OuvreCadreLentille = MontreCadreLentille,

@@ -8,7 +8,6 @@
 #include "optics/Modele.h"
 #include "platform/Services.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -164,20 +163,40 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement)
     AjouteAuJournal();
 }
 
-bool PositionEntreCommandes(std::int32_t position)
+std::vector<bool> PositionsEntreCommandes(std::span<const TEnregistrementJournal> enregistrements)
 {
-    const std::vector<TEnregistrementJournal>& e = Journal.Enregistrements;
-    for (std::size_t m = static_cast<std::size_t>(std::max(position, 0)); m < e.size(); ++m)
+    // Each closing record puts the positions after its command's first record, up to its own, inside the command;
+    // the marks are counted in one pass over the records, then summed position by position.
+    const std::size_t n = enregistrements.size();
+    std::vector<int> bords(n + 2, 0);
+    for (std::size_t m = 0; m < n; ++m)
     {
-        if (e[m].Code != CodeJournalFinCommande || e[m].Index < 2)
+        const TEnregistrementJournal& e = enregistrements[m];
+        if (e.Code != CodeJournalFinCommande || e.Index < 2)
             continue;
         // The command's records come after the design the journal starts from; a count that reaches past it is
         // a damaged record, which closes nothing.
-        const auto premier = static_cast<std::int64_t>(m) - e[m].Index;
-        if (premier >= 1 && premier < position)
-            return false;
+        const auto premier = static_cast<std::int64_t>(m) - e.Index;
+        if (premier < 1)
+            continue;
+        ++bords[static_cast<std::size_t>(premier) + 1];
+        --bords[m + 1];
     }
-    return true;
+    std::vector<bool> entre(n + 1);
+    int dedans = 0;
+    for (std::size_t position = 0; position <= n; ++position)
+    {
+        dedans += bords[position];
+        entre[position] = dedans == 0;
+    }
+    return entre;
+}
+
+bool PositionEntreCommandes(std::int32_t position)
+{
+    const std::vector<bool> entre = PositionsEntreCommandes(Journal.Enregistrements);
+    return position <= 0 || static_cast<std::size_t>(position) >= entre.size() ||
+           entre[static_cast<std::size_t>(position)];
 }
 
 void VideJournal()

@@ -5,6 +5,7 @@
 #include "editing/Ports.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,8 @@ void AjouteEnregistrement(const TEnregistrementJournal& enregistrement);
 // Whether the design after the first `position` records is one the user had, not one between the records of a
 // command that a closing record counts: undo and redo stop only there.
 bool PositionEntreCommandes(std::int32_t position);
+// The same for every position 0 .. size of the records given, in one pass: a replay asks it of each record.
+std::vector<bool> PositionsEntreCommandes(std::span<const TEnregistrementJournal> enregistrements);
 
 // Starts an empty journal: the file is made anew and empty, no record and no undo in progress.
 void VideJournal();

@@ -455,10 +455,11 @@ bool RejoueJournal()
         const auto boutons = Etat.BoutonsVue;
         // Each command was followed by one refresh, which the caller makes after the last; a command's several
         // records had none between them.
+        const std::vector<bool> entreCommandes = PositionsEntreCommandes(enregistrements);
         for (std::size_t i = 0; i < enregistrements.size(); ++i)
         {
             AppliqueCode(enregistrements[i]);
-            if (i + 1 < enregistrements.size() && PositionEntreCommandes(static_cast<std::int32_t>(i + 1)))
+            if (i + 1 < enregistrements.size() && entreCommandes[i + 1])
                 RecalculeConception();
         }
         Etat.BoutonsVue = boutons;

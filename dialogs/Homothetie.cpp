@@ -3,6 +3,7 @@
 
 #include "dialogs/BoiteErreur.h"
 #include "dialogs/Boites.h"
+#include "dialogs/FenetreDifferee.h"
 #include "optics/GenresBip.h"
 #include "platform/Bip.h"
 #include "platform/Services.h"
@@ -194,10 +195,5 @@ void FixeParentHomothetie(QWidget* parent)
 
 std::optional<TChoixHomothetie> MontreHomothetie(TEtatHomothetie etat)
 {
-    // Without the main window the dialog answers as cancelled.
-    if (Parent == nullptr)
-        return std::nullopt;
-    if (Fenetre == nullptr)
-        Fenetre = new THomothetieForm(Parent);
-    return Fenetre->Montre(etat);
+    return MontreFenetreDifferee(Parent, Fenetre, etat);
 }

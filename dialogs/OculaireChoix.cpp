@@ -1,6 +1,7 @@
 // The eyepiece dialog.
 #include "dialogs/OculaireChoix.h"
 
+#include "dialogs/FenetreDifferee.h"
 #include "platform/Services.h"
 
 #include <QComboBox>
@@ -147,10 +148,5 @@ void FixeParentChoixOculaire(QWidget* parent)
 
 std::optional<TChoixOculaire> MontreChoixOculaire(TEtatDispositifOculaire etat)
 {
-    // Without the main window the dialog answers as cancelled.
-    if (Parent == nullptr)
-        return std::nullopt;
-    if (Fenetre == nullptr)
-        Fenetre = new TOculaireChoixForm(Parent);
-    return Fenetre->Montre(etat);
+    return MontreFenetreDifferee(Parent, Fenetre, etat);
 }

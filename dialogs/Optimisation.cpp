@@ -2,6 +2,7 @@
 #include "dialogs/Optimisation.h"
 
 #include "dialogs/Boites.h"
+#include "dialogs/FenetreDifferee.h"
 #include "optics/GenresBip.h"
 #include "platform/Bip.h"
 
@@ -136,10 +137,5 @@ void FixeParentOptimisation(QWidget* parent)
 
 std::optional<double> MontreOptimisation(bool afocal)
 {
-    // Without the main window the dialog answers as cancelled.
-    if (Parent == nullptr)
-        return std::nullopt;
-    if (Fenetre == nullptr)
-        Fenetre = new TOptimisationForm(Parent);
-    return Fenetre->Montre(afocal);
+    return MontreFenetreDifferee(Parent, Fenetre, afocal);
 }

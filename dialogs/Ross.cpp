@@ -2,6 +2,7 @@
 #include "dialogs/Ross.h"
 
 #include "dialogs/Boites.h"
+#include "dialogs/FenetreDifferee.h"
 #include "editing/ChoixVerre.h"
 #include "editing/EtatEdition.h"
 #include "optics/Modele.h"
@@ -285,10 +286,5 @@ void FixeParentRoss(QWidget* parent)
 
 std::optional<TSaisieRoss> MontreRoss(const TSaisieRoss& presets)
 {
-    // Without the main window the dialog answers as cancelled.
-    if (Parent == nullptr)
-        return std::nullopt;
-    if (Fenetre == nullptr)
-        Fenetre = new TRossForm(Parent);
-    return Fenetre->Montre(presets);
+    return MontreFenetreDifferee(Parent, Fenetre, presets);
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One material of the glass catalogue as its 24 lines: 0 the name, 1 to 23 the index texts at the spectral lines,
@@ -46,7 +47,7 @@ struct TPortsCatalogue
     void (*AfficheMessageDisque)(const std::string& titre, const std::string& texte) =
         [](const std::string&, const std::string&) { CrochetAbsent("PortsCatalogue.AfficheMessageDisque"); };
     // The index of a glass the program knows without its catalogue file, at a line; 0 for a glass it does not know.
-    float (*IndiceVerreIntegre)(const std::string& nom, TLongueurOnde ligne) = [](const std::string&, TLongueurOnde) {
+    float (*IndiceVerreIntegre)(std::string_view nom, TLongueurOnde ligne) = [](std::string_view, TLongueurOnde) {
         CrochetAbsent("PortsCatalogue.IndiceVerreIntegre");
         return 0.0f;
     };

@@ -308,7 +308,7 @@ void CalculeSchwarzschild()
     AppliqueIndices();
 }
 
-void LanceRayonAxial(double xDepart)
+void PlaceRayonAxial(double xDepart)
 {
     TRayon& r = Rayon;
     r.AngleChamp = 0;
@@ -316,6 +316,12 @@ void LanceRayonAxial(double xDepart)
     r.CosinusAngleChamp = 1;
     r.XDepart = xDepart;
     r.YDepart = 0;
+}
+
+void LanceRayonAxial(double xDepart)
+{
+    PlaceRayonAxial(xDepart);
+    TRayon& r = Rayon;
     r.RayonPerdu = false;
     r.RayonBloque = false;
     r.ArretDispositif = false;

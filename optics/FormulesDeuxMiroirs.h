@@ -31,7 +31,10 @@ void RechercheCoefficientPrimaire();
 // `CentreDioptre`[0] (primary's vertex at 0).
 void GeometrieCassegrain();
 
-// An on-axis ray parallel to the axis from the pupil height `xDepart`, its flags cleared.
+// The ray parallel to the axis from the pupil height `xDepart`, the flags of a former trace left as they are (the
+// sections' edge rays read them).
+void PlaceRayonAxial(double xDepart);
+// The same ray, its flags cleared.
 void LanceRayonAxial(double xDepart);
 
 // Traces the ray from `xDepart` with `passe` and sets `PositionFoyer` where it crosses the axis.

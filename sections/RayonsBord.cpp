@@ -1,6 +1,7 @@
 // The edge rays of the sections and their retreats from the flat's and the device's edges.
 #include "sections/RayonsBord.h"
 
+#include "optics/FormulesDeuxMiroirs.h"
 #include "optics/PrepareSysteme.h"
 #include "optics/Rayon.h"
 #include "optics/TraceRayon.h"

@@ -2,6 +2,7 @@
 #include "sections/Support.h"
 
 #include "optics/DiametreDispositif.h"
+#include "optics/FormulesDeuxMiroirs.h"
 #include "optics/Geometrie.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
@@ -321,16 +322,6 @@ TPrimaireDessine PrimaireDessine(double diametre, double& longueur)
         longueur += primaire.Epaisseur;
     Instrument.EpaisseurPrimaireDessin = primaire.Epaisseur;
     return primaire;
-}
-
-void PlaceRayonAxial(double hauteur)
-{
-    TRayon& r = Rayon;
-    r.AngleChamp = 0;
-    r.SinusAngleChamp = 0;
-    r.CosinusAngleChamp = 1;
-    r.XDepart = hauteur;
-    r.YDepart = 0;
 }
 
 void TraceAxial(double hauteur)

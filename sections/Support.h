@@ -116,8 +116,6 @@ struct TPrimaireDessine
     bool EpaisseurDonnee = false;
 };
 TPrimaireDessine PrimaireDessine(double diametre, double& longueur);
-// The ray parallel to the axis from the height given at the entrance, the flags of a former trace left as they are.
-void PlaceRayonAxial(double hauteur);
 // That ray traced through the instrument.
 void TraceAxial(double hauteur);
 // The same ray with the stops of a former trace cleared; whether the group, the secondary or the device hid it is

@@ -89,7 +89,7 @@ inline void InstallePortsEnregistres()
     PortsEdition.MontreSaisie = [] { ++Appels.MontresSaisie; };
     PortsEdition.VueCourante = [] { return Appels.Vue; };
     // The built-in glasses are the dialogs': below them a glass the catalogue lacks has no index.
-    PortsCatalogue.IndiceVerreIntegre = [](const std::string&, TLongueurOnde) { return 0.0f; };
+    PortsCatalogue.IndiceVerreIntegre = [](std::string_view, TLongueurOnde) { return 0.0f; };
 }
 
 class SaisieForme : public ::testing::Test
