@@ -37,33 +37,94 @@ struct TTraverseeLame
     TVecteur direction;
 };
 
-// Refraction at the face through `point` with the unit normal `normale`, from n into n'. The
-// point construction at the plate's reference plane: the incident ray and the normal line are
-// followed to that plane and the outgoing point lies U of the way from the normal's to the ray's,
-// U = (n/n') cos I / cos I'. The plane's distance cancels out of the direction, which is exact on
-// a plane face and right to first order in the slope on a profile. False on total reflection.
+// The profile of one face, k FlecheLame(h) and k PenteLame(h) / h, worked out once per ray as
+// polynomials in u^2 = h^2 / D^2: the hit search then costs a few products per pass instead of a
+// root and several divisions, and the normal needs no h at all. k is the face's share of the
+// deformation coefficient.
+struct TProfilFace
+{
+    bool valide; // otherwise the profile is the constant k and the slope k, as FlecheLame gives
+    double k;
+    double inverseCarreDiametre;
+    double fleche2, fleche4, fleche10, fleche12, fleche14; // of u^2, u^4, u^10, u^12, u^14
+    double pente0, pente2, pente8, pente10, pente12; // of u^0, u^2, u^8, u^10, u^12
+};
+
+TProfilFace PrepareProfil(double k)
+{
+    TProfilFace p{};
+    p.valide = Validite.InstrumentValide;
+    p.k = k;
+    if (!p.valide)
+        return p;
+    const TInstrument& in = Instrument;
+    const double d = in.DiametreEntree;
+    p.inverseCarreDiametre = 1.0 / (d * d);
+    const auto& c = in.CoefficientsAspheriquesLame;
+    const double fleche = k * FacteurLame();
+    p.fleche2 = fleche * (4.0 * in.CoefficientK);
+    p.fleche4 = fleche * -16.0;
+    p.fleche10 = -fleche * Quotient(1024.0, c[0]);
+    p.fleche12 = -fleche * Quotient(4096.0, c[1]);
+    p.fleche14 = -fleche * Quotient(16384.0, c[2]);
+    const double pente = -fleche * p.inverseCarreDiametre;
+    p.pente0 = pente * (8.0 * in.CoefficientK);
+    p.pente2 = pente * -64.0;
+    p.pente8 = -pente * Quotient(10240.0, c[0]);
+    p.pente10 = -pente * Quotient(49152.0, c[1]);
+    p.pente12 = -pente * Quotient(229376.0, c[2]);
+    return p;
+}
+
+// k FlecheLame(h) at h^2 = `h2`.
+double Fleche(const TProfilFace& p, double h2)
+{
+    if (!p.valide)
+        return p.k;
+    const double u2 = h2 * p.inverseCarreDiametre;
+    const double u4 = u2 * u2;
+    const double u8 = u4 * u4;
+    return u2 * ((p.fleche2 + p.fleche4 * u2) + u8 * (p.fleche10 + p.fleche12 * u2 + p.fleche14 * u4));
+}
+
+// Normal of the face at the point, along (s x, s y, 1) with s = k PenteLame(h) / h, its sign
+// reversed for the rear face; not of unit length.
+TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
+{
+    const double h2 = point.x * point.x + point.y * point.y;
+    if (h2 == 0.0)
+        return {0.0, 0.0, 1.0};
+    double s = p.k / std::sqrt(h2);
+    if (p.valide)
+    {
+        const double u2 = h2 * p.inverseCarreDiametre;
+        const double u4 = u2 * u2;
+        const double u8 = u4 * u4;
+        s = (p.pente0 + p.pente2 * u2) + u8 * (p.pente8 + p.pente10 * u2 + p.pente12 * u4);
+    }
+    return {signe * s * point.x, signe * s * point.y, 1.0};
+}
+
+// Refraction at the face through `point` whose normal is along `normale` (z component 1, any
+// length), from n into n'. The point construction at the plate's reference plane: the incident
+// ray and the normal line are followed to that plane and the outgoing point lies U of the way from
+// the normal's to the ray's, U = (n/n') cos I / cos I'. The plane's distance cancels out of the
+// direction, which is exact on a plane face and right to first order in the slope on a profile.
+// That direction, (1 - U) N / Nz + U D / Dz, is taken here multiplied by Dz cos I' |N|, which
+// leaves no division before the final normalisation; its z component is then Dz cos I', and the
+// result keeps the construction's, always towards +z. False on total reflection.
 bool RefracteFace(TVecteur normale, float indice, float indiceSuivant, TVecteur& d)
 {
     const double rapport = static_cast<double>(indice) / static_cast<double>(indiceSuivant);
-    const double cosI = Scalaire(d, normale);
-    const double sinI = std::sqrt(std::abs(1.0 - cosI * cosI));
-    const double sinR = rapport * sinI;
-    if (std::abs(sinR) > 1.0)
+    const double cosI = Scalaire(d, normale) / Norme(normale);
+    const double carreSinR = rapport * rapport * std::abs(1.0 - cosI * cosI);
+    if (carreSinR > 1.0)
         return false;
-    const double u = rapport * cosI / std::sqrt(1.0 - sinR * sinR);
-    const TVecteur vers = (1.0 - u) * ((1.0 / normale.z) * normale) + u * ((1.0 / d.z) * d);
-    d = (1.0 / Norme(vers)) * vers;
+    const double cosR = std::sqrt(1.0 - carreSinR);
+    const double u = rapport * cosI;
+    const TVecteur vers = ((cosR - u) * d.z) * normale + u * d;
+    d = std::copysign(1.0 / Norme(vers), vers.z) * vers;
     return true;
-}
-
-// Unit normal of a profile face of slope coefficient p at the point.
-TVecteur NormaleProfil(TVecteur point, double pente)
-{
-    const double h = std::hypot(point.x, point.y);
-    if (h == 0.0)
-        return {0.0, 0.0, 1.0};
-    const TVecteur n{pente * point.x / h, pente * point.y / h, 1.0};
-    return (1.0 / Norme(n)) * n;
 }
 
 bool RefracteLameAvantPlane(TTraverseeLame& lame)
@@ -72,19 +133,21 @@ bool RefracteLameAvantPlane(TTraverseeLame& lame)
     return RefracteFace({0.0, 0.0, 1.0}, Groupe.IndiceTraceGroupe[0], Groupe.IndiceTraceGroupe[1], lame.direction);
 }
 
-bool RefracteLameAvantProfil(TTraverseeLame& lame, double k)
+bool RefracteLameAvantProfil(TTraverseeLame& lame, const TProfilFace& profil)
 {
     const TRayon& r = Rayon;
     const TVecteur& d = lame.direction;
+    const double pente = d.x / d.z;
+    const double carreY = r.YDepart * r.YDepart;
     double x = r.XDepart;
-    double z = k * FlecheLame(std::hypot(r.XDepart, r.YDepart));
+    double z = Fleche(profil, x * x + carreY);
     for (int passe = 0; passe < 2; ++passe)
     {
-        x = r.XDepart + z * d.x / d.z;
-        z = k * FlecheLame(std::hypot(x, r.YDepart));
+        x = r.XDepart + z * pente;
+        z = Fleche(profil, x * x + carreY);
     }
     lame.point = {x, r.YDepart, z};
-    const TVecteur normale = NormaleProfil(lame.point, k * PenteLame(std::hypot(x, r.YDepart)));
+    const TVecteur normale = NormaleProfil(profil, lame.point, 1.0);
     return RefracteFace(normale, Groupe.IndiceTraceGroupe[0], Groupe.IndiceTraceGroupe[1], lame.direction);
 }
 
@@ -97,18 +160,24 @@ bool RefracteLameArrierePlane(TTraverseeLame& lame)
 }
 
 // The rear profile lies EpaisseurLame - k FlecheLame(h) beyond the front hit along z.
-bool RefracteLameArriereProfil(TTraverseeLame& lame, double k)
+bool RefracteLameArriereProfil(TTraverseeLame& lame, const TProfilFace& profil)
 {
     const double t = Instrument.EpaisseurLame;
     const TVecteur avant = lame.point;
     const TVecteur& d = lame.direction;
-    TVecteur point = avant + (t / d.z) * d;
+    const double penteX = d.x / d.z;
+    const double penteY = d.y / d.z;
+    double x = avant.x + t * penteX;
+    double y = avant.y + t * penteY;
+    double ecart = t;
     for (int passe = 0; passe < 3; ++passe)
     {
-        point = avant + ((t - k * FlecheLame(std::hypot(point.x, point.y))) / d.z) * d;
+        ecart = t - Fleche(profil, x * x + y * y);
+        x = avant.x + ecart * penteX;
+        y = avant.y + ecart * penteY;
     }
-    lame.point = point;
-    const TVecteur normale = NormaleProfil(point, -k * PenteLame(std::hypot(point.x, point.y)));
+    lame.point = {x, y, avant.z + ecart};
+    const TVecteur normale = NormaleProfil(profil, lame.point, -1.0);
     return RefracteFace(normale, Groupe.IndiceTraceGroupe[1], Groupe.IndiceTraceGroupe[0], lame.direction);
 }
 
@@ -119,17 +188,20 @@ bool TraverseLame(TTraverseeLame& lame)
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
     lame.direction = {Rayon.SinusAngleChamp, 0.0, Rayon.CosinusAngleChamp};
     bool avant = true;
-    double kArriere = 0.0;
+    TProfilFace profil{};
     switch (Instrument.ProfilLame)
     {
-    case ProfilAvant: avant = RefracteLameAvantProfil(lame, k); break;
+    case ProfilAvant:
+        profil = PrepareProfil(k);
+        avant = RefracteLameAvantProfil(lame, profil);
+        break;
     case ProfilArriere:
+        profil = PrepareProfil(k);
         avant = RefracteLameAvantPlane(lame);
-        kArriere = k;
         break;
     case ProfilPartage:
-        avant = RefracteLameAvantProfil(lame, 0.5 * k);
-        kArriere = 0.5 * k;
+        profil = PrepareProfil(0.5 * k);
+        avant = RefracteLameAvantProfil(lame, profil);
         break;
     default: // no plate: the mirror is met from the pupil point along the field direction
         Rayon.ZDepart = 0.0;
@@ -139,7 +211,7 @@ bool TraverseLame(TTraverseeLame& lame)
     if (!avant)
         return false;
     return Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame)
-                                                : RefracteLameArriereProfil(lame, kArriere);
+                                                : RefracteLameArriereProfil(lame, profil);
 }
 
 void TesteObstructionSchmidt()
