@@ -20,7 +20,8 @@ enum class TIssue
 // Crossing of the line P + t D (P relative to the centre, D a unit vector) with the sphere of
 // radius `rayon`: the first crossing for a surface convex towards the light (R > 0), the second for
 // a concave one. `discriminant` receives a quarter of b^2 - 4c (b = 2 P.D) and `racine` its root.
-bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double& discriminant, double& racine)
+[[gnu::always_inline]] inline bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact,
+                                               double& discriminant, double& racine)
 {
     const double demiB = Scalaire(p, d);
     const double c = Scalaire(p, p) - rayon * rayon;
@@ -39,7 +40,8 @@ bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact, double&
 // Both cosines come from the crossing's discriminant: D.Q = -sign(R) sqrt(discriminant) for a unit
 // D, so cos I = sqrt(discriminant) / |R| and cos^2 I' = 1 - (n/n')^2 (1 - discriminant / R^2).
 // Neither waits for the hit itself, which shortens the chain from one surface to the next.
-bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant, double racine, TVecteur& d)
+[[gnu::always_inline]] inline bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant,
+                                                    double racine, TVecteur& d)
 {
     const double carreRapport = rapport * rapport;
     const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
@@ -176,11 +178,6 @@ void TesteBordKlevtsov(double carre, int i)
 {
     Rayon.ArretDispositif |= (carre > Groupe.CarreDemiDiametreGroupe[i]);
     Rayon.RayonBloque |= Rayon.ArretDispositif;
-}
-
-void TesteBordGroupe(double x, int i)
-{
-    Rayon.ArretGroupe |= (x * x > Groupe.CarreDemiDiametreGroupe[i]);
 }
 
 // Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
@@ -529,61 +526,128 @@ void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, i
 
 // ---- Lens group of the refractor, the meniscus and the Houghton corrector ----
 
-void RefracteSphereGroupe(int i)
+namespace {
+
+// Group row i on the ray held in `point` and `d`, direction as LIncident..: false when the row loses
+// the ray (its flags then say how), `point` and `d` left as they were before the row. `arret`
+// gathers the edge flag ArretGroupe, on x alone.
+[[gnu::always_inline]] inline bool PasSphereGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret)
+{
+    const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
+    const TIssue issue =
+        TraverseSphere(r, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
+            r.HauteurGroupeAller[i] = q.x;
+            r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
+            arret |= q.x * q.x > Groupe.CarreDemiDiametreGroupe[i];
+        });
+    if (issue == TIssue::Manque)
+    {
+        Perd();
+        return false;
+    }
+    if (issue == TIssue::ReflexionTotale)
+    {
+        r.RayonPerdu = true;
+        return false;
+    }
+    return true;
+}
+
+// The ray's point is left on the refracted ray at the z it had before, exactly on the ray's own line.
+// A diaphragm of the group only records its hit and its edge.
+[[gnu::always_inline]] inline bool PasPlanGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret)
+{
+    TVecteur h;
+    if (!CoupePlan(point, d, Groupe.SommetGroupe[i], h))
+    {
+        Perd();
+        return false;
+    }
+    r.XImpact = h.x;
+    r.HauteurGroupeAller[i] = h.x;
+    r.CarreDistanceAxeGroupe[i] = h.x * h.x + h.y * h.y;
+    arret |= h.x * h.x > Groupe.CarreDemiDiametreGroupe[i];
+    if (EstDiaphragme(Groupe.RayonGroupe[i]))
+        return true;
+    if (!RefracteAuPlan(d, Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i])))
+    {
+        r.RayonPerdu = true;
+        return false;
+    }
+    point = h + ((point.z - h.z) / d.z) * d;
+    return true;
+}
+
+// One row on the ray's record, for the kernels of a single row.
+template <class FPas>
+void PasGroupeSeul(int i, FPas pas)
 {
     TRayon& r = Rayon;
     if (!Validite.InstrumentValide || r.RayonPerdu)
         return;
     TVecteur point = PointRayon();
     TVecteur d = DirectionIncidente();
-    const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
-    const TIssue issue =
-        TraverseSphere(Rayon, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
-            r.HauteurGroupeAller[i] = q.x;
-            r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
-            TesteBordGroupe(q.x, i);
-        });
-    if (issue == TIssue::Manque)
-    {
-        Perd();
-    }
-    else if (issue == TIssue::ReflexionTotale)
-    {
-        r.RayonPerdu = true;
-    }
-    else
-    {
+    bool arret = r.ArretGroupe;
+    const bool passe = pas(r, i, point, d, arret);
+    r.ArretGroupe = arret;
+    if (passe)
         PoseRayonIncident(point, d);
-    }
 }
 
-// The ray's point is left on the refracted ray at the z it had before, exactly on the ray's own line.
+} // namespace
+
+void RefracteSphereGroupe(int i)
+{
+    PasGroupeSeul(i, PasSphereGroupe);
+}
+
 void RefractePlanGroupe(int i)
 {
+    PasGroupeSeul(i, PasPlanGroupe);
+}
+
+// The ray stays in registers from row to row and is stored once, where it stopped: a store and its
+// reload at each row would lengthen the chain of waits that the rows already form.
+void TraverseGroupe(int nombre)
+{
     TRayon& r = Rayon;
-    if (!Validite.InstrumentValide || r.RayonPerdu)
-        return;
-    const TVecteur avant = PointRayon();
-    TVecteur d = DirectionIncidente();
-    TVecteur h;
-    if (!CoupePlan(avant, d, Groupe.SommetGroupe[i], h))
+    int i = 1;
+    if (Validite.InstrumentValide && !r.RayonPerdu)
     {
-        Perd();
-        return;
+        TVecteur point = PointRayon();
+        TVecteur d = DirectionIncidente();
+        bool arret = r.ArretGroupe;
+        const bool bloque = r.RayonBloque;
+        for (; i <= nombre; ++i)
+        {
+            double cote = 0.0;
+            if (Groupe.RayonGroupe[i] < SeuilRayonPlan)
+            {
+                if (!PasSphereGroupe(r, i, point, d, arret))
+                    break;
+                cote = point.z;
+            }
+            else
+            {
+                if (!PasPlanGroupe(r, i, point, d, arret))
+                    break;
+                cote = Groupe.SommetGroupe[i];
+            }
+            r.HauteurImpactGroupe[i] = r.XImpact;
+            r.CoteImpactGroupe[i] = cote;
+            r.RayonBloqueGroupe[i] = bloque;
+        }
+        r.ArretGroupe = arret;
+        PoseRayonIncident(point, d);
     }
-    r.XImpact = h.x;
-    r.HauteurGroupeAller[i] = h.x;
-    r.CarreDistanceAxeGroupe[i] = h.x * h.x + h.y * h.y;
-    TesteBordGroupe(h.x, i);
-    // A diaphragm of the group only records its hit and its edge.
-    if (EstDiaphragme(Groupe.RayonGroupe[i]))
-        return;
-    if (!RefracteAuPlan(d, Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i])))
+    // From the row that lost the ray on, the rows keep the last hit recorded.
+    for (; i <= nombre; ++i)
     {
-        r.RayonPerdu = true;
-        return;
+        r.HauteurImpactGroupe[i] = r.XImpact;
+        r.CoteImpactGroupe[i] =
+            Groupe.RayonGroupe[i] < SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i];
+        r.RayonBloqueGroupe[i] = r.RayonBloque;
     }
-    PoseRayonIncident(h + ((avant.z - h.z) / d.z) * d, d);
 }
 
 // ---- Klevtsov group ----
@@ -1104,21 +1168,9 @@ void TraverseGroupeCorrecteur(int nombre, double distanceMiroir)
     r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
     r.ZDepart = 0.0;
     PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
+    TraverseGroupe(nombre);
     for (int i = 1; i <= nombre; ++i)
-    {
-        const bool plan = !(Groupe.RayonGroupe[i] < SeuilRayonPlan);
-        if (plan)
-        {
-            RefractePlanGroupe(i);
-        }
-        else
-        {
-            RefracteSphereGroupe(i);
-        }
-        r.HauteurImpactGroupe[i] = r.XImpact;
-        r.CoteImpactGroupe[i] = distanceMiroir - (plan ? Groupe.SommetGroupe[i] : Groupe.CentreGroupe[i] + r.ZImpact);
-        r.RayonBloqueGroupe[i] = r.RayonBloque;
-    }
+        r.CoteImpactGroupe[i] = distanceMiroir - r.CoteImpactGroupe[i];
 }
 
 void TesteBordMiroirCorrecteur()

@@ -45,23 +45,7 @@ void TraceLunette()
     r.LIncident = r.SinusAngleChamp;
     r.MIncident = 0.0;
     r.NIncident = r.CosinusAngleChamp;
-    const int n = NombreSurfacesGroupe();
-    for (int i = 1; i <= n; ++i)
-    {
-        const double rayon = Groupe.RayonGroupe[i];
-        if (rayon < SeuilRayonPlan)
-        {
-            RefracteSphereGroupe(i);
-        }
-        else
-        {
-            RefractePlanGroupe(i);
-        }
-        r.HauteurImpactGroupe[i] = r.XImpact;
-        r.CoteImpactGroupe[i] =
-            std::abs(rayon) <= SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i];
-        r.RayonBloqueGroupe[i] = r.RayonBloque;
-    }
+    TraverseGroupe(NombreSurfacesGroupe());
     r.LRayon = r.LIncident;
     r.MRayon = r.MIncident;
     r.NRayon = r.NIncident;
