@@ -4,7 +4,10 @@
 // z back towards the plate.
 #include "optics/TraceSchmidt.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "optics/Modele.h"
 #include "optics/Noyaux.h"
@@ -30,17 +33,19 @@ double Quotient(double numerateur, double diviseur)
     return diviseur == 0.0 ? 0.0 : numerateur / diviseur;
 }
 
-// The plate's own point and direction while it is crossed.
+// The plate's own point and direction while it is crossed. The direction's length is free until the
+// rear face has been crossed: only its ratios place the points and the refraction below takes it
+// as it comes, so that the one normalisation is the last.
 struct TTraverseeLame
 {
     TVecteur point;
     TVecteur direction;
 };
 
-// The profile of one face, k FlecheLame(h) and k PenteLame(h) / h, worked out once per ray as
-// polynomials in u^2 = h^2 / D^2: the hit search then costs a few products per pass instead of a
-// root and several divisions, and the normal needs no h at all. k is the face's share of the
-// deformation coefficient.
+// The profile of one face, k FlecheLame(h) and k PenteLame(h) / h, as polynomials in
+// u^2 = h^2 / D^2: a pass of the hit search then costs a few products instead of a root and
+// several divisions, and the normal needs no h at all. k is the face's share of the deformation
+// coefficient.
 struct TProfilFace
 {
     bool valide; // otherwise the profile is the constant k and the slope k, as FlecheLame gives
@@ -61,19 +66,63 @@ TProfilFace PrepareProfil(double k)
     const double d = in.DiametreEntree;
     p.inverseCarreDiametre = 1.0 / (d * d);
     const auto& c = in.CoefficientsAspheriquesLame;
+    const double inverse0 = Quotient(1.0, c[0]);
+    const double inverse1 = Quotient(1.0, c[1]);
+    const double inverse2 = Quotient(1.0, c[2]);
     const double fleche = k * FacteurLame();
     p.fleche2 = fleche * (4.0 * in.CoefficientK);
     p.fleche4 = fleche * -16.0;
-    p.fleche10 = -fleche * Quotient(1024.0, c[0]);
-    p.fleche12 = -fleche * Quotient(4096.0, c[1]);
-    p.fleche14 = -fleche * Quotient(16384.0, c[2]);
+    p.fleche10 = -fleche * (1024.0 * inverse0);
+    p.fleche12 = -fleche * (4096.0 * inverse1);
+    p.fleche14 = -fleche * (16384.0 * inverse2);
     const double pente = -fleche * p.inverseCarreDiametre;
     p.pente0 = pente * (8.0 * in.CoefficientK);
     p.pente2 = pente * -64.0;
-    p.pente8 = -pente * Quotient(10240.0, c[0]);
-    p.pente10 = -pente * Quotient(49152.0, c[1]);
-    p.pente12 = -pente * Quotient(229376.0, c[2]);
+    p.pente8 = -pente * (10240.0 * inverse0);
+    p.pente10 = -pente * (49152.0 * inverse1);
+    p.pente12 = -pente * (229376.0 * inverse2);
     return p;
+}
+
+// What the crossing needs of the design alone, for the profile share `k`.
+struct TLamePreparee
+{
+    TProfilFace profil;
+    double rapportAvant, rapportArriere; // n / n' at the front face and at the rear one
+};
+
+// Worked out again as soon as one of the design values it comes from differs, bit for bit, from
+// those of the last ray traced on this thread: the editor and the tests change the design at any
+// time, and the divisions cost more than the comparison.
+const TLamePreparee& LamePreparee(double k)
+{
+    const TInstrument& in = Instrument;
+    const auto& c = in.CoefficientsAspheriquesLame;
+    const auto& vert = Groupe.IndiceVertGroupe;
+    const auto& trace = Groupe.IndiceTraceGroupe;
+    constexpr std::size_t Valeurs = 12;
+    const std::array<double, Valeurs> valeurs{Validite.InstrumentValide ? 1.0 : 0.0, k, in.DiametreEntree,
+                                              in.RayonCourburePrimaire, in.CoefficientK, c[0], c[1], c[2],
+                                              vert[0], vert[1], trace[0], trace[1]};
+    thread_local std::array<std::uint64_t, Valeurs> derniere{};
+    thread_local bool faite = false;
+    thread_local TLamePreparee lame{};
+    std::array<std::uint64_t, Valeurs> cle;
+    std::uint64_t difference = faite ? 0 : 1;
+    for (std::size_t i = 0; i < Valeurs; ++i)
+    {
+        cle[i] = std::bit_cast<std::uint64_t>(valeurs[i]);
+        difference |= cle[i] ^ derniere[i];
+    }
+    if (difference != 0)
+    {
+        lame.profil = PrepareProfil(k);
+        lame.rapportAvant = static_cast<double>(trace[0]) / static_cast<double>(trace[1]);
+        lame.rapportArriere = static_cast<double>(trace[1]) / static_cast<double>(trace[0]);
+        derniere = cle;
+        faite = true;
+    }
+    return lame;
 }
 
 // k FlecheLame(h) at h^2 = `h2`.
@@ -105,37 +154,36 @@ TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
     return {signe * s * point.x, signe * s * point.y, 1.0};
 }
 
-// Refraction at the face through `point` whose normal is along `normale` (z component 1, any
-// length), from n into n'. The point construction at the plate's reference plane: the incident
+// Refraction at the face whose normal is along `normale` (z component 1, any length), with the
+// ratio n / n' of the indices. The point construction at the plate's reference plane: the incident
 // ray and the normal line are followed to that plane and the outgoing point lies U of the way from
 // the normal's to the ray's, U = (n/n') cos I / cos I'. The plane's distance cancels out of the
 // direction, which is exact on a plane face and right to first order in the slope on a profile.
-// That direction, (1 - U) N / Nz + U D / Dz, is taken here multiplied by Dz cos I' |N|, which
-// leaves no division before the final normalisation; its z component is then Dz cos I', and the
-// result keeps the construction's, always towards +z. False on total reflection.
-bool RefracteFace(TVecteur normale, float indice, float indiceSuivant, TVecteur& d)
+// That direction, (1 - U) N / Nz + U D / Dz, is taken here multiplied by Dz cos I' |N| |D|, which
+// needs one root and no division whatever the lengths of N and D. False on total reflection.
+bool RefracteFace(TVecteur normale, double rapport, TVecteur& d)
 {
-    const double rapport = static_cast<double>(indice) / static_cast<double>(indiceSuivant);
-    const double cosI = Scalaire(d, normale) / Norme(normale);
-    const double carreSinR = rapport * rapport * std::abs(1.0 - cosI * cosI);
-    if (carreSinR > 1.0)
+    const double produit = Scalaire(d, normale);
+    const double carres = Scalaire(normale, normale) * Scalaire(d, d);
+    const double carreSinR = rapport * rapport * std::abs(carres - produit * produit);
+    if (carreSinR > carres)
         return false;
-    const double cosR = std::sqrt(1.0 - carreSinR);
-    const double u = rapport * cosI;
-    const TVecteur vers = ((cosR - u) * d.z) * normale + u * d;
-    d = std::copysign(1.0 / Norme(vers), vers.z) * vers;
+    const double cosR = std::sqrt(carres - carreSinR);
+    const double u = rapport * produit;
+    d = ((cosR - u) * d.z) * normale + u * d;
     return true;
 }
 
-bool RefracteLameAvantPlane(TTraverseeLame& lame)
+bool RefracteLameAvantPlane(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
-    return RefracteFace({0.0, 0.0, 1.0}, Groupe.IndiceTraceGroupe[0], Groupe.IndiceTraceGroupe[1], lame.direction);
+    return RefracteFace({0.0, 0.0, 1.0}, preparee.rapportAvant, lame.direction);
 }
 
-bool RefracteLameAvantProfil(TTraverseeLame& lame, const TProfilFace& profil)
+bool RefracteLameAvantProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const TRayon& r = Rayon;
+    const TProfilFace& profil = preparee.profil;
     const TVecteur& d = lame.direction;
     const double pente = d.x / d.z;
     const double carreY = r.YDepart * r.YDepart;
@@ -147,20 +195,19 @@ bool RefracteLameAvantProfil(TTraverseeLame& lame, const TProfilFace& profil)
         z = Fleche(profil, x * x + carreY);
     }
     lame.point = {x, r.YDepart, z};
-    const TVecteur normale = NormaleProfil(profil, lame.point, 1.0);
-    return RefracteFace(normale, Groupe.IndiceTraceGroupe[0], Groupe.IndiceTraceGroupe[1], lame.direction);
+    return RefracteFace(NormaleProfil(profil, lame.point, 1.0), preparee.rapportAvant, lame.direction);
 }
 
-bool RefracteLameArrierePlane(TTraverseeLame& lame)
+bool RefracteLameArrierePlane(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const TVecteur avant = lame.point;
     const TVecteur& d = lame.direction;
     lame.point = avant + ((Instrument.EpaisseurLame - avant.z) / d.z) * d;
-    return RefracteFace({0.0, 0.0, 1.0}, Groupe.IndiceTraceGroupe[1], Groupe.IndiceTraceGroupe[0], lame.direction);
+    return RefracteFace({0.0, 0.0, 1.0}, preparee.rapportArriere, lame.direction);
 }
 
 // The rear profile lies EpaisseurLame - k FlecheLame(h) beyond the front hit along z.
-bool RefracteLameArriereProfil(TTraverseeLame& lame, const TProfilFace& profil)
+bool RefracteLameArriereProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const double t = Instrument.EpaisseurLame;
     const TVecteur avant = lame.point;
@@ -172,46 +219,46 @@ bool RefracteLameArriereProfil(TTraverseeLame& lame, const TProfilFace& profil)
     double ecart = t;
     for (int passe = 0; passe < 3; ++passe)
     {
-        ecart = t - Fleche(profil, x * x + y * y);
+        ecart = t - Fleche(preparee.profil, x * x + y * y);
         x = avant.x + ecart * penteX;
         y = avant.y + ecart * penteY;
     }
     lame.point = {x, y, avant.z + ecart};
-    const TVecteur normale = NormaleProfil(profil, lame.point, -1.0);
-    return RefracteFace(normale, Groupe.IndiceTraceGroupe[1], Groupe.IndiceTraceGroupe[0], lame.direction);
+    return RefracteFace(NormaleProfil(preparee.profil, lame.point, -1.0), preparee.rapportArriere, lame.direction);
 }
 
-// Crosses the plate by its profile setting; false when the ray is totally reflected in it.
+// Crosses the plate by its profile setting and leaves a unit direction; false when the ray is
+// totally reflected in it.
 bool TraverseLame(TTraverseeLame& lame)
 {
     const double k = Instrument.CoefficientDeformationLame;
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
     lame.direction = {Rayon.SinusAngleChamp, 0.0, Rayon.CosinusAngleChamp};
     bool avant = true;
-    TProfilFace profil{};
     switch (Instrument.ProfilLame)
     {
     case ProfilAvant:
-        profil = PrepareProfil(k);
-        avant = RefracteLameAvantProfil(lame, profil);
-        break;
     case ProfilArriere:
-        profil = PrepareProfil(k);
-        avant = RefracteLameAvantPlane(lame);
-        break;
-    case ProfilPartage:
-        profil = PrepareProfil(0.5 * k);
-        avant = RefracteLameAvantProfil(lame, profil);
-        break;
+    case ProfilPartage: break;
     default: // no plate: the mirror is met from the pupil point along the field direction
         Rayon.ZDepart = 0.0;
         return true;
     }
+    const bool partage = Instrument.ProfilLame == ProfilPartage;
+    const TLamePreparee& preparee = LamePreparee(partage ? 0.5 * k : k);
+    avant = Instrument.ProfilLame == ProfilArriere ? RefracteLameAvantPlane(lame, preparee)
+                                                   : RefracteLameAvantProfil(lame, preparee);
     Rayon.ZDepart = lame.point.z;
     if (!avant)
         return false;
-    return Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame)
-                                                : RefracteLameArriereProfil(lame, profil);
+    const bool arriere = Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame, preparee)
+                                                              : RefracteLameArriereProfil(lame, preparee);
+    if (!arriere)
+        return false;
+    // The construction's direction always heads towards +z, whatever the incident one.
+    const TVecteur& d = lame.direction;
+    lame.direction = std::copysign(1.0 / Norme(d), d.z) * d;
+    return true;
 }
 
 void TesteObstructionSchmidt()
