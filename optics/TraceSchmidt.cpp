@@ -42,17 +42,15 @@ struct TTraverseeLame
     TVecteur direction;
 };
 
-// The profile of one face, k FlecheLame(h) and k PenteLame(h) / h, as polynomials in
-// u^2 = h^2 / D^2: a pass of the hit search then costs a few products instead of a root and
-// several divisions, and the normal needs no h at all. k is the face's share of the deformation
-// coefficient.
+// The profile of one face, k FlecheLame(h) and k PenteLame(h) / h, as polynomials in h^2: a pass
+// of the hit search then costs a few products instead of a root and several divisions, and the
+// normal needs no h at all. k is the face's share of the deformation coefficient.
 struct TProfilFace
 {
     bool valide; // otherwise the profile is the constant k and the slope k, as FlecheLame gives
     double k;
-    double inverseCarreDiametre;
-    double fleche2, fleche4, fleche10, fleche12, fleche14; // of u^2, u^4, u^10, u^12, u^14
-    double pente0, pente2, pente8, pente10, pente12; // of u^0, u^2, u^8, u^10, u^12
+    double fleche2, fleche4, fleche10, fleche12, fleche14; // of h^2, h^4, h^10, h^12, h^14
+    double pente0, pente2, pente8, pente10, pente12; // of h^0, h^2, h^8, h^10, h^12
 };
 
 TProfilFace PrepareProfil(double k)
@@ -64,23 +62,29 @@ TProfilFace PrepareProfil(double k)
         return p;
     const TInstrument& in = Instrument;
     const double d = in.DiametreEntree;
-    p.inverseCarreDiametre = 1.0 / (d * d);
+    // The powers of 1 / D^2 that turn the terms in u = h / D into terms in h.
+    const double inverse2 = 1.0 / (d * d);
+    const double inverse4 = inverse2 * inverse2;
+    const double inverse8 = inverse4 * inverse4;
+    const double inverse10 = inverse8 * inverse2;
+    const double inverse12 = inverse8 * inverse4;
+    const double inverse14 = inverse12 * inverse2;
     const auto& c = in.CoefficientsAspheriquesLame;
-    const double inverse0 = Quotient(1.0, c[0]);
-    const double inverse1 = Quotient(1.0, c[1]);
-    const double inverse2 = Quotient(1.0, c[2]);
+    const double quotient0 = Quotient(1.0, c[0]);
+    const double quotient1 = Quotient(1.0, c[1]);
+    const double quotient2 = Quotient(1.0, c[2]);
     const double fleche = k * FacteurLame();
-    p.fleche2 = fleche * (4.0 * in.CoefficientK);
-    p.fleche4 = fleche * -16.0;
-    p.fleche10 = -fleche * (1024.0 * inverse0);
-    p.fleche12 = -fleche * (4096.0 * inverse1);
-    p.fleche14 = -fleche * (16384.0 * inverse2);
-    const double pente = -fleche * p.inverseCarreDiametre;
+    p.fleche2 = fleche * (4.0 * in.CoefficientK) * inverse2;
+    p.fleche4 = fleche * -16.0 * inverse4;
+    p.fleche10 = -fleche * (1024.0 * quotient0) * inverse10;
+    p.fleche12 = -fleche * (4096.0 * quotient1) * inverse12;
+    p.fleche14 = -fleche * (16384.0 * quotient2) * inverse14;
+    const double pente = -fleche * inverse2;
     p.pente0 = pente * (8.0 * in.CoefficientK);
-    p.pente2 = pente * -64.0;
-    p.pente8 = -pente * (10240.0 * inverse0);
-    p.pente10 = -pente * (49152.0 * inverse1);
-    p.pente12 = -pente * (229376.0 * inverse2);
+    p.pente2 = pente * -64.0 * inverse2;
+    p.pente8 = -pente * (10240.0 * quotient0) * inverse8;
+    p.pente10 = -pente * (49152.0 * quotient1) * inverse10;
+    p.pente12 = -pente * (229376.0 * quotient2) * inverse12;
     return p;
 }
 
@@ -130,10 +134,9 @@ double Fleche(const TProfilFace& p, double h2)
 {
     if (!p.valide)
         return p.k;
-    const double u2 = h2 * p.inverseCarreDiametre;
-    const double u4 = u2 * u2;
-    const double u8 = u4 * u4;
-    return u2 * ((p.fleche2 + p.fleche4 * u2) + u8 * (p.fleche10 + p.fleche12 * u2 + p.fleche14 * u4));
+    const double h4 = h2 * h2;
+    const double h10 = h4 * h4 * h2;
+    return h2 * (p.fleche2 + p.fleche4 * h2) + h10 * (p.fleche10 + p.fleche12 * h2 + p.fleche14 * h4);
 }
 
 // Normal of the face at the point, along (s x, s y, 1) with s = k PenteLame(h) / h, its sign
@@ -146,10 +149,8 @@ TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
     double s = p.k / std::sqrt(h2);
     if (p.valide)
     {
-        const double u2 = h2 * p.inverseCarreDiametre;
-        const double u4 = u2 * u2;
-        const double u8 = u4 * u4;
-        s = (p.pente0 + p.pente2 * u2) + u8 * (p.pente8 + p.pente10 * u2 + p.pente12 * u4);
+        const double h4 = h2 * h2;
+        s = (p.pente0 + p.pente2 * h2) + h4 * h4 * (p.pente8 + p.pente10 * h2 + p.pente12 * h4);
     }
     return {signe * s * point.x, signe * s * point.y, 1.0};
 }
@@ -174,10 +175,26 @@ bool RefracteFace(TVecteur normale, double rapport, TVecteur& d)
     return true;
 }
 
+// Refraction at a plane face square to the axis, the direction `d` of any length: there the point
+// construction is Snell's law itself, (n/n') D transversally, which needs no normal. Leaves a unit
+// direction, heading towards +z as the construction's; false on total reflection.
+bool RefractePlan(double rapport, TVecteur& d)
+{
+    const double carreTransverse = d.x * d.x + d.y * d.y;
+    const double carre = carreTransverse + d.z * d.z;
+    const double carreSinR = rapport * rapport * carreTransverse;
+    if (carreSinR > carre)
+        return false;
+    const double inverseNorme = 1.0 / std::sqrt(carre);
+    const double cosR = std::sqrt(carre - carreSinR);
+    d = {rapport * d.x * inverseNorme, rapport * d.y * inverseNorme, cosR * inverseNorme};
+    return true;
+}
+
 bool RefracteLameAvantPlane(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
-    return RefracteFace({0.0, 0.0, 1.0}, preparee.rapportAvant, lame.direction);
+    return RefractePlan(preparee.rapportAvant, lame.direction);
 }
 
 bool RefracteLameAvantProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
@@ -203,7 +220,7 @@ bool RefracteLameArrierePlane(TTraverseeLame& lame, const TLamePreparee& prepare
     const TVecteur avant = lame.point;
     const TVecteur& d = lame.direction;
     lame.point = avant + ((Instrument.EpaisseurLame - avant.z) / d.z) * d;
-    return RefracteFace({0.0, 0.0, 1.0}, preparee.rapportArriere, lame.direction);
+    return RefractePlan(preparee.rapportArriere, lame.direction);
 }
 
 // The rear profile lies EpaisseurLame - k FlecheLame(h) beyond the front hit along z.
@@ -224,7 +241,12 @@ bool RefracteLameArriereProfil(TTraverseeLame& lame, const TLamePreparee& prepar
         y = avant.y + ecart * penteY;
     }
     lame.point = {x, y, avant.z + ecart};
-    return RefracteFace(NormaleProfil(preparee.profil, lame.point, -1.0), preparee.rapportArriere, lame.direction);
+    if (!RefracteFace(NormaleProfil(preparee.profil, lame.point, -1.0), preparee.rapportArriere, lame.direction))
+        return false;
+    // The construction's direction always heads towards +z, whatever the incident one.
+    const TVecteur& sortie = lame.direction;
+    lame.direction = std::copysign(1.0 / Norme(sortie), sortie.z) * sortie;
+    return true;
 }
 
 // Crosses the plate by its profile setting and leaves a unit direction; false when the ray is
@@ -251,14 +273,8 @@ bool TraverseLame(TTraverseeLame& lame)
     Rayon.ZDepart = lame.point.z;
     if (!avant)
         return false;
-    const bool arriere = Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame, preparee)
-                                                              : RefracteLameArriereProfil(lame, preparee);
-    if (!arriere)
-        return false;
-    // The construction's direction always heads towards +z, whatever the incident one.
-    const TVecteur& d = lame.direction;
-    lame.direction = std::copysign(1.0 / Norme(d), d.z) * d;
-    return true;
+    return Instrument.ProfilLame == ProfilAvant ? RefracteLameArrierePlane(lame, preparee)
+                                                : RefracteLameArriereProfil(lame, preparee);
 }
 
 void TesteObstructionSchmidt()
