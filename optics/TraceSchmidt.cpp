@@ -130,7 +130,7 @@ const TLamePreparee& LamePreparee(double k)
 }
 
 // k FlecheLame(h) at h^2 = `h2`.
-double Fleche(const TProfilFace& p, double h2)
+[[gnu::always_inline]] inline double Fleche(const TProfilFace& p, double h2)
 {
     if (!p.valide)
         return p.k;
@@ -141,7 +141,7 @@ double Fleche(const TProfilFace& p, double h2)
 
 // Normal of the face at the point, along (s x, s y, 1) with s = k PenteLame(h) / h, its sign
 // reversed for the rear face; not of unit length.
-TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
+[[gnu::always_inline]] inline TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
 {
     const double h2 = point.x * point.x + point.y * point.y;
     if (h2 == 0.0)
@@ -162,7 +162,7 @@ TVecteur NormaleProfil(const TProfilFace& p, TVecteur point, double signe)
 // direction, which is exact on a plane face and right to first order in the slope on a profile.
 // That direction, (1 - U) N / Nz + U D / Dz, is taken here multiplied by Dz cos I' |N| |D|, which
 // needs one root and no division whatever the lengths of N and D. False on total reflection.
-bool RefracteFace(TVecteur normale, double rapport, TVecteur& d)
+[[gnu::always_inline]] inline bool RefracteFace(TVecteur normale, double rapport, TVecteur& d)
 {
     const double produit = Scalaire(d, normale);
     const double carres = Scalaire(normale, normale) * Scalaire(d, d);
@@ -178,7 +178,7 @@ bool RefracteFace(TVecteur normale, double rapport, TVecteur& d)
 // Refraction at a plane face square to the axis, the direction `d` of any length: there the point
 // construction is Snell's law itself, (n/n') D transversally, which needs no normal. Leaves a unit
 // direction, heading towards +z as the construction's; false on total reflection.
-bool RefractePlan(double rapport, TVecteur& d)
+[[gnu::always_inline]] inline bool RefractePlan(double rapport, TVecteur& d)
 {
     const double carreTransverse = d.x * d.x + d.y * d.y;
     const double carre = carreTransverse + d.z * d.z;
@@ -191,13 +191,13 @@ bool RefractePlan(double rapport, TVecteur& d)
     return true;
 }
 
-bool RefracteLameAvantPlane(TTraverseeLame& lame, const TLamePreparee& preparee)
+[[gnu::always_inline]] inline bool RefracteLameAvantPlane(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
     return RefractePlan(preparee.rapportAvant, lame.direction);
 }
 
-bool RefracteLameAvantProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
+[[gnu::always_inline]] inline bool RefracteLameAvantProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const TRayon& r = Rayon;
     const TProfilFace& profil = preparee.profil;
@@ -215,7 +215,7 @@ bool RefracteLameAvantProfil(TTraverseeLame& lame, const TLamePreparee& preparee
     return RefracteFace(NormaleProfil(profil, lame.point, 1.0), preparee.rapportAvant, lame.direction);
 }
 
-bool RefracteLameArrierePlane(TTraverseeLame& lame, const TLamePreparee& preparee)
+[[gnu::always_inline]] inline bool RefracteLameArrierePlane(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const TVecteur avant = lame.point;
     const TVecteur& d = lame.direction;
@@ -224,7 +224,7 @@ bool RefracteLameArrierePlane(TTraverseeLame& lame, const TLamePreparee& prepare
 }
 
 // The rear profile lies EpaisseurLame - k FlecheLame(h) beyond the front hit along z.
-bool RefracteLameArriereProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
+[[gnu::always_inline]] inline bool RefracteLameArriereProfil(TTraverseeLame& lame, const TLamePreparee& preparee)
 {
     const double t = Instrument.EpaisseurLame;
     const TVecteur avant = lame.point;
