@@ -1111,15 +1111,18 @@ bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
     r.MIncident = inverse.y;
     r.NIncident = inverse.z;
     const TVecteur impact{q.x, q.y, rayon - q.z};
-    const double s = rayon / Scalaire(inverse, (1.0 / rayon) * TVecteur{-q.x, -q.y, q.z});
-    // The point s along D', reflected through the centre of curvature (0, 0, R).
-    const TVecteur reflechi = TVecteur{0.0, 0.0, 2.0 * rayon} - (impact + s * inverse);
+    // D' reflected about the sphere's normal at the hit, (-x, -y, z) / R in the mirror frame:
+    // 2 (D'.N) N - D', with 1 / R^2 worked out beside the crossing rather than divided on the way
+    // to the new direction.
+    const double inverseCarre = 1.0 / (rayon * rayon);
+    const TVecteur normale{-q.x, -q.y, q.z};
+    const double k = (2.0 * Scalaire(inverse, normale)) * inverseCarre;
     r.ImpactPrimaire = {impact.x, impact.y, impact.z};
     if (!TraceAuxiliaire)
         in.ImpactPrimaire = r.ImpactPrimaire;
     r.HauteurImpactMiroir = impact.x;
     r.CoteImpactMiroir = impact.z;
-    PoseRayon(impact, (1.0 / s) * (reflechi - impact));
+    PoseRayon(impact, k * normale - inverse);
     return true;
 }
 
