@@ -606,35 +606,40 @@ void RefractePlanGroupe(int i)
     PasGroupeSeul(i, PasPlanGroupe);
 }
 
-// The ray stays in registers from row to row and is stored once, where it stopped: a store and its
-// reload at each row would lengthen the chain of waits that the rows already form.
-void TraverseGroupe(int nombre)
+namespace {
+
+// Rows 1..`nombre` on the ray held in `point` and `d`, loaded from the ray's record and stored back
+// once, where the ray stopped: a store and its reload at each row would lengthen the chain of waits
+// that the rows already form. `cote` turns a hit's z in the pass's frame into the one recorded.
+// False when the ray is lost (on the way or before).
+template <class FCote>
+[[gnu::always_inline]] inline bool TraverseGroupeEnRegistres(TRayon& r, int nombre, TVecteur& point, TVecteur& d,
+                                                             FCote cote)
 {
-    TRayon& r = Rayon;
+    point = PointRayon();
+    d = DirectionIncidente();
     int i = 1;
     if (Validite.InstrumentValide && !r.RayonPerdu)
     {
-        TVecteur point = PointRayon();
-        TVecteur d = DirectionIncidente();
         bool arret = r.ArretGroupe;
         const bool bloque = r.RayonBloque;
         for (; i <= nombre; ++i)
         {
-            double cote = 0.0;
+            double z = 0.0;
             if (Groupe.RayonGroupe[i] < SeuilRayonPlan)
             {
                 if (!PasSphereGroupe(r, i, point, d, arret))
                     break;
-                cote = point.z;
+                z = point.z;
             }
             else
             {
                 if (!PasPlanGroupe(r, i, point, d, arret))
                     break;
-                cote = Groupe.SommetGroupe[i];
+                z = Groupe.SommetGroupe[i];
             }
             r.HauteurImpactGroupe[i] = r.XImpact;
-            r.CoteImpactGroupe[i] = cote;
+            r.CoteImpactGroupe[i] = cote(z);
             r.RayonBloqueGroupe[i] = bloque;
         }
         r.ArretGroupe = arret;
@@ -645,9 +650,18 @@ void TraverseGroupe(int nombre)
     {
         r.HauteurImpactGroupe[i] = r.XImpact;
         r.CoteImpactGroupe[i] =
-            Groupe.RayonGroupe[i] < SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i];
+            cote(Groupe.RayonGroupe[i] < SeuilRayonPlan ? Groupe.CentreGroupe[i] + r.ZImpact : Groupe.SommetGroupe[i]);
         r.RayonBloqueGroupe[i] = r.RayonBloque;
     }
+    return !r.RayonPerdu;
+}
+
+} // namespace
+
+void TraverseGroupe(int nombre)
+{
+    TVecteur point, d;
+    TraverseGroupeEnRegistres(Rayon, nombre, point, d, [](double z) { return z; });
 }
 
 // ---- Klevtsov group ----
@@ -1082,9 +1096,10 @@ void TesteEntreeTrouReflechi()
     r.RayonBloque |= r.DansTrouCentral;
 }
 
-bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
+namespace {
+
+[[gnu::always_inline]] inline bool ReflechitPrimaireSpherique(TRayon& r, TVecteur p, TVecteur d, bool chercheFleche)
 {
-    TRayon& r = Rayon;
     TInstrument& in = Instrument;
     const double rayon = in.RayonCourburePrimaire;
     const double demiB = Scalaire(p, d);
@@ -1126,6 +1141,13 @@ bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
     return true;
 }
 
+} // namespace
+
+bool RefleteMiroirSpherique(TVecteur p, TVecteur d, bool chercheFleche)
+{
+    return ReflechitPrimaireSpherique(Rayon, p, d, chercheFleche);
+}
+
 namespace {
 
 double CarreLigne(double x, double y, double dz, double pente, double penteY)
@@ -1158,7 +1180,7 @@ double CarreReflechi(double z)
     return CarreLigne(i[0], i[1], z - i[2], r.LRayon / r.NRayon, r.MRayon / r.NRayon);
 }
 
-void TraverseGroupeCorrecteur(int nombre, double distanceMiroir)
+bool TraverseCorrecteurEtPrimaire(int nombre, double distanceMiroir, bool chercheFleche)
 {
     TRayon& r = Rayon;
     r.RayonPerdu = false;
@@ -1171,9 +1193,12 @@ void TraverseGroupeCorrecteur(int nombre, double distanceMiroir)
     r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
     r.ZDepart = 0.0;
     PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
-    TraverseGroupe(nombre);
-    for (int i = 1; i <= nombre; ++i)
-        r.CoteImpactGroupe[i] = distanceMiroir - r.CoteImpactGroupe[i];
+    TVecteur point, d;
+    if (!TraverseGroupeEnRegistres(r, nombre, point, d, [=](double z) { return distanceMiroir - z; }))
+        return false;
+    // From the corrector's frame to the one centred on the primary's centre of curvature.
+    const double rayon = Instrument.RayonCourburePrimaire;
+    return ReflechitPrimaireSpherique(r, {point.x, point.y, point.z - distanceMiroir + rayon}, d, chercheFleche);
 }
 
 void TesteBordMiroirCorrecteur()

@@ -148,7 +148,8 @@ double CarreReflechi(double z);
 // ---- Correctors in front of a spherical primary (meniscus, Houghton group) ----
 // Crosses group rows 1..`nombre` from the pupil point along the field direction, entry frame z = 0
 // at the start plane and z towards the mirror, recording each surface's hit with its z counted
-// from the primary's vertex (`distanceMiroir` from the start plane) and the blocked state after it.
-void TraverseGroupeCorrecteur(int nombre, double distanceMiroir);
+// from the primary's vertex (`distanceMiroir` from the start plane) and the blocked state after it;
+// then reflects the ray at the primary (RefleteMiroirSpherique). False when the ray is lost.
+bool TraverseCorrecteurEtPrimaire(int nombre, double distanceMiroir, bool chercheFleche);
 // The primary met outside DiametreMiroir / 2 (every ray): `RayonBloqueMiroir`.
 void TesteBordMiroirCorrecteur();

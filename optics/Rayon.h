@@ -13,7 +13,7 @@
 // `ArretBordTrou` (and the flags they test) before each ray; the device passes only ever set them.
 // Some instrument passes start a ray afresh and clear flags themselves: the primary's reflection
 // (RefleteMiroirPrimaire) sets `RayonBloque` from the secondary's shadow and clears it otherwise;
-// the corrector group (TraverseGroupeCorrecteur, of the Maksutov and Houghton forms) clears
+// the corrector group (TraverseCorrecteurEtPrimaire, of the Maksutov and Houghton forms) clears
 // `RayonBloque`, `ArretGroupe` and `HorsSecondaire` on entry; the refractor (TraceLunette) clears
 // `RayonBloque` and `ArretGroupe` on entry and again at the end, with `RayonOcculte`; and the
 // Schmidt, Maksutov and Lurie-Houghton passes clear `RayonBloque` for the reference ray.

@@ -13,11 +13,7 @@ void TraceLurieHoughton()
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
     const double distanceMiroir = static_cast<double>(in.DistanceLameMiroir);
-    TraverseGroupeCorrecteur(NombreSurfacesGroupe(), distanceMiroir);
-    if (r.RayonPerdu)
-        return;
-    if (!RefleteMiroirSpherique({r.XRayon, r.YRayon, r.ZRayon - distanceMiroir + in.RayonCourburePrimaire},
-                                {r.LIncident, r.MIncident, r.NIncident}, false))
+    if (!TraverseCorrecteurEtPrimaire(NombreSurfacesGroupe(), distanceMiroir, false))
         return;
     TesteBordMiroirCorrecteur();
     if (r.EstRayonReference)

@@ -69,13 +69,7 @@ void TraceMaksutov()
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
     const double distanceMiroir = static_cast<double>(in.DistanceDiaphragmeMiroir);
-    TraverseGroupeCorrecteur(2, distanceMiroir);
-    if (r.RayonPerdu)
-        return;
-    const double rayon = in.RayonCourburePrimaire;
-    if (!RefleteMiroirSpherique({r.XRayon, r.YRayon, r.ZRayon - distanceMiroir + rayon},
-                                {r.LIncident, r.MIncident, r.NIncident},
-                                EstAspherique(in.CoefficientDeformationPrimaire)))
+    if (!TraverseCorrecteurEtPrimaire(2, distanceMiroir, EstAspherique(in.CoefficientDeformationPrimaire)))
         return;
     TesteBordMiroirCorrecteur();
     if (r.EstRayonReference)
