@@ -95,6 +95,15 @@ struct TLamePreparee
     double rapportAvant, rapportArriere; // n / n' at the front face and at the rear one
 };
 
+// Whether `valeur` differs, bit for bit, from the one `garde` holds; `garde` then holds it.
+[[gnu::always_inline]] inline bool Change(double valeur, std::uint64_t& garde)
+{
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(valeur);
+    const bool change = bits != garde;
+    garde = bits;
+    return change;
+}
+
 // Worked out again as soon as one of the design values it comes from differs, bit for bit, from
 // those of the last ray traced on this thread: the editor and the tests change the design at any
 // time, and the divisions cost more than the comparison.
@@ -104,26 +113,20 @@ const TLamePreparee& LamePreparee(double k)
     const auto& c = in.CoefficientsAspheriquesLame;
     const auto& vert = Groupe.IndiceVertGroupe;
     const auto& trace = Groupe.IndiceTraceGroupe;
-    constexpr std::size_t Valeurs = 12;
-    const std::array<double, Valeurs> valeurs{Validite.InstrumentValide ? 1.0 : 0.0, k, in.DiametreEntree,
-                                              in.RayonCourburePrimaire, in.CoefficientK, c[0], c[1], c[2],
-                                              vert[0], vert[1], trace[0], trace[1]};
-    thread_local std::array<std::uint64_t, Valeurs> derniere{};
+    thread_local std::array<std::uint64_t, 12> derniere{};
     thread_local bool faite = false;
     thread_local TLamePreparee lame{};
-    std::array<std::uint64_t, Valeurs> cle;
-    std::uint64_t difference = faite ? 0 : 1;
-    for (std::size_t i = 0; i < Valeurs; ++i)
-    {
-        cle[i] = std::bit_cast<std::uint64_t>(valeurs[i]);
-        difference |= cle[i] ^ derniere[i];
-    }
-    if (difference != 0)
+    // Every value compared and kept, without stopping at the first that differs.
+    const bool change = !faite | Change(Validite.InstrumentValide ? 1.0 : 0.0, derniere[0]) | Change(k, derniere[1]) |
+                        Change(in.DiametreEntree, derniere[2]) | Change(in.RayonCourburePrimaire, derniere[3]) |
+                        Change(in.CoefficientK, derniere[4]) | Change(c[0], derniere[5]) |
+                        Change(c[1], derniere[6]) | Change(c[2], derniere[7]) | Change(vert[0], derniere[8]) |
+                        Change(vert[1], derniere[9]) | Change(trace[0], derniere[10]) | Change(trace[1], derniere[11]);
+    if (change)
     {
         lame.profil = PrepareProfil(k);
         lame.rapportAvant = static_cast<double>(trace[0]) / static_cast<double>(trace[1]);
         lame.rapportArriere = static_cast<double>(trace[1]) / static_cast<double>(trace[0]);
-        derniere = cle;
         faite = true;
     }
     return lame;
@@ -317,6 +320,15 @@ void TesteObstructionSchmidt()
     }
 }
 
+// The spherical primary met from the plate. The call takes its point and direction as six values, so
+// that the two vectors the primary's routine receives in memory are written there whole, from
+// registers: built by the crossing itself they were first stored value by value and then copied by
+// wider loads, each of which had to wait for those stores to complete.
+[[gnu::noinline]] bool RefleteMiroir(double px, double py, double pz, double dx, double dy, double dz)
+{
+    return RefleteMiroirSpherique({px, py, pz}, {dx, dy, dz}, false);
+}
+
 } // namespace
 
 double FlecheLame(double h)
@@ -361,7 +373,7 @@ bool TraceLameEtMiroir()
         r.RayonBloque = true;
         return false;
     }
-    if (!RefleteMiroirSpherique(lame.point, lame.direction, false))
+    if (!RefleteMiroir(lame.point.x, lame.point.y, lame.point.z, lame.direction.x, lame.direction.y, lame.direction.z))
         return false;
     if (r.EstRayonReference)
     {
