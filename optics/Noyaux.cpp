@@ -173,13 +173,6 @@ void EnregistreDispositif(TRayon& r, int i, double x, double carre)
     r.CarreDistanceAxeMaximal[i] = std::max(r.CarreDistanceAxeMaximal[i], carre);
 }
 
-// The Klevtsov group's clear apertures count as the device's.
-void TesteBordKlevtsov(double carre, int i)
-{
-    Rayon.ArretDispositif |= (carre > Groupe.CarreDemiDiametreGroupe[i]);
-    Rayon.RayonBloque |= Rayon.ArretDispositif;
-}
-
 // Reflected and incoming rays at the plane z = `cote` of the primary's frame (block A).
 double CarreAuPlan(TVecteur p, TVecteur d, double cote)
 {
@@ -668,83 +661,107 @@ void TraverseGroupe(int nombre)
 
 namespace {
 
-void RefracteSphereKlevtsov(int i, bool retour)
+// Klevtsov row i on the ray held in `point` and `d`, direction as LRayon..: false when the row loses
+// the ray, `point` and `d` then left as they were before the row. On the way back from the
+// secondary the frame is mirrored: the surface's centre, radius and vertex change sign. `arret` and
+// `bloque` gather ArretDispositif and RayonBloque: the group's clear apertures count as the device's.
+template <bool retour>
+[[gnu::always_inline]] inline bool PasKlevtsov(TRayon& r, int i, bool sphere, TVecteur& point, TVecteur& d,
+                                               bool& arret, bool& bloque)
 {
-    TRayon& r = Rayon;
-    if (!Validite.InstrumentValide || r.RayonPerdu)
-        return;
-    TVecteur point = PointRayon();
-    TVecteur d = DirectionRayon();
-    // On the way back the frame is mirrored: the surface's centre and radius change sign.
     const double signe = retour ? -1.0 : 1.0;
     const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
     const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
-    const TIssue issue = TraverseSphere(Rayon, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i],
-                                        Rapport(indice, indiceSuivant), [&](TVecteur q) {
-                                            const double carre = q.x * q.x + q.y * q.y;
-                                            (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = q.x;
-                                            (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] =
-                                                carre;
-                                            TesteBordKlevtsov(carre, i);
-                                        });
-    if (issue == TIssue::Manque)
+    const double rapport = Rapport(indice, indiceSuivant);
+    const auto enregistre = [&](double x, double carre) {
+        (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = x;
+        (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
+        arret |= carre > Groupe.CarreDemiDiametreGroupe[i];
+        bloque |= arret;
+    };
+    if (sphere)
     {
-        Perd();
+        const TIssue issue =
+            TraverseSphere(r, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], rapport,
+                           [&](TVecteur q) { enregistre(q.x, q.x * q.x + q.y * q.y); });
+        if (issue == TIssue::Refracte)
+            return true;
+        bloque |= issue == TIssue::Manque;
+        r.RayonPerdu = true;
+        return false;
     }
-    else if (issue == TIssue::ReflexionTotale)
+    // The ray's point is left on the refracted ray 100 mm beyond the plane.
+    TVecteur h;
+    if (!CoupePlan(point, d, signe * Groupe.SommetGroupe[i], h))
+    {
+        bloque = true;
+        r.RayonPerdu = true;
+        return false;
+    }
+    enregistre(h.x, h.x * h.x + h.y * h.y);
+    if (!RefracteAuPlan(d, rapport))
     {
         r.RayonPerdu = true;
+        return false;
     }
-    else
-    {
-        PoseRayon(point, d);
-    }
+    point = h + (100.0 / d.z) * d;
+    return true;
 }
 
-// The ray's point is left on the refracted ray 100 mm beyond the plane.
-void RefractePlanKlevtsov(int i, bool retour)
+// Rows `premiere`..`derniere` in turn, a sphere where `estSphere`(row), on the ray held in
+// registers and stored once, where it stopped. False when the ray is lost.
+template <bool retour, class FEstSphere>
+bool TraverseKlevtsov(int premiere, int derniere, FEstSphere estSphere)
 {
     TRayon& r = Rayon;
     if (!Validite.InstrumentValide || r.RayonPerdu)
-        return;
+        return !r.RayonPerdu;
+    TVecteur point = PointRayon();
     TVecteur d = DirectionRayon();
-    TVecteur h;
-    if (!CoupePlan(PointRayon(), d, retour ? -Groupe.SommetGroupe[i] : Groupe.SommetGroupe[i], h))
-    {
-        Perd();
-        return;
-    }
-    const double carre = h.x * h.x + h.y * h.y;
-    (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = h.x;
-    (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
-    TesteBordKlevtsov(carre, i);
-    const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
-    const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
-    if (!RefracteAuPlan(d, Rapport(indice, indiceSuivant)))
-    {
-        r.RayonPerdu = true;
-        return;
-    }
-    PoseRayon(h + (100.0 / d.z) * d, d);
+    bool arret = r.ArretDispositif;
+    bool bloque = r.RayonBloque;
+    const int pas = derniere < premiere ? -1 : 1;
+    bool passe = true;
+    for (int i = premiere; passe && i != derniere + pas; i += pas)
+        passe = PasKlevtsov<retour>(r, i, estSphere(i), point, d, arret, bloque);
+    r.ArretDispositif = arret;
+    r.RayonBloque = bloque;
+    PoseRayon(point, d);
+    return passe;
 }
+
+constexpr auto Sphere = [](int) { return true; };
+constexpr auto Plan = [](int) { return false; };
+constexpr auto SphereDuGroupe = [](int i) { return Groupe.RayonGroupe[i] < SeuilRayonPlan; };
 
 } // namespace
 
 void RefracteSphereKlevtsovAller(int i)
 {
-    RefracteSphereKlevtsov(i, false);
+    TraverseKlevtsov<false>(i, i, Sphere);
 }
 void RefractePlanKlevtsovAller(int i)
 {
-    RefractePlanKlevtsov(i, false);
+    TraverseKlevtsov<false>(i, i, Plan);
 }
 void RefracteSphereKlevtsovRetour(int i)
 {
-    RefracteSphereKlevtsov(i, true);
+    TraverseKlevtsov<true>(i, i, Sphere);
 }
 void RefractePlanKlevtsovRetour(int i)
 {
-    RefractePlanKlevtsov(i, true);
+    TraverseKlevtsov<true>(i, i, Plan);
+}
+
+bool TraverseGroupeKlevtsovAller()
+{
+    const int n = NombreSurfacesGroupe();
+    return n < 1 || TraverseKlevtsov<false>(1, n, SphereDuGroupe);
+}
+bool TraverseGroupeKlevtsovRetour()
+{
+    const int n = NombreSurfacesGroupe();
+    return n < 1 || TraverseKlevtsov<true>(n, 1, SphereDuGroupe);
 }
 
 // ---- Meridional rim ray ----

@@ -59,6 +59,10 @@ void RefracteSphereKlevtsovAller(int i);
 void RefractePlanKlevtsovAller(int i);
 void RefracteSphereKlevtsovRetour(int i);
 void RefractePlanKlevtsovRetour(int i);
+// Rows 1..N towards the secondary, or N..1 back from it, each by its kernel above, up to the first
+// row that loses the ray. False when the ray is lost.
+bool TraverseGroupeKlevtsovAller();
+bool TraverseGroupeKlevtsovRetour();
 // Meridional rim ray through the lens device (y and M left out): records HauteurBord.
 void RefracteSphereBord(int i);
 void RefractePlanBord(int i);

@@ -13,36 +13,13 @@ void TraceKlevtsov()
     TRayon& r = Rayon;
     RefleteMiroirPrimaire();
     TesteEntreeTrou();
-    const int n = NombreSurfacesGroupe();
-    for (int i = 1; i <= n; ++i)
-    {
-        if (Groupe.RayonGroupe[i] < SeuilRayonPlan)
-        {
-            RefracteSphereKlevtsovAller(i);
-        }
-        else
-        {
-            RefractePlanKlevtsovAller(i);
-        }
-        if (r.RayonPerdu)
-            return;
-    }
+    if (!TraverseGroupeKlevtsovAller())
+        return;
     TVecteur impact;
     if (!RefleteSecondaire(Groupe.CentreGroupe[0], TFormeSecondaire::Convexe, false, impact))
         return;
     r.HauteurGroupeAller[0] = impact.x;
-    for (int i = n; i >= 1; --i)
-    {
-        if (Groupe.RayonGroupe[i] < SeuilRayonPlan)
-        {
-            RefracteSphereKlevtsovRetour(i);
-        }
-        else
-        {
-            RefractePlanKlevtsovRetour(i);
-        }
-        if (r.RayonPerdu)
-            return;
-    }
+    if (!TraverseGroupeKlevtsovRetour())
+        return;
     TesteBordTrou();
 }
