@@ -18,13 +18,12 @@ enum class TIssue
 };
 
 // Crossing of the line P + t D (P relative to the centre, D a unit vector) with the sphere of
-// radius `rayon`: the first crossing for a surface convex towards the light (R > 0), the second for
-// a concave one. `discriminant` receives a quarter of b^2 - 4c (b = 2 P.D) and `racine` its root.
-[[gnu::always_inline]] inline bool CoupeSphere(TVecteur p, TVecteur d, double rayon, TVecteur& impact,
-                                               double& discriminant, double& racine)
+// radius `rayon`, from half of b = 2 P.D and c = P.P - R^2: the first crossing for a surface convex
+// towards the light (R > 0), the second for a concave one. `discriminant` receives a quarter of
+// b^2 - 4c and `racine` its root.
+[[gnu::always_inline]] inline bool CoupeSphere(TVecteur p, TVecteur d, double rayon, double demiB, double c,
+                                               TVecteur& impact, double& discriminant, double& racine)
 {
-    const double demiB = Scalaire(p, d);
-    const double c = Scalaire(p, p) - rayon * rayon;
     discriminant = demiB * demiB - c;
     if (discriminant < 0.0)
         return false;
@@ -39,9 +38,10 @@ enum class TIssue
 // U = (n/n') cos I / cos I', gives the same refracted ray; the hit is kept as its point.)
 // Both cosines come from the crossing's discriminant: D.Q = -sign(R) sqrt(discriminant) for a unit
 // D, so cos I = sqrt(discriminant) / |R| and cos^2 I' = 1 - (n/n')^2 (1 - discriminant / R^2).
-// Neither waits for the hit itself, which shortens the chain from one surface to the next.
+// Neither waits for the hit itself, which shortens the chain from one surface to the next. The new
+// direction is (n/n') D + k Q.
 [[gnu::always_inline]] inline bool RefracteEnImpact(TVecteur q, double inverse, double rapport, double discriminant,
-                                                    double racine, TVecteur& d)
+                                                    double racine, TVecteur& d, double& k)
 {
     const double carreRapport = rapport * rapport;
     const double cosR2 = (1.0 - carreRapport) + (carreRapport * inverse * inverse) * discriminant;
@@ -49,7 +49,8 @@ enum class TIssue
         return false;
     const double cosR = std::sqrt(cosR2);
     const double cosI = racine * std::abs(inverse);
-    d = rapport * d + ((rapport * cosI - cosR) * inverse) * q;
+    k = (rapport * cosI - cosR) * inverse;
+    d = rapport * d + k * q;
     return true;
 }
 
@@ -58,40 +59,86 @@ double Rapport(float indice, float indiceSuivant)
     return static_cast<double>(indice) / static_cast<double>(indiceSuivant);
 }
 
+// What the refraction at a sphere leaves for the next sphere of a pass: the new direction is
+// U + k Q, U = (n/n') D and Q the hit relative to the centre. The next sphere's dot products are
+// taken from Q.Q = R^2 and Q.D = -sign(R) sqrt(discriminant), which are known before the new
+// direction, the last link of the chain from one surface to the next.
+struct TSuiteSphere
+{
+    bool valable = false;
+    double centre = 0.0, carreRayon = 0.0, rapport = 0.0, k = 0.0, qd = 0.0, dz = 0.0;
+    TVecteur q{};
+};
+
 // A sphere of radius `rayon` (and its inverse) centred at z = `centre` on the ray's point `point`
 // and direction `d`. `enregistre`(hit relative to the centre) runs between the hit and the
 // refraction, so that an edge is recorded even for a ray that is then totally reflected. On
 // success `point` is the hit, in the pass's frame, and `d` the refracted direction; otherwise both
-// are left as they were.
+// are left as they were. With `suite`, the dot products are taken from the sphere before when the
+// ray comes from it, and `suite` then describes this sphere's refraction.
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
                                                     double inverse, double centre, double rapport,
-                                                    FEnregistre enregistre)
+                                                    TSuiteSphere* suite, FEnregistre enregistre)
 {
-    const TVecteur relatif{point.x, point.y, point.z - centre};
+    TVecteur relatif{point.x, point.y, point.z - centre};
+    double demiB = 0.0;
+    double c = 0.0;
+    if (suite != nullptr && suite->valable)
+    {
+        const double ecart = suite->centre - centre;
+        relatif.z = suite->q.z + ecart;
+        demiB = suite->rapport * (suite->qd + ecart * suite->dz) + suite->k * (suite->carreRayon + ecart * suite->q.z);
+        c = ((suite->carreRayon - rayon * rayon) + ecart * ecart) + (2.0 * ecart) * suite->q.z;
+    }
+    else
+    {
+        demiB = Scalaire(relatif, d);
+        c = Scalaire(relatif, relatif) - rayon * rayon;
+    }
     r.XRelatif = relatif.x;
     r.YRelatif = relatif.y;
     r.ZRelatif = relatif.z;
     TVecteur q;
     double discriminant = 0.0;
     double racine = 0.0;
-    if (!CoupeSphere(relatif, d, rayon, q, discriminant, racine))
+    if (!CoupeSphere(relatif, d, rayon, demiB, c, q, discriminant, racine))
         return TIssue::Manque;
     r.XImpact = q.x;
     r.YImpact = q.y;
     r.ZImpact = q.z;
     enregistre(q);
-    if (!RefracteEnImpact(q, inverse, rapport, discriminant, racine, d))
+    const double dz = d.z;
+    double k = 0.0;
+    if (!RefracteEnImpact(q, inverse, rapport, discriminant, racine, d, k))
         return TIssue::ReflexionTotale;
+    if (suite != nullptr)
+        *suite = {true, centre, rayon * rayon, rapport, k, -std::copysign(racine, rayon), dz, q};
     point = {q.x, q.y, q.z + centre};
     return TIssue::Refracte;
 }
 
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
+                                                    double inverse, double centre, double rapport,
+                                                    FEnregistre enregistre)
+{
+    return TraverseSphere(r, point, d, rayon, inverse, centre, rapport, nullptr, enregistre);
+}
+
+template <class FEnregistre>
+[[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
+                                                    double centre, double rapport, TSuiteSphere* suite,
+                                                    FEnregistre enregistre)
+{
+    return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, suite, enregistre);
+}
+
+template <class FEnregistre>
+[[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
                                                     double centre, double rapport, FEnregistre enregistre)
 {
-    return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, enregistre);
+    return TraverseSphere(r, point, d, rayon, centre, rapport, nullptr, enregistre);
 }
 
 // Hit of the line with the plane z = `cote`; false when the ray does not travel towards it.
@@ -524,15 +571,16 @@ namespace {
 // Group row i on the ray held in `point` and `d`, direction as LIncident..: false when the row loses
 // the ray (its flags then say how), `point` and `d` left as they were before the row. `arret`
 // gathers the edge flag ArretGroupe, on x alone.
-[[gnu::always_inline]] inline bool PasSphereGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret)
+[[gnu::always_inline]] inline bool PasSphereGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret,
+                                                   TSuiteSphere& suite)
 {
     const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
-    const TIssue issue =
-        TraverseSphere(r, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, [&](TVecteur q) {
-            r.HauteurGroupeAller[i] = q.x;
-            r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
-            arret |= q.x * q.x > Groupe.CarreDemiDiametreGroupe[i];
-        });
+    const TIssue issue = TraverseSphere(r, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, &suite,
+                                        [&](TVecteur q) {
+                                            r.HauteurGroupeAller[i] = q.x;
+                                            r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
+                                            arret |= q.x * q.x > Groupe.CarreDemiDiametreGroupe[i];
+                                        });
     if (issue == TIssue::Manque)
     {
         Perd();
@@ -548,8 +596,10 @@ namespace {
 
 // The ray's point is left on the refracted ray at the z it had before, exactly on the ray's own line.
 // A diaphragm of the group only records its hit and its edge.
-[[gnu::always_inline]] inline bool PasPlanGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret)
+[[gnu::always_inline]] inline bool PasPlanGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret,
+                                                 TSuiteSphere& suite)
 {
+    suite.valable = false;
     TVecteur h;
     if (!CoupePlan(point, d, Groupe.SommetGroupe[i], h))
     {
@@ -581,7 +631,8 @@ void PasGroupeSeul(int i, FPas pas)
     TVecteur point = PointRayon();
     TVecteur d = DirectionIncidente();
     bool arret = r.ArretGroupe;
-    const bool passe = pas(r, i, point, d, arret);
+    TSuiteSphere suite;
+    const bool passe = pas(r, i, point, d, arret, suite);
     r.ArretGroupe = arret;
     if (passe)
         PoseRayonIncident(point, d);
@@ -616,18 +667,19 @@ template <class FCote>
     {
         bool arret = r.ArretGroupe;
         const bool bloque = r.RayonBloque;
+        TSuiteSphere suite;
         for (; i <= nombre; ++i)
         {
             double z = 0.0;
             if (Groupe.RayonGroupe[i] < SeuilRayonPlan)
             {
-                if (!PasSphereGroupe(r, i, point, d, arret))
+                if (!PasSphereGroupe(r, i, point, d, arret, suite))
                     break;
                 z = point.z;
             }
             else
             {
-                if (!PasPlanGroupe(r, i, point, d, arret))
+                if (!PasPlanGroupe(r, i, point, d, arret, suite))
                     break;
                 z = Groupe.SommetGroupe[i];
             }
