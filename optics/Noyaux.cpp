@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "optics/DeuxVoies.h"
 #include "optics/Modele.h"
@@ -891,24 +892,57 @@ TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, doub
             terme((1.0 + k2) / 16.0, inverseR5),
             inverse,
             terme((1.0 + k) / 2.0, inverseR3),
-            terme(3.0 * (1.0 + k2) / 8.0, inverseR5)};
+            terme(3.0 * (1.0 + k2) / 8.0, inverseR5),
+            k};
 }
+
+namespace {
+
+// The series' coefficients of the last mirror of each kind worked out on this thread, with the bits
+// of the design values they came from. The design may change between any two rays, so they are
+// reused only while those values are the very same bits; every other ray is spared the divisions.
+template <std::size_t N>
+struct TMiroirRetenu
+{
+    std::array<double, N> donnees{};
+    TMiroir miroir{};
+    bool rempli = false;
+};
+
+template <std::size_t N, typename Calcul>
+TMiroir Retient(TMiroirRetenu<N>& retenu, const std::array<double, N>& donnees, Calcul calcule)
+{
+    if (!retenu.rempli || std::memcmp(retenu.donnees.data(), donnees.data(), sizeof donnees) != 0) [[unlikely]]
+        retenu = {donnees, calcule(), true};
+    return retenu.miroir;
+}
+
+constinit thread_local TMiroirRetenu<5> PrimaireRetenu;
+constinit thread_local TMiroirRetenu<3> SecondaireRetenu;
+
+} // namespace
 
 TMiroir MiroirPrimaire()
 {
     const TInstrument& in = Instrument;
-    return FormeMiroir(in.RayonCourburePrimaire, 1.0 / in.RayonPrimaireCube, 1.0 / in.RayonPrimairePuissance5,
-                       in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2);
+    const std::array<double, 5> donnees{in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
+                                        in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2};
+    return Retient(PrimaireRetenu, donnees, [&] {
+        return FormeMiroir(donnees[0], 1.0 / donnees[1], 1.0 / donnees[2], donnees[3], donnees[4]);
+    });
 }
 
 TMiroir MiroirSecondaire()
 {
     const TInstrument& in = Instrument;
-    const double r = in.RayonCourbureSecondaire;
-    const double inverse = 1.0 / r;
-    const double inverse3 = inverse * inverse * inverse;
-    return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, in.CoefficientDeformationSecondaire,
-                       in.CoefficientDeformationSecondaire2);
+    const std::array<double, 3> donnees{in.RayonCourbureSecondaire, in.CoefficientDeformationSecondaire,
+                                        in.CoefficientDeformationSecondaire2};
+    return Retient(SecondaireRetenu, donnees, [&] {
+        const double r = donnees[0];
+        const double inverse = 1.0 / r;
+        const double inverse3 = inverse * inverse * inverse;
+        return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, donnees[1], donnees[2]);
+    });
 }
 
 // Both series are summed as two halves worked out side by side, h^2 c2 + h^4 (c4 + h^2 c6), which
@@ -930,8 +964,11 @@ double InverseFacteurNormale(const TMiroir& m, double h2)
 namespace {
 
 // Also gives, at the settled hit, h^2 and the slope factor `signe` / a that the search worked out.
+// `inverseDepart`, when not zero, is the first step's inverse divisor, worked out beside the first
+// point rather than after it.
 [[gnu::always_inline]] inline bool ChercheImpact(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double& t,
-                                                 TVecteur& impact, double& carre, double& pente)
+                                                 TVecteur& impact, double& carre, double& pente,
+                                                 double inverseDepart = 0.0)
 {
     const double cote = signe * miroir.R;
     const double a2 = signe * miroir.Fleche2;
@@ -950,7 +987,8 @@ namespace {
     // land within the tolerance, so the divisor has barely moved since, and the last step, itself
     // the size of a rounding error, comes out the same; the division, the longest wait of a step,
     // is then no longer on the way to the hit.
-    double inverse = 0.0;
+    double inverse = inverseDepart;
+    const bool inverseConnu = inverseDepart != 0.0;
     bool atteint = false;
     for (int pas = 0; pas < PasMaximauxFleche; ++pas)
     {
@@ -961,7 +999,7 @@ namespace {
         if (!std::isfinite(ecart))
             break;
         const bool dedans = std::abs(ecart) <= ToleranceFleche;
-        if (pas == 0 || !dedans)
+        if (pas == 0 ? !inverseConnu : !dedans)
             inverse = inverseDiviseur(q, h2);
         parcours += ecart * inverse;
         if (dedans)
@@ -982,6 +1020,36 @@ namespace {
     return atteint;
 }
 
+// The first point of the search on a secondary: the ray's crossing with the conic the series
+// expands, |q|^2 - R^2 + K w^2 = 0 with w = R - signe z the sag from the vertex. The series follows
+// its conic to the sixth order when K2 is the conic's (and the sphere to the sixth when K = K2 = 0),
+// so that the gap there is already within the tolerance; otherwise one step takes it there. The
+// step's divisor there comes from the conic's root: the gap of the conic moves with t at the rate
+// -racine / (R - (1+K) w), which the division by the root, started as soon as the root is, gives
+// before the gap is known. False when the conic is not crossed (then the sphere's crossing serves).
+// `demiB` and `c` are the sphere's: p.d and |p|^2 - R^2.
+bool DepartSurConique(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double demiB, double c,
+                      double& t, double& inverse)
+{
+    const double k = miroir.Conique;
+    const double w0 = miroir.R - signe * p.z;
+    const double wd = -signe * d.z;
+    const double a = 1.0 + k * (wd * wd);
+    const double inverseA = 1.0 / a;
+    const double b = demiB + k * (w0 * wd);
+    const double cc = c + k * (w0 * w0);
+    const double discriminant = b * b - a * cc;
+    // A conic nearly a paraboloid along the ray (a near zero) sends its other root far away and
+    // leaves this one to a difference of nearly equal numbers: the sphere is the better start then.
+    if (!(discriminant > 0.0) || !(std::abs(a) >= 0.25))
+        return false;
+    const double racine = std::sqrt(discriminant);
+    // The root whose conic rises along the ray as the sphere's does.
+    t = (signe * racine - b) * inverseA;
+    inverse = (miroir.R - (1.0 + k) * (w0 + t * wd)) / racine;
+    return true;
+}
+
 // `d` reflected about the normal (x s, y s, 1) of a mirror series at the hit (x, y), s the slope
 // factor 1/a with its sign and h2 = x^2 + y^2: (2 d.n / n.n) n - d. The two sums are taken as
 // n.n = 1 + s^2 h2 and d.n = d_z + s (x d_x + y d_y), which wait on s alone, not on n.
@@ -997,7 +1065,15 @@ TVecteur RefleteSurSerie(TVecteur d, double x, double y, double h2, double s)
 
 // ---- Mirror blocks ----
 
-void RefleteMiroirPrimaire()
+namespace {
+
+// The ray leaving a mirror, as the block also writes it into the ray record.
+struct TRayonReflechi
+{
+    TVecteur point, direction;
+};
+
+[[gnu::always_inline]] inline TRayonReflechi ReflechitPrimaire()
 {
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
@@ -1024,7 +1100,7 @@ void RefleteMiroirPrimaire()
     if (r.EstRayonReference)
     {
         r.RayonBloque = false;
-        return;
+        return {depart, d};
     }
     if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0)
     {
@@ -1039,6 +1115,14 @@ void RefleteMiroirPrimaire()
     {
         r.RayonBloque = false;
     }
+    return {depart, d};
+}
+
+} // namespace
+
+void RefleteMiroirPrimaire()
+{
+    ReflechitPrimaire();
 }
 
 void TesteEntreeTrou()
@@ -1051,14 +1135,17 @@ void TesteEntreeTrou()
     r.RayonBloque |= r.DansTrouCentral;
 }
 
-bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact)
+namespace {
+
+[[gnu::always_inline]] inline bool ReflechitSecondaire(TRayonReflechi incident, double centre, TFormeSecondaire forme,
+                                                       bool chercheFleche, TVecteur& impact)
 {
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
     const TMiroir miroir = MiroirSecondaire();
     // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
-    const TVecteur p{r.XRayon, r.YRayon, centre - r.ZRayon};
-    const TVecteur d{-r.LRayon, -r.MRayon, r.NRayon};
+    const TVecteur p{incident.point.x, incident.point.y, centre - incident.point.z};
+    const TVecteur d{-incident.direction.x, -incident.direction.y, incident.direction.z};
     // Half of b and a quarter of the discriminant: the same root, without the scalings by 2 and 4.
     const double demiB = Scalaire(p, d);
     const double c = Scalaire(p, p) - miroir.R * miroir.R;
@@ -1069,12 +1156,17 @@ bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche
         return false;
     }
     const double signe = forme == TFormeSecondaire::Concave ? -1.0 : 1.0;
-    const double racine = std::sqrt(discriminant);
-    double t = forme == TFormeSecondaire::Concave ? -demiB - racine : -demiB + racine;
+    double t = 0.0;
+    double inverse = 0.0;
+    if (!chercheFleche || !DepartSurConique(miroir, signe, p, d, demiB, c, t, inverse)) [[unlikely]]
+    {
+        const double racine = std::sqrt(discriminant);
+        t = forme == TFormeSecondaire::Concave ? -demiB - racine : -demiB + racine;
+    }
     TVecteur q = p + t * d;
     double h2 = q.x * q.x + q.y * q.y;
     double pente = signe * InverseFacteurNormale(miroir, h2);
-    if (chercheFleche && !ChercheImpact(miroir, signe, p, d, t, q, h2, pente))
+    if (chercheFleche && !ChercheImpact(miroir, signe, p, d, t, q, h2, pente, inverse))
     {
         Perd();
         return false;
@@ -1100,6 +1192,23 @@ bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche
     }
     PoseRayon({q.x, q.y, q.z - centre}, direction);
     return true;
+}
+
+} // namespace
+
+bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact)
+{
+    return ReflechitSecondaire({PointRayon(), DirectionRayon()}, centre, forme, chercheFleche, impact);
+}
+
+// The primary hands its ray to the secondary in registers: read back from the ray record, where it
+// was written in other pieces than the reads take, it would wait for the writes to reach the cache.
+bool RefleteMiroirs(double centre, TFormeSecondaire forme, bool testeTrouEntree, TVecteur& impact)
+{
+    const TRayonReflechi incident = ReflechitPrimaire();
+    if (testeTrouEntree)
+        TesteEntreeTrou();
+    return ReflechitSecondaire(incident, centre, forme, true, impact);
 }
 
 namespace {

@@ -75,10 +75,12 @@ struct TMiroir
     double R;
     double Fleche2, Fleche4, Fleche6; // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
     double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
+    double Conique; // K as the series takes it: the conic it expands, where a search for the hit starts
 };
 TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2);
-TMiroir MiroirPrimaire(); // with the cached powers of R1
-TMiroir MiroirSecondaire(); // powers of R2 computed on the spot
+// Kept from ray to ray while the design values they come from stay the same bits.
+TMiroir MiroirPrimaire(); // from the cached powers of R1
+TMiroir MiroirSecondaire(); // from powers of R2 of its own
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // 1 / a, a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
 double InverseFacteurNormale(const TMiroir& miroir, double h2);
@@ -120,6 +122,9 @@ enum class TFormeSecondaire
 // frame (z' = centre - z). False when the secondary is missed or its hit does not settle: the ray
 // is then blocked and lost.
 bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact);
+// The two-mirror forms' first blocks in turn: RefleteMiroirPrimaire, TesteEntreeTrou when asked, and
+// RefleteSecondaire with the search on the series.
+bool RefleteMiroirs(double centre, TFormeSecondaire forme, bool testeTrouEntree, TVecteur& impact);
 
 // z of the primary's plane in the exit frame of the Cassegrain forms.
 double PlanDuTrou();

@@ -8,10 +8,8 @@
 
 void TraceCassegrain()
 {
-    RefleteMiroirPrimaire();
-    TesteEntreeTrou();
     TVecteur impact;
-    if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact))
+    if (!RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact))
         return;
     TesteBordTrou();
 }

@@ -7,10 +7,8 @@
 
 void TraceGregory()
 {
-    RefleteMiroirPrimaire();
-    TesteEntreeTrou();
     TVecteur impact;
-    if (!RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact))
+    if (!RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact))
         return;
     TesteBordTrouGregory();
     TesteBordTrou();

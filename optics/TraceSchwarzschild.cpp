@@ -8,7 +8,6 @@
 
 void TraceSchwarzschild()
 {
-    RefleteMiroirPrimaire();
     TVecteur impact;
-    RefleteSecondaire(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact);
+    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, false, impact);
 }

@@ -528,4 +528,58 @@ TEST(MiroirSerie, LImpactSurUneSerieTombeSurLaSerieAuPicometre)
     }
 }
 
+TEST(MiroirSerie, LImpactSurUnSecondaireTombeSurLaSerieAuPicometre)
+{
+    // The secondary's search starts on the conic the series expands: series that follow their conic, series that
+    // depart from it (no sixth-order term), and a paraboloid, whose conic runs nearly along the rays, convex and
+    // concave, must all end on the series.
+    struct TCas
+    {
+        const char* Nom;
+        double R, K, K2;
+    };
+    const TCas cas[] = {
+        {"hyperbolique", 640.0, -2.7778, (1 - 2.7778) * (1 - 2.7778) - 1},
+        {"hyperbolique sans sixième ordre", 640.0, -3.1676, -1.0},
+        {"parabolique", 640.0, -1.0, -1.0},
+        {"sphérique", 640.0, 0.0, 0.0},
+        {"ellipsoïdale", 640.0, -0.36, 0.64 * 0.64 - 1},
+        {"oblate", 1670.0, 1.97, -66.25},
+    };
+    for (const TCas& c : cas)
+    {
+        for (const TFormeSecondaire forme : {TFormeSecondaire::Convexe, TFormeSecondaire::Concave})
+        {
+            SCOPED_TRACE(std::string(c.Nom) + (forme == TFormeSecondaire::Convexe ? " convexe" : " concave"));
+            ReinitialiseProgramme();
+            Instrument.RayonCourbureSecondaire = c.R;
+            Instrument.CoefficientDeformationSecondaire = c.K;
+            Instrument.CoefficientDeformationSecondaire2 = c.K2;
+            const double signe = forme == TFormeSecondaire::Convexe ? 1.0 : -1.0;
+            // The vertex 700 above the ray's start: z' = signe R there, z' = centre - z.
+            const double centre = 700.0 + signe * c.R;
+            for (const double x : {2.0, 15.0, 30.0})
+            {
+                const TVecteur d = Unitaire({-x / 1500.0, 0.001, 1.0});
+                Rayon.EstRayonReference = true;
+                Rayon.XRayon = x;
+                Rayon.YRayon = 0.7;
+                Rayon.ZRayon = 0.0;
+                Rayon.LRayon = d.x;
+                Rayon.MRayon = d.y;
+                Rayon.NRayon = d.z;
+                TVecteur impact{};
+                ASSERT_TRUE(RefleteSecondaire(centre, forme, true, impact));
+                const double h2 = impact.x * impact.x + impact.y * impact.y;
+                const double z = h2 / (2 * c.R) + (1 + c.K) * h2 * h2 / (8 * std::pow(c.R, 3)) +
+                                 (1 + c.K2) * h2 * h2 * h2 / (16 * std::pow(c.R, 5));
+                EXPECT_NEAR(signe * (signe * c.R - impact.z), z, 1e-12);
+                // On the ray: the hit's offset from the start is along the direction of travel.
+                const double t = (centre - impact.z) / d.z;
+                EXPECT_NEAR(impact.x, x + t * d.x, 1e-9);
+            }
+        }
+    }
+}
+
 } // namespace
