@@ -103,8 +103,22 @@ template <class FEnregistre>
     TVecteur q;
     double discriminant = 0.0;
     double racine = 0.0;
-    if (!CoupeSphere(relatif, d, rayon, demiB, c, q, discriminant, racine))
+    if (suite != nullptr)
+    {
+        // The nearest point of the line to the centre, less the root along D: it waits for the
+        // root by a product and a difference only.
+        discriminant = demiB * demiB - c;
+        if (discriminant < 0.0)
+            return TIssue::Manque;
+        const TVecteur proche = relatif - demiB * d;
+        const TVecteur signeD = std::copysign(1.0, rayon) * d;
+        racine = std::sqrt(discriminant);
+        q = proche - racine * signeD;
+    }
+    else if (!CoupeSphere(relatif, d, rayon, demiB, c, q, discriminant, racine))
+    {
         return TIssue::Manque;
+    }
     r.XImpact = q.x;
     r.YImpact = q.y;
     r.ZImpact = q.z;
