@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "optics/Modele.h"
@@ -517,6 +519,47 @@ TEST(PassesSchmidt, LeProfilDeLaLameEtSaPente)
     Validite.InstrumentValide = false;
     EXPECT_EQ(FlecheLame(50), 1.0);
     EXPECT_EQ(PenteLame(50), 1.0);
+}
+
+// The plate's outgoing ray near the edge and off axis, where every term of the profile counts.
+std::vector<double> RayonSortantDeLaLame()
+{
+    Lance(95, 10, 0.01, false);
+    TraceRayon();
+    return {Rayon.ZDepart, Rayon.XRayon, Rayon.YRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+}
+
+// The tracer keeps what it works out of the plate from ray to ray: any change to the design must
+// reach the next ray as it reaches a thread that has never traced (and so keeps nothing).
+TEST(PassesSchmidt, LaLameSuitChaqueChangementDuDessin)
+{
+    const std::vector<std::pair<const char*, void (*)()>> changements = {
+        {"K", [] { Instrument.CoefficientK = 1.4; }},
+        {"c10", [] { Instrument.CoefficientsAspheriquesLame[0] = 150; }},
+        {"c12", [] { Instrument.CoefficientsAspheriquesLame[1] = 60; }},
+        {"c14", [] { Instrument.CoefficientsAspheriquesLame[2] = -90; }},
+        {"coefficient", [] { Instrument.CoefficientDeformationLame = 1.1; }},
+        {"partage", [] { Instrument.ProfilLame = ProfilPartage; }},
+        {"diametre", [] { Instrument.DiametreEntree = 210; }},
+        {"rayon", [] { Instrument.RayonCourburePrimaire = 1990; }},
+        {"verre vert", [] { Groupe.IndiceVertGroupe[1] = 1.52f; }},
+        {"air vert", [] { Groupe.IndiceVertGroupe[0] = 1.0f; }},
+        {"verre trace", [] { Groupe.IndiceTraceGroupe[1] = 1.53f; }},
+        {"air trace", [] { Groupe.IndiceTraceGroupe[0] = 1.0f; }},
+        {"invalide", [] { Validite.InstrumentValide = false; }},
+    };
+    for (const auto& [nom, change] : changements)
+    {
+        SCOPED_TRACE(nom);
+        Schmidt(ProfilAvant, 1);
+        const std::vector<double> avant = RayonSortantDeLaLame();
+        change();
+        const std::vector<double> apres = RayonSortantDeLaLame();
+        std::vector<double> neuf;
+        std::thread([&neuf] { neuf = RayonSortantDeLaLame(); }).join();
+        EXPECT_EQ(apres, neuf);
+        EXPECT_NE(apres, avant);
+    }
 }
 
 TEST(PassesSchmidt, SansLameLeMiroirEstAtteintDepuisLaPupille)
