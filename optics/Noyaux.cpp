@@ -734,7 +734,7 @@ namespace {
 // `bloque` gather ArretDispositif and RayonBloque: the group's clear apertures count as the device's.
 template <bool retour>
 [[gnu::always_inline]] inline bool PasKlevtsov(TRayon& r, int i, bool sphere, TVecteur& point, TVecteur& d,
-                                               bool& arret, bool& bloque)
+                                               bool& arret, bool& bloque, TSuiteSphere& suite)
 {
     const double signe = retour ? -1.0 : 1.0;
     const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
@@ -749,7 +749,7 @@ template <bool retour>
     if (sphere)
     {
         const TIssue issue =
-            TraverseSphere(r, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], rapport,
+            TraverseSphere(r, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], rapport, &suite,
                            [&](TVecteur q) { enregistre(q.x, q.x * q.x + q.y * q.y); });
         if (issue == TIssue::Refracte)
             return true;
@@ -758,6 +758,7 @@ template <bool retour>
         return false;
     }
     // The ray's point is left on the refracted ray 100 mm beyond the plane.
+    suite.valable = false;
     TVecteur h;
     if (!CoupePlan(point, d, signe * Groupe.SommetGroupe[i], h))
     {
@@ -788,9 +789,10 @@ bool TraverseKlevtsov(int premiere, int derniere, FEstSphere estSphere)
     bool arret = r.ArretDispositif;
     bool bloque = r.RayonBloque;
     const int pas = derniere < premiere ? -1 : 1;
+    TSuiteSphere suite;
     bool passe = true;
     for (int i = premiere; passe && i != derniere + pas; i += pas)
-        passe = PasKlevtsov<retour>(r, i, estSphere(i), point, d, arret, bloque);
+        passe = PasKlevtsov<retour>(r, i, estSphere(i), point, d, arret, bloque, suite);
     r.ArretDispositif = arret;
     r.RayonBloque = bloque;
     PoseRayon(point, d);
