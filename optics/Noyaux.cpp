@@ -925,8 +925,10 @@ struct TMiroirRetenu
     bool rempli = false;
 };
 
+// The blocks read the coefficients where they are kept, with no copy on the way.
 template <std::size_t N, typename Calcul>
-TMiroir Retient(TMiroirRetenu<N>& retenu, const std::array<double, N>& donnees, Calcul calcule)
+[[gnu::always_inline]] inline const TMiroir& Retient(TMiroirRetenu<N>& retenu, const std::array<double, N>& donnees,
+                                                     Calcul calcule)
 {
     if (!retenu.rempli || std::memcmp(retenu.donnees.data(), donnees.data(), sizeof donnees) != 0) [[unlikely]]
         retenu = {donnees, calcule(), true};
@@ -936,9 +938,7 @@ TMiroir Retient(TMiroirRetenu<N>& retenu, const std::array<double, N>& donnees, 
 constinit thread_local TMiroirRetenu<5> PrimaireRetenu;
 constinit thread_local TMiroirRetenu<3> SecondaireRetenu;
 
-} // namespace
-
-TMiroir MiroirPrimaire()
+[[gnu::always_inline]] inline const TMiroir& PrimaireCourant()
 {
     const TInstrument& in = Instrument;
     const std::array<double, 5> donnees{in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
@@ -948,7 +948,7 @@ TMiroir MiroirPrimaire()
     });
 }
 
-TMiroir MiroirSecondaire()
+[[gnu::always_inline]] inline const TMiroir& SecondaireCourant()
 {
     const TInstrument& in = Instrument;
     const std::array<double, 3> donnees{in.RayonCourbureSecondaire, in.CoefficientDeformationSecondaire,
@@ -959,6 +959,18 @@ TMiroir MiroirSecondaire()
         const double inverse3 = inverse * inverse * inverse;
         return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, donnees[1], donnees[2]);
     });
+}
+
+} // namespace
+
+TMiroir MiroirPrimaire()
+{
+    return PrimaireCourant();
+}
+
+TMiroir MiroirSecondaire()
+{
+    return SecondaireCourant();
 }
 
 // Both series are summed as two halves worked out side by side, h^2 c2 + h^4 (c4 + h^2 c6), which
@@ -1044,8 +1056,8 @@ namespace {
 // -racine / (R - (1+K) w), which the division by the root, started as soon as the root is, gives
 // before the gap is known. False when the conic is not crossed (then the sphere's crossing serves).
 // `demiB` and `c` are the sphere's: p.d and |p|^2 - R^2.
-bool DepartSurConique(const TMiroir& miroir, double signe, TVecteur p, TVecteur d, double demiB, double c,
-                      double& t, double& inverse)
+[[gnu::always_inline]] inline bool DepartSurConique(const TMiroir& miroir, double signe, TVecteur p, TVecteur d,
+                                                    double demiB, double c, double& t, double& inverse)
 {
     const double k = miroir.Conique;
     const double w0 = miroir.R - signe * p.z;
@@ -1099,7 +1111,7 @@ struct TRayonReflechi
     const double y = r.YDepart;
     const double h2 = x * x + y * y;
     r.CarreDistanceAxePrimaire = h2;
-    const TMiroir miroir = MiroirPrimaire();
+    const TMiroir& miroir = PrimaireCourant();
     const double z = FlecheMiroir(miroir, h2);
     r.ZDepart = z;
     // The field direction, pointing towards the sky.
@@ -1158,7 +1170,7 @@ namespace {
 {
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
-    const TMiroir miroir = MiroirSecondaire();
+    const TMiroir& miroir = SecondaireCourant();
     // The secondary's frame: z' = centre - z, and D' the direction of travel reversed.
     const TVecteur p{incident.point.x, incident.point.y, centre - incident.point.z};
     const TVecteur d{-incident.direction.x, -incident.direction.y, incident.direction.z};
@@ -1266,7 +1278,14 @@ void TesteBordTrouGregory()
 {
     TRayon& r = Rayon;
     const double trou = Instrument.DiametreTrouCentral;
-    r.ArretBordTrou = CarreAuPlanDuTrou() > trou * trou;
+    const double carre = CarreAuPlanDuTrou();
+    r.ArretBordTrou = carre > trou * trou;
+    r.RayonBloque |= r.ArretBordTrou;
+    // Then TesteBordTrou's test, on the same squared distance.
+    if (!(trou > SeuilDiametreNul))
+        return;
+    r.HauteurTrou = std::sqrt(carre);
+    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
     r.RayonBloque |= r.ArretBordTrou;
 }
 

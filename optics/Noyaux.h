@@ -133,7 +133,7 @@ void TesteBordTrou();
 // Path of the emerging ray from the secondary's hit (secondary frame, centre `centre`) to that plane.
 void MesureDistanceTrou(double centre, TVecteur impact);
 // The Gregory's stricter test, made whatever the hole: the squared distance against the hole's
-// squared diameter, so that without a hole only a ray through the axis passes.
+// squared diameter, so that without a hole only a ray through the axis passes; then TesteBordTrou's.
 void TesteBordTrouGregory();
 
 // The reflected ray's line at z = -DegagementFoyer of the mirror frame falls into the central hole

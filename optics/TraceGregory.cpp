@@ -11,5 +11,4 @@ void TraceGregory()
     if (!RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact))
         return;
     TesteBordTrouGregory();
-    TesteBordTrou();
 }
