@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "optics/DeuxVoies.h"
@@ -583,15 +585,42 @@ void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, i
 
 namespace {
 
+// A sphere's index ratio n/n' and inverse radius as a pass meets it, kept from ray to ray while the
+// values they come from are the same bits: two divisions a surface otherwise, which the crossings'
+// own roots and divisions would queue behind. One entry a row and a way through the group.
+struct TConstantesSphere
+{
+    bool calculees = false;
+    std::uint32_t indice = 0, indiceSuivant = 0;
+    std::uint64_t rayon = 0;
+    double rapport = 0.0, inverse = 0.0;
+};
+using TConstantesGroupe = std::array<TConstantesSphere, NombreMaxDioptresGroupe + 1>;
+thread_local TConstantesGroupe ConstantesAller{};
+thread_local TConstantesGroupe ConstantesRetour{};
+
+[[gnu::always_inline]] inline const TConstantesSphere& ConstantesSphere(TConstantesSphere& c, float indice,
+                                                                      float indiceSuivant, double rayon)
+{
+    const auto bitsIndice = std::bit_cast<std::uint32_t>(indice);
+    const auto bitsSuivant = std::bit_cast<std::uint32_t>(indiceSuivant);
+    const auto bitsRayon = std::bit_cast<std::uint64_t>(rayon);
+    if (!c.calculees || c.indice != bitsIndice || c.indiceSuivant != bitsSuivant || c.rayon != bitsRayon)
+        c = {true, bitsIndice, bitsSuivant, bitsRayon, Rapport(indice, indiceSuivant), 1.0 / rayon};
+    return c;
+}
+
 // Group row i on the ray held in `point` and `d`, direction as LIncident..: false when the row loses
 // the ray (its flags then say how), `point` and `d` left as they were before the row. `arret`
 // gathers the edge flag ArretGroupe, on x alone.
 [[gnu::always_inline]] inline bool PasSphereGroupe(TRayon& r, int i, TVecteur& point, TVecteur& d, bool& arret,
                                                    TSuiteSphere& suite)
 {
-    const double rapport = Rapport(Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i]);
-    const TIssue issue = TraverseSphere(r, point, d, Groupe.RayonGroupe[i], Groupe.CentreGroupe[i], rapport, &suite,
-                                        [&](TVecteur q) {
+    const double rayon = Groupe.RayonGroupe[i];
+    const TConstantesSphere& constantes = ConstantesSphere(
+        ConstantesAller[static_cast<std::size_t>(i)], Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], rayon);
+    const TIssue issue = TraverseSphere(r, point, d, rayon, constantes.inverse, Groupe.CentreGroupe[i],
+                                        constantes.rapport, &suite, [&](TVecteur q) {
                                             r.HauteurGroupeAller[i] = q.x;
                                             r.CarreDistanceAxeGroupe[i] = q.x * q.x + q.y * q.y;
                                             arret |= q.x * q.x > Groupe.CarreDemiDiametreGroupe[i];
@@ -739,7 +768,6 @@ template <bool retour>
     const double signe = retour ? -1.0 : 1.0;
     const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
     const float indiceSuivant = retour ? Groupe.IndiceTraceGroupe[i - 1] : Groupe.IndiceTraceGroupe[i];
-    const double rapport = Rapport(indice, indiceSuivant);
     const auto enregistre = [&](double x, double carre) {
         (retour ? r.HauteurGroupeRetour : r.HauteurGroupeAller)[i] = x;
         (retour ? r.CarreDistanceAxeGroupeRetour : r.CarreDistanceAxeGroupe)[i] = carre;
@@ -748,9 +776,13 @@ template <bool retour>
     };
     if (sphere)
     {
+        const double rayon = signe * Groupe.RayonGroupe[i];
+        const TConstantesSphere& constantes =
+            ConstantesSphere((retour ? ConstantesRetour : ConstantesAller)[static_cast<std::size_t>(i)], indice,
+                             indiceSuivant, rayon);
         const TIssue issue =
-            TraverseSphere(r, point, d, signe * Groupe.RayonGroupe[i], signe * Groupe.CentreGroupe[i], rapport, &suite,
-                           [&](TVecteur q) { enregistre(q.x, q.x * q.x + q.y * q.y); });
+            TraverseSphere(r, point, d, rayon, constantes.inverse, signe * Groupe.CentreGroupe[i], constantes.rapport,
+                           &suite, [&](TVecteur q) { enregistre(q.x, q.x * q.x + q.y * q.y); });
         if (issue == TIssue::Refracte)
             return true;
         bloque |= issue == TIssue::Manque;
@@ -767,7 +799,7 @@ template <bool retour>
         return false;
     }
     enregistre(h.x, h.x * h.x + h.y * h.y);
-    if (!RefracteAuPlan(d, rapport))
+    if (!RefracteAuPlan(d, Rapport(indice, indiceSuivant)))
     {
         r.RayonPerdu = true;
         return false;
