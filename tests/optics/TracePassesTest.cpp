@@ -823,6 +823,51 @@ TEST(PassesGroupes, LOuvertureDeLaLunetteSeReduitDeUnPourCentParTrace)
     }
 }
 
+// The ray leaving a pass near the edge and off axis.
+std::vector<double> RayonSortantDuGroupe()
+{
+    Lance(60, 20, 0.005, false);
+    TraceRayon();
+    return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+}
+
+// The groups keep each sphere's index ratio and inverse radius from ray to ray, one way through and
+// the other: a change to the indices or the radius must reach the next ray as it reaches a thread
+// that has never traced (and so keeps nothing).
+TEST(PassesGroupes, LesSpheresDesGroupesSuiventChaqueChangementDuDessin)
+{
+    const std::vector<std::pair<const char*, void (*)()>> formes = {
+        {"Klevtsov", Klevtsov},
+        {"Houghton-Cassegrain", HoughtonCassegrain},
+    };
+    const std::vector<std::pair<const char*, void (*)()>> changements = {
+        {"rayon",
+         [] {
+             Groupe.RayonGroupe[2] *= 1.01;
+             Groupe.CentreGroupe[2] = Groupe.SommetGroupe[2] + Groupe.RayonGroupe[2];
+         }},
+        {"devant", [] { Groupe.IndiceTraceGroupe[0] = 1.01f; }},
+        {"verre", [] { Groupe.IndiceTraceGroupe[1] = 1.52f; }},
+        {"derriere", [] { Groupe.IndiceTraceGroupe[2] = 1.02f; }},
+    };
+    for (const auto& [forme, prepare] : formes)
+    {
+        for (const auto& [nom, change] : changements)
+        {
+            SCOPED_TRACE(std::string(forme) + " " + nom);
+            prepare();
+            Groupe.IndiceTraceGroupe[1] = 1.5f;
+            const std::vector<double> avant = RayonSortantDuGroupe();
+            change();
+            const std::vector<double> apres = RayonSortantDuGroupe();
+            std::vector<double> neuf;
+            std::thread([&neuf] { neuf = RayonSortantDuGroupe(); }).join();
+            EXPECT_EQ(apres, neuf);
+            EXPECT_NE(apres, avant);
+        }
+    }
+}
+
 TEST(PassesGroupes, UnRayonPerduDansLObjectifResteHorsDuDispositif)
 {
     Nouveau(TTypeInstrument::Lunette);
