@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -212,6 +213,39 @@ void PoseRayonIncident(TVecteur point, TVecteur d)
     Rayon.LIncident = d.x;
     Rayon.MIncident = d.y;
     Rayon.NIncident = d.z;
+}
+
+// The running ray handed between the mirror blocks and the group through the ray record. A read
+// spanning two earlier writes, or a write narrower than a read that follows, cannot be served from
+// the store queue: the read then waits for the writes to reach the cache, some twenty cycles on
+// the ray's chain. The fences keep the compiler from merging the accesses into other pieces: the
+// fields are read one by one, and written as the mirror blocks read them (x and y, z, L and M, N).
+[[gnu::always_inline]] inline void LitRayonParChamp(const TRayon& r, TVecteur& point, TVecteur& d)
+{
+    point.x = r.XRayon;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    point.y = r.YRayon;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    point.z = r.ZRayon;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    d.x = r.LRayon;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    d.y = r.MRayon;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    d.z = r.NRayon;
+}
+
+[[gnu::always_inline]] inline void EcritRayonPourMiroir(TRayon& r, TVecteur point, TVecteur d)
+{
+    r.XRayon = point.x;
+    r.YRayon = point.y;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    r.ZRayon = point.z;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    r.LRayon = d.x;
+    r.MRayon = d.y;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    r.NRayon = d.z;
 }
 
 void PerdDansDispositif(TRayon& r, int i)
@@ -816,8 +850,8 @@ bool TraverseKlevtsov(int premiere, int derniere, FEstSphere estSphere)
     TRayon& r = Rayon;
     if (!Validite.InstrumentValide || r.RayonPerdu)
         return !r.RayonPerdu;
-    TVecteur point = PointRayon();
-    TVecteur d = DirectionRayon();
+    TVecteur point, d;
+    LitRayonParChamp(r, point, d);
     bool arret = r.ArretDispositif;
     bool bloque = r.RayonBloque;
     const int pas = derniere < premiere ? -1 : 1;
@@ -827,7 +861,7 @@ bool TraverseKlevtsov(int premiere, int derniere, FEstSphere estSphere)
         passe = PasKlevtsov<retour>(r, i, estSphere(i), point, d, arret, bloque, suite);
     r.ArretDispositif = arret;
     r.RayonBloque = bloque;
-    PoseRayon(point, d);
+    EcritRayonPourMiroir(r, point, d);
     return passe;
 }
 
@@ -1382,7 +1416,7 @@ namespace {
         in.ImpactPrimaire = r.ImpactPrimaire;
     r.HauteurImpactMiroir = impact.x;
     r.CoteImpactMiroir = impact.z;
-    PoseRayon(impact, k * normale - inverse);
+    EcritRayonPourMiroir(r, impact, k * normale - inverse);
     return true;
 }
 
