@@ -1232,7 +1232,7 @@ void TesteEntreeTrou()
 namespace {
 
 [[gnu::always_inline]] inline bool ReflechitSecondaire(TRayonReflechi incident, double centre, TFormeSecondaire forme,
-                                                       bool chercheFleche, TVecteur& impact)
+                                                       bool chercheFleche, TVecteur& impact, TRayonReflechi& sortie)
 {
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
@@ -1284,7 +1284,8 @@ namespace {
     case TFormeSecondaire::Concave: direction = RefleteSurSerie(d, q.x, q.y, h2, pente); break;
     case TFormeSecondaire::Spherique: direction = (2.0 * Scalaire(d, q) / Scalaire(q, q)) * q - d; break;
     }
-    PoseRayon({q.x, q.y, q.z - centre}, direction);
+    sortie = {{q.x, q.y, q.z - centre}, direction};
+    PoseRayon(sortie.point, sortie.direction);
     return true;
 }
 
@@ -1292,32 +1293,67 @@ namespace {
 
 bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact)
 {
-    return ReflechitSecondaire({PointRayon(), DirectionRayon()}, centre, forme, chercheFleche, impact);
-}
-
-// The primary hands its ray to the secondary in registers: read back from the ray record, where it
-// was written in other pieces than the reads take, it would wait for the writes to reach the cache.
-bool RefleteMiroirs(double centre, TFormeSecondaire forme, bool testeTrouEntree, TVecteur& impact)
-{
-    const TRayonReflechi incident = ReflechitPrimaire();
-    if (testeTrouEntree)
-        TesteEntreeTrou();
-    return ReflechitSecondaire(incident, centre, forme, true, impact);
+    TRayonReflechi sortie;
+    return ReflechitSecondaire({PointRayon(), DirectionRayon()}, centre, forme, chercheFleche, impact, sortie);
 }
 
 namespace {
 
 // Squared distance from the axis of the emerging ray at the plane of the primary's hole.
-double CarreAuPlanDuTrou()
+[[gnu::always_inline]] inline double CarreAuPlanDuTrou(TRayonReflechi sortie)
 {
-    const TRayon& r = Rayon;
-    const double t = (PlanDuTrou() - r.ZRayon) / r.NRayon;
-    const double x = r.XRayon + t * r.LRayon;
-    const double y = r.YRayon + t * r.MRayon;
+    const double t = (PlanDuTrou() - sortie.point.z) / sortie.direction.z;
+    const double x = sortie.point.x + t * sortie.direction.x;
+    const double y = sortie.point.y + t * sortie.direction.y;
     return x * x + y * y;
 }
 
+[[gnu::always_inline]] inline void TesteBordTrouDe(TRayonReflechi sortie)
+{
+    TRayon& r = Rayon;
+    const double trou = Instrument.DiametreTrouCentral;
+    if (!(trou > SeuilDiametreNul))
+        return;
+    r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou(sortie));
+    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
+    r.RayonBloque |= r.ArretBordTrou;
+}
+
+[[gnu::always_inline]] inline void TesteBordTrouGregoryDe(TRayonReflechi sortie)
+{
+    TRayon& r = Rayon;
+    const double trou = Instrument.DiametreTrouCentral;
+    const double carre = CarreAuPlanDuTrou(sortie);
+    r.ArretBordTrou = carre > trou * trou;
+    r.RayonBloque |= r.ArretBordTrou;
+    // Then TesteBordTrou's, on the same squared distance.
+    if (!(trou > SeuilDiametreNul))
+        return;
+    r.HauteurTrou = std::sqrt(carre);
+    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
+    r.RayonBloque |= r.ArretBordTrou;
+}
+
 } // namespace
+
+// The ray goes from block to block in registers: read back from the ray record, where it was
+// written in other pieces than the reads take, it would wait for the writes to reach the cache.
+bool RefleteMiroirs(double centre, TFormeSecondaire forme, TTrouPrimaire trou, TVecteur& impact)
+{
+    const TRayonReflechi incident = ReflechitPrimaire();
+    if (trou != TTrouPrimaire::Aucun)
+        TesteEntreeTrou();
+    TRayonReflechi sortie;
+    if (!ReflechitSecondaire(incident, centre, forme, true, impact, sortie))
+        return false;
+    switch (trou)
+    {
+    case TTrouPrimaire::Aucun: break;
+    case TTrouPrimaire::Cassegrain: TesteBordTrouDe(sortie); break;
+    case TTrouPrimaire::Gregory: TesteBordTrouGregoryDe(sortie); break;
+    }
+    return true;
+}
 
 double PlanDuTrou()
 {
@@ -1331,28 +1367,7 @@ void MesureDistanceTrou(double centre, TVecteur impact)
 
 void TesteBordTrou()
 {
-    TRayon& r = Rayon;
-    const double trou = Instrument.DiametreTrouCentral;
-    if (!(trou > SeuilDiametreNul))
-        return;
-    r.HauteurTrou = std::sqrt(CarreAuPlanDuTrou());
-    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
-    r.RayonBloque |= r.ArretBordTrou;
-}
-
-void TesteBordTrouGregory()
-{
-    TRayon& r = Rayon;
-    const double trou = Instrument.DiametreTrouCentral;
-    const double carre = CarreAuPlanDuTrou();
-    r.ArretBordTrou = carre > trou * trou;
-    r.RayonBloque |= r.ArretBordTrou;
-    // Then TesteBordTrou's test, on the same squared distance.
-    if (!(trou > SeuilDiametreNul))
-        return;
-    r.HauteurTrou = std::sqrt(carre);
-    r.ArretBordTrou = r.HauteurTrou > trou / 2.0;
-    r.RayonBloque |= r.ArretBordTrou;
+    TesteBordTrouDe({PointRayon(), DirectionRayon()});
 }
 
 int NombreSurfacesGroupe()

@@ -122,9 +122,19 @@ enum class TFormeSecondaire
 // frame (z' = centre - z). False when the secondary is missed or its hit does not settle: the ray
 // is then blocked and lost.
 bool RefleteSecondaire(double centre, TFormeSecondaire forme, bool chercheFleche, TVecteur& impact);
-// The two-mirror forms' first blocks in turn: RefleteMiroirPrimaire, TesteEntreeTrou when asked, and
-// RefleteSecondaire with the search on the series.
-bool RefleteMiroirs(double centre, TFormeSecondaire forme, bool testeTrouEntree, TVecteur& impact);
+// The two-mirror forms' blocks in turn: RefleteMiroirPrimaire, TesteEntreeTrou, RefleteSecondaire
+// with the search on the series, and the hole-edge test; the hole tests only on forms with a hole.
+// False when the secondary loses the ray (no edge test then).
+enum class TTrouPrimaire
+{
+    Aucun, // Schwarzschild: the focus lies between the mirrors
+    Cassegrain, // TesteBordTrou
+    // The Gregory's stricter test first, made whatever the hole: the squared distance at the hole's
+    // plane against the hole's squared diameter, so that without a hole only a ray through the axis
+    // passes; then TesteBordTrou.
+    Gregory,
+};
+bool RefleteMiroirs(double centre, TFormeSecondaire forme, TTrouPrimaire trou, TVecteur& impact);
 
 // z of the primary's plane in the exit frame of the Cassegrain forms.
 double PlanDuTrou();
@@ -132,9 +142,6 @@ double PlanDuTrou();
 void TesteBordTrou();
 // Path of the emerging ray from the secondary's hit (secondary frame, centre `centre`) to that plane.
 void MesureDistanceTrou(double centre, TVecteur impact);
-// The Gregory's stricter test, made whatever the hole: the squared distance against the hole's
-// squared diameter, so that without a hole only a ray through the axis passes; then TesteBordTrou's.
-void TesteBordTrouGregory();
 
 // The reflected ray's line at z = -DegagementFoyer of the mirror frame falls into the central hole
 // (Schmidt-Cassegrain and Houghton-Cassegrain, every ray, when there is a hole).

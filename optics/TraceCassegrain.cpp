@@ -9,7 +9,5 @@
 void TraceCassegrain()
 {
     TVecteur impact;
-    if (!RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, true, impact))
-        return;
-    TesteBordTrou();
+    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, TTrouPrimaire::Cassegrain, impact);
 }

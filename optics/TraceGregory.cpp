@@ -8,7 +8,5 @@
 void TraceGregory()
 {
     TVecteur impact;
-    if (!RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, true, impact))
-        return;
-    TesteBordTrouGregory();
+    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, TTrouPrimaire::Gregory, impact);
 }

@@ -9,5 +9,5 @@
 void TraceSchwarzschild()
 {
     TVecteur impact;
-    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, false, impact);
+    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, TTrouPrimaire::Aucun, impact);
 }
