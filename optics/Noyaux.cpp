@@ -781,10 +781,35 @@ template <class FCote>
 
 } // namespace
 
-void TraverseGroupe(int nombre)
+namespace {
+
+// The ray leaves the pupil point along the field direction, the group's incoming ray. The inputs
+// are read one field at a time, as the callers write them (LitRayonParChamp).
+[[gnu::always_inline]] inline void PartDeLaPupille(TRayon& r)
 {
+    const double x = r.XDepart;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const double y = r.YDepart;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const double sinus = r.SinusAngleChamp;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const double cosinus = r.CosinusAngleChamp;
+    r.CarreDistanceAxePrimaire = x * x + y * y;
+    r.ZDepart = 0.0;
+    PoseRayonIncident({x, y, 0.0}, {sinus, 0.0, cosinus});
+}
+
+} // namespace
+
+void TraverseGroupeDepuisPupille(int nombre)
+{
+    TRayon& r = Rayon;
+    PartDeLaPupille(r);
     TVecteur point, d;
-    TraverseGroupeEnRegistres(Rayon, nombre, point, d, [](double z) { return z; });
+    TraverseGroupeEnRegistres(r, nombre, point, d, [](double z) { return z; });
+    r.LRayon = d.x;
+    r.MRayon = d.y;
+    r.NRayon = d.z;
 }
 
 // ---- Klevtsov group ----
@@ -1484,9 +1509,7 @@ bool TraverseCorrecteurEtPrimaire(int nombre, double distanceMiroir, bool cherch
     r.ArretGroupe = false;
     r.RayonBloque = false;
     r.RayonBloqueMiroir = false;
-    r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
-    r.ZDepart = 0.0;
-    PoseRayonIncident({r.XDepart, r.YDepart, 0.0}, {r.SinusAngleChamp, 0.0, r.CosinusAngleChamp});
+    PartDeLaPupille(r);
     TVecteur point, d;
     if (!TraverseGroupeEnRegistres(r, nombre, point, d, [=](double z) { return distanceMiroir - z; }))
         return false;

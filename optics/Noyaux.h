@@ -49,11 +49,13 @@ void TraverseDispositifEnSemble(TRayon* rayons, const bool* entre, int nombre, i
 // indices IndiceTraceGroupe[i-1] into [i]; edge flag ArretGroupe on x alone.
 void RefracteSphereGroupe(int i);
 void RefractePlanGroupe(int i);
-// Group rows 1..`nombre` in turn, as the two kernels above, from the ray's point. After each row:
+// Group rows 1..`nombre` in turn, as the two kernels above, from the pupil point (z = 0) along the
+// field direction; the direction the ray leaves with also goes into LRayon... Records
+// `CarreDistanceAxePrimaire` and `ZDepart` of the pupil point, and after each row
 // `HauteurImpactGroupe` (x of the hit), `CoteImpactGroupe` (z of the hit in the pass's frame; a
 // plane's vertex) and `RayonBloqueGroupe`. The rows from one that loses the ray on keep the last
 // hit recorded.
-void TraverseGroupe(int nombre);
+void TraverseGroupeDepuisPupille(int nombre);
 // Klevtsov group towards the secondary, and back from it in the pass's mirrored frame (z negated).
 void RefracteSphereKlevtsovAller(int i);
 void RefractePlanKlevtsovAller(int i);

@@ -37,18 +37,7 @@ void TraceLunette()
     r.ManqueSecondaire = false;
     r.ArretGroupe = false;
     r.RayonBloque = false;
-    r.CarreDistanceAxePrimaire = r.XDepart * r.XDepart + r.YDepart * r.YDepart;
-    r.ZDepart = 0.0;
-    r.XRayon = r.XDepart;
-    r.YRayon = r.YDepart;
-    r.ZRayon = 0.0;
-    r.LIncident = r.SinusAngleChamp;
-    r.MIncident = 0.0;
-    r.NIncident = r.CosinusAngleChamp;
-    TraverseGroupe(NombreSurfacesGroupe());
-    r.LRayon = r.LIncident;
-    r.MRayon = r.MIncident;
-    r.NRayon = r.NIncident;
+    TraverseGroupeDepuisPupille(NombreSurfacesGroupe());
     // The objective's own vignetting is reported through the group's records only.
     r.RayonOcculte = false;
     r.ManqueSecondaire = false;
