@@ -46,7 +46,6 @@ void Focalise(QPushButton* bouton)
         bouton->setFocus();
 }
 
-
 } // namespace
 
 TCadreEpaisseur::TCadreEpaisseur(QWidget* fiche) : QFrame(fiche)

@@ -82,8 +82,8 @@ struct TSuiteSphere
 // ray comes from it, and `suite` then describes this sphere's refraction.
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
-                                                    double inverse, double centre, double rapport,
-                                                    TSuiteSphere* suite, FEnregistre enregistre)
+                                                    double inverse, double centre, double rapport, TSuiteSphere* suite,
+                                                    FEnregistre enregistre)
 {
     TVecteur relatif{point.x, point.y, point.z - centre};
     double demiB = 0.0;
@@ -146,17 +146,9 @@ template <class FEnregistre>
 
 template <class FEnregistre>
 [[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
-                                                    double centre, double rapport, TSuiteSphere* suite,
-                                                    FEnregistre enregistre)
-{
-    return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, suite, enregistre);
-}
-
-template <class FEnregistre>
-[[gnu::always_inline]] inline TIssue TraverseSphere(TRayon& r, TVecteur& point, TVecteur& d, double rayon,
                                                     double centre, double rapport, FEnregistre enregistre)
 {
-    return TraverseSphere(r, point, d, rayon, centre, rapport, nullptr, enregistre);
+    return TraverseSphere(r, point, d, rayon, 1.0 / rayon, centre, rapport, nullptr, enregistre);
 }
 
 // Hit of the line with the plane z = `cote`; false when the ray does not travel towards it.
@@ -634,7 +626,7 @@ thread_local TConstantesGroupe ConstantesAller{};
 thread_local TConstantesGroupe ConstantesRetour{};
 
 [[gnu::always_inline]] inline const TConstantesSphere& ConstantesSphere(TConstantesSphere& c, float indice,
-                                                                      float indiceSuivant, double rayon)
+                                                                        float indiceSuivant, double rayon)
 {
     const auto bitsIndice = std::bit_cast<std::uint32_t>(indice);
     const auto bitsSuivant = std::bit_cast<std::uint32_t>(indiceSuivant);
@@ -651,8 +643,9 @@ thread_local TConstantesGroupe ConstantesRetour{};
                                                    TSuiteSphere& suite)
 {
     const double rayon = Groupe.RayonGroupe[i];
-    const TConstantesSphere& constantes = ConstantesSphere(
-        ConstantesAller[static_cast<std::size_t>(i)], Groupe.IndiceTraceGroupe[i - 1], Groupe.IndiceTraceGroupe[i], rayon);
+    const TConstantesSphere& constantes =
+        ConstantesSphere(ConstantesAller[static_cast<std::size_t>(i)], Groupe.IndiceTraceGroupe[i - 1],
+                         Groupe.IndiceTraceGroupe[i], rayon);
     const TIssue issue = TraverseSphere(r, point, d, rayon, constantes.inverse, Groupe.CentreGroupe[i],
                                         constantes.rapport, &suite, [&](TVecteur q) {
                                             r.HauteurGroupeAller[i] = q.x;
@@ -821,8 +814,8 @@ namespace {
 // secondary the frame is mirrored: the surface's centre, radius and vertex change sign. `arret` and
 // `bloque` gather ArretDispositif and RayonBloque: the group's clear apertures count as the device's.
 template <bool retour>
-[[gnu::always_inline]] inline bool PasKlevtsov(TRayon& r, int i, bool sphere, TVecteur& point, TVecteur& d,
-                                               bool& arret, bool& bloque, TSuiteSphere& suite)
+[[gnu::always_inline]] inline bool PasKlevtsov(TRayon& r, int i, bool sphere, TVecteur& point, TVecteur& d, bool& arret,
+                                               bool& bloque, TSuiteSphere& suite)
 {
     const double signe = retour ? -1.0 : 1.0;
     const float indice = retour ? Groupe.IndiceTraceGroupe[i] : Groupe.IndiceTraceGroupe[i - 1];
@@ -836,9 +829,8 @@ template <bool retour>
     if (sphere)
     {
         const double rayon = signe * Groupe.RayonGroupe[i];
-        const TConstantesSphere& constantes =
-            ConstantesSphere((retour ? ConstantesRetour : ConstantesAller)[static_cast<std::size_t>(i)], indice,
-                             indiceSuivant, rayon);
+        const TConstantesSphere& constantes = ConstantesSphere(
+            (retour ? ConstantesRetour : ConstantesAller)[static_cast<std::size_t>(i)], indice, indiceSuivant, rayon);
         const TIssue issue =
             TraverseSphere(r, point, d, rayon, constantes.inverse, signe * Groupe.CentreGroupe[i], constantes.rapport,
                            &suite, [&](TVecteur q) { enregistre(q.x, q.x * q.x + q.y * q.y); });
@@ -1034,9 +1026,8 @@ constinit thread_local TMiroirRetenu<3> SecondaireRetenu;
     const TInstrument& in = Instrument;
     const std::array<double, 5> donnees{in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
                                         in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2};
-    return Retient(PrimaireRetenu, donnees, [&] {
-        return FormeMiroir(donnees[0], 1.0 / donnees[1], 1.0 / donnees[2], donnees[3], donnees[4]);
-    });
+    return Retient(PrimaireRetenu, donnees,
+                   [&] { return FormeMiroir(donnees[0], 1.0 / donnees[1], 1.0 / donnees[2], donnees[3], donnees[4]); });
 }
 
 [[gnu::always_inline]] inline const TMiroir& SecondaireCourant()

@@ -119,9 +119,9 @@ const TLamePreparee& LamePreparee(double k)
     // Every value compared and kept, without stopping at the first that differs.
     const bool change = !faite | Change(Validite.InstrumentValide ? 1.0 : 0.0, derniere[0]) | Change(k, derniere[1]) |
                         Change(in.DiametreEntree, derniere[2]) | Change(in.RayonCourburePrimaire, derniere[3]) |
-                        Change(in.CoefficientK, derniere[4]) | Change(c[0], derniere[5]) |
-                        Change(c[1], derniere[6]) | Change(c[2], derniere[7]) | Change(vert[0], derniere[8]) |
-                        Change(vert[1], derniere[9]) | Change(trace[0], derniere[10]) | Change(trace[1], derniere[11]);
+                        Change(in.CoefficientK, derniere[4]) | Change(c[0], derniere[5]) | Change(c[1], derniere[6]) |
+                        Change(c[2], derniere[7]) | Change(vert[0], derniere[8]) | Change(vert[1], derniere[9]) |
+                        Change(trace[0], derniere[10]) | Change(trace[1], derniere[11]);
     if (change)
     {
         lame.profil = PrepareProfil(k);
@@ -259,7 +259,6 @@ bool TraverseLame(TTraverseeLame& lame)
     const double k = Instrument.CoefficientDeformationLame;
     lame.point = {Rayon.XDepart, Rayon.YDepart, 0.0};
     lame.direction = {Rayon.SinusAngleChamp, 0.0, Rayon.CosinusAngleChamp};
-    bool avant = true;
     switch (Instrument.ProfilLame)
     {
     case ProfilAvant:
@@ -271,8 +270,8 @@ bool TraverseLame(TTraverseeLame& lame)
     }
     const bool partage = Instrument.ProfilLame == ProfilPartage;
     const TLamePreparee& preparee = LamePreparee(partage ? 0.5 * k : k);
-    avant = Instrument.ProfilLame == ProfilArriere ? RefracteLameAvantPlane(lame, preparee)
-                                                   : RefracteLameAvantProfil(lame, preparee);
+    const bool avant = Instrument.ProfilLame == ProfilArriere ? RefracteLameAvantPlane(lame, preparee)
+                                                              : RefracteLameAvantProfil(lame, preparee);
     Rayon.ZDepart = lame.point.z;
     if (!avant)
         return false;

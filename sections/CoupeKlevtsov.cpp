@@ -2,9 +2,9 @@
 // back through the group to the secondary and through the group again to the focus behind the primary. The frame's
 // origin is the right end of the centred drawing; the instrument is laid out from the end of the optical train, a
 // point z mm in front of the primary's vertex standing (FinDispositif + z) mm left of it.
-#include "optics/FormulesDeuxMiroirs.h"
 #include "sections/CoupeKlevtsov.h"
 
+#include "optics/FormulesDeuxMiroirs.h"
 #include "optics/Geometrie.h"
 #include "optics/Initialisation.h"
 #include "optics/PrepareSysteme.h"
