@@ -421,6 +421,51 @@ TEST(PassesMiroirs, LImpactSurUnSecondaireAsphereEstSurSaSerie)
     }
 }
 
+// The ray leaving the secondary near the edge and off axis, where every term of both series counts.
+std::vector<double> RayonSortantDesMiroirs()
+{
+    Lance(95, 10, 0.01, true);
+    TraceRayon();
+    return {Rayon.ZDepart, Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+}
+
+// The tracer keeps both mirrors' series from ray to ray: a change to any value they come from must
+// reach the next ray as it reaches a thread that has never traced (and so keeps nothing), on a
+// convex secondary and a concave one.
+TEST(PassesMiroirs, LesMiroirsSuiventChaqueChangementDuDessin)
+{
+    const std::vector<std::pair<const char*, void (*)()>> formes = {{"Cassegrain", Cassegrain}, {"Gregory", Gregory}};
+    const std::vector<std::pair<const char*, void (*)()>> changements = {
+        {"R1", [] { Instrument.RayonCourburePrimaire *= 1.001; }},
+        {"R1^3", [] { Instrument.RayonPrimaireCube *= 1.01; }},
+        {"R1^5", [] { Instrument.RayonPrimairePuissance5 *= 1.01; }},
+        {"b", [] { Instrument.CoefficientDeformationPrimaire = -0.8; }},
+        {"b2", [] { Instrument.CoefficientDeformationPrimaire2 = 3; }},
+        {"c", [] { Instrument.CoefficientDeformationSecondaire *= 1.01; }},
+        {"c2", [] { Instrument.CoefficientDeformationSecondaire2 = 3; }},
+        {"R2", [] { Instrument.RayonCourbureSecondaire *= 1.001; }},
+    };
+    for (const auto& [forme, prepare] : formes)
+    {
+        for (const auto& [nom, change] : changements)
+        {
+            SCOPED_TRACE(std::string(forme) + " " + nom);
+            prepare();
+            // Fourth- and sixth-order terms in both series, so that every power of R1 counts.
+            Instrument.CoefficientDeformationPrimaire = -0.9;
+            Instrument.CoefficientDeformationPrimaire2 = 0;
+            Instrument.CoefficientDeformationSecondaire2 = 0;
+            const std::vector<double> avant = RayonSortantDesMiroirs();
+            change();
+            const std::vector<double> apres = RayonSortantDesMiroirs();
+            std::vector<double> neuf;
+            std::thread([&neuf] { neuf = RayonSortantDesMiroirs(); }).join();
+            EXPECT_EQ(apres, neuf);
+            EXPECT_NE(apres, avant);
+        }
+    }
+}
+
 // A secondary whose sag series overflows away from the axis: its hit never settles and the ray is
 // lost, never NaN. The conic is hugely negative, as a huge positive one is the mark of a conic still
 // to compute, which traces as the sphere.
