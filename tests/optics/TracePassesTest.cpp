@@ -421,6 +421,20 @@ TEST(PassesMiroirs, LImpactSurUnSecondaireAsphereEstSurSaSerie)
     }
 }
 
+// The tracer keeps what it works out of the design from ray to ray: a change made between two rays
+// must reach the second as it reaches a thread that has never traced (and so keeps nothing), and
+// must change it.
+void LeChangementAtteintLeRayonSuivant(void (*change)(), std::vector<double> (*rayon)())
+{
+    const std::vector<double> avant = rayon();
+    change();
+    const std::vector<double> apres = rayon();
+    std::vector<double> neuf;
+    std::thread([&neuf, rayon] { neuf = rayon(); }).join();
+    EXPECT_EQ(apres, neuf);
+    EXPECT_NE(apres, avant);
+}
+
 // The ray leaving the secondary near the edge and off axis, where every term of both series counts.
 std::vector<double> RayonSortantDesMiroirs()
 {
@@ -455,13 +469,7 @@ TEST(PassesMiroirs, LesMiroirsSuiventChaqueChangementDuDessin)
             Instrument.CoefficientDeformationPrimaire = -0.9;
             Instrument.CoefficientDeformationPrimaire2 = 0;
             Instrument.CoefficientDeformationSecondaire2 = 0;
-            const std::vector<double> avant = RayonSortantDesMiroirs();
-            change();
-            const std::vector<double> apres = RayonSortantDesMiroirs();
-            std::vector<double> neuf;
-            std::thread([&neuf] { neuf = RayonSortantDesMiroirs(); }).join();
-            EXPECT_EQ(apres, neuf);
-            EXPECT_NE(apres, avant);
+            LeChangementAtteintLeRayonSuivant(change, RayonSortantDesMiroirs);
         }
     }
 }
@@ -597,13 +605,7 @@ TEST(PassesSchmidt, LaLameSuitChaqueChangementDuDessin)
     {
         SCOPED_TRACE(nom);
         Schmidt(ProfilAvant, 1);
-        const std::vector<double> avant = RayonSortantDeLaLame();
-        change();
-        const std::vector<double> apres = RayonSortantDeLaLame();
-        std::vector<double> neuf;
-        std::thread([&neuf] { neuf = RayonSortantDeLaLame(); }).join();
-        EXPECT_EQ(apres, neuf);
-        EXPECT_NE(apres, avant);
+        LeChangementAtteintLeRayonSuivant(change, RayonSortantDeLaLame);
     }
 }
 
@@ -902,13 +904,7 @@ TEST(PassesGroupes, LesSpheresDesGroupesSuiventChaqueChangementDuDessin)
             SCOPED_TRACE(std::string(forme) + " " + nom);
             prepare();
             Groupe.IndiceTraceGroupe[1] = 1.5f;
-            const std::vector<double> avant = RayonSortantDuGroupe();
-            change();
-            const std::vector<double> apres = RayonSortantDuGroupe();
-            std::vector<double> neuf;
-            std::thread([&neuf] { neuf = RayonSortantDuGroupe(); }).join();
-            EXPECT_EQ(apres, neuf);
-            EXPECT_NE(apres, avant);
+            LeChangementAtteintLeRayonSuivant(change, RayonSortantDuGroupe);
         }
     }
 }
