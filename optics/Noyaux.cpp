@@ -892,10 +892,6 @@ void RefracteSphereKlevtsovAller(int i)
 {
     TraverseKlevtsov<false>(i, i, Sphere);
 }
-void RefractePlanKlevtsovAller(int i)
-{
-    TraverseKlevtsov<false>(i, i, Plan);
-}
 void RefracteSphereKlevtsovRetour(int i)
 {
     TraverseKlevtsov<true>(i, i, Sphere);
@@ -1044,16 +1040,6 @@ constinit thread_local TMiroirRetenu<3> SecondaireRetenu;
 }
 
 } // namespace
-
-TMiroir MiroirPrimaire()
-{
-    return PrimaireCourant();
-}
-
-TMiroir MiroirSecondaire()
-{
-    return SecondaireCourant();
-}
 
 // Both series are summed as two halves worked out side by side, h^2 c2 + h^4 (c4 + h^2 c6), which
 // leaves fewer operations waiting on one another than the nested form.
@@ -1424,7 +1410,7 @@ namespace {
     TVecteur q = p + t * d;
     double h2 = 0.0;
     double pente = 0.0;
-    if (chercheFleche && !ChercheImpact(MiroirPrimaire(), 1.0, p, d, t, q, h2, pente))
+    if (chercheFleche && !ChercheImpact(PrimaireCourant(), 1.0, p, d, t, q, h2, pente))
     {
         Perd();
         return false;

@@ -58,7 +58,6 @@ void RefractePlanGroupe(int i);
 void TraverseGroupeDepuisPupille(int nombre);
 // Klevtsov group towards the secondary, and back from it in the pass's mirrored frame (z negated).
 void RefracteSphereKlevtsovAller(int i);
-void RefractePlanKlevtsovAller(int i);
 void RefracteSphereKlevtsovRetour(int i);
 void RefractePlanKlevtsovRetour(int i);
 // Rows 1..N towards the secondary, or N..1 back from it, each by its kernel above, up to the first
@@ -71,7 +70,8 @@ void RefractePlanBord(int i);
 
 // ---- Mirror sag series ----
 // z(h) = h^2/2R + (1+K) h^4/8R^3 + (1+K2) h^6/16R^5 at h^2 = `h2`; K2 = -1 drops the last term.
-// The series' coefficients are worked out once per mirror and per ray.
+// The series' coefficients are worked out once per mirror and kept from ray to ray while the design
+// values they come from stay the same bits.
 struct TMiroir
 {
     double R;
@@ -80,9 +80,6 @@ struct TMiroir
     double Conique; // K as the series takes it: the conic it expands, where a search for the hit starts
 };
 TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2);
-// Kept from ray to ray while the design values they come from stay the same bits.
-TMiroir MiroirPrimaire(); // from the cached powers of R1
-TMiroir MiroirSecondaire(); // from powers of R2 of its own
 double FlecheMiroir(const TMiroir& miroir, double h2);
 // 1 / a, a such that the normal at height h is along (-x, -y, a) and crosses the axis at z(h) + a.
 double InverseFacteurNormale(const TMiroir& miroir, double h2);

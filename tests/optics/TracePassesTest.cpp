@@ -421,26 +421,26 @@ TEST(PassesMiroirs, LImpactSurUnSecondaireAsphereEstSurSaSerie)
     }
 }
 
-// The tracer keeps what it works out of the design from ray to ray: a change made between two rays
-// must reach the second as it reaches a thread that has never traced (and so keeps nothing), and
-// must change it.
-void LeChangementAtteintLeRayonSuivant(void (*change)(), std::vector<double> (*rayon)())
+// The ray that leaves the instrument from pupil point (x, y) at `angle`.
+std::vector<double> RayonSortant(double x, double y, double angle, bool reference)
 {
-    const std::vector<double> avant = rayon();
-    change();
-    const std::vector<double> apres = rayon();
-    std::vector<double> neuf;
-    std::thread([&neuf, rayon] { neuf = rayon(); }).join();
-    EXPECT_EQ(apres, neuf);
-    EXPECT_NE(apres, avant);
-}
-
-// The ray leaving the secondary near the edge and off axis, where every term of both series counts.
-std::vector<double> RayonSortantDesMiroirs()
-{
-    Lance(95, 10, 0.01, true);
+    Lance(x, y, angle, reference);
     TraceRayon();
     return {Rayon.ZDepart, Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
+}
+
+// The tracer keeps what it works out of the design from ray to ray: a change made between two rays
+// (from pupil point (x, y) at `angle`) must reach the second as it reaches a thread that has never
+// traced (and so keeps nothing), and must change it.
+void LeChangementAtteintLeRayonSuivant(void (*change)(), double x, double y, double angle, bool reference)
+{
+    const std::vector<double> avant = RayonSortant(x, y, angle, reference);
+    change();
+    const std::vector<double> apres = RayonSortant(x, y, angle, reference);
+    std::vector<double> neuf;
+    std::thread([&] { neuf = RayonSortant(x, y, angle, reference); }).join();
+    EXPECT_EQ(apres, neuf);
+    EXPECT_NE(apres, avant);
 }
 
 // The tracer keeps both mirrors' series from ray to ray: a change to any value they come from must
@@ -469,7 +469,8 @@ TEST(PassesMiroirs, LesMiroirsSuiventChaqueChangementDuDessin)
             Instrument.CoefficientDeformationPrimaire = -0.9;
             Instrument.CoefficientDeformationPrimaire2 = 0;
             Instrument.CoefficientDeformationSecondaire2 = 0;
-            LeChangementAtteintLeRayonSuivant(change, RayonSortantDesMiroirs);
+            // Leaving the secondary near the edge and off axis, where every term of both series counts.
+            LeChangementAtteintLeRayonSuivant(change, 95, 10, 0.01, true);
         }
     }
 }
@@ -574,14 +575,6 @@ TEST(PassesSchmidt, LeProfilDeLaLameEtSaPente)
     EXPECT_EQ(PenteLame(50), 1.0);
 }
 
-// The plate's outgoing ray near the edge and off axis, where every term of the profile counts.
-std::vector<double> RayonSortantDeLaLame()
-{
-    Lance(95, 10, 0.01, false);
-    TraceRayon();
-    return {Rayon.ZDepart, Rayon.XRayon, Rayon.YRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
-}
-
 // The tracer keeps what it works out of the plate from ray to ray: any change to the design must
 // reach the next ray as it reaches a thread that has never traced (and so keeps nothing).
 TEST(PassesSchmidt, LaLameSuitChaqueChangementDuDessin)
@@ -605,7 +598,8 @@ TEST(PassesSchmidt, LaLameSuitChaqueChangementDuDessin)
     {
         SCOPED_TRACE(nom);
         Schmidt(ProfilAvant, 1);
-        LeChangementAtteintLeRayonSuivant(change, RayonSortantDeLaLame);
+        // Near the plate's edge and off axis, where every term of the profile counts.
+        LeChangementAtteintLeRayonSuivant(change, 95, 10, 0.01, false);
     }
 }
 
@@ -870,14 +864,6 @@ TEST(PassesGroupes, LOuvertureDeLaLunetteSeReduitDeUnPourCentParTrace)
     }
 }
 
-// The ray leaving a pass near the edge and off axis.
-std::vector<double> RayonSortantDuGroupe()
-{
-    Lance(60, 20, 0.005, false);
-    TraceRayon();
-    return {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon};
-}
-
 // The groups keep each sphere's index ratio and inverse radius from ray to ray, one way through and
 // the other: a change to the indices or the radius must reach the next ray as it reaches a thread
 // that has never traced (and so keeps nothing).
@@ -904,7 +890,7 @@ TEST(PassesGroupes, LesSpheresDesGroupesSuiventChaqueChangementDuDessin)
             SCOPED_TRACE(std::string(forme) + " " + nom);
             prepare();
             Groupe.IndiceTraceGroupe[1] = 1.5f;
-            LeChangementAtteintLeRayonSuivant(change, RayonSortantDuGroupe);
+            LeChangementAtteintLeRayonSuivant(change, 60, 20, 0.005, false);
         }
     }
 }
