@@ -981,6 +981,11 @@ TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, doub
         return coefficient == 0.0 ? 0.0 : coefficient * inverse;
     };
     const double inverse = 1.0 / r;
+    // Past a hundredth of the term, the gap at the conic is more than the tolerance over most of a
+    // secondary; below, a search from it rarely needs a second step.
+    const double sixiemeConique = (1.0 + k) * (1.0 + k);
+    const bool quitteConique =
+        std::abs((1.0 + k2) - sixiemeConique) > 0.01 * std::max(sixiemeConique, std::abs(1.0 + k2));
     return {r,
             0.5 * inverse,
             terme((1.0 + k) / 8.0, inverseR3),
@@ -988,7 +993,8 @@ TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, doub
             inverse,
             terme((1.0 + k) / 2.0, inverseR3),
             terme(3.0 * (1.0 + k2) / 8.0, inverseR5),
-            k};
+            k,
+            quitteConique};
 }
 
 namespace {
@@ -1078,6 +1084,33 @@ namespace {
         return 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
     };
     double parcours = t;
+    // Started on a conic the series leaves, the gap there (up to a tenth of a micrometre on the usual
+    // secondaries) is beyond the tolerance, and the search would take a second step only to find that
+    // the first one landed: one step with the series' own slope, the conic's divisor corrected to it
+    // by one Newton step on the inverse, lands at rounding from there. The gap where it lands, worked
+    // out beside the reflection that follows, confirms it; a landing short of rounding goes on
+    // searching.
+    if (inverseDepart != 0.0 && miroir.QuitteConique)
+    {
+        const TVecteur q = p + parcours * d;
+        const double h2 = q.x * q.x + q.y * q.y;
+        const double h4 = h2 * h2;
+        const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
+        const double diviseur = d.z + (q.x * d.x + q.y * d.y) * ((n0 + h2 * n2) + h4 * n4);
+        inverseDepart *= 2.0 - diviseur * inverseDepart;
+        parcours += ecart * inverseDepart;
+        const TVecteur fin = p + parcours * d;
+        const double h2Fin = fin.x * fin.x + fin.y * fin.y;
+        const double ecartFin = ((cote - fin.z) - h2Fin * a2) - (h2Fin * h2Fin) * (a4 + h2Fin * a6);
+        if (std::abs(ecartFin) <= ToleranceArrondi * std::abs(cote)) [[likely]]
+        {
+            t = parcours;
+            impact = fin;
+            carre = h2Fin;
+            pente = (n0 + h2Fin * n2) + (h2Fin * h2Fin) * n4;
+            return true;
+        }
+    }
     // The step's divisor at the point the step leaves from, except for the last step, taken from
     // within the tolerance: it keeps the divisor of the step before. That step was short enough to
     // land within the tolerance, so the divisor has barely moved since, and the last step, itself

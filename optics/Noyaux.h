@@ -78,6 +78,9 @@ struct TMiroir
     double Fleche2, Fleche4, Fleche6; // 1/2R, (1+K)/8R^3, (1+K2)/16R^5
     double Normale0, Normale2, Normale4; // 1/R, (1+K)/2R^3, 3(1+K2)/8R^5
     double Conique; // K as the series takes it: the conic it expands, where a search for the hit starts
+    // Whether the series' sixth-order term is far from its conic's ((1+K2) against (1+K)^2): a search
+    // started on the conic then starts well outside the tolerance.
+    bool QuitteConique;
 };
 TMiroir FormeMiroir(double r, double inverseR3, double inverseR5, double k, double k2);
 double FlecheMiroir(const TMiroir& miroir, double h2);
@@ -95,6 +98,9 @@ inline bool EstAspherique(double conique)
 // Most steps of a search for the hit on an aspheric mirror; a ray still unsettled is lost.
 inline constexpr int PasMaximauxFleche = 1000;
 inline constexpr double ToleranceFleche = 1e-8; // mm
+// A gap this many times the mirror's radius is rounding: sixteen units in the last place of the
+// coordinates, about the radius in size, that it is worked out from.
+inline constexpr double ToleranceArrondi = 0x1p-48;
 
 // Rows of the lens group and of the device, kept within their tables whatever the counts hold.
 int NombreSurfacesGroupe();
