@@ -1097,8 +1097,7 @@ namespace {
         const double h4 = h2 * h2;
         const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
         const double diviseur = d.z + (q.x * d.x + q.y * d.y) * ((n0 + h2 * n2) + h4 * n4);
-        inverseDepart *= 2.0 - diviseur * inverseDepart;
-        parcours += ecart * inverseDepart;
+        parcours += ecart * (inverseDepart * (2.0 - diviseur * inverseDepart));
         const TVecteur fin = p + parcours * d;
         const double h2Fin = fin.x * fin.x + fin.y * fin.y;
         const double ecartFin = ((cote - fin.z) - h2Fin * a2) - (h2Fin * h2Fin) * (a4 + h2Fin * a6);
@@ -1110,6 +1109,8 @@ namespace {
             pente = (n0 + h2Fin * n2) + (h2Fin * h2Fin) * n4;
             return true;
         }
+        // The conic's divisor may be far from the series' here: the search goes on with its own.
+        inverseDepart = 0.0;
     }
     // The step's divisor at the point the step leaves from, except for the last step, taken from
     // within the tolerance: it keeps the divisor of the step before. That step was short enough to
