@@ -1079,10 +1079,11 @@ namespace {
     const double n0 = signe * miroir.Normale0;
     const double n2 = signe * miroir.Normale2;
     const double n4 = signe * miroir.Normale4;
-    const auto inverseDiviseur = [&](TVecteur q, double h2) {
-        const double penteIci = (n0 + h2 * n2) + (h2 * h2) * n4;
-        return 1.0 / (d.z + (q.x * d.x + q.y * d.y) * penteIci);
-    };
+    // At the ray's point q, h2 its squared height: the gap from the series along z, the series' slope
+    // factor, and the rate at which the gap moves along the ray (the step's divisor).
+    const auto ecartEn = [&](TVecteur q, double h2) { return ((cote - q.z) - h2 * a2) - (h2 * h2) * (a4 + h2 * a6); };
+    const auto penteEn = [&](double h2) { return (n0 + h2 * n2) + (h2 * h2) * n4; };
+    const auto diviseurEn = [&](TVecteur q, double h2) { return d.z + (q.x * d.x + q.y * d.y) * penteEn(h2); };
     double parcours = t;
     // Started on a conic the series leaves, the gap there (up to a tenth of a micrometre on the usual
     // secondaries) is beyond the tolerance, and the search would take a second step only to find that
@@ -1094,19 +1095,15 @@ namespace {
     {
         const TVecteur q = p + parcours * d;
         const double h2 = q.x * q.x + q.y * q.y;
-        const double h4 = h2 * h2;
-        const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
-        const double diviseur = d.z + (q.x * d.x + q.y * d.y) * ((n0 + h2 * n2) + h4 * n4);
-        parcours += ecart * (inverseDepart * (2.0 - diviseur * inverseDepart));
+        parcours += ecartEn(q, h2) * (inverseDepart * (2.0 - diviseurEn(q, h2) * inverseDepart));
         const TVecteur fin = p + parcours * d;
         const double h2Fin = fin.x * fin.x + fin.y * fin.y;
-        const double ecartFin = ((cote - fin.z) - h2Fin * a2) - (h2Fin * h2Fin) * (a4 + h2Fin * a6);
-        if (std::abs(ecartFin) <= ToleranceArrondi * std::abs(cote)) [[likely]]
+        if (std::abs(ecartEn(fin, h2Fin)) <= ToleranceArrondi * std::abs(cote)) [[likely]]
         {
             t = parcours;
             impact = fin;
             carre = h2Fin;
-            pente = (n0 + h2Fin * n2) + (h2Fin * h2Fin) * n4;
+            pente = penteEn(h2Fin);
             return true;
         }
         // The conic's divisor may be far from the series' here: the search goes on with its own.
@@ -1124,13 +1121,12 @@ namespace {
     {
         const TVecteur q = p + parcours * d;
         const double h2 = q.x * q.x + q.y * q.y;
-        const double h4 = h2 * h2;
-        const double ecart = ((cote - q.z) - h2 * a2) - h4 * (a4 + h2 * a6);
+        const double ecart = ecartEn(q, h2);
         if (!std::isfinite(ecart))
             break;
         const bool dedans = std::abs(ecart) <= ToleranceFleche;
         if (pas == 0 ? !inverseConnu : !dedans)
-            inverse = inverseDiviseur(q, h2);
+            inverse = 1.0 / diviseurEn(q, h2);
         parcours += ecart * inverse;
         if (dedans)
         {
@@ -1142,7 +1138,7 @@ namespace {
             atteint = true;
             impact = fin;
             carre = h2Fin;
-            pente = (n0 + h2Fin * n2) + (h2Fin * h2Fin) * n4;
+            pente = penteEn(h2Fin);
             break;
         }
     }
