@@ -1223,12 +1223,8 @@ struct TRayonReflechi
     const TVecteur depart{x, y, z};
     const TVecteur d = RefleteSurSerie(champ, x, y, h2, -InverseFacteurNormale(miroir, h2));
     PoseRayon(depart, d);
-    if (r.EstRayonReference)
-    {
-        r.RayonBloque = false;
-        return {depart, d};
-    }
-    if (in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0)
+    // One return: with two, the returned ray is built in memory and read back by the secondary.
+    if (!r.EstRayonReference && in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0)
     {
         r.DansOmbreSecondaire = CarreAuPlan(depart, champ, in.DistanceEntreMiroirs) < in.RayonObstructionCarre;
         r.RayonBloque = r.DansOmbreSecondaire;
