@@ -1366,15 +1366,16 @@ namespace {
 
 // The ray goes from block to block in registers: read back from the ray record, where it was
 // written in other pieces than the reads take, it would wait for the writes to reach the cache.
-bool RefleteMiroirs(double centre, TFormeSecondaire forme, TTrouPrimaire trou, TVecteur& impact)
+template <TFormeSecondaire Forme, TTrouPrimaire Trou>
+bool RefleteMiroirs(double centre, TVecteur& impact)
 {
     const TRayonReflechi incident = ReflechitPrimaire();
-    if (trou != TTrouPrimaire::Aucun)
+    if (Trou != TTrouPrimaire::Aucun)
         TesteEntreeTrou();
     TRayonReflechi sortie;
-    if (!ReflechitSecondaire(incident, centre, forme, true, impact, sortie))
+    if (!ReflechitSecondaire(incident, centre, Forme, true, impact, sortie))
         return false;
-    switch (trou)
+    switch (Trou)
     {
     case TTrouPrimaire::Aucun: break;
     case TTrouPrimaire::Cassegrain: TesteBordTrouDe(sortie); break;
@@ -1382,6 +1383,10 @@ bool RefleteMiroirs(double centre, TFormeSecondaire forme, TTrouPrimaire trou, T
     }
     return true;
 }
+
+template bool RefleteMiroirs<TFormeSecondaire::Convexe, TTrouPrimaire::Cassegrain>(double, TVecteur&);
+template bool RefleteMiroirs<TFormeSecondaire::Concave, TTrouPrimaire::Gregory>(double, TVecteur&);
+template bool RefleteMiroirs<TFormeSecondaire::Concave, TTrouPrimaire::Aucun>(double, TVecteur&);
 
 double PlanDuTrou()
 {

@@ -139,7 +139,11 @@ enum class TTrouPrimaire
     // passes; then TesteBordTrou.
     Gregory,
 };
-bool RefleteMiroirs(double centre, TFormeSecondaire forme, TTrouPrimaire trou, TVecteur& impact);
+// The form and the hole are the calling form's own: known when the block is compiled, the sign of
+// the series folds into its coefficients and the tests of the other forms drop out, which leaves
+// registers enough for the whole ray.
+template <TFormeSecondaire Forme, TTrouPrimaire Trou>
+bool RefleteMiroirs(double centre, TVecteur& impact);
 
 // z of the primary's plane in the exit frame of the Cassegrain forms.
 double PlanDuTrou();

@@ -9,5 +9,5 @@
 void TraceCassegrain()
 {
     TVecteur impact;
-    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Convexe, TTrouPrimaire::Cassegrain, impact);
+    RefleteMiroirs<TFormeSecondaire::Convexe, TTrouPrimaire::Cassegrain>(Dispositif.CentreDioptre[0], impact);
 }

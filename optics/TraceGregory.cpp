@@ -8,5 +8,5 @@
 void TraceGregory()
 {
     TVecteur impact;
-    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, TTrouPrimaire::Gregory, impact);
+    RefleteMiroirs<TFormeSecondaire::Concave, TTrouPrimaire::Gregory>(Dispositif.CentreDioptre[0], impact);
 }

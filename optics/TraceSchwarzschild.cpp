@@ -9,5 +9,5 @@
 void TraceSchwarzschild()
 {
     TVecteur impact;
-    RefleteMiroirs(Dispositif.CentreDioptre[0], TFormeSecondaire::Concave, TTrouPrimaire::Aucun, impact);
+    RefleteMiroirs<TFormeSecondaire::Concave, TTrouPrimaire::Aucun>(Dispositif.CentreDioptre[0], impact);
 }
