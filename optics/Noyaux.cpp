@@ -6,7 +6,6 @@
 #include <atomic>
 #include <bit>
 #include <cstdint>
-#include <cstring>
 
 #include "optics/DeuxVoies.h"
 #include "optics/Modele.h"
@@ -1005,18 +1004,38 @@ namespace {
 template <std::size_t N>
 struct TMiroirRetenu
 {
-    std::array<double, N> donnees{};
+    std::array<std::uint64_t, N> bits{};
     TMiroir miroir{};
     bool rempli = false;
 };
 
-// The blocks read the coefficients where they are kept, with no copy on the way.
+// Each design value's bits are read straight from the design and set against the kept ones, a
+// branch each that goes the same way ray after ray: set out in a row on the stack to be compared
+// as a block, they cost every ray a store and a load each. The blocks read the coefficients where
+// they are kept.
 template <std::size_t N, typename Calcul>
-[[gnu::always_inline]] inline const TMiroir& Retient(TMiroirRetenu<N>& retenu, const std::array<double, N>& donnees,
+[[gnu::always_inline]] inline const TMiroir& Retient(TMiroirRetenu<N>& retenu, const std::array<const double*, N>& champs,
                                                      Calcul calcule)
 {
-    if (!retenu.rempli || std::memcmp(retenu.donnees.data(), donnees.data(), sizeof donnees) != 0) [[unlikely]]
-        retenu = {donnees, calcule(), true};
+    const auto pareil = [&] {
+        if (!retenu.rempli)
+            return false;
+        for (std::size_t i = 0; i < N; ++i)
+            if (std::bit_cast<std::uint64_t>(*champs[i]) != retenu.bits[i])
+                return false;
+        return true;
+    };
+    if (!pareil()) [[unlikely]]
+    {
+        std::array<double, N> donnees{};
+        for (std::size_t i = 0; i < N; ++i)
+        {
+            donnees[i] = *champs[i];
+            retenu.bits[i] = std::bit_cast<std::uint64_t>(donnees[i]);
+        }
+        retenu.miroir = calcule(donnees);
+        retenu.rempli = true;
+    }
     return retenu.miroir;
 }
 
@@ -1026,23 +1045,24 @@ constinit thread_local TMiroirRetenu<3> SecondaireRetenu;
 [[gnu::always_inline]] inline const TMiroir& PrimaireCourant()
 {
     const TInstrument& in = Instrument;
-    const std::array<double, 5> donnees{in.RayonCourburePrimaire, in.RayonPrimaireCube, in.RayonPrimairePuissance5,
-                                        in.CoefficientDeformationPrimaire, in.CoefficientDeformationPrimaire2};
-    return Retient(PrimaireRetenu, donnees,
-                   [&] { return FormeMiroir(donnees[0], 1.0 / donnees[1], 1.0 / donnees[2], donnees[3], donnees[4]); });
+    return Retient(PrimaireRetenu,
+                   {&in.RayonCourburePrimaire, &in.RayonPrimaireCube, &in.RayonPrimairePuissance5,
+                    &in.CoefficientDeformationPrimaire, &in.CoefficientDeformationPrimaire2},
+                   [](const std::array<double, 5>& d) { return FormeMiroir(d[0], 1.0 / d[1], 1.0 / d[2], d[3], d[4]); });
 }
 
 [[gnu::always_inline]] inline const TMiroir& SecondaireCourant()
 {
     const TInstrument& in = Instrument;
-    const std::array<double, 3> donnees{in.RayonCourbureSecondaire, in.CoefficientDeformationSecondaire,
-                                        in.CoefficientDeformationSecondaire2};
-    return Retient(SecondaireRetenu, donnees, [&] {
-        const double r = donnees[0];
-        const double inverse = 1.0 / r;
-        const double inverse3 = inverse * inverse * inverse;
-        return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, donnees[1], donnees[2]);
-    });
+    return Retient(SecondaireRetenu,
+                   {&in.RayonCourbureSecondaire, &in.CoefficientDeformationSecondaire,
+                    &in.CoefficientDeformationSecondaire2},
+                   [](const std::array<double, 3>& d) {
+                       const double r = d[0];
+                       const double inverse = 1.0 / r;
+                       const double inverse3 = inverse * inverse * inverse;
+                       return FormeMiroir(r, inverse3, inverse3 * inverse * inverse, d[1], d[2]);
+                   });
 }
 
 } // namespace
@@ -1169,10 +1189,14 @@ namespace {
     // leaves this one to a difference of nearly equal numbers: the sphere is the better start then.
     if (!(discriminant > 0.0) || !(std::abs(a) >= 0.25))
         return false;
+    // The rate's numerator, R - (1+K)(w0 + t wd), split as the part known before the root and the
+    // part proportional to it: the division then waits on the root alone, not on t.
+    const double parRacine = (1.0 + k) * wd * inverseA;
+    const double avant = (miroir.R - (1.0 + k) * w0) + parRacine * b;
     const double racine = std::sqrt(discriminant);
     // The root whose conic rises along the ray as the sphere's does.
     t = (signe * racine - b) * inverseA;
-    inverse = (miroir.R - (1.0 + k) * (w0 + t * wd)) / racine;
+    inverse = avant / racine - signe * parRacine;
     return true;
 }
 
@@ -1199,7 +1223,9 @@ struct TRayonReflechi
     TVecteur point, direction;
 };
 
-[[gnu::always_inline]] inline TRayonReflechi ReflechitPrimaire()
+// `pose`: the ray is written into the record as well; the two-mirror block leaves that to the
+// secondary, whose ray replaces it, and writes the primary's only when the secondary loses it.
+[[gnu::always_inline]] inline TRayonReflechi ReflechitPrimaire(bool pose)
 {
     TRayon& r = Rayon;
     const TInstrument& in = Instrument;
@@ -1222,7 +1248,8 @@ struct TRayonReflechi
     // hit.
     const TVecteur depart{x, y, z};
     const TVecteur d = RefleteSurSerie(champ, x, y, h2, -InverseFacteurNormale(miroir, h2));
-    PoseRayon(depart, d);
+    if (pose)
+        PoseRayon(depart, d);
     // One return: with two, the returned ray is built in memory and read back by the secondary.
     if (!r.EstRayonReference && in.DiametreObstruction * in.DistanceSecondaireFoyer > 1.0)
     {
@@ -1244,7 +1271,7 @@ struct TRayonReflechi
 
 void RefleteMiroirPrimaire()
 {
-    ReflechitPrimaire();
+    ReflechitPrimaire(true);
 }
 
 void TesteEntreeTrou()
@@ -1369,12 +1396,15 @@ namespace {
 template <TFormeSecondaire Forme, TTrouPrimaire Trou>
 bool RefleteMiroirs(double centre, TVecteur& impact)
 {
-    const TRayonReflechi incident = ReflechitPrimaire();
+    const TRayonReflechi incident = ReflechitPrimaire(false);
     if (Trou != TTrouPrimaire::Aucun)
         TesteEntreeTrou();
     TRayonReflechi sortie;
-    if (!ReflechitSecondaire(incident, centre, Forme, true, impact, sortie))
+    if (!ReflechitSecondaire(incident, centre, Forme, true, impact, sortie)) [[unlikely]]
+    {
+        PoseRayon(incident.point, incident.direction);
         return false;
+    }
     switch (Trou)
     {
     case TTrouPrimaire::Aucun: break;

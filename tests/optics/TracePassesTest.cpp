@@ -482,18 +482,26 @@ TEST(PassesMiroirs, LesMiroirsSuiventChaqueChangementDuDessin)
 }
 
 // A secondary whose sag series overflows away from the axis: its hit never settles and the ray is
-// lost, never NaN. The conic is hugely negative, as a huge positive one is the mark of a conic still
-// to compute, which traces as the sphere.
+// lost, never NaN, and left in the record as it left the primary. The conic is hugely negative, as
+// a huge positive one is the mark of a conic still to compute, which traces as the sphere.
 TEST(PassesMiroirs, UnImpactQuiNeSeStabilisePasPerdLeRayon)
 {
     Cassegrain();
     Instrument.CoefficientDeformationSecondaire = -1e300;
-    Lance(90, 0, 0, true);
+    Lance(90, 0, 0.002, false);
+    RefleteMiroirPrimaire();
+    const TRayon primaire = Rayon;
+    Rayon.XRayon = Rayon.YRayon = Rayon.ZRayon = Rayon.LRayon = Rayon.MRayon = Rayon.NRayon = 0.0;
+    Lance(90, 0, 0.002, false);
     TraceRayon();
     EXPECT_TRUE(Rayon.RayonPerdu);
     EXPECT_TRUE(Rayon.RayonBloque);
-    for (double v : {Rayon.XRayon, Rayon.YRayon, Rayon.ZRayon, Rayon.LRayon, Rayon.MRayon, Rayon.NRayon})
-        EXPECT_TRUE(std::isfinite(v));
+    for (double TRayon::*champ : {&TRayon::XRayon, &TRayon::YRayon, &TRayon::ZRayon, &TRayon::LRayon,
+                                  &TRayon::MRayon, &TRayon::NRayon})
+    {
+        EXPECT_TRUE(std::isfinite(Rayon.*champ));
+        EXPECT_EQ(Rayon.*champ, primaire.*champ);
+    }
 }
 
 // A mirror or group surface that the ray's line misses loses the ray there: no direction is made
