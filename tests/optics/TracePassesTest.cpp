@@ -488,11 +488,11 @@ TEST(PassesMiroirs, UnImpactQuiNeSeStabilisePasPerdLeRayon)
 {
     Cassegrain();
     Instrument.CoefficientDeformationSecondaire = -1e300;
-    Lance(90, 0, 0.002, false);
+    Lance(90, 0, 0, true);
     RefleteMiroirPrimaire();
     const TRayon primaire = Rayon;
     Rayon.XRayon = Rayon.YRayon = Rayon.ZRayon = Rayon.LRayon = Rayon.MRayon = Rayon.NRayon = 0.0;
-    Lance(90, 0, 0.002, false);
+    Lance(90, 0, 0, true);
     TraceRayon();
     EXPECT_TRUE(Rayon.RayonPerdu);
     EXPECT_TRUE(Rayon.RayonBloque);
