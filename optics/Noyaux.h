@@ -141,7 +141,7 @@ enum class TTrouPrimaire
 };
 // The form and the hole are the calling form's own: known when the block is compiled, the sign of
 // the series folds into its coefficients and the tests of the other forms drop out, which leaves
-// registers enough for the whole ray.
+// fewer of the ray's values to be put aside on the stack.
 template <TFormeSecondaire Forme, TTrouPrimaire Trou>
 bool RefleteMiroirs(double centre, TVecteur& impact);
 
